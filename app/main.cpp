@@ -1,0 +1,22 @@
+#include "app/startup.h"
+#include "app/version.h"
+
+#include <QApplication>
+#include <QTextStream>
+
+int main(int argc, char *argv[])
+{
+    Startup::prepareProcess();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Velmora"));
+    QApplication::setApplicationVersion(QString::fromLatin1(Velmora::programVersion));
+    Startup::prepareFonts();
+
+    for (int i = 0; i < argc; ++i)
+        qDebug() << "argument" << i << QString::fromLocal8Bit(argv[i]);
+
+    QTextStream(stdout) << "Velmora " << Velmora::programVersion
+                        << ": the score model is being built; engraving and the main window "
+                           "are not available yet.\n";
+    return 0;
+}

@@ -1,0 +1,72 @@
+#include "app/prompter.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QInputDialog>
+
+namespace {
+Prompter *installedPrompter = nullptr;
+}
+
+Prompter &Prompter::instance()
+{
+    static QtPrompter qtPrompter;
+    return installedPrompter ? *installedPrompter : qtPrompter;
+}
+
+void Prompter::install(Prompter *prompter)
+{
+    installedPrompter = prompter;
+}
+
+void QtPrompter::information(QWidget *parent, const QString &title, const QString &text)
+{
+    QMessageBox::information(parent, title, text);
+}
+
+void QtPrompter::warning(QWidget *parent, const QString &title, const QString &text)
+{
+    QMessageBox::warning(parent, title, text);
+}
+
+QMessageBox::StandardButton QtPrompter::question(QWidget *parent, const QString &title,
+                                                 const QString &text,
+                                                 QMessageBox::StandardButtons buttons,
+                                                 QMessageBox::StandardButton defaultButton)
+{
+    return QMessageBox::question(parent, title, text, buttons, defaultButton);
+}
+
+QString QtPrompter::openFileName(QWidget *parent, const QString &caption, const QString &dir,
+                                 const QString &filter)
+{
+    return QFileDialog::getOpenFileName(parent, caption, dir, filter);
+}
+
+QString QtPrompter::saveFileName(QWidget *parent, const QString &caption, const QString &dir,
+                                 const QString &filter)
+{
+    return QFileDialog::getSaveFileName(parent, caption, dir, filter);
+}
+
+QString QtPrompter::existingDirectory(QWidget *parent, const QString &caption, const QString &dir)
+{
+    return QFileDialog::getExistingDirectory(parent, caption, dir);
+}
+
+QFont QtPrompter::font(bool *ok, const QFont &initial, QWidget *parent, const QString &title)
+{
+    return QFontDialog::getFont(ok, initial, parent, title);
+}
+
+QString QtPrompter::item(QWidget *parent, const QString &title, const QString &label,
+                         const QStringList &items, int current, bool *ok)
+{
+    return QInputDialog::getItem(parent, title, label, items, current, false, ok);
+}
+
+void QtPrompter::beep()
+{
+    QApplication::beep();
+}

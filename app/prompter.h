@@ -1,0 +1,66 @@
+// The one seam through which the program asks or tells the user anything:
+// message boxes, questions, file, font and item pickers and the beep.
+// The program runs with QtPrompter (real dialogs); tests install a scripted
+// prompter so that nothing ever blocks on a modal box.
+#pragma once
+
+#include <QFont>
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+class Prompter
+{
+public:
+    virtual ~Prompter() = default;
+
+    virtual void information(QWidget *parent, const QString &title, const QString &text) = 0;
+    virtual void warning(QWidget *parent, const QString &title, const QString &text) = 0;
+    virtual QMessageBox::StandardButton
+    question(QWidget *parent, const QString &title, const QString &text,
+             QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton) = 0;
+
+    // Empty result: the user cancelled.
+    virtual QString openFileName(QWidget *parent, const QString &caption, const QString &dir,
+                                 const QString &filter) = 0;
+    virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,
+                                 const QString &filter) = 0;
+    virtual QString existingDirectory(QWidget *parent, const QString &caption,
+                                      const QString &dir) = 0;
+
+    // *ok is false when the user cancelled; the result is then `initial`.
+    virtual QFont font(bool *ok, const QFont &initial, QWidget *parent, const QString &title) = 0;
+    virtual QString item(QWidget *parent, const QString &title, const QString &label,
+                         const QStringList &items, int current, bool *ok) = 0;
+
+    virtual void beep() = 0;
+
+    // The prompter in force: the one installed, else the Qt dialogs.
+    static Prompter &instance();
+    // Not owned; pass nullptr to return to the Qt dialogs.
+    static void install(Prompter *prompter);
+};
+
+// Real dialogs of the toolkit.
+class QtPrompter : public Prompter
+{
+public:
+    void information(QWidget *parent, const QString &title, const QString &text) override;
+    void warning(QWidget *parent, const QString &title, const QString &text) override;
+    QMessageBox::StandardButton question(QWidget *parent, const QString &title,
+                                         const QString &text,
+                                         QMessageBox::StandardButtons buttons,
+                                         QMessageBox::StandardButton defaultButton) override;
+    QString openFileName(QWidget *parent, const QString &caption, const QString &dir,
+                         const QString &filter) override;
+    QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,
+                         const QString &filter) override;
+    QString existingDirectory(QWidget *parent, const QString &caption,
+                              const QString &dir) override;
+    QFont font(bool *ok, const QFont &initial, QWidget *parent, const QString &title) override;
+    QString item(QWidget *parent, const QString &title, const QString &label,
+                 const QStringList &items, int current, bool *ok) override;
+    void beep() override;
+};

@@ -1,0 +1,22 @@
+// Process-wide set-up that must happen before any score is created: the
+// deterministic hash seed (so saved documents are byte-stable), the
+// substitutes for the Windows font families that scores name, and the
+// registration of the program's bundled fonts.
+#pragma once
+
+#include <QStringList>
+
+namespace Startup {
+
+// Must run before the application object is constructed.
+void prepareProcess();
+
+// Must run after the application object exists (fonts need the GUI).
+void prepareFonts();
+
+// The Windows families that scores and the program name, and the free
+// families that stand in for them here.
+QStringList japaneseMinchoFamilies();
+QStringList japaneseGothicFamilies();
+
+} // namespace Startup

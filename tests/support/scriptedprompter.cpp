@@ -1,0 +1,93 @@
+#include "support/scriptedprompter.h"
+
+namespace TestSupport {
+
+void ScriptedPrompter::reset()
+{
+    prompts.clear();
+    questionAnswers.clear();
+    fileAnswers.clear();
+    fontAnswers.clear();
+    itemAnswers.clear();
+    beeps = 0;
+}
+
+QStringList ScriptedPrompter::texts(const QString &kind) const
+{
+    QStringList result;
+    for (const Prompt &prompt : prompts) {
+        if (kind.isEmpty() || prompt.kind == kind)
+            result << prompt.text;
+    }
+    return result;
+}
+
+void ScriptedPrompter::information(QWidget *, const QString &title, const QString &text)
+{
+    prompts.append({QStringLiteral("information"), title, text});
+}
+
+void ScriptedPrompter::warning(QWidget *, const QString &title, const QString &text)
+{
+    prompts.append({QStringLiteral("warning"), title, text});
+}
+
+QMessageBox::StandardButton ScriptedPrompter::question(QWidget *, const QString &title,
+                                                       const QString &text,
+                                                       QMessageBox::StandardButtons,
+                                                       QMessageBox::StandardButton defaultButton)
+{
+    prompts.append({QStringLiteral("question"), title, text});
+    return questionAnswers.isEmpty() ? defaultButton : questionAnswers.dequeue();
+}
+
+QString ScriptedPrompter::nextFile(const QString &kind, const QString &caption)
+{
+    prompts.append({kind, caption, QString()});
+    return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
+}
+
+QString ScriptedPrompter::openFileName(QWidget *, const QString &caption, const QString &,
+                                       const QString &)
+{
+    return nextFile(QStringLiteral("openFileName"), caption);
+}
+
+QString ScriptedPrompter::saveFileName(QWidget *, const QString &caption, const QString &,
+                                       const QString &)
+{
+    return nextFile(QStringLiteral("saveFileName"), caption);
+}
+
+QString ScriptedPrompter::existingDirectory(QWidget *, const QString &caption, const QString &)
+{
+    return nextFile(QStringLiteral("existingDirectory"), caption);
+}
+
+QFont ScriptedPrompter::font(bool *ok, const QFont &initial, QWidget *, const QString &title)
+{
+    prompts.append({QStringLiteral("font"), title, QString()});
+    const bool answered = !fontAnswers.isEmpty();
+    if (ok)
+        *ok = answered;
+    return answered ? fontAnswers.dequeue() : initial;
+}
+
+QString ScriptedPrompter::item(QWidget *, const QString &title, const QString &label,
+                               const QStringList &items, int current, bool *ok)
+{
+    prompts.append({QStringLiteral("item"), title, label});
+    const bool answered = !itemAnswers.isEmpty();
+    if (ok)
+        *ok = answered;
+    if (answered)
+        return itemAnswers.dequeue();
+    return items.value(current);
+}
+
+void ScriptedPrompter::beep()
+{
+    ++beeps;
+}
+
+} // namespace TestSupport

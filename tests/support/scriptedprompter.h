@@ -1,0 +1,55 @@
+// A prompter for tests: records every prompt and answers from queues the
+// test fills beforehand. With an empty queue it answers as a user who
+// cancels (the question's default button, an empty file name, no font).
+#pragma once
+
+#include "app/prompter.h"
+
+#include <QList>
+#include <QQueue>
+
+namespace TestSupport {
+
+class ScriptedPrompter : public Prompter
+{
+public:
+    struct Prompt
+    {
+        QString kind; // "information", "warning", "question", "openFileName", ...
+        QString title;
+        QString text;
+    };
+
+    QList<Prompt> prompts;
+    QQueue<QMessageBox::StandardButton> questionAnswers;
+    QQueue<QString> fileAnswers; // for open, save and directory pickers
+    QQueue<QFont> fontAnswers;
+    QQueue<QString> itemAnswers;
+    int beeps = 0;
+
+    void reset();
+    // The texts of all prompts of one kind (empty kind: all), in order.
+    QStringList texts(const QString &kind = QString()) const;
+
+    void information(QWidget *parent, const QString &title, const QString &text) override;
+    void warning(QWidget *parent, const QString &title, const QString &text) override;
+    QMessageBox::StandardButton question(QWidget *parent, const QString &title,
+                                         const QString &text,
+                                         QMessageBox::StandardButtons buttons,
+                                         QMessageBox::StandardButton defaultButton) override;
+    QString openFileName(QWidget *parent, const QString &caption, const QString &dir,
+                         const QString &filter) override;
+    QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,
+                         const QString &filter) override;
+    QString existingDirectory(QWidget *parent, const QString &caption,
+                              const QString &dir) override;
+    QFont font(bool *ok, const QFont &initial, QWidget *parent, const QString &title) override;
+    QString item(QWidget *parent, const QString &title, const QString &label,
+                 const QStringList &items, int current, bool *ok) override;
+    void beep() override;
+
+private:
+    QString nextFile(const QString &kind, const QString &caption);
+};
+
+} // namespace TestSupport

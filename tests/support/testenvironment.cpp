@@ -1,0 +1,53 @@
+#include "support/testenvironment.h"
+
+#include <QDir>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+namespace TestSupport {
+
+static QTemporaryDir &homeDir()
+{
+    static QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/velmora-test-home-XXXXXX"));
+    return dir;
+}
+
+void prepareEnvironment()
+{
+    const QString home = homeDir().path();
+    const QByteArray homeBytes = home.toLocal8Bit();
+    qputenv("HOME", homeBytes);
+    qputenv("XDG_CONFIG_HOME", homeBytes + "/.config");
+    qputenv("XDG_DATA_HOME", homeBytes + "/.local/share");
+    qputenv("XDG_CACHE_HOME", homeBytes + "/.cache");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QStandardPaths::setTestModeEnabled(true);
+    const QString settingsPath = home + QStringLiteral("/.config");
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsPath);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsPath);
+}
+
+QString homePath()
+{
+    return homeDir().path();
+}
+
+ScriptedPrompter &prompter()
+{
+    static ScriptedPrompter scripted;
+    return scripted;
+}
+
+QString sharedPath(const QString &relative)
+{
+    return QStringLiteral(VELMORA_SHARED_DIR "/") + relative;
+}
+
+QString sourcePath(const QString &relative)
+{
+    return QStringLiteral(VELMORA_SOURCE_DIR "/") + relative;
+}
+
+} // namespace TestSupport

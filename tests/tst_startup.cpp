@@ -1,0 +1,102 @@
+// Process start-up: font substitutes, hash seed, and the test environment
+// every later test relies on (temporary HOME, redirected settings, the
+// scripted prompter, captured debug output).
+#include "support/messagecapture.h"
+#include "support/testenvironment.h"
+
+#include <QDir>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QHashSeed>
+#include <QSettings>
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void windowsFamiliesResolveToInstalledFonts_data();
+    void windowsFamiliesResolveToInstalledFonts();
+    void hashSeedIsDeterministic();
+    void homeAndSettingsAreTemporary();
+    void promptsGoThroughTheScriptedPrompter();
+    void debugOutputIsCaptured();
+};
+
+void TestStartup::windowsFamiliesResolveToInstalledFonts_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<bool>("japanese");
+    QTest::newRow("MS Mincho") << "MS Mincho" << true;
+    QTest::newRow("MS PMincho") << "MS PMincho" << true;
+    QTest::newRow("Yu Mincho") << "Yu Mincho" << true;
+    QTest::newRow("MS Gothic") << "MS Gothic" << true;
+    QTest::newRow("Yu Gothic") << "Yu Gothic" << true;
+    QTest::newRow("Meiryo") << "Meiryo" << true;
+    QTest::newRow("Meiryo UI") << "Meiryo UI" << true;
+    QTest::newRow("full-width MS Gothic") << QStringLiteral("ＭＳ ゴシック") << true;
+    QTest::newRow("full-width MS Mincho") << QStringLiteral("ＭＳ 明朝") << true;
+    QTest::newRow("Times New Roman") << "Times New Roman" << false;
+    QTest::newRow("Arial") << "Arial" << false;
+}
+
+void TestStartup::windowsFamiliesResolveToInstalledFonts()
+{
+    QFETCH(QString, family);
+    QFETCH(bool, japanese);
+    const QString resolved = QFontInfo(QFont(family)).family();
+    QVERIFY2(QFontDatabase::families().contains(resolved), qPrintable(resolved));
+    if (japanese) {
+        QVERIFY2(QFontDatabase::writingSystems(resolved).contains(QFontDatabase::Japanese),
+                 qPrintable(resolved));
+    } else {
+        QVERIFY2(resolved.startsWith(QLatin1String("Liberation")), qPrintable(resolved));
+    }
+}
+
+void TestStartup::hashSeedIsDeterministic()
+{
+    QCOMPARE(QHashSeed::globalSeed(), size_t(0));
+}
+
+void TestStartup::homeAndSettingsAreTemporary()
+{
+    QCOMPARE(QDir::homePath(), TestSupport::homePath());
+    QSettings settings(QStringLiteral("corvalin"), QStringLiteral("Velmora_Main"));
+    settings.setValue(QStringLiteral("probe"), 1);
+    settings.sync();
+    QVERIFY2(settings.fileName().startsWith(TestSupport::homePath()),
+             qPrintable(settings.fileName()));
+}
+
+void TestStartup::promptsGoThroughTheScriptedPrompter()
+{
+    TestSupport::ScriptedPrompter &scripted = TestSupport::prompter();
+    scripted.reset();
+    QCOMPARE(&Prompter::instance(), static_cast<Prompter *>(&scripted));
+
+    Prompter::instance().warning(nullptr, QStringLiteral("Velmora"), QStringLiteral("careful"));
+    scripted.questionAnswers.enqueue(QMessageBox::No);
+    const auto answer = Prompter::instance().question(nullptr, QStringLiteral("Velmora"),
+                                                      QStringLiteral("sure?"),
+                                                      QMessageBox::Yes | QMessageBox::No,
+                                                      QMessageBox::Yes);
+    QCOMPARE(answer, QMessageBox::No);
+    // With nothing scripted, a picker is cancelled.
+    QVERIFY(Prompter::instance().openFileName(nullptr, QStringLiteral("Velmora: Open"), QString(),
+                                              QString()).isEmpty());
+    QCOMPARE(scripted.texts(), (QStringList{"careful", "sure?", QString()}));
+    QCOMPARE(scripted.prompts.first().title, QStringLiteral("Velmora"));
+    scripted.reset();
+}
+
+void TestStartup::debugOutputIsCaptured()
+{
+    TestSupport::MessageCapture capture;
+    qDebug() << "generateScore() entered";
+    qDebug("%s", "plain");
+    QCOMPARE(capture.lines(), (QStringList{"generateScore() entered", "plain"}));
+}
+
+VELMORA_TEST_MAIN(TestStartup)
+#include "tst_startup.moc"
