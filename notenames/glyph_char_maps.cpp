@@ -14,7 +14,8 @@ namespace NoteNames {
 namespace {
 
 // The maps, as flags, that hold a shared mark.
-enum Holder : unsigned {
+enum Holder : unsigned
+{
     Kinko = 1u << 0,
     Tozan = 1u << 1,
     Circled = 1u << 2,
@@ -111,14 +112,13 @@ GlyphCharMap *newMapWithSharedMarks(Holder holder)
 const QStringList &shinobueNumerals()
 {
     static const QStringList numerals = {
-        "Dot5",   "Dot#5",  "Dotb6",  "Dot6",   "Dot#6",  "Dotb7",  "Dot7",   "1",
-        "#1",     "b2",     "2",      "#2",     "b3",     "3",      "4",      "#4",
-        "b5",     "5",      "#5",     "b6",     "6",      "#6",     "b7",     "7",
-        "1-Dot",  "1Dot",   "#1Dot",  "b2Dot",  "2Dot",   "#2Dot",  "b3Dot",  "3Dot",
-        "4Dot",   "#4Dot",  "b5Dot",  "5Dot",   "#5Dot",  "b6Dot",  "6Dot",   "#6Dot",
-        "b7Dot",  "7Dot",   "1-Dot2", "1Dot2",  "#1Dot2", "b2Dot2", "2Dot2",  "#2Dot2",
-        "b3Dot2", "3Dot2",  "4Dot2",  "#4Dot2", "b5Dot2", "5Dot2",  "#5Dot2", "b6Dot2",
-        "6Dot2",  "#6Dot2", "b7Dot2", "7Dot2"};
+        "Dot5",   "Dot#5",  "Dotb6",  "Dot6",   "Dot#6",  "Dotb7", "Dot7",   "1",      "#1",
+        "b2",     "2",      "#2",     "b3",     "3",      "4",     "#4",     "b5",     "5",
+        "#5",     "b6",     "6",      "#6",     "b7",     "7",     "1-Dot",  "1Dot",   "#1Dot",
+        "b2Dot",  "2Dot",   "#2Dot",  "b3Dot",  "3Dot",   "4Dot",  "#4Dot",  "b5Dot",  "5Dot",
+        "#5Dot",  "b6Dot",  "6Dot",   "#6Dot",  "b7Dot",  "7Dot",  "1-Dot2", "1Dot2",  "#1Dot2",
+        "b2Dot2", "2Dot2",  "#2Dot2", "b3Dot2", "3Dot2",  "4Dot2", "#4Dot2", "b5Dot2", "5Dot2",
+        "#5Dot2", "b6Dot2", "6Dot2",  "#6Dot2", "b7Dot2", "7Dot2"};
     return numerals;
 }
 
@@ -180,40 +180,39 @@ QStringList withPrefix(const QString &prefix, const QStringList &names)
 GlyphCharMap *getStaffNoteMapKinko()
 {
     GlyphCharMap *map = newMapWithSharedMarks(Kinko);
-    insertRuns(*map,
-               {{0x0111,
-                 {"Re-Low", "ChiMeri-Low", "Chi-Low", "RiDaiMeri-Low", "RiChuMeri-Low",
-                  "RoDaiMeri", "RoMeri", "Ro", "TsuMeri", "TsuChuMeri", "Tsu"}},
-                {0x011D, {"ReMeri", "Re", "ChiMeri"}},
-                {0x0122,
-                 {"Chi", "RiMeri", "Ri", "Hi", "Ha", "IMeri", "I", "HiGo", "RoKari", "HiMeri",
-                  "HiChuMeri", "USan", "HiGoDaiMeri", "Ra"}},
-                {0x0131,
-                 {"HiGoChuMeri", "HaNi", "HaSan", "Ta", "Shi", "TsuDaiKan", "ReMeriDaiKan",
-                  "ReDaiKan", "ChiMeriDaiKan", "Ku", "ChiDaiKan", "HiMeriDaiKan",
-                  "HiChuMeriDaiKan", "HiDaiKan"}},
-                {0x0141, {"RiChuMeri"}},
-                {0x0150, {"Fu", "To", "Ni", "Nu"}},
-                {0x0155, {"Na"}},
-                {0x0158, {"U-", "Te", "RoMaru"}},
-                {0x015C, {"No", "ReDaiMeri", "ReDaiMeri2", "ReDaiKan2"}}});
+    insertRuns(*map, {{0x0111,
+                       {"Re-Low", "ChiMeri-Low", "Chi-Low", "RiDaiMeri-Low", "RiChuMeri-Low",
+                        "RoDaiMeri", "RoMeri", "Ro", "TsuMeri", "TsuChuMeri", "Tsu"}},
+                      {0x011D, {"ReMeri", "Re", "ChiMeri"}},
+                      {0x0122,
+                       {"Chi", "RiMeri", "Ri", "Hi", "Ha", "IMeri", "I", "HiGo", "RoKari", "HiMeri",
+                        "HiChuMeri", "USan", "HiGoDaiMeri", "Ra"}},
+                      {0x0131,
+                       {"HiGoChuMeri", "HaNi", "HaSan", "Ta", "Shi", "TsuDaiKan", "ReMeriDaiKan",
+                        "ReDaiKan", "ChiMeriDaiKan", "Ku", "ChiDaiKan", "HiMeriDaiKan",
+                        "HiChuMeriDaiKan", "HiDaiKan"}},
+                      {0x0141, {"RiChuMeri"}},
+                      {0x0150, {"Fu", "To", "Ni", "Nu"}},
+                      {0x0155, {"Na"}},
+                      {0x0158, {"U-", "Te", "RoMaru"}},
+                      {0x015C, {"No", "ReDaiMeri", "ReDaiMeri2", "ReDaiKan2"}}});
     return map;
 }
 
 GlyphCharMap *getStaffNoteMapTozan()
 {
     GlyphCharMap *map = newMapWithSharedMarks(Tozan);
-    insertRuns(*map,
-               {{0x0260,
-                 {"Re-Low", "ChiMeri-Low", "Chi-Low", "HaDaiMeri-Low", "HaChuMeri-Low",
-                  "RoDaiMeri", "RoMeri", "Ro", "TsuMeri", "TsuChuMeri", "Tsu"}},
-                {0x026C, {"ReMeri", "Re", "ChiMeri"}},
-                {0x0270, {"Chi", "Ri", "HaMeri", "HaChuMeri", "Ha", "HiMeri", "Hi", "RoKari", "I"}},
-                {0x027A,
-                 {"Pi", "Ta", "Shi", "TsuDaiKan", "ReMeriDaiKan", "ReDaiKan", "ChiMeriDaiKan",
-                  "ChiDaiKan", "HaMeriDaiKan", "HaChuMeriDaiKan", "HaDaiKan", "Ra", "Rin", "Fu",
-                  "ReDaiMeri"}},
-                {0x029E, {"HiDaiMeri"}}});
+    insertRuns(
+        *map,
+        {{0x0260,
+          {"Re-Low", "ChiMeri-Low", "Chi-Low", "HaDaiMeri-Low", "HaChuMeri-Low", "RoDaiMeri",
+           "RoMeri", "Ro", "TsuMeri", "TsuChuMeri", "Tsu"}},
+         {0x026C, {"ReMeri", "Re", "ChiMeri"}},
+         {0x0270, {"Chi", "Ri", "HaMeri", "HaChuMeri", "Ha", "HiMeri", "Hi", "RoKari", "I"}},
+         {0x027A,
+          {"Pi", "Ta", "Shi", "TsuDaiKan", "ReMeriDaiKan", "ReDaiKan", "ChiMeriDaiKan", "ChiDaiKan",
+           "HaMeriDaiKan", "HaChuMeriDaiKan", "HaDaiKan", "Ra", "Rin", "Fu", "ReDaiMeri"}},
+         {0x029E, {"HiDaiMeri"}}});
     return map;
 }
 
@@ -281,8 +280,8 @@ GlyphCharMap *getStaffNoteMapSangen()
     insertPositionRun(*map, 0x1E5A,
                       withPrefix("3-", lowPositions + QStringList{"14", "14#", "15"}));
     insertPositionRun(*map, 0x049D,
-                      withPrefix("3-", {"16", "17", "18", "18#", "19", "20", "21", "22", "23",
-                                        "24", "24#", "25"}));
+                      withPrefix("3-", {"16", "17", "18", "18#", "19", "20", "21", "22", "23", "24",
+                                        "24#", "25"}));
     return map;
 }
 
@@ -290,12 +289,11 @@ GlyphCharMap *getStaffNoteMapShamisen()
 {
     GlyphCharMap *map = newMapWithSharedMarks(Shamisen);
     insertRun(*map, 0x1100,
-              {"B-0",       "B-1",      "B-2",     "B-3",     "B-#",       "B-4",
-               "B-5",       "B-6",      "B-7",     "B-8",     "B-9",       "B-b",
-               "B-10",      "B-11",     "B-12",    "B-13",    "B-1#",      "B-14",
-               "B-15",      "B-Sukui",  "B-Hajiki", "B-Utsu", "B-Suri",    "B-Fing1",
-               "B-Fing2",   "B-Fing3",  "B-Line",  "B-Line_V", "B-String1", "B-String2",
-               "B-String3"});
+              {"B-0",       "B-1",       "B-2",      "B-3",     "B-#",     "B-4",     "B-5",
+               "B-6",       "B-7",       "B-8",      "B-9",     "B-b",     "B-10",    "B-11",
+               "B-12",      "B-13",      "B-1#",     "B-14",    "B-15",    "B-Sukui", "B-Hajiki",
+               "B-Utsu",    "B-Suri",    "B-Fing1",  "B-Fing2", "B-Fing3", "B-Line",  "B-Line_V",
+               "B-String1", "B-String2", "B-String3"});
     return map;
 }
 
@@ -321,9 +319,8 @@ GlyphCharMap *getStaffNoteMapOfPart(bool staffNoteOutput, int notationStyle,
                    ? getStaffNoteMapTozan_Circled()
                    : getStaffNoteMapTozan();
     case 4:
-        return noteFontName == QLatin1String("Shinobue_Numeric")
-                   ? getStaffNoteMapShinobue_Numeric()
-                   : getStaffNoteMapShinobue_Kanji();
+        return noteFontName == QLatin1String("Shinobue_Numeric") ? getStaffNoteMapShinobue_Numeric()
+                                                                 : getStaffNoteMapShinobue_Kanji();
     case 5:
     case 6:
         return getStaffNoteMapKoto();

@@ -5,7 +5,7 @@
 //
 // Keys are pitch numbers (MIDI note number minus 58: C4 is 2, D4 is 4). A
 // tuning is a comma-separated list of pitch numbers, string 1 first; every
-// piece counts, an empty one too, and a piece that is not an integer is
+// entry counts, an empty one too, and an entry that is not an integer is
 // pitch 0. A tuning a builder cannot use gives an empty scale, never null.
 #pragma once
 
@@ -34,7 +34,11 @@ NoteScale *createScaleShinobue(const QString &noteFontName);
 // Whether createScaleKoto shows its warning about a 25-string scale name.
 // Suppress lets a caller show it once per faulty directive rather than at
 // every rebuild; the scale returned is the same either way.
-enum class ScaleNameWarning { Show, Suppress };
+enum class ScaleNameWarning
+{
+    Show,
+    Suppress
+};
 
 // Koto of 13, 17, 21 or 25 strings; any other string count gives an empty
 // scale silently. `scaleName` matters only for 25 strings, where it must be
@@ -63,7 +67,7 @@ NoteScale *createScalePercussion();
 
 // Tuning text helpers (shared with the Score's core queries). -------------
 
-// The tuning's entries, split at every ",", empty pieces kept.
+// The tuning's entries, split at every ",", empty entries kept.
 QStringList splitTuning(const QString &tuning);
 // An entry as a pitch: a decimal integer, 0 when it is not one.
 int tuningPitch(const QString &entry);

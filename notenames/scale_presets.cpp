@@ -6,8 +6,8 @@ namespace {
 
 ScalePreset preset(const QString &keyword, const QString &tuning, const QString &name)
 {
-    return {tuning, name, keyword + QLatin1Char('{') + tuning + QLatin1String("}'") + name +
-                              QLatin1Char('\'')};
+    return {tuning, name,
+            keyword + QLatin1Char('{') + tuning + QLatin1String("}'") + name + QLatin1Char('\'')};
 }
 
 } // namespace
@@ -19,17 +19,16 @@ QList<ScalePreset> kotoScalePresets()
         preset(keyword, defaultKotoTuning, defaultKotoScaleName),
         preset(keyword, QStringLiteral("-22,-20,-19,-17,-15,-14,-12,-10,-8,-7,-5,-3,-1,0,2,4,5"),
                QStringLiteral("Koto17")),
-        preset(keyword,
-               QStringLiteral("2,4,6,7,9,11,13,14,16,18,19,21,23,25,26,28,30,31,33,35,37"),
+        preset(keyword, QStringLiteral("2,4,6,7,9,11,13,14,16,18,19,21,23,25,26,28,30,31,33,35,37"),
                QStringLiteral("Koto20")),
-        preset(keyword,
-               QStringLiteral(
-                   "2,4,6,7,9,11,13,14,16,18,19,21,23,25,26,28,30,31,33,35,37,38,40,42,43"),
-               QStringLiteral("Koto25")),
-        preset(keyword,
-               QStringLiteral(
-                   "-10,-8,-6,-5,-3,-1,1,2,4,6,7,9,11,13,14,16,18,19,21,23,25,26,28,30,31"),
-               QStringLiteral("Koto25_Low")),
+        preset(
+            keyword,
+            QStringLiteral("2,4,6,7,9,11,13,14,16,18,19,21,23,25,26,28,30,31,33,35,37,38,40,42,43"),
+            QStringLiteral("Koto25")),
+        preset(
+            keyword,
+            QStringLiteral("-10,-8,-6,-5,-3,-1,1,2,4,6,7,9,11,13,14,16,18,19,21,23,25,26,28,30,31"),
+            QStringLiteral("Koto25_Low")),
     };
 }
 

@@ -9,8 +9,8 @@ namespace {
 // Ikuta positions of strings 1 and 2, index 0 = the open string.
 const QStringList &ikutaPositions()
 {
-    static const QStringList positions = {"1",  "2",  "3",  "4",   "4#", "5",  "6",  "7",
-                                          "8",  "8#", "9",  "10",  "11", "12", "13", "14",
+    static const QStringList positions = {"1",   "2",  "3",  "4",  "4#", "5",   "6",  "7",
+                                          "8",   "8#", "9",  "10", "11", "12",  "13", "14",
                                           "14#", "15", "16", "17", "18", "18#", "19"};
     return positions;
 }
@@ -36,8 +36,8 @@ void appendIkutaString(NoteScale *scale, int string, int openPitch, const QStrin
 {
     for (int index = 0; index < positions.size(); ++index) {
         const QString name = QString::number(string) + QLatin1Char('-') + positions.at(index);
-        for (const QString &suffix : {QString(), QStringLiteral("-Hajiki"),
-                                      QStringLiteral("-Sukui")})
+        for (const QString &suffix :
+             {QString(), QStringLiteral("-Hajiki"), QStringLiteral("-Sukui")})
             scale->appendScaleName(openPitch + index, name + suffix);
     }
 }
@@ -55,8 +55,8 @@ NoteScale *createScaleShamisenBunka(const QString &tuning)
         const int openPitch = tuningPitch(entries.at(string - 1));
         const QStringList &positions = bunkaPositions();
         for (int index = 0; index < positions.size(); ++index)
-            scale->appendScaleName(openPitch + index, QString::number(string) +
-                                                          QLatin1Char('-') + positions.at(index));
+            scale->appendScaleName(openPitch + index, QString::number(string) + QLatin1Char('-') +
+                                                          positions.at(index));
     }
     return scale;
 }
@@ -85,8 +85,8 @@ NoteScale *createScaleSangenIkuta(const QString &tuning)
 
 NoteScale *createScaleSangenYamada()
 {
-    static const QStringList degrees = {"1", "1#", "2", "2#", "3", "4",
-                                        "4#", "5", "5#", "6", "7b", "7"};
+    static const QStringList degrees = {"1",  "1#", "2",  "2#", "3",  "4",
+                                        "4#", "5",  "5#", "6",  "7b", "7"};
     auto *scale = new NoteScale;
     for (int key = -3; key <= 37; ++key) {
         // Octave below C4 marked by a leading dot, the octaves above by a
@@ -100,9 +100,8 @@ NoteScale *createScaleSangenYamada()
             name = degrees.at(key - 14) + QLatin1Char('.');
         else
             name = degrees.at(key - 26) + QLatin1Char(':');
-        scale->setNames(key, {name, name + QLatin1String("-Hajiki"),
-                              name + QLatin1String("-Sukui"), "Hajiki", "Sukui", "SuriAge",
-                              "SuriSage", "Prev"});
+        scale->setNames(key, {name, name + QLatin1String("-Hajiki"), name + QLatin1String("-Sukui"),
+                              "Hajiki", "Sukui", "SuriAge", "SuriSage", "Prev"});
     }
     return scale;
 }

@@ -8,8 +8,8 @@ NoteScale *createScaleDoremi()
 {
     // Per semitone above C: the syllables, default first.
     static const QList<QStringList> syllables = {
-        {"Do"}, {"#Do", "bRe"}, {"Re"}, {"#Re", "bMi"}, {"Mi"}, {"Fa"},
-        {"#Fa", "bSo"}, {"So"}, {"#So", "bLa"}, {"La"}, {"#La", "bSi"}, {"Si"}};
+        {"Do"},         {"#Do", "bRe"}, {"Re"},         {"#Re", "bMi"}, {"Mi"},         {"Fa"},
+        {"#Fa", "bSo"}, {"So"},         {"#So", "bLa"}, {"La"},         {"#La", "bSi"}, {"Si"}};
     auto *scale = new NoteScale;
     // Octaves count as in scientific pitch notation: key 2 (MIDI 60) is Do4.
     for (int octave = 1; octave <= 7; ++octave) {

@@ -18,15 +18,13 @@ Q_DECLARE_METATYPE(ScaleFactory)
 namespace {
 
 const QString koto17 = QStringLiteral("-22,-20,-19,-17,-15,-14,-12,-10,-8,-7,-5,-3,-1,0,2,4,5");
-const QString koto20 =
-    QStringLiteral("2,4,6,7,9,11,13,14,16,18,19,21,23,25,26,28,30,31,33,35,37");
-const QString koto25 = QStringLiteral(
-    "2,4,6,7,9,11,13,14,16,18,19,21,23,25,26,28,30,31,33,35,37,38,40,42,43");
+const QString koto20 = QStringLiteral("2,4,6,7,9,11,13,14,16,18,19,21,23,25,26,28,30,31,33,35,37");
+const QString koto25 =
+    QStringLiteral("2,4,6,7,9,11,13,14,16,18,19,21,23,25,26,28,30,31,33,35,37,38,40,42,43");
 
 const QStringList kotoTechniques = {"Sukui", "Osu+", "Osu++", "Osu+++", "Hanasu", "X", "Prev"};
-const QStringList seihaTechniques = {"Sukui",    "Osu+",      "Osu++",  "Osu+++",
-                                     "BarOsu+", "BarOsu++", "BarOsu+++", "Hanasu",
-                                     "X",       "Prev"};
+const QStringList seihaTechniques = {"Sukui",    "Osu+",      "Osu++",  "Osu+++", "BarOsu+",
+                                     "BarOsu++", "BarOsu+++", "Hanasu", "X",      "Prev"};
 const QStringList ikutaTechniques = {"Hajiki",   "Sukui",       "SuriAge",
                                      "SuriSage", "SuriSageAge", "Prev"};
 
@@ -157,8 +155,8 @@ void TestNoteNamesScales::namesOfKey_data()
         << kinko(false) << 16 << QStringList{"Ro", "I", "HiGo", "Koro", "Nayashi"};
     QTest::newRow("Kinko G#4") << kinko(false) << 10 << QStringList{"ChiMeri", "U", "Ru"};
     QTest::newRow("Kinko G#4, U default") << kinko(true) << 10 << QStringList{"U", "ChiMeri", "Ru"};
-    QTest::newRow("Kinko G#5, U default") << kinko(true) << 22
-                                          << QStringList{"ChiMeri", "U-", "Ru"};
+    QTest::newRow("Kinko G#5, U default")
+        << kinko(true) << 22 << QStringList{"ChiMeri", "U-", "Ru"};
     QTest::newRow("Kinko below G3") << kinko(false) << -4 << QStringList();
     QTest::newRow("Kinko above C7") << kinko(false) << 39 << QStringList();
     QTest::newRow("Tozan C5") << ScaleFactory(createScaleTozan) << 14
@@ -170,14 +168,13 @@ void TestNoteNamesScales::namesOfKey_data()
                                  << QStringList{"8", "1Dot2", "1-Dot2"};
     QTest::newRow("Fukuhara A#3") << fue("Shinobue_Fukuhara") << 0
                                   << QStringList{"Dotb7", "Dot#6", "Dot0"};
-    QTest::newRow("Fukuhara row without own order") << fue("Shinobue_Fukuhara") << 13
-                                                    << QStringList{"7", "7Maru"};
-    QTest::newRow("Kanji font C6") << fue("Shinobue_Kanji") << 26
-                                   << QStringList{"1Dot2", "1-Dot2", "8"};
-    QTest::newRow("Kanji font A#3") << fue("Shinobue_Kanji") << 0
-                                    << QStringList{"Dotb7", "Dot#6"};
-    QTest::newRow("Fukuhara in other case") << fue("shinobue_fukuhara") << 26
-                                            << QStringList{"1Dot2", "1-Dot2", "8"};
+    QTest::newRow("Fukuhara row without own order")
+        << fue("Shinobue_Fukuhara") << 13 << QStringList{"7", "7Maru"};
+    QTest::newRow("Kanji font C6")
+        << fue("Shinobue_Kanji") << 26 << QStringList{"1Dot2", "1-Dot2", "8"};
+    QTest::newRow("Kanji font A#3") << fue("Shinobue_Kanji") << 0 << QStringList{"Dotb7", "Dot#6"};
+    QTest::newRow("Fukuhara in other case")
+        << fue("shinobue_fukuhara") << 26 << QStringList{"1Dot2", "1-Dot2", "8"};
     QTest::newRow("Fue without font C#4") << fue(QString()) << 3 << QStringList{"#1", "b2"};
 
     QTest::newRow("Seiha A5") << koto(defaultKotoTuning, defaultKotoScaleName, true) << 23
@@ -193,10 +190,10 @@ void TestNoteNamesScales::namesOfKey_data()
                                << QStringList{"Kin", "I++"} + kotoTechniques;
     QTest::newRow("Koto20 D5") << koto(koto20, "Koto20") << 16
                                << QStringList{"1", "Nana++", "Roku+++"} + kotoTechniques;
-    QTest::newRow("Koto25 string 25") << koto(koto25, "Koto25") << 43
-                                      << QStringList{"Kan2", "Kan1+", "Kin+++"} + kotoTechniques;
-    QTest::newRow("Koto25_Low string 25") << koto(koto25, "Koto25_Low") << 43
-                                          << QStringList{"Kan1", "Kin+", "I+++"} + kotoTechniques;
+    QTest::newRow("Koto25 string 25")
+        << koto(koto25, "Koto25") << 43 << QStringList{"Kan2", "Kan1+", "Kin+++"} + kotoTechniques;
+    QTest::newRow("Koto25_Low string 25")
+        << koto(koto25, "Koto25_Low") << 43 << QStringList{"Kan1", "Kin+", "I+++"} + kotoTechniques;
     QTest::newRow("Koto25 string 4") << koto(koto25, "Koto25") << 7
                                      << QStringList{"Ichi", "Otsu3+", "Otsu2+++"} + kotoTechniques;
     QTest::newRow("Koto25_Low string 4")
@@ -204,21 +201,17 @@ void TestNoteNamesScales::namesOfKey_data()
         << QStringList{"Otsu4", "Otsu3+", "Otsu2+++"} + kotoTechniques;
     QTest::newRow("Koto above strings' reach") << koto(koto25, "Koto25") << 47 << QStringList();
 
-    QTest::newRow("Ikuta D5") << ScaleFactory([] { return createScaleSangenIkuta("4,9,16"); })
-                              << 16
-                              << QStringList{"3-1",  "3-1-Hajiki",  "3-1-Sukui",  "2-7",
-                                             "2-7-Hajiki", "2-7-Sukui", "1-11", "1-11-Hajiki",
-                                             "1-11-Sukui"} +
+    QTest::newRow("Ikuta D5") << ScaleFactory([] { return createScaleSangenIkuta("4,9,16"); }) << 16
+                              << QStringList{"3-1",  "3-1-Hajiki",  "3-1-Sukui",
+                                             "2-7",  "2-7-Hajiki",  "2-7-Sukui",
+                                             "1-11", "1-11-Hajiki", "1-11-Sukui"} +
                                      ikutaTechniques;
-    QTest::newRow("Ikuta C8") << ScaleFactory([] { return createScaleSangenIkuta("4,9,16"); })
-                              << 50
-                              << QStringList{"3-29", "3-29-Hajiki", "3-29-Sukui"} +
-                                     ikutaTechniques;
+    QTest::newRow("Ikuta C8") << ScaleFactory([] { return createScaleSangenIkuta("4,9,16"); }) << 50
+                              << QStringList{"3-29", "3-29-Hajiki", "3-29-Sukui"} + ikutaTechniques;
     // Strings 1 and 2 end at 22 and 31, string 3 starts at 40: the gap still
     // carries the techniques.
     QTest::newRow("Ikuta key no position reaches")
-        << ScaleFactory([] { return createScaleSangenIkuta("0,9,40"); }) << 35
-        << ikutaTechniques;
+        << ScaleFactory([] { return createScaleSangenIkuta("0,9,40"); }) << 35 << ikutaTechniques;
     QTest::newRow("Ikuta string 1 given as a letter")
         << ScaleFactory([] { return createScaleSangenIkuta("x,9,16"); }) << 0
         << QStringList{"1-1", "1-1-Hajiki", "1-1-Sukui"} + ikutaTechniques;
@@ -245,10 +238,10 @@ void TestNoteNamesScales::namesOfKey_data()
                                 << QStringList{"#Fa4", "bSo4"};
     QTest::newRow("sol-fa C5") << ScaleFactory(createScaleDoremi) << 14 << QStringList{"Do5"};
     QTest::newRow("sol-fa B7") << ScaleFactory(createScaleDoremi) << 49 << QStringList{"Si7"};
-    QTest::newRow("percussion lowest") << ScaleFactory(createScalePercussion) << -50
-                                       << QStringList{"QuarterBeat"};
-    QTest::newRow("percussion highest") << ScaleFactory(createScalePercussion) << 49
-                                        << QStringList{"QuarterBeat"};
+    QTest::newRow("percussion lowest")
+        << ScaleFactory(createScalePercussion) << -50 << QStringList{"QuarterBeat"};
+    QTest::newRow("percussion highest")
+        << ScaleFactory(createScalePercussion) << 49 << QStringList{"QuarterBeat"};
 }
 
 void TestNoteNamesScales::namesOfKey()
@@ -361,8 +354,7 @@ void TestNoteNamesScales::bunkaScaleMatchesWorkedScale()
 void TestNoteNamesScales::unusableTuningGivesEmptyScaleSilently_data()
 {
     QTest::addColumn<ScaleFactory>("factory");
-    QTest::newRow("koto, 12 strings")
-        << koto(QStringLiteral("4,-3,-1,0,4,5,9,11,12,16,17,21"));
+    QTest::newRow("koto, 12 strings") << koto(QStringLiteral("4,-3,-1,0,4,5,9,11,12,16,17,21"));
     QTest::newRow("koto, 14 strings")
         << koto(QStringLiteral("4,-3,-1,0,4,5,9,11,12,16,17,21,23,24"));
     QTest::newRow("koto, empty tuning") << koto(QString());
@@ -400,7 +392,8 @@ void TestNoteNamesScales::koto25WithOtherNameWarnsAndGivesEmptyScale()
     QCOMPARE(prompts.size(), 1);
     QCOMPARE(prompts.first().kind, QStringLiteral("warning"));
     QCOMPARE(prompts.first().title, QStringLiteral("Velmora"));
-    QCOMPARE(prompts.first().text, QStringLiteral("Scale Name must be \"Koto25\" or  \"Koto25_Low\"."));
+    QCOMPARE(prompts.first().text,
+             QStringLiteral("Scale Name must be \"Koto25\" or  \"Koto25_Low\"."));
 }
 
 void TestNoteNamesScales::koto25WarningCanBeSuppressed()
@@ -436,7 +429,8 @@ void TestNoteNamesScales::presetsGiveScalesWithoutWarning()
     QCOMPARE(stringCounts, (QList<int>{13, 17, 21, 25, 25}));
 
     const QList<ScalePreset> sangenPresets = sangenScalePresets();
-    QCOMPARE(sangenPresets.at(1).directiveText, QStringLiteral(".scaleSangen{4,11,16}'Sangen_2Agari'"));
+    QCOMPARE(sangenPresets.at(1).directiveText,
+             QStringLiteral(".scaleSangen{4,11,16}'Sangen_2Agari'"));
     for (const ScalePreset &preset : sangenPresets) {
         const std::unique_ptr<NoteScale> ikuta(createScaleSangenIkuta(preset.tuning));
         const std::unique_ptr<NoteScale> bunka(createScaleShamisenBunka(preset.tuning));
