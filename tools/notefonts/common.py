@@ -116,14 +116,14 @@ def time_signatures():
 
 def tuplets():
     g = []
-    g.append(Glyph("TupletTopHead", N, 12, [stroke("M1 11 L1 2 L50 2", 1.6)]))
-    g.append(Glyph("TupletTopTail", N, 12, [stroke("M0 2 L49 2 L49 11", 1.6)]))
-    g.append(Glyph("TupletBottomHead", N, 12, [stroke("M1 1 L1 10 L50 10", 1.6)]))
-    g.append(Glyph("TupletBottomTail", N, 12, [stroke("M0 10 L49 10 L49 1", 1.6)]))
-    g.append(Glyph("TupletLeftHead", 12, N, [stroke("M11 1 L2 1 L2 50", 1.6)]))
-    g.append(Glyph("TupletLeftTail", 12, N, [stroke("M2 0 L2 49 L11 49", 1.6)]))
-    g.append(Glyph("TupletRightHead", 12, N, [stroke("M1 1 L10 1 L10 50", 1.6)]))
-    g.append(Glyph("TupletRightTail", 12, N, [stroke("M10 0 L10 49 L1 49", 1.6)]))
+    g.append(Glyph("TupletTopHead", N, 12, [stroke("M1 11 L1 2 L49.2 2", 1.6)]))
+    g.append(Glyph("TupletTopTail", N, 12, [stroke("M0.8 2 L49 2 L49 11", 1.6)]))
+    g.append(Glyph("TupletBottomHead", N, 12, [stroke("M1 1 L1 10 L49.2 10", 1.6)]))
+    g.append(Glyph("TupletBottomTail", N, 12, [stroke("M0.8 10 L49 10 L49 1", 1.6)]))
+    g.append(Glyph("TupletLeftHead", 12, N, [stroke("M11 1 L2 1 L2 49.2", 1.6)]))
+    g.append(Glyph("TupletLeftTail", 12, N, [stroke("M2 0.8 L2 49 L11 49", 1.6)]))
+    g.append(Glyph("TupletRightHead", 12, N, [stroke("M1 1 L10 1 L10 49.2", 1.6)]))
+    g.append(Glyph("TupletRightTail", 12, N, [stroke("M10 0.8 L10 49 L1 49", 1.6)]))
     for n in range(2, 17):
         if n == 8:  # the octave-shift eight, with its vertical form, below
             continue
@@ -135,7 +135,7 @@ def tuplets():
 
 
 def long_repeats():
-    def line(extra, x0=0, x1=50):
+    def line(extra, x0=1.2, x1=48.8):
         return [Line(x0, 15, x1, 15, W, cap="butt")] + extra
 
     def slashes(k):
@@ -145,7 +145,7 @@ def long_repeats():
     kinds = {
         "LongRepeat1": line(slashes(1)),
         "LongRepeat1Head": line(slashes(1)),
-        "LongRepeat1Tail": line([Line(48, 6, 48, 24, W)], 0, 48),
+        "LongRepeat1Tail": line([Line(47.6, 6, 47.6, 24, W)], 1.2, 47.6),
         "LongRepeat2": line(slashes(2)),
         "LongRepeat3": line(slashes(3)),
         "LongRepeat4": line(slashes(4)),

@@ -26,7 +26,7 @@ NAMES = ["Dot5", "Dot#5", "Dotb6", "Dot6", "Dotb7", "Dot#6", "Dot7", "1", "#1", 
 KANJI = dict(zip("012345678", "〇一二三四五六七八"))
 
 FONTS = [
-    FontFile("Shinobue", "Shinobue_Fukuhara", {"name": "brush", "acc": "music", "latin": "serifItalic"},
+    FontFile("Shinobue", "Shinobue_Fukuhara", {"name": "kouzanT", "acc": "music", "latin": "serifItalic"},
              numerals="kanji"),
     FontFile("Shinobue", "Shinobue_Kanji", {"name": "mincho", "acc": "music", "latin": "serifItalic"},
              numerals="kanji"),

@@ -11,7 +11,7 @@ Each style table (one module per notation family, listed in STYLE_MODULES)
 exposes FONTS (the font files: folder, base name, source typeface per role)
 and glyphs(font) (the glyph list of one file). The output is byte-identical
 on every run. Every file is checked against the id checklist of its folder
-in tests/fixtures/notefont-ids/<folder>.txt; a missing id, source font or
+in tests/fixtures/notefont-ids/<folder>.txt (lines of "<id> [blank] [name]", "//" comments); a missing id, source font or
 character stops the run with an error.
 """
 
@@ -41,7 +41,7 @@ def checklist(folder):
     with open(path, encoding="utf-8") as f:
         for line in f:
             line = line.rstrip("\n")
-            if line and not line.startswith("#"):
+            if line and not line.startswith("//"):
                 ids.append(line.split(" ")[0])
     return ids
 

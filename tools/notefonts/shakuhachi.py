@@ -63,7 +63,8 @@ TOZAN = [
 # Vertical forms of the two-kana names (stacked instead of side by side).
 STACKED = {"Koro": "コロ", "Kara": "カラ", "KaraMeri": "カラ", "KaraChuMeri": "カラ"}
 
-K, B, F, M, S, G = "brush", "kouzanT", "feltpen", "mincho", "soseki", "gothic"
+# Brush (kaisho), semi-cursive brush, felt pen, mincho, Soseki brush, gothic.
+K, B, F, M, S, G = "brush", "gyosho", "feltpen", "mincho", "soseki", "gothic"
 
 
 def _font(folder, name, face, **options):

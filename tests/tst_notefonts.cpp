@@ -1,0 +1,339 @@
+// The embedded note fonts: every font file of the shakuhachi, fue and common
+// folders loads and holds every glyph id its folder's checklist
+// (tests/fixtures/notefont-ids/<folder>.txt) names; glyphs draw ink (blanks
+// only where meant), note names are one note size and distinct, stretched
+// marks have the box length the glyph maps give them, and a missing id
+// draws nothing.
+#include "glyphs/notefontcatalog.h"
+#include "support/testenvironment.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QGraphicsSvgItem>
+#include <QPainter>
+#include <QStyleOptionGraphicsItem>
+#include <QSvgRenderer>
+#include <QTemporaryFile>
+#include <QTest>
+
+namespace {
+
+// One note size in SVG units: note size x 4.72381 scene units per mm, over
+// the glyph scale of note size x 0.095.
+constexpr double NoteSizeUnits = 4.72381 / 0.095;
+
+struct ChecklistEntry
+{
+    QString id;
+    bool blank = false;
+    bool noteName = false;
+};
+
+QList<ChecklistEntry> readChecklist(const QString &folder)
+{
+    QFile file(
+        QStringLiteral(VELMORA_SOURCE_DIR "/tests/fixtures/notefont-ids/%1.txt").arg(folder));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    QList<ChecklistEntry> entries;
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    for (const QString &line : lines) {
+        if (line.isEmpty() || line.startsWith(QLatin1String("//")))
+            continue;
+        const QStringList words = line.split(QLatin1Char(' '));
+        entries.append({words.first(), words.contains(QLatin1String("blank")),
+                        words.contains(QLatin1String("name"))});
+    }
+    return entries;
+}
+
+struct FontFolder
+{
+    const char *folder;
+    QStringList fonts;
+};
+
+// The folders and font files the program offers for these styles.
+const QList<FontFolder> &fontFolders()
+{
+    static const QList<FontFolder> folders = {
+        {"Common", {"Basic"}},
+        {"Shakuhachi_Kinko_Simple",
+         {"Kinko_Miyata_Classic", "Kinko_Semi_Trad", "Kinko_Simple_Brush", "Kinko_Simple_Miyata",
+          "Kinko_Simple_Trad"}},
+        {"Shakuhachi_Kinko",
+         {"Kinko_Brush", "Kinko_Miyata", "Kinko_Miyata_Classic", "Kinko_Semi_Trad", "Kinko_Trad"}},
+        {"Shakuhachi_Tozan_Simple", {"Tozan_Brush", "Tozan_FeltPen", "Tozan_FeltPen_Circled"}},
+        {"Shakuhachi_Tozan", {"Tozan_Brush", "Tozan_FeltPen", "Tozan_FeltPen_Circled"}},
+        {"Shinobue", {"Shinobue_Fukuhara", "Shinobue_Kanji", "Shinobue_Numeric"}},
+    };
+    return folders;
+}
+
+QString fontPath(const QString &folder, const QString &font)
+{
+    return QStringLiteral(":/notefonts/%1/%2.svg").arg(folder, font);
+}
+
+void addFontRows()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("font");
+    for (const FontFolder &f : fontFolders()) {
+        for (const QString &font : f.fonts)
+            QTest::addRow("%s/%s", f.folder, qPrintable(font)) << QString(f.folder) << font;
+    }
+}
+
+QByteArray imageHash(const QImage &image)
+{
+    QImage copy = image.convertToFormat(QImage::Format_ARGB32);
+    return QCryptographicHash::hash(
+        QByteArrayView(reinterpret_cast<const char *>(copy.constBits()), copy.sizeInBytes()),
+        QCryptographicHash::Md5);
+}
+
+} // namespace
+
+class TestNoteFonts : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fontHoldsEveryIdOfItsFolder_data();
+    void fontHoldsEveryIdOfItsFolder();
+    void glyphsDrawInkExceptBlanks_data();
+    void glyphsDrawInkExceptBlanks();
+    void noteNamesAreOneNoteSizeAndDistinct_data();
+    void noteNamesAreOneNoteSizeAndDistinct();
+    void fontsOfAFolderDifferInLook_data();
+    void fontsOfAFolderDifferInLook();
+    void stretchedMarksHaveTheirBoxLength_data();
+    void stretchedMarksHaveTheirBoxLength();
+    void missingGlyphDrawsNothing();
+    void catalogListsIdsInOrderAndReportsBadFiles();
+};
+
+void TestNoteFonts::fontHoldsEveryIdOfItsFolder_data()
+{
+    addFontRows();
+}
+
+void TestNoteFonts::fontHoldsEveryIdOfItsFolder()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, font);
+    const QList<ChecklistEntry> checklist = readChecklist(folder);
+    QVERIFY2(checklist.size() > 50, qPrintable("no checklist for " + folder));
+
+    QSvgRenderer renderer(fontPath(folder, font));
+    QVERIFY2(renderer.isValid(), qPrintable(fontPath(folder, font)));
+    QStringList missing;
+    for (const ChecklistEntry &entry : checklist) {
+        if (!renderer.elementExists(entry.id))
+            missing << entry.id;
+    }
+    QVERIFY2(missing.isEmpty(), qPrintable("missing: " + missing.join(QLatin1String(", "))));
+}
+
+void TestNoteFonts::glyphsDrawInkExceptBlanks_data()
+{
+    addFontRows();
+}
+
+void TestNoteFonts::glyphsDrawInkExceptBlanks()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, font);
+    QSvgRenderer renderer(fontPath(folder, font));
+    QStringList empty, inkedBlanks;
+    for (const ChecklistEntry &entry : readChecklist(folder)) {
+        const QImage image = NoteFontCatalog::renderGlyph(renderer, entry.id, 2.0);
+        const int ink = NoteFontCatalog::inkedPixels(image);
+        if (entry.blank && ink > 0)
+            inkedBlanks << entry.id;
+        else if (!entry.blank && ink < 4)
+            empty << entry.id;
+    }
+    QVERIFY2(empty.isEmpty(), qPrintable("draw nothing: " + empty.join(QLatin1String(", "))));
+    QVERIFY2(inkedBlanks.isEmpty(),
+             qPrintable("blanks with ink: " + inkedBlanks.join(QLatin1String(", "))));
+}
+
+void TestNoteFonts::noteNamesAreOneNoteSizeAndDistinct_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("font");
+    for (const FontFolder &f : fontFolders()) {
+        if (QLatin1String(f.folder) == QLatin1String("Common"))
+            continue;
+        for (const QString &font : f.fonts)
+            QTest::addRow("%s/%s", f.folder, qPrintable(font)) << QString(f.folder) << font;
+    }
+}
+
+void TestNoteFonts::noteNamesAreOneNoteSizeAndDistinct()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, font);
+    QSvgRenderer renderer(fontPath(folder, font));
+    // A plain numeral reads the same in both writings, so each writing is compared apart.
+    QHash<QByteArray, QString> seen[2];
+    int names = 0;
+    for (const ChecklistEntry &entry : readChecklist(folder)) {
+        if (!entry.noteName)
+            continue;
+        ++names;
+        const QRectF bounds = renderer.boundsOnElement(entry.id);
+        QVERIFY2(bounds.width() >= 40 && bounds.width() <= 60 && bounds.height() >= 40 &&
+                     bounds.height() <= 60,
+                 qPrintable(QStringLiteral("%1 is %2 x %3 units")
+                                .arg(entry.id)
+                                .arg(bounds.width())
+                                .arg(bounds.height())));
+        const QByteArray hash = imageHash(NoteFontCatalog::renderGlyph(renderer, entry.id, 1.0));
+        QHash<QByteArray, QString> &writing = seen[entry.id.endsWith(QLatin1String("_V")) ? 1 : 0];
+        QVERIFY2(!writing.contains(hash),
+                 qPrintable(entry.id + " looks the same as " + writing.value(hash)));
+        writing.insert(hash, entry.id);
+    }
+    QVERIFY(names >= 57);
+}
+
+void TestNoteFonts::fontsOfAFolderDifferInLook_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("glyph");
+    QTest::newRow("Kinko simple") << "Shakuhachi_Kinko_Simple"
+                                  << "Ro";
+    QTest::newRow("Kinko") << "Shakuhachi_Kinko"
+                           << "TsuMeri";
+    QTest::newRow("Tozan simple") << "Shakuhachi_Tozan_Simple"
+                                  << "Ha";
+    QTest::newRow("Tozan") << "Shakuhachi_Tozan"
+                           << "Chi";
+    QTest::newRow("fue") << "Shinobue"
+                         << "#1Dot";
+}
+
+void TestNoteFonts::fontsOfAFolderDifferInLook()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, glyph);
+    QHash<QByteArray, QString> seen;
+    for (const FontFolder &f : fontFolders()) {
+        if (QLatin1String(f.folder) != folder)
+            continue;
+        for (const QString &font : f.fonts) {
+            QSvgRenderer renderer(fontPath(folder, font));
+            const QByteArray hash = imageHash(NoteFontCatalog::renderGlyph(renderer, glyph, 1.0));
+            QVERIFY2(!seen.contains(hash),
+                     qPrintable(font + " draws " + glyph + " like " + seen.value(hash)));
+            seen.insert(hash, font);
+        }
+    }
+    QVERIFY(seen.size() >= 3);
+}
+
+void TestNoteFonts::stretchedMarksHaveTheirBoxLength_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("glyph");
+    QTest::addColumn<double>("noteSizes");
+    const QString kinko = QStringLiteral("Shakuhachi_Kinko_Simple");
+    const QString tozan = QStringLiteral("Shakuhachi_Tozan");
+    for (const QString &suffix : {QString(), QStringLiteral("_V")}) {
+        QTest::addRow("RepeatQuarter%s", qPrintable(suffix))
+            << kinko << "RepeatQuarter" + suffix << 1.0;
+        QTest::addRow("RepeatHalf%s", qPrintable(suffix)) << kinko << "RepeatHalf" + suffix << 2.0;
+        QTest::addRow("RepeatWhole%s", qPrintable(suffix))
+            << kinko << "RepeatWhole" + suffix << 4.0;
+        QTest::addRow("TremoloWhole%s", qPrintable(suffix))
+            << kinko << "TremoloWhole" + suffix << 3.0;
+        QTest::addRow("TremoloHalf%s", qPrintable(suffix))
+            << kinko << "TremoloHalf" + suffix << 2.0;
+        QTest::addRow("Tremolo1Half%s", qPrintable(suffix))
+            << kinko << "Tremolo1Half" + suffix << 2.0;
+        QTest::addRow("RestWhole%s", qPrintable(suffix)) << tozan << "RestWhole" + suffix << 4.0;
+        QTest::addRow("RestHalf%s", qPrintable(suffix)) << tozan << "RestHalf" + suffix << 2.0;
+        QTest::addRow("Bar3Quarter%s", qPrintable(suffix))
+            << tozan << "Bar3Quarter" + suffix << 3.0;
+    }
+    QTest::newRow("Suru") << kinko << "Suru" << 0.6;
+    QTest::newRow("Suru, common") << "Common"
+                                  << "Suru" << 0.6;
+    QTest::newRow("LongRepeat2") << "Common"
+                                 << "LongRepeat2" << 1.0;
+    QTest::newRow("LongRepeat1Tail") << "Common"
+                                     << "LongRepeat1Tail" << 1.0;
+    QTest::newRow("LongRepeat2_V") << "Common"
+                                   << "LongRepeat2_V" << 1.0;
+    QTest::newRow("TupletTopHead") << "Common"
+                                   << "TupletTopHead" << 1.0;
+    QTest::newRow("TupletLeftTail") << "Common"
+                                    << "TupletLeftTail" << 1.0;
+}
+
+void TestNoteFonts::stretchedMarksHaveTheirBoxLength()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, glyph);
+    QFETCH(double, noteSizes);
+    const QString font = folder == QLatin1String("Common") ? QStringLiteral("Basic")
+                         : folder.startsWith(QLatin1String("Shakuhachi_Tozan"))
+                             ? QStringLiteral("Tozan_Brush")
+                             : QStringLiteral("Kinko_Simple_Brush");
+    QSvgRenderer renderer(fontPath(folder, font));
+    QVERIFY(renderer.elementExists(glyph));
+    const QRectF bounds = renderer.boundsOnElement(glyph);
+    // Horizontal-writing forms run along x, vertical ("_V") forms along y.
+    const bool vertical =
+        glyph.endsWith(QLatin1String("_V")) || glyph.startsWith(QLatin1String("TupletLeft"));
+    const double along = vertical ? bounds.height() : bounds.width();
+    QVERIFY2(qAbs(along - noteSizes * NoteSizeUnits) <= 0.02 * noteSizes * NoteSizeUnits,
+             qPrintable(QStringLiteral("%1 is %2 units along").arg(glyph).arg(along)));
+}
+
+void TestNoteFonts::missingGlyphDrawsNothing()
+{
+    QSvgRenderer renderer(fontPath("Shakuhachi_Tozan", "Tozan_Brush"));
+    QVERIFY(!renderer.elementExists(QStringLiteral("NoSuchGlyph")));
+    QVERIFY(NoteFontCatalog::renderGlyph(renderer, QStringLiteral("NoSuchGlyph"), 1.0).isNull());
+
+    // As the program draws a glyph: a scene item on the font with the element id.
+    QGraphicsSvgItem item;
+    item.setSharedRenderer(&renderer);
+    item.setElementId(QStringLiteral("NoSuchGlyph"));
+    QImage image(120, 120, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    QStyleOptionGraphicsItem option;
+    item.paint(&painter, &option, nullptr);
+    painter.end();
+    QCOMPARE(NoteFontCatalog::inkedPixels(image), 0);
+}
+
+void TestNoteFonts::catalogListsIdsInOrderAndReportsBadFiles()
+{
+    const QStringList ids = NoteFontCatalog::glyphIds(fontPath("Common", "Basic"));
+    // Ids that are not XML names are kept exactly.
+    for (const char *id : {"3", "+", "64", "D.C.", "8_Italic", "-_tempo"})
+        QVERIFY2(ids.contains(QLatin1String(id)), id);
+    QVERIFY(ids.indexOf(QStringLiteral("LPar")) < ids.indexOf(QStringLiteral("RPar")));
+    QCOMPARE(ids.count(QStringLiteral("Dot")), 1);
+
+    QString error;
+    QVERIFY(NoteFontCatalog::glyphIds(QStringLiteral(":/notefonts/none.svg"), &error).isEmpty());
+    QVERIFY(!error.isEmpty());
+
+    QTemporaryFile broken;
+    QVERIFY(broken.open());
+    broken.write("<svg><g id=\"a\"></svg>");
+    broken.close();
+    error.clear();
+    QVERIFY(NoteFontCatalog::glyphIds(broken.fileName(), &error).isEmpty());
+    QVERIFY(!error.isEmpty());
+}
+
+VELMORA_TEST_MAIN(TestNoteFonts)
+#include "tst_notefonts.moc"
