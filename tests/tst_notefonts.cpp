@@ -5,6 +5,7 @@
 // marks have the box length the glyph maps give them, and a missing id
 // draws nothing.
 #include "glyphs/notefontcatalog.h"
+#include "notenames/style_scale_names.h"
 #include "support/testenvironment.h"
 
 #include <QCryptographicHash>
@@ -102,6 +103,8 @@ class TestNoteFonts : public QObject
 private slots:
     void fontHoldsEveryIdOfItsFolder_data();
     void fontHoldsEveryIdOfItsFolder();
+    void fontDrawsEveryNameOfItsScales_data();
+    void fontDrawsEveryNameOfItsScales();
     void glyphsDrawInkExceptBlanks_data();
     void glyphsDrawInkExceptBlanks();
     void noteNamesAreOneNoteSizeAndDistinct_data();
@@ -132,6 +135,43 @@ void TestNoteFonts::fontHoldsEveryIdOfItsFolder()
     for (const ChecklistEntry &entry : checklist) {
         if (!renderer.elementExists(entry.id))
             missing << entry.id;
+    }
+    QVERIFY2(missing.isEmpty(), qPrintable("missing: " + missing.join(QLatin1String(", "))));
+}
+
+void TestNoteFonts::fontDrawsEveryNameOfItsScales_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("font");
+    const QStringList styleFolders = {"Shakuhachi_Kinko_Simple", "Shakuhachi_Kinko",
+                                      "Shakuhachi_Tozan_Simple", "Shakuhachi_Tozan", "Shinobue"};
+    for (const FontFolder &f : fontFolders()) {
+        const int style = int(styleFolders.indexOf(QLatin1String(f.folder)));
+        if (style < 0)
+            continue;
+        for (const QString &font : f.fonts)
+            QTest::addRow("%s/%s", f.folder, qPrintable(font))
+                << style << QString(f.folder) << font;
+    }
+}
+
+// Every name the part's scale can give a note is a glyph of every font of its
+// folder; fue names are also drawn in their vertical forms.
+void TestNoteFonts::fontDrawsEveryNameOfItsScales()
+{
+    QFETCH(int, style);
+    QFETCH(QString, folder);
+    QFETCH(QString, font);
+    const QStringList names = NoteNames::scaleNamesOfStyle(style, font);
+    QVERIFY(names.size() >= 57);
+    QSvgRenderer renderer(fontPath(folder, font));
+    QStringList missing;
+    for (const QString &name : names) {
+        if (!renderer.elementExists(name))
+            missing << name;
+        if (style == 4 && !renderer.elementExists(name + QLatin1String("_V")))
+            missing << name + QLatin1String("_V");
     }
     QVERIFY2(missing.isEmpty(), qPrintable("missing: " + missing.join(QLatin1String(", "))));
 }
