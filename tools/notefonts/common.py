@@ -27,12 +27,11 @@ def turned(parts, w, h):
 
 
 def text_pair(gid, text, role, w, h, size, turn=True, fill=None):
+    """Text and its "_V" form: turned clockwise, or upright when `turn` is off."""
     t = Text(text, role, w / 2, h / 2, size, fit=(w - 4, h - 4), fill=fill)
     if turn:
-        tv = Text(text, role, w / 2, h / 2, size, fit=(w - 4, h - 4), fill=fill)
-        return [Glyph(gid, w, h, [t]), Glyph(gid + "_V", h, w, [turned([tv], w, h)])]
-    tv = Text(text, role, w / 2, h / 2, size, fit=(w - 4, h - 4), fill=fill)
-    return [Glyph(gid, w, h, [t]), Glyph(gid + "_V", w, h, [tv])]
+        return [Glyph(gid, w, h, [t]), Glyph(gid + "_V", h, w, [turned([t], w, h)])]
+    return [Glyph(gid, w, h, [t]), Glyph(gid + "_V", w, h, [t])]
 
 
 def drawn_pair(gid, w, h, parts):
@@ -48,8 +47,7 @@ def parentheses():
     out = []
     for gid, ch in (("LPar", "("), ("RPar", ")")):
         for prefix, fill in (("", None), ("Gray", GREY)):
-            name = gid[0] + "Par" if not prefix else "Gray" + gid
-            name = gid if not prefix else "Gray" + gid
+            name = prefix + gid
             t = Text(ch, "serif", 10, 25, 60, fit=(16, 46), fill=fill)
             tv = Text(ch, "serif", 10, 25, 60, fit=(16, 46), fill=fill)
             out += [Glyph(name, 20, N, [t]), Glyph(name + "_V", N, 20, [turned([tv], 20, N)])]
