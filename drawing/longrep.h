@@ -1,4 +1,5 @@
-// The long-repeat drawer of one voice of a part: one stretched glyph from the start note to the end of the repeated passage.
+// The long-repeat drawer of one voice of a part: one stretched glyph from the start note to the end
+// of the repeated passage.
 //
 // Owned by its Part for the part's whole life; holds the Score and Part it
 // serves without owning them.

@@ -15,8 +15,7 @@ public:
     MeasureItem(Score *owner, int width, int height);
 
     QRectF boundingRect() const override;
-    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
-               QWidget *widget) override;
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
 
     Score *owner = nullptr;
     int width = 0;

@@ -174,10 +174,10 @@ void Part::loadNoteFont()
             noteFontName = first;
             // Untranslated and without a title of its own: it can appear
             // in the middle of a regeneration, from any part.
-            Prompter::instance().information(nullptr, QString(),
-                                             QStringLiteral("Note font file ") + path +
-                                                 QStringLiteral(
-                                                     " does not exist. Default font is used."));
+            Prompter::instance().information(
+                nullptr, QString(),
+                QStringLiteral("Note font file ") + path +
+                    QStringLiteral(" does not exist. Default font is used."));
         }
     }
     setGlyphMaps(notationStyle);

@@ -80,20 +80,34 @@ void TestPart::notationStylesAndFolders_data()
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("folder");
-    QTest::newRow("0") << 0 << "KinkoSimple" << "Shakuhachi_Kinko_Simple";
-    QTest::newRow("1") << 1 << "KinkoTrad" << "Shakuhachi_Kinko";
-    QTest::newRow("2") << 2 << "TozanSimple" << "Shakuhachi_Tozan_Simple";
-    QTest::newRow("3") << 3 << "TozanTrad" << "Shakuhachi_Tozan";
-    QTest::newRow("4") << 4 << "Fue" << "Shinobue";
-    QTest::newRow("5") << 5 << "KotoIkuta" << "Koto_Ikuta";
-    QTest::newRow("6") << 6 << "KotoSeiha" << "Koto_Seiha";
-    QTest::newRow("7") << 7 << "SangenIkuta" << "Sangen_Ikuta";
-    QTest::newRow("8") << 8 << "SangenYamada" << "Sangen_Yamada";
-    QTest::newRow("9") << 9 << "ShamisenBunka" << "Shamisen_Bunka";
-    QTest::newRow("10") << 10 << "Doremi" << "Doremi";
-    QTest::newRow("11") << 11 << "Percussion" << "Percussion";
-    QTest::newRow("12") << 12 << "StaffNotation" << "Staff_Notation";
-    QTest::newRow("13") << 13 << "Traverso" << "Traverso";
+    QTest::newRow("0") << 0 << "KinkoSimple"
+                       << "Shakuhachi_Kinko_Simple";
+    QTest::newRow("1") << 1 << "KinkoTrad"
+                       << "Shakuhachi_Kinko";
+    QTest::newRow("2") << 2 << "TozanSimple"
+                       << "Shakuhachi_Tozan_Simple";
+    QTest::newRow("3") << 3 << "TozanTrad"
+                       << "Shakuhachi_Tozan";
+    QTest::newRow("4") << 4 << "Fue"
+                       << "Shinobue";
+    QTest::newRow("5") << 5 << "KotoIkuta"
+                       << "Koto_Ikuta";
+    QTest::newRow("6") << 6 << "KotoSeiha"
+                       << "Koto_Seiha";
+    QTest::newRow("7") << 7 << "SangenIkuta"
+                       << "Sangen_Ikuta";
+    QTest::newRow("8") << 8 << "SangenYamada"
+                       << "Sangen_Yamada";
+    QTest::newRow("9") << 9 << "ShamisenBunka"
+                       << "Shamisen_Bunka";
+    QTest::newRow("10") << 10 << "Doremi"
+                        << "Doremi";
+    QTest::newRow("11") << 11 << "Percussion"
+                        << "Percussion";
+    QTest::newRow("12") << 12 << "StaffNotation"
+                        << "Staff_Notation";
+    QTest::newRow("13") << 13 << "Traverso"
+                        << "Traverso";
 }
 
 void TestPart::notationStylesAndFolders()
@@ -150,14 +164,14 @@ void TestPart::partDefaults()
     QVERIFY(part.alignInTime);
     QCOMPARE(part.lyricsFont.pointSize(), 18);
     QCOMPARE(part.lyricsFont.family(), score->textFontFamily);
-    const QList<bool> outputs{part.partOutput,   part.partWholeRestLine, part.noteOutput,
-                              part.lyricsOutput, part.wholeRestOutput,   part.slurOutput,
+    const QList<bool> outputs{part.partOutput,     part.partWholeRestLine, part.noteOutput,
+                              part.lyricsOutput,   part.wholeRestOutput,   part.slurOutput,
                               part.staffNoteOutput};
     QCOMPARE(outputs, QList<bool>(7, true));
     QCOMPARE(part.staffNoteLyricStart, 1);
-    const QList<bool> staffNotes{part.staffNoteTieStopOutput, part.staffNoteBeams,
-                                 part.staffNoteInverseOrder,  part.staffNoteOctaveInst,
-                                 part.staffNoteBreathMark,    part.staffNoteTremoloLine,
+    const QList<bool> staffNotes{part.staffNoteTieStopOutput,   part.staffNoteBeams,
+                                 part.staffNoteInverseOrder,    part.staffNoteOctaveInst,
+                                 part.staffNoteBreathMark,      part.staffNoteTremoloLine,
                                  part.staffNoteExtensionBarDot, part.staffNoteRestNote};
     QCOMPARE(staffNotes, (QList<bool>{false, false, false, true, true, false, false, false}));
     QCOMPARE(part.staffCount, 1);
@@ -291,36 +305,59 @@ void TestPart::glyphMaps_data()
     // Common to every style.
     for (int style : {0, 3, 4, 12, 13}) {
         const QByteArray s = QByteArray::number(style);
-        QTest::newRow(s + " along Dot") << style << "along" << "Dot" << true << 0.0;
-        QTest::newRow(s + " acrossV Breath_V") << style << "acrossV" << "Breath_V" << true << -0.3;
-        QTest::newRow(s + " across Glissando") << style << "across" << "Glissando" << true << -0.1;
-        QTest::newRow(s + " acrossV Glissando_V")
-            << style << "acrossV" << "Glissando_V" << true << -0.5;
-        QTest::newRow(s + " length RepeatWhole") << style << "length" << "RepeatWhole" << true << 4.0;
-        QTest::newRow(s + " lengthV Suru") << style << "lengthV" << "Suru" << true << 0.6;
-        QTest::newRow(s + " no length TremoloQuarter")
-            << style << "length" << "TremoloQuarter" << false << 0.0;
-        QTest::newRow(s + " acrossV TremoloQuarter_V")
-            << style << "acrossV" << "TremoloQuarter_V" << true << 0.5;
-        QTest::newRow(s + " no Breath in along") << style << "along" << "Breath" << false << 0.0;
+        QTest::newRow(s + " along Dot") << style << "along"
+                                        << "Dot" << true << 0.0;
+        QTest::newRow(s + " acrossV Breath_V") << style << "acrossV"
+                                               << "Breath_V" << true << -0.3;
+        QTest::newRow(s + " across Glissando") << style << "across"
+                                               << "Glissando" << true << -0.1;
+        QTest::newRow(s + " acrossV Glissando_V") << style << "acrossV"
+                                                  << "Glissando_V" << true << -0.5;
+        QTest::newRow(s + " length RepeatWhole") << style << "length"
+                                                 << "RepeatWhole" << true << 4.0;
+        QTest::newRow(s + " lengthV Suru") << style << "lengthV"
+                                           << "Suru" << true << 0.6;
+        QTest::newRow(s + " no length TremoloQuarter") << style << "length"
+                                                       << "TremoloQuarter" << false << 0.0;
+        QTest::newRow(s + " acrossV TremoloQuarter_V") << style << "acrossV"
+                                                       << "TremoloQuarter_V" << true << 0.5;
+        QTest::newRow(s + " no Breath in along") << style << "along"
+                                                 << "Breath" << false << 0.0;
     }
-    QTest::newRow("3 length RestWhole") << 3 << "length" << "RestWhole" << true << 4.0;
-    QTest::newRow("3 alongV RestWhole_V") << 3 << "alongV" << "RestWhole_V" << true << 0.0;
-    QTest::newRow("3 lengthV Bar3Quarter_V") << 3 << "lengthV" << "Bar3Quarter_V" << true << 3.0;
-    QTest::newRow("3 alongV QuarterBar") << 3 << "alongV" << "QuarterBar" << true << 0.0;
-    QTest::newRow("3 no across WholeRest") << 3 << "across" << "WholeRest" << false << 0.0;
-    QTest::newRow("3 no across Dot") << 3 << "across" << "Dot" << false << 0.0;
-    QTest::newRow("13 across WholeRest") << 13 << "across" << "WholeRest" << true << 0.4;
-    QTest::newRow("13 no length RestWhole") << 13 << "length" << "RestWhole" << false << 0.0;
-    QTest::newRow("4 across Dot") << 4 << "across" << "Dot" << true << 0.5;
-    QTest::newRow("4 along Dot") << 4 << "along" << "Dot" << true << 0.0;
-    QTest::newRow("4 acrossV Dot") << 4 << "acrossV" << "Dot" << true << 0.5;
-    QTest::newRow("4 acrossV QuarterRest_V") << 4 << "acrossV" << "QuarterRest_V" << true << 0.25;
-    QTest::newRow("4 across QuarterBar") << 4 << "across" << "QuarterBar" << true << 0.5;
-    QTest::newRow("0 no length RestWhole") << 0 << "length" << "RestWhole" << false << 0.0;
-    QTest::newRow("0 no across WholeRest") << 0 << "across" << "WholeRest" << false << 0.0;
-    QTest::newRow("2 no length RestWhole") << 2 << "length" << "RestWhole" << false << 0.0;
-    QTest::newRow("12 no across Dot") << 12 << "across" << "Dot" << false << 0.0;
+    QTest::newRow("3 length RestWhole") << 3 << "length"
+                                        << "RestWhole" << true << 4.0;
+    QTest::newRow("3 alongV RestWhole_V") << 3 << "alongV"
+                                          << "RestWhole_V" << true << 0.0;
+    QTest::newRow("3 lengthV Bar3Quarter_V") << 3 << "lengthV"
+                                             << "Bar3Quarter_V" << true << 3.0;
+    QTest::newRow("3 alongV QuarterBar") << 3 << "alongV"
+                                         << "QuarterBar" << true << 0.0;
+    QTest::newRow("3 no across WholeRest") << 3 << "across"
+                                           << "WholeRest" << false << 0.0;
+    QTest::newRow("3 no across Dot") << 3 << "across"
+                                     << "Dot" << false << 0.0;
+    QTest::newRow("13 across WholeRest") << 13 << "across"
+                                         << "WholeRest" << true << 0.4;
+    QTest::newRow("13 no length RestWhole") << 13 << "length"
+                                            << "RestWhole" << false << 0.0;
+    QTest::newRow("4 across Dot") << 4 << "across"
+                                  << "Dot" << true << 0.5;
+    QTest::newRow("4 along Dot") << 4 << "along"
+                                 << "Dot" << true << 0.0;
+    QTest::newRow("4 acrossV Dot") << 4 << "acrossV"
+                                   << "Dot" << true << 0.5;
+    QTest::newRow("4 acrossV QuarterRest_V") << 4 << "acrossV"
+                                             << "QuarterRest_V" << true << 0.25;
+    QTest::newRow("4 across QuarterBar") << 4 << "across"
+                                         << "QuarterBar" << true << 0.5;
+    QTest::newRow("0 no length RestWhole") << 0 << "length"
+                                           << "RestWhole" << false << 0.0;
+    QTest::newRow("0 no across WholeRest") << 0 << "across"
+                                           << "WholeRest" << false << 0.0;
+    QTest::newRow("2 no length RestWhole") << 2 << "length"
+                                           << "RestWhole" << false << 0.0;
+    QTest::newRow("12 no across Dot") << 12 << "across"
+                                      << "Dot" << false << 0.0;
 }
 
 void TestPart::glyphMaps()

@@ -57,7 +57,10 @@ std::unique_ptr<Score> newScore(bool autoSave = true)
 class NameCommand : public QUndoCommand
 {
 public:
-    explicit NameCommand(QString *target) : QUndoCommand(QStringLiteral("NameCommand")), m_target(target) {}
+    explicit NameCommand(QString *target)
+        : QUndoCommand(QStringLiteral("NameCommand")), m_target(target)
+    {
+    }
     void redo() override { m_target->append(QLatin1Char('x')); }
     void undo() override { m_target->chop(1); }
 
@@ -102,12 +105,11 @@ const ActionRow actionRows[] = {
     {"actInvisible", &Score::actInvisible, "Invisible", "Invisible", &Score::setInvisibleCommand},
     {"actSlurCurveController", &Score::actSlurCurveController, "Slur Curve Controller...",
      "Slur Curve Controller...", &Score::slurShiftControl},
-    {"actInvertSlur", &Score::actInvertSlur, "Invert Slur", "Invert Slur",
-     &Score::reverseCommands},
-    {"actOtsuToDoubleQuote", &Score::actOtsuToDoubleQuote, "Change Otsu to \"",
-     "Change Otsu to \"", &Score::otsuDoubleQuoteCommand},
-    {"actDoubleQuoteToOtsu", &Score::actDoubleQuoteToOtsu, "Change \" to Otsu",
-     "Change \" to Otsu", &Score::otsuResetDoubleQuoteCommand},
+    {"actInvertSlur", &Score::actInvertSlur, "Invert Slur", "Invert Slur", &Score::reverseCommands},
+    {"actOtsuToDoubleQuote", &Score::actOtsuToDoubleQuote, "Change Otsu to \"", "Change Otsu to \"",
+     &Score::otsuDoubleQuoteCommand},
+    {"actDoubleQuoteToOtsu", &Score::actDoubleQuoteToOtsu, "Change \" to Otsu", "Change \" to Otsu",
+     &Score::otsuResetDoubleQuoteCommand},
     {"actResetScale", &Score::actResetScale, "Reset Scale", "Reset Scale",
      &Score::resetScaleCommand},
     {"actChangeNoteName", &Score::actChangeNoteName, "Change Note Name", "Change Note Name",
@@ -224,8 +226,8 @@ void TestScore::ownershipAndConnections()
     QVERIFY(QObject::disconnect(s->autoSaveTimer, &QTimer::timeout, s, &Score::autoSave));
     QVERIFY(QObject::disconnect(s->undoStack, &QUndoStack::canUndoChanged, s, &Score::canUndo));
     QVERIFY(QObject::disconnect(s->undoStack, &QUndoStack::canRedoChanged, s, &Score::canRedo));
-    QVERIFY(QObject::disconnect(s->undoStack, &QUndoStack::indexChanged, s,
-                                &Score::undoIndexChanged));
+    QVERIFY(
+        QObject::disconnect(s->undoStack, &QUndoStack::indexChanged, s, &Score::undoIndexChanged));
 }
 
 void TestScore::autoSaveTimer_data()
@@ -370,8 +372,8 @@ void TestScore::contextActionsInOrderThenDirectiveActions()
                                   score->directiveAction3, score->directiveAction4,
                                   score->directiveAction5};
     void (Score::*const commands[])() = {&Score::directiveCommand1, &Score::directiveCommand2,
-                                      &Score::directiveCommand3, &Score::directiveCommand4,
-                                      &Score::directiveCommand5};
+                                         &Score::directiveCommand3, &Score::directiveCommand4,
+                                         &Score::directiveCommand5};
     for (int i = 0; i < 5; ++i) {
         QCOMPARE(actions.at(actionCount + i), directive[i]);
         QVERIFY(directive[i]->text().isEmpty());
