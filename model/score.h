@@ -7,34 +7,57 @@
 // millimetres times Page::scaleFactor.
 //
 // Ownership: the Score alone holds page, defaultPage, style, defaultStyle,
-// the parts, measures and credits (and everything in them). Scene, undo
-// stack, timer, actions and dialogs are its QObject children.
+// the parts, defaultPart, process, the measures and credits (and everything
+// in them). Scene, undo stack, timer, actions and dialogs are its QObject
+// children. The common note-font renderer is shared through the note-font
+// cache (model/notefonts.h).
 #pragma once
 
 #include <QDomDocument>
 #include <QDomElement>
 #include <QGraphicsView>
 #include <QList>
+#include <QRectF>
 #include <QString>
 
+#include <memory>
+
 class Credit;
+class DialogTranspose;
 class Measure;
+class NoteNameDialog;
 class Page;
 class Part;
-class Style;
+class QAction;
+class QProcess;
+class QSvgRenderer;
+class QTimer;
 class QUndoStack;
+class ScaleDialog;
+class Scene;
+class SelectedDirection;
+class SelectedDirective;
+class SelectedNotation;
+class SelectedNote;
+class Style;
+class WatcherItem;
 
 class Score : public QGraphicsView
 {
     Q_OBJECT
 
 public:
-    // model/score.cpp: construction, default settings, changed flags
+    // model/score.cpp: construction, default settings, changed flags and
+    // the autosave timer
+    // With `autoSave` the score gets a repeating 10,000 ms autosave timer;
+    // without it (previews, throw-away scores) it has none.
     Score(const QString &programVersion, int scoreNumber, bool autoSave, QWidget *parent = nullptr);
     ~Score() override;
 
     void setDefaultPage(Page *target) const;
     void setDefaultStyle(Style *target) const;
+    // True also marks the score changed since the last autosave; false
+    // never clears that.
     void setChanged(bool value);
 
     QString programVersion;
@@ -43,6 +66,7 @@ public:
     QString wordFontFamily;
     QString lyricFontFamily;
     QString logText;
+    Scene *scene = nullptr;
     Page *page = nullptr;
     Page *defaultPage = nullptr;
     QList<Part *> parts;
@@ -50,7 +74,9 @@ public:
     Part *defaultPart = nullptr;
     Style *style = nullptr;
     Style *defaultStyle = nullptr;
+    QProcess *process = nullptr;
     int numParts = 0;
+    std::shared_ptr<QSvgRenderer> commonRenderer;
     QList<Measure *> measures;
     QList<Measure *> displayedMeasures;
     bool reload = false;
@@ -59,11 +85,16 @@ public:
     QList<Credit *> credits;
     bool outlineNoteFonts = false;
     QList<int> selectedMeasures;
+    QList<SelectedNote *> selectedNotes;
+    QList<SelectedDirection *> selectedDirections;
+    QList<SelectedNotation *> selectedNotations;
+    QList<SelectedDirective *> selectedDirectives;
     QUndoStack *undoStack = nullptr;
     bool canUndoFlag = false;
     bool canRedoFlag = false;
     bool changed = false;
     bool changedSinceAutoSave = false;
+    WatcherItem *watcher = nullptr;
     bool dSw = false;
     bool noItemCache = true;
     QDomDocument document;
@@ -78,9 +109,144 @@ public:
     bool cleanOutput = false;
     double zoomFactor = 1.0;
     bool ghostNotes = false;
+    // The item context menu's actions, in menu-table order.
+    QAction *actChangeFitting = nullptr;
+    QAction *actDelete = nullptr;
+    QAction *actFontProperty = nullptr;
+    QAction *actResetPosition = nullptr;
+    QAction *actSetFont = nullptr;
+    QAction *actDefaultFont = nullptr;
+    QAction *actHorizontal = nullptr;
+    QAction *actVertical = nullptr;
+    QAction *actVerticalWriting = nullptr;
+    QAction *actDefaultDirection = nullptr;
+    QAction *actAlignHorizontally = nullptr;
+    QAction *actAlignVertically = nullptr;
+    QAction *actDefaultVisibility = nullptr;
+    QAction *actVisible = nullptr;
+    QAction *actInvisible = nullptr;
+    QAction *actSlurCurveController = nullptr;
+    QAction *actInvertSlur = nullptr;
+    QAction *actOtsuToDoubleQuote = nullptr;
+    QAction *actDoubleQuoteToOtsu = nullptr;
+    QAction *actResetScale = nullptr;
+    QAction *actChangeNoteName = nullptr;
+    QAction *actResetNoteShift = nullptr;
+    QAction *actInvertTie = nullptr;
+    QAction *actEditScale = nullptr;
+    QAction *actEnterTransposeStep = nullptr;
+    // Text-less; the menu sets their text and directive text (data).
+    QAction *directiveAction1 = nullptr;
+    QAction *directiveAction2 = nullptr;
+    QAction *directiveAction3 = nullptr;
+    QAction *directiveAction4 = nullptr;
+    QAction *directiveAction5 = nullptr;
+    NoteNameDialog *noteNameDialog = nullptr;
+    ScaleDialog *scaleDialog = nullptr;
+    DialogTranspose *transposeDialog = nullptr;
     QDomElement partListElement;
     QList<QDomElement> partElements;
+    // Null for a score made without autosave.
+    QTimer *autoSaveTimer = nullptr;
+
+signals:
+    void sigScoreRepainted(const QRectF &visibleSceneRect);
+    void sigCanUndo(bool value);
+    void sigCanRedo(bool value);
+    void sigDropFile(const QString &localPath);
+    void sigRefreshLog(const QString &logText);
+
+public slots:
+    // Mirror the undo stack's state into canUndoFlag / canRedoFlag and on
+    // to the main window.
+    void canUndo(bool value);
+    void canRedo(bool value);
+    // Every move of the undo index (push, undo, redo) is a change for the
+    // autosave.
+    void undoIndexChanged(int index);
+    // Both do nothing on a score without autosave timer.
+    void autoSaveTimerStart();
+    void autoSaveTimerStop();
 
 private:
     QString resolveTextFontFamily() const;
+    void createContextActions();
+    void createDirectiveActions();
+
+public:
+    // model/score_part_defaults.cpp: the default settings of a part
+    void setPartDefaults(Part *part) const;
+
+public slots:
+    // document/score_autosave.cpp: the autosave timer's slot
+    // Does nothing unless changedSinceAutoSave is set; clears it.
+    void autoSave();
+
+public:
+    // view/score_context_menu.cpp: the item context menu
+    // Retranslates the two dialogs and sets the menu texts again.
+    void retranslateContextMenu();
+public slots:
+    void changeBreakFitting();
+
+public slots:
+    // view/score_delete.cpp: deleting selected symbols
+    void deleteSelectedSymbol();
+
+public slots:
+    // view/score_resets_fonts_visibility.cpp: resets, text fonts, text
+    // direction and visibility
+    void resetMoveCommand();
+    void setTextFontCommand();
+    void resetTextFontCommand();
+    void setTextHorizontalCommand();
+    void setTextVerticalCommand();
+    void setTextVerticalWritingCommand();
+    void setTextDefaultDirectionCommand();
+    void setDefaultVisibilityCommand();
+    void setVisibleCommand();
+    void setInvisibleCommand();
+    void otsuDoubleQuoteCommand();
+    void otsuResetDoubleQuoteCommand();
+    void resetScaleCommand();
+
+public slots:
+    // view/score_align.cpp: aligning items
+    void alignItemsHorizontallyCommand();
+    void alignItemsVerticallyCommand();
+
+public slots:
+    // view/score_view.cpp: the view's zoom, scrolling, painting and view
+    // slots
+    void slurShiftControl();
+
+public slots:
+    // view/score_font_reverse.cpp: font change, reversal and note-shift
+    // reset
+    void fontChangeCommand();
+    void reverseCommands();
+    void resetNoteShiftCommand();
+
+public slots:
+    // view/score_note_names.cpp: note-name changes
+    void noteNameChangeCommand();
+    void noteNameChangeApply(const QString &name);
+
+public slots:
+    // view/score_scale_transpose.cpp: scale and transpose edits
+    void noteDirectiveScaleChangeCommand();
+    void noteDirectiveTransposeChangeCommand();
+    void transposeChange(int step);
+
+public slots:
+    // view/score_directives.cpp: directive commands
+    void directiveCommand1();
+    void directiveCommand2();
+    void directiveCommand3();
+    void directiveCommand4();
+    void directiveCommand5();
+
+public slots:
+    // view/score_selection.cpp: selection tracking
+    void selectionChanged();
 };

@@ -1,0 +1,3 @@
+#include "dialogs/scaledialog.h"
+
+ScaleDialog::ScaleDialog(QWidget *parent) : QDialog(parent) {}

@@ -1,0 +1,3 @@
+#include "drawing/bracketline.h"
+
+BracketLine::BracketLine(Score *score, Part *part) : score(score), part(part) {}

@@ -1,0 +1,6 @@
+#include "drawing/longrep.h"
+
+LongRep::LongRep(Score *score, Part *part, QObject *parent)
+    : QObject(parent), score(score), part(part)
+{
+}

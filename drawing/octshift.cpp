@@ -1,0 +1,6 @@
+#include "drawing/octshift.h"
+
+OctShift::OctShift(Score *score, Part *part, QObject *parent)
+    : QObject(parent), score(score), part(part)
+{
+}

@@ -1,0 +1,3 @@
+#include "drawing/tie.h"
+
+Tie::Tie(Score *score, Part *part, QObject *parent) : QObject(parent), score(score), part(part) {}

@@ -1,0 +1,5 @@
+#include "drawing/wedge.h"
+
+Wedge::Wedge(Score *score, Part *part, QObject *parent) : QObject(parent), score(score), part(part)
+{
+}

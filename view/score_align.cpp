@@ -1,0 +1,6 @@
+// Score: aligning the selected items.
+#include "model/score.h"
+
+void Score::alignItemsHorizontallyCommand() {}
+
+void Score::alignItemsVerticallyCommand() {}

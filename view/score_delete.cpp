@@ -1,0 +1,4 @@
+// Score: deleting the selected symbols.
+#include "model/score.h"
+
+void Score::deleteSelectedSymbol() {}
