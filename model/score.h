@@ -13,6 +13,9 @@
 // cache (model/notefonts.h).
 #pragma once
 
+#include "notenames/glyph_char_maps.h"
+#include "notenames/scale_builders.h"
+
 #include <QDomDocument>
 #include <QDomElement>
 #include <QGraphicsView>
@@ -176,6 +179,32 @@ private:
 public:
     // model/score_part_defaults.cpp: the default settings of a part
     void setPartDefaults(Part *part) const;
+
+    // notenames/score_scales.cpp: the note scale of every notation style
+    // and the staff lyric font's character maps; each returns a new object
+    // that the caller owns.
+    NoteScale *createScaleKinko() const;
+    NoteScale *createScaleTozan() const;
+    NoteScale *createScaleShinobue(int partIndex) const;
+    NoteScale *
+    createScaleKoto(const QString &tuning, const QString &scaleName, bool seiha,
+                    NoteNames::ScaleNameWarning warning = NoteNames::ScaleNameWarning::Show);
+    NoteScale *createScaleSangenIkuta(const QString &tuning) const;
+    NoteScale *createScaleSangenYamada() const;
+    NoteScale *createScaleShamisenBunka(const QString &tuning) const;
+    NoteScale *createScaleDoremi() const;
+    NoteScale *createScalePercussion() const;
+    NoteNames::GlyphCharMap *getStaffNoteMapKinko() const;
+    NoteNames::GlyphCharMap *getStaffNoteMapTozan() const;
+    NoteNames::GlyphCharMap *getStaffNoteMapTozan_Circled() const;
+    NoteNames::GlyphCharMap *getStaffNoteMapShinobue_Numeric() const;
+    NoteNames::GlyphCharMap *getStaffNoteMapShinobue_Kanji() const;
+    NoteNames::GlyphCharMap *getStaffNoteMapKoto() const;
+    NoteNames::GlyphCharMap *getStaffNoteMapSangen() const;
+    NoteNames::GlyphCharMap *getStaffNoteMapShamisen() const;
+    NoteNames::GlyphCharMap *getStaffNoteMapDoremi() const;
+    int getMinNumber(const QStringList &numbers) const;
+    int getMaxNumber(const QStringList &numbers) const;
 
 public slots:
     // document/score_autosave.cpp: the autosave timer's slot
