@@ -28,7 +28,11 @@ struct Fixture
             score.measures.append(measure);
         }
     }
-    ~Fixture() { qDeleteAll(score.measures); }
+    ~Fixture()
+    {
+        qDeleteAll(score.measures);
+        score.measures.clear();
+    }
 
     Measure *measure(int i = 0) const { return score.measures.at(i); }
 
