@@ -5,6 +5,7 @@
 #include "model/measure.h"
 #include "model/mepart.h"
 #include "model/page.h"
+#include "model/part.h"
 #include "model/score.h"
 #include "model/voice.h"
 #include "support/messagecapture.h"
@@ -63,6 +64,9 @@ private slots:
     void multiRestFrameIsTheOrigin();
     void itemExistsAndCount();
     void badPartOrVoiceIsHarmless();
+    void partLines_data();
+    void partLines();
+    void clampCountForStyle();
 };
 
 void TestMeasure::newMeasureHasItsInitialValues()
@@ -239,6 +243,66 @@ void TestMeasure::badPartOrVoiceIsHarmless()
     QVERIFY(!m->itemExists(0, -1, 0));
     QCOMPARE(m->getStartLocation(0, 32, 0), 0.0);
     QVERIFY(!m->getItemGraphicsItem(3, 0, 0));
+}
+
+void TestMeasure::partLines_data()
+{
+    QTest::addColumn<bool>("horizontal");
+    QTest::addColumn<int>("style");
+    QTest::addColumn<double>("center");
+    QTest::addColumn<double>("refLine");
+    QTest::addColumn<double>("staff0");
+    QTest::addColumn<double>("staff1");
+    QTest::addColumn<double>("noteLine0");
+    // A two-staff part with a 10 mm band and the note line shifted by
+    // 5 x 0.2 = 1 mm; vertical: originX 100, width 20, part offset -10;
+    // horizontal: originY 50, part offset 10.
+    QTest::newRow("vertical StaffNotation")
+        << false << 12 << 115.0 << 116.0 << 117.5 << 112.5 << 118.5;
+    QTest::newRow("horizontal StaffNotation") << true << 12 << 65.0 << 64.0 << 62.5 << 67.5 << 61.5;
+    QTest::newRow("vertical TozanTrad") << false << 3 << 115.0 << 116.0 << 115.0 << 115.0 << 116.0;
+    QTest::newRow("horizontal TozanTrad") << true << 3 << 65.0 << 64.0 << 65.0 << 65.0 << 64.0;
+}
+
+void TestMeasure::partLines()
+{
+    QFETCH(bool, horizontal);
+    QFETCH(int, style);
+    Fixture f(horizontal);
+    auto *part = new Part(&f.score);
+    f.score.setPartDefaults(part);
+    part->notationStyle = style;
+    part->noteFontSize = 5.0;
+    part->partShift = 0.2;
+    part->staffCount = 2;
+    f.score.parts.append(part);
+
+    Measure *m = f.measure();
+    m->originX = 100.0;
+    m->width = 20.0;
+    m->originY = 50.0;
+    m->parts.at(0)->partOffset = horizontal ? 10.0 : -10.0;
+    m->parts.at(0)->partExtent = 10.0;
+
+    QTEST(m->getPartCenter(0), "center");
+    QTEST(m->getPartRefLine(0), "refLine");
+    QTEST(m->getStaffLinePos(0, 0), "staff0");
+    QTEST(m->getStaffLinePos(1, 0), "staff1");
+    QTEST(m->getPartNoteLine(0, 0), "noteLine0");
+}
+
+void TestMeasure::clampCountForStyle()
+{
+    Fixture f(false);
+    auto *part = new Part(&f.score);
+    f.score.setPartDefaults(part);
+    f.score.parts.append(part);
+    Measure *m = f.measure();
+    for (int style = 0; style <= 13; ++style) {
+        part->notationStyle = style;
+        QCOMPARE(m->clampCountForStyle(0, 6), style == 3 ? 6 : 4);
+        QCOMPARE(m->clampCountForStyle(0, 3), 3);
+    }
 }
 
 VELMORA_TEST_MAIN(TestMeasure)
