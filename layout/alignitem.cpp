@@ -1,0 +1,3 @@
+#include "layout/alignitem.h"
+
+AlignItem::AlignItem(QObject *parent) : QObject(parent) {}

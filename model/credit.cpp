@@ -1,0 +1,3 @@
+#include "model/credit.h"
+
+Credit::Credit(const QString &text, QObject *parent) : QObject(parent), text(text) {}

@@ -1,0 +1,38 @@
+// A MusicXML `direction` of a voice: words, dynamics, wedges, rehearsal
+// marks, codas, brackets, octave shifts. Held and owned by its Voice.
+// User offsets are millimetres divided by the part's note size.
+#pragma once
+
+#include "model/useroffset.h"
+
+#include <QFont>
+#include <QObject>
+#include <QString>
+
+class QGraphicsItem;
+
+class Direction : public QObject, public UserOffset
+{
+    Q_OBJECT
+
+public:
+    explicit Direction(QObject *parent = nullptr);
+
+    int kind =
+        -1; // coded by the direction reader (3 crescendo, 4 diminuendo, 19 octave shift, ...)
+    int number = 0;   // the `number` of a wedge, bracket, dashes or octave shift
+    int lineType = 0; // 1 solid, 2 dashed, 3 dotted
+    int lineEnd = 0;  // 1 up, 2 down
+    QString text = QStringLiteral("nothing");
+    bool fontGiven = false; // a `tarn-font` was read
+    QFont font;             // family empty, 12 points
+    int rotation = 0;       // 1 horizontal, 2 vertical, 3 vertical writing, 0 none
+    int staff = 0;          // staff index 0..7
+    int noteIndex = 0;      // note of the voice it stands at; -1 measure start, -2 measure end
+    double scale = 1.0;     // `tarn-scale`
+    int visibility = 0;     // `tarn-visibility`: 1 visible, 2 invisible, 0 default
+
+    // computed by layout; reset before each regeneration
+    QGraphicsItem *item = nullptr; // its drag handle in the scene (owned by the scene)
+    bool shown = true;             // drawn visible, derived from `visibility`
+};

@@ -1,0 +1,3 @@
+#include "model/directive.h"
+
+Directive::Directive(QObject *parent) : QObject(parent) {}

@@ -1,0 +1,3 @@
+#include "model/fingering.h"
+
+Fingering::Fingering(QObject *parent) : QObject(parent) {}

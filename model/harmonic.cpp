@@ -1,0 +1,3 @@
+#include "model/harmonic.h"
+
+Harmonic::Harmonic(QObject *parent) : QObject(parent) {}

@@ -1,0 +1,3 @@
+#include "model/lyrics.h"
+
+Lyrics::Lyrics(const QString &text, QObject *parent) : QObject(parent), text(text) {}

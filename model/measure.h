@@ -1,0 +1,124 @@
+// One measure of the score across all parts: time signature and number,
+// barlines, repeat and ending, the user's break and scale, where layout
+// put it, and one part cell per part of the score.
+//
+// The geometry queries look up one aligned item of one voice of one part
+// and answer along or across the reading direction (x in horizontal
+// writing, y in vertical writing), so that callers need not test the
+// writing direction. origin/width/height, part offsets and item positions
+// are millimetres; an item's final x and y are scene coordinates.
+//
+// Ownership: the Score owns its measures; a measure owns its part cells,
+// its Layouter and its Aligner. Bounds-checked queries write one debug line
+// on a bad item index and return a neutral value; the other queries take
+// the indices as valid and return a neutral value silently when not.
+#pragma once
+
+#include <QDomElement>
+#include <QList>
+#include <QObject>
+#include <QPointF>
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+
+class AlignItem;
+class Aligner;
+class Layouter;
+class MePart;
+class QGraphicsItem;
+class Score;
+
+class Measure : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Measure(Score *score, QObject *parent = nullptr);
+    ~Measure() override;
+
+    // Aligned-item queries (part, voice, item index); unchecked.
+    double getStartLocation(int part, int voice, int item) const;
+    double getItemCenterLocation(int part, int voice, int item) const;
+    QPointF getItemRefOffset(int part, int voice, int item) const;
+    AlignItem *setItemRefOffset(int part, int voice, int item, double x, double y);
+    double getItemFinalRefPos(int part, int voice, int item) const;
+    double getItemCenter(int part, int voice, int item) const;
+    QSizeF getItemSize(int part, int voice, int item) const;
+    QGraphicsItem *getItemGraphicsItem(int part, int voice, int item) const;
+    int getItemCount(int part, int voice) const;
+    bool itemExists(int part, int voice, int item) const;
+
+    // Aligned-item queries; bounds-checked on the item index.
+    QRectF getGraphicsItemRect(int part, int voice, int item) const;
+    QPointF getItemFinalRefPoint(int part, int voice, int item) const;
+    double getEndLocation(int part, int voice, int item) const;
+    double getFinalEndLocation(int part, int voice, int item) const;
+    QPointF getItemFinalPosFrame(int part, int voice, int item) const;
+
+    // model/measure_partlines.cpp: lines of a part's band, across the
+    // reading direction, in millimetres.
+    double getPartCenter(int part) const;
+    double getPartRefLine(int part) const;
+    double getStaffLinePos(int staff, int part) const;
+    double getPartNoteLine(int staff, int part) const;
+    int clampCountForStyle(int part, int count) const;
+
+    // This measure's index in the score's measure list, -1 when absent.
+    int indexInScore() const;
+
+    Score *score = nullptr; // not owned
+
+    // --- from the document ---
+    bool divisionsGiven = false; // the attributes hold `divisions`
+    int divisions = 0;           // divisions per quarter note, carried on from the previous measure
+    bool timeGiven = false;      // the attributes hold `time`
+    int beats = 4;
+    int beatType = 4;
+    QString beatsText; // the `beats` text as written ("3+2")
+    bool keyGiven = false;
+    int fifths = -99; // -99: no key yet
+    int number = -99;
+    bool leftBarline = false;
+    bool rightBarline = false;
+    int leftBarStyle =
+        0; // 1 light-heavy, 2 light-light, 3 heavy-light, 4 dotted, 5 dashed, 6 tick/short
+    int rightBarStyle = 0;
+    int leftRepeat = 0; // 1 forward, 2 backward
+    int rightRepeat = 0;
+    int endingNumber = 0;
+    QString endingNumberText = QStringLiteral("");
+    int endingType = 0; // 1 start, 2 stop, 3 discontinue, 4 start+stop, 5 start+discontinue
+    double endingOffsetX = 0.0;
+    double endingOffsetY = 0.0;
+    int userBreakType = 0; // UserBreakType
+    double userScale = 1.0;
+    int multipleRest = 0;               // the multi-measure-rest count as read
+    int voiceOneLength = 0;             // divisions of voice 1 of the last part that has notes
+    QList<QDomElement> measureElements; // the `measure` element of each part
+    QList<MePart *> parts;              // one cell per part of the score
+    QList<bool> emptyParts;             // per part: its first voice holds no note
+    QList<bool> partForwardFlags;       // per part: a `forward` came before voice 1's first note
+    QList<bool> simileParts;            // per part: the part shows the "Simile" mark
+    Layouter *layouter = nullptr;
+    Aligner *aligner = nullptr; // made by the measure builder
+
+    // computed by layout; reset before each regeneration
+    double originX = 0.0;
+    double originY = 0.0;
+    double width = 0.0;
+    double height = 0.0;
+    int lineIndex = 0;
+    bool lineStart = false;
+    bool pageStart = false;
+    bool stageEnd = false;
+    bool pageEnd = false;
+    int multiRestCount = 0; // > 1: stands for itself and the next multiRestCount - 1 measures
+    QGraphicsItem *measureItem = nullptr;
+    QGraphicsItem *endingItem = nullptr;
+
+private:
+    AlignItem *itemAt(int part, int voice, int item) const;
+    bool horizontal() const;
+    double finalAlong(const AlignItem *item) const;
+};

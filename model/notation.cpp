@@ -1,0 +1,3 @@
+#include "model/notation.h"
+
+Notation::Notation(QObject *parent) : QObject(parent) {}

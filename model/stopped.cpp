@@ -1,0 +1,3 @@
+#include "model/stopped.h"
+
+Stopped::Stopped(QObject *parent) : QObject(parent) {}

@@ -1,0 +1,3 @@
+#include "model/upbow.h"
+
+UpBow::UpBow(QObject *parent) : QObject(parent) {}
