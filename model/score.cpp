@@ -4,9 +4,15 @@
 
 #include "dialogs/dialogtranspose.h"
 #include "dialogs/notenamedialog.h"
+#include "model/credit.h"
+#include "model/measure.h"
 #include "model/notefonts.h"
 #include "model/page.h"
 #include "model/part.h"
+#include "model/selecteddirection.h"
+#include "model/selecteddirective.h"
+#include "model/selectednotation.h"
+#include "model/selectednote.h"
 #include "model/style.h"
 #include "view/scene.h"
 
@@ -92,6 +98,12 @@ Score::~Score()
     // first, while the score is whole.
     delete undoStack;
     delete scene;
+    qDeleteAll(measures);
+    qDeleteAll(credits);
+    qDeleteAll(selectedNotes);
+    qDeleteAll(selectedDirections);
+    qDeleteAll(selectedNotations);
+    qDeleteAll(selectedDirectives);
     qDeleteAll(parts);
     delete defaultPart;
     delete page;
