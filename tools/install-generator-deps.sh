@@ -6,7 +6,7 @@
 set -euo pipefail
 
 PACKAGES=(
-    python3 python3-fonttools
+    python3 python3-fonttools python3-fontforge
     fonts-aoyagi-kouzan-t fonts-aoyagi-soseki fonts-kouzan-mouhitsu
     fonts-noto-cjk fonts-noto-core lilypond-fonts
 )

@@ -6,6 +6,11 @@ and the source font packages; tools/install-generator-deps.sh installs them):
 
     /usr/bin/python3 tools/notefonts/generate.py            # every style
     /usr/bin/python3 tools/notefonts/generate.py Shinobue   # folders by name
+    /usr/bin/python3 tools/notefonts/generate.py VelmoraStaff  # the staff lyric font
+
+The staff lyric font resources/fonts/VelmoraStaff.ttf is built with FontForge
+(python3-fontforge) from the same glyphs; set SOURCE_DATE_EPOCH for a
+byte-identical file.
 
 Each style table (one module per notation family, listed in STYLE_MODULES)
 exposes FONTS (the font files: folder, base name, source typeface per role)
@@ -30,7 +35,7 @@ OUT = os.path.join(ROOT, "resources", "notefonts")
 CHECKLISTS = os.path.join(ROOT, "tests", "fixtures", "notefont-ids")
 
 # Add a module here to generate more folders.
-STYLE_MODULES = ["common", "shakuhachi", "fue"]
+STYLE_MODULES = ["common", "shakuhachi", "fue", "koto", "sangen", "solfa", "staff"]
 
 
 def checklist(folder):
@@ -94,6 +99,11 @@ def main(argv):
     if not wanted:
         write_licences(used)
     print("total %d bytes" % total)
+    if not wanted or "VelmoraStaff" in wanted:
+        import staff_lyric_font
+        path = os.path.join(ROOT, "resources", "fonts", staff_lyric_font.FAMILY + ".ttf")
+        count = staff_lyric_font.build(outlines, path)
+        print("%-28s %4d characters %8d bytes" % ("fonts/VelmoraStaff.ttf", count, os.path.getsize(path)))
 
 
 if __name__ == "__main__":

@@ -62,6 +62,20 @@ class Text:
         self.gap = gap
 
 
+class Placed:
+    """One character of a source font with its own origin (pen position on
+    the baseline) put at (x, y), `size` SVG units to the em: for symbols whose
+    reference point is the origin (music symbols on their staff line)."""
+
+    def __init__(self, ch, role, x, y, size, mirror=False):
+        self.ch = ch
+        self.role = role
+        self.x = x
+        self.y = y
+        self.size = size
+        self.mirror = mirror
+
+
 class Path:
     def __init__(self, d, fill="#000", stroke=None, width=0.0, cap="round"):
         self.d = d
@@ -236,6 +250,13 @@ class SvgWriter:
     def _part(self, p):
         if isinstance(p, Text):
             return self._text(p)
+        if isinstance(p, Placed):
+            did, _, _ = self._outline(self._source_key(p.role), p.ch)
+            if did is None:
+                fail("character %r draws nothing" % p.ch)
+            k = p.size / 100.0
+            return ['<use xlink:href="#%s" transform="matrix(%s 0 0 %s %s %s)"/>'
+                    % (did, fine(k), fine(-k if p.mirror else k), num(p.x), num(p.y))]
         if isinstance(p, Path):
             return ['<path d="%s"%s/>' % (p.d, _paint(p.fill, p.stroke, p.width, p.cap))]
         if isinstance(p, Circle):
