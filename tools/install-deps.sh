@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing Velmora
-# need. Idempotent: when everything is present it only checks and returns.
+# need, plus any packages named as arguments. Idempotent: when everything is
+# present it only checks and returns.
 set -euo pipefail
 
 PACKAGES=(
@@ -10,6 +11,7 @@ PACKAGES=(
     fonts-ipaexfont-mincho fonts-ipaexfont-gothic fonts-ipafont-mincho fonts-ipafont-gothic
     fonts-liberation2 fonts-dejavu-core
     poppler-utils
+    "$@"
 )
 
 missing=()
