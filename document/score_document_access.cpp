@@ -9,10 +9,11 @@ bool Score::setXmlContent(const QString &text, QString *errorMessage)
     QString message;
     int line = 0;
     int column = 0;
-    // On failure the document is left empty; the caller must not treat that
-    // as a loaded score, or a later save would overwrite the user's file.
     if (document.setContent(text, &message, &line, &column))
         return true;
+    // The parser keeps what it read up to the fault. No reader may take that
+    // part for the score: a later save would overwrite the user's file.
+    document = QDomDocument();
     if (errorMessage) {
         *errorMessage = QStringLiteral("line %1, column %2: %3")
                             .arg(line)
