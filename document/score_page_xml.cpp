@@ -21,8 +21,8 @@ struct AttributeNumber
 };
 using AttributeNumbers = QList<AttributeNumber>;
 
-using PageField = std::variant<bool Page::*, int Page::*, double Page::*, QString Page::*,
-                               AttributeNumbers>;
+using PageField =
+    std::variant<bool Page::*, int Page::*, double Page::*, QString Page::*, AttributeNumbers>;
 
 struct PageRow
 {
@@ -85,23 +85,24 @@ template <class... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
 void writeRow(QDomDocument &document, QDomElement &parent, const PageRow &row, const Page *page)
 {
     const QString tag = QLatin1String(row.tag);
-    std::visit(Overloaded{
-                   [&](bool Page::*f) { appendTextElement(document, parent, tag, formatBool(page->*f)); },
-                   [&](int Page::*f) {
-                       appendTextElement(document, parent, tag, QString::number(page->*f));
-                   },
-                   [&](double Page::*f) {
-                       appendTextElement(document, parent, tag, formatNumber(page->*f));
-                   },
-                   [&](QString Page::*f) { appendTextElement(document, parent, tag, page->*f); },
-                   [&](const AttributeNumbers &attributes) {
-                       QDomElement child = document.createElement(tag);
-                       parent.appendChild(child);
-                       for (const AttributeNumber &a : attributes)
-                           child.setAttribute(QLatin1String(a.name), page->*a.field);
-                   },
-               },
-               row.field);
+    std::visit(
+        Overloaded{
+            [&](bool Page::*f) { appendTextElement(document, parent, tag, formatBool(page->*f)); },
+            [&](int Page::*f) {
+                appendTextElement(document, parent, tag, QString::number(page->*f));
+            },
+            [&](double Page::*f) {
+                appendTextElement(document, parent, tag, formatNumber(page->*f));
+            },
+            [&](QString Page::*f) { appendTextElement(document, parent, tag, page->*f); },
+            [&](const AttributeNumbers &attributes) {
+                QDomElement child = document.createElement(tag);
+                parent.appendChild(child);
+                for (const AttributeNumber &a : attributes)
+                    child.setAttribute(QLatin1String(a.name), page->*a.field);
+            },
+        },
+        row.field);
 }
 
 // A sheet code outside the table, or a custom size that is not positive,

@@ -38,15 +38,20 @@ void TestDocumentAccess::setXmlContent_data()
     QTest::addColumn<QString>("errorPrefix");
 
     QTest::newRow("score") << "<score-partwise><part-list/></score-partwise>" << true
-                           << "score-partwise" << "";
+                           << "score-partwise"
+                           << "";
     QTest::newRow("declaration and comment")
         << "<?xml version=\"1.0\"?>\n<!-- c -->\n<score-partwise/>" << true << "score-partwise"
         << "";
     QTest::newRow("unclosed element")
-        << "<score-partwise>\n<part-list>\n</score-partwise>" << false << "" << "line 3, column";
-    QTest::newRow("truncated file") << "<score-partwise><part" << false << "" << "line 1, column";
-    QTest::newRow("empty text") << "" << false << "" << "line";
-    QTest::newRow("not XML") << "PK\x03\x04 binary" << false << "" << "line 1, column";
+        << "<score-partwise>\n<part-list>\n</score-partwise>" << false << ""
+        << "line 3, column";
+    QTest::newRow("truncated file") << "<score-partwise><part" << false << ""
+                                    << "line 1, column";
+    QTest::newRow("empty text") << "" << false << ""
+                                << "line";
+    QTest::newRow("not XML") << "PK\x03\x04 binary" << false << ""
+                             << "line 1, column";
 }
 
 void TestDocumentAccess::setXmlContent()
@@ -84,17 +89,30 @@ void TestDocumentAccess::childElementText_data()
     QTest::addColumn<QString>("tag");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("found") << "<note><step>D</step><octave>4</octave></note>" << "octave" << "4";
-    QTest::newRow("empty child") << "<note><step/></note>" << "step" << "";
-    QTest::newRow("first of two") << "<note><step>D</step><step>E</step></note>" << "step" << "D";
-    QTest::newRow("case-sensitive") << "<note><step>D</step></note>" << "Step" << "";
-    QTest::newRow("direct children only")
-        << "<note><pitch><step>D</step></pitch></note>" << "step" << "";
-    QTest::newRow("missing") << "<note><rest/></note>" << "step" << "";
-    QTest::newRow("text of descendants")
-        << "<note><step>C<!-- x --><b>#</b>s</step></note>" << "step" << "C#s";
+    QTest::newRow("found") << "<note><step>D</step><octave>4</octave></note>"
+                           << "octave"
+                           << "4";
+    QTest::newRow("empty child") << "<note><step/></note>"
+                                 << "step"
+                                 << "";
+    QTest::newRow("first of two") << "<note><step>D</step><step>E</step></note>"
+                                  << "step"
+                                  << "D";
+    QTest::newRow("case-sensitive") << "<note><step>D</step></note>"
+                                    << "Step"
+                                    << "";
+    QTest::newRow("direct children only") << "<note><pitch><step>D</step></pitch></note>"
+                                          << "step"
+                                          << "";
+    QTest::newRow("missing") << "<note><rest/></note>"
+                             << "step"
+                             << "";
+    QTest::newRow("text of descendants") << "<note><step>C<!-- x --><b>#</b>s</step></note>"
+                                         << "step"
+                                         << "C#s";
     QTest::newRow("text node with same name skipped") << "<note>step<step>F</step></note>"
-                                                      << "step" << "F";
+                                                      << "step"
+                                                      << "F";
 }
 
 void TestDocumentAccess::childElementText()
@@ -116,19 +134,23 @@ void TestDocumentAccess::parseDefaults_data()
     // The score starts with "unset" in both, so untouched fields show.
     QTest::newRow("lyric font only")
         << "<defaults><lyric-font font-family=\"MS Mincho\" font-size=\"10\"/></defaults>"
-        << "unset" << "MS Mincho";
+        << "unset"
+        << "MS Mincho";
     QTest::newRow("both") << "<defaults><word-font font-family=\"Arial\"/>"
                              "<lyric-font font-family=\"Yu Gothic\"/></defaults>"
-                          << "Arial" << "Yu Gothic";
-    QTest::newRow("missing attribute")
-        << "<defaults><lyric-font font-size=\"10\"/></defaults>" << "unset" << "";
+                          << "Arial"
+                          << "Yu Gothic";
+    QTest::newRow("missing attribute") << "<defaults><lyric-font font-size=\"10\"/></defaults>"
+                                       << "unset"
+                                       << "";
     QTest::newRow("last one wins") << "<defaults><word-font font-family=\"A\"/>"
                                       "<word-font font-family=\"B\"/></defaults>"
-                                   << "B" << "unset";
-    QTest::newRow("other children ignored")
-        << "<defaults><scaling/><music-font font-family=\"X\"/>"
-           "<Word-Font font-family=\"Y\"/></defaults>"
-        << "unset" << "unset";
+                                   << "B"
+                                   << "unset";
+    QTest::newRow("other children ignored") << "<defaults><scaling/><music-font font-family=\"X\"/>"
+                                               "<Word-Font font-family=\"Y\"/></defaults>"
+                                            << "unset"
+                                            << "unset";
 }
 
 void TestDocumentAccess::parseDefaults()

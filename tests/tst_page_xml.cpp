@@ -184,16 +184,22 @@ void TestPageXml::numberForms_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("3 digits round") << "measureScale" << 1.234 << "measure-scale" << "1.23";
-    QTest::newRow("whole number") << "measureScale" << 1.0 << "measure-scale" << "1";
-    QTest::newRow("3 digits kept") << "measureScale" << 1.05 << "measure-scale" << "1.05";
+    QTest::newRow("3 digits round") << "measureScale" << 1.234 << "measure-scale"
+                                    << "1.23";
+    QTest::newRow("whole number") << "measureScale" << 1.0 << "measure-scale"
+                                  << "1";
+    QTest::newRow("3 digits kept") << "measureScale" << 1.05 << "measure-scale"
+                                   << "1.05";
     QTest::newRow("large number") << "gridOutlineWidth" << 1234.5 << "grid-outline-width"
                                   << "1.23e+03";
-    QTest::newRow("negative") << "lineWidthPad" << -0.15 << "line-width-pad" << "-0.15";
-    QTest::newRow("margin unrounded") << "marginTop" << 10.5 << "margin@top" << "10.5";
+    QTest::newRow("negative") << "lineWidthPad" << -0.15 << "line-width-pad"
+                              << "-0.15";
+    QTest::newRow("margin unrounded") << "marginTop" << 10.5 << "margin@top"
+                                      << "10.5";
     QTest::newRow("margin third") << "marginRight" << 1.0 / 3.0 << "margin@right"
                                   << "0.33333333333333331";
-    QTest::newRow("custom whole") << "paperCustomX" << 200.0 << "paper-custom@x" << "200";
+    QTest::newRow("custom whole") << "paperCustomX" << 200.0 << "paper-custom@x"
+                                  << "200";
     QTest::newRow("custom unrounded") << "paperCustomY" << 123.456789 << "paper-custom@y"
                                       << "123.456789";
 }
@@ -207,9 +213,9 @@ void TestPageXml::numberForms()
 
     Score score(Velmora::programVersion, 1, false);
     const QHash<QString, double Page::*> fields = {
-        {"measureScale", &Page::measureScale},   {"gridOutlineWidth", &Page::gridOutlineWidth},
-        {"lineWidthPad", &Page::lineWidthPad},   {"marginTop", &Page::marginTop},
-        {"marginRight", &Page::marginRight},     {"paperCustomX", &Page::paperCustomX},
+        {"measureScale", &Page::measureScale}, {"gridOutlineWidth", &Page::gridOutlineWidth},
+        {"lineWidthPad", &Page::lineWidthPad}, {"marginTop", &Page::marginTop},
+        {"marginRight", &Page::marginRight},   {"paperCustomX", &Page::paperCustomX},
         {"paperCustomY", &Page::paperCustomY}};
     score.page->*fields.value(setting) = value;
     QCOMPARE(writtenValue(writtenPage(score), path), text);
@@ -257,67 +263,119 @@ void TestPageXml::readerRules_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("expected"); // as the reading page writes it again
 
-    QTest::newRow("bool true") << "<landscape>true</landscape>" << "landscape" << "true";
-    QTest::newRow("bool True") << "<landscape>True</landscape>" << "landscape" << "false";
-    QTest::newRow("bool 1") << "<landscape>1</landscape>" << "landscape" << "false";
-    QTest::newRow("bool padded") << "<landscape> true</landscape>" << "landscape" << "false";
-    QTest::newRow("int malformed") << "<paper-size>A4</paper-size>" << "paper-size" << "0";
+    QTest::newRow("bool true") << "<landscape>true</landscape>"
+                               << "landscape"
+                               << "true";
+    QTest::newRow("bool True") << "<landscape>True</landscape>"
+                               << "landscape"
+                               << "false";
+    QTest::newRow("bool 1") << "<landscape>1</landscape>"
+                            << "landscape"
+                            << "false";
+    QTest::newRow("bool padded") << "<landscape> true</landscape>"
+                                 << "landscape"
+                                 << "false";
+    QTest::newRow("int malformed") << "<paper-size>A4</paper-size>"
+                                   << "paper-size"
+                                   << "0";
     QTest::newRow("int fraction") << "<start-page-number>2.5</start-page-number>"
-                                  << "start-page-number" << "0";
+                                  << "start-page-number"
+                                  << "0";
     QTest::newRow("int negative") << "<start-page-number>-2</start-page-number>"
-                                  << "start-page-number" << "-2";
+                                  << "start-page-number"
+                                  << "-2";
     QTest::newRow("int overflow") << "<start-page-number>2147483648</start-page-number>"
-                                  << "start-page-number" << "0";
+                                  << "start-page-number"
+                                  << "0";
     QTest::newRow("no measures per line means user breaks only")
-        << "<measure-per-line>0</measure-per-line>" << "measure-per-line" << "0";
-    QTest::newRow("number malformed") << "<measure-scale>abc</measure-scale>" << "measure-scale"
+        << "<measure-per-line>0</measure-per-line>"
+        << "measure-per-line"
+        << "0";
+    QTest::newRow("number malformed") << "<measure-scale>abc</measure-scale>"
+                                      << "measure-scale"
                                       << "0";
-    QTest::newRow("number empty") << "<measure-scale/>" << "measure-scale" << "0";
-    QTest::newRow("number exponent") << "<measure-scale>1.5e0</measure-scale>" << "measure-scale"
+    QTest::newRow("number empty") << "<measure-scale/>"
+                                  << "measure-scale"
+                                  << "0";
+    QTest::newRow("number exponent") << "<measure-scale>1.5e0</measure-scale>"
+                                     << "measure-scale"
                                      << "1.5";
     QTest::newRow("negative pad stays") << "<line-width-pad>-3</line-width-pad>"
-                                        << "line-width-pad" << "-3";
+                                        << "line-width-pad"
+                                        << "-3";
     QTest::newRow("zero pad stays") << "<header-bottom-pad>0</header-bottom-pad>"
-                                    << "header-bottom-pad" << "0";
+                                    << "header-bottom-pad"
+                                    << "0";
     QTest::newRow("NaN reads default") << "<measure-scale>nan</measure-scale>"
-                                       << "measure-scale" << "1.2";
+                                       << "measure-scale"
+                                       << "1.2";
     QTest::newRow("infinity reads default") << "<grid-outline-width>-inf</grid-outline-width>"
-                                            << "grid-outline-width" << "25";
+                                            << "grid-outline-width"
+                                            << "25";
     QTest::newRow("overflow reads default") << "<header-area-size>1e400</header-area-size>"
-                                            << "header-area-size" << "60";
-    QTest::newRow("text unchanged") << "<page-text> - %1 - </page-text>" << "page-text"
+                                            << "header-area-size"
+                                            << "60";
+    QTest::newRow("text unchanged") << "<page-text> - %1 - </page-text>"
+                                    << "page-text"
                                     << " - %1 - ";
-    QTest::newRow("paper size in range") << "<paper-size>6</paper-size>" << "paper-size" << "6";
-    QTest::newRow("paper size too large")
-        << "<paper-size>10</paper-size>" << "paper-size" << "9";
-    QTest::newRow("paper size negative") << "<paper-size>-1</paper-size>" << "paper-size" << "9";
-    QTest::newRow("custom x without y") << "<paper-custom x=\"150\"/>" << "paper-custom@x"
+    QTest::newRow("paper size in range") << "<paper-size>6</paper-size>"
+                                         << "paper-size"
+                                         << "6";
+    QTest::newRow("paper size too large") << "<paper-size>10</paper-size>"
+                                          << "paper-size"
+                                          << "9";
+    QTest::newRow("paper size negative") << "<paper-size>-1</paper-size>"
+                                         << "paper-size"
+                                         << "9";
+    QTest::newRow("custom x without y") << "<paper-custom x=\"150\"/>"
+                                        << "paper-custom@x"
                                         << "150";
-    QTest::newRow("custom without y reads default")
-        << "<paper-custom x=\"150\"/>" << "paper-custom@y" << "200";
-    QTest::newRow("custom zero") << "<paper-custom x=\"0\" y=\"90\"/>" << "paper-custom@x"
+    QTest::newRow("custom without y reads default") << "<paper-custom x=\"150\"/>"
+                                                    << "paper-custom@y"
+                                                    << "200";
+    QTest::newRow("custom zero") << "<paper-custom x=\"0\" y=\"90\"/>"
+                                 << "paper-custom@x"
                                  << "200";
-    QTest::newRow("custom negative") << "<paper-custom x=\"90\" y=\"-5\"/>" << "paper-custom@y"
+    QTest::newRow("custom negative") << "<paper-custom x=\"90\" y=\"-5\"/>"
+                                     << "paper-custom@y"
                                      << "200";
-    QTest::newRow("custom NaN") << "<paper-custom x=\"nan\" y=\"90\"/>" << "paper-custom@x"
+    QTest::newRow("custom NaN") << "<paper-custom x=\"nan\" y=\"90\"/>"
+                                << "paper-custom@x"
                                 << "200";
-    QTest::newRow("margin top only: top") << "<margin top=\"12\"/>" << "margin@top" << "12";
-    QTest::newRow("margin top only: left") << "<margin top=\"12\"/>" << "margin@left" << "0";
-    QTest::newRow("margin top only: bottom") << "<margin top=\"12\"/>" << "margin@bottom" << "0";
-    QTest::newRow("margin top only: right") << "<margin top=\"12\"/>" << "margin@right" << "0";
-    QTest::newRow("margin negative stays") << "<margin right=\"-4\"/>" << "margin@right" << "-4";
+    QTest::newRow("margin top only: top") << "<margin top=\"12\"/>"
+                                          << "margin@top"
+                                          << "12";
+    QTest::newRow("margin top only: left") << "<margin top=\"12\"/>"
+                                           << "margin@left"
+                                           << "0";
+    QTest::newRow("margin top only: bottom") << "<margin top=\"12\"/>"
+                                             << "margin@bottom"
+                                             << "0";
+    QTest::newRow("margin top only: right") << "<margin top=\"12\"/>"
+                                            << "margin@right"
+                                            << "0";
+    QTest::newRow("margin negative stays") << "<margin right=\"-4\"/>"
+                                           << "margin@right"
+                                           << "-4";
     QTest::newRow("margin infinite reads default")
-        << "<margin top=\"inf\" left=\"1\" bottom=\"1\" right=\"1\"/>" << "margin@top" << "10";
+        << "<margin top=\"inf\" left=\"1\" bottom=\"1\" right=\"1\"/>"
+        << "margin@top"
+        << "10";
     QTest::newRow("unknown tag") << "<Landscape>true</Landscape><landscapes>true</landscapes>"
-                                 << "landscape" << "false";
-    QTest::newRow("later duplicate wins") << "<roll>true</roll><roll>false</roll>" << "roll"
+                                 << "landscape"
+                                 << "false";
+    QTest::newRow("later duplicate wins") << "<roll>true</roll><roll>false</roll>"
+                                          << "roll"
                                           << "false";
     QTest::newRow("later duplicate wins, reversed") << "<roll>false</roll><roll>true</roll>"
-                                                    << "roll" << "true";
+                                                    << "roll"
+                                                    << "true";
     QTest::newRow("comments and text skipped") << "text<!-- c --><roll>true</roll>tail"
-                                                << "roll" << "true";
-    QTest::newRow("nested element is not a setting")
-        << "<group><roll>true</roll></group>" << "roll" << "false";
+                                               << "roll"
+                                               << "true";
+    QTest::newRow("nested element is not a setting") << "<group><roll>true</roll></group>"
+                                                     << "roll"
+                                                     << "false";
 }
 
 void TestPageXml::readerRules()

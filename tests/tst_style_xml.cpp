@@ -335,64 +335,93 @@ void TestStyleXml::readerRules_data()
     QTest::addColumn<QString>("tag");
     QTest::addColumn<QString>("expected"); // as the reading score writes it again
 
-    QTest::newRow("dynamics 0.4") << "<dynamics-scale>0.4</dynamics-scale>" << "dynamics-scale"
+    QTest::newRow("dynamics 0.4") << "<dynamics-scale>0.4</dynamics-scale>"
+                                  << "dynamics-scale"
                                   << "1";
-    QTest::newRow("dynamics 0.5") << "<dynamics-scale>0.5</dynamics-scale>" << "dynamics-scale"
+    QTest::newRow("dynamics 0.5") << "<dynamics-scale>0.5</dynamics-scale>"
+                                  << "dynamics-scale"
                                   << "0.5";
-    QTest::newRow("dynamics abc") << "<dynamics-scale>abc</dynamics-scale>" << "dynamics-scale"
+    QTest::newRow("dynamics abc") << "<dynamics-scale>abc</dynamics-scale>"
+                                  << "dynamics-scale"
                                   << "1";
-    QTest::newRow("dynamics -2") << "<dynamics-scale>-2</dynamics-scale>" << "dynamics-scale"
+    QTest::newRow("dynamics -2") << "<dynamics-scale>-2</dynamics-scale>"
+                                 << "dynamics-scale"
                                  << "1";
-    QTest::newRow("dynamics no upper limit")
-        << "<dynamics-scale>750</dynamics-scale>" << "dynamics-scale" << "750";
-    QTest::newRow("dynamics NaN") << "<dynamics-scale>nan</dynamics-scale>" << "dynamics-scale"
+    QTest::newRow("dynamics no upper limit") << "<dynamics-scale>750</dynamics-scale>"
+                                             << "dynamics-scale"
+                                             << "750";
+    QTest::newRow("dynamics NaN") << "<dynamics-scale>nan</dynamics-scale>"
+                                  << "dynamics-scale"
                                   << "1";
     QTest::newRow("dynamics infinite") << "<dynamics-scale>inf</dynamics-scale>"
-                                       << "dynamics-scale" << "1";
+                                       << "dynamics-scale"
+                                       << "1";
     QTest::newRow("dynamics later wins")
         << "<dynamics-scale>2</dynamics-scale><dynamics-scale>3</dynamics-scale>"
-        << "dynamics-scale" << "3";
-    QTest::newRow("bool true") << "<tuplet-bracket>true</tuplet-bracket>" << "tuplet-bracket"
+        << "dynamics-scale"
+        << "3";
+    QTest::newRow("bool true") << "<tuplet-bracket>true</tuplet-bracket>"
+                               << "tuplet-bracket"
                                << "true";
     QTest::newRow("bool True") << "<tie-right-bottom>True</tie-right-bottom>"
-                               << "tie-right-bottom" << "false";
-    QTest::newRow("bool 1") << "<tie-right-bottom>1</tie-right-bottom>" << "tie-right-bottom"
+                               << "tie-right-bottom"
+                               << "false";
+    QTest::newRow("bool 1") << "<tie-right-bottom>1</tie-right-bottom>"
+                            << "tie-right-bottom"
                             << "false";
     QTest::newRow("integer") << "<staff-note-font-size>12</staff-note-font-size>"
-                             << "staff-note-font-size" << "12";
+                             << "staff-note-font-size"
+                             << "12";
     QTest::newRow("integer fraction") << "<staff-note-font-size>9.5</staff-note-font-size>"
-                                      << "staff-note-font-size" << "0";
-    QTest::newRow("integer empty") << "<staff-note-font-size/>" << "staff-note-font-size" << "0";
-    QTest::newRow("number malformed") << "<slur-offset>x</slur-offset>" << "slur-offset" << "0";
-    QTest::newRow("negative offset stays") << "<tie-offset>-2</tie-offset>" << "tie-offset"
+                                      << "staff-note-font-size"
+                                      << "0";
+    QTest::newRow("integer empty") << "<staff-note-font-size/>"
+                                   << "staff-note-font-size"
+                                   << "0";
+    QTest::newRow("number malformed") << "<slur-offset>x</slur-offset>"
+                                      << "slur-offset"
+                                      << "0";
+    QTest::newRow("negative offset stays") << "<tie-offset>-2</tie-offset>"
+                                           << "tie-offset"
                                            << "-2";
     QTest::newRow("number NaN reads default") << "<beam-line-width>nan</beam-line-width>"
-                                              << "beam-line-width" << "1.5";
-    QTest::newRow("number overflow reads default")
-        << "<gap-chord-note>-1e999</gap-chord-note>" << "gap-chord-note" << "0.2";
+                                              << "beam-line-width"
+                                              << "1.5";
+    QTest::newRow("number overflow reads default") << "<gap-chord-note>-1e999</gap-chord-note>"
+                                                   << "gap-chord-note"
+                                                   << "0.2";
     QTest::newRow("6-digit row NaN reads default") << "<wedge-offset>nan</wedge-offset>"
-                                                   << "wedge-offset" << "0";
+                                                   << "wedge-offset"
+                                                   << "0";
     QTest::newRow("old tremolo name") << "<tremolo-offset>0.7</tremolo-offset>"
-                                      << "tremolo-offset-w" << "0.7";
+                                      << "tremolo-offset-w"
+                                      << "0.7";
     QTest::newRow("old then new tremolo name")
         << "<tremolo-offset>0.7</tremolo-offset><tremolo-offset-w>0.4</tremolo-offset-w>"
-        << "tremolo-offset-w" << "0.4";
+        << "tremolo-offset-w"
+        << "0.4";
     QTest::newRow("new then old tremolo name")
         << "<tremolo-offset-w>0.4</tremolo-offset-w><tremolo-offset>0.7</tremolo-offset>"
-        << "tremolo-offset-w" << "0.7";
+        << "tremolo-offset-w"
+        << "0.7";
     QTest::newRow("old tremolo name leaves L") << "<tremolo-offset>0.7</tremolo-offset>"
-                                               << "tremolo-offset-l" << "0";
+                                               << "tremolo-offset-l"
+                                               << "0";
     QTest::newRow("hyphenated switch name is unknown")
         << "<barline-staff-notation-mode>true</barline-staff-notation-mode>"
-        << "barline_staff_notation_mode" << "false";
+        << "barline_staff_notation_mode"
+        << "false";
     QTest::newRow("underscored switch name")
         << "<barline_staff_notation_mode>true</barline_staff_notation_mode>"
-        << "barline_staff_notation_mode" << "true";
+        << "barline_staff_notation_mode"
+        << "true";
     QTest::newRow("unknown and case-different tags")
-        << "<Lyrics-Line>true</Lyrics-Line><lyric-line>true</lyric-line>" << "lyrics-line"
+        << "<Lyrics-Line>true</Lyrics-Line><lyric-line>true</lyric-line>"
+        << "lyrics-line"
         << "false";
     QTest::newRow("layout-only field is not read") << "<mark-position-ratio>5</mark-position-ratio>"
-                                                   << "beam-line-offset" << "0.8";
+                                                   << "beam-line-offset"
+                                                   << "0.8";
 }
 
 void TestStyleXml::readerRules()
@@ -436,8 +465,7 @@ void TestStyleXml::timeTickRatioOfOlderFiles()
     Score score(Velmora::programVersion, 1, false);
     score.creatorVersion = version;
     QDomDocument fixture;
-    score.parseStyle(score.style,
-                     styleElement(fixture, "<time-tick-ratio>0.4</time-tick-ratio>"),
+    score.parseStyle(score.style, styleElement(fixture, "<time-tick-ratio>0.4</time-tick-ratio>"),
                      score.creatorVersion);
     QCOMPARE(score.style->timeTickRatio, expected);
 }
@@ -446,7 +474,8 @@ void TestStyleXml::timeTickRatioScaledOnlyWhenRead()
 {
     Score score(Velmora::programVersion, 1, false);
     QDomDocument fixture;
-    score.parseStyle(score.style, styleElement(fixture, "<tick-major-length>30</tick-major-length>"),
+    score.parseStyle(score.style,
+                     styleElement(fixture, "<tick-major-length>30</tick-major-length>"),
                      QStringLiteral("3.2"));
     QCOMPARE(score.style->timeTickRatio, 0.1);
     // A value that is not finite reads as the default, which is not converted.
@@ -461,14 +490,15 @@ void TestStyleXml::displaySwitchesGoToTheCurrentPage()
     Style other;
     QDomDocument fixture;
     score.parseStyle(&other,
-                     styleElement(fixture, "<measure-display-barline>false</measure-display-barline>"
-                                           "<barline_staff_notation_mode>true"
-                                           "</barline_staff_notation_mode>"
-                                           "<measure-display-time-signature>false"
-                                           "</measure-display-time-signature>"
-                                           "<measure-display-time-signature-first-part>true"
-                                           "</measure-display-time-signature-first-part>"
-                                           "<beam-line-width>3</beam-line-width>"),
+                     styleElement(fixture,
+                                  "<measure-display-barline>false</measure-display-barline>"
+                                  "<barline_staff_notation_mode>true"
+                                  "</barline_staff_notation_mode>"
+                                  "<measure-display-time-signature>false"
+                                  "</measure-display-time-signature>"
+                                  "<measure-display-time-signature-first-part>true"
+                                  "</measure-display-time-signature-first-part>"
+                                  "<beam-line-width>3</beam-line-width>"),
                      score.creatorVersion);
     QCOMPARE(other.beamLineWidth, 3.0);
     QCOMPARE(score.style->beamLineWidth, 1.5);
