@@ -76,12 +76,6 @@ const QList<PageRow> &pageRows()
     return rows;
 }
 
-template <class... Ts> struct Overloaded : Ts...
-{
-    using Ts::operator()...;
-};
-template <class... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
-
 void writeRow(QDomDocument &document, QDomElement &parent, const PageRow &row, const Page *page)
 {
     const QString tag = QLatin1String(row.tag);

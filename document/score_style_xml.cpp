@@ -113,12 +113,6 @@ const QList<StyleRow> &styleRows()
     return rows;
 }
 
-template <class... Ts> struct Overloaded : Ts...
-{
-    using Ts::operator()...;
-};
-template <class... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
-
 QString rowText(const StyleRow &row, const Style *style, const Page *page)
 {
     return std::visit(Overloaded{

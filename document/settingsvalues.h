@@ -37,4 +37,11 @@ QDomElement appendTextElement(QDomDocument &document, QDomElement &parent, const
 void forEachChildElement(const QDomElement &element,
                          const std::function<void(const QDomElement &)> &visit);
 
+// Visits a variant of setting fields with one lambda per field type.
+template <class... Ts> struct Overloaded : Ts...
+{
+    using Ts::operator()...;
+};
+template <class... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
+
 } // namespace SettingsValues
