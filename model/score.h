@@ -171,6 +171,7 @@ public slots:
     void autoSaveTimerStart();
     void autoSaveTimerStop();
 
+public:
     // document/score_document_access.cpp: the document from text, child
     // element text, the font families of the MusicXML defaults
     // False when the text is not well-formed XML (the document is then
@@ -201,6 +202,15 @@ public slots:
     // first), the environment-file reader programVersion, as this program
     // wrote that file. Never fails, like parsePage.
     void parseStyle(Style *target, const QDomElement &element, const QString &fileVersion);
+
+    // document/score_part_reader.cpp: the reader of one MusicXML score-part
+    // Reads the names and the tarn-part settings of a score-part into
+    // `target` (already given its defaults), in document order, so later
+    // names win. Never fails: malformed values read false, 0 or 0.0; a
+    // number that is not finite and a note size that is not positive read
+    // as the setting's default; an unknown notation-style name reads 0
+    // with a debug line.
+    void parseScorePart(Part *target, const QDomElement &element);
 
 private:
     QString resolveTextFontFamily() const;
