@@ -171,6 +171,47 @@ public slots:
     void autoSaveTimerStart();
     void autoSaveTimerStop();
 
+public:
+    // document/score_document_access.cpp: the document from text, child
+    // element text, the font families of the MusicXML defaults
+    // False when the text is not well-formed XML (the document is then
+    // empty); `errorMessage` receives the line, column and reason.
+    bool setXmlContent(const QString &text, QString *errorMessage = nullptr);
+    // Text of the first direct child element named exactly `tagName`, or "".
+    static QString childElementText(const QDomElement &element, const QString &tagName);
+    // Sets wordFontFamily and lyricFontFamily from a `defaults` element.
+    void parseDefaults(const QDomElement &element);
+
+    // document/score_page_xml.cpp: the page settings element "tarn-page"
+    // Appends tarn-page, made in this score's document, to `parent`.
+    void writePageXml(const Score *source, QDomElement &parent);
+    // Reads tarn-page into `target`; missing children keep their values.
+    // Never fails: malformed values read false, 0 or 0.0; a number that is
+    // not finite, a sheet code outside 0..9 or a custom size that is not
+    // positive reads as the setting's default.
+    void parsePage(Page *target, const QDomElement &element) const;
+
+    // document/score_style_xml.cpp: the style settings element "tarn-style"
+    // Appends tarn-style, made in this score's document, to `parent`, from
+    // the source's Style and the display switches of its Page.
+    void writeStyleXml(const Score *source, QDomElement &parent);
+    // Reads tarn-style into `target` and the display switches into this
+    // score's current Page; missing children keep their values. The
+    // time-tick ratio of older files is converted by `fileVersion`: the
+    // score-file reader passes creatorVersion (read from tarn-property
+    // first), the environment-file reader programVersion, as this program
+    // wrote that file. Never fails, like parsePage.
+    void parseStyle(Style *target, const QDomElement &element, const QString &fileVersion);
+
+    // document/score_part_reader.cpp: the reader of one MusicXML score-part
+    // Reads the names and the tarn-part settings of a score-part into
+    // `target` (already given its defaults), in document order, so later
+    // names win. Never fails: malformed values read false, 0 or 0.0; a
+    // number that is not finite and a note size that is not positive read
+    // as the setting's default; an unknown notation-style name reads 0
+    // with a debug line.
+    void parseScorePart(Part *target, const QDomElement &element);
+
 private:
     QString resolveTextFontFamily() const;
     void createContextActions();
