@@ -64,6 +64,42 @@ public:
     double getPartNoteLine(int staff, int part) const;
     int clampCountForStyle(int part, int count) const;
 
+    // model/measure_glyphs.cpp: glyph items and their aligned items.
+    // Each builder makes a scene item without parent (the caller adds it to
+    // the scene, which then owns it) and appends an aligned item to the
+    // voice's list: at position 0 when first, else after the previous item
+    // (stacked on it where said). Lengths are millimetres; `glyphId` is the
+    // note-font element id, an empty one becomes "Undefined" in the
+    // caller's string. A glyph the font lacks draws nothing but still
+    // advances. glyphClass: 0 plain, 2 grace note, 3 and 4 Tozan small
+    // (meri) notes, 5 never set against the far edge, 6 note spacer, 7
+    // token advance; others as 0. Kind 5 stacks.
+    QGraphicsItem *addNoteItem3(int part, int voice, QString &glyphId, int noteType, bool common,
+                                int kind, bool widen, int glyphClass, double baseOffset,
+                                int timeIndex, double scaleAlong, double scaleAcross);
+    // Stacked; returns the new item's index.
+    int addVoiceAlignItem(int part, int voice, const QString &glyphId, double advance,
+                          double length, double breadth, int kind, int timeIndex,
+                          QGraphicsItem *item);
+    // Into voice 0, after the previous item; returns the new item's index.
+    int addAlignItem(int part, const QString &glyphId, double advance, double length,
+                     double breadth, int kind, int timeIndex, QGraphicsItem *item);
+    QGraphicsItem *addGlyphItem(int part, int voice, QString &glyphId, bool common, int kind,
+                                int glyphClass, double baseOffset, int timeIndex, double scale1,
+                                double scale2);
+    // Staff notation. Both add nothing and return null (with a debug line)
+    // when the glyph id is empty or the font lacks it.
+    QGraphicsItem *addStaffClef(int part, int voice, int staff, const QString &clefGlyphId,
+                                double lengthRatio, int kind, int staffStep, double stepOffset);
+    QGraphicsItem *addStaffTimeSignature(int part, int staff, int beats, int beatType,
+                                         bool followsPrevious);
+    void addStaffTimeSignatures(int part, int beats, int beatType);
+
+    // model/measure_ticks.cpp: the time-tick lines of every part that is
+    // output, shows ticks and is aligned in time; added to the score's
+    // scene, which owns them.
+    void genMeasureLines();
+
     // This measure's index in the score's measure list, -1 when absent.
     int indexInScore() const;
 

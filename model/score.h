@@ -20,18 +20,24 @@
 #include <QDomElement>
 #include <QGraphicsView>
 #include <QList>
+#include <QPointF>
 #include <QRectF>
 #include <QString>
 
 #include <memory>
 
 class Credit;
+class Direction;
 class DialogTranspose;
 class Measure;
+class Note;
 class NoteNameDialog;
 class Page;
 class Part;
 class QAction;
+class QGraphicsItem;
+class QGraphicsSvgItem;
+class QGraphicsTextItem;
 class QProcess;
 class QSvgRenderer;
 class QTimer;
@@ -220,6 +226,114 @@ private:
 public:
     // model/score_part_defaults.cpp: the default settings of a part
     void setPartDefaults(Part *part) const;
+
+public:
+    // model/score_item_tags.cpp: tagging scene items with their model
+    // object (model/itemtags.h). Setters write the type, then their keys in
+    // ascending order; getters read the indices only and never check the
+    // type (callers test data(TagType) first). Unwritten keys read 0.
+    void setNoteItemTag(QGraphicsItem *item, int measure, int part, int voice, int note);
+    void setLyricItemTag(QGraphicsItem *item, int measure, int part, int voice, int note,
+                         int lyric);
+    void setOctaveInstItemTag(QGraphicsItem *item, int measure, int part, int voice, int note);
+    void setNotationItemTag(QGraphicsItem *item, int measure, int part, int voice, int note,
+                            int notation);
+    void setFingeringItemTag(QGraphicsItem *item, int measure, int part, int voice, int note,
+                             int fingering);
+    void setUpBowItemTag(QGraphicsItem *item, int measure, int part, int voice, int note);
+    void setStoppedItemTag(QGraphicsItem *item, int measure, int part, int voice, int note);
+    void setHarmonicItemTag(QGraphicsItem *item, int measure, int part, int voice, int note);
+    void setDirectiveItemTag(QGraphicsItem *item, int measure, int part, int voice, int note,
+                             int directive);
+    void setDirectionItemTag(QGraphicsItem *item, int measure, int part, int voice, int direction);
+    void setCreditItemTag(QGraphicsItem *item, int credit);
+    void setEndingItemTag(QGraphicsItem *item, int measure);
+    void getItemTag(const QGraphicsItem *item, int *measure, int *part, int *voice,
+                    int *note) const;
+    void getLyricItemTag(const QGraphicsItem *item, int *measure, int *part, int *voice, int *note,
+                         int *lyric) const;
+    void getOctaveInstItemTag(const QGraphicsItem *item, int *measure, int *part, int *voice,
+                              int *note) const;
+    void getNotationItemTag(const QGraphicsItem *item, int *measure, int *part, int *voice,
+                            int *note, int *notation) const;
+    void getFingeringItemTag(const QGraphicsItem *item, int *measure, int *part, int *voice,
+                             int *note, int *fingering) const;
+    void getUpBowItemTag(const QGraphicsItem *item, int *measure, int *part, int *voice,
+                         int *note) const;
+    void getStoppedItemTag(const QGraphicsItem *item, int *measure, int *part, int *voice,
+                           int *note) const;
+    void getHarmonicItemTag(const QGraphicsItem *item, int *measure, int *part, int *voice,
+                            int *note) const;
+    void getDirectiveItemTag(const QGraphicsItem *item, int *measure, int *part, int *voice,
+                             int *note, int *directive) const;
+    void getDirectionItemTag(const QGraphicsItem *item, int *measure, int *part, int *voice,
+                             int *direction) const;
+    void getCreditItemTag(const QGraphicsItem *item, int *credit) const;
+    void getEndingItemTag(const QGraphicsItem *item, int *measure) const;
+
+    // model/score_queries.cpp: pitch numbers, part output, a note's
+    // accepted names, line flags, part-name length and note-name tests
+    // MIDI note number minus 58 (C4 is 2); an unknown step counts as C.
+    int getPitchNumber(const QString &step, int alter, int octave) const;
+    // True when some part is output. With `enforce` and none output, the
+    // first part is switched on (the result is still false).
+    bool checkPartOutput(bool enforce);
+    // Copies of the names the note's scale accepts for its pitchIndex, or
+    // for `pitch`; empty without a scale or entry.
+    QStringList getNoteNameList(const Note *note) const;
+    QStringList getNoteNameListOfPitch(const Note *note, int pitch) const;
+    // Clears every measure's stage-end and page-end flags; always true.
+    bool clearMeasureLineFlags();
+    // Longest part name in characters x maxNoteSize x 0.8 (millimetres).
+    double getMaxPartNameLength() const;
+    bool isMeriNote(const QString &name) const;
+    // The name starts with a string number "1-", "2-" or "3-".
+    bool hasStringPrefix(const QString &name) const;
+
+    // model/score_note_widths.cpp: note widths and spacing of a part, as
+    // ratios of its note size
+    // Advance of the aligned item at the note's firstAlignItem; 0 (and one
+    // debug line) when any index is out of range.
+    double getNoteItemWidth(int measure, int part, int voice, int note) const;
+    double getNoteWidthByLevel(int part, int level) const;
+    double getNoteWidth(int part, int noteType) const;
+    // By the note's type and where `time` (divisions from the measure
+    // start) falls in the beat. A measure with divisions 0 counts as 1.
+    double getNoteWidthAtTime(int part, const Measure *measure, const Note *note, int time) const;
+    double getNoteSpacing(int part, int noteType) const;
+
+    // model/score_directions.cpp: where directions stand and their default
+    // offsets
+    bool isMeasureLevelDirection(int kind) const;
+    // Millimetres: across the time axis the part's note line (or the
+    // measure edge for measure-level kinds), along it the note's item, or
+    // the measure's start or end. (0, 0) and a debug line for bad indices.
+    QPointF getDirectionPosition(int measure, int part, int voice, int direction) const;
+    // Writes the default offset of the direction's kind into x and y
+    // without setting its moved flag; a moved direction is left alone.
+    void setDefaultItemOffset(Direction *direction) const;
+
+    // model/score_note_chains.cpp: the long-repeat marks of every note
+    void markNoteChains();
+
+    // model/score_item_factories.cpp: glyph and bold text items, and the
+    // centring of a glyph in a box
+    // New items without parent; the caller (or the scene) owns them. The
+    // glyph item holds its renderer for as long as it lives.
+    QGraphicsSvgItem *createSvgItem(int part, bool common, const QString &glyphId, bool grace,
+                                    bool swap, double a, double b) const;
+    QGraphicsTextItem *createBoldTextItem(const QString &text, double factor) const;
+    // Millimetres: the glyph (scaled by `factor`) centred in, or set
+    // against the far end of, a box of length `size`.
+    double getItemCenterX(const QGraphicsItem *item, double factor, double size) const;
+    double getItemCenterY(const QGraphicsItem *item, double factor, double size) const;
+    double getItemFarX(const QGraphicsItem *item, double factor, double size) const;
+    double getItemFarY(const QGraphicsItem *item, double factor, double size) const;
+
+    // glyphs/score_staff_geometry.cpp: staff-notation geometry
+    // Millimetres across the staff from its middle line: steps x note size
+    // x 0.125, negated in horizontal writing (higher pitch, smaller y).
+    double getStaffStepOffset(int part, int steps) const;
 
     // notenames/score_scales.cpp: the note scale of every notation style
     // and the staff lyric font's character maps; each returns a new object

@@ -1,0 +1,39 @@
+// The tags that tie a scene item to the model object it shows. Every such
+// item stores, in its QGraphicsItem::data slots, its GraphicsItemType under
+// key 0 and the indices that find its object under the keys below; editing
+// reads them back. Tags are plain integers; a key never written reads 0.
+#pragma once
+
+// The kind of model object an item stands for (key 0). 0..3 are unused,
+// so an untagged item reads as none of these.
+enum GraphicsItemType : int
+{
+    NotationItem = 4,
+    DirectiveItem = 5,
+    DirectionItem = 6,
+    CreditItem = 7,
+    OctaveInstItem = 8,
+    NoteItem = 9,
+    LyricItem = 10,
+    EndingItem = 11,
+    FingeringItem = 12,
+    HarmonicItem = 13,
+    UpBowItem = 14,
+    StoppedItem = 15,
+};
+
+// The data keys of an item's tags.
+enum ItemTagKey : int
+{
+    TagType = 0,
+    TagMeasure = 1,   // index into Score::measures
+    TagPart = 2,      // index into Score::parts
+    TagVoice = 3,     // 0..31
+    TagNote = 4,      // within the voice
+    TagNotation = 5,  // within the note
+    TagDirective = 6, // within the note
+    TagDirection = 7, // within the voice
+    TagCredit = 8,    // index into Score::credits
+    TagLyric = 9,     // within the note
+    TagFingering = 10 // within the note
+};

@@ -1,0 +1,112 @@
+// Score's direction placement: where a direction stands in its measure and
+// the default offset of each direction kind.
+#include "model/direction.h"
+#include "model/measure.h"
+#include "model/mepart.h"
+#include "model/note.h"
+#include "model/page.h"
+#include "model/score.h"
+#include "model/style.h"
+#include "model/voice.h"
+
+#include <QDebug>
+
+namespace {
+
+constexpr int atNoNote = -1;
+constexpr int atMeasureEnd = -2;
+
+} // namespace
+
+bool Score::isMeasureLevelDirection(int kind) const
+{
+    return kind == 2 || kind == 6 || (kind >= 7 && kind <= 16);
+}
+
+QPointF Score::getDirectionPosition(int measure, int part, int voice, int direction) const
+{
+    const Measure *m = measures.value(measure);
+    const MePart *cell = m ? m->parts.value(part) : nullptr;
+    const Voice *v = cell ? cell->voices.value(voice) : nullptr;
+    const Direction *d = v ? v->directions.value(direction) : nullptr;
+    if (!d) {
+        qDebug().noquote() << "getDirectionPosition no direction: measure, part, voice, direction ="
+                           << measure << part << voice << direction;
+        return QPointF(0, 0);
+    }
+
+    const bool horizontal = page->horizontal;
+    const double across = isMeasureLevelDirection(d->kind)
+                              ? (horizontal ? m->originY : m->originX + m->width)
+                              : m->getPartNoteLine(d->staff, part);
+    const double start = horizontal ? m->originX : m->originY;
+    const double end = horizontal ? m->originX + m->width : m->originY + m->height;
+
+    double along = start;
+    if (d->noteIndex == atMeasureEnd) {
+        along = end;
+    } else if (d->noteIndex >= 0 && d->noteIndex < v->notes.size()) {
+        const QPointF point =
+            m->getItemFinalPosFrame(part, voice, v->notes.at(d->noteIndex)->firstAlignItem);
+        along = horizontal ? point.x() : point.y();
+    }
+    // Any other note index (none, or a note the voice lacks) stands at the
+    // measure start.
+    return horizontal ? QPointF(along, across) : QPointF(across, along);
+}
+
+void Score::setDefaultItemOffset(Direction *direction) const
+{
+    if (direction->moved)
+        return;
+    const bool horizontal = page->horizontal;
+    auto set = [direction](double x, double y) {
+        direction->x = x;
+        direction->y = y;
+    };
+    const int kind = direction->kind;
+    switch (kind) {
+    case 0:
+        horizontal ? set(-0.1, style->dynamicsOffset + 1.0) : set(-0.1, 1.5 - style->dynamicsOffset);
+        return;
+    case 1:
+        if (direction->noteIndex == atNoNote)
+            set(0.0, -1.0);
+        else if (direction->noteIndex == atMeasureEnd)
+            horizontal ? set(-1.0, -1.0) : set(-1.2, 0.5);
+        else if (horizontal)
+            set(0.0, style->textOffset - 1.5);
+        else if (direction->rotation == 1)
+            set(0.0, 0.0);
+        else
+            set(0.0, -0.8 - style->textOffset);
+        return;
+    case 2:
+        horizontal ? set(0.0, 0.0) : set(0.0, 0.45 * style->rehearsalMarkSize);
+        return;
+    case 3:
+    case 4:
+        horizontal ? set(0.0, style->wedgeOffset + 1.0) : set(0.0, 1.0 - style->wedgeOffset);
+        return;
+    case 6:
+        horizontal ? set(0.5, 0.0) : set(0.5, 0.5);
+        return;
+    case 9:
+        horizontal ? set(0.0, -1.0) : set(-1.0, -1.0);
+        return;
+    case 17:
+        set(0.0, -1.0);
+        return;
+    case 19:
+        set(0.0, -1.2);
+        return;
+    case 20:
+        set(0.0, 1.2);
+        return;
+    default:
+        break;
+    }
+    if (kind >= 7 && kind <= 16) // 9 is handled above
+        horizontal ? set(-1.5, 0.0) : set(-1.5, 0.5);
+    // Kinds 5, 18, 21 and above (and unread directions) keep their offset.
+}
