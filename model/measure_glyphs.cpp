@@ -60,8 +60,7 @@ void replaceEmptyId(QString &glyphId)
 // Scale along and across the reading direction as an item transform.
 QTransform alongAcrossScale(bool horizontal, double along, double across)
 {
-    return horizontal ? QTransform::fromScale(along, across)
-                      : QTransform::fromScale(across, along);
+    return horizontal ? QTransform::fromScale(along, across) : QTransform::fromScale(across, along);
 }
 
 bool rendererHas(const std::shared_ptr<QSvgRenderer> &renderer, const QString &id)
@@ -292,8 +291,7 @@ QGraphicsItem *Measure::addGlyphItem(int part, int voice, QString &glyphId, bool
 }
 
 QGraphicsItem *Measure::addStaffClef(int part, int voice, int staff, const QString &clefGlyphId,
-                                     double lengthRatio, int kind, int staffStep,
-                                     double stepOffset)
+                                     double lengthRatio, int kind, int staffStep, double stepOffset)
 {
     const Part *p = score->parts.at(part);
     if (!rendererHas(p->noteFontRenderer, clefGlyphId)) {
@@ -336,8 +334,7 @@ QGraphicsItem *Measure::addStaffTimeSignature(int part, int staff, int beats, in
     const double size = p->noteFontSize;
     const double s = size * score->page->glyphScale;
     QGraphicsSvgItem *upper = GlyphItems::create(score->commonRenderer, beatsId);
-    QGraphicsSvgItem *lower =
-        GlyphItems::create(score->commonRenderer, QString::number(beatType));
+    QGraphicsSvgItem *lower = GlyphItems::create(score->commonRenderer, QString::number(beatType));
     upper->setTransform(QTransform::fromScale(s, s));
     lower->setTransform(QTransform::fromScale(s, s));
     lower->setPos(0.0, 0.5 * size * score->page->scaleFactor);

@@ -67,7 +67,8 @@ void Score::setDefaultItemOffset(Direction *direction) const
     const int kind = direction->kind;
     switch (kind) {
     case 0:
-        horizontal ? set(-0.1, style->dynamicsOffset + 1.0) : set(-0.1, 1.5 - style->dynamicsOffset);
+        horizontal ? set(-0.1, style->dynamicsOffset + 1.0)
+                   : set(-0.1, 1.5 - style->dynamicsOffset);
         return;
     case 1:
         if (direction->noteIndex == atNoNote)

@@ -16,8 +16,8 @@ QGraphicsSvgItem *Score::createSvgItem(int part, bool common, const QString &gly
                                        bool swap, double a, double b) const
 {
     const Part *p = parts.at(part);
-    QGraphicsSvgItem *item = GlyphItems::create(common ? commonRenderer : p->noteFontRenderer,
-                                                glyphId);
+    QGraphicsSvgItem *item =
+        GlyphItems::create(common ? commonRenderer : p->noteFontRenderer, glyphId);
     double s = p->noteFontSize * page->glyphScale;
     if (grace)
         s *= style->graceNoteScale;

@@ -18,8 +18,7 @@ int read(const QGraphicsItem *item, ItemTagKey key)
 }
 
 // Type first, then the note's four indices in key order.
-void tagNote(QGraphicsItem *item, GraphicsItemType type, int measure, int part, int voice,
-             int note)
+void tagNote(QGraphicsItem *item, GraphicsItemType type, int measure, int part, int voice, int note)
 {
     tag(item, TagType, type);
     tag(item, TagMeasure, measure);

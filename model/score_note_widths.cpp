@@ -75,8 +75,7 @@ double Score::getNoteWidthByLevel(int part, int level) const
     return p->noteWidth32;
 }
 
-double Score::getNoteWidthAtTime(int part, const Measure *measure, const Note *note,
-                                 int time) const
+double Score::getNoteWidthAtTime(int part, const Measure *measure, const Note *note, int time) const
 {
     const Part *p = parts.at(part);
     if (note->timeModification)

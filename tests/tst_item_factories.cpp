@@ -73,8 +73,7 @@ void TestItemFactories::svgItem()
     const QString id = common ? QStringLiteral("Dot") : QStringLiteral("Ro");
     std::unique_ptr<QGraphicsSvgItem> item(score.createSvgItem(0, common, id, grace, swap, 2, 3));
     QCOMPARE(item->elementId(), id);
-    QCOMPARE(item->renderer(),
-             common ? score.commonRenderer.get() : part->noteFontRenderer.get());
+    QCOMPARE(item->renderer(), common ? score.commonRenderer.get() : part->noteFontRenderer.get());
     QVERIFY(item->renderer()->elementExists(id));
     QCOMPARE(item->cacheMode(), QGraphicsItem::NoCache);
     QVERIFY(!item->parentItem());

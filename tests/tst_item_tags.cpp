@@ -69,33 +69,32 @@ void TestItemTags::roundTrip_data()
                                   return QList<int>{a, b, c, d, e};
                               })
                            << 10 << noteKeys(TagLyric) << five;
-    QTest::newRow("octave inst")
-        << TagSetter([](Score &s, I i) { s.setOctaveInstItemTag(i, m, p, v, n); })
-        << TagGetter([](const Score &s, C i) {
-               int a, b, c, d;
-               s.getOctaveInstItemTag(i, &a, &b, &c, &d);
-               return QList<int>{a, b, c, d};
-           })
-        << 8 << noteKeys() << four;
+    QTest::newRow("octave inst") << TagSetter([](Score &s, I i) {
+        s.setOctaveInstItemTag(i, m, p, v, n);
+    }) << TagGetter([](const Score &s, C i) {
+        int a, b, c, d;
+        s.getOctaveInstItemTag(i, &a, &b, &c, &d);
+        return QList<int>{a, b, c, d};
+    }) << 8 << noteKeys() << four;
     QTest::newRow("octave inst by getItemTag")
         << TagSetter([](Score &s, I i) { s.setOctaveInstItemTag(i, m, p, v, n); })
         << TagGetter(readNote) << 8 << noteKeys() << four;
-    QTest::newRow("notation")
-        << TagSetter([](Score &s, I i) { s.setNotationItemTag(i, m, p, v, n, x); })
-        << TagGetter([](const Score &s, C i) {
-               int a, b, c, d, e;
-               s.getNotationItemTag(i, &a, &b, &c, &d, &e);
-               return QList<int>{a, b, c, d, e};
-           })
-        << 4 << noteKeys(TagNotation) << five;
-    QTest::newRow("fingering")
-        << TagSetter([](Score &s, I i) { s.setFingeringItemTag(i, m, p, v, n, x); })
-        << TagGetter([](const Score &s, C i) {
-               int a, b, c, d, e;
-               s.getFingeringItemTag(i, &a, &b, &c, &d, &e);
-               return QList<int>{a, b, c, d, e};
-           })
-        << 12 << noteKeys(TagFingering) << five;
+    QTest::newRow("notation") << TagSetter([](Score &s, I i) {
+        s.setNotationItemTag(i, m, p, v, n, x);
+    }) << TagGetter([](const Score &s, C i) {
+        int a, b, c, d, e;
+        s.getNotationItemTag(i, &a, &b, &c, &d, &e);
+        return QList<int>{a, b, c, d, e};
+    }) << 4 << noteKeys(TagNotation)
+                              << five;
+    QTest::newRow("fingering") << TagSetter([](Score &s, I i) {
+        s.setFingeringItemTag(i, m, p, v, n, x);
+    }) << TagGetter([](const Score &s, C i) {
+        int a, b, c, d, e;
+        s.getFingeringItemTag(i, &a, &b, &c, &d, &e);
+        return QList<int>{a, b, c, d, e};
+    }) << 12 << noteKeys(TagFingering)
+                               << five;
     QTest::newRow("up-bow") << TagSetter([](Score &s, I i) { s.setUpBowItemTag(i, m, p, v, n); })
                             << TagGetter([](const Score &s, C i) {
                                    int a, b, c, d;
@@ -104,38 +103,36 @@ void TestItemTags::roundTrip_data()
                                })
                             << 14 << noteKeys() << four;
     QTest::newRow("up-bow by getItemTag")
-        << TagSetter([](Score &s, I i) { s.setUpBowItemTag(i, m, p, v, n); })
-        << TagGetter(readNote) << 14 << noteKeys() << four;
-    QTest::newRow("stopped")
-        << TagSetter([](Score &s, I i) { s.setStoppedItemTag(i, m, p, v, n); })
-        << TagGetter([](const Score &s, C i) {
-               int a, b, c, d;
-               s.getStoppedItemTag(i, &a, &b, &c, &d);
-               return QList<int>{a, b, c, d};
-           })
-        << 15 << noteKeys() << four;
+        << TagSetter([](Score &s, I i) { s.setUpBowItemTag(i, m, p, v, n); }) << TagGetter(readNote)
+        << 14 << noteKeys() << four;
+    QTest::newRow("stopped") << TagSetter([](Score &s, I i) { s.setStoppedItemTag(i, m, p, v, n); })
+                             << TagGetter([](const Score &s, C i) {
+                                    int a, b, c, d;
+                                    s.getStoppedItemTag(i, &a, &b, &c, &d);
+                                    return QList<int>{a, b, c, d};
+                                })
+                             << 15 << noteKeys() << four;
     QTest::newRow("stopped by getItemTag")
         << TagSetter([](Score &s, I i) { s.setStoppedItemTag(i, m, p, v, n); })
         << TagGetter(readNote) << 15 << noteKeys() << four;
-    QTest::newRow("harmonic")
-        << TagSetter([](Score &s, I i) { s.setHarmonicItemTag(i, m, p, v, n); })
-        << TagGetter([](const Score &s, C i) {
-               int a, b, c, d;
-               s.getHarmonicItemTag(i, &a, &b, &c, &d);
-               return QList<int>{a, b, c, d};
-           })
-        << 13 << noteKeys() << four;
+    QTest::newRow("harmonic") << TagSetter([](Score &s, I i) {
+        s.setHarmonicItemTag(i, m, p, v, n);
+    }) << TagGetter([](const Score &s, C i) {
+        int a, b, c, d;
+        s.getHarmonicItemTag(i, &a, &b, &c, &d);
+        return QList<int>{a, b, c, d};
+    }) << 13 << noteKeys() << four;
     QTest::newRow("harmonic by getItemTag")
         << TagSetter([](Score &s, I i) { s.setHarmonicItemTag(i, m, p, v, n); })
         << TagGetter(readNote) << 13 << noteKeys() << four;
-    QTest::newRow("directive")
-        << TagSetter([](Score &s, I i) { s.setDirectiveItemTag(i, m, p, v, n, x); })
-        << TagGetter([](const Score &s, C i) {
-               int a, b, c, d, e;
-               s.getDirectiveItemTag(i, &a, &b, &c, &d, &e);
-               return QList<int>{a, b, c, d, e};
-           })
-        << 5 << noteKeys(TagDirective) << five;
+    QTest::newRow("directive") << TagSetter([](Score &s, I i) {
+        s.setDirectiveItemTag(i, m, p, v, n, x);
+    }) << TagGetter([](const Score &s, C i) {
+        int a, b, c, d, e;
+        s.getDirectiveItemTag(i, &a, &b, &c, &d, &e);
+        return QList<int>{a, b, c, d, e};
+    }) << 5 << noteKeys(TagDirective)
+                               << five;
     QTest::newRow("direction: no note index")
         << TagSetter([](Score &s, I i) { s.setDirectionItemTag(i, m, p, v, x); })
         << TagGetter([](const Score &s, C i) {
@@ -145,22 +142,20 @@ void TestItemTags::roundTrip_data()
            })
         << 6 << KeyValues{{TagMeasure, m}, {TagPart, p}, {TagVoice, v}, {TagDirection, x}}
         << QList<int>{m, p, v, x};
-    QTest::newRow("credit: type and credit only")
-        << TagSetter([](Score &s, I i) { s.setCreditItemTag(i, x); })
-        << TagGetter([](const Score &s, C i) {
-               int a = -1;
-               s.getCreditItemTag(i, &a);
-               return QList<int>{a};
-           })
-        << 7 << KeyValues{{TagCredit, x}} << QList<int>{x};
-    QTest::newRow("ending: type and measure only")
-        << TagSetter([](Score &s, I i) { s.setEndingItemTag(i, m); })
-        << TagGetter([](const Score &s, C i) {
-               int a = -1;
-               s.getEndingItemTag(i, &a);
-               return QList<int>{a};
-           })
-        << 11 << KeyValues{{TagMeasure, m}} << QList<int>{m};
+    QTest::newRow("credit: type and credit only") << TagSetter([](Score &s, I i) {
+        s.setCreditItemTag(i, x);
+    }) << TagGetter([](const Score &s, C i) {
+        int a = -1;
+        s.getCreditItemTag(i, &a);
+        return QList<int>{a};
+    }) << 7 << KeyValues{{TagCredit, x}} << QList<int>{x};
+    QTest::newRow("ending: type and measure only") << TagSetter([](Score &s, I i) {
+        s.setEndingItemTag(i, m);
+    }) << TagGetter([](const Score &s, C i) {
+        int a = -1;
+        s.getEndingItemTag(i, &a);
+        return QList<int>{a};
+    }) << 11 << KeyValues{{TagMeasure, m}} << QList<int>{m};
 }
 
 void TestItemTags::roundTrip()

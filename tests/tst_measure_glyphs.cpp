@@ -136,24 +136,21 @@ void TestMeasureGlyphs::advance_data()
     QTest::newRow("quarter") << 0 << true << "Ro" << 4 << 0 << false << 1.7 * 1.2 * size;
     QTest::newRow("eighth, vertical") << 0 << false << "Ro" << 8 << 0 << false << 1.7 * 0.8 * size;
     QTest::newRow("widened eighth") << 0 << true << "Ro" << 8 << 0 << true << 1.1 * size * 0.8;
-    QTest::newRow("unknown class as plain") << 3 << true << "Ro" << 4 << 9 << false
-                                            << 1.7 * 1.2 * size;
+    QTest::newRow("unknown class as plain")
+        << 3 << true << "Ro" << 4 << 9 << false << 1.7 * 1.2 * size;
     QTest::newRow("RepeatHalf") << 3 << true << "RepeatHalf" << 4 << 0 << false << 2.1 * size;
-    QTest::newRow("RepeatHalf_V") << 3 << false << "RepeatHalf_V" << 4 << 0 << false
-                                  << 2.1 * size;
+    QTest::newRow("RepeatHalf_V") << 3 << false << "RepeatHalf_V" << 4 << 0 << false << 2.1 * size;
     QTest::newRow("RepeatHalf unmapped in vertical writing")
         << 3 << false << "RepeatHalf" << 4 << 0 << false << 1.7 * 1.2 * size;
-    QTest::newRow("RepeatHalf widened") << 3 << true << "RepeatHalf" << 4 << 0 << true
-                                        << 1.1 * 2.0 * size;
-    QTest::newRow("RestHalf in TozanTrad") << 3 << true << "RestHalf" << 4 << 0 << false
-                                           << 2.1 * size;
-    QTest::newRow("RestHalf elsewhere") << 2 << true << "RestHalf" << 4 << 0 << false
-                                        << 1.7 * 1.2 * size;
+    QTest::newRow("RepeatHalf widened")
+        << 3 << true << "RepeatHalf" << 4 << 0 << true << 1.1 * 2.0 * size;
+    QTest::newRow("RestHalf in TozanTrad")
+        << 3 << true << "RestHalf" << 4 << 0 << false << 2.1 * size;
+    QTest::newRow("RestHalf elsewhere")
+        << 2 << true << "RestHalf" << 4 << 0 << false << 1.7 * 1.2 * size;
     QTest::newRow("spacer") << 0 << true << "Spacer" << 4 << 6 << false << 0.3 * size;
-    QTest::newRow("spacer widened") << 0 << true << "Spacer" << 4 << 6 << true
-                                    << 1.1 * size * 0.3;
-    QTest::newRow("grace eighth") << 0 << true << "Ro" << 8 << 2 << false
-                                  << size * 0.8 * 0.8 * 1.2;
+    QTest::newRow("spacer widened") << 0 << true << "Spacer" << 4 << 6 << true << 1.1 * size * 0.3;
+    QTest::newRow("grace eighth") << 0 << true << "Ro" << 8 << 2 << false << size * 0.8 * 0.8 * 1.2;
     QTest::newRow("token") << 4 << false << "Ro" << 4 << 7 << false << 0.01 * size;
     QTest::newRow("staff notation") << 12 << true << "Head" << 8 << 0 << false << 1.7 * size;
 }
@@ -332,19 +329,14 @@ void TestMeasureGlyphs::referenceOffset_data()
                return QPointF(s.getItemCenterX(i, 1.0, box), 0.25 * size + base);
            })
         << base;
-    QTest::newRow("RepeatHalf h: along map") << 3 << true << "RepeatHalf" << 0
-                                             << Expected([=](S s, I i) {
-                                                    return QPointF(
-                                                        0.0, s.getItemCenterY(i, 1.0, size) + base);
-                                                })
-                                             << base;
-    QTest::newRow("RepeatHalf_V v: along map") << 3 << false << "RepeatHalf_V" << 0
-                                               << Expected([=](S s, I i) {
-                                                      return QPointF(
-                                                          s.getItemCenterX(i, 1.0, size) + base,
-                                                          0.0);
-                                                  })
-                                               << base;
+    QTest::newRow("RepeatHalf h: along map")
+        << 3 << true << "RepeatHalf" << 0
+        << Expected([=](S s, I i) { return QPointF(0.0, s.getItemCenterY(i, 1.0, size) + base); })
+        << base;
+    QTest::newRow("RepeatHalf_V v: along map")
+        << 3 << false << "RepeatHalf_V" << 0
+        << Expected([=](S s, I i) { return QPointF(s.getItemCenterX(i, 1.0, size) + base, 0.0); })
+        << base;
     QTest::newRow("grace h") << 0 << true << "Ro" << 2 << Expected([=](S s, I i) {
         const double advance = size * 1.2 * 0.8 * 1.2;
         return QPointF(s.getItemCenterX(i, 1.0, advance),
@@ -355,15 +347,13 @@ void TestMeasureGlyphs::referenceOffset_data()
         return QPointF(s.getItemCenterX(i, 0.8, size) + size * -0.15 + base,
                        s.getItemCenterY(i, 0.8, advance));
     }) << base + size * -0.15;
-    QTest::newRow("grace h KinkoTrad: no offset") << 1 << true << "Ro" << 2
-                                                  << Expected([=](S s, I i) {
-                                                         const double advance =
-                                                             size * 1.2 * 0.8 * 1.2;
-                                                         return QPointF(
-                                                             s.getItemCenterX(i, 1.0, advance),
-                                                             s.getItemCenterY(i, 0.8, size) + base);
-                                                     })
-                                                  << base;
+    QTest::newRow("grace h KinkoTrad: no offset")
+        << 1 << true << "Ro" << 2 << Expected([=](S s, I i) {
+               const double advance = size * 1.2 * 0.8 * 1.2;
+               return QPointF(s.getItemCenterX(i, 1.0, advance),
+                              s.getItemCenterY(i, 0.8, size) + base);
+           })
+        << base;
     QTest::newRow("small note h") << 3 << true << "RoMeri" << 4 << Expected([=](S s, I i) {
         return QPointF(s.getItemCenterX(i, 1.0, box), s.getItemFarY(i, 0.7, size) + base);
     }) << base;
@@ -402,15 +392,14 @@ void TestMeasureGlyphs::otherBuilders()
         Fixture f(0, horizontal);
         QGraphicsRectItem handle;
         f.measure->addAlignItem(0, QStringLiteral("a"), 2.0, 1.5, 4.0, 1, 0, &handle);
-        QCOMPARE(f.measure->addAlignItem(0, QStringLiteral("b"), 3.0, 3.0, 4.0, 1, 0, &handle),
-                 1);
+        QCOMPARE(f.measure->addAlignItem(0, QStringLiteral("b"), 3.0, 3.0, 4.0, 1, 0, &handle), 1);
         QCOMPARE(f.last()->position, 2.0);
         QCOMPARE(horizontal ? f.last()->refOffsetY : f.last()->refOffsetX, -2.0);
         QCOMPARE(horizontal ? f.last()->refOffsetX : f.last()->refOffsetY, 0.0);
 
-        QCOMPARE(f.measure->addVoiceAlignItem(0, 0, QStringLiteral("c"), 1.0, 1.0, 4.0, 2, 3,
-                                              &handle),
-                 2);
+        QCOMPARE(
+            f.measure->addVoiceAlignItem(0, 0, QStringLiteral("c"), 1.0, 1.0, 4.0, 2, 3, &handle),
+            2);
         QCOMPARE(f.last()->position, 2.0); // always stacked
         QCOMPARE(f.last()->baseOffset, -1.0);
         QCOMPARE(horizontal ? f.last()->refOffsetY : f.last()->refOffsetX, -1.0);
@@ -457,8 +446,7 @@ void TestMeasureGlyphs::staffClef()
     QVERIFY(f.items().isEmpty());
 
     f.add(QStringLiteral("Tsu"));
-    QGraphicsItem *clef =
-        f.measure->addStaffClef(0, 0, 1, QStringLiteral("Ro"), 1.5, 2, 2, 0.25);
+    QGraphicsItem *clef = f.measure->addStaffClef(0, 0, 1, QStringLiteral("Ro"), 1.5, 2, 2, 0.25);
     QVERIFY(clef);
     f.score.scene->addItem(clef);
     QCOMPARE(f.last()->position, 0.0); // stacked on the note
@@ -506,8 +494,8 @@ void TestMeasureGlyphs::staffTimeSignatures()
 
         TestSupport::MessageCapture capture;
         QVERIFY(!f.measure->addStaffTimeSignature(0, 0, 99, 4, false));
-        QCOMPARE(capture.lines(),
-                 QStringList{QStringLiteral("addStaffTimeSignature beat not supported, beat = 99")});
+        QCOMPARE(capture.lines(), QStringList{QStringLiteral(
+                                      "addStaffTimeSignature beat not supported, beat = 99")});
         QCOMPARE(first.size(), 2);
     }
 }

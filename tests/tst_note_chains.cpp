@@ -72,11 +72,9 @@ void TestNoteChains::marks()
     TestSupport::ModelBuilder builder(&score);
     builder.addPart(QStringLiteral("P"), 0);
     builder.addMeasure(5, 4, 1);
-    const QList<Note *> notes =
-        builder.addNotes(0, 1, QStringLiteral("C4/4 D4/4 E4/4 F4/4 G4/4"));
+    const QList<Note *> notes = builder.addNotes(0, 1, QStringLiteral("C4/4 D4/4 E4/4 F4/4 G4/4"));
     // The same notes in another voice without counts stay unmarked.
-    const QList<Note *> other =
-        builder.addNotes(0, 2, QStringLiteral("C4/4 D4/4 E4/4 F4/4 G4/4"));
+    const QList<Note *> other = builder.addNotes(0, 2, QStringLiteral("C4/4 D4/4 E4/4 F4/4 G4/4"));
     for (int i = 0; i < notes.size(); ++i) {
         notes.at(i)->longRepeatCount = counts.at(i);
         other.at(i)->longRepeatMark = 9; // stale, from an earlier run

@@ -41,8 +41,8 @@ struct Fixture
         measure->height = 40;
         measure->parts.at(0)->partOffset = 4;
         measure->parts.at(0)->partExtent = 10;
-        const int levels[] = {TickBeat, TickSixteenth, TickEighth, TickSixteenth, TickBeat,
-                              TickOther};
+        const int levels[] = {TickBeat,      TickSixteenth, TickEighth,
+                              TickSixteenth, TickBeat,      TickOther};
         for (int i = 0; i < 6; ++i) {
             auto *tick = new AlignItem;
             tick->fittedPosition = 5.0 * i;
