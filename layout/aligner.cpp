@@ -55,16 +55,13 @@ double endOf(const Aligner::ItemList &list)
     return list.last()->position + list.last()->width;
 }
 
-// Puts the held items back at stretched positions after anchor `anchor`,
-// overlays staying on the item before them.
+// Stretches the held items away from the anchor by `stretch`, so that every
+// gap between them widens in proportion and an overlay stays on the item
+// it overlays.
 void spreadHeld(const QList<AlignItem *> &held, double anchor, double stretch)
 {
-    double sum = 0.0;
-    for (AlignItem *item : held) {
-        if (item->kind != AlignOverlay)
-            sum += item->width;
-        item->position = sum * stretch + anchor;
-    }
+    for (AlignItem *item : held)
+        item->position = anchor + (item->position - anchor) * stretch;
 }
 
 // Widens the gaps of one time-aligned list between its fixed items so
