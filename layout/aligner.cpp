@@ -319,16 +319,14 @@ void Aligner::fitToWidth(double targetLength)
         double x = m_headWidth;
         for (int i = 0; i < list->size(); ++i) {
             AlignItem *item = list->at(i);
-            if (item->kind == AlignLeading ||
-                (item->kind == AlignOverlay && !held.isEmpty())) {
+            if (item->kind == AlignLeading || (item->kind == AlignOverlay && !held.isEmpty())) {
                 held.append(item);
                 continue;
             }
             if (item->kind == AlignCentred) {
                 const double half = item->width * 0.5;
                 if (i == 1) {
-                    item->fittedPosition =
-                        (m_width - fixedPart) * 0.5 * ratio + m_headWidth - half;
+                    item->fittedPosition = (m_width - fixedPart) * 0.5 * ratio + m_headWidth - half;
                 } else {
                     const double before = item->fittedPosition;
                     item->fittedPosition = (m_width - before) * 0.5 * ratio + before - half;
@@ -353,8 +351,8 @@ void Aligner::fitToWidth(double targetLength)
             continue;
         for (int i = 0; i < list->size(); ++i) {
             AlignItem *item = list->at(i);
-            const double next = i + 1 < list->size() ? list->at(i + 1)->fittedPosition
-                                                     : targetLength - m_padWidth;
+            const double next =
+                i + 1 < list->size() ? list->at(i + 1)->fittedPosition : targetLength - m_padWidth;
             if (item->glyphId.startsWith(QLatin1String("Repeat"))) {
                 const double stretch = safeRatio(next - item->fittedPosition, item->width);
                 if (item->graphicsItem)

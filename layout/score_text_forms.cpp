@@ -11,6 +11,7 @@ namespace {
 using CharPair = std::pair<char16_t, char16_t>;
 
 // Replaced in this order; no step makes a character a later step replaces.
+// clang-format off
 constexpr std::array<CharPair, 22> verticalPunctuation = {{
     {u'\u3001', u'\uFE11'}, // ideographic comma
     {u'\u3002', u'\uFE12'}, // ideographic full stop
@@ -32,19 +33,32 @@ constexpr std::array<CharPair, 22> verticalPunctuation = {{
     {u']', u'\uFE48'},
     {u'\u300C', u'\uFE41'}, // corner brackets
     {u'\u300D', u'\uFE42'},
-    {u'\u300E', u'\uFE43'},
+    {u'\u300E', u'\uFE43'}, // white corner brackets
     {u'\u300F', u'\uFE44'},
 }};
+// clang-format on
 
 // Vertical form, horizontal form: the marks of the staff lyric font that
 // are drawn differently by writing direction. The pairs follow no rule.
 constexpr std::array<CharPair, 18> directionForms = {{
-    {u'\u00FE', u'\u0185'}, {u'\u00EA', u'\u0100'}, {u'\u00EB', u'\u0101'},
-    {u'\u00EC', u'\u0102'}, {u'\u00ED', u'\u0103'}, {u'\u00EE', u'\u0104'},
-    {u'\u00EF', u'\u0105'}, {u'\u00F0', u'\u0106'}, {u'\u00F1', u'\u0107'},
-    {u'\u00FD', u'\u010D'}, {u'\u00F2', u'\u010E'}, {u'\u00F4', u'\u00D0'},
-    {u'\u00F5', u'\u00D1'}, {u'\u00F6', u'\u00D2'}, {u'\u00F7', u'\u00D3'},
-    {u'\u00F8', u'\u00D4'}, {u'\u00F9', u'\u00D5'}, {u'\u00FA', u'\u00D6'},
+    {u'\u00FE', u'\u0185'},
+    {u'\u00EA', u'\u0100'},
+    {u'\u00EB', u'\u0101'},
+    {u'\u00EC', u'\u0102'},
+    {u'\u00ED', u'\u0103'},
+    {u'\u00EE', u'\u0104'},
+    {u'\u00EF', u'\u0105'},
+    {u'\u00F0', u'\u0106'},
+    {u'\u00F1', u'\u0107'},
+    {u'\u00FD', u'\u010D'},
+    {u'\u00F2', u'\u010E'},
+    {u'\u00F4', u'\u00D0'},
+    {u'\u00F5', u'\u00D1'},
+    {u'\u00F6', u'\u00D2'},
+    {u'\u00F7', u'\u00D3'},
+    {u'\u00F8', u'\u00D4'},
+    {u'\u00F9', u'\u00D5'},
+    {u'\u00FA', u'\u00D6'},
 }};
 
 } // namespace

@@ -79,12 +79,12 @@ private slots:
 void TestAfterGeneration::continuationKeepsOnlyPrevAndBreath()
 {
     Fixture f;
-    const QList<QGraphicsItem *> head = f.glyphs(0, 0, {QStringLiteral("Ro"), QStringLiteral("1Dot")});
-    const QList<QGraphicsItem *> member =
-        f.glyphs(0, 1,
-                 {QStringLiteral("Ro"), QStringLiteral("Prev"), QStringLiteral("PrevMark"),
-                  QStringLiteral("BreathMark"), QStringLiteral("Breath"),
-                  QStringLiteral("xBreath")});
+    const QList<QGraphicsItem *> head =
+        f.glyphs(0, 0, {QStringLiteral("Ro"), QStringLiteral("1Dot")});
+    const QList<QGraphicsItem *> member = f.glyphs(
+        0, 1,
+        {QStringLiteral("Ro"), QStringLiteral("Prev"), QStringLiteral("PrevMark"),
+         QStringLiteral("BreathMark"), QStringLiteral("Breath"), QStringLiteral("xBreath")});
     const QList<QGraphicsItem *> after = f.glyphs(0, 2, {QStringLiteral("Tsu")});
     f.note(0, 1)->longRepeatMemberFlag = true;
 

@@ -67,9 +67,8 @@ AlignItem *add(QList<AlignItem *> &list, int kind, double width, int time = -1,
     item->time = time;
     item->glyphId = glyphId;
     if (!list.isEmpty())
-        item->position = kind == AlignOverlay
-                             ? list.last()->position
-                             : list.last()->position + list.last()->width;
+        item->position = kind == AlignOverlay ? list.last()->position
+                                              : list.last()->position + list.last()->width;
     list.append(item);
     return item;
 }
@@ -124,8 +123,8 @@ void TestAligner::ticksFollowTheTimeSignature_data()
     QTest::newRow("3/4 divisions 2") << 3 << 4 << 2 << 6 << quarter.repeated(3);
     QTest::newRow("6/8: beats on dotted quarters")
         << 6 << 8 << 2 << 6 << dottedQuarterPair.repeated(2);
-    QTest::newRow("3/8: no beat tick") << 3 << 8 << 2 << 3
-                                       << QStringLiteral("133303331333033313330333");
+    QTest::newRow("3/8: no beat tick")
+        << 3 << 8 << 2 << 3 << QStringLiteral("133303331333033313330333");
     QTest::newRow("7/16: only other ticks") << 7 << 16 << 4 << 7 << QString(28, QLatin1Char('3'));
     QTest::newRow("5/32: only other ticks") << 5 << 32 << 8 << 5 << QString(10, QLatin1Char('3'));
     QTest::newRow("zero duration: no tick") << 4 << 4 << 1 << 0 << QString();

@@ -51,8 +51,8 @@ void TestTextForms::conversions_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("plain text unchanged") << int(Vertical) << QStringLiteral(u"さくら 1.5 ab")
-                                          << QStringLiteral(u"さくら 1.5 ab");
+    QTest::newRow("plain text unchanged")
+        << int(Vertical) << QStringLiteral(u"さくら 1.5 ab") << QStringLiteral(u"さくら 1.5 ab");
     QTest::newRow("ASCII parentheses")
         << int(Vertical) << QStringLiteral("(a)") << QStringLiteral(u"\uFE35a\uFE36");
     QTest::newRow("fullwidth parentheses")
@@ -69,17 +69,18 @@ void TestTextForms::conversions_data()
     QTest::newRow("pair marks stay in punctuation")
         << int(Vertical) << verticalForms + horizontalForms << verticalForms + horizontalForms;
 
-    QTest::newRow("for horizontal: every pair") << int(ForHorizontal) << verticalForms
-                                                << horizontalForms;
+    QTest::newRow("for horizontal: every pair")
+        << int(ForHorizontal) << verticalForms << horizontalForms;
     QTest::newRow("for horizontal: horizontal forms stay")
         << int(ForHorizontal) << horizontalForms << horizontalForms;
     QTest::newRow("for horizontal: unpaired and punctuation stay")
         << int(ForHorizontal) << QStringLiteral(u"\u00F3\u00FB\u00FC(-)")
         << QStringLiteral(u"\u00F3\u00FB\u00FC(-)");
-    QTest::newRow("for vertical: every pair") << int(ForVertical) << horizontalForms
-                                              << verticalForms;
+    QTest::newRow("for vertical: every pair")
+        << int(ForVertical) << horizontalForms << verticalForms;
     QTest::newRow("for vertical: in a text")
-        << int(ForVertical) << QStringLiteral(u"a\u0185b\u00D6(") << QStringLiteral(u"a\u00FEb\u00FA(");
+        << int(ForVertical) << QStringLiteral(u"a\u0185b\u00D6(")
+        << QStringLiteral(u"a\u00FEb\u00FA(");
 }
 
 void TestTextForms::conversions()
