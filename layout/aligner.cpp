@@ -1,6 +1,111 @@
 #include "layout/aligner.h"
 
 #include "layout/alignitem.h"
+#include "layout/timeitem.h"
+#include "model/measure.h"
+#include "model/mepart.h"
+#include "model/page.h"
+#include "model/part.h"
+#include "model/score.h"
+#include "model/style.h"
+#include "model/voice.h"
+
+#include <QDebug>
+#include <QGraphicsItem>
+#include <QMap>
+#include <QTransform>
+
+#include <algorithm>
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// A ratio whose denominator is no length at all (an empty list, a measure
+// of zero extent) leaves things as they are instead of producing NaN or
+// infinity.
+double safeRatio(double numerator, double denominator)
+{
+    return denominator > 0.0 ? numerator / denominator : 1.0;
+}
+
+int tickLevelOf(int tick, int beats, int beatType)
+{
+    const bool compound = beats % 6 == 0;
+    if (beatType == 16 && !compound)
+        return TickOther;
+    if (beatType > 4 && beatType != 8 && beatType != 16)
+        return TickOther;
+    if (beatType <= 4 && tick % 16 == 0)
+        return TickBeat;
+    if ((beatType == 8 || beatType == 16) && compound && tick % 24 == 0)
+        return TickBeat;
+    if (tick % 8 == 0)
+        return TickEighth;
+    if (tick % 4 == 0)
+        return TickSixteenth;
+    return TickOther;
+}
+
+double endOf(const Aligner::ItemList &list)
+{
+    if (list.isEmpty())
+        return 0.0;
+    return list.last()->position + list.last()->width;
+}
+
+// Stretches the held items away from the anchor by `stretch`, so that every
+// gap between them widens in proportion and an overlay stays on the item
+// it overlays.
+void spreadHeld(const QList<AlignItem *> &held, double anchor, double stretch)
+{
+    for (AlignItem *item : held)
+        item->position = anchor + (item->position - anchor) * stretch;
+}
+
+// Widens the gaps of one time-aligned list between its fixed items so
+// that the free items between them share the room the alignment made.
+// Returns the ratio of the list's end, 1.0 for an empty list.
+double spreadFreeItems(Aligner::ItemList &list, double end)
+{
+    if (list.isEmpty())
+        return 1.0;
+    double anchor = 0.0;
+    QList<AlignItem *> held;
+    for (int j = 0; j < list.size(); ++j) {
+        AlignItem *item = list.at(j);
+        if (!item->fixed) {
+            held.append(item);
+            continue;
+        }
+        if (j > 0 && !held.isEmpty()) {
+            const AlignItem *previous = list.at(j - 1);
+            const double stretch =
+                safeRatio(item->position - anchor, previous->position + previous->width - anchor);
+            if (stretch > 1.0)
+                spreadHeld(held, anchor, stretch);
+        }
+        held.clear();
+        anchor = item->position;
+    }
+    const double stretch = safeRatio(end - anchor, endOf(list) - anchor);
+    if (stretch > 1.0)
+        spreadHeld(held, anchor, stretch);
+    return stretch;
+}
+
+QTransform scaledAlong(const QTransform &transform, double factor, bool horizontal)
+{
+    QTransform result = transform;
+    if (horizontal)
+        result.scale(factor, 1.0);
+    else
+        result.scale(1.0, factor);
+    return result;
+}
+
+} // namespace
 
 Aligner::Aligner(Score *score, QObject *parent) : QObject(parent), score(score) {}
 
@@ -15,4 +120,250 @@ void Aligner::clearLists()
     tickList.clear();
     itemLists.clear();
     timeAlignedLists.clear();
+}
+
+void Aligner::setUpTics(int beats, int beatType, int divisions, int duration)
+{
+    if (divisions == 0) {
+        qDebug().noquote() << "setUpTics divisions = 0, changed to 1 to continue";
+        divisions = 1;
+    }
+    qDeleteAll(tickList);
+    tickList.clear();
+
+    double largestSize = 0.0;
+    bool anyPart = false;
+    if (score) {
+        for (const Part *part : std::as_const(score->parts)) {
+            largestSize = anyPart ? std::max(largestSize, part->noteFontSize) : part->noteFontSize;
+            anyPart = true;
+        }
+    }
+    const double ratio = score && score->style ? score->style->timeTickRatio : 0.0;
+    const double tickWidth = anyPart ? largestSize * ratio : 0.0;
+
+    const qint64 limit = 16LL * duration;
+    for (qint64 i = 0; i * divisions < limit; ++i) {
+        auto *tick = new AlignItem;
+        tick->width = tickWidth;
+        tick->kind = AlignTime;
+        tick->position = double(i) * tickWidth;
+        tick->time = int(i * divisions);
+        tick->tickLevel = tickLevelOf(int(i), beats, beatType);
+        tickList.append(tick);
+    }
+}
+
+double Aligner::voiceWidths(Measure *measure)
+{
+    itemLists.clear();
+    if (!score || !measure)
+        return 0.0;
+    const int partCount = std::min<int>(score->parts.size(), measure->parts.size());
+    for (int p = 0; p < partCount; ++p) {
+        const Part *part = score->parts.at(p);
+        if (part->alignInTime || !part->partOutput)
+            continue;
+        for (Voice *voice : std::as_const(measure->parts.at(p)->voices)) {
+            if (voice->hasNotes)
+                itemLists.append(&voice->alignItems);
+        }
+    }
+    if (itemLists.isEmpty())
+        return 0.0;
+
+    const double fixedPart = m_headWidth + m_padWidth;
+    QList<double> widths;
+    double widest = 0.0;
+    for (const ItemList *list : std::as_const(itemLists)) {
+        widths.append(fixedPart + endOf(*list));
+        widest = std::max(widest, widths.last());
+    }
+    for (int l = 0; l < itemLists.size(); ++l) {
+        if (widths.at(l) == widest)
+            continue;
+        const double factor = safeRatio(widest - fixedPart, widths.at(l) - fixedPart);
+        for (AlignItem *item : std::as_const(*itemLists.at(l)))
+            item->position *= factor;
+    }
+    return widest;
+}
+
+double Aligner::tickPositions(Measure *measure)
+{
+    timeAlignedLists.clear();
+    if (!score || !measure)
+        return 0.0;
+
+    // Which part and voice slot each list stands for.
+    QList<std::pair<int, int>> owners;
+    const int partCount = std::min<int>(score->parts.size(), measure->parts.size());
+    for (int p = 0; p < partCount; ++p) {
+        const Part *part = score->parts.at(p);
+        if (!part->alignInTime || !part->partOutput)
+            continue;
+        int slot = 0;
+        for (Voice *voice : std::as_const(measure->parts.at(p)->voices)) {
+            if (!voice->hasNotes)
+                continue;
+            timeAlignedLists.append(&voice->alignItems);
+            owners.append({p, slot++});
+        }
+    }
+    if (timeAlignedLists.isEmpty())
+        return 0.0;
+    timeAlignedLists.append(&tickList);
+    owners.append({int(score->parts.size()), 0});
+
+    QMap<std::pair<int, int>, ItemList *> listOf;
+    for (int l = 0; l < timeAlignedLists.size(); ++l) {
+        listOf.insert(owners.at(l), timeAlignedLists.at(l));
+        for (AlignItem *item : std::as_const(*timeAlignedLists.at(l)))
+            item->fixed = false;
+    }
+
+    // Item times onto the tick grid; the ticks keep their own times.
+    const int divisions = measure->divisions == 0 ? 1 : measure->divisions;
+    std::vector<std::unique_ptr<TimeItem>> timeItems;
+    for (int l = 0; l < timeAlignedLists.size(); ++l) {
+        const ItemList &list = *timeAlignedLists.at(l);
+        const bool ticks = &list == &tickList;
+        for (int i = 0; i < list.size(); ++i) {
+            const AlignItem *item = list.at(i);
+            if (item->kind != AlignTime)
+                continue;
+            const int time = ticks ? item->time : ((16 * item->time) / divisions) * divisions;
+            timeItems.push_back(
+                std::make_unique<TimeItem>(owners.at(l).first, owners.at(l).second, i, time));
+        }
+    }
+    std::stable_sort(timeItems.begin(), timeItems.end(), [](const auto &a, const auto &b) {
+        return a->time != b->time ? a->time < b->time : a->partIndex < b->partIndex;
+    });
+
+    auto itemOf = [&listOf](const TimeItem &timeItem) {
+        return listOf.value({timeItem.partIndex, timeItem.voiceSlot})->at(timeItem.itemIndex);
+    };
+    for (size_t start = 0; start < timeItems.size();) {
+        size_t end = start + 1;
+        while (end < timeItems.size() && timeItems.at(end)->time == timeItems.at(start)->time)
+            ++end;
+        if (end - start > 1) {
+            double common = 0.0;
+            for (size_t k = start; k < end; ++k)
+                common = std::max(common, itemOf(*timeItems.at(k))->position);
+            for (size_t k = start; k < end; ++k) {
+                const TimeItem &timeItem = *timeItems.at(k);
+                AlignItem *item = itemOf(timeItem);
+                item->fixed = true;
+                const double shift = common - item->position;
+                if (shift <= 0.0)
+                    continue;
+                ItemList &list = *listOf.value({timeItem.partIndex, timeItem.voiceSlot});
+                for (int i = timeItem.itemIndex; i < list.size(); ++i)
+                    list.at(i)->position += shift;
+            }
+        }
+        start = end;
+    }
+
+    double end = 0.0;
+    for (const ItemList *list : std::as_const(timeAlignedLists))
+        end = std::max(end, endOf(*list));
+    for (ItemList *list : std::as_const(timeAlignedLists))
+        m_scaleRatio = spreadFreeItems(*list, end);
+    return m_headWidth + end + m_padWidth;
+}
+
+void Aligner::alignTics(Measure *measure)
+{
+    const double voices = voiceWidths(measure);
+    const double ticks = tickPositions(measure);
+    m_width = std::max(ticks, voices);
+
+    const double fixedPart = m_headWidth + m_padWidth;
+    const double factor = safeRatio(m_width - fixedPart, voices - fixedPart);
+    for (ItemList *list : std::as_const(itemLists)) {
+        for (AlignItem *item : std::as_const(*list))
+            item->position *= factor;
+    }
+    itemLists.append(timeAlignedLists);
+}
+
+void Aligner::fitToWidth(double targetLength)
+{
+    const double fixedPart = m_headWidth + m_padWidth;
+    const double ratio = safeRatio(targetLength - fixedPart, m_width - fixedPart);
+    m_scaleRatio = ratio;
+    const bool squeezed = ratio < 1.0;
+    const double glyphFactor = ratio >= 1.0 ? ratio : 1.0 - (1.0 - ratio) * 0.8;
+    auto advanceOf = [&](const AlignItem *item) {
+        return squeezed ? item->width * glyphFactor : item->width;
+    };
+
+    for (ItemList *list : std::as_const(itemLists)) {
+        QList<AlignItem *> held;
+        // Sets the held items right-aligned before `x`, the last held
+        // first; an item popped after an overlay shares the overlay's place.
+        auto popHeld = [&](double x) {
+            bool afterOverlay = false;
+            while (!held.isEmpty()) {
+                AlignItem *popped = held.takeLast();
+                if (!afterOverlay)
+                    x -= advanceOf(popped);
+                popped->fittedPosition = x;
+                afterOverlay = popped->kind == AlignOverlay;
+            }
+        };
+
+        double x = m_headWidth;
+        for (int i = 0; i < list->size(); ++i) {
+            AlignItem *item = list->at(i);
+            if (item->kind == AlignLeading || (item->kind == AlignOverlay && !held.isEmpty())) {
+                held.append(item);
+                continue;
+            }
+            if (item->kind == AlignCentred) {
+                const double half = item->width * 0.5;
+                if (i == 1) {
+                    item->fittedPosition = (m_width - fixedPart) * 0.5 * ratio + m_headWidth - half;
+                } else {
+                    const double before = item->fittedPosition;
+                    item->fittedPosition = (m_width - before) * 0.5 * ratio + before - half;
+                }
+                continue;
+            }
+            if (item->kind == AlignOverlay)
+                x = i == 0 ? 0.0 : list->at(i - 1)->fittedPosition;
+            else if (item->kind != AlignFollowing)
+                x = item->position * ratio + m_headWidth;
+            item->fittedPosition = x;
+
+            popHeld(x);
+            x = item->fittedPosition + advanceOf(item);
+        }
+        popHeld((m_width - fixedPart) * ratio + m_headWidth);
+    }
+
+    const bool horizontal = !score || !score->page || score->page->horizontal;
+    for (ItemList *list : std::as_const(itemLists)) {
+        if (list == &tickList)
+            continue;
+        for (int i = 0; i < list->size(); ++i) {
+            AlignItem *item = list->at(i);
+            const double next =
+                i + 1 < list->size() ? list->at(i + 1)->fittedPosition : targetLength - m_padWidth;
+            if (item->glyphId.startsWith(QLatin1String("Repeat"))) {
+                const double stretch = safeRatio(next - item->fittedPosition, item->width);
+                if (item->graphicsItem)
+                    item->graphicsItem->setTransform(
+                        scaledAlong(item->graphicsItem->transform(), stretch, horizontal));
+            } else if (squeezed) {
+                if (item->graphicsItem)
+                    item->graphicsItem->setTransform(
+                        scaledAlong(item->graphicsItem->transform(), glyphFactor, horizontal));
+                item->length *= ratio;
+            }
+        }
+    }
 }

@@ -3,13 +3,18 @@
 //
 // Ownership: one per Measure, owned by it. The aligner owns the items of
 // its tick list; the other item lists are the voices' own aligned-item
-// lists, borrowed. Lengths are millimetres along the reading direction.
+// lists, borrowed. Lengths are millimetres along the reading direction,
+// from the measure start. Times are sixteen times finer than MusicXML
+// divisions (one tick step of `divisions` units is a sixteenth of a
+// quarter note). Nothing here fails: divisions 0 are read as 1 and a
+// zero-extent list keeps its items where they are.
 #pragma once
 
 #include <QList>
 #include <QObject>
 
 class AlignItem;
+class Measure;
 class Score;
 
 class Aligner : public QObject
@@ -24,6 +29,21 @@ public:
 
     // Deletes the ticks and forgets the borrowed lists.
     void clearLists();
+
+    // Rebuilds the tick list: one tick item per step of `divisions` while
+    // the step stays below 16 x duration, each with its TickLevel.
+    void setUpTics(int beats, int beatType, int divisions, int duration);
+    // Lines up the voices of the measure: the parts not aligned in time are
+    // stretched to a common width, the time-aligned ones get common
+    // positions per time; sets width(). Head and pad width must be set.
+    void alignTics(Measure *measure);
+    // Fits the aligned measure to `targetLength`: fitted positions, the
+    // scale ratio, and the glyph transforms along the reading direction.
+    void fitToWidth(double targetLength);
+
+    // Steps of alignTics; public so that each can be checked on its own.
+    double voiceWidths(Measure *measure);
+    double tickPositions(Measure *measure);
 
     double width() const { return m_width; }
     void setWidth(double value) { m_width = value; }

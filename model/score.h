@@ -361,6 +361,27 @@ public:
     int getMinNumber(const QStringList &numbers) const;
     int getMaxNumber(const QStringList &numbers) const;
 
+public:
+    // layout/score_time_alignment.cpp: the time ticks of each measure
+    // Rebuilds the measure's ticks from its time signature, divisions and
+    // the length of its first voice (making its Aligner when it has none).
+    // Returns 1.
+    int setUpMeasureTics(Measure *measure);
+
+public:
+    // layout/score_after_generation.cpp: passes over the generated items
+    // Hides the glyphs of notes that continue a chain (tie continuations,
+    // repeated notes) in every output part, except "Prev" and "Breath..."
+    // glyphs. Nothing moves and nothing leaves the scene.
+    void hideTiedNoteGlyphs();
+
+public:
+    // layout/score_text_forms.cpp: character forms of drawn texts for the
+    // writing direction; pure conversions of a copy of the text.
+    static QString toVerticalPunctuation(const QString &text);
+    static QString convertCharsForHorizontal(const QString &text);
+    static QString convertCharsForVertical(const QString &text);
+
 public slots:
     // document/score_autosave.cpp: the autosave timer's slot
     // Does nothing unless changedSinceAutoSave is set; clears it.
