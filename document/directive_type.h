@@ -5,7 +5,8 @@
 
 namespace DirectiveType {
 
-enum : int {
+enum : int
+{
     QuotedText = 0,   // "'" ... "'": a free text, or the user's note name
     OpeningMark = 1,  // ".(", ".gray(", ".whiteSpaceBefore", ".kinkoRa"
     ClosingMark = 2,  // ".su", ".ス", ".)", ".gray)", ".whiteSpaceAfter", ".restKinko"

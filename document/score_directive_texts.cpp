@@ -69,10 +69,10 @@ const QList<MarkList> &markLists()
           QStringLiteral("koto_OshiHanashi"), QStringLiteral("koto_Sukui2"),
           QStringLiteral("koto_A"), QStringLiteral("koto_Waren_Seiha"),
           QStringLiteral("bunka_Sukui"), QStringLiteral("bunka_Hajiki"),
-          QStringLiteral("bunka_Utsu"), QStringLiteral("bunka_Suri"),
-          QStringLiteral("bunka_Fing1"), QStringLiteral("bunka_Fing2"),
-          QStringLiteral("bunka_Fing3"), QStringLiteral("sangen_SuriAge"),
-          QStringLiteral("sangen_SuriSage"), QStringLiteral("sangen_Utsu")},
+          QStringLiteral("bunka_Utsu"), QStringLiteral("bunka_Suri"), QStringLiteral("bunka_Fing1"),
+          QStringLiteral("bunka_Fing2"), QStringLiteral("bunka_Fing3"),
+          QStringLiteral("sangen_SuriAge"), QStringLiteral("sangen_SuriSage"),
+          QStringLiteral("sangen_Utsu")},
          DirectiveType::GlyphMark},
     };
     return lists;

@@ -14,7 +14,8 @@
 
 namespace {
 
-enum Style : int {
+enum Style : int
+{
     KotoIkuta = 5,
     KotoSeiha = 6,
     SangenIkuta = 7,

@@ -13,7 +13,8 @@
 
 namespace {
 
-enum Style : int {
+enum Style : int
+{
     KinkoSimple = 0,
     KinkoTrad = 1,
     TozanSimple = 2,
@@ -176,8 +177,7 @@ private:
                 warning = NoteNames::ScaleNameWarning::Show;
             m_warned->insert(key);
         }
-        return m_score->createScaleKoto(tuning, name, m_part->notationStyle == KotoSeiha,
-                                        warning);
+        return m_score->createScaleKoto(tuning, name, m_part->notationStyle == KotoSeiha, warning);
     }
 
     NoteScale *keep(NoteScale *scale)

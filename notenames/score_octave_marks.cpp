@@ -39,7 +39,8 @@ QString firstNoteMark(int p, const QString &name, int style)
     if (p == 15)
         return name == QLatin1String("RoMeri") ? kan : otsu;
     if (p == 16) {
-        const bool lowForm = isKinko(style) ? name == QLatin1String("I") : name == QLatin1String("Hi");
+        const bool lowForm =
+            isKinko(style) ? name == QLatin1String("I") : name == QLatin1String("Hi");
         return lowForm ? otsu : kan;
     }
     return kan;
@@ -70,8 +71,8 @@ bool neverMarked(const QString &name, int style)
 {
     static const QStringList kinko = {"Ri", "RiChuMeri", "RiMeri", "Hi",   "HiChuMeri", "HiMeri",
                                       "U",  "Repeat",    "Ru",     "Koro", "Hara",      "Nayashi"};
-    static const QStringList tozan = {"U", "Repeat", "Ri", "Ra", "Rin", "Fu", "Ru", "Koro",
-                                      "Nayashi"};
+    static const QStringList tozan = {"U",  "Repeat", "Ri",   "Ra",     "Rin",
+                                      "Fu", "Ru",     "Koro", "Nayashi"};
     return (isKinko(style) ? kinko : tozan).contains(name);
 }
 
@@ -121,8 +122,8 @@ public:
             return;
 
         const int p = note->pitchIndex;
-        note->octaveInstMark = markOf(m_hasPrevious, p, referencePitch(note), note->noteName,
-                                      m_style);
+        note->octaveInstMark =
+            markOf(m_hasPrevious, p, referencePitch(note), note->noteName, m_style);
         applyDoubleQuote(note, p);
         if (!note->rest && note->chordIndex == note->chordSize - 1)
             recordChord(notes, note);

@@ -181,10 +181,10 @@ void TestNoteScales::transposeTexts_data()
     QTest::newRow("deleted") << QStringList{".transpose{4}"} << QList<bool>{true} << 0;
     QTest::newRow("two add up") << QStringList{".transpose{4}", ".transpose{-1}"}
                                 << QList<bool>{false, false} << 3;
-    QTest::newRow("deleted beside live") << QStringList{".transpose{4}", ".transpose{-1}"}
-                                         << QList<bool>{true, false} << -1;
-    QTest::newRow("other kinds ignored") << QStringList{".longRepeat{3}", "'x'"}
-                                         << QList<bool>{false, false} << 0;
+    QTest::newRow("deleted beside live")
+        << QStringList{".transpose{4}", ".transpose{-1}"} << QList<bool>{true, false} << -1;
+    QTest::newRow("other kinds ignored")
+        << QStringList{".longRepeat{3}", "'x'"} << QList<bool>{false, false} << 0;
 }
 
 void TestNoteScales::transposeTexts()
@@ -222,15 +222,15 @@ void TestNoteScales::scaleDirectives_data()
     QTest::newRow("koto default written out")
         << 6 << QStringList{".scale{" + kotoTuning + "}'Koto13(Hira_D)'"}
         << QStringList{"{" + kotoTuning + "}'Koto13(Hira_D)'"} << kotoTuning;
-    QTest::newRow("koto scale on sangen") << 7 << QStringList{koto17Directive} << QStringList{}
-                                          << QString();
+    QTest::newRow("koto scale on sangen")
+        << 7 << QStringList{koto17Directive} << QStringList{} << QString();
     QTest::newRow("sangen scale on koto") << 6 << QStringList{sangen} << QStringList{} << QString();
     QTest::newRow("sangen scale on shakuhachi")
         << 0 << QStringList{sangen} << QStringList{} << QString();
-    QTest::newRow("sangen Ikuta") << 7 << QStringList{sangen}
-                                  << QStringList{"{4,11,16}'Niagari'"} << "4,11,16";
-    QTest::newRow("shamisen Bunka") << 9 << QStringList{sangen}
-                                    << QStringList{"{4,11,16}'Niagari'"} << "4,11,16";
+    QTest::newRow("sangen Ikuta") << 7 << QStringList{sangen} << QStringList{"{4,11,16}'Niagari'"}
+                                  << "4,11,16";
+    QTest::newRow("shamisen Bunka")
+        << 9 << QStringList{sangen} << QStringList{"{4,11,16}'Niagari'"} << "4,11,16";
     QTest::newRow("sangen Yamada keeps its table")
         << 8 << QStringList{sangen} << QStringList{"{4,11,16}'Niagari'"} << QString();
     QTest::newRow("deleted") << 5 << QStringList{"~" + koto17Directive} << QStringList{}
@@ -241,9 +241,8 @@ void TestNoteScales::scaleDirectives_data()
     QTest::newRow("first of two counts")
         << 5 << QStringList{koto17Directive, ".scale{" + kotoTuning + "}'Koto13(Hira_D)'"}
         << QStringList{"{" + koto17 + "}'Koto17'"} << koto17;
-    QTest::newRow("foreign one passed over")
-        << 5 << QStringList{sangen, koto17Directive} << QStringList{"{" + koto17 + "}'Koto17'"}
-        << koto17;
+    QTest::newRow("foreign one passed over") << 5 << QStringList{sangen, koto17Directive}
+                                             << QStringList{"{" + koto17 + "}'Koto17'"} << koto17;
 }
 
 void TestNoteScales::scaleDirectives()
@@ -274,8 +273,8 @@ void TestNoteScales::scaleDirectives()
     }
     QScopedPointer<NoteScale> expected;
     if (style == 5 || style == 6)
-        expected.reset(score.createScaleKoto(tuning, Score::getQuotedText(directives.last()),
-                                             style == 6));
+        expected.reset(
+            score.createScaleKoto(tuning, Score::getQuotedText(directives.last()), style == 6));
     else if (style == 7)
         expected.reset(score.createScaleSangenIkuta(tuning));
     else
@@ -302,12 +301,10 @@ void TestNoteScales::scaleIndexFollowsScaleTexts()
 
     QCOMPARE(score.parts.at(0)->scaleTexts,
              QStringList({"{4,11,16}'Niagari'", "{4,9,14}'Sansagari'"}));
-    const QList<int> indices = {notesOf(score, 0, 0, 1).at(0)->scaleIndex,
-                                notesOf(score, 0, 0, 1).at(1)->scaleIndex,
-                                notesOf(score, 0, 0, 1).at(2)->scaleIndex,
-                                notesOf(score, 0, 0, 2).at(0)->scaleIndex,
-                                notesOf(score, 1, 0, 1).at(0)->scaleIndex,
-                                notesOf(score, 1, 0, 1).at(1)->scaleIndex};
+    const QList<int> indices = {
+        notesOf(score, 0, 0, 1).at(0)->scaleIndex, notesOf(score, 0, 0, 1).at(1)->scaleIndex,
+        notesOf(score, 0, 0, 1).at(2)->scaleIndex, notesOf(score, 0, 0, 2).at(0)->scaleIndex,
+        notesOf(score, 1, 0, 1).at(0)->scaleIndex, notesOf(score, 1, 0, 1).at(1)->scaleIndex};
     QCOMPARE(indices, QList<int>({-1, 0, 0, 0, 0, 1}));
 
     // Regenerating gives the same texts, not a second copy of them.
