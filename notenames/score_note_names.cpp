@@ -5,6 +5,7 @@
 #include "model/measure.h"
 #include "model/mepart.h"
 #include "model/note.h"
+#include "model/notefonts.h"
 #include "model/part.h"
 #include "model/score.h"
 #include "model/voice.h"
@@ -14,17 +15,7 @@
 
 namespace {
 
-enum Style : int
-{
-    KotoIkuta = 5,
-    KotoSeiha = 6,
-    SangenIkuta = 7,
-    SangenYamada = 8,
-    Doremi = 10,
-    Percussion = 11,
-    StaffNotation = 12,
-    Traverso = 13,
-};
+using namespace NotationStyle;
 
 const QString undefinedName = QStringLiteral("Undefined");
 

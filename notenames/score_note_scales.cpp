@@ -6,6 +6,7 @@
 #include "model/measure.h"
 #include "model/mepart.h"
 #include "model/note.h"
+#include "model/notefonts.h"
 #include "model/part.h"
 #include "model/score.h"
 #include "model/voice.h"
@@ -13,21 +14,7 @@
 
 namespace {
 
-enum Style : int
-{
-    KinkoSimple = 0,
-    KinkoTrad = 1,
-    TozanSimple = 2,
-    TozanTrad = 3,
-    Fue = 4,
-    KotoIkuta = 5,
-    KotoSeiha = 6,
-    SangenIkuta = 7,
-    SangenYamada = 8,
-    ShamisenBunka = 9,
-    Doremi = 10,
-    Percussion = 11,
-};
+using namespace NotationStyle;
 
 const QString defaultKotoTuning = QStringLiteral("4,-3,-1,0,4,5,9,11,12,16,17,21,23");
 const QString defaultKotoScaleName = QStringLiteral("Koto13(Hira_D)");

@@ -4,6 +4,7 @@
 #include "model/measure.h"
 #include "model/mepart.h"
 #include "model/note.h"
+#include "model/notefonts.h"
 #include "model/part.h"
 #include "model/score.h"
 #include "model/voice.h"
@@ -21,7 +22,7 @@ constexpr int restRunLimit = 8;
 
 bool isKinko(int style)
 {
-    return style == 0 || style == 1;
+    return style == NotationStyle::KinkoSimple || style == NotationStyle::KinkoTrad;
 }
 
 bool in(int value, int low, int high)
@@ -184,7 +185,8 @@ void Score::setOctaveInstMarks()
 void Score::setOctaveInstMarksOfPart(int partIndex)
 {
     const int style = parts.at(partIndex)->notationStyle;
-    const bool shakuhachi = style >= 0 && style <= 3;
+    const bool shakuhachi =
+        style >= NotationStyle::KinkoSimple && style <= NotationStyle::TozanTrad;
     for (int v = 0; v < MePart::voiceCount; ++v) {
         VoiceMarkWalk walk(style);
         for (const Measure *measure : std::as_const(measures)) {
