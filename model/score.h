@@ -20,15 +20,19 @@
 #include <QDomElement>
 #include <QGraphicsView>
 #include <QList>
+#include <QPair>
 #include <QPointF>
 #include <QRectF>
+#include <QSet>
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 class Credit;
 class Direction;
 class DialogTranspose;
+class Directive;
 class Measure;
 class Note;
 class NoteNameDialog;
@@ -381,6 +385,55 @@ public:
     static QString toVerticalPunctuation(const QString &text);
     static QString convertCharsForHorizontal(const QString &text);
     static QString convertCharsForVertical(const QString &text);
+
+public:
+    // notenames/score_note_scales.cpp: every part's note scales, and every
+    // note's pitch number, shift, key and scale
+    // Rebuilds each part's scales and scaleTexts from its style and its
+    // scale and transpose directives, then stamps every note. The koto
+    // builder's 25-string warning is shown once per faulty directive.
+    void SetNoteScales();
+    // The scales the notes point to, owned here. Every SetNoteScales
+    // replaces them, so a note's noteScale is valid until the next call.
+    std::vector<std::unique_ptr<NoteScale>> noteScales;
+    // Faulty ".scale{" directives (object, text) whose warning was shown;
+    // one that leaves the score or changes its text may warn again.
+    QSet<QPair<const Directive *, QString>> warnedScaleDirectives;
+
+public:
+    // notenames/score_note_names.cpp: every note's name, from its scale or
+    // directly from its value, spelling or voice
+    void setNoteNames();
+    void setPartNoteNames(int partIndex);
+    QString getStaffNoteNames(Note *note) const;
+    // Also rewrites the note's pitchNumber from its spelling.
+    QString getTraversoNoteNames(Note *note) const;
+    QString getDoremiNoteName(Note *note) const;
+public slots:
+    // True when the note's scale lists `name` under `key`; false without a
+    // scale or entry.
+    bool noteNameValidateNew(Note *note, int key, const QString &name);
+
+public:
+    // notenames/score_octave_marks.cpp: the shakuhachi octave-instruction
+    // marks, cleared in every other part
+    void setOctaveInstMarks();
+    void setOctaveInstMarksOfPart(int partIndex);
+
+public:
+    // document/score_directive_texts.cpp: reading directive texts; pure
+    // functions of the text
+    // The DirectiveType (document/directive_type.h) of the text.
+    static int getDirectiveType(QString text);
+    // What the directive shows: a quoted text without its quotes, a scale
+    // directive's tuning, any other "." text without the dot.
+    static QString getDirectiveText(QString text);
+    // The integer between the first "{" and the next "}"; 0 when that is no
+    // 32-bit integer; -1 without "{" or without "}" after it.
+    static int getDirectiveNumber(QString text);
+    // The text between the first and the last "'"; all after a lone quote;
+    // the whole text without quotes.
+    static QString getQuotedText(QString text);
 
 public slots:
     // document/score_autosave.cpp: the autosave timer's slot
