@@ -6,26 +6,13 @@
 #include "model/part.h"
 #include "model/score.h"
 #include "notenames/notescale.h"
+#include "notenames/pitch_number.h"
 
 #include <QStringList>
 
-namespace {
-
-int stepSemitone(const QString &step)
-{
-    static const QString steps = QStringLiteral("CDEFGAB");
-    static const int semitones[] = {0, 2, 4, 5, 7, 9, 11};
-    if (step.size() != 1)
-        return 0;
-    const qsizetype index = steps.indexOf(step.at(0));
-    return index < 0 ? 0 : semitones[index];
-}
-
-} // namespace
-
 int Score::getPitchNumber(const QString &step, int alter, int octave) const
 {
-    return alter + 12 * octave - 48 + stepSemitone(step) + 2;
+    return NoteNames::pitchNumber(step, alter, octave);
 }
 
 bool Score::checkPartOutput(bool enforce)
