@@ -2,6 +2,7 @@
 // program's own part settings in its "tarn-part" child.
 #include "model/score.h"
 
+#include "document/partsettingrows.h"
 #include "document/settingsvalues.h"
 #include "model/notefonts.h"
 #include "model/part.h"
@@ -11,68 +12,10 @@
 #include <memory>
 #include <variant>
 
+using namespace PartSettingRows;
 using namespace SettingsValues;
 
 namespace {
-
-// The notation style is stored twice: its text as read and its code.
-struct NotationStyleName
-{
-};
-
-using PartField = std::variant<bool Part::*, int Part::*, double Part::*, QString Part::*,
-                               QFont Part::*, NotationStyleName>;
-
-struct PartRow
-{
-    const char *tag;
-    PartField field;
-};
-
-// The children of tarn-part that are read.
-const QList<PartRow> &partRows()
-{
-    static const QList<PartRow> rows = {
-        {"part-name", &Part::partName},
-        {"part-abbreviation", &Part::partAbbreviation},
-        {"part-output", &Part::partOutput},
-        {"part-whole-rest-line", &Part::partWholeRestLine},
-        {"note-output", &Part::noteOutput},
-        {"notation-style", NotationStyleName{}},
-        {"instrument-key", &Part::instrumentKey},
-        {"note-font-name", &Part::noteFontName},
-        {"note-font-size", &Part::noteFontSize},
-        {"part-width-scale", &Part::partWidthScale},
-        {"part-shift", &Part::partShift},
-        {"boundary-left-bottom", &Part::boundaryLeftBottom},
-        {"boundary-right-top", &Part::boundaryRightTop},
-        {"time-ticks", &Part::timeTicks},
-        {"time-ticks-16th", &Part::timeTicks16th},
-        {"lyrics-font", &Part::lyricsFont},
-        {"lyrics-output", &Part::lyricsOutput},
-        {"whole-rest-output", &Part::wholeRestOutput},
-        {"slur-output", &Part::slurOutput},
-        {"staff-note-output", &Part::staffNoteOutput},
-        {"staff-note-tie-stop-output", &Part::staffNoteTieStopOutput},
-        {"staff-note-beams", &Part::staffNoteBeams},
-        {"staff-note-inverse-order", &Part::staffNoteInverseOrder},
-        {"staff-note-octave-inst", &Part::staffNoteOctaveInst},
-        {"staff-note-breath-mark", &Part::staffNoteBreathMark},
-        {"staff-note-tremolo-line", &Part::staffNoteTremoloLine},
-        {"staff-note-extension-bar-dot", &Part::staffNoteExtensionBarDot},
-        {"staff-note-rest-note", &Part::staffNoteRestNote},
-        {"staff-note-lyric-start", &Part::staffNoteLyricStart},
-        {"align-in-time", &Part::alignInTime},
-        {"note-interval", &Part::noteInterval},
-        {"note-width-1", &Part::noteWidth1},
-        {"note-width-2", &Part::noteWidth2},
-        {"note-width-4", &Part::noteWidth4},
-        {"note-width-8", &Part::noteWidth8},
-        {"note-width-16", &Part::noteWidth16},
-        {"note-width-32", &Part::noteWidth32},
-    };
-    return rows;
-}
 
 // A Part's own defaults, made only when a read value has to fall back.
 class PartDefaults
@@ -105,18 +48,18 @@ void readNotationStyle(const QString &text, Part *part)
         qDebug("parseScorePart notationstyle not defined, use default =========Warning");
 }
 
-void readRow(const QDomElement &child, const PartRow &row, Part *part, PartDefaults &defaults)
+void readRow(const QDomElement &child, const Row &row, Part *part, PartDefaults &defaults)
 {
     const QString text = child.text();
     std::visit(Overloaded{
                    [&](bool Part::*f) { part->*f = readBool(text); },
                    [&](int Part::*f) { part->*f = readInt(text); },
-                   [&](double Part::*f) {
+                   [&](const Number &n) {
                        const std::optional<double> value = readFiniteNumber(text);
-                       if (value && isUsableNumber(f, *value))
-                           part->*f = *value;
+                       if (value && isUsableNumber(n.field, *value))
+                           part->*n.field = *value;
                        else
-                           part->*f = defaults.part().*f;
+                           part->*n.field = defaults.part().*n.field;
                    },
                    [&](QString Part::*f) { part->*f = text; },
                    [&](QFont Part::*f) {
@@ -133,7 +76,7 @@ void readTarnPart(const QDomElement &element, Part *part, PartDefaults &defaults
 {
     forEachChildElement(element, [&](const QDomElement &child) {
         const QString tag = child.tagName();
-        for (const PartRow &row : partRows()) {
+        for (const Row &row : rows()) {
             if (tag == QLatin1String(row.tag)) {
                 readRow(child, row, part, defaults);
                 return;

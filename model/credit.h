@@ -19,10 +19,10 @@ public:
     explicit Credit(const QString &text, QObject *parent = nullptr);
 
     QString text;
-    QFont font;             // the toolkit's default font until `tarn-font` gives one
-    bool fontGiven = false; // a `tarn-font` was read
+    QFont font;             // the style's default font unless the user gave one
+    bool fontGiven = false; // the user gave the font (font option, `tarn-font`, font command)
     int rotation = 0;       // `tarn-rotation`: 1 horizontal, 2 vertical, 3 vertical writing, 0 none
-    QDomElement element;    // the `credit` element it was read from
+    QDomElement element;    // the `credit-words` element it was read from
 
     // computed by layout; reset before each regeneration
     QGraphicsItem *item = nullptr; // its text item in the scene (owned by the scene)

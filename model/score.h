@@ -27,6 +27,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class Credit;
@@ -39,9 +40,12 @@ class NoteNameDialog;
 class Page;
 class Part;
 class QAction;
+class QDateTime;
+class QFont;
 class QGraphicsItem;
 class QGraphicsSvgItem;
 class QGraphicsTextItem;
+class QPointF;
 class QProcess;
 class QSvgRenderer;
 class QTimer;
@@ -54,6 +58,7 @@ class SelectedNotation;
 class SelectedNote;
 class Style;
 class WatcherItem;
+enum class ScoreXmlMode : int;
 
 class Score : public QGraphicsView
 {
@@ -507,4 +512,84 @@ public slots:
 public slots:
     // view/score_selection.cpp: selection tracking
     void selectionChanged();
+
+public:
+    // document/score_text_options.cpp: the offset and font options at the
+    // end of a text, and the offset and font elements
+    // Splits a trailing "{x,y}" off the text. `found` tells whether one was
+    // there; `offset` (millimetres) is written only then.
+    static QString parseOffsetString(QString text, bool &found, QPointF &offset);
+    // Splits a trailing "{f:description}" off the text; when `found`, the
+    // description has been applied to `font` (a rejected one leaves it).
+    static QString parseFontString(QString text, bool &found, QFont &font);
+    // "{x,y}" with three significant digits each.
+    static QString makeOffsetString(double x, double y);
+    // "{f:" + QFont::toString + "}".
+    static QString makeFontString(const QFont &font);
+    // Attributes x and y of a tarn-offset; absent or malformed reads 0.
+    static QPointF parseOffsetXml(const QDomElement &element);
+    // The font described by the element's text; the default font when the
+    // text is no description.
+    static QFont parseFontXml(const QDomElement &element);
+
+    // document/score_part_list.cpp: the part list and the tarn-part of each
+    // score-part
+    // Appends a tarn-part with the source's part k to the k-th score-part
+    // of `partList` (part groups skipped); made in this score's document.
+    void writePartListXml(const Score *source, QDomElement &partList);
+    // Appends one new score-part holding a tarn-part (with "part-collapse")
+    // per part of the source to `parent`.
+    void createScorePartXml(const Score *source, QDomElement &parent);
+    // Replaces the parts (the old ones are deleted) by one Part per
+    // score-part of `partList`, in document order; ids play no part.
+    void parsePartList(const QDomElement &partList);
+
+    // document/score_credits.cpp: the credit texts and their tarn- elements
+    // Appends one Credit per credit-words child of `credit`. A credit without
+    // a font of its own takes the current style's default font.
+    void parseCredit(const QDomElement &credit);
+    // Appends to `creditWords` (an element of this score's document) the
+    // tarn- elements of the source's credit `index` that `mode` carries.
+    // `index` must be valid in source->credits.
+    void writeCreditXml(const Score *source, QDomElement &creditWords, int index,
+                        ScoreXmlMode mode);
+
+    // document/score_property.cpp: the creation property "tarn-property"
+    // Inserts tarn-property as the first child element of `scorePartwise`
+    // and renews lastUpdate.
+    void writePropertyXml(QDomElement &scorePartwise);
+    // creatorVersion and lastUpdate from a tarn-property.
+    void parseProperty(const QDomElement &element);
+    // The last-update text of a moment: "yyyy/MM/dd - hh:mm:ss", local time.
+    static QString lastUpdateText(const QDateTime &moment);
+
+    // document/score_loading.cpp: loading the score document into the model
+    // Each load rebuilds the whole model: the old parts, credits and
+    // measures are deleted, and with them the undo stack and the selection,
+    // which point into them. A document that cannot be a score is refused
+    // before anything of the model changes: the user is told why through the
+    // prompter, the result is empty, and the caller drops the score.
+    //
+    // Sets the document from documentText and loads it. The result is the
+    // name of the software that wrote it ("Unknow" when it names none).
+    std::optional<QString> parseScoreXml();
+    // Loads the document as it stands: settings, parts and credits; collects
+    // the part elements. Refuses like parseScoreXml.
+    std::optional<QString> parseScorePartwise();
+    // Loads the document as it stands, without touching documentText.
+    bool reparseScore();
+    // One Measure (with its Aligner and one MePart per part) per measure
+    // element of the first part; the other parts' measures pair by position.
+    bool createMeasures();
+
+private:
+    // Why the document cannot be loaded, or "" when it can.
+    QString documentFault(const QDomElement &scorePartwise) const;
+    void refuseLoad(const QString &reason) const;
+    void releaseModel();
+
+public:
+    // document/score_parse_measures.cpp: the measure parser
+    // Fills every measure that createMeasures built.
+    void parseMeasures();
 };
