@@ -1,0 +1,368 @@
+// Loading a score document: the document reader (software name, parts
+// paired by score-part order, credits, settings elements in document order,
+// the rights element dropped), the measure builder, reloading, the refusal
+// of documents that cannot be a score, and every file of the shared corpus.
+#include "app/version.h"
+#include "document/partsettingrows.h"
+#include "document/settingsvalues.h"
+#include "layout/aligner.h"
+#include "model/credit.h"
+#include "model/measure.h"
+#include "model/mepart.h"
+#include "model/page.h"
+#include "model/part.h"
+#include "model/score.h"
+#include "model/style.h"
+#include "support/messagecapture.h"
+#include "support/testenvironment.h"
+
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPointer>
+#include <QUndoCommand>
+#include <QUndoStack>
+
+#include <memory>
+#include <variant>
+
+namespace {
+
+// A slow file is a fault: loading is linear in the document.
+constexpr qint64 perFileLimitMs = 5000;
+
+std::unique_ptr<Score> newScore()
+{
+    return std::make_unique<Score>(QString::fromLatin1(Velmora::programVersion), 1, false);
+}
+
+QString readText(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(path));
+    return QString::fromUtf8(file.readAll());
+}
+
+std::optional<QString> load(Score &score, const QString &text)
+{
+    score.documentText = text;
+    return score.parseScoreXml();
+}
+
+QString fixture(const QString &name)
+{
+    return readText(TestSupport::sourcePath(QStringLiteral("tests/fixtures/loading/") + name));
+}
+
+// Every tarn-part setting of two parts, as text, row by row.
+QStringList settingsOf(const Part *part)
+{
+    using namespace PartSettingRows;
+    QStringList values;
+    for (const Row &row : rows()) {
+        values << std::visit(
+            SettingsValues::Overloaded{
+                [&](bool Part::*f) { return QString::number(part->*f); },
+                [&](int Part::*f) { return QString::number(part->*f); },
+                [&](const Number &n) { return QString::number(part->*n.field, 'g', 17); },
+                [&](QString Part::*f) { return part->*f; },
+                [&](QFont Part::*f) { return (part->*f).toString(); },
+                [&](NotationStyleName) { return QString::number(part->notationStyle); },
+            },
+            row.field);
+    }
+    return values;
+}
+
+const char oneMeasurePart[] = "<part id=\"P1\"><measure number=\"1\"/></part>";
+
+QString partwise(const QString &body)
+{
+    return QStringLiteral("<score-partwise version=\"3.1\">%1</score-partwise>").arg(body);
+}
+
+} // namespace
+
+class TestLoading : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { TestSupport::prompter().reset(); }
+
+    void museScore3Document();
+    void repeatWithAlternativesHasNoSoftware();
+    void extraPartsAreIgnored();
+    void settingsElementsInDocumentOrder();
+    void emptyPartListGivesNoMeasures();
+    void reloadReplacesTheModel();
+    void reparseFollowsTheEditedDocument();
+    void refusedDocuments_data();
+    void refusedDocuments();
+    void everyCorpusFileLoadsOrIsRefused();
+};
+
+void TestLoading::museScore3Document()
+{
+    auto score = newScore();
+    const std::optional<QString> software = load(*score, fixture("load-MuseScore3Style.xml"));
+    QVERIFY(software.has_value());
+    QCOMPARE(*software, QStringLiteral("MuseScore 3.6.2"));
+    QVERIFY(TestSupport::prompter().prompts.isEmpty());
+
+    // The part group is skipped: the score-parts pair with the parts in order.
+    QCOMPARE(score->numParts, 2);
+    QCOMPARE(score->parts.size(), 2);
+    QCOMPARE(score->parts.at(0)->partName, QStringLiteral("Shakuhachi"));
+    QCOMPARE(score->parts.at(0)->partAbbreviation, QStringLiteral("Shaku."));
+    QCOMPARE(score->parts.at(1)->partName, QStringLiteral("Koto"));
+    QCOMPARE(score->parts.at(1)->partAbbreviation, QString());
+    // Past the two names, every setting is the default, the lyric font
+    // following the document's defaults.
+    Part fresh(score.get());
+    score->setPartDefaults(&fresh);
+    QCOMPARE(fresh.lyricsFont.family(), QStringLiteral("FreeSans"));
+    for (const Part *part : score->parts)
+        QCOMPARE(settingsOf(part).mid(2), settingsOf(&fresh).mid(2));
+    QCOMPARE(score->partListElement.tagName(), QStringLiteral("part-list"));
+    QCOMPARE(score->partElements.size(), 2);
+    QCOMPARE(score->partElements.at(0).attribute("id"), QStringLiteral("P2"));
+
+    QCOMPARE(score->numMeasures, 4);
+    QCOMPARE(score->measures.size(), 4);
+    for (int m = 0; m < 4; ++m) {
+        const Measure *measure = score->measures.at(m);
+        QCOMPARE(measure->parts.size(), 2);
+        QCOMPARE(measure->partForwardFlags, QList<bool>({false, false}));
+        QVERIFY(measure->aligner != nullptr);
+        QCOMPARE(measure->measureElements.size(), 2);
+        for (int k = 0; k < 2; ++k) {
+            QCOMPARE(measure->parts.at(k)->voices.size(), 32);
+            const QDomElement element = measure->measureElements.at(k);
+            QCOMPARE(element.parentNode(), QDomNode(score->partElements.at(k)));
+            QCOMPARE(element.attribute("number"), QString::number(m + 1));
+        }
+    }
+
+    QCOMPARE(score->credits.size(), 3);
+    QCOMPARE(score->credits.at(0)->text, QStringLiteral("Rokudan"));
+    QVERIFY(score->credits.at(0)->moved);
+    QCOMPARE(score->credits.at(0)->x, 10.0);
+    QCOMPARE(score->credits.at(0)->y, 5.0);
+    QCOMPARE(score->credits.at(1)->text, QStringLiteral("Yatsuhashi Kengyo"));
+    QCOMPARE(score->credits.at(2)->text, QStringLiteral("arr. Velmora"));
+    QCOMPARE(score->credits.at(2)->element.tagName(), QStringLiteral("credit-words"));
+    QVERIFY(!score->credits.at(1)->moved);
+
+    QCOMPARE(score->wordFontFamily, QStringLiteral("FreeSerif"));
+    QCOMPARE(score->lyricFontFamily, QStringLiteral("FreeSans"));
+    // The rights go; the rest of the identification stays.
+    QCOMPARE(score->document.elementsByTagName("rights").size(), 0);
+    QCOMPARE(score->document.elementsByTagName("creator").size(), 1);
+    // A MusicXML file names no creator version of this program.
+    QCOMPARE(score->creatorVersion, QString::fromLatin1(Velmora::programVersion));
+    QCOMPARE(score->lastUpdate, QStringLiteral("Unknown"));
+}
+
+void TestLoading::repeatWithAlternativesHasNoSoftware()
+{
+    auto score = newScore();
+    const std::optional<QString> software = load(
+        *score, readText(TestSupport::sharedPath(
+                    "corpus/lilypond-musicxml-testsuite/45b-RepeatWithAlternatives.xml")));
+    QCOMPARE(software, std::optional<QString>(QStringLiteral("Unknow")));
+    QCOMPARE(score->numMeasures, 4);
+    QCOMPARE(score->numParts, 1);
+}
+
+void TestLoading::extraPartsAreIgnored()
+{
+    auto score = newScore();
+    TestSupport::MessageCapture capture;
+    const std::optional<QString> software = load(
+        *score, readText(TestSupport::sharedPath(
+                    "corpus/lilypond-musicxml-testsuite/41h-TooManyParts.xml")));
+    QVERIFY(software.has_value());
+    QVERIFY(TestSupport::prompter().prompts.isEmpty());
+    QCOMPARE(score->numParts, 1);
+    QCOMPARE(score->partElements.size(), 1);
+    QCOMPARE(score->numMeasures, 1);
+    QCOMPARE(score->measures.at(0)->measureElements.size(), 1);
+    QCOMPARE(score->measures.at(0)->parts.size(), 1);
+    QVERIFY(capture.contains("parseScorePartwise: 3 part elements, 1 in the part list; the extra "
+                             "parts are ignored"));
+}
+
+// tarn-property first sets the creator version; a credit takes the style's
+// font of its moment; tarn-page and tarn-style after the parts still count.
+void TestLoading::settingsElementsInDocumentOrder()
+{
+    auto score = newScore();
+    const QFont styleFontBefore = score->style->defaultFont;
+    QVERIFY(styleFontBefore.family() != QStringLiteral("FreeMono"));
+    const QString text = partwise(
+        "<tarn-property><creation-program name=\"Velmora\" version=\"5.2.0\"/>"
+        "<last-update-date-time>2024/03/05 - 14:07:09</last-update-date-time></tarn-property>"
+        "<identification><encoding><software>MuseScore 2.3.2</software></encoding>"
+        "</identification>"
+        "<identification><encoding/></identification>"
+        "<credit><credit-words>Title</credit-words></credit>"
+        "<part-list><score-part id=\"P1\"><part-name>Fue</part-name></score-part></part-list>" +
+        QString::fromLatin1(oneMeasurePart) +
+        "<tarn-page><horizontal>true</horizontal></tarn-page>"
+        "<tarn-style><default-font>FreeMono,11,-1,5,400,0,0,0,0,0,0,0,0,0,0,1</default-font>"
+        "</tarn-style>");
+    QCOMPARE(load(*score, text), std::optional<QString>(QStringLiteral("MuseScore 2.3.2")));
+    QCOMPARE(score->creatorVersion, QStringLiteral("5.2.0"));
+    QCOMPARE(score->lastUpdate, QStringLiteral("2024/03/05 - 14:07:09"));
+    QVERIFY(score->page->horizontal);
+    QCOMPARE(score->style->defaultFont.family(), QStringLiteral("FreeMono"));
+    QCOMPARE(score->credits.size(), 1);
+    QCOMPARE(score->credits.at(0)->font, styleFontBefore);
+    QVERIFY(!score->credits.at(0)->fontGiven);
+}
+
+void TestLoading::emptyPartListGivesNoMeasures()
+{
+    auto score = newScore();
+    QVERIFY(load(*score, partwise("<part-list/>")).has_value());
+    QCOMPARE(score->numParts, 0);
+    QCOMPARE(score->numMeasures, 0);
+    QVERIFY(score->measures.isEmpty());
+    QVERIFY(TestSupport::prompter().prompts.isEmpty());
+}
+
+void TestLoading::reloadReplacesTheModel()
+{
+    auto score = newScore();
+    QVERIFY(load(*score, fixture("load-MuseScore3Style.xml")).has_value());
+    QPointer<Part> oldPart = score->parts.at(0);
+    QPointer<Measure> oldMeasure = score->measures.at(0);
+    QPointer<Credit> oldCredit = score->credits.at(0);
+    score->undoStack->push(new QUndoCommand(QStringLiteral("edit")));
+
+    QVERIFY(load(*score, fixture("load-MuseScore3Style.xml")).has_value());
+    QVERIFY(oldPart.isNull() && oldMeasure.isNull() && oldCredit.isNull());
+    QCOMPARE(score->undoStack->count(), 0);
+    QCOMPARE(score->parts.size(), 2);
+    QCOMPARE(score->measures.size(), 4);
+    QCOMPARE(score->credits.size(), 3);
+}
+
+void TestLoading::reparseFollowsTheEditedDocument()
+{
+    auto score = newScore();
+    const QString text = fixture("load-MuseScore3Style.xml");
+    QVERIFY(load(*score, text).has_value());
+    for (QDomElement part : score->partElements)
+        part.removeChild(part.lastChildElement("measure"));
+
+    QVERIFY(score->reparseScore());
+    QCOMPARE(score->numMeasures, 3);
+    QCOMPARE(score->documentText, text);
+    QCOMPARE(score->credits.size(), 3);
+}
+
+void TestLoading::refusedDocuments_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("reason");
+
+    const QString partList = "<part-list><score-part id=\"P1\"/></part-list>";
+    QTest::newRow("not XML") << "<score-partwise><part>"
+                             << "The file is not XML (line 1, column 22: Premature end of document.).";
+    QTest::newRow("empty") << "" << "The file is not XML (line";
+    QTest::newRow("binary") << QString::fromLatin1("PK\x03\x04\x14") << "The file is not XML";
+    QTest::newRow("HTML") << "<html><body><p>Rokudan</p></body></html>"
+                          << "It is not a MusicXML score: its root element is <html>";
+    QTest::newRow("timewise") << "<score-timewise><part-list/></score-timewise>"
+                              << "It is a timewise MusicXML document (score-timewise).";
+    QTest::newRow("part with a note outside measures")
+        << partwise(partList + "<part id=\"P1\"><measure/>\n<note/></part>")
+        << "Part 1 (\"P1\") holds a <note> element at line 2, column 7, where only measures "
+           "may stand.";
+    QTest::newRow("more score-parts than parts")
+        << partwise("<part-list><part-group/><score-part id=\"P1\"/><score-part id=\"P2\"/>"
+                    "</part-list>" +
+                    QString::fromLatin1(oneMeasurePart))
+        << "Its part list names 2 parts, but it holds the music of only 1.";
+    QTest::newRow("parts of different lengths")
+        << partwise("<part-list><score-part id=\"P1\"/><score-part id=\"P2\"/></part-list>" +
+                    QString::fromLatin1(oneMeasurePart) +
+                    "<part id=\"P2\"><measure/><measure/></part>")
+        << "Part 2 (\"P2\") has 2 measures, but the first part has 1.";
+}
+
+// Refused before anything changes: the model loaded before stays whole.
+void TestLoading::refusedDocuments()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, reason);
+
+    auto score = newScore();
+    QVERIFY(load(*score, fixture("load-MuseScore3Style.xml")).has_value());
+    const QList<Part *> parts = score->parts;
+    const QList<Measure *> measures = score->measures;
+    const QList<Credit *> credits = score->credits;
+    score->undoStack->push(new QUndoCommand(QStringLiteral("edit")));
+    score->musicXmlFilePath = QStringLiteral("/tmp/bad.musicxml");
+    auto other = newScore();
+    QVERIFY(load(*other, fixture("load-MuseScore3Style.xml")).has_value());
+    TestSupport::prompter().reset();
+
+    QVERIFY(!load(*score, text).has_value());
+
+    const auto &prompts = TestSupport::prompter().prompts;
+    QCOMPARE(prompts.size(), 1);
+    QCOMPARE(prompts.at(0).kind, QStringLiteral("warning"));
+    QCOMPARE(prompts.at(0).title, QStringLiteral("Velmora"));
+    QVERIFY2(prompts.at(0).text.startsWith("Can't load the score (/tmp/bad.musicxml).\n" + reason),
+             qPrintable(prompts.at(0).text));
+    QCOMPARE(score->parts, parts);
+    QCOMPARE(score->measures, measures);
+    QCOMPARE(score->credits, credits);
+    QCOMPARE(score->numParts, 2);
+    QCOMPARE(score->numMeasures, 4);
+    QCOMPARE(score->undoStack->count(), 1);
+    QCOMPARE(other->parts.size(), 2);
+    QCOMPARE(other->measures.size(), 4);
+}
+
+void TestLoading::everyCorpusFileLoadsOrIsRefused()
+{
+    QDirIterator files(TestSupport::sharedPath("corpus"), QDir::Files, QDirIterator::Subdirectories);
+    int loaded = 0;
+    int refused = 0;
+    QElapsedTimer total;
+    total.start();
+    while (files.hasNext()) {
+        const QString path = files.next();
+        TestSupport::prompter().reset();
+        auto score = newScore();
+        QElapsedTimer timer;
+        timer.start();
+        const std::optional<QString> software = load(*score, readText(path));
+        QVERIFY2(timer.elapsed() < perFileLimitMs, qPrintable(path));
+        const auto &prompts = TestSupport::prompter().prompts;
+        if (software) {
+            QVERIFY2(prompts.isEmpty(), qPrintable(path));
+            QCOMPARE(score->numMeasures, int(score->measures.size()));
+            ++loaded;
+        } else {
+            QVERIFY2(prompts.size() == 1 && prompts.at(0).kind == QLatin1String("warning") &&
+                         prompts.at(0).text.startsWith("Can't load the score"),
+                     qPrintable(path));
+            QVERIFY2(score->parts.isEmpty() && score->measures.isEmpty(), qPrintable(path));
+            ++refused;
+        }
+        // Whole scores of the suites and the Japanese pieces are partwise and load.
+        const bool wholeScore = path.endsWith(".xml") && !path.contains("/w3c-examples/");
+        QVERIFY2(!wholeScore || software.has_value(), qPrintable(path));
+    }
+    qInfo("%d files loaded, %d refused, in %lld ms", loaded, refused, total.elapsed());
+    QVERIFY(loaded > 0 && refused > 0);
+}
+
+VELMORA_TEST_MAIN(TestLoading)
+#include "tst_loading.moc"
