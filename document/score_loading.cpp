@@ -33,8 +33,7 @@ const QString unknownSoftware = QStringLiteral("Unknow");
 QList<QDomElement> childElements(const QDomElement &parent, const QString &tag)
 {
     QList<QDomElement> result;
-    for (QDomElement e = parent.firstChildElement(tag); !e.isNull();
-         e = e.nextSiblingElement(tag))
+    for (QDomElement e = parent.firstChildElement(tag); !e.isNull(); e = e.nextSiblingElement(tag))
         result.append(e);
     return result;
 }
@@ -235,8 +234,8 @@ QString Score::documentFault(const QDomElement &scorePartwise) const
 void Score::refuseLoad(const QString &reason) const
 {
     const QString path = filePath.isEmpty() ? musicXmlFilePath : filePath;
-    const QString heading = path.isEmpty() ? tr("Can't load the score.")
-                                           : tr("Can't load the score (%1).").arg(path);
+    const QString heading =
+        path.isEmpty() ? tr("Can't load the score.") : tr("Can't load the score (%1).").arg(path);
     qDebug().noquote() << "load refused: " + reason;
     Prompter::instance().warning(const_cast<Score *>(this), tr("Velmora"),
                                  heading + QLatin1Char('\n') + reason);

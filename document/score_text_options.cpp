@@ -61,8 +61,8 @@ QString Score::parseFontString(QString text, bool &found, QFont &font)
 
 QString Score::makeOffsetString(double x, double y)
 {
-    const QString result = QStringLiteral("{%1,%2}")
-                               .arg(QString::number(x, 'g', 3), QString::number(y, 'g', 3));
+    const QString result =
+        QStringLiteral("{%1,%2}").arg(QString::number(x, 'g', 3), QString::number(y, 'g', 3));
     qDebug().noquote() << "offsetString = " + result;
     return result;
 }

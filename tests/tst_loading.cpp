@@ -168,9 +168,9 @@ void TestLoading::museScore3Document()
 void TestLoading::repeatWithAlternativesHasNoSoftware()
 {
     auto score = newScore();
-    const std::optional<QString> software = load(
-        *score, readText(TestSupport::sharedPath(
-                    "corpus/lilypond-musicxml-testsuite/45b-RepeatWithAlternatives.xml")));
+    const std::optional<QString> software =
+        load(*score, readText(TestSupport::sharedPath(
+                         "corpus/lilypond-musicxml-testsuite/45b-RepeatWithAlternatives.xml")));
     QCOMPARE(software, std::optional<QString>(QStringLiteral("Unknow")));
     QCOMPARE(score->numMeasures, 4);
     QCOMPARE(score->numParts, 1);
@@ -180,9 +180,9 @@ void TestLoading::extraPartsAreIgnored()
 {
     auto score = newScore();
     TestSupport::MessageCapture capture;
-    const std::optional<QString> software = load(
-        *score, readText(TestSupport::sharedPath(
-                    "corpus/lilypond-musicxml-testsuite/41h-TooManyParts.xml")));
+    const std::optional<QString> software =
+        load(*score, readText(TestSupport::sharedPath(
+                         "corpus/lilypond-musicxml-testsuite/41h-TooManyParts.xml")));
     QVERIFY(software.has_value());
     QVERIFY(TestSupport::prompter().prompts.isEmpty());
     QCOMPARE(score->numParts, 1);
@@ -270,9 +270,11 @@ void TestLoading::refusedDocuments_data()
     QTest::addColumn<QString>("reason");
 
     const QString partList = "<part-list><score-part id=\"P1\"/></part-list>";
-    QTest::newRow("not XML") << "<score-partwise><part>"
-                             << "The file is not XML (line 1, column 22: Premature end of document.).";
-    QTest::newRow("empty") << "" << "The file is not XML (line";
+    QTest::newRow("not XML")
+        << "<score-partwise><part>"
+        << "The file is not XML (line 1, column 22: Premature end of document.).";
+    QTest::newRow("empty") << ""
+                           << "The file is not XML (line";
     QTest::newRow("binary") << QString::fromLatin1("PK\x03\x04\x14") << "The file is not XML";
     QTest::newRow("HTML") << "<html><body><p>Rokudan</p></body></html>"
                           << "It is not a MusicXML score: its root element is <html>";
@@ -331,7 +333,8 @@ void TestLoading::refusedDocuments()
 
 void TestLoading::everyCorpusFileLoadsOrIsRefused()
 {
-    QDirIterator files(TestSupport::sharedPath("corpus"), QDir::Files, QDirIterator::Subdirectories);
+    QDirIterator files(TestSupport::sharedPath("corpus"), QDir::Files,
+                       QDirIterator::Subdirectories);
     int loaded = 0;
     int refused = 0;
     QElapsedTimer total;
