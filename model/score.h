@@ -344,6 +344,66 @@ public:
     // x 0.125, negated in horizontal writing (higher pitch, smaller y).
     double getStaffStepOffset(int part, int steps) const;
 
+    // document/score_parse_measures.cpp: filling the measures from their
+    // `measure` elements, then the passes that span measures and notes
+    // (carried time, key and clefs, beams across rests, octave shifts, the
+    // clef of every note). Runs on the measures the measure builder made.
+    // False when a note names a voice or staff outside the model: the user
+    // has been warned and the caller must abandon the load.
+    bool parseMeasures();
+    // Reads every part of one measure. `carried` holds per part the
+    // attributes that followed the last note of the part in the previous
+    // measure: they belong to the part's next note, here.
+    // `refusal` receives the warning when a note is refused.
+    bool parseMeasure(Measure *measure, QList<QList<QDomElement>> &carried, QString *refusal);
+    // Joins the joined-beam codes of two neighbouring chord heads at one
+    // level (0..4) across a rest.
+    static void joinBeamLevel(Note *previous, Note *current, int level);
+    // The passes, in the order parseMeasures runs them.
+    void carryMeasureValues(int measureIndex);
+    void joinBeamsAcrossRests();
+    void applyOctaveShifts();
+    void applyClefs();
+
+private:
+    // The measure's own elements: its user scale and user break.
+    void readMeasureExtension(Measure *measure, const QDomElement &element);
+
+public:
+
+    // document/score_parse_note.cpp: the reader of one `note` element
+    // False (with `refusal` set to the warning text) for a voice outside
+    // 1..32 or a staff outside 1..8; the note is then not to be used.
+    bool parseMeasureNote(Note *note, const QDomElement &element, QString *refusal = nullptr);
+
+    // document/score_measure_elements.cpp: forward, barline and attributes
+    // Duration of a `forward` in divisions; 0 when missing or malformed.
+    static int parseForwardDuration(const QDomElement &element);
+    // Bar style, repeat and ending of one side; a barline without a known
+    // location changes nothing. Always true.
+    bool parseMeasureBarline(Measure *measure, const QDomElement &element) const;
+    // Divisions, key, time, multiple rest, staves and clefs. A clef before
+    // note `noteIndex` > 0 of voice `voiceIndex` marks that note as a clef
+    // change; clef numbers outside 1..8 and note indices that name no note
+    // are ignored. Always true.
+    bool parseMeasureAttributes(int partIndex, Measure *measure, int voiceIndex, int noteIndex,
+                                const QDomElement &element);
+
+private:
+    void readClef(int partIndex, Measure *measure, int voiceIndex, int noteIndex,
+                  const QDomElement &clef);
+
+public:
+
+    // document/score_parse_direction.cpp: the reader of one `direction`
+    // element into the directions of one voice
+    void parseMeasureDirection(Measure *measure, int partIndex, int voiceIndex, int noteIndex,
+                               const QDomElement &element);
+
+    // document/score_parse_notations.cpp: the reader of one `notations`
+    // element of a note; returns the note's notation count.
+    int parseNoteNotations(Note *note, const QDomElement &element);
+
     // notenames/score_scales.cpp: the note scale of every notation style
     // and the staff lyric font's character maps; each returns a new object
     // that the caller owns.
@@ -587,9 +647,4 @@ private:
     QString documentFault(const QDomElement &scorePartwise) const;
     void refuseLoad(const QString &reason) const;
     void releaseModel();
-
-public:
-    // document/score_parse_measures.cpp: the measure parser
-    // Fills every measure that createMeasures built.
-    void parseMeasures();
 };

@@ -1,0 +1,227 @@
+// Score's reader of one MusicXML `note` element with the program's own
+// per-note elements; it also holds the model to its 32 voices and 8 staves.
+#include "model/score.h"
+
+#include "document/settingsvalues.h"
+#include "model/lyrics.h"
+#include "model/mepart.h"
+#include "model/note.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QHash>
+#include <QPointF>
+
+namespace {
+
+int intOf(const QString &text)
+{
+    return SettingsValues::readInt(text.trimmed());
+}
+
+double numberOf(const QDomElement &element, const char *attribute)
+{
+    return SettingsValues::readNumber(element.attribute(QLatin1String(attribute)), 0.0);
+}
+
+// Looks `text` up in `table`; leaves `field` alone for a text it lacks.
+void setCoded(int &field, const QHash<QString, int> &table, const QString &text)
+{
+    const auto found = table.constFind(text);
+    if (found != table.constEnd())
+        field = found.value();
+}
+
+const QHash<QString, int> &noteTypes()
+{
+    static const QHash<QString, int> table = {
+        {"whole", 1}, {"half", 2},  {"quarter", 4}, {"eighth", 8}, {"16th", 16},
+        {"32nd", 32}, {"64th", 64}, {"128th", 128}, {"breve", 0}};
+    return table;
+}
+
+const QHash<QString, int> &accidentals()
+{
+    static const QHash<QString, int> table = {
+        {"natural", 1},   {"sharp", 2},        {"double-sharp", 3}, {"flat", 4},
+        {"flat-flat", 5}, {"natural-flat", 6}, {"natural-sharp", 7}};
+    return table;
+}
+
+const QHash<QString, int> &beamStates()
+{
+    static const QHash<QString, int> table = {{"begin", 1},
+                                              {"continue", 2},
+                                              {"end", 3},
+                                              {"forward hook", 4},
+                                              {"backward hook", 5}};
+    return table;
+}
+
+// A lyric text may end with its user offset "{x,y}"; returns the text
+// without it. Only the last "{" counts, and only at the very end.
+QString splitOffsetOption(const QString &text, bool &found, QPointF &offset)
+{
+    found = false;
+    if (!text.endsWith(QLatin1Char('}')))
+        return text;
+    const int brace = int(text.lastIndexOf(QLatin1Char('{')));
+    const int comma = int(text.lastIndexOf(QLatin1Char(',')));
+    if (brace < 0 || comma < brace)
+        return text;
+    const QString x = text.mid(brace + 1, comma - brace - 1);
+    if (x.startsWith(QLatin1String("f:")))
+        return text;
+    found = true;
+    offset = QPointF(x.toDouble(), text.mid(comma + 1, text.size() - comma - 2).toDouble());
+    return text.left(brace);
+}
+
+void readPitch(Note *note, const QDomElement &pitch)
+{
+    note->step = Score::childElementText(pitch, QStringLiteral("step"));
+    const QString alter = Score::childElementText(pitch, QStringLiteral("alter"));
+    if (!alter.isEmpty())
+        note->alter = intOf(alter);
+    const QString octave = Score::childElementText(pitch, QStringLiteral("octave"));
+    if (!octave.isEmpty())
+        note->octave = intOf(octave);
+}
+
+void readTie(Note *note, const QDomElement &tie)
+{
+    const QString type = tie.attribute(QStringLiteral("type"));
+    // Stop then start on one note continues the tie.
+    if (type == QLatin1String("start"))
+        note->tie = note->tie == 2 ? 3 : 1;
+    else if (type == QLatin1String("stop"))
+        note->tie = 2;
+}
+
+void readBeam(Note *note, const QDomElement &beam)
+{
+    const QString number = beam.attribute(QStringLiteral("number"));
+    if (number.isEmpty())
+        return;
+    const int level = intOf(number) - 1;
+    if (level < 0 || level >= Note::levelCount)
+        return;
+    setCoded(note->beamTypes[level], beamStates(), beam.text());
+}
+
+void readTimeModification(Note *note, const QDomElement &element)
+{
+    note->timeModification = true;
+    const QString actual = Score::childElementText(element, QStringLiteral("actual-notes"));
+    if (!actual.isEmpty())
+        note->actualNotes = intOf(actual);
+    const QString normal = Score::childElementText(element, QStringLiteral("normal-notes"));
+    if (!normal.isEmpty())
+        note->normalNotes = intOf(normal);
+}
+
+void readLyric(Note *note, const QDomElement &element)
+{
+    bool found = false;
+    QPointF offset;
+    const QString text = splitOffsetOption(
+        Score::childElementText(element, QStringLiteral("text")), found, offset);
+    auto *lyric = new Lyrics(text);
+    lyric->element = element;
+    lyric->number = intOf(element.attribute(QStringLiteral("number"), QStringLiteral("0")));
+    static const QHash<QString, int> syllabics = {{"begin", 1}, {"middle", 2}, {"end", 3}};
+    setCoded(lyric->syllabic, syllabics, Score::childElementText(element, "syllabic"));
+    if (found)
+        lyric->setOffset(offset.x(), offset.y());
+    // The element is written by this program and so wins over the text.
+    const QDomElement tarnOffset = element.firstChildElement(QStringLiteral("tarn-offset"));
+    if (!tarnOffset.isNull())
+        lyric->setOffset(numberOf(tarnOffset, "x"), numberOf(tarnOffset, "y"));
+    note->lyrics.append(lyric);
+}
+
+// The warning of a voice or staff outside the model; the caller refuses
+// the load with it.
+QString voiceRefusal(const QString &text)
+{
+    return QCoreApplication::translate(
+               "Score", "Voice number exceeded the maximum. (Voice Number %1)! (Maximum Voice %2)")
+        .arg(text)
+        .arg(MePart::voiceCount);
+}
+
+QString staffRefusal(const QString &text)
+{
+    return QCoreApplication::translate(
+               "Score",
+               "Staff number exceeded the maximum. (Voice Number %1)! (Maximum Staff Number %2)")
+        .arg(text)
+        .arg(MePart::maxStaves);
+}
+
+} // namespace
+
+bool Score::parseMeasureNote(Note *note, const QDomElement &element, QString *refusal)
+{
+    for (QDomElement child = element.firstChildElement(); !child.isNull();
+         child = child.nextSiblingElement()) {
+        const QString tag = child.tagName();
+        if (tag == QLatin1String("chord")) {
+            note->chord = true;
+        } else if (tag == QLatin1String("rest")) {
+            note->rest = true;
+            note->noteType = 0;
+        } else if (tag == QLatin1String("grace")) {
+            note->grace = true;
+            if (child.attribute(QStringLiteral("slash")) == QLatin1String("yes"))
+                note->graceSlash = true;
+        } else if (tag == QLatin1String("pitch")) {
+            readPitch(note, child);
+        } else if (tag == QLatin1String("duration")) {
+            note->duration = intOf(child.text());
+        } else if (tag == QLatin1String("voice")) {
+            // Voices below 1 would index before the first; "0" and words
+            // read as 0 and are refused like voices above 32.
+            note->voice = intOf(child.text());
+            if (note->voice < 1 || note->voice > MePart::voiceCount) {
+                if (refusal)
+                    *refusal = voiceRefusal(child.text());
+                return false;
+            }
+        } else if (tag == QLatin1String("staff")) {
+            note->staff = intOf(child.text()) - 1;
+            if (note->staff < 0 || note->staff >= MePart::maxStaves) {
+                qDebug().noquote() << "parseMeasureNote staff = " + QString::number(note->staff);
+                if (refusal)
+                    *refusal = staffRefusal(child.text());
+                return false;
+            }
+        } else if (tag == QLatin1String("tie")) {
+            readTie(note, child);
+        } else if (tag == QLatin1String("type")) {
+            setCoded(note->noteType, noteTypes(), child.text());
+        } else if (tag == QLatin1String("accidental")) {
+            setCoded(note->accidental, accidentals(), child.text());
+        } else if (tag == QLatin1String("stem")) {
+            setCoded(note->stem, {{"up", 1}, {"down", 2}}, child.text());
+        } else if (tag == QLatin1String("dot")) {
+            ++note->dots;
+        } else if (tag == QLatin1String("beam")) {
+            readBeam(note, child);
+        } else if (tag == QLatin1String("time-modification")) {
+            readTimeModification(note, child);
+        } else if (tag == QLatin1String("notations")) {
+            parseNoteNotations(note, child);
+        } else if (tag == QLatin1String("lyric")) {
+            readLyric(note, child);
+        } else if (tag == QLatin1String("tarn-octave-instruction-offset")) {
+            note->setOctaveInstOffset(numberOf(child, "x"), numberOf(child, "y"));
+        } else if (tag == QLatin1String("tarn-note-shift")) {
+            note->noteShiftMajor = numberOf(child, "major");
+            note->noteShiftSub = numberOf(child, "sub");
+        } else if (tag == QLatin1String("tarn-tie-reverse")) {
+            note->tieReverse = true;
+        }
+    }
+    return true;
+}
