@@ -3,7 +3,6 @@
 // than one measure or note at a time.
 #include "model/score.h"
 
-#include "app/prompter.h"
 #include "document/settingsvalues.h"
 #include "model/direction.h"
 #include "model/measure.h"
@@ -11,7 +10,6 @@
 #include "model/note.h"
 #include "model/voice.h"
 
-#include <QCoreApplication>
 #include <QDebug>
 
 #include <algorithm>
@@ -112,15 +110,12 @@ void markOctaveShifts(Voice *voice)
 
 } // namespace
 
-bool Score::parseMeasures()
+bool Score::parseMeasures(QString *refusal)
 {
     QList<QList<QDomElement>> carried(parts.size());
     for (int i = 0; i < measures.size(); ++i) {
-        QString refusal;
-        if (!parseMeasure(measures.at(i), carried, &refusal)) {
-            Prompter::instance().warning(this, QStringLiteral("Velmora"), refusal);
+        if (!parseMeasure(measures.at(i), carried, refusal))
             return false;
-        }
         carryMeasureValues(i);
     }
     // After this: every measure knows its time, divisions, key and starting

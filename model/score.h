@@ -348,9 +348,10 @@ public:
     // `measure` elements, then the passes that span measures and notes
     // (carried time, key and clefs, beams across rests, octave shifts, the
     // clef of every note). Runs on the measures the measure builder made.
-    // False when a note names a voice or staff outside the model: the user
-    // has been warned and the caller must abandon the load.
-    bool parseMeasures();
+    // False when a note names a voice or staff outside the model; `refusal`
+    // then receives the warning for the user, and the caller abandons the
+    // load (the measures are incomplete).
+    bool parseMeasures(QString *refusal = nullptr);
     // Reads every part of one measure. `carried` holds per part the
     // attributes that followed the last note of the part in the previous
     // measure: they belong to the part's next note, here.
