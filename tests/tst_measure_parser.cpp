@@ -4,6 +4,7 @@
 // measure to measure, clefs per note, octave-shift lines, the user's scale
 // and breaks, and the refusal of notes the model cannot hold.
 #include "app/version.h"
+#include "document/xmlfiletext.h"
 #include "layout/aligner.h"
 #include "model/direction.h"
 #include "model/lyrics.h"
@@ -16,6 +17,8 @@
 #include "support/messagecapture.h"
 #include "support/modelbuilder.h"
 #include "support/testenvironment.h"
+
+#include <QFile>
 
 #include <memory>
 
@@ -117,6 +120,19 @@ bool loadMeasures(Score &score, const QString &xml, QString *refusal = nullptr)
     return score.parseMeasures(refusal);
 }
 
+bool loadFile(Score &score, const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(path));
+    return loadMeasures(score, XmlFileText::decode(file.readAll()));
+}
+
+QString corpus(const QString &name)
+{
+    return TestSupport::sharedPath("corpus/lilypond-musicxml-testsuite/" + name);
+}
+
 std::unique_ptr<Score> newScore()
 {
     return std::make_unique<Score>(Velmora::programVersion, 0, false);
@@ -183,6 +199,11 @@ private slots:
     void userScaleAndBreaks();
     void refusedNotes_data();
     void refusedNotes();
+    void repeatWithAlternatives();
+    void compositeTimeSignatures();
+    void pianoStaff();
+    void midmeasureClef();
+    void fileInAnotherEncoding();
 };
 
 void TestMeasureParser::forwardAndBackup()
@@ -523,6 +544,88 @@ void TestMeasureParser::refusedNotes()
     QCOMPARE(message, refusal);
     // Telling the user is the loader's part, once.
     QVERIFY(TestSupport::prompter().prompts.isEmpty());
+}
+
+void TestMeasureParser::repeatWithAlternatives()
+{
+    auto score = newScore();
+    QVERIFY(loadFile(*score, corpus("45b-RepeatWithAlternatives.xml")));
+    QCOMPARE(score->measures.size(), 4);
+    const Measure *first = score->measures.at(1);
+    const Measure *second = score->measures.at(2);
+    // A one-measure first ending with its backward repeat; the second
+    // ending starts and is discontinued in the same measure.
+    QCOMPARE(QStringLiteral("%1 %2 %3 %4 %5")
+                 .arg(first->endingType)
+                 .arg(first->endingNumberText)
+                 .arg(first->rightBarStyle)
+                 .arg(first->rightRepeat)
+                 .arg(first->leftBarline),
+             QString("4 1 1 2 1"));
+    QCOMPARE(QStringLiteral("%1 %2 %3 %4")
+                 .arg(second->endingType)
+                 .arg(second->endingNumber)
+                 .arg(second->rightBarStyle)
+                 .arg(second->rightRepeat),
+             QString("5 2 0 0"));
+    // A score written vertically (the page's default) places the ending
+    // label at its vertical default.
+    QCOMPARE(QPointF(first->endingOffsetX, first->endingOffsetY), QPointF(0.1, 0.2));
+    QCOMPARE(score->measures.at(3)->rightBarStyle, 1);
+    QCOMPARE(score->measures.at(0)->endingType, 0);
+}
+
+void TestMeasureParser::compositeTimeSignatures()
+{
+    auto score = newScore();
+    QVERIFY(loadFile(*score, corpus("11c-TimeSignatures-Complex.xml")));
+    QCOMPARE(score->measures.size(), 2);
+    const Measure *m0 = score->measures.at(0);
+    const Measure *m1 = score->measures.at(1);
+    QCOMPARE(QStringLiteral("%1/%2 %3").arg(m0->beats).arg(m0->beatType).arg(m0->beatsText),
+             QString("5/8 3+2"));
+    QCOMPARE(QStringLiteral("%1/%2 %3").arg(m1->beats).arg(m1->beatType).arg(m1->beatsText),
+             QString("9/4 5+3+1"));
+}
+
+void TestMeasureParser::pianoStaff()
+{
+    auto score = newScore();
+    QVERIFY(loadFile(*score, corpus("43a-PianoStaff.xml")));
+    QCOMPARE(score->parts.first()->staffCount, 2);
+    const MePart *cell = score->measures.first()->parts.first();
+    QCOMPARE(cell->clefSigns[0], QString("G"));
+    QCOMPARE(cell->clefSigns[1], QString("F"));
+    QVERIFY(cell->staffVoiceFlags[0][0]);
+    QVERIFY(cell->staffVoiceFlags[1][1]);
+    QVERIFY(!cell->staffVoiceFlags[0][1] && !cell->staffVoiceFlags[1][0]);
+    QCOMPARE(cell->findFlaggedVoice(1), 1);
+    QCOMPARE(clefsText(cell->voices.at(0)), QString("G"));
+    QCOMPARE(clefsText(cell->voices.at(1)), QString("F"));
+    QCOMPARE(cell->voices.at(1)->notes.first()->staff, 1);
+}
+
+void TestMeasureParser::midmeasureClef()
+{
+    auto score = newScore();
+    QVERIFY(loadFile(*score, corpus("46c-Midmeasure-Clef.xml")));
+    QCOMPARE(score->measures.size(), 4);
+    QStringList clefs;
+    for (int m = 0; m < 4; ++m)
+        clefs << clefsText(voiceOf(*score, m, 0, 0));
+    QCOMPARE(clefs, QStringList({"G", "G G", "C C", "C C G G"}));
+    // The last measure starts with the clef carried from the one before.
+    QCOMPARE(score->measures.at(3)->parts.first()->clefSigns[0], QString("C"));
+    QVERIFY(voiceOf(*score, 3, 0, 0)->notes.at(2)->clefChange);
+}
+
+void TestMeasureParser::fileInAnotherEncoding()
+{
+    auto score = newScore();
+    QVERIFY(loadFile(*score, TestSupport::sourcePath("tests/fixtures/Encoding-Latin1Lyrics.xml")));
+    const Note *first = voiceOf(*score, 0, 0, 0)->notes.first();
+    QCOMPARE(first->lyrics.size(), 1);
+    QCOMPARE(first->lyrics.first()->text, QStringLiteral("Caf\u00e9 \u00e0 l'eau"));
 }
 
 VELMORA_TEST_MAIN(TestMeasureParser)
