@@ -49,7 +49,8 @@ int beamLevels(int noteType)
 constexpr int voicesPerGroup = 4;
 constexpr int groupCount = MePart::voiceCount / voicesPerGroup;
 
-template <typename Visit> void forEachUsedVoice(const MePart *cell, int first, int last, Visit visit)
+template <typename Visit>
+void forEachUsedVoice(const MePart *cell, int first, int last, Visit visit)
 {
     for (int v = first; v <= last; ++v) {
         Voice *voice = cell->voices.at(v);
@@ -217,9 +218,9 @@ bool Score::parseMeasure(Measure *measure, QList<QList<QDomElement>> &carried, Q
 
 void Score::readMeasureExtension(Measure *measure, const QDomElement &element)
 {
-    static const QStringList breaks = {
-        "tarn-linebreak",         "tarn-pagebreak",         "tarn-whitepagebreak",
-        "tarn-linebreak-nonfit", "tarn-pagebreak-nonfit", "tarn-whitepagebreak-nonfit"};
+    static const QStringList breaks = {"tarn-linebreak",        "tarn-pagebreak",
+                                       "tarn-whitepagebreak",   "tarn-linebreak-nonfit",
+                                       "tarn-pagebreak-nonfit", "tarn-whitepagebreak-nonfit"};
     const QString tag = element.tagName();
     if (tag == QLatin1String("tarn-userscale")) {
         // A scale that is not finite would break the layout; it reads as none.
@@ -425,10 +426,9 @@ void Score::applyClefs()
             // Changes come voice by voice; in time order the entry in force
             // at a note is the last one at or before it.
             for (QList<ClefEntry> &list : entries) {
-                std::stable_sort(list.begin(), list.end(),
-                                 [](const ClefEntry &a, const ClefEntry &b) {
-                                     return a.time < b.time;
-                                 });
+                std::stable_sort(
+                    list.begin(), list.end(),
+                    [](const ClefEntry &a, const ClefEntry &b) { return a.time < b.time; });
             }
             forEachUsedVoice(cell, 0, MePart::voiceCount - 1, [&](Voice *voice) {
                 for (Note *note : std::as_const(voice->notes)) {

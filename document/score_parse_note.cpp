@@ -34,9 +34,9 @@ void setCoded(int &field, const QHash<QString, int> &table, const QString &text)
 
 const QHash<QString, int> &noteTypes()
 {
-    static const QHash<QString, int> table = {
-        {"whole", 1}, {"half", 2},  {"quarter", 4}, {"eighth", 8}, {"16th", 16},
-        {"32nd", 32}, {"64th", 64}, {"128th", 128}, {"breve", 0}};
+    static const QHash<QString, int> table = {{"whole", 1},  {"half", 2},    {"quarter", 4},
+                                              {"eighth", 8}, {"16th", 16},   {"32nd", 32},
+                                              {"64th", 64},  {"128th", 128}, {"breve", 0}};
     return table;
 }
 
@@ -50,11 +50,8 @@ const QHash<QString, int> &accidentals()
 
 const QHash<QString, int> &beamStates()
 {
-    static const QHash<QString, int> table = {{"begin", 1},
-                                              {"continue", 2},
-                                              {"end", 3},
-                                              {"forward hook", 4},
-                                              {"backward hook", 5}};
+    static const QHash<QString, int> table = {
+        {"begin", 1}, {"continue", 2}, {"end", 3}, {"forward hook", 4}, {"backward hook", 5}};
     return table;
 }
 
@@ -124,8 +121,8 @@ void readLyric(Note *note, const QDomElement &element)
 {
     bool found = false;
     QPointF offset;
-    const QString text = splitOffsetOption(
-        Score::childElementText(element, QStringLiteral("text")), found, offset);
+    const QString text =
+        splitOffsetOption(Score::childElementText(element, QStringLiteral("text")), found, offset);
     auto *lyric = new Lyrics(text);
     lyric->element = element;
     lyric->number = intOf(element.attribute(QStringLiteral("number"), QStringLiteral("0")));

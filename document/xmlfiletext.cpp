@@ -13,8 +13,8 @@ namespace {
 // every ASCII-compatible encoding.
 const QRegularExpression &encodingPattern()
 {
-    static const QRegularExpression pattern(
-        QStringLiteral("^\\s*<\\?xml\\s[^>]*?encoding\\s*=\\s*([\"'])([A-Za-z][A-Za-z0-9._:-]*)\\1"));
+    static const QRegularExpression pattern(QStringLiteral(
+        "^\\s*<\\?xml\\s[^>]*?encoding\\s*=\\s*([\"'])([A-Za-z][A-Za-z0-9._:-]*)\\1"));
     return pattern;
 }
 

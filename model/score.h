@@ -371,7 +371,6 @@ private:
     void readMeasureExtension(Measure *measure, const QDomElement &element);
 
 public:
-
     // document/score_parse_note.cpp: the reader of one `note` element
     // False (with `refusal` set to the warning text) for a voice outside
     // 1..32 or a staff outside 1..8; the note is then not to be used.
@@ -395,7 +394,6 @@ private:
                   const QDomElement &clef);
 
 public:
-
     // document/score_parse_direction.cpp: the reader of one `direction`
     // element into the directions of one voice
     void parseMeasureDirection(Measure *measure, int partIndex, int voiceIndex, int noteIndex,

@@ -80,8 +80,7 @@ void TestMeasureElements::barlines_data()
 
     const QString defaults = "L0/0/0 R0/0/0 E0 \"\" t0 (0,0)";
     QTest::newRow("no location changes nothing")
-        << QStringList{"<barline><bar-style>light-heavy</bar-style></barline>"} << true
-        << defaults;
+        << QStringList{"<barline><bar-style>light-heavy</bar-style></barline>"} << true << defaults;
     QTest::newRow("right without children")
         << QStringList{"<barline location=\"right\"/>"} << true << "L0/0/0 R1/0/0 E0 \"\" t0 (0,0)";
     QTest::newRow("bar styles and repeats")
@@ -137,7 +136,8 @@ void TestMeasureElements::attributes_data()
     QTest::addColumn<QString>("xml");
     QTest::addColumn<QString>("expected"); // divisions key time beatsText multipleRest staves
 
-    QTest::newRow("nothing given") << "<attributes/>" << "0:0 0:-99 0:4/4 \"\" 0 1";
+    QTest::newRow("nothing given") << "<attributes/>"
+                                   << "0:0 0:-99 0:4/4 \"\" 0 1";
     QTest::newRow("common values")
         << "<attributes><divisions>480</divisions><key><fifths>-3</fifths><mode>minor</mode>"
            "</key><time><beats>6</beats><beat-type>8</beat-type></time><staves>2</staves>"
@@ -201,12 +201,12 @@ void TestMeasureElements::clefs_data()
         << "<clef number=\"2\"><sign>F</sign><line>4</line></clef>" << 0 << "|F|||||| -";
     QTest::newRow("no number is staff 1") << "<clef><sign>C</sign></clef>" << 0 << "C||||||| -";
     QTest::newRow("staff 8") << "<clef number=\"8\"><sign>G</sign></clef>" << 0 << "|||||||G -";
-    QTest::newRow("number 0 ignored") << "<clef number=\"0\"><sign>F</sign></clef>" << 0
-                                      << "||||||| -";
-    QTest::newRow("number 9 ignored") << "<clef number=\"9\"><sign>F</sign></clef>" << 0
-                                      << "||||||| -";
-    QTest::newRow("before the fifth note") << "<clef number=\"2\"><sign>F</sign></clef>" << 4
-                                           << "||||||| F";
+    QTest::newRow("number 0 ignored")
+        << "<clef number=\"0\"><sign>F</sign></clef>" << 0 << "||||||| -";
+    QTest::newRow("number 9 ignored")
+        << "<clef number=\"9\"><sign>F</sign></clef>" << 0 << "||||||| -";
+    QTest::newRow("before the fifth note")
+        << "<clef number=\"2\"><sign>F</sign></clef>" << 4 << "||||||| F";
     QTest::newRow("note index past the voice ignored")
         << "<clef><sign>F</sign></clef>" << 9 << "||||||| -";
 }

@@ -32,8 +32,8 @@ QString scoreXml(const QList<QStringList> &parts)
     QString body;
     for (int k = 0; k < parts.size(); ++k) {
         const QString id = QStringLiteral("P%1").arg(k + 1);
-        list += QStringLiteral("<score-part id=\"%1\"><part-name>%1</part-name></score-part>")
-                    .arg(id);
+        list +=
+            QStringLiteral("<score-part id=\"%1\"><part-name>%1</part-name></score-part>").arg(id);
         body += QStringLiteral("<part id=\"%1\">").arg(id);
         for (int m = 0; m < parts.at(k).size(); ++m)
             body += QStringLiteral("<measure number=\"%1\">%2</measure>")
@@ -50,11 +50,10 @@ QString scoreXml(const QList<QStringList> &parts)
 // further children (voice, staff, beams, chord ...).
 QString note(const QString &pitch, int duration, const QString &type, const QString &extra = {})
 {
-    const QString head =
-        pitch == QLatin1String("r")
-            ? QStringLiteral("<rest/>")
-            : QStringLiteral("<pitch><step>%1</step><octave>%2</octave></pitch>")
-                  .arg(pitch.left(1), pitch.mid(1));
+    const QString head = pitch == QLatin1String("r")
+                             ? QStringLiteral("<rest/>")
+                             : QStringLiteral("<pitch><step>%1</step><octave>%2</octave></pitch>")
+                                   .arg(pitch.left(1), pitch.mid(1));
     const QString typeXml = type.isEmpty() ? QString() : "<type>" + type + "</type>";
     return QStringLiteral("<note>%1<duration>%2</duration>%3%4</note>")
         .arg(head)
@@ -80,8 +79,8 @@ QString beams(const QString &level1, const QString &level2 = {})
     return xml;
 }
 
-const QString words = QStringLiteral(
-    "<direction><direction-type><words>dolce</words></direction-type></direction>");
+const QString words =
+    QStringLiteral("<direction><direction-type><words>dolce</words></direction-type></direction>");
 
 // Builds parts and measures as the score loader does (one Part per `part`,
 // one Measure per measure of the first part, one cell per part), then runs
@@ -213,9 +212,8 @@ void TestMeasureParser::forwardAndBackup()
     const QString backup = "<backup><duration>8</duration></backup>";
     QVERIFY(loadMeasures(
         *score,
-        scoreXml({{attributes(4, 4, 4) + forward + forward + note("C4", 4, "quarter") +
-                       forward + backup + note("D4", 4, "quarter") + forward +
-                       note("E4", 2, "eighth"),
+        scoreXml({{attributes(4, 4, 4) + forward + forward + note("C4", 4, "quarter") + forward +
+                       backup + note("D4", 4, "quarter") + forward + note("E4", 2, "eighth"),
                    note("C4", 4, "quarter") + forward + note("D4", 4, "quarter")},
                   {note("C4", 12, "whole")}})));
     const Measure *first = score->measures.at(0);
@@ -238,11 +236,11 @@ void TestMeasureParser::directionPlacement()
     auto score = newScore();
     const QString backup = "<backup><duration>4</duration></backup>";
     const QString voice2 = "<voice>2</voice>";
-    QVERIFY(loadMeasures(
-        *score,
-        scoreXml({{attributes(4, 4, 4) + words + note("C4", 4, "quarter") + words + backup +
-                   note("E4", 2, "eighth", voice2) + words + words + note("F4", 0, "eighth", "<grace/>" + voice2) +
-                   note("G4", 2, "eighth", voice2) + words}})));
+    QVERIFY(
+        loadMeasures(*score, scoreXml({{attributes(4, 4, 4) + words + note("C4", 4, "quarter") +
+                                        words + backup + note("E4", 2, "eighth", voice2) + words +
+                                        words + note("F4", 0, "eighth", "<grace/>" + voice2) +
+                                        note("G4", 2, "eighth", voice2) + words}})));
     // Before a backup with no note after it: the end of the last note's voice.
     QCOMPARE(directionsText(voiceOf(*score, 0, 0, 0)), QString("0 -2"));
     // At a grace note: moved to the principal note; after the last note: -2.
@@ -255,10 +253,11 @@ void TestMeasureParser::chordsAndTimes()
     const QString chord = "<chord/>";
     const QString backup = "<backup><duration>16</duration></backup>";
     QVERIFY(loadMeasures(
-        *score, scoreXml({{attributes(4, 4, 4) + note("C4", 4, "quarter") +
-                           note("E4", 4, "quarter", chord) + note("G4", 2, "eighth", chord) +
-                           note("D4", 4, "quarter") + backup + note("C3", 8, "half", "<voice>2</voice>") +
-                           note("D3", 8, "half", "<voice>2</voice>")}})));
+        *score,
+        scoreXml({{attributes(4, 4, 4) + note("C4", 4, "quarter") +
+                   note("E4", 4, "quarter", chord) + note("G4", 2, "eighth", chord) +
+                   note("D4", 4, "quarter") + backup + note("C3", 8, "half", "<voice>2</voice>") +
+                   note("D3", 8, "half", "<voice>2</voice>")}})));
     // The chord moves on by its last note's duration.
     QCOMPARE(timesText(voiceOf(*score, 0, 0, 0)), QString("0/3/0 0/3/1 0/3/2 2/1/0"));
     // Each voice's times start at 0.
@@ -362,23 +361,26 @@ void TestMeasureParser::carriedValues()
     auto score = newScore();
     const QString wholeRest = note("r", 8, {});
     QVERIFY(loadMeasures(
-        *score,
-        scoreXml({{attributes(2, 3, 4,
-                              "<key><fifths>2</fifths></key><staves>2</staves>"
-                              "<clef number=\"1\"><sign>G</sign></clef>"
-                              "<clef number=\"2\"><sign>F</sign></clef>") +
-                       note("C4", 6, "half", "<dot/>"),
-                   wholeRest,
-                   "<attributes><time><beats>3+2</beats><beat-type>8</beat-type></time>"
-                   "<key><fifths>-1</fifths></key><clef number=\"2\"><sign>C</sign></clef>"
-                   "</attributes>" +
-                       wholeRest + "<backup><duration>8</duration></backup>" +
-                       note("r", 8, {}, "<voice>2</voice>") +
-                       "<backup><duration>8</duration></backup>" +
-                       note("r", 8, "half", "<voice>3</voice>")}})));
+        *score, scoreXml({{attributes(2, 3, 4,
+                                      "<key><fifths>2</fifths></key><staves>2</staves>"
+                                      "<clef number=\"1\"><sign>G</sign></clef>"
+                                      "<clef number=\"2\"><sign>F</sign></clef>") +
+                               note("C4", 6, "half", "<dot/>"),
+                           wholeRest,
+                           "<attributes><time><beats>3+2</beats><beat-type>8</beat-type></time>"
+                           "<key><fifths>-1</fifths></key><clef number=\"2\"><sign>C</sign></clef>"
+                           "</attributes>" +
+                               wholeRest + "<backup><duration>8</duration></backup>" +
+                               note("r", 8, {}, "<voice>2</voice>") +
+                               "<backup><duration>8</duration></backup>" +
+                               note("r", 8, "half", "<voice>3</voice>")}})));
     const Measure *m1 = score->measures.at(1);
     const Measure *m2 = score->measures.at(2);
-    QCOMPARE(QStringLiteral("%1/%2 %3 %4").arg(m1->beats).arg(m1->beatType).arg(m1->divisions).arg(m1->fifths),
+    QCOMPARE(QStringLiteral("%1/%2 %3 %4")
+                 .arg(m1->beats)
+                 .arg(m1->beatType)
+                 .arg(m1->divisions)
+                 .arg(m1->fifths),
              QString("3/4 2 2"));
     QCOMPARE(QStringLiteral("%1/%2 \"%3\" %4 %5")
                  .arg(m2->beats)
@@ -404,8 +406,7 @@ void TestMeasureParser::carriedValues()
 void TestMeasureParser::clefPerNote()
 {
     auto score = newScore();
-    const QString changeToF =
-        "<attributes><clef><sign>F</sign><line>4</line></clef></attributes>";
+    const QString changeToF = "<attributes><clef><sign>F</sign><line>4</line></clef></attributes>";
     QVERIFY(loadMeasures(
         *score, scoreXml({{attributes(1, 4, 4, "<clef><sign>G</sign></clef>") +
                                note("C4", 1, "quarter") + note("D4", 1, "quarter") + changeToF +
@@ -425,13 +426,12 @@ void TestMeasureParser::trailingAttributesStayInTheirPart()
     auto score = newScore();
     const QString trailing = "<attributes><clef><sign>F</sign></clef>"
                              "<time><beats>2</beats><beat-type>4</beat-type></time></attributes>";
-    QVERIFY(loadMeasures(*score,
-                         scoreXml({{attributes(1, 4, 4, "<clef><sign>G</sign></clef>") +
-                                        note("C4", 4, "whole") + trailing,
-                                    note("D3", 2, "half")},
-                                   {attributes(1, 4, 4, "<clef><sign>G</sign></clef>") +
-                                        note("C4", 4, "whole"),
-                                    note("D4", 2, "half")}})));
+    QVERIFY(loadMeasures(*score, scoreXml({{attributes(1, 4, 4, "<clef><sign>G</sign></clef>") +
+                                                note("C4", 4, "whole") + trailing,
+                                            note("D3", 2, "half")},
+                                           {attributes(1, 4, 4, "<clef><sign>G</sign></clef>") +
+                                                note("C4", 4, "whole"),
+                                            note("D4", 2, "half")}})));
     // They belong to their part's next note: the first note of measure 2.
     QCOMPARE(clefsText(voiceOf(*score, 0, 0, 0)), QString("G"));
     QCOMPARE(score->measures.at(1)->parts.at(0)->clefSigns[0], QString("F"));
@@ -499,8 +499,7 @@ void TestMeasureParser::userScaleAndBreaks_data()
     QTest::newRow("line break, not fitted") << "<tarn-linebreak-nonfit/>" << 1.0 << 4;
     QTest::newRow("page break, not fitted") << "<tarn-pagebreak-nonfit/>" << 1.0 << 5;
     QTest::newRow("white page break, not fitted") << "<tarn-whitepagebreak-nonfit/>" << 1.0 << 6;
-    QTest::newRow("the last break wins")
-        << "<tarn-pagebreak/><tarn-linebreak/>" << 1.0 << 1;
+    QTest::newRow("the last break wins") << "<tarn-pagebreak/><tarn-linebreak/>" << 1.0 << 1;
 }
 
 void TestMeasureParser::userScaleAndBreaks()
@@ -509,8 +508,8 @@ void TestMeasureParser::userScaleAndBreaks()
     QFETCH(double, scale);
     QFETCH(int, breakType);
     auto score = newScore();
-    QVERIFY(loadMeasures(*score, scoreXml({{attributes(1, 4, 4) + note("C4", 4, "whole") +
-                                            elements}})));
+    QVERIFY(loadMeasures(*score,
+                         scoreXml({{attributes(1, 4, 4) + note("C4", 4, "whole") + elements}})));
     QCOMPARE(score->measures.first()->userScale, scale);
     QCOMPARE(score->measures.first()->userBreakType, breakType);
 }
@@ -537,10 +536,10 @@ void TestMeasureParser::refusedNotes()
     auto score = newScore();
     TestSupport::prompter().reset();
     QString message;
-    QVERIFY(!loadMeasures(*score,
-                          scoreXml({{attributes(1, 4, 4) + note("C4", 4, "whole"),
-                                     note("C4", 4, "whole", extra)}}),
-                          &message));
+    QVERIFY(!loadMeasures(
+        *score,
+        scoreXml({{attributes(1, 4, 4) + note("C4", 4, "whole"), note("C4", 4, "whole", extra)}}),
+        &message));
     QCOMPARE(message, refusal);
     // Telling the user is the loader's part, once.
     QVERIFY(TestSupport::prompter().prompts.isEmpty());

@@ -98,40 +98,53 @@ void TestNoteParser::fields_data()
 
     const QString pitch = "<pitch><step>B</step><alter>-1</alter><octave>4</octave></pitch>";
     QTest::newRow("pitch") << pitch << "pitch" << QVariant("B -1 4");
-    QTest::newRow("pitch without alter")
-        << "<pitch><step>C</step><octave>5</octave></pitch>" << "pitch" << QVariant("C 0 5");
+    QTest::newRow("pitch without alter") << "<pitch><step>C</step><octave>5</octave></pitch>"
+                                         << "pitch" << QVariant("C 0 5");
     QTest::newRow("microtone alter reads 0")
-        << "<pitch><step>C</step><alter>0.5</alter><octave>5</octave></pitch>" << "pitch"
-        << QVariant("C 0 5");
+        << "<pitch><step>C</step><alter>0.5</alter><octave>5</octave></pitch>"
+        << "pitch" << QVariant("C 0 5");
     QTest::newRow("chord") << "<chord/>" + pitch << "chord" << QVariant(true);
-    QTest::newRow("rest without type keeps type 0")
-        << "<rest/><duration>16</duration>" << "type" << QVariant(0);
-    QTest::newRow("rest with type") << "<rest/><type>quarter</type>" << "type" << QVariant(4);
-    QTest::newRow("rest flag") << "<rest measure=\"yes\"/>" << "rest" << QVariant(true);
-    QTest::newRow("grace with slash") << "<grace slash=\"yes\"/>" << "grace" << QVariant("1 1");
-    QTest::newRow("grace slash no") << "<grace slash=\"no\"/>" << "grace" << QVariant("1 0");
-    QTest::newRow("duration") << "<duration>12</duration>" << "duration" << QVariant(12);
-    QTest::newRow("duration not a number") << "<duration>x</duration>" << "duration"
-                                           << QVariant(0);
-    QTest::newRow("voice 32 loads") << "<voice>32</voice>" << "voice" << QVariant(32);
-    QTest::newRow("staff 8 is index 7") << "<staff>8</staff>" << "staff" << QVariant(7);
-    QTest::newRow("tie stop then start")
-        << "<tie type=\"stop\"/><tie type=\"start\"/>" << "tie" << QVariant(3);
-    QTest::newRow("tie start alone") << "<tie type=\"start\"/>" << "tie" << QVariant(1);
-    QTest::newRow("tie stop alone") << "<tie type=\"stop\"/>" << "tie" << QVariant(2);
-    QTest::newRow("type 16th") << "<type>16th</type>" << "type" << QVariant(16);
-    QTest::newRow("type breve") << "<type>half</type><type>breve</type>" << "type"
-                                << QVariant(0);
-    QTest::newRow("type unknown word") << "<type>half</type><type>long</type>" << "type"
-                                       << QVariant(2);
-    QTest::newRow("accidental") << "<accidental>natural-sharp</accidental>" << "accidental"
-                                << QVariant(7);
-    QTest::newRow("stem down") << "<stem>down</stem>" << "stem" << QVariant(2);
-    QTest::newRow("stem none keeps 0") << "<stem>none</stem>" << "stem" << QVariant(0);
-    QTest::newRow("two dots") << "<dot/><dot/>" << "dots" << QVariant(2);
+    QTest::newRow("rest without type keeps type 0") << "<rest/><duration>16</duration>"
+                                                    << "type" << QVariant(0);
+    QTest::newRow("rest with type") << "<rest/><type>quarter</type>"
+                                    << "type" << QVariant(4);
+    QTest::newRow("rest flag") << "<rest measure=\"yes\"/>"
+                               << "rest" << QVariant(true);
+    QTest::newRow("grace with slash") << "<grace slash=\"yes\"/>"
+                                      << "grace" << QVariant("1 1");
+    QTest::newRow("grace slash no") << "<grace slash=\"no\"/>"
+                                    << "grace" << QVariant("1 0");
+    QTest::newRow("duration") << "<duration>12</duration>"
+                              << "duration" << QVariant(12);
+    QTest::newRow("duration not a number") << "<duration>x</duration>"
+                                           << "duration" << QVariant(0);
+    QTest::newRow("voice 32 loads") << "<voice>32</voice>"
+                                    << "voice" << QVariant(32);
+    QTest::newRow("staff 8 is index 7") << "<staff>8</staff>"
+                                        << "staff" << QVariant(7);
+    QTest::newRow("tie stop then start") << "<tie type=\"stop\"/><tie type=\"start\"/>"
+                                         << "tie" << QVariant(3);
+    QTest::newRow("tie start alone") << "<tie type=\"start\"/>"
+                                     << "tie" << QVariant(1);
+    QTest::newRow("tie stop alone") << "<tie type=\"stop\"/>"
+                                    << "tie" << QVariant(2);
+    QTest::newRow("type 16th") << "<type>16th</type>"
+                               << "type" << QVariant(16);
+    QTest::newRow("type breve") << "<type>half</type><type>breve</type>"
+                                << "type" << QVariant(0);
+    QTest::newRow("type unknown word") << "<type>half</type><type>long</type>"
+                                       << "type" << QVariant(2);
+    QTest::newRow("accidental") << "<accidental>natural-sharp</accidental>"
+                                << "accidental" << QVariant(7);
+    QTest::newRow("stem down") << "<stem>down</stem>"
+                               << "stem" << QVariant(2);
+    QTest::newRow("stem none keeps 0") << "<stem>none</stem>"
+                                       << "stem" << QVariant(0);
+    QTest::newRow("two dots") << "<dot/><dot/>"
+                              << "dots" << QVariant(2);
     QTest::newRow("beams by number")
-        << "<beam number=\"1\">begin</beam><beam number=\"2\">forward hook</beam>" << "beams"
-        << QVariant("1 4 0 0 0");
+        << "<beam number=\"1\">begin</beam><beam number=\"2\">forward hook</beam>"
+        << "beams" << QVariant("1 4 0 0 0");
     QTest::newRow("beam without number or out of range is ignored")
         << "<beam>begin</beam><beam number=\"0\">end</beam><beam number=\"6\">end</beam>"
            "<beam number=\"5\">continue</beam>"
@@ -141,11 +154,12 @@ void TestNoteParser::fields_data()
            "</time-modification>"
         << "tuplet" << QVariant("1 3 2");
     QTest::newRow("octave instruction offset")
-        << "<tarn-octave-instruction-offset x=\"1.5\" y=\"-2\"/>" << "octaveInst"
-        << QVariant("1 1.5 -2");
-    QTest::newRow("note shift") << "<tarn-note-shift major=\"0.25\" sub=\"-1\"/>" << "shift"
-                                << QVariant("0.25 -1");
-    QTest::newRow("tie reverse") << "<tarn-tie-reverse/>" << "tieReverse" << QVariant(true);
+        << "<tarn-octave-instruction-offset x=\"1.5\" y=\"-2\"/>"
+        << "octaveInst" << QVariant("1 1.5 -2");
+    QTest::newRow("note shift") << "<tarn-note-shift major=\"0.25\" sub=\"-1\"/>"
+                                << "shift" << QVariant("0.25 -1");
+    QTest::newRow("tie reverse") << "<tarn-tie-reverse/>"
+                                 << "tieReverse" << QVariant(true);
 }
 
 void TestNoteParser::fields()
@@ -175,9 +189,11 @@ void TestNoteParser::lyrics_data()
         << "<lyric number=\"1\"><text>sa{1.5,-2}</text><tarn-offset x=\"3\" y=\"4\"/></lyric>"
         << "1 0 sa 1 3 4";
     QTest::newRow("no number reads 0, unknown syllabic kept")
-        << "<lyric><syllabic>single</syllabic><text>ka</text></lyric>" << "0 0 ka 0 0 0";
+        << "<lyric><syllabic>single</syllabic><text>ka</text></lyric>"
+        << "0 0 ka 0 0 0";
     QTest::newRow("font option is not an offset")
-        << "<lyric number=\"1\"><text>ka{f:Arial,12}</text></lyric>" << "1 0 ka{f:Arial,12} 0 0 0";
+        << "<lyric number=\"1\"><text>ka{f:Arial,12}</text></lyric>"
+        << "1 0 ka{f:Arial,12} 0 0 0";
 }
 
 void TestNoteParser::lyrics()
@@ -187,7 +203,8 @@ void TestNoteParser::lyrics()
     Score score(Velmora::programVersion, 0, false);
     QDomDocument document;
     Note note;
-    const QDomElement element = noteElement(document, lyric + "<lyric number=\"9\"><text>x</text></lyric>");
+    const QDomElement element =
+        noteElement(document, lyric + "<lyric number=\"9\"><text>x</text></lyric>");
     QVERIFY(score.parseMeasureNote(&note, element));
     QCOMPARE(note.lyrics.size(), 2);
     const Lyrics *first = note.lyrics.first();

@@ -41,8 +41,7 @@ void TestXmlFileText::decode_data()
     QTest::newRow("UTF-16 byte-order mark")
         << encoded("UTF-16LE", declared.arg("UTF-16", text)) << declared.arg("UTF-16", text);
     QTest::newRow("ISO-8859-1 declared")
-        << declared.arg("ISO-8859-1", "Caf\u00e9").toLatin1()
-        << declared.arg("UTF-8", "Caf\u00e9");
+        << declared.arg("ISO-8859-1", "Caf\u00e9").toLatin1() << declared.arg("UTF-8", "Caf\u00e9");
     QTest::newRow("Shift_JIS declared, single quotes")
         << QByteArray("<?xml version='1.0' encoding='Shift_JIS'?><a>\x8e\xda\x94\xaa</a>")
         << QStringLiteral("<?xml version='1.0' encoding='UTF-8'?><a>\u5c3a\u516b</a>");
