@@ -90,7 +90,8 @@ std::optional<QString> Score::parseScoreXml()
     if (!software)
         return std::nullopt;
     createMeasures();
-    parseMeasures();
+    if (!parseMeasuresOrRefuse())
+        return std::nullopt;
     return software;
 }
 
@@ -143,8 +144,19 @@ bool Score::reparseScore()
     if (!parseScorePartwise())
         return false;
     createMeasures();
-    parseMeasures();
-    return true;
+    return parseMeasuresOrRefuse();
+}
+
+bool Score::parseMeasuresOrRefuse()
+{
+    QString refusal;
+    if (parseMeasures(&refusal))
+        return true;
+    // Music the model cannot hold (a voice or staff beyond its limits): no
+    // half-read score stays behind.
+    refuseLoad(refusal);
+    releaseModel();
+    return false;
 }
 
 bool Score::createMeasures()

@@ -10,6 +10,7 @@
 #include "model/part.h"
 #include "model/voice.h"
 
+#include <QPointF>
 #include <QStringList>
 
 namespace {
@@ -41,10 +42,9 @@ void readEnding(Measure *measure, bool left, const QDomElement &ending, bool hor
         measure->endingType = 1;
         const QDomElement offset = ending.firstChildElement(QStringLiteral("tarn-offset"));
         if (!offset.isNull()) {
-            measure->endingOffsetX =
-                SettingsValues::readNumber(offset.attribute(QStringLiteral("x")), 0.0);
-            measure->endingOffsetY =
-                SettingsValues::readNumber(offset.attribute(QStringLiteral("y")), 0.0);
+            const QPointF stored = Score::parseOffsetXml(offset);
+            measure->endingOffsetX = stored.x();
+            measure->endingOffsetY = stored.y();
         } else if (horizontal) {
             measure->endingOffsetX = 0.2;
             measure->endingOffsetY = -0.8;

@@ -55,25 +55,6 @@ const QHash<QString, int> &beamStates()
     return table;
 }
 
-// A lyric text may end with its user offset "{x,y}"; returns the text
-// without it. Only the last "{" counts, and only at the very end.
-QString splitOffsetOption(const QString &text, bool &found, QPointF &offset)
-{
-    found = false;
-    if (!text.endsWith(QLatin1Char('}')))
-        return text;
-    const int brace = int(text.lastIndexOf(QLatin1Char('{')));
-    const int comma = int(text.lastIndexOf(QLatin1Char(',')));
-    if (brace < 0 || comma < brace)
-        return text;
-    const QString x = text.mid(brace + 1, comma - brace - 1);
-    if (x.startsWith(QLatin1String("f:")))
-        return text;
-    found = true;
-    offset = QPointF(x.toDouble(), text.mid(comma + 1, text.size() - comma - 2).toDouble());
-    return text.left(brace);
-}
-
 void readPitch(Note *note, const QDomElement &pitch)
 {
     note->step = Score::childElementText(pitch, QStringLiteral("step"));
@@ -121,8 +102,8 @@ void readLyric(Note *note, const QDomElement &element)
 {
     bool found = false;
     QPointF offset;
-    const QString text =
-        splitOffsetOption(Score::childElementText(element, QStringLiteral("text")), found, offset);
+    const QString text = Score::parseOffsetString(
+        Score::childElementText(element, QStringLiteral("text")), found, offset);
     auto *lyric = new Lyrics(text);
     lyric->element = element;
     lyric->number = intOf(element.attribute(QStringLiteral("number"), QStringLiteral("0")));
@@ -132,8 +113,10 @@ void readLyric(Note *note, const QDomElement &element)
         lyric->setOffset(offset.x(), offset.y());
     // The element is written by this program and so wins over the text.
     const QDomElement tarnOffset = element.firstChildElement(QStringLiteral("tarn-offset"));
-    if (!tarnOffset.isNull())
-        lyric->setOffset(numberOf(tarnOffset, "x"), numberOf(tarnOffset, "y"));
+    if (!tarnOffset.isNull()) {
+        const QPointF stored = Score::parseOffsetXml(tarnOffset);
+        lyric->setOffset(stored.x(), stored.y());
+    }
     note->lyrics.append(lyric);
 }
 

@@ -627,7 +627,10 @@ public:
     // measures are deleted, and with them the undo stack and the selection,
     // which point into them. A document that cannot be a score is refused
     // before anything of the model changes: the user is told why through the
-    // prompter, the result is empty, and the caller drops the score.
+    // prompter, the result is empty, and the caller drops the score. Music
+    // the model cannot hold (a voice outside 1..32, a staff outside 1..8) is
+    // refused the same way once the measures are read, and the half-read
+    // model is released.
     //
     // Sets the document from documentText and loads it. The result is the
     // name of the software that wrote it ("Unknow" when it names none).
@@ -646,4 +649,6 @@ private:
     QString documentFault(const QDomElement &scorePartwise) const;
     void refuseLoad(const QString &reason) const;
     void releaseModel();
+    // Runs the measure parser; a refused note refuses the whole load.
+    bool parseMeasuresOrRefuse();
 };
