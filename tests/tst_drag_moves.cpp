@@ -44,8 +44,7 @@ const QPointF notePoint(20.0, 30.0); // final position of the note's glyph, mm
 // movable kind, and a credit.
 struct DragFixture
 {
-    DragFixture(bool horizontal, int notationStyle)
-        : score(QStringLiteral("5.3.1"), 1, false)
+    DragFixture(bool horizontal, int notationStyle) : score(QStringLiteral("5.3.1"), 1, false)
     {
         score.page->horizontal = horizontal;
         score.page->resetPages();
@@ -259,9 +258,9 @@ void TestDragMoves::dragPushesOneMacro()
 
     // One undo step reverts all three.
     f.score.undoStack->undo();
-    for (const UserOffset *o : {static_cast<UserOffset *>(f.notation),
-                                static_cast<UserOffset *>(f.directive),
-                                static_cast<UserOffset *>(f.direction)}) {
+    for (const UserOffset *o :
+         {static_cast<UserOffset *>(f.notation), static_cast<UserOffset *>(f.directive),
+          static_cast<UserOffset *>(f.direction)}) {
         QVERIFY(!o->moved);
         QCOMPARE(QPointF(o->x, o->y), QPointF(0, 0));
     }
@@ -274,23 +273,21 @@ void TestDragMoves::offsetsByType_data()
     QTest::addColumn<bool>("horizontal");
     QTest::addColumn<int>("type");
     QTest::addColumn<int>("style");
-    QTest::addColumn<int>("kind"); // of the notation or direction
+    QTest::addColumn<int>("kind");       // of the notation or direction
     QTest::addColumn<QPointF>("moveBy"); // mm
     QTest::addColumn<QPointF>("expected");
     QTest::addColumn<QString>("text"); // empty: no command
     // moveBy (2, 1) mm is (0.4, 0.2) note sizes. Style corrections:
     // notation-offset 0.1, tremolo 0.05 / 0.07, fingering 0.01 / 0.02.
     const QPointF by(2.0, 1.0);
-    QTest::newRow("notation h") << true << 4 << 0 << 3 << by << QPointF(0.4, 0.1)
-                                << "NotationMove";
+    QTest::newRow("notation h") << true << 4 << 0 << 3 << by << QPointF(0.4, 0.1) << "NotationMove";
     QTest::newRow("notation v keeps sign")
         << false << 4 << 0 << 3 << by << QPointF(0.2, 0.3) << "NotationMove";
     QTest::newRow("notation of staff notation uncorrected")
         << false << 4 << 12 << 3 << by << QPointF(0.2, 0.4) << "NotationMove";
-    QTest::newRow("tremolo") << true << 4 << 0 << 10 << by << QPointF(0.35, 0.13)
-                             << "NotationMove";
-    QTest::newRow("slur refreshes") << true << 4 << 0 << 6 << by << QPointF(0.4, 0.5)
-                                    << "NotationMove Refresh";
+    QTest::newRow("tremolo") << true << 4 << 0 << 10 << by << QPointF(0.35, 0.13) << "NotationMove";
+    QTest::newRow("slur refreshes")
+        << true << 4 << 0 << 6 << by << QPointF(0.4, 0.5) << "NotationMove Refresh";
     QTest::newRow("wavy line refreshes")
         << true << 4 << 0 << 11 << by << QPointF(0.4, 0.1) << "NotationMove Refresh";
     QTest::newRow("directive v negates")
@@ -302,18 +299,15 @@ void TestDragMoves::offsetsByType_data()
     QTest::newRow("octave mark v keeps sign")
         << false << 8 << 0 << 0 << by << QPointF(0.2, 0.4) << "OctaveInstMove";
     QTest::newRow("lyric h") << true << 10 << 0 << 0 << by << QPointF(0.4, 0.2) << "LyricMove";
-    QTest::newRow("lyric v unmoved") << false << 10 << 0 << 0 << QPointF(0, 0) << QPointF()
-                                     << QString();
-    QTest::newRow("ending v") << false << 11 << 0 << 0 << by << QPointF(0.4, 0.2)
-                              << "EndingMove";
+    QTest::newRow("lyric v unmoved")
+        << false << 10 << 0 << 0 << QPointF(0, 0) << QPointF() << QString();
+    QTest::newRow("ending v") << false << 11 << 0 << 0 << by << QPointF(0.4, 0.2) << "EndingMove";
     QTest::newRow("fingering v") << false << 12 << 0 << 0 << by << QPointF(0.19, 0.38)
                                  << "FingeringMove";
     QTest::newRow("harmonic v") << false << 13 << 0 << 0 << by << QPointF(0.2, -0.4)
                                 << "HarmonicMove";
-    QTest::newRow("up-bow v") << false << 14 << 0 << 0 << by << QPointF(0.2, -0.4)
-                              << "UpBowMove";
-    QTest::newRow("stopped h") << true << 15 << 0 << 0 << by << QPointF(0.4, 0.2)
-                               << "StoppedMove";
+    QTest::newRow("up-bow v") << false << 14 << 0 << 0 << by << QPointF(0.2, -0.4) << "UpBowMove";
+    QTest::newRow("stopped h") << true << 15 << 0 << 0 << by << QPointF(0.4, 0.2) << "StoppedMove";
     QTest::newRow("note glyph") << true << 9 << 0 << 0 << by << QPointF() << QString();
 }
 

@@ -213,9 +213,9 @@ void TestSceneItems::textItemVertical()
     QCOMPARE(origins.at(1).y(), double(height + int(height / 2.0)));
     QCOMPARE(origins.at(2).y(), origins.at(1).y() + height);
     QCOMPARE(origins.at(3).y(), origins.at(2).y() + height + int(0.2 * height));
-    QCOMPARE(item.boundingRect(),
-             QRectF(0, 0, QFontMetrics(font).horizontalAdvance(QStringLiteral("あ")),
-                    5.0 * height));
+    QCOMPARE(
+        item.boundingRect(),
+        QRectF(0, 0, QFontMetrics(font).horizontalAdvance(QStringLiteral("あ")), 5.0 * height));
 
     MyTextItem empty(QString(), true);
     empty.setFont(font);
