@@ -1,5 +1,6 @@
 // The scene item that covers one measure, so that measures can be selected
-// for the measure commands.
+// for the measure commands. Invisible until selected, then a light-yellow
+// area.
 //
 // Belongs to the scene; keeps its owning Score without owning it. Width and
 // height are whole scene units.

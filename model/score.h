@@ -35,14 +35,17 @@ class Direction;
 class DialogTranspose;
 class Directive;
 class Measure;
+class Notation;
 class Note;
 class NoteNameDialog;
 class Page;
 class Part;
 class QAction;
+class QColor;
 class QDateTime;
 class QFont;
 class QGraphicsItem;
+class QGraphicsItemGroup;
 class QGraphicsSvgItem;
 class QGraphicsTextItem;
 class QPointF;
@@ -343,6 +346,10 @@ public:
     // Millimetres across the staff from its middle line: steps x note size
     // x 0.125, negated in horizontal writing (higher pitch, smaller y).
     double getStaffStepOffset(int part, int steps) const;
+    // The x (m11) and y (m22) scale of the glyph item of the note's first
+    // aligned item; 1.0 when that item or its glyph is missing.
+    double getNoteItemScaleX(Measure *measure, Note *note, int part, int voice) const;
+    double getNoteItemScaleY(Measure *measure, Note *note, int part, int voice) const;
 
     // document/score_parse_measures.cpp: filling the measures from their
     // `measure` elements, then the passes that span measures and notes
@@ -498,6 +505,92 @@ public:
     // The text between the first and the last "'"; all after a lone quote;
     // the whole text without quotes.
     static QString getQuotedText(QString text);
+
+public:
+    // layout/score_regeneration_request.cpp: regeneration asked for from
+    // inside an event handler
+    // Posts one regeneration to the event loop; requests made before it
+    // runs are served by that one. An item's mouse handler must not
+    // regenerate at once: the regeneration clears the scene and deletes the
+    // item whose handler is still running.
+    void requestRegeneration();
+    bool regenerationPending = false;
+signals:
+    // Sent from the event loop for each served request; the regeneration
+    // is connected to it.
+    void sigRegenerate();
+
+public:
+    // layout/score_item_frame.cpp: the frame of every generation (pages,
+    // measure items, stage brackets, measure numbers, stage lines, break
+    // marks, footer). The item generation calls them in this order:
+    //   1. beginGraphicItems: the scene cleared, a new watcher, the page
+    //      cursor on the first page, its number and stage frame;
+    //   2. genMeasureFrames: the first pass over the displayed measures;
+    //   3. page->resetPages(), so the second pass counts pages afresh;
+    //   4. the second pass over every measure (skipping the measures merged
+    //      into a multi-measure rest): the measure phase, which calls
+    //      genBreakMark, then the parts, with advancePageAfterMeasure after
+    //      the first part;
+    //   5. genFooterLine; 6. the credit texts; 7. drawClosingFrames.
+    // The drawing helpers of every part are reset by the regeneration
+    // before step 1. Measures need their origin, width and height (mm) and
+    // their stageEnd/pageEnd flags from the line and page layout.
+    void beginGraphicItems();
+    void genMeasureFrames();
+    void advancePageAfterMeasure(const Measure *measure);
+    // The break mark of the measure at `measureIndex` (full list), unless
+    // the output is clean or the measure has no break. Null when none.
+    QGraphicsItem *genBreakMark(int measureIndex);
+    void genFooterLine();
+    void drawClosingFrames();
+
+public:
+    // layout/score_page_frames.cpp: stage frames, stage lines, grid
+    // outline, double-sheet frames and debugging frames. Arguments in mm,
+    // except drawDebugLine (scene units); items go to the scene.
+    void drawStageFrame();
+    void drawStageLineHorizontal(double y);
+    void drawStageLineVertical(double x);
+    // Moves the page cursor to the last page.
+    void drawGridOutline();
+    int drawDebugFrames();
+    // False (nothing drawn) unless the sheet is a double sheet; leaves the
+    // page cursor on the last page.
+    bool drawDoublePageFrames();
+    void drawDebugLine(const QColor &color, double x1, double y1, double x2, double y2);
+
+public:
+    // layout/score_frame_texts.cpp: measure numbers, the footer line and
+    // the page number label. Positions in mm; each returns 1.
+    int drawMeasureNumber(double x, double y, int measureIndex);
+    int drawFooterText(const QString &text);
+    int genPageNumber();
+
+public:
+    // layout/score_stage_bracket.cpp: the bracket that joins the parts of
+    // one line, thin lines with `thin`, else note-font glyphs; returns 1.
+    int genBracketItems(const Measure *measure, bool thin);
+
+public:
+    // layout/score_mark_lines.cpp: the movable tremolo wavy line of a note
+    // and the hooked line of a movable text group.
+    // A tremolo (start or single) note's wavy line, movable and tagged as
+    // its notation; `k` scales the offsets (a note size, mm). The default
+    // offset of an unmoved notation is used without being stored on it.
+    // Returns 1.
+    int genNotationWavyLine(int measure, int part, int voice, int noteIndex, int notationIndex,
+                            Note *note, Notation *notation, double k);
+    // lineStyle 1 solid, 2 dashed, 3 dotted (others solid); hooks 0 none,
+    // 1 and 2 the two sides; length in mm. The lines go into `group`.
+    void addHookedLineToGroup(QGraphicsItemGroup *group, int lineStyle, double length,
+                              int startHook, int endHook);
+
+public:
+    // layout/score_beam_lyric_extent.cpp: how far the lyrics under a beam
+    // group reach across the reading direction (mm from the part offset);
+    // 0.0 for a note that starts no beam group.
+    double getBeamLyricExtent(Measure *measure, int part, int voice, int noteIndex) const;
 
 public slots:
     // document/score_autosave.cpp: the autosave timer's slot

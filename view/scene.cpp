@@ -3,6 +3,8 @@
 #include "model/page.h"
 #include "model/score.h"
 
+#include <QPainter>
+
 Scene::Scene(Page *page, Score *parent) : QGraphicsScene(parent), page(page)
 {
     updateSceneRect();
@@ -15,4 +17,46 @@ void Scene::updateSceneRect()
     setSceneRect(area.x() * s - horizontalMargin, area.y() * s - verticalMargin,
                  area.width() * s + 2.0 * horizontalMargin,
                  area.height() * s + 2.0 * verticalMargin);
+}
+
+void Scene::setGuideLine(const QLineF &line)
+{
+    guideLine = line;
+    guideLineOn = true;
+    update();
+}
+
+void Scene::clearGuideLine()
+{
+    guideLineOn = false;
+    update();
+}
+
+void Scene::drawBackground(QPainter *painter, const QRectF &)
+{
+    if (!page->screenDecorations)
+        return;
+    painter->setPen(QPen(Qt::black));
+    painter->setBrush(QBrush(QColor(155, 150, 135)));
+    painter->drawRect(QRectF(-20000.0, -10000.0, 200000.0, 200000.0));
+
+    painter->setBrush(QBrush(Qt::white));
+    const double s = page->scaleFactor;
+    const double w = page->pageWidth * s;
+    const double h = page->pageHeight * s;
+    for (int i = 0; i < page->pageCount; ++i) {
+        if (!page->horizontal)
+            painter->drawRect(QRectF(-i * w, 0.0, w, h));
+        else if (page->roll)
+            painter->drawRect(QRectF(0.0, i * h, w, h));
+        else
+            painter->drawRect(QRectF(i * w, 0.0, w, h));
+    }
+}
+
+void Scene::drawForeground(QPainter *painter, const QRectF &)
+{
+    painter->setPen(QPen(QColor(255, 0, 50, 125)));
+    if (guideLineOn)
+        painter->drawLine(guideLine);
 }

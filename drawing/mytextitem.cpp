@@ -1,0 +1,83 @@
+#include "drawing/mytextitem.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QStyleOptionGraphicsItem>
+
+MyTextItem::MyTextItem(const QString &text, bool vertical)
+    : QGraphicsItem(nullptr), text(text), vertical(vertical)
+{
+    halfAdvanceChars = {QStringLiteral("ê"), QStringLiteral("ë"), QStringLiteral("í"),
+                        QStringLiteral("î"), QStringLiteral("ï"), QStringLiteral("ý"),
+                        QStringLiteral("þ")};
+}
+
+void MyTextItem::setFont(const QFont &newFont)
+{
+    prepareGeometryChange();
+    font = newFont;
+}
+
+void MyTextItem::setVertical(bool on)
+{
+    prepareGeometryChange();
+    vertical = on;
+}
+
+bool MyTextItem::isRotatedChar(int index) const
+{
+    if (index < 0 || index >= text.size())
+        return false;
+    return halfAdvanceChars.contains(QString(text.at(index)));
+}
+
+QRectF MyTextItem::boundingRect() const
+{
+    const QFontMetrics metrics(font);
+    if (!vertical)
+        return QRectF(0.0, 0.0, metrics.horizontalAdvance(text), metrics.height());
+    return QRectF(0.0, 0.0, metrics.horizontalAdvance(QStringLiteral("あ")),
+                  double(metrics.height()) * text.size());
+}
+
+QList<QPointF> MyTextItem::characterOrigins() const
+{
+    const int lineHeight = QFontMetrics(font).height();
+    if (!vertical)
+        return {QPointF(0.0, lineHeight)};
+    QList<QPointF> origins;
+    int y = lineHeight;
+    int index = 0; // position in `text`, counting the blanks between words
+    const QStringList words = text.split(QLatin1Char(' '));
+    for (const QString &word : words) {
+        for (int i = 0; i < word.size(); ++i, ++index) {
+            origins.append(QPointF(0.0, y));
+            y += isRotatedChar(index) ? int(lineHeight / 2.0) : lineHeight;
+        }
+        ++index; // the blank
+        y += int(0.2 * lineHeight);
+    }
+    return origins;
+}
+
+void MyTextItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *)
+{
+    const QBrush oldBrush = painter->brush();
+    const QPen oldPen = painter->pen();
+    const bool selected = option->state & QStyle::State_Selected;
+    painter->setPen(selected ? QColor(0, 100, 200) : QColor(Qt::black));
+    painter->setFont(font);
+    const QList<QPointF> origins = characterOrigins();
+    if (!vertical) {
+        painter->drawText(origins.first(), text);
+    } else {
+        int index = 0;
+        for (const QChar c : text) {
+            if (c == QLatin1Char(' '))
+                continue;
+            painter->drawText(origins.at(index++), QString(c));
+        }
+    }
+    painter->setBrush(oldBrush);
+    painter->setPen(oldPen);
+}

@@ -1,0 +1,37 @@
+// A text drawn with the painter, either on one line or, for vertical
+// writing, character below character. Seven glyph characters of the staff
+// lyric font ("ê", "ë", "í", "î", "ï", "ý", "þ") advance only half a line
+// in vertical text; a blank between words adds a fifth of a line.
+//
+// A plain item without parent; whoever adds it to the scene hands it over.
+// Sizes are scene units from the item's font metrics.
+#pragma once
+
+#include <QFont>
+#include <QGraphicsItem>
+#include <QPointF>
+#include <QString>
+#include <QStringList>
+
+class MyTextItem : public QGraphicsItem
+{
+public:
+    MyTextItem(const QString &text, bool vertical);
+
+    void setFont(const QFont &newFont);
+    void setVertical(bool on);
+    // True when the character at `index` is a half-advance character.
+    bool isRotatedChar(int index) const;
+
+    // Where paint puts each character (vertical text) or the whole line
+    // (one entry): the baseline origins, in paint order.
+    QList<QPointF> characterOrigins() const;
+
+    QRectF boundingRect() const override;
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
+
+    QString text;
+    QFont font;
+    bool vertical = false;
+    QStringList halfAdvanceChars;
+};

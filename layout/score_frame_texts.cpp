@@ -1,0 +1,89 @@
+// Score's texts of the page frame: the measure number at the start of a
+// line, the footer line and the page number label.
+#include "drawing/mytextitem.h"
+#include "model/page.h"
+#include "model/score.h"
+#include "model/style.h"
+#include "view/scene.h"
+
+#include <QFontMetrics>
+
+#include <algorithm>
+
+int Score::drawMeasureNumber(double x, double y, int measureIndex)
+{
+    const double s = page->scaleFactor;
+    const QString text = QString::number(measureIndex + 1);
+    const int m = std::min(int(maxNoteSize), 3);
+    const int pixelSize = int(s * m);
+    // A font of no size shows nothing (and the toolkit would silently keep
+    // its old size), so tiny note sizes get no numbers.
+    if (pixelSize < 1)
+        return 1;
+    QFont font = style->defaultFont;
+    font.setItalic(true);
+    font.setWeight(QFont::Bold);
+    font.setPixelSize(pixelSize);
+    auto *item = new MyTextItem(text, false);
+    item->setFont(font);
+    const int w = QFontMetrics(font).boundingRect(text).width();
+
+    QPointF position;
+    if (page->horizontal) {
+        const double gap = page->stageBracket ? m : 0.8 * m;
+        position = QPointF((x - gap) * s - w, (y - 0.3 * m) * s);
+    } else {
+        const double rise = page->stageBracket ? 2.0 * m : 1.5 * m;
+        position = QPointF((x - m) * s, (y - rise) * s);
+    }
+    item->setPos(position);
+    scene->addItem(item);
+    return 1;
+}
+
+int Score::drawFooterText(const QString &text)
+{
+    const double s = page->scaleFactor;
+    QFont font = style->defaultFont;
+    font.setPixelSize(int(2.4 * s));
+    auto *item = new MyTextItem(text, false);
+    item->setFont(font);
+    item->setPos((page->pageOriginX + page->stageRect.x()) * s, (page->pageHeight - 4.0) * s);
+    scene->addItem(item);
+    return 1;
+}
+
+int Score::genPageNumber()
+{
+    if (!page->displayPageNumber)
+        return 1;
+    int number = page->pageNumber;
+    if (page->insertCoverPage) {
+        const bool doubleSheet =
+            page->paperSize >= PaperA3DoubleA4 && page->paperSize <= PaperJisB4DoubleJisB5;
+        number -= doubleSheet ? 2 : 1;
+    }
+    QString text = QStringLiteral("( ") + QString::number(number) + QStringLiteral(" )");
+    if (!page->pageText.isEmpty())
+        text = page->pageText + QStringLiteral("  ") + text;
+
+    const double k = page->scaleFactor;
+    QFont font = style->defaultFont;
+    font.setPixelSize(int(4.0 * k));
+    auto *item = new MyTextItem(text, false);
+    item->setFont(font);
+    item->setCacheMode(QGraphicsItem::NoCache);
+
+    const QRectF stage = page->stageRect;
+    const QRectF bounds = item->boundingRect();
+    double centre = stage.x() + page->pageOriginX + stage.width() / 2.0;
+    if (page->titleFirstPageTop && page->currentPage == page->coverPageCount && !page->horizontal)
+        centre = (page->headerAreaWidth + stage.width() + page->headerBottomPad) / 2.0 +
+                 page->pageOriginX + stage.x();
+    // Pages of a roll lie one below another: each label goes below its own
+    // page's stage.
+    const double top = page->pageOriginY + stage.y() + stage.height();
+    item->setPos(centre * k - bounds.width() / 2.0, (top + 0.1 * bounds.height()) * k);
+    scene->addItem(item);
+    return 1;
+}
