@@ -1,11 +1,6 @@
 // Score's bridge from the line layout to a measure's own widths: its head
-// and tail room, its natural width for them, and fitting it to the length
-// its stage gives it.
-//
-// The head and tail room is a stand-in (see score.h); the natural width and
-// the fit follow the time alignment's rules for a measure whose items are
-// already aligned, until the aligner's own alignTics and fitToWidth take
-// over here.
+// and tail room (a stand-in, see score.h), its time alignment for them, and
+// fitting it to the length its stage gives it.
 #include "layout/aligner.h"
 #include "model/measure.h"
 #include "model/page.h"
@@ -51,19 +46,11 @@ void Score::calcMeasureHeadWidth(Measure *measure)
 
 void Score::alignMeasure(Measure *measure)
 {
-    Aligner *aligner = alignerOf(this, measure);
-    const double before = aligner->headWidth() + aligner->padWidth();
     calcMeasureHeadWidth(measure);
-    // The aligned items do not depend on the head and pad, so the natural
-    // width moves by exactly their change.
-    const double after = aligner->headWidth() + aligner->padWidth();
-    aligner->setWidth(aligner->width() - before + after);
+    alignerOf(this, measure)->alignTics(measure);
 }
 
 void Score::fitMeasure(Measure *measure, double length)
 {
-    Aligner *aligner = alignerOf(this, measure);
-    const double fixedRoom = aligner->headWidth() + aligner->padWidth();
-    const double itemRoom = aligner->width() - fixedRoom;
-    aligner->setScaleRatio(itemRoom > 0.0 ? (length - fixedRoom) / itemRoom : 1.0);
+    alignerOf(this, measure)->fitToWidth(length);
 }

@@ -529,7 +529,8 @@ public:
     // measure-tailing-pad + 0.1 x largest note size. Replace with the real
     // one (this declaration and its definition go then).
     void calcMeasureHeadWidth(Measure *measure);
-    // Head and pad width, then the natural width (Aligner::width) for them.
+    // Head and pad width, then the time alignment that sets the natural
+    // width (Aligner::width) for them.
     void alignMeasure(Measure *measure);
     // Fits the aligned measure to `length` mm along the reading direction.
     void fitMeasure(Measure *measure, double length);
