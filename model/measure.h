@@ -150,6 +150,12 @@ public:
     bool stageEnd = false;
     bool pageEnd = false;
     int multiRestCount = 0; // > 1: stands for itself and the next multiRestCount - 1 measures
+    // What the measure shows at its end: its own barline and ending state,
+    // or, for a multi-measure rest, those of the last measure it swallows.
+    bool shownRightBarline = false;
+    int shownRightBarStyle = 0;
+    int shownRightRepeat = 0;
+    int shownEndingType = 0;
     QGraphicsItem *measureItem = nullptr;
     QGraphicsItem *endingItem = nullptr;
 

@@ -598,6 +598,92 @@ public slots:
     void autoSave();
 
 public:
+    // layout/score_displayed_measures.cpp: multi-measure rests and the list
+    // of displayed measures
+    // Sets every measure's multiRestCount: the count read from the file
+    // when `enabled` is false, else the runs of whole-rest measures found
+    // anew.
+    void setMultiMeasureRests(bool enabled);
+    // Rebuilds displayedMeasures from multiRestCount. A multi-measure rest
+    // shows the right barline, ending end and directions of the measures it
+    // swallows through its computed fields (Measure::shownRight...,
+    // Voice::mergedDirections); the model itself is never changed, so the
+    // score need not be reloaded. True when the list is shorter than
+    // measures.
+    bool buildDisplayedMeasures();
+
+public:
+    // layout/score_measure_sizing.cpp: the head and natural width of a
+    // measure before the line layout reads it, and fitting it to its share
+    // of a stage (the bridge from the line layout to the time alignment)
+    // Stand-in for the measure head and tail widths until that step lands:
+    // head = measure-leading-pad x largest note size, plus on the first
+    // measure with display-part-full-name the part-name room; pad =
+    // measure-tailing-pad + 0.1 x largest note size. Replace with the real
+    // one (this declaration and its definition go then).
+    void calcMeasureHeadWidth(Measure *measure);
+    // Head and pad width, then the time alignment that sets the natural
+    // width (Aligner::width) for them.
+    void alignMeasure(Measure *measure);
+    // Fits the aligned measure to `length` mm along the reading direction.
+    void fitMeasure(Measure *measure, double length);
+
+public:
+    // layout/score_line_layout.cpp: breaking the displayed measures into
+    // stages (lines) and pages. Lengths are millimetres; `lines` receives
+    // one extent per stage. Every step starts with Page::resetPages and
+    // leaves the page cursor on the last page; none fails.
+    int layoutHorizontalScore();
+    int layoutVerticalScore();
+    void breakStagesAuto();
+    void breakStagesFixed();
+    void breakPages();
+
+    // layout/score_measure_placement.cpp: fitting each stage's measures to
+    // the stage length and placing them along it
+    void placeMeasuresAutoHorizontal();
+    void placeMeasuresAutoVertical();
+    void placeMeasuresFixedHorizontal();
+    void placeMeasuresFixedVertical();
+    void placeMeasuresEqualHorizontal();
+    void placeMeasuresEqualVertical();
+
+    // layout/score_stage_placement.cpp: placing the stages and part rows of
+    // each page across it
+    void placeStages();
+    // Places the displayed measures first..last (indices) as one page.
+    void placeStagesHorizontal(int first, int last);
+    void placeStagesVertical(int first, int last);
+
+private:
+    // layout/score_line_layout.cpp: shared by the steps above; `horizontal`
+    // picks the mirrored quantity of the writing direction.
+    double stageLength(bool horizontal) const;
+    double pageRoomForStages(bool horizontal) const;
+    double stageStartOffset(int firstDisplayed) const;
+    double largestNoteSize() const;
+    double partRowExtent(int part) const;
+    // Decides which parts are hidden on the stage first..last (displayed
+    // indices), marks their cells and returns the stage's extent.
+    double stageExtent(int first, int last);
+    // Time-proportional or width-based length of the automatic breaking.
+    double naturalLength(const Measure *measure) const;
+    // Length of the fixed placement: width x the measure's user scale.
+    double fixedLength(const Measure *measure) const;
+    void clearStageFlags();
+    // The automatic placement (`automatic`: aligned again, natural lengths)
+    // or the fixed one (fixed-mode lengths); both scale each stage's
+    // lengths by one ratio.
+    void placeMeasuresScaled(bool horizontal, bool automatic);
+    void placeMeasuresEqual(bool horizontal);
+    // Fits and places displayed measures first..last along their stage.
+    void placeStageMeasures(int first, int last, const QList<double> &lengths, bool horizontal);
+    void advancePageAfter(const Measure *measure);
+    void placeStagesOfPage(int first, int last, bool horizontal);
+    double carriedStageRatio = 1.0;
+    double carriedStageGap = 0.0;
+
+public:
     // view/score_context_menu.cpp: the item context menu
     // Retranslates the two dialogs and sets the menu texts again.
     void retranslateContextMenu();

@@ -20,6 +20,7 @@ void Voice::clear()
     notes.clear();
     qDeleteAll(directions);
     directions.clear();
+    mergedDirections.clear();
     clearAlignItems();
 }
 

@@ -39,8 +39,17 @@ public:
     // joined-beam copy. Returns the voice's length in divisions.
     int deriveNoteData();
 
+    // Own directions, then those a multi-measure rest shows for the
+    // measures it swallows.
+    QList<Direction *> shownDirections() const { return directions + mergedDirections; }
+
     bool hasNotes = false;
     QList<Note *> notes;
     QList<Direction *> directions;
     QList<AlignItem *> alignItems;
+
+    // computed by layout; reset before each regeneration
+    // Directions of swallowed measures shown by this voice's multi-measure
+    // rest; borrowed, owned by their own voices.
+    QList<Direction *> mergedDirections;
 };

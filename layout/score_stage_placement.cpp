@@ -1,0 +1,104 @@
+// Score's placement of stages across their pages: each page's stages are
+// spread over the page's room, and every part row of every measure gets
+// its offset and extent across the reading direction.
+#include "model/measure.h"
+#include "model/mepart.h"
+#include "model/page.h"
+#include "model/part.h"
+#include "model/score.h"
+
+void Score::placeStages()
+{
+    page->resetPages();
+    carriedStageRatio = 1.0;
+    carriedStageGap = 0.0;
+    const bool horizontal = page->horizontal;
+    int first = 0;
+    for (int i = 0; i < displayedMeasures.size(); ++i) {
+        if (!displayedMeasures.at(i)->pageEnd)
+            continue;
+        if (horizontal)
+            placeStagesHorizontal(first, i);
+        else
+            placeStagesVertical(first, i);
+        first = i + 1;
+    }
+    if (first < displayedMeasures.size()) {
+        const int last = int(displayedMeasures.size()) - 1;
+        if (horizontal)
+            placeStagesHorizontal(first, last);
+        else
+            placeStagesVertical(first, last);
+    }
+}
+
+void Score::placeStagesHorizontal(int first, int last)
+{
+    placeStagesOfPage(first, last, true);
+}
+
+void Score::placeStagesVertical(int first, int last)
+{
+    placeStagesOfPage(first, last, false);
+}
+
+void Score::placeStagesOfPage(int first, int last, bool horizontal)
+{
+    const int lastIndex = int(displayedMeasures.size()) - 1;
+    const double room = pageRoomForStages(horizontal);
+    int stages = 0;
+    double summed = 0.0;
+    for (int i = first; i <= last; ++i) {
+        const Measure *measure = displayedMeasures.at(i);
+        if (measure->stageEnd || i == lastIndex) {
+            ++stages;
+            summed += lines.value(measure->lineIndex);
+        }
+    }
+
+    double ratio = carriedStageRatio;
+    double gap = first == 0 ? page->lineWidthPad : carriedStageGap;
+    if (page->pageFit || last != lastIndex) {
+        // Stages with nothing shown have no extent to scale; a lone stage
+        // has no gap to spread, so the next page gets the usual pad.
+        ratio = summed > 0.0 ? room / summed : 1.0;
+        gap = stages > 1 ? (room - summed) / (stages - 1) : page->lineWidthPad;
+    }
+
+    const double rowScale = page->drawStageLine ? ratio : 1.0;
+    double offset = 0.0;
+    displayedMeasures.at(first)->pageStart = true;
+    for (int i = first; i <= last; ++i) {
+        Measure *measure = displayedMeasures.at(i);
+        const double extent = lines.value(measure->lineIndex);
+        const double shown = extent * rowScale;
+        if (horizontal) {
+            measure->originY = page->stageRect.top() + page->pageOriginY + offset;
+            measure->height = shown;
+        } else {
+            measure->originX = page->stageRect.width() + page->stageRect.left() +
+                               page->pageOriginX - offset - shown;
+            measure->width = shown;
+        }
+        double rowStart = 0.0;
+        for (int p = 0; p < parts.size() && p < measure->parts.size(); ++p) {
+            MePart *cell = measure->parts.at(p);
+            const bool drawn = parts.at(p)->partOutput && !cell->collapsed;
+            const double row = drawn ? partRowExtent(p) * rowScale : 0.0;
+            // Vertical writing: rows run from the stage's right edge leftwards.
+            cell->partOffset = horizontal ? rowStart : -(rowStart + row);
+            cell->partExtent = row;
+            rowStart += row;
+        }
+        if (measure->stageEnd)
+            offset += page->drawStageLine ? shown : extent + gap;
+    }
+
+    const int type = displayedMeasures.at(last)->userBreakType;
+    if (type == 3 || type == 6)
+        page->addPage(true);
+    else if (last != lastIndex)
+        page->addPage(false);
+    carriedStageRatio = ratio;
+    carriedStageGap = gap;
+}
