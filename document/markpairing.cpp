@@ -29,10 +29,10 @@ bool isStartOrStop(const QDomElement &element)
 const QStringList &articulationMarks()
 {
     static const QStringList marks = {
-        QStringLiteral("staccato"),      QStringLiteral("accent"),
-        QStringLiteral("staccatissimo"), QStringLiteral("tenuto"),
+        QStringLiteral("staccato"),        QStringLiteral("accent"),
+        QStringLiteral("staccatissimo"),   QStringLiteral("tenuto"),
         QStringLiteral("detached-legato"), QStringLiteral("strong-accent"),
-        QStringLiteral("stress"),        QStringLiteral("unstress"),
+        QStringLiteral("stress"),          QStringLiteral("unstress"),
         QStringLiteral("soft-accent")};
     return marks;
 }
@@ -113,9 +113,9 @@ int directionItemCount(const QDomElement &item)
                type == QLatin1String("stop");
     }
     static const QStringList singleItems = {
-        QStringLiteral("words"),        QStringLiteral("metronome"), QStringLiteral("rehearsal"),
-        QStringLiteral("bracket"),      QStringLiteral("dashes"),    QStringLiteral("octave-shift"),
-        QStringLiteral("coda"),         QStringLiteral("segno")};
+        QStringLiteral("words"),   QStringLiteral("metronome"), QStringLiteral("rehearsal"),
+        QStringLiteral("bracket"), QStringLiteral("dashes"),    QStringLiteral("octave-shift"),
+        QStringLiteral("coda"),    QStringLiteral("segno")};
     return singleItems.contains(tag) ? 1 : 0;
 }
 

@@ -161,8 +161,8 @@ struct DirectionReading
 
 } // namespace
 
-bool Score::parseMeasureDirection(Measure *measure, int partIndex, int voiceIndex,
-                                  int noteIndex, const QDomElement &element, QString *refusal)
+bool Score::parseMeasureDirection(Measure *measure, int partIndex, int voiceIndex, int noteIndex,
+                                  const QDomElement &element, QString *refusal)
 {
     if (!measure || partIndex < 0 || partIndex >= measure->parts.size() || voiceIndex < 0 ||
         voiceIndex >= MePart::voiceCount)
@@ -264,8 +264,9 @@ void Score::readDirectionType(const QDomElement &directionType, int noteIndex,
             readOffset(direction, item);
             direction->rotation = readRotation(item, direction->rotation);
             if (direction->kind == Segno && !item.firstChildElement("tarn-rotation").isNull())
-                qDebug().noquote() << "rot text =" << item.firstChildElement("tarn-rotation")
-                                                          .attribute(QStringLiteral("rotation"));
+                qDebug().noquote() << "rot text ="
+                                   << item.firstChildElement("tarn-rotation")
+                                          .attribute(QStringLiteral("rotation"));
             readScale(direction, item);
             made.append(direction);
         }

@@ -167,7 +167,8 @@ int Score::parseNoteNotations(Note *note, const QDomElement &notations)
         const QString tag = child.tagName();
         if (tag == QLatin1String("fermata")) {
             Notation *notation = makeNotation(Fermata, child);
-            notation->inverted = child.attribute(QStringLiteral("type")) == QLatin1String("inverted");
+            notation->inverted =
+                child.attribute(QStringLiteral("type")) == QLatin1String("inverted");
             note->notations.append(notation);
         } else if (tag == QLatin1String("slur")) {
             parseSlur(note, child);

@@ -104,17 +104,15 @@ void TestDirectionParser::cleanup()
     m_score.reset();
 }
 
-QList<Direction *> TestDirectionParser::read(const QString &inner, bool *accepted,
-                                             QString *refusal)
+QList<Direction *> TestDirectionParser::read(const QString &inner, bool *accepted, QString *refusal)
 {
     QDomDocument doc;
     if (!doc.setContent(QStringLiteral("<direction>%1</direction>").arg(inner)))
         qFatal("bad fixture");
     QList<Direction *> &list = m_measure->parts.at(0)->voices.at(0)->directions;
     const qsizetype before = list.size();
-    const bool result =
-        m_score->parseMeasureDirection(m_measure, 0, 0, givenPosition, doc.documentElement(),
-                                       refusal);
+    const bool result = m_score->parseMeasureDirection(m_measure, 0, 0, givenPosition,
+                                                       doc.documentElement(), refusal);
     if (accepted)
         *accepted = result;
     m_pairedCount = pairedItemCount(doc.documentElement());
@@ -141,20 +139,19 @@ void TestDirectionParser::items_data()
     QTest::newRow("wedge stop") << types(R"(<wedge type="stop" number="2"/>)") << "5:nothing@3#1";
     QTest::newRow("wedge continue makes nothing")
         << types(R"(<wedge type="continue"/><words>a</words>)") << "1:a@3";
-    QTest::newRow("wedge number above the slots") << types(R"(<wedge type="stop" number="9"/>)")
-                                                  << "5:nothing@3#4";
-    QTest::newRow("wedge number 0") << types(R"(<wedge type="stop" number="0"/>)")
-                                    << "5:nothing@3";
+    QTest::newRow("wedge number above the slots")
+        << types(R"(<wedge type="stop" number="9"/>)") << "5:nothing@3#4";
+    QTest::newRow("wedge number 0") << types(R"(<wedge type="stop" number="0"/>)") << "5:nothing@3";
     QTest::newRow("dashes 1") << types(R"(<dashes type="start" number="1"/>)") << "17:@3#5 L2";
     QTest::newRow("dashes without number share no slot with brackets")
         << types(R"(<dashes type="stop"/>)") << "18:@3#5 L2";
-    QTest::newRow("dotted dashes") << types(R"(<dashes type="start" number="2" line-type="dotted"/>)")
-                                   << "17:@3#6 L3";
+    QTest::newRow("dotted dashes")
+        << types(R"(<dashes type="start" number="2" line-type="dotted"/>)") << "17:@3#6 L3";
     QTest::newRow("bracket")
         << types(R"(<bracket type="start" number="3" line-type="solid" line-end="down"/>)")
         << "17:@3#2 L1 E2";
-    QTest::newRow("bracket without line type") << types(R"(<bracket type="stop" line-end="up"/>)")
-                                               << "18:@3 E1";
+    QTest::newRow("bracket without line type")
+        << types(R"(<bracket type="stop" line-end="up"/>)") << "18:@3 E1";
     QTest::newRow("bracket continue is kept") << types(R"(<bracket type="continue"/>)") << "-1:@3";
     QTest::newRow("a tilde carries to the bracket")
         << types("<words>rit.~</words>") + types(R"(<bracket type="start" line-end="none"/>)")
@@ -177,31 +174,33 @@ void TestDirectionParser::items_data()
     QTest::newRow("metronome of an unknown unit")
         << types("<metronome><beat-unit>whole</beat-unit></metronome>") << "9:@3";
     QTest::newRow("rehearsal") << types("<rehearsal>A{1,2}</rehearsal>") << "2:A{1,2}@-1";
-    QTest::newRow("octave shift down") << types(R"(<octave-shift type="down" number="1" size="8"/>)")
-                                       << "19:nothing@3";
-    QTest::newRow("octave shift up 2") << types(R"(<octave-shift type="up" number="2"/>)")
-                                       << "20:nothing@3#1";
+    QTest::newRow("octave shift down")
+        << types(R"(<octave-shift type="down" number="1" size="8"/>)") << "19:nothing@3";
+    QTest::newRow("octave shift up 2")
+        << types(R"(<octave-shift type="up" number="2"/>)") << "20:nothing@3#1";
     QTest::newRow("octave shift continue is kept")
         << types(R"(<octave-shift type="continue"/>)") << "-1:nothing@3";
-    QTest::newRow("octave shift stop") << types(R"(<octave-shift type="stop"/>)")
-                                       << "21:nothing@3";
+    QTest::newRow("octave shift stop") << types(R"(<octave-shift type="stop"/>)") << "21:nothing@3";
     QTest::newRow("coda and segno") << types("<coda/><segno/>") << "6:nothing@-1 | 8:nothing@-1";
     QTest::newRow("staff 2 holds every item")
         << types("<words>a</words>") + types("<dynamics><f/></dynamics>") + "<staff>2</staff>"
         << "1:a@3 s1 | 0:f@3 s1";
-    QTest::newRow("staff 8") << types("<words>a</words>") + "<staff>8</staff>" << "1:a@3 s7";
+    QTest::newRow("staff 8") << types("<words>a</words>") + "<staff>8</staff>"
+                             << "1:a@3 s7";
     QTest::newRow("staff 0 is ignored") << types("<words>a</words>") + "<staff>0</staff>"
                                         << "1:a@3";
     QTest::newRow("staff not a number is ignored")
-        << types("<words>a</words>") + "<staff>two</staff>" << "1:a@3";
+        << types("<words>a</words>") + "<staff>two</staff>"
+        << "1:a@3";
     QTest::newRow("inner staff") << "<direction-type><words>a</words><staff>3</staff>"
                                     "</direction-type>"
                                  << "1:a@3 s2";
     QTest::newRow("inner staff outside the part")
-        << "<direction-type><words>a</words><staff>12</staff></direction-type>" << "1:a@3";
-    QTest::newRow("other children") << types("<pedal type=\"start\"/><damp/>")
-                                           + "<offset>2</offset><voice>1</voice>"
-                                    << "";
+        << "<direction-type><words>a</words><staff>12</staff></direction-type>"
+        << "1:a@3";
+    QTest::newRow("other children")
+        << types("<pedal type=\"start\"/><damp/>") + "<offset>2</offset><voice>1</voice>"
+        << "";
 }
 
 void TestDirectionParser::items()
@@ -215,17 +214,17 @@ void TestDirectionParser::items()
 
 void TestDirectionParser::itemExtensions()
 {
-    const QList<Direction *> made = read(
-        types(R"(<words>cantabile{1.5,-2}<tarn-offset x="3"/><tarn-scale scale="1.21"/>)"
-              R"(<tarn-font font="Serif,14,-1,5,700,0,0,0,0,0"/><tarn-rotation rotation="vertical-writing"/>)"
-              R"(<tarn-visibility visibility="invisible"/></words>)"
-              R"(<words>plain{1.5,-2}</words>)"
-              R"(<dynamics><mf><tarn-offset x="1" y="1"/><tarn-scale scale="2"/>)"
-              R"(<tarn-visibility visibility="invisible"/></mf></dynamics>)"
-              R"(<wedge type="crescendo"><tarn-offset x="2" y="0"/><tarn-visibility visibility="visible"/></wedge>)"
-              R"(<wedge type="stop"><tarn-offset x="5" y="5"/></wedge>)"
-              R"(<segno><tarn-rotation rotation="horizontal"/><tarn-scale scale="0.5"/></segno>)"
-              R"(<octave-shift type="down"><tarn-offset x="0" y="0"/><tarn-scale scale="3"/></octave-shift>)"));
+    const QList<Direction *> made = read(types(
+        R"(<words>cantabile{1.5,-2}<tarn-offset x="3"/><tarn-scale scale="1.21"/>)"
+        R"(<tarn-font font="Serif,14,-1,5,700,0,0,0,0,0"/><tarn-rotation rotation="vertical-writing"/>)"
+        R"(<tarn-visibility visibility="invisible"/></words>)"
+        R"(<words>plain{1.5,-2}</words>)"
+        R"(<dynamics><mf><tarn-offset x="1" y="1"/><tarn-scale scale="2"/>)"
+        R"(<tarn-visibility visibility="invisible"/></mf></dynamics>)"
+        R"(<wedge type="crescendo"><tarn-offset x="2" y="0"/><tarn-visibility visibility="visible"/></wedge>)"
+        R"(<wedge type="stop"><tarn-offset x="5" y="5"/></wedge>)"
+        R"(<segno><tarn-rotation rotation="horizontal"/><tarn-scale scale="0.5"/></segno>)"
+        R"(<octave-shift type="down"><tarn-offset x="0" y="0"/><tarn-scale scale="3"/></octave-shift>)"));
     QCOMPARE(made.size(), 7);
 
     // tarn-offset wins over the text option; a missing y reads 0.
@@ -298,7 +297,8 @@ void TestDirectionParser::staffAboveEightRefusesTheLoad()
 void TestDirectionParser::outsideTheModelAddsNothing()
 {
     QDomDocument doc;
-    QVERIFY(doc.setContent(types("<words>a</words>").prepend("<direction>").append("</direction>")));
+    QVERIFY(
+        doc.setContent(types("<words>a</words>").prepend("<direction>").append("</direction>")));
     for (const auto &[part, voice] : {std::pair{1, 0}, {-1, 0}, {0, 32}, {0, -1}})
         QVERIFY(m_score->parseMeasureDirection(m_measure, part, voice, 0, doc.documentElement()));
     for (const Voice *voice : m_measure->parts.at(0)->voices)

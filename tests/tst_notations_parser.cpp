@@ -44,7 +44,8 @@ int pairedElementCount(const QDomElement &noteElement)
 {
     int count = 0;
     for (QDomElement notations = noteElement.firstChildElement(QStringLiteral("notations"));
-         !notations.isNull(); notations = notations.nextSiblingElement(QStringLiteral("notations"))) {
+         !notations.isNull();
+         notations = notations.nextSiblingElement(QStringLiteral("notations"))) {
         for (QDomElement child = notations.firstChildElement(); !child.isNull();
              child = child.nextSiblingElement()) {
             if (child.tagName() == QLatin1String("articulations") ||
@@ -114,7 +115,8 @@ QString fingeringSummary(const Note *note)
     if (!note->directName.isEmpty())
         parts << "name:" + note->directName;
     if (note->longRepeatKind)
-        parts << QStringLiteral("repeat=%1x%2").arg(note->longRepeatKind).arg(note->longRepeatCount);
+        parts
+            << QStringLiteral("repeat=%1x%2").arg(note->longRepeatKind).arg(note->longRepeatCount);
     return parts.join(QLatin1Char(' '));
 }
 
@@ -172,28 +174,33 @@ void TestNotationsParser::kindsAndStates_data()
     QTest::newRow("wavy line stop") << R"(<ornaments><wavy-line type="stop"/></ornaments>)"
                                     << "12 wavy=2";
     QTest::newRow("wavy line continue takes a stateless notation")
-        << R"(<ornaments><wavy-line type="continue"/><trill-mark/></ornaments>)" << "-1 4";
-    QTest::newRow("tremolo without type is single")
-        << "<ornaments><tremolo>3</tremolo></ornaments>" << "10 trem=3/3";
+        << R"(<ornaments><wavy-line type="continue"/><trill-mark/></ornaments>)"
+        << "-1 4";
+    QTest::newRow("tremolo without type is single") << "<ornaments><tremolo>3</tremolo></ornaments>"
+                                                    << "10 trem=3/3";
     QTest::newRow("tremolo start") << R"(<ornaments><tremolo type="start">2</tremolo></ornaments>)"
                                    << "10 trem=1/2";
     QTest::newRow("tremolo stop makes no notation")
-        << R"(<ornaments><tremolo type="stop">2</tremolo></ornaments>)" << "trem=2/2";
+        << R"(<ornaments><tremolo type="stop">2</tremolo></ornaments>)"
+        << "trem=2/2";
     QTest::newRow("slur stop then start") << R"(<slur type="stop" number="1"/>)"
                                              R"(<slur type="start" number="1"/>)"
                                           << "6 6 slur1=3";
     QTest::newRow("slur start then stop") << R"(<slur type="start" number="2"/>)"
                                              R"(<slur type="stop" number="2"/>)"
                                           << "6 6 slur2=2";
-    QTest::newRow("slur without number is slur 1") << R"(<slur type="start"/>)" << "6 slur1=1";
-    QTest::newRow("slur 5") << R"(<slur type="stop" number="5"/>)" << "6 slur5=2";
-    QTest::newRow("slur continue") << R"(<slur type="continue" number="1"/>)" << "";
-    QTest::newRow("slur 6 keeps the pairing")
-        << R"(<slur type="start" number="6"/><fermata/>)" << "-1 0";
+    QTest::newRow("slur without number is slur 1") << R"(<slur type="start"/>)"
+                                                   << "6 slur1=1";
+    QTest::newRow("slur 5") << R"(<slur type="stop" number="5"/>)"
+                            << "6 slur5=2";
+    QTest::newRow("slur continue") << R"(<slur type="continue" number="1"/>)"
+                                   << "";
+    QTest::newRow("slur 6 keeps the pairing") << R"(<slur type="start" number="6"/><fermata/>)"
+                                              << "-1 0";
     QTest::newRow("slur 0 keeps the pairing") << R"(<slur type="stop" number="0"/><fermata/>)"
                                               << "-1 0";
-    QTest::newRow("slur number not a number")
-        << R"(<slur type="start" number="x"/><fermata/>)" << "-1 0";
+    QTest::newRow("slur number not a number") << R"(<slur type="start" number="x"/><fermata/>)"
+                                              << "-1 0";
     QTest::newRow("tuplet without number")
         << R"(<tuplet type="start" bracket="yes"><tuplet-actual><tuplet-number>5</tuplet-number>)"
            "</tuplet-actual></tuplet>"
@@ -201,14 +208,16 @@ void TestNotationsParser::kindsAndStates_data()
     QTest::newRow("tuplet 3 stop, no bracket") << R"(<tuplet type="stop" number="3" bracket="no"/>)"
                                                << "tuplet3=2";
     QTest::newRow("tuplet-actual without tuplet-number")
-        << R"(<tuplet type="start" number="2"><tuplet-actual/></tuplet>)" << "tuplet2=1";
+        << R"(<tuplet type="start" number="2"><tuplet-actual/></tuplet>)"
+        << "tuplet2=1";
     QTest::newRow("tuplet 0 and 4 are ignored") << R"(<tuplet type="start" number="0"/>)"
                                                    R"(<tuplet type="start" number="4"/>)"
                                                 << "";
     QTest::newRow("glissando stop then start, slide")
         << R"(<glissando type="stop"/><glissando type="start"/><slide type="start"/>)"
         << "gliss=3 slide=1";
-    QTest::newRow("arpeggio") << R"(<arpeggiate direction="up"/>)" << "arp";
+    QTest::newRow("arpeggio") << R"(<arpeggiate direction="up"/>)"
+                              << "arp";
     QTest::newRow("marks without a notation")
         << R"(<tied type="start"/><dynamics><f/></dynamics><accidental-mark>sharp</accidental-mark>)"
            "<non-arpeggiate/><other-notation/>"
@@ -235,7 +244,8 @@ void TestNotationsParser::unexpectedTremoloType()
 {
     QDomDocument doc;
     const QDomElement element = noteElement(
-        doc, R"(<notations><ornaments><tremolo type="unmeasured">4</tremolo></ornaments></notations>)");
+        doc,
+        R"(<notations><ornaments><tremolo type="unmeasured">4</tremolo></ornaments></notations>)");
     Note note;
     note.tremoloType = 1;
     TestSupport::MessageCapture capture;
@@ -257,8 +267,8 @@ void TestNotationsParser::markExtensions_data()
     const QString all = R"(<tarn-offset x="1.5" y="-2"/><tarn-scale scale="1.2"/>)"
                         R"(<tarn-visibility visibility="invisible"/>)";
     QTest::newRow("fermata") << "<fermata>" + all + "</fermata>" << true << 1.5 << -2.0 << 1.2 << 2;
-    QTest::newRow("accent") << "<articulations><accent>" + all + "</accent></articulations>"
-                            << true << 1.5 << -2.0 << 1.2 << 2;
+    QTest::newRow("accent") << "<articulations><accent>" + all + "</accent></articulations>" << true
+                            << 1.5 << -2.0 << 1.2 << 2;
     QTest::newRow("mordent") << "<ornaments><mordent>" + all + "</mordent></ornaments>" << true
                              << 1.5 << -2.0 << 1.2 << 2;
     QTest::newRow("tremolo") << R"(<ornaments><tremolo type="single">3)" + all +
@@ -270,12 +280,12 @@ void TestNotationsParser::markExtensions_data()
     QTest::newRow("offset without y, visible")
         << R"(<fermata><tarn-offset x="3"/><tarn-visibility visibility="visible"/></fermata>)"
         << true << 3.0 << 0.0 << 1.0 << 1;
-    QTest::newRow("zero scale reads 1") << R"(<fermata><tarn-scale scale="0"/></fermata>)"
-                                        << false << 0.0 << 0.0 << 1.0 << 0;
-    QTest::newRow("negative scale reads 1") << R"(<fermata><tarn-scale scale="-2"/></fermata>)"
-                                            << false << 0.0 << 0.0 << 1.0 << 0;
-    QTest::newRow("malformed scale reads 1") << R"(<fermata><tarn-scale scale="big"/></fermata>)"
-                                             << false << 0.0 << 0.0 << 1.0 << 0;
+    QTest::newRow("zero scale reads 1")
+        << R"(<fermata><tarn-scale scale="0"/></fermata>)" << false << 0.0 << 0.0 << 1.0 << 0;
+    QTest::newRow("negative scale reads 1")
+        << R"(<fermata><tarn-scale scale="-2"/></fermata>)" << false << 0.0 << 0.0 << 1.0 << 0;
+    QTest::newRow("malformed scale reads 1")
+        << R"(<fermata><tarn-scale scale="big"/></fermata>)" << false << 0.0 << 0.0 << 1.0 << 0;
     QTest::newRow("unknown visibility") << R"(<fermata><tarn-visibility visibility="x"/></fermata>)"
                                         << false << 0.0 << 0.0 << 1.0 << 0;
 }
@@ -301,8 +311,7 @@ void TestNotationsParser::markExtensions()
 void TestNotationsParser::slurEnds()
 {
     QDomDocument doc;
-    const QDomElement element = noteElement(
-        doc, R"(<notations>
+    const QDomElement element = noteElement(doc, R"(<notations>
                   <slur type="stop" number="2" placement="above"><tarn-offset x="1" y="2"/>
                     <tarn-slur-control y1="5" y2="6"/><tarn-scale scale="2"/></slur>
                   <slur type="start" number="2" placement="below"><tarn-offset x="-1" y="-2"/>
@@ -340,17 +349,28 @@ void TestNotationsParser::fingeringTexts_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("number and no-previous") << "1/.noPrev" << "f:1 d:.noPrev(4) noPrev";
-    QTest::newRow("long repeat") << ".longRepeatBeat2{3}" << "d:.longRepeatBeat2{3}(18) repeat=8x3";
-    QTest::newRow("long step down") << ".longStepDown{2}" << "d:.longStepDown{2}(23) repeat=10x2";
-    QTest::newRow("quoted name") << "'Ro'" << "d:'Ro'(0) name:Ro";
-    QTest::newRow("pizzicato") << ".pizz" << "d:.pizz(9) pizz";
-    QTest::newRow("invisible") << ".invisible" << "d:.invisible(21) invisible";
-    QTest::newRow("otsu double quote") << ".otsuDoubleQuote" << "d:.otsuDoubleQuote(20) otsuDQ";
-    QTest::newRow("scale directive sets no flag") << ".scale{Hira}" << "d:.scale{Hira}(3)";
-    QTest::newRow("trailing slash gives an empty fingering") << "2/" << "f:2 f:";
-    QTest::newRow("option cut off a fingering") << "3{1.5,-2}/4" << "f:3 f:4";
-    QTest::newRow("option cut off a directive") << ".noPrev{1,2}" << "d:.noPrev(4) noPrev";
+    QTest::newRow("number and no-previous") << "1/.noPrev"
+                                            << "f:1 d:.noPrev(4) noPrev";
+    QTest::newRow("long repeat") << ".longRepeatBeat2{3}"
+                                 << "d:.longRepeatBeat2{3}(18) repeat=8x3";
+    QTest::newRow("long step down") << ".longStepDown{2}"
+                                    << "d:.longStepDown{2}(23) repeat=10x2";
+    QTest::newRow("quoted name") << "'Ro'"
+                                 << "d:'Ro'(0) name:Ro";
+    QTest::newRow("pizzicato") << ".pizz"
+                               << "d:.pizz(9) pizz";
+    QTest::newRow("invisible") << ".invisible"
+                               << "d:.invisible(21) invisible";
+    QTest::newRow("otsu double quote") << ".otsuDoubleQuote"
+                                       << "d:.otsuDoubleQuote(20) otsuDQ";
+    QTest::newRow("scale directive sets no flag") << ".scale{Hira}"
+                                                  << "d:.scale{Hira}(3)";
+    QTest::newRow("trailing slash gives an empty fingering") << "2/"
+                                                             << "f:2 f:";
+    QTest::newRow("option cut off a fingering") << "3{1.5,-2}/4"
+                                                << "f:3 f:4";
+    QTest::newRow("option cut off a directive") << ".noPrev{1,2}"
+                                                << "d:.noPrev(4) noPrev";
 }
 
 void TestNotationsParser::fingeringTexts()
@@ -376,8 +396,7 @@ void TestNotationsParser::fingeringTexts()
 void TestNotationsParser::fingeringOffsetsAndScales()
 {
     QDomDocument doc;
-    const QDomElement element = noteElement(
-        doc, R"(<notations><technical>
+    const QDomElement element = noteElement(doc, R"(<notations><technical>
                   <fingering>1/.noPrev<tarn-offset x="3" y="4"/><tarn-scale scale="1.5"/></fingering>
                   <fingering>.pizz{1.5,-2}/2</fingering>
                   <fingering>.(<tarn-scale scale="0"/></fingering>
@@ -408,8 +427,7 @@ void TestNotationsParser::fingeringOffsetsAndScales()
 void TestNotationsParser::technicalMarks()
 {
     QDomDocument doc;
-    const QDomElement element = noteElement(
-        doc, R"(<notations><technical>
+    const QDomElement element = noteElement(doc, R"(<notations><technical>
                   <up-bow/><stopped><tarn-offset x="1" y="2"/></stopped><harmonic><natural/></harmonic>
                   <up-bow><tarn-offset x="-1" y="0"/></up-bow><down-bow/>
                 </technical></notations>)");
@@ -429,8 +447,8 @@ void TestNotationsParser::technicalMarks()
     QCOMPARE(note.findChildren<UpBow *>().size(), 1);
 
     QDomDocument harmonicDoc;
-    const QDomElement harmonicOnly = noteElement(
-        harmonicDoc, "<notations><technical><harmonic/></technical></notations>");
+    const QDomElement harmonicOnly =
+        noteElement(harmonicDoc, "<notations><technical><harmonic/></technical></notations>");
     Note plain;
     readNotations(m_score, &plain, harmonicOnly);
     QVERIFY(plain.harmonic);
@@ -454,13 +472,15 @@ void TestNotationsParser::severalNotationsElements()
     QCOMPARE(summary(&note), QStringLiteral("1 6 3 slur1=1"));
     QCOMPARE(note.notations.at(0)->x, 1.0);
     QCOMPARE(note.notations.at(2)->x, 2.0);
-    QCOMPARE(fingeringSummary(&note), QStringLiteral("f:1 f:2 d:.noPrev(4) d:.pizz(9) noPrev pizz"));
+    QCOMPARE(fingeringSummary(&note),
+             QStringLiteral("f:1 f:2 d:.noPrev(4) d:.pizz(9) noPrev pizz"));
     QCOMPARE(pairedElementCount(element), note.notations.size());
 
     // Reading the note again starts it afresh at its first element.
     readNotations(m_score, &note, element);
     QCOMPARE(summary(&note), QStringLiteral("1 6 3 slur1=1"));
-    QCOMPARE(fingeringSummary(&note), QStringLiteral("f:1 f:2 d:.noPrev(4) d:.pizz(9) noPrev pizz"));
+    QCOMPARE(fingeringSummary(&note),
+             QStringLiteral("f:1 f:2 d:.noPrev(4) d:.pizz(9) noPrev pizz"));
     // The objects of the first reading are kept by the note, not lost.
     QCOMPARE(note.findChildren<Notation *>().size(), 3);
 }
@@ -510,8 +530,8 @@ void TestNotationsParser::corpusNotations()
     QVERIFY(tremolo != notes.end());
     QCOMPARE((*tremolo)->tremoloType, 3);
     QCOMPARE((*tremolo)->tremoloMarks, 3);
-    const int breaths = int(std::count_if(notes.begin(), notes.end(),
-                                          [](const auto &note) { return note->breath; }));
+    const int breaths = int(
+        std::count_if(notes.begin(), notes.end(), [](const auto &note) { return note->breath; }));
     QCOMPARE(breaths, 1);
     const int upBows = int(std::count_if(notes.begin(), notes.end(),
                                          [](const auto &note) { return note->upBowFlag; }));
