@@ -119,6 +119,17 @@ void readVisibility(Direction *direction, const QDomElement &item)
         direction->visibility = 2;
 }
 
+// The text of the item itself; a `tarn-scale` child may hold text too.
+QString ownText(const QDomElement &element)
+{
+    QString text;
+    for (QDomNode node = element.firstChild(); !node.isNull(); node = node.nextSibling()) {
+        if (node.isText())
+            text += node.toText().data();
+    }
+    return text;
+}
+
 // A staff number 1..8 as its index, or -1 for any other text.
 int staffIndex(const QString &text)
 {
@@ -232,7 +243,7 @@ void Score::readDirectionType(const QDomElement &directionType, int noteIndex,
         } else if (tag == QLatin1String("rehearsal")) {
             auto *direction = new Direction;
             direction->kind = Rehearsal;
-            direction->text = item.text();
+            direction->text = ownText(item);
             direction->noteIndex = -1;
             readOffset(direction, item);
             readScale(direction, item);
@@ -280,7 +291,7 @@ Direction *Score::readWords(const QDomElement &words, const QDomElement &directi
     direction->kind = Words;
     bool found = false;
     QPointF option;
-    QString text = parseOffsetString(words.text(), found, option);
+    QString text = parseOffsetString(ownText(words), found, option);
     if (found)
         direction->setOffset(option.x(), option.y());
     // A trailing "~" or "^" asks the line that follows in this direction to

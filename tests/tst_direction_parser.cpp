@@ -277,6 +277,7 @@ void TestDirectionParser::scaleFromText()
     const QList<Direction *> made = read(types("<words>a" + scaleElement + "</words>"));
     QCOMPARE(made.size(), 1);
     QTEST(made.first()->scale, "scale");
+    QCOMPARE(made.first()->text, QStringLiteral("a"));
 }
 
 void TestDirectionParser::staffAboveEightRefusesTheLoad()
