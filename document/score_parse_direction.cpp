@@ -274,10 +274,10 @@ void Score::readDirectionType(const QDomElement &directionType, int noteIndex,
             direction->noteIndex = -1;
             readOffset(direction, item);
             direction->rotation = readRotation(item, direction->rotation);
-            if (direction->kind == Segno && !item.firstChildElement("tarn-rotation").isNull())
-                qDebug().noquote() << "rot text ="
-                                   << item.firstChildElement("tarn-rotation")
-                                          .attribute(QStringLiteral("rotation"));
+            const QDomElement rotation = item.firstChildElement(QStringLiteral("tarn-rotation"));
+            if (direction->kind == Segno && !rotation.isNull())
+                qDebug().noquote()
+                    << "rot text =" << rotation.attribute(QStringLiteral("rotation"));
             readScale(direction, item);
             made.append(direction);
         }
