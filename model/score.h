@@ -518,8 +518,8 @@ public:
 private:
     void readDirectionType(const QDomElement &directionType, int noteIndex,
                            QList<Direction *> &made, bool &tilde, bool &caret);
-    Direction *readWords(const QDomElement &words, const QDomElement &directionType,
-                         int noteIndex, bool &tilde, bool &caret);
+    Direction *readWords(const QDomElement &words, const QDomElement &directionType, int noteIndex,
+                         bool &tilde, bool &caret);
     Direction *readMetronome(const QDomElement &metronome, const QDomElement &directionType,
                              int noteIndex);
     Direction *readWedge(const QDomElement &wedge, int noteIndex);
