@@ -147,10 +147,14 @@ bool Score::parseMeasure(Measure *measure, QList<QList<QDomElement>> &carried, Q
         // Attributes after the last note of the part in the previous measure
         // belong to the part's next note.
         QList<QDomElement> attributes = std::exchange(carried[k], {});
+        // False when a direction names a staff beyond the part's.
         const auto flushDirections = [&](int voiceIndex, int noteIndex) {
-            for (const QDomElement &direction : std::as_const(directions))
-                parseMeasureDirection(measure, k, voiceIndex, noteIndex, direction);
+            for (const QDomElement &direction : std::as_const(directions)) {
+                if (!parseMeasureDirection(measure, k, voiceIndex, noteIndex, direction, refusal))
+                    return false;
+            }
             directions.clear();
+            return true;
         };
 
         for (QDomElement child = measure->measureElements.at(k).firstChildElement();
@@ -176,7 +180,8 @@ bool Score::parseMeasure(Measure *measure, QList<QList<QDomElement>> &carried, Q
                 voice->hasNotes = true;
                 note->forwardOffset = forwardSum;
                 const int n = int(voice->notes.size()) - 1;
-                flushDirections(v, n);
+                if (!flushDirections(v, n))
+                    return false;
                 for (const QDomElement &element : std::as_const(attributes))
                     parseMeasureAttributes(k, measure, v, n, element);
                 attributes.clear();
@@ -184,7 +189,8 @@ bool Score::parseMeasure(Measure *measure, QList<QList<QDomElement>> &carried, Q
             } else if (tag == QLatin1String("barline")) {
                 parseMeasureBarline(measure, child);
             } else if (tag == QLatin1String("backup")) {
-                flushDirections(currentVoice, -2);
+                if (!flushDirections(currentVoice, -2))
+                    return false;
                 forwardSum = 0;
             } else if (tag == QLatin1String("forward")) {
                 forwardSum += parseForwardDuration(child);
@@ -194,7 +200,8 @@ bool Score::parseMeasure(Measure *measure, QList<QList<QDomElement>> &carried, Q
                 readMeasureExtension(measure, child);
             }
         }
-        flushDirections(currentVoice, -2);
+        if (!flushDirections(currentVoice, -2))
+            return false;
         carried[k] = attributes;
     }
 

@@ -78,10 +78,9 @@ void readTie(Note *note, const QDomElement &tie)
 
 void readBeam(Note *note, const QDomElement &beam)
 {
+    // MusicXML's default number is 1, and most files leave it out.
     const QString number = beam.attribute(QStringLiteral("number"));
-    if (number.isEmpty())
-        return;
-    const int level = intOf(number) - 1;
+    const int level = number.isEmpty() ? 0 : intOf(number) - 1;
     if (level < 0 || level >= Note::levelCount)
         return;
     setCoded(note->beamTypes[level], beamStates(), beam.text());

@@ -401,15 +401,6 @@ private:
                   const QDomElement &clef);
 
 public:
-    // document/score_parse_direction.cpp: the reader of one `direction`
-    // element into the directions of one voice
-    void parseMeasureDirection(Measure *measure, int partIndex, int voiceIndex, int noteIndex,
-                               const QDomElement &element);
-
-    // document/score_parse_notations.cpp: the reader of one `notations`
-    // element of a note; returns the note's notation count.
-    int parseNoteNotations(Note *note, const QDomElement &element);
-
     // notenames/score_scales.cpp: the note scale of every notation style
     // and the staff lyric font's character maps; each returns a new object
     // that the caller owns.
@@ -490,6 +481,49 @@ public:
     // marks, cleared in every other part
     void setOctaveInstMarks();
     void setOctaveInstMarksOfPart(int partIndex);
+
+public:
+    // document/score_parse_notations.cpp: a note's `notations` elements
+    // Reads one `notations` element into the note: its Notations (one per
+    // element that document/markpairing.h says makes one, in document
+    // order), slur, tuplet, tremolo, wavy-line, glissando and slide states,
+    // marks, fingerings and directives. The note's first `notations`
+    // element starts it afresh; later ones add to it. Never fails; returns
+    // the note's notation count.
+    int parseNoteNotations(Note *note, const QDomElement &notations);
+
+private:
+    void resetNoteNotations(Note *note);
+    void parseSlur(Note *note, const QDomElement &slur);
+    void parseArticulations(Note *note, const QDomElement &articulations);
+    void parseOrnaments(Note *note, const QDomElement &ornaments);
+    void parseWavyLine(Note *note, const QDomElement &wavyLine);
+    void parseTremolo(Note *note, const QDomElement &tremolo);
+    void parseTuplet(Note *note, const QDomElement &tuplet);
+    void parseTechnical(Note *note, const QDomElement &technical);
+    void parseFingeringText(Note *note, const QDomElement &fingering);
+    void applyDirectiveToNote(Note *note, const Directive *directive);
+
+public:
+    // document/score_parse_direction.cpp: one `direction` element
+    // Appends one Direction per item that document/markpairing.h counts, in
+    // document order, to voice `voiceIndex` of part `partIndex`, at note
+    // `noteIndex` (-2: the end of the measure). False, with `refusal` set
+    // to the warning for the user, when its staff number exceeds the
+    // part's 8 staves: the caller abandons the load. Bad part or voice
+    // indices add nothing.
+    bool parseMeasureDirection(Measure *measure, int partIndex, int voiceIndex, int noteIndex,
+                               const QDomElement &element, QString *refusal = nullptr);
+
+private:
+    void readDirectionType(const QDomElement &directionType, int noteIndex,
+                           QList<Direction *> &made, bool &tilde, bool &caret);
+    Direction *readWords(const QDomElement &words, const QDomElement &directionType, int noteIndex,
+                         bool &tilde, bool &caret);
+    Direction *readMetronome(const QDomElement &metronome, const QDomElement &directionType,
+                             int noteIndex);
+    Direction *readWedge(const QDomElement &wedge, int noteIndex);
+    Direction *readLine(const QDomElement &line, int noteIndex, bool tilde, bool caret);
 
 public:
     // document/score_directive_texts.cpp: reading directive texts; pure

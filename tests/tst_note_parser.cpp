@@ -145,8 +145,11 @@ void TestNoteParser::fields_data()
     QTest::newRow("beams by number")
         << "<beam number=\"1\">begin</beam><beam number=\"2\">forward hook</beam>"
         << "beams" << QVariant("1 4 0 0 0");
-    QTest::newRow("beam without number or out of range is ignored")
-        << "<beam>begin</beam><beam number=\"0\">end</beam><beam number=\"6\">end</beam>"
+    QTest::newRow("beam without number is beam 1")
+        << "<beam>begin</beam><beam number=\"2\">begin</beam>"
+        << "beams" << QVariant("1 1 0 0 0");
+    QTest::newRow("beam number out of range is ignored")
+        << "<beam number=\"0\">end</beam><beam number=\"6\">end</beam>"
            "<beam number=\"5\">continue</beam>"
         << "beams" << QVariant("0 0 0 0 2");
     QTest::newRow("tuplet")
