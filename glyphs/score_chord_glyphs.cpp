@@ -218,7 +218,7 @@ QStringList Score::addChordGlyphs(Measure *measure, int part, int voice, int not
         }
 
         double along = isIkuta(notation) ? getNoteWidthAtTime(part, measure, note, onset)
-                                      : getNoteWidth(part, note->noteType);
+                                         : getNoteWidth(part, note->noteType);
         double across = squeezeRatio(measure, part, voice, c);
         const int kind = k > 0 ? AlignOverlay : note->tremoloType == 2 ? AlignFollowing : AlignTime;
         int mode = 0;
@@ -262,9 +262,9 @@ QStringList Score::addChordGlyphs(Measure *measure, int part, int voice, int not
         if (drawsPizzCircles(notation) && isPlucked(note)) {
             note->pizzCircle = pizzCircleState(v->notes, noteIndex, c, k);
             QString circle = pizzCircleId(note->pizzCircle, horizontal);
-            QGraphicsItem *ring = measure->addNoteItem3(
-                part, voice, circle, note->noteType, true, AlignOverlay, wide, mode, cross, onset,
-                getNoteWidth(part, note->noteType), across);
+            QGraphicsItem *ring = measure->addNoteItem3(part, voice, circle, note->noteType, true,
+                                                        AlignOverlay, wide, mode, cross, onset,
+                                                        getNoteWidth(part, note->noteType), across);
             setNoteItemTag(ring, measure->indexInScore(), part, voice, noteIndex + k);
             markLastItem(note, measure, part, voice);
             note->glyphName += QStringLiteral(":Pizz");

@@ -98,8 +98,8 @@ QStringList Score::addNoteSimple(Measure *measure, int part, int voice, int note
             const int nextIndex = int(voiceOf(measure, part, voice)->notes.indexOf(next));
             result = addChordGlyphs(measure, part, voice, nextIndex, onset, previous);
             const int last = measure->getItemCount(part, voice) - 1;
-            next->alignItemBegin = next->firstAlignItem = next->noteAlignItem =
-                next->alignItemEnd = last;
+            next->alignItemBegin = next->firstAlignItem = next->noteAlignItem = next->alignItemEnd =
+                last;
             markMainItem(note, measure, part, voice);
             note->glyphName = note->noteName + QStringLiteral(":Tremolo");
         } else {
@@ -163,8 +163,8 @@ QStringList Score::addNote(Measure *measure, int part, int voice, Note *note, in
                 const int last = measure->getItemCount(part, voice) - 1;
                 next->alignItemBegin = next->firstAlignItem = next->noteAlignItem =
                     next->alignItemEnd = last;
-                note->glyphName = note->noteName + QLatin1Char(':') + next->noteName +
-                                  QStringLiteral(":Tremolo");
+                note->glyphName =
+                    note->noteName + QLatin1Char(':') + next->noteName + QStringLiteral(":Tremolo");
             } else {
                 qDebug().noquote() << tremoloUnstopped;
             }

@@ -114,8 +114,8 @@ QStringList Score::addNoteTozan(Measure *measure, int part, int voice, Note *not
         if (second && second->tremoloType == 2) {
             addGraceNoteGlyph(measure, part, voice, second, onset);
             pointAtLastItem(second, measure, part, voice);
-            note->glyphName = note->noteName + QLatin1Char(':') + second->noteName +
-                              QStringLiteral(":Tremolo");
+            note->glyphName =
+                note->noteName + QLatin1Char(':') + second->noteName + QStringLiteral(":Tremolo");
         } else {
             qDebug().noquote() << tremoloUnstopped;
         }
@@ -240,8 +240,7 @@ QStringList Score::addNoteIkuta(Measure *measure, int part, int voice, int noteI
         if (note->tremoloType == 1) {
             Note *second = noteAfterChord(measure, part, voice, noteIndex);
             if (second && second->tremoloType == 2) {
-                const int secondIndex =
-                    int(voiceOf(measure, part, voice)->notes.indexOf(second));
+                const int secondIndex = int(voiceOf(measure, part, voice)->notes.indexOf(second));
                 result = addChordGlyphs(measure, part, voice, secondIndex, onset, previous);
                 pointAtLastItem(second, measure, part, voice);
                 markMainItem(note, measure, part, voice);

@@ -212,17 +212,15 @@ QList<Mark> continuationMarks(const Note *note, const Measure *measure, int onse
 
 } // namespace
 
-void Score::addNoteExtensionsTimeFrame(Note *note, Measure *measure, int part, int voice,
-                                       int onset)
+void Score::addNoteExtensionsTimeFrame(Note *note, Measure *measure, int part, int voice, int onset)
 {
     const Plan plan = timeFrameMarks(note, measure, onset, style->eraseExtension);
     const double cross = noteLine(measure, part, voice);
     const double across = squeezeRatio(measure, part, voice, 1);
     for (const Mark &mark : plan.marks) {
         QString id = extensionId(mark.value);
-        measure->addNoteItem3(part, voice, id, mark.type ? mark.type : mark.value, false,
-                              AlignTime, false, 0, cross, mark.time,
-                              getNoteWidth(part, mark.value), across);
+        measure->addNoteItem3(part, voice, id, mark.type ? mark.type : mark.value, false, AlignTime,
+                              false, 0, cross, mark.time, getNoteWidth(part, mark.value), across);
     }
     note->glyphKind = plan.count;
 }
@@ -235,10 +233,9 @@ void Score::addNoteExtensions(Note *note, Measure *measure, int part, int voice,
     const double across = squeezeRatio(measure, part, voice, 1);
     for (int i = 0; i < marks.size(); ++i) {
         QString id = extensionId(marks.at(i).value);
-        QGraphicsItem *item =
-            measure->addNoteItem3(part, voice, id, marks.at(i).value, false, AlignTime, false, 0,
-                                  cross, marks.at(i).time, getNoteWidth(part, marks.at(i).value),
-                                  across);
+        QGraphicsItem *item = measure->addNoteItem3(part, voice, id, marks.at(i).value, false,
+                                                    AlignTime, false, 0, cross, marks.at(i).time,
+                                                    getNoteWidth(part, marks.at(i).value), across);
         if (i == 0)
             tagNoteGlyph(this, item, measure, part, voice, noteIndex);
     }

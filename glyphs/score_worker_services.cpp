@@ -25,8 +25,7 @@ void Score::addSpacerTozan(Measure *measure, int part, int voice, int noteIndex,
                           style->noteSpacerRatio, 1.0);
 }
 
-void Score::addSpacerItem(double lengthFactor, Measure *measure, int part, int voice,
-                          int noteIndex)
+void Score::addSpacerItem(double lengthFactor, Measure *measure, int part, int voice, int noteIndex)
 {
     const double size = parts.at(part)->noteFontSize;
     QGraphicsSvgItem *glyph = createSvgItem(part, true, QStringLiteral("Spacer"), false,
