@@ -133,7 +133,7 @@ public:
     int pitchIndex = 0; // pitchNumber + pitchShift: the key into noteScale
     NoteScale *noteScale = nullptr;
     QString noteName;  // a glyph id
-    QString glyphName; // the note's glyph key
+    QString glyphName; // display name: the glyph workers write what they drew
     QString displayName;
     QString markText;
     QString octaveInstMark; // "Otsu", "Kan", "KanWhite", "DoubleQuote" or empty

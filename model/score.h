@@ -401,6 +401,66 @@ private:
                   const QDomElement &clef);
 
 public:
+public:
+    // glyphs/score_worker_services.cpp: the services of the glyph dispatch
+    // that the notation workers call: the chord-list comparison and the
+    // spacer items. Items are made without parent; the generator adds
+    // them to the scene.
+    // True when both lists are non-empty, of equal length and equal
+    // element by element (case-sensitive).
+    bool isSameStringList(const QStringList &a, const QStringList &b) const;
+    // A "Spacer" of the note-spacer width anchored at `onset`.
+    void addSpacerTozan(Measure *measure, int part, int voice, int noteIndex, int onset);
+    // A "Spacer" of `lengthFactor` note sizes along the reading direction.
+    void addSpacerItem(double lengthFactor, Measure *measure, int part, int voice, int noteIndex);
+
+public:
+    // glyphs/score_chord_glyphs.cpp: the steps that the traditional
+    // notation workers share: a chord's glyphs (or its repeat sign "Prev"),
+    // a grace note and the arpeggio mark. Each appends glyph items and
+    // aligned items to (part, voice) of the measure and records the item
+    // indices on the notes it draws.
+    // Draws the chord that starts at `noteIndex`; returns its note names
+    // ("-pizz" appended for pizzicato notes), to compare the next chord with.
+    QStringList addChordGlyphs(Measure *measure, int part, int voice, int noteIndex, int onset,
+                               const QStringList &previous);
+    void addGraceNoteGlyph(Measure *measure, int part, int voice, Note *note, int onset);
+    void addArpeggioItem(Measure *measure, int part, int voice, Note *note, int onset);
+
+public:
+    // glyphs/score_glyphs_simple_kinko.cpp: the notation workers of the
+    // simple notations (one glyph per note, duration bars and dots) and of
+    // traditional Kinko notation, with the simple notations' bars, dots and
+    // rests. Workers return the chord list to pass to the next chord (empty
+    // after a rest or a grace note) and write the note's display name
+    // (Note::glyphName) and bar-and-dot count (Note::glyphKind).
+    QStringList addNoteSimple(Measure *measure, int part, int voice, int noteIndex, int onset,
+                              const QStringList &previous);
+    QStringList addNote(Measure *measure, int part, int voice, Note *note, int onset,
+                        const QStringList &previous);
+    void addBarsSimple(Note *note, Measure *measure, int part, int voice, int onset);
+    void addSimpleRest(Measure *measure, int part, int voice, Note *note, int onset);
+
+public:
+    // glyphs/score_glyphs_tozan_ikuta.cpp: the notation workers of
+    // traditional Tozan notation and of the Ikuta koto and sangen
+    // notations, with the Tozan duration bars and the rests of both. Same
+    // conventions as the simple and Kinko workers.
+    QStringList addNoteTozan(Measure *measure, int part, int voice, Note *note, int onset,
+                             const QStringList &previous);
+    QStringList addNoteIkuta(Measure *measure, int part, int voice, int noteIndex, int onset,
+                             const QStringList &previous);
+    void addBarsTozan(Note *note, Measure *measure, int part, int voice, int onset);
+    void addTozanRest(Measure *measure, int part, int voice, Note *note, int onset);
+    void addRestIkuta(Measure *measure, int part, int voice, Note *note, int onset);
+
+public:
+    // glyphs/score_ikuta_extensions.cpp: the Ikuta extension marks, one per
+    // later time frame that a note covers, and the marks that stand for a
+    // tied continuation in place of its note glyph.
+    void addNoteExtensionsTimeFrame(Note *note, Measure *measure, int part, int voice, int onset);
+    void addNoteExtensions(Note *note, Measure *measure, int part, int voice, int onset);
+
     // notenames/score_scales.cpp: the note scale of every notation style
     // and the staff lyric font's character maps; each returns a new object
     // that the caller owns.
