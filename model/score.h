@@ -924,4 +924,77 @@ private:
     void releaseModel();
     // Runs the measure parser; a refused note refuses the whole load.
     bool parseMeasuresOrRefuse();
+
+public:
+    // document/score_build_document.cpp: the whole-document builder
+    // Writes the model back into the score document in place, in `mode`,
+    // and returns the document's text (one space of indentation). Every
+    // `tarn-` element is written afresh, so two builds add nothing twice.
+    // A document without score-partwise is returned unchanged.
+    QString buildScoreXml(ScoreXmlMode mode);
+    // Removes every descendant element whose tag begins with "tarn-".
+    // Always true.
+    bool removeExtensionElements(QDomElement element);
+
+private:
+    // Mode 4: the parts whose lyrics are output take the staff lyric font.
+    void useStaffLyricFontForLyricParts();
+
+public:
+    // document/score_build_part.cpp: the part writer
+    // Writes the model's part `partIndex` into the measures of `part`:
+    // measure-level elements (first part only), ending offsets, notes and
+    // directions. Measures and notes the model does not hold stay as they
+    // are. Always true.
+    bool buildPartXml(QDomElement &part, int partIndex, ScoreXmlMode mode);
+    // Note `noteIndex` of a voice (0..31) of a part in a measure; null for
+    // indices outside the model.
+    Note *noteAt(int measureIndex, int partIndex, int voiceIndex, int noteIndex) const;
+
+private:
+    void buildMeasureXml(QDomElement &element, int measureIndex, int partIndex, ScoreXmlMode mode);
+
+public:
+    // document/score_build_note.cpp: the note writer
+    // Writes `note` into its element: pitch, the user's adjustments of its
+    // notation marks, fingering and directive texts, its own elements and
+    // its lyrics (deleted ones taken out, except in mode 3).
+    void buildNoteXml(QDomElement &element, Note *note, ScoreXmlMode mode);
+
+    // document/score_direction_writer.cpp: the direction writer
+    // Appends the adjustments of the source's Directions to the items of
+    // `direction` (an element of this score's document), pairing its k-th
+    // item with Direction firstIndex + k of that voice. Returns the number
+    // of items counted; items without a Direction are counted but not
+    // written.
+    int writeDirectionXml(const Score *source, QDomElement &direction, int measureIndex,
+                          int partIndex, int voiceIndex, int firstIndex);
+
+private:
+    void appendDirectionItemXml(QDomElement &item, const Direction *direction);
+
+public:
+    // document/score_pitch_lyric_xml.cpp: pitch, glyph lyric and default
+    // lyric font elements
+    // A new `pitch` of this score's document, not inserted anywhere; no
+    // `alter` for alteration 0.
+    QDomElement createPitchElement(const QString &step, int alter, int octave);
+    // A lyric of `number` with `text` in the note's element, in place of
+    // the note's lyric of that number or after its children. An empty text
+    // writes nothing.
+    void writeLyricXml(Note *note, int number, const QString &text);
+    // Sets defaults/lyric-font to `family` and the style's staff-note font
+    // size; without that element nothing changes (debug lines). Always true.
+    bool updateDefaultLyricFont(const QDomElement &scorePartwise, const QString &family);
+
+    // document/score_notation_cleanup.cpp: notations clean-up
+    // Removes every `fingering` below `node`, then every `technical` or
+    // `notations` at or below it that is left without children. Always
+    // true.
+    bool cleanNoteNotationsXml(QDomNode node);
+    // Removes every element named `tag` below `node`. Always true.
+    bool removeElementsByTag(QDomNode node, const QString &tag);
+    // Writes `texts` as fingering texts of a new `technical` of the note
+    // and reads its notations, fingerings and directives again.
+    void updateNoteNotationXml(Note *note, const QStringList &texts);
 };
