@@ -24,8 +24,8 @@ void declareUtf8(QDomDocument &document)
         QStringLiteral("(encoding\\s*=\\s*)([\"'])([^\"']*)\\2"));
     QString data = declaration.data();
     const QRegularExpressionMatch match = encoding.match(data);
-    if (!match.hasMatch() || match.captured(3).compare(QLatin1String("UTF-8"),
-                                                       Qt::CaseInsensitive) == 0)
+    if (!match.hasMatch() ||
+        match.captured(3).compare(QLatin1String("UTF-8"), Qt::CaseInsensitive) == 0)
         return;
     data.replace(match.capturedStart(3), match.capturedLength(3), QStringLiteral("UTF-8"));
     declaration.setData(data);
@@ -57,7 +57,8 @@ QString Score::buildScoreXml(ScoreXmlMode mode)
         const QString tag = child.tagName();
         if (tag == QLatin1String("credit")) {
             for (QDomElement words = child.firstChildElement(QStringLiteral("credit-words"));
-                 !words.isNull(); words = words.nextSiblingElement(QStringLiteral("credit-words"))) {
+                 !words.isNull();
+                 words = words.nextSiblingElement(QStringLiteral("credit-words"))) {
                 if (creditIndex < credits.size())
                     writeCreditXml(this, words, creditIndex, mode);
                 ++creditIndex;

@@ -4,9 +4,9 @@
 #include "model/score.h"
 
 #include "document/extensionxml.h"
+#include "document/markpairing.h"
 #include "document/scorexmlmode.h"
 #include "document/settingsvalues.h"
-#include "document/writerpairing.h"
 #include "model/directive.h"
 #include "model/fingering.h"
 #include "model/harmonic.h"
@@ -88,11 +88,12 @@ void appendNotationXml(QDomDocument &document, QDomElement &mark, const Notation
             QDomElement placement =
                 appendElement(document, mark, QStringLiteral("tarn-slur-placement"));
             placement.setAttribute(QStringLiteral("placement"), notation->userPlacement == 1
-                                                                     ? QStringLiteral("above")
-                                                                     : QStringLiteral("below"));
+                                                                    ? QStringLiteral("above")
+                                                                    : QStringLiteral("below"));
         }
         if (notation->slurControlY1 != 0.0 || notation->slurControlY2 != 0.0) {
-            QDomElement control = appendElement(document, mark, QStringLiteral("tarn-slur-control"));
+            QDomElement control =
+                appendElement(document, mark, QStringLiteral("tarn-slur-control"));
             control.setAttribute(QStringLiteral("y1"), positionText(notation->slurControlY1));
             control.setAttribute(QStringLiteral("y2"), positionText(notation->slurControlY2));
         }
@@ -106,7 +107,7 @@ void writeNotationMarksXml(QDomDocument &document, QDomElement &element, const N
 {
     int index = 0;
     const auto write = [&](QDomElement &mark) {
-        if (!WriterPairing::makesNotation(mark))
+        if (!MarkPairing::makesNotation(mark))
             return;
         // More marks than Notations: the rest stay as they are.
         if (index < note->notations.size())

@@ -37,8 +37,7 @@ int voiceIndexOf(const QDomElement &note)
     return SettingsValues::readInt(voice.text().trimmed()) - 1;
 }
 
-void appendMeasureExtensionXml(QDomDocument &document, QDomElement &element,
-                               const Measure *measure)
+void appendMeasureExtensionXml(QDomDocument &document, QDomElement &element, const Measure *measure)
 {
     if (measure->userScale != 1.0) {
         SettingsValues::appendTextElement(document, element, QStringLiteral("tarn-userscale"),
@@ -115,7 +114,6 @@ void Score::buildMeasureXml(QDomElement &element, int measureIndex, int partInde
     }
     flushDirections(currentVoice);
 }
-
 
 Note *Score::noteAt(int measureIndex, int partIndex, int voiceIndex, int noteIndex) const
 {

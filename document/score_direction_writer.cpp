@@ -3,7 +3,7 @@
 #include "model/score.h"
 
 #include "document/extensionxml.h"
-#include "document/writerpairing.h"
+#include "document/markpairing.h"
 #include "model/direction.h"
 #include "model/measure.h"
 #include "model/mepart.h"
@@ -45,7 +45,7 @@ int Score::writeDirectionXml(const Score *source, QDomElement &direction, int me
             if (item.tagName() == QLatin1String("dynamics")) {
                 for (QDomElement mark = item.firstChildElement(); !mark.isNull();
                      mark = mark.nextSiblingElement()) {
-                    if (!WriterPairing::isDynamicsMark(mark.tagName()))
+                    if (!MarkPairing::isDynamicsMark(mark.tagName()))
                         continue;
                     // A dynamics mark is drawn as a glyph: no font, text
                     // direction or visibility of its own.
@@ -59,7 +59,7 @@ int Score::writeDirectionXml(const Score *source, QDomElement &direction, int me
                 }
                 continue;
             }
-            if (WriterPairing::directionItemCount(item) == 0)
+            if (MarkPairing::directionItemCount(item) == 0)
                 continue;
             if (const Direction *d = directionAt(list, firstIndex + count))
                 appendDirectionItemXml(item, d);

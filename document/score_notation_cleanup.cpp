@@ -36,13 +36,11 @@ template <class T> void retire(QList<T *> &list, Note *note)
 void traceNotationLists(const Note *note)
 {
     for (int i = 0; i < note->notations.size(); ++i)
-        qDebug().noquote() << QStringLiteral("notation %1, text = %2")
-                                  .arg(i)
-                                  .arg(note->notations.at(i)->text);
+        qDebug().noquote()
+            << QStringLiteral("notation %1, text = %2").arg(i).arg(note->notations.at(i)->text);
     for (int i = 0; i < note->directives.size(); ++i)
-        qDebug().noquote() << QStringLiteral("directive %1, text = %2")
-                                  .arg(i)
-                                  .arg(note->directives.at(i)->text);
+        qDebug().noquote()
+            << QStringLiteral("directive %1, text = %2").arg(i).arg(note->directives.at(i)->text);
 }
 
 QString trueFalse(bool value)

@@ -3,6 +3,7 @@
 // elements, and the clean-up of note notations.
 #include "app/version.h"
 #include "model/direction.h"
+#include "model/fingering.h"
 #include "model/lyrics.h"
 #include "model/measure.h"
 #include "model/mepart.h"
@@ -87,8 +88,7 @@ void TestElementWriters::pitchElement_data()
     QTest::addColumn<int>("alter");
     QTest::addColumn<int>("octave");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("natural") << "C" << 0 << 4
-                             << "<pitch><step>C</step><octave>4</octave></pitch>";
+    QTest::newRow("natural") << "C" << 0 << 4 << "<pitch><step>C</step><octave>4</octave></pitch>";
     QTest::newRow("flat") << "B" << -1 << 3
                           << "<pitch><step>B</step><alter>-1</alter><octave>3</octave></pitch>";
     QTest::newRow("double sharp")
@@ -111,9 +111,9 @@ void TestElementWriters::pitchElement()
 void TestElementWriters::lyricElement()
 {
     auto score = newScore();
-    QDomElement noteElement = setDocument(
-        *score, "<note><pitch/><lyric number=\"1\"><text>a</text></lyric>"
-                "<lyric number=\"2\"><text>b</text></lyric><tarn-tie-reverse/></note>");
+    QDomElement noteElement =
+        setDocument(*score, "<note><pitch/><lyric number=\"1\"><text>a</text></lyric>"
+                            "<lyric number=\"2\"><text>b</text></lyric><tarn-tie-reverse/></note>");
     Note note;
     note.element = noteElement;
     for (int number : {1, 2}) {
@@ -124,14 +124,16 @@ void TestElementWriters::lyricElement()
     }
 
     score->writeLyricXml(&note, 2, QStringLiteral("X"));
-    const QString replaced = "<lyric number=\"2\"><syllabic>single</syllabic><text>X</text></lyric>";
+    const QString replaced =
+        "<lyric number=\"2\"><syllabic>single</syllabic><text>X</text></lyric>";
     QCOMPARE(compact(noteElement), "<note><pitch/><lyric number=\"1\"><text>a</text></lyric>" +
                                        replaced + "<tarn-tie-reverse/></note>");
     QCOMPARE(note.lyrics.at(1)->element, noteElement.childNodes().at(2).toElement());
 
     score->writeLyricXml(&note, 3, QStringLiteral("Y"));
-    QCOMPARE(compact(noteElement.lastChildElement()),
-             QStringLiteral("<lyric number=\"3\"><syllabic>single</syllabic><text>Y</text></lyric>"));
+    QCOMPARE(
+        compact(noteElement.lastChildElement()),
+        QStringLiteral("<lyric number=\"3\"><syllabic>single</syllabic><text>Y</text></lyric>"));
 
     // An empty text leaves the lyric of that number in place.
     const QString before = compact(noteElement);
@@ -251,10 +253,12 @@ void TestElementWriters::dynamicsKeepOnlyOffsetAndScale()
     d->rotation = 2;
     d->visibility = 1;
     QDomElement direction = setDocument(
-        *score, "<direction><direction-type><dynamics><mf/></dynamics></direction-type></direction>");
+        *score,
+        "<direction><direction-type><dynamics><mf/></dynamics></direction-type></direction>");
     score->writeDirectionXml(score.get(), direction, 0, 0, 0, 0);
-    QCOMPARE(compact(direction.firstChildElement().firstChildElement().firstChildElement()),
-             QStringLiteral("<mf><tarn-offset x=\"1.5\" y=\"2.5\"/><tarn-scale scale=\"0.8\"/></mf>"));
+    QCOMPARE(
+        compact(direction.firstChildElement().firstChildElement().firstChildElement()),
+        QStringLiteral("<mf><tarn-offset x=\"1.5\" y=\"2.5\"/><tarn-scale scale=\"0.8\"/></mf>"));
 }
 
 void TestElementWriters::directionIndexOutsideTheList()
@@ -284,11 +288,13 @@ void TestElementWriters::cleanNotations_data()
     QTest::newRow("technical of fingerings only")
         << "<note><notations><technical><fingering>1</fingering><fingering>2</fingering>"
            "</technical></notations></note>"
-        << "technical" << "<note><notations/></note>";
+        << "technical"
+        << "<note><notations/></note>";
     QTest::newRow("technical with an up-bow")
         << "<note><notations><technical><fingering>1</fingering><up-bow/></technical>"
            "</notations></note>"
-        << "technical" << "<note><notations><technical><up-bow/></technical></notations></note>";
+        << "technical"
+        << "<note><notations><technical><up-bow/></technical></notations></note>";
     QTest::newRow("measure")
         << "<measure><note><pitch/><notations><technical><fingering>1</fingering></technical>"
            "</notations></note><note><notations><slur/><technical><fingering>2</fingering>"
@@ -299,7 +305,8 @@ void TestElementWriters::cleanNotations_data()
     QTest::newRow("nested fingering")
         << "<measure><note><notations><fingering>x</fingering><tied/></notations></note>"
            "</measure>"
-        << "measure" << "<measure><note><notations><tied/></notations></note></measure>";
+        << "measure"
+        << "<measure><note><notations><tied/></notations></note></measure>";
 }
 
 void TestElementWriters::cleanNotations()
@@ -318,9 +325,9 @@ void TestElementWriters::cleanNotations()
 void TestElementWriters::removeElementsByTag()
 {
     auto score = newScore();
-    const QDomElement root = setDocument(
-        *score, "<measure><print new-system=\"yes\"/><note><print/><pitch/></note>"
-                "<direction><print><print/></print></direction><barline/></measure>");
+    const QDomElement root =
+        setDocument(*score, "<measure><print new-system=\"yes\"/><note><print/><pitch/></note>"
+                            "<direction><print><print/></print></direction><barline/></measure>");
     QVERIFY(score->removeElementsByTag(root, QStringLiteral("print")));
     QCOMPARE(compact(root),
              QStringLiteral("<measure><note><pitch/></note><direction/><barline/></measure>"));
@@ -346,6 +353,17 @@ void TestElementWriters::notationUpdateWithoutTexts()
     QCOMPARE(compact(root), QStringLiteral("<note><pitch/><notations><technical><fingering>.noPrev"
                                            "</fingering><fingering>2</fingering></technical>"
                                            "</notations></note>"));
+    // Read again: the flag, the directive and the fingering.
+    QVERIFY(note.noPrev);
+    QCOMPARE(note.directives.size(), 1);
+    QCOMPARE(note.fingerings.size(), 1);
+    QCOMPARE(note.fingerings.at(0)->text, QStringLiteral("2"));
+
+    // A second update reads every list afresh: nothing is doubled.
+    score->updateNoteNotationXml(&note, {QStringLiteral("3")});
+    QCOMPARE(note.directives.size(), 1);
+    QCOMPARE(note.fingerings.size(), 2);
+    QCOMPARE(root.elementsByTagName(QStringLiteral("technical")).size(), 2);
 }
 
 VELMORA_TEST_MAIN(TestElementWriters)
