@@ -67,8 +67,7 @@ void placeSignatureGlyph(Score *score, Measure *measure, int part, int staff,
     const double along = measure->aligner->signatureX() + lead +
                          (page->horizontal ? measure->originX : measure->originY);
     const double cross = measure->getPartNoteLine(staff, part) + across;
-    glyph->setPos(page->horizontal ? QPointF(along * s, cross * s)
-                                   : QPointF(cross * s, along * s));
+    glyph->setPos(page->horizontal ? QPointF(along * s, cross * s) : QPointF(cross * s, along * s));
     score->scene->addItem(glyph);
 }
 
@@ -83,7 +82,7 @@ double Score::keySignatureRoom(const Measure *measure) const
 
 void Score::addMeasureStaffClefs(Measure *measure)
 {
-    const bool lineStart = startsLine(measure);
+    const bool lineStart = measureStartsLine(measure);
     bool drawn = false;
     for (int p = 0; p < parts.size() && p < measure->parts.size(); ++p) {
         const Part *part = parts.at(p);
@@ -115,8 +114,8 @@ void Score::addStaffClef(Measure *measure, int part, int staff, const QString &s
     } else if (sign == QLatin1String("F") && line == 4) {
         glyphId = QStringLiteral("ClefF");
     } else {
-        qDebug().noquote() << "addStaffClef,  not supported, sign, line = " + sign + QLatin1Char(' ') +
-                                  QString::number(line);
+        qDebug().noquote() << "addStaffClef,  not supported, sign, line = " + sign +
+                                  QLatin1Char(' ') + QString::number(line);
         return;
     }
     const double size = parts.at(part)->noteFontSize;
@@ -137,7 +136,7 @@ void Score::addMeasureStaffKeySignatures(Measure *measure)
     if (measure->fifths == noKey)
         return;
     const double before = measure->aligner->signatureX();
-    const bool shown = startsLine(measure) || measure->keyGiven;
+    const bool shown = measureStartsLine(measure) || measure->keyGiven;
     bool marked = false;
     for (int p = 0; shown && p < parts.size() && p < measure->parts.size(); ++p) {
         const Part *part = parts.at(p);
@@ -159,7 +158,8 @@ void Score::genStaffKeySignature(Measure *measure, int part, int staff, int fift
     if (fifths == 0 || !p->partOutput)
         return;
     if (fifths < -7 || fifths > 7) {
-        qDebug().noquote() << "======== genStaffKeySignature illegal key = " + QString::number(fifths);
+        qDebug().noquote() << "======== genStaffKeySignature illegal key = " +
+                                  QString::number(fifths);
         return;
     }
     const KeyGlyph &key = keyGlyphs[fifths + 7];

@@ -199,7 +199,7 @@ bool Score::genMeasureBarLines(Measure *m, bool leftDrawn)
                 drawn = false;
                 break;
             }
-            if (drawn && !endsLine(m))
+            if (drawn && !measureEndsLine(m))
                 result = true;
         }
         if (m->shownRightRepeat != 0)
@@ -209,7 +209,7 @@ bool Score::genMeasureBarLines(Measure *m, bool leftDrawn)
             if (!leftLine)
                 line(false, PlainBarPen, start);
             // A line's end is always closed, whatever bar line it has.
-            if (endsLine(m))
+            if (measureEndsLine(m))
                 line(false, PlainBarPen, end);
         }
     }
@@ -249,8 +249,7 @@ void Score::drawBeamLine(int n, bool horizontal, double offset, double from, dou
 {
     const double s = page->scaleFactor;
     const double q = (n * style->beamLineSpacing + offset) * s;
-    QPen pen(QBrush(Qt::black), style->beamLineWidth, Qt::SolidLine, Qt::SquareCap,
-             Qt::BevelJoin);
+    QPen pen(QBrush(Qt::black), style->beamLineWidth, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
     pen.setCapStyle(Qt::FlatCap);
     auto *line = horizontal ? new QGraphicsLineItem(from * s, q, to * s, q)
                             : new QGraphicsLineItem(q, from * s, q, to * s);

@@ -69,7 +69,7 @@ void Score::genEndingItems(Measure *first, Measure *last)
         const int span = m->multiRestCount >= 2 ? m->multiRestCount : 1;
         const bool isLast = i + span > lastIndex;
         const double mEnd = horizontal ? m->originX + m->width : m->originY + m->height;
-        if (!isLast && !endsLine(m)) {
+        if (!isLast && !measureEndsLine(m)) {
             i += span;
             continue;
         }
@@ -103,8 +103,9 @@ void Score::genEndingItems(Measure *first, Measure *last)
         return;
 
     const QRectF bounds = firstSegment->boundingRect();
-    auto *handle = horizontal ? new MovableItem(this, int(bounds.width()), int(bounds.height() / 2))
-                              : new MovableItem(this, int(bounds.width() / 2), int(bounds.height()));
+    auto *handle = horizontal
+                       ? new MovableItem(this, int(bounds.width()), int(bounds.height() / 2))
+                       : new MovableItem(this, int(bounds.width() / 2), int(bounds.height()));
     handle->setPos(horizontal ? firstSegment->pos() : firstSegment->pos() - QPointF(15.0, 0.0));
     first->endingItem = handle;
     handle->setAcceptHoverEvents(true);

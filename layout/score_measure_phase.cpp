@@ -36,13 +36,13 @@ const Measure *previousShown(const Score *score, const Measure *measure)
 
 } // namespace
 
-bool Score::startsLine(const Measure *measure) const
+bool Score::measureStartsLine(const Measure *measure) const
 {
     const Measure *previous = previousShown(this, measure);
     return !previous || previous->stageEnd || previous->pageEnd;
 }
 
-bool Score::endsLine(const Measure *measure) const
+bool Score::measureEndsLine(const Measure *measure) const
 {
     return measure->stageEnd || measure->pageEnd ||
            (!displayedMeasures.isEmpty() && displayedMeasures.last() == measure);
@@ -66,7 +66,8 @@ double Score::openingBarOffset(const Measure *measure) const
 
 void Score::genMeasureOpeningBarLine(Measure *measure)
 {
-    carriedBarLine = genMeasureBarLines(measure, startsLine(measure) ? false : carriedBarLine);
+    carriedBarLine =
+        genMeasureBarLines(measure, measureStartsLine(measure) ? false : carriedBarLine);
     const double gap = (page->horizontal ? 0.15 : 0.25) * maxNoteSize;
     measure->aligner->setSignatureX(measure->aligner->signatureX() + openingBarOffset(measure) +
                                     gap);
@@ -141,7 +142,8 @@ void Score::genMeasurePartLines(Measure *m, int p)
     const bool multiRest = m->multiRestCount >= 2;
 
     // The staff lines of a whole line are drawn at its last measure.
-    if (part->notationStyle == NotationStyle::StaffNotation && endsLine(m) && !cell->collapsed)
+    if (part->notationStyle == NotationStyle::StaffNotation && measureEndsLine(m) &&
+        !cell->collapsed)
         addStaffLines(part, m);
 
     if (m->simileParts.value(p)) {

@@ -37,9 +37,8 @@ int Score::genMultiRestItems(Measure *m, int part, int count)
 
     for (int k = 0; k < p->staffCount; ++k) {
         const double c = m->getPartNoteLine(k, part);
-        auto *bar = horizontal
-                        ? new QGraphicsRectItem(0.0, 0.0, length * q, t * q)
-                        : new QGraphicsRectItem(0.0, 0.0, t * q, length * q);
+        auto *bar = horizontal ? new QGraphicsRectItem(0.0, 0.0, length * q, t * q)
+                               : new QGraphicsRectItem(0.0, 0.0, t * q, length * q);
         bar->setPos(horizontal ? QPointF(b0 * q, (c - t / 2) * q)
                                : QPointF((c - t / 2) * q, b0 * q));
         bar->setBrush(QBrush(Qt::black, Qt::SolidPattern));

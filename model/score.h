@@ -751,8 +751,8 @@ public:
     // Line starts and ends among the displayed measures: a measure starts
     // a line when it is the first shown or the one shown before it ends a
     // line or page; the last shown measure ends its line.
-    bool startsLine(const Measure *measure) const;
-    bool endsLine(const Measure *measure) const;
+    bool measureStartsLine(const Measure *measure) const;
+    bool measureEndsLine(const Measure *measure) const;
     // Room (mm) the opening bar line and forward repeat take before the
     // signatures, in the bar-line unit 0.06 x the largest note size.
     double openingBarOffset(const Measure *measure) const;

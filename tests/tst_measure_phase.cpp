@@ -59,8 +59,8 @@ QStringList barLinesOf(const Score &score, const Measure *m)
     for (const QGraphicsLineItem *item : sceneItemsOf<QGraphicsLineItem>(score)) {
         if (item->zValue() != -20.0)
             continue;
-        const double along = horizontal ? item->line().x1() / s - m->originX
-                                        : item->line().y1() / s - m->originY;
+        const double along =
+            horizontal ? item->line().x1() / s - m->originX : item->line().y1() / s - m->originY;
         lines << QStringLiteral("%1 %2").arg(along, 0, 'f', 2).arg(penName(score, item->pen()));
     }
     lines.sort();
@@ -121,17 +121,15 @@ void TestMeasurePhase::barLines_data()
     QTest::addColumn<QStringList>("expected");
     QTest::addColumn<bool>("result");
     // Kinko part, largest note size 5: the unit u is 0.3 mm.
-    QTest::newRow("plain line at the start") << 0 << 0 << false << false
-                                             << QStringList{"0.00 plain"} << false;
+    QTest::newRow("plain line at the start")
+        << 0 << 0 << false << false << QStringList{"0.00 plain"} << false;
     QTest::newRow("left already drawn") << 0 << 0 << true << false << QStringList{} << false;
     QTest::newRow("left light-light")
         << 2 << 0 << false << false << QStringList{"0.00 thin", "0.54 thin"} << false;
     QTest::newRow("left heavy-light")
         << 3 << 0 << false << false << QStringList{"0.30 thick", "1.14 thin"} << false;
-    QTest::newRow("left dotted") << 4 << 0 << false << false << QStringList{"0.00 dotted"}
-                                 << false;
-    QTest::newRow("left dashed") << 5 << 0 << false << false << QStringList{"0.00 dashed"}
-                                 << false;
+    QTest::newRow("left dotted") << 4 << 0 << false << false << QStringList{"0.00 dotted"} << false;
+    QTest::newRow("left dashed") << 5 << 0 << false << false << QStringList{"0.00 dashed"} << false;
     QTest::newRow("left tick: drawn without pen")
         << 6 << 0 << false << false << QStringList{"0.00 none"} << false;
     QTest::newRow("left light-heavy: the plain line instead")
@@ -304,8 +302,8 @@ void TestMeasurePhase::endings_data()
         << QList<int>{1, 0, 2, 0} << QList<int>{4} << "1, 2" << QList<int>{3} << "1., 2.";
     QTest::newRow("across a line end, discontinued")
         << QList<int>{0, 1, 3, 0} << QList<int>{2, 2} << "2" << QList<int>{2, 1} << "2.";
-    QTest::newRow("one measure") << QList<int>{0, 4, 0, 0} << QList<int>{4} << "1"
-                                 << QList<int>{3} << "1.";
+    QTest::newRow("one measure") << QList<int>{0, 4, 0, 0} << QList<int>{4} << "1" << QList<int>{3}
+                                 << "1.";
     QTest::newRow("one measure, discontinued")
         << QList<int>{0, 0, 0, 5} << QList<int>{2, 2} << "3" << QList<int>{2} << "3.";
 }
@@ -445,8 +443,8 @@ void TestMeasurePhase::multiMeasureRest()
     int bars = 0;
     for (const QGraphicsRectItem *rect : sceneItemsOf<QGraphicsRectItem>(score)) {
         const QSizeF size = rect->rect().size();
-        const QSizeF expected = horizontal ? QSizeF((b1 - b0) * q, t * q)
-                                           : QSizeF(t * q, (b1 - b0) * q);
+        const QSizeF expected =
+            horizontal ? QSizeF((b1 - b0) * q, t * q) : QSizeF(t * q, (b1 - b0) * q);
         if (qAbs(size.width() - expected.width()) > 1e-9 ||
             qAbs(size.height() - expected.height()) > 1e-9)
             continue;

@@ -239,8 +239,8 @@ void TestStaffHeader::clefsAndKeysAtLineStartsAndChanges()
     Score &score = layout.score;
     const QString v = horizontal ? QString() : QStringLiteral("_V");
     const QStringList lineStart = {"ClefG" + v, "ClefF" + v, "KeyFlat2" + v, "KeyFlat2" + v};
-    const QList<QStringList> expected = {lineStart, {}, lineStart, {"ClefF" + v, "KeyFlat2" + v,
-                                                                    "KeyFlat2" + v}};
+    const QList<QStringList> expected = {
+        lineStart, {}, lineStart, {"ClefF" + v, "KeyFlat2" + v, "KeyFlat2" + v}};
     for (int i = 0; i < 4; ++i) {
         score.scene->clear();
         Measure *m = score.measures.at(i);
@@ -306,9 +306,8 @@ void TestStaffHeader::signatureRoom_data()
     QTest::addColumn<QStringList>("messages");
     QTest::newRow("C major: room without glyph") << "G" << 0 << 0.75 + 0.3 << 1 << QStringList();
     QTest::newRow("seven flats") << "G" << -7 << 0.75 + 2.12 << 2 << QStringList();
-    QTest::newRow("illegal key")
-        << "G" << 8 << 0.75 + 8 * 0.26 + 0.3 << 1
-        << QStringList{"======== genStaffKeySignature illegal key = 8"};
+    QTest::newRow("illegal key") << "G" << 8 << 0.75 + 8 * 0.26 + 0.3 << 1
+                                 << QStringList{"======== genStaffKeySignature illegal key = 8"};
     QTest::newRow("no key yet: no room, no message") << "G" << -99 << 0.75 << 1 << QStringList();
     QTest::newRow("C clef: both messages, still advances")
         << "C" << 1 << 0.75 + 0.26 + 0.3 << 1

@@ -82,8 +82,9 @@ void MeasureLayout::layOut(const QList<int> &lineLengths)
             double rowStart = 0.0;
             for (int p = 0; p < score.parts.size(); ++p) {
                 MePart *cell = m->parts.at(p);
-                const double row =
-                    cell->collapsed ? 0.0 : rowPerStaff * std::max(1, score.parts.at(p)->staffCount);
+                const double row = cell->collapsed
+                                       ? 0.0
+                                       : rowPerStaff * std::max(1, score.parts.at(p)->staffCount);
                 cell->partOffset = horizontal ? rowStart : -(rowStart + row);
                 cell->partExtent = row;
                 rowStart += row;
