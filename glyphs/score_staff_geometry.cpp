@@ -1,13 +1,47 @@
-// Score's staff-notation geometry: distances across a staff counted in
-// staff steps, and the scale of a note's glyph.
+// Score's staff-notation geometry: the staff step of a note under its
+// clef, distances across a staff counted in staff steps, the scale of a
+// note's glyph, and the five lines of every staff along one line of the
+// score.
 #include "model/measure.h"
+#include "model/mepart.h"
 #include "model/note.h"
 #include "model/page.h"
 #include "model/part.h"
 #include "model/score.h"
+#include "view/scene.h"
 
+#include <QBrush>
 #include <QGraphicsItem>
+#include <QGraphicsRectItem>
+#include <QPen>
 #include <QTransform>
+
+namespace {
+
+// Steps of a step letter above C, C being 0; -1 for no letter.
+int letterIndex(const QString &step)
+{
+    static const QString letters = QStringLiteral("CDEFGAB");
+    return step.size() == 1 ? int(letters.indexOf(step.at(0))) : -1;
+}
+
+} // namespace
+
+int Score::getStaffStep(Measure *measure, int part, Note *note) const
+{
+    Q_UNUSED(measure)
+    Q_UNUSED(part)
+    const int letter = letterIndex(note->step);
+    int step = 0;
+    if (note->clef == QLatin1String("G")) {
+        // B4 sits on the middle line.
+        step = (letter < 0 ? 0 : letter - 6) + 7 * (note->octave - 4);
+    } else if (note->clef == QLatin1String("F")) {
+        // D3 sits on the middle line.
+        step = (letter < 0 ? 0 : letter - 1) + 7 * (note->octave - 3);
+    }
+    return step + note->octaveShiftSteps;
+}
 
 double Score::getStaffStepOffset(int part, int steps) const
 {
@@ -35,4 +69,42 @@ double Score::getNoteItemScaleX(Measure *measure, Note *note, int part, int voic
 double Score::getNoteItemScaleY(Measure *measure, Note *note, int part, int voice) const
 {
     return noteGlyphTransform(measure, note, part, voice).m22();
+}
+
+void Score::addStaffLines(Part *part, Measure *measure)
+{
+    const double s = page->scaleFactor;
+    const bool horizontal = page->horizontal;
+    // From the start of the page's stage to the end of the line's last
+    // measure.
+    const double start = horizontal ? page->stageRect.left() + page->pageOriginX
+                                    : page->stageRect.top() + page->pageOriginY;
+    const double end =
+        horizontal ? measure->originX + measure->width : measure->originY + measure->height;
+    const double startScene = start * s;
+    const double length = end * s - startScene;
+    const double size = part->noteFontSize;
+    const double thickness = 0.015 * size * s;
+
+    QPen pen;
+    pen.setWidthF(0.4);
+    const QBrush brush(Qt::black, Qt::SolidPattern);
+    // A part of another score has no cell in this measure.
+    const int partIndex = int(parts.indexOf(part));
+    if (partIndex < 0 || partIndex >= measure->parts.size())
+        return;
+    for (int staff = 0; staff < part->staffCount; ++staff) {
+        const double middle = measure->getPartNoteLine(staff, partIndex);
+        for (int k = -2; k <= 2; ++k) {
+            // The line's top (or left) edge lies on its position.
+            const double position = (k * size * 0.25 + middle) * s;
+            auto *line = horizontal ? new QGraphicsRectItem(0.0, 0.0, length, thickness)
+                                    : new QGraphicsRectItem(0.0, 0.0, thickness, length);
+            line->setPos(horizontal ? QPointF(startScene, position)
+                                    : QPointF(position, startScene));
+            line->setBrush(brush);
+            line->setPen(pen);
+            scene->addItem(line);
+        }
+    }
 }

@@ -122,10 +122,14 @@ void mergeRun(const QList<Measure *> &measures, int firstIndex, int lastIndex)
     shown->shownRightBarline = last->rightBarline;
     shown->shownRightBarStyle = last->rightBarStyle;
     shown->shownRightRepeat = last->rightRepeat;
+    // An ending that the rest's own first measure opens closes on the rest
+    // alone; one opened before the run closes on the rest as its last
+    // measure.
+    const bool opensHere = startsEnding(shown->endingType);
     if (last->endingType == 2)
-        shown->shownEndingType = 4;
+        shown->shownEndingType = opensHere ? 4 : 2;
     else if (last->endingType == 3)
-        shown->shownEndingType = 5;
+        shown->shownEndingType = opensHere ? 5 : 3;
 
     for (int p = 0; p < shown->parts.size(); ++p) {
         for (int v = 0; v < MePart::voiceCount; ++v) {

@@ -350,6 +350,30 @@ public:
     // aligned item; 1.0 when that item or its glyph is missing.
     double getNoteItemScaleX(Measure *measure, Note *note, int part, int voice) const;
     double getNoteItemScaleY(Measure *measure, Note *note, int part, int voice) const;
+    // The note's staff step from its step letter, octave, clef ("G": B4 is
+    // 0, "F": D3 is 0, any other clef 0) and octave shift; the measure and
+    // part are not read.
+    int getStaffStep(Measure *measure, int part, Note *note) const;
+    // The five lines of each staff of the part, from the start of the
+    // page's stage to the end of `measure` (the last of its line): one
+    // untagged rectangle per line. Nothing for a part not in this score.
+    void addStaffLines(Part *part, Measure *measure);
+
+    // glyphs/score_staff_signatures.cpp: clefs, key and time signatures of
+    // staff notation. Each glyph goes to the scene at the measure's
+    // signature position (Aligner::signatureX, mm); clefs and keys move it
+    // on. Unsupported clefs and keys write a debug line and draw nothing.
+    void addMeasureStaffClefs(Measure *measure);
+    void addMeasureStaffKeySignatures(Measure *measure);
+    void addMeasureStaffTimeSignatures(Measure *measure);
+    void addStaffClef(Measure *measure, int part, int staff, const QString &sign, int line);
+    void genStaffKeySignature(Measure *measure, int part, int staff, int fifths);
+    void addStaffTimeSignature(Measure *measure, int part, int staff, int beats,
+                               const QString &beatsText, int beatType);
+    // The room a key signature takes, in units of the largest note size:
+    // |fifths| x 0.26 + 0.3, and 0 before any key (fifths -99). The head
+    // width keeps the same room.
+    double keySignatureRoom(const Measure *measure) const;
 
     // document/score_parse_measures.cpp: filling the measures from their
     // `measure` elements, then the passes that span measures and notes
@@ -685,6 +709,60 @@ public:
     // group reach across the reading direction (mm from the part offset);
     // 0.0 for a note that starts no beam group.
     double getBeamLyricExtent(Measure *measure, int part, int voice, int noteIndex) const;
+
+public:
+    // layout/score_bar_lines.cpp: bar lines, repeat dots and the beam line
+    // Bar lines and repeat signs of every output part at both ends of the
+    // measure (its shown right end for a multi-measure rest), and the
+    // plain lines of measure-display-barline. `leftDrawn`: the measure
+    // before ended with a bar line. True when a right bar line was drawn
+    // and the measure does not end its line.
+    bool genMeasureBarLines(Measure *measure, bool leftDrawn);
+    // One line item in mm, z-value -20. `kind`: 0 no pen, 1 plain, 2
+    // dashed, 3 dotted, 4 thin; `thick` wins over it.
+    void drawBarLineVertical(bool thick, int kind, double x, double y1, double y2);
+    void drawBarLineHorizontal(bool thick, int kind, double y, double x1, double x2);
+    // A black dot in the square (x, y, 2r, 2r), mm.
+    void drawRepeatDot(double x, double y, double r);
+    // Beam line n at offset o across, from a to b along (mm).
+    void drawBeamLine(int n, bool horizontal, double offset, double from, double to);
+
+public:
+    // layout/score_multi_rest.cpp: the bar of a multi-measure rest in one
+    // part, one per staff, with `count` beside it; returns 1.
+    int genMultiRestItems(Measure *measure, int part, int count);
+
+public:
+    // layout/score_ending_items.cpp: the ending bracket from `first` to
+    // `last` (measures of this score), one segment per line; the first
+    // carries the label and becomes first->endingItem's handle.
+    void genEndingItems(Measure *first, Measure *last);
+
+public:
+    // layout/score_measure_phase.cpp: the measure phase of the item
+    // generation, called for every measure of the full list that is shown
+    // (measures merged into a multi-measure rest are skipped), in order
+    // from measure 0, after the first pass over the displayed measures.
+    // Draws the measure's bar lines, signatures, ending, staff, boundary
+    // and string lines, tick lines and break mark, then the part step with
+    // the page step after the first part. Needs the line and page layout
+    // (origins, sizes, line-end flags, part cells) and maxNoteSize.
+    void genMeasureItems(int measureIndex);
+    // Line starts and ends among the displayed measures: a measure starts
+    // a line when it is the first shown or the one shown before it ends a
+    // line or page; the last shown measure ends its line.
+    bool measureStartsLine(const Measure *measure) const;
+    bool measureEndsLine(const Measure *measure) const;
+    // Room (mm) the opening bar line and forward repeat take before the
+    // signatures, in the bar-line unit 0.06 x the largest note size.
+    double openingBarOffset(const Measure *measure) const;
+
+private:
+    void genMeasureOpeningBarLine(Measure *measure);
+    void genMeasurePartLines(Measure *measure, int part);
+    // Carried from one measure to the next within one generation.
+    bool carriedBarLine = false;
+    Measure *openEndingStart = nullptr;
 
 public slots:
     // document/score_autosave.cpp: the autosave timer's slot

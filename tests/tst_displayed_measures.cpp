@@ -202,20 +202,25 @@ void TestDisplayedMeasures::runsFoundWhenOn()
 
 void TestDisplayedMeasures::mergedMeasureShowsTheEndOfItsRun_data()
 {
+    QTest::addColumn<int>("firstEnding");
     QTest::addColumn<int>("lastEnding");
     QTest::addColumn<int>("shownEnding");
-    QTest::newRow("stop") << 2 << 4;
-    QTest::newRow("discontinue") << 3 << 5;
-    QTest::newRow("none") << 0 << 0;
+    QTest::newRow("stop of an ending opened before") << 0 << 2 << 2;
+    QTest::newRow("discontinue of an ending opened before") << 0 << 3 << 3;
+    QTest::newRow("stop of an ending opened by the rest") << 1 << 2 << 4;
+    QTest::newRow("discontinue of an ending opened by the rest") << 1 << 3 << 5;
+    QTest::newRow("none") << 0 << 0 << 0;
 }
 
 void TestDisplayedMeasures::mergedMeasureShowsTheEndOfItsRun()
 {
+    QFETCH(int, firstEnding);
     QFETCH(int, lastEnding);
     QFETCH(int, shownEnding);
 
     Score score(QStringLiteral("5.3.1"), 0, false);
     buildRests(&score, 5, {5});
+    measureAt(&score, 1)->endingType = firstEnding;
     Measure *last = measureAt(&score, 4);
     last->rightBarline = true;
     last->rightBarStyle = 1;
@@ -244,7 +249,7 @@ void TestDisplayedMeasures::mergedMeasureShowsTheEndOfItsRun()
              QList<Direction *>({diminuendo}));
     // The measure's own barline and ending stay as the file gave them.
     QCOMPARE(shown->rightBarline, false);
-    QCOMPARE(shown->endingType, 0);
+    QCOMPARE(shown->endingType, firstEnding);
     QVERIFY(voice0->directions.isEmpty());
 }
 
