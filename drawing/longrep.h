@@ -2,12 +2,16 @@
 // of the repeated passage.
 //
 // Owned by its Part for the part's whole life; holds the Score and Part it
-// serves without owning them.
+// serves without owning them. A mark is open while `started` is set; its
+// start positions are millimetres (along and across the reading
+// direction); startItem is a scene item of the current picture.
 #pragma once
 
 #include <QObject>
 
+class Measure;
 class Part;
+class QGraphicsItem;
 class Score;
 
 class LongRep : public QObject
@@ -17,6 +21,15 @@ class LongRep : public QObject
 public:
     LongRep(Score *score, Part *part, QObject *parent = nullptr);
 
+    // Forgets the open mark; its start item belonged to a cleared scene.
+    void reset();
+
     Score *score = nullptr;
     Part *part = nullptr;
+    Measure *startMeasure = nullptr;
+    bool started = false;
+    QGraphicsItem *startItem = nullptr;
+    int kind = 0; // 1..10
+    double startAcross = 0.0;
+    double startAlong = 0.0;
 };

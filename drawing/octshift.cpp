@@ -4,3 +4,8 @@ OctShift::OctShift(Score *score, Part *part, QObject *parent)
     : QObject(parent), score(score), part(part)
 {
 }
+
+void OctShift::reset()
+{
+    startSlots.fill(Slot());
+}

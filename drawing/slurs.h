@@ -1,11 +1,19 @@
 // The slur drawer of one voice of a part.
 //
 // Owned by its Part for the part's whole life; holds the Score and Part it
-// serves without owning them. `voice` is the voice index, 0 to 31.
+// serves without owning them. `voice` is the voice index, 0 to 31. One
+// slot per slur number 0..4; a slot without start measure is free.
+// refOffset is millimetres across the reading direction from the part's
+// reference line.
 #pragma once
 
 #include <QObject>
 
+#include <array>
+
+class Measure;
+class Notation;
+class Note;
 class Part;
 class Score;
 
@@ -14,9 +22,23 @@ class Slurs : public QObject
     Q_OBJECT
 
 public:
+    static constexpr int slotCount = 5;
+
+    struct Slot
+    {
+        Measure *startMeasure = nullptr;
+        Note *startNote = nullptr;
+        Notation *slur = nullptr;
+        double refOffset = 0.0;
+    };
+
     Slurs(Score *score, Part *part, int voice, QObject *parent = nullptr);
+
+    // Frees every slot, so no slur of an earlier picture stays open.
+    void reset();
 
     Score *score = nullptr;
     Part *part = nullptr;
     int voice = 0;
+    std::array<Slot, slotCount> startSlots{};
 };

@@ -4,3 +4,8 @@ Syllabics::Syllabics(Score *score, Part *part, int voice, QObject *parent)
     : QObject(parent), score(score), part(part), voice(voice)
 {
 }
+
+void Syllabics::reset()
+{
+    startSlots.fill(Slot());
+}

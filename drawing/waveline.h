@@ -1,11 +1,16 @@
 // The wavy-line drawer of one part (trill extensions and similar).
 //
 // Owned by its Part for the part's whole life; holds the Score and Part it
-// serves without owning them.
+// serves without owning them. One wavy line can be open at a time; it is
+// open while startMeasure is set. refOffset is millimetres across the
+// reading direction from the part's reference line.
 #pragma once
 
 #include <QObject>
 
+class Measure;
+class Notation;
+class Note;
 class Part;
 class Score;
 
@@ -16,6 +21,14 @@ class WaveLine : public QObject
 public:
     WaveLine(Score *score, Part *part, QObject *parent = nullptr);
 
+    // Forgets the open start, so no wavy line of an earlier picture
+    // stays open.
+    void reset();
+
     Score *score = nullptr;
     Part *part = nullptr;
+    Measure *startMeasure = nullptr;
+    Note *startNote = nullptr;
+    Notation *startNotation = nullptr;
+    double refOffset = 0.0;
 };

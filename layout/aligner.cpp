@@ -124,8 +124,10 @@ void Aligner::clearLists()
 
 void Aligner::setUpTics(int beats, int beatType, int divisions, int duration)
 {
-    if (divisions == 0) {
-        qDebug().noquote() << "setUpTics divisions = 0, changed to 1 to continue";
+    // A negative count would never reach the measure's end.
+    if (divisions <= 0) {
+        qDebug().noquote() << "setUpTics divisions = " + QString::number(divisions) +
+                                  ", changed to 1 to continue";
         divisions = 1;
     }
     qDeleteAll(tickList);
@@ -223,7 +225,7 @@ double Aligner::tickPositions(Measure *measure)
     }
 
     // Item times onto the tick grid; the ticks keep their own times.
-    const int divisions = measure->divisions == 0 ? 1 : measure->divisions;
+    const int divisions = measure->divisions <= 0 ? 1 : measure->divisions;
     std::vector<std::unique_ptr<TimeItem>> timeItems;
     for (int l = 0; l < timeAlignedLists.size(); ++l) {
         const ItemList &list = *timeAlignedLists.at(l);

@@ -4,7 +4,9 @@
 //
 // Lengths are millimetres from the measure start unless named otherwise;
 // finalX/finalY are scene coordinates. The Voice (or, for ticks, the
-// Aligner) owns the item; the scene owns the graphics item.
+// Aligner) owns the item; the scene owns the graphics item once it is
+// added, and a glyph item that no scene took is deleted by the
+// regeneration (Score::releaseUnplacedGlyphItems).
 #pragma once
 
 #include <QObject>

@@ -106,6 +106,23 @@ Part::~Part()
     qDeleteAll(syllabics);
 }
 
+void Part::resetDrawingHelpers()
+{
+    tie->reset();
+    wedge->reset();
+    waveLine->reset();
+    bracketLine->reset();
+    octShift->reset();
+    for (LongRep *helper : std::as_const(longRepeats))
+        helper->reset();
+    for (Beams *helper : std::as_const(beams))
+        helper->reset();
+    for (Slurs *helper : std::as_const(slurs))
+        helper->reset();
+    for (Syllabics *helper : std::as_const(syllabics))
+        helper->reset();
+}
+
 Part *Part::clone() const
 {
     auto *copy = new Part(score);

@@ -59,6 +59,12 @@ public:
     // Empties the six glyph maps and fills them for the notation style.
     void setGlyphMaps(int style);
 
+    // Resets every drawing helper (the part's tie, wedge, wavy-line,
+    // bracket and octave-shift drawers, and per voice the slur, syllabic,
+    // long-repeat and beam drawers), so nothing left open by one picture
+    // carries into the next.
+    void resetDrawingHelpers();
+
     Score *score = nullptr;
     QString partName;
     QString partAbbreviation;

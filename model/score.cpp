@@ -83,6 +83,9 @@ Score::Score(const QString &programVersion, int scoreNumber, bool autoSave, QWid
     connect(undoStack, &QUndoStack::canRedoChanged, this, &Score::canRedo);
     connect(undoStack, &QUndoStack::indexChanged, this, &Score::undoIndexChanged);
     connect(scene, &QGraphicsScene::selectionChanged, this, &Score::selectionChanged);
+    // Served from the event loop, so an item's handler never regenerates
+    // (and deletes itself) from inside.
+    connect(this, &Score::sigRegenerate, this, &Score::generateScore);
 
     creatorVersion = programVersion;
     lastUpdate = QStringLiteral("Unknown");

@@ -375,6 +375,58 @@ public:
     // width keeps the same room.
     double keySignatureRoom(const Measure *measure) const;
 
+    // glyphs/score_glyph_dispatch.cpp: the glyphs of every chord of a
+    // voice: opening marks, beat spacer, the notation worker's glyphs,
+    // closing marks and breath. Glyph items are made without parent and
+    // recorded in the voice's aligned items; the item generation puts them
+    // into the scene, and the next regeneration deletes those it left out.
+    // Lengths are millimetres. Indices must name existing objects.
+    //
+    // The chord list to pass to the next measure of the voice: empty for a
+    // part without notes, a multi-measure rest or a voice without notes.
+    QStringList collectVoiceGlyphIds(Measure *measure, int part, int voice,
+                                     const QStringList &previous);
+    // The chord (or note or rest) that starts at `noteIndex`; sets the
+    // notes' item indices (alignItemBegin: first item with opening marks;
+    // firstAlignItem: first own item; alignItemEnd: last item).
+    QStringList addNoteGlyphs(Measure *measure, int part, int voice, int noteIndex, int onset,
+                              const QStringList &previous);
+    // Marks of the note's undeleted opening and closing directives, tagged
+    // as directive items and stored on their directive. "gray(" sets
+    // ghostNotes, "gray)" clears it.
+    void addNoteOpenMarks(Measure *measure, int part, int voice, Note *note, int onset);
+    void addNoteCloseMarks(Measure *measure, int part, int voice, Note *note, int onset);
+    // The beat spacer before a note on a beat (quarter beats, or dotted
+    // quarters in 3n/8); none where the measure has no beat length.
+    void addSpacer(Measure *measure, int part, int voice, int noteIndex, int onset);
+    // Appends ":Breath" to the note's display name (Note::glyphName).
+    void addBreathItem(Measure *measure, int part, int voice, Note *note, int onset);
+    QGraphicsItem *createNoteSvgItem(int part, const QString &glyphId, bool common);
+    QGraphicsItem *createScaledMarkItem(const QString &glyphId, double lengthFactor,
+                                        double scaleFactor, Measure *measure, int part, int voice,
+                                        int noteIndex, int kind);
+    // Returns the new item's index in the voice's aligned items.
+    int appendNoteAlignItem(Measure *measure, int part, int voice, int staff, double width,
+                            const QString &glyphId, double along, double across, int kind,
+                            int time, QGraphicsItem *item, double cross, double offsetX,
+                            double offsetY);
+
+    // glyphs/score_glyph_workers_pending.cpp: the notation workers of the
+    // simple, Kinko, Tozan and Ikuta notations (the glyph step replaces
+    // this block with its own)
+    QStringList addNoteSimple(Measure *measure, int part, int voice, int noteIndex, int onset,
+                              const QStringList &previous);
+    QStringList addNote(Measure *measure, int part, int voice, Note *note, int onset,
+                        const QStringList &previous);
+    QStringList addNoteTozan(Measure *measure, int part, int voice, Note *note, int onset,
+                             const QStringList &previous);
+    QStringList addNoteIkuta(Measure *measure, int part, int voice, int noteIndex, int onset,
+                             const QStringList &previous);
+
+    // glyphs/score_staff_note_pending.cpp: the staff-notation note worker
+    // (the staff-notation step replaces this block with its own)
+    void addStaffNote(Measure *measure, int part, int voice, int noteIndex, int onset);
+
     // document/score_parse_measures.cpp: filling the measures from their
     // `measure` elements, then the passes that span measures and notes
     // (carried time, key and clefs, beams across rests, octave shifts, the
@@ -517,6 +569,48 @@ public:
     // the length of its first voice (making its Aligner when it has none).
     // Returns 1.
     int setUpMeasureTics(Measure *measure);
+
+public:
+    // layout/score_regeneration.cpp: one regeneration, from the model to
+    // the complete picture of every page
+    // Runs every pass in order and writes its entry line and elapsed time
+    // to the debug output. It never rebuilds the model (the multi-measure
+    // rest merge lives in computed fields; `reload` is not read), so undo
+    // commands and selections stay valid. Completes with no parts or no
+    // measures. Always true.
+    bool generateScore();
+    // Empties every voice's aligned items, sets up each measure's ticks,
+    // then collects the glyphs of every voice, part and measure. Returns 1.
+    int prepareAlignment();
+    // Forgets every pointer into the previous picture and every glyph
+    // selection result: items of model objects and measures, note item
+    // indices (-1) and display names.
+    void resetComputedFields();
+    // Deletes the glyph items that the glyph selection made and no scene
+    // took (the scene owns the others), and clears the aligned items'
+    // pointers to them. The regeneration does this when it ends (a voice
+    // left undrawn keeps no item) and before it collects new glyphs.
+    void releaseUnplacedGlyphItems();
+
+public:
+    // layout/score_graphic_items.cpp: every graphic item, in the order the
+    // frame steps list below (layout/score_item_frame.cpp); returns 1.
+    int generateGraphicItems();
+
+    // layout/score_measure_phase_pending.cpp: the measure phase of one
+    // measure (its own items, then its parts and voices, with the page
+    // step after the first part); the measure step replaces this block
+    void genMeasureItems(int measureIndex);
+
+public:
+    // document/score_model_rebuild.cpp: the one deliberate rebuild of the
+    // model from a document text (the clean refresh)
+    // Everything that points into the old model goes first: the scene's
+    // items, the undo stack, the selections, the drawing helpers' slots
+    // and the remembered scale warnings. False when the loader refuses
+    // the text (it has told the user); the document text is then the old
+    // one again.
+    bool rebuildModel(const QString &text);
 
 public:
     // layout/score_after_generation.cpp: passes over the generated items
@@ -785,15 +879,18 @@ public:
     bool buildDisplayedMeasures();
 
 public:
+    // layout/score_measure_head_width.cpp: the room before a measure's
+    // first time tick and after its last
+    // Millimetres, into the measure's Aligner (made when missing): the head
+    // width (stored per part, the last part's stands; left as it was with
+    // no parts) and the tail pad. A measure without a key, or with one
+    // outside -7..7, reserves no key room.
+    void calcMeasureHeadWidth(Measure *measure);
+
+public:
     // layout/score_measure_sizing.cpp: the head and natural width of a
     // measure before the line layout reads it, and fitting it to its share
     // of a stage (the bridge from the line layout to the time alignment)
-    // Stand-in for the measure head and tail widths until that step lands:
-    // head = measure-leading-pad x largest note size, plus on the first
-    // measure with display-part-full-name the part-name room; pad =
-    // measure-tailing-pad + 0.1 x largest note size. Replace with the real
-    // one (this declaration and its definition go then).
-    void calcMeasureHeadWidth(Measure *measure);
     // Head and pad width, then the time alignment that sets the natural
     // width (Aligner::width) for them.
     void alignMeasure(Measure *measure);

@@ -17,7 +17,8 @@ namespace {
 // Divisible by a divisor that integer division may have made 0: never.
 bool divisible(int value, int divisor)
 {
-    return divisor != 0 && value % divisor == 0;
+    // A divisor of 0 or less is no beat length: no position is on it.
+    return divisor > 0 && value % divisor == 0;
 }
 
 } // namespace
@@ -84,8 +85,9 @@ double Score::getNoteWidthAtTime(int part, const Measure *measure, const Note *n
         return 1.0;
 
     int d = measure->divisions;
-    if (d == 0) {
-        qDebug().noquote() << "getNoteWidthAtTime: measure has divisions 0, counted as 1";
+    if (d <= 0) {
+        qDebug().noquote() << "getNoteWidthAtTime: measure has divisions " + QString::number(d) +
+                                  ", counted as 1";
         d = 1;
     }
     const bool onBeat = divisible(time, d);
