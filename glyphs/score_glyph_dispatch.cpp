@@ -70,8 +70,7 @@ QStringList Score::collectVoiceGlyphIds(Measure *measure, int part, int voice,
                                         const QStringList &previous)
 {
     // A multi-measure rest draws its own bar; its measures get no glyphs.
-    if (measure->emptyParts.value(part) || measure->multipleRest > 1 ||
-        measure->multiRestCount > 1)
+    if (measure->emptyParts.value(part) || measure->multipleRest > 1 || measure->multiRestCount > 1)
         return {};
     const Voice *v = voiceOf(measure, part, voice);
     if (v->notes.isEmpty())

@@ -407,21 +407,8 @@ public:
                                         int noteIndex, int kind);
     // Returns the new item's index in the voice's aligned items.
     int appendNoteAlignItem(Measure *measure, int part, int voice, int staff, double width,
-                            const QString &glyphId, double along, double across, int kind,
-                            int time, QGraphicsItem *item, double cross, double offsetX,
-                            double offsetY);
-
-    // glyphs/score_glyph_workers_pending.cpp: the notation workers of the
-    // simple, Kinko, Tozan and Ikuta notations (the glyph step replaces
-    // this block with its own)
-    QStringList addNoteSimple(Measure *measure, int part, int voice, int noteIndex, int onset,
-                              const QStringList &previous);
-    QStringList addNote(Measure *measure, int part, int voice, Note *note, int onset,
-                        const QStringList &previous);
-    QStringList addNoteTozan(Measure *measure, int part, int voice, Note *note, int onset,
-                             const QStringList &previous);
-    QStringList addNoteIkuta(Measure *measure, int part, int voice, int noteIndex, int onset,
-                             const QStringList &previous);
+                            const QString &glyphId, double along, double across, int kind, int time,
+                            QGraphicsItem *item, double cross, double offsetX, double offsetY);
 
     // glyphs/score_staff_note_pending.cpp: the staff-notation note worker
     // (the staff-notation step replaces this block with its own)

@@ -196,16 +196,15 @@ void TestGlyphDispatch::markKeywords_data()
         << ".su" << false << QStringList{"Suru"} << QList<int>{0} << QList<bool>{true};
     QTest::newRow("kinkoRa") << ".kinkoRa" << false << QStringList{"KinkoRa"} << QList<int>{4}
                              << QList<bool>{true};
-    QTest::newRow("whiteSpaceBefore") << ".whiteSpaceBefore" << false
-                                      << QStringList{"WhiteSpace_V"} << QList<int>{4}
-                                      << QList<bool>{true};
+    QTest::newRow("whiteSpaceBefore") << ".whiteSpaceBefore" << false << QStringList{"WhiteSpace_V"}
+                                      << QList<int>{4} << QList<bool>{true};
     QTest::newRow("whiteSpaceAfter") << ".whiteSpaceAfter" << true << QStringList{"WhiteSpace"}
                                      << QList<int>{2} << QList<bool>{true};
     QTest::newRow("restKinko: an untagged spacer, then the rest")
         << ".restKinko" << false << QStringList{"Spacer", "RestKinko"} << QList<int>{2, 2}
         << QList<bool>{false, true};
-    QTest::newRow("gray parentheses") << ".gray(" << false << QStringList{"GrayLPar_V"}
-                                      << QList<int>{4} << QList<bool>{true};
+    QTest::newRow("gray parentheses")
+        << ".gray(" << false << QStringList{"GrayLPar_V"} << QList<int>{4} << QList<bool>{true};
 }
 
 void TestGlyphDispatch::markKeywords()
@@ -260,8 +259,7 @@ void TestGlyphDispatch::greyMarksReduceTheGlyphsBetweenThem()
     DispatchScore f;
     f.addPart(NotationStyle::KinkoSimple);
     f.builder.addMeasure();
-    const QList<Note *> notes =
-        f.builder.addNotes(0, 1, QStringLiteral("D4/4 F4/4 G4/4 A4/4"));
+    const QList<Note *> notes = f.builder.addNotes(0, 1, QStringLiteral("D4/4 F4/4 G4/4 A4/4"));
     addDirective(notes.at(0), QStringLiteral(".gray("));
     notes.at(1)->breath = true;
     addDirective(notes.at(2), QStringLiteral(".su"));
@@ -354,24 +352,24 @@ void TestGlyphDispatch::beatSpacer_data()
     QTest::newRow("2/2: none") << kinko << 2 << 2 << 4 << "D4/4 F4/4 G4/4 A4/4" << QList<int>{};
     QTest::newRow("5/8: none") << kinko << 5 << 8 << 2 << "D4/8 F4/8 G4/8 A4/8 D4/8"
                                << QList<int>{};
-    QTest::newRow("divisions 0: no beat") << kinko << 4 << 4 << 0 << "D4/4=1 F4/4=1"
-                                          << QList<int>{};
-    QTest::newRow("divisions -4: no beat") << kinko << 4 << 4 << -4 << "D4/4=4 F4/4=4"
-                                           << QList<int>{};
+    QTest::newRow("divisions 0: no beat")
+        << kinko << 4 << 4 << 0 << "D4/4=1 F4/4=1" << QList<int>{};
+    QTest::newRow("divisions -4: no beat")
+        << kinko << 4 << 4 << -4 << "D4/4=4 F4/4=4" << QList<int>{};
     QTest::newRow("6/8, divisions 1: no beat")
         << kinko << 6 << 8 << 1 << "D4/4=2 F4/4=2 G4/4=2" << QList<int>{};
     QTest::newRow("after a grace note: none")
         << kinko << 4 << 4 << 4 << "D4/4 gF4/8 G4/4" << QList<int>{};
     QTest::newRow("TozanTrad quarter in 2/2: always")
         << int(NotationStyle::TozanTrad) << 2 << 2 << 4 << "D4/4 F4/4 G4/4" << QList<int>{4, 8};
-    QTest::newRow("KinkoTrad: never") << int(NotationStyle::KinkoTrad) << 4 << 4 << 4
-                                      << "D4/4 F4/4" << QList<int>{};
-    QTest::newRow("KotoIkuta: never") << int(NotationStyle::KotoIkuta) << 4 << 4 << 4
-                                      << "D4/4 F4/4" << QList<int>{};
-    QTest::newRow("SangenIkuta: never") << int(NotationStyle::SangenIkuta) << 4 << 4 << 4
-                                        << "D4/4 F4/4" << QList<int>{};
-    QTest::newRow("StaffNotation: never") << int(NotationStyle::StaffNotation) << 4 << 4 << 4
-                                          << "D4/4 F4/4" << QList<int>{};
+    QTest::newRow("KinkoTrad: never")
+        << int(NotationStyle::KinkoTrad) << 4 << 4 << 4 << "D4/4 F4/4" << QList<int>{};
+    QTest::newRow("KotoIkuta: never")
+        << int(NotationStyle::KotoIkuta) << 4 << 4 << 4 << "D4/4 F4/4" << QList<int>{};
+    QTest::newRow("SangenIkuta: never")
+        << int(NotationStyle::SangenIkuta) << 4 << 4 << 4 << "D4/4 F4/4" << QList<int>{};
+    QTest::newRow("StaffNotation: never")
+        << int(NotationStyle::StaffNotation) << 4 << 4 << 4 << "D4/4 F4/4" << QList<int>{};
 }
 
 void TestGlyphDispatch::beatSpacer()
@@ -382,6 +380,8 @@ void TestGlyphDispatch::beatSpacer()
     QFETCH(int, divisions);
     QFETCH(QString, tokens);
     QFETCH(QList<int>, spacerTimes);
+    // Beat spacers stand at their note's onset; a worker's own spacer
+    // (after a grace run) has no time.
 
     DispatchScore f;
     f.addPart(style);
@@ -390,7 +390,7 @@ void TestGlyphDispatch::beatSpacer()
     f.collect();
     QList<int> times;
     for (const AlignItem *item : f.items()) {
-        if (item->glyphId == QLatin1String("Spacer"))
+        if (item->glyphId == QLatin1String("Spacer") && item->time >= 0)
             times.append(item->time);
     }
     QCOMPARE(times, spacerTimes);
@@ -403,7 +403,7 @@ void TestGlyphDispatch::beatSpacer()
         f.collect();
         times.clear();
         for (const AlignItem *item : f.items()) {
-            if (item->glyphId == QLatin1String("Spacer"))
+            if (item->glyphId == QLatin1String("Spacer") && item->time >= 0)
                 times.append(item->time);
         }
         QCOMPARE(times, QList<int>({12}));

@@ -173,8 +173,8 @@ void TestRegeneration::traceAndCompletion()
     QVERIFY(score->generateScore());
     const QStringList lines = capture.lines();
     QCOMPARE(lines.count(entryLine), 1);
-    const QStringList elapsed =
-        lines.filter(QRegularExpression(QStringLiteral("^generate score elapsed time \\(ms\\) = \\d+$")));
+    const QStringList elapsed = lines.filter(
+        QRegularExpression(QStringLiteral("^generate score elapsed time \\(ms\\) = \\d+$")));
     QCOMPARE(elapsed.size(), 1);
     QVERIFY(lines.indexOf(entryLine) < lines.indexOf(elapsed.first()));
 
@@ -370,7 +370,8 @@ void TestRegeneration::memoryStaysFlat()
         // A glyph made now and never placed must not outlive the next
         // regeneration.
         if (!earlier) {
-            const AlignItem *item = score->measures.at(0)->parts.at(0)->voices.at(0)->alignItems.first();
+            const AlignItem *item =
+                score->measures.at(0)->parts.at(0)->voices.at(0)->alignItems.first();
             earlier = dynamic_cast<QGraphicsSvgItem *>(item->graphicsItem);
         }
         score->generateScore();
