@@ -584,11 +584,6 @@ public:
     // frame steps list below (layout/score_item_frame.cpp); returns 1.
     int generateGraphicItems();
 
-    // layout/score_measure_phase_pending.cpp: the measure phase of one
-    // measure (its own items, then its parts and voices, with the page
-    // step after the first part); the measure step replaces this block
-    void genMeasureItems(int measureIndex);
-
 public:
     // document/score_model_rebuild.cpp: the one deliberate rebuild of the
     // model from a document text (the clean refresh)
