@@ -72,10 +72,26 @@ void readRow(const QDomElement &child, const Row &row, Part *part, PartDefaults 
                row.field);
 }
 
-void readTarnPart(const QDomElement &element, Part *part, PartDefaults &defaults)
+// The environment file names the whole-rest-line flag "part-collapse" and
+// carries no part shift; its own key for that flag is not read either.
+QString rowTagOf(const QString &tag, bool environmentForm)
+{
+    if (!environmentForm)
+        return tag;
+    if (tag == QLatin1String("part-collapse"))
+        return QStringLiteral("part-whole-rest-line");
+    if (tag == QLatin1String("part-whole-rest-line") || tag == QLatin1String("part-shift"))
+        return QString();
+    return tag;
+}
+
+void readTarnPart(const QDomElement &element, Part *part, PartDefaults &defaults,
+                  bool environmentForm = false)
 {
     forEachChildElement(element, [&](const QDomElement &child) {
-        const QString tag = child.tagName();
+        const QString tag = rowTagOf(child.tagName(), environmentForm);
+        if (tag.isEmpty())
+            return;
         for (const Row &row : rows()) {
             if (tag == QLatin1String(row.tag)) {
                 readRow(child, row, part, defaults);
@@ -99,4 +115,10 @@ void Score::parseScorePart(Part *target, const QDomElement &element)
         else if (tag == QLatin1String("tarn-part"))
             readTarnPart(child, target, defaults);
     });
+}
+
+void Score::parseEnvironmentPart(Part *target, const QDomElement &tarnPart)
+{
+    PartDefaults defaults(this);
+    readTarnPart(tarnPart, target, defaults, true);
 }

@@ -229,6 +229,10 @@ public:
     // as the setting's default; an unknown notation-style name reads 0
     // with a debug line.
     void parseScorePart(Part *target, const QDomElement &element);
+    // Reads the environment file's form of tarn-part into `target`:
+    // "part-collapse" is the whole-rest-line flag, "part-whole-rest-line"
+    // and "part-shift" are ignored; values read as in parseScorePart.
+    void parseEnvironmentPart(Part *target, const QDomElement &tarnPart);
 
 private:
     QString resolveTextFontFamily() const;
@@ -841,9 +845,20 @@ private:
     Measure *openEndingStart = nullptr;
 
 public slots:
-    // document/score_autosave.cpp: the autosave timer's slot
-    // Does nothing unless changedSinceAutoSave is set; clears it.
+    // document/score_autosave.cpp: the autosave timer's slot and the
+    // autosave file's name
+    // Does nothing unless changedSinceAutoSave is set. Writes the score-file
+    // build to autoSavePath() without touching documentText or filePath,
+    // and clears the flag only when the file was written; a failed write is
+    // reported and tried again at the next tick.
     void autoSave();
+
+public:
+    // "<home>/velmora_autosave/<name>.tnsx" from the base name of filePath,
+    // else of musicXmlFilePath: a base ending in "_autosave" is kept, any
+    // other gets "_<scoreNumber>_autosave". The writer and the remover use
+    // this one rule, so no autosave file is left behind.
+    QString autoSavePath() const;
 
 public:
     // layout/score_displayed_measures.cpp: multi-measure rests and the list
@@ -1154,4 +1169,61 @@ public:
     // Writes `texts` as fingering texts of a new `technical` of the note
     // and reads its notations, fingerings and directives again.
     void updateNoteNotationXml(Note *note, const QStringList &texts);
+
+public:
+    // document/score_file_io.cpp: reading and writing score files, removing
+    // the autosave file and the file property box
+    // Reads a score file (decoded by its BOM or declaration) into
+    // documentText and sets filePath. A file that cannot be read is
+    // reported ("Can't read file") and nothing changes; false.
+    bool readFile(const QString &path);
+    // Reads an imported MusicXML file: musicXmlFilePath = `path` as passed,
+    // filePath = "". A "/" before a drive letter ("/C:/...") is dropped
+    // before opening; other paths open as given.
+    bool readMusicXmlFile(const QString &path);
+    // Builds the score file into documentText, then writes it to filePath
+    // and clears the changed flag. False without writing for an empty
+    // filePath (silently) or a failed write (reported, old file untouched).
+    bool saveFile();
+    // Sets filePath to `path` (also when the write then fails) and writes
+    // the score file there. The changed flag is left to the caller.
+    bool saveFileAs(const QString &path);
+    bool removeFile(const QString &path);
+    // Deletes autoSavePath(); false when there was none.
+    bool deleteAutoSavedFile();
+    void showFileProperty();
+    // Writes `text` as UTF-8 (no BOM) through a QSaveFile: the target is
+    // replaced only by a complete file. Failures are reported with the
+    // write warning; false then.
+    bool writeTextFile(const QString &path, const QString &text);
+
+public:
+    // document/score_environment_file.cpp: the environment file that
+    // carries page, style and part settings into an imitating import
+    // The text of "<home>/VelmoraEnv.xml" for this score; the score document
+    // is not touched.
+    QString buildVelmoraEnvXml();
+    // Applies the environment file to the current page, style and parts by
+    // position. False when there is no file or it cannot be read (the
+    // latter reported); true otherwise, also when nothing was usable.
+    bool readVelmoraEnv();
+    static QString velmoraEnvPath();
+
+public:
+    // document/score_musicxml_export.cpp: MusicXML export and the MuseScore
+    // hand-off
+    // Builds the score file into documentText, then builds `mode` (plain or
+    // note-name lyrics) on a deep copy of the document, strips every tarn-
+    // element and writes it. The score's document, model and undo history
+    // stay as they are; the score is marked changed. False when the file
+    // could not be written (reported).
+    bool exportMusicXMLFile(const QString &path, ScoreXmlMode mode);
+    // Exports to "<home>/velmora_exported.musicxml"; false when that failed.
+    bool exportMusicXMLToMuseScore(ScoreXmlMode mode);
+    static QString museScoreHandOffPath();
+
+public:
+    // view/score_view.cpp: setting file name and document text together
+    // Stores both and marks the score changed. Always true.
+    bool setFileNameAndText(const QString &name, const QString &text);
 };

@@ -1,0 +1,132 @@
+// Score's file operations: reading score and MusicXML files, saving the
+// score file, removing files and the autosave file, the file property box.
+#include "model/score.h"
+
+#include "app/prompter.h"
+#include "document/scorexmlmode.h"
+#include "document/xmlfiletext.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSaveFile>
+
+namespace {
+
+// Reads the whole file; on failure `error` gets the device's reason.
+std::optional<QString> readWholeFile(const QString &path, QString &error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = file.errorString();
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        error = file.errorString();
+        return std::nullopt;
+    }
+    return XmlFileText::decode(bytes);
+}
+
+// "/C:/music/x.musicxml" is a Windows path written the URL way; the "/"
+// goes. Every other path, absolute Linux paths above all, stays as given.
+QString withoutSlashBeforeDrive(const QString &path)
+{
+    static const QRegularExpression slashDrive(QStringLiteral("^/[A-Za-z]:[/\\\\]"));
+    return slashDrive.match(path).hasMatch() ? path.mid(1) : path;
+}
+
+} // namespace
+
+bool Score::readFile(const QString &path)
+{
+    QString error;
+    const std::optional<QString> text = readWholeFile(path, error);
+    if (!text) {
+        Prompter::instance().warning(this, tr("Velmora"),
+                                     tr("Can't read file (%1)!:\n%2.").arg(path, error));
+        return false;
+    }
+    filePath = path;
+    documentText = *text;
+    if (dSw) {
+        qDebug().noquote() << "readFile 2";
+        qDebug().noquote() << "fileName=" + path;
+        qDebug().noquote() << "fileText=" + documentText;
+    }
+    return true;
+}
+
+bool Score::readMusicXmlFile(const QString &path)
+{
+    const QString opened = withoutSlashBeforeDrive(path);
+    QString error;
+    const std::optional<QString> text = readWholeFile(opened, error);
+    if (!text) {
+        Prompter::instance().warning(this, tr("Velmora"),
+                                     tr("Can't read file (%1)!:\n%2.").arg(opened, error));
+        return false;
+    }
+    musicXmlFilePath = path;
+    filePath.clear();
+    documentText = *text;
+    return true;
+}
+
+bool Score::saveFile()
+{
+    documentText = buildScoreXml(ScoreXmlMode::ScoreFile);
+    if (filePath.isEmpty())
+        return false;
+    if (!writeTextFile(filePath, documentText))
+        return false;
+    setChanged(false);
+    return true;
+}
+
+bool Score::saveFileAs(const QString &path)
+{
+    documentText = buildScoreXml(ScoreXmlMode::ScoreFile);
+    filePath = path;
+    return writeTextFile(path, documentText);
+}
+
+bool Score::removeFile(const QString &path)
+{
+    return QFile::remove(path);
+}
+
+bool Score::deleteAutoSavedFile()
+{
+    qDebug().noquote() << "deleteAutoSavedFile Entered.";
+    const QString path = autoSavePath();
+    qDebug().noquote() << "deleteAutoSavedFile file name = " + path;
+    return QFile::remove(path);
+}
+
+void Score::showFileProperty()
+{
+    Prompter::instance().information(
+        nullptr, QString(),
+        tr("File Path: %1<br><br>Created by Velmora Version: %2<br><br>Last Updated On: %3")
+            .arg(filePath, creatorVersion, lastUpdate));
+}
+
+bool Score::writeTextFile(const QString &path, const QString &text)
+{
+    QSaveFile file(path);
+    bool written = file.open(QIODevice::WriteOnly);
+    if (written) {
+        const QByteArray bytes = text.toUtf8();
+        written = file.write(bytes) == bytes.size() && file.commit();
+    }
+    if (!written) {
+        // Without commit the target keeps its old content.
+        const QString error = file.errorString();
+        file.cancelWriting();
+        Prompter::instance().warning(this, tr("Velmora"),
+                                     tr("Can't write file (%1)!:\n%2.").arg(path, error));
+    }
+    return written;
+}
