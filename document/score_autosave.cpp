@@ -26,10 +26,10 @@ QString Score::autoSavePath() const
     const QString source = filePath.isEmpty() ? musicXmlFilePath : filePath;
     const QString base = baseNameOf(source);
     // A score reopened from its own autosave file keeps writing into it.
-    const QString name = base.endsWith(autoSaveSuffix)
-                             ? base
-                             : base + QLatin1Char('_') + QString::number(scoreNumber) +
-                                   autoSaveSuffix;
+    const QString name =
+        base.endsWith(autoSaveSuffix)
+            ? base
+            : base + QLatin1Char('_') + QString::number(scoreNumber) + autoSaveSuffix;
     return QDir::homePath() + QLatin1Char('/') + autoSaveFolder + QLatin1Char('/') + name +
            QStringLiteral(".tnsx");
 }
