@@ -143,7 +143,8 @@ void Score::drawPartDebugLines(Measure *m, int part, double ref)
         if (page->horizontal)
             drawDebugLine(color, m->originX * s, cross * s, (m->originX + m->width) * s, cross * s);
         else
-            drawDebugLine(color, cross * s, m->originY * s, cross * s, (m->originY + m->height) * s);
+            drawDebugLine(color, cross * s, m->originY * s, cross * s,
+                          (m->originY + m->height) * s);
     };
     alongLine(QColor(200, 100, 0), ref);
     for (int v = 0; v < MePart::voiceCount; ++v) {
@@ -364,8 +365,7 @@ void Score::genNoteBeams(Measure *m, int part, int voice, int noteIndex, VoiceSt
     genNoteBeamLevels(m, part, voice, noteIndex, record);
 }
 
-void Score::genNoteStrokes(Measure *m, int part, int voice, const Note *note,
-                           VoiceStrokes &strokes)
+void Score::genNoteStrokes(Measure *m, int part, int voice, const Note *note, VoiceStrokes &strokes)
 {
     Beams *beams = parts.at(part)->beams.at(voice);
     const int count = strokesOfNote(note, parts.at(part)->notationStyle);

@@ -855,8 +855,8 @@ public:
     void genVoiceItems(int measureIndex, int part, int voice, double x, double y);
     // The note's movable octave-instruction mark at `pos` (mm, the final
     // position of the note's first item); none for an empty mark.
-    void genOctaveInstItem(int measureIndex, int part, int voice, int noteIndex,
-                           const QPointF &pos, bool coveredVoice);
+    void genOctaveInstItem(int measureIndex, int part, int voice, int noteIndex, const QPointF &pos,
+                           bool coveredVoice);
 
 private:
     // A voice's stroke run within one measure.
@@ -870,8 +870,8 @@ private:
     void configureVoiceBeams(Measure *measure, int part, int voice);
     void hideNoteItems(Measure *measure, int part, int voice, const Note *note);
     void genNoteMarks(int measureIndex, int part, int voice, int noteIndex, Note *note);
-    void genNoteBeams(Measure *measure, int part, int voice, int noteIndex,
-                      VoiceStrokes &strokes, int &staffBeamStart);
+    void genNoteBeams(Measure *measure, int part, int voice, int noteIndex, VoiceStrokes &strokes,
+                      int &staffBeamStart);
     void genNoteStrokes(Measure *measure, int part, int voice, const Note *note,
                         VoiceStrokes &strokes);
     void genNoteBeamLevels(Measure *measure, int part, int voice, int noteIndex,
@@ -888,8 +888,7 @@ public:
     void placeVoiceItemsVertical(Measure *measure, int part, int voice, double xShift,
                                  double yShift, bool shown);
     // An outline rectangle in scene units, pen width 0.5, added to the scene.
-    QGraphicsRectItem *genRectDispItem(const QColor &color, double x, double y, double w,
-                                       double h);
+    QGraphicsRectItem *genRectDispItem(const QColor &color, double x, double y, double w, double h);
 
 private:
     void placeVoiceItemsAlong(Measure *measure, int part, int voice, double shift, bool shown,
