@@ -86,17 +86,6 @@ bool isCoveredVoice(const Voice *voice)
            voice->notes.first()->longRepeatCount == int(voice->notes.size());
 }
 
-bool isLineStart(const Score *score, const Measure *measure)
-{
-    const int index = int(score->displayedMeasures.indexOf(const_cast<Measure *>(measure)));
-    if (index < 0)
-        return false;
-    if (index == 0)
-        return true;
-    const Measure *previous = score->displayedMeasures.at(index - 1);
-    return previous->stageEnd || previous->pageEnd;
-}
-
 bool hasItem(const Measure *measure, int part, int voice, int item)
 {
     return measure->itemExists(part, voice, item);
@@ -123,7 +112,7 @@ void Score::genPartItems(int measureIndex, int part)
                 genPartNameItem(x, y, part, true);
             else if (page->displayPartAbbrName)
                 genPartNameItem(x, y, part, false);
-        } else if (isLineStart(this, m) && page->displayPartAbbrName &&
+        } else if (measureStartsLine(m) && page->displayPartAbbrName &&
                    !page->displayPartAbbrName1st) {
             genPartNameItem(x, y, part, false);
         }
@@ -201,7 +190,7 @@ void Score::genVoiceItems(int measureIndex, int part, int voice, double x, doubl
             placeVoiceItemsVertical(m, part, voice, x, y, shown);
     }
     // The bar of a multi-measure rest is drawn once per part by the measure
-    // phase.
+    // phase, beside this step.
 
     const bool marks = settings->partOutput && settings->noteOutput;
     if (marks && settings->notationStyle == NotationStyle::KinkoTrad &&

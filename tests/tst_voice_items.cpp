@@ -56,9 +56,16 @@ QList<QGraphicsSvgItem *> glyphsNamed(const Score &score, const QString &glyphId
     return found;
 }
 
+// Beam and stroke lines: the line items at z-value 0 (bar, stage and
+// boundary lines lie below at -20).
 QList<QGraphicsLineItem *> lines(const Score &score)
 {
-    return sceneItems<QGraphicsLineItem>(score);
+    QList<QGraphicsLineItem *> found;
+    for (QGraphicsLineItem *line : sceneItems<QGraphicsLineItem>(score)) {
+        if (line->zValue() == 0.0)
+            found.append(line);
+    }
+    return found;
 }
 
 bool near(double a, double b)

@@ -88,10 +88,16 @@ void VoiceScore::layOut()
 
 void VoiceScore::generate()
 {
+    score.maxNoteSize = 0.0;
+    for (const Part *part : std::as_const(score.parts))
+        score.maxNoteSize = std::max(score.maxNoteSize, part->noteFontSize);
     score.beginGraphicItems();
-    for (int m = 0; m < score.measures.size(); ++m) {
-        for (int p = 0; p < score.parts.size(); ++p)
-            score.genPartItems(m, p);
+    score.genMeasureFrames();
+    score.page->resetPages();
+    for (int m = 0; m < score.measures.size();) {
+        score.genMeasureItems(m);
+        const int span = score.measures.at(m)->multiRestCount;
+        m += span >= 2 ? span : 1;
     }
 }
 

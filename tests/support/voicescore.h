@@ -1,8 +1,8 @@
 // Test-only fixture for the voice step: a score of one or more parts
 // built with ModelBuilder, named, collected chord by chord with each part's
 // notation worker, laid out into lines and pages by the real line layout,
-// and then drawn by the part and voice step on a cleared scene (with a new
-// watcher), measure by measure.
+// and then drawn on a cleared scene (with a new watcher) by the frame's
+// first pass and the measure phase, which runs the part and voice step.
 //
 // Ownership: the fixture owns its Score; the scene owns what is drawn.
 #pragma once
@@ -37,7 +37,8 @@ public:
     void prepare();
     // Time ticks, line and page layout.
     void layOut();
-    // Clears the scene and runs the part step of every shown measure.
+    // Clears the scene, draws the measure frames, then the measure phase
+    // (with its part and voice step) of every shown measure.
     void generate();
     // prepare(), layOut(), generate().
     void build();
