@@ -99,6 +99,7 @@ private slots:
     void octaveMarks_data();
     void octaveMarks();
     void hiddenNotesAndSkippedNotes();
+    void multiMeasureRestDrawsNoNotes();
     void beamsDrawing_data();
     void beamsDrawing();
     void kinkoTradStrokes_data();
@@ -113,17 +114,30 @@ private slots:
 void TestVoiceItems::glyphsPlacedByTheRule_data()
 {
     QTest::addColumn<bool>("horizontal");
-    QTest::newRow("horizontal") << true;
-    QTest::newRow("vertical") << false;
+    QTest::addColumn<int>("perLine"); // 12: squeezed measures
+    QTest::newRow("horizontal") << true << 2;
+    QTest::newRow("vertical") << false << 2;
+    QTest::newRow("horizontal squeezed") << true << 12;
+    QTest::newRow("vertical squeezed") << false << 12;
 }
 
 void TestVoiceItems::glyphsPlacedByTheRule()
 {
     QFETCH(bool, horizontal);
+    QFETCH(int, perLine);
     VoiceScore f(horizontal);
     fillTwoParts(f);
+    for (int i = 2; i < perLine; ++i) {
+        f.addMeasure();
+        f.addNotes(0, QStringLiteral("D4/16 F4/16 G4/16 A4/16 D4/8 F4/8 G4/4 A4/4"));
+        f.addNotes(1, QStringLiteral("D4/1"));
+    }
+    f.score.page->measurePerLine = perLine;
+    f.score.page->measureEqualLength = perLine == 2;
     f.build();
     const Score &score = f.score;
+    const double ratio = score.measures.at(0)->aligner->scaleRatio();
+    QVERIFY(perLine == 2 ? ratio >= 1.0 : ratio < 1.0);
 
     // Exactly the glyphs of the voices are in the scene, each once.
     const QList<QGraphicsItem *> glyphs = f.glyphItems();
@@ -285,6 +299,27 @@ void TestVoiceItems::hiddenNotesAndSkippedNotes()
     QVERIFY(!f.note(0, 0, 2)->octaveInstItem->isVisible());
     QVERIFY(!f.note(0, 0, 3)->octaveInstItem);
     QCOMPARE(capture.count(QStringLiteral("generateGraphicItems No align item")), 1);
+}
+
+void TestVoiceItems::multiMeasureRestDrawsNoNotes()
+{
+    VoiceScore f;
+    f.addPart(QStringLiteral("Shakuhachi"), NotationStyle::KinkoTrad);
+    for (int i = 0; i < 3; ++i) {
+        f.addMeasure(4, 4, 2);
+        f.addNotes(0, QStringLiteral("r/0"));
+    }
+    f.score.measures.at(0)->multipleRest = 3;
+    f.prepare();
+    for (int m = 0; m < 3; ++m)
+        f.note(m, 0, 0)->octaveInstMark = QStringLiteral("Kan");
+    f.layOut();
+    f.generate();
+    QCOMPARE(f.score.measures.at(0)->multiRestCount, 3);
+    QVERIFY(glyphsNamed(f.score, QStringLiteral("Kan")).isEmpty());
+    QVERIFY(glyphsNamed(f.score, QStringLiteral("DotWhite")).isEmpty());
+    for (QGraphicsItem *glyph : f.glyphItems())
+        QVERIFY(!glyph->scene());
 }
 
 void TestVoiceItems::beamsDrawing_data()
