@@ -121,10 +121,11 @@ void Score::genMeasureItems(int measureIndex)
     genBreakMark(measureIndex);
 
     for (int p = 0; p < parts.size() && p < m->parts.size(); ++p) {
-        // The voice step draws the notes here; until then a multi-measure
-        // rest shows its bar from this step.
+        // A multi-measure rest shows one bar per part, however many voices
+        // the part uses.
         if (m->multiRestCount >= 2 && parts.at(p)->partOutput && !m->parts.at(p)->collapsed)
             genMultiRestItems(m, p, m->multiRestCount);
+        genPartItems(measureIndex, p);
         if (p == 0)
             advancePageAfterMeasure(m);
     }

@@ -26,6 +26,7 @@
 #include <QSet>
 #include <QString>
 
+#include <array>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -46,6 +47,7 @@ class QDateTime;
 class QFont;
 class QGraphicsItem;
 class QGraphicsItemGroup;
+class QGraphicsRectItem;
 class QGraphicsSvgItem;
 class QGraphicsTextItem;
 class QPointF;
@@ -843,6 +845,96 @@ private:
     // Carried from one measure to the next within one generation.
     bool carriedBarLine = false;
     Measure *openEndingStart = nullptr;
+
+public:
+    // layout/score_voice_items.cpp: the part and voice step of the item
+    // generation, run by the measure phase for each part of a shown measure
+    // after the measure's own items (positions in mm).
+    // The part label at line starts (once per part), then every voice in
+    // use: its glyphs placed, rhythm dots, note marks, octave-instruction
+    // marks and beam strokes. Needs the line layout and the watcher item.
+    void genPartItems(int measureIndex, int part);
+    // One voice; (x, y) is the part's reference point: the measure origin
+    // along the reading direction, the part's reference line across it.
+    void genVoiceItems(int measureIndex, int part, int voice, double x, double y);
+    // The note's movable octave-instruction mark at `pos` (mm, the final
+    // position of the note's first item); none for an empty mark.
+    void genOctaveInstItem(int measureIndex, int part, int voice, int noteIndex, const QPointF &pos,
+                           bool coveredVoice);
+
+private:
+    // A voice's stroke run within one measure.
+    struct VoiceStrokes
+    {
+        bool started = false; // the score's first measure cleared the drawer
+        bool open = false;    // a run waits for its end
+        double lastEnd = 0.0; // mm along: end of the last note passed
+    };
+    void drawPartDebugLines(Measure *measure, int part, double ref);
+    void configureVoiceBeams(Measure *measure, int part, int voice);
+    void hideNoteItems(Measure *measure, int part, int voice, const Note *note);
+    void genNoteMarks(int measureIndex, int part, int voice, int noteIndex, Note *note);
+    void genNoteBeams(Measure *measure, int part, int voice, int noteIndex, VoiceStrokes &strokes,
+                      int &staffBeamStart);
+    void genNoteStrokes(Measure *measure, int part, int voice, const Note *note,
+                        VoiceStrokes &strokes);
+    void genNoteBeamLevels(Measure *measure, int part, int voice, int noteIndex,
+                           const std::array<int, 5> &record);
+
+public:
+    // layout/score_voice_placement.cpp: final positions of one voice's
+    // aligned items (mm) and their glyphs in the scene (scene units). The
+    // horizontal variant reads the x shift, the vertical one the y shift.
+    // Glyphs enter the scene only with the part's note output on; a hidden
+    // (collapsed) cell places nothing.
+    void placeVoiceItems(Measure *measure, int part, int voice, double xShift, double yShift,
+                         bool shown);
+    void placeVoiceItemsVertical(Measure *measure, int part, int voice, double xShift,
+                                 double yShift, bool shown);
+    // An outline rectangle in scene units, pen width 0.5, added to the scene.
+    QGraphicsRectItem *genRectDispItem(const QColor &color, double x, double y, double w, double h);
+
+private:
+    void placeVoiceItemsAlong(Measure *measure, int part, int voice, double shift, bool shown,
+                              bool horizontal);
+
+public:
+    // layout/score_rhythm_dots.cpp: the rhythm dots of a KinkoTrad voice
+    // (glyphs of the part's note font, added to the scene). A measure
+    // without divisions or standing for a multi-measure rest gets none.
+    // Returns 1.
+    int genDotItems(Measure *measure, int part, int voice);
+    // `white` and `black` dots of one note on the side `side`; `r` is the
+    // part's reference line (mm).
+    void genDotItems1(Measure *measure, int part, int voice, Note *note, double r, bool side,
+                      int white, int black);
+    // "DotCircle" (`circle`) or "DotTri" between notes a and b.
+    void genDotItems2(Measure *measure, int part, int voice, Note *a, Note *b, double r,
+                      bool circle);
+
+private:
+    void addRhythmDotGlyph(int part, const QString &glyphId, const QPointF &at);
+
+public:
+    // layout/score_part_name_items.cpp: the part's full name (`full`) or
+    // abbreviation as a plain text item beside the line start at (x, y) mm;
+    // not tagged, not movable. Returns 1.
+    int genPartNameItem(double x, double y, int part, bool full);
+
+public:
+    // layout/score_note_marks_pending.cpp: the mark generators of later
+    // steps (articulations, fingerings, bowing, technique marks, staff beam
+    // groups); `size` is the part's note size (mm). Empty until their own
+    // files replace this block.
+    void genArticulationItems(int measureIndex, int part, int voice, int noteIndex, Note *note,
+                              double size);
+    void genFingeringItems(int measureIndex, int part, int voice, int noteIndex, Note *note,
+                           double size);
+    int genBowingItems(int measureIndex, int part, int voice, int noteIndex, Note *note,
+                       double size);
+    void genTechniqueItems(int measureIndex, int part, int voice, int noteIndex, Note *note,
+                           int directiveIndex, Directive *directive);
+    void addStaffBeam(Measure *measure, int part, int voice, int first, int last);
 
 public slots:
     // document/score_autosave.cpp: the autosave timer's slot and the

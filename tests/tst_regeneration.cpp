@@ -264,10 +264,9 @@ void TestRegeneration::everyDrawingHelperIsReset()
         part->syllabics.at(v)->startSlots[15].startMeasure = measure;
         part->longRepeats.at(v)->started = true;
         part->longRepeats.at(v)->startMeasure = measure;
-        part->beams.at(v)->strokeCount = 3;
-        part->beams.at(v)->strokeStart = 12.0;
-        part->beams.at(v)->levelStarts[2] = 7.0;
-        part->beams.at(v)->groupStart = 5.0;
+        part->beams.at(v)->setStrokes(3, 12.0);
+        part->beams.at(v)->beamStart(2, 7.0);
+        part->beams.at(v)->setGroupStart(5.0);
     }
 
     QVERIFY(score->generateScore());
@@ -288,10 +287,10 @@ void TestRegeneration::everyDrawingHelperIsReset()
             QVERIFY(!slot.startMeasure);
         QVERIFY(!part->longRepeats.at(v)->started && !part->longRepeats.at(v)->startMeasure);
         const Beams *beams = part->beams.at(v);
-        QCOMPARE(beams->strokeCount, 0);
-        QCOMPARE(beams->strokeStart, 0.0);
-        QCOMPARE(beams->groupStart, 0.0);
-        QCOMPARE(beams->levelStarts[2], 0.0);
+        QCOMPARE(beams->strokeCount(), 0);
+        QCOMPARE(beams->strokeStart(), 0.0);
+        QCOMPARE(beams->groupStart(), 0.0);
+        QCOMPARE(beams->levelStart(2), 0.0);
     }
 }
 

@@ -15,6 +15,9 @@ namespace TestSupport {
 MeasureLayout::MeasureLayout(bool horizontal)
 {
     score.page->horizontal = horizontal;
+    // Part labels are the voice step's; the measure items are read alone.
+    score.page->displayPartFullName = false;
+    score.page->displayPartAbbrName = false;
     score.page->resetPages();
 }
 

@@ -1,7 +1,7 @@
 // Test-only layout of a score by hand for the measure phase: parts of a
 // style, staff count and note size, measures placed in lines on the first
 // page in either writing direction, part cells stacked across each line,
-// and the displayed-measure list with its line-end flags.
+// and the displayed-measure list with its line-end flags; part labels off.
 //
 // Horizontal writing: lines run along x from the stage's left edge, one
 // below the other, each measure `measureLength` long. Vertical writing:

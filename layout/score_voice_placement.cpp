@@ -1,0 +1,137 @@
+// Score's placement of one voice's aligned items once the line layout has
+// fitted the measure: final positions, scene positions, visibility, and the
+// outline frames of the note-font outline switch.
+#include "drawing/watcheritem.h"
+#include "layout/aligner.h"
+#include "layout/alignitem.h"
+#include "model/measure.h"
+#include "model/mepart.h"
+#include "model/notefonts.h"
+#include "model/page.h"
+#include "model/part.h"
+#include "model/score.h"
+#include "model/style.h"
+#include "model/voice.h"
+#include "view/scene.h"
+
+#include <QCursor>
+#include <QGraphicsRectItem>
+#include <QPen>
+
+#include <algorithm>
+
+namespace {
+
+struct PlacementFrame
+{
+    double k = 1.0;       // scene units per millimetre
+    double leadIn = 0.0;  // mm before every item of the voice
+    double squeeze = 1.0; // along-scale of reference offsets on non-staff parts
+    bool staff = false;
+};
+
+PlacementFrame placementFrame(const Score *score, const Measure *measure, int part)
+{
+    PlacementFrame frame;
+    const Part *settings = score->parts.at(part);
+    const double q = measure->aligner ? measure->aligner->scaleRatio() : 1.0;
+    frame.k = score->page->scaleFactor;
+    // A stretched measure keeps the lead-in of its natural width.
+    frame.leadIn = settings->noteFontSize * std::min(q, 1.0) * score->style->noteOffset;
+    frame.squeeze = q <= 1.0 ? q : 1.0;
+    frame.staff = settings->notationStyle == NotationStyle::StaffNotation;
+    return frame;
+}
+
+} // namespace
+
+void Score::placeVoiceItems(Measure *measure, int part, int voice, double xShift, double /*yShift*/,
+                            bool shown)
+{
+    placeVoiceItemsAlong(measure, part, voice, xShift, shown, true);
+}
+
+void Score::placeVoiceItemsVertical(Measure *measure, int part, int voice, double /*xShift*/,
+                                    double yShift, bool shown)
+{
+    placeVoiceItemsAlong(measure, part, voice, yShift, shown, false);
+}
+
+void Score::placeVoiceItemsAlong(Measure *measure, int part, int voice, double shift, bool shown,
+                                 bool horizontal)
+{
+    if (measure->parts.at(part)->collapsed)
+        return;
+    const Part *settings = parts.at(part);
+    const PlacementFrame frame = placementFrame(this, measure, part);
+    const double k = frame.k;
+    const QList<AlignItem *> &items = measure->parts.at(part)->voices.at(voice)->alignItems;
+    for (int i = 0; i < items.size(); ++i) {
+        AlignItem *item = items.at(i);
+        const double start = measure->getStartLocation(part, voice, i);
+        QGraphicsItem *gi = item->graphicsItem;
+        double zx = frame.squeeze;
+        if (frame.staff && gi)
+            zx = horizontal ? gi->transform().m11() : gi->transform().m22();
+
+        if (horizontal) {
+            // Glyphs between grey parentheses are drawn as ghosts.
+            if (item->glyphId.startsWith(QLatin1String("GrayLPar")))
+                ghostNotes = true;
+            else if (item->glyphId.startsWith(QLatin1String("GrayRPar")))
+                ghostNotes = false;
+        }
+
+        const double cross = frame.staff ? measure->getPartNoteLine(item->staff, part)
+                                         : measure->getPartRefLine(part);
+        const double noteLine = measure->getPartNoteLine(item->staff, part);
+        const double along = start + shift + frame.leadIn;
+        if (horizontal) {
+            item->finalX = along;
+            item->finalY = item->baseOffset + noteLine;
+            if (gi)
+                gi->setPos((item->refOffsetX * zx + along) * k, (item->refOffsetY + cross) * k);
+        } else {
+            item->finalX = item->baseOffset + noteLine;
+            item->finalY = along;
+            if (gi)
+                gi->setPos((item->refOffsetX + cross) * k, (item->refOffsetY * zx + along) * k);
+        }
+
+        if (gi) {
+            if (gi->isVisible())
+                gi->setVisible(shown);
+            // With note output off the glyphs keep their positions (marks
+            // and spans still find them) but stay out of the picture.
+            if (settings->noteOutput && gi->scene() != scene) {
+                gi->setAcceptHoverEvents(true);
+                gi->setCursor(Qt::ArrowCursor);
+                scene->addItem(gi);
+                if (watcher && (gi->flags() & QGraphicsItem::ItemIsSelectable))
+                    gi->installSceneEventFilter(watcher);
+            }
+        }
+
+        if (outlineNoteFonts && settings->partOutput) {
+            const double size = settings->noteFontSize;
+            const double x = item->finalX * k;
+            const double y = item->finalY * k;
+            if (horizontal) {
+                genRectDispItem(QColor(0, 0, 255), x, y, item->width * k, size * k);
+                genRectDispItem(QColor(255, 0, 0), x, y, item->length * k, size * k);
+            } else {
+                genRectDispItem(QColor(0, 0, 255), x, y, size * k, item->width * k);
+                genRectDispItem(QColor(255, 0, 0), x, y, size * k, item->length * k);
+            }
+        }
+    }
+}
+
+QGraphicsRectItem *Score::genRectDispItem(const QColor &color, double x, double y, double w,
+                                          double h)
+{
+    auto *rect = new QGraphicsRectItem(x, y, w, h);
+    rect->setPen(QPen(QBrush(color), 0.5, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+    scene->addItem(rect);
+    return rect;
+}
