@@ -16,7 +16,7 @@ int main(int argc, char *argv[])
         qDebug() << "argument" << i << QString::fromLocal8Bit(argv[i]);
 
     QTextStream(stdout) << "Velmora " << Velmora::programVersion
-                        << ": the score model is being built; engraving and the main window "
-                           "are not available yet.\n";
+                        << ": scores load, save and are laid out; the main window and the "
+                           "PDF and SVG export are not available yet.\n";
     return 0;
 }
