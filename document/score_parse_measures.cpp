@@ -26,25 +26,6 @@ constexpr int octaveShiftDown = 19;
 constexpr int octaveShiftUp = 20;
 constexpr int octaveShiftStop = 21;
 
-// Beam levels a note type spans: eighth 1 .. 128th 5, 0 for longer types.
-int beamLevels(int noteType)
-{
-    switch (noteType) {
-    case 8:
-        return 1;
-    case 16:
-        return 2;
-    case 32:
-        return 3;
-    case 64:
-        return 4;
-    case 128:
-        return 5;
-    default:
-        return 0;
-    }
-}
-
 // Voice indices 4 * group .. 4 * group + 3 share one octave-shift line.
 constexpr int voicesPerGroup = 4;
 constexpr int groupCount = MePart::voiceCount / voicesPerGroup;
@@ -314,7 +295,8 @@ void Score::joinBeamsAcrossRests()
                         current->startTime % beat != 0 &&
                         previous->startTime / beat >= current->startTime / beat &&
                         (previous->rest || current->rest)) {
-                        for (int level = 0; level < beamLevels(current->noteType); ++level)
+                        for (int level = 0; level < Note::beamLevelsOfType(current->noteType);
+                             ++level)
                             joinBeamLevel(previous, current, level);
                     }
                     previous = current;

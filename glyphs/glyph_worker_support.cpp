@@ -82,4 +82,20 @@ void tagNoteGlyph(Score *score, QGraphicsItem *item, const Measure *measure, int
     score->setNoteItemTag(item, measure->indexInScore(), part, voice, noteIndex);
 }
 
+const char *const tremoloUnstopped = "ERROR: =========TremoloStart does not stops=========";
+
+bool isTieContinuation(const Note *note)
+{
+    return note->tie == 2 || note->tie == 3;
+}
+
+void appendOctaveAndTie(Note *note)
+{
+    if (note->octaveInstMark == QLatin1String("Kan") ||
+        note->octaveInstMark == QLatin1String("Otsu"))
+        note->glyphName += QLatin1Char(':') + note->octaveInstMark;
+    if (isTieContinuation(note))
+        note->glyphName += QStringLiteral(":TieStop");
+}
+
 } // namespace GlyphWorkers

@@ -45,6 +45,14 @@ void markMainItem(Note *note, const Measure *measure, int part, int voice);
 // The last-item index alone.
 void markLastItem(Note *note, const Measure *measure, int part, int voice);
 
+// The error line a worker writes for a tremolo start without its stop.
+extern const char *const tremoloUnstopped;
+
+// True for the note that continues a tie (stop, or stop and start).
+bool isTieContinuation(const Note *note);
+// Ends the note's display name with its octave mark and tie-stop suffixes.
+void appendOctaveAndTie(Note *note);
+
 // Makes the item selectable and tags it as the glyph of note `noteIndex`.
 void tagNoteGlyph(Score *score, QGraphicsItem *item, const Measure *measure, int part, int voice,
                   int noteIndex);

@@ -21,11 +21,6 @@ using namespace GlyphWorkers;
 
 namespace {
 
-bool isTieContinuation(const Note *note)
-{
-    return note->tie == 2 || note->tie == 3;
-}
-
 bool isPlucked(const Note *note)
 {
     return note->stoppedFlag || note->hajiki;

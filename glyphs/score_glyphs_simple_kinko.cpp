@@ -21,23 +21,6 @@ using namespace GlyphWorkers;
 
 namespace {
 
-const char *const tremoloUnstopped = "ERROR: =========TremoloStart does not stops=========";
-
-bool isTieContinuation(const Note *note)
-{
-    return note->tie == 2 || note->tie == 3;
-}
-
-// The octave-mark and tie suffixes that every worker ends a display name with.
-void appendOctaveAndTie(Note *note)
-{
-    if (note->octaveInstMark == QLatin1String("Kan") ||
-        note->octaveInstMark == QLatin1String("Otsu"))
-        note->glyphName += QLatin1Char(':') + note->octaveInstMark;
-    if (isTieContinuation(note))
-        note->glyphName += QStringLiteral(":TieStop");
-}
-
 bool dotsSitLow(int style)
 {
     return style == NotationStyle::Fue || style == NotationStyle::Traverso;

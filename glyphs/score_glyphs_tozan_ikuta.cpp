@@ -16,22 +16,6 @@ using namespace GlyphWorkers;
 
 namespace {
 
-const char *const tremoloUnstopped = "ERROR: =========TremoloStart does not stops=========";
-
-bool isTieContinuation(const Note *note)
-{
-    return note->tie == 2 || note->tie == 3;
-}
-
-void appendOctaveAndTie(Note *note)
-{
-    if (note->octaveInstMark == QLatin1String("Kan") ||
-        note->octaveInstMark == QLatin1String("Otsu"))
-        note->glyphName += QLatin1Char(':') + note->octaveInstMark;
-    if (isTieContinuation(note))
-        note->glyphName += QStringLiteral(":TieStop");
-}
-
 // The note that a tremolo's second note is drawn for gets the tremolo's
 // indices: it has no glyph of its own.
 void pointAtLastItem(Note *note, const Measure *measure, int part, int voice)

@@ -63,20 +63,10 @@ int strokesOfNote(const Note *note, int style)
 {
     if (note->grace)
         return 0;
-    switch (note->noteType) {
-    case 8:
-        return style == NotationStyle::KinkoTrad && note->dots > 0 ? 0 : 1;
-    case 16:
-        return 2;
-    case 32:
-        return 3;
-    case 64:
-        return 4;
-    case 128:
-        return 5;
-    default:
+    // A dotted eighth in KinkoTrad is marked by its rhythm dot, not a stroke.
+    if (note->noteType == 8 && style == NotationStyle::KinkoTrad && note->dots > 0)
         return 0;
-    }
+    return Note::beamLevelsOfType(note->noteType);
 }
 
 // A voice all of whose notes lie inside one chain.

@@ -37,10 +37,7 @@ void Note::setOctaveInstOffset(double x, double y)
     octaveInstOffsetY = y;
 }
 
-namespace {
-
-// Flag levels a note type needs: eighth 1 .. 128th 5; 0 for longer types.
-int flagLevels(int noteType)
+int Note::beamLevelsOfType(int noteType)
 {
     switch (noteType) {
     case 8:
@@ -58,14 +55,12 @@ int flagLevels(int noteType)
     }
 }
 
-} // namespace
-
 void Note::addImpliedFlags()
 {
     // A grace note keeps its beams as read; a beamed note is already drawn.
     if (!rest && (grace || beamTypes[0] != 0))
         return;
-    const int levels = flagLevels(noteType);
+    const int levels = beamLevelsOfType(noteType);
     for (int level = 0; level < levels; ++level)
         beamTypes[level] = 6;
 }

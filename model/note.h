@@ -41,6 +41,8 @@ public:
     // Index of the first empty level of `beamTypes` (levels 1..5 as 0..4);
     // levelCount when all five hold a code.
     int countBeamLevels() const;
+    // Beam (flag) levels a note type spans: eighth 1 .. 128th 5, 0 for longer types.
+    static int beamLevelsOfType(int noteType);
     // The user moved the octave-instruction mark to (x, y).
     void setOctaveInstOffset(double x, double y);
     // Sets the flag code 6 ("flag without a beam") in the levels that a
