@@ -1318,4 +1318,30 @@ public:
     // view/score_view.cpp: setting file name and document text together
     // Stores both and marks the score changed. Always true.
     bool setFileNameAndText(const QString &name, const QString &text);
+public:
+    // document/score_export_svg_pdf.cpp: SVG and PDF export of the pages
+    // Both regenerate the score for output (no screen decorations, no
+    // measure selection, clean output), render the scene page by page and
+    // then restore the screen state and regenerate again. Each file is
+    // written atomically; a file that cannot be written is reported ("Can't
+    // write file ...") and the result is false (files written before it
+    // stay). SVG: "<dir>/<base>_pNNN.svg" per page, per two-page spread for
+    // landscape pages and the double sheets (numbered by the spread's first
+    // page), or "<dir>/<base>_roll.svg" for the page roll. PDF: one PDF page
+    // per page (per spread on the double sheets, one for the roll).
+    bool exportSvgFile(const QString &path);
+    bool exportPdfFile(const QString &path);
+    // The base name of an SVG export: the file name up to its first dot,
+    // without a trailing "_roll" or a trailing "_p" with digits.
+    static QString svgExportBaseName(const QString &path);
+
+private:
+    void beginExportState();
+    void endExportState();
+    // One source rectangle (scene units, truncated) per output sheet.
+    QList<QRectF> exportSourceRects(bool spreads) const;
+    bool exportSpreads() const;
+    bool writeSvgSheet(const QString &path, const QRectF &source, const QSizeF &sizeMm);
+    bool renderPdf(QIODevice *device);
+    void reportWriteFailure(const QString &path, const QString &error);
 };

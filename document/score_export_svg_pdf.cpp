@@ -1,0 +1,235 @@
+// Score's SVG and PDF export: the generated pages of the scene rendered
+// page by page (or spread by spread, or as one roll) into files.
+#include "model/score.h"
+
+#include "app/prompter.h"
+#include "model/page.h"
+#include "view/scene.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFileInfo>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+#include <cmath>
+
+namespace {
+
+// Truncated towards zero, as the page cuts must not depend on rounding.
+QRectF truncated(double x, double y, double w, double h)
+{
+    return QRectF(std::trunc(x), std::trunc(y), std::trunc(w), std::trunc(h));
+}
+
+bool isDoubleSheet(int paperSize)
+{
+    return paperSize == PaperA3DoubleA4 || paperSize == PaperB4DoubleB5 ||
+           paperSize == PaperJisB4DoubleJisB5;
+}
+
+QPageSize pdfPageSize(const Page *page)
+{
+    switch (page->paperSize) {
+    case PaperA3:
+    case PaperA3DoubleA4:
+        return QPageSize(QPageSize::A3);
+    case PaperA4:
+        return QPageSize(QPageSize::A4);
+    case PaperB4:
+    case PaperB4DoubleB5:
+        return QPageSize(QPageSize::B4);
+    case PaperB5:
+        return QPageSize(QPageSize::B5);
+    case PaperJisB4:
+    case PaperJisB4DoubleJisB5:
+        return QPageSize(QPageSize::JisB4);
+    case PaperJisB5:
+        return QPageSize(QPageSize::JisB5);
+    default:
+        // Custom: the real page size, whatever its resolution.
+        return QPageSize(QSizeF(page->pageWidth, page->pageHeight), QPageSize::Millimeter,
+                         QString(), QPageSize::FuzzyMatch);
+    }
+}
+
+} // namespace
+
+QString Score::svgExportBaseName(const QString &path)
+{
+    QString base = QFileInfo(path).fileName();
+    const int dot = base.indexOf(QLatin1Char('.'));
+    if (dot >= 0)
+        base.truncate(dot);
+    // Only a trailing suffix is one of ours: "my_piano" keeps its "_p".
+    base.remove(QRegularExpression(QStringLiteral("_roll$")));
+    base.remove(QRegularExpression(QStringLiteral("_p[0-9]*$")));
+    return base;
+}
+
+void Score::beginExportState()
+{
+    page->setScreenDecorations(false);
+    selectedMeasures.clear();
+    cleanOutput = true;
+    generateScore();
+}
+
+void Score::endExportState()
+{
+    page->setScreenDecorations(true);
+    cleanOutput = false;
+    generateScore();
+}
+
+bool Score::exportSpreads() const
+{
+    return !page->roll && (page->landscape || isDoubleSheet(page->paperSize));
+}
+
+QList<QRectF> Score::exportSourceRects(bool spreads) const
+{
+    const double s = page->scaleFactor;
+    const double w = page->pageWidth;
+    const double h = page->pageHeight;
+    QList<QRectF> sources;
+    if (page->roll) {
+        const QRectF &r = page->scoreRect;
+        sources.append(truncated(r.x() * s, 0.0, r.width() * s, r.height() * s));
+        return sources;
+    }
+    const int pages = page->pageCount;
+    const double d = page->horizontal ? 1.0 : -1.0;
+    if (spreads) {
+        for (int k = 0; k < pages; k += 2) {
+            // In vertical writing the later page lies to the left.
+            const double x = page->horizontal ? k * w : -(k + 1) * w;
+            sources.append(truncated(x * s, 0.0, 2 * w * s, h * s));
+        }
+    } else {
+        for (int k = 0; k < pages; ++k)
+            sources.append(truncated(d * k * w * s, 0.0, w * s, h * s));
+    }
+    return sources;
+}
+
+void Score::reportWriteFailure(const QString &path, const QString &error)
+{
+    Prompter::instance().warning(this, tr("Velmora"),
+                                 tr("Can't write file (%1)!:\n%2.").arg(path, error));
+}
+
+bool Score::writeSvgSheet(const QString &path, const QRectF &source, const QSizeF &sizeMm)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        reportWriteFailure(path, file.errorString());
+        return false;
+    }
+    QSvgGenerator generator;
+    const double mmpix = generator.resolution() / 25.3998 * 250.0 / 249.8;
+    if (dSw)
+        qDebug() << "res, mmpix =" << generator.resolution() << mmpix << "path=" << path;
+    generator.setOutputDevice(&file);
+    generator.setTitle(QStringLiteral("Velmora svg file made by Velmora"));
+    generator.setDescription(QStringLiteral("An SVG drawing created by the Velmora"));
+    const QRectF target(0.0, 0.0, sizeMm.width() * mmpix, sizeMm.height() * mmpix);
+    generator.setSize(QSize(int(target.width()), int(target.height())));
+    generator.setViewBox(target);
+    QPainter painter;
+    if (!painter.begin(&generator)) {
+        file.cancelWriting();
+        reportWriteFailure(path, tr("the SVG generator could not start"));
+        return false;
+    }
+    scene->render(&painter, target, source, Qt::KeepAspectRatio);
+    painter.end();
+    if (!file.commit()) {
+        reportWriteFailure(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool Score::exportSvgFile(const QString &path)
+{
+    if (dSw)
+        qDebug() << "exportSvgFile in score entered";
+    beginExportState();
+    const QString dir = QFileInfo(path).path();
+    const QString base = svgExportBaseName(path);
+    if (dSw)
+        qDebug() << "baseName after =" << base;
+    const bool spreads = exportSpreads();
+    const QList<QRectF> sources = exportSourceRects(spreads);
+    bool written = true;
+    if (page->roll) {
+        const QRectF &r = page->scoreRect;
+        written = writeSvgSheet(dir + QLatin1Char('/') + base + QStringLiteral("_roll.svg"),
+                                sources.first(), r.size());
+    } else {
+        const int step = spreads ? 2 : 1;
+        const QSizeF size((spreads ? 2 : 1) * page->pageWidth, page->pageHeight);
+        for (int i = 0; i < sources.size() && written; ++i) {
+            const QString number = QStringLiteral("%1").arg(i * step + 1, 3, 10, QLatin1Char('0'));
+            written = writeSvgSheet(dir + QLatin1Char('/') + base + QStringLiteral("_p") + number +
+                                        QStringLiteral(".svg"),
+                                    sources.at(i), size);
+        }
+    }
+    endExportState();
+    return written;
+}
+
+bool Score::renderPdf(QIODevice *device)
+{
+    QPdfWriter writer(device);
+    writer.setCreator(QStringLiteral("Velmora"));
+    const bool spreads = isDoubleSheet(page->paperSize) && !page->roll;
+    if (page->roll) {
+        writer.setPageSize(QPageSize(page->scoreRect.size(), QPageSize::Millimeter, QString(),
+                                     QPageSize::FuzzyMatch));
+    } else {
+        writer.setPageSize(pdfPageSize(page));
+        const bool portrait = !page->landscape && !spreads;
+        writer.setPageOrientation(portrait ? QPageLayout::Portrait : QPageLayout::Landscape);
+    }
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    const QList<QRectF> sources = exportSourceRects(spreads);
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return false;
+    painter.setRenderHint(QPainter::Antialiasing, !page->roll);
+    const QRectF target(0.0, 0.0, writer.width(), writer.height());
+    for (int i = 0; i < sources.size(); ++i) {
+        if (i > 0)
+            writer.newPage();
+        scene->render(&painter, target, sources.at(i), Qt::KeepAspectRatio);
+    }
+    return painter.end();
+}
+
+bool Score::exportPdfFile(const QString &path)
+{
+    beginExportState();
+    QSaveFile file(path);
+    bool written = file.open(QIODevice::WriteOnly);
+    QString error = file.errorString();
+    if (written) {
+        written = renderPdf(&file);
+        if (!written)
+            error = tr("the PDF writer could not start");
+        else if (!(written = file.commit()))
+            error = file.errorString();
+    }
+    if (!written) {
+        file.cancelWriting();
+        reportWriteFailure(path, error);
+    }
+    endExportState();
+    return written;
+}

@@ -1,0 +1,186 @@
+// SVG and PDF export: file names, page counts, atomic writes and reported
+// write failures, checked on the files the export writes.
+#include "app/version.h"
+#include "model/page.h"
+#include "model/score.h"
+#include "support/testenvironment.h"
+
+#include <QDomDocument>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+const char *const corpusFile = "corpus/lilypond-musicxml-testsuite/01a-Pitches-Pitches.xml";
+
+std::unique_ptr<Score> loadedScore()
+{
+    auto score = std::make_unique<Score>(QString::fromLatin1(Velmora::programVersion), 1, false);
+    QFile file(TestSupport::sharedPath(corpusFile));
+    if (!file.open(QIODevice::ReadOnly))
+        return nullptr;
+    score->documentText = QString::fromUtf8(file.readAll());
+    if (!score->parseScoreXml())
+        return nullptr;
+    return score;
+}
+
+// The page count pdfinfo reads from the file; -1 when it cannot.
+int pdfPageCount(const QString &path)
+{
+    QProcess pdfinfo;
+    pdfinfo.start(QStringLiteral("pdfinfo"), {path});
+    if (!pdfinfo.waitForFinished(30000) || pdfinfo.exitCode() != 0)
+        return -1;
+    const QRegularExpression pages(QStringLiteral("^Pages:\\s+(\\d+)"),
+                                   QRegularExpression::MultilineOption);
+    const auto match = pages.match(QString::fromUtf8(pdfinfo.readAllStandardOutput()));
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
+} // namespace
+
+class TestExport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { TestSupport::prompter().reset(); }
+    void svgBaseName_data();
+    void svgBaseName();
+    void pdfHasOnePagePerSheet_data();
+    void pdfHasOnePagePerSheet();
+    void svgWritesOneFilePerSheet_data();
+    void svgWritesOneFilePerSheet();
+    void unwritableTargetIsReported();
+};
+
+void TestExport::svgBaseName_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("base");
+    QTest::newRow("page suffix") << "/out/song_p3.svg"
+                                 << "song";
+    QTest::newRow("roll suffix") << "/out/song_roll.svg"
+                                 << "song";
+    QTest::newRow("_p inside the name stays") << "/out/my_piano.svg"
+                                              << "my_piano";
+    QTest::newRow("bare _p") << "/out/song_p.svg"
+                             << "song";
+    QTest::newRow("first dot ends the name") << "/out/a.b_p2.svg"
+                                             << "a";
+    QTest::newRow("no extension") << "/out/plain"
+                                  << "plain";
+}
+
+void TestExport::svgBaseName()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, base);
+    QCOMPARE(Score::svgExportBaseName(path), base);
+}
+
+void TestExport::pdfHasOnePagePerSheet_data()
+{
+    QTest::addColumn<int>("paperSize");
+    QTest::addColumn<bool>("horizontal");
+    QTest::addColumn<bool>("spreads");
+    QTest::newRow("A4 portrait, vertical") << int(PaperA4) << false << false;
+    QTest::newRow("B5 portrait, horizontal") << int(PaperB5) << true << false;
+    QTest::newRow("JIS B4 double sheet") << int(PaperJisB4DoubleJisB5) << false << true;
+    QTest::newRow("A3 double sheet, horizontal") << int(PaperA3DoubleA4) << true << true;
+}
+
+void TestExport::pdfHasOnePagePerSheet()
+{
+    QFETCH(int, paperSize);
+    QFETCH(bool, horizontal);
+    QFETCH(bool, spreads);
+    auto score = loadedScore();
+    QVERIFY(score);
+    score->page->paperSize = paperSize;
+    score->page->horizontal = horizontal;
+    score->page->setPaperSize();
+    score->selectedMeasures = {0};
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("out.pdf"));
+    QVERIFY(score->exportPdfFile(path));
+    const int pages = score->page->pageCount;
+    QVERIFY(pages >= 1);
+    QCOMPARE(pdfPageCount(path), spreads ? (pages + 1) / 2 : pages);
+    // The screen state is back and the selection is gone.
+    QVERIFY(score->page->screenDecorations);
+    QVERIFY(!score->cleanOutput);
+    QVERIFY(score->selectedMeasures.isEmpty());
+    QVERIFY(TestSupport::prompter().prompts.isEmpty());
+}
+
+void TestExport::svgWritesOneFilePerSheet_data()
+{
+    QTest::addColumn<QString>("typedName");
+    QTest::addColumn<bool>("roll");
+    QTest::newRow("pages") << "song_p3.svg" << false;
+    QTest::newRow("roll") << "song_roll.svg" << true;
+}
+
+void TestExport::svgWritesOneFilePerSheet()
+{
+    QFETCH(QString, typedName);
+    QFETCH(bool, roll);
+    auto score = loadedScore();
+    QVERIFY(score);
+    score->page->paperSize = PaperA4;
+    score->page->horizontal = true;
+    score->page->roll = roll;
+    score->page->setPaperSize();
+    QTemporaryDir dir;
+    QVERIFY(score->exportSvgFile(dir.filePath(typedName)));
+    QStringList expected;
+    if (roll) {
+        expected << QStringLiteral("song_roll.svg");
+    } else {
+        for (int k = 1; k <= score->page->pageCount; ++k)
+            expected << QStringLiteral("song_p%1.svg").arg(k, 3, 10, QLatin1Char('0'));
+    }
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files, QDir::Name), expected);
+    for (const QString &name : expected) {
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray svg = file.readAll();
+        QDomDocument document;
+        QVERIFY2(document.setContent(svg), qPrintable(name));
+        QCOMPARE(document.documentElement().tagName(), QStringLiteral("svg"));
+        // Glyphs are exported as vector paths, not as embedded bitmaps.
+        QVERIFY2(svg.contains("<path"), qPrintable(name));
+        QVERIFY2(!svg.contains("<image"), qPrintable(name));
+    }
+}
+
+void TestExport::unwritableTargetIsReported()
+{
+    auto score = loadedScore();
+    QVERIFY(score);
+    QTemporaryDir dir;
+    const QString missing = dir.filePath(QStringLiteral("no/such/folder"));
+    const QString pdf = missing + QStringLiteral("/out.pdf");
+    QVERIFY(!score->exportPdfFile(pdf));
+    QVERIFY(!score->exportSvgFile(missing + QStringLiteral("/out.svg")));
+    const QStringList warnings = TestSupport::prompter().texts(QStringLiteral("warning"));
+    QCOMPARE(warnings.size(), 2);
+    QVERIFY2(warnings.at(0).startsWith(QStringLiteral("Can't write file (%1)!:\n").arg(pdf)),
+             qPrintable(warnings.at(0)));
+    QVERIFY2(warnings.at(1).startsWith(
+                 QStringLiteral("Can't write file (%1)!:\n").arg(missing + "/out_p001.svg")),
+             qPrintable(warnings.at(1)));
+    // The export state is left even after a failure.
+    QVERIFY(score->page->screenDecorations);
+    QVERIFY(!score->cleanOutput);
+}
+
+VELMORA_TEST_MAIN(TestExport)
+#include "tst_export.moc"
