@@ -24,6 +24,19 @@ public:
     // Forgets the open mark; its start item belonged to a cleared scene.
     void reset();
 
+    // Opens a mark of `kind` (1..10) at the start note's `item`; across and
+    // along are the start's position (mm).
+    void longRepStart(Measure *measure, QGraphicsItem *item, double across, double along, int kind);
+    // A mark that opens and closes in `measure`, ending at endAlong (mm).
+    void longRepSingle(Measure *measure, QGraphicsItem *item, double across, double along,
+                       double endAlong, int kind);
+    // Closes the open mark at endAlong (mm) of `measure`; nothing when none
+    // is open.
+    void longRepStop(Measure *measure, double endAcross, double endAlong);
+    // The mark from the stored start to (endAcross, endAlong) of
+    // endMeasure, one glyph per line it crosses.
+    void drawLongRep(Measure *endMeasure, double endAcross, double endAlong);
+
     Score *score = nullptr;
     Part *part = nullptr;
     Measure *startMeasure = nullptr;

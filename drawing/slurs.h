@@ -8,6 +8,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointF>
 
 #include <array>
 
@@ -36,6 +37,18 @@ public:
 
     // Frees every slot, so no slur of an earlier picture stays open.
     void reset();
+
+    // Opens slur `number` (0..4) at `note` of `measure`; `slur` is the
+    // note's slur notation and refOffset (mm) the start's distance from
+    // the part's reference line. An open slur of that number is replaced.
+    void slurStart(Measure *measure, Note *note, Notation *slur, int number, double refOffset);
+    // Closes slur `number` at `note` and draws it, one item per system it
+    // crosses (the first, and the last when it is in another system, movable
+    // and tagged with their notations). stopSlur is the note's stop
+    // notation. The second form serves staff notation. Nothing happens for
+    // a free slot. Return 0.
+    int slurStop(Measure *measure, Note *note, Notation *stopSlur, int number);
+    int slurStop2(Measure *measure, Note *note, Notation *stopSlur, int number);
 
     Score *score = nullptr;
     Part *part = nullptr;

@@ -25,6 +25,14 @@ public:
     // stays open.
     void reset();
 
+    // Remembers the start at `note` of measure m; `wavy` is the note's
+    // wavy-line notation, refOffset the start's distance (mm) from the
+    // part's reference line. A new start replaces an open one.
+    void wavyLineStart(Measure *m, Note *note, Notation *wavy, double refOffset);
+    // Draws the line from the remembered start to `note` of measure m, one
+    // item per system it crosses. Returns 1.
+    int wavyLineStop(Measure *m, Note *note);
+
     Score *score = nullptr;
     Part *part = nullptr;
     Measure *startMeasure = nullptr;

@@ -3,6 +3,7 @@
 // octave-instruction marks, and the beam strokes of the traditional
 // notations.
 #include "drawing/beams.h"
+#include "drawing/tuplet.h"
 #include "drawing/watcheritem.h"
 #include "layout/aligner.h"
 #include "layout/alignitem.h"
@@ -112,6 +113,9 @@ void Score::genPartItems(int measureIndex, int part)
         if (m->parts.at(part)->voices.at(v)->hasNotes)
             genVoiceItems(measureIndex, part, v, x, y);
     }
+    // Ties may start in one voice and end in another; they are sent once
+    // every voice of the part has queued its ends.
+    sendTieEvents(part);
 }
 
 void Score::drawPartDebugLines(Measure *m, int part, double ref)
@@ -162,7 +166,7 @@ void Score::genVoiceItems(int measureIndex, int part, int voice, double x, doubl
     Voice *v = cell->voices.at(voice);
     const bool multiRest = m->multiRestCount >= 2;
 
-    // The voice's tuplet builder joins here with the spanning elements.
+    Tuplet tuplet(this, part, voice);
     configureVoiceBeams(m, part, voice);
 
     if (m->simileParts.value(part))
@@ -187,8 +191,11 @@ void Score::genVoiceItems(int measureIndex, int part, int voice, double x, doubl
         (!restOnly || settings->wholeRestOutput))
         genDotItems(m, part, voice);
 
-    if (multiRest)
+    if (multiRest) {
+        // A multi-measure rest still shows its directions.
+        genSpanItems(measureIndex, part, voice, &tuplet);
         return;
+    }
     const bool coveredVoice = isCoveredVoice(v);
     VoiceStrokes strokes;
     int staffBeamStart = -1;
@@ -215,8 +222,7 @@ void Score::genVoiceItems(int measureIndex, int part, int voice, double x, doubl
     }
     if (drawsStrokes(settings->notationStyle) && strokes.open)
         settings->beams.at(voice)->drawStrokes(true, strokes.lastEnd);
-    // The voice's ties, glissandi, tuplets, slurs, wavy lines, long repeats
-    // and directions join here (spanning elements).
+    genSpanItems(measureIndex, part, voice, &tuplet);
 }
 
 void Score::hideNoteItems(Measure *m, int part, int voice, const Note *note)

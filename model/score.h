@@ -62,6 +62,7 @@ class SelectedDirective;
 class SelectedNotation;
 class SelectedNote;
 class Style;
+class Tuplet;
 class WatcherItem;
 enum class ScoreXmlMode : int;
 
@@ -935,6 +936,64 @@ public:
     void genTechniqueItems(int measureIndex, int part, int voice, int noteIndex, Note *note,
                            int directiveIndex, Directive *directive);
     void addStaffBeam(Measure *measure, int part, int voice, int first, int last);
+
+public:
+    // layout/score_span_events.cpp: the spanning elements of a voice (ties,
+    // glissandi, tuplets, slurs, wavy lines, long repeats) sent to their
+    // drawers, and the voice's directions. Positions are millimetres.
+    // After the voice's notes and marks: every span event of its notes,
+    // then its directions (those a multi-measure rest shows included).
+    // `tuplet` is the voice's builder for this measure.
+    void genSpanItems(int measureIndex, int part, int voice, Tuplet *tuplet);
+    // After every voice of the part in the measure: the tie events the
+    // voices queued, in time order, so that a tie whose ends lie in two
+    // voices finds its start.
+    void sendTieEvents(int part);
+    // Which notes of a part in `notationStyle` send tie events: none in the
+    // Ikuta styles, and outside staff notation only a chord's first note.
+    static bool sendsTieEvents(int notationStyle, const Note *note);
+    // Whether tie stops are sent: not by the styles that draw a tied
+    // continuation as a bar while `tieStopBar` is set.
+    static bool sendsTieStop(int notationStyle, bool tieStopBar);
+    // Span events are sent for output parts with note output, outside
+    // multi-measure rests.
+    bool sendsSpanEvents(const Measure *measure, int part) const;
+
+private:
+    struct TieEvent
+    {
+        Measure *measure = nullptr;
+        Note *note = nullptr;
+        int onset = 0; // divisions from the measure start
+        bool start = false;
+        QPointF point;   // mm
+        QPointF lineEnd; // mm: the end of the start's line, for a broken tie
+        bool visible = true;
+    };
+    void queueTieEvents(Measure *measure, int part, int voice);
+    QPointF tiePoint(Measure *measure, int part, int voice, const Note *note, bool start) const;
+    QPointF lineEndPoint(const Measure *measure, const QPointF &from) const;
+    void sendGlissandi(Measure *measure, int part, int voice);
+    void sendTupletEvents(int measureIndex, int part, int voice, Tuplet *tuplet);
+    QPointF tupletPoint(Measure *measure, int part, int voice, const Note *note, bool start) const;
+    void sendSlurEvents(Measure *measure, int part, int voice);
+    void sendWavyLineEvents(Measure *measure, int part, int voice);
+    void sendLongRepeatEvents(Measure *measure, int part, int voice);
+    void genVoiceDirections(int measureIndex, int part, int voice);
+    QList<TieEvent> pendingTieEvents;
+
+public:
+    // layout/score_span_pending.cpp: the span drawers of later steps
+    // (glissandi, directions). The span dispatcher already calls each of
+    // them in its place; until their own files replace this one they draw
+    // nothing. `size` is the part's note size (mm).
+    // The glissando (wavy) or slide line that ends at `end`.
+    void addStaffGlissando(Measure *measure, int part, int voice, Note *end, bool wavy);
+    void addGlissando(Measure *measure, int part, int voice, Note *end, bool wavy);
+    // One direction of the voice; `index` is its place among the voice's
+    // shown directions (Voice::shownDirections).
+    void genDirectionItems(int measureIndex, int part, int voice, int index, Direction *direction,
+                           double size);
 
 public slots:
     // document/score_autosave.cpp: the autosave timer's slot and the

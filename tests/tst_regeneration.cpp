@@ -252,8 +252,7 @@ void TestRegeneration::everyDrawingHelperIsReset()
     Note *note = builder.addNotes(0, 1, QStringLiteral("D4/4")).first();
 
     // Starts left open, as a start without its stop leaves them.
-    part->tie->startSlots[2].inUse = true;
-    part->tie->startSlots[2].note = note;
+    part->tie->tieStart(note, 0, QPointF(), QPointF());
     part->wedge->startSlots[1].startMeasure = measure;
     part->waveLine->startMeasure = measure;
     part->waveLine->startNote = note;
@@ -271,8 +270,7 @@ void TestRegeneration::everyDrawingHelperIsReset()
 
     QVERIFY(score->generateScore());
 
-    for (const Tie::Slot &slot : part->tie->startSlots)
-        QVERIFY(!slot.inUse && !slot.note);
+    QVERIFY(part->tie->openTies().isEmpty());
     for (const Wedge::Slot &slot : part->wedge->startSlots)
         QVERIFY(!slot.startMeasure);
     QVERIFY(!part->waveLine->startMeasure && !part->waveLine->startNote);
