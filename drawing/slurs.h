@@ -4,11 +4,16 @@
 // serves without owning them. `voice` is the voice index, 0 to 31. One
 // slot per slur number 0..4; a slot without start measure is free.
 // refOffset is millimetres across the reading direction from the part's
-// reference line.
+// reference line; end points are millimetres, curve paths scene units.
+//
+// Each slur becomes one filled crescent per system it crosses, added to the
+// score's scene (which owns it). A slur whose start notation is hidden is
+// drawn at half opacity while editing and left out of clean output.
 #pragma once
 
 #include <QObject>
 #include <QPointF>
+#include <QSizeF>
 
 #include <array>
 
@@ -16,6 +21,7 @@ class Measure;
 class Notation;
 class Note;
 class Part;
+class QGraphicsPathItem;
 class Score;
 
 class Slurs : public QObject
@@ -50,8 +56,56 @@ public:
     int slurStop(Measure *measure, Note *note, Notation *stopSlur, int number);
     int slurStop2(Measure *measure, Note *note, Notation *stopSlur, int number);
 
+    // The crescent from (0, 0) over the chord (dx, dy) in scene units, bulging
+    // by up to 0.4 x `height` (full from a chord of 100 on) on the side of
+    // `flag` (above, or right in the vertical form) and shaped by the
+    // control offsets c1 and c2; the item is rotated onto the chord. A chord
+    // of no length lies flat.
+    static void slurPath(QGraphicsPathItem *item, bool flag, double dx, double dy, double c1,
+                         double c2, double height);
+    static void slurPathV(QGraphicsPathItem *item, bool flag, double dx, double dy, double c1,
+                          double c2, double height);
+
     Score *score = nullptr;
     Part *part = nullptr;
     int voice = 0;
     std::array<Slot, slotCount> startSlots{};
+
+private:
+    // What an end of a staff-notation slur is measured from.
+    struct EndFrame
+    {
+        QPointF pos;       // the note's first glyph, mm
+        QSizeF size;       // that glyph's size, mm
+        int step = 0;      // staff step
+        double line = 0.0; // the stem's free end across the reading direction
+        QPointF topPos;    // the first glyph of the chord's last note
+        bool staccato = false;
+        bool beamed = false;
+        int stem = 0;
+    };
+    enum class SegmentRole
+    {
+        StartEnd, // movable, stands for the start notation
+        StopEnd,  // movable, stands for the stop notation
+        Plain,
+    };
+
+    int partIndex() const;
+    bool hasItem(const Measure *measure, const Note *note) const;
+    QPointF finalPos(const Measure *measure, const Note *note) const;
+    EndFrame endFrame(Measure *measure, Note *note) const;
+    // Staff notation: the start p and end q (mm) of a slur above or below.
+    void slurEndPoints(Measure *startMeasure, Note *start, Measure *stopMeasure, Note *stop,
+                       bool above, QPointF &p, QPointF &q) const;
+    void slurEndPointsV(Measure *startMeasure, Note *start, Measure *stopMeasure, Note *stop,
+                        bool above, QPointF &p, QPointF &q) const;
+    // Frees slot `number` into `slot`; false when it was free or the slur
+    // cannot be drawn (an end without glyphs, no start notation, a stop
+    // before its start).
+    bool takeSlot(int number, Measure *measure, Note *note, Slot *slot);
+    // Adds the segment to the scene, movable and tagged for `notation`
+    // unless plain, at the start notation's visibility.
+    void finishSegment(QGraphicsPathItem *item, SegmentRole role, Measure *measure, Note *note,
+                       Notation *notation, const Notation *startSlur);
 };
