@@ -15,6 +15,7 @@
 #include "model/score.h"
 #include "model/style.h"
 #include "model/voice.h"
+#include "support/staffheads.h"
 #include "support/testenvironment.h"
 #include "support/voicescore.h"
 #include "view/scene.h"
@@ -51,32 +52,6 @@ bool near(double a, double b, double tolerance = 1e-6)
     return std::abs(a - b) < tolerance;
 }
 
-// Staff-notation heads, one quarter-note glyph per note at its staff step,
-// in place of the staff worker, which another step provides.
-void giveStaffHeads(Score &score, int part)
-{
-    const bool horizontal = score.page->horizontal;
-    for (Measure *m : std::as_const(score.measures)) {
-        for (int v = 0; v < MePart::voiceCount; ++v) {
-            for (Note *note : std::as_const(m->parts.at(part)->voices.at(v)->notes)) {
-                if (note->rest) {
-                    note->firstAlignItem = -1;
-                    continue;
-                }
-                QString glyph =
-                    horizontal ? QStringLiteral("QuarterNote") : QStringLiteral("QuarterNote_V");
-                const int index = m->getItemCount(part, v);
-                const double cross =
-                    score.getStaffStepOffset(part, score.getStaffStep(m, part, note));
-                m->addNoteItem3(part, v, glyph, note->noteType, false, note->chord ? 5 : 1, false,
-                                0, cross, note->startTime, 1.0, 1.0);
-                note->firstAlignItem = note->noteAlignItem = index;
-                note->alignItemBegin = note->alignItemEnd = index;
-            }
-        }
-    }
-}
-
 // A staff-notation score built with heads; `tokens` per measure, voice 1.
 void buildStaff(VoiceScore &f, const QStringList &measures)
 {
@@ -86,7 +61,7 @@ void buildStaff(VoiceScore &f, const QStringList &measures)
         f.addNotes(0, tokens);
     }
     f.prepare();
-    giveStaffHeads(f.score, 0);
+    TestSupport::giveStaffHeads(f.score, 0);
     f.layOut();
     f.generate();
 }
@@ -372,7 +347,7 @@ void TestTies::staffTieSide()
         note->stem = stem;
     notes.first()->tieReverse = reverse;
     f.prepare();
-    giveStaffHeads(f.score, 0);
+    TestSupport::giveStaffHeads(f.score, 0);
     f.layOut();
     f.generate();
     const QList<QGraphicsPathItem *> ties = tieItems(f.score);
