@@ -5,6 +5,7 @@
 // them, and in the test suite's tie-types file), and the mends: a stop
 // without a start draws nothing, a sixth open tie harms no other.
 #include "drawing/tie.h"
+#include "layout/aligner.h"
 #include "layout/alignitem.h"
 #include "model/measure.h"
 #include "model/mepart.h"
@@ -89,6 +90,7 @@ private slots:
     void staffChordTiesMatchByPitch();
     void staffTieSide_data();
     void staffTieSide();
+    void staffTieAcrossSystems();
     void manyOpenTiesAndStrayStops();
 };
 
@@ -359,6 +361,30 @@ void TestTies::staffTieSide()
     QVERIFY2(above ? tie.bottom() < head + 0.5 : tie.top() > head,
              qPrintable(
                  QStringLiteral("tie %1..%2, head %3").arg(tie.top()).arg(tie.bottom()).arg(head)));
+}
+
+void TestTies::staffTieAcrossSystems()
+{
+    VoiceScore f;
+    f.score.page->measurePerLine = 1;
+    buildStaff(f, {QStringLiteral("C5/2 A4/2~1"), QStringLiteral("A4/2~2 r/2")});
+    const Score &score = f.score;
+    const Measure *second = score.measures.at(1);
+    QVERIFY(score.measures.at(0)->lineIndex != second->lineIndex);
+    QList<QGraphicsPathItem *> ties = tieItems(score);
+    QCOMPARE(ties.size(), 2);
+    std::sort(ties.begin(), ties.end(), [](QGraphicsItem *a, QGraphicsItem *b) {
+        return a->sceneBoundingRect().top() < b->sceneBoundingRect().top();
+    });
+    const double k = score.page->scaleFactor;
+    const Measure *first = score.measures.at(0);
+    QVERIFY(std::abs(ties.first()->sceneBoundingRect().right() -
+                     (first->originX + first->width) * k) < 1e-3);
+    // The second half enters the new system after its clef and signatures.
+    const double head = second->aligner->headWidth();
+    QVERIFY(head > 0.0);
+    const double lineStart = score.page->stageRect.left() + score.page->pageOriginX + head;
+    QVERIFY(std::abs(ties.last()->sceneBoundingRect().left() - lineStart * k) < 1e-3);
 }
 
 void TestTies::manyOpenTiesAndStrayStops()
