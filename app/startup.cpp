@@ -14,20 +14,44 @@ void prepareProcess()
     QHashSeed::setDeterministicGlobalSeed();
 }
 
+namespace {
+
+// Japanese Windows names are written with full-width letters and either a
+// plain or an ideographic space ("ＭＳ ゴシック", "ＭＳ　ゴシック");
+// scores carry whichever the writing program used.
+QStringList withIdeographicSpaces(const QStringList &families)
+{
+    QStringList all = families;
+    for (const QString &family : families) {
+        if (family.contains(QLatin1Char(' ')) && family.at(0).unicode() >= 0xFF00) {
+            QString wide = family;
+            all << wide.replace(QLatin1Char(' '), QChar(0x3000));
+        }
+    }
+    return all;
+}
+
+} // namespace
+
 QStringList japaneseMinchoFamilies()
 {
-    return {QStringLiteral("MS Mincho"), QStringLiteral("MS PMincho"),
-            QStringLiteral("Yu Mincho"), QStringLiteral("ＭＳ 明朝"),
-            QStringLiteral("ＭＳ Ｐ明朝"), QStringLiteral("游明朝")};
+    return withIdeographicSpaces({QStringLiteral("MS Mincho"), QStringLiteral("MS PMincho"),
+                                  QStringLiteral("Yu Mincho"), QStringLiteral("ＭＳ 明朝"),
+                                  QStringLiteral("ＭＳ Ｐ明朝"), QStringLiteral("游明朝"),
+                                  QStringLiteral("游明朝体"), QStringLiteral("BIZ UDMincho"),
+                                  QStringLiteral("BIZ UD明朝"), QStringLiteral("BIZ UDP明朝")});
 }
 
 QStringList japaneseGothicFamilies()
 {
-    return {QStringLiteral("MS Gothic"),  QStringLiteral("MS PGothic"),
-            QStringLiteral("Yu Gothic"),  QStringLiteral("Meiryo"),
-            QStringLiteral("Meiryo UI"),  QStringLiteral("ＭＳ ゴシック"),
-            QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("游ゴシック"),
-            QStringLiteral("メイリオ")};
+    return withIdeographicSpaces(
+        {QStringLiteral("MS Gothic"), QStringLiteral("MS PGothic"), QStringLiteral("MS UI Gothic"),
+         QStringLiteral("Yu Gothic"), QStringLiteral("Yu Gothic UI"), QStringLiteral("Meiryo"),
+         QStringLiteral("Meiryo UI"), QStringLiteral("ＭＳ ゴシック"),
+         QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("ＭＳ ＵＩ Ｇｏｔｈｉｃ"),
+         QStringLiteral("游ゴシック"), QStringLiteral("游ゴシック体"), QStringLiteral("メイリオ"),
+         QStringLiteral("BIZ UDGothic"), QStringLiteral("BIZ UDゴシック"),
+         QStringLiteral("BIZ UDPゴシック")});
 }
 
 static void substituteWindowsFamilies()

@@ -1,8 +1,27 @@
 #include "drawing/mytextitem.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
+#include <QGuiApplication>
+#include <QPaintDevice>
 #include <QPainter>
+#include <QScreen>
 #include <QStyleOptionGraphicsItem>
+
+namespace {
+
+// The resolution at which fonts without a device are measured: the one
+// boundingRect and the scene's text sizes rest on.
+int sceneDpi()
+{
+    if (QCoreApplication::testAttribute(Qt::AA_Use96Dpi))
+        return 96;
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        return qRound(screen->logicalDotsPerInchY());
+    return 96;
+}
+
+} // namespace
 
 MyTextItem::MyTextItem(const QString &text, bool vertical)
     : QGraphicsItem(nullptr), text(text), vertical(vertical)
@@ -66,7 +85,7 @@ void MyTextItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option
     const QPen oldPen = painter->pen();
     const bool selected = option->state & QStyle::State_Selected;
     painter->setPen(selected ? QColor(0, 100, 200) : QColor(Qt::black));
-    painter->setFont(font);
+    painter->setFont(deviceFont(painter->device()));
     const QList<QPointF> origins = characterOrigins();
     if (!vertical) {
         painter->drawText(origins.first(), text);
@@ -80,4 +99,16 @@ void MyTextItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option
     }
     painter->setBrush(oldBrush);
     painter->setPen(oldPen);
+}
+
+QFont MyTextItem::deviceFont(const QPaintDevice *device) const
+{
+    // A point size resolves by the device's resolution; a PDF or SVG
+    // device would draw the text larger or smaller than the scene measured
+    // it. Pixel sizes are scene units already.
+    QFont drawn = font;
+    const int dpi = device ? device->logicalDpiY() : 0;
+    if (font.pixelSize() <= 0 && dpi > 0 && dpi != sceneDpi())
+        drawn.setPointSizeF(font.pointSizeF() * sceneDpi() / dpi);
+    return drawn;
 }

@@ -13,6 +13,8 @@
 #include <QString>
 #include <QStringList>
 
+class QPaintDevice;
+
 class MyTextItem : public QGraphicsItem
 {
 public:
@@ -26,6 +28,10 @@ public:
     // Where paint puts each character (vertical text) or the whole line
     // (one entry): the baseline origins, in paint order.
     QList<QPointF> characterOrigins() const;
+
+    // The font to draw with on `device`: the item's font, sized so that the
+    // text covers the same scene extent as boundingRect on any device.
+    QFont deviceFont(const QPaintDevice *device) const;
 
     QRectF boundingRect() const override;
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;

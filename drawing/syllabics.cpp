@@ -1,5 +1,40 @@
 #include "drawing/syllabics.h"
 
+#include "model/lyrics.h"
+#include "model/measure.h"
+#include "model/page.h"
+#include "model/score.h"
+#include "model/style.h"
+#include "view/scene.h"
+
+#include <QDebug>
+#include <QGraphicsLineItem>
+
+#include <algorithm>
+
+namespace {
+
+// A measure that closes its line: the line continues from the next one.
+bool endsItsLine(const Measure *measure)
+{
+    return measure->stageEnd || measure->pageEnd;
+}
+
+// The slot of a lyric number, or -1 outside 1..16.
+int slotOf(int number)
+{
+    return number >= 1 && number <= Syllabics::slotCount ? number - 1 : -1;
+}
+
+// The item's extent as drawn, before any rotation: glyph items carry their
+// note-size scale in their transform, text items none.
+QRectF drawnRect(const QGraphicsItem *item)
+{
+    return item->transform().mapRect(item->boundingRect());
+}
+
+} // namespace
+
 Syllabics::Syllabics(Score *score, Part *part, int voice, QObject *parent)
     : QObject(parent), score(score), part(part), voice(voice)
 {
@@ -8,4 +43,197 @@ Syllabics::Syllabics(Score *score, Part *part, int voice, QObject *parent)
 void Syllabics::reset()
 {
     startSlots.fill(Slot());
+}
+
+void Syllabics::begin(Measure *measure, Lyrics *lyric, int kind, const char *caller)
+{
+    if (lyric->number > slotCount) {
+        qDebug().noquote() << QStringLiteral("========== %1 lyric number is too large. "
+                                             "lyric->number = %2")
+                                  .arg(QLatin1String(caller))
+                                  .arg(lyric->number);
+        return;
+    }
+    const int index = slotOf(lyric->number);
+    if (index < 0)
+        return; // numbers below 1 name no line
+    startSlots[index] = Slot{measure, lyric, kind};
+}
+
+void Syllabics::syllabicBegin(Measure *measure, Lyrics *lyric)
+{
+    begin(measure, lyric, 0, "syllabicBegin");
+}
+
+void Syllabics::syllabicBegin2(Measure *measure, Lyrics *lyric)
+{
+    begin(measure, lyric, 1, "syllabicBegin");
+}
+
+void Syllabics::syllabicEnd(Measure *measure, Lyrics *lyric)
+{
+    if (lyric->number > slotCount) {
+        qDebug().noquote() << "========== syllabicEnd lyric number is too large. lyric->number = " +
+                                  QString::number(lyric->number);
+        return;
+    }
+    const int index = slotOf(lyric->number);
+    if (index < 0)
+        return;
+    const Slot &slot = startSlots[index];
+    if (!slot.startMeasure) {
+        qDebug().noquote() << "========== syllabicEnd Error: unstarted syllabic end! lyricText = " +
+                                  lyric->text;
+        return;
+    }
+    if (!slot.lyric->item) {
+        qDebug().noquote() << "syllabicNoteEnd error startLyric[lyricIndex]->svgItem == nullptr!";
+        return;
+    }
+    if (!lyric->item) {
+        qDebug().noquote() << "syllabicEnd endItem == nullptr";
+        return;
+    }
+    endSlot(index, measure, lyric->item, true);
+}
+
+void Syllabics::syllabicNoteEnd(Measure *measure, QGraphicsItem *endItem)
+{
+    for (int index = 0; index < slotCount; ++index) {
+        if (startSlots[index].kind == 0)
+            break;
+        syllabicNoteEnd2(measure, index, endItem);
+    }
+}
+
+void Syllabics::syllabicNoteEnd2(Measure *measure, int lyricIndex, QGraphicsItem *endItem)
+{
+    if (lyricIndex < 0 || lyricIndex >= slotCount)
+        return;
+    const Slot &slot = startSlots[lyricIndex];
+    if (slot.kind == 0 || !slot.startMeasure)
+        return;
+    if (!slot.lyric->item) {
+        qDebug().noquote() << "syllabicNoteEnd error startLyric[lyricIndex]->svgItem == nullptr!";
+        return;
+    }
+    if (!endItem) {
+        qDebug().noquote() << "syllabicEnd endItem == nullptr";
+        return;
+    }
+    endSlot(lyricIndex, measure, endItem, false);
+}
+
+void Syllabics::endSlot(int index, Measure *measure, const QGraphicsItem *endItem, bool traceSteps)
+{
+    Slot &slot = startSlots[index];
+    const QGraphicsItem *startItem = slot.lyric->item;
+    const bool horizontal = score->page->horizontal;
+    const double s = score->page->scaleFactor;
+    const QPointF sp = startItem->pos();
+    const QRectF sr = drawnRect(startItem);
+    const QPointF ep = endItem->pos();
+    const QRectF er = drawnRect(endItem);
+    const double sw = sr.width();
+    const double sh = sr.height();
+
+    // `along` runs with the writing, `across` stays for each piece.
+    double along = 0.0;
+    double across = 0.0;
+    if (horizontal) {
+        along = sp.x() + sw + 0.2 * sh;
+        across = sp.y() + 0.75 * sh;
+    } else if (score->page->rotateLyrics) {
+        across = sp.x() - 0.75 * sh;
+        along = sp.y() + 1.2 * sw;
+    } else {
+        across = sp.x() + 0.47 * sw;
+        along = sp.y() + 1.2 * sh;
+    }
+
+    const QList<Measure *> &measures = score->measures;
+    const int a = int(measures.indexOf(slot.startMeasure));
+    const int b = int(measures.indexOf(measure));
+    for (int k = std::max(a, 0); k < b && k + 1 < measures.size(); ++k) {
+        if (traceSteps && horizontal)
+            qDebug().noquote() << "syllabicEnd loop: m = " + QString::number(k);
+        const Measure *m = measures.at(k);
+        if (!endsItsLine(m))
+            continue;
+        const Measure *next = measures.at(k + 1);
+        if (horizontal) {
+            const double far = (m->originX + m->width) * s;
+            if (far > along)
+                drawPiece(QPointF(along, across), QPointF(far, across));
+            along = next->originX * s;
+            across = ep.y() + 0.47 * sh;
+        } else {
+            const double far = (m->originY + m->height) * s;
+            if (far > along)
+                drawPiece(QPointF(across, along), QPointF(across, far));
+            along = next->originY * s;
+            across = ep.x() + 0.47 * sw;
+        }
+    }
+
+    if (horizontal) {
+        const double end = ep.x() - 0.2 * er.height();
+        if (end > along)
+            drawPiece(QPointF(along, across), QPointF(end, across));
+    } else {
+        const double end = ep.y() - 0.1 * er.width();
+        if (end > along)
+            drawPiece(QPointF(across, along), QPointF(across, end));
+    }
+    slot = Slot();
+}
+
+void Syllabics::syllabicToMeasureEnd(Measure *measure)
+{
+    const bool horizontal = score->page->horizontal;
+    const double s = score->page->scaleFactor;
+    const QList<Measure *> &measures = score->measures;
+    const int b = int(measures.indexOf(measure));
+    for (Slot &slot : startSlots) {
+        if (!slot.startMeasure || !slot.lyric || !slot.lyric->item || !measure) {
+            slot = Slot();
+            continue;
+        }
+        const QGraphicsItem *startItem = slot.lyric->item;
+        const QPointF sp = startItem->pos();
+        const QRectF sr = drawnRect(startItem);
+        double along = horizontal ? sp.x() + 1.2 * sr.width() : sp.y() + 1.2 * sr.height();
+        const double across = horizontal ? sp.y() + 0.47 * sr.height() : sp.x() + 0.47 * sr.width();
+        // Each piece keeps the start's distance from its measure's origin.
+        const Measure *first = slot.startMeasure;
+        const double acrossOffset = across - (horizontal ? first->originY : first->originX) * s;
+        double pieceAcross = across;
+
+        const int a = int(measures.indexOf(slot.startMeasure));
+        for (int k = std::max(a, 0); k < b && k + 1 < measures.size(); ++k) {
+            const Measure *m = measures.at(k);
+            if (!endsItsLine(m))
+                continue;
+            const Measure *next = measures.at(k + 1);
+            const double far =
+                horizontal ? (m->originX + m->width) * s : (m->originY + m->height) * s;
+            if (far > along)
+                drawPiece(horizontal ? QPointF(along, pieceAcross) : QPointF(pieceAcross, along),
+                          horizontal ? QPointF(far, pieceAcross) : QPointF(pieceAcross, far));
+            along = (horizontal ? next->originX : next->originY) * s;
+            pieceAcross = (horizontal ? next->originY : next->originX) * s + acrossOffset;
+        }
+        const double tail = 5.0 * score->style->measureTailingPad * s;
+        const double end = horizontal ? (measure->originX + measure->width) * s - tail
+                                      : (measure->originY + measure->height) * s - tail;
+        if (end > along)
+            drawPiece(horizontal ? QPointF(along, pieceAcross) : QPointF(pieceAcross, along),
+                      horizontal ? QPointF(end, pieceAcross) : QPointF(pieceAcross, end));
+        slot = Slot();
+    }
+}
+
+void Syllabics::drawPiece(const QPointF &from, const QPointF &to)
+{
+    score->scene->addItem(new QGraphicsLineItem(QLineF(from, to)));
 }

@@ -1,18 +1,28 @@
-// The lyric hyphen and extender drawer of one voice of a part.
+// The lyric hyphen and extender drawer of one voice of a part: the line
+// from a syllable to the next one of its word (syllable line) and the line
+// that carries a syllable on under the following notes (continuation
+// line), broken at line ends.
 //
 // Owned by its Part for the part's whole life; holds the Score and Part it
 // serves without owning them. `voice` is the voice index, 0 to 31. One
 // slot per lyric number 1..16 (index 0..15); a slot without start measure
-// is empty.
+// is empty. A lyric number outside 1..16 never touches a slot.
+//
+// Lines are plain QGraphicsLineItems in scene units, added straight to the
+// score's scene (which owns them); they are neither movable nor tagged.
+// Faults (a number out of range, an end without a start, a missing item)
+// write one debug line and draw nothing.
 #pragma once
 
 #include <QObject>
+#include <QPointF>
 
 #include <array>
 
 class Lyrics;
 class Measure;
 class Part;
+class QGraphicsItem;
 class Score;
 
 class Syllabics : public QObject
@@ -34,8 +44,30 @@ public:
     // Empties every slot, so no line of an earlier picture stays open.
     void reset();
 
+    // Opens the syllable line (begin) or the continuation line (begin2) of
+    // the lyric's number at the lyric, which must already have its item.
+    void syllabicBegin(Measure *measure, Lyrics *lyric);
+    void syllabicBegin2(Measure *measure, Lyrics *lyric);
+    // Ends the line of the lyric's number at the lyric's own item.
+    void syllabicEnd(Measure *measure, Lyrics *lyric);
+    // Ends the open continuation lines at `endItem`, from the first slot
+    // up to the first one that holds no continuation line.
+    void syllabicNoteEnd(Measure *measure, QGraphicsItem *endItem);
+    // Ends the continuation line of slot `lyricIndex` (number - 1) at
+    // `endItem`; nothing when that slot holds none.
+    void syllabicNoteEnd2(Measure *measure, int lyricIndex, QGraphicsItem *endItem);
+    // Draws every open line to the end of `measure` (the score's last) and
+    // empties every slot.
+    void syllabicToMeasureEnd(Measure *measure);
+
     Score *score = nullptr;
     Part *part = nullptr;
     int voice = 0;
     std::array<Slot, slotCount> startSlots{};
+
+private:
+    void begin(Measure *measure, Lyrics *lyric, int kind, const char *caller);
+    // Draws slot `index`'s line to `endItem` in `measure` and empties it.
+    void endSlot(int index, Measure *measure, const QGraphicsItem *endItem, bool traceSteps);
+    void drawPiece(const QPointF &from, const QPointF &to);
 };

@@ -23,6 +23,8 @@ int Score::generateGraphicItems()
     // after this: every measure and its voices are drawn, page by page
 
     genFooterLine();
+    genCreditItems();
+    // after this: the footer and the credits stand on their pages
     drawClosingFrames();
     return 1;
 }

@@ -27,7 +27,9 @@ int Score::genPartNameItem(double x, double y, int part, bool full)
     QFont font = style->defaultFont;
     font.setPixelSize(std::max(1, int((full ? 0.8 : 0.64) * settings->noteFontSize * s)));
     item->setFont(font);
-    const QRectF bounds = item->boundingRect();
+    // The name's extent on one line, also for a name written downwards:
+    // the offsets below are in units of one character's height.
+    const QRectF bounds = QFontMetricsF(font).boundingRect(text);
     const double w = bounds.width();
     const double h = bounds.height();
 

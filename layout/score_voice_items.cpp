@@ -218,7 +218,7 @@ void Score::genVoiceItems(int measureIndex, int part, int voice, double x, doubl
         genOctaveInstItem(measureIndex, part, voice, i, pos, coveredVoice);
         if (!note->chord && !note->longRepeatMemberFlag && !coveredVoice)
             genNoteBeams(m, part, voice, i, strokes, staffBeamStart);
-        // The note's lyrics join here (lyric items).
+        genLyricItems(measureIndex, part, voice, i, pos);
     }
     if (drawsStrokes(settings->notationStyle) && strokes.open)
         settings->beams.at(voice)->drawStrokes(true, strokes.lastEnd);

@@ -923,6 +923,30 @@ public:
     int genPartNameItem(double x, double y, int part, bool full);
 
 public:
+    // layout/score_lyric_items.cpp: the movable text item of each lyric of
+    // a note and the events that draw its hyphens and extender lines
+    // (drawing/syllabics.h). `pos` is the final position (mm) of the note's
+    // first aligned item; items are placed in scene units. A lyric whose
+    // text is empty after conversion makes no item and sends no event.
+    void genLyricItems(int measureIndex, int part, int voice, int noteIndex, const QPointF &pos);
+    // Scene units along the reading direction by which a text of the staff
+    // lyric font moves back so its offset mark stands at the note; `h` is
+    // the font's height.
+    static double lyricCharOffset(const QString &text, bool horizontal, double h);
+
+private:
+    QGraphicsItem *genLyricItem(int measureIndex, int part, int voice, int noteIndex,
+                                int lyricIndex, const QPointF &pos);
+    // The note's breath glyph (its last item); null when it has none.
+    QGraphicsItem *breathItem(const Measure *m, int part, int voice, const Note *note) const;
+
+public:
+    // layout/score_credit_items.cpp: the credit texts in the header area of
+    // the first score page, as movable items tagged with their index, and
+    // the header frame when asked; returns 1.
+    int genCreditItems();
+
+public:
     // layout/score_note_marks_pending.cpp: the mark generators of later
     // steps (articulations, fingerings, bowing, technique marks, staff beam
     // groups); `size` is the part's note size (mm). Empty until their own

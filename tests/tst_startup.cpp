@@ -36,8 +36,17 @@ void TestStartup::windowsFamiliesResolveToInstalledFonts_data()
     QTest::newRow("Meiryo UI") << "Meiryo UI" << true;
     QTest::newRow("full-width MS Gothic") << QStringLiteral("ＭＳ ゴシック") << true;
     QTest::newRow("full-width MS Mincho") << QStringLiteral("ＭＳ 明朝") << true;
+    QTest::newRow("full-width MS Gothic, ideographic space")
+        << QStringLiteral("ＭＳ　ゴシック") << true;
+    QTest::newRow("full-width MS PMincho, ideographic space")
+        << QStringLiteral("ＭＳ　Ｐ明朝") << true;
     QTest::newRow("Times New Roman") << "Times New Roman" << false;
     QTest::newRow("Arial") << "Arial" << false;
+    // Every other spelling the start-up maps resolves as well.
+    const QStringList listed =
+        Startup::japaneseMinchoFamilies() + Startup::japaneseGothicFamilies();
+    for (const QString &family : listed)
+        QTest::newRow(qPrintable("listed " + family)) << family << true;
 }
 
 void TestStartup::windowsFamiliesResolveToInstalledFonts()

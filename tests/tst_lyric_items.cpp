@@ -1,0 +1,680 @@
+// Lyric items and lyric lines on whole regenerations: where each verse's
+// text stands in both writing directions, user offsets, which lyrics make
+// no item, hyphens between syllables (also across a line end), extender
+// lines across tied notes ended at the next note or at a breath mark, the
+// lyric number deciding which line a note ends, the debug lines of bad
+// numbers, the staff lyric font's offset marks, lyric text in exported SVG
+// and the Japanese corpus score's lyrics drawn from fonts that hold them.
+#include "drawing/mytextitem.h"
+#include "drawing/syllabics.h"
+#include "layout/alignitem.h"
+#include "model/itemtags.h"
+#include "model/lyrics.h"
+#include "model/measure.h"
+#include "model/mepart.h"
+#include "model/note.h"
+#include "model/notefonts.h"
+#include "model/page.h"
+#include "model/part.h"
+#include "model/score.h"
+#include "model/style.h"
+#include "model/voice.h"
+#include "support/messagecapture.h"
+#include "support/testenvironment.h"
+#include "support/voicescore.h"
+#include "view/scene.h"
+
+#include <QDomDocument>
+#include <QFile>
+#include <QFontMetricsF>
+#include <QGraphicsLineItem>
+#include <QGraphicsSvgItem>
+#include <QRawFont>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+
+using TestSupport::VoiceScore;
+
+namespace {
+
+bool near(double a, double b, double tolerance = 1e-6)
+{
+    return std::abs(a - b) < tolerance;
+}
+
+bool sameLine(const QLineF &a, const QLineF &b)
+{
+    return near(a.x1(), b.x1()) && near(a.y1(), b.y1()) && near(a.x2(), b.x2()) &&
+           near(a.y2(), b.y2());
+}
+
+template <class T> QList<T *> sceneItems(const Score &score)
+{
+    QList<T *> found;
+    const QList<QGraphicsItem *> items = score.scene->items(Qt::AscendingOrder);
+    for (QGraphicsItem *item : items) {
+        if (auto *t = dynamic_cast<T *>(item))
+            found.append(t);
+    }
+    return found;
+}
+
+QList<MyTextItem *> lyricItems(const Score &score)
+{
+    QList<MyTextItem *> found;
+    for (MyTextItem *item : sceneItems<MyTextItem>(score)) {
+        if (item->data(TagType).toInt() == LyricItem)
+            found.append(item);
+    }
+    return found;
+}
+
+QList<QLineF> sceneLines(const Score &score)
+{
+    QList<QLineF> found;
+    for (QGraphicsLineItem *item : sceneItems<QGraphicsLineItem>(score)) {
+        const QLineF line = item->line();
+        found.append(QLineF(item->mapToScene(line.p1()), item->mapToScene(line.p2())));
+    }
+    return found;
+}
+
+Lyrics *addLyric(Note *note, const QString &text, int number, int syllabic = 0)
+{
+    auto *lyric = new Lyrics(text, note);
+    lyric->number = number;
+    lyric->syllabic = syllabic;
+    note->lyrics.append(lyric);
+    return lyric;
+}
+
+// The lines the lyrics draw: the regenerated picture's lines less those of
+// the same picture drawn without hyphens and extenders. The score is left
+// regenerated as it was asked for.
+QList<QLineF> lyricLines(Score &score)
+{
+    score.generateScore();
+    QList<QLineF> lines = sceneLines(score);
+
+    const bool extenders = score.style->lyricsLine;
+    QList<QPair<Lyrics *, int>> syllabics;
+    for (Measure *m : std::as_const(score.measures)) {
+        for (MePart *cell : std::as_const(m->parts)) {
+            for (Voice *voice : std::as_const(cell->voices)) {
+                for (Note *note : std::as_const(voice->notes)) {
+                    for (Lyrics *lyric : std::as_const(note->lyrics)) {
+                        syllabics.append({lyric, lyric->syllabic});
+                        lyric->syllabic = 0;
+                    }
+                }
+            }
+        }
+    }
+    score.style->lyricsLine = false;
+    score.generateScore();
+    const QList<QLineF> plain = sceneLines(score);
+    for (const QLineF &line : plain) {
+        for (int i = 0; i < lines.size(); ++i) {
+            if (sameLine(lines.at(i), line)) {
+                lines.removeAt(i);
+                break;
+            }
+        }
+    }
+    score.style->lyricsLine = extenders;
+    for (const auto &[lyric, syllabic] : std::as_const(syllabics))
+        lyric->syllabic = syllabic;
+    score.generateScore();
+    return lines;
+}
+
+// A KinkoSimple score: `measures` measures of four quarter notes, one
+// measure per line when `perLine` is 1.
+struct LyricScore
+{
+    explicit LyricScore(bool horizontal, int measures = 1, int perLine = 4) : f(horizontal)
+    {
+        f.addPart(QStringLiteral("Shakuhachi"), NotationStyle::KinkoSimple);
+        f.score.page->measurePerLine = perLine;
+        f.score.page->autoNewline = false;
+        for (int i = 0; i < measures; ++i) {
+            f.addMeasure();
+            f.addNotes(0, QStringLiteral("D4/4 F4/4 G4/4 A4/4"));
+        }
+    }
+    Note *note(int measure, int index) const { return f.note(measure, 0, index); }
+    // The scene item of the note's first glyph.
+    QGraphicsItem *glyph(int measure, int index) const
+    {
+        return f.score.measures.at(measure)->getItemGraphicsItem(
+            0, 0, note(measure, index)->firstAlignItem);
+    }
+    QPointF notePos(int measure, int index) const
+    {
+        return f.score.measures.at(measure)->getItemFinalPosFrame(
+            0, 0, note(measure, index)->firstAlignItem);
+    }
+    double fontHeight() const { return QFontMetricsF(f.score.parts.at(0)->lyricsFont).height(); }
+
+    VoiceScore f;
+};
+
+QRectF drawnRect(const QGraphicsItem *item)
+{
+    return item->transform().mapRect(item->boundingRect());
+}
+
+// The line whose along-range starts after `from` ends and ends before `to`
+// begins (horizontal: x, vertical: y); -1 when none.
+int lineBetween(const QList<QLineF> &lines, bool horizontal, double from, double to)
+{
+    for (int i = 0; i < lines.size(); ++i) {
+        const QLineF &l = lines.at(i);
+        const double a = horizontal ? l.x1() : l.y1();
+        const double b = horizontal ? l.x2() : l.y2();
+        if (a >= from && b <= to && b > a)
+            return i;
+    }
+    return -1;
+}
+
+} // namespace
+
+class TestLyricItems : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { TestSupport::prompter().reset(); }
+    void versesStandOneFontHeightApart_data();
+    void versesStandOneFontHeightApart();
+    void movedLyricKeepsItsOffsetInNoteSizes_data();
+    void movedLyricKeepsItsOffsetInNoteSizes();
+    void onlyDrawableLyricsMakeItems_data();
+    void onlyDrawableLyricsMakeItems();
+    void hyphensJoinTheSyllablesOfAWord_data();
+    void hyphensJoinTheSyllablesOfAWord();
+    void hyphenSplitsAtALineEnd_data();
+    void hyphenSplitsAtALineEnd();
+    void extenderCrossesTiesAndEndsAtTheBreathGlyph_data();
+    void extenderCrossesTiesAndEndsAtTheBreathGlyph();
+    void aVerseTwoLyricLeavesVerseOneOpen();
+    void badNumbersLogAndDrawWhatTheyCan_data();
+    void badNumbersLogAndDrawWhatTheyCan();
+    void staffLyricFontMarksMoveTheText_data();
+    void staffLyricFontMarksMoveTheText();
+    void markOffsetsApplyOnlyInTheStaffLyricFont();
+    void lyricTextsAreTextInExportedSvg_data();
+    void lyricTextsAreTextInExportedSvg();
+    void japaneseLyricsAndCreditsHaveTheirGlyphs_data();
+    void japaneseLyricsAndCreditsHaveTheirGlyphs();
+};
+
+void TestLyricItems::versesStandOneFontHeightApart_data()
+{
+    QTest::addColumn<bool>("horizontal");
+    QTest::addColumn<bool>("rotate");
+    QTest::newRow("horizontal") << true << false;
+    QTest::newRow("vertical") << false << false;
+    QTest::newRow("vertical, rotated lyrics") << false << true;
+}
+
+void TestLyricItems::versesStandOneFontHeightApart()
+{
+    QFETCH(bool, horizontal);
+    QFETCH(bool, rotate);
+    LyricScore t(horizontal);
+    Score &score = t.f.score;
+    score.page->rotateLyrics = rotate;
+    score.style->lyricsOffsetTimeDirection = 0.5;
+    Lyrics *first = addLyric(t.note(0, 1), QStringLiteral("ka"), 1);
+    Lyrics *second = addLyric(t.note(0, 1), QStringLiteral("ze"), 2);
+    score.generateScore();
+
+    QCOMPARE(lyricItems(score).size(), 2);
+    auto *a = dynamic_cast<MyTextItem *>(first->item);
+    auto *b = dynamic_cast<MyTextItem *>(second->item);
+    QVERIFY(a && b);
+    for (int i = 0; i < 2; ++i) {
+        QGraphicsItem *item = i == 0 ? a : b;
+        QCOMPARE(item->data(TagType).toInt(), int(LyricItem));
+        QCOMPARE(item->data(TagMeasure).toInt(), 0);
+        QCOMPARE(item->data(TagNote).toInt(), 1);
+        QCOMPARE(item->data(TagLyric).toInt(), i);
+        QVERIFY(item->flags() & QGraphicsItem::ItemIsMovable);
+        QVERIFY(item->flags() & QGraphicsItem::ItemIsSelectable);
+    }
+
+    const double s = score.page->scaleFactor;
+    const double size = score.parts.at(0)->noteFontSize;
+    const double h = t.fontHeight();
+    const QPointF pos = t.notePos(0, 1);
+    const double line = score.measures.at(0)->getPartNoteLine(0, 0);
+    const double lo = score.style->lyricsOffset * size;
+    if (horizontal) {
+        QVERIFY(!a->vertical);
+        QVERIFY(near(a->x(), (pos.x() + 0.5 * size) * s));
+        QVERIFY(near(a->y(), (line + lo) * s));
+        QVERIFY(near(b->x(), a->x()));
+        QVERIFY(near(b->y() - a->y(), h));
+    } else {
+        QCOMPARE(a->vertical, !rotate);
+        QCOMPARE(a->rotation(), rotate ? 90.0 : 0.0);
+        const double r = rotate ? 1.0 : 0.0;
+        QVERIFY(near(a->y(), (pos.y() + 0.5 * size) * s));
+        QVERIFY(near(a->x(), (line - lo) * s + (r - 1) * h));
+        QVERIFY(near(b->y(), a->y()));
+        QVERIFY(near(a->x() - b->x(), h));
+    }
+}
+
+void TestLyricItems::movedLyricKeepsItsOffsetInNoteSizes_data()
+{
+    QTest::addColumn<bool>("horizontal");
+    QTest::addColumn<bool>("rotate");
+    QTest::newRow("horizontal") << true << false;
+    QTest::newRow("vertical") << false << false;
+    QTest::newRow("vertical, rotated lyrics") << false << true;
+}
+
+void TestLyricItems::movedLyricKeepsItsOffsetInNoteSizes()
+{
+    QFETCH(bool, horizontal);
+    QFETCH(bool, rotate);
+    LyricScore t(horizontal);
+    Score &score = t.f.score;
+    score.page->rotateLyrics = rotate;
+    Lyrics *lyric = addLyric(t.note(0, 2), QStringLiteral("mo"), 2);
+    lyric->setOffset(0.4, 0.2);
+    const double s = score.page->scaleFactor;
+    for (double size : {5.0, 8.0}) {
+        score.parts.at(0)->noteFontSize = size;
+        score.generateScore();
+        QVERIFY(lyric->item);
+        const QPointF pos = t.notePos(0, 2);
+        const double line = score.measures.at(0)->getPartNoteLine(0, 0);
+        QPointF expected;
+        if (horizontal)
+            expected = QPointF((pos.x() + 0.4 * size) * s, (line + 0.2 * size) * s);
+        else
+            expected = QPointF((line - 0.2 * size) * s + (rotate ? t.fontHeight() : 0.0),
+                               (pos.y() + 0.4 * size) * s);
+        QVERIFY2(near(lyric->item->x(), expected.x()) && near(lyric->item->y(), expected.y()),
+                 qPrintable(QStringLiteral("size %1").arg(size)));
+    }
+}
+
+void TestLyricItems::onlyDrawableLyricsMakeItems_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("deleted");
+    QTest::addColumn<bool>("noteSkips");
+    QTest::addColumn<bool>("lyricsOutput");
+    QTest::addColumn<bool>("partOutput");
+    QTest::addColumn<int>("items");
+    QTest::newRow("drawn") << "la" << false << false << true << true << 2;
+    QTest::newRow("empty text") << "" << false << false << true << true << 1;
+    QTest::newRow("deleted") << "la" << true << false << true << true << 1;
+    QTest::newRow("note skips its lyrics") << "la" << false << true << true << true << 1;
+    QTest::newRow("lyrics not output") << "la" << false << false << false << true << 0;
+    QTest::newRow("part not output") << "la" << false << false << true << false << 0;
+}
+
+void TestLyricItems::onlyDrawableLyricsMakeItems()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, deleted);
+    QFETCH(bool, noteSkips);
+    QFETCH(bool, lyricsOutput);
+    QFETCH(bool, partOutput);
+    QFETCH(int, items);
+    LyricScore t(true);
+    Score &score = t.f.score;
+    score.style->lyricsLine = true;
+    Lyrics *probe = addLyric(t.note(0, 0), text, 1, 1);
+    probe->deleted = deleted;
+    t.note(0, 0)->skipLyrics = noteSkips;
+    addLyric(t.note(0, 1), QStringLiteral("ra"), 2);
+    score.parts.at(0)->lyricsOutput = lyricsOutput;
+    score.parts.at(0)->partOutput = partOutput;
+    const QList<QLineF> lines = lyricLines(score);
+    QCOMPARE(lyricItems(score).size(), items);
+    QCOMPARE(probe->item != nullptr, items == 2);
+    // An undrawn lyric opens no line; the drawn verse 2 runs to the end.
+    QCOMPARE(lines.size(), items);
+}
+
+void TestLyricItems::hyphensJoinTheSyllablesOfAWord_data()
+{
+    QTest::addColumn<bool>("horizontal");
+    QTest::newRow("horizontal") << true;
+    QTest::newRow("vertical") << false;
+}
+
+void TestLyricItems::hyphensJoinTheSyllablesOfAWord()
+{
+    QFETCH(bool, horizontal);
+    LyricScore t(horizontal, 2);
+    // "hel-lo a wo-r-ld": a single syllable draws nothing, a middle one
+    // closes one hyphen and opens the next.
+    Lyrics *hel = addLyric(t.note(0, 0), QStringLiteral("hel"), 1, 1);
+    Lyrics *lo = addLyric(t.note(0, 1), QStringLiteral("lo"), 1, 3);
+    addLyric(t.note(0, 2), QStringLiteral("a"), 1, 0);
+    Lyrics *wo = addLyric(t.note(0, 3), QStringLiteral("wo"), 1, 1);
+    Lyrics *r = addLyric(t.note(1, 0), QStringLiteral("r"), 1, 2);
+    Lyrics *ld = addLyric(t.note(1, 1), QStringLiteral("ld"), 1, 3);
+    Score &score = t.f.score;
+    // Small enough that no syllable reaches the next one.
+    score.parts.at(0)->lyricsFont.setPointSize(8);
+    const QList<QLineF> lines = lyricLines(score);
+    QCOMPARE(lines.size(), 3);
+
+    const QList<QPair<Lyrics *, Lyrics *>> words = {{hel, lo}, {wo, r}, {r, ld}};
+    for (const auto &[from, to] : words) {
+        const QRectF a = drawnRect(from->item);
+        const double fromEnd =
+            horizontal ? from->item->x() + a.width() : from->item->y() + a.height();
+        const double toStart = horizontal ? to->item->x() : to->item->y();
+        const int i = lineBetween(lines, horizontal, fromEnd, toStart);
+        QVERIFY2(i >= 0, qPrintable(from->text + "-" + to->text));
+        const QLineF &l = lines.at(i);
+        // Straight along the writing, beside the syllables.
+        if (horizontal) {
+            QCOMPARE(l.y1(), l.y2());
+            QVERIFY(l.y1() > from->item->y() && l.y1() < from->item->y() + a.height());
+        } else {
+            QCOMPARE(l.x1(), l.x2());
+            QVERIFY(l.x1() > from->item->x() && l.x1() < from->item->x() + a.width());
+        }
+    }
+}
+
+void TestLyricItems::hyphenSplitsAtALineEnd_data()
+{
+    QTest::addColumn<bool>("horizontal");
+    QTest::newRow("horizontal") << true;
+    QTest::newRow("vertical") << false;
+}
+
+void TestLyricItems::hyphenSplitsAtALineEnd()
+{
+    QFETCH(bool, horizontal);
+    LyricScore t(horizontal, 2, 1);
+    Lyrics *hel = addLyric(t.note(0, 3), QStringLiteral("hel"), 1, 1);
+    Lyrics *lo = addLyric(t.note(1, 0), QStringLiteral("lo"), 1, 3);
+    Score &score = t.f.score;
+    const QList<QLineF> lines = lyricLines(score);
+    const Measure *first = score.measures.at(0);
+    const Measure *second = score.measures.at(1);
+    QVERIFY(first->stageEnd);
+    QCOMPARE(lines.size(), 2);
+
+    const double s = score.page->scaleFactor;
+    // The first piece starts beside "hel", the second one on the next line.
+    auto distance = [hel](const QLineF &l) { return QLineF(l.p1(), hel->item->pos()).length(); };
+    const bool firstIsA = distance(lines.at(0)) < distance(lines.at(1));
+    const QLineF a = firstIsA ? lines.at(0) : lines.at(1);
+    const QLineF b = firstIsA ? lines.at(1) : lines.at(0);
+    if (horizontal) {
+        QVERIFY(a.x1() > hel->item->x());
+        QVERIFY(near(a.x2(), (first->originX + first->width) * s));
+        QVERIFY(near(b.x1(), second->originX * s));
+        QVERIFY(b.x2() < lo->item->x());
+        QVERIFY(b.y1() > lo->item->y());
+    } else {
+        QVERIFY(a.y1() > hel->item->y());
+        QVERIFY(near(a.y2(), (first->originY + first->height) * s));
+        QVERIFY(near(b.y1(), second->originY * s));
+        QVERIFY(b.y2() < lo->item->y());
+        QVERIFY(b.x1() > lo->item->x());
+    }
+}
+
+void TestLyricItems::extenderCrossesTiesAndEndsAtTheBreathGlyph_data()
+{
+    QTest::addColumn<bool>("horizontal");
+    QTest::newRow("horizontal") << true;
+    QTest::newRow("vertical") << false;
+}
+
+void TestLyricItems::extenderCrossesTiesAndEndsAtTheBreathGlyph()
+{
+    QFETCH(bool, horizontal);
+    LyricScore t(horizontal);
+    Score &score = t.f.score;
+    score.style->lyricsLine = true;
+    // ah ~ (tied) | next note | oh, breath | last note
+    t.note(0, 0)->tie = 1;
+    t.note(0, 1)->tie = 2;
+    Lyrics *ah = addLyric(t.note(0, 0), QStringLiteral("ah"), 1, 1);
+    Lyrics *oh = addLyric(t.note(0, 2), QStringLiteral("oh"), 1, 0);
+    t.note(0, 2)->breath = true;
+    // A small font leaves room for a line between "oh" and the breath.
+    score.parts.at(0)->lyricsFont.setPointSize(6);
+    const QList<QLineF> lines = lyricLines(score);
+    QCOMPARE(lines.size(), 2);
+
+    auto endOf = [horizontal](const QLineF &l) { return horizontal ? l.x2() : l.y2(); };
+    auto startOf = [horizontal](const QLineF &l) { return horizontal ? l.x1() : l.y1(); };
+    auto along = [horizontal](const QGraphicsItem *item) {
+        return horizontal ? item->x() : item->y();
+    };
+    const QLineF first = startOf(lines.at(0)) < startOf(lines.at(1)) ? lines.at(0) : lines.at(1);
+    const QLineF second = sameLine(first, lines.at(0)) ? lines.at(1) : lines.at(0);
+
+    // The extender of "ah" passes the tied note and ends at the next
+    // note's lyric.
+    QVERIFY(startOf(first) > along(ah->item));
+    QVERIFY(endOf(first) > along(t.glyph(0, 1)));
+    const QRectF o = drawnRect(oh->item);
+    QVERIFY(near(endOf(first),
+                 horizontal ? oh->item->x() - 0.2 * o.height() : oh->item->y() - 0.1 * o.width()));
+
+    // The one of "oh" ends at its own breath glyph, before the last note.
+    const QString breathId = horizontal ? QStringLiteral("Breath") : QStringLiteral("Breath_V");
+    QGraphicsSvgItem *breath = nullptr;
+    for (QGraphicsSvgItem *item : sceneItems<QGraphicsSvgItem>(score)) {
+        if (item->elementId() == breathId)
+            breath = item;
+    }
+    QVERIFY(breath);
+    QVERIFY(startOf(second) > along(oh->item));
+    const QRectF b = drawnRect(breath);
+    QVERIFY(near(endOf(second),
+                 horizontal ? breath->x() - 0.2 * b.height() : breath->y() - 0.1 * b.width()));
+    QVERIFY(endOf(second) < along(t.glyph(0, 3)));
+}
+
+void TestLyricItems::aVerseTwoLyricLeavesVerseOneOpen()
+{
+    LyricScore t(true);
+    Score &score = t.f.score;
+    score.style->lyricsLine = true;
+    // Verse 1 and 2 on a note, the tied note after it only verse 2 with a
+    // breath: verse 1's extender runs on to the next untied note.
+    t.note(0, 0)->tie = 1;
+    t.note(0, 1)->tie = 2;
+    t.note(0, 1)->breath = true;
+    Lyrics *la = addLyric(t.note(0, 0), QStringLiteral("la"), 1);
+    addLyric(t.note(0, 0), QStringLiteral("lo"), 2);
+    addLyric(t.note(0, 1), QStringLiteral("li"), 2);
+    const QList<QLineF> lines = lyricLines(score);
+
+    const double verseOneY = la->item->y() + 0.75 * drawnRect(la->item).height();
+    QList<QLineF> verseOne;
+    for (const QLineF &l : lines) {
+        if (near(l.y1(), verseOneY))
+            verseOne << l;
+    }
+    QCOMPARE(verseOne.size(), 1);
+    const QGraphicsItem *next = t.glyph(0, 2);
+    QVERIFY(near(verseOne.first().x2(), next->x() - 0.2 * drawnRect(next).height()));
+}
+
+void TestLyricItems::badNumbersLogAndDrawWhatTheyCan_data()
+{
+    QTest::addColumn<bool>("extenders");
+    QTest::addColumn<QStringList>("logged");
+    QTest::newRow("hyphens")
+        << false
+        << QStringList{"========== syllabicBegin lyric number is too large. lyric->number = 17",
+                       "========== syllabicEnd Error: unstarted syllabic end! lyricText = yo"};
+    QTest::newRow("extenders")
+        << true
+        << QStringList{"========== syllabicBegin lyric number is too large. lyric->number = 17"};
+}
+
+void TestLyricItems::badNumbersLogAndDrawWhatTheyCan()
+{
+    QFETCH(bool, extenders);
+    QFETCH(QStringList, logged);
+    LyricScore t(true);
+    Score &score = t.f.score;
+    score.style->lyricsLine = extenders;
+    addLyric(t.note(0, 0), QStringLiteral("xi"), 17, 1);
+    addLyric(t.note(0, 1), QStringLiteral("yo"), 3, 3);
+    addLyric(t.note(0, 2), QStringLiteral("zu"), 0, 1);
+    addLyric(t.note(0, 3), QStringLiteral("wa"), -1, 3);
+
+    TestSupport::MessageCapture capture;
+    const QList<QLineF> lines = lyricLines(score);
+    QCOMPARE(lyricItems(score).size(), 4);
+    for (const QString &line : logged)
+        QVERIFY2(capture.contains(line), qPrintable(line));
+    // Verse 3 of the extender run is the only line anything may open.
+    QCOMPARE(lines.size(), extenders ? 1 : 0);
+    for (const Syllabics *helper : std::as_const(score.parts.at(0)->syllabics)) {
+        for (const Syllabics::Slot &slot : helper->startSlots)
+            QVERIFY(!slot.startMeasure && !slot.lyric);
+    }
+}
+
+void TestLyricItems::staffLyricFontMarksMoveTheText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("horizontal");
+    QTest::addColumn<double>("heights");
+    QTest::newRow("h: mark second") << QStringLiteral("a\u0101") << true << -0.6;
+    QTest::newRow("h: mark third, follower") << QStringLiteral("ab\u0101\u0104") << true << -2.0;
+    QTest::newRow("h: mark first") << QStringLiteral("\u0101b") << true << 0.0;
+    QTest::newRow("h: leading mark") << QStringLiteral("\u0185b") << true << -0.3;
+    QTest::newRow("h: plain") << QStringLiteral("abc") << true << 0.0;
+    QTest::newRow("v: mark second") << QStringLiteral("a\u00EB") << false << -0.5;
+    QTest::newRow("v: mark second, follower") << QStringLiteral("a\u00EB\u00EF") << false << -1.0;
+    QTest::newRow("v: leading mark") << QStringLiteral("\u00EDb") << false << -0.5;
+    QTest::newRow("v: horizontal mark") << QStringLiteral("a\u0101") << false << 0.0;
+}
+
+void TestLyricItems::staffLyricFontMarksMoveTheText()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, horizontal);
+    QFETCH(double, heights);
+    QVERIFY(near(Score::lyricCharOffset(text, horizontal, 10.0), heights * 10.0));
+}
+
+void TestLyricItems::markOffsetsApplyOnlyInTheStaffLyricFont()
+{
+    for (const bool horizontal : {true, false}) {
+        LyricScore t(horizontal);
+        Score &score = t.f.score;
+        // The vertical form is written; horizontal pages show its partner.
+        Lyrics *marked = addLyric(t.note(0, 1), QStringLiteral("a\u00EB"), 1);
+        Lyrics *plain = addLyric(t.note(0, 1), QStringLiteral("ab"), 2);
+        for (const bool staffFont : {true, false}) {
+            score.parts.at(0)->lyricsFont =
+                QFont(staffFont ? score.staffLyricFontFamily : QStringLiteral("DejaVu Sans"), 18);
+            score.generateScore();
+            const double h = t.fontHeight();
+            const double d = staffFont ? (horizontal ? -0.6 : -0.5) * h : 0.0;
+            if (horizontal)
+                QVERIFY(near(marked->item->x() - plain->item->x(), d));
+            else
+                QVERIFY(near(marked->item->y() - plain->item->y(), d));
+        }
+    }
+}
+
+void TestLyricItems::lyricTextsAreTextInExportedSvg_data()
+{
+    QTest::addColumn<bool>("horizontal");
+    QTest::newRow("horizontal") << true;
+    QTest::newRow("vertical") << false;
+}
+
+void TestLyricItems::lyricTextsAreTextInExportedSvg()
+{
+    QFETCH(bool, horizontal);
+    LyricScore t(horizontal);
+    Score &score = t.f.score;
+    addLyric(t.note(0, 0), QStringLiteral("sakura"), 1);
+    addLyric(t.note(0, 1), QStringLiteral("さくら"), 1);
+    addLyric(t.note(0, 2), QStringLiteral("yayoi"), 2);
+    QTemporaryDir dir;
+    QVERIFY(score.exportSvgFile(dir.filePath(QStringLiteral("song.svg"))));
+
+    QFile file(dir.filePath(QStringLiteral("song_p001.svg")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QDomDocument svg;
+    QVERIFY(svg.setContent(&file));
+    QString texts;
+    const QDomNodeList elements = svg.elementsByTagName(QStringLiteral("text"));
+    for (int i = 0; i < elements.size(); ++i)
+        texts += elements.at(i).toElement().text();
+    // Vertical text is drawn character below character.
+    for (const QString &word :
+         {QStringLiteral("sakura"), QStringLiteral("さくら"), QStringLiteral("yayoi")}) {
+        if (horizontal) {
+            QVERIFY2(texts.contains(word), qPrintable(word));
+        } else {
+            for (const QChar c : word)
+                QVERIFY2(texts.contains(c), qPrintable(word));
+        }
+    }
+}
+
+void TestLyricItems::japaneseLyricsAndCreditsHaveTheirGlyphs_data()
+{
+    QTest::addColumn<bool>("horizontal");
+    QTest::newRow("horizontal") << true;
+    QTest::newRow("vertical") << false;
+}
+
+void TestLyricItems::japaneseLyricsAndCreditsHaveTheirGlyphs()
+{
+    QFETCH(bool, horizontal);
+    Score score(QStringLiteral("5.3.1"), 1, false);
+    QFile file(TestSupport::sharedPath(QStringLiteral("corpus/japanese/Echigo_Jishi.xml")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    score.documentText = QString::fromUtf8(file.readAll());
+    QVERIFY(score.parseScoreXml());
+    score.page->horizontal = horizontal;
+    score.page->setPaperSize();
+    score.generateScore();
+
+    // Every character of every lyric and credit comes from the font the
+    // item resolves to (a font without it would draw a missing-glyph box).
+    int japanese = 0;
+    QStringList missing;
+    for (MyTextItem *item : sceneItems<MyTextItem>(score)) {
+        const int type = item->data(TagType).toInt();
+        if (type != LyricItem && type != CreditItem)
+            continue;
+        const QRawFont raw = QRawFont::fromFont(item->font);
+        for (const QChar c : item->text) {
+            if (c.isSpace())
+                continue;
+            if (c.unicode() >= 0x3000)
+                ++japanese;
+            if (!raw.supportsCharacter(c))
+                missing << QString(c) + " in " + raw.familyName();
+        }
+    }
+    QVERIFY(japanese > 20);
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(", ")));
+}
+
+VELMORA_TEST_MAIN(TestLyricItems)
+#include "tst_lyric_items.moc"
