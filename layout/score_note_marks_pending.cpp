@@ -1,18 +1,6 @@
-// Score's note marks that later steps draw: articulations, fingerings,
-// bowing and technique marks, and the staff-notation beam groups. The voice
-// step already calls each of them in its place; until their own files
-// replace this one they draw nothing.
+// Score's staff-notation beam groups, which a later step draws. The voice
+// step already calls it in its place; until its own file replaces this one
+// it draws nothing.
 #include "model/score.h"
-
-void Score::genArticulationItems(int, int, int, int, Note *, double) {}
-
-void Score::genFingeringItems(int, int, int, int, Note *, double) {}
-
-int Score::genBowingItems(int, int, int, int, Note *, double)
-{
-    return 0;
-}
-
-void Score::genTechniqueItems(int, int, int, int, Note *, int, Directive *) {}
 
 void Score::addStaffBeam(Measure *, int, int, int, int) {}

@@ -794,6 +794,39 @@ public:
     double getBeamLyricExtent(Measure *measure, int part, int voice, int noteIndex) const;
 
 public:
+    // layout/score_articulation_items.cpp: the articulation and ornament
+    // marks of a note (movable glyphs, z 10), stacked outward from it; the
+    // tremolos of traditional notations become wavy lines. `size` is the
+    // part's note size (mm). An unmoved notation gets its default offset
+    // (note sizes) without being marked moved. Slurs, wavy lines and a
+    // grace note's fermata draw nothing here.
+    void genArticulationItems(int measureIndex, int part, int voice, int noteIndex, Note *note,
+                              double size);
+
+public:
+    // layout/score_fingering_items.cpp: the fingering glyphs of a note
+    // (z 20) and the continuation lines of held ("--") fingerings, each
+    // fingering's group moved by one handle. `size` is the part's note
+    // size (mm). Texts other than 0-5, "中" and "エ" draw nothing.
+    void genFingeringItems(int measureIndex, int part, int voice, int noteIndex, Note *note,
+                           double size);
+
+public:
+    // layout/score_bow_marks.cpp: the up-bow and stopped marks (staff
+    // notation only) and the harmonic mark of a note, movable, z 10. `k`
+    // scales the user offsets (the part's note size, mm). Returns 0.
+    int genBowingItems(int measureIndex, int part, int voice, int noteIndex, Note *note, double k);
+
+public:
+    // layout/score_directive_items.cpp: the movable glyph (z 10) of one
+    // directive of a note: a technique mark found by the directive's name,
+    // or the on-screen marker of a setting, which clean output leaves out.
+    // A name that matches no mark draws nothing. An unmoved directive gets
+    // its default offset (note sizes) without being marked moved.
+    void genTechniqueItems(int measureIndex, int part, int voice, int noteIndex, Note *note,
+                           int directiveIndex, Directive *directive);
+
+public:
     // layout/score_bar_lines.cpp: bar lines, repeat dots and the beam line
     // Bar lines and repeat signs of every output part at both ends of the
     // measure (its shown right end for a multi-measure rest), and the
@@ -947,18 +980,8 @@ public:
     int genCreditItems();
 
 public:
-    // layout/score_note_marks_pending.cpp: the mark generators of later
-    // steps (articulations, fingerings, bowing, technique marks, staff beam
-    // groups); `size` is the part's note size (mm). Empty until their own
-    // files replace this block.
-    void genArticulationItems(int measureIndex, int part, int voice, int noteIndex, Note *note,
-                              double size);
-    void genFingeringItems(int measureIndex, int part, int voice, int noteIndex, Note *note,
-                           double size);
-    int genBowingItems(int measureIndex, int part, int voice, int noteIndex, Note *note,
-                       double size);
-    void genTechniqueItems(int measureIndex, int part, int voice, int noteIndex, Note *note,
-                           int directiveIndex, Directive *directive);
+    // layout/score_note_marks_pending.cpp: the staff beam groups of a
+    // later step. Empty until its own file replaces this block.
     void addStaffBeam(Measure *measure, int part, int voice, int first, int last);
 
 public:
