@@ -129,6 +129,7 @@ private slots:
     void directiveGlyphs();
     void directiveOffsets_data();
     void directiveOffsets();
+    void effectMarkAnchorsAtTheNoteName();
     void directiveItemScales();
     void exportLeavesMarkersOut();
     void articulationGlyphs_data();
@@ -281,6 +282,32 @@ void TestNoteMarks::directiveOffsets()
     QVERIFY(f.score.generateScore());
     QCOMPARE(directive->moved, moved);
     QVERIFY(near(directive->x, expected.x()));
+}
+
+void TestNoteMarks::effectMarkAnchorsAtTheNoteName()
+{
+    // The grace note's main item is not its first one.
+    VoiceScore f(true);
+    fillOne(f, kinkoSimple, QStringLiteral("D4/4 F4/8 G4/8 gC4/8 A4/4 C5/4"));
+    Note *note = f.note(0, 0, 3);
+    Directive *effect = addDirective(note, QStringLiteral(".effect_C"));
+    Directive *movedEffect = addDirective(note, QStringLiteral(".effect_S"));
+    movedEffect->setOffset(0.0, 0.0);
+    Directive *glyphMark = addDirective(note, QStringLiteral(".holeNo_1"));
+    QVERIFY(f.score.generateScore());
+
+    QCOMPARE(effect->kind, int(DirectiveType::EffectMark));
+    QVERIFY(note->noteAlignItem != note->firstAlignItem);
+    const QPointF first = anchorOf(f, 0, note);
+    const QPointF name = anchorOf(f, 0, note, note->noteAlignItem);
+    QVERIFY(!near(first.x(), name.x()));
+    const double p = f.score.parts.at(0)->noteFontSize;
+    const double s = f.score.page->scaleFactor;
+    QVERIFY(effect->item && movedEffect->item && glyphMark->item);
+    QVERIFY(near(effect->item->pos().x(), (name.x() - 0.6 * p) * s));
+    QVERIFY(near(effect->item->pos().y(), (name.y() + 0.5 * p) * s));
+    QVERIFY(near(movedEffect->item->pos().x(), first.x() * s));
+    QVERIFY(near(glyphMark->item->pos().x(), (first.x() - 0.5 * p) * s));
 }
 
 void TestNoteMarks::directiveItemScales()
