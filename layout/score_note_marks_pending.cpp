@@ -1,7 +1,6 @@
 // Score's note marks that later steps draw: articulations, fingerings,
-// bowing and technique marks, and the staff-notation beam groups. The voice
-// step already calls each of them in its place; until their own files
-// replace this one they draw nothing.
+// bowing and technique marks. The voice step already calls each of them in
+// its place; until their own files replace this one they draw nothing.
 #include "model/score.h"
 
 void Score::genArticulationItems(int, int, int, int, Note *, double) {}
@@ -14,5 +13,3 @@ int Score::genBowingItems(int, int, int, int, Note *, double)
 }
 
 void Score::genTechniqueItems(int, int, int, int, Note *, int, Directive *) {}
-
-void Score::addStaffBeam(Measure *, int, int, int, int) {}
