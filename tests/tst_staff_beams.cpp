@@ -15,9 +15,13 @@
 #include "support/voicescore.h"
 #include "view/scene.h"
 
+#include <QFile>
 #include <QGraphicsLineItem>
 #include <QGraphicsPolygonItem>
 #include <QGraphicsSvgItem>
+#include <QImage>
+#include <QPainter>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
@@ -106,6 +110,7 @@ private slots:
     void crossStaffGroup();
     void groupsThatDrawNothing();
     void flipQueryOnChordNote();
+    void corpusScoreRenders();
 };
 
 void TestStaffBeams::levelGroupOfEighths_data()
@@ -353,6 +358,48 @@ void TestStaffBeams::flipQueryOnChordNote()
     QVERIFY(!s.f.score.flipExistsInChord(m, 0, 0, 1));
     QVERIFY(capture.contains(
         QStringLiteral("flipExistsInChord illegal note is given: this is chord note!")));
+}
+
+void TestStaffBeams::corpusScoreRenders()
+{
+    // A MuseScore export with stems and beams, drawn in staff notation.
+    const QString path =
+        TestSupport::sharedPath(QStringLiteral("corpus/japanese/Echigo_Jishi.xml"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    Score score(QStringLiteral("5.3.1"), 1, false);
+    score.documentText = text;
+    QVERIFY(score.parseScoreXml());
+    for (Part *part : std::as_const(score.parts)) {
+        part->notationStyle = NotationStyle::StaffNotation;
+        part->noteFontName = NoteFonts::firstFontName(NoteFontFolder::path(part->notationStyle));
+    }
+    score.page->horizontal = true;
+    QVERIFY(score.generateScore());
+
+    // One polygon per beam level begun, and one per hook, in the file.
+    const int begins = int(text.count(QRegularExpression(QStringLiteral(">begin</beam>"))));
+    const int hooks =
+        int(text.count(QRegularExpression(QStringLiteral(">(forward|backward) hook<"))));
+    const QList<QGraphicsPolygonItem *> beams = sceneItems<QGraphicsPolygonItem>(score);
+    QCOMPARE(beams.size(), begins + hooks);
+    for (const QGraphicsSvgItem *glyph : sceneItems<QGraphicsSvgItem>(score))
+        QVERIFY(glyph->elementId() != QLatin1String("Undefined"));
+
+    // The rendered scene shows ink where the first beam lies.
+    const QRectF box = beams.first()->sceneBoundingRect();
+    QImage image(box.size().toSize() * 4 + QSize(1, 1), QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    score.scene->render(&painter, QRectF(QPointF(0, 0), QSizeF(image.size())), box);
+    painter.end();
+    int dark = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            dark += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
+    }
+    QVERIFY(dark > image.width() * image.height() / 10);
 }
 
 VELMORA_TEST_MAIN(TestStaffBeams)
