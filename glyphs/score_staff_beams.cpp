@@ -7,6 +7,7 @@
 // of the aligned items); `sigma` is +1 where a higher pitch lies at a
 // larger across value (vertical writing) and -1 where it lies at a smaller
 // one (horizontal writing).
+#include "glyphs/staff_glyph_support.h"
 #include "layout/alignitem.h"
 #include "model/measure.h"
 #include "model/mepart.h"
@@ -82,11 +83,14 @@ struct Group
     QList<int> counted; // main notes with a stem, in order
 
     Note *note(int index) const { return notes->at(index); }
-    // The chord's last (highest) note.
+    // The chord's highest and lowest notes by staff step.
     Note *top(int index) const
     {
-        const int size = std::max(1, note(index)->chordSize);
-        return notes->at(std::min(index + size - 1, int(notes->size()) - 1));
+        return StaffGlyphs::chordByStep(score, measure, part, voice, index).last();
+    }
+    Note *bottom(int index) const
+    {
+        return StaffGlyphs::chordByStep(score, measure, part, voice, index).first();
     }
     bool hasItem(const Note *n) const
     {
@@ -151,7 +155,8 @@ bool openGroup(Group &g, Score *score, Measure *measure, int part, int voice, in
     g.grace = g.note(first)->grace;
     for (int i = g.first; i <= g.last; i += std::max(1, g.note(i)->chordSize)) {
         const Note *n = g.note(i);
-        if (n->rest || (n->grace && !g.grace) || !g.hasItem(n) || !g.hasItem(g.top(i)))
+        if (n->rest || (n->grace && !g.grace) || !g.hasItem(n) || !g.hasItem(g.top(i)) ||
+            !g.hasItem(g.bottom(i)))
             continue;
         g.counted.append(i);
     }
@@ -186,7 +191,7 @@ FitPoint fitPoint(const Group &g, int index, bool up)
         p.across = g.noteLine(n) + score->getStaffStepOffset(g.part, step);
         p.along = g.along(n) + g.hw;
     } else {
-        Note *n = g.note(index);
+        Note *n = g.bottom(index);
         const int step = std::min(score->getStaffStep(g.measure, g.part, n), 7);
         p.across = g.noteLine(n) + score->getStaffStepOffset(g.part, step);
         p.along = g.along(n);
@@ -391,7 +396,7 @@ void drawSingleStaff(Group &g)
         }
     } else {
         for (int c = 0; c < g.counted.size(); ++c)
-            visit(g.note(g.counted.at(c)), points.at(c).along);
+            visit(g.bottom(g.counted.at(c)), points.at(c).along);
     }
     const double clearance = nearest + 0.5 * size;
     const bool shortStems = g.horizontal ? lastVisited && lastVisited->grace : g.grace;
@@ -406,10 +411,10 @@ void drawSingleStaff(Group &g)
         const double end = beam.at(along) + d * reach;
         double start = 0.0;
         if (g.horizontal)
-            start = up ? g.across(n) + 0.1 * size
+            start = up ? g.across(g.bottom(i)) + 0.1 * size
                        : g.across(g.top(i)) + (g.grace ? 0.125 : 0.185) * size;
         else
-            start = up ? g.across(n) + 0.164 * size : g.across(g.top(i)) + 0.1 * size;
+            start = up ? g.across(g.bottom(i)) + 0.164 * size : g.across(g.top(i)) + 0.1 * size;
         n->stemEnd = end - g.noteLine(n);
         addStem(g, along, start, end, up, pen);
         if (i == g.first && n->graceSlash)
@@ -461,7 +466,7 @@ void drawCrossStaff(Group &g)
         double start = 0.0;
         double end = edge;
         if (up) {
-            start = g.across(n) + (g.horizontal ? 0.1 : 0.18) * size;
+            start = g.across(g.bottom(i)) + (g.horizontal ? 0.1 : 0.18) * size;
         } else {
             start = g.across(g.top(i)) + (g.horizontal ? (g.grace ? 0.125 : 0.185) : 0.09) * size;
             end = edge - g.sigma * ((beamsOfType(n->noteType) - 1) * step + thick);

@@ -97,13 +97,10 @@ QString arpeggioId(double span)
     return QStringLiteral("Arpeggio") + QString::number(n);
 }
 
-// The notes of the chord that starts at `first` (a single note is a chord
-// of one), lowest first.
-QList<Note *> chordNotes(const Measure *measure, int part, int voice, int first)
+// The voice index of a note of the voice.
+int indexOf(const Measure *measure, int part, int voice, const Note *note)
 {
-    const QList<Note *> &notes = voiceOf(measure, part, voice)->notes;
-    const int size = std::clamp(notes.at(first)->chordSize, 1, int(notes.size()) - first);
-    return notes.mid(first, size);
+    return int(voiceOf(measure, part, voice)->notes.indexOf(const_cast<Note *>(note)));
 }
 
 } // namespace
@@ -158,8 +155,11 @@ void Score::addStaffNote(Measure *measure, int part, int voice, int noteIndex, i
 
 void Score::addStaffNoteHead(Measure *measure, int part, int voice, int noteIndex, int onset)
 {
-    const QList<Note *> chord = chordNotes(measure, part, voice, noteIndex);
-    Note *first = chord.first();
+    const QList<Note *> chord = StaffGlyphs::chordByStep(this, measure, part, voice, noteIndex);
+    // The chord's own first note keeps the chord's results; the geometry
+    // goes by steps, from the lowest note up.
+    Note *first = voiceOf(measure, part, voice)->notes.at(noteIndex);
+    Note *lowest = chord.first();
     Note *highest = chord.last();
     const int n = int(chord.size());
     const double size = parts.at(part)->noteFontSize;
@@ -230,11 +230,9 @@ void Score::addStaffNoteHead(Measure *measure, int part, int voice, int noteInde
         QString id = note->noteName.isEmpty() ? QStringLiteral("Undefined")
                                               : verticalForm(this, note->noteName);
         const int index = measure->getItemCount(part, voice);
-        int kind = note->grace ? AlignLeading : AlignTime;
-        if (k > 0) {
+        const int kind = k > 0 ? AlignOverlay : note->grace ? AlignLeading : AlignTime;
+        if (note != first)
             note->alignItemBegin = note->firstAlignItem = index;
-            kind = AlignOverlay;
-        }
         const double cross =
             getStaffStepOffset(part, steps[k]) - (note->grace ? 0.095 : 0.125) * size;
         double headShift = 0.0;
@@ -246,7 +244,7 @@ void Score::addStaffNoteHead(Measure *measure, int part, int voice, int noteInde
             shifted = true;
         }
         QGraphicsItem *item = StaffGlyphs::glyph(this, part, id);
-        tagNoteGlyph(this, item, measure, part, voice, noteIndex + k);
+        tagNoteGlyph(this, item, measure, part, voice, indexOf(measure, part, voice, note));
         const int head = StaffGlyphs::append(
             this, measure, part, voice, note, StaffGlyphs::headWidth(note, size, seconds), id, kind,
             onset, item, cross, StaffGlyphs::alongShift(note) + headShift, size);
@@ -276,22 +274,22 @@ void Score::addStaffNoteHead(Measure *measure, int part, int voice, int noteInde
     };
     if (n == 1) {
         if (s0 < -5)
-            below(first, s0, 0);
+            below(lowest, s0, 0);
         else if (s0 > 5)
-            above(first, s0, 0);
+            above(lowest, s0, 0);
         return;
     }
     if (s1 > 5)
         above(highest, s1, highestDisplaced);
     if (s0 < -5)
-        below(first, s0, lowestDisplaced);
+        below(lowest, s0, lowestDisplaced);
 }
 
 void Score::addStaffDots(Measure *measure, int part, int voice, int noteIndex, int onset)
 {
-    const QList<Note *> chord = chordNotes(measure, part, voice, noteIndex);
-    if (chord.first()->dots == 0)
+    if (voiceOf(measure, part, voice)->notes.at(noteIndex)->dots == 0)
         return;
+    const QList<Note *> chord = StaffGlyphs::chordByStep(this, measure, part, voice, noteIndex);
     const double size = parts.at(part)->noteFontSize;
     const bool horizontal = page->horizontal;
     const int n = int(chord.size());
@@ -311,7 +309,7 @@ void Score::addStaffDots(Measure *measure, int part, int voice, int noteIndex, i
         const QString base = dotId(note->dots);
         const QString id = base.isEmpty() ? QString() : verticalForm(this, base);
         QGraphicsItem *item = StaffGlyphs::glyph(this, part, id);
-        tagNoteGlyph(this, item, measure, part, voice, noteIndex + k);
+        tagNoteGlyph(this, item, measure, part, voice, indexOf(measure, part, voice, note));
         StaffGlyphs::append(this, measure, part, voice, note, dotWidth(note->dots) * size, id,
                             k == 0 ? AlignFollowing : AlignOverlay, onset, item, cross,
                             StaffGlyphs::alongShift(note) - 1.45, size);
@@ -367,14 +365,15 @@ void Score::addStaffRest(Measure *measure, int part, int voice, Note *note, int 
 
 void Score::addStaffArpeggio(Measure *measure, int part, int voice, Note *note)
 {
-    const QList<Note *> &notes = voiceOf(measure, part, voice)->notes;
-    const int index = int(notes.indexOf(note));
-    const int lastIndex =
-        std::clamp(index + std::max(note->chordSize, 1) - 1, index, int(notes.size()) - 1);
-    Note *last = notes.at(lastIndex);
+    const int index = indexOf(measure, part, voice, note);
+    if (index < 0)
+        return;
+    const QList<Note *> chord = StaffGlyphs::chordByStep(this, measure, part, voice, index);
+    Note *lowest = chord.first();
+    Note *last = chord.last();
     const double size = parts.at(part)->noteFontSize;
     const bool horizontal = page->horizontal;
-    const int low = getStaffStep(measure, part, note) - 2;
+    const int low = getStaffStep(measure, part, lowest) - 2;
     const int high = getStaffStep(measure, part, last) + 1;
     const double span = std::abs(getStaffStepOffset(part, high) - getStaffStepOffset(part, low));
 
@@ -386,7 +385,7 @@ void Score::addStaffArpeggio(Measure *measure, int part, int voice, Note *note)
     item->setTransform(horizontal ? QTransform::fromScale(g, across)
                                   : QTransform::fromScale(across, g));
     const double cross = horizontal ? -(getStaffStep(measure, part, last) + 1) * 0.125 * size
-                                    : (getStaffStep(measure, part, note) - 1) * 0.125 * size;
+                                    : (getStaffStep(measure, part, lowest) - 1) * 0.125 * size;
     StaffGlyphs::append(this, measure, part, voice, note, 0.3 * size, id, AlignLeading, 0, item,
                         cross, 0.0, 1.0);
 }

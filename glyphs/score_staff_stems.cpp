@@ -25,13 +25,6 @@ namespace {
 constexpr double u = 0.125; // one staff step, in note sizes
 constexpr int tremoloSingle = 3;
 
-QList<Note *> chordOf(const Measure *measure, int part, int voice, int first)
-{
-    const QList<Note *> &notes = voiceOf(measure, part, voice)->notes;
-    const int size = std::clamp(notes.at(first)->chordSize, 1, int(notes.size()) - first);
-    return notes.mid(first, size);
-}
-
 // Strokes across the stem of a single-note tremolo, else 0.
 int strokesOf(const Note *note)
 {
@@ -180,8 +173,9 @@ void Score::scaleItemNonUniform(QGraphicsItem *item, int part, double fx, double
 
 void Score::addStaffTremolo(Measure *measure, int part, int voice, int noteIndex)
 {
-    const QList<Note *> chord = chordOf(measure, part, voice, noteIndex);
-    Note *first = chord.first();
+    // The chord by steps; its own first note keeps the results.
+    const QList<Note *> chord = StaffGlyphs::chordByStep(this, measure, part, voice, noteIndex);
+    Note *first = voiceOf(measure, part, voice)->notes.at(noteIndex);
     if (first->tremoloType != tremoloSingle)
         return;
     const double size = parts.at(part)->noteFontSize;
@@ -190,7 +184,7 @@ void Score::addStaffTremolo(Measure *measure, int part, int voice, int noteIndex
     bool up = highest->stem == 1;
     if (highest->stem == 0)
         up = highestStep < 0;
-    Note *used = chord.size() == 1 ? first : up ? highest : chord.first();
+    Note *used = up ? highest : chord.first();
     const int s = getStaffStep(measure, part, used);
     const int marks = first->tremoloMarks;
     const double t =
@@ -222,8 +216,9 @@ void Score::addStaffTremolo(Measure *measure, int part, int voice, int noteIndex
 
 void Score::addStaffStemFlag(Measure *measure, int part, int voice, int noteIndex, bool seconds)
 {
-    const QList<Note *> chord = chordOf(measure, part, voice, noteIndex);
-    Note *first = chord.first();
+    // The chord by steps; its own first note keeps the results.
+    const QList<Note *> chord = StaffGlyphs::chordByStep(this, measure, part, voice, noteIndex);
+    Note *first = voiceOf(measure, part, voice)->notes.at(noteIndex);
     if (StaffGlyphs::isBeamed(first) || first->noteType < 2)
         return;
     const double size = parts.at(part)->noteFontSize;
@@ -260,7 +255,7 @@ void Score::addStaffStemFlag(Measure *measure, int part, int voice, int noteInde
             return;
         }
     } else {
-        const int s0 = getStaffStep(measure, part, first);
+        const int s0 = getStaffStep(measure, part, chord.first());
         const int s1 = getStaffStep(measure, part, chord.last());
         const bool up = first->stem == 1;
         // Chord stems end on a whole step.
@@ -299,8 +294,9 @@ void Score::addStaffStemFlag(Measure *measure, int part, int voice, int noteInde
 
 void Score::addStaffStemFlagV(Measure *measure, int part, int voice, int noteIndex, bool seconds)
 {
-    const QList<Note *> chord = chordOf(measure, part, voice, noteIndex);
-    Note *first = chord.first();
+    // The chord by steps; its own first note keeps the results.
+    const QList<Note *> chord = StaffGlyphs::chordByStep(this, measure, part, voice, noteIndex);
+    Note *first = voiceOf(measure, part, voice)->notes.at(noteIndex);
     if (StaffGlyphs::isBeamed(first) || first->noteType < 2)
         return;
     const double size = parts.at(part)->noteFontSize;
@@ -338,7 +334,7 @@ void Score::addStaffStemFlagV(Measure *measure, int part, int voice, int noteInd
             return;
         }
     } else {
-        const int s0 = getStaffStep(measure, part, first);
+        const int s0 = getStaffStep(measure, part, chord.first());
         const int s1 = getStaffStep(measure, part, chord.last());
         const bool up = first->stem == 1;
         const double steps = std::trunc(getFlagOffset(first, up, s0, s1));

@@ -1,14 +1,19 @@
 #include "glyphs/staff_glyph_support.h"
 
 #include "model/glyphitem.h"
+#include "model/measure.h"
+#include "model/mepart.h"
 #include "model/note.h"
 #include "model/page.h"
 #include "model/part.h"
 #include "model/score.h"
+#include "model/voice.h"
 
 #include <QGraphicsSvgItem>
 #include <QSvgRenderer>
 #include <QTransform>
+
+#include <algorithm>
 
 namespace StaffGlyphs {
 
@@ -28,6 +33,17 @@ bool isBeamed(const Note *note)
 double alongShift(const Note *note)
 {
     return note->noteShiftMajor + note->noteShiftSub;
+}
+
+QList<Note *> chordByStep(Score *score, Measure *measure, int part, int voice, int first)
+{
+    const QList<Note *> &notes = measure->parts.at(part)->voices.at(voice)->notes;
+    const int size = std::clamp(notes.at(first)->chordSize, 1, int(notes.size()) - first);
+    QList<Note *> chord = notes.mid(first, size);
+    std::stable_sort(chord.begin(), chord.end(), [&](Note *a, Note *b) {
+        return score->getStaffStep(measure, part, a) < score->getStaffStep(measure, part, b);
+    });
+    return chord;
 }
 
 double headWidth(const Note *note, double size, bool seconds)

@@ -9,6 +9,7 @@
 // the glyph's own scale. Nothing here owns anything.
 #pragma once
 
+#include <QList>
 #include <QString>
 
 class Measure;
@@ -23,6 +24,11 @@ bool isBeamed(const Note *note);
 
 // The sum of the note's two shifts along the reading direction.
 double alongShift(const Note *note);
+
+// The notes of the chord that starts at `first` (a single note is a chord
+// of one), from the lowest staff step up; notes on one step keep their
+// order. Files do not always list a chord's notes from the bottom.
+QList<Note *> chordByStep(Score *score, Measure *measure, int part, int voice, int first);
 
 // Advance of a head, a rest and the stem items, in millimetres.
 double headWidth(const Note *note, double size, bool seconds);

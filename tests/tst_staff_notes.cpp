@@ -210,6 +210,9 @@ void TestStaffNotes::secondsInChords_data()
     QTest::newRow("third, no seconds")
         << "C4/4 +E4/4"
         << "d" << QList<bool>{false, false} << QList<double>{0.0, 0.0};
+    QTest::newRow("written from the top, stem up")
+        << "E4/4 +D4/4 +C4/4"
+        << "u" << QList<bool>{false, true, false} << QList<double>{0.0, 3.0, 0.0};
     QTest::newRow("unison stem up") << "G4/4 +G4/4"
                                     << "u" << QList<bool>{false, true} << QList<double>{0.0, 3.0};
 }
@@ -308,6 +311,8 @@ void TestStaffNotes::stemsOnTheScene_data()
     // 4 steps apart plus 6.6 is 10.6: cut to 10.
     QTest::newRow("chord stem cut to whole steps") << true << "C4/8 +G4/8"
                                                    << "u" << 0 << 10.0;
+    QTest::newRow("chord written from the top") << true << "G4/8 +C4/8"
+                                                << "u" << 0 << 10.0;
     QTest::newRow("chord without direction: down") << true << "C4/4 +G4/4"
                                                    << "-" << 0 << 10.0;
 }
