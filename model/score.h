@@ -417,9 +417,74 @@ public:
                             const QString &glyphId, double along, double across, int kind, int time,
                             QGraphicsItem *item, double cross, double offsetX, double offsetY);
 
-    // glyphs/score_staff_note_pending.cpp: the staff-notation note worker
-    // (the staff-notation step replaces this block with its own)
+    // glyphs/score_staff_notes.cpp: the staff-notation note worker. Each
+    // glyph becomes one aligned item of the voice, as in the glyph
+    // dispatch; glyphs the font lacks (dot counts above 4, rest
+    // types without a glyph, clefs other than G and F) keep their aligned
+    // item but draw nothing. Lengths are millimetres; `noteIndex` names the
+    // chord's first (lowest) note and must be valid.
     void addStaffNote(Measure *measure, int part, int voice, int noteIndex, int onset);
+    // Accidentals, heads (seconds displaced to the stem's other side), then
+    // tremolo strokes, stem and flag, and ledger lines of the chord. Sets
+    // each note's headShifted and the first note's chordHasSeconds.
+    void addStaffNoteHead(Measure *measure, int part, int voice, int noteIndex, int onset);
+    void addStaffDots(Measure *measure, int part, int voice, int noteIndex, int onset);
+    // Sets the note's dottedRest.
+    void addStaffRest(Measure *measure, int part, int voice, Note *note, int onset);
+    void addStaffArpeggio(Measure *measure, int part, int voice, Note *note);
+    void addStaffClefChange(Measure *measure, int part, int voice, Note *note);
+    // True when the note after the graces that follow `note` stops a
+    // two-note tremolo.
+    bool isNoteTiedInChord(Measure *measure, int part, int voice, Note *note) const;
+
+    // glyphs/score_staff_stems.cpp: stems, flags and single-note tremolo
+    // strokes of unbeamed staff notes; lengths in staff steps unless said.
+    // 6.6 steps for quarters to 16ths, 7.6, 8.6 and 10.6 for shorter types,
+    // 0 for others.
+    static double getStemBaseLength(int noteType);
+    // The stem of a note at `step` with `strokes` tremolo strokes.
+    double getStemLength(const Note *note, bool up, int step, int strokes) const;
+    // A chord's stem: its spread plus the stem at its far head.
+    double getFlagOffset(const Note *note, bool up, int lowest, int highest) const;
+    void scaleItemNonUniform(QGraphicsItem *item, int part, double fx, double fy) const;
+    void addStaffTremolo(Measure *measure, int part, int voice, int noteIndex);
+    // Nothing for a beamed note (the beam draws its stem), a whole note or
+    // a breve. Writes the first note's stemEnd (mm from the middle line)
+    // and stemAlignItem.
+    void addStaffStemFlag(Measure *measure, int part, int voice, int noteIndex, bool seconds);
+    void addStaffStemFlagV(Measure *measure, int part, int voice, int noteIndex, bool seconds);
+
+    // glyphs/score_staff_ledger_lines.cpp: ledger lines below (1) and above
+    // (2) the staff in horizontal (H) and vertical (V) writing. `extreme`
+    // is the step of the outermost displaced head beyond the staff, else 0;
+    // `shifted`: the chord's stem is down and its heads moved for seconds.
+    void addLedgerLinesH1(Measure *measure, Note *note, int part, int voice, int step, int extreme,
+                          bool shifted, bool seconds, double stepLength);
+    void addLedgerLinesH2(Measure *measure, Note *note, int part, int voice, int step, int extreme,
+                          bool shifted, bool seconds, double stepLength);
+    void addLedgerLinesV1(Measure *measure, Note *note, int part, int voice, int step, int extreme,
+                          bool shifted, bool seconds, double stepLength);
+    void addLedgerLinesV2(Measure *measure, Note *note, int part, int voice, int step, int extreme,
+                          bool shifted, bool seconds, double stepLength);
+
+private:
+    void addLedgerLines(Measure *measure, Note *note, int part, int voice, int step, int extreme,
+                        bool shifted, bool seconds, double stepLength, bool above, bool horizontal);
+
+public:
+    // glyphs/score_staff_beams.cpp: the stems and beam polygons of one
+    // beamed group of staff notes (first..last, main notes), added to the
+    // scene; needs the notes' final positions. A group whose first note has
+    // no stem direction draws nothing. Writes each stemmed note's stemEnd
+    // (mm from the middle line of its staff).
+    void addStaffBeam(Measure *measure, int part, int voice, int first, int last);
+    void addStaffBeamH(Measure *measure, int part, int voice, int first, int last);
+    void addStaffBeamV(Measure *measure, int part, int voice, int first, int last);
+    void addStaffBeamCrossH(Measure *measure, int part, int voice, int first, int last);
+    void addStaffBeamCrossV(Measure *measure, int part, int voice, int first, int last);
+    // True when a head of the chord of main note `note` lies beyond its
+    // stem; false, with a debug line, for a note that is not a main note.
+    bool flipExistsInChord(Measure *measure, int part, int voice, int note) const;
 
     // document/score_parse_measures.cpp: filling the measures from their
     // `measure` elements, then the passes that span measures and notes
@@ -978,11 +1043,6 @@ public:
     // the first score page, as movable items tagged with their index, and
     // the header frame when asked; returns 1.
     int genCreditItems();
-
-public:
-    // layout/score_note_marks_pending.cpp: the staff beam groups of a
-    // later step. Empty until its own file replaces this block.
-    void addStaffBeam(Measure *measure, int part, int voice, int first, int last);
 
 public:
     // layout/score_span_events.cpp: the spanning elements of a voice (ties,

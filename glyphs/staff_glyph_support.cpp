@@ -1,0 +1,84 @@
+#include "glyphs/staff_glyph_support.h"
+
+#include "model/glyphitem.h"
+#include "model/measure.h"
+#include "model/mepart.h"
+#include "model/note.h"
+#include "model/page.h"
+#include "model/part.h"
+#include "model/score.h"
+#include "model/voice.h"
+
+#include <QGraphicsSvgItem>
+#include <QSvgRenderer>
+#include <QTransform>
+
+#include <algorithm>
+
+namespace StaffGlyphs {
+
+namespace {
+
+constexpr int noBeam = 0;
+constexpr int flagOnly = 6;
+
+} // namespace
+
+bool isBeamed(const Note *note)
+{
+    const int state = note->beamTypes.at(0);
+    return state != noBeam && state != flagOnly;
+}
+
+double alongShift(const Note *note)
+{
+    return note->noteShiftMajor + note->noteShiftSub;
+}
+
+QList<Note *> chordByStep(Score *score, Measure *measure, int part, int voice, int first)
+{
+    const QList<Note *> &notes = measure->parts.at(part)->voices.at(voice)->notes;
+    const int size = std::clamp(notes.at(first)->chordSize, 1, int(notes.size()) - first);
+    QList<Note *> chord = notes.mid(first, size);
+    std::stable_sort(chord.begin(), chord.end(), [&](Note *a, Note *b) {
+        return score->getStaffStep(measure, part, a) < score->getStaffStep(measure, part, b);
+    });
+    return chord;
+}
+
+double headWidth(const Note *note, double size, bool seconds)
+{
+    if (!note->grace)
+        return (seconds ? 0.8062 : 0.556) * size;
+    if (note->noteType == 4)
+        return 0.4587 * size;
+    if (isBeamed(note))
+        return 0.3058 * size;
+    return (note->stem == 2 ? 0.3475 : 0.4587) * size;
+}
+
+QGraphicsItem *glyph(Score *score, int part, const QString &glyphId, bool common)
+{
+    const std::shared_ptr<QSvgRenderer> &renderer =
+        common ? score->commonRenderer : score->parts.at(part)->noteFontRenderer;
+    if (!glyphId.isEmpty() && renderer && renderer->elementExists(glyphId))
+        return score->createNoteSvgItem(part, glyphId, common);
+    // Without a renderer of its own the item paints nothing and has an
+    // empty box; the transform still matches its neighbours.
+    QGraphicsSvgItem *blank = GlyphItems::create(nullptr, QString());
+    const double scale = score->parts.at(part)->noteFontSize * score->page->glyphScale;
+    blank->setTransform(QTransform::fromScale(scale, scale));
+    return blank;
+}
+
+int append(Score *score, Measure *measure, int part, int voice, const Note *note, double width,
+           const QString &glyphId, int kind, int time, QGraphicsItem *item, double cross,
+           double along, double across)
+{
+    const bool horizontal = score->page->horizontal;
+    return score->appendNoteAlignItem(measure, part, voice, note->staff, width, glyphId, width,
+                                      across, kind, time, item, cross, horizontal ? along : cross,
+                                      horizontal ? cross : along);
+}
+
+} // namespace StaffGlyphs
