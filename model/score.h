@@ -1413,9 +1413,10 @@ public:
     // hand-off
     // Builds the score file into documentText, then builds `mode` (plain or
     // note-name lyrics) on a deep copy of the document, strips every tarn-
-    // element and writes it. Note-name lyrics regenerate the score first. The score's document, model and undo history
-    // stay as they are; the score is marked changed. False when the file
-    // could not be written (reported).
+    // element and writes it. Note-name lyrics regenerate the score first.
+    // The score's document, model and undo history stay as they are; the
+    // score is marked changed. False when the file could not be written
+    // (reported).
     bool exportMusicXMLFile(const QString &path, ScoreXmlMode mode);
     // Exports to "<home>/velmora_exported.musicxml"; false when that failed.
     bool exportMusicXMLToMuseScore(ScoreXmlMode mode);
