@@ -45,6 +45,8 @@ QString Score::buildScoreXml(ScoreXmlMode mode)
     writePropertyXml(root);
     writePageXml(this, root);
     writeStyleXml(this, root);
+    if (mode == ScoreXmlMode::NoteNameLyrics || mode == ScoreXmlMode::NoteNameRewrite)
+        ensureDefaultLyricFont(root);
     updateDefaultLyricFont(root, staffLyricFontFamily);
     if (mode == ScoreXmlMode::NoteNameRewrite)
         useStaffLyricFontForLyricParts();

@@ -9,9 +9,11 @@
 #include "model/measure.h"
 #include "model/mepart.h"
 #include "model/note.h"
+#include "model/part.h"
 #include "model/voice.h"
 
 #include <array>
+#include <memory>
 
 using namespace ExtensionXml;
 
@@ -52,20 +54,26 @@ void appendMeasureExtensionXml(QDomDocument &document, QDomElement &element, con
 
 bool Score::buildPartXml(QDomElement &part, int partIndex, ScoreXmlMode mode)
 {
+    // Only the lyric modes write glyphs; the others look nothing up.
+    const Part *settings = parts.at(partIndex);
+    const bool glyphLyrics =
+        mode == ScoreXmlMode::NoteNameLyrics || mode == ScoreXmlMode::NoteNameRewrite;
+    const std::unique_ptr<NoteNames::GlyphCharMap> glyphMap(NoteNames::getStaffNoteMapOfPart(
+        glyphLyrics && settings->staffNoteOutput, settings->notationStyle, settings->noteFontName));
     int measureIndex = 0;
     for (QDomElement measure = part.firstChildElement(QStringLiteral("measure")); !measure.isNull();
          measure = measure.nextSiblingElement(QStringLiteral("measure"))) {
         // A measure the model does not hold is left as it is.
         if (measureIndex >= measures.size())
             break;
-        buildMeasureXml(measure, measureIndex, partIndex, mode);
+        buildMeasureXml(measure, measureIndex, partIndex, mode, *glyphMap);
         ++measureIndex;
     }
     return true;
 }
 
 void Score::buildMeasureXml(QDomElement &element, int measureIndex, int partIndex,
-                            ScoreXmlMode mode)
+                            ScoreXmlMode mode, const NoteNames::GlyphCharMap &glyphMap)
 {
     const Measure *measure = measures.at(measureIndex);
     // The first part carries what the measure holds for all parts.
@@ -99,6 +107,7 @@ void Score::buildMeasureXml(QDomElement &element, int measureIndex, int partInde
                 continue;
             currentVoice = voice;
             buildNoteXml(child, note, mode);
+            writeGlyphLyricsXml(note, measureIndex, partIndex, voice, glyphMap, mode);
             ++noteCounters[voice];
             flushDirections(voice);
         } else if (tag == QLatin1String("direction")) {

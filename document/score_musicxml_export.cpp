@@ -9,6 +9,10 @@
 
 bool Score::exportMusicXMLFile(const QString &path, ScoreXmlMode mode)
 {
+    // Note names as lyrics are read from what the regeneration drew, so it
+    // must show the model as it is now; the view is then current too.
+    if (mode == ScoreXmlMode::NoteNameLyrics)
+        generateScore();
     // The score's own document is brought up to date first, as a save
     // would; the export build then runs on a copy, so the document, the
     // model and the undo history stay as they are.

@@ -1382,7 +1382,8 @@ public:
     Note *noteAt(int measureIndex, int partIndex, int voiceIndex, int noteIndex) const;
 
 private:
-    void buildMeasureXml(QDomElement &element, int measureIndex, int partIndex, ScoreXmlMode mode);
+    void buildMeasureXml(QDomElement &element, int measureIndex, int partIndex, ScoreXmlMode mode,
+                         const NoteNames::GlyphCharMap &glyphMap);
 
 public:
     // document/score_build_note.cpp: the note writer
@@ -1472,13 +1473,55 @@ public:
     // hand-off
     // Builds the score file into documentText, then builds `mode` (plain or
     // note-name lyrics) on a deep copy of the document, strips every tarn-
-    // element and writes it. The score's document, model and undo history
-    // stay as they are; the score is marked changed. False when the file
-    // could not be written (reported).
+    // element and writes it. Note-name lyrics regenerate the score first.
+    // The score's document, model and undo history stay as they are; the
+    // score is marked changed. False when the file could not be written
+    // (reported).
     bool exportMusicXMLFile(const QString &path, ScoreXmlMode mode);
     // Exports to "<home>/velmora_exported.musicxml"; false when that failed.
     bool exportMusicXMLToMuseScore(ScoreXmlMode mode);
     static QString museScoreHandOffPath();
+
+public:
+    // document/score_glyph_texts.cpp: a note's glyphs as characters of the
+    // staff lyric font
+    // The characters of the note's glyphs (Note::glyphName, made by the last
+    // regeneration) through `map`, with the marks the part's staff-note
+    // switches select; "" before a regeneration and for a part index out
+    // of range. An id the map lacks gives the "Undefined" character.
+    QString getNoteGlyphText(const NoteNames::GlyphCharMap &map, const Note *note, int partIndex,
+                             ScoreXmlMode mode) const;
+    // The texts of the grace notes right before, or right after, note
+    // `index` of a voice's `notes`, in document order; "" when there are
+    // none or `index` is -1.
+    QString getPrecedingGraceGlyphText(const NoteNames::GlyphCharMap &map,
+                                       const QList<Note *> &notes, int index, int partIndex,
+                                       ScoreXmlMode mode) const;
+    QString getFollowingGraceGlyphText(const NoteNames::GlyphCharMap &map,
+                                       const QList<Note *> &notes, int index, int partIndex,
+                                       ScoreXmlMode mode) const;
+    // Glyph lyrics take the plain forms in the MusicXML export, else the
+    // forms of the page's writing direction.
+    bool glyphLyricsHorizontal(ScoreXmlMode mode) const;
+
+public:
+    // document/score_glyph_lyrics.cpp: the glyph lyric lines of the lyric
+    // modes
+    // In the lyric modes, when the part writes staff notes: the note's
+    // glyph text (its grace notes bracketed beside it) as lyric number base
+    // + staff-note lyric start - 1, base being the note's line among the
+    // part's voices and chords (its string for ShamisenBunka), and with
+    // staff-note beams its beam glyph on the next line. Indices must be
+    // valid; the score must have been regenerated.
+    void writeGlyphLyricsXml(Note *note, int measureIndex, int partIndex, int voiceIndex,
+                             const NoteNames::GlyphCharMap &map, ScoreXmlMode mode);
+    // Gives `scorePartwise` a defaults/lyric-font when it has none, in
+    // their MusicXML places, for the staff lyric font to be named there.
+    void ensureDefaultLyricFont(QDomElement &scorePartwise);
+
+private:
+    QString trailingGraceGlyphText(const NoteNames::GlyphCharMap &map, const QList<Note *> &notes,
+                                   int index, int partIndex, ScoreXmlMode mode) const;
 
 public:
     // view/score_view.cpp: setting file name and document text together
