@@ -23,6 +23,7 @@
 #include "support/voicescore.h"
 #include "view/scene.h"
 
+#include <QFile>
 #include <QGraphicsItemGroup>
 #include <QGraphicsLineItem>
 #include <QGraphicsSvgItem>
@@ -112,6 +113,8 @@ private slots:
     void glissandoAcrossLineBreak_data();
     void glissandoAcrossLineBreak();
     void glissandoWithoutNoteBeforeDrawsNothing();
+    void spanFiles_data();
+    void spanFiles();
 };
 
 void TestSpanLines::wavyLinePerSystem_data()
@@ -480,6 +483,58 @@ void TestSpanLines::glissandoWithoutNoteBeforeDrawsNothing()
     f.score.addGlissando(f.score.measures.at(1), 0, 0, first, false);
     QVERIFY(added(f.score, before).isEmpty());
     QVERIFY(paths(f.score).isEmpty());
+}
+
+void TestSpanLines::spanFiles_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("horizontal");
+    QTest::addColumn<int>("wavyLines"); // wavy-line spans in the file
+    QTest::addColumn<int>("glissandi"); // drawn wavy
+    QTest::addColumn<int>("slides");    // drawn straight
+    const QString spanners = QStringLiteral("33a-Spanners.xml");
+    const QString glissandi = QStringLiteral("33h-Spanners-Glissando.xml");
+    QTest::newRow("trills") << spanners << true << 2 << 1 << 1;
+    QTest::newRow("trills, vertical") << spanners << false << 2 << 1 << 1;
+    QTest::newRow("glissandi") << glissandi << true << 0 << 5 << 5;
+    QTest::newRow("glissandi, vertical") << glissandi << false << 0 << 5 << 5;
+}
+
+void TestSpanLines::spanFiles()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, horizontal);
+    QFETCH(int, wavyLines);
+    QFETCH(int, glissandi);
+    QFETCH(int, slides);
+    Score score(QStringLiteral("5.3.1"), 1, false);
+    QFile xml(TestSupport::sharedPath("corpus/lilypond-musicxml-testsuite/" + file));
+    QVERIFY(xml.open(QIODevice::ReadOnly));
+    score.documentText = QString::fromUtf8(xml.readAll());
+    QVERIFY(score.parseScoreXml());
+    score.parts.at(0)->notationStyle = NotationStyle::TozanTrad;
+    score.page->horizontal = horizontal;
+    QVERIFY(score.generateScore());
+
+    int movable = 0;
+    int wavy = 0;
+    int straight = 0;
+    for (QGraphicsItem *item : score.scene->items()) {
+        if (auto *path = dynamic_cast<MyPath *>(item)) {
+            movable += path->kind == 2 && (path->flags() & QGraphicsItem::ItemIsMovable) ? 1 : 0;
+            wavy += path->kind == 3 ? 1 : 0;
+        }
+        // A straight glissando line is turned toward its end note, alone or
+        // in a group with its glyph.
+        if (auto *line = dynamic_cast<QGraphicsLineItem *>(item)) {
+            QGraphicsItem *top = line->parentItem() ? line->parentItem() : line;
+            const bool glyph = glyphIds(top->childItems()).contains(QStringLiteral("Glissando"));
+            straight += (glyph || (!line->parentItem() && line->rotation() != 0.0)) ? 1 : 0;
+        }
+    }
+    QCOMPARE(movable, wavyLines);
+    QCOMPARE(wavy, glissandi);
+    QCOMPARE(straight, slides);
 }
 
 VELMORA_TEST_MAIN(TestSpanLines)

@@ -18,6 +18,7 @@
 #include "support/voicescore.h"
 #include "view/scene.h"
 
+#include <QFile>
 #include <QGraphicsItemGroup>
 #include <QGraphicsLineItem>
 #include <QGraphicsSvgItem>
@@ -95,6 +96,8 @@ private slots:
     void spanShorterThanNumberNeverMirrors();
     void unmatchedEndsDrawNothing_data();
     void unmatchedEndsDrawNothing();
+    void tupletFiles_data();
+    void tupletFiles();
 };
 
 void TestTuplets::triplet_data()
@@ -306,6 +309,45 @@ void TestTuplets::unmatchedEndsDrawNothing()
         tuplet.tupletStop(7, QPointF(40.0, 20.0)); // no such number
     }
     QCOMPARE(tupletGlyphs(f.score).size(), 0);
+}
+
+void TestTuplets::tupletFiles_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("style");
+    QTest::addColumn<bool>("horizontal");
+    QTest::addColumn<int>("tuplets"); // tuplet starts in the file
+    const QString plain = QStringLiteral("23a-Tuplets.xml");
+    const QString nested = QStringLiteral("23d-Tuplets-Nested.xml");
+    QTest::newRow("plain, TozanTrad") << plain << int(NotationStyle::TozanTrad) << true << 7;
+    QTest::newRow("plain, KinkoSimple, vertical")
+        << plain << int(NotationStyle::KinkoSimple) << false << 7;
+    QTest::newRow("nested, TozanTrad") << nested << int(NotationStyle::TozanTrad) << true << 7;
+}
+
+void TestTuplets::tupletFiles()
+{
+    QFETCH(QString, file);
+    QFETCH(int, style);
+    QFETCH(bool, horizontal);
+    QFETCH(int, tuplets);
+    Score score(QStringLiteral("5.3.1"), 1, false);
+    QFile xml(TestSupport::sharedPath("corpus/lilypond-musicxml-testsuite/" + file));
+    QVERIFY(xml.open(QIODevice::ReadOnly));
+    score.documentText = QString::fromUtf8(xml.readAll());
+    QVERIFY(score.parseScoreXml());
+    for (Part *part : std::as_const(score.parts))
+        part->notationStyle = style;
+    score.page->horizontal = horizontal;
+    QVERIFY(score.generateScore());
+    // One number per tuplet, each between its bracket halves.
+    int numbers = 0;
+    for (QGraphicsSvgItem *glyph : tupletGlyphs(score)) {
+        numbers += glyph->elementId().endsWith(QLatin1String("_Italic")) ? 1 : 0;
+        QVERIFY(glyph->transform().m11() > 0.0 && glyph->transform().m22() > 0.0);
+        QVERIFY(glyph->renderer() == score.commonRenderer.get());
+    }
+    QCOMPARE(numbers, tuplets);
 }
 
 VELMORA_TEST_MAIN(TestTuplets)
