@@ -1,5 +1,37 @@
 #include "drawing/longrep.h"
 
+#include "model/glyphitem.h"
+#include "model/measure.h"
+#include "model/page.h"
+#include "model/part.h"
+#include "model/score.h"
+#include "view/scene.h"
+
+#include <QGraphicsScene>
+#include <QGraphicsSvgItem>
+
+#include <algorithm>
+
+namespace {
+
+// The glyph of a long-repeat kind; kind 2 over several lines takes its
+// head form on pieces that end at a line end and its tail form on the
+// last one. Empty for an unknown kind.
+QString glyphOf(int kind, bool severalLines, bool lastPiece)
+{
+    static const char *const ids[] = {
+        "Simile",       "LongRepeat1",     "LongRepeat2",     "LongRepeat3", "LongRepeat4",
+        "LongRepeatAc", "LongRepeatBeat1", "LongRepeatBeat2", "StepUp",      "StepDown"};
+    if (kind < 1 || kind > 10)
+        return QString();
+    QString id = QLatin1String(ids[kind - 1]);
+    if (kind == 2 && severalLines)
+        id += lastPiece ? QLatin1String("Tail") : QLatin1String("Head");
+    return id;
+}
+
+} // namespace
+
 LongRep::LongRep(Score *score, Part *part, QObject *parent)
     : QObject(parent), score(score), part(part)
 {
@@ -15,13 +47,99 @@ void LongRep::reset()
     startAlong = 0.0;
 }
 
-// The drawing itself is still to come: marks are not kept yet and draw
-// nothing.
+void LongRep::longRepStart(Measure *measure, QGraphicsItem *item, double across, double along,
+                           int markKind)
+{
+    startMeasure = measure;
+    startItem = item;
+    startAcross = across;
+    startAlong = along;
+    kind = markKind;
+    started = true;
+}
 
-void LongRep::longRepStart(Measure *, QGraphicsItem *, double, double, int) {}
+void LongRep::longRepSingle(Measure *measure, QGraphicsItem *item, double across, double along,
+                            double endAlong, int markKind)
+{
+    longRepStart(measure, item, across, along, markKind);
+    drawLongRep(measure, across, endAlong);
+    started = false;
+}
 
-void LongRep::longRepSingle(Measure *, QGraphicsItem *, double, double, double, int) {}
+void LongRep::longRepStop(Measure *measure, double endAcross, double endAlong)
+{
+    if (started)
+        drawLongRep(measure, endAcross, endAlong);
+    started = false;
+}
 
-void LongRep::longRepStop(Measure *, double, double) {}
+void LongRep::drawLongRep(Measure *endMeasure, double endAcross, double endAlong)
+{
+    if (!startMeasure || !endMeasure || glyphOf(kind, false, false).isEmpty())
+        return;
+    const int a = startMeasure->indexInScore();
+    const int b = endMeasure->indexInScore();
+    if (a < 0 || b < a)
+        return;
 
-void LongRep::drawLongRep(Measure *, double, double) {}
+    const Page *page = score->page;
+    const bool horizontal = page->horizontal;
+    const double s = page->scaleFactor;
+    const double n = part->noteFontSize;
+    const double g = n * page->glyphScale;
+    const QRectF stage = page->stageRect;
+
+    QList<int> pieceEnds; // measure indices at which a piece ends
+    for (int i = a; i < b; ++i) {
+        if (score->measureEndsLine(score->measures.at(i)))
+            pieceEnds.append(i);
+    }
+    pieceEnds.append(b);
+    const bool severalLines = pieceEnds.size() > 1;
+
+    for (int piece = 0; piece < pieceEnds.size(); ++piece) {
+        const bool lastPiece = piece == pieceEnds.size() - 1;
+        const Measure *m = score->measures.at(pieceEnds.at(piece));
+        const double start = piece == 0   ? startAlong * s
+                             : horizontal ? (stage.left() + page->pageOriginX) * s
+                                          : (stage.top() + page->pageOriginY) * s;
+        double end;
+        if (lastPiece)
+            end = endAlong * s;
+        else if (horizontal)
+            end = (m->originX + m->width) * s;
+        else
+            end = (stage.top() + stage.height() + page->pageOriginY) * s;
+        const double t = (end - start) / (n * s);
+        const double across = (piece == 0 ? startAcross : endAcross) * s;
+
+        QString id = glyphOf(kind, severalLines, lastPiece);
+        if (!horizontal)
+            id += QLatin1String("_V");
+        QGraphicsSvgItem *item = GlyphItems::create(score->commonRenderer, id);
+        const QRectF box = item->boundingRect();
+        // The simile mark never grows beyond one note size, and keeps its
+        // size in vertical writing; the others stretch over their piece. A
+        // piece of no length draws at no length rather than mirrored.
+        const double stretch = std::max(t, 0.0);
+        if (horizontal) {
+            const double along = kind == 1 ? std::min(stretch, 1.0) : stretch;
+            item->setTransform(QTransform::fromScale(g * along, g));
+            const double c = across - box.height() * 0.5 * g;
+            if (kind == 1) {
+                const double half = t < 1.0 ? stretch * 0.5 * n * s : 0.7 * n * s;
+                item->setPos((start + end) / 2.0 - half, c);
+            } else {
+                item->setPos(start, c);
+            }
+        } else {
+            item->setTransform(QTransform::fromScale(g, kind == 1 ? g : g * stretch));
+            const double c = across - box.width() * 0.5 * g;
+            if (kind == 1)
+                item->setPos(c, (start + end) / 2.0 - 0.7 * n * s);
+            else
+                item->setPos(c, start);
+        }
+        score->scene->addItem(item);
+    }
+}

@@ -30,18 +30,32 @@ public:
         QPointF stop;
         int firstNote = 0; // index in the voice's note list
         int lastNote = 0;
+        bool open = false; // started in this measure and not yet drawn
     };
 
     Tuplet(Score *score, int part, int voice, QObject *parent = nullptr);
 
     // Traditional notations: the bracket of number i from `start` to the
-    // stop point, with `count` as its number.
+    // stop point, with `count` as its number. A stop whose start this
+    // builder never saw (the tuplet began in another measure) draws
+    // nothing, as does a number outside 0..4.
     void tupletStart(int i, int count, bool bracket, QPointF start);
     void tupletStop(int i, QPointF stop);
     // Staff notation: the number (and bracket) of tuplet i over the notes
-    // firstNote..lastNote of the voice in measure m.
+    // firstNote..lastNote of the voice in measure m; nothing without a
+    // matching setTupletShow in this builder.
     void setTupletShow(int i, int firstNote);
     void drawTupletNumber(int i, Measure *m, int part, int voice, int lastNote);
+
+    // The two bracket forms between the stored start and stop of number i:
+    // stretched common glyphs (stop point in mm), or lines with the number
+    // in a gap, `highest` being the highest number in use.
+    void tupletBracket(int i, double stopX, double stopY);
+    void tupletBracket2(int i, int highest);
+    // The number (with its line bracket when the first note asks for one)
+    // over the notes of tuplet i, horizontal and vertical writing.
+    void tupletNumber(int i, Measure *m, int part, int voice);
+    void tupletNumberV(int i, Measure *m, int part, int voice);
 
     Score *score = nullptr;
     int part = 0;

@@ -1090,13 +1090,31 @@ private:
     QList<TieEvent> pendingTieEvents;
 
 public:
-    // layout/score_span_pending.cpp: the span drawers of later steps
-    // (glissandi, directions). The span dispatcher already calls each of
-    // them in its place; until their own files replace this one they draw
-    // nothing. `size` is the part's note size (mm).
-    // The glissando (wavy) or slide line that ends at `end`.
+    // layout/score_glissandi.cpp: glissando and slide lines, drawn at their
+    // end note from the note before its chord (in the previous measure when
+    // the chord comes first). Straight lines or wavy paths with the
+    // "Glissando" glyph along longer ones; across a line break a second,
+    // tilted piece enters the new line after its head. Nothing is drawn
+    // without a start note with glyphs. Items go to the scene untagged.
     void addStaffGlissando(Measure *measure, int part, int voice, Note *end, bool wavy);
     void addGlissando(Measure *measure, int part, int voice, Note *end, bool wavy);
+
+private:
+    struct GlissandoEnds
+    {
+        Measure *startMeasure = nullptr;
+        Note *start = nullptr;
+    };
+    bool findGlissandoStart(Measure *measure, int part, int voice, const Note *end,
+                            GlissandoEnds *ends) const;
+    void drawGlissando(Measure *measure, int part, int voice, const GlissandoEnds &ends,
+                       const Note *end, QPointF from, QPointF to, bool wavy, bool staff);
+
+public:
+    // layout/score_span_pending.cpp: the span drawers of later steps
+    // (directions). The span dispatcher already calls each of them in its
+    // place; until their own files replace this one they draw nothing.
+    // `size` is the part's note size (mm).
     // One direction of the voice; `index` is its place among the voice's
     // shown directions (Voice::shownDirections).
     void genDirectionItems(int measureIndex, int part, int voice, int index, Direction *direction,

@@ -1,0 +1,219 @@
+// Score's glissando and slide lines: from the note before the end note's
+// chord to the end note, straight or wavy, in one piece or, across a line
+// break, in two.
+#include "drawing/mypath.h"
+#include "layout/aligner.h"
+#include "model/glyphitem.h"
+#include "model/measure.h"
+#include "model/mepart.h"
+#include "model/note.h"
+#include "model/page.h"
+#include "model/part.h"
+#include "model/score.h"
+#include "model/voice.h"
+#include "view/scene.h"
+
+#include <QGraphicsItemGroup>
+#include <QGraphicsLineItem>
+#include <QGraphicsScene>
+#include <QGraphicsSvgItem>
+#include <QPen>
+#include <QtMath>
+
+#include <cmath>
+
+namespace {
+
+constexpr double degreesPerRadian = 57.2958;
+// The tilt of a piece that enters a new line, in degrees.
+constexpr double entryTilt = 15.0;
+
+bool hasItem(const Measure *m, int part, int voice, int item)
+{
+    return item >= 0 && m->itemExists(part, voice, item);
+}
+
+QGraphicsLineItem *straightLine(double dx, double dy)
+{
+    auto *line = new QGraphicsLineItem(0.0, 0.0, dx, dy);
+    line->setPen(QPen(Qt::black));
+    return line;
+}
+
+} // namespace
+
+bool Score::findGlissandoStart(Measure *measure, int part, int voice, const Note *end,
+                               GlissandoEnds *ends) const
+{
+    const QList<Note *> &notes = measure->parts.at(part)->voices.at(voice)->notes;
+    int chordStart = int(notes.indexOf(const_cast<Note *>(end)));
+    if (chordStart < 0)
+        return false;
+    while (chordStart > 0 && notes.at(chordStart)->chord)
+        --chordStart;
+    if (chordStart > 0) {
+        ends->startMeasure = measure;
+        ends->start = notes.at(chordStart - 1);
+    } else {
+        // The line comes from the end of the same voice in the measure before.
+        const int index = measure->indexInScore();
+        if (index < 1)
+            return false;
+        Measure *previous = measures.at(index - 1);
+        const QList<Note *> &before = previous->parts.at(part)->voices.at(voice)->notes;
+        if (before.isEmpty())
+            return false;
+        ends->startMeasure = previous;
+        ends->start = before.last();
+    }
+    return hasItem(ends->startMeasure, part, voice, ends->start->firstAlignItem) &&
+           hasItem(ends->startMeasure, part, voice, ends->start->alignItemEnd) &&
+           hasItem(measure, part, voice, end->firstAlignItem);
+}
+
+void Score::addStaffGlissando(Measure *measure, int part, int voice, Note *end, bool wavy)
+{
+    GlissandoEnds ends;
+    if (!findGlissandoStart(measure, part, voice, end, &ends))
+        return;
+    const double s = parts.at(part)->noteFontSize;
+    const QPointF p =
+        ends.startMeasure->getItemFinalRefPoint(part, voice, ends.start->firstAlignItem);
+    const QPointF q = measure->getItemFinalRefPoint(part, voice, end->firstAlignItem);
+    QPointF from;
+    QPointF to;
+    if (page->horizontal) {
+        from = QPointF(p.x() + 0.4 * s, p.y() + 0.14 * s);
+        to = QPointF(q.x() - 0.1 * s, q.y() + 0.14 * s);
+    } else {
+        from = QPointF(p.x() + 0.15 * s, p.y() + 0.4 * s);
+        to = QPointF(q.x() + 0.15 * s, q.y() - 0.1 * s);
+    }
+    drawGlissando(measure, part, voice, ends, end, from, to, wavy, true);
+}
+
+void Score::addGlissando(Measure *measure, int part, int voice, Note *end, bool wavy)
+{
+    GlissandoEnds ends;
+    if (!findGlissandoStart(measure, part, voice, end, &ends))
+        return;
+    const double s = parts.at(part)->noteFontSize;
+    const bool horizontal = page->horizontal;
+    Measure *sm = ends.startMeasure;
+    // Along: from just past the start note's glyph to just before the end
+    // note; across: from the start note's last item.
+    const double fromAlong =
+        sm->getFinalEndLocation(part, voice, ends.start->firstAlignItem) + 0.1 * s;
+    const QPointF last = sm->getItemFinalRefPoint(part, voice, ends.start->alignItemEnd);
+    const QPointF q = measure->getItemFinalRefPoint(part, voice, end->firstAlignItem);
+    const bool rising = ends.start->pitchIndex <= end->pitchIndex;
+    // The line leaves low and arrives high when rising, and the reverse.
+    const double low = horizontal ? 0.65 : 0.35;
+    const double high = horizontal ? 0.35 : 0.65;
+    const double fromAcross = (rising ? low : high) * s;
+    const double toAcross = (rising ? high : low) * s;
+    QPointF from;
+    QPointF to;
+    if (horizontal) {
+        from = QPointF(fromAlong, last.y() + fromAcross);
+        to = QPointF(q.x() - 0.1 * s, q.y() + toAcross);
+    } else {
+        from = QPointF(last.x() + fromAcross, fromAlong);
+        to = QPointF(q.x() + toAcross, q.y() - 0.1 * s);
+    }
+    drawGlissando(measure, part, voice, ends, end, from, to, wavy, false);
+}
+
+void Score::drawGlissando(Measure *measure, int part, int voice, const GlissandoEnds &ends,
+                          const Note *end, QPointF from, QPointF to, bool wavy, bool staff)
+{
+    Q_UNUSED(voice);
+    const Part *settings = parts.at(part);
+    const double s = settings->noteFontSize;
+    const double k = page->scaleFactor;
+    const bool horizontal = page->horizontal;
+
+    // Across a line break the first piece ends at the end of the start's
+    // line, at the same height relative to the staff.
+    const Measure *sm = ends.startMeasure;
+    const bool broken = sm != measure && measureEndsLine(sm);
+    QPointF firstEnd = to;
+    if (broken) {
+        const double shift = sm->getPartNoteLine(ends.start->staff, part) -
+                             measure->getPartNoteLine(end->staff, part);
+        firstEnd = horizontal ? QPointF(sm->originX + sm->width, to.y() + shift)
+                              : QPointF(to.x() + shift, sm->originY + sm->height);
+    }
+
+    const QPointF d = firstEnd - from;
+    const double length = std::hypot(d.x(), d.y());
+    double angle = 0.0;
+    if (length > 0.0) {
+        if (horizontal) {
+            angle = std::acos(d.x() / length) * degreesPerRadian;
+            if (d.y() < 0.0)
+                angle = -angle;
+        } else {
+            angle = std::acos(d.y() / length) * degreesPerRadian;
+            if (d.x() > 0.0)
+                angle = -angle;
+            angle += 90.0;
+        }
+        QGraphicsItem *line;
+        if (wavy) {
+            auto *path = new MyPath;
+            path->setWavePath(3, length * k, true, s * k);
+            line = path;
+        } else {
+            line = straightLine(length * k, 0.0);
+        }
+        QGraphicsItem *piece = line;
+        if (length > 0.7 * s) {
+            QGraphicsSvgItem *glyph =
+                GlyphItems::create(settings->noteFontRenderer, QStringLiteral("Glissando"));
+            const double g = s * page->glyphScale;
+            glyph->setTransform(QTransform::fromScale(g, g));
+            if (staff)
+                glyph->setPos(0.2 * s * k, (wavy ? -0.46 : -0.43) * s * k);
+            else
+                glyph->setPos((0.5 * length - 0.5 * s) * k, -0.6 * s * k);
+            auto *group = new QGraphicsItemGroup;
+            group->addToGroup(line);
+            group->addToGroup(glyph);
+            piece = group;
+        }
+        piece->setRotation(angle);
+        piece->setPos(from * k);
+        scene->addItem(piece);
+    }
+    if (!broken)
+        return;
+
+    // The second piece enters the new line after its head and runs, tilted,
+    // to the end note.
+    const double head = measure->aligner ? measure->aligner->headWidth() : 0.0;
+    const double entry = (horizontal ? measure->originX : measure->originY) + head;
+    const double run = (horizontal ? to.x() : to.y()) - entry;
+    if (run <= 0.0)
+        return;
+    const bool downward = horizontal ? angle >= 0.0 : angle >= 90.0;
+    const double tilt = downward ? entryTilt : -entryTilt;
+    QGraphicsItem *second;
+    if (wavy) {
+        auto *path = new MyPath;
+        path->setWavePath(3, run * k, true, s * k);
+        // The path runs along its own x axis.
+        path->setRotation(horizontal ? tilt : 90.0 + tilt);
+        second = path;
+    } else {
+        second = horizontal ? straightLine(run * k, 0.0) : straightLine(0.0, run * k);
+        second->setRotation(tilt);
+    }
+    // Started so far across that the tilted piece arrives at the end note.
+    const double rise = std::sin(qDegreesToRadians(tilt)) * run * k;
+    if (horizontal)
+        second->setPos(entry * k, to.y() * k - rise);
+    else
+        second->setPos(to.x() * k + rise, entry * k);
+    scene->addItem(second);
+}
