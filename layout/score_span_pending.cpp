@@ -6,5 +6,3 @@
 void Score::addStaffGlissando(Measure *, int, int, Note *, bool) {}
 
 void Score::addGlissando(Measure *, int, int, Note *, bool) {}
-
-void Score::genDirectionItems(int, int, int, int, Direction *, double) {}
