@@ -51,7 +51,9 @@ void OctShift::octShiftGlyphs(QGraphicsItemGroup *group, double length, bool hoo
     QPen unseen;
     unseen.setColor(QColor(0, 0, 0, 0));
     const double d = 0.25 * n * s;
-    const double l = length * s - d;
+    // A shift over one short note can stop before the line starts: its
+    // line then has no length rather than running backwards.
+    const double l = qMax(0.0, length * s - d);
     const double h = 0.5 * n * s;
     const bool horizontal = score->page->horizontal;
 
@@ -62,9 +64,9 @@ void OctShift::octShiftGlyphs(QGraphicsItemGroup *group, double length, bool hoo
         line->setPos(pos);
         group->addToGroup(line);
     };
-    QGraphicsSvgItem *glyph = GlyphItems::create(
-        score->commonRenderer,
-        horizontal ? QStringLiteral("8_Italic") : QStringLiteral("8_Italic_V"));
+    QGraphicsSvgItem *glyph =
+        GlyphItems::create(score->commonRenderer,
+                           horizontal ? QStringLiteral("8_Italic") : QStringLiteral("8_Italic_V"));
     const double glyphScale = score->page->glyphScale * n;
     glyph->setTransform(QTransform::fromScale(glyphScale, glyphScale));
     const double hook = hookOtherWay ? h : -h;

@@ -43,8 +43,7 @@ public:
     // The glyph "8" and the dashed line of one piece of `length` mm into
     // `group`, with the end hook when `withHook` (turned the other way when
     // `hookOtherWay`).
-    void octShiftGlyphs(QGraphicsItemGroup *group, double length, bool hookOtherWay,
-                        bool withHook);
+    void octShiftGlyphs(QGraphicsItemGroup *group, double length, bool hookOtherWay, bool withHook);
     // Draws the shift of the record's number up to `position` (mm) in
     // `measure`, one piece per line, and empties the slot. Returns 1 when
     // drawn; 0 for an empty slot, a number outside the slots or a start

@@ -111,13 +111,12 @@ int Wedge::wedgeStop(Measure *measure, Direction *direction, double stopPosition
     const double n = part->noteFontSize;
     const double w = 0.14 * n;
     const int voice = slot.voice;
-    const int index =
-        score->shownDirectionIndex(slot.startMeasure, partIndex, voice, start);
+    const int index = score->shownDirectionIndex(slot.startMeasure, partIndex, voice, start);
     start->shown = start->visibility != 2;
 
     const Voice *startVoice = slot.startMeasure->parts.at(partIndex)->voices.at(voice);
-    const Note *anchor = start->noteIndex >= 0 ? startVoice->notes.value(start->noteIndex)
-                                               : nullptr;
+    const Note *anchor =
+        start->noteIndex >= 0 ? startVoice->notes.value(start->noteIndex) : nullptr;
     const int staff = anchor ? anchor->staff : 0;
 
     // One segment: its group placed at the start of the line, plus the

@@ -19,6 +19,7 @@
 #include "view/scene.h"
 
 #include <QCursor>
+#include <QFontInfo>
 #include <QGraphicsItemGroup>
 #include <QGraphicsRectItem>
 #include <QGraphicsSvgItem>
@@ -80,6 +81,16 @@ QString repeatGlyphId(int kind)
     default:
         return QString();
     }
+}
+
+// The font at the pixel size it has on screen. A point size would be
+// resolved again against the resolution of an export device and grow
+// with it, while the scene's sizes stay put.
+QFont screenPixelFont(QFont font)
+{
+    if (font.pixelSize() <= 0)
+        font.setPixelSize(qMax(1, QFontInfo(font).pixelSize()));
+    return font;
 }
 
 bool isStaffNotation(const Part *part)
@@ -180,8 +191,8 @@ void Score::genDirectionItems(int measureIndex, int part, int voice, int index,
         const bool keepsForm = kind == Coda || kind == Segno;
         if ((direction->rotation == 0 && !horizontal && !keepsForm) || direction->rotation == 2)
             id += QStringLiteral("_V");
-        QGraphicsSvgItem *item = createSvgItem(part, true, id, false, horizontal,
-                                               direction->scale, direction->scale);
+        QGraphicsSvgItem *item =
+            createSvgItem(part, true, id, false, horizontal, direction->scale, direction->scale);
         setDefaultItemOffset(direction);
         makeMovableDirectionItem(item, measureIndex, part, voice, index, direction);
         item->setPos(standardPos());
@@ -200,8 +211,7 @@ void Score::sendDirectionSpan(Measure *measure, int part, int voice, Direction *
     case Crescendo:
     case Diminuendo:
         setDefaultItemOffset(direction);
-        settings->wedge->wedgeStart(measure, voice, direction, along,
-                                    direction->kind == Crescendo);
+        settings->wedge->wedgeStart(measure, voice, direction, along, direction->kind == Crescendo);
         break;
     case WedgeStop:
         settings->wedge->wedgeStop(measure, direction, stop);
@@ -240,7 +250,7 @@ void Score::genWordsItem(int measureIndex, int part, int voice, int index, Direc
     if (dotted)
         text.remove(0, 1);
     auto *item = new MyTextItem(text, dotted && !horizontal);
-    item->setFont(direction->fontGiven ? direction->font : style->textFont);
+    item->setFont(screenPixelFont(direction->fontGiven ? direction->font : style->textFont));
     item->setVisible(true);
     direction->item = item;
     item->setZValue(directionZ);
@@ -248,11 +258,10 @@ void Score::genWordsItem(int measureIndex, int part, int voice, int index, Direc
     makeMovableDirectionItem(item, measureIndex, part, voice, index, direction);
 
     const double f = size;
-    const QPointF standard = horizontal
-                                 ? QPointF((anchor.x() + f * direction->x) * k,
-                                           (anchor.y() + f * direction->y) * k)
-                                 : QPointF((anchor.x() - f * direction->y) * k,
-                                           (anchor.y() + f * direction->x) * k);
+    const QPointF standard =
+        horizontal
+            ? QPointF((anchor.x() + f * direction->x) * k, (anchor.y() + f * direction->y) * k)
+            : QPointF((anchor.x() - f * direction->y) * k, (anchor.y() + f * direction->x) * k);
     // In vertical writing the text stands one line further across, unless
     // the user placed it.
     const QPointF plainVertical((anchor.x() - f * direction->y) * k,

@@ -12,11 +12,11 @@
 #include "model/itemtags.h"
 #include "model/measure.h"
 #include "model/mepart.h"
-#include "model/voice.h"
 #include "model/notefonts.h"
 #include "model/page.h"
 #include "model/part.h"
 #include "model/score.h"
+#include "model/voice.h"
 #include "support/testenvironment.h"
 #include "support/voicescore.h"
 #include "view/scene.h"
@@ -362,8 +362,8 @@ void TestDirectionItems::hairpinSegments()
     // The handle sits on the first segment: the one that starts earliest.
     QGraphicsItemGroup *first = found.first();
     for (QGraphicsItemGroup *group : found) {
-        const bool earlier = horizontal ? group->pos().y() < first->pos().y()
-                                        : group->pos().x() > first->pos().x();
+        const bool earlier =
+            horizontal ? group->pos().y() < first->pos().y() : group->pos().x() > first->pos().x();
         if (earlier)
             first = group;
         QCOMPARE(group->childItems().size(), 2);
@@ -385,7 +385,8 @@ void TestDirectionItems::hairpinLengthScale()
         f->build();
         const QList<QGraphicsItemGroup *> found = lineGroups(f->score);
         QCOMPARE(found.size(), 1);
-        const auto *line = qgraphicsitem_cast<QGraphicsLineItem *>(found.first()->childItems().first());
+        const auto *line =
+            qgraphicsitem_cast<QGraphicsLineItem *>(found.first()->childItems().first());
         lengths[run] = line->line().dx();
         // A diminuendo closes to its point.
         QCOMPARE(line->line().y2(), 0.0);
