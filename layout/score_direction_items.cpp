@@ -19,7 +19,6 @@
 #include "view/scene.h"
 
 #include <QCursor>
-#include <QFontInfo>
 #include <QGraphicsItemGroup>
 #include <QGraphicsRectItem>
 #include <QGraphicsSvgItem>
@@ -81,16 +80,6 @@ QString repeatGlyphId(int kind)
     default:
         return QString();
     }
-}
-
-// The font at the pixel size it has on screen. A point size would be
-// resolved again against the resolution of an export device and grow
-// with it, while the scene's sizes stay put.
-QFont screenPixelFont(QFont font)
-{
-    if (font.pixelSize() <= 0)
-        font.setPixelSize(qMax(1, QFontInfo(font).pixelSize()));
-    return font;
 }
 
 bool isStaffNotation(const Part *part)
@@ -250,7 +239,7 @@ void Score::genWordsItem(int measureIndex, int part, int voice, int index, Direc
     if (dotted)
         text.remove(0, 1);
     auto *item = new MyTextItem(text, dotted && !horizontal);
-    item->setFont(screenPixelFont(direction->fontGiven ? direction->font : style->textFont));
+    item->setFont(direction->fontGiven ? direction->font : style->textFont);
     item->setVisible(true);
     direction->item = item;
     item->setZValue(directionZ);
