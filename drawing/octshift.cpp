@@ -1,5 +1,30 @@
 #include "drawing/octshift.h"
 
+#include "drawing/movableitem.h"
+#include "model/direction.h"
+#include "model/glyphitem.h"
+#include "model/measure.h"
+#include "model/page.h"
+#include "model/part.h"
+#include "model/score.h"
+#include "view/scene.h"
+
+#include <QGraphicsItemGroup>
+#include <QGraphicsLineItem>
+#include <QGraphicsSvgItem>
+#include <QPen>
+
+namespace {
+
+constexpr int octaveUp = 20;
+
+bool inSlots(int number)
+{
+    return number >= 0 && number < OctShift::slotCount;
+}
+
+} // namespace
+
 OctShift::OctShift(Score *score, Part *part, QObject *parent)
     : QObject(parent), score(score), part(part)
 {
@@ -8,4 +33,131 @@ OctShift::OctShift(Score *score, Part *part, QObject *parent)
 void OctShift::reset()
 {
     startSlots.fill(Slot());
+}
+
+void OctShift::octShiftStart(Measure *measure, int voice, Direction *record, double position)
+{
+    if (!record || !inSlots(record->number))
+        return;
+    startSlots[record->number] = Slot{measure, record->kind, record, position, voice};
+}
+
+void OctShift::octShiftGlyphs(QGraphicsItemGroup *group, double length, bool hookOtherWay,
+                              bool withHook)
+{
+    const double s = score->page->scaleFactor;
+    const double n = part->noteFontSize;
+    const QPen pen(QBrush(Qt::black), 0.05 * n * s, Qt::DashLine, Qt::FlatCap);
+    QPen unseen;
+    unseen.setColor(QColor(0, 0, 0, 0));
+    const double d = 0.25 * n * s;
+    // A shift over one short note can stop before the line starts: its
+    // line then has no length rather than running backwards.
+    const double l = qMax(0.0, length * s - d);
+    const double h = 0.5 * n * s;
+    const bool horizontal = score->page->horizontal;
+
+    auto add = [group](double x1, double y1, double x2, double y2, const QPen &linePen,
+                       const QPointF &pos) {
+        auto *line = new QGraphicsLineItem(x1, y1, x2, y2);
+        line->setPen(linePen);
+        line->setPos(pos);
+        group->addToGroup(line);
+    };
+    QGraphicsSvgItem *glyph =
+        GlyphItems::create(score->commonRenderer,
+                           horizontal ? QStringLiteral("8_Italic") : QStringLiteral("8_Italic_V"));
+    const double glyphScale = score->page->glyphScale * n;
+    glyph->setTransform(QTransform::fromScale(glyphScale, glyphScale));
+    const double hook = hookOtherWay ? h : -h;
+    if (horizontal) {
+        add(0.0, 0.0, l, 0.0, pen, QPointF(d, 0.0));
+        add(0.0, 5.0, l, 0.0, unseen, QPointF());
+        glyph->setPos(0.0, -0.15 * n * s);
+        if (withHook)
+            add(l + d, 0.0, l + d, hook, pen, QPointF());
+    } else {
+        add(0.0, 0.0, 0.0, l, pen, QPointF(0.0, d));
+        add(5.0, 0.0, 0.0, l, unseen, QPointF());
+        glyph->setPos(-0.15 * n * s, 0.0);
+        if (withHook)
+            add(0.0, l + d, hook, l + d, pen, QPointF());
+    }
+    group->addToGroup(glyph);
+}
+
+int OctShift::octShiftStop(Measure *measure, Direction *record, double position)
+{
+    if (!record || !inSlots(record->number))
+        return 0;
+    Slot &slot = startSlots[record->number];
+    if (!slot.startMeasure || !slot.direction)
+        return 0;
+    const Slot started = slot;
+    slot = Slot();
+    const int partIndex = score->parts.indexOf(part);
+    const int first = score->measures.indexOf(started.startMeasure);
+    const int last = score->measures.indexOf(measure);
+    if (partIndex < 0 || first < 0 || last < first)
+        return 0;
+
+    Direction *start = started.direction;
+    start->shown = start->visibility != 2;
+    // The hook turns with the start's kind, the stop record carries none.
+    const bool hookOtherWay = started.kind == octaveUp;
+    const bool horizontal = score->page->horizontal;
+    const double s = score->page->scaleFactor;
+    const double n = part->noteFontSize;
+    const int index =
+        score->shownDirectionIndex(started.startMeasure, partIndex, started.voice, start);
+
+    struct Piece
+    {
+        const Measure *measure;
+        double from;
+        double to;
+    };
+    QList<Piece> pieces;
+    double from = started.startPosition;
+    for (int i = first; i < last; ++i) {
+        const Measure *m = score->measures.at(i);
+        if (!m->stageEnd)
+            continue;
+        pieces.append({m, from, horizontal ? m->originX + m->width : m->originY + m->height});
+        const Measure *next = score->measures.at(i + 1);
+        from = horizontal ? next->originX : next->originY;
+    }
+    pieces.append({measure, from, position});
+
+    for (int i = 0; i < pieces.size(); ++i) {
+        const Piece &piece = pieces.at(i);
+        const bool isFirst = i == 0;
+        const bool isLast = i == pieces.size() - 1;
+        auto *group = new QGraphicsItemGroup;
+        octShiftGlyphs(group, piece.to - piece.from, hookOtherWay, isLast);
+        // The whole first piece shifts with the user's offset along.
+        const double along = piece.from + (isFirst ? start->x * n : 0.0);
+        const double line = piece.measure->getPartNoteLine(start->staff, partIndex);
+        const QPointF pos = horizontal ? QPointF(along * s, (line + start->y * n) * s)
+                                       : QPointF((line - start->y * n) * s, along * s);
+        group->setPos(pos);
+        if (score->cleanOutput)
+            group->setVisible(start->shown);
+        else
+            group->setOpacity(start->shown ? 1.0 : 0.5);
+        score->scene->addItem(group);
+        if (!isFirst)
+            continue;
+        const QRectF box = group->boundingRect();
+        MovableItem *handle = nullptr;
+        if (isLast)
+            handle = new MovableItem(score, int(box.width()), int(box.height()));
+        else if (horizontal)
+            handle = new MovableItem(score, int(box.width()), int(box.height() / 2));
+        else
+            handle = new MovableItem(score, int(box.width() / 2), int(box.height()));
+        handle->setPos(pos);
+        score->makeMovableDirectionItem(handle, first, partIndex, started.voice, index, start);
+    }
+    return 1;
 }

@@ -12,6 +12,7 @@
 
 class Direction;
 class Measure;
+class QGraphicsItemGroup;
 class Part;
 class Score;
 
@@ -25,15 +26,29 @@ public:
     struct Slot
     {
         Measure *startMeasure = nullptr;
-        int kind = 0;
+        int kind = 0; // the start record's kind: 19 down, 20 up
         Direction *direction = nullptr;
         double startPosition = 0.0;
+        int voice = 0; // the start's voice, for the handle's tag
     };
 
     OctShift(Score *score, Part *part, QObject *parent = nullptr);
 
     // Empties every slot: a shift left open is never drawn.
     void reset();
+
+    // Fills the slot of the record's number; its kind comes from the
+    // record. A number outside the slots is ignored.
+    void octShiftStart(Measure *measure, int voice, Direction *record, double position);
+    // The glyph "8" and the dashed line of one piece of `length` mm into
+    // `group`, with the end hook when `withHook` (turned the other way when
+    // `hookOtherWay`).
+    void octShiftGlyphs(QGraphicsItemGroup *group, double length, bool hookOtherWay, bool withHook);
+    // Draws the shift of the record's number up to `position` (mm) in
+    // `measure`, one piece per line, and empties the slot. Returns 1 when
+    // drawn; 0 for an empty slot, a number outside the slots or a start
+    // measure the score no longer holds.
+    int octShiftStop(Measure *measure, Direction *record, double position);
 
     Score *score = nullptr;
     Part *part = nullptr;

@@ -12,6 +12,8 @@
 
 class Direction;
 class Measure;
+class QGraphicsItemGroup;
+class QPointF;
 class Part;
 class Score;
 
@@ -35,6 +37,22 @@ public:
 
     // Frees every slot, so no hairpin of an earlier picture stays open.
     void reset();
+
+    // Fills the slot of the direction's number; a number outside the slots
+    // is ignored.
+    void wedgeStart(Measure *measure, int voice, Direction *direction, double startPosition,
+                    bool crescendo);
+    // Draws the hairpin of the slot of the direction's number up to
+    // `stopPosition` in `measure`, one segment per line, and frees the slot.
+    // Returns 1 when drawn; 0 for a free slot, a number outside the slots or
+    // a start measure the score no longer holds (that slot stays filled).
+    int wedgeStop(Measure *measure, Direction *direction, double stopPosition);
+    // The two lines of one segment from `start` to `end` (mm), opening from
+    // `openStart` to `openEnd` (mm, half the full opening each side). With
+    // `place` the lines are moved to (x, y) mm, else the caller places the
+    // group.
+    void wedgePen(QGraphicsItemGroup *group, bool place, double x, double y, const QPointF &start,
+                  const QPointF &end, double openStart, double openEnd);
 
     Score *score = nullptr;
     Part *part = nullptr;

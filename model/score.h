@@ -1111,14 +1111,38 @@ private:
                        const Note *end, QPointF from, QPointF to, bool wavy, bool staff);
 
 public:
-    // layout/score_span_pending.cpp: the span drawers of later steps
-    // (directions). The span dispatcher already calls each of them in its
-    // place; until their own files replace this one they draw nothing.
-    // `size` is the part's note size (mm).
+    // layout/score_direction_items.cpp: the items of one direction
+    // (dynamics, words, rehearsal marks, repeat signs, metronome marks) and
+    // the hairpin, bracket and octave-shift events sent to the part's
+    // drawers. Positions are millimetres; items go to the scene.
     // One direction of the voice; `index` is its place among the voice's
-    // shown directions (Voice::shownDirections).
+    // shown directions (Voice::shownDirections); `size` is the part's note
+    // size (mm). With the part's output off only the measure-level marks
+    // and the "D.C."/"D.S." words are drawn.
     void genDirectionItems(int measureIndex, int part, int voice, int index, Direction *direction,
                            double size);
+    // Whether a direction of `kind` with `text` is drawn for a part whose
+    // output is off.
+    static bool drawnWithoutPartOutput(int kind, const QString &text);
+    // The place of `direction` among the voice's shown directions; -1 when
+    // it is not there.
+    int shownDirectionIndex(const Measure *measure, int part, int voice,
+                            const Direction *direction) const;
+    // Makes `item` the direction's draggable scene item: movable,
+    // selectable, hover, arrow cursor, tagged, in the scene, watched.
+    void makeMovableDirectionItem(QGraphicsItem *item, int measure, int part, int voice, int index,
+                                  Direction *direction);
+
+private:
+    QGraphicsSvgItem *metronomeGlyph(int part, const QString &id, double scale) const;
+    void genWordsItem(int measureIndex, int part, int voice, int index, Direction *direction,
+                      const QPointF &anchor, double size);
+    void genMetronomeItems(int measureIndex, int part, int voice, int index, Direction *direction,
+                           const QPointF &anchor, double size);
+    void genRehearsalItems(int measureIndex, int part, int voice, int index, Direction *direction,
+                           const QPointF &anchor, double size);
+    void sendDirectionSpan(Measure *measure, int part, int voice, Direction *direction,
+                           const QPointF &anchor, double size);
 
 public slots:
     // document/score_autosave.cpp: the autosave timer's slot and the

@@ -28,7 +28,7 @@ QPointF Score::getDirectionPosition(int measure, int part, int voice, int direct
     const Measure *m = measures.value(measure);
     const MePart *cell = m ? m->parts.value(part) : nullptr;
     const Voice *v = cell ? cell->voices.value(voice) : nullptr;
-    const Direction *d = v ? v->directions.value(direction) : nullptr;
+    const Direction *d = v ? v->shownDirections().value(direction) : nullptr;
     if (!d) {
         qDebug().noquote() << "getDirectionPosition no direction: measure, part, voice, direction ="
                            << measure << part << voice << direction;

@@ -1,0 +1,528 @@
+// Direction items on generated scenes: dynamics and repeat-sign glyphs and
+// their vertical forms, words as text items (and as text in exported SVG),
+// rehearsal marks, metronome marks, hairpins broken at line ends, bracket
+// and dashes lines, octave shifts, and the part-output filter.
+#include "drawing/bracketline.h"
+#include "drawing/movableitem.h"
+#include "drawing/mypath.h"
+#include "drawing/mytextitem.h"
+#include "drawing/octshift.h"
+#include "drawing/wedge.h"
+#include "model/direction.h"
+#include "model/itemtags.h"
+#include "model/measure.h"
+#include "model/mepart.h"
+#include "model/notefonts.h"
+#include "model/page.h"
+#include "model/part.h"
+#include "model/score.h"
+#include "model/voice.h"
+#include "support/testenvironment.h"
+#include "support/voicescore.h"
+#include "view/scene.h"
+
+#include <QFile>
+#include <QGraphicsItemGroup>
+#include <QGraphicsLineItem>
+#include <QGraphicsRectItem>
+#include <QGraphicsSvgItem>
+#include <QGraphicsTextItem>
+#include <QRegularExpression>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+
+#include <memory>
+
+using TestSupport::VoiceScore;
+
+namespace {
+
+enum : int
+{
+    Dynamics = 0,
+    Words = 1,
+    Rehearsal = 2,
+    Crescendo = 3,
+    Diminuendo = 4,
+    WedgeStop = 5,
+    Coda = 6,
+    Metronome = 9,
+    DaCapo = 10,
+    LineStart = 17,
+    LineStop = 18,
+    OctaveDown = 19,
+    OctaveUp = 20,
+    OctaveStop = 21,
+};
+
+// A score of `measures` one-note measures in one part, `perLine` measures
+// to a line.
+std::unique_ptr<VoiceScore> makeScore(int style, bool horizontal, int measures, int perLine = 4)
+{
+    auto f = std::make_unique<VoiceScore>(horizontal);
+    f->score.page->measurePerLine = perLine;
+    f->addPart(QStringLiteral("P"), style);
+    for (int m = 0; m < measures; ++m) {
+        f->addMeasure();
+        f->addNotes(0, QStringLiteral("C5/1"));
+    }
+    return f;
+}
+
+// A direction in measure `m` (voice 1 of part 0) at the measure's note.
+Direction *addDirection(VoiceScore &f, int m, int part, int kind, const QString &text,
+                        int number = 0)
+{
+    auto *direction = new Direction;
+    direction->noteIndex = 0;
+    direction->kind = kind;
+    direction->text = text;
+    direction->number = number;
+    f.score.measures.at(m)->parts.at(part)->voices.at(0)->directions.append(direction);
+    return direction;
+}
+
+// Top-level groups made only of line items (hairpins, bracket lines).
+QList<QGraphicsItemGroup *> lineGroups(const Score &score)
+{
+    QList<QGraphicsItemGroup *> found;
+    for (QGraphicsItem *item : score.scene->items()) {
+        auto *group = qgraphicsitem_cast<QGraphicsItemGroup *>(item);
+        if (!group || group->parentItem() || group->childItems().isEmpty())
+            continue;
+        bool linesOnly = true;
+        for (QGraphicsItem *child : group->childItems())
+            linesOnly = linesOnly && qgraphicsitem_cast<QGraphicsLineItem *>(child);
+        if (linesOnly)
+            found.append(group);
+    }
+    return found;
+}
+
+// Top-level groups holding an SVG glyph of `id` (metronome, octave shift).
+QList<QGraphicsItemGroup *> groupsWithGlyph(const Score &score, const QString &id)
+{
+    QList<QGraphicsItemGroup *> found;
+    for (QGraphicsItem *item : score.scene->items()) {
+        auto *group = qgraphicsitem_cast<QGraphicsItemGroup *>(item);
+        if (!group || group->parentItem())
+            continue;
+        for (QGraphicsItem *child : group->childItems()) {
+            auto *svg = dynamic_cast<QGraphicsSvgItem *>(child);
+            if (svg && svg->elementId() == id) {
+                found.append(group);
+                break;
+            }
+        }
+    }
+    return found;
+}
+
+QList<MovableItem *> handles(const Score &score)
+{
+    QList<MovableItem *> found;
+    for (QGraphicsItem *item : score.scene->items()) {
+        if (auto *handle = dynamic_cast<MovableItem *>(item))
+            found.append(handle);
+    }
+    return found;
+}
+
+QList<QGraphicsLineItem *> lines(const QGraphicsItemGroup *group, Qt::PenStyle style)
+{
+    QList<QGraphicsLineItem *> found;
+    for (QGraphicsItem *child : group->childItems()) {
+        auto *line = qgraphicsitem_cast<QGraphicsLineItem *>(child);
+        if (line && line->pen().style() == style && line->pen().color().alpha() > 0)
+            found.append(line);
+    }
+    return found;
+}
+
+void verifyDirectionTag(const QGraphicsItem *item, int measure)
+{
+    QVERIFY(item);
+    QCOMPARE(item->data(TagType).toInt(), 6);
+    QCOMPARE(item->data(TagMeasure).toInt(), measure);
+    QVERIFY(item->flags() & QGraphicsItem::ItemIsMovable);
+    QVERIFY(item->flags() & QGraphicsItem::ItemIsSelectable);
+}
+
+} // namespace
+
+class TestDirectionItems : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void glyphForms_data();
+    void glyphForms();
+    void wordsAndRehearsal();
+    void wordsAreSvgText();
+    void metronomeUsesLargestPart();
+    void partOutputOffDrawsOnlyItsKinds();
+    void hairpinSegments_data();
+    void hairpinSegments();
+    void hairpinLengthScale();
+    void bracketLines_data();
+    void bracketLines();
+    void spanNumbersOutsideSlots_data();
+    void spanNumbersOutsideSlots();
+    void octaveShift_data();
+    void octaveShift();
+};
+
+void TestDirectionItems::glyphForms_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<bool>("horizontal");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("glyph");
+    const int staff = NotationStyle::StaffNotation;
+    const int tozan = NotationStyle::TozanTrad;
+    QTest::newRow("ff, staff, horizontal") << staff << true << int(Dynamics) << "ff"
+                                           << "ff";
+    QTest::newRow("ff, staff, vertical") << staff << false << int(Dynamics) << "ff"
+                                         << "ff_V";
+    QTest::newRow("ff, Tozan, vertical") << tozan << false << int(Dynamics) << "ff"
+                                         << "ff";
+    QTest::newRow("D.C., vertical") << tozan << false << int(DaCapo) << ""
+                                    << "D.C._V";
+    QTest::newRow("D.C., horizontal") << tozan << true << int(DaCapo) << ""
+                                      << "D.C.";
+    QTest::newRow("coda keeps its form") << tozan << false << int(Coda) << ""
+                                         << "Coda";
+}
+
+void TestDirectionItems::glyphForms()
+{
+    QFETCH(int, style);
+    QFETCH(bool, horizontal);
+    QFETCH(int, kind);
+    QFETCH(QString, text);
+    QFETCH(QString, glyph);
+    auto f = makeScore(style, horizontal, 1);
+    Direction *direction = addDirection(*f, 0, 0, kind, text);
+    f->build();
+    auto *item = dynamic_cast<QGraphicsSvgItem *>(direction->item);
+    QVERIFY(item);
+    QCOMPARE(item->elementId(), glyph);
+    QVERIFY(item->renderer()->elementExists(glyph));
+    QCOMPARE(item->scene(), f->score.scene);
+    verifyDirectionTag(item, 0);
+    if (kind == Dynamics)
+        QCOMPARE(item->zValue(), 20.0);
+}
+
+void TestDirectionItems::wordsAndRehearsal()
+{
+    auto f = makeScore(NotationStyle::TozanTrad, true, 1);
+    Direction *words = addDirection(*f, 0, 0, Words, QStringLiteral("dolce"));
+    Direction *mark = addDirection(*f, 0, 0, Rehearsal, QStringLiteral("A"));
+    Direction *hidden = addDirection(*f, 0, 0, Words, QStringLiteral("secret"));
+    hidden->visibility = 2;
+    f->build();
+
+    auto *text = dynamic_cast<MyTextItem *>(words->item);
+    QVERIFY(text);
+    QCOMPARE(text->text, QStringLiteral("dolce"));
+    QCOMPARE(text->zValue(), 20.0);
+    verifyDirectionTag(text, 0);
+    QVERIFY(words->shown);
+    QVERIFY(!hidden->shown);
+    QCOMPARE(hidden->item->opacity(), 0.5);
+
+    // The rehearsal mark's item is the handle; beside it a group holds the
+    // bold text and its frame.
+    auto *handle = dynamic_cast<MovableItem *>(mark->item);
+    QVERIFY(handle);
+    verifyDirectionTag(handle, 0);
+    const QGraphicsTextItem *bold = nullptr;
+    const QGraphicsRectItem *frame = nullptr;
+    for (QGraphicsItem *item : f->score.scene->items()) {
+        if (auto *t = qgraphicsitem_cast<QGraphicsTextItem *>(item);
+            t && t->toPlainText() == QLatin1String("A"))
+            bold = t;
+        if (auto *r = qgraphicsitem_cast<QGraphicsRectItem *>(item);
+            r && r->parentItem() && r->parentItem()->pos() == handle->pos())
+            frame = r;
+    }
+    QVERIFY(bold);
+    QVERIFY(bold->font().bold());
+    QVERIFY(frame);
+    QCOMPARE(bold->parentItem(), frame->parentItem());
+}
+
+void TestDirectionItems::wordsAreSvgText()
+{
+    auto score = std::make_unique<Score>(QStringLiteral("5.3.1"), 1, false);
+    QFile file(TestSupport::sharedPath(
+        QStringLiteral("corpus/lilypond-musicxml-testsuite/31a-Directions.xml")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    score->documentText = QString::fromUtf8(file.readAll());
+    QVERIFY(score->parseScoreXml());
+    score->page->horizontal = true;
+    QTemporaryDir dir;
+    QVERIFY(score->exportSvgFile(dir.filePath(QStringLiteral("words.svg"))));
+    QFile svg(dir.filePath(QStringLiteral("words_p001.svg")));
+    QVERIFY(svg.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(svg.readAll());
+    // The words direction of the file, and the rehearsal mark "A".
+    QVERIFY(text.contains(QRegularExpression(QStringLiteral("<text[^>]*>[^<]*words"))));
+    QVERIFY(text.contains(QRegularExpression(QStringLiteral("<text[^>]*>\\s*A\\s*</text>"))));
+}
+
+void TestDirectionItems::metronomeUsesLargestPart()
+{
+    VoiceScore f;
+    f.addPart(QStringLiteral("Small"), NotationStyle::TozanTrad);
+    Part *large = f.addPart(QStringLiteral("Large"), NotationStyle::TozanTrad);
+    large->noteFontSize = 8.0;
+    f.addMeasure();
+    f.addNotes(0, QStringLiteral("C5/1"));
+    f.addNotes(1, QStringLiteral("C5/1"));
+    Direction *tempo = addDirection(f, 0, 0, Metronome, QStringLiteral("Q = 120"));
+    Direction *zero = addDirection(f, 0, 0, Metronome, QStringLiteral("H = 0"));
+    f.build();
+
+    verifyDirectionTag(tempo->item, 0);
+    QVERIFY(dynamic_cast<MovableItem *>(tempo->item));
+    const QList<QGraphicsItemGroup *> groups =
+        groupsWithGlyph(f.score, QStringLiteral("Metronome-Quarter"));
+    QCOMPARE(groups.size(), 1);
+    QStringList ids;
+    for (QGraphicsItem *child : groups.first()->childItems()) {
+        auto *svg = dynamic_cast<QGraphicsSvgItem *>(child);
+        QVERIFY(svg);
+        ids << svg->elementId();
+    }
+    QCOMPARE(ids, (QStringList{"Metronome-Quarter", "Metronome-Equal", "1_tempo", "2_tempo",
+                               "0_tempo"}));
+    // Sized by the largest note size, not by the part's own.
+    auto *quarter = static_cast<QGraphicsSvgItem *>(groups.first()->childItems().first());
+    QCOMPARE(quarter->transform().m11(), 8.0 * f.score.page->glyphScale * 0.8);
+    QCOMPARE(groups.first()->pos(), tempo->item->pos());
+
+    // A tempo of 0 shows its note and equals sign only.
+    const QList<QGraphicsItemGroup *> halves =
+        groupsWithGlyph(f.score, QStringLiteral("Metronome-Half"));
+    QCOMPARE(halves.size(), 1);
+    QCOMPARE(halves.first()->childItems().size(), 2);
+    QVERIFY(zero->item);
+}
+
+void TestDirectionItems::partOutputOffDrawsOnlyItsKinds()
+{
+    auto f = makeScore(NotationStyle::TozanTrad, true, 2);
+    f->score.parts.first()->partOutput = false;
+    Direction *loud = addDirection(*f, 0, 0, Dynamics, QStringLiteral("ff"));
+    Direction *plain = addDirection(*f, 0, 0, Words, QStringLiteral("dolce"));
+    Direction *repeat = addDirection(*f, 0, 0, Words, QStringLiteral("D.S. al Coda"));
+    Direction *mark = addDirection(*f, 0, 0, Rehearsal, QStringLiteral("B"));
+    Direction *coda = addDirection(*f, 0, 0, Coda, QString());
+    addDirection(*f, 0, 0, Crescendo, QString());
+    addDirection(*f, 1, 0, WedgeStop, QString());
+    f->build();
+    QVERIFY(!loud->item);
+    QVERIFY(!plain->item);
+    QVERIFY(dynamic_cast<MyTextItem *>(repeat->item));
+    QVERIFY(mark->item);
+    QVERIFY(coda->item);
+    QVERIFY(lineGroups(f->score).isEmpty());
+    QVERIFY(!f->score.parts.first()->wedge->startSlots[0].startMeasure);
+}
+
+void TestDirectionItems::hairpinSegments_data()
+{
+    QTest::addColumn<bool>("horizontal");
+    QTest::addColumn<int>("perLine");
+    QTest::addColumn<int>("groups");
+    QTest::newRow("one system") << true << 4 << 1;
+    QTest::newRow("two breaks") << true << 1 << 3;
+    QTest::newRow("two breaks, vertical") << false << 1 << 3;
+}
+
+void TestDirectionItems::hairpinSegments()
+{
+    QFETCH(bool, horizontal);
+    QFETCH(int, perLine);
+    QFETCH(int, groups);
+    auto f = makeScore(NotationStyle::TozanTrad, horizontal, 3, perLine);
+    Direction *start = addDirection(*f, 0, 0, Crescendo, QString());
+    // Stopped at the measure's end, so the last line's segment has room.
+    addDirection(*f, 2, 0, WedgeStop, QString())->noteIndex = -2;
+    f->build();
+    const QList<QGraphicsItemGroup *> found = lineGroups(f->score);
+    QCOMPARE(found.size(), groups);
+    QCOMPARE(handles(f->score).size(), 1);
+    auto *handle = dynamic_cast<MovableItem *>(start->item);
+    QVERIFY(handle);
+    verifyDirectionTag(handle, 0);
+    // The handle sits on the first segment: the one that starts earliest.
+    QGraphicsItemGroup *first = found.first();
+    for (QGraphicsItemGroup *group : found) {
+        const bool earlier =
+            horizontal ? group->pos().y() < first->pos().y() : group->pos().x() > first->pos().x();
+        if (earlier)
+            first = group;
+        QCOMPARE(group->childItems().size(), 2);
+    }
+    QCOMPARE(handle->pos(), first->pos());
+    QVERIFY(!f->score.parts.first()->wedge->startSlots[0].startMeasure);
+}
+
+void TestDirectionItems::hairpinLengthScale()
+{
+    // One system: the only segment is the last, and a scale of 1.5 makes it
+    // half as long again.
+    double lengths[2] = {0.0, 0.0};
+    for (int run = 0; run < 2; ++run) {
+        auto f = makeScore(NotationStyle::TozanTrad, true, 2);
+        Direction *start = addDirection(*f, 0, 0, Diminuendo, QString());
+        start->scale = run == 0 ? 1.0 : 1.5;
+        addDirection(*f, 1, 0, WedgeStop, QString());
+        f->build();
+        const QList<QGraphicsItemGroup *> found = lineGroups(f->score);
+        QCOMPARE(found.size(), 1);
+        const auto *line =
+            qgraphicsitem_cast<QGraphicsLineItem *>(found.first()->childItems().first());
+        lengths[run] = line->line().dx();
+        // A diminuendo closes to its point.
+        QCOMPARE(line->line().y2(), 0.0);
+        QVERIFY(line->line().y1() != 0.0);
+    }
+    QVERIFY(lengths[0] > 0.0);
+    QVERIFY(qAbs(lengths[1] - 1.5 * lengths[0]) < 1e-6);
+}
+
+void TestDirectionItems::bracketLines_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("lineType");
+    QTest::addColumn<int>("pathKind"); // -1 a bracket line
+    QTest::newRow("dashed, hooks up") << 0 << "" << 2 << -1;
+    QTest::newRow("numbered dashes in slot 7") << 7 << "" << 2 << -1;
+    QTest::newRow("solid, slot 9") << 9 << "" << 1 << -1;
+    QTest::newRow("wave") << 0 << "~" << 1 << 0;
+    QTest::newRow("zigzag") << 1 << "^" << 1 << 1;
+}
+
+void TestDirectionItems::bracketLines()
+{
+    QFETCH(int, number);
+    QFETCH(QString, text);
+    QFETCH(int, lineType);
+    QFETCH(int, pathKind);
+    auto f = makeScore(NotationStyle::TozanTrad, true, 2);
+    Direction *start = addDirection(*f, 0, 0, LineStart, text, number);
+    start->lineType = lineType;
+    start->lineEnd = 1;
+    Direction *stop = addDirection(*f, 1, 0, LineStop, QString(), number);
+    stop->lineEnd = 1;
+    f->build();
+    verifyDirectionTag(start->item, 0);
+    QVERIFY(!f->score.parts.first()->bracketLine->startSlots[number].startMeasure);
+    if (pathKind >= 0) {
+        auto *path = dynamic_cast<MyPath *>(start->item);
+        QVERIFY(path);
+        QCOMPARE(path->kind, pathKind);
+        QVERIFY(path->length > 0.0);
+        QVERIFY(lineGroups(f->score).isEmpty());
+        return;
+    }
+    const QList<QGraphicsItemGroup *> found = lineGroups(f->score);
+    QCOMPARE(found.size(), 1);
+    const Qt::PenStyle style = lineType == 2 ? Qt::DashLine : Qt::SolidLine;
+    const QList<QGraphicsLineItem *> drawn = lines(found.first(), style);
+    QCOMPARE(drawn.size(), 3); // the line and two hooks
+    const double hook = 0.5 * f->score.parts.first()->noteFontSize * f->score.page->scaleFactor;
+    QCOMPARE(drawn.at(1)->line().dy(), -hook);
+    QCOMPARE(drawn.at(2)->line().dy(), -hook);
+}
+
+void TestDirectionItems::spanNumbersOutsideSlots_data()
+{
+    QTest::addColumn<int>("startKind");
+    QTest::addColumn<int>("stopKind");
+    QTest::addColumn<int>("number");
+    QTest::newRow("wedge 5") << int(Crescendo) << int(WedgeStop) << 5;
+    QTest::newRow("wedge -1") << int(Crescendo) << int(WedgeStop) << -1;
+    QTest::newRow("bracket 10") << int(LineStart) << int(LineStop) << 10;
+    QTest::newRow("octave shift 5") << int(OctaveDown) << int(OctaveStop) << 5;
+    QTest::newRow("octave shift -3") << int(OctaveUp) << int(OctaveStop) << -3;
+}
+
+void TestDirectionItems::spanNumbersOutsideSlots()
+{
+    QFETCH(int, startKind);
+    QFETCH(int, stopKind);
+    QFETCH(int, number);
+    auto f = makeScore(NotationStyle::TozanTrad, true, 2);
+    Direction *start = addDirection(*f, 0, 0, startKind, QString(), number);
+    addDirection(*f, 1, 0, stopKind, QString(), number);
+    // A stop whose start never came: slot 0 is empty.
+    Direction *lonely = addDirection(*f, 1, 0, stopKind, QString(), 0);
+    f->build();
+    QVERIFY(!start->item);
+    QVERIFY(!lonely->item);
+    QVERIFY(handles(f->score).isEmpty());
+    QVERIFY(lineGroups(f->score).isEmpty());
+    QVERIFY(groupsWithGlyph(f->score, QStringLiteral("8_Italic")).isEmpty());
+}
+
+void TestDirectionItems::octaveShift_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<bool>("horizontal");
+    QTest::addColumn<int>("perLine");
+    QTest::addColumn<int>("pieces");
+    QTest::newRow("down, one line") << int(OctaveDown) << true << 4 << 1;
+    QTest::newRow("up, one line") << int(OctaveUp) << true << 4 << 1;
+    QTest::newRow("down, across a line end") << int(OctaveDown) << true << 1 << 2;
+    QTest::newRow("up, vertical, across a line end") << int(OctaveUp) << false << 1 << 2;
+}
+
+void TestDirectionItems::octaveShift()
+{
+    QFETCH(int, kind);
+    QFETCH(bool, horizontal);
+    QFETCH(int, perLine);
+    QFETCH(int, pieces);
+    auto f = makeScore(NotationStyle::StaffNotation, horizontal, 2, perLine);
+    Direction *start = addDirection(*f, 0, 0, kind, QString(), 2);
+    addDirection(*f, 1, 0, OctaveStop, QString(), 2);
+    f->build();
+    const QString glyph = horizontal ? QStringLiteral("8_Italic") : QStringLiteral("8_Italic_V");
+    QList<QGraphicsItemGroup *> found = groupsWithGlyph(f->score, glyph);
+    QCOMPARE(found.size(), pieces);
+    QCOMPARE(handles(f->score).size(), 1);
+    verifyDirectionTag(start->item, 0);
+    // In reading order; the handle stands on the first piece.
+    std::sort(found.begin(), found.end(), [horizontal](QGraphicsItem *a, QGraphicsItem *b) {
+        return horizontal ? a->pos().y() < b->pos().y() : a->pos().x() > b->pos().x();
+    });
+    QCOMPARE(start->item->pos(), found.first()->pos());
+    const double h = 0.5 * f->score.parts.first()->noteFontSize * f->score.page->scaleFactor;
+    for (int i = 0; i < found.size(); ++i) {
+        // Only the last piece ends in a hook; an upward shift turns it.
+        QList<QGraphicsLineItem *> all;
+        for (QGraphicsItem *child : found.at(i)->childItems()) {
+            auto *line = qgraphicsitem_cast<QGraphicsLineItem *>(child);
+            if (line && line->pen().color().alpha() > 0)
+                all.append(line);
+        }
+        const bool last = i == found.size() - 1;
+        QCOMPARE(all.size(), last ? 2 : 1);
+        if (!last)
+            continue;
+        const QLineF hook = all.last()->line();
+        const double expected = kind == OctaveUp ? h : -h;
+        QCOMPARE(horizontal ? hook.dy() : hook.dx(), expected);
+    }
+    QVERIFY(!f->score.parts.first()->octShift->startSlots[2].startMeasure);
+}
+
+VELMORA_TEST_MAIN(TestDirectionItems)
+#include "tst_direction_items.moc"
