@@ -51,8 +51,10 @@ def main():
            f'justify="center" font-size="24">Generated {measures} x {parts}</credit-words>'
            "</credit>", "  <part-list>"]
     for p in range(parts):
-        out.append(f'    <score-part id="P{p + 1}"><part-name>{NAMES[p % len(NAMES)]}</part-name>'
-                   "</score-part>")
+        name = NAMES[p % len(NAMES)]
+        out.append(f'    <score-part id="P{p + 1}"><part-name>{name}</part-name>'
+                   f'<score-instrument id="P{p + 1}-I1"><instrument-name>{name}</instrument-name>'
+                   "</score-instrument></score-part>")
     out.append("  </part-list>")
     for p in range(parts):
         out.append(f'  <part id="P{p + 1}">')

@@ -45,20 +45,22 @@ done
 # The median of the numbers on stdin.
 median() { sort -g | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
 
-# One velmora-render run: prints "load regen pdf pages wall_s peak_kb".
+# One velmora-render run: prints "load regen pdf pages wall_s peak_kb cpu_s",
+# the phases in wall-clock milliseconds, cpu_s = user + system seconds.
 render_once() {
     local input="$1" log="$WORK/render.log" tm="$WORK/time.txt"
-    /usr/bin/time -f "%e %M" -o "$tm" "$RENDER" "$input" --pdf "$WORK/out.pdf" >"$log"
+    /usr/bin/time -f "%e %M %U %S" -o "$tm" "$RENDER" "$input" --pdf "$WORK/out.pdf" \
+        >"$log" 2>"$WORK/render.err"
     awk '/^load:/{l=$2} /^regenerate:/{r=$2} /^pdf:/{p=$2} /^pages:/{n=$2}
          END {printf "%s %s %s %s ", l, r, p, n}' "$log"
-    cat "$tm"
+    awk '{printf "%s %s %.2f\n", $1, $2, $3 + $4}' "$tm"
 }
 
-# One mscore3 run: prints "wall_s peak_kb".
+# One mscore3 run: prints "wall_s peak_kb cpu_s".
 mscore_once() {
     local tm="$WORK/time.txt"
-    /usr/bin/time -f "%e %M" -o "$tm" mscore3 -o "$WORK/mscore.pdf" "$1" >/dev/null 2>&1 || true
-    cat "$tm"
+    /usr/bin/time -f "%e %M %U %S" -o "$tm" mscore3 -o "$WORK/mscore.pdf" "$1" >/dev/null 2>&1 || true
+    awk '{printf "%s %s %.2f\n", $1, $2, $3 + $4}' "$tm"
 }
 
 if ((MSCORE)) && ! command -v mscore3 >/dev/null; then
@@ -68,26 +70,30 @@ if ((MSCORE)) && ! command -v mscore3 >/dev/null; then
 fi
 
 printf "velmora-render, median of %d runs (ms; wall in s; peak resident memory in MB)\n" "$RUNS"
-printf "%-10s %-9s %6s %9s %11s %9s %10s %8s %8s\n" score size pages load regenerate pdf sum wall peakMB
-declare -A SUM
+printf "%-10s %-9s %6s %9s %11s %9s %10s %8s %8s %8s\n" score size pages load regenerate pdf sum wall cpu peakMB
+declare -A SUM CPU
 for entry in "${SCORES[@]}"; do
     IFS=: read -r name file size <<<"$entry"
     rows=()
     for ((i = 0; i < RUNS; i++)); do rows+=("$(render_once "$file")"); done
     col() { printf "%s\n" "${rows[@]}" | awk -v c="$1" '{print $c}' | median; }
-    load=$(col 1) regen=$(col 2) pdf=$(col 3) pages=$(col 4) wall=$(col 5) peak=$(col 6)
+    load=$(col 1) regen=$(col 2) pdf=$(col 3) pages=$(col 4) wall=$(col 5) peak=$(col 6) cpu=$(col 7)
     sum=$(awk -v a="$load" -v b="$regen" -v c="$pdf" 'BEGIN{printf "%.1f", a+b+c}')
     SUM[$name]=$sum
-    printf "%-10s %-9s %6s %9s %11s %9s %10s %8s %8.1f\n" "$name" "${size// /}" "$pages" \
-        "$load" "$regen" "$pdf" "$sum" "$wall" "$(awk -v k="$peak" 'BEGIN{print k/1024}')"
+    CPU[$name]=$cpu
+    printf "%-10s %-9s %6s %9s %11s %9s %10s %8s %8s %8.1f\n" "$name" "${size// /}" "$pages" \
+        "$load" "$regen" "$pdf" "$sum" "$wall" "$cpu" "$(awk -v k="$peak" 'BEGIN{print k/1024}')"
 done
 awk -v a="${SUM[large-100]}" -v b="${SUM[large]}" \
     'BEGIN{printf "linearity: 1000 x 4 takes %.2f times the time of 100 x 4 (load+regenerate+pdf)\n", b/a}'
+awk -v a="${CPU[large-100]}" -v b="${CPU[large]}" \
+    'BEGIN{printf "linearity: 1000 x 4 takes %.2f times the processor time of 100 x 4 (whole run)\n", b/a}'
 
 if ((MSCORE)); then
     echo
-    printf "mscore3 -o out.pdf in.musicxml, median of %d runs, against velmora-render (both wall time)\n" "$RUNS"
-    printf "%-10s %10s %10s %10s %10s\n" score mscore3_s velmora_s speedup mscoreMB
+    printf "mscore3 -o out.pdf in.musicxml against velmora-render --pdf, whole runs, median of %d\n" "$RUNS"
+    printf "%-10s %10s %10s %8s %10s %10s %8s %10s\n" score mscore_wall velm_wall speedup \
+        mscore_cpu velm_cpu speedup mscoreMB
     for entry in "${SCORES[@]}"; do
         IFS=: read -r name file size <<<"$entry"
         ms=() vs=()
@@ -97,9 +103,12 @@ if ((MSCORE)); then
         done
         mwall=$(printf "%s\n" "${ms[@]}" | awk '{print $1}' | median)
         mpeak=$(printf "%s\n" "${ms[@]}" | awk '{print $2}' | median)
+        mcpu=$(printf "%s\n" "${ms[@]}" | awk '{print $3}' | median)
         vwall=$(printf "%s\n" "${vs[@]}" | awk '{print $5}' | median)
-        printf "%-10s %10s %10s %9.1fx %10.1f\n" "$name" "$mwall" "$vwall" \
-            "$(awk -v a="$mwall" -v b="$vwall" 'BEGIN{print (b > 0) ? a/b : 0}')" \
+        vcpu=$(printf "%s\n" "${vs[@]}" | awk '{print $7}' | median)
+        ratio() { awk -v a="$1" -v b="$2" 'BEGIN{printf "%.1fx", (b > 0) ? a/b : 0}'; }
+        printf "%-10s %10s %10s %8s %10s %10s %8s %10.1f\n" "$name" "$mwall" "$vwall" \
+            "$(ratio "$mwall" "$vwall")" "$mcpu" "$vcpu" "$(ratio "$mcpu" "$vcpu")" \
             "$(awk -v k="$mpeak" 'BEGIN{print k/1024}')"
     done
 fi

@@ -61,9 +61,10 @@ QString corpusRoot()
 QStringList corpusFiles()
 {
     QStringList files;
-    QDirIterator it(corpusRoot(),
-                    {QStringLiteral("*.xml"), QStringLiteral("*.musicxml"), QStringLiteral("*.mxl")},
-                    QDir::Files, QDirIterator::Subdirectories);
+    QDirIterator it(
+        corpusRoot(),
+        {QStringLiteral("*.xml"), QStringLiteral("*.musicxml"), QStringLiteral("*.mxl")},
+        QDir::Files, QDirIterator::Subdirectories);
     const QDir root(corpusRoot());
     while (it.hasNext())
         files.append(root.relativeFilePath(it.next()));
@@ -130,11 +131,10 @@ private:
         const QString pdf = m_dir + QStringLiteral("/job%1.pdf").arg(index);
         auto *process = new QProcess;
         process->setProgram(QStringLiteral(VELMORA_RENDER_TOOL));
-        process->setArguments({corpusRoot() + QLatin1Char('/') + job.file,
-                               QStringLiteral("--pdf"), pdf, QStringLiteral("--style"),
-                               QString::number(job.style),
-                               job.horizontal ? QStringLiteral("--horizontal")
-                                              : QStringLiteral("--vertical")});
+        process->setArguments(
+            {corpusRoot() + QLatin1Char('/') + job.file, QStringLiteral("--pdf"), pdf,
+             QStringLiteral("--style"), QString::number(job.style),
+             job.horizontal ? QStringLiteral("--horizontal") : QStringLiteral("--vertical")});
         auto timedOut = std::make_shared<bool>(false);
         auto *timer = new QTimer(process);
         timer->setSingleShot(true);
@@ -181,7 +181,8 @@ private:
         if (exitCode == 1 && !out.contains(QLatin1String("regenerate:")))
             return {Outcome::Refused, promptOf(err)};
         if (exitCode != 0)
-            return {Outcome::Failed, QStringLiteral("exit status %1: %2\n%3").arg(exitCode).arg(err, out)};
+            return {Outcome::Failed,
+                    QStringLiteral("exit status %1: %2\n%3").arg(exitCode).arg(err, out)};
         static const QRegularExpression pages(QStringLiteral("^pages: (\\d+)$"),
                                               QRegularExpression::MultilineOption);
         const auto match = pages.match(out);
@@ -223,7 +224,8 @@ private:
 void TestCorpusRender::initTestCase()
 {
     const QStringList files = corpusFiles();
-    QVERIFY2(files.size() >= 100, qPrintable(QStringLiteral("corpus not found at ") + corpusRoot()));
+    QVERIFY2(files.size() >= 100,
+             qPrintable(QStringLiteral("corpus not found at ") + corpusRoot()));
     // Two jobs per file: two styles a half-turn apart on the style wheel,
     // one in each writing direction, so every style meets every kind of file.
     // The second round starts after the first, so a file refused in the
@@ -284,8 +286,10 @@ void TestCorpusRender::everyStyleRendersTwentyFiles()
         counts.append(QStringLiteral("%1: %2").arg(style).arg(rendered.at(style)));
     qInfo("files rendered per style: %s", qPrintable(counts.join(QStringLiteral(", "))));
     for (int style = 0; style < NotationStyle::count; ++style)
-        QVERIFY2(rendered.at(style) >= 20,
-                 qPrintable(QStringLiteral("style %1 rendered %2 files").arg(style).arg(rendered.at(style))));
+        QVERIFY2(
+            rendered.at(style) >= 20,
+            qPrintable(
+                QStringLiteral("style %1 rendered %2 files").arg(style).arg(rendered.at(style))));
 }
 
 VELMORA_TEST_MAIN(TestCorpusRender)

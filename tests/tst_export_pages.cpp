@@ -25,11 +25,12 @@ namespace {
 QString generatedScoreText(int measureCount)
 {
     static const char *const steps[] = {"D", "E", "F", "A", "B"};
-    QString text = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                                  "<score-partwise version=\"3.1\"><part-list>"
-                                  "<score-part id=\"P1\"><part-name>Shakuhachi</part-name></score-part>"
-                                  "<score-part id=\"P2\"><part-name>Koto</part-name></score-part>"
-                                  "</part-list>");
+    QString text =
+        QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                       "<score-partwise version=\"3.1\"><part-list>"
+                       "<score-part id=\"P1\"><part-name>Shakuhachi</part-name></score-part>"
+                       "<score-part id=\"P2\"><part-name>Koto</part-name></score-part>"
+                       "</part-list>");
     for (int p = 1; p <= 2; ++p) {
         text += QStringLiteral("<part id=\"P%1\">").arg(p);
         for (int m = 1; m <= measureCount; ++m) {
@@ -201,8 +202,10 @@ void TestExportPages::pdfPagesHoldLabelsNumbersAndFooter()
         const QString text = pdfText(pdf, sheet + 1);
         const QSet<QString> numbers = bareNumbers(text);
         for (int k = sheet * perSheet; k < qMin(pages, (sheet + 1) * perSheet); ++k) {
-            const QString where = QStringLiteral("page %1 on PDF page %2").arg(k + 1).arg(sheet + 1);
-            QVERIFY2(text.contains(pdfPageLabel(k + 1)), qPrintable(where + QStringLiteral(":\n") + text));
+            const QString where =
+                QStringLiteral("page %1 on PDF page %2").arg(k + 1).arg(sheet + 1);
+            QVERIFY2(text.contains(pdfPageLabel(k + 1)),
+                     qPrintable(where + QStringLiteral(":\n") + text));
             QVERIFY2(!lineStarts.at(k).isEmpty(), qPrintable(where));
             for (const QString &number : lineStarts.at(k))
                 QVERIFY2(numbers.contains(number),
@@ -251,7 +254,8 @@ void TestExportPages::svgPagesAreVectorsWithTexts()
     static const QRegularExpression text(QStringLiteral("<text[^>]*>([^<]*)</text>"));
     for (int i = 0; i < files.size(); ++i) {
         const int firstPage = i * step + 1;
-        QCOMPARE(files.at(i), QStringLiteral("score_p%1.svg").arg(firstPage, 3, 10, QLatin1Char('0')));
+        QCOMPARE(files.at(i),
+                 QStringLiteral("score_p%1.svg").arg(firstPage, 3, 10, QLatin1Char('0')));
         QFile file(dir.filePath(files.at(i)));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QString svg = QString::fromUtf8(file.readAll());

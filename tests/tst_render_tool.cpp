@@ -113,8 +113,9 @@ void TestRenderTool::writesEveryOutputOfTheSample()
                             tnsx, QStringLiteral("--musicxml"), xml});
     QVERIFY2(!run.crashed && run.exitCode == 0, qPrintable(run.err));
     for (const char *phase : {"load", "regenerate", "pdf", "svg", "tnsx", "musicxml"}) {
-        const QRegularExpression line(QStringLiteral("^%1: \\d+\\.\\d ms \\(cpu \\d+\\.\\d ms\\)$").arg(phase),
-                                      QRegularExpression::MultilineOption);
+        const QRegularExpression line(
+            QStringLiteral("^%1: \\d+\\.\\d ms \\(cpu \\d+\\.\\d ms\\)$").arg(phase),
+            QRegularExpression::MultilineOption);
         QVERIFY2(line.match(run.out).hasMatch(), qPrintable(run.out));
     }
     const int pages = reportedPages(run.out);
@@ -170,11 +171,10 @@ void TestRenderTool::optionsSetStyleOfEveryPartAndDirection()
     QTemporaryDir dir;
     const QString tnsx = dir.filePath(QStringLiteral("out.tnsx"));
     // Two parts, one of them Ikuta koto with its lines on before the change.
-    const Run run = render(
-        {TestSupport::sharedPath(
-             QStringLiteral("corpus/lilypond-musicxml-testsuite/41a-MultiParts-Partorder.xml")),
-         QStringLiteral("--style"), QString::number(style), direction, QStringLiteral("--tnsx"),
-         tnsx});
+    const Run run = render({TestSupport::sharedPath(QStringLiteral(
+                                "corpus/lilypond-musicxml-testsuite/41a-MultiParts-Partorder.xml")),
+                            QStringLiteral("--style"), QString::number(style), direction,
+                            QStringLiteral("--tnsx"), tnsx});
     QVERIFY2(!run.crashed && run.exitCode == 0, qPrintable(run.err));
     const QDomDocument document = readXml(tnsx);
     const QDomNodeList parts = document.elementsByTagName(QStringLiteral("tarn-part"));
@@ -210,8 +210,8 @@ void TestRenderTool::badInputGivesTheMessageAndStatusOne_data()
     QTest::newRow("not a partwise score")
         << "timewise.xml" << QByteArray("<?xml version=\"1.0\"?><score-timewise/>")
         << "score-partwise";
-    QTest::newRow("broken score file") << "broken.tnsx" << QByteArray("not xml at all")
-                                       << "The file is not XML";
+    QTest::newRow("broken score file")
+        << "broken.tnsx" << QByteArray("not xml at all") << "The file is not XML";
 }
 
 void TestRenderTool::badInputGivesTheMessageAndStatusOne()
@@ -245,8 +245,8 @@ void TestRenderTool::badCommandLineIsRefused_data()
     QTest::newRow("both directions")
         << QStringList{sample(), QStringLiteral("--vertical"), QStringLiteral("--horizontal")}
         << "exclude";
-    QTest::newRow("missing value") << QStringList{sample(), QStringLiteral("--pdf")}
-                                   << "--pdf needs a value";
+    QTest::newRow("missing value")
+        << QStringList{sample(), QStringLiteral("--pdf")} << "--pdf needs a value";
     QTest::newRow("unknown option")
         << QStringList{sample(), QStringLiteral("--png"), QStringLiteral("x")} << "unknown option";
 }

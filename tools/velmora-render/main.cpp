@@ -34,6 +34,9 @@ void quietMessageHandler(QtMsgType type, const QMessageLogContext &, const QStri
 {
     if (type == QtDebugMsg || type == QtInfoMsg)
         return;
+    // Headless machines often have no runtime folder; the toolkit makes one.
+    if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
     QTextStream(stderr) << message << '\n';
 }
 

@@ -10,16 +10,14 @@ class StderrPrompter : public Prompter
 public:
     void information(QWidget *parent, const QString &title, const QString &text) override;
     void warning(QWidget *parent, const QString &title, const QString &text) override;
-    QMessageBox::StandardButton question(QWidget *parent, const QString &title,
-                                         const QString &text,
+    QMessageBox::StandardButton question(QWidget *parent, const QString &title, const QString &text,
                                          QMessageBox::StandardButtons buttons,
                                          QMessageBox::StandardButton defaultButton) override;
     QString openFileName(QWidget *parent, const QString &caption, const QString &dir,
                          const QString &filter) override;
     QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,
                          const QString &filter) override;
-    QString existingDirectory(QWidget *parent, const QString &caption,
-                              const QString &dir) override;
+    QString existingDirectory(QWidget *parent, const QString &caption, const QString &dir) override;
     QFont font(bool *ok, const QFont &initial, QWidget *parent, const QString &title) override;
     QString item(QWidget *parent, const QString &title, const QString &label,
                  const QStringList &items, int current, bool *ok) override;
