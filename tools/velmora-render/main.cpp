@@ -101,13 +101,13 @@ int main(int argc, char *argv[])
         return 2;
     }
 
+    qInstallMessageHandler(quietMessageHandler);
     Startup::prepareProcess();
     // The toolkit's own options stay out of its reach.
     int toolkitArgc = 1;
     QApplication app(toolkitArgc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setApplicationVersion(QString::fromLatin1(Velmora::programVersion));
-    qInstallMessageHandler(quietMessageHandler);
     Startup::prepareFonts();
     StderrPrompter prompter;
     Prompter::install(&prompter);
