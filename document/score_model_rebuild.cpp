@@ -25,7 +25,7 @@ bool Score::rebuildModel(const QString &text)
         }
     }
     resetComputedFields();
-    scene->clear();
+    scene->clearItems();
     undoStack->clear();
     qDeleteAll(selectedNotes);
     selectedNotes.clear();

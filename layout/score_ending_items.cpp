@@ -48,8 +48,10 @@ QGraphicsTextItem *endingLabelItem(const Score *score, const QString &numbers)
 
 void Score::genEndingItems(Measure *first, Measure *last)
 {
-    const int firstIndex = int(measures.indexOf(first));
-    const int lastIndex = int(measures.indexOf(last));
+    if (!first || !last)
+        return;
+    const int firstIndex = first->indexInScore();
+    const int lastIndex = last->indexInScore();
     if (firstIndex < 0 || lastIndex < firstIndex)
         return;
     const bool horizontal = page->horizontal;

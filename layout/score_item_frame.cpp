@@ -36,7 +36,7 @@ void Score::beginGraphicItems()
     watcher = nullptr;
     for (Measure *m : std::as_const(measures))
         m->measureItem = nullptr;
-    scene->clear();
+    scene->clearItems();
 
     watcher = new WatcherItem(this);
     scene->addItem(watcher);

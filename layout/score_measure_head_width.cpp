@@ -57,7 +57,7 @@ double repeatWidth(const Style *style, double unit)
 
 void Score::calcMeasureHeadWidth(Measure *measure)
 {
-    const int index = measures.indexOf(measure);
+    const int index = measure->indexInScore();
     const Measure *previous = index >= 1 ? measures.at(index - 1) : nullptr;
     const double size = largestNoteSize();
     const double unit = barLineUnit * size;

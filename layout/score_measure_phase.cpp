@@ -27,10 +27,10 @@ constexpr double boundaryZ = -20.0;
 // outside the displayed list fall back to the full list.
 const Measure *previousShown(const Score *score, const Measure *measure)
 {
-    const int shown = int(score->displayedMeasures.indexOf(const_cast<Measure *>(measure)));
+    const int shown = measure->indexInDisplayed();
     if (shown >= 0)
         return shown > 0 ? score->displayedMeasures.at(shown - 1) : nullptr;
-    const int index = int(score->measures.indexOf(const_cast<Measure *>(measure)));
+    const int index = measure->indexInScore();
     return index > 0 ? score->measures.at(index - 1) : nullptr;
 }
 

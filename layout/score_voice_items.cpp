@@ -326,7 +326,7 @@ void Score::genNoteBeams(Measure *m, int part, int voice, int noteIndex, VoiceSt
         return;
     Note *note = m->parts.at(part)->voices.at(voice)->notes.at(noteIndex);
     Beams *beams = settings->beams.at(voice);
-    if (measures.indexOf(m) == 0 && !strokes.started) {
+    if (m->indexInScore() == 0 && !strokes.started) {
         beams->clearStrokes();
         strokes.started = true;
     }

@@ -52,9 +52,27 @@ Measure::~Measure()
     delete layouter;
 }
 
+namespace {
+
+// The index of `measure` in `list`: `remembered` when it still holds there,
+// else found by a search and remembered.
+int rememberedIndex(const QList<Measure *> &list, const Measure *measure, int &remembered)
+{
+    if (remembered < 0 || remembered >= list.size() || list.at(remembered) != measure)
+        remembered = int(list.indexOf(const_cast<Measure *>(measure)));
+    return remembered;
+}
+
+} // namespace
+
 int Measure::indexInScore() const
 {
-    return score ? int(score->measures.indexOf(const_cast<Measure *>(this))) : -1;
+    return score ? rememberedIndex(score->measures, this, cachedIndex) : -1;
+}
+
+int Measure::indexInDisplayed() const
+{
+    return score ? rememberedIndex(score->displayedMeasures, this, cachedDisplayedIndex) : -1;
 }
 
 bool Measure::horizontal() const

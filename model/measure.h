@@ -100,8 +100,12 @@ public:
     // scene, which owns them.
     void genMeasureLines();
 
-    // This measure's index in the score's measure list, -1 when absent.
+    // This measure's index in the score's measure list, -1 when absent;
+    // and in its list of displayed measures. Both remember the last answer
+    // and only search the list again when that answer no longer holds, so
+    // asking once per note keeps the layout linear in the score's length.
     int indexInScore() const;
+    int indexInDisplayed() const;
 
     Score *score = nullptr; // not owned
 
@@ -160,6 +164,9 @@ public:
     QGraphicsItem *endingItem = nullptr;
 
 private:
+    mutable int cachedIndex = -1;
+    mutable int cachedDisplayedIndex = -1;
+
     AlignItem *itemAt(int part, int voice, int item) const;
     bool horizontal() const;
     double finalAlong(const AlignItem *item) const;

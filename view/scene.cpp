@@ -3,11 +3,23 @@
 #include "model/page.h"
 #include "model/score.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 Scene::Scene(Page *page, Score *parent) : QGraphicsScene(parent), page(page)
 {
     updateSceneRect();
+}
+
+Scene::~Scene()
+{
+    clearItems();
+}
+
+void Scene::clearItems()
+{
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+    clear();
 }
 
 void Scene::updateSceneRect()

@@ -19,6 +19,15 @@ class Scene : public QGraphicsScene
 
 public:
     Scene(Page *page, Score *parent);
+    ~Scene() override;
+
+    // Deletes every item, in time linear in their number. The toolkit
+    // polishes new items later, from the event loop, and until then removes
+    // each deleted item from its waiting list by a linear search: clearing
+    // n items that no event loop has seen (an export regenerates twice in
+    // a row; the render tool has no event loop) would take n * n steps. The
+    // scene's own queued work is done first, and nothing else of the queue.
+    void clearItems();
 
     // Scene rectangle = the page's score area in scene units, widened by
     // the margins on every side.

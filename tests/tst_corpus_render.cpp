@@ -1,0 +1,296 @@
+// Every MusicXML file of the shared corpus rendered to PDF by velmora-render,
+// in two notation styles and both writing directions, all files in
+// parallel, each render a child process with a time limit: a crash or a
+// hang fails the file it happened on; a file the loader refuses is reported
+// as refused.
+#include "model/notefonts.h"
+#include "support/testenvironment.h"
+
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QHash>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+// Generous for files that render in well under a second, yet short enough
+// that a hang is reported long before the test's own watchdog fires.
+constexpr int jobTimeoutMs = 90000;
+
+struct Job
+{
+    QString file; // relative to the corpus folder
+    int style = 0;
+    bool horizontal = false;
+};
+
+struct Outcome
+{
+    enum Kind
+    {
+        Rendered,
+        Refused,
+        Failed
+    };
+    Kind kind = Failed;
+    QString detail;
+};
+
+QString describe(const Job &job)
+{
+    return QStringLiteral("style %1, %2")
+        .arg(job.style)
+        .arg(job.horizontal ? QStringLiteral("horizontal") : QStringLiteral("vertical"));
+}
+
+QString corpusRoot()
+{
+    return TestSupport::sharedPath(QStringLiteral("corpus"));
+}
+
+QStringList corpusFiles()
+{
+    QStringList files;
+    QDirIterator it(
+        corpusRoot(),
+        {QStringLiteral("*.xml"), QStringLiteral("*.musicxml"), QStringLiteral("*.mxl")},
+        QDir::Files, QDirIterator::Subdirectories);
+    const QDir root(corpusRoot());
+    while (it.hasNext())
+        files.append(root.relativeFilePath(it.next()));
+    files.sort();
+    return files;
+}
+
+// The program's own message among the toolkit's start-up remarks.
+QString promptOf(const QString &err)
+{
+    const qsizetype at = err.indexOf(QLatin1String("warning: "));
+    return at >= 0 ? err.mid(at) : err;
+}
+
+bool isCompletePdf(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() < 64)
+        return false;
+    const QByteArray head = file.read(5);
+    file.seek(file.size() - 16);
+    return head == "%PDF-" && file.read(16).contains("%%EOF");
+}
+
+// Runs the jobs, at most `parallel` at a time, each as its own process.
+class JobRunner
+{
+public:
+    JobRunner(const QList<Job> &jobs, const QString &outputDir) : m_jobs(jobs), m_dir(outputDir)
+    {
+        m_outcomes.resize(jobs.size());
+    }
+
+    QList<Outcome> run(int parallel)
+    {
+        QEventLoop loop;
+        m_loop = &loop;
+        for (int i = 0; i < parallel; ++i)
+            startNext();
+        if (m_running > 0)
+            loop.exec();
+        return m_outcomes;
+    }
+
+private:
+    void startNext()
+    {
+        if (m_next >= m_jobs.size()) {
+            if (m_running == 0)
+                m_loop->quit();
+            return;
+        }
+        const int index = m_next++;
+        const Job &job = m_jobs.at(index);
+        // A file the loader refused once is refused in every style.
+        const int earlier = m_firstJobOfFile.value(job.file, -1);
+        if (earlier >= 0 && earlier != index && m_done.contains(earlier) &&
+            m_outcomes.at(earlier).kind == Outcome::Refused) {
+            m_outcomes[index] = m_outcomes.at(earlier);
+            startNext();
+            return;
+        }
+        m_firstJobOfFile.insert(job.file, index);
+        const QString pdf = m_dir + QStringLiteral("/job%1.pdf").arg(index);
+        auto *process = new QProcess;
+        process->setProgram(QStringLiteral(VELMORA_RENDER_TOOL));
+        process->setArguments(
+            {corpusRoot() + QLatin1Char('/') + job.file, QStringLiteral("--pdf"), pdf,
+             QStringLiteral("--style"), QString::number(job.style),
+             job.horizontal ? QStringLiteral("--horizontal") : QStringLiteral("--vertical")});
+        auto timedOut = std::make_shared<bool>(false);
+        auto *timer = new QTimer(process);
+        timer->setSingleShot(true);
+        QObject::connect(timer, &QTimer::timeout, process, [process, timedOut] {
+            *timedOut = true;
+            process->kill();
+        });
+        QObject::connect(
+            process, &QProcess::finished, process,
+            [this, process, index, pdf, timedOut](int exitCode, QProcess::ExitStatus status) {
+                m_outcomes[index] = judge(process, exitCode, status, *timedOut, pdf);
+                m_done.insert(index);
+                QFile::remove(pdf);
+                process->deleteLater();
+                --m_running;
+                startNext();
+            });
+        QObject::connect(process, &QProcess::errorOccurred, process,
+                         [this, process, index](QProcess::ProcessError error) {
+                             if (error != QProcess::FailedToStart)
+                                 return;
+                             m_outcomes[index] = {Outcome::Failed,
+                                                  QStringLiteral("velmora-render did not start")};
+                             process->deleteLater();
+                             --m_running;
+                             startNext();
+                         });
+        ++m_running;
+        process->start();
+        timer->start(jobTimeoutMs);
+    }
+
+    static Outcome judge(QProcess *process, int exitCode, QProcess::ExitStatus status,
+                         bool timedOut, const QString &pdf)
+    {
+        const QString out = QString::fromUtf8(process->readAllStandardOutput());
+        const QString err = QString::fromUtf8(process->readAllStandardError()).trimmed();
+        if (timedOut)
+            return {Outcome::Failed,
+                    QStringLiteral("did not finish within %1 s").arg(jobTimeoutMs / 1000)};
+        if (status == QProcess::CrashExit)
+            return {Outcome::Failed, QStringLiteral("crashed: %1\n%2").arg(err, out)};
+        // Exit status 1 before any regeneration: the loader said no.
+        if (exitCode == 1 && !out.contains(QLatin1String("regenerate:")))
+            return {Outcome::Refused, promptOf(err)};
+        if (exitCode != 0)
+            return {Outcome::Failed,
+                    QStringLiteral("exit status %1: %2\n%3").arg(exitCode).arg(err, out)};
+        static const QRegularExpression pages(QStringLiteral("^pages: (\\d+)$"),
+                                              QRegularExpression::MultilineOption);
+        const auto match = pages.match(out);
+        if (!match.hasMatch() || match.captured(1).toInt() < 1)
+            return {Outcome::Failed, QStringLiteral("no pages reported:\n%1").arg(out)};
+        if (!isCompletePdf(pdf))
+            return {Outcome::Failed, QStringLiteral("no complete PDF written")};
+        return {Outcome::Rendered, QString()};
+    }
+
+    QList<Job> m_jobs;
+    QString m_dir;
+    QList<Outcome> m_outcomes;
+    QEventLoop *m_loop = nullptr;
+    QHash<QString, int> m_firstJobOfFile;
+    QSet<int> m_done;
+    int m_next = 0;
+    int m_running = 0;
+};
+
+} // namespace
+
+class TestCorpusRender : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void fileRenders_data();
+    void fileRenders();
+    void everyStyleRendersTwentyFiles();
+
+private:
+    QList<Job> m_jobs;
+    QList<Outcome> m_outcomes;
+    QHash<QString, QList<int>> m_jobsOfFile;
+};
+
+void TestCorpusRender::initTestCase()
+{
+    const QStringList files = corpusFiles();
+    QVERIFY2(files.size() >= 100,
+             qPrintable(QStringLiteral("corpus not found at ") + corpusRoot()));
+    // Two jobs per file: two styles a half-turn apart on the style wheel,
+    // one in each writing direction, so every style meets every kind of file.
+    // The second round starts after the first, so a file refused in the
+    // first is not loaded again.
+    const int n = int(files.size());
+    for (int round = 0; round < 2; ++round) {
+        for (int i = 0; i < n; ++i) {
+            const int style = (i + round * NotationStyle::count / 2) % NotationStyle::count;
+            m_jobs.append({files.at(i), style, round == 1});
+            m_jobsOfFile[files.at(i)].append(round * n + i);
+        }
+    }
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QElapsedTimer timer;
+    timer.start();
+    m_outcomes = JobRunner(m_jobs, dir.path()).run(qMax(2, QThread::idealThreadCount()));
+    qInfo("%d renders of %d files in %.1f s", int(m_jobs.size()), int(files.size()),
+          timer.elapsed() / 1000.0);
+}
+
+void TestCorpusRender::fileRenders_data()
+{
+    QTest::addColumn<QString>("file");
+    for (const QString &file : corpusFiles())
+        QTest::newRow(qPrintable(file)) << file;
+}
+
+void TestCorpusRender::fileRenders()
+{
+    QFETCH(QString, file);
+    const QList<int> jobs = m_jobsOfFile.value(file);
+    QCOMPARE(jobs.size(), 2);
+    QStringList refusals;
+    for (int index : jobs) {
+        const Outcome &outcome = m_outcomes.at(index);
+        const QString where = QStringLiteral("%1 (%2)").arg(file, describe(m_jobs.at(index)));
+        if (outcome.kind == Outcome::Failed)
+            QFAIL(qPrintable(where + QStringLiteral(": ") + outcome.detail));
+        if (outcome.kind == Outcome::Refused)
+            refusals.append(outcome.detail);
+    }
+    // Whether a file loads does not depend on the style or the direction.
+    QVERIFY2(refusals.size() == 0 || refusals.size() == jobs.size(), qPrintable(file));
+    if (!refusals.isEmpty())
+        QSKIP(qPrintable(QStringLiteral("refused by the loader: ") + refusals.first()));
+}
+
+void TestCorpusRender::everyStyleRendersTwentyFiles()
+{
+    QList<int> rendered(NotationStyle::count, 0);
+    for (int i = 0; i < m_jobs.size(); ++i) {
+        if (m_outcomes.at(i).kind == Outcome::Rendered)
+            ++rendered[m_jobs.at(i).style];
+    }
+    QStringList counts;
+    for (int style = 0; style < NotationStyle::count; ++style)
+        counts.append(QStringLiteral("%1: %2").arg(style).arg(rendered.at(style)));
+    qInfo("files rendered per style: %s", qPrintable(counts.join(QStringLiteral(", "))));
+    for (int style = 0; style < NotationStyle::count; ++style)
+        QVERIFY2(
+            rendered.at(style) >= 20,
+            qPrintable(
+                QStringLiteral("style %1 rendered %2 files").arg(style).arg(rendered.at(style))));
+}
+
+VELMORA_TEST_MAIN(TestCorpusRender)
+#include "tst_corpus_render.moc"

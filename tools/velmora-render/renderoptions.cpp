@@ -1,0 +1,95 @@
+#include "renderoptions.h"
+
+#include "model/notefonts.h"
+#include "model/page.h"
+#include "model/part.h"
+#include "model/score.h"
+
+#include <QFileInfo>
+
+QString RenderOptions::usage()
+{
+    return QStringLiteral("usage: velmora-render INPUT [--pdf FILE] [--svg BASE] [--tnsx FILE] "
+                          "[--musicxml FILE] [--style N] [--vertical|--horizontal]\n"
+                          "  INPUT      a MusicXML file or a score file (.tnsx)\n"
+                          "  --style N  notation style 0..13 for every part\n");
+}
+
+QString RenderOptions::parse(const QStringList &arguments)
+{
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString &arg = arguments.at(i);
+        auto value = [&](QString &target) -> QString {
+            if (i + 1 >= arguments.size())
+                return QStringLiteral("%1 needs a value").arg(arg);
+            target = arguments.at(++i);
+            return target.isEmpty() ? QStringLiteral("%1 needs a value").arg(arg) : QString();
+        };
+        QString error;
+        if (arg == QLatin1String("--pdf")) {
+            error = value(pdf);
+        } else if (arg == QLatin1String("--svg")) {
+            error = value(svgBase);
+        } else if (arg == QLatin1String("--tnsx")) {
+            error = value(tnsx);
+        } else if (arg == QLatin1String("--musicxml")) {
+            error = value(musicXml);
+        } else if (arg == QLatin1String("--style")) {
+            QString text;
+            error = value(text);
+            bool ok = false;
+            const int code = text.toInt(&ok);
+            if (error.isEmpty() && (!ok || code < 0 || code >= NotationStyle::count))
+                error = QStringLiteral("--style takes a notation style 0..%1, not \"%2\"")
+                            .arg(NotationStyle::count - 1)
+                            .arg(text);
+            notationStyle = code;
+        } else if (arg == QLatin1String("--vertical") || arg == QLatin1String("--horizontal")) {
+            const bool wanted = arg == QLatin1String("--horizontal");
+            if (horizontal && *horizontal != wanted)
+                error = QStringLiteral("--vertical and --horizontal exclude each other");
+            horizontal = wanted;
+        } else if (arg.startsWith(QLatin1String("--"))) {
+            error = QStringLiteral("unknown option %1").arg(arg);
+        } else if (input.isEmpty()) {
+            input = arg;
+        } else {
+            error = QStringLiteral("more than one input file (%1)").arg(arg);
+        }
+        if (!error.isEmpty())
+            return error;
+    }
+    if (input.isEmpty())
+        return QStringLiteral("no input file");
+    return QString();
+}
+
+bool RenderOptions::inputIsScoreFile() const
+{
+    return QFileInfo(input).suffix().compare(QLatin1String("tnsx"), Qt::CaseInsensitive) == 0;
+}
+
+void RenderOptions::applyTo(Score &score) const
+{
+    if (notationStyle) {
+        for (Part *part : std::as_const(score.parts))
+            changeNotationStyle(part, *notationStyle);
+    }
+    if (horizontal) {
+        score.page->horizontal = *horizontal;
+        score.page->setPaperSize();
+    }
+}
+
+void changeNotationStyle(Part *part, int code)
+{
+    part->notationStyle = code;
+    part->noteFontName = NoteFonts::firstFontName(NoteFontFolder::path(code));
+    // Koto and sangen of the Ikuta school draw their boundary lines and
+    // hands by default; staff notation has no boundary lines at all.
+    const bool ikuta = code == NotationStyle::KotoIkuta || code == NotationStyle::SangenIkuta;
+    part->boundaryRightTop = ikuta;
+    part->boundaryLeftBottom = ikuta;
+    part->timeTicks = ikuta;
+    part->timeTicks16th = false;
+}

@@ -1,0 +1,38 @@
+// The command line of velmora-render and the settings it selects on a
+// loaded score. Every option only sets what the program's own dialogs set.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class Part;
+class Score;
+
+struct RenderOptions
+{
+    QString input;
+    QString pdf;      // "" = no PDF
+    QString svgBase;  // "" = no SVG
+    QString tnsx;     // "" = no score file
+    QString musicXml; // "" = no MusicXML
+    std::optional<int> notationStyle;
+    std::optional<bool> horizontal;
+
+    // Empty result: the arguments (without the program name) are valid;
+    // otherwise the reason they are not.
+    QString parse(const QStringList &arguments);
+    static QString usage();
+
+    // Score files are read as such; anything else is imported as MusicXML.
+    bool inputIsScoreFile() const;
+    // Sets every part's notation style and the writing direction, as asked.
+    void applyTo(Score &score) const;
+};
+
+// A part's notation style changed the way the part settings do it: the
+// style's first note font, the boundary lines and time ticks of the style's
+// defaults. What depends on the style (note font, glyph maps, scales, note
+// names) is rebuilt by the next regeneration.
+void changeNotationStyle(Part *part, int code);

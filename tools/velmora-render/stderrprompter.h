@@ -1,0 +1,28 @@
+// The prompter of a command-line tool: messages go to stderr, questions take
+// their default answer and every picker is cancelled, so nothing ever waits
+// for a user.
+#pragma once
+
+#include "app/prompter.h"
+
+class StderrPrompter : public Prompter
+{
+public:
+    void information(QWidget *parent, const QString &title, const QString &text) override;
+    void warning(QWidget *parent, const QString &title, const QString &text) override;
+    QMessageBox::StandardButton question(QWidget *parent, const QString &title, const QString &text,
+                                         QMessageBox::StandardButtons buttons,
+                                         QMessageBox::StandardButton defaultButton) override;
+    QString openFileName(QWidget *parent, const QString &caption, const QString &dir,
+                         const QString &filter) override;
+    QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,
+                         const QString &filter) override;
+    QString existingDirectory(QWidget *parent, const QString &caption, const QString &dir) override;
+    QFont font(bool *ok, const QFont &initial, QWidget *parent, const QString &title) override;
+    QString item(QWidget *parent, const QString &title, const QString &label,
+                 const QStringList &items, int current, bool *ok) override;
+    void beep() override;
+
+    // Number of warnings printed so far.
+    int warnings = 0;
+};
