@@ -16,7 +16,7 @@ int main(int argc, char *argv[])
         qDebug() << "argument" << i << QString::fromLocal8Bit(argv[i]);
 
     QTextStream(stdout) << "Velmora " << Velmora::programVersion
-                        << ": scores load, save, are laid out and export as SVG and PDF; "
-                           "the main window is not available yet.\n";
+                        << ": scores load, save, are engraved and export as SVG, PDF and MusicXML "
+                           "(see velmora-render); the main window is not available yet.\n";
     return 0;
 }
