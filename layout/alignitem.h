@@ -3,7 +3,8 @@
 // to place it along the reading direction, and where it finally landed.
 //
 // Lengths are millimetres from the measure start unless named otherwise;
-// finalX/finalY are scene coordinates. The Voice (or, for ticks, the
+// finalX/finalY are the final position in millimetres on the page picture
+// (the scene position is this times the scene scale). The Voice (or, for ticks, the
 // Aligner) owns the item; the scene owns the graphics item once it is
 // added, and a glyph item that no scene took is deleted by the
 // regeneration (Score::releaseUnplacedGlyphItems).
@@ -55,7 +56,7 @@ public:
     double refOffsetX = 0.0; // the glyph's offset inside its box
     double refOffsetY = 0.0;
     QGraphicsItem *graphicsItem = nullptr;
-    double finalX = 0.0; // scene coordinates
+    double finalX = 0.0; // millimetres
     double finalY = 0.0;
     int tickLevel = TickSixteenth; // TickLevel; only set on time ticks
 };
