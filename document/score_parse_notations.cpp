@@ -233,7 +233,8 @@ void Score::parseSlur(Note *note, const QDomElement &slur)
         readVisibility(notation->visibility, slur);
         note->slurStartNotations[i] = notation;
     } else {
-        note->slurs[i] = 2;
+        // A start read earlier on this note stays: stop and start, in either order.
+        note->slurs[i] = note->slurs[i] == 1 ? 3 : 2;
         readOffset(*notation, slur);
         note->slurStopNotations[i] = notation;
     }

@@ -76,6 +76,28 @@ void readTie(Note *note, const QDomElement &tie)
         note->tie = 2;
 }
 
+// The tie kind of the `tied` notations of a note without a `tie` element.
+// Start and stop on one note make 3 in either order; "continue" is a tie
+// passing through the note, so stop and start too; "let-ring" ties to no
+// later note and adds nothing.
+int tiedKind(const QDomElement &note)
+{
+    bool start = false;
+    bool stop = false;
+    for (QDomElement notations = note.firstChildElement(QStringLiteral("notations"));
+         !notations.isNull();
+         notations = notations.nextSiblingElement(QStringLiteral("notations"))) {
+        for (QDomElement tied = notations.firstChildElement(QStringLiteral("tied")); !tied.isNull();
+             tied = tied.nextSiblingElement(QStringLiteral("tied"))) {
+            const QString type = tied.attribute(QStringLiteral("type"));
+            const bool passes = type == QLatin1String("continue");
+            start = start || passes || type == QLatin1String("start");
+            stop = stop || passes || type == QLatin1String("stop");
+        }
+    }
+    return stop ? (start ? 3 : 2) : (start ? 1 : 0);
+}
+
 void readBeam(Note *note, const QDomElement &beam)
 {
     // MusicXML's default number is 1, and most files leave it out.
@@ -142,6 +164,7 @@ QString staffRefusal(const QString &text)
 
 bool Score::parseMeasureNote(Note *note, const QDomElement &element, QString *refusal)
 {
+    bool hasTie = false;
     for (QDomElement child = element.firstChildElement(); !child.isNull();
          child = child.nextSiblingElement()) {
         const QString tag = child.tagName();
@@ -176,6 +199,7 @@ bool Score::parseMeasureNote(Note *note, const QDomElement &element, QString *re
                 return false;
             }
         } else if (tag == QLatin1String("tie")) {
+            hasTie = true;
             readTie(note, child);
         } else if (tag == QLatin1String("type")) {
             setCoded(note->noteType, noteTypes(), child.text());
@@ -202,5 +226,9 @@ bool Score::parseMeasureNote(Note *note, const QDomElement &element, QString *re
             note->tieReverse = true;
         }
     }
+    // Some writers give ties only as notations; files with both elements
+    // keep reading from `tie`.
+    if (!hasTie)
+        note->tie = tiedKind(element);
     return true;
 }

@@ -107,6 +107,7 @@ private slots:
     void corpusNotations();
     void corpusDirections();
     void directionEdgeCases();
+    void tiesGivenOnlyAsNotations();
     void directionStaffAboveEightRefusesTheLoad();
     void notationOffsetsPairWithTheirMarks();
     void octaveShiftAcrossMeasures_data();
@@ -179,6 +180,18 @@ void TestNotationsLoading::directionEdgeCases()
     QCOMPARE(voice->notes.at(0)->slurs[0], 1);
     QCOMPARE(voice->notes.at(1)->slurs[0], 3);
     QCOMPARE(voice->notes.at(2)->slurs[0], 2);
+}
+
+void TestNotationsLoading::tiesGivenOnlyAsNotations()
+{
+    // The file writes its ties only as `tied`: a cross-voice tie, ties into
+    // a chord and a let-ring tie, which reaches no later note.
+    const auto score = load(corpus("33k-Tie-Types.xml"));
+    QStringList kinds;
+    for (const Note *note : allNotes(*score))
+        kinds << QString::number(note->tie);
+    QCOMPARE(kinds.join(QLatin1Char(' ')),
+             QStringLiteral("1 0 0 1 2 0 0 0 0 2 0 0 1 1 1 2 2 2 0 0 0 0 0"));
 }
 
 void TestNotationsLoading::directionStaffAboveEightRefusesTheLoad()

@@ -188,7 +188,10 @@ void TestNotationsParser::kindsAndStates_data()
                                           << "6 6 slur1=3";
     QTest::newRow("slur start then stop") << R"(<slur type="start" number="2"/>)"
                                              R"(<slur type="stop" number="2"/>)"
-                                          << "6 6 slur2=2";
+                                          << "6 6 slur2=3";
+    QTest::newRow("slur start and stop of other numbers stay apart")
+        << R"(<slur type="start" number="1"/><slur type="stop" number="2"/>)"
+        << "6 6 slur1=1 slur2=2";
     QTest::newRow("slur without number is slur 1") << R"(<slur type="start"/>)"
                                                    << "6 slur1=1";
     QTest::newRow("slur 5") << R"(<slur type="stop" number="5"/>)"

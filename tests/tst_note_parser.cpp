@@ -161,6 +161,29 @@ void TestNoteParser::fields_data()
         << "octaveInst" << QVariant("1 1.5 -2");
     QTest::newRow("note shift") << "<tarn-note-shift major=\"0.25\" sub=\"-1\"/>"
                                 << "shift" << QVariant("0.25 -1");
+    const QString tied = QStringLiteral("<notations><tied type=\"%1\"/></notations>");
+    QTest::newRow("tied start alone") << tied.arg("start") << "tie" << QVariant(1);
+    QTest::newRow("tied stop alone") << tied.arg("stop") << "tie" << QVariant(2);
+    QTest::newRow("tied continue is stop and start")
+        << tied.arg("continue") << "tie" << QVariant(3);
+    QTest::newRow("tied let-ring ties to nothing") << tied.arg("let-ring") << "tie" << QVariant(0);
+    QTest::newRow("tied start then stop") << "<notations><tied type=\"start\"/>"
+                                             "<tied type=\"stop\"/></notations>"
+                                          << "tie" << QVariant(3);
+    QTest::newRow("tied stop and start in two notations")
+        << tied.arg("stop") + tied.arg("start") << "tie" << QVariant(3);
+    QTest::newRow("tied stop with let-ring") << "<notations><tied type=\"stop\"/>"
+                                                "<tied type=\"let-ring\"/></notations>"
+                                             << "tie" << QVariant(2);
+    // Files with both elements read from `tie` alone, as they always did.
+    QTest::newRow("tie and tied start")
+        << "<tie type=\"start\"/>" + tied.arg("start") << "tie" << QVariant(1);
+    QTest::newRow("tie and tied stop then start")
+        << "<tie type=\"stop\"/><tie type=\"start\"/><notations><tied type=\"stop\"/>"
+           "<tied type=\"start\"/></notations>"
+        << "tie" << QVariant(3);
+    QTest::newRow("tie wins over a differing tied")
+        << "<tie type=\"stop\"/>" + tied.arg("start") << "tie" << QVariant(2);
     QTest::newRow("tie reverse") << "<tarn-tie-reverse/>"
                                  << "tieReverse" << QVariant(true);
 }
