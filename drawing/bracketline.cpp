@@ -1,5 +1,6 @@
 #include "drawing/bracketline.h"
 
+#include "drawing/linepieces.h"
 #include "drawing/movableitem.h"
 #include "drawing/mypath.h"
 #include "model/direction.h"
@@ -118,30 +119,14 @@ int BracketLine::bracketStop(Measure *measure, Direction *record, double positio
     const int index =
         score->shownDirectionIndex(started.startMeasure, partIndex, started.voice, start);
 
-    // The pieces along the writing direction (mm): one per line.
-    struct Piece
-    {
-        const Measure *measure;
-        double from;
-        double to;
-    };
-    QList<Piece> pieces;
-    double from = started.startPosition;
-    for (int i = first; i < last; ++i) {
-        const Measure *m = score->measures.at(i);
-        if (!m->stageEnd)
-            continue;
-        pieces.append({m, from, horizontal ? m->originX + m->width : m->originY + m->height});
-        const Measure *next = score->measures.at(i + 1);
-        from = horizontal ? next->originX : next->originY;
-    }
-    pieces.append({measure, from, position});
+    const QList<LinePiece> pieces =
+        splitAtLineEnds(score, first, last, started.startPosition, position);
     double total = 0.0;
-    for (const Piece &piece : std::as_const(pieces))
+    for (const LinePiece &piece : std::as_const(pieces))
         total += piece.to - piece.from;
 
     for (int i = 0; i < pieces.size(); ++i) {
-        const Piece &piece = pieces.at(i);
+        const LinePiece &piece = pieces.at(i);
         const bool isFirst = i == 0;
         const bool isLast = i == pieces.size() - 1;
         // The user's length scale stretches the end of the whole line, so

@@ -1,5 +1,6 @@
 #include "drawing/octshift.h"
 
+#include "drawing/linepieces.h"
 #include "drawing/movableitem.h"
 #include "model/direction.h"
 #include "model/glyphitem.h"
@@ -111,26 +112,11 @@ int OctShift::octShiftStop(Measure *measure, Direction *record, double position)
     const int index =
         score->shownDirectionIndex(started.startMeasure, partIndex, started.voice, start);
 
-    struct Piece
-    {
-        const Measure *measure;
-        double from;
-        double to;
-    };
-    QList<Piece> pieces;
-    double from = started.startPosition;
-    for (int i = first; i < last; ++i) {
-        const Measure *m = score->measures.at(i);
-        if (!m->stageEnd)
-            continue;
-        pieces.append({m, from, horizontal ? m->originX + m->width : m->originY + m->height});
-        const Measure *next = score->measures.at(i + 1);
-        from = horizontal ? next->originX : next->originY;
-    }
-    pieces.append({measure, from, position});
+    const QList<LinePiece> pieces =
+        splitAtLineEnds(score, first, last, started.startPosition, position);
 
     for (int i = 0; i < pieces.size(); ++i) {
-        const Piece &piece = pieces.at(i);
+        const LinePiece &piece = pieces.at(i);
         const bool isFirst = i == 0;
         const bool isLast = i == pieces.size() - 1;
         auto *group = new QGraphicsItemGroup;

@@ -11,6 +11,8 @@
 #include "model/part.h"
 #include "model/score.h"
 #include "model/style.h"
+#include "support/pdftools.h"
+#include "support/scorefile.h"
 #include "support/testenvironment.h"
 #include "support/voicescore.h"
 #include "view/scene.h"
@@ -21,7 +23,6 @@
 #include <QGraphicsScene>
 #include <QImage>
 #include <QPainter>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -80,15 +81,6 @@ QSizeF extent(const MyTextItem *item)
 {
     const QRect r = QFontMetrics(item->font).boundingRect(item->text);
     return QSizeF(r.right() - r.left() + 1, r.bottom() - r.top() + 1);
-}
-
-QString runTool(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        return QString();
-    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 } // namespace
@@ -433,10 +425,8 @@ void TestCreditItems::japaneseScorePdfCarriesItsText()
 {
     QFETCH(bool, horizontal);
     Score score(QStringLiteral("5.3.1"), 1, false);
-    QFile file(TestSupport::sharedPath(QStringLiteral("corpus/japanese/Echigo_Jishi.xml")));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    score.documentText = QString::fromUtf8(file.readAll());
-    QVERIFY(score.parseScoreXml());
+    QVERIFY(TestSupport::loadScoreFile(
+        score, TestSupport::sharedPath(QStringLiteral("corpus/japanese/Echigo_Jishi.xml"))));
     score.page->horizontal = horizontal;
     score.page->setPaperSize();
     QTemporaryDir dir;
@@ -444,15 +434,16 @@ void TestCreditItems::japaneseScorePdfCarriesItsText()
     QVERIFY(score.exportPdfFile(path));
 
     // The fonts that stand in for the Windows families are embedded.
-    const QString fonts = runTool(QStringLiteral("pdffonts"), {path});
+    const QString fonts = TestSupport::runTool(QStringLiteral("pdffonts"), {path});
     QVERIFY2(fonts.contains(QLatin1String("IPAex")) || fonts.contains(QLatin1String("IPA")),
              qPrintable(fonts));
     // Title and lyrics come out as text (one character a line when written
     // downwards).
     // (Compatibility forms, such as a radical for a kanji of the same
     // shape, may come out where the font's table names them first.)
-    const QString text = runTool(QStringLiteral("pdftotext"), {path, QStringLiteral("-")})
-                             .normalized(QString::NormalizationForm_KC);
+    const QString text =
+        TestSupport::runTool(QStringLiteral("pdftotext"), {path, QStringLiteral("-")})
+            .normalized(QString::NormalizationForm_KC);
     for (const QChar c : QStringLiteral("越後獅子オノガスガタ"))
         QVERIFY2(text.contains(c), qPrintable(QString(c)));
 }

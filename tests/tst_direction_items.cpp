@@ -17,6 +17,7 @@
 #include "model/part.h"
 #include "model/score.h"
 #include "model/voice.h"
+#include "support/scorefile.h"
 #include "support/testenvironment.h"
 #include "support/voicescore.h"
 #include "view/scene.h"
@@ -257,11 +258,9 @@ void TestDirectionItems::wordsAndRehearsal()
 void TestDirectionItems::wordsAreSvgText()
 {
     auto score = std::make_unique<Score>(QStringLiteral("5.3.1"), 1, false);
-    QFile file(TestSupport::sharedPath(
-        QStringLiteral("corpus/lilypond-musicxml-testsuite/31a-Directions.xml")));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    score->documentText = QString::fromUtf8(file.readAll());
-    QVERIFY(score->parseScoreXml());
+    QVERIFY(TestSupport::loadScoreFile(
+        *score, TestSupport::sharedPath(
+                    QStringLiteral("corpus/lilypond-musicxml-testsuite/31a-Directions.xml"))));
     score->page->horizontal = true;
     QTemporaryDir dir;
     QVERIFY(score->exportSvgFile(dir.filePath(QStringLiteral("words.svg"))));

@@ -3,12 +3,12 @@
 #include "app/version.h"
 #include "model/page.h"
 #include "model/score.h"
+#include "support/pdftools.h"
+#include "support/scorefile.h"
 #include "support/testenvironment.h"
 
 #include <QDomDocument>
 #include <QFile>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -21,26 +21,9 @@ const char *const corpusFile = "corpus/lilypond-musicxml-testsuite/01a-Pitches-P
 std::unique_ptr<Score> loadedScore()
 {
     auto score = std::make_unique<Score>(QString::fromLatin1(Velmora::programVersion), 1, false);
-    QFile file(TestSupport::sharedPath(corpusFile));
-    if (!file.open(QIODevice::ReadOnly))
-        return nullptr;
-    score->documentText = QString::fromUtf8(file.readAll());
-    if (!score->parseScoreXml())
+    if (!TestSupport::loadScoreFile(*score, TestSupport::sharedPath(corpusFile)))
         return nullptr;
     return score;
-}
-
-// The page count pdfinfo reads from the file; -1 when it cannot.
-int pdfPageCount(const QString &path)
-{
-    QProcess pdfinfo;
-    pdfinfo.start(QStringLiteral("pdfinfo"), {path});
-    if (!pdfinfo.waitForFinished(30000) || pdfinfo.exitCode() != 0)
-        return -1;
-    const QRegularExpression pages(QStringLiteral("^Pages:\\s+(\\d+)"),
-                                   QRegularExpression::MultilineOption);
-    const auto match = pages.match(QString::fromUtf8(pdfinfo.readAllStandardOutput()));
-    return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
 
 } // namespace
@@ -112,7 +95,7 @@ void TestExport::pdfHasOnePagePerSheet()
     QVERIFY(score->exportPdfFile(path));
     const int pages = score->page->pageCount;
     QVERIFY(pages >= 1);
-    QCOMPARE(pdfPageCount(path), spreads ? (pages + 1) / 2 : pages);
+    QCOMPARE(TestSupport::pdfPageCount(path), spreads ? (pages + 1) / 2 : pages);
     // The screen state is back and the selection is gone.
     QVERIFY(score->page->screenDecorations);
     QVERIFY(!score->cleanOutput);

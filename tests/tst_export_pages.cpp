@@ -7,11 +7,11 @@
 #include "model/measure.h"
 #include "model/page.h"
 #include "model/score.h"
+#include "support/pdftools.h"
 #include "support/testenvironment.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -59,29 +59,6 @@ std::unique_ptr<Score> generatedScore(int measureCount)
     if (!score->parseScoreXml())
         return nullptr;
     return score;
-}
-
-QString pdfText(const QString &path, int pdfPage)
-{
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"),
-                    {QStringLiteral("-layout"), QStringLiteral("-f"), QString::number(pdfPage),
-                     QStringLiteral("-l"), QString::number(pdfPage), path, QStringLiteral("-")});
-    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
-        return QString();
-    return QString::fromUtf8(pdftotext.readAllStandardOutput());
-}
-
-int pdfPageCount(const QString &path)
-{
-    QProcess pdfinfo;
-    pdfinfo.start(QStringLiteral("pdfinfo"), {path});
-    if (!pdfinfo.waitForFinished(30000) || pdfinfo.exitCode() != 0)
-        return -1;
-    static const QRegularExpression pages(QStringLiteral("^Pages:\\s+(\\d+)"),
-                                          QRegularExpression::MultilineOption);
-    const auto match = pages.match(QString::fromUtf8(pdfinfo.readAllStandardOutput()));
-    return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
 
 QString pageLabel(int page)
@@ -195,11 +172,11 @@ void TestExportPages::pdfPagesHoldLabelsNumbersAndFooter()
     const bool spreads = paperSize >= PaperA3DoubleA4;
     const int perSheet = spreads ? 2 : 1;
     const int sheets = (pages + perSheet - 1) / perSheet;
-    QCOMPARE(pdfPageCount(pdf), sheets);
+    QCOMPARE(TestSupport::pdfPageCount(pdf), sheets);
     const QList<QStringList> lineStarts = lineStartNumbersByPage(*score);
 
     for (int sheet = 0; sheet < sheets; ++sheet) {
-        const QString text = pdfText(pdf, sheet + 1);
+        const QString text = TestSupport::pdfPageText(pdf, sheet + 1);
         const QSet<QString> numbers = bareNumbers(text);
         for (int k = sheet * perSheet; k < qMin(pages, (sheet + 1) * perSheet); ++k) {
             const QString where =

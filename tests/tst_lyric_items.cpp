@@ -20,6 +20,7 @@
 #include "model/style.h"
 #include "model/voice.h"
 #include "support/messagecapture.h"
+#include "support/scorefile.h"
 #include "support/testenvironment.h"
 #include "support/voicescore.h"
 #include "view/scene.h"
@@ -646,10 +647,8 @@ void TestLyricItems::japaneseLyricsAndCreditsHaveTheirGlyphs()
 {
     QFETCH(bool, horizontal);
     Score score(QStringLiteral("5.3.1"), 1, false);
-    QFile file(TestSupport::sharedPath(QStringLiteral("corpus/japanese/Echigo_Jishi.xml")));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    score.documentText = QString::fromUtf8(file.readAll());
-    QVERIFY(score.parseScoreXml());
+    QVERIFY(TestSupport::loadScoreFile(
+        score, TestSupport::sharedPath(QStringLiteral("corpus/japanese/Echigo_Jishi.xml"))));
     score.page->horizontal = horizontal;
     score.page->setPaperSize();
     score.generateScore();

@@ -2,6 +2,7 @@
 // (PDF, SVG, score file, MusicXML), its options set every part's notation
 // style and the writing direction, and bad input gives the program's
 // message and exit status 1.
+#include "support/pdftools.h"
 #include "support/testenvironment.h"
 
 #include <QDir>
@@ -49,23 +50,6 @@ int reportedPages(const QString &out)
     static const QRegularExpression pages(QStringLiteral("^pages: (\\d+)$"),
                                           QRegularExpression::MultilineOption);
     const auto match = pages.match(out);
-    return match.hasMatch() ? match.captured(1).toInt() : -1;
-}
-
-QString runTool(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return QString();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-int pdfPageCount(const QString &path)
-{
-    static const QRegularExpression pages(QStringLiteral("^Pages:\\s+(\\d+)"),
-                                          QRegularExpression::MultilineOption);
-    const auto match = pages.match(runTool(QStringLiteral("pdfinfo"), {path}));
     return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
 
@@ -124,8 +108,9 @@ void TestRenderTool::writesEveryOutputOfTheSample()
     // The default sheet is a double sheet: one PDF page and one SVG file
     // per spread of two pages.
     const int spreads = (pages + 1) / 2;
-    QCOMPARE(pdfPageCount(pdf), spreads);
-    const QString text = runTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    QCOMPARE(TestSupport::pdfPageCount(pdf), spreads);
+    const QString text =
+        TestSupport::runTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
     QVERIFY2(text.contains(QLatin1String("Produced by Velmora version 5.3.1 on")),
              qPrintable(text));
     const QStringList svgs = QDir(dir.path()).entryList({QStringLiteral("*.svg")}, QDir::Files);

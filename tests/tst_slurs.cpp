@@ -16,6 +16,7 @@
 #include "model/score.h"
 #include "model/style.h"
 #include "support/messagecapture.h"
+#include "support/scorefile.h"
 #include "support/staffheads.h"
 #include "support/testenvironment.h"
 #include "support/voicescore.h"
@@ -397,11 +398,9 @@ void TestSlurs::slurFile()
     // ended, and a slur that voice 2 starts and voice 1 ends, which the
     // voices' own slurs cannot join.
     Score score(QStringLiteral("5.3.1"), 1, false);
-    QFile file(TestSupport::sharedPath(
-        QStringLiteral("corpus/lilypond-musicxml-testsuite/33c-Spanners-Slurs.xml")));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    score.documentText = QString::fromUtf8(file.readAll());
-    QVERIFY(score.parseScoreXml());
+    QVERIFY(TestSupport::loadScoreFile(
+        score, TestSupport::sharedPath(
+                   QStringLiteral("corpus/lilypond-musicxml-testsuite/33c-Spanners-Slurs.xml"))));
     score.parts.at(0)->notationStyle = NotationStyle::TozanTrad;
     score.page->measurePerLine = 3;
     QVERIFY(score.generateScore());

@@ -16,6 +16,7 @@
 #include "model/score.h"
 #include "model/style.h"
 #include "model/voice.h"
+#include "support/scorefile.h"
 #include "support/staffheads.h"
 #include "support/testenvironment.h"
 #include "support/voicescore.h"
@@ -286,10 +287,7 @@ void TestTies::filesWithTies()
     QFETCH(QString, path);
     QFETCH(int, ties);
     Score score(QStringLiteral("5.3.1"), 1, false);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    score.documentText = QString::fromUtf8(file.readAll());
-    QVERIFY(score.parseScoreXml());
+    QVERIFY(TestSupport::loadScoreFile(score, path));
     QCOMPARE(score.parts.size(), 1);
     score.parts.at(0)->notationStyle = NotationStyle::TozanTrad;
     score.page->measurePerLine = 5;
