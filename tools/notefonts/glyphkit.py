@@ -14,6 +14,8 @@ import os
 import sys
 from xml.sax.saxutils import quoteattr
 
+import simplify
+
 NOTE = 50.0
 
 
@@ -169,7 +171,6 @@ class OutlineSource:
         """(path data, ink box (x0, y0, x1, y1) y down, advance) at em 100."""
         from fontTools.pens.boundsPen import BoundsPen
         from fontTools.pens.svgPathPen import SVGPathPen
-        from fontTools.pens.transformPen import TransformPen
         font, glyphs, cmap, upm = self._font(key)
         if ord(ch) not in cmap:
             fail("source font '%s' (%s) has no character %r (U+%04X)"
@@ -177,7 +178,7 @@ class OutlineSource:
         name = cmap[ord(ch)]
         s = 100.0 / upm
         pen = SVGPathPen(glyphs, ntos=num)
-        glyphs[name].draw(TransformPen(pen, (s, 0, 0, -s, 0, 0)))
+        simplify.draw(simplify.simplified(glyphs, name, (s, 0, 0, -s, 0, 0)), pen)
         bounds = BoundsPen(glyphs)
         glyphs[name].draw(bounds)
         adv = glyphs[name].width * s
