@@ -2,9 +2,9 @@
 
 The brush typefaces are traced with many short lines and split curves; every
 segment ends up in each printed glyph, so the PDF writer has that much more to
-write and compress. Each contour is simplified within TOLERANCE units (at em
-100, where a glyph is drawn at 16..70 units to the em, so the shape moves by
-well under a tenth of a unit in the note font):
+write and compress. Each contour is simplified within TOLERANCE units at em
+100; glyphs draw their characters at 13..70 units to the em, so the shape
+moves by at most 0.3 units of the 50-unit note cell (0.2 for the usual 40):
 
 - a curve whose control points lie on its chord becomes a line;
 - runs of lines are thinned (Douglas-Peucker), keeping every corner;
@@ -19,7 +19,7 @@ import math
 
 from fontTools.pens.basePen import BasePen
 
-TOLERANCE = 0.2
+TOLERANCE = 0.4
 
 
 class _ContourPen(BasePen):
