@@ -1,6 +1,6 @@
 #include "drawing/bracketline.h"
 
-#include "drawing/linepieces.h"
+#include "drawing/linesplit.h"
 #include "drawing/movableitem.h"
 #include "drawing/mypath.h"
 #include "model/direction.h"
@@ -105,8 +105,8 @@ int BracketLine::bracketStop(Measure *measure, Direction *record, double positio
     const Slot started = slot;
     slot = Slot();
     const int partIndex = score->parts.indexOf(part);
-    const int first = score->measures.indexOf(started.startMeasure);
-    const int last = score->measures.indexOf(measure);
+    const int first = started.startMeasure->indexInScore();
+    const int last = measure->indexInScore();
     if (partIndex < 0 || first < 0 || last < first)
         return 0;
 
@@ -119,14 +119,14 @@ int BracketLine::bracketStop(Measure *measure, Direction *record, double positio
     const int index =
         score->shownDirectionIndex(started.startMeasure, partIndex, started.voice, start);
 
-    const QList<LinePiece> pieces =
+    const QList<LineSpan> pieces =
         splitAtLineEnds(score, first, last, started.startPosition, position);
     double total = 0.0;
-    for (const LinePiece &piece : std::as_const(pieces))
+    for (const LineSpan &piece : std::as_const(pieces))
         total += piece.to - piece.from;
 
     for (int i = 0; i < pieces.size(); ++i) {
-        const LinePiece &piece = pieces.at(i);
+        const LineSpan &piece = pieces.at(i);
         const bool isFirst = i == 0;
         const bool isLast = i == pieces.size() - 1;
         // The user's length scale stretches the end of the whole line, so

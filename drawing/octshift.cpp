@@ -1,6 +1,6 @@
 #include "drawing/octshift.h"
 
-#include "drawing/linepieces.h"
+#include "drawing/linesplit.h"
 #include "drawing/movableitem.h"
 #include "model/direction.h"
 #include "model/glyphitem.h"
@@ -97,8 +97,8 @@ int OctShift::octShiftStop(Measure *measure, Direction *record, double position)
     const Slot started = slot;
     slot = Slot();
     const int partIndex = score->parts.indexOf(part);
-    const int first = score->measures.indexOf(started.startMeasure);
-    const int last = score->measures.indexOf(measure);
+    const int first = started.startMeasure->indexInScore();
+    const int last = measure->indexInScore();
     if (partIndex < 0 || first < 0 || last < first)
         return 0;
 
@@ -112,11 +112,11 @@ int OctShift::octShiftStop(Measure *measure, Direction *record, double position)
     const int index =
         score->shownDirectionIndex(started.startMeasure, partIndex, started.voice, start);
 
-    const QList<LinePiece> pieces =
+    const QList<LineSpan> pieces =
         splitAtLineEnds(score, first, last, started.startPosition, position);
 
     for (int i = 0; i < pieces.size(); ++i) {
-        const LinePiece &piece = pieces.at(i);
+        const LineSpan &piece = pieces.at(i);
         const bool isFirst = i == 0;
         const bool isLast = i == pieces.size() - 1;
         auto *group = new QGraphicsItemGroup;

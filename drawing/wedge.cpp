@@ -97,8 +97,8 @@ int Wedge::wedgeStop(Measure *measure, Direction *direction, double stopPosition
     Slot &slot = startSlots[direction->number];
     if (!slot.startMeasure || !slot.direction)
         return 0;
-    const int first = score->measures.indexOf(slot.startMeasure);
-    const int last = score->measures.indexOf(measure);
+    const int first = slot.startMeasure->indexInScore();
+    const int last = measure->indexInScore();
     if (first < 0 || last < first)
         return 0;
     const int partIndex = score->parts.indexOf(part);

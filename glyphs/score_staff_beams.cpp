@@ -43,25 +43,6 @@ enum BeamCode : int
     BackwardHook = 5,
 };
 
-// Beams a note of this type carries: eighth 1 .. 128th 5.
-int beamsOfType(int type)
-{
-    switch (type) {
-    case 8:
-        return 1;
-    case 16:
-        return 2;
-    case 32:
-        return 3;
-    case 64:
-        return 4;
-    case 128:
-        return 5;
-    default:
-        return 0;
-    }
-}
-
 // What every variant reads of one group.
 struct Group
 {
@@ -469,7 +450,7 @@ void drawCrossStaff(Group &g)
             start = g.across(g.bottom(i)) + (g.horizontal ? 0.1 : 0.18) * size;
         } else {
             start = g.across(g.top(i)) + (g.horizontal ? (g.grace ? 0.125 : 0.185) : 0.09) * size;
-            end = edge - g.sigma * ((beamsOfType(n->noteType) - 1) * step + thick);
+            end = edge - g.sigma * ((Note::beamLevelsOfType(n->noteType) - 1) * step + thick);
         }
         n->stemEnd = (g.horizontal ? edge : end) - g.noteLine(n);
         addStem(g, along, start, end, up, pen);

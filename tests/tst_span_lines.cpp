@@ -83,18 +83,6 @@ Notation *wavyStart(Note *note)
     return wavy;
 }
 
-void draw(VoiceScore &f, bool staff)
-{
-    if (!staff) {
-        f.build();
-        return;
-    }
-    f.prepare();
-    TestSupport::giveStaffHeads(f.score, 0);
-    f.layOut();
-    f.generate();
-}
-
 } // namespace
 
 class TestSpanLines : public QObject
@@ -323,7 +311,7 @@ void TestSpanLines::glissandoAndSlide()
     notes.at(0)->slide = slide ? 1 : 0;
     notes.at(1)->glissando = slide ? 0 : 2;
     notes.at(1)->slide = slide ? 2 : 0;
-    draw(f, style == NotationStyle::StaffNotation);
+    TestSupport::drawVoiceScore(f, style == NotationStyle::StaffNotation);
 
     // The only turned item is the line (with its glyph when long enough).
     QList<QGraphicsItem *> turned;
@@ -416,7 +404,7 @@ void TestSpanLines::glissandoAcrossLineBreak()
     f.addNotes(0, QStringLiteral("C5/2 D5/2"));
     Measure *second = f.addMeasure();
     Note *end = f.addNotes(0, QStringLiteral("A5/2 r/2")).at(0);
-    draw(f, staff);
+    TestSupport::drawVoiceScore(f, staff);
     const Measure *first = f.score.measures.at(0);
     QVERIFY(first->lineIndex != second->lineIndex);
 

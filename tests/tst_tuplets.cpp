@@ -64,19 +64,6 @@ void markTuplet(const QList<Note *> &notes, int first, int last, int level, int 
     notes.at(first)->tupletActual[level] = actual;
 }
 
-// Builds the fixture; a staff part gets stand-in note heads.
-void draw(VoiceScore &f, bool staff)
-{
-    if (!staff) {
-        f.build();
-        return;
-    }
-    f.prepare();
-    TestSupport::giveStaffHeads(f.score, 0);
-    f.layOut();
-    f.generate();
-}
-
 double along(const QRectF &box, bool horizontal)
 {
     return horizontal ? box.center().x() : box.center().y();
@@ -154,7 +141,7 @@ void TestTuplets::triplet()
     }
     // The note's own number stands in for a missing shown number.
     notes.first()->tupletActual[0] = 0;
-    draw(f, style == NotationStyle::StaffNotation);
+    TestSupport::drawVoiceScore(f, style == NotationStyle::StaffNotation);
 
     const QList<QGraphicsSvgItem *> numbers = glyphs(f.score, number);
     QCOMPARE(numbers.size(), 1);
@@ -218,7 +205,7 @@ void TestTuplets::nestedTupletsStackOutward()
     // Six notes as one sextuplet (number 0) holding a triplet (number 1).
     markTuplet(notes, 0, 5, 0, 6);
     markTuplet(notes, 0, 2, 1, 3);
-    draw(f, style == NotationStyle::StaffNotation);
+    TestSupport::drawVoiceScore(f, style == NotationStyle::StaffNotation);
 
     QGraphicsItem *outer = nullptr;
     QGraphicsItem *inner = nullptr;
@@ -301,7 +288,7 @@ void TestTuplets::unmatchedEndsDrawNothing()
         for (Note *note : {one.at(2), one.at(3), two.at(0), two.at(1)})
             note->actualNotes = 3;
     }
-    draw(f, style == NotationStyle::StaffNotation);
+    TestSupport::drawVoiceScore(f, style == NotationStyle::StaffNotation);
     if (kind == QLatin1String("stop")) {
         Tuplet tuplet(&f.score, 0, 0);
         tuplet.tupletStop(0, QPointF(40.0, 20.0));

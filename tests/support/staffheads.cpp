@@ -6,6 +6,7 @@
 #include "model/page.h"
 #include "model/score.h"
 #include "model/voice.h"
+#include "support/voicescore.h"
 
 namespace TestSupport {
 
@@ -35,3 +36,15 @@ void giveStaffHeads(Score &score, int part)
 }
 
 } // namespace TestSupport
+
+void TestSupport::drawVoiceScore(VoiceScore &f, bool staff)
+{
+    if (!staff) {
+        f.build();
+        return;
+    }
+    f.prepare();
+    giveStaffHeads(f.score, 0);
+    f.layOut();
+    f.generate();
+}

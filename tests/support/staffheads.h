@@ -9,7 +9,14 @@
 class Score;
 
 namespace TestSupport {
+class VoiceScore;
+}
+
+namespace TestSupport {
 
 void giveStaffHeads(Score &score, int part);
+
+// Builds the fixture; with `staff` its first part gets the stand-in heads.
+void drawVoiceScore(VoiceScore &f, bool staff);
 
 } // namespace TestSupport

@@ -1,13 +1,13 @@
-#include "drawing/linepieces.h"
+#include "drawing/linesplit.h"
 
 #include "model/measure.h"
 #include "model/page.h"
 #include "model/score.h"
 
-QList<LinePiece> splitAtLineEnds(const Score *score, int first, int last, double from, double to)
+QList<LineSpan> splitAtLineEnds(const Score *score, int first, int last, double from, double to)
 {
     const bool horizontal = score->page->horizontal;
-    QList<LinePiece> pieces;
+    QList<LineSpan> pieces;
     for (int i = first; i < last; ++i) {
         const Measure *m = score->measures.at(i);
         if (!m->stageEnd)

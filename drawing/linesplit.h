@@ -7,7 +7,7 @@
 class Measure;
 class Score;
 
-struct LinePiece
+struct LineSpan
 {
     const Measure *measure = nullptr; // the measure the piece ends in
     double from = 0.0;                // mm along the writing direction
@@ -18,4 +18,4 @@ struct LinePiece
 // `last` (indices into the score's measures, first <= last): every line
 // end in between closes a piece at the measure's far edge and opens the
 // next one at the following measure's origin (no room left for its head).
-QList<LinePiece> splitAtLineEnds(const Score *score, int first, int last, double from, double to);
+QList<LineSpan> splitAtLineEnds(const Score *score, int first, int last, double from, double to);
