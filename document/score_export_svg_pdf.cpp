@@ -204,6 +204,9 @@ bool Score::renderPdf(QIODevice *device)
     if (!painter.begin(&writer))
         return false;
     painter.setRenderHint(QPainter::Antialiasing, !page->roll);
+    // Items set the pen they draw with. Without one here, the writer does
+    // not write a pen and a transformation for every item it visits.
+    painter.setPen(Qt::NoPen);
     const QRectF target(0.0, 0.0, writer.width(), writer.height());
     for (int i = 0; i < sources.size(); ++i) {
         if (i > 0)

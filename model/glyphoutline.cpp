@@ -1,0 +1,240 @@
+#include "model/glyphoutline.h"
+
+#include <QPaintDevice>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QPainterPathStroker>
+#include <QSvgRenderer>
+
+#include <cmath>
+
+namespace {
+
+// A paint engine that keeps what is drawn as filled paths in device
+// coordinates, and notes anything it can't keep that way.
+class OutlineRecorder : public QPaintEngine
+{
+public:
+    OutlineRecorder() : QPaintEngine(QPaintEngine::AllFeatures) {}
+
+    bool begin(QPaintDevice *) override { return true; }
+    bool end() override { return true; }
+    Type type() const override { return QPaintEngine::User; }
+
+    void updateState(const QPaintEngineState &state) override
+    {
+        const QPaintEngine::DirtyFlags flags = state.state();
+        if (flags & DirtyTransform)
+            m_transform = state.transform();
+        if (flags & DirtyPen)
+            m_pen = state.pen();
+        if (flags & DirtyBrush)
+            m_brush = state.brush();
+        if (flags & DirtyOpacity)
+            m_opaque = state.opacity() >= 1.0;
+        if (flags & (DirtyClipPath | DirtyClipRegion | DirtyClipEnabled)) {
+            if (state.isClipEnabled() || state.clipOperation() != Qt::NoClip)
+                m_simple = false;
+        }
+        if ((flags & DirtyCompositionMode) &&
+            state.compositionMode() != QPainter::CompositionMode_SourceOver)
+            m_simple = false;
+    }
+
+    void drawPath(const QPainterPath &path) override
+    {
+        if (!m_opaque)
+            m_simple = false;
+        if (m_brush.style() != Qt::NoBrush)
+            addFill(path, m_brush);
+        if (m_pen.style() != Qt::NoPen) {
+            if (m_pen.widthF() <= 0.0 || m_pen.isCosmetic()) {
+                m_simple = false; // a hairline has no outline
+                return;
+            }
+            QPainterPathStroker stroker(m_pen);
+            addFill(stroker.createStroke(path), m_pen.brush());
+        }
+    }
+
+    void drawPolygon(const QPointF *points, int count, PolygonDrawMode mode) override
+    {
+        QPainterPath path;
+        path.addPolygon(QPolygonF(QList<QPointF>(points, points + count)));
+        if (mode != PolylineMode)
+            path.closeSubpath();
+        path.setFillRule(mode == WindingMode ? Qt::WindingFill : Qt::OddEvenFill);
+        if (mode == PolylineMode) {
+            const QBrush brush = m_brush;
+            m_brush = Qt::NoBrush;
+            drawPath(path);
+            m_brush = brush;
+        } else {
+            drawPath(path);
+        }
+    }
+
+    void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override { m_simple = false; }
+    void drawImage(const QRectF &, const QImage &, const QRectF &,
+                   Qt::ImageConversionFlags) override
+    {
+        m_simple = false;
+    }
+    void drawTextItem(const QPointF &, const QTextItem &) override { m_simple = false; }
+
+    QList<GlyphOutline::Fill> fills;
+    bool simple() const { return m_simple; }
+
+private:
+    void addFill(const QPainterPath &path, const QBrush &brush)
+    {
+        if (brush.style() != Qt::SolidPattern || !brush.isOpaque()) {
+            m_simple = false;
+            return;
+        }
+        fills.append({m_transform.map(path), brush});
+    }
+
+    QTransform m_transform;
+    QPen m_pen = Qt::NoPen;
+    QBrush m_brush = Qt::NoBrush;
+    bool m_opaque = true;
+    bool m_simple = true;
+};
+
+class OutlineDevice : public QPaintDevice
+{
+public:
+    QPaintEngine *paintEngine() const override { return &m_recorder; }
+    OutlineRecorder &recorder() { return m_recorder; }
+
+protected:
+    int metric(PaintDeviceMetric metric) const override
+    {
+        switch (metric) {
+        case PdmWidth:
+        case PdmHeight:
+            return 1000;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return 96;
+        case PdmDepth:
+            return 32;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return int(devicePixelRatioFScale());
+        default:
+            return QPaintDevice::metric(metric);
+        }
+    }
+
+private:
+    mutable OutlineRecorder m_recorder;
+};
+
+// The PDF writer prints a coordinate with nine significant digits unless it
+// is a whole number. Its device unit is 1/1200 inch, far finer than any
+// printer resolves, so whole units lose nothing visible.
+QPainterPath roundedToDeviceGrid(const QPainterPath &path, const QTransform &toDevice)
+{
+    QPainterPath rounded;
+    rounded.setFillRule(path.fillRule());
+    const auto snap = [&toDevice](const QPainterPath::Element &e) {
+        const QPointF p = toDevice.map(QPointF(e.x, e.y));
+        return QPointF(std::round(p.x()), std::round(p.y()));
+    };
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element &e = path.elementAt(i);
+        switch (e.type) {
+        case QPainterPath::MoveToElement:
+            rounded.moveTo(snap(e));
+            break;
+        case QPainterPath::LineToElement:
+            rounded.lineTo(snap(e));
+            break;
+        case QPainterPath::CurveToElement:
+            rounded.cubicTo(snap(e), snap(path.elementAt(i + 1)), snap(path.elementAt(i + 2)));
+            i += 2;
+            break;
+        case QPainterPath::CurveToDataElement:
+            break; // consumed with its curve
+        }
+    }
+    return rounded;
+}
+
+bool paintsPdf(const QPainter *painter)
+{
+    const QPaintEngine *engine = painter->paintEngine();
+    return engine && engine->type() == QPaintEngine::Pdf;
+}
+
+} // namespace
+
+GlyphOutline GlyphOutline::capture(QSvgRenderer &renderer, const QString &glyphId)
+{
+    GlyphOutline outline;
+    if (!renderer.isValid() || !renderer.elementExists(glyphId))
+        return outline;
+    OutlineDevice device;
+    QPainter painter(&device);
+    const QRectF bounds(QPointF(0.0, 0.0), renderer.boundsOnElement(glyphId).size());
+    renderer.render(&painter, glyphId, bounds);
+    painter.end();
+    outline.m_fills = device.recorder().fills;
+    outline.m_simple = device.recorder().simple();
+    return outline;
+}
+
+void GlyphOutline::paint(QPainter *painter) const
+{
+    // No save() and restore(): a PDF painter writes out the whole state
+    // again on every restore, once per glyph. Only what is changed here is
+    // put back.
+    const QPen pen = painter->pen();
+    const QBrush brush = painter->brush();
+    painter->setPen(Qt::NoPen);
+    if (paintsPdf(painter)) {
+        const QTransform world = painter->worldTransform();
+        const QTransform toDevice = painter->combinedTransform();
+        painter->setWorldTransform(toDevice.inverted() * world); // device coordinates
+        for (const Fill &fill : m_fills) {
+            painter->setBrush(fill.brush);
+            painter->drawPath(roundedToDeviceGrid(fill.path, toDevice));
+        }
+        painter->setWorldTransform(world);
+    } else {
+        for (const Fill &fill : m_fills) {
+            painter->setBrush(fill.brush);
+            painter->drawPath(fill.path);
+        }
+    }
+    painter->setBrush(brush);
+    painter->setPen(pen);
+}
+
+GlyphOutlineCache::GlyphOutlineCache(QSvgRenderer *renderer)
+    : QObject(renderer), m_renderer(renderer)
+{
+}
+
+GlyphOutlineCache *GlyphOutlineCache::of(QSvgRenderer *renderer)
+{
+    if (!renderer)
+        return nullptr;
+    auto *cache = renderer->findChild<GlyphOutlineCache *>(QString(), Qt::FindDirectChildrenOnly);
+    return cache ? cache : new GlyphOutlineCache(renderer);
+}
+
+const GlyphOutline *GlyphOutlineCache::outline(const QString &glyphId)
+{
+    auto it = m_outlines.find(glyphId);
+    if (it == m_outlines.end()) {
+        it = m_outlines.insert(glyphId, std::make_shared<const GlyphOutline>(
+                                            GlyphOutline::capture(*m_renderer, glyphId)));
+    }
+    return it->get();
+}
