@@ -3,32 +3,20 @@
 #include "model/glyphoutline.h"
 
 #include <QGraphicsSvgItem>
-#include <QObject>
 #include <QStyleOptionGraphicsItem>
 #include <QSvgRenderer>
 
 namespace {
 
-// A child of the item: deleted with it, and with it the item's reference
-// to the renderer.
-class RendererHold : public QObject
-{
-public:
-    RendererHold(std::shared_ptr<QSvgRenderer> renderer, QObject *item)
-        : QObject(item), m_renderer(std::move(renderer))
-    {
-    }
-
-private:
-    std::shared_ptr<QSvgRenderer> m_renderer;
-};
-
-// Paints its glyph from the font's captured outline; glyphs that can't be
-// captured, and the selection frame, are left to QGraphicsSvgItem. The
-// outline is looked up again when the element or the renderer changes.
+// Holds a reference to the font it was made with, and paints its glyph from
+// the font's captured outline; glyphs that can't be captured, and the
+// selection frame, are left to QGraphicsSvgItem. The outline is looked up
+// again when the element or the renderer changes.
 class GlyphItem : public QGraphicsSvgItem
 {
 public:
+    explicit GlyphItem(std::shared_ptr<QSvgRenderer> font) : m_font(std::move(font)) {}
+
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
                QWidget *widget) override
     {
@@ -55,6 +43,7 @@ private:
         return m_outline;
     }
 
+    std::shared_ptr<QSvgRenderer> m_font;
     QSvgRenderer *m_renderer = nullptr;
     QString m_glyphId;
     const GlyphOutline *m_outline = nullptr;
@@ -65,11 +54,9 @@ private:
 QGraphicsSvgItem *GlyphItems::create(const std::shared_ptr<QSvgRenderer> &renderer,
                                      const QString &glyphId)
 {
-    auto *item = new GlyphItem;
-    if (renderer) {
+    auto *item = new GlyphItem(renderer);
+    if (renderer)
         item->setSharedRenderer(renderer.get());
-        new RendererHold(renderer, item);
-    }
     item->setElementId(glyphId);
     item->setCacheMode(QGraphicsItem::NoCache);
     return item;

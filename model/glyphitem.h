@@ -4,6 +4,7 @@
 // pointer to a shared renderer, so each item made here also holds a
 // reference to it: the renderer lives at least as long as the last item
 // that draws with it, whatever happens to the part or score that loaded it.
+// The items paint their glyph from its captured outline (glyphoutline.h).
 #pragma once
 
 #include <QString>
