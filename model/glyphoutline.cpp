@@ -142,6 +142,7 @@ QPainterPath roundedToDeviceGrid(const QPainterPath &path, const QTransform &toD
 {
     QPainterPath rounded;
     rounded.setFillRule(path.fillRule());
+    rounded.reserve(path.elementCount());
     const auto snap = [&toDevice](const QPainterPath::Element &e) {
         const QPointF p = toDevice.map(QPointF(e.x, e.y));
         return QPointF(std::round(p.x()), std::round(p.y()));
