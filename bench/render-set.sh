@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Renders a fixed set of scores (generated bench scores, the sample and
+# corpus files) in several notation styles and both page orientations to
+# SVG pages and score files, so two builds' output can be compared byte for
+# byte with bench/compare-renders.sh. A dev tool, not a test.
+#
+#   bench/render-set.sh RENDER_BINARY OUTPUT_DIR
+set -euo pipefail
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+RENDER="$1"
+OUT="$2"
+CORPUS=/work/shared/corpus
+mkdir -p "$OUT/in"
+export QT_QPA_PLATFORM=offscreen
+
+python3 "$ROOT/bench/make-score.py" 100 4 "$OUT/in/gen-100x4.musicxml"
+python3 "$ROOT/bench/make-score.py" 1000 4 "$OUT/in/gen-1000x4.musicxml"
+INPUTS=("$OUT/in/gen-100x4.musicxml" "$ROOT/resources/samples/sakura-sakura.musicxml"
+    "$CORPUS/japanese/Echigo_Jishi.xml")
+for name in 01a-Pitches-Pitches 12a-Clefs 22a-Noteheads 23a-Tuplets 31a-Directions \
+    33a-Spanners 33c-Spanners-Slurs 41a-MultiParts-Partorder 45a-SimpleRepeat 74a-FiguredBass \
+    46a-Barlines 61a-Lyrics; do
+    f=$(ls "$CORPUS"/lilypond-musicxml-testsuite/"$name"*.xml 2>/dev/null | head -1)
+    [[ -n "$f" ]] && INPUTS+=("$f")
+done
+
+jobs=()
+for input in "${INPUTS[@]}"; do
+    base=$(basename "${input%.*}")
+    for style in 0 7 12; do
+        for orient in vertical horizontal; do
+            tag="$base-s$style-$orient"
+            "$RENDER" "$input" --style "$style" "--$orient" --svg "$OUT/$tag" \
+                --tnsx "$OUT/$tag.tnsx" >"$OUT/$tag.log" 2>&1 &
+            jobs+=($!)
+            if ((${#jobs[@]} >= 4)); then wait "${jobs[0]}"; jobs=("${jobs[@]:1}"); fi
+        done
+    done
+done
+# The large score once per orientation in its own style and one other.
+for style in 0 7; do
+    for orient in vertical horizontal; do
+        tag="gen-1000x4-s$style-$orient"
+        "$RENDER" "$OUT/in/gen-1000x4.musicxml" --style "$style" "--$orient" --svg "$OUT/$tag" \
+            --tnsx "$OUT/$tag.tnsx" >"$OUT/$tag.log" 2>&1 &
+        jobs+=($!)
+        if ((${#jobs[@]} >= 4)); then wait "${jobs[0]}"; jobs=("${jobs[@]:1}"); fi
+    done
+done
+wait
