@@ -145,8 +145,13 @@ int Score::prepareAlignment()
 
     // The chord list flows from measure to measure within one part and
     // voice, never across voices or parts.
+    QList<quint32> usedVoices;
+    for (int p = 0; p < partCount; ++p)
+        usedVoices.append(voicesHoldingNotes(p));
     for (int v = 0; v < MePart::voiceCount; ++v) {
         for (int p = 0; p < partCount; ++p) {
+            if (!(usedVoices.at(p) & (1u << v)))
+                continue;
             QStringList list;
             for (Measure *measure : std::as_const(measures)) {
                 if (p >= measure->parts.size()) {

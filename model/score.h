@@ -1570,6 +1570,13 @@ public:
     // Stores both and marks the score changed. Always true.
     bool setFileNameAndText(const QString &name, const QString &text);
 public:
+    // model/score_voice_usage.cpp: which voice slots a part uses
+    // Bit v set when voice slot v of `part` holds a note in some measure.
+    // Read afresh on each call (one pass over the measures in storage
+    // order), so edits never leave it stale; whole-score passes that walk
+    // one voice slot through every measure skip the unused slots with it.
+    quint32 voicesHoldingNotes(int part) const;
+public:
     // document/score_export_svg_pdf.cpp: SVG and PDF export of the pages
     // Both regenerate the score for output (no screen decorations, no
     // measure selection, clean output), render the scene page by page and

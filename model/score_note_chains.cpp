@@ -126,9 +126,14 @@ void Score::markNoteChains()
 {
     for (int p = 0; p < parts.size(); ++p) {
         const bool linking = takesPartInLinking(parts.at(p)->notationStyle);
-        for (int v = 0; v < MePart::voiceCount; ++v)
-            markHeads(measures, p, v, linking);
-        for (int v = 0; v < MePart::voiceCount; ++v)
-            markMembers(measures, p, v);
+        const quint32 used = voicesHoldingNotes(p);
+        for (int v = 0; v < MePart::voiceCount; ++v) {
+            if (used & (1u << v))
+                markHeads(measures, p, v, linking);
+        }
+        for (int v = 0; v < MePart::voiceCount; ++v) {
+            if (used & (1u << v))
+                markMembers(measures, p, v);
+        }
     }
 }

@@ -89,7 +89,10 @@ void Score::setNoteNames()
 void Score::setPartNoteNames(int partIndex)
 {
     const int style = parts.at(partIndex)->notationStyle;
+    const quint32 used = voicesHoldingNotes(partIndex);
     for (int v = 0; v < MePart::voiceCount; ++v) {
+        if (!(used & (1u << v)))
+            continue;
         // The previous note of the voice carries across measure boundaries.
         const Note *previous = nullptr;
         for (const Measure *measure : std::as_const(measures)) {

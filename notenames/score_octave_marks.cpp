@@ -187,7 +187,10 @@ void Score::setOctaveInstMarksOfPart(int partIndex)
     const int style = parts.at(partIndex)->notationStyle;
     const bool shakuhachi =
         style >= NotationStyle::KinkoSimple && style <= NotationStyle::TozanTrad;
+    const quint32 used = voicesHoldingNotes(partIndex);
     for (int v = 0; v < MePart::voiceCount; ++v) {
+        if (!(used & (1u << v)))
+            continue;
         VoiceMarkWalk walk(style);
         for (const Measure *measure : std::as_const(measures)) {
             const QList<Note *> &notes = measure->parts.at(partIndex)->voices.at(v)->notes;
