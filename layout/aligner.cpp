@@ -12,11 +12,9 @@
 
 #include <QDebug>
 #include <QGraphicsItem>
-#include <QMap>
 #include <QTransform>
 
 #include <algorithm>
-#include <memory>
 #include <utility>
 #include <vector>
 
@@ -130,8 +128,6 @@ void Aligner::setUpTics(int beats, int beatType, int divisions, int duration)
                                   ", changed to 1 to continue";
         divisions = 1;
     }
-    qDeleteAll(tickList);
-    tickList.clear();
 
     double largestSize = 0.0;
     bool anyPart = false;
@@ -144,15 +140,22 @@ void Aligner::setUpTics(int beats, int beatType, int divisions, int duration)
     const double ratio = score && score->style ? score->style->timeTickRatio : 0.0;
     const double tickWidth = anyPart ? largestSize * ratio : 0.0;
 
+    // Every regeneration sets the ticks up again, mostly as many as before:
+    // the items of the last time are reset and reused, not made anew.
     const qint64 limit = 16LL * duration;
-    for (qint64 i = 0; i * divisions < limit; ++i) {
-        auto *tick = new AlignItem;
+    const qint64 count = limit > 0 ? (limit + divisions - 1) / divisions : 0;
+    while (tickList.size() > count)
+        delete tickList.takeLast();
+    while (tickList.size() < count)
+        tickList.append(new AlignItem);
+    for (qint64 i = 0; i < count; ++i) {
+        AlignItem *tick = tickList.at(i);
+        static_cast<AlignItemData &>(*tick) = AlignItemData();
         tick->width = tickWidth;
         tick->kind = AlignTime;
         tick->position = double(i) * tickWidth;
         tick->time = int(i * divisions);
         tick->tickLevel = tickLevelOf(int(i), beats, beatType);
-        tickList.append(tick);
     }
 }
 
@@ -217,18 +220,22 @@ double Aligner::tickPositions(Measure *measure)
     timeAlignedLists.append(&tickList);
     owners.append({int(score->parts.size()), 0});
 
-    QMap<std::pair<int, int>, ItemList *> listOf;
-    for (int l = 0; l < timeAlignedLists.size(); ++l) {
-        listOf.insert(owners.at(l), timeAlignedLists.at(l));
-        for (AlignItem *item : std::as_const(*timeAlignedLists.at(l)))
+    for (const ItemList *list : std::as_const(timeAlignedLists)) {
+        for (AlignItem *item : *list)
             item->fixed = false;
     }
 
-    // Item times onto the tick grid; the ticks keep their own times.
+    // Item times onto the tick grid; the ticks keep their own times. Each
+    // entry keeps the list it indexes, as every owner has exactly one list.
+    struct Entry
+    {
+        TimeItem timeItem;
+        ItemList *list;
+    };
     const int divisions = measure->divisions <= 0 ? 1 : measure->divisions;
-    std::vector<std::unique_ptr<TimeItem>> timeItems;
+    std::vector<Entry> timeItems;
     for (int l = 0; l < timeAlignedLists.size(); ++l) {
-        const ItemList &list = *timeAlignedLists.at(l);
+        ItemList &list = *timeAlignedLists.at(l);
         const bool ticks = &list == &tickList;
         for (int i = 0; i < list.size(); ++i) {
             const AlignItem *item = list.at(i);
@@ -236,33 +243,33 @@ double Aligner::tickPositions(Measure *measure)
                 continue;
             const int time = ticks ? item->time : ((16 * item->time) / divisions) * divisions;
             timeItems.push_back(
-                std::make_unique<TimeItem>(owners.at(l).first, owners.at(l).second, i, time));
+                {TimeItem(owners.at(l).first, owners.at(l).second, i, time), &list});
         }
     }
-    std::stable_sort(timeItems.begin(), timeItems.end(), [](const auto &a, const auto &b) {
-        return a->time != b->time ? a->time < b->time : a->partIndex < b->partIndex;
+    std::stable_sort(timeItems.begin(), timeItems.end(), [](const Entry &a, const Entry &b) {
+        return a.timeItem.time != b.timeItem.time ? a.timeItem.time < b.timeItem.time
+                                                  : a.timeItem.partIndex < b.timeItem.partIndex;
     });
 
-    auto itemOf = [&listOf](const TimeItem &timeItem) {
-        return listOf.value({timeItem.partIndex, timeItem.voiceSlot})->at(timeItem.itemIndex);
-    };
+    auto itemOf = [](const Entry &entry) { return entry.list->at(entry.timeItem.itemIndex); };
     for (size_t start = 0; start < timeItems.size();) {
         size_t end = start + 1;
-        while (end < timeItems.size() && timeItems.at(end)->time == timeItems.at(start)->time)
+        while (end < timeItems.size() &&
+               timeItems[end].timeItem.time == timeItems[start].timeItem.time)
             ++end;
         if (end - start > 1) {
             double common = 0.0;
             for (size_t k = start; k < end; ++k)
-                common = std::max(common, itemOf(*timeItems.at(k))->position);
+                common = std::max(common, itemOf(timeItems[k])->position);
             for (size_t k = start; k < end; ++k) {
-                const TimeItem &timeItem = *timeItems.at(k);
-                AlignItem *item = itemOf(timeItem);
+                const Entry &entry = timeItems[k];
+                AlignItem *item = itemOf(entry);
                 item->fixed = true;
                 const double shift = common - item->position;
                 if (shift <= 0.0)
                     continue;
-                ItemList &list = *listOf.value({timeItem.partIndex, timeItem.voiceSlot});
-                for (int i = timeItem.itemIndex; i < list.size(); ++i)
+                ItemList &list = *entry.list;
+                for (int i = entry.timeItem.itemIndex; i < list.size(); ++i)
                     list.at(i)->position += shift;
             }
         }

@@ -35,13 +35,10 @@ enum TickLevel : int
     TickOther = 3,
 };
 
-class AlignItem : public QObject
+// Every datum of an aligned item, each with its initial value: assigning
+// a default-made AlignItemData makes an item as good as new.
+struct AlignItemData
 {
-    Q_OBJECT
-
-public:
-    explicit AlignItem(QObject *parent = nullptr);
-
     double width = 0.0; // advance: where the next item starts after this one
     int kind = AlignFree;
     QString glyphId;
@@ -59,4 +56,12 @@ public:
     double finalX = 0.0; // millimetres
     double finalY = 0.0;
     int tickLevel = TickSixteenth; // TickLevel; only set on time ticks
+};
+
+class AlignItem : public QObject, public AlignItemData
+{
+    Q_OBJECT
+
+public:
+    explicit AlignItem(QObject *parent = nullptr);
 };

@@ -1,17 +1,13 @@
 // One aligned item that starts at a known time, as the time alignment
 // lists and sorts them. The time ticks carry the part count as their part.
+// A plain value: one measure's alignment sorts many of them.
 #pragma once
 
-#include <QObject>
-
-class TimeItem : public QObject
+class TimeItem
 {
-    Q_OBJECT
-
 public:
-    TimeItem(int partIndex, int voiceSlot, int itemIndex, int time, QObject *parent = nullptr)
-        : QObject(parent), partIndex(partIndex), voiceSlot(voiceSlot), itemIndex(itemIndex),
-          time(time)
+    TimeItem(int partIndex, int voiceSlot, int itemIndex, int time)
+        : partIndex(partIndex), voiceSlot(voiceSlot), itemIndex(itemIndex), time(time)
     {
     }
 

@@ -81,6 +81,33 @@ QString levelsOf(const QList<AlignItem *> &ticks)
     return levels;
 }
 
+// Every datum of each tick, for comparing whole tick lists.
+QStringList tickData(const QList<AlignItem *> &ticks)
+{
+    QStringList rows;
+    for (const AlignItem *t : ticks) {
+        rows << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10 %11 %12 %13 %14 %15 %16 %17")
+                    .arg(t->width)
+                    .arg(t->kind)
+                    .arg(t->glyphId)
+                    .arg(t->position)
+                    .arg(t->fixed)
+                    .arg(t->fittedPosition)
+                    .arg(t->length)
+                    .arg(t->breadth)
+                    .arg(t->time)
+                    .arg(t->staff)
+                    .arg(t->baseOffset)
+                    .arg(t->refOffsetX)
+                    .arg(t->refOffsetY)
+                    .arg(t->graphicsItem != nullptr)
+                    .arg(t->finalX)
+                    .arg(t->finalY)
+                    .arg(t->tickLevel);
+    }
+    return rows;
+}
+
 } // namespace
 
 class TestAligner : public QObject
@@ -92,6 +119,8 @@ private slots:
     void ticksFollowTheTimeSignature();
     void ticksSpanTheMeasureInDivisionSteps();
     void zeroDivisionsAreReadAsOne();
+    void ticksSetUpAgainAreAsNew_data();
+    void ticksSetUpAgainAreAsNew();
 
     void voicesStartingTogetherShareTheirPositions();
     void timesBetweenTicksSnapToTheEarlierTick();
@@ -173,6 +202,44 @@ void TestAligner::zeroDivisionsAreReadAsOne()
     QVERIFY(capture.contains(QStringLiteral("setUpTics divisions = 0, changed to 1 to continue")));
     QCOMPARE(aligner.tickList.size(), 16);
     QCOMPARE(aligner.tickList.last()->time, 15);
+}
+
+void TestAligner::ticksSetUpAgainAreAsNew_data()
+{
+    QTest::addColumn<int>("firstDuration");
+    QTest::addColumn<int>("duration");
+
+    QTest::newRow("as many ticks") << 4 << 4;
+    QTest::newRow("fewer ticks") << 4 << 3;
+    QTest::newRow("more ticks") << 2 << 4;
+}
+
+void TestAligner::ticksSetUpAgainAreAsNew()
+{
+    QFETCH(int, firstDuration);
+    QFETCH(int, duration);
+
+    Aligner aligner(nullptr);
+    aligner.setUpTics(6, 8, 2, firstDuration);
+    // What alignment and placement leave on the ticks of the last picture.
+    QGraphicsRectItem stray;
+    for (AlignItem *tick : std::as_const(aligner.tickList)) {
+        tick->fixed = true;
+        tick->position += 3.0;
+        tick->fittedPosition = 7.0;
+        tick->glyphId = QStringLiteral("Stray");
+        tick->length = tick->breadth = tick->baseOffset = 1.5;
+        tick->refOffsetX = tick->refOffsetY = 0.5;
+        tick->staff = 1;
+        tick->graphicsItem = &stray;
+        tick->finalX = tick->finalY = 9.0;
+    }
+    aligner.setUpTics(3, 4, 1, duration);
+
+    Aligner fresh(nullptr);
+    fresh.setUpTics(3, 4, 1, duration);
+    QCOMPARE(aligner.tickList.size(), 16 * duration);
+    QCOMPARE(tickData(aligner.tickList), tickData(fresh.tickList));
 }
 
 void TestAligner::voicesStartingTogetherShareTheirPositions()
