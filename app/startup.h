@@ -1,7 +1,8 @@
 // Process-wide set-up that must happen before any score is created: the
-// deterministic hash seed (so saved documents are byte-stable), the
-// substitutes for the Windows font families that scores name, and the
-// registration of the program's bundled fonts.
+// deterministic hash seed (so saved documents are byte-stable), the memory
+// allocator tuned for regeneration's item churn, the substitutes for the
+// Windows font families that scores name, and the registration of the
+// program's bundled fonts.
 #pragma once
 
 #include <QStringList>
