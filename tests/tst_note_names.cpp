@@ -58,6 +58,8 @@ void TestNoteNames::namesNotes_data()
     QTest::newRow("staff values") << 12 << 0 << 1 << "C4/0 gC4/8 C4/1 C4/2 C4/8 C4/4"
         << QStringList{"-", "-", "-", "-", "-", "'Ro'"}
         << QStringList{"WholeNote", "GraceNote", "WholeNote", "HalfNote", "QuarterNote", "QuarterNote"};
+    QTest::newRow("voice with notes only in a later measure") << 0 << 0 << 3 << " | | D4/4"
+        << QStringList{"-"} << QStringList{"Ro"};
     QTest::newRow("kinko defaults") << 0 << 0 << 1 << "D4/4 D4/4 D4/4 C1/4"
         << QStringList{"-", "'Nayashi'", "'Ri'", "-"} << QStringList{"Ro", "Nayashi", "Ro", "Undefined"};
     QTest::newRow("koto names") << 5 << 0 << 1 << "D4/4 D4/4 D4/4 C1/4 D4/4"
