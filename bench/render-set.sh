@@ -4,12 +4,12 @@
 # SVG pages and score files, so two builds' output can be compared byte for
 # byte with bench/compare-renders.sh. A dev tool, not a test.
 #
-#   bench/render-set.sh RENDER_BINARY OUTPUT_DIR
+#   [CORPUS=dir] bench/render-set.sh RENDER_BINARY OUTPUT_DIR
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 RENDER="$1"
 OUT="$2"
-CORPUS=/work/shared/corpus
+CORPUS="${CORPUS:-/work/shared/corpus}"
 mkdir -p "$OUT/in"
 export QT_QPA_PLATFORM=offscreen
 
