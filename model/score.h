@@ -1569,6 +1569,7 @@ public:
     // view/score_view.cpp: setting file name and document text together
     // Stores both and marks the score changed. Always true.
     bool setFileNameAndText(const QString &name, const QString &text);
+
 public:
     // model/score_voice_usage.cpp: which voice slots a part uses
     // Bit v set when voice slot v of `part` holds a note in some measure.
@@ -1576,6 +1577,7 @@ public:
     // order), so edits never leave it stale; whole-score passes that walk
     // one voice slot through every measure skip the unused slots with it.
     quint32 voicesHoldingNotes(int part) const;
+
 public:
     // document/score_export_svg_pdf.cpp: SVG and PDF export of the pages
     // Both regenerate the score for output (no screen decorations, no
