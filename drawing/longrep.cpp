@@ -8,7 +8,6 @@
 #include "view/scene.h"
 
 #include <QGraphicsScene>
-#include <QGraphicsSvgItem>
 
 #include <algorithm>
 
@@ -116,7 +115,7 @@ void LongRep::drawLongRep(Measure *endMeasure, double endAcross, double endAlong
         QString id = glyphOf(kind, severalLines, lastPiece);
         if (!horizontal)
             id += QLatin1String("_V");
-        QGraphicsSvgItem *item = GlyphItems::create(score->commonRenderer, id);
+        GlyphItem *item = GlyphItems::create(score->commonRenderer, id);
         const QRectF box = item->boundingRect();
         // The simile mark never grows beyond one note size, and keeps its
         // size in vertical writing; the others stretch over their piece. A

@@ -12,7 +12,6 @@
 
 #include <QGraphicsItemGroup>
 #include <QGraphicsLineItem>
-#include <QGraphicsSvgItem>
 #include <QPen>
 
 namespace {
@@ -65,7 +64,7 @@ void OctShift::octShiftGlyphs(QGraphicsItemGroup *group, double length, bool hoo
         line->setPos(pos);
         group->addToGroup(line);
     };
-    QGraphicsSvgItem *glyph =
+    GlyphItem *glyph =
         GlyphItems::create(score->commonRenderer,
                            horizontal ? QStringLiteral("8_Italic") : QStringLiteral("8_Italic_V"));
     const double glyphScale = score->page->glyphScale * n;

@@ -15,7 +15,6 @@
 #include <QGraphicsItemGroup>
 #include <QGraphicsLineItem>
 #include <QGraphicsScene>
-#include <QGraphicsSvgItem>
 #include <QPen>
 
 #include <algorithm>
@@ -24,15 +23,15 @@ namespace {
 
 // A glyph of `renderer` scaled by (sx, sy); its size after scaling is read
 // from the bounding rectangle times the scale.
-QGraphicsSvgItem *scaledGlyph(const std::shared_ptr<QSvgRenderer> &renderer, const QString &id,
+GlyphItem *scaledGlyph(const std::shared_ptr<QSvgRenderer> &renderer, const QString &id,
                               double sx, double sy)
 {
-    QGraphicsSvgItem *item = GlyphItems::create(renderer, id);
+    GlyphItem *item = GlyphItems::create(renderer, id);
     item->setTransform(QTransform::fromScale(sx, sy));
     return item;
 }
 
-QSizeF scaledSize(const QGraphicsSvgItem *item)
+QSizeF scaledSize(const GlyphItem *item)
 {
     const QRectF box = item->boundingRect();
     return QSizeF(box.width() * item->transform().m11(), box.height() * item->transform().m22());
@@ -152,14 +151,14 @@ void Tuplet::tupletBracket(int i, double stopX, double stopY)
     const bool bunka = settings->notationStyle == NotationStyle::ShamisenBunka;
     const auto &common = score->commonRenderer;
 
-    QGraphicsSvgItem *number =
+    GlyphItem *number =
         scaledGlyph(common, QString::number(slot.count) + "_Italic", 1.3 * g * n, 1.3 * g * n);
     const QSizeF numberSize = scaledSize(number);
     const double gw = numberSize.width();
     const double gh = numberSize.height();
     // A span shorter than the number leaves no room for a stretched half;
     // a negative stretch would mirror the glyph, so the half is left out.
-    auto stretched = [&](const QString &id, double length, bool alongX) -> QGraphicsSvgItem * {
+    auto stretched = [&](const QString &id, double length, bool alongX) -> GlyphItem * {
         if (length <= 0.0)
             return nullptr;
         const double stretch = g * n * length / (k * n);
@@ -181,7 +180,7 @@ void Tuplet::tupletBracket(int i, double stopX, double stopY)
         } else {
             y -= off;
         }
-        QGraphicsSvgItem *headItem = stretched(head, mid - 0.7 * gw - a, true);
+        GlyphItem *headItem = stretched(head, mid - 0.7 * gw - a, true);
         if (headItem) {
             headItem->setPos(a, y);
             score->scene->addItem(headItem);
@@ -189,7 +188,7 @@ void Tuplet::tupletBracket(int i, double stopX, double stopY)
         number->setPos(mid - 0.5 * gw, farSide ? y + 0.2 * gh : y - 0.4 * gh);
         score->scene->addItem(number);
         const double t = mid + 0.7 * gw;
-        QGraphicsSvgItem *tailItem = stretched(tail, (stopX * k - 0.05 * n) - t, true);
+        GlyphItem *tailItem = stretched(tail, (stopX * k - 0.05 * n) - t, true);
         if (tailItem) {
             tailItem->setPos(t, y);
             score->scene->addItem(tailItem);
@@ -211,7 +210,7 @@ void Tuplet::tupletBracket(int i, double stopX, double stopY)
         x -= off;
     }
     auto *group = new QGraphicsItemGroup;
-    if (QGraphicsSvgItem *headItem = stretched(head, mid - 0.7 * gh - a, false)) {
+    if (GlyphItem *headItem = stretched(head, mid - 0.7 * gh - a, false)) {
         headItem->setPos(x, a);
         group->addToGroup(headItem);
     }
@@ -219,7 +218,7 @@ void Tuplet::tupletBracket(int i, double stopX, double stopY)
                    farSide ? mid - 0.5 * gh : mid - 0.45 * gh);
     group->addToGroup(number);
     const double t = mid + 0.7 * gh;
-    if (QGraphicsSvgItem *tailItem = stretched(tail, (stopY * k - 0.05 * n) - t, false)) {
+    if (GlyphItem *tailItem = stretched(tail, (stopY * k - 0.05 * n) - t, false)) {
         tailItem->setPos(x, t);
         group->addToGroup(tailItem);
     }
@@ -238,7 +237,7 @@ void Tuplet::tupletBracket2(int i, int highestInUse)
     const bool below =
         score->style->tupletRightBottom && settings->notationStyle != NotationStyle::ShamisenBunka;
     const double scale = horizontal ? 1.3 * g * n : g * n;
-    QGraphicsSvgItem *number =
+    GlyphItem *number =
         scaledGlyph(score->commonRenderer, QString::number(slot.count) + "_Italic", scale, scale);
     const QSizeF numberSize = scaledSize(number);
     const double gw = numberSize.width();
@@ -338,7 +337,7 @@ void Tuplet::tupletNumber(int i, Measure *m, int part, int voice)
 
     const double d = (highest - i) * 0.4 * n;
     const double y = first->stem == 2 ? hi + 0.2 * n + d : lo - 0.2 * n - d;
-    QGraphicsSvgItem *number =
+    GlyphItem *number =
         scaledGlyph(settings->noteFontRenderer, QString::number(shownNumber(first, i)) + "_Italic",
                     g * n, g * n);
     const QSizeF size = scaledSize(number);
@@ -412,7 +411,7 @@ void Tuplet::tupletNumberV(int i, Measure *m, int part, int voice)
 
     const double d = (highest - i) * 0.4 * n;
     const double x = first->stem == 2 ? lo - 0.2 * n - d : hi + 0.2 * n + d;
-    QGraphicsSvgItem *number =
+    GlyphItem *number =
         scaledGlyph(settings->noteFontRenderer,
                     QString::number(shownNumber(first, i)) + "_Italic_V", g * n, g * n);
     const QSizeF size = scaledSize(number);

@@ -16,7 +16,6 @@
 #include "model/style.h"
 #include "model/voice.h"
 
-#include <QGraphicsSvgItem>
 #include <QTransform>
 
 namespace {
@@ -282,7 +281,7 @@ void Score::addBreathItem(Measure *measure, int part, int voice, Note *note, int
 QGraphicsItem *Score::createNoteSvgItem(int part, const QString &glyphId, bool common)
 {
     const Part *p = parts.at(part);
-    QGraphicsSvgItem *item =
+    GlyphItem *item =
         GlyphItems::create(common ? commonRenderer : p->noteFontRenderer, glyphId);
     const double scale = p->noteFontSize * page->glyphScale;
     item->setTransform(QTransform::fromScale(scale, scale));

@@ -9,7 +9,7 @@
 #include "model/part.h"
 #include "model/score.h"
 
-#include <QGraphicsSvgItem>
+#include "model/glyphitem.h"
 
 namespace {
 
@@ -76,7 +76,7 @@ void Score::addLedgerLines(Measure *measure, Note *note, int part, int voice, in
         QString id = ledgerId(note, !shortLine);
         if (!horizontal)
             id += QStringLiteral("_V");
-        QGraphicsSvgItem *item = createSvgItem(part, false, id, false, horizontal, 1.0, 1.0);
+        GlyphItem *item = createSvgItem(part, false, id, false, horizontal, 1.0, 1.0);
         const double cross = getStaffStepOffset(part, n) - 0.01 * size;
         const double offsetAlong = along + shift;
         appendNoteAlignItem(measure, part, voice, note->staff, width, id, width, size, AlignOverlay,

@@ -14,7 +14,6 @@
 
 #include <QDebug>
 #include <QGraphicsItemGroup>
-#include <QGraphicsSvgItem>
 #include <QTransform>
 
 #include <cstdlib>
@@ -62,7 +61,7 @@ void placeSignatureGlyph(Score *score, Measure *measure, int part, int staff,
     const Page *page = score->page;
     const double s = page->scaleFactor;
     const double g = p->noteFontSize * page->glyphScale;
-    QGraphicsSvgItem *glyph = GlyphItems::create(p->noteFontRenderer, glyphId);
+    GlyphItem *glyph = GlyphItems::create(p->noteFontRenderer, glyphId);
     glyph->setTransform(QTransform::fromScale(g, g));
     const double along = measure->aligner->signatureX() + lead +
                          (page->horizontal ? measure->originX : measure->originY);
@@ -206,13 +205,13 @@ void Score::addStaffTimeSignature(Measure *measure, int part, int staff, int bea
     double width = 0.0;
     double height = 0.0;
     for (const QChar c : numerator) {
-        QGraphicsSvgItem *glyph = GlyphItems::create(commonRenderer, QString(c));
+        GlyphItem *glyph = GlyphItems::create(commonRenderer, QString(c));
         glyph->setPos(width, 0.0);
         width += glyph->boundingRect().width();
         height = glyph->boundingRect().height();
         group->addToGroup(glyph);
     }
-    QGraphicsSvgItem *denominator = GlyphItems::create(commonRenderer, QString::number(beatType));
+    GlyphItem *denominator = GlyphItems::create(commonRenderer, QString::number(beatType));
     denominator->setPos(width / 2 - denominator->boundingRect().width() / 2, height);
     group->addToGroup(denominator);
 

@@ -10,7 +10,7 @@
 #include "model/style.h"
 #include "model/voice.h"
 
-#include <QGraphicsSvgItem>
+#include "model/glyphitem.h"
 
 bool Score::isSameStringList(const QStringList &a, const QStringList &b) const
 {
@@ -28,7 +28,7 @@ void Score::addSpacerTozan(Measure *measure, int part, int voice, int noteIndex,
 void Score::addSpacerItem(double lengthFactor, Measure *measure, int part, int voice, int noteIndex)
 {
     const double size = parts.at(part)->noteFontSize;
-    QGraphicsSvgItem *glyph = createSvgItem(part, true, QStringLiteral("Spacer"), false,
+    GlyphItem *glyph = createSvgItem(part, true, QStringLiteral("Spacer"), false,
                                             page->horizontal, lengthFactor, 1.0);
     Voice *v = GlyphWorkers::voiceOf(measure, part, voice);
     auto *item = new AlignItem;

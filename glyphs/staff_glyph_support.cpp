@@ -9,7 +9,6 @@
 #include "model/score.h"
 #include "model/voice.h"
 
-#include <QGraphicsSvgItem>
 #include <QSvgRenderer>
 #include <QTransform>
 
@@ -65,7 +64,7 @@ QGraphicsItem *glyph(Score *score, int part, const QString &glyphId, bool common
         return score->createNoteSvgItem(part, glyphId, common);
     // Without a renderer of its own the item paints nothing and has an
     // empty box; the transform still matches its neighbours.
-    QGraphicsSvgItem *blank = GlyphItems::create(nullptr, QString());
+    GlyphItem *blank = GlyphItems::create(nullptr, QString());
     const double scale = score->parts.at(part)->noteFontSize * score->page->glyphScale;
     blank->setTransform(QTransform::fromScale(scale, scale));
     return blank;

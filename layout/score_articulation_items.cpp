@@ -16,7 +16,6 @@
 #include "view/scene.h"
 
 #include <QCursor>
-#include <QGraphicsSvgItem>
 #include <QTransform>
 
 #include <algorithm>
@@ -203,7 +202,7 @@ void Score::genArticulationItems(int measureIndex, int part, int voice, int note
         if (glyphId.isEmpty())
             continue;
 
-        QGraphicsSvgItem *item = GlyphItems::create(commonRenderer, glyphId);
+        GlyphItem *item = GlyphItems::create(commonRenderer, glyphId);
         item->setTransform(
             QTransform::fromScale(scaleX * notation->scale, scaleY * notation->scale));
         item->setCacheMode(QGraphicsItem::NoCache);

@@ -15,7 +15,6 @@
 #include "view/scene.h"
 
 #include <QCursor>
-#include <QGraphicsSvgItem>
 #include <QTransform>
 
 #include <algorithm>
@@ -60,7 +59,7 @@ int Score::genBowingItems(int measureIndex, int part, int voice, int noteIndex, 
     const double r = m->getItemFinalRefPos(part, voice, note->firstAlignItem);
     const double n = m->getPartNoteLine(note->staff, part);
 
-    auto place = [&](QGraphicsSvgItem *item, const UserOffset &offset, double c) {
+    auto place = [&](GlyphItem *item, const UserOffset &offset, double c) {
         if (offset.moved) {
             if (horizontal)
                 item->setPos((r + k * offset.x) * s, (a.y() + k * offset.y) * s);
@@ -84,14 +83,14 @@ int Score::genBowingItems(int measureIndex, int part, int voice, int noteIndex, 
         }
     };
     auto make = [&](const QString &glyphId, const UserOffset &offset, double c) {
-        QGraphicsSvgItem *item = GlyphItems::create(commonRenderer, glyphId);
+        GlyphItem *item = GlyphItems::create(commonRenderer, glyphId);
         item->setCacheMode(QGraphicsItem::NoCache);
         item->setTransform(transform);
         item->setFlags(QGraphicsItem::ItemIsMovable | QGraphicsItem::ItemIsSelectable);
         place(item, offset, c);
         return item;
     };
-    auto enter = [&](QGraphicsSvgItem *item) {
+    auto enter = [&](GlyphItem *item) {
         item->setAcceptHoverEvents(true);
         item->setCursor(Qt::ArrowCursor);
         scene->addItem(item);
@@ -101,14 +100,14 @@ int Score::genBowingItems(int measureIndex, int part, int voice, int noteIndex, 
     };
 
     if (upBow) {
-        QGraphicsSvgItem *item = make(
+        GlyphItem *item = make(
             horizontal ? QStringLiteral("UpBow") : QStringLiteral("UpBow_V"), *note->upBow, 0.1);
         note->upBow->item = item;
         setUpBowItemTag(item, measureIndex, part, voice, noteIndex);
         enter(item);
     }
     if (stopped) {
-        QGraphicsSvgItem *item = make(QStringLiteral("Stopped"), *note->stopped, 0.1);
+        GlyphItem *item = make(QStringLiteral("Stopped"), *note->stopped, 0.1);
         note->stopped->item = item;
         setStoppedItemTag(item, measureIndex, part, voice, noteIndex);
         enter(item);
@@ -117,7 +116,7 @@ int Score::genBowingItems(int measureIndex, int part, int voice, int noteIndex, 
         const QString glyphId = settings->notationStyle == NotationStyle::KotoSeiha
                                     ? QStringLiteral("Harmonic_8")
                                     : QStringLiteral("Harmonic");
-        QGraphicsSvgItem *item = make(glyphId, *note->harmonic, 0.02);
+        GlyphItem *item = make(glyphId, *note->harmonic, 0.02);
         note->harmonic->item = item;
         setHarmonicItemTag(item, measureIndex, part, voice, noteIndex);
         enter(item);

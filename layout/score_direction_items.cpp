@@ -21,7 +21,7 @@
 #include <QCursor>
 #include <QGraphicsItemGroup>
 #include <QGraphicsRectItem>
-#include <QGraphicsSvgItem>
+#include "model/glyphitem.h"
 #include <QGraphicsTextItem>
 #include <QPen>
 #include <QRegularExpression>
@@ -149,7 +149,7 @@ void Score::genDirectionItems(int measureIndex, int part, int voice, int index,
         double scale = style->dynamicsScale * direction->scale;
         if (isStaffNotation(settings))
             scale *= 0.93;
-        QGraphicsSvgItem *item = createSvgItem(part, true, id, false, horizontal, scale, scale);
+        GlyphItem *item = createSvgItem(part, true, id, false, horizontal, scale, scale);
         item->setFlags(QGraphicsItem::ItemIsMovable | QGraphicsItem::ItemIsSelectable);
         item->setVisible(true);
         setDefaultItemOffset(direction);
@@ -180,7 +180,7 @@ void Score::genDirectionItems(int measureIndex, int part, int voice, int index,
         const bool keepsForm = kind == Coda || kind == Segno;
         if ((direction->rotation == 0 && !horizontal && !keepsForm) || direction->rotation == 2)
             id += QStringLiteral("_V");
-        QGraphicsSvgItem *item =
+        GlyphItem *item =
             createSvgItem(part, true, id, false, horizontal, direction->scale, direction->scale);
         setDefaultItemOffset(direction);
         makeMovableDirectionItem(item, measureIndex, part, voice, index, direction);
@@ -293,7 +293,7 @@ void Score::genWordsItem(int measureIndex, int part, int voice, int index, Direc
     }
 }
 
-QGraphicsSvgItem *Score::metronomeGlyph(int part, const QString &id, double scale) const
+GlyphItem *Score::metronomeGlyph(int part, const QString &id, double scale) const
 {
     return createSvgItem(part, true, id, false, page->horizontal, scale, scale);
 }

@@ -13,7 +13,7 @@
 #include "view/scene.h"
 
 #include <QCursor>
-#include <QGraphicsSvgItem>
+#include "model/glyphitem.h"
 #include <QHash>
 
 namespace {
@@ -224,7 +224,7 @@ void Score::genTechniqueItems(int measureIndex, int part, int voice, int noteInd
 
     const double f = isOctaveParen(glyph.glyphId) ? style->octaveInstructionScale : 1.0;
     const double d = directive->scale;
-    QGraphicsSvgItem *item = createSvgItem(part, true, glyph.glyphId, false, horizontal, f * d, d);
+    GlyphItem *item = createSvgItem(part, true, glyph.glyphId, false, horizontal, f * d, d);
     setDirectiveItemTag(item, measureIndex, part, voice, noteIndex, directiveIndex);
     item->setFlags(QGraphicsItem::ItemIsMovable | QGraphicsItem::ItemIsSelectable);
     item->setZValue(markZ);

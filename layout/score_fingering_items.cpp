@@ -19,7 +19,6 @@
 #include <QCursor>
 #include <QGraphicsItemGroup>
 #include <QGraphicsLineItem>
-#include <QGraphicsSvgItem>
 #include <QLineF>
 #include <QPen>
 #include <QTransform>
@@ -82,7 +81,7 @@ void Score::genFingeringItems(int measureIndex, int part, int voice, int noteInd
     QPen pen(QBrush(Qt::black), style->fingeringLineWidth, Qt::SolidLine, Qt::FlatCap);
 
     // Lines start beside the widest digit, measured but never shown.
-    const std::unique_ptr<QGraphicsSvgItem> reference(
+    const std::unique_ptr<GlyphItem> reference(
         GlyphItems::create(commonRenderer, QStringLiteral("Fingering5")));
     const double wr = reference->boundingRect().width() * s;
     const double hr = reference->boundingRect().height() * s;
@@ -101,7 +100,7 @@ void Score::genFingeringItems(int measureIndex, int part, int voice, int noteInd
         const QString glyphId = fingeringGlyph(fingering->text, notation);
         if (glyphId.isEmpty() && !cont)
             continue;
-        QGraphicsSvgItem *glyph = nullptr;
+        GlyphItem *glyph = nullptr;
         if (!glyphId.isEmpty()) {
             glyph = GlyphItems::create(commonRenderer, glyphId);
             glyph->setTransform(QTransform::fromScale(s, s));

@@ -16,7 +16,6 @@
 #include <QGraphicsItemGroup>
 #include <QGraphicsLineItem>
 #include <QGraphicsScene>
-#include <QGraphicsSvgItem>
 #include <QPen>
 #include <QtMath>
 
@@ -169,7 +168,7 @@ void Score::drawGlissando(Measure *measure, int part, int voice, const Glissando
         }
         QGraphicsItem *piece = line;
         if (length > 0.7 * s) {
-            QGraphicsSvgItem *glyph =
+            GlyphItem *glyph =
                 GlyphItems::create(settings->noteFontRenderer, QStringLiteral("Glissando"));
             const double g = s * page->glyphScale;
             glyph->setTransform(QTransform::fromScale(g, g));

@@ -16,7 +16,7 @@
 #include "view/scene.h"
 
 #include <QGraphicsLineItem>
-#include <QGraphicsSvgItem>
+#include "model/glyphitem.h"
 #include <QPen>
 
 namespace {
@@ -148,7 +148,7 @@ void Score::genMeasurePartLines(Measure *m, int p)
         addStaffLines(part, m);
 
     if (m->simileParts.value(p)) {
-        QGraphicsSvgItem *simile =
+        GlyphItem *simile =
             createSvgItem(p, true, QStringLiteral("Simile"), false, horizontal, 1.0, 1.0);
         const double ref = m->getPartRefLine(p);
         if (horizontal)

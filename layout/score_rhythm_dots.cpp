@@ -13,7 +13,6 @@
 
 #include "model/glyphitem.h"
 
-#include <QGraphicsSvgItem>
 #include <QTransform>
 
 namespace {
@@ -149,7 +148,7 @@ void Score::genDotItems2(Measure *measure, int part, int voice, Note *a, Note *b
 void Score::addRhythmDotGlyph(int part, const QString &glyphId, const QPointF &at)
 {
     const Part *settings = parts.at(part);
-    QGraphicsSvgItem *item = GlyphItems::create(settings->noteFontRenderer, glyphId);
+    GlyphItem *item = GlyphItems::create(settings->noteFontRenderer, glyphId);
     const double g = settings->noteFontSize * page->glyphScale;
     item->setTransform(QTransform::fromScale(g, g));
     item->setPos(at * page->scaleFactor);

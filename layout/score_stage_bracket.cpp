@@ -8,7 +8,6 @@
 #include "view/scene.h"
 
 #include <QGraphicsLineItem>
-#include <QGraphicsSvgItem>
 #include <QPen>
 
 namespace {
@@ -52,27 +51,27 @@ int Score::genBracketItems(const Measure *measure, bool thin)
 
     const QPen pen = bracketPen(0.8 * s);
     auto glyph = [this](const QString &id) {
-        QGraphicsSvgItem *item = GlyphItems::create(commonRenderer, id);
+        GlyphItem *item = GlyphItems::create(commonRenderer, id);
         item->setCacheMode(QGraphicsItem::NoCache);
         return item;
     };
     // Both glyphs are placed with the size of the first one.
     if (page->horizontal) {
-        QGraphicsSvgItem *top = glyph(QStringLiteral("Bracket_Top"));
+        GlyphItem *top = glyph(QStringLiteral("Bracket_Top"));
         const QRectF size = top->boundingRect();
         top->setPos(x * s - 0.455 * size.width(), y * s - 0.7 * size.height());
         scene->addItem(top);
         line(x - 0.92, y + 0.9, x - 0.92, y + h - 0.9, pen);
-        QGraphicsSvgItem *bottom = glyph(QStringLiteral("Bracket_Bottom"));
+        GlyphItem *bottom = glyph(QStringLiteral("Bracket_Bottom"));
         bottom->setPos(x * s - 0.455 * size.width(), (y + h) * s - 0.3 * size.height());
         scene->addItem(bottom);
     } else {
-        QGraphicsSvgItem *left = glyph(QStringLiteral("Bracket_Left"));
+        GlyphItem *left = glyph(QStringLiteral("Bracket_Left"));
         const QRectF size = left->boundingRect();
         left->setPos(x * s - 0.55 * size.width(), y * s - 0.488 * size.height());
         scene->addItem(left);
         line(x + 0.9, y - 1.1, x + w - 0.9, y - 1.1, pen);
-        QGraphicsSvgItem *right = glyph(QStringLiteral("Bracket_Right"));
+        GlyphItem *right = glyph(QStringLiteral("Bracket_Right"));
         right->setPos((x + w) * s - 0.32 * size.width(), y * s - 0.488 * size.height());
         scene->addItem(right);
     }

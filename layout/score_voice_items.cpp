@@ -22,7 +22,7 @@
 
 #include <QCursor>
 #include <QDebug>
-#include <QGraphicsSvgItem>
+#include "model/glyphitem.h"
 
 #include <algorithm>
 
@@ -273,7 +273,7 @@ void Score::genOctaveInstItem(int measureIndex, int part, int voice, int noteInd
     const bool horizontal = page->horizontal;
     const bool doubleQuote = note->octaveInstMark == QLatin1String("DoubleQuote");
 
-    QGraphicsSvgItem *item =
+    GlyphItem *item =
         createSvgItem(part, true, note->octaveInstMark, false, horizontal, ois * ratio, ois);
     item->setFlag(QGraphicsItem::ItemIsMovable);
     item->setFlag(QGraphicsItem::ItemIsSelectable);

@@ -2,62 +2,45 @@
 
 #include "model/glyphoutline.h"
 
-#include <QGraphicsSvgItem>
+#include <QPainter>
 #include <QStyleOptionGraphicsItem>
 #include <QSvgRenderer>
 
-namespace {
-
-// Holds a reference to the font it was made with, and paints its glyph from
-// the font's captured outline; glyphs that can't be captured, and the
-// selection frame, are left to QGraphicsSvgItem. The outline is looked up
-// again when the element or the renderer changes.
-class GlyphItem : public QGraphicsSvgItem
+GlyphItem::GlyphItem(std::shared_ptr<QSvgRenderer> font, const QString &glyphId,
+                     QGraphicsItem *parent)
+    : QGraphicsObject(parent), m_font(std::move(font))
 {
-public:
-    explicit GlyphItem(std::shared_ptr<QSvgRenderer> font) : m_font(std::move(font)) {}
+    setElementId(glyphId);
+}
 
-    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
-               QWidget *widget) override
-    {
-        const GlyphOutline *outline = currentOutline();
-        if (!outline || !outline->simple() || (option->state & QStyle::State_Selected)) {
-            QGraphicsSvgItem::paint(painter, option, widget);
-            return;
-        }
-        outline->paint(painter);
-    }
-
-private:
-    const GlyphOutline *currentOutline()
-    {
-        QSvgRenderer *current = renderer();
-        const QString id = elementId();
-        if (current != m_renderer || id != m_glyphId) {
-            m_renderer = current;
-            m_glyphId = id;
-            m_outline = nullptr;
-            if (current && !id.isEmpty())
-                m_outline = GlyphOutlineCache::of(current)->outline(id);
-        }
-        return m_outline;
-    }
-
-    std::shared_ptr<QSvgRenderer> m_font;
-    QSvgRenderer *m_renderer = nullptr;
-    QString m_glyphId;
-    const GlyphOutline *m_outline = nullptr;
-};
-
-} // namespace
-
-QGraphicsSvgItem *GlyphItems::create(const std::shared_ptr<QSvgRenderer> &renderer,
-                                     const QString &glyphId)
+void GlyphItem::setElementId(const QString &glyphId)
 {
-    auto *item = new GlyphItem(renderer);
-    if (renderer)
-        item->setSharedRenderer(renderer.get());
-    item->setElementId(glyphId);
-    item->setCacheMode(QGraphicsItem::NoCache);
-    return item;
+    prepareGeometryChange();
+    m_glyphId = glyphId;
+    m_outline = m_font ? GlyphOutlineCache::of(m_font.get())->outline(glyphId) : nullptr;
+}
+
+QRectF GlyphItem::boundingRect() const
+{
+    return m_outline ? QRectF(QPointF(0.0, 0.0), m_outline->size()) : QRectF();
+}
+
+void GlyphItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *)
+{
+    if (!m_outline || !m_outline->exists())
+        return;
+    if (m_outline->simple())
+        m_outline->paint(painter);
+    else
+        m_font->render(painter, m_glyphId, boundingRect());
+    if (option->state & QStyle::State_Selected) {
+        painter->setPen(QPen(option->palette.windowText(), 0, Qt::DashLine));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(boundingRect());
+    }
+}
+
+GlyphItem *GlyphItems::create(const std::shared_ptr<QSvgRenderer> &renderer, const QString &glyphId)
+{
+    return new GlyphItem(renderer, glyphId);
 }

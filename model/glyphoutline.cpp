@@ -3,15 +3,15 @@
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPainter>
-#include <QPainterPathStroker>
 #include <QSvgRenderer>
 
 #include <cmath>
 
 namespace {
 
-// A paint engine that keeps what is drawn as filled paths in device
-// coordinates, and notes anything it can't keep that way.
+// A paint engine that keeps what is drawn as solid fills in device
+// coordinates and solid strokes with their transformation, and notes
+// anything it can't keep that way.
 class OutlineRecorder : public QPaintEngine
 {
 public:
@@ -45,16 +45,10 @@ public:
     {
         if (!m_opaque)
             m_simple = false;
-        if (m_brush.style() != Qt::NoBrush)
-            addFill(path, m_brush);
-        if (m_pen.style() != Qt::NoPen) {
-            if (m_pen.widthF() <= 0.0 || m_pen.isCosmetic()) {
-                m_simple = false; // a hairline has no outline
-                return;
-            }
-            QPainterPathStroker stroker(m_pen);
-            addFill(stroker.createStroke(path), m_pen.brush());
-        }
+        if (m_brush.style() != Qt::NoBrush && isSolid(m_brush))
+            shapes.append({m_transform.map(path), m_brush});
+        if (m_pen.style() != Qt::NoPen && isSolid(m_pen.brush()))
+            shapes.append({path, Qt::NoBrush, m_pen, m_transform});
     }
 
     void drawPolygon(const QPointF *points, int count, PolygonDrawMode mode) override
@@ -82,17 +76,16 @@ public:
     }
     void drawTextItem(const QPointF &, const QTextItem &) override { m_simple = false; }
 
-    QList<GlyphOutline::Fill> fills;
+    QList<GlyphOutline::Shape> shapes;
     bool simple() const { return m_simple; }
 
 private:
-    void addFill(const QPainterPath &path, const QBrush &brush)
+    bool isSolid(const QBrush &brush)
     {
-        if (brush.style() != Qt::SolidPattern || !brush.isOpaque()) {
-            m_simple = false;
-            return;
-        }
-        fills.append({m_transform.map(path), brush});
+        if (brush.style() == Qt::SolidPattern && brush.isOpaque())
+            return true;
+        m_simple = false;
+        return false;
     }
 
     QTransform m_transform;
@@ -180,12 +173,14 @@ GlyphOutline GlyphOutline::capture(QSvgRenderer &renderer, const QString &glyphI
     GlyphOutline outline;
     if (!renderer.isValid() || !renderer.elementExists(glyphId))
         return outline;
+    outline.m_exists = true;
+    outline.m_size = renderer.boundsOnElement(glyphId).size();
     OutlineDevice device;
     QPainter painter(&device);
-    const QRectF bounds(QPointF(0.0, 0.0), renderer.boundsOnElement(glyphId).size());
+    const QRectF bounds(QPointF(0.0, 0.0), outline.m_size);
     renderer.render(&painter, glyphId, bounds);
     painter.end();
-    outline.m_fills = device.recorder().fills;
+    outline.m_shapes = device.recorder().shapes;
     outline.m_simple = device.recorder().simple();
     return outline;
 }
@@ -197,22 +192,29 @@ void GlyphOutline::paint(QPainter *painter) const
     // put back.
     const QPen pen = painter->pen();
     const QBrush brush = painter->brush();
-    painter->setPen(Qt::NoPen);
-    if (paintsPdf(painter)) {
-        const QTransform world = painter->worldTransform();
-        const QTransform toDevice = painter->combinedTransform();
-        painter->setWorldTransform(toDevice.inverted() * world); // device coordinates
-        for (const Fill &fill : m_fills) {
-            painter->setBrush(fill.brush);
-            painter->drawPath(roundedToDeviceGrid(fill.path, toDevice));
+    const QTransform world = painter->worldTransform();
+    const bool pdf = paintsPdf(painter);
+    const QTransform toDevice = painter->combinedTransform();
+    const QTransform deviceWorld = toDevice.inverted() * world; // paints in device units
+    for (const Shape &shape : m_shapes) {
+        if (shape.pen.style() != Qt::NoPen) {
+            painter->setWorldTransform(shape.transform * world);
+            painter->setPen(shape.pen);
+            painter->setBrush(Qt::NoBrush);
+            painter->drawPath(shape.path);
+            continue;
         }
-        painter->setWorldTransform(world);
-    } else {
-        for (const Fill &fill : m_fills) {
-            painter->setBrush(fill.brush);
-            painter->drawPath(fill.path);
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(shape.brush);
+        if (pdf) {
+            painter->setWorldTransform(deviceWorld);
+            painter->drawPath(roundedToDeviceGrid(shape.path, toDevice));
+        } else {
+            painter->setWorldTransform(world);
+            painter->drawPath(shape.path);
         }
     }
+    painter->setWorldTransform(world);
     painter->setBrush(brush);
     painter->setPen(pen);
 }

@@ -4,8 +4,8 @@
 // A glyph drawn through QSvgRenderer carries the renderer's per-element
 // state changes into every output; in a PDF they, and the glyph's outline
 // coordinates written at full precision, make up most of a large score's
-// page content. Painting the captured fills instead gives the same shapes
-// with one fill per path. Strokes are captured as the outlines they paint.
+// page content. Painting the captured shapes instead gives the same look
+// with one fill or stroke per path.
 #pragma once
 
 #include <QBrush>
@@ -13,6 +13,8 @@
 #include <QList>
 #include <QObject>
 #include <QPainterPath>
+#include <QPen>
+#include <QTransform>
 
 #include <memory>
 
@@ -22,29 +24,38 @@ class QSvgRenderer;
 class GlyphOutline
 {
 public:
-    struct Fill
+    // A filled path in item coordinates (the element's box moved to
+    // (0, 0)), or a path stroked with `pen` in the coordinates that
+    // `transform` maps to item coordinates. Strokes stay strokes so that
+    // viewers keep thin lines visible at any zoom.
+    struct Shape
     {
-        QPainterPath path; // item coordinates: the element's box moved to (0, 0)
+        QPainterPath path;
         QBrush brush;
+        QPen pen = Qt::NoPen;
+        QTransform transform;
     };
 
-    // Captures what `renderer` draws for `glyphId` into the rectangle a
-    // QGraphicsSvgItem gives it. The outline is not `simple()` when the
-    // element draws anything other than solid fills and strokes (text,
-    // images, gradients, clipping): such glyphs keep going through the
-    // renderer.
+    // Captures what `renderer` draws for `glyphId` into the element's box
+    // moved to (0, 0). The outline is not `simple()` when the element draws
+    // anything other than solid fills and strokes (text, images, gradients,
+    // clipping): such glyphs keep going through the renderer.
     static GlyphOutline capture(QSvgRenderer &renderer, const QString &glyphId);
 
+    bool exists() const { return m_exists; }
+    QSizeF size() const { return m_size; } // the element's box; empty when it doesn't exist
     bool simple() const { return m_simple; }
-    const QList<Fill> &fills() const { return m_fills; }
+    const QList<Shape> &shapes() const { return m_shapes; }
 
-    // Paints the fills with the painter's current transform. In a PDF the
-    // points are first mapped to the writer's device grid and rounded
-    // there (1/1200 inch): whole numbers are written short.
+    // Paints the shapes with the painter's current transform. In a PDF the
+    // points of fills are first mapped to the writer's device grid and
+    // rounded there (1/1200 inch): whole numbers are written short.
     void paint(QPainter *painter) const;
 
 private:
-    QList<Fill> m_fills;
+    QList<Shape> m_shapes;
+    QSizeF m_size;
+    bool m_exists = false;
     bool m_simple = false;
 };
 

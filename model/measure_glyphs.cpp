@@ -15,7 +15,6 @@
 
 #include <QDebug>
 #include <QGraphicsItemGroup>
-#include <QGraphicsSvgItem>
 #include <QSvgRenderer>
 #include <QTransform>
 
@@ -104,7 +103,7 @@ QGraphicsItem *Measure::addNoteItem3(int part, int voice, QString &glyphId, int 
         baseOffset += 0.05 * size;
     }
 
-    QGraphicsSvgItem *glyph =
+    GlyphItem *glyph =
         GlyphItems::create(common ? score->commonRenderer : p->noteFontRenderer, glyphId);
     double s = size * score->page->glyphScale;
     if (glyphClass == GraceGlyph)
@@ -271,7 +270,7 @@ QGraphicsItem *Measure::addGlyphItem(int part, int voice, QString &glyphId, bool
     replaceEmptyId(glyphId);
     const Part *p = score->parts.at(part);
     const double size = p->noteFontSize;
-    QGraphicsSvgItem *glyph =
+    GlyphItem *glyph =
         GlyphItems::create(common ? score->commonRenderer : p->noteFontRenderer, glyphId);
     double s = size * score->page->glyphScale;
     if (glyphClass == GraceGlyph)
@@ -299,7 +298,7 @@ QGraphicsItem *Measure::addStaffClef(int part, int voice, int staff, const QStri
         return nullptr;
     }
     const double size = p->noteFontSize;
-    QGraphicsSvgItem *glyph = GlyphItems::create(p->noteFontRenderer, clefGlyphId);
+    GlyphItem *glyph = GlyphItems::create(p->noteFontRenderer, clefGlyphId);
     const double s = size * score->page->glyphScale;
     glyph->setTransform(QTransform::fromScale(s, s));
 
@@ -333,8 +332,8 @@ QGraphicsItem *Measure::addStaffTimeSignature(int part, int staff, int beats, in
     const Part *p = score->parts.at(part);
     const double size = p->noteFontSize;
     const double s = size * score->page->glyphScale;
-    QGraphicsSvgItem *upper = GlyphItems::create(score->commonRenderer, beatsId);
-    QGraphicsSvgItem *lower = GlyphItems::create(score->commonRenderer, QString::number(beatType));
+    GlyphItem *upper = GlyphItems::create(score->commonRenderer, beatsId);
+    GlyphItem *lower = GlyphItems::create(score->commonRenderer, QString::number(beatType));
     upper->setTransform(QTransform::fromScale(s, s));
     lower->setTransform(QTransform::fromScale(s, s));
     lower->setPos(0.0, 0.5 * size * score->page->scaleFactor);

@@ -48,7 +48,7 @@ class QFont;
 class QGraphicsItem;
 class QGraphicsItemGroup;
 class QGraphicsRectItem;
-class QGraphicsSvgItem;
+class GlyphItem;
 class QGraphicsTextItem;
 class QPointF;
 class QProcess;
@@ -339,7 +339,7 @@ public:
     // centring of a glyph in a box
     // New items without parent; the caller (or the scene) owns them. The
     // glyph item holds its renderer for as long as it lives.
-    QGraphicsSvgItem *createSvgItem(int part, bool common, const QString &glyphId, bool grace,
+    GlyphItem *createSvgItem(int part, bool common, const QString &glyphId, bool grace,
                                     bool swap, double a, double b) const;
     QGraphicsTextItem *createBoldTextItem(const QString &text, double factor) const;
     // Millimetres: the glyph (scaled by `factor`) centred in, or set
@@ -1134,7 +1134,7 @@ public:
                                   Direction *direction);
 
 private:
-    QGraphicsSvgItem *metronomeGlyph(int part, const QString &id, double scale) const;
+    GlyphItem *metronomeGlyph(int part, const QString &id, double scale) const;
     void genWordsItem(int measureIndex, int part, int voice, int index, Direction *direction,
                       const QPointF &anchor, double size);
     void genMetronomeItems(int measureIndex, int part, int voice, int index, Direction *direction,

@@ -6,17 +6,16 @@
 #include "model/score.h"
 #include "model/style.h"
 
-#include <QGraphicsSvgItem>
 #include <QGraphicsTextItem>
 #include <QTransform>
 
 #include <cmath>
 
-QGraphicsSvgItem *Score::createSvgItem(int part, bool common, const QString &glyphId, bool grace,
+GlyphItem *Score::createSvgItem(int part, bool common, const QString &glyphId, bool grace,
                                        bool swap, double a, double b) const
 {
     const Part *p = parts.at(part);
-    QGraphicsSvgItem *item =
+    GlyphItem *item =
         GlyphItems::create(common ? commonRenderer : p->noteFontRenderer, glyphId);
     double s = p->noteFontSize * page->glyphScale;
     if (grace)

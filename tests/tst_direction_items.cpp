@@ -26,7 +26,7 @@
 #include <QGraphicsItemGroup>
 #include <QGraphicsLineItem>
 #include <QGraphicsRectItem>
-#include <QGraphicsSvgItem>
+#include "model/glyphitem.h"
 #include <QGraphicsTextItem>
 #include <QRegularExpression>
 #include <QSvgRenderer>
@@ -109,7 +109,7 @@ QList<QGraphicsItemGroup *> groupsWithGlyph(const Score &score, const QString &i
         if (!group || group->parentItem())
             continue;
         for (QGraphicsItem *child : group->childItems()) {
-            auto *svg = dynamic_cast<QGraphicsSvgItem *>(child);
+            auto *svg = dynamic_cast<GlyphItem *>(child);
             if (svg && svg->elementId() == id) {
                 found.append(group);
                 break;
@@ -206,7 +206,7 @@ void TestDirectionItems::glyphForms()
     auto f = makeScore(style, horizontal, 1);
     Direction *direction = addDirection(*f, 0, 0, kind, text);
     f->build();
-    auto *item = dynamic_cast<QGraphicsSvgItem *>(direction->item);
+    auto *item = dynamic_cast<GlyphItem *>(direction->item);
     QVERIFY(item);
     QCOMPARE(item->elementId(), glyph);
     QVERIFY(item->renderer()->elementExists(glyph));
@@ -292,14 +292,14 @@ void TestDirectionItems::metronomeUsesLargestPart()
     QCOMPARE(groups.size(), 1);
     QStringList ids;
     for (QGraphicsItem *child : groups.first()->childItems()) {
-        auto *svg = dynamic_cast<QGraphicsSvgItem *>(child);
+        auto *svg = dynamic_cast<GlyphItem *>(child);
         QVERIFY(svg);
         ids << svg->elementId();
     }
     QCOMPARE(ids, (QStringList{"Metronome-Quarter", "Metronome-Equal", "1_tempo", "2_tempo",
                                "0_tempo"}));
     // Sized by the largest note size, not by the part's own.
-    auto *quarter = static_cast<QGraphicsSvgItem *>(groups.first()->childItems().first());
+    auto *quarter = static_cast<GlyphItem *>(groups.first()->childItems().first());
     QCOMPARE(quarter->transform().m11(), 8.0 * f.score.page->glyphScale * 0.8);
     QCOMPARE(groups.first()->pos(), tempo->item->pos());
 

@@ -19,7 +19,7 @@
 #include "support/modelbuilder.h"
 #include "support/testenvironment.h"
 
-#include <QGraphicsSvgItem>
+#include "model/glyphitem.h"
 #include <QtTest>
 
 namespace {
@@ -83,7 +83,7 @@ Directive *addDirective(Note *note, const QString &text)
 
 QString elementId(const AlignItem *item)
 {
-    const auto *svg = dynamic_cast<const QGraphicsSvgItem *>(item->graphicsItem);
+    const auto *svg = dynamic_cast<const GlyphItem *>(item->graphicsItem);
     return svg ? svg->elementId() : QString();
 }
 

@@ -1,8 +1,8 @@
 // Glyphs painted from their captured outlines: every glyph of every bundled
 // note font looks as the SVG renderer draws it, also through a glyph item
 // whose element changes; glyphs that are more than solid fills and strokes
-// keep going through the renderer; and in a PDF, where points are rounded to
-// the writer's grid, glyphs land where the renderer puts them.
+// are drawn by the renderer; and in a PDF, where points are rounded to the
+// writer's grid, glyphs land where the renderer puts them.
 #include "glyphs/notefontcatalog.h"
 #include "model/glyphitem.h"
 #include "model/glyphoutline.h"
@@ -10,7 +10,6 @@
 #include "support/testenvironment.h"
 
 #include <QDirIterator>
-#include <QGraphicsSvgItem>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QStyleOptionGraphicsItem>
@@ -60,7 +59,7 @@ QImage whiteImage(const QSize &size)
 }
 
 // `item` painted as a scene would, scaled by `pixelsPerUnit`.
-QImage paintItem(QGraphicsSvgItem &item, double pixelsPerUnit, const QSize &size)
+QImage paintItem(GlyphItem &item, double pixelsPerUnit, const QSize &size)
 {
     QImage image = whiteImage(size);
     QPainter painter(&image);
@@ -127,7 +126,7 @@ private slots:
     void everyGlyphDrawsAsItsFont();
     void glyphsBeyondFillsAndStrokesUseTheRenderer_data();
     void glyphsBeyondFillsAndStrokesUseTheRenderer();
-    void itemFollowsItsElementAndRenderer();
+    void itemFollowsItsElement();
     void pdfGlyphsLandWhereTheRendererPutsThem();
 };
 
@@ -156,7 +155,7 @@ void TestGlyphOutline::everyGlyphDrawsAsItsFont()
             notSimple << id;
             continue;
         }
-        std::unique_ptr<QGraphicsSvgItem> item(GlyphItems::create(renderer, id));
+        std::unique_ptr<GlyphItem> item(GlyphItems::create(renderer, id));
         const QSize size = glyphImageSize(*renderer, id, PixelsPerUnit);
         const QImage expected = paintWithRenderer(*renderer, id, PixelsPerUnit, size);
         const QImage actual = paintItem(*item, PixelsPerUnit, size);
@@ -205,34 +204,38 @@ void TestGlyphOutline::glyphsBeyondFillsAndStrokesUseTheRenderer()
     QCOMPARE(GlyphOutlineCache::of(renderer.get())->outline(id)->simple(), simple);
 
     // Whichever way it is painted, the item draws what the renderer draws.
-    std::unique_ptr<QGraphicsSvgItem> item(GlyphItems::create(renderer, id));
+    std::unique_ptr<GlyphItem> item(GlyphItems::create(renderer, id));
     const QSize size = glyphImageSize(*renderer, id, 2.0);
     const QImage expected = paintWithRenderer(*renderer, id, 2.0, size);
     QVERIFY(darkPixels(expected) > 100);
     QVERIFY(mismatchedPixels(expected, paintItem(*item, 2.0, size)) <= darkPixels(expected) / 50);
 }
 
-void TestGlyphOutline::itemFollowsItsElementAndRenderer()
+void TestGlyphOutline::itemFollowsItsElement()
 {
-    const auto wide = inlineFont("<g id='a'><rect x='0' y='0' width='80' height='20'/></g>"
-                                 "<g id='b'><rect x='0' y='0' width='20' height='80'/></g>");
-    const auto other = inlineFont("<g id='a'><circle cx='40' cy='40' r='40'/></g>");
-    std::unique_ptr<QGraphicsSvgItem> item(GlyphItems::create(wide, QStringLiteral("a")));
+    const auto font = inlineFont("<g id='a'><rect x='0' y='0' width='80' height='20'/></g>"
+                                 "<g id='b'><rect x='0' y='0' width='20' height='80'/></g>"
+                                 "<g id='c'><circle cx='40' cy='40' r='40'/></g>");
+    std::unique_ptr<GlyphItem> item(GlyphItems::create(font, QStringLiteral("a")));
     const QSize size(100, 100);
-    const int wideInk = darkPixels(paintItem(*item, 1.0, size));
-    QVERIFY(qAbs(wideInk - 1600) < 100);
+    QCOMPARE(item->boundingRect(), QRectF(0, 0, 80, 20));
+    QVERIFY(qAbs(darkPixels(paintItem(*item, 1.0, size)) - 1600) < 100);
 
     item->setElementId(QStringLiteral("b"));
+    QCOMPARE(item->boundingRect(), QRectF(0, 0, 20, 80));
     QCOMPARE(mismatchedPixels(paintItem(*item, 1.0, size),
-                              paintWithRenderer(*wide, QStringLiteral("b"), 1.0, size)),
+                              paintWithRenderer(*font, QStringLiteral("b"), 1.0, size)),
              0);
 
-    item->setSharedRenderer(other.get());
-    item->setElementId(QStringLiteral("a"));
+    item->setElementId(QStringLiteral("c"));
     const QImage circle = paintItem(*item, 1.0, size);
-    QVERIFY(mismatchedPixels(circle, paintWithRenderer(*other, QStringLiteral("a"), 1.0, size)) <
+    QVERIFY(mismatchedPixels(circle, paintWithRenderer(*font, QStringLiteral("c"), 1.0, size)) <
             20);
     QVERIFY(qAbs(darkPixels(circle) - 5027) < 150);
+
+    item->setElementId(QStringLiteral("missing"));
+    QVERIFY(item->boundingRect().isEmpty());
+    QCOMPARE(darkPixels(paintItem(*item, 1.0, size)), 0);
 }
 
 void TestGlyphOutline::pdfGlyphsLandWhereTheRendererPutsThem()
@@ -242,7 +245,7 @@ void TestGlyphOutline::pdfGlyphsLandWhereTheRendererPutsThem()
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("glyphs.pdf"));
     constexpr double PageUnits = 160.0;
-    constexpr int Dpi = 150;
+    constexpr int Dpi = 300;
     {
         QPdfWriter writer(pdf);
         writer.setPageSize(QPageSize(QSizeF(PageUnits, PageUnits), QPageSize::Point));

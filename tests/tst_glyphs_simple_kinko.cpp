@@ -19,7 +19,7 @@
 #include "support/messagecapture.h"
 #include "support/testenvironment.h"
 
-#include <QGraphicsSvgItem>
+#include "model/glyphitem.h"
 #include <QImage>
 #include <QPainter>
 #include <QStyleOptionGraphicsItem>
@@ -59,7 +59,7 @@ int measureOf(const GlyphScore &g, const Note *note)
 }
 
 // Whether painting the item marks any pixel.
-bool hasInk(QGraphicsSvgItem *item)
+bool hasInk(GlyphItem *item)
 {
     QImage image(400, 400, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -158,7 +158,7 @@ void TestGlyphsSimpleKinko::repeatSign()
         const int noteIndex = int(g.score.measures.at(m)->parts.at(0)->voices.at(0)->notes.indexOf(
             const_cast<Note *>(note)));
         QCOMPARE(g.items(m).at(note->firstAlignItem)->glyphId, glyphs.at(i));
-        QGraphicsSvgItem *svg = g.svg(m, 1, note->firstAlignItem);
+        GlyphItem *svg = g.svg(m, 1, note->firstAlignItem);
         QCOMPARE(svg->elementId(), glyphs.at(i));
         QVERIFY(svg->renderer()->elementExists(glyphs.at(i)));
         QCOMPARE(note->prevMark, glyphs.at(i) == QLatin1String("Prev"));
@@ -225,7 +225,7 @@ void TestGlyphsSimpleKinko::pizzCircles()
             continue;
         drawn.append(g.items().at(i)->glyphId);
         // The circles come from the common glyph file, over their note.
-        QGraphicsSvgItem *svg = g.svg(0, 1, i);
+        GlyphItem *svg = g.svg(0, 1, i);
         QCOMPARE(svg->renderer(), g.score.commonRenderer.get());
         QVERIFY(svg->renderer()->elementExists(svg->elementId()));
         QCOMPARE(g.items().at(i)->kind, int(AlignOverlay));
@@ -298,7 +298,7 @@ void TestGlyphsSimpleKinko::simpleBars()
 
     QCOMPARE(g.ids(0, 1, true), glyphs);
     for (int i = 0; i < glyphs.size(); ++i) {
-        QGraphicsSvgItem *svg = g.svg(0, 1, i);
+        GlyphItem *svg = g.svg(0, 1, i);
         QVERIFY2(svg->renderer()->elementExists(svg->elementId()), qPrintable(svg->elementId()));
     }
     // The last note carries the name: a tied continuation is drawn as a bar
@@ -382,7 +382,7 @@ void TestGlyphsSimpleKinko::simpleRests()
     QCOMPARE(rest->glyphName, displayName);
     // Only the first rest glyph stands for the note.
     for (int i = 0; i < glyphs.size(); ++i) {
-        QGraphicsSvgItem *svg = g.svg(0, 1, i);
+        GlyphItem *svg = g.svg(0, 1, i);
         QVERIFY(svg->renderer()->elementExists(svg->elementId()));
         QCOMPARE(svg->data(TagType).toInt() == NoteItem, i == 0);
         QCOMPARE(svg->renderer() == g.score.commonRenderer.get(), glyphs.at(i).startsWith("Dot"));

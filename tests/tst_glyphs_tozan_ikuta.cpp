@@ -16,7 +16,7 @@
 #include "support/messagecapture.h"
 #include "support/testenvironment.h"
 
-#include <QGraphicsSvgItem>
+#include "model/glyphitem.h"
 #include <QSvgRenderer>
 
 using TestSupport::GlyphScore;
@@ -57,7 +57,7 @@ double widthOf(const Part *part, int type)
 void verifyGlyphsExist(const GlyphScore &g, int measure = 0)
 {
     for (int i = 0; i < g.items(measure).size(); ++i) {
-        QGraphicsSvgItem *svg = g.svg(measure, 1, i);
+        GlyphItem *svg = g.svg(measure, 1, i);
         QVERIFY2(svg->renderer()->elementExists(svg->elementId()), qPrintable(svg->elementId()));
     }
 }
@@ -315,7 +315,7 @@ void TestGlyphsTozanIkuta::ikutaRests()
     for (Note *note : notes) {
         if (!note->rest || glyphs.isEmpty())
             continue;
-        QGraphicsSvgItem *first = g.svg(0, 1, note->firstAlignItem);
+        GlyphItem *first = g.svg(0, 1, note->firstAlignItem);
         QCOMPARE(first->data(TagType).toInt(), int(NoteItem));
         QVERIFY(first->isVisible());
     }
@@ -530,7 +530,7 @@ void TestGlyphsTozanIkuta::tiedContinuation()
     for (const QString &id : drawn.mid(tied->firstAlignItem))
         QVERIFY(id.contains(QLatin1String("Extension")));
     if (!marks.isEmpty()) {
-        QGraphicsSvgItem *first = g.svg(m, 1, tied->firstAlignItem);
+        GlyphItem *first = g.svg(m, 1, tied->firstAlignItem);
         QCOMPARE(first->data(TagType).toInt(), int(NoteItem));
         QVERIFY(first->renderer()->elementExists(first->elementId()));
     }

@@ -9,7 +9,7 @@
 #include "support/modelbuilder.h"
 #include "support/testenvironment.h"
 
-#include <QGraphicsSvgItem>
+#include "model/glyphitem.h"
 #include <QGraphicsTextItem>
 #include <QImage>
 #include <QPainter>
@@ -71,7 +71,7 @@ void TestItemFactories::svgItem()
     Part *part = addKinkoPart(&score);
     score.style->graceNoteScale = 0.5;
     const QString id = common ? QStringLiteral("Dot") : QStringLiteral("Ro");
-    std::unique_ptr<QGraphicsSvgItem> item(score.createSvgItem(0, common, id, grace, swap, 2, 3));
+    std::unique_ptr<GlyphItem> item(score.createSvgItem(0, common, id, grace, swap, 2, 3));
     QCOMPARE(item->elementId(), id);
     QCOMPARE(item->renderer(), common ? score.commonRenderer.get() : part->noteFontRenderer.get());
     QVERIFY(item->renderer()->elementExists(id));
@@ -86,7 +86,7 @@ void TestItemFactories::rendererOutlivesItsPart()
     Score score(QStringLiteral("5.3.1"), 0, false);
     Part *part = addKinkoPart(&score);
     std::weak_ptr<QSvgRenderer> watch = part->noteFontRenderer;
-    std::unique_ptr<QGraphicsSvgItem> item(
+    std::unique_ptr<GlyphItem> item(
         score.createSvgItem(0, false, QStringLiteral("Ro"), false, true, 1, 1));
 
     // The part lets go of its font (a font change, the part removed).

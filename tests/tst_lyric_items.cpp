@@ -29,7 +29,7 @@
 #include <QFile>
 #include <QFontMetricsF>
 #include <QGraphicsLineItem>
-#include <QGraphicsSvgItem>
+#include "model/glyphitem.h"
 #include <QRawFont>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -475,8 +475,8 @@ void TestLyricItems::extenderCrossesTiesAndEndsAtTheBreathGlyph()
 
     // The one of "oh" ends at its own breath glyph, before the last note.
     const QString breathId = horizontal ? QStringLiteral("Breath") : QStringLiteral("Breath_V");
-    QGraphicsSvgItem *breath = nullptr;
-    for (QGraphicsSvgItem *item : sceneItems<QGraphicsSvgItem>(score)) {
+    GlyphItem *breath = nullptr;
+    for (GlyphItem *item : sceneItems<GlyphItem>(score)) {
         if (item->elementId() == breathId)
             breath = item;
     }

@@ -18,7 +18,7 @@
 #include "view/scene.h"
 
 #include <QGraphicsItemGroup>
-#include <QGraphicsSvgItem>
+#include "model/glyphitem.h"
 #include <QSvgRenderer>
 
 #include <functional>
@@ -249,7 +249,7 @@ void TestMeasureGlyphs::itemScale()
     QCOMPARE(t.m12(), 0.0);
     QCOMPARE(item->opacity(), 1.0);
 
-    auto *svg = static_cast<QGraphicsSvgItem *>(item);
+    auto *svg = static_cast<GlyphItem *>(item);
     QCOMPARE(svg->elementId(), id);
     QCOMPARE(svg->renderer(), f.part->noteFontRenderer.get());
     QCOMPARE(svg->cacheMode(), QGraphicsItem::NoCache);
@@ -281,7 +281,7 @@ void TestMeasureGlyphs::emptyIdBecomesUndefined()
     QGraphicsItem *item = f.measure->addNoteItem3(0, 0, id, 4, true, 1, false, 0, 0, 0, 1, 1);
     f.score.scene->addItem(item);
     QCOMPARE(id, QStringLiteral("Undefined"));
-    auto *svg = static_cast<QGraphicsSvgItem *>(item);
+    auto *svg = static_cast<GlyphItem *>(item);
     QCOMPARE(svg->elementId(), QStringLiteral("Undefined"));
     QCOMPARE(svg->renderer(), f.score.commonRenderer.get());
     QCOMPARE(f.last()->glyphId, QStringLiteral("Undefined"));
@@ -312,16 +312,16 @@ void TestMeasureGlyphs::referenceOffset_data()
     QTest::newRow("plain v") << 0 << false << "Ro" << 0 << Expected([=](S s, I i) {
         return QPointF(s.getItemCenterX(i, 1.0, size) + base, s.getItemCenterY(i, 1.0, box));
     }) << base;
-    QTest::newRow("Fue h: far edge") << 4 << true << "Ro" << 0 << Expected([=](S s, I i) {
+    QTest::newRow("Fue h: far edge") << 4 << true << "5" << 0 << Expected([=](S s, I i) {
         return QPointF(s.getItemCenterX(i, 1.0, box), s.getItemFarY(i, 1.0, size) + base);
     }) << base;
-    QTest::newRow("Fue v: far edge") << 4 << false << "Ro" << 0 << Expected([=](S s, I i) {
+    QTest::newRow("Fue v: far edge") << 4 << false << "5" << 0 << Expected([=](S s, I i) {
         return QPointF(s.getItemFarX(i, 1.0, size) + base, s.getItemCenterY(i, 1.0, box));
     }) << base;
-    QTest::newRow("Fue class 5 h: centred") << 4 << true << "Ro" << 5 << Expected([=](S s, I i) {
+    QTest::newRow("Fue class 5 h: centred") << 4 << true << "5" << 5 << Expected([=](S s, I i) {
         return QPointF(s.getItemCenterX(i, 1.0, box), s.getItemCenterY(i, 1.0, size) + base);
     }) << base;
-    QTest::newRow("Fue class 5 v: centred") << 4 << false << "Ro" << 5 << Expected([=](S s, I i) {
+    QTest::newRow("Fue class 5 v: centred") << 4 << false << "5" << 5 << Expected([=](S s, I i) {
         return QPointF(s.getItemCenterX(i, 1.0, size) + base, s.getItemCenterY(i, 1.0, box));
     }) << base;
     QTest::newRow("Fue QuarterRest h: across map")
@@ -486,8 +486,8 @@ void TestMeasureGlyphs::staffTimeSignatures()
         QVERIFY(group);
         const QList<QGraphicsItem *> digits = group->childItems();
         QCOMPARE(digits.size(), 2);
-        QCOMPARE(static_cast<QGraphicsSvgItem *>(digits.at(0))->elementId(), QStringLiteral("3"));
-        QCOMPARE(static_cast<QGraphicsSvgItem *>(digits.at(1))->elementId(), QStringLiteral("4"));
+        QCOMPARE(static_cast<GlyphItem *>(digits.at(0))->elementId(), QStringLiteral("3"));
+        QCOMPARE(static_cast<GlyphItem *>(digits.at(1))->elementId(), QStringLiteral("4"));
         QCOMPARE(digits.at(1)->pos().y(), 0.5 * size * f.score.page->scaleFactor);
         for (const AlignItem *item : first + second)
             f.score.scene->addItem(item->graphicsItem);

@@ -22,7 +22,7 @@
 #include <QGraphicsItemGroup>
 #include <QGraphicsLineItem>
 #include <QGraphicsRectItem>
-#include <QGraphicsSvgItem>
+#include "model/glyphitem.h"
 #include <QGraphicsTextItem>
 
 using TestSupport::MeasureLayout;
@@ -274,7 +274,7 @@ void TestMeasurePhase::repeatSignAfterSignaturesInStaffMode()
     layout.generate();
     const Score &score = layout.score;
     double keyX = -1.0;
-    for (const QGraphicsSvgItem *glyph : sceneItemsOf<QGraphicsSvgItem>(score)) {
+    for (const GlyphItem *glyph : sceneItemsOf<GlyphItem>(score)) {
         if (glyph->elementId() == QLatin1String("KeySharp2"))
             keyX = glyph->pos().x();
     }
@@ -494,7 +494,7 @@ void TestMeasurePhase::partLines()
     score.genMeasureItems(0);
     const double s = score.page->scaleFactor;
 
-    const QList<QGraphicsSvgItem *> glyphs = sceneItemsOf<QGraphicsSvgItem>(score);
+    const QList<GlyphItem *> glyphs = sceneItemsOf<GlyphItem>(score);
     QCOMPARE(glyphs.size(), 1);
     QCOMPARE(glyphs.first()->elementId(), QStringLiteral("Simile"));
     const double ref = m->getPartRefLine(0);

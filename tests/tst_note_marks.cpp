@@ -28,7 +28,7 @@
 #include <QFile>
 #include <QGraphicsItemGroup>
 #include <QGraphicsLineItem>
-#include <QGraphicsSvgItem>
+#include "model/glyphitem.h"
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -51,20 +51,20 @@ template <class T> QList<T *> sceneItems(const Score &score)
 }
 
 // The SVG items of the scene tagged as `type`.
-QList<QGraphicsSvgItem *> taggedGlyphs(const Score &score, int type)
+QList<GlyphItem *> taggedGlyphs(const Score &score, int type)
 {
-    QList<QGraphicsSvgItem *> found;
-    for (QGraphicsSvgItem *item : sceneItems<QGraphicsSvgItem>(score)) {
+    QList<GlyphItem *> found;
+    for (GlyphItem *item : sceneItems<GlyphItem>(score)) {
         if (item->data(TagType).toInt() == type)
             found.append(item);
     }
     return found;
 }
 
-QStringList elementIds(const QList<QGraphicsSvgItem *> &items)
+QStringList elementIds(const QList<GlyphItem *> &items)
 {
     QStringList ids;
-    for (const QGraphicsSvgItem *item : items)
+    for (const GlyphItem *item : items)
         ids.append(item->elementId());
     return ids;
 }
@@ -210,14 +210,14 @@ void TestNoteMarks::directiveGlyphs()
     f.score.cleanOutput = clean;
     f.build();
 
-    const QList<QGraphicsSvgItem *> marks = taggedGlyphs(f.score, DirectiveItem);
+    const QList<GlyphItem *> marks = taggedGlyphs(f.score, DirectiveItem);
     if (glyph.isEmpty()) {
         QVERIFY2(marks.isEmpty(), qPrintable(elementIds(marks).join(u',')));
         QCOMPARE(directive->item, nullptr);
         return;
     }
     QCOMPARE(elementIds(marks), QStringList{glyph});
-    QGraphicsSvgItem *item = marks.first();
+    GlyphItem *item = marks.first();
     QCOMPARE(directive->item, item);
     QCOMPARE(item->data(TagNote).toInt(), 1);
     QCOMPARE(item->data(TagDirective).toInt(), 0);
@@ -425,7 +425,7 @@ void TestNoteMarks::articulationGlyphs()
     notation->inverted = inverted;
     f.build();
 
-    const QList<QGraphicsSvgItem *> marks = taggedGlyphs(f.score, NotationItem);
+    const QList<GlyphItem *> marks = taggedGlyphs(f.score, NotationItem);
     if (glyph.isEmpty()) {
         QVERIFY2(marks.isEmpty(), qPrintable(elementIds(marks).join(u',')));
         QCOMPARE(notation->item, nullptr);
@@ -614,7 +614,7 @@ void TestNoteMarks::fingeringGlyphs()
     Fingering *fingering = addFingering(f.note(0, 0, 1), text);
     f.build();
 
-    const QList<QGraphicsSvgItem *> marks = taggedGlyphs(f.score, FingeringItem);
+    const QList<GlyphItem *> marks = taggedGlyphs(f.score, FingeringItem);
     if (glyph.isEmpty()) {
         QVERIFY(marks.isEmpty());
         QCOMPARE(fingering->item, nullptr);
@@ -754,7 +754,7 @@ void TestNoteMarks::heldFingeringsDrawLines()
     QVERIFY(near(toLast->line().y1(), toLast->line().y2()));
     const auto glyphs = toLast->parentItem()->childItems();
     QVERIFY(std::any_of(glyphs.cbegin(), glyphs.cend(), [](QGraphicsItem *child) {
-        auto *svg = dynamic_cast<QGraphicsSvgItem *>(child);
+        auto *svg = dynamic_cast<GlyphItem *>(child);
         return svg && svg->elementId() == QLatin1String("Fingering1") && svg->zValue() == 20.0;
     }));
 
@@ -776,7 +776,7 @@ void TestNoteMarks::heldFingeringsDrawLines()
     QVERIFY(near(carried->line().x2(), (q2.x() - m1->originX + qa) * k));
     QVERIFY(near(carried->pos().x(), (m1->originX + (l + held.at(4)->x) * size) * k));
     QCOMPARE(held.at(5)->item, nullptr);
-    auto *last = dynamic_cast<QGraphicsSvgItem *>(held.at(6)->item);
+    auto *last = dynamic_cast<GlyphItem *>(held.at(6)->item);
     QVERIFY(last);
     QCOMPARE(last->elementId(), QStringLiteral("Fingering4"));
 }
@@ -852,7 +852,7 @@ void TestNoteMarks::bowMarks()
     QStringList drawn;
     QList<int> drawnTypes;
     for (int type : {int(UpBowItem), int(StoppedItem), int(HarmonicItem)}) {
-        for (QGraphicsSvgItem *item : taggedGlyphs(f.score, type)) {
+        for (GlyphItem *item : taggedGlyphs(f.score, type)) {
             drawn.append(item->elementId());
             drawnTypes.append(type);
             QCOMPARE(item->data(TagNote).toInt(), 1);

@@ -3,12 +3,12 @@
 // where meant), note names are one note size and distinct, stretched marks have the box length the
 // glyph maps give them, and a missing id draws nothing.
 #include "glyphs/notefontcatalog.h"
+#include "model/glyphitem.h"
 #include "notenames/style_scale_names.h"
 #include "support/testenvironment.h"
 
 #include <QCryptographicHash>
 #include <QFile>
-#include <QGraphicsSvgItem>
 #include <QPainter>
 #include <QStyleOptionGraphicsItem>
 #include <QSvgRenderer>
@@ -438,14 +438,14 @@ void TestNoteFonts::staffSymbolsSitOnTheirSteps()
 
 void TestNoteFonts::missingGlyphDrawsNothing()
 {
-    QSvgRenderer renderer(fontPath("Shakuhachi_Tozan", "Tozan_Brush"));
-    QVERIFY(!renderer.elementExists(QStringLiteral("NoSuchGlyph")));
-    QVERIFY(NoteFontCatalog::renderGlyph(renderer, QStringLiteral("NoSuchGlyph"), 1.0).isNull());
+    const auto renderer =
+        std::make_shared<QSvgRenderer>(fontPath("Shakuhachi_Tozan", "Tozan_Brush"));
+    QVERIFY(!renderer->elementExists(QStringLiteral("NoSuchGlyph")));
+    QVERIFY(NoteFontCatalog::renderGlyph(*renderer, QStringLiteral("NoSuchGlyph"), 1.0).isNull());
 
     // As the program draws a glyph: a scene item on the font with the element id.
-    QGraphicsSvgItem item;
-    item.setSharedRenderer(&renderer);
-    item.setElementId(QStringLiteral("NoSuchGlyph"));
+    GlyphItem item(renderer, QStringLiteral("NoSuchGlyph"));
+    QVERIFY(item.boundingRect().isEmpty());
     QImage image(120, 120, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);

@@ -19,7 +19,7 @@
 #include <QFontMetrics>
 #include <QGraphicsLineItem>
 #include <QGraphicsRectItem>
-#include <QGraphicsSvgItem>
+#include "model/glyphitem.h"
 
 namespace {
 
@@ -341,10 +341,10 @@ void TestPageFrame::stageBracket()
     const double s = score.page->scaleFactor;
     QCOMPARE(score.genBracketItems(m, thin), 1);
 
-    const QList<QGraphicsSvgItem *> svgs = itemsOf<QGraphicsSvgItem>(score);
+    const QList<GlyphItem *> svgs = itemsOf<GlyphItem>(score);
     const QList<QGraphicsLineItem *> lines = itemsOf<QGraphicsLineItem>(score);
     QStringList ids;
-    for (const QGraphicsSvgItem *svg : svgs)
+    for (const GlyphItem *svg : svgs)
         ids << svg->elementId();
     QCOMPARE(ids, glyphs);
     if (thin) {

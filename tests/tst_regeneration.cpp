@@ -37,7 +37,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
-#include <QGraphicsSvgItem>
+#include "model/glyphitem.h"
 #include <QPointer>
 #include <QRegularExpression>
 #include <QUndoStack>
@@ -369,7 +369,7 @@ void TestRegeneration::memoryStaysFlat()
         if (!earlier) {
             const AlignItem *item =
                 score->measures.at(0)->parts.at(0)->voices.at(0)->alignItems.first();
-            earlier = dynamic_cast<QGraphicsSvgItem *>(item->graphicsItem);
+            earlier = dynamic_cast<GlyphItem *>(item->graphicsItem);
         }
         score->generateScore();
         QCOMPARE(int(score->scene->items().size()), sceneItems);

@@ -28,7 +28,7 @@
 #include <QFile>
 #include <QGraphicsItemGroup>
 #include <QGraphicsLineItem>
-#include <QGraphicsSvgItem>
+#include "model/glyphitem.h"
 
 #include <QSet>
 
@@ -50,7 +50,7 @@ QStringList glyphIds(const QList<QGraphicsItem *> &items)
 {
     QStringList ids;
     for (QGraphicsItem *item : items) {
-        if (auto *svg = dynamic_cast<QGraphicsSvgItem *>(item))
+        if (auto *svg = dynamic_cast<GlyphItem *>(item))
             ids.append(svg->elementId());
     }
     return ids;

@@ -18,7 +18,7 @@
 #include <QFile>
 #include <QGraphicsLineItem>
 #include <QGraphicsPolygonItem>
-#include <QGraphicsSvgItem>
+#include "model/glyphitem.h"
 #include <QImage>
 #include <QPainter>
 #include <QRegularExpression>
@@ -384,7 +384,7 @@ void TestStaffBeams::corpusScoreRenders()
         int(text.count(QRegularExpression(QStringLiteral(">(forward|backward) hook<"))));
     const QList<QGraphicsPolygonItem *> beams = sceneItems<QGraphicsPolygonItem>(score);
     QCOMPARE(beams.size(), begins + hooks);
-    for (const QGraphicsSvgItem *glyph : sceneItems<QGraphicsSvgItem>(score))
+    for (const GlyphItem *glyph : sceneItems<GlyphItem>(score))
         QVERIFY(glyph->elementId() != QLatin1String("Undefined"));
 
     // The rendered scene shows ink where the first beam lies.

@@ -16,7 +16,7 @@
 
 #include <QGraphicsItemGroup>
 #include <QGraphicsRectItem>
-#include <QGraphicsSvgItem>
+#include "model/glyphitem.h"
 #include <QSvgRenderer>
 #include <QtMath>
 
@@ -32,16 +32,16 @@ constexpr int staffStyle = NotationStyle::StaffNotation;
 QStringList glyphIds(const Score &score)
 {
     QStringList ids;
-    for (const QGraphicsSvgItem *item : sceneItemsOf<QGraphicsSvgItem>(score)) {
+    for (const GlyphItem *item : sceneItemsOf<GlyphItem>(score)) {
         if (!item->group())
             ids << item->elementId();
     }
     return ids;
 }
 
-const QGraphicsSvgItem *glyphNamed(const Score &score, const QString &id)
+const GlyphItem *glyphNamed(const Score &score, const QString &id)
 {
-    for (const QGraphicsSvgItem *item : sceneItemsOf<QGraphicsSvgItem>(score)) {
+    for (const GlyphItem *item : sceneItemsOf<GlyphItem>(score)) {
         if (item->elementId() == id && !item->group())
             return item;
     }
@@ -52,7 +52,7 @@ QStringList childIds(const QGraphicsItemGroup *group)
 {
     QStringList ids;
     for (const QGraphicsItem *child : group->childItems())
-        ids << static_cast<const QGraphicsSvgItem *>(child)->elementId();
+        ids << static_cast<const GlyphItem *>(child)->elementId();
     return ids;
 }
 
@@ -284,7 +284,7 @@ void TestStaffHeader::keyGlyphPlacement()
     Measure *m = score.measures.at(0);
     m->aligner->setSignatureX(3.0);
     score.genStaffKeySignature(m, 0, staff, fifths);
-    const QGraphicsSvgItem *item = glyphNamed(score, glyph);
+    const GlyphItem *item = glyphNamed(score, glyph);
     QVERIFY(item);
     QVERIFY(item->renderer()->elementExists(glyph));
     const double s = score.page->scaleFactor;

@@ -18,7 +18,7 @@
 #include "support/voicescore.h"
 #include "view/scene.h"
 
-#include <QGraphicsSvgItem>
+#include "model/glyphitem.h"
 #include <QSvgRenderer>
 
 #include <cmath>
@@ -64,8 +64,9 @@ struct StaffScore
     {
         QStringList result;
         for (const AlignItem *item : items(voice)) {
-            const auto *svg = dynamic_cast<const QGraphicsSvgItem *>(item->graphicsItem);
-            result << (svg && svg->renderer()->isValid() && !svg->boundingRect().isEmpty()
+            const auto *svg = dynamic_cast<const GlyphItem *>(item->graphicsItem);
+            result << (svg && svg->renderer() && svg->renderer()->isValid() &&
+                               !svg->boundingRect().isEmpty()
                            ? svg->elementId()
                            : QString());
         }

@@ -21,17 +21,17 @@
 #include <QFile>
 #include <QGraphicsItemGroup>
 #include <QGraphicsLineItem>
-#include <QGraphicsSvgItem>
+#include "model/glyphitem.h"
 
 using TestSupport::VoiceScore;
 
 namespace {
 
-QList<QGraphicsSvgItem *> glyphs(const Score &score, const QString &id)
+QList<GlyphItem *> glyphs(const Score &score, const QString &id)
 {
-    QList<QGraphicsSvgItem *> found;
+    QList<GlyphItem *> found;
     for (QGraphicsItem *item : score.scene->items()) {
-        auto *svg = dynamic_cast<QGraphicsSvgItem *>(item);
+        auto *svg = dynamic_cast<GlyphItem *>(item);
         if (svg && svg->elementId() == id)
             found.append(svg);
     }
@@ -39,11 +39,11 @@ QList<QGraphicsSvgItem *> glyphs(const Score &score, const QString &id)
 }
 
 // Every glyph a tuplet can draw: numbers and bracket pieces.
-QList<QGraphicsSvgItem *> tupletGlyphs(const Score &score)
+QList<GlyphItem *> tupletGlyphs(const Score &score)
 {
-    QList<QGraphicsSvgItem *> found;
+    QList<GlyphItem *> found;
     for (QGraphicsItem *item : score.scene->items()) {
-        auto *svg = dynamic_cast<QGraphicsSvgItem *>(item);
+        auto *svg = dynamic_cast<GlyphItem *>(item);
         if (svg && (svg->elementId().contains(QLatin1String("_Italic")) ||
                     svg->elementId().startsWith(QLatin1String("Tuplet"))))
             found.append(svg);
@@ -143,9 +143,9 @@ void TestTuplets::triplet()
     notes.first()->tupletActual[0] = 0;
     TestSupport::drawVoiceScore(f, style == NotationStyle::StaffNotation);
 
-    const QList<QGraphicsSvgItem *> numbers = glyphs(f.score, number);
+    const QList<GlyphItem *> numbers = glyphs(f.score, number);
     QCOMPARE(numbers.size(), 1);
-    QGraphicsSvgItem *shown = numbers.first();
+    GlyphItem *shown = numbers.first();
     QCOMPARE(shown->renderer(),
              common ? f.score.commonRenderer.get() : part->noteFontRenderer.get());
     QVERIFY(!shown->boundingRect().isEmpty());
@@ -173,7 +173,7 @@ void TestTuplets::triplet()
             lineCount += dynamic_cast<QGraphicsLineItem *>(child) ? 1 : 0;
     }
     QCOMPARE(lineCount, lines);
-    for (QGraphicsSvgItem *glyph : tupletGlyphs(f.score)) {
+    for (GlyphItem *glyph : tupletGlyphs(f.score)) {
         QVERIFY(glyph->transform().m11() > 0.0);
         QVERIFY(glyph->transform().m22() > 0.0);
     }
@@ -215,7 +215,7 @@ void TestTuplets::nestedTupletsStackOutward()
         outer = glyphs(f.score, "6_Italic").first();
         inner = glyphs(f.score, "3_Italic").first();
     } else {
-        const QList<QGraphicsSvgItem *> heads = glyphs(f.score, probe);
+        const QList<GlyphItem *> heads = glyphs(f.score, probe);
         QCOMPARE(heads.size(), 2);
         // The outer bracket is the longer one.
         const bool firstLonger =
@@ -249,9 +249,9 @@ void TestTuplets::spanShorterThanNumberNeverMirrors()
         // Start and stop a hair apart: no room for either stretched half.
         tuplet.tupletStart(0, 3, false, QPointF(30.0, 40.0));
         tuplet.tupletStop(0, QPointF(30.1, 40.1));
-        const QList<QGraphicsSvgItem *> drawn = tupletGlyphs(f.score);
+        const QList<GlyphItem *> drawn = tupletGlyphs(f.score);
         QCOMPARE(glyphs(f.score, "3_Italic").size(), 1);
-        for (QGraphicsSvgItem *glyph : drawn) {
+        for (GlyphItem *glyph : drawn) {
             QVERIFY2(glyph->transform().m11() > 0.0 && glyph->transform().m22() > 0.0,
                      qPrintable(glyph->elementId()));
         }
@@ -329,7 +329,7 @@ void TestTuplets::tupletFiles()
     QVERIFY(score.generateScore());
     // One number per tuplet, each between its bracket halves.
     int numbers = 0;
-    for (QGraphicsSvgItem *glyph : tupletGlyphs(score)) {
+    for (GlyphItem *glyph : tupletGlyphs(score)) {
         numbers += glyph->elementId().endsWith(QLatin1String("_Italic")) ? 1 : 0;
         QVERIFY(glyph->transform().m11() > 0.0 && glyph->transform().m22() > 0.0);
         QVERIFY(glyph->renderer() == score.commonRenderer.get());

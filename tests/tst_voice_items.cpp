@@ -23,7 +23,7 @@
 #include "view/scene.h"
 
 #include <QGraphicsLineItem>
-#include <QGraphicsSvgItem>
+#include "model/glyphitem.h"
 #include <QSet>
 #include <QSvgRenderer>
 
@@ -46,10 +46,10 @@ template <class T> QList<T *> sceneItems(const Score &score)
 }
 
 // The SVG items of the scene that draw `glyphId`.
-QList<QGraphicsSvgItem *> glyphsNamed(const Score &score, const QString &glyphId)
+QList<GlyphItem *> glyphsNamed(const Score &score, const QString &glyphId)
 {
-    QList<QGraphicsSvgItem *> found;
-    for (QGraphicsSvgItem *item : sceneItems<QGraphicsSvgItem>(score)) {
+    QList<GlyphItem *> found;
+    for (GlyphItem *item : sceneItems<GlyphItem>(score)) {
         if (item->elementId() == glyphId)
             found.append(item);
     }
@@ -151,7 +151,7 @@ void TestVoiceItems::glyphsPlacedByTheRule()
     const QList<QGraphicsItem *> glyphs = f.glyphItems();
     QVERIFY(glyphs.size() >= 9);
     QSet<QGraphicsItem *> inScene;
-    for (QGraphicsSvgItem *item : sceneItems<QGraphicsSvgItem>(score)) {
+    for (GlyphItem *item : sceneItems<GlyphItem>(score)) {
         if (item->data(TagType).toInt() != OctaveInstItem)
             inScene.insert(item);
     }
@@ -209,7 +209,7 @@ void TestVoiceItems::noteOutputOffAndSimile()
     f.score.measures.at(1)->simileParts[0] = true;
     f.build();
     QSet<QGraphicsItem *> inScene;
-    for (QGraphicsSvgItem *item : sceneItems<QGraphicsSvgItem>(f.score))
+    for (GlyphItem *item : sceneItems<GlyphItem>(f.score))
         inScene.insert(item);
     for (int m = 0; m < 2; ++m) {
         for (const AlignItem *item : f.items(m, 1)) {
@@ -512,8 +512,8 @@ void TestVoiceItems::rhythmDots()
     }
     f.build();
     QStringList drawn;
-    QList<QGraphicsSvgItem *> items;
-    for (QGraphicsSvgItem *item : sceneItems<QGraphicsSvgItem>(f.score)) {
+    QList<GlyphItem *> items;
+    for (GlyphItem *item : sceneItems<GlyphItem>(f.score)) {
         if (item->elementId().startsWith(QLatin1String("Dot")) &&
             f.score.parts.at(0)->noteFontRenderer->elementExists(item->elementId()) &&
             !f.glyphItems().contains(item)) {

@@ -11,7 +11,7 @@
 #include "model/voice.h"
 #include "view/scene.h"
 
-#include <QGraphicsSvgItem>
+#include "model/glyphitem.h"
 
 #include <algorithm>
 
@@ -108,9 +108,9 @@ QStringList GlyphScore::ids(int measure, int voiceNumber, bool withTimes) const
     return result;
 }
 
-QGraphicsSvgItem *GlyphScore::svg(int measure, int voiceNumber, int index) const
+GlyphItem *GlyphScore::svg(int measure, int voiceNumber, int index) const
 {
-    return dynamic_cast<QGraphicsSvgItem *>(items(measure, voiceNumber).at(index)->graphicsItem);
+    return dynamic_cast<GlyphItem *>(items(measure, voiceNumber).at(index)->graphicsItem);
 }
 
 Note *GlyphScore::note(int measure, int index, int voiceNumber) const
@@ -118,7 +118,7 @@ Note *GlyphScore::note(int measure, int index, int voiceNumber) const
     return score.measures.at(measure)->parts.at(0)->voices.at(voiceNumber - 1)->notes.at(index);
 }
 
-double GlyphScore::alongScale(const QGraphicsSvgItem *item) const
+double GlyphScore::alongScale(const GlyphItem *item) const
 {
     const double base = part->noteFontSize * score.page->glyphScale;
     const QTransform t = item->transform();

@@ -19,7 +19,7 @@ class AlignItem;
 class Measure;
 class Note;
 class Part;
-class QGraphicsSvgItem;
+class GlyphItem;
 
 namespace TestSupport {
 
@@ -45,11 +45,11 @@ public:
     // Glyph id of each aligned item; with `withTimes`, "id@time".
     QStringList ids(int measure = 0, int voiceNumber = 1, bool withTimes = false) const;
     // The SVG item of aligned item `index` (null for other item types).
-    QGraphicsSvgItem *svg(int measure, int voiceNumber, int index) const;
+    GlyphItem *svg(int measure, int voiceNumber, int index) const;
     Note *note(int measure, int index, int voiceNumber = 1) const;
     // The along-the-reading-direction scale of an item, over the part's
     // base glyph scale.
-    double alongScale(const QGraphicsSvgItem *item) const;
+    double alongScale(const GlyphItem *item) const;
 
     Score score{QStringLiteral("5.3.1"), 0, false};
     ModelBuilder builder{&score};
