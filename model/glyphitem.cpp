@@ -8,7 +8,7 @@
 
 GlyphItem::GlyphItem(std::shared_ptr<QSvgRenderer> font, const QString &glyphId,
                      QGraphicsItem *parent)
-    : QGraphicsObject(parent), m_font(std::move(font))
+    : QGraphicsItem(parent), m_font(std::move(font))
 {
     setElementId(glyphId);
 }

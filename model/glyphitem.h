@@ -9,7 +9,7 @@
 // (0, 0).
 #pragma once
 
-#include <QGraphicsObject>
+#include <QGraphicsItem>
 #include <QString>
 
 #include <memory>
@@ -17,10 +17,8 @@
 class GlyphOutline;
 class QSvgRenderer;
 
-class GlyphItem : public QGraphicsObject
+class GlyphItem : public QGraphicsItem
 {
-    Q_OBJECT
-
 public:
     enum
     {
