@@ -129,8 +129,8 @@ private:
 };
 
 // The PDF writer prints a coordinate with nine significant digits unless it
-// is a whole number. Its device unit is 1/1200 inch, far finer than any
-// printer resolves, so whole units lose nothing visible.
+// is a whole number. Its device unit (1/600 inch for the score's export) is
+// finer than a printer resolves, so whole units lose nothing visible.
 QPainterPath roundedToDeviceGrid(const QPainterPath &path, const QTransform &toDevice)
 {
     QPainterPath rounded;

@@ -49,7 +49,7 @@ public:
 
     // Paints the shapes with the painter's current transform. In a PDF the
     // points of fills are first mapped to the writer's device grid and
-    // rounded there (1/1200 inch): whole numbers are written short.
+    // rounded there: whole numbers are written short.
     void paint(QPainter *painter) const;
 
 private:

@@ -248,6 +248,7 @@ void TestGlyphOutline::pdfGlyphsLandWhereTheRendererPutsThem()
     constexpr int Dpi = 300;
     {
         QPdfWriter writer(pdf);
+        writer.setResolution(600); // as the score's export writes
         writer.setPageSize(QPageSize(QSizeF(PageUnits, PageUnits), QPageSize::Point));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
         QPainter painter(&writer);
