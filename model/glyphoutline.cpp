@@ -41,31 +41,19 @@ public:
             m_simple = false;
     }
 
-    void drawPath(const QPainterPath &path) override
-    {
-        if (!m_opaque)
-            m_simple = false;
-        if (m_brush.style() != Qt::NoBrush && isSolid(m_brush))
-            shapes.append({m_transform.map(path), m_brush});
-        if (m_pen.style() != Qt::NoPen && isSolid(m_pen.brush()))
-            shapes.append({path, Qt::NoBrush, m_pen, m_transform});
-    }
+    void drawPath(const QPainterPath &path) override { record(path, true); }
 
     void drawPolygon(const QPointF *points, int count, PolygonDrawMode mode) override
     {
         QPainterPath path;
         path.addPolygon(QPolygonF(QList<QPointF>(points, points + count)));
-        if (mode != PolylineMode)
-            path.closeSubpath();
-        path.setFillRule(mode == WindingMode ? Qt::WindingFill : Qt::OddEvenFill);
         if (mode == PolylineMode) {
-            const QBrush brush = m_brush;
-            m_brush = Qt::NoBrush;
-            drawPath(path);
-            m_brush = brush;
-        } else {
-            drawPath(path);
+            record(path, false); // a polyline is only stroked
+            return;
         }
+        path.closeSubpath();
+        path.setFillRule(mode == WindingMode ? Qt::WindingFill : Qt::OddEvenFill);
+        record(path, true);
     }
 
     void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override { m_simple = false; }
@@ -80,6 +68,16 @@ public:
     bool simple() const { return m_simple; }
 
 private:
+    void record(const QPainterPath &path, bool fill)
+    {
+        if (!m_opaque)
+            m_simple = false;
+        if (fill && m_brush.style() != Qt::NoBrush && isSolid(m_brush))
+            shapes.append({m_transform.map(path), m_brush});
+        if (m_pen.style() != Qt::NoPen && isSolid(m_pen.brush()))
+            shapes.append({path, Qt::NoBrush, m_pen, m_transform});
+    }
+
     bool isSolid(const QBrush &brush)
     {
         if (brush.style() == Qt::SolidPattern && brush.isOpaque())
@@ -187,11 +185,7 @@ GlyphOutline GlyphOutline::capture(QSvgRenderer &renderer, const QString &glyphI
 
 void GlyphOutline::paint(QPainter *painter) const
 {
-    // No save() and restore(): a PDF painter writes out the whole state
-    // again on every restore, once per glyph. Only what is changed here is
-    // put back.
-    const QPen pen = painter->pen();
-    const QBrush brush = painter->brush();
+    painter->save();
     const QTransform world = painter->worldTransform();
     const bool pdf = paintsPdf(painter);
     const QTransform toDevice = painter->combinedTransform();
@@ -214,9 +208,7 @@ void GlyphOutline::paint(QPainter *painter) const
             painter->drawPath(shape.path);
         }
     }
-    painter->setWorldTransform(world);
-    painter->setBrush(brush);
-    painter->setPen(pen);
+    painter->restore();
 }
 
 GlyphOutlineCache::GlyphOutlineCache(QSvgRenderer *renderer)
