@@ -99,16 +99,13 @@ int BracketLine::bracketStop(Measure *measure, Direction *record, double positio
 {
     if (!record || !inSlots(record->number))
         return 0;
-    Slot &slot = startSlots[record->number];
-    if (!slot.startMeasure || !slot.direction)
+    const std::optional<StartedSpan> span =
+        takeSpanStart(startSlots[record->number], score, part, measure);
+    if (!span)
         return 0;
-    const Slot started = slot;
-    slot = Slot();
-    const int partIndex = score->parts.indexOf(part);
-    const int first = started.startMeasure->indexInScore();
-    const int last = measure->indexInScore();
-    if (partIndex < 0 || first < 0 || last < first)
-        return 0;
+    const SpanStart &started = span->start;
+    const int partIndex = span->partIndex;
+    const int first = span->firstMeasure;
 
     Direction *start = started.direction;
     const int waveKind = waveKindOf(start->text);
@@ -120,7 +117,7 @@ int BracketLine::bracketStop(Measure *measure, Direction *record, double positio
         score->shownDirectionIndex(started.startMeasure, partIndex, started.voice, start);
 
     const QList<LineSpan> pieces =
-        splitAtLineEnds(score, first, last, started.startPosition, position);
+        splitAtLineEnds(score, first, span->lastMeasure, started.startPosition, position);
     double total = 0.0;
     for (const LineSpan &piece : std::as_const(pieces))
         total += piece.to - piece.from;
@@ -154,10 +151,7 @@ int BracketLine::bracketStop(Measure *measure, Direction *record, double positio
             item = group;
         }
         item->setPos(pos);
-        if (score->cleanOutput)
-            item->setVisible(start->shown);
-        else
-            item->setOpacity(start->shown ? 1.0 : 0.5);
+        showUnlessHidden(item, start->shown, score->cleanOutput);
         score->scene->addItem(item);
         if (!isFirst)
             continue;

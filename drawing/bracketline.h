@@ -7,6 +7,8 @@
 // 5..9. Positions are millimetres along the reading direction.
 #pragma once
 
+#include "drawing/spanmarks.h"
+
 #include <array>
 
 class Direction;
@@ -20,14 +22,9 @@ class BracketLine
 public:
     static constexpr int slotCount = 10;
 
-    struct Slot
-    {
-        Measure *startMeasure = nullptr;
-        int kind = 0; // 1 solid, 2 dashed, 3 dotted, others solid
-        Direction *direction = nullptr;
-        double startPosition = 0.0;
-        int voice = 0; // the start's voice, for the handle's tag
-    };
+    // The kind is the start's line kind: 1 solid, 2 dashed, 3 dotted,
+    // others solid.
+    using Slot = SpanStart;
 
     BracketLine(Score *score, Part *part);
 

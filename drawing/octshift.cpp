@@ -90,16 +90,13 @@ int OctShift::octShiftStop(Measure *measure, Direction *record, double position)
 {
     if (!record || !inSlots(record->number))
         return 0;
-    Slot &slot = startSlots[record->number];
-    if (!slot.startMeasure || !slot.direction)
+    const std::optional<StartedSpan> span =
+        takeSpanStart(startSlots[record->number], score, part, measure);
+    if (!span)
         return 0;
-    const Slot started = slot;
-    slot = Slot();
-    const int partIndex = score->parts.indexOf(part);
-    const int first = started.startMeasure->indexInScore();
-    const int last = measure->indexInScore();
-    if (partIndex < 0 || first < 0 || last < first)
-        return 0;
+    const SpanStart &started = span->start;
+    const int partIndex = span->partIndex;
+    const int first = span->firstMeasure;
 
     Direction *start = started.direction;
     start->shown = start->visibility != 2;
@@ -112,7 +109,7 @@ int OctShift::octShiftStop(Measure *measure, Direction *record, double position)
         score->shownDirectionIndex(started.startMeasure, partIndex, started.voice, start);
 
     const QList<LineSpan> pieces =
-        splitAtLineEnds(score, first, last, started.startPosition, position);
+        splitAtLineEnds(score, first, span->lastMeasure, started.startPosition, position);
 
     for (int i = 0; i < pieces.size(); ++i) {
         const LineSpan &piece = pieces.at(i);
@@ -126,10 +123,7 @@ int OctShift::octShiftStop(Measure *measure, Direction *record, double position)
         const QPointF pos = horizontal ? QPointF(along * s, (line + start->y * n) * s)
                                        : QPointF((line - start->y * n) * s, along * s);
         group->setPos(pos);
-        if (score->cleanOutput)
-            group->setVisible(start->shown);
-        else
-            group->setOpacity(start->shown ? 1.0 : 0.5);
+        showUnlessHidden(group, start->shown, score->cleanOutput);
         score->scene->addItem(group);
         if (!isFirst)
             continue;

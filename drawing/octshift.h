@@ -6,6 +6,8 @@
 // reading direction.
 #pragma once
 
+#include "drawing/spanmarks.h"
+
 #include <QObject>
 
 #include <array>
@@ -23,14 +25,8 @@ class OctShift : public QObject
 public:
     static constexpr int slotCount = 5;
 
-    struct Slot
-    {
-        Measure *startMeasure = nullptr;
-        int kind = 0; // the start record's kind: 19 down, 20 up
-        Direction *direction = nullptr;
-        double startPosition = 0.0;
-        int voice = 0; // the start's voice, for the handle's tag
-    };
+    // The kind is the start record's: 19 down, 20 up.
+    using Slot = SpanStart;
 
     OctShift(Score *score, Part *part, QObject *parent = nullptr);
 

@@ -1,5 +1,6 @@
 #include "drawing/slurs.h"
 
+#include "drawing/spanmarks.h"
 #include "drawing/watcheritem.h"
 #include "layout/aligner.h"
 #include "model/measure.h"
@@ -379,11 +380,7 @@ void Slurs::finishSegment(QGraphicsPathItem *item, SegmentRole role, Measure *me
         if (role == SegmentRole::StopEnd)
             item->setVisible(notation->shown);
     }
-    // A hidden slur shows faintly while editing and not at all in output.
-    if (score->cleanOutput)
-        item->setVisible(startSlur->shown);
-    else
-        item->setOpacity(startSlur->shown ? 1.0 : 0.5);
+    showUnlessHidden(item, startSlur->shown, score->cleanOutput);
 }
 
 bool Slurs::takeSlot(int number, Measure *measure, Note *note, Slot *slot)

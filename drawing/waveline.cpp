@@ -1,6 +1,7 @@
 #include "drawing/waveline.h"
 
 #include "drawing/mypath.h"
+#include "drawing/spanmarks.h"
 #include "drawing/watcheritem.h"
 #include "layout/aligner.h"
 #include "model/measure.h"
@@ -153,11 +154,7 @@ int WaveLine::wavyLineStop(Measure *m, Note *note)
                                       int(start->notations.indexOf(wavy)));
             wavy->item = path;
         }
-        // A hidden wavy line shows faintly while editing and not in output.
-        if (score->cleanOutput)
-            path->setVisible(wavy->shown);
-        else
-            path->setOpacity(wavy->shown ? 1.0 : 0.5);
+        showUnlessHidden(path, wavy->shown, score->cleanOutput);
 
         if (!isStop && i + 1 < score->measures.size()) {
             // The next system's notes begin after its head.

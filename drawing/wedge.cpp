@@ -1,6 +1,7 @@
 #include "drawing/wedge.h"
 
 #include "drawing/movableitem.h"
+#include "drawing/spanmarks.h"
 #include "layout/aligner.h"
 #include "model/direction.h"
 #include "model/measure.h"
@@ -132,10 +133,7 @@ int Wedge::wedgeStop(Measure *measure, Direction *direction, double stopPosition
         }
         group->setPos(horizontal ? QPointF((from + start->x * n) * k, (line + start->y * n) * k)
                                  : QPointF((line - start->y * n) * k, (from + start->x * n) * k));
-        if (score->cleanOutput)
-            group->setVisible(start->shown);
-        else
-            group->setOpacity(start->shown ? 1.0 : 0.5);
+        showUnlessHidden(group, start->shown, score->cleanOutput);
         score->scene->addItem(group);
         if (!withHandle)
             return;
