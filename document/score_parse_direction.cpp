@@ -17,23 +17,7 @@
 
 namespace {
 
-enum DirectionKind : int
-{
-    Dynamics = 0,
-    Words = 1,
-    Rehearsal = 2,
-    Crescendo = 3,
-    Diminuendo = 4,
-    WedgeStop = 5,
-    Coda = 6,
-    Segno = 8,
-    Metronome = 9,
-    LineStart = 17,
-    LineStop = 18,
-    OctaveDown = 19,
-    OctaveUp = 20,
-    OctaveStop = 21,
-};
+using namespace DirectionKind;
 
 // Dashes share the ten line slots with brackets, in slots 5..9.
 constexpr int dashesSlotOffset = 5;

@@ -20,26 +20,7 @@
 
 namespace {
 
-enum NotationKind : int
-{
-    Fermata = 0,
-    Staccato = 1,
-    Staccatissimo = 2,
-    Accent = 3,
-    Trill = 4,
-    Tenuto = 5,
-    SlurEnd = 6,
-    Mordent = 8,
-    InvertedMordent = 9,
-    Tremolo = 10,
-    WavyLineStart = 11,
-    WavyLineStop = 12,
-    DetachedLegato = 13,
-    StrongAccent = 14,
-    Stress = 15,
-    Unstress = 16,
-    SoftAccent = 17,
-};
+using namespace NotationKind;
 
 int articulationKind(const QString &tag)
 {
@@ -215,7 +196,7 @@ void Score::parseSlur(Note *note, const QDomElement &slur)
     }
     const int i = number - 1;
     auto *notation = new Notation;
-    notation->kind = SlurEnd;
+    notation->kind = Slur;
     if (type == QLatin1String("start")) {
         note->slurs[i] = note->slurs[i] == 2 ? 3 : 1;
         notation->placement = placementCode(slur.attribute(QStringLiteral("placement")));

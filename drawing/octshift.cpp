@@ -16,8 +16,6 @@
 
 namespace {
 
-constexpr int octaveUp = 20;
-
 bool inSlots(int number)
 {
     return number >= 0 && number < OctShift::slotCount;
@@ -101,7 +99,7 @@ int OctShift::octShiftStop(Measure *measure, Direction *record, double position)
     Direction *start = started.direction;
     start->shown = start->visibility != 2;
     // The hook turns with the start's kind, the stop record carries none.
-    const bool hookOtherWay = started.kind == octaveUp;
+    const bool hookOtherWay = started.kind == DirectionKind::OctaveUp;
     const bool horizontal = score->page->horizontal;
     const double s = score->page->scaleFactor;
     const double n = part->noteFontSize;

@@ -25,27 +25,7 @@ namespace {
 constexpr double markZ = 10.0;
 constexpr double faintOpacity = 0.5;
 
-enum Kind : int
-{
-    None = -1,
-    Fermata = 0,
-    Staccato = 1,
-    Staccatissimo = 2,
-    Accent = 3,
-    Trill = 4,
-    Tenuto = 5,
-    Slur = 6,
-    Mordent = 8,
-    InvertedMordent = 9,
-    Tremolo = 10,
-    WavyLineStart = 11,
-    WavyLineStop = 12,
-    DetachedLegato = 13,
-    StrongAccent = 14,
-    Stress = 15,
-    Unstress = 16,
-    SoftAccent = 17,
-};
+using namespace NotationKind;
 
 // The glyph of a kind in horizontal writing; "" for kinds drawn
 // elsewhere or not at all.

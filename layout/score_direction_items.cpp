@@ -8,6 +8,7 @@
 #include "drawing/watcheritem.h"
 #include "drawing/wedge.h"
 #include "model/direction.h"
+#include "model/glyphitem.h"
 #include "model/measure.h"
 #include "model/mepart.h"
 #include "model/notefonts.h"
@@ -21,31 +22,13 @@
 #include <QCursor>
 #include <QGraphicsItemGroup>
 #include <QGraphicsRectItem>
-#include "model/glyphitem.h"
 #include <QGraphicsTextItem>
 #include <QPen>
 #include <QRegularExpression>
 
 namespace {
 
-enum : int
-{
-    Dynamics = 0,
-    Words = 1,
-    Rehearsal = 2,
-    Crescendo = 3,
-    Diminuendo = 4,
-    WedgeStop = 5,
-    Coda = 6,
-    Segno = 8,
-    Metronome = 9,
-    LastRepeatWord = 16,
-    LineStart = 17,
-    LineStop = 18,
-    OctaveDown = 19,
-    OctaveUp = 20,
-    OctaveStop = 21,
-};
+using namespace DirectionKind;
 
 constexpr double directionZ = 20.0;
 constexpr double hiddenOpacity = 0.5;

@@ -3,6 +3,7 @@
 #include "document/directive_type.h"
 #include "drawing/watcheritem.h"
 #include "model/directive.h"
+#include "model/glyphitem.h"
 #include "model/measure.h"
 #include "model/note.h"
 #include "model/notefonts.h"
@@ -13,7 +14,6 @@
 #include "view/scene.h"
 
 #include <QCursor>
-#include "model/glyphitem.h"
 #include <QHash>
 
 namespace {

@@ -6,6 +6,7 @@
 #include "drawing/breakitem.h"
 #include "layout/aligner.h"
 #include "layout/layouter.h"
+#include "model/glyphitem.h"
 #include "model/measure.h"
 #include "model/mepart.h"
 #include "model/notefonts.h"
@@ -16,7 +17,6 @@
 #include "view/scene.h"
 
 #include <QGraphicsLineItem>
-#include "model/glyphitem.h"
 #include <QPen>
 
 namespace {

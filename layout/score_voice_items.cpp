@@ -9,6 +9,7 @@
 #include "layout/alignitem.h"
 #include "layout/layouter.h"
 #include "model/directive.h"
+#include "model/glyphitem.h"
 #include "model/measure.h"
 #include "model/mepart.h"
 #include "model/note.h"
@@ -22,7 +23,6 @@
 
 #include <QCursor>
 #include <QDebug>
-#include "model/glyphitem.h"
 
 #include <algorithm>
 

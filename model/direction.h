@@ -11,6 +11,31 @@
 
 class QGraphicsItem;
 
+// The codes of Direction::kind. Kinds from Coda to LastRepeatWord are repeat
+// signs and words: 7 "To Coda", 10 "D.C.", 11 "D.S.", 12 "Fine", 13 "D.C. al
+// Fine", 14 "D.C. al Coda", 15 "D.S. al Coda", 16 "D.S. al Fine".
+namespace DirectionKind {
+enum : int
+{
+    Dynamics = 0,
+    Words = 1,
+    Rehearsal = 2,
+    Crescendo = 3,
+    Diminuendo = 4,
+    WedgeStop = 5,
+    Coda = 6,
+    Segno = 8,
+    Metronome = 9,
+    DaCapo = 10,
+    LastRepeatWord = 16,
+    LineStart = 17,
+    LineStop = 18,
+    OctaveDown = 19,
+    OctaveUp = 20,
+    OctaveStop = 21,
+};
+} // namespace DirectionKind
+
 class Direction : public QObject, public UserOffset
 {
     Q_OBJECT
@@ -18,8 +43,7 @@ class Direction : public QObject, public UserOffset
 public:
     explicit Direction(QObject *parent = nullptr);
 
-    int kind =
-        -1; // coded by the direction reader (3 crescendo, 4 diminuendo, 19 octave shift, ...)
+    int kind = -1;    // DirectionKind, as the direction reader codes it
     int number = 0;   // the `number` of a wedge, bracket, dashes or octave shift
     int lineType = 0; // 1 solid, 2 dashed, 3 dotted
     int lineEnd = 0;  // 1 up, 2 down

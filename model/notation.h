@@ -10,6 +10,32 @@
 
 class QGraphicsItem;
 
+// The codes of Notation::kind for articulations, ornaments, slurs and wavy
+// lines.
+namespace NotationKind {
+enum : int
+{
+    None = -1,
+    Fermata = 0,
+    Staccato = 1,
+    Staccatissimo = 2,
+    Accent = 3,
+    Trill = 4,
+    Tenuto = 5,
+    Slur = 6,
+    Mordent = 8,
+    InvertedMordent = 9,
+    Tremolo = 10,
+    WavyLineStart = 11,
+    WavyLineStop = 12,
+    DetachedLegato = 13,
+    StrongAccent = 14,
+    Stress = 15,
+    Unstress = 16,
+    SoftAccent = 17,
+};
+} // namespace NotationKind
+
 class Notation : public QObject, public UserOffset
 {
     Q_OBJECT
@@ -17,7 +43,7 @@ class Notation : public QObject, public UserOffset
 public:
     explicit Notation(QObject *parent = nullptr);
 
-    int kind = -1; // coded by the notation reader (6 slur, 11 wavy line, ...)
+    int kind = NotationKind::None; // as the notation reader codes it
     QString text;
     bool inverted = false;
     int visibility = 0;         // 0 default, 1 visible, 2 invisible

@@ -9,6 +9,7 @@
 #include "drawing/octshift.h"
 #include "drawing/wedge.h"
 #include "model/direction.h"
+#include "model/glyphitem.h"
 #include "model/itemtags.h"
 #include "model/measure.h"
 #include "model/mepart.h"
@@ -26,7 +27,6 @@
 #include <QGraphicsItemGroup>
 #include <QGraphicsLineItem>
 #include <QGraphicsRectItem>
-#include "model/glyphitem.h"
 #include <QGraphicsTextItem>
 #include <QRegularExpression>
 #include <QSvgRenderer>
@@ -38,23 +38,7 @@ using TestSupport::VoiceScore;
 
 namespace {
 
-enum : int
-{
-    Dynamics = 0,
-    Words = 1,
-    Rehearsal = 2,
-    Crescendo = 3,
-    Diminuendo = 4,
-    WedgeStop = 5,
-    Coda = 6,
-    Metronome = 9,
-    DaCapo = 10,
-    LineStart = 17,
-    LineStop = 18,
-    OctaveDown = 19,
-    OctaveUp = 20,
-    OctaveStop = 21,
-};
+using namespace DirectionKind;
 
 // A score of `measures` one-note measures in one part, `perLine` measures
 // to a line.

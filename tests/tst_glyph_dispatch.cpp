@@ -6,6 +6,7 @@
 #include "layout/alignitem.h"
 #include "layout/layouter.h"
 #include "model/directive.h"
+#include "model/glyphitem.h"
 #include "model/itemtags.h"
 #include "model/measure.h"
 #include "model/mepart.h"
@@ -19,7 +20,6 @@
 #include "support/modelbuilder.h"
 #include "support/testenvironment.h"
 
-#include "model/glyphitem.h"
 #include <QtTest>
 
 namespace {

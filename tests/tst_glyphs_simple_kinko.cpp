@@ -5,6 +5,7 @@
 // every traditional worker, grace-note runs, and a name the font lacks.
 #include "layout/alignitem.h"
 #include "layout/layouter.h"
+#include "model/glyphitem.h"
 #include "model/itemtags.h"
 #include "model/measure.h"
 #include "model/mepart.h"
@@ -19,7 +20,6 @@
 #include "support/messagecapture.h"
 #include "support/testenvironment.h"
 
-#include "model/glyphitem.h"
 #include <QImage>
 #include <QPainter>
 #include <QStyleOptionGraphicsItem>

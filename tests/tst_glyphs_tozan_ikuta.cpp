@@ -5,6 +5,7 @@
 // marks that stand for a tied continuation, and the error lines of what
 // the tables leave out.
 #include "layout/alignitem.h"
+#include "model/glyphitem.h"
 #include "model/itemtags.h"
 #include "model/measure.h"
 #include "model/note.h"
@@ -16,7 +17,6 @@
 #include "support/messagecapture.h"
 #include "support/testenvironment.h"
 
-#include "model/glyphitem.h"
 #include <QSvgRenderer>
 
 using TestSupport::GlyphScore;

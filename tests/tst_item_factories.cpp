@@ -1,6 +1,7 @@
 // Score's item factories: glyph items on the common or the part's font
 // with their scale, the renderer outliving the part that loaded it, bold
 // text items, and the centring of a glyph in a box.
+#include "model/glyphitem.h"
 #include "model/notefonts.h"
 #include "model/page.h"
 #include "model/part.h"
@@ -9,7 +10,6 @@
 #include "support/modelbuilder.h"
 #include "support/testenvironment.h"
 
-#include "model/glyphitem.h"
 #include <QGraphicsTextItem>
 #include <QImage>
 #include <QPainter>

@@ -8,6 +8,7 @@
 #include "drawing/mytextitem.h"
 #include "drawing/syllabics.h"
 #include "layout/alignitem.h"
+#include "model/glyphitem.h"
 #include "model/itemtags.h"
 #include "model/lyrics.h"
 #include "model/measure.h"
@@ -29,7 +30,6 @@
 #include <QFile>
 #include <QFontMetricsF>
 #include <QGraphicsLineItem>
-#include "model/glyphitem.h"
 #include <QRawFont>
 #include <QTemporaryDir>
 #include <QtTest>

@@ -4,6 +4,7 @@
 // glyph is scaled and centred in its box, ghost notes, and the staff
 // clef and time-signature builders.
 #include "layout/alignitem.h"
+#include "model/glyphitem.h"
 #include "model/measure.h"
 #include "model/mepart.h"
 #include "model/notefonts.h"
@@ -18,7 +19,6 @@
 #include "view/scene.h"
 
 #include <QGraphicsItemGroup>
-#include "model/glyphitem.h"
 #include <QSvgRenderer>
 
 #include <functional>

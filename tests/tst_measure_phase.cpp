@@ -7,6 +7,7 @@
 #include "drawing/movableitem.h"
 #include "drawing/mytextitem.h"
 #include "layout/aligner.h"
+#include "model/glyphitem.h"
 #include "model/itemtags.h"
 #include "model/measure.h"
 #include "model/mepart.h"
@@ -22,7 +23,6 @@
 #include <QGraphicsItemGroup>
 #include <QGraphicsLineItem>
 #include <QGraphicsRectItem>
-#include "model/glyphitem.h"
 #include <QGraphicsTextItem>
 
 using TestSupport::MeasureLayout;

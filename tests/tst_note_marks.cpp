@@ -8,6 +8,7 @@
 #include "layout/alignitem.h"
 #include "model/directive.h"
 #include "model/fingering.h"
+#include "model/glyphitem.h"
 #include "model/harmonic.h"
 #include "model/itemtags.h"
 #include "model/measure.h"
@@ -28,7 +29,6 @@
 #include <QFile>
 #include <QGraphicsItemGroup>
 #include <QGraphicsLineItem>
-#include "model/glyphitem.h"
 #include <QTemporaryDir>
 
 #include <algorithm>

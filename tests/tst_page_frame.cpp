@@ -7,6 +7,7 @@
 #include "drawing/measureitem.h"
 #include "drawing/mytextitem.h"
 #include "drawing/watcheritem.h"
+#include "model/glyphitem.h"
 #include "model/measure.h"
 #include "model/page.h"
 #include "model/score.h"
@@ -19,7 +20,6 @@
 #include <QFontMetrics>
 #include <QGraphicsLineItem>
 #include <QGraphicsRectItem>
-#include "model/glyphitem.h"
 
 namespace {
 

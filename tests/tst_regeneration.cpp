@@ -18,6 +18,7 @@
 #include "layout/alignitem.h"
 #include "model/direction.h"
 #include "model/directive.h"
+#include "model/glyphitem.h"
 #include "model/measure.h"
 #include "model/mepart.h"
 #include "model/note.h"
@@ -37,7 +38,6 @@
 
 #include <QElapsedTimer>
 #include <QFile>
-#include "model/glyphitem.h"
 #include <QPointer>
 #include <QRegularExpression>
 #include <QUndoStack>

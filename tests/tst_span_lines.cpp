@@ -10,6 +10,7 @@
 #include "drawing/mypath.h"
 #include "layout/aligner.h"
 #include "layout/alignitem.h"
+#include "model/glyphitem.h"
 #include "model/itemtags.h"
 #include "model/measure.h"
 #include "model/mepart.h"
@@ -28,7 +29,6 @@
 #include <QFile>
 #include <QGraphicsItemGroup>
 #include <QGraphicsLineItem>
-#include "model/glyphitem.h"
 
 #include <QSet>
 

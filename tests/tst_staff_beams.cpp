@@ -3,6 +3,7 @@
 // tremolo strokes lengthening the stems, cross-staff groups, vertical
 // writing, the stem end each note keeps, and the groups that draw nothing.
 #include "layout/alignitem.h"
+#include "model/glyphitem.h"
 #include "model/measure.h"
 #include "model/mepart.h"
 #include "model/note.h"
@@ -18,7 +19,6 @@
 #include <QFile>
 #include <QGraphicsLineItem>
 #include <QGraphicsPolygonItem>
-#include "model/glyphitem.h"
 #include <QImage>
 #include <QPainter>
 #include <QRegularExpression>

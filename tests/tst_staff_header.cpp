@@ -3,6 +3,7 @@
 // clefs and key signatures at line starts and at changes (with the room
 // they take), and time signatures as groups of common-font digits.
 #include "layout/aligner.h"
+#include "model/glyphitem.h"
 #include "model/measure.h"
 #include "model/mepart.h"
 #include "model/note.h"
@@ -16,7 +17,6 @@
 
 #include <QGraphicsItemGroup>
 #include <QGraphicsRectItem>
-#include "model/glyphitem.h"
 #include <QSvgRenderer>
 #include <QtMath>
 

@@ -5,6 +5,7 @@
 // dots per voice, the spacers, and bad input that keeps its item but draws
 // nothing.
 #include "layout/alignitem.h"
+#include "model/glyphitem.h"
 #include "model/measure.h"
 #include "model/mepart.h"
 #include "model/note.h"
@@ -18,7 +19,6 @@
 #include "support/voicescore.h"
 #include "view/scene.h"
 
-#include "model/glyphitem.h"
 #include <QSvgRenderer>
 
 #include <cmath>

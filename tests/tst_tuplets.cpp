@@ -6,6 +6,7 @@
 // start).
 #include "drawing/tuplet.h"
 #include "layout/alignitem.h"
+#include "model/glyphitem.h"
 #include "model/measure.h"
 #include "model/note.h"
 #include "model/notefonts.h"
@@ -21,7 +22,6 @@
 #include <QFile>
 #include <QGraphicsItemGroup>
 #include <QGraphicsLineItem>
-#include "model/glyphitem.h"
 
 using TestSupport::VoiceScore;
 

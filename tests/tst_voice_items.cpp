@@ -7,6 +7,7 @@
 #include "drawing/mytextitem.h"
 #include "layout/aligner.h"
 #include "layout/alignitem.h"
+#include "model/glyphitem.h"
 #include "model/itemtags.h"
 #include "model/measure.h"
 #include "model/mepart.h"
@@ -23,7 +24,6 @@
 #include "view/scene.h"
 
 #include <QGraphicsLineItem>
-#include "model/glyphitem.h"
 #include <QSet>
 #include <QSvgRenderer>
 
