@@ -9,7 +9,7 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 RENDER="$1"
 OUT="$2"
-CORPUS="${CORPUS:-$ROOT/../shared/corpus}"
+CORPUS="${CORPUS:-$ROOT/tests/fixtures/corpus}"
 mkdir -p "$OUT/in"
 export QT_QPA_PLATFORM=offscreen
 

@@ -55,7 +55,7 @@ QString describe(const Job &job)
 
 QString corpusRoot()
 {
-    return TestSupport::sharedPath(QStringLiteral("corpus"));
+    return TestSupport::fixturePath(QStringLiteral("corpus"));
 }
 
 QStringList corpusFiles()

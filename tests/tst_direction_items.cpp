@@ -243,7 +243,7 @@ void TestDirectionItems::wordsAreSvgText()
 {
     auto score = std::make_unique<Score>(QStringLiteral("5.3.1"), 1, false);
     QVERIFY(TestSupport::loadScoreFile(
-        *score, TestSupport::sharedPath(
+        *score, TestSupport::fixturePath(
                     QStringLiteral("corpus/lilypond-musicxml-testsuite/31a-Directions.xml"))));
     score->page->horizontal = true;
     QTemporaryDir dir;

@@ -308,7 +308,7 @@ void TestDirectionParser::outsideTheModelAddsNothing()
 
 void TestDirectionParser::corpusDirections()
 {
-    QFile file(TestSupport::sharedPath("corpus/lilypond-musicxml-testsuite/31a-Directions.xml"));
+    QFile file(TestSupport::fixturePath("corpus/lilypond-musicxml-testsuite/31a-Directions.xml"));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QDomDocument doc;
     QVERIFY(doc.setContent(&file));

@@ -911,7 +911,7 @@ void TestDocumentBuilder::plainExportHasNoExtensionElements()
 void TestDocumentBuilder::partsBeyondTheModelAreSkipped()
 {
     const QString path =
-        TestSupport::sharedPath("corpus/lilypond-musicxml-testsuite/41h-TooManyParts.xml");
+        TestSupport::fixturePath("corpus/lilypond-musicxml-testsuite/41h-TooManyParts.xml");
     auto score = loaded(readText(path));
     QVERIFY(score);
     QCOMPARE(score->parts.size(), 1);
@@ -936,7 +936,7 @@ void TestDocumentBuilder::partsBeyondTheModelAreSkipped()
 
 void TestDocumentBuilder::marksBeyondTheNotationsAreSkipped()
 {
-    const QString path = TestSupport::sharedPath(
+    const QString path = TestSupport::fixturePath(
         "corpus/lilypond-musicxml-testsuite/32c-MultipleNotationChildren.xml");
     auto score = loaded(readText(path));
     QVERIFY(score);
@@ -1002,7 +1002,7 @@ void TestDocumentBuilder::pairingFollowsTheReader()
 
 void TestDocumentBuilder::corpusRoundTrip()
 {
-    QDirIterator files(TestSupport::sharedPath("corpus"), QDir::Files,
+    QDirIterator files(TestSupport::fixturePath("corpus"), QDir::Files,
                        QDirIterator::Subdirectories);
     int roundTrips = 0;
     while (files.hasNext()) {

@@ -21,7 +21,7 @@ const char *const corpusFile = "corpus/lilypond-musicxml-testsuite/01a-Pitches-P
 std::unique_ptr<Score> loadedScore()
 {
     auto score = std::make_unique<Score>(QString::fromLatin1(Velmora::programVersion), 1, false);
-    if (!TestSupport::loadScoreFile(*score, TestSupport::sharedPath(corpusFile)))
+    if (!TestSupport::loadScoreFile(*score, TestSupport::fixturePath(corpusFile)))
         return nullptr;
     return score;
 }

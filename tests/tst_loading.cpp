@@ -169,7 +169,7 @@ void TestLoading::repeatWithAlternativesHasNoSoftware()
 {
     auto score = newScore();
     const std::optional<QString> software =
-        load(*score, readText(TestSupport::sharedPath(
+        load(*score, readText(TestSupport::fixturePath(
                          "corpus/lilypond-musicxml-testsuite/45b-RepeatWithAlternatives.xml")));
     QCOMPARE(software, std::optional<QString>(QStringLiteral("Unknow")));
     QCOMPARE(score->numMeasures, 4);
@@ -181,7 +181,7 @@ void TestLoading::extraPartsAreIgnored()
     auto score = newScore();
     TestSupport::MessageCapture capture;
     const std::optional<QString> software =
-        load(*score, readText(TestSupport::sharedPath(
+        load(*score, readText(TestSupport::fixturePath(
                          "corpus/lilypond-musicxml-testsuite/41h-TooManyParts.xml")));
     QVERIFY(software.has_value());
     QVERIFY(TestSupport::prompter().prompts.isEmpty());
@@ -333,7 +333,7 @@ void TestLoading::refusedDocuments()
 
 void TestLoading::everyCorpusFileLoadsOrIsRefused()
 {
-    QDirIterator files(TestSupport::sharedPath("corpus"), QDir::Files,
+    QDirIterator files(TestSupport::fixturePath("corpus"), QDir::Files,
                        QDirIterator::Subdirectories);
     int loaded = 0;
     int refused = 0;

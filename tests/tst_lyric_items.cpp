@@ -648,7 +648,7 @@ void TestLyricItems::japaneseLyricsAndCreditsHaveTheirGlyphs()
     QFETCH(bool, horizontal);
     Score score(QStringLiteral("5.3.1"), 1, false);
     QVERIFY(TestSupport::loadScoreFile(
-        score, TestSupport::sharedPath(QStringLiteral("corpus/japanese/Echigo_Jishi.xml"))));
+        score, TestSupport::fixturePath(QStringLiteral("corpus/japanese/Echigo_Jishi.xml"))));
     score.page->horizontal = horizontal;
     score.page->setPaperSize();
     score.generateScore();

@@ -99,7 +99,7 @@ bool loadFile(Score &score, const QString &path)
 
 QString corpus(const QString &name)
 {
-    return TestSupport::sharedPath("corpus/lilypond-musicxml-testsuite/" + name);
+    return TestSupport::fixturePath("corpus/lilypond-musicxml-testsuite/" + name);
 }
 
 std::unique_ptr<Score> newScore()

@@ -28,7 +28,7 @@ QString readText(const QString &path)
 
 QString corpus(const QString &name)
 {
-    return readText(TestSupport::sharedPath("corpus/lilypond-musicxml-testsuite/" + name));
+    return readText(TestSupport::fixturePath("corpus/lilypond-musicxml-testsuite/" + name));
 }
 
 QString fixture(const QString &name)

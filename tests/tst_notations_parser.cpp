@@ -504,7 +504,7 @@ void TestNotationsParser::breathMarkOnGraceNote()
 
 void TestNotationsParser::corpusNotations()
 {
-    QFile file(TestSupport::sharedPath("corpus/lilypond-musicxml-testsuite/32a-Notations.xml"));
+    QFile file(TestSupport::fixturePath("corpus/lilypond-musicxml-testsuite/32a-Notations.xml"));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QDomDocument doc;
     QVERIFY(doc.setContent(&file));
@@ -543,7 +543,7 @@ void TestNotationsParser::corpusNotations()
 
 void TestNotationsParser::corpusMultipleNotationChildren()
 {
-    QFile file(TestSupport::sharedPath(
+    QFile file(TestSupport::fixturePath(
         "corpus/lilypond-musicxml-testsuite/32c-MultipleNotationChildren.xml"));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QDomDocument doc;

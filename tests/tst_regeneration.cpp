@@ -200,14 +200,14 @@ void TestRegeneration::loadedScoresRegenerateAlike_data()
     QTest::addColumn<bool>("horizontal");
     const QStringList files = {
         fixturePath(QStringLiteral("regen-MultiRestsAndNotes.xml")),
-        TestSupport::sharedPath(QStringLiteral("corpus/japanese/Echigo_Jishi.xml")),
-        TestSupport::sharedPath(
+        TestSupport::fixturePath(QStringLiteral("corpus/japanese/Echigo_Jishi.xml")),
+        TestSupport::fixturePath(
             QStringLiteral("corpus/lilypond-musicxml-testsuite/02c-Rests-MultiMeasureRests.xml")),
-        TestSupport::sharedPath(
+        TestSupport::fixturePath(
             QStringLiteral("corpus/lilypond-musicxml-testsuite/03c-Rhythm-DivisionChange.xml")),
-        TestSupport::sharedPath(
+        TestSupport::fixturePath(
             QStringLiteral("corpus/lilypond-musicxml-testsuite/03e-Rhythm-No-Divisions.xml")),
-        TestSupport::sharedPath(
+        TestSupport::fixturePath(
             QStringLiteral("corpus/lilypond-musicxml-testsuite/11c-TimeSignatures-Complex.xml")),
     };
     for (const QString &file : files) {

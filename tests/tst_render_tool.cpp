@@ -42,7 +42,7 @@ Run render(const QStringList &arguments)
 
 QString sample()
 {
-    return TestSupport::sourcePath(QStringLiteral("resources/samples/sakura-sakura.musicxml"));
+    return TestSupport::samplePath();
 }
 
 int reportedPages(const QString &out)
@@ -156,7 +156,7 @@ void TestRenderTool::optionsSetStyleOfEveryPartAndDirection()
     QTemporaryDir dir;
     const QString tnsx = dir.filePath(QStringLiteral("out.tnsx"));
     // Two parts, one of them Ikuta koto with its lines on before the change.
-    const Run run = render({TestSupport::sharedPath(QStringLiteral(
+    const Run run = render({TestSupport::fixturePath(QStringLiteral(
                                 "corpus/lilypond-musicxml-testsuite/41a-MultiParts-Partorder.xml")),
                             QStringLiteral("--style"), QString::number(style), direction,
                             QStringLiteral("--tnsx"), tnsx});

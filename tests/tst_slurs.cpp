@@ -399,7 +399,7 @@ void TestSlurs::slurFile()
     // voices' own slurs cannot join.
     Score score(QStringLiteral("5.3.1"), 1, false);
     QVERIFY(TestSupport::loadScoreFile(
-        score, TestSupport::sharedPath(
+        score, TestSupport::fixturePath(
                    QStringLiteral("corpus/lilypond-musicxml-testsuite/33c-Spanners-Slurs.xml"))));
     score.parts.at(0)->notationStyle = NotationStyle::TozanTrad;
     score.page->measurePerLine = 3;

@@ -498,7 +498,7 @@ void TestSpanLines::spanFiles()
     QFETCH(int, glissandi);
     QFETCH(int, slides);
     Score score(QStringLiteral("5.3.1"), 1, false);
-    QFile xml(TestSupport::sharedPath("corpus/lilypond-musicxml-testsuite/" + file));
+    QFile xml(TestSupport::fixturePath("corpus/lilypond-musicxml-testsuite/" + file));
     QVERIFY(xml.open(QIODevice::ReadOnly));
     score.documentText = QString::fromUtf8(xml.readAll());
     QVERIFY(score.parseScoreXml());

@@ -364,7 +364,7 @@ void TestStaffBeams::corpusScoreRenders()
 {
     // A MuseScore export with stems and beams, drawn in staff notation.
     const QString path =
-        TestSupport::sharedPath(QStringLiteral("corpus/japanese/Echigo_Jishi.xml"));
+        TestSupport::fixturePath(QStringLiteral("corpus/japanese/Echigo_Jishi.xml"));
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(file.readAll());

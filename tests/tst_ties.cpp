@@ -268,13 +268,13 @@ void TestTies::filesWithTies_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<int>("ties");
     QTest::newRow("one tie over the bar line")
-        << TestSupport::sharedPath(
+        << TestSupport::fixturePath(
                QStringLiteral("corpus/lilypond-musicxml-testsuite/33b-Spanners-Tie.xml"))
         << 1;
     // A's tie ends at C, C's tie has no end (D's start takes its place),
     // D's ends at E.
     QTest::newRow("ties not ended")
-        << TestSupport::sharedPath(
+        << TestSupport::fixturePath(
                QStringLiteral("corpus/lilypond-musicxml-testsuite/33i-Ties-NotEnded.xml"))
         << 2;
     QTest::newRow("ties across voices")

@@ -319,7 +319,7 @@ void TestTuplets::tupletFiles()
     QFETCH(bool, horizontal);
     QFETCH(int, tuplets);
     Score score(QStringLiteral("5.3.1"), 1, false);
-    QFile xml(TestSupport::sharedPath("corpus/lilypond-musicxml-testsuite/" + file));
+    QFile xml(TestSupport::fixturePath("corpus/lilypond-musicxml-testsuite/" + file));
     QVERIFY(xml.open(QIODevice::ReadOnly));
     score.documentText = QString::fromUtf8(xml.readAll());
     QVERIFY(score.parseScoreXml());

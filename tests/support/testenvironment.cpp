@@ -40,9 +40,14 @@ ScriptedPrompter &prompter()
     return scripted;
 }
 
-QString sharedPath(const QString &relative)
+QString fixturePath(const QString &relative)
 {
-    return QStringLiteral(VELMORA_SHARED_DIR "/") + relative;
+    return QStringLiteral(VELMORA_SOURCE_DIR "/tests/fixtures/") + relative;
+}
+
+QString samplePath()
+{
+    return QStringLiteral(VELMORA_SOURCE_DIR "/resources/samples/sakura-sakura.musicxml");
 }
 
 QString sourcePath(const QString &relative)

@@ -22,8 +22,10 @@ QString homePath();
 // The prompter installed by VELMORA_TEST_MAIN.
 ScriptedPrompter &prompter();
 
-// A file of ../shared (the corpus and other shared material).
-QString sharedPath(const QString &relative);
+// A file under tests/fixtures (the MusicXML corpus lies in "corpus/").
+QString fixturePath(const QString &relative);
+// The bundled sample score, "Sakura Sakura".
+QString samplePath();
 // A file of this source tree (fixtures under tests/).
 QString sourcePath(const QString &relative);
 
