@@ -133,9 +133,9 @@ void mergeRun(const QList<Measure *> &measures, int firstIndex, int lastIndex)
 
     for (int p = 0; p < shown->parts.size(); ++p) {
         for (int v = 0; v < MePart::voiceCount; ++v) {
+            // In measure order, so that a wedge that starts inside the run
+            // comes before its stop in the last measure.
             QList<Direction *> &merged = shown->parts.at(p)->voices.at(v)->mergedDirections;
-            if (p < last->parts.size())
-                merged += last->parts.at(p)->voices.at(v)->directions;
             for (int m = firstIndex + 1; m < lastIndex; ++m) {
                 const Measure *between = measures.at(m);
                 if (p >= between->parts.size())
@@ -145,6 +145,8 @@ void mergeRun(const QList<Measure *> &measures, int firstIndex, int lastIndex)
                         merged.append(direction);
                 }
             }
+            if (p < last->parts.size())
+                merged += last->parts.at(p)->voices.at(v)->directions;
         }
     }
 }

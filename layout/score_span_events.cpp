@@ -7,6 +7,7 @@
 #include "drawing/tie.h"
 #include "drawing/tuplet.h"
 #include "drawing/waveline.h"
+#include "glyphs/glyph_worker_support.h"
 #include "layout/aligner.h"
 #include "layout/layouter.h"
 #include "model/measure.h"
@@ -142,7 +143,8 @@ QPointF Score::tiePoint(Measure *m, int part, int voice, const Note *note, bool 
     const double ref = m->getPartRefLine(part);
     double across;
     if (notation == NotationStyle::ShamisenBunka) {
-        const int string = hasStringPrefix(note->noteName);
+        // The note's own string, as its glyphs stand (no prefix: string 1).
+        const int string = GlyphWorkers::stringNumber(note->noteName);
         across = m->layouter->chordNotePos2(part, std::clamp(string - 1, 0, 2), 2) + ref + offset;
     } else if (notation == NotationStyle::StaffNotation) {
         const QPointF head = m->getItemFinalPosFrame(part, voice, first);

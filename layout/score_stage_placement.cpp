@@ -7,6 +7,29 @@
 #include "model/part.h"
 #include "model/score.h"
 
+#include <algorithm>
+
+namespace {
+
+// The last page, left unfitted, looks like the page before it; but a sparse
+// page before it (a page break after a few stages) carries a ratio or gap
+// that would push the last page's stages off the sheet. They shrink just
+// enough to keep every stage inside the stage area.
+void shrinkCarriedSpacingToFit(const Page &page, double room, double summed, int stages,
+                               double &ratio, double &gap)
+{
+    const bool fits = page.drawStageLine ? summed * ratio <= room
+                                         : summed + gap * std::max(0, stages - 1) <= room;
+    if (fits)
+        return;
+    if (summed > 0.0)
+        ratio = std::min(ratio, room / summed);
+    gap = stages > 1 ? std::max(0.0, std::min(gap, (room - summed) / (stages - 1)))
+                     : page.lineWidthPad;
+}
+
+} // namespace
+
 void Score::placeStages()
 {
     page->resetPages();
@@ -63,6 +86,8 @@ void Score::placeStagesOfPage(int first, int last, bool horizontal)
         // has no gap to spread, so the next page gets the usual pad.
         ratio = summed > 0.0 ? room / summed : 1.0;
         gap = stages > 1 ? (room - summed) / (stages - 1) : page->lineWidthPad;
+    } else {
+        shrinkCarriedSpacingToFit(*page, room, summed, stages, ratio, gap);
     }
 
     const double rowScale = page->drawStageLine ? ratio : 1.0;

@@ -241,9 +241,10 @@ void TestDisplayedMeasures::mergedMeasureShowsTheEndOfItsRun()
     QCOMPARE(shown->shownRightBarStyle, 1);
     QCOMPARE(shown->shownRightRepeat, 2);
     QCOMPARE(shown->shownEndingType, shownEnding);
-    // The last measure's directions first, then the wedges between.
+    // In measure order: the wedges between, then the last measure's
+    // directions, so a hairpin opened inside the run meets its stop after it.
     const Voice *voice0 = shown->parts.at(0)->voices.first();
-    QCOMPARE(voice0->mergedDirections, QList<Direction *>({wedgeStop, words, crescendo}));
+    QCOMPARE(voice0->mergedDirections, QList<Direction *>({crescendo, wedgeStop, words}));
     QCOMPARE(voice0->shownDirections(), voice0->mergedDirections);
     QCOMPARE(shown->parts.at(1)->voices.first()->mergedDirections,
              QList<Direction *>({diminuendo}));

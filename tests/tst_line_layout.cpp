@@ -185,6 +185,8 @@ private slots:
     void partNameRoomCountedOnce();
     void finiteResults_data();
     void finiteResults();
+    void unfittedLastPageStaysOnTheSheet_data();
+    void unfittedLastPageStaysOnTheSheet();
 };
 
 void TestLineLayout::fixedBreaking_data()
@@ -536,3 +538,60 @@ void TestLineLayout::finiteResults()
 
 VELMORA_TEST_MAIN(TestLineLayout)
 #include "tst_line_layout.moc"
+
+void TestLineLayout::unfittedLastPageStaysOnTheSheet_data()
+{
+    QTest::addColumn<bool>("horizontal");
+    QTest::addColumn<bool>("stageLine");
+    QTest::addColumn<double>("pad");
+    QTest::newRow("horizontal, stage lines") << true << true << 0.0;
+    QTest::newRow("horizontal, gaps") << true << false << 2.0;
+    QTest::newRow("vertical, stage lines") << false << true << 0.0;
+    QTest::newRow("vertical, gaps") << false << false << 2.0;
+}
+
+// A page break after two stages leaves a sparse first page, fitted to the
+// sheet with a large ratio or gap; the unfitted last page must not carry it
+// so far that its 8 stages run off the sheet.
+void TestLineLayout::unfittedLastPageStaysOnTheSheet()
+{
+    QFETCH(bool, horizontal);
+    QFETCH(bool, stageLine);
+    QFETCH(double, pad);
+
+    const double sheetWidth = 200.0;
+    const double sheetHeight = 300.0;
+    Fixture f(1, horizontal, sheetWidth, sheetHeight);
+    f.score.page->measurePerLine = 4;
+    f.score.page->drawStageLine = stageLine;
+    f.score.page->lineWidthPad = pad;
+    f.addMeasures(40, 40.0);
+    f.at(8)->userBreakType = 2;
+    f.layout();
+
+    QCOMPARE(f.score.page->pageCount, 2);
+    const double eps = 1e-6;
+    for (int i = 0; i < f.score.displayedMeasures.size(); ++i) {
+        const Measure *measure = f.score.displayedMeasures.at(i);
+        const QString where = QStringLiteral("measure %1").arg(i + 1);
+        if (horizontal) {
+            QVERIFY2(measure->originY >= -eps, qPrintable(where));
+            QVERIFY2(measure->originY + measure->height <= sheetHeight + eps, qPrintable(where));
+        } else {
+            // Pages lie right to left: the second page's sheet is left of the first.
+            const double sheetLeft = i < 8 ? 0.0 : -sheetWidth;
+            QVERIFY2(measure->originX >= sheetLeft - eps, qPrintable(where));
+            QVERIFY2(measure->originX + measure->width <= sheetLeft + sheetWidth + eps,
+                     qPrintable(where));
+        }
+    }
+    // The last page's stages still follow each other without overlapping.
+    const Measure *lastPageFirst = f.at(9);
+    const Measure *lastPageSecondStage = f.at(13);
+    if (horizontal)
+        QVERIFY(lastPageSecondStage->originY >=
+                lastPageFirst->originY + lastPageFirst->height - eps);
+    else
+        QVERIFY(lastPageSecondStage->originX + lastPageSecondStage->width <=
+                lastPageFirst->originX + eps);
+}

@@ -86,6 +86,7 @@ private slots:
     void tieWithinAndAcrossSystems();
     void tiesAcrossVoices_data();
     void tiesAcrossVoices();
+    void bunkaTieOnItsString();
     void filesWithTies_data();
     void filesWithTies();
     void staffChordTiesMatchByPitch();
@@ -261,6 +262,42 @@ void TestTies::tiesAcrossVoices()
         std::sort(widths.begin(), widths.end());
         QVERIFY(widths.at(1) > 1.5 * widths.at(0));
     }
+}
+
+// A shamisen tie lies beside the string its notes are played on, not on the
+// first string whatever the note: ties on the first and the third string
+// keep the same distance from their own notes.
+void TestTies::bunkaTieOnItsString()
+{
+    VoiceScore f;
+    f.addPart(QStringLiteral("Shamisen"), NotationStyle::ShamisenBunka);
+    f.addMeasure();
+    f.addNotes(0, QStringLiteral("E4/4~1 E4/4~2 G5/4~1 G5/4~2"));
+    f.build();
+
+    QVERIFY2(f.note(0, 0, 0)->noteName.startsWith(QLatin1String("1-")),
+             qPrintable(f.note(0, 0, 0)->noteName));
+    QVERIFY2(f.note(0, 0, 2)->noteName.startsWith(QLatin1String("3-")),
+             qPrintable(f.note(0, 0, 2)->noteName));
+    QList<QGraphicsPathItem *> ties = tieItems(f.score);
+    QCOMPARE(ties.size(), 2);
+    // Horizontal writing: strings are rows, the ties follow in time.
+    std::sort(ties.begin(), ties.end(), [](QGraphicsPathItem *a, QGraphicsPathItem *b) {
+        return a->sceneBoundingRect().left() < b->sceneBoundingRect().left();
+    });
+    auto noteY = [&](int index) {
+        const Note *note = f.note(0, 0, index);
+        return f.items(0, 0)
+            .at(note->noteAlignItem)
+            ->graphicsItem->sceneBoundingRect()
+            .center()
+            .y();
+    };
+    const double lowString = ties.at(0)->sceneBoundingRect().center().y() - noteY(0);
+    const double highString = ties.at(1)->sceneBoundingRect().center().y() - noteY(2);
+    QVERIFY(std::abs(noteY(0) - noteY(2)) > 10.0); // the strings lie apart
+    QVERIFY2(std::abs(lowString - highString) < 1.0,
+             qPrintable(QStringLiteral("%1 against %2").arg(lowString).arg(highString)));
 }
 
 void TestTies::filesWithTies_data()
