@@ -4,6 +4,7 @@
 #include "model/score.h"
 
 #include "document/settingsvalues.h"
+#include "document/voicenumbering.h"
 #include "model/direction.h"
 #include "model/measure.h"
 #include "model/mepart.h"
@@ -95,8 +96,11 @@ void markOctaveShifts(Voice *voice)
 bool Score::parseMeasures(QString *refusal)
 {
     QList<QList<QDomElement>> carried(parts.size());
+    QList<VoiceNumbering> voices;
+    for (const QDomElement &part : std::as_const(partElements))
+        voices.append(VoiceNumbering(part));
     for (int i = 0; i < measures.size(); ++i) {
-        if (!parseMeasure(measures.at(i), carried, refusal))
+        if (!parseMeasure(measures.at(i), carried, voices, refusal))
             return false;
         carryMeasureValues(i);
     }
@@ -111,7 +115,8 @@ bool Score::parseMeasures(QString *refusal)
     return true;
 }
 
-bool Score::parseMeasure(Measure *measure, QList<QList<QDomElement>> &carried, QString *refusal)
+bool Score::parseMeasure(Measure *measure, QList<QList<QDomElement>> &carried,
+                         const QList<VoiceNumbering> &voices, QString *refusal)
 {
     const int partCount = int(std::min(measure->parts.size(), measure->measureElements.size()));
     if (carried.size() < partCount)
@@ -122,6 +127,7 @@ bool Score::parseMeasure(Measure *measure, QList<QList<QDomElement>> &carried, Q
             cell->voices.at(v)->clear();
             cell->voiceFlags[v] = false;
         }
+        const VoiceNumbering partVoices = voices.value(k);
         int currentVoice = 0;
         int forwardSum = 0;
         QList<QDomElement> directions;
@@ -148,7 +154,7 @@ bool Score::parseMeasure(Measure *measure, QList<QList<QDomElement>> &carried, Q
             } else if (tag == QLatin1String("note")) {
                 auto *note = new Note;
                 note->element = child;
-                if (!parseMeasureNote(note, child, refusal)) {
+                if (!parseMeasureNote(note, child, refusal, &partVoices)) {
                     delete note;
                     return false;
                 }

@@ -360,15 +360,9 @@ void TestLoading::everyCorpusFileLoadsOrIsRefused()
             ++refused;
         }
         // Whole scores of the suites and the Japanese pieces are partwise and
-        // load, but for voices named by letters, which the model cannot hold.
-        const bool lettersForVoices = path.endsWith("/21i-Chord-DifferentVoices.xml");
-        const bool wholeScore =
-            path.endsWith(".xml") && !path.contains("/w3c-examples/") && !lettersForVoices;
+        // load.
+        const bool wholeScore = path.endsWith(".xml") && !path.contains("/w3c-examples/");
         QVERIFY2(!wholeScore || software.has_value(), qPrintable(path));
-        if (lettersForVoices) {
-            QVERIFY(!software);
-            QVERIFY(prompts.at(0).text.endsWith("(Voice Number X)! (Maximum Voice 32)"));
-        }
     }
     qInfo("%d files loaded, %d refused, in %lld ms", loaded, refused, total.elapsed());
     QVERIFY(loaded > 0 && refused > 0);
