@@ -75,6 +75,12 @@ void markOctaveShifts(Voice *voice)
         if (kind != octaveShiftDown && kind != octaveShiftUp && kind != octaveShiftStop)
             continue;
         int target = direction->noteIndex;
+        // A stop before the voice's first note ends the shift where the
+        // measure starts: no note of it is shifted.
+        if (kind == octaveShiftStop && target == 0 && !notes.isEmpty()) {
+            notes.first()->octaveShiftStopBefore = true;
+            continue;
+        }
         if (kind == octaveShiftStop)
             target = target == -2 ? int(notes.size()) - 1 : target - 1;
         if (target < 0 || target >= notes.size()) {
@@ -336,6 +342,12 @@ void Score::applyOctaveShifts()
                     segments[0] = {carriedKind, 0, openEnd};
                 forEachUsedVoice(cell, first, last, [&](Voice *voice) {
                     for (const Note *note : std::as_const(voice->notes)) {
+                        if (note->octaveShiftStopBefore) {
+                            // Closes the open segment (the carried one when
+                            // none began here) at the note's start.
+                            segments[std::max(count - 1, 0)].end = note->startTime;
+                            count = std::max(count, 1);
+                        }
                         const int mark = note->octaveShiftMark;
                         if (mark == 0)
                             continue;
