@@ -33,6 +33,24 @@ QList<int> pathFromDocument(QDomNode node, const QDomDocument &document)
     return path;
 }
 
+// A deep copy that keeps the whole document type declaration: a cloned
+// document keeps only its name, and the exported file would lose the public
+// and system identifiers that MusicXML readers look for. The declaration is
+// no child node, so the copy's children stand at the same paths.
+QDomDocument copyWithDeclaration(const QDomDocument &original)
+{
+    const QDomDocumentType type = original.doctype();
+    if (type.isNull() || (type.publicId().isEmpty() && type.systemId().isEmpty()))
+        return original.cloneNode(true).toDocument();
+    QDomDocument copy(
+        QDomImplementation().createDocumentType(type.name(), type.publicId(), type.systemId()));
+    for (QDomNode node = original.firstChild(); !node.isNull(); node = node.nextSibling()) {
+        if (!node.isDocumentType())
+            copy.appendChild(copy.importNode(node, true));
+    }
+    return copy;
+}
+
 QDomNode nodeAtPath(const QDomDocument &document, const QList<int> &path)
 {
     QDomNode node = document;
@@ -47,8 +65,7 @@ QDomNode nodeAtPath(const QDomDocument &document, const QList<int> &path)
 } // namespace
 
 DocumentRedirect::DocumentRedirect(Score *score)
-    : m_score(score), m_original(score->document),
-      m_copy(score->document.cloneNode(true).toDocument())
+    : m_score(score), m_original(score->document), m_copy(copyWithDeclaration(score->document))
 {
     collectSlots();
     for (const auto &saved : std::as_const(m_saved))

@@ -31,13 +31,22 @@ void declareUtf8(QDomDocument &document)
     declaration.setData(data);
 }
 
+// Only note names written as lyrics need the staff lyric font as the
+// document's lyric font; every other build keeps the document's own, so a
+// re-imported file still shows ordinary lyrics in their font.
+bool writesNoteNameLyrics(ScoreXmlMode mode)
+{
+    return mode == ScoreXmlMode::NoteNameLyrics || mode == ScoreXmlMode::NoteNameRewrite;
+}
+
 } // namespace
 
 QString Score::buildScoreXml(ScoreXmlMode mode)
 {
     QDomElement root = document.firstChildElement(QStringLiteral("score-partwise"));
     if (root.isNull()) {
-        updateDefaultLyricFont(root, staffLyricFontFamily);
+        if (writesNoteNameLyrics(mode))
+            updateDefaultLyricFont(root, staffLyricFontFamily);
         return document.toString(1);
     }
     removeExtensionElements(root);
@@ -45,9 +54,10 @@ QString Score::buildScoreXml(ScoreXmlMode mode)
     writePropertyXml(root);
     writePageXml(this, root);
     writeStyleXml(this, root);
-    if (mode == ScoreXmlMode::NoteNameLyrics || mode == ScoreXmlMode::NoteNameRewrite)
+    if (writesNoteNameLyrics(mode)) {
         ensureDefaultLyricFont(root);
-    updateDefaultLyricFont(root, staffLyricFontFamily);
+        updateDefaultLyricFont(root, staffLyricFontFamily);
+    }
     if (mode == ScoreXmlMode::NoteNameRewrite)
         useStaffLyricFontForLyricParts();
     // After this: the score-wide settings stand first and last in the root.

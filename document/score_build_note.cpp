@@ -129,22 +129,32 @@ void writeNotationMarksXml(QDomDocument &document, QDomElement &element, const N
     }
 }
 
+// A new `fingering` element for `text`, carrying the attributes of the
+// element the text was read from (placement, substitution, alternate, print
+// style): the program writes none of them and must not lose them.
+QDomElement appendFingering(QDomDocument &document, QDomElement &technical,
+                            const QDomElement &source, const QString &text)
+{
+    QDomElement fingering = appendElement(document, technical, QStringLiteral("fingering"));
+    const QDomNamedNodeMap attributes = source.attributes();
+    for (int i = 0; i < attributes.count(); ++i)
+        fingering.setAttributeNode(document.importNode(attributes.item(i), true).toAttr());
+    fingering.appendChild(document.createTextNode(text));
+    return fingering;
+}
+
 void writeFingeringTextsXml(QDomDocument &document, QDomElement &technical, Note *note)
 {
-    const auto appendFingering = [&](const QString &text) {
-        QDomElement fingering = appendElement(document, technical, QStringLiteral("fingering"));
-        fingering.appendChild(document.createTextNode(text));
-        return fingering;
-    };
     for (Fingering *finger : std::as_const(note->fingerings)) {
-        finger->element = appendFingering(finger->text);
+        finger->element = appendFingering(document, technical, finger->element, finger->text);
         if (finger->moved)
             appendOffset(document, finger->element, finger->x, finger->y);
     }
     for (Directive *directive : std::as_const(note->directives)) {
         if (directive->deleted)
             continue;
-        directive->element = appendFingering(directive->text);
+        directive->element =
+            appendFingering(document, technical, directive->element, directive->text);
         if (directive->moved)
             appendOffset(document, directive->element, directive->x, directive->y);
         if (directive->scale != 1.0)
@@ -161,8 +171,8 @@ void writeJoinedFingeringXml(QDomDocument &document, QDomElement &technical, Not
     const QString joined = texts.join(QLatin1Char('/'));
     if (joined.isEmpty())
         return;
-    QDomElement fingering = appendElement(document, technical, QStringLiteral("fingering"));
-    fingering.appendChild(document.createTextNode(joined));
+    const QDomElement first = note->fingerings.first()->element;
+    QDomElement fingering = appendFingering(document, technical, first, joined);
     for (Fingering *finger : std::as_const(note->fingerings))
         finger->element = fingering;
 }

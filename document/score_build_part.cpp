@@ -6,6 +6,7 @@
 #include "document/extensionxml.h"
 #include "document/scorexmlmode.h"
 #include "document/settingsvalues.h"
+#include "document/voicenumbering.h"
 #include "model/measure.h"
 #include "model/mepart.h"
 #include "model/note.h"
@@ -29,16 +30,6 @@ const QStringList &breakTags()
     return tags;
 }
 
-// The voice index of a note element: its `voice` number minus one, voice 1
-// when it names none (as the note reader takes it).
-int voiceIndexOf(const QDomElement &note)
-{
-    const QDomElement voice = note.firstChildElement(QStringLiteral("voice"));
-    if (voice.isNull())
-        return 0;
-    return SettingsValues::readInt(voice.text().trimmed()) - 1;
-}
-
 void appendMeasureExtensionXml(QDomDocument &document, QDomElement &element, const Measure *measure)
 {
     if (measure->userScale != 1.0) {
@@ -60,20 +51,23 @@ bool Score::buildPartXml(QDomElement &part, int partIndex, ScoreXmlMode mode)
         mode == ScoreXmlMode::NoteNameLyrics || mode == ScoreXmlMode::NoteNameRewrite;
     const std::unique_ptr<NoteNames::GlyphCharMap> glyphMap(NoteNames::getStaffNoteMapOfPart(
         glyphLyrics && settings->staffNoteOutput, settings->notationStyle, settings->noteFontName));
+    // The notes pair with the model by the voices the reader gave them.
+    const VoiceNumbering voices(part);
     int measureIndex = 0;
     for (QDomElement measure = part.firstChildElement(QStringLiteral("measure")); !measure.isNull();
          measure = measure.nextSiblingElement(QStringLiteral("measure"))) {
         // A measure the model does not hold is left as it is.
         if (measureIndex >= measures.size())
             break;
-        buildMeasureXml(measure, measureIndex, partIndex, mode, *glyphMap);
+        buildMeasureXml(measure, measureIndex, partIndex, mode, *glyphMap, voices);
         ++measureIndex;
     }
     return true;
 }
 
 void Score::buildMeasureXml(QDomElement &element, int measureIndex, int partIndex,
-                            ScoreXmlMode mode, const NoteNames::GlyphCharMap &glyphMap)
+                            ScoreXmlMode mode, const NoteNames::GlyphCharMap &glyphMap,
+                            const VoiceNumbering &voices)
 {
     const Measure *measure = measures.at(measureIndex);
     // The first part carries what the measure holds for all parts.
@@ -98,7 +92,7 @@ void Score::buildMeasureXml(QDomElement &element, int measureIndex, int partInde
          child = child.nextSiblingElement()) {
         const QString tag = child.tagName();
         if (tag == QLatin1String("note")) {
-            const int voice = voiceIndexOf(child);
+            const int voice = voices.voiceIndexOf(child);
             // A note the model does not hold is left as it is.
             if (voice < 0 || voice >= MePart::voiceCount)
                 continue;

@@ -62,13 +62,11 @@ QString partLabel(const QDomElement &part, int index)
                         : QStringLiteral("%1 (\"%2\")").arg(index + 1).arg(id);
 }
 
-// Reads an identification: drops its first rights element from the
-// document and gives the software its encoding names, if any.
-void readIdentification(QDomElement identification, QString &software)
+// Reads an identification: the software its encoding names, if any. Its
+// rights stay in the document, every one of them: a load that dropped one
+// would lose a rights line on each save and reload.
+void readIdentification(const QDomElement &identification, QString &software)
 {
-    const QDomElement rights = identification.firstChildElement(QStringLiteral("rights"));
-    if (!rights.isNull())
-        identification.removeChild(rights);
     const QDomElement encoding = identification.firstChildElement(QStringLiteral("encoding"));
     if (encoding.isNull())
         return;

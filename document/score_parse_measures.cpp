@@ -4,6 +4,7 @@
 #include "model/score.h"
 
 #include "document/settingsvalues.h"
+#include "document/voicenumbering.h"
 #include "model/direction.h"
 #include "model/measure.h"
 #include "model/mepart.h"
@@ -74,6 +75,12 @@ void markOctaveShifts(Voice *voice)
         if (kind != octaveShiftDown && kind != octaveShiftUp && kind != octaveShiftStop)
             continue;
         int target = direction->noteIndex;
+        // A stop before the voice's first note ends the shift where the
+        // measure starts: no note of it is shifted.
+        if (kind == octaveShiftStop && target == 0 && !notes.isEmpty()) {
+            notes.first()->octaveShiftStopBefore = true;
+            continue;
+        }
         if (kind == octaveShiftStop)
             target = target == -2 ? int(notes.size()) - 1 : target - 1;
         if (target < 0 || target >= notes.size()) {
@@ -95,8 +102,11 @@ void markOctaveShifts(Voice *voice)
 bool Score::parseMeasures(QString *refusal)
 {
     QList<QList<QDomElement>> carried(parts.size());
+    QList<VoiceNumbering> voices;
+    for (const QDomElement &part : std::as_const(partElements))
+        voices.append(VoiceNumbering(part));
     for (int i = 0; i < measures.size(); ++i) {
-        if (!parseMeasure(measures.at(i), carried, refusal))
+        if (!parseMeasure(measures.at(i), carried, voices, refusal))
             return false;
         carryMeasureValues(i);
     }
@@ -111,7 +121,8 @@ bool Score::parseMeasures(QString *refusal)
     return true;
 }
 
-bool Score::parseMeasure(Measure *measure, QList<QList<QDomElement>> &carried, QString *refusal)
+bool Score::parseMeasure(Measure *measure, QList<QList<QDomElement>> &carried,
+                         const QList<VoiceNumbering> &voices, QString *refusal)
 {
     const int partCount = int(std::min(measure->parts.size(), measure->measureElements.size()));
     if (carried.size() < partCount)
@@ -122,6 +133,7 @@ bool Score::parseMeasure(Measure *measure, QList<QList<QDomElement>> &carried, Q
             cell->voices.at(v)->clear();
             cell->voiceFlags[v] = false;
         }
+        const VoiceNumbering partVoices = voices.value(k);
         int currentVoice = 0;
         int forwardSum = 0;
         QList<QDomElement> directions;
@@ -148,7 +160,7 @@ bool Score::parseMeasure(Measure *measure, QList<QList<QDomElement>> &carried, Q
             } else if (tag == QLatin1String("note")) {
                 auto *note = new Note;
                 note->element = child;
-                if (!parseMeasureNote(note, child, refusal)) {
+                if (!parseMeasureNote(note, child, refusal, &partVoices)) {
                     delete note;
                     return false;
                 }
@@ -330,6 +342,12 @@ void Score::applyOctaveShifts()
                     segments[0] = {carriedKind, 0, openEnd};
                 forEachUsedVoice(cell, first, last, [&](Voice *voice) {
                     for (const Note *note : std::as_const(voice->notes)) {
+                        if (note->octaveShiftStopBefore) {
+                            // Closes the open segment (the carried one when
+                            // none began here) at the note's start.
+                            segments[std::max(count - 1, 0)].end = note->startTime;
+                            count = std::max(count, 1);
+                        }
                         const int mark = note->octaveShiftMark;
                         if (mark == 0)
                             continue;

@@ -3,6 +3,7 @@
 #include "model/score.h"
 
 #include "document/settingsvalues.h"
+#include "document/voicenumbering.h"
 #include "model/lyrics.h"
 #include "model/mepart.h"
 #include "model/note.h"
@@ -155,15 +156,17 @@ QString staffRefusal(const QString &text)
 {
     return QCoreApplication::translate(
                "Score",
-               "Staff number exceeded the maximum. (Voice Number %1)! (Maximum Staff Number %2)")
+               "Staff number exceeded the maximum. (Staff Number %1)! (Maximum Staff Number %2)")
         .arg(text)
         .arg(MePart::maxStaves);
 }
 
 } // namespace
 
-bool Score::parseMeasureNote(Note *note, const QDomElement &element, QString *refusal)
+bool Score::parseMeasureNote(Note *note, const QDomElement &element, QString *refusal,
+                             const VoiceNumbering *voices)
 {
+    const VoiceNumbering ownPart = voices ? VoiceNumbering() : VoiceNumbering::ofNote(element);
     bool hasTie = false;
     for (QDomElement child = element.firstChildElement(); !child.isNull();
          child = child.nextSiblingElement()) {
@@ -182,9 +185,9 @@ bool Score::parseMeasureNote(Note *note, const QDomElement &element, QString *re
         } else if (tag == QLatin1String("duration")) {
             note->duration = intOf(child.text());
         } else if (tag == QLatin1String("voice")) {
-            // Voices below 1 would index before the first; "0" and words
-            // read as 0 and are refused like voices above 32.
-            note->voice = intOf(child.text());
+            // Voices below 1 would index before the first; "0" is refused
+            // like voices above 32, and so is a name left without a voice.
+            note->voice = (voices ? voices : &ownPart)->voiceIndexOf(element) + 1;
             if (note->voice < 1 || note->voice > MePart::voiceCount) {
                 if (refusal)
                     *refusal = voiceRefusal(child.text());

@@ -83,6 +83,7 @@ public:
     QString clef = QStringLiteral("G");
     int tie = 0;                                // 1 start, 2 stop, 3 stop and start
     int octaveShiftMark = 0;                    // OctaveShiftMark: 1..5
+    bool octaveShiftStopBefore = false;         // a shift ends where this note starts
     std::array<int, tupletCount> tupletState{}; // 0 none, 1 start, 2 stop
     std::array<bool, tupletCount> tupletBracket{};
     std::array<int, tupletCount> tupletActual{};

@@ -63,6 +63,7 @@ class SelectedNotation;
 class SelectedNote;
 class Style;
 class Tuplet;
+class VoiceNumbering;
 class WatcherItem;
 enum class ScoreXmlMode : int;
 
@@ -497,8 +498,10 @@ public:
     // Reads every part of one measure. `carried` holds per part the
     // attributes that followed the last note of the part in the previous
     // measure: they belong to the part's next note, here.
-    // `refusal` receives the warning when a note is refused.
-    bool parseMeasure(Measure *measure, QList<QList<QDomElement>> &carried, QString *refusal);
+    // `refusal` receives the warning when a note is refused. `voices` holds
+    // the voice numbering of each part.
+    bool parseMeasure(Measure *measure, QList<QList<QDomElement>> &carried,
+                      const QList<VoiceNumbering> &voices, QString *refusal);
     // Joins the joined-beam codes of two neighbouring chord heads at one
     // level (0..4) across a rest.
     static void joinBeamLevel(Note *previous, Note *current, int level);
@@ -516,7 +519,10 @@ public:
     // document/score_parse_note.cpp: the reader of one `note` element
     // False (with `refusal` set to the warning text) for a voice outside
     // 1..32 or a staff outside 1..8; the note is then not to be used.
-    bool parseMeasureNote(Note *note, const QDomElement &element, QString *refusal = nullptr);
+    // Voices come from `voices`, the numbering of the note's part; without
+    // it the part the element stands in is numbered.
+    bool parseMeasureNote(Note *note, const QDomElement &element, QString *refusal = nullptr,
+                          const VoiceNumbering *voices = nullptr);
 
     // document/score_measure_elements.cpp: forward, barline and attributes
     // Duration of a `forward` in divisions; 0 when missing or malformed.
@@ -1425,7 +1431,7 @@ public:
 
 private:
     void buildMeasureXml(QDomElement &element, int measureIndex, int partIndex, ScoreXmlMode mode,
-                         const NoteNames::GlyphCharMap &glyphMap);
+                         const NoteNames::GlyphCharMap &glyphMap, const VoiceNumbering &voices);
 
 public:
     // document/score_build_note.cpp: the note writer

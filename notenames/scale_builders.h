@@ -75,4 +75,16 @@ int tuningPitch(const QString &entry);
 int minNumber(const QStringList &entries);
 int maxNumber(const QStringList &entries);
 
+// The pitch numbers a tuning entry may name: MIDI notes 0..127.
+constexpr int lowestTuningPitch = -58;
+constexpr int highestTuningPitch = 69;
+// True when an entry is an integer outside lowestTuningPitch..
+// highestTuningPitch (digits too many for an int too). The string builders
+// give such a tuning the empty scale: their loops run over the pitches the
+// tuning spans.
+bool isTuningOutOfRange(const QString &tuning);
+// The warning about such a tuning, through Prompter::instance() over
+// `parent`.
+void showTuningRangeWarning(QWidget *parent, const QString &tuning);
+
 } // namespace NoteNames

@@ -1,6 +1,10 @@
 // Reading tuning texts: the lists of pitch numbers that string scales and
 // scale directives carry.
+#include "app/prompter.h"
 #include "notenames/scale_builders.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
 
 namespace NoteNames {
 
@@ -30,6 +34,30 @@ int maxNumber(const QStringList &entries)
     for (const QString &entry : entries)
         largest = qMax(largest, tuningPitch(entry));
     return largest;
+}
+
+bool isTuningOutOfRange(const QString &tuning)
+{
+    static const QRegularExpression digits(QStringLiteral("^\\s*[+-]?[0-9]+\\s*$"));
+    for (const QString &entry : splitTuning(tuning)) {
+        bool ok = false;
+        const int pitch = entry.toInt(&ok, 10);
+        if (ok ? (pitch < lowestTuningPitch || pitch > highestTuningPitch)
+               : digits.match(entry).hasMatch())
+            return true;
+    }
+    return false;
+}
+
+void showTuningRangeWarning(QWidget *parent, const QString &tuning)
+{
+    Prompter::instance().warning(
+        parent, QCoreApplication::translate("Score", "Velmora"),
+        QCoreApplication::translate("Score", "The tuning {%1} has a pitch outside %2 to %3 (MIDI "
+                                             "0 to 127). The notes from here on have no names.")
+            .arg(tuning)
+            .arg(lowestTuningPitch)
+            .arg(highestTuningPitch));
 }
 
 } // namespace NoteNames

@@ -75,6 +75,8 @@ NoteScale *createScaleKoto(const QString &tuning, const QString &scaleName, bool
     auto *scale = new NoteScale;
     const QStringList entries = splitTuning(tuning);
     const int count = int(entries.size());
+    if (isTuningOutOfRange(tuning))
+        return scale;
     if (isRejectedKotoScaleName(tuning, scaleName)) {
         if (warning == ScaleNameWarning::Show)
             showScaleNameWarning(parent);

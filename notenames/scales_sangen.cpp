@@ -48,7 +48,7 @@ NoteScale *createScaleShamisenBunka(const QString &tuning)
 {
     auto *scale = new NoteScale;
     const QStringList entries = splitTuning(tuning);
-    if (entries.size() != 3)
+    if (entries.size() != 3 || isTuningOutOfRange(tuning))
         return scale;
     // String 3 first: its name is the default where strings overlap.
     for (int string = 3; string >= 1; --string) {
@@ -65,7 +65,7 @@ NoteScale *createScaleSangenIkuta(const QString &tuning)
 {
     auto *scale = new NoteScale;
     const QStringList entries = splitTuning(tuning);
-    if (entries.size() != 3)
+    if (entries.size() != 3 || isTuningOutOfRange(tuning))
         return scale;
     const int third = tuningPitch(entries.at(2));
     appendIkutaString(scale, 3, third, ikutaThirdStringPositions());

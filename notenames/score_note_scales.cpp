@@ -138,6 +138,16 @@ private:
         const QString &text = directive->text;
         const QString tuning = Score::getDirectiveText(text);
         const int style = m_part->notationStyle;
+        const bool tuned = directive->kind == DirectiveType::Scale || style != SangenYamada;
+        if (tuned && NoteNames::isTuningOutOfRange(tuning)) {
+            if (firstMeeting(directive))
+                NoteNames::showTuningRangeWarning(m_score, tuning);
+            m_scale = keep(new NoteScale);
+            m_part->scaleTexts.append(text.mid(directive->kind == DirectiveType::Scale
+                                                   ? scaleKeyword.size()
+                                                   : sangenKeyword.size()));
+            return;
+        }
         if (directive->kind == DirectiveType::Scale) {
             m_scale = keep(createKotoScale(directive, tuning, Score::getQuotedText(text)));
             m_part->scaleTexts.append(text.mid(scaleKeyword.size()));
@@ -158,13 +168,18 @@ private:
                                const QString &name)
     {
         auto warning = NoteNames::ScaleNameWarning::Suppress;
-        if (NoteNames::isRejectedKotoScaleName(tuning, name)) {
-            const QPair<const Directive *, QString> key(directive, directive->text);
-            if (!m_score->warnedScaleDirectives.contains(key))
-                warning = NoteNames::ScaleNameWarning::Show;
-            m_warned->insert(key);
-        }
+        if (NoteNames::isRejectedKotoScaleName(tuning, name) && firstMeeting(directive))
+            warning = NoteNames::ScaleNameWarning::Show;
         return m_score->createScaleKoto(tuning, name, m_part->notationStyle == KotoSeiha, warning);
+    }
+
+    // True the first time a faulty directive is met with its text; it is
+    // remembered for the next rebuild either way.
+    bool firstMeeting(const Directive *directive)
+    {
+        const QPair<const Directive *, QString> key(directive, directive->text);
+        m_warned->insert(key);
+        return !m_score->warnedScaleDirectives.contains(key);
     }
 
     NoteScale *keep(NoteScale *scale)

@@ -1,6 +1,6 @@
 // Loading a score document: the document reader (software name, parts
 // paired by score-part order, credits, settings elements in document order,
-// the rights element dropped), the measure builder, reloading, the refusal
+// the identification kept whole), the measure builder, reloading, the refusal
 // of documents that cannot be a score, and every file of the shared corpus.
 #include "app/version.h"
 #include "document/partsettingrows.h"
@@ -157,8 +157,11 @@ void TestLoading::museScore3Document()
 
     QCOMPARE(score->wordFontFamily, QStringLiteral("FreeSerif"));
     QCOMPARE(score->lyricFontFamily, QStringLiteral("FreeSans"));
-    // The rights go; the rest of the identification stays.
-    QCOMPARE(score->document.elementsByTagName("rights").size(), 0);
+    // The identification stays whole, every rights element with it.
+    const QDomNodeList rights = score->document.elementsByTagName("rights");
+    QCOMPARE(rights.size(), 2);
+    QCOMPARE(rights.at(0).toElement().text(), QStringLiteral("Public domain"));
+    QCOMPARE(rights.at(1).toElement().text(), QStringLiteral("Arrangement free to copy"));
     QCOMPARE(score->document.elementsByTagName("creator").size(), 1);
     // A MusicXML file names no creator version of this program.
     QCOMPARE(score->creatorVersion, QString::fromLatin1(Velmora::programVersion));
@@ -360,15 +363,9 @@ void TestLoading::everyCorpusFileLoadsOrIsRefused()
             ++refused;
         }
         // Whole scores of the suites and the Japanese pieces are partwise and
-        // load, but for voices named by letters, which the model cannot hold.
-        const bool lettersForVoices = path.endsWith("/21i-Chord-DifferentVoices.xml");
-        const bool wholeScore =
-            path.endsWith(".xml") && !path.contains("/w3c-examples/") && !lettersForVoices;
+        // load.
+        const bool wholeScore = path.endsWith(".xml") && !path.contains("/w3c-examples/");
         QVERIFY2(!wholeScore || software.has_value(), qPrintable(path));
-        if (lettersForVoices) {
-            QVERIFY(!software);
-            QVERIFY(prompts.at(0).text.endsWith("(Voice Number X)! (Maximum Voice 32)"));
-        }
     }
     qInfo("%d files loaded, %d refused, in %lld ms", loaded, refused, total.elapsed());
     QVERIFY(loaded > 0 && refused > 0);

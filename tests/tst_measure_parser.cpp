@@ -496,7 +496,7 @@ void TestMeasureParser::refusedNotes_data()
         << "Voice number exceeded the maximum. (Voice Number 0)! (Maximum Voice 32)";
     QTest::newRow("staff 9")
         << "<staff>9</staff>"
-        << "Staff number exceeded the maximum. (Voice Number 9)! (Maximum Staff Number 8)";
+        << "Staff number exceeded the maximum. (Staff Number 9)! (Maximum Staff Number 8)";
 }
 
 void TestMeasureParser::refusedNotes()

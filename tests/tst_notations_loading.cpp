@@ -3,16 +3,19 @@
 // and of marks with the user's offsets, and octave-shift lines that span
 // measures.
 #include "app/version.h"
+#include "drawing/octshift.h"
 #include "model/direction.h"
 #include "model/measure.h"
 #include "model/mepart.h"
 #include "model/notation.h"
 #include "model/note.h"
+#include "model/part.h"
 #include "model/score.h"
 #include "model/voice.h"
 #include "support/testenvironment.h"
 
 #include <QFile>
+#include <QRegularExpression>
 
 #include <memory>
 
@@ -228,26 +231,49 @@ void TestNotationsLoading::octaveShiftAcrossMeasures_data()
 {
     QTest::addColumn<QString>("type");
     QTest::addColumn<int>("steps");
+    QTest::addColumn<bool>("stopAtMeasureStart");
+    QTest::addColumn<QString>("measure5");
 
-    QTest::newRow("down (8va)") << "down" << -7;
-    QTest::newRow("up (8vb)") << "up" << 7;
+    QTest::newRow("down (8va)") << "down" << -7 << false << "s s s 0 | s s | 0";
+    QTest::newRow("up (8vb)") << "up" << 7 << false << "s s s 0 | s s | 0";
+    // The stop moved before measure 5's first note ends the shift where
+    // that measure starts.
+    QTest::newRow("stop before the first note") << "down" << -7 << true << "0 0 0 0 | 0 0 | 0";
 }
 
 void TestNotationsLoading::octaveShiftAcrossMeasures()
 {
     QFETCH(QString, type);
     QFETCH(int, steps);
+    QFETCH(bool, stopAtMeasureStart);
+    QFETCH(QString, measure5);
     QString text = fixture("33x-OctaveShift-AcrossMeasures.xml");
     text.replace(QStringLiteral("<octave-shift type=\"down\""),
                  QStringLiteral("<octave-shift type=\"%1\"").arg(type));
+    if (stopAtMeasureStart) {
+        static const QRegularExpression stop(
+            QStringLiteral("<direction>\\s*<direction-type><octave-shift type=\"stop\"[^>]*>"
+                           "</direction-type>\\s*</direction>"));
+        const QRegularExpressionMatch match = stop.match(text);
+        QVERIFY(match.hasMatch());
+        const QString direction = match.captured();
+        text.remove(match.capturedStart(), match.capturedLength());
+        const QString measure = QStringLiteral("<measure number=\"5\">");
+        QVERIFY(text.contains(measure));
+        text.replace(measure, measure + direction);
+    }
     const auto score = load(text);
     QCOMPARE(score->measures.size(), 6);
 
     // Per measure: the steps of voice 1's four quarters, voice 2's two
     // halves and voice 5's whole note; "s" stands for `steps`.
     const QStringList expected = {
-        "0 0 0 0 | 0 0 | 0", "0 0 0 0 | 0 0 | 0", "0 s s s | 0 s | 0",
-        "s s s s | s s | 0", "s s s 0 | s s | 0", "0 0 0 0 | 0 0 | 0",
+        "0 0 0 0 | 0 0 | 0",
+        "0 0 0 0 | 0 0 | 0",
+        "0 s s s | 0 s | 0",
+        "s s s s | s s | 0",
+        measure5,
+        "0 0 0 0 | 0 0 | 0",
     };
     for (int m = 0; m < 6; ++m) {
         QStringList groups;
@@ -261,6 +287,9 @@ void TestNotationsLoading::octaveShiftAcrossMeasures()
         }
         QCOMPARE(groups.join(QStringLiteral(" | ")), expected.at(m));
     }
+    // The drawing pairs the stop with its start too: no line is left open.
+    score->generateScore();
+    QVERIFY(!score->parts.first()->octShift->startSlots[0].startMeasure);
 }
 
 VELMORA_TEST_MAIN(TestNotationsLoading)

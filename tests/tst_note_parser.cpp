@@ -1,8 +1,9 @@
 // The reader of one MusicXML note element: what each child sets, the
 // codes of its tables, lyrics with their text option and tarn-offset, the
-// program's per-note elements, and the refusal of voices and staves the
-// model cannot hold.
+// program's per-note elements, the voices given to voice names, and the
+// refusal of voices and staves the model cannot hold.
 #include "app/version.h"
+#include "document/voicenumbering.h"
 #include "model/lyrics.h"
 #include "model/note.h"
 #include "model/score.h"
@@ -86,6 +87,8 @@ private slots:
     void fields();
     void lyrics_data();
     void lyrics();
+    void namedVoices_data();
+    void namedVoices();
     void refusedVoicesAndStaves_data();
     void refusedVoicesAndStaves();
 };
@@ -246,6 +249,62 @@ void TestNoteParser::lyrics()
     QCOMPARE(note.lyrics.at(1)->number, 9);
 }
 
+void TestNoteParser::namedVoices_data()
+{
+    // Notes of one part in document order, each "voice" or "voice@staff";
+    // the voice index each is given (-1: none left, refused).
+    QTest::addColumn<QStringList>("notes");
+    QTest::addColumn<QList<int>>("indices");
+
+    QTest::newRow("names take the voices numbers leave free")
+        << QStringList{"1", "X", "2", "Y"} << QList<int>{0, 2, 1, 3};
+    QTest::newRow("in order of first appearance")
+        << QStringList{"Y", "X", "Y", "X"} << QList<int>{0, 1, 0, 1};
+    QTest::newRow("the voices of the note's staff first")
+        << QStringList{"X@2", "Y@1", "Z@2"} << QList<int>{4, 0, 5};
+    QTest::newRow("a full staff gives the lowest free voice")
+        << QStringList{"1@2", "2@2", "3@2", "4@2", "X@2"} << QList<int>{0, 1, 2, 3, 4};
+    QTest::newRow("numbers and a missing voice stay as written")
+        << QStringList{"", "32", " 7 ", "0"} << QList<int>{0, 31, 6, -1};
+    QStringList full;
+    QList<int> numbered;
+    for (int v = 1; v <= 32; ++v) {
+        full << QString::number(v);
+        numbered << v - 1;
+    }
+    QTest::newRow("no voice left") << full + QStringList{"X"} << numbered + QList<int>{-1};
+}
+
+void TestNoteParser::namedVoices()
+{
+    QFETCH(QStringList, notes);
+    QFETCH(QList<int>, indices);
+    QString measure;
+    for (const QString &note : notes) {
+        const QString voice = note.section(QLatin1Char('@'), 0, 0);
+        const QString staff = note.section(QLatin1Char('@'), 1, 1);
+        measure += QStringLiteral("<note>%1%2</note>")
+                       .arg(voice.isEmpty() ? QString() : "<voice>" + voice + "</voice>",
+                            staff.isEmpty() ? QString() : "<staff>" + staff + "</staff>");
+    }
+    QDomDocument document;
+    QVERIFY(document.setContent("<part><measure>" + measure + "</measure></part>"));
+    const VoiceNumbering voices(document.documentElement());
+    QList<int> given;
+    for (QDomElement note = document.documentElement().firstChildElement().firstChildElement();
+         !note.isNull(); note = note.nextSiblingElement())
+        given << voices.voiceIndexOf(note);
+    QCOMPARE(given, indices);
+
+    // The note reader takes the same voices from the part the note is in.
+    Score score(Velmora::programVersion, 0, false);
+    QDomElement last = document.documentElement().firstChildElement().lastChildElement();
+    Note note;
+    QCOMPARE(score.parseMeasureNote(&note, last), indices.last() >= 0);
+    if (indices.last() >= 0)
+        QCOMPARE(note.voice, indices.last() + 1);
+}
+
 void TestNoteParser::refusedVoicesAndStaves_data()
 {
     QTest::addColumn<QString>("children");
@@ -254,10 +313,11 @@ void TestNoteParser::refusedVoicesAndStaves_data()
     const QString voice =
         "Voice number exceeded the maximum. (Voice Number %1)! (Maximum Voice 32)";
     const QString staff =
-        "Staff number exceeded the maximum. (Voice Number %1)! (Maximum Staff Number 8)";
+        "Staff number exceeded the maximum. (Staff Number %1)! (Maximum Staff Number 8)";
     QTest::newRow("voice 33") << "<voice>33</voice>" << voice.arg("33");
     QTest::newRow("voice 0") << "<voice>0</voice>" << voice.arg("0");
-    QTest::newRow("voice not a number") << "<voice>one</voice>" << voice.arg("one");
+    QTest::newRow("voice beyond an int")
+        << "<voice>99999999999</voice>" << voice.arg("99999999999");
     QTest::newRow("staff 9") << "<staff>9</staff>" << staff.arg("9");
     QTest::newRow("staff 0") << "<staff>0</staff>" << staff.arg("0");
     QTest::newRow("staff negative") << "<staff>-3</staff>" << staff.arg("-3");

@@ -1,7 +1,8 @@
 // Scale assignment: every note gets its pitch number, shift, key, scale and
 // scale index from a walk measure by measure and voice by voice; transpose
 // and scale directives take effect at their note; a faulty 25-string scale
-// directive warns once, not at every regeneration.
+// directive or a tuning beyond MIDI's pitches warns once, not at every
+// regeneration.
 #include "document/directive_type.h"
 #include "model/directive.h"
 #include "model/measure.h"
@@ -13,6 +14,7 @@
 #include "support/modelbuilder.h"
 #include "support/testenvironment.h"
 
+#include <QElapsedTimer>
 #include <QScopedPointer>
 
 namespace {
@@ -55,6 +57,8 @@ private slots:
     void scaleIndexFollowsScaleTexts();
     void stylesWithoutBuilderFindNoNames();
     void faultyKotoScaleWarnsOncePerDirective();
+    void tuningBeyondMidiNamesNothing_data();
+    void tuningBeyondMidiNamesNothing();
 };
 
 void TestNoteScales::init()
@@ -377,6 +381,53 @@ void TestNoteScales::faultyKotoScaleWarnsOncePerDirective()
     score.SetNoteScales();
     QCOMPARE(prompts(), 4);
     QVERIFY(!notes.at(1)->noteScale->isEmpty());
+}
+
+void TestNoteScales::tuningBeyondMidiNamesNothing_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<QString>("directive");
+    QTest::addColumn<bool>("refused");
+
+    QTest::newRow("Ikuta, two million") << 7 << ".scaleSangen{4,9,2000000}" << true;
+    QTest::newRow("Bunka, below MIDI 0") << 9 << ".scaleSangen{-59,9,16}" << true;
+    QTest::newRow("koto, the lowest int")
+        << 5 << ".scale{4,-3,-1,0,4,5,9,11,12,16,17,21,-2147483648}'Koto13'" << true;
+    QTest::newRow("koto, digits beyond an int")
+        << 6 << ".scale{4,-3,-1,0,4,5,9,11,12,16,17,21,99999999999}'Koto13'" << true;
+    QTest::newRow("Ikuta, the ends of MIDI") << 7 << ".scaleSangen{-58,9,69}" << false;
+    // Yamada takes no tuning from its directive.
+    QTest::newRow("Yamada, two million") << 8 << ".scaleSangen{4,9,2000000}" << false;
+}
+
+void TestNoteScales::tuningBeyondMidiNamesNothing()
+{
+    QFETCH(int, style);
+    QFETCH(QString, directive);
+    QFETCH(bool, refused);
+    Score score(QStringLiteral("5.3.1"), 1, false);
+    TestSupport::ModelBuilder builder(&score);
+    builder.addPart(QStringLiteral("Strings"), style);
+    builder.addMeasure();
+    const QList<Note *> notes = builder.addNotes(0, 1, QStringLiteral("D4/4 E4/4 F4/4"));
+    addDirective(notes.at(1), directive);
+
+    QElapsedTimer timer;
+    timer.start();
+    score.SetNoteScales();
+    score.SetNoteScales();
+    QVERIFY(timer.elapsed() < 1000);
+    QVERIFY(!notes.at(0)->noteScale->isEmpty());
+    // From the directive's note on.
+    QCOMPARE(notes.at(1)->noteScale->isEmpty(), refused);
+    QCOMPARE(notes.at(2)->noteScale->isEmpty(), refused);
+    const auto &prompts = TestSupport::prompter().prompts;
+    QCOMPARE(prompts.size(), refused ? 1 : 0);
+    if (refused) {
+        QCOMPARE(prompts.first().title, QStringLiteral("Velmora"));
+        QVERIFY2(prompts.first().text.contains(QStringLiteral("-58 to 69")),
+                 qPrintable(prompts.first().text));
+    }
 }
 
 VELMORA_TEST_MAIN(TestNoteScales)

@@ -362,6 +362,17 @@ void TestNoteNamesScales::unusableTuningGivesEmptyScaleSilently_data()
         << ScaleFactory([] { return createScaleSangenIkuta("4,9"); });
     QTest::newRow("Bunka, four strings")
         << ScaleFactory([] { return createScaleShamisenBunka("4,9,16,21"); });
+    // Pitches beyond MIDI's 0..127 would make the builders run over them.
+    QTest::newRow("koto, a string at the lowest int")
+        << koto(QStringLiteral("4,-3,-1,0,4,5,9,11,12,16,17,21,-2147483648"));
+    QTest::newRow("koto, a string one above MIDI 127")
+        << koto(QStringLiteral("4,-3,-1,0,4,5,9,11,12,16,17,21,70"));
+    QTest::newRow("Ikuta, a string two million up")
+        << ScaleFactory([] { return createScaleSangenIkuta("4,9,2000000"); });
+    QTest::newRow("Bunka, digits beyond an int")
+        << ScaleFactory([] { return createScaleShamisenBunka("4,9,99999999999"); });
+    QTest::newRow("Bunka, a string one below MIDI 0")
+        << ScaleFactory([] { return createScaleShamisenBunka("-59,9,16"); });
 }
 
 void TestNoteNamesScales::unusableTuningGivesEmptyScaleSilently()
@@ -449,6 +460,11 @@ void TestNoteNamesScales::tuningNumbers()
     QCOMPARE(maxNumber({"3", "x", "-2"}), 3);
     QCOMPARE(maxNumber({}), -1000);
     QCOMPARE(tuningPitch("12x"), 0);
+    // The ends of MIDI's range still serve; a word is pitch 0 and serves.
+    QVERIFY(!isTuningOutOfRange("-58,x,,69"));
+    QVERIFY(isTuningOutOfRange("-59,9,16"));
+    QVERIFY(isTuningOutOfRange("4,9,70"));
+    QVERIFY(isTuningOutOfRange("4, 99999999999 ,16"));
 }
 
 void TestNoteNamesScales::scaleNamesOfStyle()
