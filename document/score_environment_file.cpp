@@ -44,6 +44,11 @@ QString Score::buildVelmoraEnvXml()
     return environment.toString(1);
 }
 
+bool Score::writeVelmoraEnv()
+{
+    return writeTextFile(velmoraEnvPath(), buildVelmoraEnvXml());
+}
+
 bool Score::readVelmoraEnv()
 {
     const QString path = velmoraEnvPath();

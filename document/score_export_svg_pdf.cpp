@@ -2,10 +2,10 @@
 // page by page (or spread by spread, or as one roll) into files.
 #include "model/score.h"
 
-#include "app/prompter.h"
 #include "model/page.h"
 #include "view/scene.h"
 
+#include <QBuffer>
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
@@ -13,7 +13,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include <cmath>
@@ -117,24 +116,17 @@ QList<QRectF> Score::exportSourceRects(bool spreads) const
     return sources;
 }
 
-void Score::reportWriteFailure(const QString &path, const QString &error)
-{
-    Prompter::instance().warning(this, tr("Velmora"),
-                                 tr("Can't write file (%1)!:\n%2.").arg(path, error));
-}
-
 bool Score::writeSvgSheet(const QString &path, const QRectF &source, const QSizeF &sizeMm)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        reportWriteFailure(path, file.errorString());
-        return false;
-    }
+    // The generator reports no write errors of its own; rendering into
+    // memory leaves the writing, and its checks, to one place.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
     QSvgGenerator generator;
     const double mmpix = generator.resolution() / 25.3998 * 250.0 / 249.8;
     if (dSw)
         qDebug() << "res, mmpix =" << generator.resolution() << mmpix << "path=" << path;
-    generator.setOutputDevice(&file);
+    generator.setOutputDevice(&buffer);
     generator.setTitle(QStringLiteral("Velmora svg file made by Velmora"));
     generator.setDescription(QStringLiteral("An SVG drawing created by the Velmora"));
     const QRectF target(0.0, 0.0, sizeMm.width() * mmpix, sizeMm.height() * mmpix);
@@ -142,17 +134,12 @@ bool Score::writeSvgSheet(const QString &path, const QRectF &source, const QSize
     generator.setViewBox(target);
     QPainter painter;
     if (!painter.begin(&generator)) {
-        file.cancelWriting();
         reportWriteFailure(path, tr("the SVG generator could not start"));
         return false;
     }
     scene->render(&painter, target, source, Qt::KeepAspectRatio);
     painter.end();
-    if (!file.commit()) {
-        reportWriteFailure(path, file.errorString());
-        return false;
-    }
-    return true;
+    return writeFileBytes(path, buffer.data());
 }
 
 bool Score::exportSvgFile(const QString &path)
@@ -223,19 +210,16 @@ bool Score::renderPdf(QIODevice *device)
 bool Score::exportPdfFile(const QString &path)
 {
     beginExportState();
-    QSaveFile file(path);
-    bool written = file.open(QIODevice::WriteOnly);
-    QString error = file.errorString();
+    // As for SVG: the writer ignores failed writes to its device, so the
+    // PDF is made in memory and written out, checked, in one piece.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    bool written = renderPdf(&buffer);
     if (written) {
-        written = renderPdf(&file);
-        if (!written)
-            error = tr("the PDF writer could not start");
-        else if (!(written = file.commit()))
-            error = file.errorString();
-    }
-    if (!written) {
-        file.cancelWriting();
-        reportWriteFailure(path, error);
+        buffer.close();
+        written = writeFileBytes(path, buffer.data());
+    } else {
+        reportWriteFailure(path, tr("the PDF writer could not start"));
     }
     endExportState();
     return written;

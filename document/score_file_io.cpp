@@ -3,13 +3,13 @@
 #include "model/score.h"
 
 #include "app/prompter.h"
+#include "document/safewrite.h"
 #include "document/scorexmlmode.h"
 #include "document/xmlfiletext.h"
 
 #include <QDebug>
 #include <QFile>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 namespace {
 
@@ -115,18 +115,20 @@ void Score::showFileProperty()
 
 bool Score::writeTextFile(const QString &path, const QString &text)
 {
-    QSaveFile file(path);
-    bool written = file.open(QIODevice::WriteOnly);
-    if (written) {
-        const QByteArray bytes = text.toUtf8();
-        written = file.write(bytes) == bytes.size() && file.commit();
-    }
-    if (!written) {
-        // Without commit the target keeps its old content.
-        const QString error = file.errorString();
-        file.cancelWriting();
-        Prompter::instance().warning(this, tr("Velmora"),
-                                     tr("Can't write file (%1)!:\n%2.").arg(path, error));
-    }
-    return written;
+    return writeFileBytes(path, text.toUtf8());
+}
+
+bool Score::writeFileBytes(const QString &path, const QByteArray &bytes)
+{
+    QString error;
+    if (SafeWrite::replaceFile(path, bytes, error))
+        return true;
+    reportWriteFailure(path, error);
+    return false;
+}
+
+void Score::reportWriteFailure(const QString &path, const QString &error)
+{
+    Prompter::instance().warning(this, tr("Velmora"),
+                                 tr("Can't write file (%1)!:\n%2.").arg(path, error));
 }

@@ -1499,10 +1499,13 @@ public:
     // Deletes autoSavePath(); false when there was none.
     bool deleteAutoSavedFile();
     void showFileProperty();
-    // Writes `text` as UTF-8 (no BOM) through a QSaveFile: the target is
+    // Writes `text` as UTF-8 (no BOM) through SafeWrite: the target is
     // replaced only by a complete file. Failures are reported with the
-    // write warning; false then.
+    // write warning naming the file and the system's reason; false then.
     bool writeTextFile(const QString &path, const QString &text);
+    bool writeFileBytes(const QString &path, const QByteArray &bytes);
+    // The warning "Can't write file (path)!:\n<error>.".
+    void reportWriteFailure(const QString &path, const QString &error);
 
 public:
     // document/score_environment_file.cpp: the environment file that
@@ -1514,6 +1517,9 @@ public:
     // position. False when there is no file or it cannot be read (the
     // latter reported); true otherwise, also when nothing was usable.
     bool readVelmoraEnv();
+    // Writes buildVelmoraEnvXml() to velmoraEnvPath(), replacing an older
+    // file only by a complete one. False after a failed write (reported).
+    bool writeVelmoraEnv();
     static QString velmoraEnvPath();
 
 public:
@@ -1609,5 +1615,4 @@ private:
     bool exportSpreads() const;
     bool writeSvgSheet(const QString &path, const QRectF &source, const QSizeF &sizeMm);
     bool renderPdf(QIODevice *device);
-    void reportWriteFailure(const QString &path, const QString &error);
 };

@@ -3,6 +3,7 @@
 #include "app/version.h"
 #include "model/page.h"
 #include "model/score.h"
+#include "support/failingwrites.h"
 #include "support/pdftools.h"
 #include "support/scorefile.h"
 #include "support/testenvironment.h"
@@ -41,6 +42,8 @@ private slots:
     void svgWritesOneFilePerSheet_data();
     void svgWritesOneFilePerSheet();
     void unwritableTargetIsReported();
+    void failedWriteKeepsOldFile_data();
+    void failedWriteKeepsOldFile();
 };
 
 void TestExport::svgBaseName_data()
@@ -161,6 +164,50 @@ void TestExport::unwritableTargetIsReported()
                  QStringLiteral("Can't write file (%1)!:\n").arg(missing + "/out_p001.svg")),
              qPrintable(warnings.at(1)));
     // The export state is left even after a failure.
+    QVERIFY(score->page->screenDecorations);
+    QVERIFY(!score->cleanOutput);
+}
+
+void TestExport::failedWriteKeepsOldFile_data()
+{
+    QTest::addColumn<QString>("typedName");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("pdf") << "out.pdf"
+                         << "out.pdf";
+    QTest::newRow("svg") << "out.svg"
+                         << "out_p001.svg";
+}
+
+// The disk fills up while the file is written: the export says so with the
+// system's reason and the file of an earlier export stays whole.
+void TestExport::failedWriteKeepsOldFile()
+{
+    QFETCH(QString, typedName);
+    QFETCH(QString, written);
+    auto score = loadedScore();
+    QVERIFY(score);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(written);
+    const QByteArray old("old export\n");
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(old);
+    }
+    const bool pdf = typedName.endsWith(QLatin1String(".pdf"));
+    {
+        TestSupport::FailingWrites failing(QStringLiteral("No space left on device"));
+        const QString typed = dir.filePath(typedName);
+        QVERIFY(pdf ? !score->exportPdfFile(typed) : !score->exportSvgFile(typed));
+        QCOMPARE(failing.paths, QStringList{path});
+    }
+    QCOMPARE(
+        TestSupport::prompter().texts(),
+        QStringList{QStringLiteral("Can't write file (%1)!:\nNo space left on device.").arg(path)});
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), old);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{written});
     QVERIFY(score->page->screenDecorations);
     QVERIFY(!score->cleanOutput);
 }

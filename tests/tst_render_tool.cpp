@@ -1,7 +1,9 @@
 // velmora-render run as a child process: its outputs are the program's own
-// (PDF, SVG, score file, MusicXML), its options set every part's notation
-// style and the writing direction, and bad input gives the program's
-// message and exit status 1.
+// (PDF, SVG, score file, MusicXML plain and with note names), its options
+// set every part's notation style and the writing direction, bad input
+// gives the program's message and exit status 1, and so does an output
+// that a full disk or a file-size limit cuts short, which keeps the old
+// file whole. Input names need not be UTF-8.
 #include "support/pdftools.h"
 #include "support/testenvironment.h"
 
@@ -13,6 +15,17 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <functional>
+#include <memory>
+
 namespace {
 
 struct Run
@@ -23,10 +36,15 @@ struct Run
     QString err;
 };
 
-Run render(const QStringList &arguments)
+// Runs `program` (the renderer by default); `inChild` runs in the child
+// just before the program starts.
+Run render(const QStringList &arguments, const std::function<void()> &inChild = {},
+           const QString &program = QStringLiteral(VELMORA_RENDER_TOOL))
 {
     QProcess process;
-    process.start(QStringLiteral(VELMORA_RENDER_TOOL), arguments);
+    if (inChild)
+        process.setChildProcessModifier(inChild);
+    process.start(program, arguments);
     Run run;
     if (!process.waitForFinished(120000)) {
         process.kill();
@@ -70,6 +88,60 @@ QString writeFile(const QString &path, const QByteArray &content)
     return path;
 }
 
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+int countOf(const QByteArray &text, const char *what)
+{
+    return text.count(what);
+}
+
+// A small tmpfs mounted for one test, unmounted when it goes.
+class SmallTmpfs
+{
+public:
+    explicit SmallTmpfs(const QString &folder) : m_folder(QFile::encodeName(folder))
+    {
+        if (::mount("tmpfs", m_folder.constData(), "tmpfs", MS_NOSUID | MS_NODEV,
+                    "size=256k,mode=0700") == 0)
+            m_mounted = true;
+        else
+            m_error = QString::fromLocal8Bit(std::strerror(errno));
+    }
+    ~SmallTmpfs()
+    {
+        if (m_mounted)
+            ::umount2(m_folder.constData(), MNT_DETACH);
+    }
+    SmallTmpfs(const SmallTmpfs &) = delete;
+    SmallTmpfs &operator=(const SmallTmpfs &) = delete;
+    bool mounted() const { return m_mounted; }
+    QString error() const { return m_error; }
+
+private:
+    QByteArray m_folder;
+    bool m_mounted = false;
+    QString m_error;
+};
+
+// Takes every free block of the file system that holds `path`.
+bool fillUp(const QString &path)
+{
+    QFile filler(path);
+    if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    const QByteArray block(4096, 'f');
+    // The tmpfs holds 64 blocks; the bound only guards a mount gone wrong.
+    for (int i = 0; i < 1024; ++i) {
+        if (filler.write(block) != block.size())
+            return filler.error() != QFileDevice::NoError;
+    }
+    return false;
+}
+
 } // namespace
 
 class TestRenderTool : public QObject
@@ -84,6 +156,9 @@ private slots:
     void badInputGivesTheMessageAndStatusOne();
     void badCommandLineIsRefused_data();
     void badCommandLineIsRefused();
+    void cutShortOutputsKeepOldFiles_data();
+    void cutShortOutputsKeepOldFiles();
+    void inputNameNeedNotBeUtf8();
 };
 
 void TestRenderTool::writesEveryOutputOfTheSample()
@@ -92,11 +167,14 @@ void TestRenderTool::writesEveryOutputOfTheSample()
     const QString pdf = dir.filePath(QStringLiteral("sakura.pdf"));
     const QString tnsx = dir.filePath(QStringLiteral("sakura.tnsx"));
     const QString xml = dir.filePath(QStringLiteral("plain.musicxml"));
-    const Run run = render({sample(), QStringLiteral("--pdf"), pdf, QStringLiteral("--svg"),
-                            dir.filePath(QStringLiteral("sakura.svg")), QStringLiteral("--tnsx"),
-                            tnsx, QStringLiteral("--musicxml"), xml});
+    const QString named = dir.filePath(QStringLiteral("named.musicxml"));
+    const Run run =
+        render({sample(), QStringLiteral("--pdf"), pdf, QStringLiteral("--svg"),
+                dir.filePath(QStringLiteral("sakura.svg")), QStringLiteral("--tnsx"), tnsx,
+                QStringLiteral("--musicxml"), xml, QStringLiteral("--musicxml-note-names"), named});
     QVERIFY2(!run.crashed && run.exitCode == 0, qPrintable(run.err));
-    for (const char *phase : {"load", "regenerate", "pdf", "svg", "tnsx", "musicxml"}) {
+    for (const char *phase :
+         {"load", "regenerate", "pdf", "svg", "tnsx", "musicxml", "musicxml-note-names"}) {
         const QRegularExpression line(
             QStringLiteral("^%1: \\d+\\.\\d ms \\(cpu \\d+\\.\\d ms\\)$").arg(phase),
             QRegularExpression::MultilineOption);
@@ -123,6 +201,11 @@ void TestRenderTool::writesEveryOutputOfTheSample()
     const QDomDocument plain = readXml(xml);
     QCOMPARE(plain.documentElement().tagName(), QStringLiteral("score-partwise"));
     QVERIFY(!plain.toString().contains(QLatin1String("<tarn-")));
+    // The note names come on top of the sung text, in the staff lyric font.
+    const QByteArray withNames = readBytes(named);
+    QVERIFY(!withNames.contains("<tarn-"));
+    QVERIFY(countOf(withNames, "<lyric") > countOf(readBytes(xml), "<lyric"));
+    QVERIFY(withNames.contains("VelmoraStaff"));
     const Run again = render({tnsx, QStringLiteral("--pdf"), dir.filePath("again.pdf")});
     QVERIFY2(!again.crashed && again.exitCode == 0, qPrintable(again.err));
     QCOMPARE(reportedPages(again.out), pages);
@@ -246,6 +329,121 @@ void TestRenderTool::badCommandLineIsRefused()
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
     QVERIFY(run.err.contains(QLatin1String("usage: velmora-render INPUT")));
     QVERIFY(run.out.isEmpty());
+}
+
+void TestRenderTool::cutShortOutputsKeepOldFiles_data()
+{
+    QTest::addColumn<bool>("fullDisk");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("file-size limit") << false << "File too large";
+    QTest::newRow("full tmpfs") << true << "No space left on device";
+}
+
+// Every output fails part way for real: the tool names each file with the
+// system's reason, exits 1, and every file of an earlier run stays whole.
+void TestRenderTool::cutShortOutputsKeepOldFiles()
+{
+    QFETCH(bool, fullDisk);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    QString folder = dir.path();
+    std::unique_ptr<SmallTmpfs> tmpfs;
+    if (fullDisk) {
+        folder = dir.filePath(QStringLiteral("mnt"));
+        QVERIFY(QDir().mkpath(folder));
+        tmpfs = std::make_unique<SmallTmpfs>(folder);
+        if (!tmpfs->mounted())
+            QSKIP(qPrintable(QStringLiteral("no tmpfs can be mounted here (%1); the file-size "
+                                            "limit stands for the full disk")
+                                 .arg(tmpfs->error())));
+    }
+    const QStringList options{"--tnsx", "--musicxml", "--musicxml-note-names", "--pdf", "--svg"};
+    const QStringList names{"old.tnsx", "old.musicxml", "named.musicxml", "old.pdf",
+                            "old_p001.svg"};
+    QStringList arguments{sample()};
+    for (int i = 0; i < names.size(); ++i) {
+        const QString path = QDir(folder).filePath(names.at(i));
+        writeFile(path, "old " + names.at(i).toUtf8());
+        arguments << options.at(i) << path;
+    }
+    std::function<void()> limit;
+    if (fullDisk) {
+        QVERIFY(fillUp(QDir(folder).filePath(QStringLiteral("filler"))));
+    } else {
+        // Ignored, the signal lets the write fail with EFBIG instead of
+        // ending the process; the limit is far below any output's size.
+        limit = [] {
+            ::signal(SIGXFSZ, SIG_IGN);
+            const rlimit size{1024, 1024};
+            ::setrlimit(RLIMIT_FSIZE, &size);
+        };
+    }
+    const QStringList before = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+
+    const Run run = render(arguments, limit);
+    QVERIFY(!run.crashed);
+    QCOMPARE(run.exitCode, 1);
+    for (const QString &name : names) {
+        const QString path = QDir(folder).filePath(name);
+        const QString message = QStringLiteral("Can't write file (%1)!:\n%2.").arg(path, reason);
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+        QCOMPARE(readBytes(path), "old " + name.toUtf8());
+    }
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), before);
+    for (const char *phase : {"tnsx", "musicxml", "musicxml-note-names", "pdf", "svg"}) {
+        const QRegularExpression failed(QStringLiteral("^%1: .* \\(failed\\)$").arg(phase),
+                                        QRegularExpression::MultilineOption);
+        QVERIFY2(failed.match(run.out).hasMatch(), qPrintable(run.out));
+    }
+}
+
+// Names are bytes: one that is not UTF-8 still opens as an input, while an
+// output under such a name is refused rather than written elsewhere.
+void TestRenderTool::inputNameNeedNotBeUtf8()
+{
+    QTemporaryDir dir;
+    const QByteArray rawInput = QFile::encodeName(dir.path()) + "/sakura-\xe9.musicxml";
+    // QTemporaryDir cannot name such a file to remove it.
+    struct Unlink
+    {
+        QByteArray path;
+        ~Unlink() { ::unlink(path.constData()); }
+    } removeInput{rawInput};
+    {
+        const QByteArray content = readBytes(sample());
+        const int fd = ::open(rawInput.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        QVERIFY(fd >= 0);
+        QCOMPARE(::write(fd, content.constData(), size_t(content.size())), ssize_t(content.size()));
+        ::close(fd);
+    }
+    // The raw bytes reach the tool through the shell's printf, as no
+    // string argument of QProcess could carry them.
+    const QString script = QStringLiteral("exec \"$0\" \"$(printf \"$1\")\" --tnsx \"$2\"");
+    auto run = [&](const QString &input, const QString &output) {
+        return render(
+            {QStringLiteral("-c"), script, QStringLiteral(VELMORA_RENDER_TOOL), input, output}, {},
+            QStringLiteral("/bin/sh"));
+    };
+    const QString tnsx = dir.filePath(QStringLiteral("out.tnsx"));
+    const Run opened = run(dir.path() + QStringLiteral("/sakura-\\351.musicxml"), tnsx);
+    QVERIFY2(!opened.crashed && opened.exitCode == 0, qPrintable(opened.err));
+    QVERIFY(readBytes(tnsx).contains("<tarn-page>"));
+
+    const Run missing = run(dir.path() + QStringLiteral("/missing-\\351.musicxml"), tnsx);
+    QCOMPARE(missing.exitCode, 1);
+    QVERIFY2(missing.err.contains(QLatin1String("Can't read file (")), qPrintable(missing.err));
+    QVERIFY2(missing.err.contains(QLatin1String("No such file or directory")),
+             qPrintable(missing.err));
+
+    const QString rawOutput = dir.path() + QStringLiteral("/out-\\351.tnsx");
+    const Run refused = render({QStringLiteral("-c"),
+                                QStringLiteral("exec \"$0\" \"$1\" --tnsx \"$(printf \"$2\")\""),
+                                QStringLiteral(VELMORA_RENDER_TOOL), sample(), rawOutput},
+                               {}, QStringLiteral("/bin/sh"));
+    QCOMPARE(refused.exitCode, 2);
+    QVERIFY2(refused.err.contains(QLatin1String("must be UTF-8")), qPrintable(refused.err));
+    const QByteArray rawOutputBytes = QFile::encodeName(dir.path()) + "/out-\xe9.tnsx";
+    QVERIFY(::access(rawOutputBytes.constData(), F_OK) != 0);
 }
 
 VELMORA_TEST_MAIN(TestRenderTool)

@@ -1,6 +1,7 @@
 // Score files on disk: save, read and load round trips, read and write
-// failures, the autosave file and its removal, the environment file, the
-// MusicXML export on a copy of the document, and the MuseScore hand-off.
+// failures (also those that strike after the file was opened), the
+// autosave file and its removal, the environment file, the MusicXML export
+// on a copy of the document, and the MuseScore hand-off.
 #include "app/version.h"
 #include "document/scorexmlmode.h"
 #include "model/credit.h"
@@ -13,6 +14,7 @@
 #include "model/score.h"
 #include "model/style.h"
 #include "model/voice.h"
+#include "support/failingwrites.h"
 #include "support/messagecapture.h"
 #include "support/modelbuilder.h"
 #include "support/testenvironment.h"
@@ -118,6 +120,42 @@ QString scratchFolder()
     return path;
 }
 
+QStringList folderEntries(const QString &file)
+{
+    return QFileInfo(file).dir().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+// Runs one of the score's writers; returns the file it writes and, in
+// `succeeded`, whether it says it wrote it (for the autosave: whether its
+// flag was cleared).
+QString runWriter(Score &score, const QString &writer, bool &succeeded)
+{
+    const QString target = scratchFolder() + QStringLiteral("/target.out");
+    if (writer == QLatin1String("save")) {
+        score.filePath = target;
+        succeeded = score.saveFile();
+    } else if (writer == QLatin1String("save as")) {
+        succeeded = score.saveFileAs(target);
+    } else if (writer == QLatin1String("autosave")) {
+        score.autoSave();
+        succeeded = !score.changedSinceAutoSave;
+        return score.autoSavePath();
+    } else if (writer == QLatin1String("plain export")) {
+        succeeded = score.exportMusicXMLFile(target, ScoreXmlMode::PlainMusicXml);
+    } else if (writer == QLatin1String("note-name export")) {
+        succeeded = score.exportMusicXMLFile(target, ScoreXmlMode::NoteNameLyrics);
+    } else if (writer == QLatin1String("hand-off")) {
+        succeeded = score.exportMusicXMLToMuseScore(ScoreXmlMode::PlainMusicXml);
+        return Score::museScoreHandOffPath();
+    } else if (writer == QLatin1String("environment file")) {
+        succeeded = score.writeVelmoraEnv();
+        return Score::velmoraEnvPath();
+    } else {
+        qFatal("unknown writer %s", qPrintable(writer));
+    }
+    return target;
+}
+
 } // namespace
 
 class TestScoreFiles : public QObject
@@ -136,6 +174,8 @@ private slots:
     void nonXmlScoreFileIsRefused();
     void unwritableTargetKeepsOldFile_data();
     void unwritableTargetKeepsOldFile();
+    void failedWriteKeepsOldFileAndFlags_data();
+    void failedWriteKeepsOldFileAndFlags();
 
     void autoSaveWritesOnlyAfterChange();
     void autoSaveNames_data();
@@ -296,6 +336,64 @@ void TestScoreFiles::unwritableTargetKeepsOldFile()
     QVERIFY(!score->saveFile());
     QVERIFY(score->changed);
     QVERIFY(QFileInfo(scratchFolder()).isDir());
+}
+
+void TestScoreFiles::failedWriteKeepsOldFileAndFlags_data()
+{
+    QTest::addColumn<QString>("writer");
+    for (const char *writer : {"save", "save as", "autosave", "plain export", "note-name export",
+                               "hand-off", "environment file"})
+        QTest::newRow(writer) << QString::fromLatin1(writer);
+}
+
+// The disk fills up after the file was opened: the writer says so with the
+// system's reason, the old file stays whole, nothing is left beside it, and
+// the changed flags still ask for the write. The same write then succeeds.
+void TestScoreFiles::failedWriteKeepsOldFileAndFlags()
+{
+    QFETCH(QString, writer);
+    auto score = imported();
+    QVERIFY(score);
+    bool succeeded = true;
+    QString target;
+    {
+        // A first run only learns the target and lays the old file there.
+        TestSupport::FailingWrites failing(QStringLiteral("No space left on device"));
+        score->setChanged(true);
+        target = runWriter(*score, writer, succeeded);
+    }
+    QVERIFY(!succeeded);
+    QDir().mkpath(QFileInfo(target).path());
+    const QByteArray old("<old-content/>\n");
+    writeBytes(target, old);
+    const QStringList entries = folderEntries(target);
+    TestSupport::prompter().reset();
+
+    {
+        TestSupport::FailingWrites failing(QStringLiteral("No space left on device"));
+        score->setChanged(true);
+        score->changedSinceAutoSave = true;
+        runWriter(*score, writer, succeeded);
+        QCOMPARE(failing.paths, QStringList{target});
+    }
+    QVERIFY(!succeeded);
+    QCOMPARE(bytesOf(target), old);
+    QCOMPARE(folderEntries(target), entries);
+    QCOMPARE(TestSupport::prompter().texts(),
+             QStringList{
+                 QStringLiteral("Can't write file (%1)!:\nNo space left on device.").arg(target)});
+    QVERIFY(score->changed);
+    QVERIFY(score->changedSinceAutoSave);
+
+    // With room on the disk again the same call writes the whole file.
+    runWriter(*score, writer, succeeded);
+    QVERIFY(succeeded);
+    QDomDocument written;
+    QVERIFY(written.setContent(bytesOf(target)));
+    QVERIFY(written.documentElement().tagName() != QLatin1String("old-content"));
+    if (writer == QLatin1String("save"))
+        QVERIFY(!score->changed);
+    QCOMPARE(folderEntries(target), entries);
 }
 
 void TestScoreFiles::autoSaveWritesOnlyAfterChange()

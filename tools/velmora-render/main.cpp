@@ -1,13 +1,16 @@
 // velmora-render: a score file in, engraved pages out, from the command line.
 //
 //   velmora-render INPUT [--pdf FILE] [--svg BASE] [--tnsx FILE]
-//                  [--musicxml FILE] [--style N] [--vertical|--horizontal]
+//                  [--musicxml FILE] [--musicxml-note-names FILE]
+//                  [--style N] [--vertical|--horizontal]
 //
 // Loads a MusicXML or score file, regenerates it and writes what is asked
 // through the very calls the program's own export and save commands make.
 // Prints the time of each phase and the page count on stdout. A file the
 // program refuses, or an output it cannot write, gives the program's own
-// message on stderr and exit status 1; a bad command line exits with 2.
+// message (with the file and the system's reason) on stderr and exit
+// status 1; an output that failed is never left half written. A bad
+// command line exits with 2.
 #include "renderoptions.h"
 #include "stderrprompter.h"
 
@@ -19,11 +22,15 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTextStream>
 
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <time.h>
 
+#include <cerrno>
+#include <cstring>
 #include <functional>
 
 namespace {
@@ -76,11 +83,35 @@ double peakResidentMegabytes()
     return usage.ru_maxrss / 1024.0; // kilobytes on Linux
 }
 
-bool load(Score &score, const RenderOptions &options)
+// `path` is where the input opens, options.input what the user named.
+bool load(Score &score, const RenderOptions &options, const QString &path)
 {
-    const bool read = options.inputIsScoreFile() ? score.readFile(options.input)
-                                                 : score.readMusicXmlFile(options.input);
+    const bool read =
+        options.inputIsScoreFile() ? score.readFile(path) : score.readMusicXmlFile(path);
     return read && score.parseScoreXml().has_value();
+}
+
+// A name whose bytes are not UTF-8 has no string that turns back into the
+// same bytes: opened by its string, it would be another file. Such an input
+// is opened by its bytes and reached through its descriptor; an output
+// name is refused, as no file may be written under the wrong name.
+bool namesRoundTrip(const QByteArray &raw)
+{
+    return QFile::encodeName(QFile::decodeName(raw)) == raw;
+}
+
+// Where the input opens: its own name, or the descriptor of the file
+// opened by the raw bytes. Empty with `error` set when it cannot be opened.
+QString openableInput(const QByteArray &raw, QString &error)
+{
+    if (namesRoundTrip(raw))
+        return QFile::decodeName(raw);
+    const int fd = ::open(raw.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        error = QString::fromLocal8Bit(std::strerror(errno));
+        return QString();
+    }
+    return QStringLiteral("/proc/self/fd/%1").arg(fd);
 }
 
 } // namespace
@@ -91,14 +122,27 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // Read before the application object, which takes "--style" for itself.
+    QList<QByteArray> rawArguments;
     QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
+    for (int i = 1; i < argc; ++i) {
+        rawArguments.append(QByteArray(argv[i]));
+        arguments.append(QFile::decodeName(rawArguments.last()));
+    }
     RenderOptions options;
-    const QString error = options.parse(arguments);
+    QString error = options.parse(arguments);
+    for (int i = 0; error.isEmpty() && i < rawArguments.size(); ++i) {
+        if (i != options.inputArgument && !namesRoundTrip(rawArguments.at(i)))
+            error = QStringLiteral("an output name must be UTF-8 text (%1)").arg(arguments.at(i));
+    }
     if (!error.isEmpty()) {
         QTextStream(stderr) << "velmora-render: " << error << '\n' << RenderOptions::usage();
         return 2;
+    }
+    const QString inputPath = openableInput(rawArguments.at(options.inputArgument), error);
+    if (inputPath.isEmpty()) {
+        QTextStream(stderr) << "velmora-render: Can't read file (" << options.input << ")!:\n"
+                            << error << ".\n";
+        return 1;
     }
 
     qInstallMessageHandler(quietMessageHandler);
@@ -113,7 +157,7 @@ int main(int argc, char *argv[])
     Prompter::install(&prompter);
 
     Score score(QString::fromLatin1(Velmora::programVersion), 1, false);
-    if (!timed(QStringLiteral("load"), [&] { return load(score, options); }))
+    if (!timed(QStringLiteral("load"), [&] { return load(score, options, inputPath); }))
         return 1;
     options.applyTo(score);
     timed(QStringLiteral("regenerate"), [&] { return score.generateScore(); });
@@ -129,6 +173,11 @@ int main(int argc, char *argv[])
     if (!options.musicXml.isEmpty())
         written &= timed(QStringLiteral("musicxml"), [&] {
             return score.exportMusicXMLFile(options.musicXml, ScoreXmlMode::PlainMusicXml);
+        });
+    if (!options.musicXmlNoteNames.isEmpty())
+        written &= timed(QStringLiteral("musicxml-note-names"), [&] {
+            return score.exportMusicXMLFile(options.musicXmlNoteNames,
+                                            ScoreXmlMode::NoteNameLyrics);
         });
 
     out() << "pages: " << score.page->pageCount << Qt::endl;

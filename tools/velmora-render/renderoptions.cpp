@@ -10,8 +10,10 @@
 QString RenderOptions::usage()
 {
     return QStringLiteral("usage: velmora-render INPUT [--pdf FILE] [--svg BASE] [--tnsx FILE] "
-                          "[--musicxml FILE] [--style N] [--vertical|--horizontal]\n"
+                          "[--musicxml FILE] [--musicxml-note-names FILE] [--style N] "
+                          "[--vertical|--horizontal]\n"
                           "  INPUT      a MusicXML file or a score file (.tnsx)\n"
+                          "  --musicxml-note-names FILE  MusicXML with the note names as lyrics\n"
                           "  --style N  notation style 0..13 for every part\n");
 }
 
@@ -34,6 +36,8 @@ QString RenderOptions::parse(const QStringList &arguments)
             error = value(tnsx);
         } else if (arg == QLatin1String("--musicxml")) {
             error = value(musicXml);
+        } else if (arg == QLatin1String("--musicxml-note-names")) {
+            error = value(musicXmlNoteNames);
         } else if (arg == QLatin1String("--style")) {
             QString text;
             error = value(text);
@@ -53,6 +57,7 @@ QString RenderOptions::parse(const QStringList &arguments)
             error = QStringLiteral("unknown option %1").arg(arg);
         } else if (input.isEmpty()) {
             input = arg;
+            inputArgument = i;
         } else {
             error = QStringLiteral("more than one input file (%1)").arg(arg);
         }

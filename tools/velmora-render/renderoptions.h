@@ -13,12 +13,14 @@ class Score;
 struct RenderOptions
 {
     QString input;
-    QString pdf;      // "" = no PDF
-    QString svgBase;  // "" = no SVG
-    QString tnsx;     // "" = no score file
-    QString musicXml; // "" = no MusicXML
+    QString pdf;               // "" = no PDF
+    QString svgBase;           // "" = no SVG
+    QString tnsx;              // "" = no score file
+    QString musicXml;          // "" = no MusicXML
+    QString musicXmlNoteNames; // "" = no MusicXML with note names as lyrics
     std::optional<int> notationStyle;
     std::optional<bool> horizontal;
+    int inputArgument = -1; // index of the input among the arguments
 
     // Empty result: the arguments (without the program name) are valid;
     // otherwise the reason they are not.
