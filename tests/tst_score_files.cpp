@@ -65,7 +65,7 @@ QString fixturePath()
 std::unique_ptr<Score> imported(int number = 1)
 {
     auto score = newScore(number);
-    if (!score->readMusicXmlFile(fixturePath()) || !score->parseScoreXml())
+    if (!score->readMusicXmlFile(fixturePath()) || !score->parseScoreXml(false))
         return nullptr;
     return score;
 }
@@ -74,7 +74,7 @@ std::unique_ptr<Score> imported(int number = 1)
 std::unique_ptr<Score> opened(const QString &path)
 {
     auto score = newScore();
-    if (!score->readFile(path) || !score->parseScoreXml())
+    if (!score->readFile(path) || !score->parseScoreXml(false))
         return nullptr;
     return score;
 }
@@ -220,7 +220,7 @@ void TestScoreFiles::absolutePathsOpen()
     if (readable) {
         QCOMPARE(score->musicXmlFilePath, path);
         QVERIFY(score->filePath.isEmpty());
-        QVERIFY(score->parseScoreXml());
+        QVERIFY(score->parseScoreXml(false));
         QCOMPARE(score->parts.size(), 2);
     } else {
         QCOMPARE(TestSupport::prompter().texts(QStringLiteral("warning")).size(), 1);
@@ -238,6 +238,14 @@ void TestScoreFiles::unreadableFileChangesNothing_data()
     QTest::newRow("missing score file") << missing << false;
     QTest::newRow("missing MusicXML file") << missing << true;
     QTest::newRow("folder") << scratchFolder() << false;
+    // A device is not read at all: /dev/zero has no end.
+    QTest::newRow("character device") << QStringLiteral("/dev/zero") << false;
+    QTest::newRow("character device as MusicXML") << QStringLiteral("/dev/zero") << true;
+    const QString huge = scratchFolder() + QStringLiteral("/huge.musicxml");
+    QFile sparse(huge);
+    if (sparse.open(QIODevice::WriteOnly))
+        sparse.resize(256 * 1024 * 1024 + 1);
+    QTest::newRow("larger than 256 MB") << huge << true;
 }
 
 void TestScoreFiles::unreadableFileChangesNothing()
@@ -268,7 +276,7 @@ void TestScoreFiles::nonXmlScoreFileIsRefused()
     QVERIFY(score);
     const QString before = dumpModel(score.get());
     QVERIFY(score->readFile(path));
-    QVERIFY(!score->parseScoreXml());
+    QVERIFY(!score->parseScoreXml(false));
     QCOMPARE(dumpModel(score.get()), before);
     QCOMPARE(TestSupport::prompter().texts(QStringLiteral("warning")).size(), 1);
 }

@@ -80,7 +80,7 @@ bool load(Score &score, const RenderOptions &options)
 {
     const bool read = options.inputIsScoreFile() ? score.readFile(options.input)
                                                  : score.readMusicXmlFile(options.input);
-    return read && score.parseScoreXml().has_value();
+    return read && score.parseScoreXml(false).has_value();
 }
 
 } // namespace
