@@ -28,19 +28,25 @@ std::optional<QString> readWholeFile(const QString &path, QString &error)
         error = QCoreApplication::translate("Score", "not a regular file");
         return std::nullopt;
     }
+    const QString tooLarge = QCoreApplication::translate("Score", "larger than %1 MB")
+                                 .arg(maxFileBytes / (1024 * 1024));
+    if (info.size() > maxFileBytes) {
+        error = tooLarge;
+        return std::nullopt;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         error = file.errorString();
         return std::nullopt;
     }
+    // The file may have grown since.
     const QByteArray bytes = file.read(maxFileBytes + 1);
     if (file.error() != QFileDevice::NoError) {
         error = file.errorString();
         return std::nullopt;
     }
     if (bytes.size() > maxFileBytes) {
-        error = QCoreApplication::translate("Score", "larger than %1 MB")
-                    .arg(maxFileBytes / (1024 * 1024));
+        error = tooLarge;
         return std::nullopt;
     }
     return XmlFileText::decode(bytes);

@@ -234,24 +234,28 @@ void TestScoreFiles::unreadableFileChangesNothing_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<bool>("musicXml");
+    QTest::addColumn<QString>("reason"); // "" for the device's own words
     const QString missing = scratchFolder() + QStringLiteral("/missing.tnsx");
-    QTest::newRow("missing score file") << missing << false;
-    QTest::newRow("missing MusicXML file") << missing << true;
-    QTest::newRow("folder") << scratchFolder() << false;
+    const QString notRegular = QStringLiteral("not a regular file");
+    QTest::newRow("missing score file") << missing << false << QString();
+    QTest::newRow("missing MusicXML file") << missing << true << QString();
+    QTest::newRow("folder") << scratchFolder() << false << notRegular;
     // A device is not read at all: /dev/zero has no end.
-    QTest::newRow("character device") << QStringLiteral("/dev/zero") << false;
-    QTest::newRow("character device as MusicXML") << QStringLiteral("/dev/zero") << true;
+    QTest::newRow("character device") << QStringLiteral("/dev/zero") << false << notRegular;
+    QTest::newRow("character device as MusicXML")
+        << QStringLiteral("/dev/zero") << true << notRegular;
     const QString huge = scratchFolder() + QStringLiteral("/huge.musicxml");
     QFile sparse(huge);
     if (sparse.open(QIODevice::WriteOnly))
         sparse.resize(256 * 1024 * 1024 + 1);
-    QTest::newRow("larger than 256 MB") << huge << true;
+    QTest::newRow("larger than 256 MB") << huge << true << QStringLiteral("larger than 256 MB");
 }
 
 void TestScoreFiles::unreadableFileChangesNothing()
 {
     QFETCH(QString, path);
     QFETCH(bool, musicXml);
+    QFETCH(QString, reason);
     auto score = newScore();
     score->filePath = QStringLiteral("kept.tnsx");
     score->musicXmlFilePath = QStringLiteral("kept.musicxml");
@@ -260,7 +264,7 @@ void TestScoreFiles::unreadableFileChangesNothing()
     const QStringList warnings = TestSupport::prompter().texts(QStringLiteral("warning"));
     QCOMPARE(warnings.size(), 1);
     QVERIFY2(warnings.first().startsWith(QStringLiteral("Can't read file (%1)!:\n").arg(path)) &&
-                 warnings.first().endsWith(QLatin1Char('.')),
+                 warnings.first().endsWith(reason + QLatin1Char('.')),
              qPrintable(warnings.first()));
     QCOMPARE(TestSupport::prompter().prompts.first().title, QStringLiteral("Velmora"));
     QCOMPARE(score->filePath, QStringLiteral("kept.tnsx"));
