@@ -2,24 +2,24 @@
 // named child element, and the font families of the MusicXML defaults.
 #include "model/score.h"
 
+#include "document/domfromtext.h"
 #include "document/settingsvalues.h"
 
 bool Score::setXmlContent(const QString &text, QString *errorMessage)
 {
-    QString message;
-    int line = 0;
-    int column = 0;
-    if (document.setContent(text, &message, &line, &column))
+    QString where;
+    switch (DomFromText::read(text, document, &where)) {
+    case DomFromText::Fault::None:
         return true;
-    // The parser keeps what it read up to the fault. No reader may take that
-    // part for the score: a later save would overwrite the user's file.
-    document = QDomDocument();
-    if (errorMessage) {
-        *errorMessage = QStringLiteral("line %1, column %2: %3")
-                            .arg(line)
-                            .arg(column)
-                            .arg(message.isEmpty() ? QStringLiteral("no document") : message);
+    case DomFromText::Fault::NotXml:
+        break;
+    case DomFromText::Fault::TooDeep:
+        where +=
+            QStringLiteral(": elements nested deeper than %1 levels").arg(DomFromText::maxDepth);
+        break;
     }
+    if (errorMessage)
+        *errorMessage = where;
     return false;
 }
 

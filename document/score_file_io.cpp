@@ -7,23 +7,46 @@
 #include "document/scorexmlmode.h"
 #include "document/xmlfiletext.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 namespace {
 
-// Reads the whole file; on failure `error` gets the device's reason.
+// Larger than any score; a file beyond it is not one.
+constexpr qint64 maxFileBytes = 256 * 1024 * 1024;
+
+// Reads the whole file; on failure `error` gets the reason. Only regular
+// files (resource files among them) are read: a device or a pipe has no
+// end, and reading one would fill the memory or block.
 std::optional<QString> readWholeFile(const QString &path, QString &error)
 {
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        error = QCoreApplication::translate("Score", "not a regular file");
+        return std::nullopt;
+    }
+    const QString tooLarge = QCoreApplication::translate("Score", "larger than %1 MB")
+                                 .arg(maxFileBytes / (1024 * 1024));
+    if (info.size() > maxFileBytes) {
+        error = tooLarge;
+        return std::nullopt;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         error = file.errorString();
         return std::nullopt;
     }
-    const QByteArray bytes = file.readAll();
+    // The file may have grown since.
+    const QByteArray bytes = file.read(maxFileBytes + 1);
     if (file.error() != QFileDevice::NoError) {
         error = file.errorString();
+        return std::nullopt;
+    }
+    if (bytes.size() > maxFileBytes) {
+        error = tooLarge;
         return std::nullopt;
     }
     return XmlFileText::decode(bytes);

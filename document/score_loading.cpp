@@ -4,6 +4,7 @@
 #include "model/score.h"
 
 #include "app/prompter.h"
+#include "document/domfromtext.h"
 #include "document/settingsvalues.h"
 #include "layout/aligner.h"
 #include "model/credit.h"
@@ -16,9 +17,14 @@
 #include "model/selectednotation.h"
 #include "model/selectednote.h"
 #include "model/style.h"
+#include "model/voice.h"
+#include "view/scene.h"
 
 #include <QDebug>
 #include <QUndoStack>
+
+#include <memory>
+#include <utility>
 
 using SettingsValues::forEachChildElement;
 
@@ -77,32 +83,110 @@ void readIdentification(const QDomElement &identification, QString &software)
 
 } // namespace
 
-std::optional<QString> Score::parseScoreXml()
+std::optional<QString> Score::parseScoreXml(bool readEnv)
 {
-    QString parseError;
-    if (!setXmlContent(documentText, &parseError)) {
-        refuseLoad(tr("The file is not XML (%1).").arg(parseError));
-        return std::nullopt;
-    }
-    std::optional<QString> software = parseScorePartwise();
-    if (!software)
-        return std::nullopt;
-    createMeasures();
-    if (!parseMeasuresOrRefuse())
-        return std::nullopt;
+    std::optional<QString> software = loadText(documentText);
+    // Settings carried over from the imitated score land on a new model
+    // only; a refused load keeps the old one, which has its own.
+    if (software && readEnv)
+        readVelmoraEnv();
     return software;
 }
 
 std::optional<QString> Score::parseScorePartwise()
 {
-    const QDomElement scorePartwise = document.firstChildElement(partwiseTag);
-    const QString fault = documentFault(scorePartwise);
+    const QString fault = documentFault(document);
+    if (!fault.isEmpty()) {
+        refuseLoad(fault);
+        return std::nullopt;
+    }
+    releaseModel();
+    return readScorePartwise(document.firstChildElement(partwiseTag));
+}
+
+bool Score::reparseScore()
+{
+    return loadDocument(document).has_value();
+}
+
+std::optional<QString> Score::loadText(const QString &text)
+{
+    QDomDocument parsed;
+    QString where;
+    switch (DomFromText::read(text, parsed, &where)) {
+    case DomFromText::Fault::None:
+        return loadDocument(parsed);
+    case DomFromText::Fault::NotXml:
+        refuseLoad(tr("The file is not XML (%1).").arg(where));
+        break;
+    case DomFromText::Fault::TooDeep:
+        refuseLoad(tr("Its elements are nested deeper than %1 levels (%2).")
+                       .arg(DomFromText::maxDepth)
+                       .arg(where));
+        break;
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> Score::loadDocument(const QDomDocument &candidate)
+{
+    const QString fault = documentFault(candidate);
     if (!fault.isEmpty()) {
         refuseLoad(fault);
         return std::nullopt;
     }
 
+    // The new model is built while the old one is held aside, whole, with
+    // everything that points into it (picture, undo stack, selections): a
+    // note the model cannot hold is only found once the measures are read,
+    // and the refusal must then leave the score exactly as it was. The
+    // settings are read over the current ones, as every load does.
+    HeldModel held;
+    held.document = candidate;
+    held.creatorVersion = creatorVersion;
+    held.lastUpdate = lastUpdate;
+    held.wordFontFamily = wordFontFamily;
+    held.lyricFontFamily = lyricFontFamily;
+    swapModel(held);
+    const std::unique_ptr<Page> pageBefore(page->clone());
+    const std::unique_ptr<Style> styleBefore(style->clone());
+
+    const QString software = readScorePartwise(document.firstChildElement(partwiseTag));
+    createMeasures();
+    QString refusal;
+    if (!parseMeasures(&refusal)) {
+        deleteModelObjects();
+        swapModel(held);
+        page->copyFrom(pageBefore.get());
+        style->copyFrom(styleBefore.get());
+        refuseLoad(refusal);
+        return std::nullopt;
+    }
+
+    swapModel(held);
     releaseModel();
+    swapModel(held);
+    return software;
+}
+
+void Score::swapModel(HeldModel &held)
+{
+    std::swap(document, held.document);
+    std::swap(parts, held.parts);
+    std::swap(numParts, held.numParts);
+    std::swap(credits, held.credits);
+    std::swap(measures, held.measures);
+    std::swap(numMeasures, held.numMeasures);
+    std::swap(partListElement, held.partListElement);
+    std::swap(partElements, held.partElements);
+    std::swap(creatorVersion, held.creatorVersion);
+    std::swap(lastUpdate, held.lastUpdate);
+    std::swap(wordFontFamily, held.wordFontFamily);
+    std::swap(lyricFontFamily, held.lyricFontFamily);
+}
+
+QString Score::readScorePartwise(const QDomElement &scorePartwise)
+{
     QString software = unknownSoftware;
     forEachChildElement(scorePartwise, [&](const QDomElement &child) {
         const QString tag = child.tagName();
@@ -135,26 +219,6 @@ std::optional<QString> Score::parseScorePartwise()
         partElements.resize(numParts);
     }
     return software;
-}
-
-bool Score::reparseScore()
-{
-    if (!parseScorePartwise())
-        return false;
-    createMeasures();
-    return parseMeasuresOrRefuse();
-}
-
-bool Score::parseMeasuresOrRefuse()
-{
-    QString refusal;
-    if (parseMeasures(&refusal))
-        return true;
-    // Music the model cannot hold (a voice or staff beyond its limits): no
-    // half-read score stays behind.
-    refuseLoad(refusal);
-    releaseModel();
-    return false;
 }
 
 bool Score::createMeasures()
@@ -196,10 +260,11 @@ bool Score::createMeasures()
     return true;
 }
 
-QString Score::documentFault(const QDomElement &scorePartwise) const
+QString Score::documentFault(const QDomDocument &candidate) const
 {
+    const QDomElement scorePartwise = candidate.firstChildElement(partwiseTag);
     if (scorePartwise.isNull()) {
-        const QString root = document.documentElement().tagName();
+        const QString root = candidate.documentElement().tagName();
         if (root == QLatin1String("score-timewise"))
             return tr("It is a timewise MusicXML document (score-timewise). Only partwise MusicXML "
                       "(score-partwise) can be read; please export the score as partwise "
@@ -253,7 +318,18 @@ void Score::refuseLoad(const QString &reason) const
 
 void Score::releaseModel()
 {
-    // Undo commands and selection records point into the model.
+    // Aligned items point at scene items, and scene items, undo commands,
+    // selection records, open drawing slots and remembered scale warnings
+    // point at model objects: all of them go before the objects do.
+    releaseUnplacedGlyphItems();
+    for (Measure *measure : std::as_const(measures)) {
+        for (MePart *cell : std::as_const(measure->parts)) {
+            for (Voice *voice : std::as_const(cell->voices))
+                voice->clearAlignItems();
+        }
+    }
+    resetComputedFields();
+    scene->clearItems();
     undoStack->clear();
     qDeleteAll(selectedNotes);
     selectedNotes.clear();
@@ -264,8 +340,15 @@ void Score::releaseModel()
     qDeleteAll(selectedDirectives);
     selectedDirectives.clear();
     selectedMeasures.clear();
-
+    for (Part *part : std::as_const(parts))
+        part->resetDrawingHelpers();
+    warnedScaleDirectives.clear();
     displayedMeasures.clear();
+    deleteModelObjects();
+}
+
+void Score::deleteModelObjects()
+{
     qDeleteAll(measures);
     measures.clear();
     numMeasures = 0;

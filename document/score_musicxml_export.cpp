@@ -3,6 +3,7 @@
 #include "model/score.h"
 
 #include "document/documentredirect.h"
+#include "document/domfromtext.h"
 #include "document/scorexmlmode.h"
 
 #include <QDir>
@@ -23,7 +24,7 @@ bool Score::exportMusicXMLFile(const QString &path, ScoreXmlMode mode)
         DocumentRedirect onCopy(this);
         const QString built = buildScoreXml(mode);
         QDomDocument output;
-        output.setContent(built);
+        DomFromText::read(built, output);
         removeExtensionElements(output.firstChildElement(QStringLiteral("score-partwise")));
         exported = output.toString(1);
     }

@@ -665,11 +665,11 @@ public:
 public:
     // document/score_model_rebuild.cpp: the one deliberate rebuild of the
     // model from a document text (the clean refresh)
-    // Everything that points into the old model goes first: the scene's
-    // items, the undo stack, the selections, the drawing helpers' slots
-    // and the remembered scale warnings. False when the loader refuses
-    // the text (it has told the user); the document text is then the old
-    // one again.
+    // On success `text` is the document text and everything that pointed
+    // into the old model is gone with it: the scene's items, the undo stack,
+    // the selections, the drawing helpers' slots and the remembered scale
+    // warnings. False when the loader refuses the text (it has told the
+    // user); the score is then exactly as it was.
     bool rebuildModel(const QString &text);
 
 public:
@@ -1374,20 +1374,25 @@ public:
     static QString lastUpdateText(const QDateTime &moment);
 
     // document/score_loading.cpp: loading the score document into the model
-    // Each load rebuilds the whole model: the old parts, credits and
-    // measures are deleted, and with them the undo stack and the selection,
-    // which point into them. A document that cannot be a score is refused
-    // before anything of the model changes: the user is told why through the
-    // prompter, the result is empty, and the caller drops the score. Music
-    // the model cannot hold (a voice outside 1..32, a staff outside 1..8) is
-    // refused the same way once the measures are read, and the half-read
-    // model is released.
+    // Each load rebuilds the whole model. The new model is built while the
+    // old one is held aside; only when the new one stands do the old parts,
+    // credits and measures go, and with them everything that points into
+    // them: the scene's items, the undo stack, the selection and the drawing
+    // helpers' open slots. A refused load changes nothing at all (document,
+    // model, settings, picture, undo stack, selection): the user is told why
+    // through the prompter and the result is empty. Refused are text that is
+    // not XML or nests deeper than DomFromText::maxDepth, a document that
+    // cannot be a score, and music the model cannot hold (a voice outside
+    // 1..32, a staff outside 1..8).
     //
-    // Sets the document from documentText and loads it. The result is the
+    // Loads documentText; with `readEnv` the environment file is then
+    // applied (imports of MusicXML as a new score only). The result is the
     // name of the software that wrote it ("Unknow" when it names none).
-    std::optional<QString> parseScoreXml();
-    // Loads the document as it stands: settings, parts and credits; collects
-    // the part elements. Refuses like parseScoreXml.
+    std::optional<QString> parseScoreXml(bool readEnv);
+    // Reads settings, parts and credits of the document as it stands into
+    // a model emptied first, and collects the part elements; no measures.
+    // Refuses a document that cannot be a score like parseScoreXml, before
+    // anything changes.
     std::optional<QString> parseScorePartwise();
     // Loads the document as it stands, without touching documentText.
     bool reparseScore();
@@ -1396,12 +1401,38 @@ public:
     bool createMeasures();
 
 private:
+    // The part of the score a load replaces, held aside while the new one
+    // is built (see swapModel).
+    struct HeldModel
+    {
+        QDomDocument document;
+        QList<Part *> parts;
+        int numParts = 0;
+        QList<Credit *> credits;
+        QList<Measure *> measures;
+        int numMeasures = 0;
+        QDomElement partListElement;
+        QList<QDomElement> partElements;
+        QString creatorVersion;
+        QString lastUpdate;
+        QString wordFontFamily;
+        QString lyricFontFamily;
+    };
+    // Parses `text` into a document of its own and loads that.
+    std::optional<QString> loadText(const QString &text);
+    // Builds a new model from `candidate`, which becomes the score's
+    // document only when the load succeeds.
+    std::optional<QString> loadDocument(const QDomDocument &candidate);
+    void swapModel(HeldModel &held);
+    // The walk over the children of score-partwise; returns the software.
+    QString readScorePartwise(const QDomElement &scorePartwise);
     // Why the document cannot be loaded, or "" when it can.
-    QString documentFault(const QDomElement &scorePartwise) const;
+    QString documentFault(const QDomDocument &candidate) const;
     void refuseLoad(const QString &reason) const;
+    // Forgets everything that points into the model, then deletes it.
     void releaseModel();
-    // Runs the measure parser; a refused note refuses the whole load.
-    bool parseMeasuresOrRefuse();
+    // Deletes the model objects and empties their lists, nothing else.
+    void deleteModelObjects();
 
 public:
     // document/score_build_document.cpp: the whole-document builder

@@ -24,6 +24,8 @@ private slots:
     void setXmlContent_data();
     void setXmlContent();
     void failedParseLeavesNoStaleDocument();
+    void wholeBlankContentIsKept_data();
+    void wholeBlankContentIsKept();
     void childElementText_data();
     void childElementText();
     void parseDefaults_data();
@@ -52,6 +54,9 @@ void TestDocumentAccess::setXmlContent_data()
                                 << "line";
     QTest::newRow("not XML") << "PK\x03\x04 binary" << false << ""
                              << "line 1, column";
+    QTest::newRow("nested too deep")
+        << QString("<a>").repeated(257) + QString("</a>").repeated(257) << false << ""
+        << "line 1, column 771: elements nested deeper than";
 }
 
 void TestDocumentAccess::setXmlContent()
@@ -81,6 +86,39 @@ void TestDocumentAccess::failedParseLeavesNoStaleDocument()
     QVERIFY(score.setXmlContent("<score-partwise><part id=\"P1\"/></score-partwise>"));
     QVERIFY(!score.setXmlContent("<score-partwise><part"));
     QVERIFY(score.document.documentElement().isNull());
+}
+
+// The toolkit's parser drops every text of white space alone; a blank that
+// is the whole content of an element on one line is content and stays.
+void TestDocumentAccess::wholeBlankContentIsKept_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("document");
+
+    QTest::newRow("ideographic space") << QString::fromUtf8("<lyric><text>\u3000</text></lyric>")
+                                       << QString::fromUtf8("<lyric><text>\u3000</text></lyric>");
+    QTest::newRow("no-break space and space")
+        << QString::fromUtf8("<d><words>\u00a0</words><rehearsal> </rehearsal></d>")
+        << QString::fromUtf8("<d><words>\u00a0</words><rehearsal> </rehearsal></d>");
+    QTest::newRow("character reference")
+        << "<credit><credit-words>&#x3000;</credit-words></credit>"
+        << QString::fromUtf8("<credit><credit-words>\u3000</credit-words></credit>");
+    QTest::newRow("blanks in document order")
+        << QString::fromUtf8("<a><b> </b><c><d>x</d><e>\u3000</e></c><f/><g>\t</g></a>")
+        << QString::fromUtf8("<a><b> </b><c><d>x</d><e>\u3000</e></c><f/><g>\t</g></a>");
+    QTest::newRow("between elements") << "<a>\n  <b>x</b>\n  <c> <d/> </c>\n</a>"
+                                      << "<a><b>x</b><c><d/></c></a>";
+    QTest::newRow("empty element over lines") << "<a><b>\n    </b></a>"
+                                              << "<a><b/></a>";
+}
+
+void TestDocumentAccess::wholeBlankContentIsKept()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, document);
+    Score score(Velmora::programVersion, 1, false);
+    QVERIFY(score.setXmlContent(text));
+    QCOMPARE(score.document.toString(-1), document);
 }
 
 void TestDocumentAccess::childElementText_data()

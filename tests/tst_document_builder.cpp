@@ -59,7 +59,7 @@ std::unique_ptr<Score> loaded(const QString &text)
 {
     auto score = newScore();
     score->documentText = text;
-    if (!score->parseScoreXml())
+    if (!score->parseScoreXml(false))
         return nullptr;
     return score;
 }

@@ -56,7 +56,7 @@ std::unique_ptr<Score> generatedScore(int measureCount)
 {
     auto score = std::make_unique<Score>(QString::fromLatin1(Velmora::programVersion), 1, false);
     score->documentText = generatedScoreText(measureCount);
-    if (!score->parseScoreXml())
+    if (!score->parseScoreXml(false))
         return nullptr;
     return score;
 }

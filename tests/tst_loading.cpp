@@ -4,22 +4,29 @@
 // of documents that cannot be a score, and every file of the shared corpus.
 #include "app/version.h"
 #include "document/partsettingrows.h"
+#include "document/scorexmlmode.h"
 #include "document/settingsvalues.h"
 #include "layout/aligner.h"
 #include "model/credit.h"
+#include "model/lyrics.h"
 #include "model/measure.h"
 #include "model/mepart.h"
+#include "model/note.h"
 #include "model/page.h"
 #include "model/part.h"
 #include "model/score.h"
 #include "model/style.h"
+#include "model/voice.h"
 #include "support/messagecapture.h"
+#include "support/modelbuilder.h"
 #include "support/testenvironment.h"
 
+#include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QUndoCommand>
 #include <QUndoStack>
 
@@ -47,7 +54,7 @@ QString readText(const QString &path)
 std::optional<QString> load(Score &score, const QString &text)
 {
     score.documentText = text;
-    return score.parseScoreXml();
+    return score.parseScoreXml(false);
 }
 
 QString fixture(const QString &name)
@@ -75,6 +82,9 @@ QStringList settingsOf(const Part *part)
     return values;
 }
 
+const QRegularExpression
+    lastUpdateTime(QStringLiteral("<last-update-date-time>[^<]*</last-update-date-time>"));
+
 const char oneMeasurePart[] = "<part id=\"P1\"><measure number=\"1\"/></part>";
 
 QString partwise(const QString &body)
@@ -100,6 +110,10 @@ private slots:
     void reparseFollowsTheEditedDocument();
     void refusedDocuments_data();
     void refusedDocuments();
+    void nestingDepth_data();
+    void nestingDepth();
+    void environmentFileOnlyWhenAsked();
+    void blankLyricsSurvive();
     void everyCorpusFileLoadsOrIsRefused();
 };
 
@@ -297,6 +311,20 @@ void TestLoading::refusedDocuments_data()
                     QString::fromLatin1(oneMeasurePart) +
                     "<part id=\"P2\"><measure/><measure/></part>")
         << "Part 2 (\"P2\") has 2 measures, but the first part has 1.";
+    // Found only once the settings, parts and credits are read.
+    QTest::newRow("voice beyond the model")
+        << partwise("<credit><credit-words>Other</credit-words></credit>"
+                    "<part-list><score-part id=\"P1\"><part-name>Fue</part-name></score-part>"
+                    "</part-list><part id=\"P1\"><measure><note><rest/><duration>1</duration>"
+                    "<voice>40</voice></note></measure></part>"
+                    "<tarn-page><horizontal>true</horizontal></tarn-page>"
+                    "<tarn-style><beam-line-width>9</beam-line-width></tarn-style>"
+                    "<tarn-property><creation-program version=\"9.9\"/></tarn-property>"
+                    "<defaults><word-font font-family=\"Other\"/></defaults>")
+        << "Voice number exceeded the maximum. (Voice Number 40)! (Maximum Voice 32)";
+    QTest::newRow("nested too deep")
+        << partwise(QString("<work>").repeated(300) + QString("</work>").repeated(300))
+        << "Its elements are nested deeper than 256 levels (line 1, column";
 }
 
 // Refused before anything changes: the model loaded before stays whole.
@@ -314,6 +342,12 @@ void TestLoading::refusedDocuments()
     score->musicXmlFilePath = QStringLiteral("/tmp/bad.musicxml");
     auto other = newScore();
     QVERIFY(load(*other, fixture("load-MuseScore3Style.xml")).has_value());
+    const QString documentBefore = score->document.toString(1);
+    const QString modelBefore = TestSupport::dumpModel(score.get());
+    const std::unique_ptr<Page> pageBefore(score->page->clone());
+    const std::unique_ptr<Style> styleBefore(score->style->clone());
+    const QString fontsBefore = score->wordFontFamily + '|' + score->lyricFontFamily + '|' +
+                                score->creatorVersion + '|' + score->lastUpdate;
     TestSupport::prompter().reset();
 
     QVERIFY(!load(*score, text).has_value());
@@ -330,8 +364,125 @@ void TestLoading::refusedDocuments()
     QCOMPARE(score->numParts, 2);
     QCOMPARE(score->numMeasures, 4);
     QCOMPARE(score->undoStack->count(), 1);
+    QCOMPARE(score->document.toString(1), documentBefore);
+    QCOMPARE(TestSupport::dumpModel(score.get()), modelBefore);
+    QVERIFY(!score->page->isDifferent(pageBefore.get()));
+    QVERIFY(!score->style->isDifferent(styleBefore.get()));
+    QCOMPARE(score->wordFontFamily + '|' + score->lyricFontFamily + '|' + score->creatorVersion +
+                 '|' + score->lastUpdate,
+             fontsBefore);
     QCOMPARE(other->parts.size(), 2);
     QCOMPARE(other->measures.size(), 4);
+}
+
+// The nesting is measured before a tree exists: a deep document is refused
+// at once, however deep, and one within the limit loads and saves.
+void TestLoading::nestingDepth_data()
+{
+    QTest::addColumn<int>("depth");
+    QTest::addColumn<bool>("loads");
+    QTest::newRow("at the limit") << 256 << true;
+    QTest::newRow("one beyond") << 257 << false;
+    QTest::newRow("300,000 levels") << 300000 << false;
+}
+
+void TestLoading::nestingDepth()
+{
+    QFETCH(int, depth);
+    QFETCH(bool, loads);
+    // score-partwise and work make two levels.
+    const int inner = depth - 2;
+    const QString text = partwise("<part-list/><work>" + QString("<a>").repeated(inner) +
+                                  QString("</a>").repeated(inner) + "</work>");
+    auto score = newScore();
+    QElapsedTimer timer;
+    timer.start();
+    QCOMPARE(load(*score, text).has_value(), loads);
+    QVERIFY(timer.elapsed() < perFileLimitMs);
+    if (loads) {
+        QVERIFY(TestSupport::prompter().prompts.isEmpty());
+        QVERIFY(score->buildScoreXml(ScoreXmlMode::ScoreFile).contains("<a/>"));
+    } else {
+        QVERIFY(TestSupport::prompter().texts().first().contains(
+            "Its elements are nested deeper than 256 levels (line 1, column "));
+        QVERIFY(score->document.isNull());
+    }
+}
+
+// The environment file applies to a model that has just been loaded with
+// readEnv true, and to nothing else.
+void TestLoading::environmentFileOnlyWhenAsked()
+{
+    QFile::remove(Score::velmoraEnvPath());
+    auto plain = newScore();
+    QVERIFY(load(*plain, fixture("load-MuseScore3Style.xml")).has_value());
+    const QString plainModel = TestSupport::dumpModel(plain.get());
+    const QString plainText = plain->buildScoreXml(ScoreXmlMode::ScoreFile);
+
+    // Without a file, true gives the model of false.
+    auto withoutFile = newScore();
+    withoutFile->documentText = fixture("load-MuseScore3Style.xml");
+    QVERIFY(withoutFile->parseScoreXml(true).has_value());
+    QCOMPARE(TestSupport::dumpModel(withoutFile.get()), plainModel);
+
+    auto imitated = newScore();
+    QVERIFY(load(*imitated, fixture("load-MuseScore3Style.xml")).has_value());
+    imitated->parts.at(1)->partName = QStringLiteral("Sangen");
+    imitated->page->horizontal = !plain->page->horizontal;
+    {
+        QFile file(Score::velmoraEnvPath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(imitated->buildVelmoraEnvXml().toUtf8());
+    }
+
+    auto withFile = newScore();
+    withFile->documentText = fixture("load-MuseScore3Style.xml");
+    QVERIFY(withFile->parseScoreXml(true).has_value());
+    QCOMPARE(withFile->parts.at(0)->partName, QStringLiteral("Shakuhachi"));
+    QCOMPARE(withFile->parts.at(1)->partName, QStringLiteral("Sangen"));
+    QCOMPARE(withFile->page->horizontal, imitated->page->horizontal);
+
+    // False leaves the file unread; a refused load applies nothing either.
+    auto notAsked = newScore();
+    QVERIFY(load(*notAsked, fixture("load-MuseScore3Style.xml")).has_value());
+    QCOMPARE(TestSupport::dumpModel(notAsked.get()), plainModel);
+    notAsked->documentText = QStringLiteral("<score-timewise/>");
+    QVERIFY(!notAsked->parseScoreXml(true).has_value());
+    QCOMPARE(notAsked->buildScoreXml(ScoreXmlMode::ScoreFile).remove(lastUpdateTime),
+             QString(plainText).remove(lastUpdateTime));
+    QFile::remove(Score::velmoraEnvPath());
+}
+
+// Echigo Jishi has five lyrics that are one ideographic space each.
+void TestLoading::blankLyricsSurvive()
+{
+    const QString blank = QStringLiteral("<text>\u3000</text>");
+    auto score = newScore();
+    QVERIFY(score->readMusicXmlFile(TestSupport::fixturePath("corpus/japanese/Echigo_Jishi.xml")));
+    QVERIFY(score->parseScoreXml(false).has_value());
+    int blanks = 0;
+    for (const Measure *measure : std::as_const(score->measures)) {
+        for (const MePart *cell : measure->parts) {
+            for (const Voice *voice : cell->voices) {
+                for (const Note *note : voice->notes) {
+                    for (const Lyrics *lyric : note->lyrics)
+                        blanks += lyric->text == QStringLiteral("\u3000");
+                }
+            }
+        }
+    }
+    QCOMPARE(blanks, 5);
+
+    const QString saved = score->buildScoreXml(ScoreXmlMode::ScoreFile);
+    QCOMPARE(saved.count(blank), 5);
+    const QString exported = QDir::homePath() + QStringLiteral("/Echigo_Jishi.musicxml");
+    QVERIFY(score->exportMusicXMLFile(exported, ScoreXmlMode::PlainMusicXml));
+    QCOMPARE(readText(exported).count(blank), 5);
+
+    // The score file reads back with them.
+    auto reopened = newScore();
+    QVERIFY(load(*reopened, saved).has_value());
+    QCOMPARE(reopened->buildScoreXml(ScoreXmlMode::ScoreFile).count(blank), 5);
 }
 
 void TestLoading::everyCorpusFileLoadsOrIsRefused()

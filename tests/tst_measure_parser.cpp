@@ -86,7 +86,7 @@ const QString words =
 bool loadMeasures(Score &score, const QString &xml)
 {
     score.documentText = xml;
-    return score.parseScoreXml().has_value();
+    return score.parseScoreXml(false).has_value();
 }
 
 bool loadFile(Score &score, const QString &path)

@@ -44,7 +44,7 @@ std::unique_ptr<Score> tryLoad(const QString &text)
 {
     auto score = std::make_unique<Score>(QString::fromLatin1(Velmora::programVersion), 1, false);
     score->documentText = text;
-    if (!score->parseScoreXml())
+    if (!score->parseScoreXml(false))
         return nullptr;
     return score;
 }

@@ -62,7 +62,7 @@ std::unique_ptr<Score> fixtureScore()
     auto score = std::make_unique<Score>(QString::fromLatin1(Velmora::programVersion), 1, false);
     score->documentText = readText(
         TestSupport::sourcePath(QStringLiteral("tests/fixtures/writer/Writer-GlyphLyrics.xml")));
-    if (!score->parseScoreXml())
+    if (!score->parseScoreXml(false))
         return nullptr;
     return score;
 }
@@ -532,7 +532,7 @@ void TestNoteGlyphLyrics::rewrittenDocument()
     const auto map = mapOf(3, QString());
     Score reloaded(QString::fromLatin1(Velmora::programVersion), 2, false);
     reloaded.documentText = text;
-    QVERIFY(reloaded.parseScoreXml());
+    QVERIFY(reloaded.parseScoreXml(false));
     QCOMPARE(reloaded.parts.at(0)->lyricsFont.family(), QStringLiteral("VelmoraStaff"));
     const QList<Note *> &notes = reloaded.measures.at(0)->parts.at(0)->voices.at(0)->notes;
     QCOMPARE(notes.at(2)->lyrics.size(), 1);

@@ -36,6 +36,7 @@
 #include "view/movecommands.h"
 #include "view/scene.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPointer>
@@ -72,7 +73,7 @@ QString fixturePath(const QString &name)
 bool load(Score &score, const QString &path)
 {
     score.documentText = readText(path);
-    return score.parseScoreXml().has_value();
+    return score.parseScoreXml(false).has_value();
 }
 
 // Item type, visibility and rounded scene position of every scene item,
@@ -140,6 +141,8 @@ private slots:
     void memoryStaysFlat();
     void multiMeasureRestsKeepTheModelThroughEditAndUndo();
     void rebuildModelClearsWhatPointsIntoTheModel();
+    void refusedRebuildChangesNothing_data();
+    void refusedRebuildChangesNothing();
     void requestedRegenerationRunsOnce();
 };
 
@@ -454,6 +457,60 @@ void TestRegeneration::rebuildModelClearsWhatPointsIntoTheModel()
     QVERIFY(oldPart.isNull() && oldMeasure.isNull()); // new model objects
     QVERIFY(score->generateScore());
     QCOMPARE(TestSupport::dumpModel(score.get()), modelBefore);
+}
+
+void TestRegeneration::refusedRebuildChangesNothing_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("not XML") << QStringLiteral("garbage");
+    QTest::newRow("timewise") << QStringLiteral("<score-timewise><part-list/></score-timewise>");
+    QTest::newRow("voice 40") << QStringLiteral(
+        "<score-partwise><part-list><score-part id=\"P1\"/></part-list><part id=\"P1\">"
+        "<measure><note><rest/><duration>1</duration><voice>40</voice></note></measure></part>"
+        "<tarn-page><horizontal>true</horizontal></tarn-page></score-partwise>");
+}
+
+// A loaded, edited and saved score meets a text the loader refuses: the
+// edit stays undoable and the next save writes what the last one did.
+void TestRegeneration::refusedRebuildChangesNothing()
+{
+    QFETCH(QString, text);
+    static const QRegularExpression updateTime(
+        QStringLiteral("<last-update-date-time>[^<]*</last-update-date-time>"));
+    const auto savedText = [](const QString &path) { return readText(path).remove(updateTime); };
+
+    auto score = newScore();
+    QVERIFY(load(*score, fixturePath(QStringLiteral("regen-MultiRestsAndNotes.xml"))));
+    QVERIFY(score->generateScore());
+    Direction *direction = score->measures.at(0)->parts.at(0)->voices.at(0)->directions.value(0);
+    QVERIFY(direction);
+    score->undoStack->push(new DirectionMove(score.get(), direction, QPointF(2.0, 3.0)));
+    score->selectedMeasures.append(2);
+    const QString path = QDir::homePath() + QStringLiteral("/rebuild.tnsx");
+    QVERIFY(score->saveFileAs(path));
+    QVERIFY(score->generateScore());
+    score->setChanged(true);
+    const QString before = savedText(path);
+    const QString documentText = score->documentText;
+    const QStringList picture = pictureOf(*score);
+
+    TestSupport::prompter().reset();
+    QVERIFY(!score->rebuildModel(text));
+    QCOMPARE(TestSupport::prompter().texts(QStringLiteral("warning")).size(), 1);
+    QCOMPARE(score->documentText, documentText);
+    QCOMPARE(score->filePath, path);
+    QVERIFY(score->changed);
+    QCOMPARE(score->selectedMeasures, QList<int>{2});
+    QCOMPARE(pictureOf(*score), picture);
+    QVERIFY(!score->page->horizontal);
+
+    QVERIFY(score->undoStack->canUndo());
+    score->undoStack->undo();
+    QVERIFY(!direction->moved);
+    score->undoStack->redo();
+    QVERIFY(direction->moved);
+    QVERIFY(score->saveFile());
+    QCOMPARE(savedText(path), before);
 }
 
 void TestRegeneration::requestedRegenerationRunsOnce()

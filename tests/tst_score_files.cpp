@@ -67,7 +67,7 @@ QString fixturePath()
 std::unique_ptr<Score> imported(int number = 1)
 {
     auto score = newScore(number);
-    if (!score->readMusicXmlFile(fixturePath()) || !score->parseScoreXml())
+    if (!score->readMusicXmlFile(fixturePath()) || !score->parseScoreXml(false))
         return nullptr;
     return score;
 }
@@ -76,7 +76,7 @@ std::unique_ptr<Score> imported(int number = 1)
 std::unique_ptr<Score> opened(const QString &path)
 {
     auto score = newScore();
-    if (!score->readFile(path) || !score->parseScoreXml())
+    if (!score->readFile(path) || !score->parseScoreXml(false))
         return nullptr;
     return score;
 }
@@ -260,7 +260,7 @@ void TestScoreFiles::absolutePathsOpen()
     if (readable) {
         QCOMPARE(score->musicXmlFilePath, path);
         QVERIFY(score->filePath.isEmpty());
-        QVERIFY(score->parseScoreXml());
+        QVERIFY(score->parseScoreXml(false));
         QCOMPARE(score->parts.size(), 2);
     } else {
         QCOMPARE(TestSupport::prompter().texts(QStringLiteral("warning")).size(), 1);
@@ -274,16 +274,28 @@ void TestScoreFiles::unreadableFileChangesNothing_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<bool>("musicXml");
+    QTest::addColumn<QString>("reason"); // "" for the device's own words
     const QString missing = scratchFolder() + QStringLiteral("/missing.tnsx");
-    QTest::newRow("missing score file") << missing << false;
-    QTest::newRow("missing MusicXML file") << missing << true;
-    QTest::newRow("folder") << scratchFolder() << false;
+    const QString notRegular = QStringLiteral("not a regular file");
+    QTest::newRow("missing score file") << missing << false << QString();
+    QTest::newRow("missing MusicXML file") << missing << true << QString();
+    QTest::newRow("folder") << scratchFolder() << false << notRegular;
+    // A device is not read at all: /dev/zero has no end.
+    QTest::newRow("character device") << QStringLiteral("/dev/zero") << false << notRegular;
+    QTest::newRow("character device as MusicXML")
+        << QStringLiteral("/dev/zero") << true << notRegular;
+    const QString huge = scratchFolder() + QStringLiteral("/huge.musicxml");
+    QFile sparse(huge);
+    if (sparse.open(QIODevice::WriteOnly))
+        sparse.resize(256 * 1024 * 1024 + 1);
+    QTest::newRow("larger than 256 MB") << huge << true << QStringLiteral("larger than 256 MB");
 }
 
 void TestScoreFiles::unreadableFileChangesNothing()
 {
     QFETCH(QString, path);
     QFETCH(bool, musicXml);
+    QFETCH(QString, reason);
     auto score = newScore();
     score->filePath = QStringLiteral("kept.tnsx");
     score->musicXmlFilePath = QStringLiteral("kept.musicxml");
@@ -292,7 +304,7 @@ void TestScoreFiles::unreadableFileChangesNothing()
     const QStringList warnings = TestSupport::prompter().texts(QStringLiteral("warning"));
     QCOMPARE(warnings.size(), 1);
     QVERIFY2(warnings.first().startsWith(QStringLiteral("Can't read file (%1)!:\n").arg(path)) &&
-                 warnings.first().endsWith(QLatin1Char('.')),
+                 warnings.first().endsWith(reason + QLatin1Char('.')),
              qPrintable(warnings.first()));
     QCOMPARE(TestSupport::prompter().prompts.first().title, QStringLiteral("Velmora"));
     QCOMPARE(score->filePath, QStringLiteral("kept.tnsx"));
@@ -308,7 +320,7 @@ void TestScoreFiles::nonXmlScoreFileIsRefused()
     QVERIFY(score);
     const QString before = dumpModel(score.get());
     QVERIFY(score->readFile(path));
-    QVERIFY(!score->parseScoreXml());
+    QVERIFY(!score->parseScoreXml(false));
     QCOMPARE(dumpModel(score.get()), before);
     QCOMPARE(TestSupport::prompter().texts(QStringLiteral("warning")).size(), 1);
 }

@@ -501,7 +501,7 @@ void TestSpanLines::spanFiles()
     QFile xml(TestSupport::fixturePath("corpus/lilypond-musicxml-testsuite/" + file));
     QVERIFY(xml.open(QIODevice::ReadOnly));
     score.documentText = QString::fromUtf8(xml.readAll());
-    QVERIFY(score.parseScoreXml());
+    QVERIFY(score.parseScoreXml(false));
     score.parts.at(0)->notationStyle = NotationStyle::TozanTrad;
     score.page->horizontal = horizontal;
     QVERIFY(score.generateScore());

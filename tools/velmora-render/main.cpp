@@ -88,7 +88,7 @@ bool load(Score &score, const RenderOptions &options, const QString &path)
 {
     const bool read =
         options.inputIsScoreFile() ? score.readFile(path) : score.readMusicXmlFile(path);
-    return read && score.parseScoreXml().has_value();
+    return read && score.parseScoreXml(false).has_value();
 }
 
 // A name whose bytes are not UTF-8 has no string that turns back into the
