@@ -208,6 +208,8 @@ private slots:
     void extremeNumbers_data();
     void extremeNumbers();
     void deepNestingIsRefused();
+    void durationBounds_data();
+    void durationBounds();
 
 private:
     QByteArray sourceText(const QString &name) const;
@@ -408,6 +410,71 @@ void TestHostileInput::deepNestingIsRefused()
     bool refused = false;
     loadOrRefuse(corpusSources.first(), text, 0, false, &refused);
     QVERIFY2(refused, "a document nested deeper than 256 levels was loaded");
+}
+
+void TestHostileInput::durationBounds_data()
+{
+    QTest::addColumn<QString>("music");   // the children of measure 1
+    QTest::addColumn<QString>("refusal"); // its start; empty: the file loads
+
+    auto note = [](int duration) {
+        return QStringLiteral("<note><pitch><step>C</step><octave>4</octave></pitch>"
+                              "<duration>%1</duration><voice>1</voice></note>")
+            .arg(duration);
+    };
+    const QString one = QStringLiteral("<attributes><divisions>1</divisions></attributes>");
+    QTest::newRow("64 whole notes load") << one + note(256) << QString();
+    QTest::newRow("one division more is refused")
+        << one + note(257)
+        << "The <note> at line 1, column 1 lasts 257 divisions; no note, forward or backup may "
+           "last longer than 64 whole notes (256 divisions).";
+    QTest::newRow("without divisions a division is a quarter")
+        << note(257) << "The <note> at line 1, column 1 lasts 257";
+    QTest::newRow("divisions 0 read as none")
+        << "<attributes><divisions>0</divisions></attributes>" + note(256) << QString();
+    QTest::newRow("the largest int")
+        << "<attributes><divisions>480</divisions></attributes>" + note(2147483647)
+        << "The <note> at line 1, column 1 lasts 2147483647 divisions";
+    QTest::newRow("forward") << one + "<forward><duration>-2147483648</duration></forward>" +
+                                    note(1)
+                             << "The <forward> at line 1, column 1 lasts -2147483648";
+    QTest::newRow("backup") << one + note(1) + "<backup><duration>9999</duration></backup>"
+                            << "The <backup> at line 1, column 1 lasts 9999";
+    QTest::newRow("a measure of five long notes")
+        << one + note(256).repeated(5)
+        << "Measure 1 of part 1 lasts 1280 divisions; no measure may last longer than 64 whole "
+           "notes (256 divisions).";
+    QTest::newRow("forwards that add up")
+        << one + QStringLiteral("<forward><duration>200</duration></forward>").repeated(20) +
+               note(1)
+        << "Measure 1 of part 1 lasts 4001 divisions";
+}
+
+void TestHostileInput::durationBounds()
+{
+    QFETCH(QString, music);
+    QFETCH(QString, refusal);
+    Score score(QString::fromLatin1(Velmora::programVersion), 1, false);
+    score.documentText = QStringLiteral("<score-partwise><part-list><score-part id=\"P1\"/>"
+                                        "</part-list><part id=\"P1\"><measure number=\"1\">%1"
+                                        "</measure></part></score-partwise>")
+                             .arg(music);
+    TestSupport::prompter().reset();
+    const bool loaded = score.parseScoreXml().has_value();
+    const QStringList warnings = TestSupport::prompter().texts(QStringLiteral("warning"));
+    if (refusal.isEmpty()) {
+        QVERIFY2(loaded && warnings.isEmpty(), qPrintable(warnings.join(QLatin1Char('|'))));
+        QVERIFY(score.generateScore());
+        return;
+    }
+    QVERIFY(!loaded);
+    QCOMPARE(warnings.size(), 1);
+    // The whole document is one line; where on it does not matter here.
+    static const QRegularExpression column(QStringLiteral("column \\d+"));
+    QString reason = warnings.first().section(QLatin1Char('\n'), 1);
+    reason.replace(column, QStringLiteral("column 1"));
+    QVERIFY2(reason.startsWith(refusal), qPrintable(warnings.first()));
+    QVERIFY(score.measures.isEmpty());
 }
 
 VELMORA_TEST_MAIN(TestHostileInput)
