@@ -15,8 +15,9 @@ namespace ReadBounds {
 constexpr int offsetBound = 1000;
 int clampOffset(int value);
 
-// A note, forward or backup, and a whole measure, may last at most this
-// many whole notes; a file with a longer one is refused.
+// A note or forward, and a whole measure, may last at most this many whole
+// notes; a file with a longer one is refused. A backup may go back as far
+// as divisionsCeiling.
 constexpr int longestWholeNotes = 64;
 // Whatever the divisions, no measure reaches this many divisions, so that
 // sixteen times a time still fits an int.

@@ -1,5 +1,6 @@
-// Score's bound on durations: a measure whose note, forward, backup or
-// voice lasts longer than the bound is refused at load. Layout gives every
+// Score's bound on durations: a measure whose note, forward or voice lasts
+// longer than the bound, or whose backup goes back beyond counting, is
+// refused at load. Layout gives every
 // measure one time tick per sixteenth, so a single absurd duration would
 // otherwise cost billions of items.
 #include "model/score.h"
@@ -23,14 +24,34 @@ bool hasDuration(const QString &tag)
            tag == QLatin1String("backup");
 }
 
+bool isBackup(const QDomElement &element)
+{
+    return element.tagName() == QLatin1String("backup");
+}
+
+// A backup only returns to an earlier time, and writers are known to back
+// up further than the measure reaches; its length is never used, so it
+// only has to stay countable.
+qint64 boundOf(const QDomElement &element, qint64 musicalBound)
+{
+    return isBackup(element) ? ReadBounds::divisionsCeiling : musicalBound;
+}
+
 QString elementRefusal(const QDomElement &element, int duration, qint64 bound)
 {
-    return QCoreApplication::translate(
-               "Score", "The <%1> at line %2, column %3 lasts %4 divisions; no note, forward or "
-                        "backup may last longer than %5 whole notes (%6 divisions).")
-        .arg(element.tagName())
-        .arg(element.lineNumber())
-        .arg(element.columnNumber())
+    const QString where = QCoreApplication::translate("Score", "The <%1> at line %2, column %3")
+                              .arg(element.tagName())
+                              .arg(element.lineNumber())
+                              .arg(element.columnNumber());
+    if (isBackup(element))
+        return QCoreApplication::translate(
+                   "Score", "%1 goes back %2 divisions; no backup may go back more than %3.")
+            .arg(where)
+            .arg(duration)
+            .arg(bound);
+    return QCoreApplication::translate("Score", "%1 lasts %2 divisions; no note or forward may "
+                                                "last longer than %3 whole notes (%4 divisions).")
+        .arg(where)
         .arg(duration)
         .arg(ReadBounds::longestWholeNotes)
         .arg(bound);
@@ -78,10 +99,11 @@ bool Score::checkMeasureLengths(const Measure *measure, QString *refusal) const
                 continue;
             const int duration = SettingsValues::readInt(
                 childElementText(child, QStringLiteral("duration")).trimmed());
-            if (std::abs(qint64(duration)) <= bound)
+            const qint64 elementBound = boundOf(child, bound);
+            if (std::abs(qint64(duration)) <= elementBound)
                 continue;
             if (refusal)
-                *refusal = elementRefusal(child, duration, bound);
+                *refusal = elementRefusal(child, duration, elementBound);
             return false;
         }
         for (const Voice *voice : measure->parts.at(k)->voices) {

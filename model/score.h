@@ -510,9 +510,10 @@ public:
     void applyClefs();
 
     // document/score_measure_lengths.cpp: the bound on durations. False,
-    // with `refusal` set to the warning, when a note, forward or backup of
-    // the measure, or one of its voices, lasts longer than
-    // ReadBounds::longestDuration of its divisions.
+    // with `refusal` set to the warning, when a note or forward of the
+    // measure, or one of its voices, lasts longer than
+    // ReadBounds::longestDuration of its divisions, or a backup goes back
+    // further than ReadBounds::divisionsCeiling.
     bool checkMeasureLengths(const Measure *measure, QString *refusal) const;
 
 private:

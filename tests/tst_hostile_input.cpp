@@ -426,8 +426,8 @@ void TestHostileInput::durationBounds_data()
     QTest::newRow("64 whole notes load") << one + note(256) << QString();
     QTest::newRow("one division more is refused")
         << one + note(257)
-        << "The <note> at line 1, column 1 lasts 257 divisions; no note, forward or backup may "
-           "last longer than 64 whole notes (256 divisions).";
+        << "The <note> at line 1, column 1 lasts 257 divisions; no note or forward may last "
+           "longer than 64 whole notes (256 divisions).";
     QTest::newRow("without divisions a division is a quarter")
         << note(257) << "The <note> at line 1, column 1 lasts 257";
     QTest::newRow("divisions 0 read as none")
@@ -438,8 +438,13 @@ void TestHostileInput::durationBounds_data()
     QTest::newRow("forward") << one + "<forward><duration>-2147483648</duration></forward>" +
                                     note(1)
                              << "The <forward> at line 1, column 1 lasts -2147483648";
-    QTest::newRow("backup") << one + note(1) + "<backup><duration>9999</duration></backup>"
-                            << "The <backup> at line 1, column 1 lasts 9999";
+    // Writers back up past the measure start; only the count is bounded.
+    QTest::newRow("a backup far past the start loads")
+        << one + note(1) + "<backup><duration>9999</duration></backup>" + note(1) << QString();
+    QTest::newRow("a backup beyond counting")
+        << one + note(1) + "<backup><duration>2147483647</duration></backup>"
+        << "The <backup> at line 1, column 1 goes back 2147483647 divisions; no backup may go "
+           "back more than 16777216.";
     QTest::newRow("a measure of five long notes")
         << one + note(256).repeated(5)
         << "Measure 1 of part 1 lasts 1280 divisions; no measure may last longer than 64 whole "
