@@ -2,6 +2,7 @@
 // directions: `forward`, `barline` and `attributes`.
 #include "model/score.h"
 
+#include "document/readbounds.h"
 #include "document/settingsvalues.h"
 #include "model/measure.h"
 #include "model/mepart.h"
@@ -63,14 +64,16 @@ void readEnding(Measure *measure, bool left, const QDomElement &ending, bool hor
 }
 
 // "3+2" counts 5 beats; a piece that is not a number adds 0.
+// Beats and beat types far beyond any time signature are clamped; they
+// size loops over the beats of a measure.
 int beatsOf(const QString &text)
 {
     if (!text.contains(QLatin1Char('+')))
-        return intOf(text);
-    int sum = 0;
+        return ReadBounds::clampOffset(intOf(text));
+    qint64 sum = 0;
     for (const QString &piece : text.split(QLatin1Char('+')))
         sum += intOf(piece);
-    return sum;
+    return ReadBounds::clampOffset(ReadBounds::saturatedInt(sum));
 }
 
 } // namespace
@@ -114,13 +117,18 @@ bool Score::parseMeasureAttributes(int partIndex, Measure *measure, int voiceInd
     SettingsValues::forEachChildElement(element, [&](const QDomElement &child) {
         const QString tag = child.tagName();
         if (tag == QLatin1String("divisions")) {
+            // No count of divisions per quarter is 0 or less: such a value
+            // reads as none, and the measure keeps the carried one.
+            const int divisions = intOf(child.text());
+            if (divisions <= 0)
+                return;
             measure->divisionsGiven = true;
-            measure->divisions = intOf(child.text());
+            measure->divisions = divisions;
         } else if (tag == QLatin1String("key")) {
             measure->keyGiven = true;
             const QDomElement fifths = child.firstChildElement(QStringLiteral("fifths"));
             if (!fifths.isNull())
-                measure->fifths = intOf(fifths.text());
+                measure->fifths = ReadBounds::clampOffset(intOf(fifths.text()));
         } else if (tag == QLatin1String("time")) {
             measure->timeGiven = true;
             SettingsValues::forEachChildElement(child, [measure](const QDomElement &item) {
@@ -128,7 +136,7 @@ bool Score::parseMeasureAttributes(int partIndex, Measure *measure, int voiceInd
                     measure->beatsText = item.text();
                     measure->beats = beatsOf(item.text());
                 } else if (item.tagName() == QLatin1String("beat-type")) {
-                    measure->beatType = intOf(item.text());
+                    measure->beatType = ReadBounds::clampOffset(intOf(item.text()));
                 }
             });
         } else if (tag == QLatin1String("measure-style")) {
@@ -149,9 +157,10 @@ void Score::readClef(int partIndex, Measure *measure, int voiceIndex, int noteIn
     if (partIndex < 0 || partIndex >= measure->parts.size())
         return;
     MePart *cell = measure->parts.at(partIndex);
-    const int staff = intOf(clef.attribute(QStringLiteral("number"), QStringLiteral("1"))) - 1;
-    if (staff < 0 || staff >= MePart::maxStaves)
+    const int number = intOf(clef.attribute(QStringLiteral("number"), QStringLiteral("1")));
+    if (number < 1 || number > MePart::maxStaves)
         return;
+    const int staff = number - 1;
     Note *changed = nullptr;
     if (noteIndex != 0) {
         // Inside the measure the change sits on the note that follows it, on

@@ -2,6 +2,7 @@
 // Page, in the score file and in the environment file alike.
 #include "model/score.h"
 
+#include "document/readbounds.h"
 #include "document/settingsvalues.h"
 #include "model/page.h"
 
@@ -117,7 +118,10 @@ void readRow(const QDomElement &child, const PageRow &row, Page *page, const Pag
     std::visit(Overloaded{
                    [&](bool Page::*f) { page->*f = readBool(child.text()); },
                    [&](int Page::*f) {
-                       const int value = readInt(child.text());
+                       // The page number counts up from its start, page by page.
+                       int value = readInt(child.text());
+                       if (f == &Page::startPageNumber)
+                           value = ReadBounds::clampOffset(value);
                        const bool usable = f != &Page::paperSize || isUsablePaperSize(value);
                        page->*f = usable ? value : defaults.*f;
                    },

@@ -3,6 +3,7 @@
 // than one measure or note at a time.
 #include "model/score.h"
 
+#include "document/readbounds.h"
 #include "document/settingsvalues.h"
 #include "document/voicenumbering.h"
 #include "model/direction.h"
@@ -109,6 +110,8 @@ bool Score::parseMeasures(QString *refusal)
         if (!parseMeasure(measures.at(i), carried, voices, refusal))
             return false;
         carryMeasureValues(i);
+        if (!checkMeasureLengths(measures.at(i), refusal))
+            return false;
     }
     // After this: every measure knows its time, divisions, key and starting
     // clefs, and which of its voices hold only a whole-measure rest.
@@ -135,7 +138,9 @@ bool Score::parseMeasure(Measure *measure, QList<QList<QDomElement>> &carried,
         }
         const VoiceNumbering partVoices = voices.value(k);
         int currentVoice = 0;
-        int forwardSum = 0;
+        // Wide enough for any number of forwards; the length check refuses
+        // what is too long once the measure's divisions are known.
+        qint64 forwardSum = 0;
         QList<QDomElement> directions;
         // Attributes after the last note of the part in the previous measure
         // belong to the part's next note.
@@ -171,7 +176,7 @@ bool Score::parseMeasure(Measure *measure, QList<QList<QDomElement>> &carried,
                     cell->voiceFlags[v] = true;
                 voice->notes.append(note);
                 voice->hasNotes = true;
-                note->forwardOffset = forwardSum;
+                note->forwardOffset = ReadBounds::saturatedInt(forwardSum);
                 const int n = int(voice->notes.size()) - 1;
                 if (!flushDirections(v, n))
                     return false;

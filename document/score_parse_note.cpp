@@ -2,6 +2,7 @@
 // per-note elements; it also holds the model to its 32 voices and 8 staves.
 #include "model/score.h"
 
+#include "document/readbounds.h"
 #include "document/settingsvalues.h"
 #include "document/voicenumbering.h"
 #include "model/lyrics.h"
@@ -60,11 +61,12 @@ void readPitch(Note *note, const QDomElement &pitch)
 {
     note->step = Score::childElementText(pitch, QStringLiteral("step"));
     const QString alter = Score::childElementText(pitch, QStringLiteral("alter"));
+    // Both go into pitch arithmetic; far beyond any instrument they clamp.
     if (!alter.isEmpty())
-        note->alter = intOf(alter);
+        note->alter = ReadBounds::clampOffset(intOf(alter));
     const QString octave = Score::childElementText(pitch, QStringLiteral("octave"));
     if (!octave.isEmpty())
-        note->octave = intOf(octave);
+        note->octave = ReadBounds::clampOffset(intOf(octave));
 }
 
 void readTie(Note *note, const QDomElement &tie)
@@ -103,10 +105,10 @@ void readBeam(Note *note, const QDomElement &beam)
 {
     // MusicXML's default number is 1, and most files leave it out.
     const QString number = beam.attribute(QStringLiteral("number"));
-    const int level = number.isEmpty() ? 0 : intOf(number) - 1;
-    if (level < 0 || level >= Note::levelCount)
+    const int value = number.isEmpty() ? 1 : intOf(number);
+    if (value < 1 || value > Note::levelCount)
         return;
-    setCoded(note->beamTypes[level], beamStates(), beam.text());
+    setCoded(note->beamTypes[value - 1], beamStates(), beam.text());
 }
 
 void readTimeModification(Note *note, const QDomElement &element)
@@ -128,7 +130,10 @@ void readLyric(Note *note, const QDomElement &element)
         Score::childElementText(element, QStringLiteral("text")), found, offset);
     auto *lyric = new Lyrics(text);
     lyric->element = element;
-    lyric->number = intOf(element.attribute(QStringLiteral("number"), QStringLiteral("0")));
+    // The number places the lyric line; a far-off one only needs to stay
+    // clear of overflow.
+    lyric->number = ReadBounds::clampOffset(
+        intOf(element.attribute(QStringLiteral("number"), QStringLiteral("0"))));
     static const QHash<QString, int> syllabics = {{"begin", 1}, {"middle", 2}, {"end", 3}};
     setCoded(lyric->syllabic, syllabics, Score::childElementText(element, "syllabic"));
     if (found)
@@ -194,9 +199,11 @@ bool Score::parseMeasureNote(Note *note, const QDomElement &element, QString *re
                 return false;
             }
         } else if (tag == QLatin1String("staff")) {
-            note->staff = intOf(child.text()) - 1;
-            if (note->staff < 0 || note->staff >= MePart::maxStaves) {
-                qDebug().noquote() << "parseMeasureNote staff = " + QString::number(note->staff);
+            const int number = intOf(child.text());
+            note->staff = number >= 1 && number <= MePart::maxStaves ? number - 1 : -1;
+            if (note->staff < 0) {
+                qDebug().noquote()
+                    << "parseMeasureNote staff = " + QString::number(qint64(number) - 1);
                 if (refusal)
                     *refusal = staffRefusal(child.text());
                 return false;

@@ -3,6 +3,7 @@
 #include "model/score.h"
 
 #include "document/partsettingrows.h"
+#include "document/readbounds.h"
 #include "document/settingsvalues.h"
 #include "model/notefonts.h"
 #include "model/part.h"
@@ -53,7 +54,12 @@ void readRow(const QDomElement &child, const Row &row, Part *part, PartDefaults 
     const QString text = child.text();
     std::visit(Overloaded{
                    [&](bool Part::*f) { part->*f = readBool(text); },
-                   [&](int Part::*f) { part->*f = readInt(text); },
+                   [&](int Part::*f) {
+                       // The key is added to every pitch.
+                       const int value = readInt(text);
+                       part->*f =
+                           f == &Part::instrumentKey ? ReadBounds::clampOffset(value) : value;
+                   },
                    [&](const Number &n) {
                        const std::optional<double> value = readFiniteNumber(text);
                        if (value && isUsableNumber(n.field, *value))

@@ -186,7 +186,7 @@ void Score::addBarsSimple(Note *note, Measure *measure, int part, int voice, int
     for (int i = 1; i <= drawn.bars; ++i) {
         QString id = verticalForm(this, QStringLiteral("QuarterBar"));
         measure->addNoteItem3(part, voice, id, 4, false, AlignTime, false, 0, cross,
-                              onset + i * step / (drawn.bars + 1), along, across);
+                              int(onset + qint64(i) * step / (drawn.bars + 1)), along, across);
     }
     for (int i = 0; i < drawn.dots; ++i) {
         QString id = QStringLiteral("Dot");
@@ -227,7 +227,7 @@ void Score::addSimpleRest(Measure *measure, int part, int voice, Note *note, int
     // n quarter rests at equal subdivisions of the rest's length.
     auto spread = [&](int n, int widthType) {
         for (int i = 0; i < n; ++i)
-            addRest(QStringLiteral("QuarterRest"), 4, onset + i * d / n, widthType);
+            addRest(QStringLiteral("QuarterRest"), 4, int(onset + qint64(i) * d / n), widthType);
     };
     // A rest's dots follow it; those of an eighth-beat measure rest count
     // as eighths.
@@ -255,7 +255,8 @@ void Score::addSimpleRest(Measure *measure, int part, int voice, Note *note, int
         nameNeedsFlag = true;
         if (beats % 3 == 0 && beats > 0) {
             for (int j = 0; j < beats / 3; ++j) {
-                addRest(QStringLiteral("QuarterRest"), 8, onset + j * 3 * d / beats, 8);
+                addRest(QStringLiteral("QuarterRest"), 8, int(onset + qint64(j) * 3 * d / beats),
+                        8);
                 addDot(true);
             }
         } else if (beats == 1) {
@@ -263,7 +264,8 @@ void Score::addSimpleRest(Measure *measure, int part, int voice, Note *note, int
             addRest(QStringLiteral("QuarterRest"), 8, onset, 8);
         } else if (beats > 0) {
             for (int j = 0; j < beats / 2; ++j)
-                addRest(QStringLiteral("QuarterRest"), 8, onset + j * 2 * d / beats, 8);
+                addRest(QStringLiteral("QuarterRest"), 8, int(onset + qint64(j) * 2 * d / beats),
+                        8);
             if (beats % 2 == 1)
                 addDot(true);
         }

@@ -12,6 +12,8 @@
 #include <QDebug>
 #include <QGraphicsItem>
 
+#include <algorithm>
+
 using namespace GlyphWorkers;
 
 namespace {
@@ -138,8 +140,9 @@ void Score::addBarsTozan(Note *note, Measure *measure, int part, int voice, int 
         k = 3;
     else if (note->noteType == 8)
         k = 4;
+    // Dots past the shortest note value (128th) keep its width.
     for (int i = 0; i < note->dots; ++i) {
-        const int type = 1 << (i + k);
+        const int type = 1 << std::min(i + k, 7);
         QString id = verticalForm(this, QStringLiteral("BarQuarter"));
         measure->addNoteItem3(part, voice, id, type, false, AlignFollowing, false, 0, cross, -1,
                               getNoteWidth(part, type), across);

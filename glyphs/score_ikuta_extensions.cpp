@@ -46,6 +46,13 @@ QString extensionId(int value)
     }
 }
 
+// The time `i` n-ths of the way through a note of `d` divisions from `t`;
+// the product is taken wide, as a long note by many parts would overflow.
+int partOf(int t, int d, int i, int n)
+{
+    return int(t + qint64(i) * d / n);
+}
+
 // Where an onset stands in the beat (D divisions per quarter).
 struct BeatPosition
 {
@@ -79,7 +86,7 @@ Plan timeFrameMarks(const Note *note, const Measure *measure, int onset, bool er
         const int n = D > 0 ? d / D : 0;
         Plan plan;
         for (int i = 1; i < n; ++i)
-            plan.marks.append({4, t + i * d / n});
+            plan.marks.append({4, partOf(t, d, i, n)});
         plan.count = n >= 2 ? n - 1 : 0;
         return plan;
     }
@@ -171,12 +178,12 @@ QList<Mark> continuationMarks(const Note *note, const Measure *measure, int onse
     switch (note->noteType) {
     case 1:
         for (int i = 0; i < 4; ++i)
-            marks.append({4, t + i * d / 4});
+            marks.append({4, partOf(t, d, i, 4)});
         break;
     case 2: {
         const int n = tuplet ? 1 : note->dots > 0 ? 3 : 2;
         for (int i = 0; i < n; ++i)
-            marks.append({4, t + i * d / n});
+            marks.append({4, partOf(t, d, i, n)});
         break;
     }
     case 4:

@@ -93,7 +93,10 @@ void Score::addStaffLines(Part *part, Measure *measure)
     const int partIndex = int(parts.indexOf(part));
     if (partIndex < 0 || partIndex >= measure->parts.size())
         return;
-    for (int staff = 0; staff < part->staffCount; ++staff) {
+    // The model holds no more staves than its fixed limit, whatever the
+    // file's `staves` said.
+    const int staves = qBound(0, part->staffCount, int(MePart::maxStaves));
+    for (int staff = 0; staff < staves; ++staff) {
         const double middle = measure->getPartNoteLine(staff, partIndex);
         for (int k = -2; k <= 2; ++k) {
             // The line's top (or left) edge lies on its position.

@@ -15,6 +15,7 @@
 #include <QTransform>
 
 #include <algorithm>
+#include <climits>
 #include <utility>
 #include <vector>
 
@@ -241,7 +242,10 @@ double Aligner::tickPositions(Measure *measure)
             const AlignItem *item = list.at(i);
             if (item->kind != AlignTime)
                 continue;
-            const int time = ticks ? item->time : ((16 * item->time) / divisions) * divisions;
+            // Sixteen times a time of the loader's longest measure still
+            // fits an int; the product is taken wide all the same.
+            const qint64 onGrid = ((16LL * item->time) / divisions) * divisions;
+            const int time = ticks ? item->time : int(std::clamp<qint64>(onGrid, INT_MIN, INT_MAX));
             timeItems.push_back(
                 {TimeItem(owners.at(l).first, owners.at(l).second, i, time), &list});
         }

@@ -1,6 +1,7 @@
 #include "model/page.h"
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -264,7 +265,10 @@ void Page::addPage(bool whitePage)
     const int step = whitePage ? 2 : 1; // a white page is skipped
     pageCount += step;
     currentPage += step;
-    pageNumber += 1;
+    // The start number is clamped on reading; past the last int the count
+    // stays where it is rather than wrap.
+    if (pageNumber < std::numeric_limits<int>::max())
+        pageNumber += 1;
     calcLayout();
     calcScoreRect();
 }

@@ -491,7 +491,8 @@ public:
     // `measure` elements, then the passes that span measures and notes
     // (carried time, key and clefs, beams across rests, octave shifts, the
     // clef of every note). Runs on the measures the measure builder made.
-    // False when a note names a voice or staff outside the model; `refusal`
+    // False when a note names a voice or staff outside the model, or a
+    // duration is too long (checkMeasureLengths); `refusal`
     // then receives the warning for the user, and the caller abandons the
     // load (the measures are incomplete).
     bool parseMeasures(QString *refusal = nullptr);
@@ -510,6 +511,13 @@ public:
     void joinBeamsAcrossRests();
     void applyOctaveShifts();
     void applyClefs();
+
+    // document/score_measure_lengths.cpp: the bound on durations. False,
+    // with `refusal` set to the warning, when a note or forward of the
+    // measure, or one of its voices, lasts longer than
+    // ReadBounds::longestDuration of its divisions, or a backup goes back
+    // further than ReadBounds::divisionsCeiling.
+    bool checkMeasureLengths(const Measure *measure, QString *refusal) const;
 
 private:
     // The measure's own elements: its user scale and user break.

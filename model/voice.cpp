@@ -4,7 +4,19 @@
 #include "model/direction.h"
 #include "model/note.h"
 
+#include <algorithm>
+#include <limits>
 #include <utility>
+
+namespace {
+
+int saturated(qint64 value)
+{
+    return int(std::clamp<qint64>(value, std::numeric_limits<int>::min(),
+                                  std::numeric_limits<int>::max()));
+}
+
+} // namespace
 
 Voice::Voice(QObject *parent) : QObject(parent) {}
 
@@ -60,15 +72,16 @@ int Voice::deriveNoteData()
     }
 
     // Times: a chord's notes share one onset; the running time moves on by
-    // the duration of its last note.
-    int time = 0;
+    // the duration of its last note. Summed wide and saturated, so that a
+    // voice too long for the model still gives times the loader can refuse.
+    qint64 time = 0;
     for (Note *note : std::as_const(notes)) {
         time += note->forwardOffset;
-        note->startTime = time;
+        note->startTime = saturated(time);
         if (note->chordIndex == note->chordSize - 1)
             time += note->duration;
         note->addImpliedFlags();
         note->joinedBeams = note->beamTypes;
     }
-    return time;
+    return saturated(time);
 }

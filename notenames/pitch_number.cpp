@@ -1,5 +1,8 @@
 #include "notenames/pitch_number.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace NoteNames {
 
 namespace {
@@ -30,7 +33,11 @@ int stepSemitone(const QString &step)
 
 int pitchNumber(const QString &step, int alter, int octave)
 {
-    return alter + 12 * octave - 48 + stepSemitone(step) + 2;
+    // Taken wide: an octave or alteration from outside the readers (which
+    // clamp them) must not overflow.
+    const qint64 number = qint64(alter) + 12 * qint64(octave) - 48 + stepSemitone(step) + 2;
+    return int(std::clamp<qint64>(number, std::numeric_limits<int>::min(),
+                                  std::numeric_limits<int>::max()));
 }
 
 } // namespace NoteNames

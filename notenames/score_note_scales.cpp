@@ -2,6 +2,7 @@
 // and its scale directives, and every note's pitch number, shift, key and
 // scale.
 #include "document/directive_type.h"
+#include "document/readbounds.h"
 #include "model/directive.h"
 #include "model/measure.h"
 #include "model/mepart.h"
@@ -121,15 +122,18 @@ private:
     {
         for (const Directive *directive : std::as_const(note->directives)) {
             if (!directive->deleted && directive->kind == DirectiveType::Transpose)
-                m_transpose += transposeStepsOf(directive->text);
+                m_transpose = ReadBounds::clampOffset(
+                    m_transpose + ReadBounds::clampOffset(transposeStepsOf(directive->text)));
         }
         if (const Directive *directive = scaleDirectiveOf(note, m_part->notationStyle))
             applyScaleDirective(directive);
 
         note->noteScale = m_scale;
         note->pitchNumber = NoteNames::pitchNumber(note->step, note->alter, note->octave);
-        note->pitchShift = m_transpose + m_part->instrumentKey;
-        note->pitchIndex = note->pitchShift + note->pitchNumber;
+        // The key is clamped on reading, but a part's settings may come
+        // from elsewhere.
+        note->pitchShift = m_transpose + ReadBounds::clampOffset(m_part->instrumentKey);
+        note->pitchIndex = ReadBounds::saturatedInt(qint64(note->pitchShift) + note->pitchNumber);
         note->scaleIndex = int(m_part->scaleTexts.size()) - 1;
     }
 

@@ -149,10 +149,17 @@ void TestMeasureElements::attributes_data()
     QTest::newRow("composite piece not a number")
         << "<attributes><time><beats>3+x</beats><beat-type>4</beat-type></time></attributes>"
         << "0:0 0:-99 1:3/4 \"3+x\" 0 1";
-    QTest::newRow("malformed numbers read 0")
+    QTest::newRow("malformed numbers read 0, divisions none")
         << "<attributes><divisions>many</divisions><time><beats>a</beats><beat-type>b"
            "</beat-type></time></attributes>"
-        << "1:0 0:-99 1:0/0 \"a\" 0 1";
+        << "0:0 0:-99 1:0/0 \"a\" 0 1";
+    QTest::newRow("divisions below 1 read as none")
+        << "<attributes><divisions>-480</divisions></attributes>"
+        << "0:0 0:-99 0:4/4 \"\" 0 1";
+    QTest::newRow("far-off key and time clamp to 1000")
+        << "<attributes><key><fifths>2147483647</fifths></key><time><beats>2147483647+1"
+           "</beats><beat-type>-2147483648</beat-type></time></attributes>"
+        << "0:0 1:1000 1:1000/-1000 \"2147483647+1\" 0 1";
     QTest::newRow("multiple rest")
         << "<attributes><measure-style><multiple-rest>4</multiple-rest></measure-style>"
            "</attributes>"

@@ -153,7 +153,7 @@ void TestNoteParser::fields_data()
         << "beams" << QVariant("1 1 0 0 0");
     QTest::newRow("beam number out of range is ignored")
         << "<beam number=\"0\">end</beam><beam number=\"6\">end</beam>"
-           "<beam number=\"5\">continue</beam>"
+           "<beam number=\"-2147483648\">end</beam><beam number=\"5\">continue</beam>"
         << "beams" << QVariant("0 0 0 0 2");
     QTest::newRow("tuplet")
         << "<time-modification><actual-notes>3</actual-notes><normal-notes>2</normal-notes>"
@@ -321,6 +321,7 @@ void TestNoteParser::refusedVoicesAndStaves_data()
     QTest::newRow("staff 9") << "<staff>9</staff>" << staff.arg("9");
     QTest::newRow("staff 0") << "<staff>0</staff>" << staff.arg("0");
     QTest::newRow("staff negative") << "<staff>-3</staff>" << staff.arg("-3");
+    QTest::newRow("staff lowest int") << "<staff>-2147483648</staff>" << staff.arg("-2147483648");
 }
 
 void TestNoteParser::refusedVoicesAndStaves()

@@ -387,7 +387,12 @@ void TestRegeneration::memoryStaysFlat()
     }
     const qint64 growth = residentKb() - before;
     qDebug() << "resident memory growth over 50 regenerations (kB):" << growth;
+#if !defined(__SANITIZE_ADDRESS__)
+    // AddressSanitizer holds freed memory back in quarantine, so resident
+    // memory grows there whatever the program does; the counts above still
+    // hold.
     QVERIFY2(growth < 2048, qPrintable(QString::number(growth)));
+#endif
 }
 
 void TestRegeneration::multiMeasureRestsKeepTheModelThroughEditAndUndo()

@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Configures and builds Velmora into build/ (one configure, parallel build).
+# VELMORA_BUILD_DIR names another folder; VELMORA_CMAKE_ARGS adds options to
+# its first configure (the sanitizer pass: -DVELMORA_SANITIZE=ON).
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${VELMORA_BUILD_DIR:-$ROOT/build}"
 export CCACHE_DIR="${CCACHE_DIR:-$ROOT/.ccache}"
 
 if [[ ! -f "$BUILD_DIR/CMakeCache.txt" ]]; then
-    cmake -S "$ROOT" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    # shellcheck disable=SC2086 # the options are words
+    cmake -S "$ROOT" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo ${VELMORA_CMAKE_ARGS:-}
 fi
 cmake --build "$BUILD_DIR" --parallel "$(nproc)"
