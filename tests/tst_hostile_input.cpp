@@ -227,7 +227,7 @@ void TestHostileInput::initTestCase()
     QVERIFY(m_dir.isValid());
     Score score(QString::fromLatin1(Velmora::programVersion), 1, false);
     QVERIFY(score.readMusicXmlFile(TestSupport::samplePath()));
-    QVERIFY(score.parseScoreXml());
+    QVERIFY(score.parseScoreXml(false));
     QVERIFY(score.generateScore());
     QVERIFY(score.saveFileAs(m_dir.filePath(scoreFileSource)));
     for (const QString &source : corpusSources)
@@ -259,7 +259,7 @@ void TestHostileInput::loadOrRefuse(const QString &source, const QByteArray &tex
 
     Score score(QString::fromLatin1(Velmora::programVersion), 1, false);
     const bool read = scoreFile ? score.readFile(path) : score.readMusicXmlFile(path);
-    const bool loaded = read && score.parseScoreXml().has_value();
+    const bool loaded = read && score.parseScoreXml(false).has_value();
     if (refused)
         *refused = !loaded;
     if (!loaded) {
@@ -465,7 +465,7 @@ void TestHostileInput::durationBounds()
                                         "</measure></part></score-partwise>")
                              .arg(music);
     TestSupport::prompter().reset();
-    const bool loaded = score.parseScoreXml().has_value();
+    const bool loaded = score.parseScoreXml(false).has_value();
     const QStringList warnings = TestSupport::prompter().texts(QStringLiteral("warning"));
     if (refusal.isEmpty()) {
         QVERIFY2(loaded && warnings.isEmpty(), qPrintable(warnings.join(QLatin1Char('|'))));
