@@ -72,11 +72,14 @@ void readPitch(Note *note, const QDomElement &pitch)
 void readTie(Note *note, const QDomElement &tie)
 {
     const QString type = tie.attribute(QStringLiteral("type"));
-    // Stop then start on one note continues the tie.
+    // A note tied on both sides continues the tie, whichever of its two
+    // elements the writer put first.
+    const bool stops = note->tie == 2 || note->tie == 3;
+    const bool starts = note->tie == 1 || note->tie == 3;
     if (type == QLatin1String("start"))
-        note->tie = note->tie == 2 ? 3 : 1;
+        note->tie = stops ? 3 : 1;
     else if (type == QLatin1String("stop"))
-        note->tie = 2;
+        note->tie = starts ? 3 : 2;
 }
 
 // The tie kind of the `tied` notations of a note without a `tie` element.

@@ -86,7 +86,7 @@ void LongRep::drawLongRep(Measure *endMeasure, double endAcross, double endAlong
     const double s = page->scaleFactor;
     const double n = part->noteFontSize;
     const double g = n * page->glyphScale;
-    const QRectF stage = page->stageRect;
+    const int p = int(score->parts.indexOf(part));
 
     QList<int> pieceEnds; // measure indices at which a piece ends
     for (int i = a; i < b; ++i) {
@@ -99,18 +99,25 @@ void LongRep::drawLongRep(Measure *endMeasure, double endAcross, double endAlong
     for (int piece = 0; piece < pieceEnds.size(); ++piece) {
         const bool lastPiece = piece == pieceEnds.size() - 1;
         const Measure *m = score->measures.at(pieceEnds.at(piece));
+        // A later piece runs from its line's first measure, which may stand
+        // on another page than the end.
+        const Measure *lineFirst =
+            piece == 0 ? startMeasure : score->measures.at(pieceEnds.at(piece - 1) + 1);
         const double start = piece == 0   ? startAlong * s
-                             : horizontal ? (stage.left() + page->pageOriginX) * s
-                                          : (stage.top() + page->pageOriginY) * s;
+                             : horizontal ? lineFirst->originX * s
+                                          : lineFirst->originY * s;
         double end;
         if (lastPiece)
             end = endAlong * s;
         else if (horizontal)
             end = (m->originX + m->width) * s;
         else
-            end = (stage.top() + stage.height() + page->pageOriginY) * s;
+            end = (m->originY + m->height) * s;
         const double t = (end - start) / (n * s);
-        const double across = (piece == 0 ? startAcross : endAcross) * s;
+        // Each piece stands where the part stands in its own line: the end's
+        // place on the last line, the start's place carried to the others.
+        const double shift = p >= 0 ? m->getPartRefLine(p) - startMeasure->getPartRefLine(p) : 0.0;
+        const double across = (lastPiece ? endAcross : startAcross + shift) * s;
 
         QString id = glyphOf(kind, severalLines, lastPiece);
         if (!horizontal)
@@ -118,9 +125,13 @@ void LongRep::drawLongRep(Measure *endMeasure, double endAcross, double endAlong
         GlyphItem *item = GlyphItems::create(score->commonRenderer, id);
         const QRectF box = item->boundingRect();
         // The simile mark never grows beyond one note size, and keeps its
-        // size in vertical writing; the others stretch over their piece. A
-        // piece of no length draws at no length rather than mirrored.
-        const double stretch = std::max(t, 0.0);
+        // size in vertical writing; the others stretch over their piece,
+        // measured on the glyph itself, which is a little longer than a note
+        // size, so that a piece ends where its line or passage ends. A piece
+        // of no length draws at no length rather than mirrored.
+        const double glyphLength = (horizontal ? box.width() : box.height()) * g;
+        const double fit = (kind == 1 || glyphLength <= 0.0) ? t : (end - start) / glyphLength;
+        const double stretch = std::max(fit, 0.0);
         if (horizontal) {
             const double along = kind == 1 ? std::min(stretch, 1.0) : stretch;
             item->setTransform(QTransform::fromScale(g * along, g));

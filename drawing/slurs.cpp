@@ -1,5 +1,6 @@
 #include "drawing/slurs.h"
 
+#include "drawing/linesplit.h"
 #include "drawing/spanmarks.h"
 #include "drawing/watcheritem.h"
 #include "layout/aligner.h"
@@ -108,6 +109,20 @@ void Slurs::slurStart(Measure *measure, Note *note, Notation *slur, int number, 
     slot.startNote = note;
     slot.slur = slur;
     slot.refOffset = refOffset;
+    slot.voice = voice;
+}
+
+bool Slurs::isOpen(int number) const
+{
+    return number >= 0 && number < slotCount && startSlots[number].startMeasure;
+}
+
+void Slurs::takeOver(Slurs *other, int number)
+{
+    if (!other || other == this || number < 0 || number >= slotCount)
+        return;
+    startSlots[number] = other->startSlots[number];
+    other->startSlots[number] = Slot();
 }
 
 void Slurs::slurPath(QGraphicsPathItem *item, bool flag, double dx, double dy, double c1, double c2,
@@ -163,40 +178,40 @@ int Slurs::partIndex() const
     return int(score->parts.indexOf(part));
 }
 
-bool Slurs::hasItem(const Measure *measure, const Note *note) const
+bool Slurs::hasItem(const Measure *measure, const Note *note, int noteVoice) const
 {
     return note && note->firstAlignItem >= 0 &&
-           measure->itemExists(partIndex(), voice, note->firstAlignItem);
+           measure->itemExists(partIndex(), noteVoice, note->firstAlignItem);
 }
 
-QPointF Slurs::finalPos(const Measure *measure, const Note *note) const
+QPointF Slurs::finalPos(const Measure *measure, const Note *note, int noteVoice) const
 {
-    return measure->getItemFinalPosFrame(partIndex(), voice, note->firstAlignItem);
+    return measure->getItemFinalPosFrame(partIndex(), noteVoice, note->firstAlignItem);
 }
 
-Slurs::EndFrame Slurs::endFrame(Measure *measure, Note *note) const
+Slurs::EndFrame Slurs::endFrame(Measure *measure, Note *note, int noteVoice) const
 {
     const int p = partIndex();
     EndFrame frame;
-    frame.pos = finalPos(measure, note);
-    frame.size = measure->getItemSize(p, voice, note->firstAlignItem);
+    frame.pos = finalPos(measure, note, noteVoice);
+    frame.size = measure->getItemSize(p, noteVoice, note->firstAlignItem);
     frame.step = score->getStaffStep(measure, p, note);
     frame.line = measure->getPartNoteLine(note->staff, p) + note->stemEnd;
     // The chord's last note carries the far end of a stem-down chord.
-    const QList<Note *> &notes = measure->parts.at(p)->voices.at(voice)->notes;
+    const QList<Note *> &notes = measure->parts.at(p)->voices.at(noteVoice)->notes;
     const Note *top = notes.value(notes.indexOf(note) + std::max(note->chordSize, 1) - 1);
-    frame.topPos = hasItem(measure, top) ? finalPos(measure, top) : frame.pos;
+    frame.topPos = hasItem(measure, top, noteVoice) ? finalPos(measure, top, noteVoice) : frame.pos;
     frame.staccato = hasStaccatoSecond(note);
     frame.beamed = isBeamed(note);
     frame.stem = note->stem;
     return frame;
 }
 
-void Slurs::slurEndPoints(Measure *startMeasure, Note *start, Measure *stopMeasure, Note *stop,
-                          bool above, QPointF &p, QPointF &q) const
+void Slurs::slurEndPoints(Measure *startMeasure, Note *start, int startVoice, Measure *stopMeasure,
+                          Note *stop, bool above, QPointF &p, QPointF &q) const
 {
-    const EndFrame s = endFrame(startMeasure, start);
-    const EndFrame e = endFrame(stopMeasure, stop);
+    const EndFrame s = endFrame(startMeasure, start, startVoice);
+    const EndFrame e = endFrame(stopMeasure, stop, voice);
     const double w = s.size.width();
     const double h = s.size.height();
     double x = s.pos.x();
@@ -284,11 +299,11 @@ void Slurs::slurEndPoints(Measure *startMeasure, Note *start, Measure *stopMeasu
     q = QPointF(x, y);
 }
 
-void Slurs::slurEndPointsV(Measure *startMeasure, Note *start, Measure *stopMeasure, Note *stop,
-                           bool above, QPointF &p, QPointF &q) const
+void Slurs::slurEndPointsV(Measure *startMeasure, Note *start, int startVoice, Measure *stopMeasure,
+                           Note *stop, bool above, QPointF &p, QPointF &q) const
 {
-    const EndFrame s = endFrame(startMeasure, start);
-    const EndFrame e = endFrame(stopMeasure, stop);
+    const EndFrame s = endFrame(startMeasure, start, startVoice);
+    const EndFrame e = endFrame(stopMeasure, stop, voice);
     const double w = s.size.width();
     const double h = s.size.height();
     double x = s.pos.x();
@@ -362,20 +377,26 @@ void Slurs::slurEndPointsV(Measure *startMeasure, Note *start, Measure *stopMeas
 }
 
 void Slurs::finishSegment(QGraphicsPathItem *item, SegmentRole role, Measure *measure, Note *note,
-                          Notation *notation, const Notation *startSlur)
+                          int noteVoice, Notation *notation, const Notation *startSlur)
 {
+    // Each segment stays in the system of its own line (`measure` lies on
+    // it), unless the user placed it.
+    const bool placed =
+        startSlur->moved || (role == SegmentRole::StopEnd && notation && notation->moved);
+    if (!placed)
+        keepInsideSystem(item, score, measure);
     score->scene->addItem(item);
     if (role != SegmentRole::Plain) {
         const int p = partIndex();
-        const QList<Note *> &notes = measure->parts.at(p)->voices.at(voice)->notes;
+        const QList<Note *> &notes = measure->parts.at(p)->voices.at(noteVoice)->notes;
         item->setFlags(QGraphicsItem::ItemIsMovable | QGraphicsItem::ItemIsSelectable);
         item->setZValue(10.0);
         item->setAcceptHoverEvents(true);
         item->setCursor(Qt::ArrowCursor);
         if (score->watcher)
             item->installSceneEventFilter(score->watcher);
-        score->setNotationItemTag(item, measure->indexInScore(), p, voice, int(notes.indexOf(note)),
-                                  int(note->notations.indexOf(notation)));
+        score->setNotationItemTag(item, measure->indexInScore(), p, noteVoice,
+                                  int(notes.indexOf(note)), int(note->notations.indexOf(notation)));
         notation->item = item;
         if (role == SegmentRole::StopEnd)
             item->setVisible(notation->shown);
@@ -390,8 +411,8 @@ bool Slurs::takeSlot(int number, Measure *measure, Note *note, Slot *slot)
     *slot = startSlots[number];
     startSlots[number] = Slot();
     // Both ends need glyphs to measure from, and the start its notation.
-    return slot->slur && hasItem(slot->startMeasure, slot->startNote) && hasItem(measure, note) &&
-           slot->startMeasure->indexInScore() >= 0 &&
+    return slot->slur && hasItem(slot->startMeasure, slot->startNote, slot->voice) &&
+           hasItem(measure, note, voice) && slot->startMeasure->indexInScore() >= 0 &&
            measure->indexInScore() >= slot->startMeasure->indexInScore();
 }
 
@@ -407,27 +428,28 @@ int Slurs::slurStop(Measure *measure, Note *note, Notation *stopSlur, int number
     Notation *slur = slot.slur;
     Note *start = slot.startNote;
     Measure *startMeasure = slot.startMeasure;
+    const int sv = slot.voice;
     deriveShown(slur, start, note);
 
-    const QPointF startPos = finalPos(startMeasure, start);
-    Note *next = startMeasure->parts.at(p)->voices.at(voice)->findNextUnflaggedNote(start);
-    if (!hasItem(startMeasure, next))
+    const QPointF startPos = finalPos(startMeasure, start, sv);
+    Note *next = startMeasure->parts.at(p)->voices.at(sv)->findNextUnflaggedNote(start);
+    if (!hasItem(startMeasure, next, sv))
         next = start;
-    const QPointF nextPos = finalPos(startMeasure, next);
-    const QSizeF startBox = startMeasure->getItemSize(p, voice, start->firstAlignItem);
+    const QPointF nextPos = finalPos(startMeasure, next, sv);
+    const QSizeF startBox = startMeasure->getItemSize(p, sv, start->firstAlignItem);
     double along;
     if (slur->moved)
         along = slur->x * n + (horizontal ? startPos.x() : startPos.y());
     else if (horizontal)
-        along = startMeasure->getItemFinalRefPos(p, voice, next->firstAlignItem) +
-                0.5 * startBox.width();
+        along =
+            startMeasure->getItemFinalRefPos(p, sv, next->firstAlignItem) + 0.5 * startBox.width();
     else
-        along = startMeasure->getItemFinalRefPos(p, voice, start->firstAlignItem) +
+        along = startMeasure->getItemFinalRefPos(p, sv, start->firstAlignItem) +
                 0.5 * startBox.height();
 
     const double lift = score->style->slurOffset * (start->grace ? 0.5 : 1.0);
     const double startRef = startMeasure->getPartRefLine(p);
-    const QPointF stopPos = finalPos(measure, note);
+    const QPointF stopPos = finalPos(measure, note, voice);
     const QSizeF stopBox = measure->getItemSize(p, voice, note->firstAlignItem);
     const int first = startMeasure->indexInScore();
     const int last = measure->indexInScore();
@@ -476,11 +498,11 @@ int Slurs::slurStop(Measure *measure, Note *note, Notation *stopSlur, int number
                 item->setPos(cross * k, along * k);
             }
             if (count == 1)
-                finishSegment(item, SegmentRole::StartEnd, startMeasure, start, slur, slur);
+                finishSegment(item, SegmentRole::StartEnd, startMeasure, start, sv, slur, slur);
             else if (stopEnd)
-                finishSegment(item, SegmentRole::StopEnd, measure, note, stopSlur, slur);
+                finishSegment(item, SegmentRole::StopEnd, measure, note, voice, stopSlur, slur);
             else
-                finishSegment(item, SegmentRole::Plain, m, note, nullptr, slur);
+                finishSegment(item, SegmentRole::Plain, m, note, voice, nullptr, slur);
         }
         if (!isStop) {
             const Measure *following = score->measures.value(i + 1);
@@ -503,6 +525,7 @@ int Slurs::slurStop2(Measure *measure, Note *note, Notation *stopSlur, int numbe
     Notation *slur = slot.slur;
     Note *start = slot.startNote;
     Measure *startMeasure = slot.startMeasure;
+    const int sv = slot.voice;
     deriveShown(slur, start, note);
 
     const int placement = slur->userPlacement != 0 ? slur->userPlacement : slur->placement;
@@ -510,23 +533,23 @@ int Slurs::slurStop2(Measure *measure, Note *note, Notation *stopSlur, int numbe
     QPointF from;
     QPointF to;
     if (horizontal)
-        slurEndPoints(startMeasure, start, measure, note, above, from, to);
+        slurEndPoints(startMeasure, start, sv, measure, note, above, from, to);
     else
-        slurEndPointsV(startMeasure, start, measure, note, above, from, to);
+        slurEndPointsV(startMeasure, start, sv, measure, note, above, from, to);
 
     // The user's offset is along then across in note sizes.
-    const QPointF startPos = finalPos(startMeasure, start);
+    const QPointF startPos = finalPos(startMeasure, start, sv);
     const QPointF moved =
         horizontal ? QPointF(slur->x * n, slur->y * n) : QPointF(slur->y * n, slur->x * n);
     if (slur->moved)
         from = startPos + moved;
-    auto alongShift = [&](Measure *m, Note *end) {
+    auto alongShift = [&](Measure *m, Note *end, int endVoice) {
         const double shift = end->noteShiftMajor + end->noteShiftSub;
-        return horizontal ? QPointF(shift * score->getNoteItemScaleX(m, end, p, voice), 0.0)
-                          : QPointF(0.0, shift * score->getNoteItemScaleY(m, end, p, voice));
+        return horizontal ? QPointF(shift * score->getNoteItemScaleX(m, end, p, endVoice), 0.0)
+                          : QPointF(0.0, shift * score->getNoteItemScaleY(m, end, p, endVoice));
     };
-    from += alongShift(startMeasure, start);
-    to += alongShift(measure, note);
+    from += alongShift(startMeasure, start, sv);
+    to += alongShift(measure, note, voice);
     if (slur->moved)
         to += moved - (from - startPos);
     const double startCross = (horizontal ? from.y() : from.x()) - startMeasure->getPartRefLine(p);
@@ -547,12 +570,12 @@ int Slurs::slurStop2(Measure *measure, Note *note, Notation *stopSlur, int numbe
         else
             slurPathV(item, above, d.x(), d.y(), c1, c2, 55.0);
         item->setPos(from * k);
-        finishSegment(item, SegmentRole::StartEnd, startMeasure, start, slur, slur);
+        finishSegment(item, SegmentRole::StartEnd, startMeasure, start, sv, slur, slur);
         return 0;
     }
 
     double along = horizontal ? from.x() : from.y();
-    const QPointF stopPos = finalPos(measure, note);
+    const QPointF stopPos = finalPos(measure, note, voice);
     const double stopRef = measure->getPartRefLine(p);
     int count = 0;
     for (int i = first; i <= last; ++i) {
@@ -590,11 +613,11 @@ int Slurs::slurStop2(Measure *measure, Note *note, Notation *stopSlur, int numbe
                 item->setPos(cross * k, along * k);
             }
             if (count == 1)
-                finishSegment(item, SegmentRole::StartEnd, startMeasure, start, slur, slur);
+                finishSegment(item, SegmentRole::StartEnd, startMeasure, start, sv, slur, slur);
             else if (stopEnd)
-                finishSegment(item, SegmentRole::StopEnd, measure, note, stopSlur, slur);
+                finishSegment(item, SegmentRole::StopEnd, measure, note, voice, stopSlur, slur);
             else
-                finishSegment(item, SegmentRole::Plain, m, note, nullptr, slur);
+                finishSegment(item, SegmentRole::Plain, m, note, voice, nullptr, slur);
         }
         if (!isStop) {
             const Measure *following = score->measures.value(i + 1);

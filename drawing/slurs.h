@@ -7,7 +7,9 @@
 // reference line; end points are millimetres, curve paths scene units.
 //
 // Each slur becomes one filled crescent per system it crosses, added to the
-// score's scene (which owns it). A slur whose start notation is hidden is
+// score's scene (which owns it). A slot remembers the voice its slur
+// started in, so a slur taken over from another voice's drawer is measured
+// at both ends in their own voices. A slur whose start notation is hidden is
 // drawn at half opacity while editing and left out of clean output.
 #pragma once
 
@@ -37,6 +39,7 @@ public:
         Note *startNote = nullptr;
         Notation *slur = nullptr;
         double refOffset = 0.0;
+        int voice = 0; // the start note's voice index
     };
 
     Slurs(Score *score, Part *part, int voice, QObject *parent = nullptr);
@@ -48,6 +51,12 @@ public:
     // note's slur notation and refOffset (mm) the start's distance from
     // the part's reference line. An open slur of that number is replaced.
     void slurStart(Measure *measure, Note *note, Notation *slur, int number, double refOffset);
+    // Whether slur `number` is open in this voice.
+    bool isOpen(int number) const;
+    // Moves the open slur `number` of `other` (a drawer of another voice of
+    // the same part) into this drawer's slot, so that a stop in this voice
+    // closes it.
+    void takeOver(Slurs *other, int number);
     // Closes slur `number` at `note` and draws it, one item per system it
     // crosses (the first, and the last when it is in another system, movable
     // and tagged with their notations). stopSlur is the note's stop
@@ -92,20 +101,24 @@ private:
     };
 
     int partIndex() const;
-    bool hasItem(const Measure *measure, const Note *note) const;
-    QPointF finalPos(const Measure *measure, const Note *note) const;
-    EndFrame endFrame(Measure *measure, Note *note) const;
-    // Staff notation: the start p and end q (mm) of a slur above or below.
-    void slurEndPoints(Measure *startMeasure, Note *start, Measure *stopMeasure, Note *stop,
-                       bool above, QPointF &p, QPointF &q) const;
-    void slurEndPointsV(Measure *startMeasure, Note *start, Measure *stopMeasure, Note *stop,
-                        bool above, QPointF &p, QPointF &q) const;
+    // The item lookups take the voice that holds the note: the start of a
+    // slur may lie in another voice than its stop.
+    bool hasItem(const Measure *measure, const Note *note, int noteVoice) const;
+    QPointF finalPos(const Measure *measure, const Note *note, int noteVoice) const;
+    EndFrame endFrame(Measure *measure, Note *note, int noteVoice) const;
+    // Staff notation: the start p and end q (mm) of a slur above or below,
+    // the start in voice startVoice and the stop in this drawer's voice.
+    void slurEndPoints(Measure *startMeasure, Note *start, int startVoice, Measure *stopMeasure,
+                       Note *stop, bool above, QPointF &p, QPointF &q) const;
+    void slurEndPointsV(Measure *startMeasure, Note *start, int startVoice, Measure *stopMeasure,
+                        Note *stop, bool above, QPointF &p, QPointF &q) const;
     // Frees slot `number` into `slot`; false when it was free or the slur
     // cannot be drawn (an end without glyphs, no start notation, a stop
     // before its start).
     bool takeSlot(int number, Measure *measure, Note *note, Slot *slot);
-    // Adds the segment to the scene, movable and tagged for `notation`
-    // unless plain, at the start notation's visibility.
+    // Adds the segment to the scene, movable and tagged for `notation` of
+    // `note` in voice noteVoice unless plain, at the start notation's
+    // visibility.
     void finishSegment(QGraphicsPathItem *item, SegmentRole role, Measure *measure, Note *note,
-                       Notation *notation, const Notation *startSlur);
+                       int noteVoice, Notation *notation, const Notation *startSlur);
 };

@@ -154,6 +154,15 @@ void Syllabics::endSlot(int index, Measure *measure, const QGraphicsItem *endIte
     const QList<Measure *> &measures = score->measures;
     const int a = int(measures.indexOf(slot.startMeasure));
     const int b = int(measures.indexOf(measure));
+    // Later pieces stand where the end item stands, carried to their own
+    // line when they lie on a line before the end's.
+    const double endAcross = horizontal ? ep.y() + 0.47 * sh : ep.x() + 0.47 * sw;
+    const int p = int(score->parts.indexOf(part));
+    auto acrossOnLineOf = [&](const Measure *m) {
+        if (p < 0 || !measure || m->lineIndex == measure->lineIndex)
+            return endAcross;
+        return endAcross + (m->getPartRefLine(p) - measure->getPartRefLine(p)) * s;
+    };
     for (int k = std::max(a, 0); k < b && k + 1 < measures.size(); ++k) {
         if (traceSteps && horizontal)
             qDebug().noquote() << "syllabicEnd loop: m = " + QString::number(k);
@@ -166,14 +175,13 @@ void Syllabics::endSlot(int index, Measure *measure, const QGraphicsItem *endIte
             if (far > along)
                 drawPiece(QPointF(along, across), QPointF(far, across));
             along = next->originX * s;
-            across = ep.y() + 0.47 * sh;
         } else {
             const double far = (m->originY + m->height) * s;
             if (far > along)
                 drawPiece(QPointF(across, along), QPointF(across, far));
             along = next->originY * s;
-            across = ep.x() + 0.47 * sw;
         }
+        across = acrossOnLineOf(next);
     }
 
     if (horizontal) {

@@ -1,5 +1,6 @@
 #include "drawing/waveline.h"
 
+#include "drawing/linesplit.h"
 #include "drawing/mypath.h"
 #include "drawing/spanmarks.h"
 #include "drawing/watcheritem.h"
@@ -142,6 +143,10 @@ int WaveLine::wavyLineStop(Measure *m, Note *note)
             path->setRotation(90.0);
             path->setPos(x * k, s * k);
         }
+        // A line over high notes of the staff would leave its system; one
+        // the user placed stays where it was put.
+        if (!wavy->moved)
+            keepInsideSystem(path, score, cur);
         path->setZValue(10.0);
         score->scene->addItem(path);
         if (segment == 1) {

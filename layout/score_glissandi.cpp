@@ -13,12 +13,14 @@
 #include "model/voice.h"
 #include "view/scene.h"
 
+#include <QDebug>
 #include <QGraphicsItemGroup>
 #include <QGraphicsLineItem>
 #include <QGraphicsScene>
 #include <QPen>
 #include <QtMath>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -26,6 +28,10 @@ namespace {
 constexpr double degreesPerRadian = 57.2958;
 // The tilt of a piece that enters a new line, in degrees.
 constexpr double entryTilt = 15.0;
+// The shortest piece entering a new line, and its least distance from the
+// line's frame, in note sizes.
+constexpr double minEntryRun = 1.0;
+constexpr double entryPad = 0.15;
 
 bool hasItem(const Measure *m, int part, int voice, int item)
 {
@@ -189,12 +195,21 @@ void Score::drawGlissando(Measure *measure, int part, int voice, const Glissando
         return;
 
     // The second piece enters the new line after its head and runs, tilted,
-    // to the end note.
+    // to the end note. A note standing right after the head (the notations
+    // without clef) still gets a short stroke, begun before the head but
+    // clear of the line's frame.
     const double head = measure->aligner ? measure->aligner->headWidth() : 0.0;
-    const double entry = (horizontal ? measure->originX : measure->originY) + head;
-    const double run = (horizontal ? to.x() : to.y()) - entry;
-    if (run <= 0.0)
+    const double lineStart = horizontal ? measure->originX : measure->originY;
+    const double arrival = horizontal ? to.x() : to.y();
+    double entry = lineStart + head;
+    if (arrival - entry < minEntryRun * s)
+        entry = std::max(lineStart + entryPad * s, arrival - minEntryRun * s);
+    const double run = arrival - entry;
+    if (run <= 0.0) {
+        qDebug().noquote() << "glissando: no room to enter the line of measure"
+                           << measure->indexInScore() + 1;
         return;
+    }
     const bool downward = horizontal ? angle >= 0.0 : angle >= 90.0;
     const double tilt = downward ? entryTilt : -entryTilt;
     QGraphicsItem *second;

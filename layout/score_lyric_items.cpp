@@ -189,10 +189,16 @@ void Score::genLyricItems(int measureIndex, int part, int voice, int noteIndex, 
         if (lyric->number >= 1 && lyric->number <= Syllabics::slotCount)
             drawn[lyric->number - 1] = lyric;
     }
-    if (!style->lyricsLine)
-        return;
-
     Syllabics *lines = settings->syllabics.at(voice);
+    // Lines still open at the score's last note run to its end, whichever
+    // kind of line they are.
+    const bool scoreEnd = measureIndex == measures.size() - 1 && noteIndex == v->notes.size() - 1;
+    if (!style->lyricsLine) {
+        if (scoreEnd)
+            lines->syllabicToMeasureEnd(m);
+        return;
+    }
+
     const bool tiedFromBefore = note->tie == 2 || note->tie == 3;
     if (!tiedFromBefore) {
         // A chord member sounds with the note that opened the lines; only
@@ -223,7 +229,7 @@ void Score::genLyricItems(int measureIndex, int part, int voice, int noteIndex, 
         }
     }
 
-    if (measureIndex == measures.size() - 1 && noteIndex == v->notes.size() - 1)
+    if (scoreEnd)
         lines->syllabicToMeasureEnd(m);
 }
 

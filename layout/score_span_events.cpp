@@ -20,6 +20,8 @@
 #include "model/style.h"
 #include "model/voice.h"
 
+#include <QDebug>
+
 #include <algorithm>
 
 namespace {
@@ -320,7 +322,6 @@ void Score::sendTupletEvents(int measureIndex, int part, int voice, Tuplet *tupl
 void Score::sendSlurEvents(Measure *m, int part, int voice)
 {
     Slurs *slurs = parts.at(part)->slurs.at(voice);
-    const bool staff = parts.at(part)->notationStyle == NotationStyle::StaffNotation;
     const double ref = m->getPartRefLine(part);
     const Voice *v = m->parts.at(part)->voices.at(voice);
     for (Note *note : v->notes) {
@@ -331,16 +332,93 @@ void Score::sendSlurEvents(Measure *m, int part, int voice)
         for (int number = 0; number < Note::levelCount; ++number) {
             const int kind = note->slurs[number];
             // A note that ends one slur and starts the next ends the old one first.
-            if (kind == 2 || kind == 3) {
-                Notation *stop = note->slurStopNotations[number];
-                if (staff)
-                    slurs->slurStop2(m, note, stop, number);
-                else
-                    slurs->slurStop(m, note, stop, number);
-            }
+            if (kind == 2 || kind == 3)
+                stopSlur({m, note, note->slurStopNotations[number], number, part, voice});
             Notation *start = note->slurStartNotations[number];
-            if ((kind == 1 || kind == 3) && start)
+            if ((kind == 1 || kind == 3) && start) {
                 slurs->slurStart(m, note, start, number, refOffset);
+                sendWaitingSlurStop(m, part, voice, note, number);
+            }
+        }
+    }
+}
+
+void Score::stopSlur(const SlurStop &stop)
+{
+    const QList<Slurs *> &drawers = parts.at(stop.part)->slurs;
+    Slurs *own = drawers.at(stop.voice);
+    if (!own->isOpen(stop.number)) {
+        // A slur may begin in another voice of the part, one read earlier;
+        // a start read later in this measure may still come.
+        Slurs *other = openSlurElsewhere(stop);
+        if (!other) {
+            waitingSlurStops.append(stop);
+            return;
+        }
+        own->takeOver(other, stop.number);
+    }
+    if (parts.at(stop.part)->notationStyle == NotationStyle::StaffNotation)
+        own->slurStop2(stop.measure, stop.note, stop.notation, stop.number);
+    else
+        own->slurStop(stop.measure, stop.note, stop.notation, stop.number);
+}
+
+Slurs *Score::openSlurElsewhere(const SlurStop &stop) const
+{
+    const QList<Slurs *> &drawers = parts.at(stop.part)->slurs;
+    const int stopMeasure = stop.measure->indexInScore();
+    for (int v = 0; v < drawers.size(); ++v) {
+        Slurs *other = drawers.at(v);
+        if (v == stop.voice || !other->isOpen(stop.number))
+            continue;
+        // Only a start that comes before the stop in time.
+        const Slurs::Slot &slot = other->startSlots[stop.number];
+        const int startMeasure = slot.startMeasure->indexInScore();
+        if (startMeasure < stopMeasure ||
+            (startMeasure == stopMeasure && slot.startNote->startTime <= stop.note->startTime))
+            return other;
+    }
+    return nullptr;
+}
+
+void Score::sendWaitingSlurStop(Measure *m, int part, int voice, const Note *start, int number)
+{
+    for (int i = 0; i < waitingSlurStops.size(); ++i) {
+        const SlurStop stop = waitingSlurStops.at(i);
+        if (stop.measure != m || stop.part != part || stop.voice == voice ||
+            stop.number != number || stop.note->startTime < start->startTime)
+            continue;
+        waitingSlurStops.removeAt(i);
+        Slurs *own = parts.at(part)->slurs.at(stop.voice);
+        own->takeOver(parts.at(part)->slurs.at(voice), number);
+        stopSlur(stop);
+        return;
+    }
+}
+
+void Score::dropUnmatchedSlurs(int measureIndex, int part)
+{
+    for (const SlurStop &stop : std::as_const(waitingSlurStops)) {
+        qDebug().noquote() << QStringLiteral("slur stop without start: measure %1, part %2, "
+                                             "voice %3, number %4")
+                                  .arg(stop.measure->indexInScore() + 1)
+                                  .arg(stop.part + 1)
+                                  .arg(stop.voice + 1)
+                                  .arg(stop.number + 1);
+    }
+    waitingSlurStops.clear();
+    if (measureIndex != measures.size() - 1)
+        return;
+    // Slurs still open at the end of the score have nothing to end at.
+    const QList<Slurs *> &drawers = parts.at(part)->slurs;
+    for (int v = 0; v < drawers.size(); ++v) {
+        for (int number = 0; number < Slurs::slotCount; ++number) {
+            if (!drawers.at(v)->isOpen(number))
+                continue;
+            qDebug().noquote() << QStringLiteral("slur never stopped: part %1, voice %2, number %3")
+                                      .arg(part + 1)
+                                      .arg(v + 1)
+                                      .arg(number + 1);
         }
     }
 }
@@ -403,6 +481,13 @@ void Score::sendLongRepeatEvents(Measure *m, int part, int voice)
             mark->longRepSingle(m, item, across, along, farEnd, note->longRepeatKind);
         else if (kind == 2)
             mark->longRepStop(m, across, farEnd);
+    }
+    // A passage counted past the last note of the score ends with it.
+    if (mark->started && m == measures.last()) {
+        qDebug().noquote() << QStringLiteral("long repeat runs past the end: part %1, voice %2")
+                                  .arg(part + 1)
+                                  .arg(voice + 1);
+        mark->longRepStop(m, across, measureEnd);
     }
 }
 

@@ -116,6 +116,7 @@ void Score::genPartItems(int measureIndex, int part)
     // Ties may start in one voice and end in another; they are sent once
     // every voice of the part has queued its ends.
     sendTieEvents(part);
+    dropUnmatchedSlurs(measureIndex, part);
 }
 
 void Score::drawPartDebugLines(Measure *m, int part, double ref)

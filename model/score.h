@@ -61,6 +61,7 @@ class SelectedDirection;
 class SelectedDirective;
 class SelectedNotation;
 class SelectedNote;
+class Slurs;
 class Style;
 class Tuplet;
 class VoiceNumbering;
@@ -1070,6 +1071,10 @@ public:
     // voices queued, in time order, so that a tie whose ends lie in two
     // voices finds its start.
     void sendTieEvents(int part);
+    // After every voice of the part in the measure: the slur stops that
+    // found no start in any voice are dropped with a debug line, and at
+    // the score's last measure the slurs never stopped are named.
+    void dropUnmatchedSlurs(int measureIndex, int part);
     // Which notes of a part in `notationStyle` send tie events: none in the
     // Ikuta styles, and outside staff notation only a chord's first note.
     static bool sendsTieEvents(int notationStyle, const Note *note);
@@ -1098,10 +1103,30 @@ private:
     void sendTupletEvents(int measureIndex, int part, int voice, Tuplet *tuplet);
     QPointF tupletPoint(Measure *measure, int part, int voice, const Note *note, bool start) const;
     void sendSlurEvents(Measure *measure, int part, int voice);
+    // A slur stop: the note, its stop notation and slur number (0..4), in
+    // voice index `voice` of `part`.
+    struct SlurStop
+    {
+        Measure *measure = nullptr;
+        Note *note = nullptr;
+        Notation *notation = nullptr;
+        int number = 0;
+        int part = 0;
+        int voice = 0;
+    };
+    // Closes the slur in the stop's voice or, when that voice has none
+    // open, one another voice of the part opened before it; with none, the
+    // stop waits for a start later in the measure.
+    void stopSlur(const SlurStop &stop);
+    Slurs *openSlurElsewhere(const SlurStop &stop) const;
+    // After a start in `voice`: closes a waiting stop of the same number
+    // from another voice of the measure at or after the start.
+    void sendWaitingSlurStop(Measure *measure, int part, int voice, const Note *start, int number);
     void sendWavyLineEvents(Measure *measure, int part, int voice);
     void sendLongRepeatEvents(Measure *measure, int part, int voice);
     void genVoiceDirections(int measureIndex, int part, int voice);
     QList<TieEvent> pendingTieEvents;
+    QList<SlurStop> waitingSlurStops;
 
 public:
     // layout/score_glissandi.cpp: glissando and slide lines, drawn at their

@@ -127,6 +127,8 @@ void TestNoteParser::fields_data()
                                         << "staff" << QVariant(7);
     QTest::newRow("tie stop then start") << "<tie type=\"stop\"/><tie type=\"start\"/>"
                                          << "tie" << QVariant(3);
+    QTest::newRow("tie start then stop") << "<tie type=\"start\"/><tie type=\"stop\"/>"
+                                         << "tie" << QVariant(3);
     QTest::newRow("tie start alone") << "<tie type=\"start\"/>"
                                      << "tie" << QVariant(1);
     QTest::newRow("tie stop alone") << "<tie type=\"stop\"/>"
