@@ -12,6 +12,7 @@
 
 int Score::layoutHorizontalScore()
 {
+    measureLyricBands();
     if (page->autoNewline) {
         breakStagesAuto();
         breakPages();
@@ -30,6 +31,7 @@ int Score::layoutHorizontalScore()
 
 int Score::layoutVerticalScore()
 {
+    measureLyricBands();
     if (page->autoNewline) {
         breakStagesAuto();
         breakPages();
@@ -93,7 +95,7 @@ double Score::stageExtent(int first, int last)
         for (int i = first; i <= last; ++i)
             displayedMeasures.at(i)->parts.at(p)->collapsed = hidden;
         if (part->partOutput && !hidden)
-            extent += partRowExtent(p);
+            extent += partRowExtent(p) + lyricBand(p);
     }
     return extent;
 }

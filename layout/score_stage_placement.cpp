@@ -110,10 +110,14 @@ void Score::placeStagesOfPage(int first, int last, bool horizontal)
             MePart *cell = measure->parts.at(p);
             const bool drawn = parts.at(p)->partOutput && !cell->collapsed;
             const double row = drawn ? partRowExtent(p) * rowScale : 0.0;
-            // Vertical writing: rows run from the stage's right edge leftwards.
+            const double band = drawn ? lyricBand(p) * rowScale : 0.0;
+            // Vertical writing: rows run from the stage's right edge
+            // leftwards. The lyric band follows the note row: below it, or
+            // left of it.
             cell->partOffset = horizontal ? rowStart : -(rowStart + row);
             cell->partExtent = row;
-            rowStart += row;
+            cell->lyricBand = band;
+            rowStart += row + band;
         }
         if (measure->stageEnd)
             offset += page->drawStageLine ? shown : extent + gap;

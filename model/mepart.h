@@ -43,4 +43,7 @@ public:
     bool collapsed = false;  // hidden on its stage
     double partOffset = 0.0; // mm across the reading direction
     double partExtent = 0.0; // mm across the reading direction
+    // mm beyond partExtent on the lyrics' side (below the row in horizontal
+    // writing, left of it in vertical writing); 0 without lyrics
+    double lyricBand = 0.0;
 };

@@ -341,8 +341,8 @@ public:
     // centring of a glyph in a box
     // New items without parent; the caller (or the scene) owns them. The
     // glyph item holds its renderer for as long as it lives.
-    GlyphItem *createSvgItem(int part, bool common, const QString &glyphId, bool grace,
-                                    bool swap, double a, double b) const;
+    GlyphItem *createSvgItem(int part, bool common, const QString &glyphId, bool grace, bool swap,
+                             double a, double b) const;
     QGraphicsTextItem *createBoldTextItem(const QString &text, double factor) const;
     // Millimetres: the glyph (scaled by `factor`) centred in, or set
     // against the far end of, a box of length `size`.
@@ -1287,6 +1287,14 @@ private:
     void placeStagesOfPage(int first, int last, bool horizontal);
     double carriedStageRatio = 1.0;
     double carriedStageGap = 0.0;
+
+    // layout/score_lyric_room.cpp: the room lyrics take beside their notes.
+    // Millimetres; computed by layout and rebuilt each regeneration.
+    // Fills lyricBands: per part, the band its lyrics need beyond its note
+    // row (0 for a part that shows none).
+    void measureLyricBands();
+    double lyricBand(int part) const;
+    QList<double> lyricBands;
 
 public:
     // view/score_context_menu.cpp: the item context menu

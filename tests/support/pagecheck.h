@@ -1,0 +1,93 @@
+// A check of the generated pages as a reader sees them: it collects, from
+// the score's scene, the boxes of the note glyphs, lyrics, credits, part
+// names, direction items, octave marks and frame lines, and reports what a
+// reader would stumble over:
+//   (a) an item outside every sheet, or reaching past its sheet's edge;
+//   (b) a lyric or other text over a note glyph, over another text, or
+//       over a frame line (stage, bar or header lines);
+//   (c) a lyric nearer to a note glyph of another row (another stage or
+//       part) than to a glyph of its own note;
+//   (d) a note of the model that should be drawn but has no visible glyph
+//       on a sheet.
+//
+// Units: the findings' rectangles are scene units (mm x Page::scaleFactor).
+// Tolerances, in millimetres:
+//   - sheet edges: an item may reach 0.5 mm past them (antialiasing, pen);
+//   - overlaps: two boxes collide only when they overlap by more than
+//     0.4 mm in both directions: text boxes hold the font's full ascent and
+//     descent, glyph boxes the glyph's advance, so edges that merely touch
+//     are not ink over ink;
+//   - nearness: a lyric counts as nearer another row only by more than
+//     0.5 mm.
+// Allowed by design, never reported: a direction item (tempo, words,
+// dynamics, rehearsal) across a bar line: such texts may run over the bar
+// lines of the measures they govern, as they do in engraved music; only
+// the lines along a stage (its frame) are out of bounds for them.
+//
+// The check reads the scene and the model; it changes neither.
+#pragma once
+
+#include <QList>
+#include <QRectF>
+#include <QString>
+
+class Score;
+
+namespace TestSupport {
+
+struct PageFinding
+{
+    enum Kind
+    {
+        OutsideSheet,        // (a)
+        TextOverNote,        // (b)
+        TextOverText,        // (b)
+        TextOverFrame,       // (b)
+        LyricNearerOtherRow, // (c)
+        NoteMissing,         // (d)
+    };
+    // What an item shows; the subject of a finding is the text (or the
+    // item outside the sheet), the object what it collides with.
+    enum Category
+    {
+        NoteGlyph,
+        Lyric,
+        Credit,
+        PartName,
+        Direction,
+        OctaveMark,
+        FrameLine,
+        None,
+    };
+
+    Kind kind = OutsideSheet;
+    Category subject = None;
+    Category object = None;
+    int page = -1;     // sheet index, -1 when on no sheet
+    QString subjectId; // e.g. "lyric m3 p0 v0 n1 #0 'sa'"
+    QString objectId;
+    QRectF subjectRect; // scene units
+    QRectF objectRect;
+
+    QString toString() const;
+};
+
+struct PageReport
+{
+    QList<PageFinding> findings; // empty: a clean picture
+    int notesExpected = 0;       // notes of the model that should show
+    int notesDrawn = 0;          // of those, the ones with a glyph on a sheet
+};
+
+// The findings over every page of the score's scene as it stands (generate
+// it first).
+PageReport checkPages(const Score &score);
+
+// Readable lines, one per finding, for a failing test's message; at most
+// `limit` of them, followed by a count of the rest.
+QString describeFindings(const QList<PageFinding> &findings, int limit = 20);
+
+QString kindName(PageFinding::Kind kind);
+QString categoryName(PageFinding::Category category);
+
+} // namespace TestSupport
