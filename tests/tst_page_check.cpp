@@ -210,7 +210,7 @@ void TestPageCheck::pageIsClean()
 
     Score score(QStringLiteral("test"), 1, false);
     QVERIFY(score.readMusicXmlFile(path));
-    QVERIFY(score.parseScoreXml().has_value());
+    QVERIFY(score.parseScoreXml(false).has_value());
     setNotationStyle(score, style);
     score.page->horizontal = horizontal;
     score.page->setPaperSize();

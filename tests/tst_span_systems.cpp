@@ -36,7 +36,7 @@ std::unique_ptr<Score> generated(const QString &text, int style, bool horizontal
 {
     auto score = std::make_unique<Score>(QStringLiteral("5.3.1"), 1, false);
     score->documentText = text;
-    if (!score->parseScoreXml())
+    if (!score->parseScoreXml(false))
         return nullptr;
     for (Part *part : std::as_const(score->parts))
         part->notationStyle = style;
