@@ -298,7 +298,11 @@ void Score::genOctaveInstItem(int measureIndex, int part, int voice, int noteInd
             x += (l * ratio + 0.3) * ois * size;
             y -= 0.2 * size;
         } else {
-            x += (l * ratio - 0.3) * ois * size;
+            // Centred under (or over) the note glyph along the line, as the
+            // vertical row centres it beside the glyph; L still nudges it.
+            const double markWidth = item->sceneBoundingRect().width() / page->scaleFactor;
+            const int first = note->firstAlignItem;
+            x = m->getItemCenter(part, voice, first) - markWidth / 2 + l * ratio * ois * size;
             y += (w + side) * size;
         }
     } else if (doubleQuote) {
