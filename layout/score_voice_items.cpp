@@ -100,12 +100,12 @@ void Score::genPartItems(int measureIndex, int part)
     if (settings->partOutput && !m->parts.at(part)->collapsed) {
         if (measureIndex == 0) {
             if (page->displayPartFullName)
-                genPartNameItem(x, y, part, true);
+                genPartNameItem(x, y, part, true, m);
             else if (page->displayPartAbbrName)
-                genPartNameItem(x, y, part, false);
+                genPartNameItem(x, y, part, false, m);
         } else if (measureStartsLine(m) && page->displayPartAbbrName &&
                    !page->displayPartAbbrName1st) {
-            genPartNameItem(x, y, part, false);
+            genPartNameItem(x, y, part, false, m);
         }
     }
 

@@ -1016,9 +1016,23 @@ private:
 
 public:
     // layout/score_part_name_items.cpp: the part's full name (`full`) or
-    // abbreviation as a plain text item beside the line start at (x, y) mm;
-    // not tagged, not movable. Returns 1.
-    int genPartNameItem(double x, double y, int part, bool full);
+    // abbreviation as a plain text item beside the line start at (x, y) mm,
+    // in the room the stage keeps in front of its first measure (or, for a
+    // vertical abbreviation, above the column and clear of the measure
+    // number of `lineStart`); not tagged, not movable. Returns 1.
+    int genPartNameItem(double x, double y, int part, bool full,
+                        const Measure *lineStart = nullptr);
+    // The room (mm along the stage) in front of the first measure of the
+    // stage that starts at displayed measure `firstDisplayed`: 0 when the
+    // stage shows no label there; never more than a share of the stage.
+    double partLabelRoom(int firstDisplayed) const;
+    // Which label that stage shows in front: 0 none, 1 abbreviations,
+    // 2 full names.
+    int partLabelKind(int firstDisplayed) const;
+    double largestPartLabelRoom() const;
+    QFont partLabelFont(int part, bool full) const;
+    // The label's extent along the reading direction in `font` (mm).
+    double partLabelLength(int part, bool full, const QFont &font) const;
 
 public:
     // layout/score_lyric_items.cpp: the movable text item of each lyric of

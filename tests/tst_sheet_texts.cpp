@@ -5,6 +5,7 @@
 #include "drawing/mytextitem.h"
 #include "model/credit.h"
 #include "model/itemtags.h"
+#include "model/measure.h"
 #include "model/notefonts.h"
 #include "model/page.h"
 #include "model/part.h"
@@ -17,6 +18,7 @@
 #include <QMultiMap>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -25,11 +27,14 @@ namespace {
 // a fraction of a millimetre, below any visible overlap.
 constexpr double slack = 1.0;
 
-std::unique_ptr<Score> loadScore(const QString &path, int style, bool horizontal)
+std::unique_ptr<Score> loadScore(const QString &path, int style, bool horizontal,
+                                 const std::function<void(Score &)> &adjust = {})
 {
     auto score = std::make_unique<Score>(QStringLiteral("5.3.1"), 0, false);
     if (!TestSupport::loadScoreFile(*score, path))
         return nullptr;
+    if (adjust)
+        adjust(*score);
     for (Part *part : std::as_const(score->parts)) {
         part->notationStyle = style;
         part->noteFontName = NoteFonts::firstFontName(NoteFontFolder::path(style));
@@ -90,6 +95,8 @@ private slots:
     void init() { TestSupport::prompter().reset(); }
     void octaveMarksHangOnTheirNote_data();
     void octaveMarksHangOnTheirNote();
+    void partLabelsStayOnTheSheet_data();
+    void partLabelsStayOnTheSheet();
 };
 
 void TestSheetTexts::octaveMarksHangOnTheirNote_data()
@@ -140,6 +147,95 @@ void TestSheetTexts::octaveMarksHangOnTheirNote()
         QVERIFY2(gap <= breadth, qPrintable(key(mark)));
         QVERIFY(insideSheet(*score, box));
     }
+}
+
+void TestSheetTexts::partLabelsStayOnTheSheet_data()
+{
+    QTest::addColumn<bool>("horizontal");
+    QTest::addColumn<bool>("full");
+    QTest::addColumn<QString>("name");
+    const QString longName =
+        QStringLiteral("Shakuhachi in the Kinko school, first part, with a long name");
+    QCOMPARE(longName.size(), 60);
+    for (bool horizontal : {true, false}) {
+        const char *writing = horizontal ? "horizontal" : "vertical";
+        QTest::addRow("%s abbreviation", writing) << horizontal << false << "Shaku.";
+        QTest::addRow("%s full name", writing) << horizontal << true << "Shakuhachi";
+        QTest::addRow("%s 60-character abbreviation", writing) << horizontal << false << longName;
+        QTest::addRow("%s 60-character name", writing) << horizontal << true << longName;
+        QTest::addRow("%s upright name", writing) << horizontal << true << ".尺八（一）";
+    }
+}
+
+// The labels at the line starts lie inside the sheet, in front of the
+// line's first measure, clear of the measure numbers, the notes and the
+// measure frames; the first measure keeps the length of the others.
+void TestSheetTexts::partLabelsStayOnTheSheet()
+{
+    QFETCH(bool, horizontal);
+    QFETCH(bool, full);
+    QFETCH(QString, name);
+    auto score =
+        loadScore(TestSupport::samplePath(), NotationStyle::KinkoSimple, horizontal, [&](Score &s) {
+            Part *part = s.parts.first();
+            (full ? part->partName : part->partAbbreviation) = name;
+            s.page->displayPartFullName = full;
+            s.page->displayPartAbbrName = true;
+            s.page->displayPartAbbrName1st = false;
+        });
+    QVERIFY(score);
+    QString shown = name.startsWith(QLatin1Char('.')) ? name.mid(1) : name;
+    if (full && !horizontal && name.startsWith(QLatin1Char('.')))
+        shown = score->toVerticalPunctuation(shown);
+    QList<QRectF> labels;
+    QList<QRectF> numbers;
+    for (QGraphicsItem *item : score->scene->items()) {
+        const auto *text = dynamic_cast<const MyTextItem *>(item);
+        if (!text)
+            continue;
+        if (text->text == shown)
+            labels << item->sceneBoundingRect();
+        bool numeric = false;
+        text->text.toInt(&numeric);
+        if (numeric)
+            numbers << item->sceneBoundingRect();
+    }
+    QVERIFY(!labels.isEmpty());
+    QList<QRectF> notes;
+    for (QGraphicsItem *glyph : taggedItems(*score, NoteItem))
+        notes << glyph->sceneBoundingRect();
+    const double s = score->page->scaleFactor;
+    for (const QRectF &label : labels) {
+        QVERIFY2(insideSheet(*score, label), qPrintable(name));
+        for (const QRectF &number : numbers)
+            QVERIFY2(!label.adjusted(slack, slack, -slack, -slack).intersects(number),
+                     qPrintable(name));
+        for (const QRectF &note : notes)
+            QVERIFY(!label.intersects(note));
+    }
+    if (horizontal || full) {
+        // In front of the measure that starts its line.
+        for (const QRectF &label : labels) {
+            bool before = false;
+            for (const Measure *m : std::as_const(score->displayedMeasures)) {
+                if (!m->lineStart)
+                    continue;
+                const QRectF frame(m->originX * s, m->originY * s, m->width * s, m->height * s);
+                if (horizontal && label.right() <= frame.left() + slack &&
+                    label.center().y() >= frame.top() && label.center().y() <= frame.bottom())
+                    before = true;
+                if (!horizontal && label.bottom() <= frame.top() + slack &&
+                    label.left() >= frame.left() - slack && label.right() <= frame.right() + slack)
+                    before = true;
+            }
+            QVERIFY2(before, qPrintable(name));
+        }
+    }
+    // Equal measure lengths: the first stage's measures are equal.
+    const Measure *first = score->displayedMeasures.at(0);
+    const Measure *second = score->displayedMeasures.at(1);
+    QVERIFY(std::abs((horizontal ? first->width - second->width : first->height - second->height)) <
+            1e-6);
 }
 
 VELMORA_TEST_MAIN(TestSheetTexts)
