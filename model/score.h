@@ -44,6 +44,7 @@ class Part;
 class QAction;
 class QColor;
 class QDateTime;
+class MyTextItem;
 class QFont;
 class QGraphicsItem;
 class QGraphicsItemGroup;
@@ -1057,6 +1058,17 @@ public:
     // the first score page, as movable items tagged with their index, and
     // the header frame when asked; returns 1.
     int genCreditItems();
+    // Before the layout: how much deeper (mm) the first page's header must
+    // be for its credits, stored as the Page's computed header growth.
+    double creditHeaderGrowth();
+    // The credit's text item, font and turn, not yet placed; the caller
+    // owns it.
+    MyTextItem *makeCreditItem(int index) const;
+    // Places the items of every credit inside `header` (mm): unmoved ones
+    // at their default spot, then stacked apart from the ones before them
+    // away from the header's start and kept inside its ends. Returns how far
+    // (mm) they reach past the header's far side, within a share of the sheet.
+    double placeCreditItems(const QList<MyTextItem *> &items, const QRectF &header) const;
 
 public:
     // layout/score_span_events.cpp: the spanning elements of a voice (ties,

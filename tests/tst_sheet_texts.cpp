@@ -97,6 +97,8 @@ private slots:
     void octaveMarksHangOnTheirNote();
     void partLabelsStayOnTheSheet_data();
     void partLabelsStayOnTheSheet();
+    void creditsStackedApartInTheHeader_data();
+    void creditsStackedApartInTheHeader();
 };
 
 void TestSheetTexts::octaveMarksHangOnTheirNote_data()
@@ -236,6 +238,71 @@ void TestSheetTexts::partLabelsStayOnTheSheet()
     const Measure *second = score->displayedMeasures.at(1);
     QVERIFY(std::abs((horizontal ? first->width - second->width : first->height - second->height)) <
             1e-6);
+}
+
+void TestSheetTexts::creditsStackedApartInTheHeader_data()
+{
+    QTest::addColumn<bool>("horizontal");
+    QTest::addColumn<int>("extra");  // credits added to the file's five
+    QTest::addColumn<int>("length"); // characters of each added credit
+    for (bool horizontal : {true, false}) {
+        const char *writing = horizontal ? "horizontal" : "vertical";
+        QTest::addRow("%s, Echigo's five credits", writing) << horizontal << 0 << 0;
+        QTest::addRow("%s, three more at one corner", writing) << horizontal << 3 << 20;
+        QTest::addRow("%s, a 2000-character credit", writing) << horizontal << 1 << 2000;
+    }
+}
+
+// The corpus koto piece's credits (title, arranger, rights, a four-line
+// source, English title) and any added ones: inside the sheet and the
+// header, none over another, the source keeping its lines; the header
+// grows on the first page only, and the stored depth stays.
+void TestSheetTexts::creditsStackedApartInTheHeader()
+{
+    QFETCH(bool, horizontal);
+    QFETCH(int, extra);
+    QFETCH(int, length);
+    double storedDepth = 0.0;
+    auto score =
+        loadScore(TestSupport::fixturePath(QStringLiteral("corpus/japanese/Echigo_Jishi.xml")),
+                  NotationStyle::KotoIkuta, horizontal, [&](Score &s) {
+                      for (int i = 0; i < extra; ++i)
+                          s.credits.append(new Credit(QString(length, QLatin1Char('W'))));
+                      storedDepth = s.page->headerAreaWidth;
+                  });
+    QVERIFY(score);
+    QCOMPARE(score->credits.size(), 5 + extra);
+    QCOMPARE(score->page->headerAreaWidth, storedDepth);
+    const double s = score->page->scaleFactor;
+    const QRectF h = score->page->headerAreaRect;
+    const QRectF header(h.x() * s, h.y() * s, h.width() * s, h.height() * s);
+    QList<QRectF> boxes;
+    for (const Credit *credit : std::as_const(score->credits)) {
+        QVERIFY(credit->item && credit->item->scene() == score->scene);
+        const QRectF box = credit->item->sceneBoundingRect();
+        QVERIFY2(insideSheet(*score, box), qPrintable(credit->text.left(40)));
+        QVERIFY2(header.adjusted(-slack, -slack, slack, slack).contains(box),
+                 qPrintable(credit->text.left(40)));
+        for (const QRectF &other : std::as_const(boxes))
+            QVERIFY2(!box.intersects(other), qPrintable(credit->text.left(40)));
+        boxes << box;
+    }
+    // The source credit keeps its lines.
+    const auto *source = dynamic_cast<const MyTextItem *>(score->credits.at(3)->item);
+    QVERIFY(source && source->text.count(QLatin1Char('\n')) >= 3);
+    const double lines = source->boundingRect().height() / QFontMetrics(source->font).height();
+    QVERIFY(std::abs(lines - (source->text.count(QLatin1Char('\n')) + 1)) < 1e-6);
+    // The music starts past the grown header.
+    const double growth = score->page->headerGrowth;
+    QVERIFY(growth > 0.0);
+    for (const Measure *m : std::as_const(score->displayedMeasures)) {
+        if (m->pageEnd)
+            break;
+        if (horizontal)
+            QVERIFY(m->originY >= h.bottom());
+        else
+            QVERIFY(m->originX + m->width <= h.left());
+    }
 }
 
 VELMORA_TEST_MAIN(TestSheetTexts)
