@@ -8,6 +8,8 @@
 #include <QScreen>
 #include <QStyleOptionGraphicsItem>
 
+#include <algorithm>
+
 namespace {
 
 // The resolution at which fonts without a device are measured: the one
@@ -53,8 +55,14 @@ bool MyTextItem::isRotatedChar(int index) const
 QRectF MyTextItem::boundingRect() const
 {
     const QFontMetrics metrics(font);
-    if (!vertical)
-        return QRectF(0.0, 0.0, metrics.horizontalAdvance(text), metrics.height());
+    if (!vertical) {
+        // A text across keeps its line breaks: one line below another.
+        const QStringList lines = text.split(QLatin1Char('\n'));
+        int widest = 0;
+        for (const QString &line : lines)
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+        return QRectF(0.0, 0.0, widest, double(metrics.height()) * lines.size());
+    }
     return QRectF(0.0, 0.0, metrics.horizontalAdvance(QStringLiteral("あ")),
                   double(metrics.height()) * text.size());
 }
@@ -62,8 +70,12 @@ QRectF MyTextItem::boundingRect() const
 QList<QPointF> MyTextItem::characterOrigins() const
 {
     const int lineHeight = QFontMetrics(font).height();
-    if (!vertical)
-        return {QPointF(0.0, lineHeight)};
+    if (!vertical) {
+        QList<QPointF> lines;
+        for (qsizetype i = 0, n = text.count(QLatin1Char('\n')) + 1; i < n; ++i)
+            lines.append(QPointF(0.0, lineHeight * (i + 1)));
+        return lines;
+    }
     QList<QPointF> origins;
     int y = lineHeight;
     int index = 0; // position in `text`, counting the blanks between words
@@ -88,7 +100,9 @@ void MyTextItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option
     painter->setFont(deviceFont(painter->device()));
     const QList<QPointF> origins = characterOrigins();
     if (!vertical) {
-        painter->drawText(origins.first(), text);
+        const QStringList lines = text.split(QLatin1Char('\n'));
+        for (int i = 0; i < lines.size(); ++i)
+            painter->drawText(origins.at(i), lines.at(i));
     } else {
         int index = 0;
         for (const QChar c : text) {

@@ -1,4 +1,5 @@
-// A text drawn with the painter, either on one line or, for vertical
+// A text drawn with the painter, either across (one line, or one line
+// below another where the text holds line breaks) or, for vertical
 // writing, character below character. Seven glyph characters of the staff
 // lyric font ("ê", "ë", "í", "î", "ï", "ý", "þ") advance only half a line
 // in vertical text; a blank between words adds a fifth of a line.
@@ -25,8 +26,8 @@ public:
     // True when the character at `index` is a half-advance character.
     bool isRotatedChar(int index) const;
 
-    // Where paint puts each character (vertical text) or the whole line
-    // (one entry): the baseline origins, in paint order.
+    // Where paint puts each character (vertical text) or each line (text
+    // across): the baseline origins, in paint order.
     QList<QPointF> characterOrigins() const;
 
     // The font to draw with on `device`: the item's font, sized so that the

@@ -1,6 +1,6 @@
 // Score's credit texts: title, subtitle, composer and the other credits as
-// movable text items in the header area of the first score page, and the
-// frame of that area.
+// movable text items in the header area of the first score page, stacked
+// apart where they would overlap, and the frame of that area.
 #include "drawing/mytextitem.h"
 #include "drawing/watcheritem.h"
 #include "model/credit.h"
@@ -13,6 +13,8 @@
 #include <QFontMetrics>
 #include <QGraphicsRectItem>
 #include <QPen>
+
+#include <algorithm>
 
 namespace {
 
@@ -72,72 +74,194 @@ QPointF creditPosition(int index, bool horizontal, const QRectF &header, double 
     }
 }
 
+// Room kept between credits that were stacked apart, and the most the
+// first page's header may grow: half the sheet across the reading
+// direction, so that some music always follows.
+constexpr double creditGap = 1.0; // mm
+constexpr double largestGrowthShare = 0.5;
+
+// The text's extent as the placement measures it: the widest line and
+// the lines' height, as if it were written across.
+QSizeF creditExtent(const QFont &font, const QString &text)
+{
+    const QFontMetrics metrics(font);
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    double w = 0.0;
+    for (const QString &line : lines) {
+        const QRect bounds = metrics.boundingRect(line);
+        w = std::max(w, double(bounds.right() - bounds.left() + 1));
+    }
+    const QRect first = metrics.boundingRect(lines.first());
+    const double h = first.bottom() - first.top() + 1 + metrics.lineSpacing() * (lines.size() - 1);
+    return QSizeF(w, h);
+}
+
 } // namespace
+
+MyTextItem *Score::makeCreditItem(int index) const
+{
+    const Credit *credit = credits.at(index);
+    const bool horizontal = page->horizontal;
+    QString text = credit->text;
+    const bool dotted = text.startsWith(QLatin1Char('.'));
+    const int direction = credit->rotation;
+    if (direction == 3 || (direction == 0 && !horizontal && dotted))
+        text = toVerticalPunctuation(text);
+    if (dotted)
+        text.remove(0, 1);
+
+    auto *item = new MyTextItem(text, dotted && !horizontal);
+    QFont font = credit->font;
+    if (!credit->fontGiven)
+        font.setPointSize(defaultCreditPointSize(index));
+    item->setFont(font);
+
+    switch (direction) {
+    case 1:
+        item->setVertical(false);
+        break;
+    case 2:
+        item->setVertical(false);
+        item->setRotation(90.0);
+        break;
+    case 3:
+        item->setVertical(true);
+        break;
+    default:
+        if (horizontal)
+            item->setVertical(false);
+        else if (dotted)
+            item->setVertical(true);
+        else
+            item->setRotation(90.0);
+        break;
+    }
+    // Line breaks only hold in a text written across.
+    if (item->vertical)
+        item->text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return item;
+}
+
+double Score::placeCreditItems(const QList<MyTextItem *> &items, const QRectF &header) const
+{
+    const bool horizontal = page->horizontal;
+    const double s = page->scaleFactor;
+    // Moved credits stand where the user put them and are not moved again.
+    QList<QRectF> placed;
+    for (int i = 0; i < items.size(); ++i) {
+        const Credit *credit = credits.at(i);
+        if (!credit->moved)
+            continue;
+        MyTextItem *item = items.at(i);
+        // Millimetres from the header's starting corner.
+        if (horizontal)
+            item->setPos((header.x() + credit->x) * s, (header.y() + credit->y) * s);
+        else
+            item->setPos((header.x() + header.width() - credit->y) * s,
+                         (header.y() + credit->x) * s);
+        placed << item->sceneBoundingRect();
+    }
+
+    const QRectF box(header.x() * s, header.y() * s, header.width() * s, header.height() * s);
+    const double gap = creditGap * s;
+    // The frame line is drawn on the header's edge: texts keep a gap to it.
+    const QRectF inner = box.adjusted(gap, gap, -gap, -gap);
+    double reach = horizontal ? inner.bottom() : inner.left(); // how far the credits go
+    for (int i = 0; i < items.size(); ++i) {
+        if (credits.at(i)->moved)
+            continue;
+        MyTextItem *item = items.at(i);
+        const bool dotted = credits.at(i)->text.startsWith(QLatin1Char('.'));
+        const QSizeF e = creditExtent(item->font, item->text);
+        item->setPos(creditPosition(i, horizontal, header, s, e.width(), e.height(), dotted));
+
+        // A credit longer than the header is drawn smaller to fit it.
+        QRectF r = item->sceneBoundingRect();
+        const double length = horizontal ? r.width() : r.height();
+        const double room = horizontal ? inner.width() : inner.height();
+        if (length > room && length > 0.0) {
+            item->setScale(room / length);
+            r = item->sceneBoundingRect();
+        }
+        // Along the header: inside its ends.
+        QPointF shift;
+        if (horizontal)
+            shift.setX(std::clamp(r.left(), inner.left(),
+                                  std::max(inner.left(), inner.right() - r.width())) -
+                       r.left());
+        else
+            shift.setY(std::clamp(r.top(), inner.top(),
+                                  std::max(inner.top(), inner.bottom() - r.height())) -
+                       r.top());
+        // Across: not before the header's start, then stacked past every
+        // credit it would overlap, away from the header's start.
+        if (horizontal)
+            shift.setY(std::max(0.0, inner.top() - r.top()));
+        else
+            shift.setX(std::min(0.0, inner.right() - r.right()));
+        r.translate(shift);
+        for (int pass = 0; pass <= placed.size(); ++pass) {
+            bool moved = false;
+            for (const QRectF &other : std::as_const(placed)) {
+                if (!r.intersects(other.adjusted(-gap, -gap, gap, gap)))
+                    continue;
+                const double step =
+                    horizontal ? other.bottom() + gap - r.top() : other.left() - gap - r.right();
+                r.translate(horizontal ? QPointF(0.0, step) : QPointF(step, 0.0));
+                shift += horizontal ? QPointF(0.0, step) : QPointF(step, 0.0);
+                moved = true;
+            }
+            if (!moved)
+                break;
+        }
+        item->setPos(item->pos() + shift);
+        placed << r;
+        reach = horizontal ? std::max(reach, r.bottom()) : std::min(reach, r.left());
+    }
+    const double growth = (horizontal ? reach - inner.bottom() : inner.left() - reach) / s;
+    const double sheet = horizontal ? page->pageHeight : page->pageWidth;
+    return std::clamp(growth, 0.0, largestGrowthShare * sheet);
+}
+
+double Score::creditHeaderGrowth()
+{
+    page->headerGrowth = 0.0;
+    if (!page->titleFirstPageTop || credits.isEmpty())
+        return 0.0;
+    const int cursor = page->currentPage;
+    page->setCurrentPage(page->coverPageCount);
+    QList<MyTextItem *> items;
+    for (int i = 0; i < credits.size(); ++i)
+        items << makeCreditItem(i);
+    page->headerGrowth = placeCreditItems(items, page->headerAreaRect);
+    qDeleteAll(items);
+    page->setCurrentPage(cursor);
+    return page->headerGrowth;
+}
 
 int Score::genCreditItems()
 {
-    const bool horizontal = page->horizontal;
     const double s = page->scaleFactor;
     // The header stands on the first score page, behind any cover page.
     const int cursor = page->currentPage;
     page->setCurrentPage(page->coverPageCount);
     const QRectF header = page->headerAreaRect; // already placed on its page (mm)
 
-    for (int i = 0; i < credits.size(); ++i) {
-        Credit *credit = credits.at(i);
-        QString text = credit->text;
-        const bool dotted = text.startsWith(QLatin1Char('.'));
-        const int direction = credit->rotation;
-        if (direction == 3 || (direction == 0 && !horizontal && dotted))
-            text = toVerticalPunctuation(text);
-        if (dotted)
-            text.remove(0, 1);
+    QList<MyTextItem *> items;
+    for (int i = 0; i < credits.size(); ++i)
+        items << makeCreditItem(i);
+    // The header has grown already where the credits need it; they stand
+    // where they stood in the header before it grew, so they fit.
+    const double growth = page->titleFirstPageTop ? page->headerGrowth : 0.0;
+    const QRectF before = page->horizontal ? header.adjusted(0.0, 0.0, 0.0, -growth)
+                                           : header.adjusted(growth, 0.0, 0.0, 0.0);
+    placeCreditItems(items, before);
 
-        auto *item = new MyTextItem(text, dotted && !horizontal);
-        QFont font = credit->font;
-        if (!credit->fontGiven)
-            font.setPointSize(defaultCreditPointSize(i));
-        item->setFont(font);
-
-        switch (direction) {
-        case 1:
-            item->setVertical(false);
-            break;
-        case 2:
-            item->setVertical(false);
-            item->setRotation(90.0);
-            break;
-        case 3:
-            item->setVertical(true);
-            break;
-        default:
-            if (horizontal)
-                item->setVertical(false);
-            else if (dotted)
-                item->setVertical(true);
-            else
-                item->setRotation(90.0);
-            break;
-        }
-
-        // The text's extent on one line, as if it were written across.
-        const QRect bounds = QFontMetrics(font).boundingRect(text);
-        const double w = bounds.right() - bounds.left() + 1;
-        const double h = bounds.bottom() - bounds.top() + 1;
-        if (credit->moved) {
-            // Millimetres from the header's starting corner.
-            if (horizontal)
-                item->setPos((header.x() + credit->x) * s, (header.y() + credit->y) * s);
-            else
-                item->setPos((header.x() + header.width() - credit->y) * s,
-                             (header.y() + credit->x) * s);
-        } else {
-            item->setPos(creditPosition(i, horizontal, header, s, w, h, dotted));
-        }
-
+    for (int i = 0; i < items.size(); ++i) {
+        MyTextItem *item = items.at(i);
         item->setFlag(QGraphicsItem::ItemIsMovable);
         item->setFlag(QGraphicsItem::ItemIsSelectable);
-        credit->item = item;
+        credits.at(i)->item = item;
         setCreditItemTag(item, i);
         item->setAcceptHoverEvents(true);
         item->setCursor(Qt::ArrowCursor);

@@ -60,11 +60,12 @@ double Score::pageRoomForStages(bool horizontal) const
 
 double Score::stageStartOffset(int firstDisplayed) const
 {
-    // No room for the part names here: the first measure's head width
-    // holds it, so that the breaking counts it as well.
+    // The part labels stand in front of the stage's first measure, so the
+    // measures share only what is left of the stage.
+    double offset = partLabelRoom(firstDisplayed);
     if (page->titleFirstStageTop && firstDisplayed == 0)
-        return page->headerAreaSize;
-    return 0.0;
+        offset += page->headerAreaSize;
+    return offset;
 }
 
 double Score::largestNoteSize() const

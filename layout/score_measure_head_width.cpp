@@ -1,6 +1,7 @@
 // Score's measure head and tail widths: the room before a measure's first
-// time tick (part names, opening bar line or repeat, clef, key and time
-// signature) and after its last (closing bar line or repeat, tail pad).
+// time tick (opening bar line or repeat, clef, key and time signature) and
+// after its last (closing bar line or repeat, tail pad). The part names
+// stand in front of the stage, not in a measure's head.
 #include "layout/aligner.h"
 #include "model/measure.h"
 #include "model/mepart.h"
@@ -27,7 +28,6 @@ constexpr double forwardRepeatExtra = 0.2;
 constexpr double tailExtra = 0.1;
 // The Style's bar-line widths count in this fraction of the note size.
 constexpr double barLineUnit = 0.06;
-constexpr double partNameWidthPerCharacter = 0.8;
 
 // A measure with no key yet (-99) or an illegal one draws no signature,
 // so it reserves no room for one.
@@ -36,14 +36,6 @@ double keyWidth(int fifths)
     if (fifths < -7 || fifths > 7)
         return 0.0;
     return std::abs(fifths) * keyWidthPerAccidental + keyWidthBase;
-}
-
-int longestPartName(const QList<Part *> &parts)
-{
-    int longest = 0;
-    for (const Part *part : parts)
-        longest = std::max(longest, int(part->partName.size()));
-    return longest;
 }
 
 double repeatWidth(const Style *style, double unit)
@@ -63,10 +55,6 @@ void Score::calcMeasureHeadWidth(Measure *measure)
     const double unit = barLineUnit * size;
     if (!measure->aligner)
         measure->aligner = new Aligner(this);
-
-    const double names = (index == 0 && page->displayPartFullName)
-                             ? longestPartName(parts) * size * partNameWidthPerCharacter
-                             : 0.0;
 
     double opening = 0.0;
     if (measure->leftRepeat == 1) {
@@ -112,7 +100,7 @@ void Score::calcMeasureHeadWidth(Measure *measure)
             }
         }
         measure->aligner->setHeadWidth((clef + key + time + style->measureLeadingPad) * size +
-                                       opening + names);
+                                       opening);
     }
 
     double tail = style->measureTailingPad;

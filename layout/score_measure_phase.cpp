@@ -88,8 +88,6 @@ void Score::genMeasureItems(int measureIndex)
     const bool deferred = m->leftRepeat != 0 && page->barlineStaffNotationMode;
     if (!deferred)
         genMeasureOpeningBarLine(m);
-    if (measureIndex == 0 && page->displayPartFullName)
-        m->aligner->setSignatureX(m->aligner->signatureX() + getMaxPartNameLength());
 
     addMeasureStaffClefs(m);
     addMeasureStaffKeySignatures(m);

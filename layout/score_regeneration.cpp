@@ -108,6 +108,9 @@ bool Score::generateScore()
     prepareAlignment();
     // after this: every voice holds the aligned items of its glyphs
 
+    creditHeaderGrowth();
+    // after this: the first page's header is deep enough for its credits
+
     if (page->horizontal)
         layoutHorizontalScore();
     else

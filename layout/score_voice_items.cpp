@@ -100,12 +100,12 @@ void Score::genPartItems(int measureIndex, int part)
     if (settings->partOutput && !m->parts.at(part)->collapsed) {
         if (measureIndex == 0) {
             if (page->displayPartFullName)
-                genPartNameItem(x, y, part, true);
+                genPartNameItem(x, y, part, true, m);
             else if (page->displayPartAbbrName)
-                genPartNameItem(x, y, part, false);
+                genPartNameItem(x, y, part, false, m);
         } else if (measureStartsLine(m) && page->displayPartAbbrName &&
                    !page->displayPartAbbrName1st) {
-            genPartNameItem(x, y, part, false);
+            genPartNameItem(x, y, part, false, m);
         }
     }
 
@@ -299,7 +299,11 @@ void Score::genOctaveInstItem(int measureIndex, int part, int voice, int noteInd
             x += (l * ratio + 0.3) * ois * size;
             y -= 0.2 * size;
         } else {
-            x += (l * ratio - 0.3) * ois * size;
+            // Centred under (or over) the note glyph along the line, as the
+            // vertical row centres it beside the glyph; L still nudges it.
+            const double markWidth = item->sceneBoundingRect().width() / page->scaleFactor;
+            const int first = note->firstAlignItem;
+            x = m->getItemCenter(part, voice, first) - markWidth / 2 + l * ratio * ois * size;
             y += (w + side) * size;
         }
     } else if (doubleQuote) {

@@ -66,6 +66,7 @@ Page *Page::clone() const
     auto *copy = new Page;
     copy->copySettingsFrom(this);
     copy->headerAreaRect = headerAreaRect;
+    copy->headerGrowth = headerGrowth;
     copy->pageWidth = pageWidth;
     copy->pageHeight = pageHeight;
     copy->stageRect = stageRect;
@@ -212,7 +213,8 @@ void Page::calcLayout()
     const double left = finiteOrZero(marginLeft);
     const double bottom = finiteOrZero(marginBottom);
     const double right = finiteOrZero(marginRight);
-    const double headerDepth = finiteOrZero(headerAreaWidth);
+    const double headerDepth =
+        finiteOrZero(headerAreaWidth) + (p == coverPageCount ? finiteOrZero(headerGrowth) : 0.0);
     const double headerPad = finiteOrZero(headerBottomPad);
     const double contentHeight = pageHeight - (bottom + top);
     const double contentWidth = pageWidth - (left + right);

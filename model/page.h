@@ -85,6 +85,9 @@ public:
     bool titleFirstStageTop = false;
     double headerAreaSize = 60.0;
     QRectF headerAreaRect; // computed: header area of the first score page, scene mm
+    // computed each regeneration: depth (mm) the first page's header gains
+    // so that its credits fit; the stored header depth stays as it is
+    double headerGrowth = 0.0;
     bool autoNewline = false;
     double measureScale = 1.2;
     bool lastLineFit = false;

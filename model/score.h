@@ -44,6 +44,7 @@ class Part;
 class QAction;
 class QColor;
 class QDateTime;
+class MyTextItem;
 class QFont;
 class QGraphicsItem;
 class QGraphicsItemGroup;
@@ -1031,9 +1032,23 @@ private:
 
 public:
     // layout/score_part_name_items.cpp: the part's full name (`full`) or
-    // abbreviation as a plain text item beside the line start at (x, y) mm;
-    // not tagged, not movable. Returns 1.
-    int genPartNameItem(double x, double y, int part, bool full);
+    // abbreviation as a plain text item beside the line start at (x, y) mm,
+    // in the room the stage keeps in front of its first measure (or, for a
+    // vertical abbreviation, above the column and clear of the measure
+    // number of `lineStart`); not tagged, not movable. Returns 1.
+    int genPartNameItem(double x, double y, int part, bool full,
+                        const Measure *lineStart = nullptr);
+    // The room (mm along the stage) in front of the first measure of the
+    // stage that starts at displayed measure `firstDisplayed`: 0 when the
+    // stage shows no label there; never more than a share of the stage.
+    double partLabelRoom(int firstDisplayed) const;
+    // Which label that stage shows in front: 0 none, 1 abbreviations,
+    // 2 full names.
+    int partLabelKind(int firstDisplayed) const;
+    double largestPartLabelRoom() const;
+    QFont partLabelFont(int part, bool full) const;
+    // The label's extent along the reading direction in `font` (mm).
+    double partLabelLength(int part, bool full, const QFont &font) const;
 
 public:
     // layout/score_lyric_items.cpp: the movable text item of each lyric of
@@ -1058,6 +1073,17 @@ public:
     // the first score page, as movable items tagged with their index, and
     // the header frame when asked; returns 1.
     int genCreditItems();
+    // Before the layout: how much deeper (mm) the first page's header must
+    // be for its credits, stored as the Page's computed header growth.
+    double creditHeaderGrowth();
+    // The credit's text item, font and turn, not yet placed; the caller
+    // owns it.
+    MyTextItem *makeCreditItem(int index) const;
+    // Places the items of every credit inside `header` (mm): unmoved ones
+    // at their default spot, then stacked apart from the ones before them
+    // away from the header's start and kept inside its ends. Returns how far
+    // (mm) they reach past the header's far side, within a share of the sheet.
+    double placeCreditItems(const QList<MyTextItem *> &items, const QRectF &header) const;
 
 public:
     // layout/score_span_events.cpp: the spanning elements of a voice (ties,

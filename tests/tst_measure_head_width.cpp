@@ -120,9 +120,9 @@ void TestMeasureHeadWidth::headWidth_data()
         << k << false << false << false << 0 << false << false << "" << 0 << 3 << false << 2.84;
     QTest::newRow("dotted left bar line takes no room")
         << k << false << false << false << 0 << false << false << "" << 0 << 4 << false << 2.0;
-    // "Shakuhachi": 10 characters x 4 x 0.8.
-    QTest::newRow("part names before the first measure")
-        << k << false << false << false << 0 << false << false << "" << 0 << 0 << true << 34.0;
+    // The part names stand in front of the stage, not in the head.
+    QTest::newRow("part names shown, first measure")
+        << k << false << false << false << 0 << false << false << "" << 0 << 0 << true << 2.0;
     QTest::newRow("no part names before the second")
         << k << false << true << false << 0 << false << false << "" << 0 << 0 << true << 2.0;
 }

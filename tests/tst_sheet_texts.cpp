@@ -1,0 +1,309 @@
+// Texts and marks around the music on real scores: octave marks under or
+// beside their own note glyph, credits stacked apart inside the header and
+// the sheet, part names and abbreviations inside the sheet and clear of the
+// measure numbers, in both writing directions and every notation style.
+#include "drawing/mytextitem.h"
+#include "model/credit.h"
+#include "model/itemtags.h"
+#include "model/measure.h"
+#include "model/notefonts.h"
+#include "model/page.h"
+#include "model/part.h"
+#include "model/score.h"
+#include "support/scorefile.h"
+#include "support/testenvironment.h"
+#include "view/scene.h"
+
+#include <QGraphicsItem>
+#include <QMultiMap>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+// Scene units by which an item may reach past the edge it must keep to:
+// a fraction of a millimetre, below any visible overlap.
+constexpr double slack = 1.0;
+
+std::unique_ptr<Score> loadScore(const QString &path, int style, bool horizontal,
+                                 const std::function<void(Score &)> &adjust = {})
+{
+    auto score = std::make_unique<Score>(QStringLiteral("5.3.1"), 0, false);
+    if (!TestSupport::loadScoreFile(*score, path))
+        return nullptr;
+    if (adjust)
+        adjust(*score);
+    for (Part *part : std::as_const(score->parts)) {
+        part->notationStyle = style;
+        part->noteFontName = NoteFonts::firstFontName(NoteFontFolder::path(style));
+    }
+    score->page->horizontal = horizontal;
+    score->page->setPaperSize();
+    score->generateScore();
+    return score;
+}
+
+QList<QGraphicsItem *> taggedItems(const Score &score, int type)
+{
+    QList<QGraphicsItem *> found;
+    const QList<QGraphicsItem *> items = score.scene->items(Qt::AscendingOrder);
+    for (QGraphicsItem *item : items) {
+        if (item->isVisible() && item->data(TagType).toInt() == type)
+            found << item;
+    }
+    return found;
+}
+
+// The sheet that holds most of `box` (scene units).
+QRectF sheetOf(const Score &score, const QRectF &box)
+{
+    const Page *page = score.page;
+    const double s = page->scaleFactor;
+    const QRectF all(page->scoreRect.x() * s, page->scoreRect.y() * s, page->scoreRect.width() * s,
+                     page->scoreRect.height() * s);
+    const double w = page->pageWidth * s;
+    const double h = page->pageHeight * s;
+    const QPointF c = box.center();
+    if (page->horizontal && page->roll)
+        return QRectF(all.x(), std::floor((c.y() - all.y()) / h) * h + all.y(), w, h);
+    return QRectF(std::floor((c.x() - all.x()) / w) * w + all.x(), all.y(), w, h);
+}
+
+bool insideSheet(const Score &score, const QRectF &box)
+{
+    return sheetOf(score, box).adjusted(-slack, -slack, slack, slack).contains(box);
+}
+
+QString key(const QGraphicsItem *item)
+{
+    return QStringLiteral("%1/%2/%3/%4")
+        .arg(item->data(TagMeasure).toInt())
+        .arg(item->data(TagPart).toInt())
+        .arg(item->data(TagVoice).toInt())
+        .arg(item->data(TagNote).toInt());
+}
+
+} // namespace
+
+class TestSheetTexts : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { TestSupport::prompter().reset(); }
+    void octaveMarksHangOnTheirNote_data();
+    void octaveMarksHangOnTheirNote();
+    void partLabelsStayOnTheSheet_data();
+    void partLabelsStayOnTheSheet();
+    void creditsStackedApartInTheHeader_data();
+    void creditsStackedApartInTheHeader();
+};
+
+void TestSheetTexts::octaveMarksHangOnTheirNote_data()
+{
+    QTest::addColumn<bool>("horizontal");
+    QTest::addColumn<int>("style");
+    for (int style : {0, 1, 2, 3})
+        for (bool horizontal : {true, false})
+            QTest::addRow("style %d %s", style, horizontal ? "horizontal" : "vertical")
+                << horizontal << style;
+}
+
+// Every octave mark of the sample lies beside its own note's glyph: over
+// the glyph along the line and just off it across, never under another
+// note's glyph, the time signature or a bar line.
+void TestSheetTexts::octaveMarksHangOnTheirNote()
+{
+    QFETCH(bool, horizontal);
+    QFETCH(int, style);
+    auto score = loadScore(TestSupport::samplePath(), style, horizontal);
+    QVERIFY(score);
+    QMultiMap<QString, QRectF> glyphs;
+    for (QGraphicsItem *glyph : taggedItems(*score, NoteItem))
+        glyphs.insert(key(glyph), glyph->sceneBoundingRect());
+    const QList<QGraphicsItem *> marks = taggedItems(*score, OctaveInstItem);
+    QVERIFY(!marks.isEmpty());
+    for (QGraphicsItem *mark : marks) {
+        const QRectF box = mark->sceneBoundingRect();
+        const QList<QRectF> own = glyphs.values(key(mark));
+        QVERIFY2(!own.isEmpty(), qPrintable(key(mark)));
+        QRectF note;
+        for (const QRectF &r : own)
+            note |= r;
+        const double along = horizontal ? box.center().x() : box.center().y();
+        const double from = horizontal ? note.left() : note.top();
+        const double to = horizontal ? note.right() : note.bottom();
+        QVERIFY2(along >= from - slack && along <= to + slack,
+                 qPrintable(QStringLiteral("mark %1 at %2, note %3..%4")
+                                .arg(key(mark))
+                                .arg(along)
+                                .arg(from)
+                                .arg(to)));
+        // Close across: within one mark's breadth of the glyph.
+        const double gap = horizontal
+                               ? std::max(box.top() - note.bottom(), note.top() - box.bottom())
+                               : std::max(box.left() - note.right(), note.left() - box.right());
+        const double breadth = horizontal ? box.height() : box.width();
+        QVERIFY2(gap <= breadth, qPrintable(key(mark)));
+        QVERIFY(insideSheet(*score, box));
+    }
+}
+
+void TestSheetTexts::partLabelsStayOnTheSheet_data()
+{
+    QTest::addColumn<bool>("horizontal");
+    QTest::addColumn<bool>("full");
+    QTest::addColumn<QString>("name");
+    const QString longName =
+        QStringLiteral("Shakuhachi in the Kinko school, first part, with a long name");
+    QCOMPARE(longName.size(), 60);
+    for (bool horizontal : {true, false}) {
+        const char *writing = horizontal ? "horizontal" : "vertical";
+        QTest::addRow("%s abbreviation", writing) << horizontal << false << "Shaku.";
+        QTest::addRow("%s full name", writing) << horizontal << true << "Shakuhachi";
+        QTest::addRow("%s 60-character abbreviation", writing) << horizontal << false << longName;
+        QTest::addRow("%s 60-character name", writing) << horizontal << true << longName;
+        QTest::addRow("%s upright name", writing) << horizontal << true << ".尺八（一）";
+    }
+}
+
+// The labels at the line starts lie inside the sheet, in front of the
+// line's first measure, clear of the measure numbers, the notes and the
+// measure frames; the first measure keeps the length of the others.
+void TestSheetTexts::partLabelsStayOnTheSheet()
+{
+    QFETCH(bool, horizontal);
+    QFETCH(bool, full);
+    QFETCH(QString, name);
+    auto score =
+        loadScore(TestSupport::samplePath(), NotationStyle::KinkoSimple, horizontal, [&](Score &s) {
+            Part *part = s.parts.first();
+            (full ? part->partName : part->partAbbreviation) = name;
+            s.page->displayPartFullName = full;
+            s.page->displayPartAbbrName = true;
+            s.page->displayPartAbbrName1st = false;
+        });
+    QVERIFY(score);
+    QString shown = name.startsWith(QLatin1Char('.')) ? name.mid(1) : name;
+    if (full && !horizontal && name.startsWith(QLatin1Char('.')))
+        shown = score->toVerticalPunctuation(shown);
+    QList<QRectF> labels;
+    QList<QRectF> numbers;
+    for (QGraphicsItem *item : score->scene->items()) {
+        const auto *text = dynamic_cast<const MyTextItem *>(item);
+        if (!text)
+            continue;
+        if (text->text == shown)
+            labels << item->sceneBoundingRect();
+        bool numeric = false;
+        text->text.toInt(&numeric);
+        if (numeric)
+            numbers << item->sceneBoundingRect();
+    }
+    QVERIFY(!labels.isEmpty());
+    QList<QRectF> notes;
+    for (QGraphicsItem *glyph : taggedItems(*score, NoteItem))
+        notes << glyph->sceneBoundingRect();
+    const double s = score->page->scaleFactor;
+    for (const QRectF &label : labels) {
+        QVERIFY2(insideSheet(*score, label), qPrintable(name));
+        for (const QRectF &number : numbers)
+            QVERIFY2(!label.adjusted(slack, slack, -slack, -slack).intersects(number),
+                     qPrintable(name));
+        for (const QRectF &note : notes)
+            QVERIFY(!label.intersects(note));
+    }
+    if (horizontal || full) {
+        // In front of the measure that starts its line.
+        for (const QRectF &label : labels) {
+            bool before = false;
+            for (const Measure *m : std::as_const(score->displayedMeasures)) {
+                if (!m->lineStart)
+                    continue;
+                const QRectF frame(m->originX * s, m->originY * s, m->width * s, m->height * s);
+                if (horizontal && label.right() <= frame.left() + slack &&
+                    label.center().y() >= frame.top() && label.center().y() <= frame.bottom())
+                    before = true;
+                if (!horizontal && label.bottom() <= frame.top() + slack &&
+                    label.left() >= frame.left() - slack && label.right() <= frame.right() + slack)
+                    before = true;
+            }
+            QVERIFY2(before, qPrintable(name));
+        }
+    }
+    // Equal measure lengths: the first stage's measures are equal.
+    const Measure *first = score->displayedMeasures.at(0);
+    const Measure *second = score->displayedMeasures.at(1);
+    QVERIFY(std::abs((horizontal ? first->width - second->width : first->height - second->height)) <
+            1e-6);
+}
+
+void TestSheetTexts::creditsStackedApartInTheHeader_data()
+{
+    QTest::addColumn<bool>("horizontal");
+    QTest::addColumn<int>("extra");  // credits added to the file's five
+    QTest::addColumn<int>("length"); // characters of each added credit
+    for (bool horizontal : {true, false}) {
+        const char *writing = horizontal ? "horizontal" : "vertical";
+        QTest::addRow("%s, Echigo's five credits", writing) << horizontal << 0 << 0;
+        QTest::addRow("%s, three more at one corner", writing) << horizontal << 3 << 20;
+        QTest::addRow("%s, a 2000-character credit", writing) << horizontal << 1 << 2000;
+    }
+}
+
+// The corpus koto piece's credits (title, arranger, rights, a four-line
+// source, English title) and any added ones: inside the sheet and the
+// header, none over another, the source keeping its lines; the header
+// grows on the first page only, and the stored depth stays.
+void TestSheetTexts::creditsStackedApartInTheHeader()
+{
+    QFETCH(bool, horizontal);
+    QFETCH(int, extra);
+    QFETCH(int, length);
+    double storedDepth = 0.0;
+    auto score =
+        loadScore(TestSupport::fixturePath(QStringLiteral("corpus/japanese/Echigo_Jishi.xml")),
+                  NotationStyle::KotoIkuta, horizontal, [&](Score &s) {
+                      for (int i = 0; i < extra; ++i)
+                          s.credits.append(new Credit(QString(length, QLatin1Char('W'))));
+                      storedDepth = s.page->headerAreaWidth;
+                  });
+    QVERIFY(score);
+    QCOMPARE(score->credits.size(), 5 + extra);
+    QCOMPARE(score->page->headerAreaWidth, storedDepth);
+    const double s = score->page->scaleFactor;
+    const QRectF h = score->page->headerAreaRect;
+    const QRectF header(h.x() * s, h.y() * s, h.width() * s, h.height() * s);
+    QList<QRectF> boxes;
+    for (const Credit *credit : std::as_const(score->credits)) {
+        QVERIFY(credit->item && credit->item->scene() == score->scene);
+        const QRectF box = credit->item->sceneBoundingRect();
+        QVERIFY2(insideSheet(*score, box), qPrintable(credit->text.left(40)));
+        QVERIFY2(header.adjusted(-slack, -slack, slack, slack).contains(box),
+                 qPrintable(credit->text.left(40)));
+        for (const QRectF &other : std::as_const(boxes))
+            QVERIFY2(!box.intersects(other), qPrintable(credit->text.left(40)));
+        boxes << box;
+    }
+    // The source credit keeps its lines.
+    const auto *source = dynamic_cast<const MyTextItem *>(score->credits.at(3)->item);
+    QVERIFY(source && source->text.count(QLatin1Char('\n')) >= 3);
+    const double lines = source->boundingRect().height() / QFontMetrics(source->font).height();
+    QVERIFY(std::abs(lines - (source->text.count(QLatin1Char('\n')) + 1)) < 1e-6);
+    // The music starts past the grown header.
+    const double growth = score->page->headerGrowth;
+    QVERIFY(growth > 0.0);
+    for (const Measure *m : std::as_const(score->displayedMeasures)) {
+        if (m->pageEnd)
+            break;
+        if (horizontal)
+            QVERIFY(m->originY >= h.bottom());
+        else
+            QVERIFY(m->originX + m->width <= h.left());
+    }
+}
+
+VELMORA_TEST_MAIN(TestSheetTexts)
+#include "tst_sheet_texts.moc"
