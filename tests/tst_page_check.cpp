@@ -77,7 +77,7 @@ const QList<OpenFault> &openFaults()
          "lyrics-offset"},
         {PageFinding::TextOverNote, PageFinding::Lyric, "^(echigo|sakura) s9 ",
          "Bunka: lyrics drawn from the reference line, over the string lines and digits"},
-        {PageFinding::LyricNearerOtherRow, PageFinding::Lyric, "^(echigo s9 h|sakura s9 [hv])$",
+        {PageFinding::LyricNearerOtherRow, PageFinding::Lyric, "^(echigo|sakura) s9 [hv]$",
          "Bunka: lyrics drawn from the reference line, over the string lines and digits"},
         {PageFinding::TextOverNote, PageFinding::Lyric, "^(echigo|sakura) s12 v$",
          "staff notation: verses stack towards the notes (vertical) or sit on the next staff row "
@@ -112,18 +112,6 @@ const QList<OpenFault> &openFaults()
         {PageFinding::LyricNearerOtherRow, PageFinding::Lyric, "^31a (?!s9 |s12 )",
          "31a puts whole direction texts into lyrics: long texts run off the sheet and over notes "
          "and lines"},
-        // Part names.
-        {PageFinding::OutsideSheet, PageFinding::PartName, "^forty h ",
-         "the names share: part abbreviation left of the horizontal frame"},
-        {PageFinding::OutsideSheet, PageFinding::PartName, "^sakura s\\d+ h$",
-         "the names share: part abbreviation left of the horizontal frame"},
-        // Credits.
-        {PageFinding::OutsideSheet, PageFinding::Credit, "^echigo ",
-         "the names share: credits pile up in the header and leave the sheet"},
-        {PageFinding::TextOverFrame, PageFinding::Credit, "^(echigo|sakura) ",
-         "the names share: credits pile up in the header and leave the sheet"},
-        {PageFinding::TextOverText, PageFinding::Credit, "^echigo ",
-         "the names share: credits pile up in the header and leave the sheet"},
         // Directions.
         {PageFinding::TextOverFrame, PageFinding::Direction, "^31a (s\\d+ v|s5 h|s7 h)$",
          "the names share: directions, dynamics and rehearsal marks on frame lines, notes and each "
@@ -144,9 +132,6 @@ const QList<OpenFault> &openFaults()
          "the names share: the octave mark of the first note over the tempo text"},
         {PageFinding::TextOverText, PageFinding::Direction, "^sakura (s0|s1|s2|s3) v$",
          "the names share: the octave mark of the first note over the tempo text"},
-        // Octave marks.
-        {PageFinding::TextOverFrame, PageFinding::OctaveMark, "^sakura (s0|s1|s2|s3) h$",
-         "the names share: octave marks detached from their notes in horizontal writing"},
     };
     return faults;
 }
