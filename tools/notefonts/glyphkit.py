@@ -25,7 +25,7 @@ NOTE = 50.0
 MARK_SHARE = 0.6
 # The generator aims a little above the share: outlines are rounded and the
 # program measures the drawn ink, not the generator's boxes.
-MARK_AIM = 0.62
+MARK_AIM = 0.65
 # Least distance between the ink of a compound glyph and its frame's edge.
 FRAME_MARGIN = 1.0
 

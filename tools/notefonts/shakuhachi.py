@@ -126,9 +126,11 @@ def _name_text(kana, cx, cy, box_w, box_h, stacked, weight):
 
 def _mark_column(mods, cx, top, bottom, first=1, weight=(1.0, 0.0)):
     """Mark characters stacked in a column centred on x = cx between `top`
-    and `bottom`, each its own mark part, thickened as the names are."""
+    and `bottom`, each its own mark part, thickened as the names are. The
+    thickened brush draws its marks a size smaller, so that its names,
+    flat kana such as ハ among them, stay the larger."""
     n = len(mods)
-    cell = min(MARK_CELL, (bottom - top - GAP * (n - 1)) / n)
+    cell = min(MARK_CELL - (3 if weight[1] else 0), (bottom - top - GAP * (n - 1)) / n)
     y = (top + bottom) / 2 - (n * cell + GAP * (n - 1)) / 2
     parts = []
     for i, ch in enumerate(mods):
