@@ -6,6 +6,7 @@
 #include "glyphs/notefontcatalog.h"
 #include "model/glyphitem.h"
 #include "notenames/style_scale_names.h"
+#include "support/messagecapture.h"
 #include "support/testenvironment.h"
 
 #include <QCryptographicHash>
@@ -632,9 +633,12 @@ void TestNoteFonts::missingGlyphDrawsNothing()
     QVERIFY(!renderer->elementExists(QStringLiteral("NoSuchGlyph")));
     QVERIFY(NoteFontCatalog::renderGlyph(*renderer, QStringLiteral("NoSuchGlyph"), 1.0).isNull());
 
-    // As the program draws a glyph: a scene item on the font with the element id.
+    // As the program draws a glyph: a scene item on the font with the element id;
+    // the log names the id it lacks.
+    TestSupport::MessageCapture log;
     GlyphItem item(renderer, QStringLiteral("NoSuchGlyph"));
     QVERIFY(item.boundingRect().isEmpty());
+    QVERIFY(log.contains(QStringLiteral("Note font has no glyph NoSuchGlyph")));
     QImage image(120, 120, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
