@@ -74,7 +74,7 @@ private:
         if (!m_opaque)
             m_simple = false;
         if (fill && m_brush.style() != Qt::NoBrush && isSolid(m_brush))
-            shapes.append({m_transform.map(path), m_brush});
+            shapes.append({m_transform.map(path), m_brush, Qt::NoPen, QTransform()});
         if (m_pen.style() != Qt::NoPen && isSolid(m_pen.brush()))
             shapes.append({path, Qt::NoBrush, m_pen, m_transform});
     }
