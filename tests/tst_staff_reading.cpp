@@ -159,7 +159,7 @@ void TestStaffReading::stemsOnShorterNotes()
             continue;
         ++checked;
         const QString what = QStringLiteral("measure %1 voice %2 %3%4")
-                                 .arg(at.measure->number)
+                                 .arg(at.measure->indexInScore() + 1)
                                  .arg(at.voice + 1)
                                  .arg(note->step)
                                  .arg(note->octave);
@@ -237,7 +237,7 @@ void TestStaffReading::restsClearOfOtherVoice()
             ++pairs;
             QVERIFY2(!overlap(restItem->sceneBoundingRect(), headItem->sceneBoundingRect(), slack),
                      qPrintable(QStringLiteral("measure %1: rest of voice %2 on %3%4 of voice %5")
-                                    .arg(rest.measure->number)
+                                    .arg(rest.measure->indexInScore() + 1)
                                     .arg(rest.voice + 1)
                                     .arg(head.note->step)
                                     .arg(head.note->octave)
@@ -321,7 +321,7 @@ void TestStaffReading::octaveHooksPointAtStaff()
         const double towards = horizontal ? hook->line().dy() : hook->line().dx();
         QVERIFY2(side * towards < 0.0,
                  qPrintable(QStringLiteral("measure %1: hook %2 from a line %3 off the staff")
-                                .arg(m->number)
+                                .arg(m->indexInScore() + 1)
                                 .arg(towards)
                                 .arg(side)));
     }
@@ -386,7 +386,7 @@ void TestStaffReading::directionsOnAskedSide()
             const double under = horizontal ? centre.y() - line : line - centre.x();
             QVERIFY2(d->placement == 2 ? under > 0.0 : under < 0.0,
                      qPrintable(QStringLiteral("measure %1 kind %2 placement %3: %4 mm")
-                                    .arg(m->number)
+                                    .arg(m->indexInScore() + 1)
                                     .arg(d->kind)
                                     .arg(d->placement)
                                     .arg(under / k)));
