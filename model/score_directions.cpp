@@ -35,13 +35,14 @@ void placeOnAskedSide(Direction *direction, const Style *style, bool horizontal)
     const bool below = side == placeBelow;
     if (below ? direction->y > 0.0 : direction->y < 0.0)
         return;
-    // Note sizes from the note line: past a note a ledger line below the
-    // staff, as the default above keeps clear of one above.
+    // Note sizes from the note line: past a note on a ledger line below
+    // the staff, as the default above keeps clear of one above; a line in
+    // horizontal writing stays inside the row that the stage gives it.
     double away = 1.0;
     if (kind == Words)
         away = horizontal ? (below ? 1.0 : 1.5 - style->textOffset) : 1.5 + style->textOffset;
     else if (kind == LineStart)
-        away = 1.3;
+        away = horizontal ? 1.0 : 1.3;
     else
         away = horizontal ? style->wedgeOffset + 1.0 : std::max(1.0 - style->wedgeOffset, 0.5);
     direction->y = below ? away : -away;
