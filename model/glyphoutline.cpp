@@ -1,5 +1,6 @@
 #include "model/glyphoutline.h"
 
+#include <QDebug>
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPainter>
@@ -73,7 +74,7 @@ private:
         if (!m_opaque)
             m_simple = false;
         if (fill && m_brush.style() != Qt::NoBrush && isSolid(m_brush))
-            shapes.append({m_transform.map(path), m_brush});
+            shapes.append({m_transform.map(path), m_brush, Qt::NoPen, QTransform()});
         if (m_pen.style() != Qt::NoPen && isSolid(m_pen.brush()))
             shapes.append({path, Qt::NoBrush, m_pen, m_transform});
     }
@@ -169,8 +170,13 @@ bool paintsPdf(const QPainter *painter)
 GlyphOutline GlyphOutline::capture(QSvgRenderer &renderer, const QString &glyphId)
 {
     GlyphOutline outline;
-    if (!renderer.isValid() || !renderer.elementExists(glyphId))
+    if (!renderer.isValid() || !renderer.elementExists(glyphId)) {
+        // The item stays empty; the log says which glyph a font lacks, once
+        // per font, since outlines are cached.
+        if (renderer.isValid() && !glyphId.isEmpty())
+            qWarning().noquote() << "Note font has no glyph" << glyphId;
         return outline;
+    }
     outline.m_exists = true;
     outline.m_size = renderer.boundsOnElement(glyphId).size();
     OutlineDevice device;

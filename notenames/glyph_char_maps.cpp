@@ -212,7 +212,12 @@ GlyphCharMap *getStaffNoteMapTozan()
          {0x027A,
           {"Pi", "Ta", "Shi", "TsuDaiKan", "ReMeriDaiKan", "ReDaiKan", "ChiMeriDaiKan", "ChiDaiKan",
            "HaMeriDaiKan", "HaChuMeriDaiKan", "HaDaiKan", "Ra", "Rin", "Fu", "ReDaiMeri"}},
-         {0x029E, {"HiDaiMeri"}}});
+         {0x029E, {"HiDaiMeri"}},
+         // Names the Tozan scale gives beyond the runs above: the low octave,
+         // the Kara names and the second I.
+         {0x02A0,
+          {"I2", "Ka", "Kara", "KaraChuMeri", "KaraMeri", "Ku", "ReMeri-Low", "Ro-Low",
+           "RoDaiMeri-Low", "RoMeri-Low", "Tsu-Low", "TsuChuMeri-Low", "TsuMeri-Low"}}});
     return map;
 }
 
@@ -264,6 +269,10 @@ GlyphCharMap *getStaffNoteMapKoto()
     insertRaisedRun(*map, 0x01F0, {"To", "I", "Kin"});
     insertRaisedRun(*map, 0x10A0, {"Otsu1", "Otsu2", "Otsu3", "Otsu4", "Rei", "Ichi", "Ni", "San"});
     insertRaisedRun(*map, 0x10D0, {"Shi", "Go", "Roku", "Nana", "Kan1", "Kan2"});
+    // The Seiha school's white Kin and held presses.
+    insertRun(
+        *map, 0x10E8,
+        {"KinWhite", "KinWhite+", "KinWhite++", "KinWhite+++", "BarOsu+", "BarOsu++", "BarOsu+++"});
     return map;
 }
 
@@ -282,6 +291,13 @@ GlyphCharMap *getStaffNoteMapSangen()
     insertPositionRun(*map, 0x049D,
                       withPrefix("3-", {"16", "17", "18", "18#", "19", "20", "21", "22", "23", "24",
                                         "24#", "25"}));
+    // The high positions of strings 1 and 2 and the top of string 3, which
+    // the tunings reach beyond the runs above.
+    const QStringList highPositions = {"14", "14#", "15", "16", "17", "18", "18#", "19"};
+    insertPositionRun(*map, 0x04C1, withPrefix("1-", highPositions));
+    insertPositionRun(*map, 0x04D9, withPrefix("2-", highPositions));
+    insertPositionRun(*map, 0x04F1, withPrefix("3-", {"26", "27", "28", "28#", "29"}));
+    insertRun(*map, 0x0500, {"SuriSageAge"});
     return map;
 }
 
@@ -294,6 +310,8 @@ GlyphCharMap *getStaffNoteMapShamisen()
                "B-12",      "B-13",      "B-1#",     "B-14",    "B-15",    "B-Sukui", "B-Hajiki",
                "B-Utsu",    "B-Suri",    "B-Fing1",  "B-Fing2", "B-Fing3", "B-Line",  "B-Line_V",
                "B-String1", "B-String2", "B-String3"});
+    // Positions the tunings reach past 15.
+    insertRun(*map, 0x111F, {"B-16", "B-17", "B-18", "B-19"});
     return map;
 }
 

@@ -1,11 +1,15 @@
 // Glyph character maps: their sizes, the code points the maps are laid out
 // by, the invariants of the one shared code space, the choice of map for a
-// part and the trace lines of the shinobue builders.
+// part, the trace lines of the shinobue builders, and a character for every
+// name the scales give.
 #include "notenames/glyph_char_maps.h"
+#include "notenames/scale_builders.h"
+#include "notenames/scale_presets.h"
 #include "support/messagecapture.h"
 #include "support/testenvironment.h"
 
 #include <QHash>
+#include <QSet>
 
 #include <memory>
 
@@ -37,8 +41,8 @@ const NamedMap allMaps[] = {
 // The ranges the code space is divided into.
 const QList<QPair<char16_t, char16_t>> codeRanges = {
     {0x00C0, 0x00FE}, {0x0100, 0x010E}, {0x0111, 0x015F}, {0x0180, 0x0186}, {0x018A, 0x0193},
-    {0x01A0, 0x01FB}, {0x10A0, 0x10E7}, {0x0260, 0x029E}, {0x0410, 0x044D}, {0x0451, 0x0498},
-    {0x049D, 0x04C0}, {0x1E00, 0x1E8F}, {0x1100, 0x111E}};
+    {0x01A0, 0x01FB}, {0x10A0, 0x10EE}, {0x0260, 0x02AC}, {0x0410, 0x044D}, {0x0451, 0x0498},
+    {0x049D, 0x0500}, {0x1E00, 0x1E8F}, {0x1100, 0x1122}};
 
 bool inCodeRanges(char16_t code)
 {
@@ -70,6 +74,60 @@ QSet<char16_t> codesOf(const GlyphCharMap &map)
     return codes;
 }
 
+// Koto and sangen tunings a part can hold beside the presets: the ready-made
+// scales of the scale editor's templates, (tuning, scale name).
+const QList<QPair<QString, QString>> &templateTunings()
+{
+    static const QList<QPair<QString, QString>> tunings = {
+        {"4,9,16", "Sangen_Honchoshi"},
+        {"4,11,16", "Sangen_2Agari"},
+        {"4,9,14", "Sangen_3Sagari"},
+        {"2,4,6,7,9,11,13,14,16,18,19,21,23", "Doremi_C"},
+        {"4,-3,-1,0,4,5,9,11,12,16,17,21,23", "Hira_D"},
+        {"9,2,4,5,9,10,14,16,17,21,22,26,28", "Hira_G"},
+        {"4,-3,-1,0,4,5,9,10,14,16,17,21,23", "HanKumoi_D"},
+        {"9,2,4,5,9,10,14,15,19,21,22,26,28", "HanKumoi_G"},
+        {"4,-3,-2,2,4,5,9,10,14,16,17,21,23", "Kumoi_D"},
+        {"9,2,3,7,9,10,14,15,19,21,22,26,28", "Kumoi_G"},
+        {"4,-3,-2,2,4,5,9,10,14,16,17,21,22", "HonKumoi_D"},
+        {"9,2,3,7,9,10,14,15,19,21,22,26,27", "HonKumoi_G"},
+        {"4,-3,-1,2,4,5,9,11,14,16,17,21,23", "Kokin"},
+        {"4,-3,-1,0,4,6,7,11,12,16,18,19,23", "Nakazora"},
+        {"9,2,4,5,9,11,12,16,17,21,23,24,28", "Nakazora_G"},
+        {"4,-3,-1,1,4,6,9,11,13,16,18,21,23", "Nogi_D"},
+        {"9,2,4,6,9,11,14,16,18,21,23,26,28", "Nogi_G"},
+        {"4,-3,-1,2,4,6,9,11,14,16,18,21,23", "Gaku_D"},
+        {"9,2,4,7,9,11,14,16,19,21,23,26,28", "Gaku_G"},
+        {"-11,-8,-6,-5,-1,1,4,6,7,11,13,16,18", "HaruNoUmi"},
+        {"-3,2,4,5,7,9,11,12,14,16,17,19,21", "DeEnShi"},
+        {"-10,-8,-6,-5,-7,-9,1,2,4,6,7,9,11,13,14,16,18", "Doremi17_C"},
+        {"-22,-20,-19,-17,-15,-13,-12,-10,-8,-7,-5,-3,-1,0,2,4,5", "DenEnShi17"},
+    };
+    return tunings;
+}
+
+// Every tuning a koto or sangen part can get: the default, the presets
+// and the templates of its kind.
+QList<QPair<QString, QString>> tuningsOf(bool koto)
+{
+    QList<QPair<QString, QString>> tunings;
+    const QList<ScalePreset> presets = koto ? kotoScalePresets() : sangenScalePresets();
+    for (const ScalePreset &preset : presets)
+        tunings.append({preset.tuning, preset.name});
+    for (const auto &tuning : templateTunings()) {
+        if ((tuning.first.count(QLatin1Char(',')) == 2) != koto)
+            tunings.append(tuning);
+    }
+    return tunings;
+}
+
+void collectNames(QSet<QString> &names, NoteScale *built)
+{
+    const std::unique_ptr<NoteScale> scale(built);
+    for (const QStringList &list : scale->table())
+        names.unite(QSet<QString>(list.cbegin(), list.cend()));
+}
+
 } // namespace
 
 class TestGlyphCharMaps : public QObject
@@ -89,13 +147,15 @@ private slots:
     void mapOfPart_data();
     void mapOfPart();
     void onlyShinobueBuildersTrace();
+    void everyScaleNameHasACharacter_data();
+    void everyScaleNameHasACharacter();
 };
 
 void TestGlyphCharMaps::sizes_data()
 {
     QTest::addColumn<MapFactory>("factory");
     QTest::addColumn<int>("size");
-    const int sizes[] = {104, 96, 92, 101, 101, 163, 205, 46, 77};
+    const int sizes[] = {104, 109, 105, 101, 101, 170, 269, 50, 77};
     int index = 0;
     for (const NamedMap &map : allMaps)
         QTest::newRow(map.name) << map.factory << sizes[index++];
@@ -200,7 +260,8 @@ void TestGlyphCharMaps::unusedCodePoints_data()
 
     QTest::newRow("Kinko") << MapFactory(getStaffNoteMapKinko) << QList<int>{0x00C1, 0x011C}
                            << QStringList{"WholeRestTozan", "HiDaiMeri"};
-    QTest::newRow("Tozan") << MapFactory(getStaffNoteMapTozan) << QList<int>{0x026B, 0x026F, 0x0279}
+    QTest::newRow("Tozan") << MapFactory(getStaffNoteMapTozan)
+                           << QList<int>{0x026B, 0x026F, 0x0279, 0x029F}
                            << QStringList{"QuarterRestKinko"};
     QTest::newRow("circled") << MapFactory(getStaffNoteMapTozan_Circled)
                              << QList<int>{0x00C0, 0x0261, 0x0288, 0x029E}
@@ -209,8 +270,8 @@ void TestGlyphCharMaps::unusedCodePoints_data()
                              << QList<int>{0x0414, 0x0418} << QStringList{"Kan", "U"};
     QTest::newRow("kanji") << MapFactory(getStaffNoteMapShinobue_Kanji)
                            << QList<int>{0x0483, 0x0489, 0x0427} << QStringList{"Kan_V"};
-    QTest::newRow("koto") << MapFactory(getStaffNoteMapKoto) << QList<int>{0x01B9}
-                          << QStringList{"KinWhite", "BarOsu+"};
+    QTest::newRow("koto") << MapFactory(getStaffNoteMapKoto) << QList<int>{0x01B9, 0x10EF}
+                          << QStringList{"KinWhite_V", "BarOsu+_V"};
     QTest::newRow("shamisen") << MapFactory(getStaffNoteMapShamisen) << QList<int>{0x00F0, 0x00FD}
                               << QStringList{"Dot1_V", "Breath_V"};
     QTest::newRow("Doremi") << MapFactory(getStaffNoteMapDoremi)
@@ -343,6 +404,68 @@ void TestGlyphCharMaps::onlyShinobueBuildersTrace()
         else
             QVERIFY2(capture.lines().isEmpty(), named.name);
     }
+}
+
+void TestGlyphCharMaps::everyScaleNameHasACharacter_data()
+{
+    QTest::addColumn<MapFactory>("factory");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QString>("prefix");
+    QSet<QString> kinko, tozan, numeric, kanji, koto, sangen, shamisen;
+    collectNames(kinko, createScaleKinko(false));
+    collectNames(kinko, createScaleKinko(true));
+    collectNames(tozan, createScaleTozan());
+    collectNames(numeric, createScaleShinobue(QStringLiteral("Shinobue_Numeric")));
+    collectNames(kanji, createScaleShinobue(QStringLiteral("Shinobue_Kanji")));
+    collectNames(kanji, createScaleShinobue(QStringLiteral("Shinobue_Fukuhara")));
+    for (const auto &[tuning, name] : tuningsOf(true)) {
+        for (bool seiha : {false, true})
+            collectNames(koto,
+                         createScaleKoto(tuning, name, seiha, nullptr, ScaleNameWarning::Suppress));
+    }
+    for (const auto &tuning : tuningsOf(false)) {
+        collectNames(sangen, createScaleSangenIkuta(tuning.first));
+        collectNames(shamisen, createScaleShamisenBunka(tuning.first));
+    }
+    const auto sorted = [](const QSet<QString> &set) {
+        QStringList list(set.cbegin(), set.cend());
+        list.sort();
+        return list;
+    };
+    QTest::newRow("Kinko") << MapFactory(getStaffNoteMapKinko) << sorted(kinko) << QString();
+    QTest::newRow("Tozan") << MapFactory(getStaffNoteMapTozan) << sorted(tozan) << QString();
+    QTest::newRow("circled") << MapFactory(getStaffNoteMapTozan_Circled) << sorted(tozan)
+                             << QString();
+    QTest::newRow("numeric") << MapFactory(getStaffNoteMapShinobue_Numeric) << sorted(numeric)
+                             << QString();
+    QTest::newRow("kanji") << MapFactory(getStaffNoteMapShinobue_Kanji) << sorted(kanji)
+                           << QString();
+    QTest::newRow("koto") << MapFactory(getStaffNoteMapKoto) << sorted(koto) << QString();
+    QTest::newRow("sangen") << MapFactory(getStaffNoteMapSangen) << sorted(sangen) << QString();
+    // Bunka names are looked up by position: "2-5" as "B-5".
+    QTest::newRow("shamisen") << MapFactory(getStaffNoteMapShamisen) << sorted(shamisen)
+                              << QStringLiteral("B");
+}
+
+// Every name the scale builders give with the default tunings, the presets
+// and the templates has a character in the map its export uses, so no
+// exported note name falls back to "Undefined".
+void TestGlyphCharMaps::everyScaleNameHasACharacter()
+{
+    QFETCH(MapFactory, factory);
+    QFETCH(QStringList, names);
+    QFETCH(QString, prefix);
+    QVERIFY(names.size() > 10);
+    const auto map = build(factory);
+    QStringList undefined;
+    for (const QString &name : names) {
+        const QString id = prefix.isEmpty() ? name : prefix + name.mid(1);
+        if (!name.isEmpty() && !map->contains(id) && !undefined.contains(id))
+            undefined << id;
+    }
+    QVERIFY2(undefined.isEmpty(), qPrintable(QStringLiteral("%1 undefined: %2")
+                                                 .arg(undefined.size())
+                                                 .arg(undefined.join(QLatin1String(", ")))));
 }
 
 VELMORA_TEST_MAIN(TestGlyphCharMaps)

@@ -1,19 +1,24 @@
 // The embedded note fonts: every font file of every folder loads and holds every glyph id its
 // folder's checklist (tests/fixtures/notefont-ids/<folder>.txt) names; glyphs draw ink (blanks only
 // where meant), note names are one note size and distinct, stretched marks have the box length the
-// glyph maps give them, and a missing id draws nothing.
+// glyph maps give them, marks reach their share of the names' height, rings hold what they
+// circle, and a missing id draws nothing.
 #include "glyphs/notefontcatalog.h"
 #include "model/glyphitem.h"
 #include "notenames/style_scale_names.h"
+#include "support/messagecapture.h"
 #include "support/testenvironment.h"
 
 #include <QCryptographicHash>
 #include <QFile>
+#include <QLineF>
 #include <QPainter>
 #include <QStyleOptionGraphicsItem>
 #include <QSvgRenderer>
 #include <QTemporaryFile>
 #include <QTest>
+
+#include <algorithm>
 
 namespace {
 
@@ -96,6 +101,76 @@ void addFontRows()
     }
 }
 
+// The folder's mark parts (tests/fixtures/notefont-marks/<folder>.txt): the
+// plain names the marks answer to, and each mark part's id; a "flat" mark (a
+// level stroke such as 一) is measured along its width.
+struct MarkList
+{
+    QStringList mainIds;
+    QList<QPair<QString, bool>> marks;
+};
+
+MarkList readMarkList(const QString &folder)
+{
+    QFile file(
+        QStringLiteral(VELMORA_SOURCE_DIR "/tests/fixtures/notefont-marks/%1.txt").arg(folder));
+    MarkList list;
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return list;
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    for (const QString &line : lines) {
+        if (line.isEmpty() || line.startsWith(QLatin1String("//")))
+            continue;
+        QStringList words = line.split(QLatin1Char(' '));
+        if (words.first() == QLatin1String("main"))
+            list.mainIds = words.mid(1);
+        else
+            list.marks.append({words.first(), words.contains(QLatin1String("flat"))});
+    }
+    return list;
+}
+
+// Rows in `image` (drawn at `scale` pixels per unit) that hold ink, in units.
+double inkHeight(const QImage &image, double scale)
+{
+    int first = -1;
+    int last = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(line[x]) > 64) {
+                first = first < 0 ? y : first;
+                last = y;
+                break;
+            }
+        }
+    }
+    return first < 0 ? 0.0 : (last - first + 1) / scale;
+}
+
+// Ink height of a plain name without its marks and ring: the glyph drawn
+// with each mark part's box cleared (a ringed name: what its ring holds).
+double nameInkHeight(QSvgRenderer &renderer, const QString &id, double scale)
+{
+    const QString inside = id + QLatin1String(".inside");
+    if (renderer.elementExists(inside))
+        return inkHeight(NoteFontCatalog::renderGlyph(renderer, inside, scale), scale);
+    QImage image = NoteFontCatalog::renderGlyph(renderer, id, scale);
+    QPainter painter(&image);
+    painter.setCompositionMode(QPainter::CompositionMode_Clear);
+    for (int n = 1; n < 5; ++n) {
+        const QString part =
+            id + (n == 1 ? QStringLiteral(".mark") : QStringLiteral(".mark%1").arg(n));
+        if (renderer.elementExists(part)) {
+            // Mark boxes are in the glyph's own units, as the image is.
+            const QRectF box = renderer.boundsOnElement(part);
+            painter.fillRect(QRectF(box.topLeft() * scale, box.size() * scale), Qt::transparent);
+        }
+    }
+    painter.end();
+    return inkHeight(image, scale);
+}
+
 QByteArray imageHash(const QImage &image)
 {
     QImage copy = image.convertToFormat(QImage::Format_ARGB32);
@@ -125,6 +200,10 @@ private slots:
     void stretchedMarksHaveTheirBoxLength();
     void staffSymbolsSitOnTheirSteps_data();
     void staffSymbolsSitOnTheirSteps();
+    void marksReachTheirShareOfTheNames_data();
+    void marksReachTheirShareOfTheNames();
+    void ringsHoldWhatTheyCircle_data();
+    void ringsHoldWhatTheyCircle();
     void missingGlyphDrawsNothing();
     void catalogListsIdsInOrderAndReportsBadFiles();
 };
@@ -255,9 +334,13 @@ void TestNoteFonts::noteNamesAreOneNoteSizeAndDistinct()
         if (!entry.noteName)
             continue;
         ++names;
+        // A name with marks or a ring around them grows sideways (a ring both
+        // ways) by what its marks need; a plain name is one note size.
         const QRectF bounds = renderer.boundsOnElement(entry.id);
-        QVERIFY2(bounds.width() >= 40 && bounds.width() <= 60 && bounds.height() >= 40 &&
-                     bounds.height() <= 60,
+        const bool ringed = renderer.elementExists(entry.id + QLatin1String(".circle"));
+        const bool marked = ringed || renderer.elementExists(entry.id + QLatin1String(".mark"));
+        QVERIFY2(bounds.width() >= 40 && bounds.width() <= (marked ? 100 : 60) &&
+                     bounds.height() >= 40 && bounds.height() <= (ringed ? 100 : 60),
                  qPrintable(QStringLiteral("%1 is %2 x %3 units")
                                 .arg(entry.id)
                                 .arg(bounds.width())
@@ -436,6 +519,120 @@ void TestNoteFonts::staffSymbolsSitOnTheirSteps()
                             .arg(centre * NoteSizeUnits)));
 }
 
+void TestNoteFonts::marksReachTheirShareOfTheNames_data()
+{
+    // Folders whose glyphs carry marks have a mark list; the common marks,
+    // staff notation and percussion have none.
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("font");
+    for (const FontFolder &f : fontFolders()) {
+        if (readMarkList(QLatin1String(f.folder)).mainIds.isEmpty())
+            continue;
+        for (const QString &font : f.fonts)
+            QTest::addRow("%s/%s", f.folder, qPrintable(font)) << QString(f.folder) << font;
+    }
+}
+
+// Every mark part the generator listed (press, meri and string marks,
+// accidentals, technique kana) is at least 60% of the median height of its
+// font's plain names, measured on the drawn ink of the names; and each
+// mark part lies inside its glyph's frame.
+void TestNoteFonts::marksReachTheirShareOfTheNames()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, font);
+    const MarkList list = readMarkList(folder);
+    QSvgRenderer renderer(fontPath(folder, font));
+    constexpr double scale = 8.0;
+    QList<double> heights;
+    for (const QString &id : list.mainIds) {
+        QVERIFY2(renderer.elementExists(id), qPrintable(id));
+        heights.append(nameInkHeight(renderer, id, scale));
+    }
+    std::sort(heights.begin(), heights.end());
+    const double nameHeight = heights.at(heights.size() / 2);
+    QVERIFY(nameHeight > 10.0);
+    QVERIFY(!list.marks.isEmpty());
+    QStringList small;
+    for (const auto &[part, flat] : list.marks) {
+        QVERIFY2(renderer.elementExists(part), qPrintable(part + " missing"));
+        const QRectF box = renderer.boundsOnElement(part);
+        const double size = flat ? box.width() : box.height();
+        if (size < 0.6 * nameHeight)
+            small << QStringLiteral("%1 %2").arg(part).arg(size, 0, 'f', 1);
+        const QString glyph = part.section(QLatin1Char('.'), 0, -2);
+        const QRectF frame = renderer.boundsOnElement(glyph);
+        QVERIFY2(box.left() >= 0 && box.top() >= 0 && box.right() <= frame.width() &&
+                     box.bottom() <= frame.height(),
+                 qPrintable(part + " leaves its frame"));
+    }
+    QVERIFY2(small.isEmpty(), qPrintable(QStringLiteral("names %1 units tall; below 60%: %2")
+                                             .arg(nameHeight, 0, 'f', 1)
+                                             .arg(small.join(QLatin1String(", ")))));
+}
+
+void TestNoteFonts::ringsHoldWhatTheyCircle_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("font");
+    QTest::addColumn<int>("least");
+    // Every name of the circled face is ringed; the others ring RoMaru or
+    // the fue's Maru names only.
+    for (const char *folder : {"Shakuhachi_Tozan", "Shakuhachi_Tozan_Simple"})
+        QTest::addRow("%s/circled", folder) << folder << "Tozan_FeltPen_Circled" << 50;
+    QTest::newRow("Kinko RoMaru") << "Shakuhachi_Kinko"
+                                  << "Kinko_Brush" << 1;
+    QTest::newRow("fue Maru") << "Shinobue"
+                              << "Shinobue_Kanji" << 4;
+}
+
+// In a ringed glyph every inked pixel of what the ring holds lies within
+// the ring's inner edge, which is found on the drawn ring itself.
+void TestNoteFonts::ringsHoldWhatTheyCircle()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, font);
+    QFETCH(int, least);
+    QSvgRenderer renderer(fontPath(folder, font));
+    constexpr double scale = 6.0;
+    int rings = 0;
+    for (const ChecklistEntry &entry : readChecklist(folder)) {
+        const QString ringId = entry.id + QLatin1String(".circle");
+        if (!renderer.elementExists(ringId))
+            continue;
+        ++rings;
+        const QRectF ringBox = renderer.boundsOnElement(ringId);
+        const QImage ring = NoteFontCatalog::renderGlyph(renderer, ringId, scale);
+        // Inner edge: the first inked pixel left of the centre on the middle row.
+        const int row = ring.height() / 2;
+        int x = ring.width() / 2;
+        while (x > 0 && qAlpha(ring.pixel(x, row)) <= 64)
+            --x;
+        const double inner = (ring.width() / 2.0 - x - 1) / scale;
+        QVERIFY2(inner > 10.0, qPrintable(ringId));
+        const QPointF centre = ringBox.center();
+        const QString insideId = entry.id + QLatin1String(".inside");
+        QVERIFY2(renderer.elementExists(insideId), qPrintable(insideId));
+        const QRectF insideBox = renderer.boundsOnElement(insideId);
+        const QImage inside = NoteFontCatalog::renderGlyph(renderer, insideId, scale);
+        double farthest = 0.0;
+        for (int y = 0; y < inside.height(); ++y) {
+            for (int px = 0; px < inside.width(); ++px) {
+                if (qAlpha(inside.pixel(px, y)) <= 64)
+                    continue;
+                const QPointF at = insideBox.topLeft() + QPointF(px + 0.5, y + 0.5) / scale;
+                farthest = qMax(farthest, QLineF(centre, at).length());
+            }
+        }
+        QVERIFY2(farthest <= inner,
+                 qPrintable(QStringLiteral("%1: ink %2 units from the centre, ring inside at %3")
+                                .arg(entry.id)
+                                .arg(farthest)
+                                .arg(inner)));
+    }
+    QVERIFY2(rings >= least, qPrintable(QStringLiteral("%1 ringed glyphs").arg(rings)));
+}
+
 void TestNoteFonts::missingGlyphDrawsNothing()
 {
     const auto renderer =
@@ -443,9 +640,12 @@ void TestNoteFonts::missingGlyphDrawsNothing()
     QVERIFY(!renderer->elementExists(QStringLiteral("NoSuchGlyph")));
     QVERIFY(NoteFontCatalog::renderGlyph(*renderer, QStringLiteral("NoSuchGlyph"), 1.0).isNull());
 
-    // As the program draws a glyph: a scene item on the font with the element id.
+    // As the program draws a glyph: a scene item on the font with the element id;
+    // the log names the id it lacks.
+    TestSupport::MessageCapture log;
     GlyphItem item(renderer, QStringLiteral("NoSuchGlyph"));
     QVERIFY(item.boundingRect().isEmpty());
+    QVERIFY(log.contains(QStringLiteral("Note font has no glyph NoSuchGlyph")));
     QImage image(120, 120, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);

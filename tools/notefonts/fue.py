@@ -11,7 +11,7 @@ right of the numeral (high) or to the left (low) and the accidental above.
 
 import re
 
-from glyphkit import NOTE, Circle, FontFile, Glyph, Line, Text
+from glyphkit import NOTE, Circle, FontFile, Glyph, Line, Named, Text, mark
 import marks
 
 N = NOTE
@@ -45,35 +45,51 @@ def parse(name):
     return bool(low), acc, bool(dash), digit, {"Dot": 1, "Dot2": 2}.get(high, 0), bool(maru)
 
 
+# An accidental is a mark: in the horizontal form it takes a column of its
+# own before the numeral (the frame grows by it); in the vertical form it
+# stands above the numeral's left side.
+ACC_W = 11.0
+ACC_H = 17.0
+NUMERAL_EM = 40
+NUMERAL_BOX = 30.0
+
+
 def fue_name(gid, name, numerals, vertical):
     low, acc, dash, digit, high, maru = parse(name)
     ch = KANJI[digit] if numerals == "kanji" else digit
     parts = []
-    cx, cy = 27.0, 26.0
+    shift = ACC_W - 3 if acc and not vertical else 0
+    w = N + shift
+    cx, cy = 27.0 + shift, 26.0
+    if acc and vertical:
+        cx, cy = 29.0, 27.0
     if maru:
-        parts.append(Circle(cx, cy, 16.5, fill=None, stroke="#000", width=1.6))
-        parts.append(Text(ch, "name", cx, cy, 30, fit=(20, 20)))
+        parts.append(Named("circle", [Circle(cx, cy, 16.5, fill=None, stroke="#000", width=1.6)]))
+        parts.append(Named("inside", [Text(ch, "name", cx, cy, 30, fit=(20, 20))]))
     else:
-        parts.append(Text(ch, "name", cx, cy, 36, fit=(28, 28)))
+        parts.append(Text(ch, "name", cx, cy, NUMERAL_EM, fit=(NUMERAL_BOX, NUMERAL_BOX)))
     if acc:
         sym = "\u266f" if acc == "#" else "\u266d"
-        if vertical:
-            parts.append(Text(sym, "acc", 10, 9, 22, fit=(9, 14)))
-        else:
-            parts.append(Text(sym, "acc", 6, 20, 22, fit=(9, 16)))
+        ax, ay = (1.5 + ACC_W / 2, 11.5) if vertical else (1.5 + ACC_W / 2, 20)
+        parts.append(mark([Text(sym, "acc", ax, ay, 40, fit=(ACC_W, ACC_H), grow=True)]))
     if dash:
         parts.append(Line(4, 38, 11, 38, 2.4) if not vertical else Line(19, 46, 35, 46, 2.4))
     if vertical:
         for i in range(high):
-            parts.append(Circle(47, 17 + 10 * i, 2.8))
+            parts.append(Circle(46, 17 + 10 * i, 2.8))
         if low:
             parts.append(Circle(7, 38, 2.8))
     else:
         for i in range(high):
             parts.append(Circle(cx - 5 * (high - 1) + 10 * i, 5, 2.8))
         if low:
-            parts.append(Circle(cx, 47, 2.8))
-    return Glyph(gid, N, N, parts)
+            parts.append(Circle(cx, 46, 2.8))
+    return Glyph(gid, w, N, parts)
+
+
+def main_ids(font):
+    """Plain numerals of the middle octave."""
+    return [str(n) for n in range(1, 8)]
 
 
 def glyphs(font):

@@ -18,6 +18,17 @@ import simplify
 
 NOTE = 50.0
 
+# A mark that carries meaning (a press, meri or string mark, an accidental, a
+# technique kana) is at least this share of the height of its font's plain
+# note names, so that it reads at the size the names are printed. Marks are
+# drawn from the same source role as the names, so they share their weight.
+MARK_SHARE = 0.6
+# The generator aims a little above the share: outlines are rounded and the
+# program measures the drawn ink, not the generator's boxes.
+MARK_AIM = 0.65
+# Least distance between the ink of a compound glyph and its frame's edge.
+FRAME_MARGIN = 1.0
+
 
 def num(v):
     """Coordinates are rounded to one decimal to keep the files small."""
@@ -48,10 +59,16 @@ class Text:
     size: em size in SVG units. fit: (max width, max height) of the ink;
     the text shrinks to fit but never grows. squeeze: horizontal scale.
     vertical: stack the characters top to bottom instead of side by side.
+
+    grow: scale up to fill `fit` as well as down (brush faces draw their
+    kana small in the em). advance: per-character pen advance of horizontal
+    text as a function (ink box, font advance) -> advance.
     """
 
     def __init__(self, text, role, cx, cy, size, fit=None, squeeze=1.0, vertical=False,
-                 fill=None, gap=0.06):
+                 fill=None, gap=0.06, grow=False, advance=None):
+        self.grow = grow
+        self.advance = advance
         self.text = text
         self.role = role
         self.cx = cx
@@ -62,6 +79,28 @@ class Text:
         self.vertical = vertical
         self.fill = fill
         self.gap = gap
+
+
+class Named:
+    """Parts written as one group with an id of their own inside the glyph:
+    "<glyph id>.<suffix>". A group named "mark", "mark2", ... is a mark that
+    carries meaning and must reach MARK_SHARE of the font's name height (the
+    writer scales it up about its centre when it falls short); "circle" and
+    "inside" are a circled glyph's ring and what the ring holds."""
+
+    def __init__(self, suffix, parts, flat=False):
+        self.suffix = suffix
+        self.parts = list(parts)
+        self.flat = flat
+
+    def is_mark(self):
+        return self.suffix.startswith("mark")
+
+
+def mark(parts, n=1, flat=False):
+    """A mark part; a `flat` one (a single level stroke such as 一) reaches
+    its share along its width, since no height could read as a stroke."""
+    return Named("mark" if n == 1 else "mark%d" % n, parts, flat)
 
 
 class Placed:
@@ -114,6 +153,15 @@ class Group:
         self.fill = fill
         self.stroke = stroke
         self.width = width
+
+
+class Scaled:
+    """Parts scaled by k about `centre` (a mark brought up to its share)."""
+
+    def __init__(self, parts, k, centre):
+        self.parts = list(parts)
+        self.k = k
+        self.centre = centre
 
 
 def swapped(parts):
@@ -213,7 +261,10 @@ class SvgWriter:
             self.def_ids[cache_key] = (did, box, adv)
         return self.def_ids[cache_key]
 
-    def _text(self, t):
+    def _text_layout(self, t):
+        """(placed outlines, kx, ky, tx, ty) of a Text: outline ids with their
+        own offsets, then the scale and translation that put the ink centre
+        on (cx, cy)."""
         key = self._source_key(t.role)
         placed = []
         pen = 0.0
@@ -226,6 +277,9 @@ class SvgWriter:
                 ox = -(box[0] + box[2]) / 2
                 oy = pen - box[1]
                 pen += (box[3] - box[1]) + t.gap * 100
+            elif t.advance:
+                ox, oy = pen - box[0], 0.0
+                pen += t.advance(box, adv)
             else:
                 ox, oy = pen, 0.0
                 pen += adv
@@ -239,14 +293,59 @@ class SvgWriter:
         ky = t.size / 100.0
         kx = ky * t.squeeze
         if t.fit:
-            f = min(1.0, t.fit[0] / max(1e-6, (x1 - x0) * kx), t.fit[1] / max(1e-6, (y1 - y0) * ky))
+            f = min(t.fit[0] / max(1e-6, (x1 - x0) * kx), t.fit[1] / max(1e-6, (y1 - y0) * ky))
+            if not t.grow:
+                f = min(1.0, f)
             kx, ky = kx * f, ky * f
         tx = t.cx - kx * (x0 + x1) / 2
         ty = t.cy - ky * (y0 + y1) / 2
+        box = (tx + kx * x0, ty + ky * y0, tx + kx * x1, ty + ky * y1)
+        return placed, kx, ky, tx, ty, box
+
+    def _text(self, t):
+        placed, kx, ky, tx, ty, _ = self._text_layout(t)
         fill = ' fill="%s"' % t.fill if t.fill else ""
         return ['<use xlink:href="#%s" transform="matrix(%s 0 0 %s %s %s)"%s/>'
                 % (did, fine(kx), fine(ky), num(tx + kx * ox), num(ty + ky * oy), fill)
                 for did, _, ox, oy in placed]
+
+    def ink_box(self, parts):
+        """Ink box (x0, y0, x1, y1) of parts in their glyph's units, or None.
+        Drawn primitives count with half their stroke; groups' transforms
+        other than a scale about a point are not followed."""
+        boxes = []
+        for p in parts:
+            b = None
+            if isinstance(p, Text):
+                b = self._text_layout(p)[5]
+                if p.fill == "#fff":
+                    b = None
+            elif isinstance(p, Circle):
+                e = p.r + (p.width / 2 if p.stroke else 0)
+                b = (p.cx - e, p.cy - e, p.cx + e, p.cy + e)
+            elif isinstance(p, Line):
+                x1, y1, x2, y2 = p.p
+                e = p.width / 2
+                b = (min(x1, x2) - e, min(y1, y2) - e, max(x1, x2) + e, max(y1, y2) + e)
+            elif isinstance(p, Named):
+                b = self.ink_box(p.parts)
+            elif isinstance(p, Group) and p.transform.startswith("translate(0 0)"):
+                b = self.ink_box(p.parts)
+                if b and p.stroke:
+                    e = p.width / 2
+                    b = (b[0] - e, b[1] - e, b[2] + e, b[3] + e)
+            elif isinstance(p, Scaled):
+                inner = self.ink_box(p.parts)
+                if inner:
+                    k, (cx, cy) = p.k, p.centre
+                    b = (cx + k * (inner[0] - cx), cy + k * (inner[1] - cy),
+                         cx + k * (inner[2] - cx), cy + k * (inner[3] - cy))
+            if b:
+                boxes.append(b)
+        if not boxes:
+            return None
+        return (min(b[0] for b in boxes), min(b[1] for b in boxes),
+                max(b[2] for b in boxes), max(b[3] for b in boxes))
 
     def _part(self, p):
         if isinstance(p, Text):
@@ -270,6 +369,14 @@ class SvgWriter:
             rx = ' rx="%s"' % num(p.rx) if p.rx else ""
             return ['<rect x="%s" y="%s" width="%s" height="%s"%s%s/>'
                     % (tuple(num(v) for v in p.r) + (rx, _paint(p.fill, p.stroke, p.width)))]
+        if isinstance(p, Named):
+            inner = [line for q in p.parts for line in self._part(q)]
+            return ['<g id=%s>' % quoteattr(self._glyph_id + "." + p.suffix)] + inner + ["</g>"]
+        if isinstance(p, Scaled):
+            inner = [line for q in p.parts for line in self._part(q)]
+            cx, cy = p.centre
+            return ['<g transform="matrix(%s 0 0 %s %s %s)">'
+                    % (fine(p.k), fine(p.k), num(cx - p.k * cx), num(cy - p.k * cy))] + inner + ["</g>"]
         if isinstance(p, Group):
             fill = ' fill="%s"' % p.fill if p.fill else ""
             if p.stroke:
@@ -278,7 +385,89 @@ class SvgWriter:
             return ['<g transform="%s"%s>' % (p.transform, fill)] + inner + ["</g>"]
         fail("unknown part %r" % (p,))
 
-    def write(self, glyphs, path, comment):
+    def name_height(self, glyphs, main_ids):
+        """Median ink height of the font's plain note names `main_ids`,
+        without their marks and rings."""
+        by_id = {g.id: g for g in glyphs}
+
+        def name_only(parts):
+            out = []
+            for p in parts:
+                if isinstance(p, Named):
+                    if not p.is_mark() and p.suffix != "circle":
+                        out += name_only(p.parts)
+                else:
+                    out.append(p)
+            return out
+        heights = sorted(b[3] - b[1] for b in
+                         (self.ink_box(name_only(by_id[i].parts)) for i in main_ids if i in by_id) if b)
+        if not heights:
+            fail("%s/%s: none of its reference names %r is drawn"
+                 % (self.font.folder, self.font.name, main_ids))
+        return heights[len(heights) // 2]
+
+    def _bring_up(self, g, name_h):
+        """Marks of `g` scaled up to MARK_AIM of the name height; their
+        ink must stay inside the frame with FRAME_MARGIN to spare."""
+        g.parts = self._scaled_marks(g.id, g.parts, name_h)
+        if any(isinstance(p, Named) for p in g.parts):
+            box = self.ink_box(g.parts)
+            m = FRAME_MARGIN - 0.05
+            if box and (box[0] < m or box[1] < m or box[2] > g.w - m or box[3] > g.h - m):
+                fail("%s/%s: glyph %r runs out of its %sx%s frame (ink %s)"
+                     % (self.font.folder, self.font.name, g.id, num(g.w), num(g.h),
+                        " ".join(num(v) for v in box)))
+
+    def _check_ring(self, g):
+        """Every part a ring holds lies inside the ring's inner edge."""
+        named = {p.suffix: p for p in g.parts if isinstance(p, Named)}
+        if "circle" not in named:
+            return
+        ring = named["circle"].parts[0]
+        inner = ring.r - ring.width / 2
+
+        def leaves(parts):
+            for p in parts:
+                if isinstance(p, Named):
+                    yield from leaves(p.parts)
+                else:
+                    yield p
+        for p in leaves(named["inside"].parts):
+            b = self.ink_box([p])
+            far = max(((x - ring.cx) ** 2 + (y - ring.cy) ** 2) ** 0.5
+                      for x in (b[0], b[2]) for y in (b[1], b[3]))
+            if far > inner:
+                fail("%s/%s: glyph %r reaches over its ring (%s > %s)"
+                     % (self.font.folder, self.font.name, g.id, num(far), num(inner)))
+
+    def _scaled_marks(self, gid, parts, name_h):
+        out = []
+        for p in parts:
+            if isinstance(p, Named) and p.is_mark():
+                box = self.ink_box(p.parts)
+                h = box[2] - box[0] if p.flat else box[3] - box[1]
+                if h < MARK_AIM * name_h:
+                    k = MARK_AIM * name_h / h
+                    centre = ((box[0] + box[2]) / 2, (box[1] + box[3]) / 2)
+                    p = Named(p.suffix, [Scaled(p.parts, k, centre)], p.flat)
+                self.marks.append("%s.%s%s" % (gid, p.suffix, " flat" if p.flat else ""))
+            elif isinstance(p, Named):
+                p = Named(p.suffix, self._scaled_marks(gid, p.parts, name_h))
+            out.append(p)
+        return out
+
+    def bring_up_marks(self, glyphs, main_ids):
+        """Every mark of the font at its share; frames and rings checked."""
+        self.marks = []
+        name_h = self.name_height(glyphs, main_ids)
+        for g in glyphs:
+            self._bring_up(g, name_h)
+            self._check_ring(g)
+
+    def write(self, glyphs, path, comment, main_ids=()):
+        self.marks = []
+        if main_ids:
+            self.bring_up_marks(glyphs, main_ids)
         body = []
         x = y = 0.0
         row_h = 0.0
@@ -290,6 +479,7 @@ class SvgWriter:
             seen.add(g.id)
             if x > 0 and x + g.w > page_w:
                 x, y, row_h = 0.0, y + row_h + 20, 0.0
+            self._glyph_id = g.id
             body.append('<g id=%s transform="translate(%s %s)">' % (quoteattr(g.id), num(x), num(y)))
             body.append('<rect width="%s" height="%s" fill="none"/>' % (num(g.w), num(g.h)))
             for p in g.parts:

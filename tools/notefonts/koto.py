@@ -16,7 +16,7 @@ the repeat sign ヽ. Seiha's "KinWhite" is 巾 in outline, its "BarOsu" marks
 a duration bar with the press mark.
 """
 
-from glyphkit import NOTE, Circle, FontFile, Glyph, Group, Line, Text, num
+from glyphkit import NOTE, Circle, FontFile, Glyph, Group, Line, Text, mark, num
 import marks
 
 N = NOTE
@@ -75,10 +75,29 @@ def press_mark(level, seiha, cx, cy, size):
     return parts
 
 
+# A pressed string keeps the name box of the plain pressed form and gets a
+# column of its own for the press mark, the frame growing by what the
+# column needs beyond the note size.
+NAME_W = 32.0
+MARK_W = 19.0
+MARK_H = 19.0
+
+
+def column_press_mark(level, seiha, cx, cy):
+    """The press mark of a pressed string, filling its column cell: Ikuta's
+    kanji, or Seiha's オ with its dots below."""
+    if not seiha:
+        return [Text(IKUTA_PRESS[level], "name", cx, cy, 40, fit=(MARK_W, MARK_H), grow=True)]
+    dots = SEIHA_DOTS[level]
+    parts = [Text("オ", "name", cx, cy, 40, fit=(MARK_W, MARK_H), grow=True)]
+    for i in range(dots):
+        parts.append(Circle(cx - 3.5 * (dots - 1) + 7 * i, cy + MARK_H / 2 + 4.5, 2.2))
+    return parts
+
+
 def string_glyph(gid, name, level, seiha, white=False):
     text, low = string_text(name)
-    right = 14 if level else 0
-    box_w, box_h = N - 4 - right, N - 4 - (8 if low else 0)
+    box_w, box_h = (NAME_W if level else N - 4), N - 4 - (8 if low else 0)
     cx, cy = 2 + box_w / 2, 2 + box_h / 2
     if len(text) == 1:
         t = Text(text, "name", cx, cy, 44, fit=(box_w, box_h))
@@ -87,9 +106,11 @@ def string_glyph(gid, name, level, seiha, white=False):
     parts = [Group([t], "translate(0 0)", fill="#fff", stroke="#000", width=2.2) if white else t]
     if low:
         parts.append(Circle(cx, N - 5, 3.2))
-    if level:
-        parts += press_mark(level, seiha, N - 7.5, N * 0.62, 13)
-    return Glyph(gid, N, N, parts)
+    if not level:
+        return Glyph(gid, N, N, parts)
+    w = 2 + NAME_W + 1 + MARK_W + 1.5
+    parts.append(mark(column_press_mark(level, seiha, w - 1.5 - MARK_W / 2, N * 0.5)))
+    return Glyph(gid, w, N, parts)
 
 
 def technique_glyphs(seiha):
@@ -107,10 +128,10 @@ def bar_osu(seiha):
     out = []
     for level in (1, 2, 3):
         gid = "BarOsu" + "+" * level
-        out.append(Glyph(gid, N, N, [Line(6, 36, 44, 36, marks.BAR, cap="butt")]
-                         + press_mark(level, seiha, 25, 16, 18)))
-        out.append(Glyph(gid + "_V", N, N, [Line(16, 6, 16, 44, marks.BAR, cap="butt")]
-                         + press_mark(level, seiha, 36, 25, 18)))
+        out.append(Glyph(gid, N, N, [Line(6, 42, 44, 42, marks.BAR, cap="butt"),
+                                     mark(press_mark(level, seiha, 25, 19, 24))]))
+        out.append(Glyph(gid + "_V", N, N, [Line(8, 6, 8, 44, marks.BAR, cap="butt"),
+                                            mark(press_mark(level, seiha, 31, 25, 24))]))
     return out
 
 
@@ -134,6 +155,11 @@ def ikuta_rests_and_extensions():
         v_parts += [Line(24, 20 + 4 * i, 18, 30 + 4 * i, 1.8) for i in range(flags)]
         out += marks.pair(gid, N, 30, h_parts, v_parts)
     return out
+
+
+def main_ids(font):
+    """The plain strings whose height the press marks are measured against."""
+    return [str(n) for n in range(1, 11)] + ["To", "I", "Kin"]
 
 
 def glyphs(font):

@@ -13,7 +13,7 @@ numeral, ♯ or ♭ small at its upper left, one dot above for the second
 octave ("Dot"), two for the third ("Dot2").
 """
 
-from glyphkit import NOTE, Circle, FontFile, Glyph, Line, Path, Text
+from glyphkit import NOTE, Circle, FontFile, Glyph, Line, Path, Text, mark
 import marks
 
 N = NOTE
@@ -51,18 +51,24 @@ def doremi_glyph(gid, syllable, octave, script):
     left = 9 if acc else 0
     box_w = N - 4 - right - left
     parts = [Text(text, "name", 2 + left + box_w / 2, 24, 34, fit=(box_w, 30))]
+    # The accidental and the octave digit are marks (see glyphkit.MARK_SHARE).
+    n = 1
     if acc:
-        parts.append(Text(SHARP if acc == "#" else FLAT, "acc", 6, 14, 18, fit=(8, 14)))
-    if octave:
-        parts.append(Text(octave, "digit", N - 7, 40, 16, fit=(10, 14)))
-    return Glyph(gid, N, N, parts)
+        parts.append(mark([Text(SHARP if acc == "#" else FLAT, "acc", 6.5, 13, 40, fit=(9, 17), grow=True)]))
+        n = 2
+    if not octave:
+        return Glyph(gid, N, N, parts)
+    # The octave digit's column reaches past the note size.
+    w = N + 4
+    parts.append(mark([Text(octave, "digit", w - 1.5 - 7, 38, 40, fit=(12, 17), grow=True)], n))
+    return Glyph(gid, w, N, parts)
 
 
 def traverso_glyph(gid, name, high):
     acc, digit = _accidental(name)
     parts = [Text(digit, "name", 27, 28, 36, fit=(24, 30))]
     if acc:
-        parts.append(Text(SHARP if acc == "#" else FLAT, "acc", 9, 19, 20, fit=(9, 15)))
+        parts.append(mark([Text(SHARP if acc == "#" else FLAT, "acc", 8.5, 19, 40, fit=(10, 17), grow=True)]))
     for i in range(high):
         parts.append(Circle(27 - 4.5 * (high - 1) + 9 * i, 6, 2.8))
     return Glyph(gid, N, N, parts)
@@ -78,6 +84,16 @@ def percussion_glyphs():
     out = [Glyph(gid, N, N, parts) for gid, parts in shapes.items()]
     out.append(Glyph("QuarterBeat", N, N, list(shapes["QuarterBeatV1"])))
     return out
+
+
+def main_ids(font):
+    """Plain names of the font, whose height its marks answer to."""
+    style = font.opt("style")
+    if style == "percussion":
+        return []
+    if style == "traverso":
+        return [str(n) for n in range(1, 8)]
+    return list(KATAKANA)
 
 
 def glyphs(font):

@@ -34,6 +34,7 @@ SOURCE_FONTS = {
     "numeric": ("fue", "Shinobue", "Shinobue_Numeric"),
     "kanji": ("fue", "Shinobue", "Shinobue_Kanji"),
     "koto": ("koto", "Koto_Ikuta", "Koto_Brush"),
+    "seiha": ("koto", "Koto_Seiha", "Koto_Brush"),
     "sangen": ("sangen", "Sangen_Ikuta", "Sangen_Bold"),
     "shamisen": ("sangen", "Shamisen_Bunka", "Shamisen_Brush"),
     "common": ("common", "Common", "Basic"),
@@ -103,7 +104,9 @@ TOZAN = [(0x0260, ["Re-Low", "ChiMeri-Low", "Chi-Low", "HaDaiMeri-Low", "HaChuMe
          (0x0270, ["Chi", "Ri", "HaMeri", "HaChuMeri", "Ha", "HiMeri", "Hi", "RoKari", "I"]),
          (0x027A, ["Pi", "Ta", "Shi", "TsuDaiKan", "ReMeriDaiKan", "ReDaiKan", "ChiMeriDaiKan", "ChiDaiKan",
                    "HaMeriDaiKan", "HaChuMeriDaiKan", "HaDaiKan", "Ra", "Rin", "Fu", "ReDaiMeri"]),
-         (0x029E, ["HiDaiMeri"])]
+         (0x029E, ["HiDaiMeri"]),
+         (0x02A0, ["I2", "Ka", "Kara", "KaraChuMeri", "KaraMeri", "Ku", "ReMeri-Low", "Ro-Low", "RoDaiMeri-Low",
+                   "RoMeri-Low", "Tsu-Low", "TsuChuMeri-Low", "TsuMeri-Low"])]
 
 CIRCLED = [(0x0290, ["ChiMeri-Low", "HaDaiMeri-Low", "RoDaiMeri", "RoMeri", "TsuMeri", "ReMeri", "ChiMeri",
                      "HaMeri", "HiMeri", "ReMeriDaiKan", "ChiMeriDaiKan", "HaMeriDaiKan", "ReDaiMeri", "HiDaiMeri"])]
@@ -123,9 +126,11 @@ KOTO = ([(0x00FE, ["Pizz_V"]), (0x0180, ["Sukui", "Osu+", "Osu++", "Osu+++", "Ha
         + raised(0x01BD, ["8", "9", "10", "11", "12", "13", "14", "15", "16", "17"])
         + raised(0x01F0, ["To", "I", "Kin"])
         + raised(0x10A0, ["Otsu1", "Otsu2", "Otsu3", "Otsu4", "Rei", "Ichi", "Ni", "San"])
-        + raised(0x10D0, ["Shi", "Go", "Roku", "Nana", "Kan1", "Kan2"]))
+        + raised(0x10D0, ["Shi", "Go", "Roku", "Nana", "Kan1", "Kan2"])
+        + [(0x10E8, ["KinWhite", "KinWhite+", "KinWhite++", "KinWhite+++", "BarOsu+", "BarOsu++", "BarOsu+++"])])
 
 LOW_POSITIONS = ["1", "2", "3", "4", "4#", "5", "6", "7", "8", "8#", "9", "10", "11", "12", "13"]
+HIGH_POSITIONS = ["14", "14#", "15", "16", "17", "18", "18#", "19"]
 
 
 def positions(first, names):
@@ -138,15 +143,22 @@ SANGEN = ([(0x018A, ["SuriAgeSmall", "SuriSageSmall"]), (0x018D, ["UtsuSmall"]),
           + positions(0x1E2D, ["2-" + p for p in LOW_POSITIONS])
           + positions(0x1E5A, ["3-" + p for p in LOW_POSITIONS + ["14", "14#", "15"]])
           + positions(0x049D, ["3-" + p for p in ["16", "17", "18", "18#", "19", "20", "21", "22", "23", "24",
-                                                  "24#", "25"]]))
+                                                  "24#", "25"]])
+          + positions(0x04C1, ["1-" + p for p in HIGH_POSITIONS])
+          + positions(0x04D9, ["2-" + p for p in HIGH_POSITIONS])
+          + positions(0x04F1, ["3-" + p for p in ["26", "27", "28", "28#", "29"]])
+          + [(0x0500, ["SuriSageAge"])])
 
 SHAMISEN = [(0x1100, ["B-0", "B-1", "B-2", "B-3", "B-#", "B-4", "B-5", "B-6", "B-7", "B-8", "B-9", "B-b", "B-10",
                       "B-11", "B-12", "B-13", "B-1#", "B-14", "B-15", "B-Sukui", "B-Hajiki", "B-Utsu", "B-Suri",
                       "B-Fing1", "B-Fing2", "B-Fing3", "B-Line", "B-Line_V", "B-String1", "B-String2",
-                      "B-String3"])]
+                      "B-String3"]),
+            (0x111F, ["B-16", "B-17", "B-18", "B-19"])]
 
 # Koto ids the koto font draws under another name, sangen marks from Basic.
 KOTO_SOURCES = {"Pizz": ("common", "PizzCircle"), "Pizz_V": ("common", "PizzCircle")}
+KOTO_SOURCES.update({gid: ("seiha", gid) for gid in ["KinWhite", "KinWhite+", "KinWhite++", "KinWhite+++",
+                                                    "BarOsu+", "BarOsu++", "BarOsu+++"]})
 SANGEN_SOURCES = {"SuriAgeSmall": ("common", "SuriAge"), "SuriSageSmall": ("common", "SuriSage"),
                   "UtsuSmall": ("common", "Utsu")}
 SHAMISEN_MARKS = {"B-Sukui": "Sukui", "B-Hajiki": "Hajiki", "B-Utsu": "Utsu", "B-Suri": "Suri",
@@ -212,7 +224,7 @@ def own_glyphs():
     return out
 
 
-def _source_glyphs():
+def _source_glyphs(outlines):
     import importlib
     cache = {}
     for source, (module, folder, name) in SOURCE_FONTS.items():
@@ -222,6 +234,9 @@ def _source_glyphs():
         mod = importlib.import_module(module)
         font = next(f for f in mod.FONTS if f.folder == folder and f.name == name)
         glyphs = mod.glyphs(font)
+        if hasattr(mod, "main_ids"):
+            # The marks as the note font draws them: brought up to their share.
+            SvgWriter(outlines, font).bring_up_marks(glyphs, mod.main_ids(font))
         if source == "common":
             glyphs += marks.tremolo_signs()
         cache[source] = (font, {g.id: g for g in glyphs})
@@ -256,7 +271,7 @@ def build(outlines, out_path):
     except ImportError:
         fail("python3-fontforge is missing (tools/install-generator-deps.sh)")
     table = character_table()
-    sources = _source_glyphs()
+    sources = _source_glyphs(outlines)
     font = fontforge.font()
     font.encoding = "UnicodeFull"
     font.fontname = FAMILY
