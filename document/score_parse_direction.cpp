@@ -196,6 +196,13 @@ bool Score::parseMeasureDirection(Measure *measure, int partIndex, int voiceInde
                 direction->staff = index;
         }
     }
+    // The side the direction asks for holds for every item it made.
+    const QString placement = element.attribute(QStringLiteral("placement"));
+    const int side = placement == QLatin1String("above")   ? 1
+                     : placement == QLatin1String("below") ? 2
+                                                           : 0;
+    for (Direction *direction : std::as_const(reading.made))
+        direction->placement = side;
     voice->directions.append(reading.made);
     return true;
 }

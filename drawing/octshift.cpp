@@ -98,9 +98,14 @@ int OctShift::octShiftStop(Measure *measure, Direction *record, double position)
 
     Direction *start = started.direction;
     start->shown = start->visibility != 2;
-    // The hook turns with the start's kind, the stop record carries none.
-    const bool hookOtherWay = started.kind == DirectionKind::OctaveUp;
+    // The hook points back toward the staff: the line of an "8va" stands
+    // above it (right of the column in vertical writing), that of an "8vb"
+    // below (left), unless the user moved it across. The stop record
+    // carries no kind.
     const bool horizontal = score->page->horizontal;
+    const bool above =
+        start->y < 0.0 || (start->y == 0.0 && started.kind != DirectionKind::OctaveUp);
+    const bool hookOtherWay = horizontal ? above : !above;
     const double s = score->page->scaleFactor;
     const double n = part->noteFontSize;
     const int index =

@@ -37,8 +37,8 @@ public:
     // record. A number outside the slots is ignored.
     void octShiftStart(Measure *measure, int voice, Direction *record, double position);
     // The glyph "8" and the dashed line of one piece of `length` mm into
-    // `group`, with the end hook when `withHook` (turned the other way when
-    // `hookOtherWay`).
+    // `group`, with the end hook when `withHook`: toward smaller y (x in
+    // vertical writing), or toward larger when `hookOtherWay`.
     void octShiftGlyphs(QGraphicsItemGroup *group, double length, bool hookOtherWay, bool withHook);
     // Draws the shift of the record's number up to `position` (mm) in
     // `measure`, one piece per line, and empties the slot. Returns 1 when

@@ -203,7 +203,7 @@ Slurs::EndFrame Slurs::endFrame(Measure *measure, Note *note, int noteVoice) con
     frame.topPos = hasItem(measure, top, noteVoice) ? finalPos(measure, top, noteVoice) : frame.pos;
     frame.staccato = hasStaccatoSecond(note);
     frame.beamed = isBeamed(note);
-    frame.stem = note->stem;
+    frame.stem = note->stemShown;
     return frame;
 }
 

@@ -23,8 +23,8 @@ namespace {
 
 // A glyph of `renderer` scaled by (sx, sy); its size after scaling is read
 // from the bounding rectangle times the scale.
-GlyphItem *scaledGlyph(const std::shared_ptr<QSvgRenderer> &renderer, const QString &id,
-                              double sx, double sy)
+GlyphItem *scaledGlyph(const std::shared_ptr<QSvgRenderer> &renderer, const QString &id, double sx,
+                       double sy)
 {
     GlyphItem *item = GlyphItems::create(renderer, id);
     item->setTransform(QTransform::fromScale(sx, sy));
@@ -263,6 +263,10 @@ void Tuplet::tupletBracket2(int i, int highestInUse)
 
 namespace {
 
+// Note sizes between a tuplet's number and the bracket of the tuplet
+// around it.
+constexpr double nestGap = 0.2;
+
 // The notes first..last of a voice that have a glyph to measure from;
 // empty when the range does not lie in the voice.
 QList<Note *> tupletNotes(Measure *m, int part, int voice, int first, int last)
@@ -308,7 +312,7 @@ void Tuplet::tupletNumber(int i, Measure *m, int part, int voice)
     for (const Note *note : notes) {
         const double e = note->stemEnd + base;
         const double head = m->getItemFinalPosFrame(part, voice, note->noteAlignItem).y();
-        if (note->stem == 2) {
+        if (note->stemShown == 2) {
             hi = std::max(hi, e);
             lo = std::min(lo, head);
         } else {
@@ -328,27 +332,29 @@ void Tuplet::tupletNumber(int i, Measure *m, int part, int voice)
     double xs = along(first, &firstScale);
     double xe = along(last, &lastScale);
     const bool bracket = i < Note::tupletCount && first->tupletBracket[i];
-    if (first->stem == 1) {
+    if (first->stemShown == 1) {
         xs += 0.1 * n * firstScale;
         xe += 0.33 * n * lastScale;
     } else if (bracket) {
         xe += 0.2 * n * lastScale;
     }
 
-    const double d = (highest - i) * 0.4 * n;
-    const double y = first->stem == 2 ? hi + 0.2 * n + d : lo - 0.2 * n - d;
     GlyphItem *number =
         scaledGlyph(settings->noteFontRenderer, QString::number(shownNumber(first, i)) + "_Italic",
                     g * n, g * n);
     const QSizeF size = scaledSize(number);
     const double gw = size.width();
     const double gh = size.height();
+    // An outer tuplet clears the inner one's number, which sits on its
+    // bracket.
+    const double d = (highest - i) * (gh / k + nestGap * n);
+    const double y = first->stemShown == 2 ? hi + 0.2 * n + d : lo - 0.2 * n - d;
     const double mid = (xs + xe) / 2.0 * k;
     if (bracket)
         number->setPos(mid - 0.5 * gw, y * k - 0.5 * gh);
-    else if (first->stem == 1)
+    else if (first->stemShown == 1)
         number->setPos((0.33 * n + xs + xe) / 2.0 * k - 0.5 * gw, y * k - 0.4 * gh);
-    else if (first->stem == 2)
+    else if (first->stemShown == 2)
         number->setPos(mid - 0.5 * gw, y * k - 0.35 * gh);
     else
         number->setPos(mid - 1.2 * gw, y * k - gh);
@@ -358,7 +364,7 @@ void Tuplet::tupletNumber(int i, Measure *m, int part, int voice)
         return;
     }
     // The hooks point at the notes.
-    const double hook = (first->stem == 2 ? -0.1 : 0.1) * n * k;
+    const double hook = (first->stemShown == 2 ? -0.1 : 0.1) * n * k;
     groupOf(score->scene, bracketLines(true, xs * k, xe * k, y * k, hook, 0.8 * gw, 0.0), number);
 }
 
@@ -382,7 +388,7 @@ void Tuplet::tupletNumberV(int i, Measure *m, int part, int voice)
     for (const Note *note : notes) {
         const double e = note->stemEnd + base;
         const double head = m->getItemFinalPosFrame(part, voice, note->noteAlignItem).x();
-        if (note->stem == 2) {
+        if (note->stemShown == 2) {
             lo = std::min(lo, e);
             hi = std::max(hi, head);
         } else {
@@ -402,27 +408,27 @@ void Tuplet::tupletNumberV(int i, Measure *m, int part, int voice)
     double ys = along(first, &firstScale);
     double ye = along(last, &lastScale);
     const bool bracket = i < Note::tupletCount && first->tupletBracket[i];
-    if (first->stem == 1) {
+    if (first->stemShown == 1) {
         ys += 0.1 * n * firstScale;
         ye += 0.33 * n * lastScale;
     } else if (bracket) {
         ye += 0.2 * n * lastScale;
     }
 
-    const double d = (highest - i) * 0.4 * n;
-    const double x = first->stem == 2 ? lo - 0.2 * n - d : hi + 0.2 * n + d;
     GlyphItem *number =
         scaledGlyph(settings->noteFontRenderer,
                     QString::number(shownNumber(first, i)) + "_Italic_V", g * n, g * n);
     const QSizeF size = scaledSize(number);
     const double gw = size.width();
     const double gh = size.height();
+    const double d = (highest - i) * (gw / k + nestGap * n);
+    const double x = first->stemShown == 2 ? lo - 0.2 * n - d : hi + 0.2 * n + d;
     const double mid = (ys + ye) / 2.0 * k;
     if (bracket)
         number->setPos(x * k - 0.5 * gw, mid - 0.5 * gh);
-    else if (first->stem == 1)
+    else if (first->stemShown == 1)
         number->setPos(x * k - 0.6 * gw, (0.33 * n + ys + ye) / 2.0 * k - 0.3 * gh);
-    else if (first->stem == 2)
+    else if (first->stemShown == 2)
         number->setPos(x * k - 0.4 * gw, mid - 0.5 * gh);
     else
         number->setPos(x * k - 0.2 * gw, mid - gh);
@@ -431,6 +437,6 @@ void Tuplet::tupletNumberV(int i, Measure *m, int part, int voice)
         score->scene->addItem(number);
         return;
     }
-    const double hook = (first->stem == 2 ? 0.1 : -0.1) * n * k;
+    const double hook = (first->stemShown == 2 ? 0.1 : -0.1) * n * k;
     groupOf(score->scene, bracketLines(false, ys * k, ye * k, x * k, hook, 0.8 * gh, 0.0), number);
 }

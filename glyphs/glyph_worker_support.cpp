@@ -75,6 +75,13 @@ void markLastItem(Note *note, const Measure *measure, int part, int voice)
     note->alignItemEnd = measure->getItemCount(part, voice) - 1;
 }
 
+void markItemsFrom(Note *note, const Measure *measure, int part, int voice, int firstNew)
+{
+    const int count = measure->getItemCount(part, voice);
+    note->noteAlignItem = firstNew < count ? firstNew : count - 1;
+    note->alignItemEnd = count - 1;
+}
+
 void tagNoteGlyph(Score *score, QGraphicsItem *item, const Measure *measure, int part, int voice,
                   int noteIndex)
 {

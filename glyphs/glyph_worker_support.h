@@ -42,8 +42,13 @@ int stringNumber(const QString &noteName);
 // The note's main-glyph and last-item indices both name the voice's last
 // aligned item.
 void markMainItem(Note *note, const Measure *measure, int part, int voice);
-// The last-item index alone.
+// The last-item index alone: bars, dots, spacers and other items that
+// follow the note glyph run the note on, but its main glyph stays.
 void markLastItem(Note *note, const Measure *measure, int part, int voice);
+// After a worker appended the items from `firstNew` on (a rest and its
+// dots or duration parts): the main glyph is the first of them, the last
+// item the last. Without new items both name the voice's last item.
+void markItemsFrom(Note *note, const Measure *measure, int part, int voice, int firstNew);
 
 // The error line a worker writes for a tremolo start without its stop.
 extern const char *const tremoloUnstopped;

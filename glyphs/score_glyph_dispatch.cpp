@@ -75,6 +75,9 @@ QStringList Score::collectVoiceGlyphIds(Measure *measure, int part, int voice,
     if (v->notes.isEmpty())
         return {};
 
+    if (parts.at(part)->notationStyle == NotationStyle::StaffNotation)
+        setStaffStemDirections(measure, part, voice);
+
     QStringList list = previous;
     const int count = int(v->notes.size());
     for (int i = 0; i < count;) {
@@ -281,8 +284,7 @@ void Score::addBreathItem(Measure *measure, int part, int voice, Note *note, int
 QGraphicsItem *Score::createNoteSvgItem(int part, const QString &glyphId, bool common)
 {
     const Part *p = parts.at(part);
-    GlyphItem *item =
-        GlyphItems::create(common ? commonRenderer : p->noteFontRenderer, glyphId);
+    GlyphItem *item = GlyphItems::create(common ? commonRenderer : p->noteFontRenderer, glyphId);
     const double scale = p->noteFontSize * page->glyphScale;
     item->setTransform(QTransform::fromScale(scale, scale));
     return item;

@@ -57,8 +57,9 @@ QStringList Score::addNoteSimple(Measure *measure, int part, int voice, int note
     note->glyphName.clear();
 
     if (note->rest) {
+        const int firstNew = measure->getItemCount(part, voice);
         addSimpleRest(measure, part, voice, note, onset);
-        markMainItem(note, measure, part, voice);
+        markItemsFrom(note, measure, part, voice, firstNew);
         appendOctaveAndTie(note);
         return result;
     }
@@ -83,7 +84,7 @@ QStringList Score::addNoteSimple(Measure *measure, int part, int voice, int note
             const int last = measure->getItemCount(part, voice) - 1;
             next->alignItemBegin = next->firstAlignItem = next->noteAlignItem = next->alignItemEnd =
                 last;
-            markMainItem(note, measure, part, voice);
+            markLastItem(note, measure, part, voice);
             note->glyphName = note->noteName + QStringLiteral(":Tremolo");
         } else {
             qDebug().noquote() << tremoloUnstopped;
@@ -111,7 +112,7 @@ QStringList Score::addNoteSimple(Measure *measure, int part, int voice, int note
 
     if (drawBars && !note->noteName.startsWith(QLatin1String("Repeat"))) {
         addBarsSimple(note, measure, part, voice, onset);
-        markMainItem(note, measure, part, voice);
+        markLastItem(note, measure, part, voice);
     }
     appendOctaveAndTie(note);
     return result;

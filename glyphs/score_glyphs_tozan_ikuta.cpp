@@ -71,8 +71,9 @@ QStringList Score::addNoteTozan(Measure *measure, int part, int voice, Note *not
     QStringList result;
 
     if (note->rest) {
+        const int firstNew = measure->getItemCount(part, voice);
         addTozanRest(measure, part, voice, note, onset);
-        markMainItem(note, measure, part, voice);
+        markItemsFrom(note, measure, part, voice, firstNew);
         return result;
     }
 
@@ -83,7 +84,7 @@ QStringList Score::addNoteTozan(Measure *measure, int part, int voice, Note *not
         // clear of what follows.
         if ((note->noteType == 4 && note->timeModification) || (next && next->grace))
             addSpacerTozan(measure, part, voice, noteIndex, onset + note->duration);
-        markMainItem(note, measure, part, voice);
+        markLastItem(note, measure, part, voice);
     } else {
         if (dSw)
             qDebug().noquote() << "gracenote ===";
@@ -111,7 +112,7 @@ QStringList Score::addNoteTozan(Measure *measure, int part, int voice, Note *not
 
     if (!note->noteName.startsWith(QLatin1String("Repeat"))) {
         addBarsTozan(note, measure, part, voice, onset);
-        markMainItem(note, measure, part, voice);
+        markLastItem(note, measure, part, voice);
     }
     appendOctaveAndTie(note);
     return result;
@@ -215,8 +216,9 @@ QStringList Score::addNoteIkuta(Measure *measure, int part, int voice, int noteI
     if (note->tremoloType == 2)
         return previous;
     if (note->rest) {
+        const int firstNew = measure->getItemCount(part, voice);
         addRestIkuta(measure, part, voice, note, onset);
-        markMainItem(note, measure, part, voice);
+        markItemsFrom(note, measure, part, voice, firstNew);
         return previous;
     }
 
@@ -230,7 +232,7 @@ QStringList Score::addNoteIkuta(Measure *measure, int part, int voice, int noteI
                 const int secondIndex = int(voiceOf(measure, part, voice)->notes.indexOf(second));
                 result = addChordGlyphs(measure, part, voice, secondIndex, onset, previous);
                 pointAtLastItem(second, measure, part, voice);
-                markMainItem(note, measure, part, voice);
+                markLastItem(note, measure, part, voice);
                 note->glyphName = note->noteName + QLatin1Char(':') + second->noteName +
                                   QStringLiteral(":Tremolo");
             } else {
@@ -245,14 +247,14 @@ QStringList Score::addNoteIkuta(Measure *measure, int part, int voice, int noteI
 
     if (note->arpeggiate) {
         addArpeggioItem(measure, part, voice, note, onset);
-        markMainItem(note, measure, part, voice);
+        markLastItem(note, measure, part, voice);
     } else if (note->tremoloType == 3) {
         note->glyphName = note->noteName + QStringLiteral(":Tremolo");
     }
 
     if (!isTieContinuation(note) && !note->noteName.startsWith(QLatin1String("Repeat"))) {
         addNoteExtensionsTimeFrame(note, measure, part, voice, onset);
-        markMainItem(note, measure, part, voice);
+        markLastItem(note, measure, part, voice);
     }
     return result;
 }

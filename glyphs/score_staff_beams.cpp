@@ -339,7 +339,7 @@ double stackHeight(int type, double t, double g)
 // One staff: every stem points the first note's way.
 void drawSingleStaff(Group &g)
 {
-    const int direction = g.note(g.first)->stem;
+    const int direction = g.note(g.first)->stemShown;
     if (direction != stemUp && direction != stemDown)
         return;
     const bool up = direction == stemUp;
@@ -418,14 +418,14 @@ void drawCrossStaff(Group &g)
     double low = std::numeric_limits<double>::max();
     double high = std::numeric_limits<double>::lowest();
     for (int i : std::as_const(g.counted)) {
-        const FitPoint p = fitPoint(g, i, g.note(i)->stem == stemUp);
+        const FitPoint p = fitPoint(g, i, g.note(i)->stemShown == stemUp);
         points.append(p);
         low = std::min(low, p.across);
         high = std::max(high, p.across);
     }
     BeamLine beam = fitLine(g, points);
     beam.base = 0.5 * (low + high);
-    const int firstStem = g.note(g.first)->stem;
+    const int firstStem = g.note(g.first)->stemShown;
     const double lift = g.horizontal ? 2 * t * size : 0.14 * size;
     if (firstStem == stemUp)
         beam.base += g.sigma * lift;
@@ -441,7 +441,7 @@ void drawCrossStaff(Group &g)
     LevelDrawer levels(g, beam.slope);
     for (int i : std::as_const(g.counted)) {
         Note *n = g.note(i);
-        const bool up = n->stem == stemUp;
+        const bool up = n->stemShown == stemUp;
         const double along = stemAlong(g, i, up);
         const double edge = topEdge(along);
         double start = 0.0;

@@ -21,6 +21,8 @@
 #include <cstdlib>
 #include <vector>
 
+using GlyphWorkers::markItemsFrom;
+using GlyphWorkers::markLastItem;
 using GlyphWorkers::markMainItem;
 using GlyphWorkers::tagNoteGlyph;
 using GlyphWorkers::verticalForm;
@@ -122,20 +124,23 @@ void Score::addStaffNote(Measure *measure, int part, int voice, int noteIndex, i
     }
 
     if (note->rest) {
+        const int firstNew = measure->getItemCount(part, voice);
         addStaffRest(measure, part, voice, note, onset);
-        markMainItem(note, measure, part, voice);
+        markItemsFrom(note, measure, part, voice, firstNew);
         return;
     }
 
     const QString name = note->noteName;
+    // The heads set each note's main glyph to its own head; stems, flags
+    // and ledger lines only run the note on.
     addStaffNoteHead(measure, part, voice, noteIndex, onset);
-    markMainItem(note, measure, part, voice);
+    markLastItem(note, measure, part, voice);
 
     // A repeat sign stands for its notes; the stop note of a two-note
     // tremolo shares the dots of its start note.
     if (!name.startsWith(QLatin1String("Repeat")) && note->tremoloType != tremoloStop) {
         addStaffDots(measure, part, voice, noteIndex, onset);
-        markMainItem(note, measure, part, voice);
+        markLastItem(note, measure, part, voice);
     }
 
     if (note->tremoloType == tremoloStart) {
@@ -198,7 +203,7 @@ void Score::addStaffNoteHead(Measure *measure, int part, int voice, int noteInde
     // Seconds: a head a step (or none) from its neighbour goes to the other
     // side of the stem, walking away from the stem's end.
     std::vector<bool> displaced(n, false);
-    const bool stemDown = highest->stem == 2;
+    const bool stemDown = highest->stemShown == 2;
     if (!stemDown) {
         for (int k = 1; k < n; ++k) {
             const int gap = steps[k] - steps[k - 1];
@@ -236,7 +241,7 @@ void Score::addStaffNoteHead(Measure *measure, int part, int voice, int noteInde
         const double cross =
             getStaffStepOffset(part, steps[k]) - (note->grace ? 0.095 : 0.125) * size;
         double headShift = 0.0;
-        if (note->stem != 2) {
+        if (note->stemShown != 2) {
             headShift = displaced[k] ? 3.0 : 0.0;
         } else if (seconds) {
             // With the stem down the column beside the stem moves right.
@@ -341,18 +346,20 @@ void Score::addStaffRest(Measure *measure, int part, int voice, Note *note, int 
             qDebug().noquote() << "addStaffRest, rest type not supported = " << note->noteType;
         }
     }
+    // A rest of a voice that shares its staff stands on its voice's side.
+    const double side = getStaffStepOffset(part, restStepShift(measure, part, voice, note));
     const QString id = base.isEmpty() ? QString() : verticalForm(this, base);
     QGraphicsItem *item = StaffGlyphs::glyph(this, part, id);
     tagNoteGlyph(this, item, measure, part, voice, noteIndex);
     note->alignItemBegin = note->firstAlignItem = measure->getItemCount(part, voice);
     StaffGlyphs::append(this, measure, part, voice, note, width, id, AlignTime, onset, item,
-                        note->restOffset + shift, StaffGlyphs::alongShift(note), size);
+                        note->restOffset + shift + side, StaffGlyphs::alongShift(note), size);
 
     if (note->dots >= 1) {
         const QString dot = dotId(note->dots);
         const QString dotGlyph = dot.isEmpty() ? QString() : verticalForm(this, dot);
         // Each voice of a staff keeps its rest dots a staff space apart.
-        const double cross = note->restOffset +
+        const double cross = note->restOffset + side +
                              getStaffStepOffset(part, note->noteType > 1 ? 1 : 3) - 0.05 * size +
                              ((note->voice - 1) % 4) * 0.25 * size;
         QGraphicsItem *dotItem = StaffGlyphs::glyph(this, part, dotGlyph);

@@ -76,7 +76,14 @@ double Score::keySignatureRoom(const Measure *measure) const
 {
     if (measure->fifths == noKey)
         return 0.0;
-    return std::abs(measure->fifths) * 0.26 + 0.3;
+    return keySignatureWidth(measure->fifths);
+}
+
+double Score::keySignatureWidth(int fifths)
+{
+    // Accidentals leave a gap before the time signature that follows.
+    const double gap = fifths != 0 && fifths >= -7 && fifths <= 7 ? keySignatureGap : 0.0;
+    return std::abs(fifths) * 0.26 + 0.3 + gap;
 }
 
 void Score::addMeasureStaffClefs(Measure *measure)

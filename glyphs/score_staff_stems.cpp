@@ -181,8 +181,8 @@ void Score::addStaffTremolo(Measure *measure, int part, int voice, int noteIndex
     const double size = parts.at(part)->noteFontSize;
     Note *highest = chord.last();
     const int highestStep = getStaffStep(measure, part, highest);
-    bool up = highest->stem == 1;
-    if (highest->stem == 0)
+    bool up = highest->stemShown == 1;
+    if (highest->stemShown == 0)
         up = highestStep < 0;
     Note *used = up ? highest : chord.first();
     const int s = getStaffStep(measure, part, used);
@@ -194,9 +194,9 @@ void Score::addStaffTremolo(Measure *measure, int part, int voice, int noteIndex
     double along = StaffGlyphs::alongShift(used);
     if (chord.size() > 1 && !up)
         along += first->chordHasSeconds ? 1.5 : -1.5;
-    else if (used->stem == 1)
+    else if (used->stemShown == 1)
         along += 1.5;
-    else if (used->stem == 2)
+    else if (used->stemShown == 2)
         along -= 1.5;
 
     const double l = getStemLength(used, up, s, marks);
@@ -233,7 +233,7 @@ void Score::addStaffStemFlag(Measure *measure, int part, int voice, int noteInde
     if (chord.size() == 1) {
         const int s = getStaffStep(measure, part, first);
         const bool slash = first->grace && first->graceSlash && first->noteType == 8;
-        if (first->stem == 1) {
+        if (first->stemShown == 1) {
             const double l = first->grace ? 0.625 : getStemLength(first, true, s, k) * u;
             const double tip = (-s * u - l - (first->grace ? 0.03 : 0.04)) * size;
             stem = {first->grace ? QStringLiteral("Grace_Stem") : QStringLiteral("Stem"),
@@ -241,7 +241,7 @@ void Score::addStaffStemFlag(Measure *measure, int part, int voice, int noteInde
             flag = {flagId(first, true, slash), QStringLiteral("hook"), tip,
                     stem.along - (slash ? 1.3 : 0.0), 0.0};
             stemEnd = tip;
-        } else if (first->stem == 2) {
+        } else if (first->stemShown == 2) {
             const double l = first->grace ? 0.625 : getStemLength(first, false, s, k) * u;
             const double top = (-s * u + (first->grace ? 0.04 : 0.06)) * size;
             stem = {first->grace ? QStringLiteral("Grace_Stem") : QStringLiteral("Stem"),
@@ -257,7 +257,7 @@ void Score::addStaffStemFlag(Measure *measure, int part, int voice, int noteInde
     } else {
         const int s0 = getStaffStep(measure, part, chord.first());
         const int s1 = getStaffStep(measure, part, chord.last());
-        const bool up = first->stem == 1;
+        const bool up = first->stemShown == 1;
         // Chord stems end on a whole step.
         const double steps = std::trunc(getFlagOffset(first, up, s0, s1));
         const double l = steps * u;
@@ -313,7 +313,7 @@ void Score::addStaffStemFlagV(Measure *measure, int part, int voice, int noteInd
     if (chord.size() == 1) {
         const int s = getStaffStep(measure, part, first);
         const bool slash = first->grace && first->graceSlash && first->noteType == 8;
-        if (first->stem == 1) {
+        if (first->stemShown == 1) {
             const double l = first->grace ? 0.625 : getStemLength(first, true, s, k) * u;
             const double foot = (s * u + (first->grace ? 0.03 : 0.05)) * size;
             stem = {first->grace ? graceStemV : stemV, QStringLiteral("stem"), foot,
@@ -323,7 +323,7 @@ void Score::addStaffStemFlagV(Measure *measure, int part, int voice, int noteInd
             flag = {flagId(first, true, slash), QStringLiteral("hook"), flagCross,
                     stem.along - (slash ? 1.3 : 0.0), 0.0};
             stemEnd = foot + l * size;
-        } else if (first->stem == 2) {
+        } else if (first->stemShown == 2) {
             const double l = first->grace ? 0.625 : getStemLength(first, false, s, k) * u;
             const double tip = ((s * u - l) - (first->grace ? 0.04 : 0.06)) * size;
             stem = {first->grace ? graceStemV : stemV, QStringLiteral("stem"), tip, along, l};
@@ -336,7 +336,7 @@ void Score::addStaffStemFlagV(Measure *measure, int part, int voice, int noteInd
     } else {
         const int s0 = getStaffStep(measure, part, chord.first());
         const int s1 = getStaffStep(measure, part, chord.last());
-        const bool up = first->stem == 1;
+        const bool up = first->stemShown == 1;
         const double steps = std::trunc(getFlagOffset(first, up, s0, s1));
         const double l = steps * u;
         if (up) {

@@ -53,7 +53,7 @@ double headWidth(const Note *note, double size, bool seconds)
         return 0.4587 * size;
     if (isBeamed(note))
         return 0.3058 * size;
-    return (note->stem == 2 ? 0.3475 : 0.4587) * size;
+    return (note->stemShown == 2 ? 0.3475 : 0.4587) * size;
 }
 
 QGraphicsItem *glyph(Score *score, int part, const QString &glyphId, bool common)

@@ -18,8 +18,6 @@ namespace {
 
 // Widths of the header symbols, in units of the largest note size.
 constexpr double clefWidth = 0.75;
-constexpr double keyWidthPerAccidental = 0.26;
-constexpr double keyWidthBase = 0.3;
 constexpr double timeWidthHorizontal = 0.9;
 constexpr double timeWidthVerticalStaff = 0.8;
 constexpr double timeWidthVerticalOther = 1.25;
@@ -35,7 +33,7 @@ double keyWidth(int fifths)
 {
     if (fifths < -7 || fifths > 7)
         return 0.0;
-    return std::abs(fifths) * keyWidthPerAccidental + keyWidthBase;
+    return Score::keySignatureWidth(fifths);
 }
 
 double repeatWidth(const Style *style, double unit)

@@ -43,6 +43,7 @@ void resetNote(Note *note)
     note->alignItemBegin = -1;
     note->alignItemEnd = -1;
     note->stemAlignItem = -1;
+    note->stemShown = 0;
     for (Notation *notation : std::as_const(note->notations))
         notation->item = nullptr;
     for (Fingering *fingering : std::as_const(note->fingerings))

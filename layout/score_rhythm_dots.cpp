@@ -70,8 +70,11 @@ int Score::genDotItems(Measure *measure, int part, int voice)
             pos = next;
             continue;
         }
-        if (c * eighth < pos && prev) {
-            Note *after = nextMainNote(notes, int(notes.indexOf(prev)));
+        if (c * eighth < pos) {
+            // The marks catch up by one step; with no note before (only
+            // grace notes took the time) there is nothing to link, but the
+            // step is counted all the same, so the dots keep the beat.
+            Note *after = prev ? nextMainNote(notes, int(notes.indexOf(prev))) : nullptr;
             if (after)
                 genDotItems2(measure, part, voice, prev, after, r, c % 2 == 0);
             ++c;

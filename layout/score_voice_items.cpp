@@ -29,6 +29,7 @@
 namespace {
 
 constexpr int glyphMarkDirective = 7;
+constexpr int tremoloStopType = 2;
 
 // Styles that draw from the beam record joined across rests.
 bool readsJoinedBeams(int style)
@@ -207,7 +208,9 @@ void Score::genVoiceItems(int measureIndex, int part, int voice, double x, doubl
         if (note->firstAlignItem < 0)
             continue;
         if (!hasItem(m, part, voice, note->firstAlignItem)) {
-            if (!v->alignItems.isEmpty())
+            // The stop note of a two-note tremolo is drawn by its start
+            // note and may own no item.
+            if (!v->alignItems.isEmpty() && note->tremoloType != tremoloStopType)
                 qDebug().noquote() << "generateGraphicItems No align item";
             continue;
         }
@@ -355,6 +358,18 @@ void Score::genNoteBeams(Measure *m, int part, int voice, int noteIndex, VoiceSt
     genNoteBeamLevels(m, part, voice, noteIndex, record);
 }
 
+namespace {
+
+// The start or end of an aligned item along the reading direction.
+double itemEdge(const Measure *m, int part, int voice, int item, bool end)
+{
+    const QSizeF box = m->getItemSize(part, voice, item);
+    const double length = m->score->page->horizontal ? box.width() : box.height();
+    return m->getItemCenter(part, voice, item) + (end ? 0.5 : -0.5) * length;
+}
+
+} // namespace
+
 void Score::genNoteStrokes(Measure *m, int part, int voice, const Note *note, VoiceStrokes &strokes)
 {
     Beams *beams = parts.at(part)->beams.at(voice);
@@ -362,11 +377,13 @@ void Score::genNoteStrokes(Measure *m, int part, int voice, const Note *note, Vo
     const int item = note->noteAlignItem >= 0 ? note->noteAlignItem : note->firstAlignItem;
     if (!m->itemExists(part, voice, item))
         return;
-    const QSizeF box = m->getItemSize(part, voice, item);
-    const double length = page->horizontal ? box.width() : box.height();
-    const double centre = m->getItemCenter(part, voice, item);
-    const double start = centre - 0.5 * length;
-    const double end = centre + 0.5 * length;
+    // The strokes begin at the note glyph and run on over what follows it
+    // (its dots or bars) to the note's end.
+    const int last = m->itemExists(part, voice, note->alignItemEnd) && note->alignItemEnd >= item
+                         ? note->alignItemEnd
+                         : item;
+    const double start = itemEdge(m, part, voice, item, false);
+    const double end = itemEdge(m, part, voice, last, true);
     if (count != beams->strokeCount()) {
         // A run with another count ends where this note begins, so that a
         // line both counts share runs on without a gap; a run that stops

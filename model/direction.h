@@ -55,6 +55,7 @@ public:
     int noteIndex = 0;      // note of the voice it stands at; -1 measure start, -2 measure end
     double scale = 1.0;     // `tarn-scale`
     int visibility = 0;     // `tarn-visibility`: 1 visible, 2 invisible, 0 default
+    int placement = 0;      // the direction's `placement`: 1 above, 2 below, 0 not given
 
     // computed by layout; reset before each regeneration
     QGraphicsItem *item = nullptr; // its drag handle in the scene (owned by the scene)

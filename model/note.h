@@ -154,4 +154,7 @@ public:
     int alignItemBegin = 0;
     int alignItemEnd = 0;
     int stemAlignItem = 0;
+    // Staff notation: the stem direction drawn (0 none, 1 up, 2 down): the
+    // file's `stem` when it gives one, else the one the layout chose.
+    int stemShown = 0;
 };

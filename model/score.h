@@ -381,9 +381,11 @@ public:
     void addStaffTimeSignature(Measure *measure, int part, int staff, int beats,
                                const QString &beatsText, int beatType);
     // The room a key signature takes, in units of the largest note size:
-    // |fifths| x 0.26 + 0.3, and 0 before any key (fifths -99). The head
-    // width keeps the same room.
+    // |fifths| x 0.26 + 0.3, plus keySignatureGap when accidentals show,
+    // and 0 before any key (fifths -99). The head width keeps the same room.
     double keySignatureRoom(const Measure *measure) const;
+    static double keySignatureWidth(int fifths);
+    static constexpr double keySignatureGap = 0.2;
 
     // glyphs/score_glyph_dispatch.cpp: the glyphs of every chord of a
     // voice: opening marks, beat spacer, the notation worker's glyphs,
@@ -439,6 +441,19 @@ public:
     // True when the note after the graces that follow `note` stops a
     // two-note tremolo.
     bool isNoteTiedInChord(Measure *measure, int part, int voice, Note *note) const;
+
+    // glyphs/score_staff_voice_sides.cpp: the drawn stem direction
+    // (Note::stemShown) of each note of a staff-notation voice; the file's
+    // `stem` wins, else a voice sharing its staff takes its side (the
+    // first voice up, the others down), else the head farthest from the
+    // middle line decides, for a beamed group the whole group's.
+    void setStaffStemDirections(Measure *measure, int part, int voice);
+    // Staff steps (up positive) that a rest of a voice sharing its staff
+    // moves to its voice's side, clear of the other voices' heads that
+    // sound meanwhile; 0 for a voice alone on its staff.
+    int restStepShift(Measure *measure, int part, int voice, const Note *rest);
+    // Up (1) or down (2) for heads from staff step `lowest` to `highest`.
+    static int stemFromSteps(int lowest, int highest);
 
     // glyphs/score_staff_stems.cpp: stems, flags and single-note tremolo
     // strokes of unbeamed staff notes; lengths in staff steps unless said.

@@ -11,10 +11,42 @@
 
 #include <QDebug>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int atNoNote = -1;
 constexpr int atMeasureEnd = -2;
+constexpr int placeAbove = 1;
+constexpr int placeBelow = 2;
+
+// Words, wedges and bracket lines whose file names a side stand on it:
+// above the staff (right of the column in vertical writing) at a negative
+// offset across, below (left) at a positive one. A default already on the
+// asked side stays; the other side mirrors the kind's default.
+void placeOnAskedSide(Direction *direction, const Style *style, bool horizontal)
+{
+    using namespace DirectionKind;
+    const int kind = direction->kind;
+    const int side = direction->placement;
+    if ((side != placeAbove && side != placeBelow) ||
+        (kind != Words && kind != Crescendo && kind != Diminuendo && kind != LineStart))
+        return;
+    const bool below = side == placeBelow;
+    if (below ? direction->y > 0.0 : direction->y < 0.0)
+        return;
+    // Note sizes from the note line: past a note on a ledger line below
+    // the staff, as the default above keeps clear of one above; a line in
+    // horizontal writing stays inside the row that the stage gives it.
+    double away = 1.0;
+    if (kind == Words)
+        away = horizontal ? (below ? 1.0 : 1.5 - style->textOffset) : 1.5 + style->textOffset;
+    else if (kind == LineStart)
+        away = horizontal ? 1.0 : 1.3;
+    else
+        away = horizontal ? style->wedgeOffset + 1.0 : std::max(1.0 - style->wedgeOffset, 0.5);
+    direction->y = below ? away : -away;
+}
 
 } // namespace
 
@@ -81,6 +113,7 @@ void Score::setDefaultItemOffset(Direction *direction) const
             set(0.0, 0.0);
         else
             set(0.0, -0.8 - style->textOffset);
+        placeOnAskedSide(direction, style, horizontal);
         return;
     case 2:
         horizontal ? set(0.0, 0.0) : set(0.0, 0.45 * style->rehearsalMarkSize);
@@ -88,6 +121,7 @@ void Score::setDefaultItemOffset(Direction *direction) const
     case 3:
     case 4:
         horizontal ? set(0.0, style->wedgeOffset + 1.0) : set(0.0, 1.0 - style->wedgeOffset);
+        placeOnAskedSide(direction, style, horizontal);
         return;
     case 6:
         horizontal ? set(0.5, 0.0) : set(0.5, 0.5);
@@ -97,6 +131,7 @@ void Score::setDefaultItemOffset(Direction *direction) const
         return;
     case 17:
         set(0.0, -1.0);
+        placeOnAskedSide(direction, style, horizontal);
         return;
     case 19:
         set(0.0, -1.2);

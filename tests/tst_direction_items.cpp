@@ -489,7 +489,9 @@ void TestDirectionItems::octaveShift()
     QCOMPARE(start->item->pos(), found.first()->pos());
     const double h = 0.5 * f->score.parts.first()->noteFontSize * f->score.page->scaleFactor;
     for (int i = 0; i < found.size(); ++i) {
-        // Only the last piece ends in a hook; an upward shift turns it.
+        // Only the last piece ends in a hook, which points back at the
+        // staff: down from an 8va line above it (left of one right of the
+        // column in vertical writing), up from an 8vb line below it.
         QList<QGraphicsLineItem *> all;
         for (QGraphicsItem *child : found.at(i)->childItems()) {
             auto *line = qgraphicsitem_cast<QGraphicsLineItem *>(child);
@@ -501,7 +503,8 @@ void TestDirectionItems::octaveShift()
         if (!last)
             continue;
         const QLineF hook = all.last()->line();
-        const double expected = kind == OctaveUp ? h : -h;
+        const bool above = kind == OctaveDown;
+        const double expected = horizontal == above ? h : -h;
         QCOMPARE(horizontal ? hook.dy() : hook.dx(), expected);
     }
     QVERIFY(!f->score.parts.first()->octShift->startSlots[2].startMeasure);

@@ -85,8 +85,9 @@ void TestMeasureHeadWidth::headWidth_data()
     // C 0.75, K 0.3 (C major): (0.75 + 0.3 + 0.5) x 4.
     QTest::newRow("staff, first measure, C major")
         << s << false << false << false << 0 << true << false << "" << 0 << 0 << false << 6.2;
+    // A key with accidentals takes 0.2 more: the gap before the time.
     QTest::newRow("staff, seven flats count as seven")
-        << s << false << false << false << -7 << true << false << "" << 0 << 0 << false << 13.48;
+        << s << false << false << false << -7 << true << false << "" << 0 << 0 << false << 14.28;
     QTest::newRow("staff, no key yet reserves no key room")
         << s << false << false << false << -99 << false << false << "" << 0 << 0 << false << 5.0;
     QTest::newRow("staff, later measure without changes")
@@ -94,9 +95,9 @@ void TestMeasureHeadWidth::headWidth_data()
     QTest::newRow("staff, later clef change")
         << s << false << true << false << 2 << false << true << "" << 0 << 0 << false << 5.0;
     QTest::newRow("staff, later key change")
-        << s << false << true << false << 2 << true << false << "" << 0 << 0 << false << 5.28;
+        << s << false << true << false << 2 << true << false << "" << 0 << 0 << false << 6.08;
     QTest::newRow("staff, line start after a line end")
-        << s << false << true << true << 1 << false << false << "" << 0 << 0 << false << 7.24;
+        << s << false << true << true << 1 << false << false << "" << 0 << 0 << false << 8.04;
     QTest::newRow("kinko never takes clef or key")
         << k << false << false << false << 3 << true << true << "" << 0 << 0 << false << 2.0;
     QTest::newRow("horizontal, two-character beats")

@@ -287,7 +287,7 @@ void TestMeasurePhase::repeatSignAfterSignaturesInStaffMode()
     // size plus the opening bar room in millimetres.
     const double opening = (2.6 + 0.5) * 0.3 + (2.0 + 1.8) * 0.3;
     QCOMPARE(score.openingBarOffset(m), opening);
-    const double signatures = (0.75 + 2 * 0.26 + 0.3) * 5.0;
+    const double signatures = (0.75 + 2 * 0.26 + 0.3 + 0.2) * 5.0;
     QVERIFY(qAbs(m->aligner->signatureX() - (opening + 0.75 + signatures)) < 1e-9);
 }
 

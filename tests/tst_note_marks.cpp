@@ -286,10 +286,11 @@ void TestNoteMarks::directiveOffsets()
 
 void TestNoteMarks::effectMarkAnchorsAtTheNoteName()
 {
-    // The grace note's main item is not its first one.
+    // A half note's duration bar follows its name: the effect mark keeps
+    // to the name, never to the bar.
     VoiceScore f(true);
-    fillOne(f, kinkoSimple, QStringLiteral("D4/4 F4/8 G4/8 gC4/8 A4/4 C5/4"));
-    Note *note = f.note(0, 0, 3);
+    fillOne(f, kinkoSimple, QStringLiteral("D4/2 F4/8 G4/8 gC4/8 A4/4"));
+    Note *note = f.note(0, 0, 0);
     Directive *effect = addDirective(note, QStringLiteral(".effect_C"));
     Directive *movedEffect = addDirective(note, QStringLiteral(".effect_S"));
     movedEffect->setOffset(0.0, 0.0);
@@ -297,10 +298,12 @@ void TestNoteMarks::effectMarkAnchorsAtTheNoteName()
     QVERIFY(f.score.generateScore());
 
     QCOMPARE(effect->kind, int(DirectiveType::EffectMark));
-    QVERIFY(note->noteAlignItem != note->firstAlignItem);
+    QVERIFY(note->alignItemEnd > note->noteAlignItem);
     const QPointF first = anchorOf(f, 0, note);
     const QPointF name = anchorOf(f, 0, note, note->noteAlignItem);
-    QVERIFY(!near(first.x(), name.x()));
+    const QPointF bar = anchorOf(f, 0, note, note->alignItemEnd);
+    QVERIFY(near(first.x(), name.x()));
+    QVERIFY(!near(bar.x(), name.x()));
     const double p = f.score.parts.at(0)->noteFontSize;
     const double s = f.score.page->scaleFactor;
     QVERIFY(effect->item && movedEffect->item && glyphMark->item);

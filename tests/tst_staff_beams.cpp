@@ -108,7 +108,7 @@ private slots:
     void graceGroupIsThinner();
     void tremoloLengthensStems();
     void crossStaffGroup();
-    void groupsThatDrawNothing();
+    void groupWithoutFileDirection();
     void flipQueryOnChordNote();
     void corpusScoreRenders();
 };
@@ -334,16 +334,20 @@ void TestStaffBeams::crossStaffGroup()
     Q_UNUSED(bottom)
 }
 
-void TestStaffBeams::groupsThatDrawNothing()
+void TestStaffBeams::groupWithoutFileDirection()
 {
-    // A first note without a stem direction draws no beam and no stems.
+    // A group whose file gives no stem direction takes the layout's (on the
+    // middle line: down) and is drawn with its stems.
     BeamScore s;
     QList<Note *> notes = s.add(QStringLiteral("B4/8 B4/8 B4/2 B4/4"), 1, {QStringLiteral("1300")});
-    notes.first()->stem = 0;
+    for (Note *note : notes)
+        note->stem = 0;
     QVERIFY(s.f.score.generateScore());
-    QVERIFY(sceneItems<QGraphicsPolygonItem>(s.f.score).isEmpty());
+    QCOMPARE(sceneItems<QGraphicsPolygonItem>(s.f.score).size(), 1);
+    QCOMPARE(stems(s.f.score).size(), 2);
+    QCOMPARE(notes.at(0)->stemShown, 2);
+    QCOMPARE(notes.at(1)->stemShown, 2);
     // The half and the quarter keep their own stem glyphs.
-    QCOMPARE(stems(s.f.score).size(), 0);
     QVERIFY(notes.at(2)->stemAlignItem >= 0 && notes.at(3)->stemAlignItem >= 0);
 }
 

@@ -30,6 +30,8 @@ void giveStaffHeads(Score &score, int part)
                                 0, cross, note->startTime, 1.0, 1.0);
                 note->firstAlignItem = note->noteAlignItem = index;
                 note->alignItemBegin = note->alignItemEnd = index;
+                // The stem side the staff worker would have chosen.
+                note->stemShown = note->stem;
             }
         }
     }
