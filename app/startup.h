@@ -1,7 +1,9 @@
 // Process-wide set-up that must happen before any score is created: the
 // deterministic hash seed (so saved documents are byte-stable), the memory
 // allocator tuned for regeneration's item churn, the substitutes for the
-// Windows font families that scores name, and the registration of the
+// Windows font families that scores name (led by in-memory copies of the
+// installed Japanese fonts whose PDF text reads back as the score's own
+// characters, see app/derivedtextfont.h), and the registration of the
 // program's bundled fonts.
 #pragma once
 
