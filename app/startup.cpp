@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
+#include <QHash>
 #include <QHashSeed>
 
 #if defined(__GLIBC__)
@@ -79,8 +80,15 @@ namespace {
 struct TextFontSource
 {
     const char *path;
+    const char *installedFamily;
     const char *derivedFamily;
 };
+
+QHash<QString, QString> &installedFamilies()
+{
+    static QHash<QString, QString> families;
+    return families;
+}
 
 // Registers the copy of the first installed font of `sources` whose character
 // map leaves out the CJK radicals (see app/derivedtextfont.h), and gives the
@@ -103,6 +111,7 @@ QString registerDerivedFont(std::initializer_list<TextFontSource> sources)
             qDebug().noquote() << "Text font" << path << "left as it is: its copy did not load";
             continue;
         }
+        installedFamilies().insert(family, QString::fromLatin1(source.installedFamily));
         return family;
     }
     return QString();
@@ -116,11 +125,13 @@ static void substituteWindowsFamilies()
     // searches in an exported PDF as the characters the score holds.
     // Made once per process, however often the fonts are prepared.
     static const QString derivedMincho = registerDerivedFont(
-        {{"/usr/share/fonts/opentype/ipaexfont-mincho/ipaexm.ttf", "Velmora IPAex Mincho"},
-         {"/usr/share/fonts/opentype/ipafont-mincho/ipam.ttf", "Velmora IPA Mincho"}});
+        {{"/usr/share/fonts/opentype/ipaexfont-mincho/ipaexm.ttf", "IPAexMincho",
+          "Velmora IPAex Mincho"},
+         {"/usr/share/fonts/opentype/ipafont-mincho/ipam.ttf", "IPAMincho", "Velmora IPA Mincho"}});
     static const QString derivedGothic = registerDerivedFont(
-        {{"/usr/share/fonts/opentype/ipaexfont-gothic/ipaexg.ttf", "Velmora IPAex Gothic"},
-         {"/usr/share/fonts/opentype/ipafont-gothic/ipag.ttf", "Velmora IPA Gothic"}});
+        {{"/usr/share/fonts/opentype/ipaexfont-gothic/ipaexg.ttf", "IPAexGothic",
+          "Velmora IPAex Gothic"},
+         {"/usr/share/fonts/opentype/ipafont-gothic/ipag.ttf", "IPAGothic", "Velmora IPA Gothic"}});
     QStringList mincho = {QStringLiteral("IPAexMincho"), QStringLiteral("IPAMincho"),
                           QStringLiteral("Noto Serif CJK JP")};
     QStringList gothic = {QStringLiteral("IPAexGothic"), QStringLiteral("IPAGothic"),
@@ -145,6 +156,11 @@ static void registerBundledFonts()
     QDirIterator it(QStringLiteral(":/fonts"), {QStringLiteral("*.ttf")}, QDir::Files);
     while (it.hasNext())
         QFontDatabase::addApplicationFont(it.next());
+}
+
+QHash<QString, QString> derivedTextFamilies()
+{
+    return installedFamilies();
 }
 
 void prepareFonts()

@@ -7,6 +7,7 @@
 // program's bundled fonts.
 #pragma once
 
+#include <QHash>
 #include <QStringList>
 
 namespace Startup {
@@ -21,5 +22,11 @@ void prepareFonts();
 // families that stand in for them here.
 QStringList japaneseMinchoFamilies();
 QStringList japaneseGothicFamilies();
+
+// The installed family each in-memory copy of a text font was made from,
+// keyed by the copy's family. The copies exist only inside this program:
+// files that other programs draw (SVG) name the installed family instead,
+// which draws the same glyphs.
+QHash<QString, QString> derivedTextFamilies();
 
 } // namespace Startup

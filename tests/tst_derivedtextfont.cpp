@@ -1,8 +1,11 @@
 // The in-memory copies of the installed Japanese text fonts: they draw what
 // the originals draw, reach no glyph through a CJK radical, are well-formed
-// font files, stand in for the Windows families, and a damaged file is
-// refused with a reason instead of crashing.
+// font files, stand in for the Windows families, never reach an SVG file by
+// their own name, and a damaged file is refused with a reason instead of
+// crashing.
 #include "app/derivedtextfont.h"
+#include "model/score.h"
+#include "support/scorefile.h"
 #include "support/testenvironment.h"
 
 #include <QFile>
@@ -10,6 +13,7 @@
 #include <QFontInfo>
 #include <QPainterPath>
 #include <QRawFont>
+#include <QTemporaryDir>
 #include <QtEndian>
 
 class TestDerivedTextFont : public QObject
@@ -22,6 +26,7 @@ private slots:
     void copyIsAWellFormedFontFile();
     void windowsFamiliesResolveToTheCopies_data();
     void windowsFamiliesResolveToTheCopies();
+    void svgNamesTheInstalledFamily();
     void damagedFontIsRefused_data();
     void damagedFontIsRefused();
 };
@@ -143,6 +148,22 @@ void TestDerivedTextFont::windowsFamiliesResolveToTheCopies()
     // The copy's name alone: the installed original keeps its own.
     QCOMPARE(QFontInfo(QFont(QStringLiteral("IPAexMincho"))).family(),
              QStringLiteral("IPAexMincho"));
+}
+
+void TestDerivedTextFont::svgNamesTheInstalledFamily()
+{
+    if (!QFile::exists(ipaexMincho))
+        QSKIP("font not installed");
+    Score score(QStringLiteral("5.3.1"), 1, false);
+    QVERIFY(TestSupport::loadScoreFile(
+        score, TestSupport::fixturePath(QStringLiteral("corpus/japanese/Echigo_Jishi.xml"))));
+    QTemporaryDir dir;
+    QVERIFY(score.exportSvgFile(dir.filePath(QStringLiteral("echigo.svg"))));
+    const QByteArray svg = fileBytes(dir.filePath(QStringLiteral("echigo_p001.svg")));
+    // The title is set in the copy on screen; a viewer of the file finds
+    // the installed font it was made from.
+    QVERIFY(svg.contains("font-family=\"IPAexMincho\""));
+    QVERIFY(!svg.contains("Velmora IPAex"));
 }
 
 void TestDerivedTextFont::damagedFontIsRefused_data()
