@@ -1,8 +1,13 @@
 #include "app/startup.h"
 
+#include "app/derivedtextfont.h"
+
+#include <QDebug>
 #include <QDirIterator>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
+#include <QHash>
 #include <QHashSeed>
 
 #if defined(__GLIBC__)
@@ -68,12 +73,73 @@ QStringList japaneseGothicFamilies()
          QStringLiteral("BIZ UDPゴシック")});
 }
 
+namespace {
+
+// An installed Japanese text font the program stands in with, and the family
+// name of the copy it derives from it.
+struct TextFontSource
+{
+    const char *path;
+    const char *installedFamily;
+    const char *derivedFamily;
+};
+
+QHash<QString, QString> &installedFamilies()
+{
+    static QHash<QString, QString> families;
+    return families;
+}
+
+// Registers the copy of the first installed font of `sources` whose character
+// map leaves out the CJK radicals (see app/derivedtextfont.h), and gives the
+// copy's family; empty when none could be derived. Only one copy is made per
+// list: the substitution never reaches past the first.
+QString registerDerivedFont(std::initializer_list<TextFontSource> sources)
+{
+    for (const TextFontSource &source : sources) {
+        const QString path = QString::fromLatin1(source.path);
+        if (!QFileInfo::exists(path))
+            continue;
+        const QString family = QString::fromLatin1(source.derivedFamily);
+        QString why;
+        const QByteArray font = DerivedTextFont::fromFile(path, family, &why);
+        if (font.isEmpty()) {
+            qDebug().noquote() << "Text font" << path << "left as it is:" << why;
+            continue;
+        }
+        if (QFontDatabase::addApplicationFontFromData(font) < 0) {
+            qDebug().noquote() << "Text font" << path << "left as it is: its copy did not load";
+            continue;
+        }
+        installedFamilies().insert(family, QString::fromLatin1(source.installedFamily));
+        return family;
+    }
+    return QString();
+}
+
+} // namespace
+
 static void substituteWindowsFamilies()
 {
-    const QStringList mincho = {QStringLiteral("IPAexMincho"), QStringLiteral("IPAMincho"),
-                                QStringLiteral("Noto Serif CJK JP")};
-    const QStringList gothic = {QStringLiteral("IPAexGothic"), QStringLiteral("IPAGothic"),
-                                QStringLiteral("Noto Sans CJK JP")};
+    // The derived copies come first, so that text set in them copies and
+    // searches in an exported PDF as the characters the score holds.
+    // Made once per process, however often the fonts are prepared.
+    static const QString derivedMincho = registerDerivedFont(
+        {{"/usr/share/fonts/opentype/ipaexfont-mincho/ipaexm.ttf", "IPAexMincho",
+          "Velmora IPAex Mincho"},
+         {"/usr/share/fonts/opentype/ipafont-mincho/ipam.ttf", "IPAMincho", "Velmora IPA Mincho"}});
+    static const QString derivedGothic = registerDerivedFont(
+        {{"/usr/share/fonts/opentype/ipaexfont-gothic/ipaexg.ttf", "IPAexGothic",
+          "Velmora IPAex Gothic"},
+         {"/usr/share/fonts/opentype/ipafont-gothic/ipag.ttf", "IPAGothic", "Velmora IPA Gothic"}});
+    QStringList mincho = {QStringLiteral("IPAexMincho"), QStringLiteral("IPAMincho"),
+                          QStringLiteral("Noto Serif CJK JP")};
+    QStringList gothic = {QStringLiteral("IPAexGothic"), QStringLiteral("IPAGothic"),
+                          QStringLiteral("Noto Sans CJK JP")};
+    if (!derivedMincho.isEmpty())
+        mincho.prepend(derivedMincho);
+    if (!derivedGothic.isEmpty())
+        gothic.prepend(derivedGothic);
     for (const QString &family : japaneseMinchoFamilies())
         QFont::insertSubstitutions(family, mincho);
     for (const QString &family : japaneseGothicFamilies())
@@ -90,6 +156,11 @@ static void registerBundledFonts()
     QDirIterator it(QStringLiteral(":/fonts"), {QStringLiteral("*.ttf")}, QDir::Files);
     while (it.hasNext())
         QFontDatabase::addApplicationFont(it.next());
+}
+
+QHash<QString, QString> derivedTextFamilies()
+{
+    return installedFamilies();
 }
 
 void prepareFonts()

@@ -1,10 +1,13 @@
 // Process-wide set-up that must happen before any score is created: the
 // deterministic hash seed (so saved documents are byte-stable), the memory
 // allocator tuned for regeneration's item churn, the substitutes for the
-// Windows font families that scores name, and the registration of the
+// Windows font families that scores name (led by in-memory copies of the
+// installed Japanese fonts whose PDF text reads back as the score's own
+// characters, see app/derivedtextfont.h), and the registration of the
 // program's bundled fonts.
 #pragma once
 
+#include <QHash>
 #include <QStringList>
 
 namespace Startup {
@@ -19,5 +22,11 @@ void prepareFonts();
 // families that stand in for them here.
 QStringList japaneseMinchoFamilies();
 QStringList japaneseGothicFamilies();
+
+// The installed family each in-memory copy of a text font was made from,
+// keyed by the copy's family. The copies exist only inside this program:
+// files that other programs draw (SVG) name the installed family instead,
+// which draws the same glyphs.
+QHash<QString, QString> derivedTextFamilies();
 
 } // namespace Startup

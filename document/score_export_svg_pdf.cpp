@@ -2,6 +2,7 @@
 // page by page (or spread by spread, or as one roll) into files.
 #include "model/score.h"
 
+#include "app/startup.h"
 #include "model/page.h"
 #include "view/scene.h"
 
@@ -116,6 +117,18 @@ QList<QRectF> Score::exportSourceRects(bool spreads) const
     return sources;
 }
 
+// The text fonts' in-memory copies are unknown to any SVG viewer; the
+// installed fonts they were made from draw the same glyphs.
+static QByteArray namingInstalledFamilies(QByteArray svg)
+{
+    const QHash<QString, QString> families = Startup::derivedTextFamilies();
+    for (auto it = families.begin(); it != families.end(); ++it) {
+        svg.replace("font-family=\"" + it.key().toUtf8() + '"',
+                    "font-family=\"" + it.value().toUtf8() + '"');
+    }
+    return svg;
+}
+
 bool Score::writeSvgSheet(const QString &path, const QRectF &source, const QSizeF &sizeMm)
 {
     // The generator reports no write errors of its own; rendering into
@@ -139,7 +152,7 @@ bool Score::writeSvgSheet(const QString &path, const QRectF &source, const QSize
     }
     scene->render(&painter, target, source, Qt::KeepAspectRatio);
     painter.end();
-    return writeFileBytes(path, buffer.data());
+    return writeFileBytes(path, namingInstalledFamilies(buffer.data()));
 }
 
 bool Score::exportSvgFile(const QString &path)
