@@ -78,11 +78,11 @@ bool Score::beginExportState()
     return generateScore();
 }
 
-void Score::endExportState()
+bool Score::endExportState()
 {
     page->setScreenDecorations(true);
     cleanOutput = false;
-    generateScore();
+    return generateScore();
 }
 
 bool Score::exportSpreads() const

@@ -1708,13 +1708,14 @@ public:
     // from one regeneration and never shows the score again (the command-
     // line renderer): beginExportState regenerates for output (false when
     // the regeneration fails); the writers render the scene as it stands,
-    // with the names and checks of the exports above.
+    // with the names and checks of the exports above; endExportState goes
+    // back to the screen state and regenerates.
     bool beginExportState();
     bool writeSvgFiles(const QString &path);
     bool writePdfFile(const QString &path);
+    bool endExportState();
 
 private:
-    void endExportState();
     // One source rectangle (scene units, truncated) per output sheet.
     QList<QRectF> exportSourceRects(bool spreads) const;
     bool exportSpreads() const;

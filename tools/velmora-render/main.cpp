@@ -3,6 +3,7 @@
 //   velmora-render INPUT [--pdf FILE] [--svg BASE] [--tnsx FILE]
 //                  [--musicxml FILE] [--musicxml-note-names FILE]
 //                  [--style N] [--vertical|--horizontal] [--roll]
+//                  [--regenerate-again N]
 //
 // Loads a MusicXML or score file, regenerates it once and writes what is
 // asked with the writers of the program's own export and save commands.
@@ -200,6 +201,15 @@ int main(int argc, char *argv[])
             return score.exportMusicXMLFile(options.musicXmlNoteNames,
                                             ScoreXmlMode::NoteNameLyrics);
         });
+
+    // A regeneration after an edit finds the scene full of the last one's
+    // items and the score on screen: the first goes back to the screen
+    // state, the rest regenerate it as it is.
+    for (int i = 0; i < options.regenerateAgain; ++i) {
+        timed(QStringLiteral("regenerate again"), [&] {
+            return i == 0 && drawsPages ? score.endExportState() : score.generateScore();
+        });
+    }
 
     out() << "pages: " << score.page->pageCount << Qt::endl;
     out() << "peak memory: " << QString::number(peakResidentMegabytes(), 'f', 1) << " MB"

@@ -11,11 +11,13 @@ QString RenderOptions::usage()
 {
     return QStringLiteral("usage: velmora-render INPUT [--pdf FILE] [--svg BASE] [--tnsx FILE] "
                           "[--musicxml FILE] [--musicxml-note-names FILE] [--style N] "
-                          "[--vertical|--horizontal] [--roll]\n"
+                          "[--vertical|--horizontal] [--roll] [--regenerate-again N]\n"
                           "  INPUT      a MusicXML file or a score file (.tnsx)\n"
                           "  --musicxml-note-names FILE  MusicXML with the note names as lyrics\n"
                           "  --style N  notation style 0..13 for every part\n"
-                          "  --roll     the page roll: the whole score on one long page\n");
+                          "  --roll     the page roll: the whole score on one long page\n"
+                          "  --regenerate-again N  time N more regenerations on screen, as "
+                          "after an edit\n");
 }
 
 QString RenderOptions::parse(const QStringList &arguments)
@@ -56,6 +58,14 @@ QString RenderOptions::parse(const QStringList &arguments)
             horizontal = wanted;
         } else if (arg == QLatin1String("--roll")) {
             roll = true;
+        } else if (arg == QLatin1String("--regenerate-again")) {
+            QString text;
+            error = value(text);
+            bool ok = false;
+            regenerateAgain = text.toInt(&ok);
+            if (error.isEmpty() && (!ok || regenerateAgain < 1))
+                error = QStringLiteral("--regenerate-again takes a count of 1 or more, not \"%1\"")
+                            .arg(text);
         } else if (arg.startsWith(QLatin1String("--"))) {
             error = QStringLiteral("unknown option %1").arg(arg);
         } else if (input.isEmpty()) {

@@ -20,8 +20,9 @@ struct RenderOptions
     QString musicXmlNoteNames; // "" = no MusicXML with note names as lyrics
     std::optional<int> notationStyle;
     std::optional<bool> horizontal;
-    bool roll = false;      // the page roll: one long page in place of pages
-    int inputArgument = -1; // index of the input among the arguments
+    bool roll = false;       // the page roll: one long page in place of pages
+    int regenerateAgain = 0; // timed regenerations after the outputs
+    int inputArgument = -1;  // index of the input among the arguments
 
     // Empty result: the arguments (without the program name) are valid;
     // otherwise the reason they are not.
