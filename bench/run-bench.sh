@@ -147,7 +147,7 @@ if ((MSCORE)); then
         mwall=$(mcol 1) mpeak=$(mcol 2) mcpu=$(mcol 3) mbytes=$(mcol 4)
         vwall=$(vcol 5) vpeak=$(vcol 6) vcpu=$(vcol 7) vbytes=$(vcol 8)
         ratio() { awk -v a="$1" -v b="$2" 'BEGIN{printf "%.1fx", (b > 0) ? a/b : 0}'; }
-        mb() { awk -v k="$1" -v d="$2" 'BEGIN{printf "%.1f", k/d}'; }
+        mb() { awk -v k="$1" -v d="$2" 'BEGIN{printf "%.2f", k/d}'; }
         printf "%-8s %-9s | %8s %8s %6s | %8s %8s %6s | %8s %8s %6s | %8s %8s %6s\n" \
             "$name" "${size// /}" "$mwall" "$vwall" "$(ratio "$mwall" "$vwall")" \
             "$mcpu" "$vcpu" "$(ratio "$mcpu" "$vcpu")" \

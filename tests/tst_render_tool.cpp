@@ -172,6 +172,7 @@ private slots:
     void inputNameNeedNotBeUtf8();
     void rollIsOneLongPage_data();
     void rollIsOneLongPage();
+    void regeneratesAgainAfterTheOutputs();
 };
 
 void TestRenderTool::writesEveryOutputOfTheSample()
@@ -328,6 +329,9 @@ void TestRenderTool::badCommandLineIsRefused_data()
         << "exclude";
     QTest::newRow("missing value")
         << QStringList{sample(), QStringLiteral("--pdf")} << "--pdf needs a value";
+    QTest::newRow("no regenerations")
+        << QStringList{sample(), QStringLiteral("--regenerate-again"), QStringLiteral("0")}
+        << "--regenerate-again takes a count";
     QTest::newRow("unknown option")
         << QStringList{sample(), QStringLiteral("--png"), QStringLiteral("x")} << "unknown option";
 }
@@ -507,6 +511,27 @@ void TestRenderTool::rollIsOneLongPage()
     QCOMPARE(viewBox.size(), 4);
     QVERIFY(qAbs(viewBox.at(2).toDouble() / viewBox.at(3).toDouble() -
                  expected.width() / expected.height()) < 0.01);
+}
+
+// The bench's figure for a regeneration after an edit: one timed line per
+// regeneration asked, after outputs that are already whole.
+void TestRenderTool::regeneratesAgainAfterTheOutputs()
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("sakura.pdf"));
+    const Run run =
+        render({sample(), QStringLiteral("--pdf"), pdf, QStringLiteral("--regenerate-again"), "3"});
+    QVERIFY2(!run.crashed && run.exitCode == 0, qPrintable(run.err));
+    static const QRegularExpression again(
+        QStringLiteral("^regenerate again: \\d+\\.\\d ms \\(cpu \\d+\\.\\d ms\\)$"),
+        QRegularExpression::MultilineOption);
+    int regenerations = 0;
+    for (auto it = again.globalMatch(run.out); it.hasNext(); it.next())
+        ++regenerations;
+    QCOMPARE(regenerations, 3);
+    QVERIFY(run.out.indexOf(QLatin1String("pdf:")) <
+            run.out.indexOf(QLatin1String("regenerate again:")));
+    QCOMPARE(TestSupport::pdfPageCount(pdf), 1);
 }
 
 VELMORA_TEST_MAIN(TestRenderTool)
