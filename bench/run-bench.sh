@@ -1,15 +1,20 @@
 #!/usr/bin/env bash
 # Benchmark of the main road, run by hand (not by CI): load -> regenerate ->
 # PDF of a small, a medium and a large score through velmora-render, with
-# the time of each phase and the peak memory, and the linearity of the
-# large generated score (100 against 1000 measures of 4 parts).
+# the time of each phase and the peak memory, the linearity of the large
+# generated score (100 against 1000 measures of 4 parts), the page roll of
+# the large score, and the regeneration after an edit (a regeneration that
+# finds the scene full, as every edit does) of generated scores.
 #
 #   bench/run-bench.sh [--runs N] [--mscore]
 #
-# --mscore also converts the same files with MuseScore 3's command line
-# (`mscore3 -o out.pdf in.musicxml`, headless) for a side-by-side time. It
-# installs Debian's musescore3 package for that measurement when missing;
-# Velmora itself never uses it.
+# --mscore also converts the small, medium and large scores with MuseScore
+# 3's command line (`mscore3 -o out.pdf in.musicxml`, headless), in rounds
+# that alternate the two programs, and prints the medians (at least 3
+# rounds) of wall time, peak memory and PDF size of each, with the ratios.
+# Machines are shared: the ratios are the figures to read. It installs
+# Debian's musescore3 package for that measurement when missing; Velmora
+# itself never uses it.
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${VELMORA_BUILD_DIR:-$ROOT/build}"
@@ -36,7 +41,13 @@ SCORES=(
     "large-100:$WORK/gen-100x4.musicxml:100 x 4"
     "large:$WORK/gen-1000x4.musicxml:1000 x 4"
 )
-for spec in 200:2 100:4 1000:4; do
+# Regeneration after an edit: name:file
+REGEN_CASES=(
+    "200x2:$WORK/gen-200x2.musicxml"
+    "200x4:$WORK/gen-200x4.musicxml"
+    "1000x4:$WORK/gen-1000x4.musicxml"
+)
+for spec in 200:2 200:4 100:4 1000:4; do
     m=${spec%:*} p=${spec#*:}
     f="$WORK/gen-${m}x${p}.musicxml"
     [[ -f "$f" ]] || python3 "$ROOT/bench/make-score.py" "$m" "$p" "$f"
@@ -45,30 +56,36 @@ done
 # The median of the numbers on stdin.
 median() { sort -g | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
 
-# One velmora-render run: prints "load regen pdf pages wall_s peak_kb cpu_s",
-# the phases in wall-clock milliseconds, cpu_s = user + system seconds.
+# The size of a file in bytes, 0 when it is missing.
+size_of() { stat -c %s "$1" 2>/dev/null || echo 0; }
+
+# One velmora-render run: prints "load regen pdf pages wall_s peak_kb cpu_s
+# pdf_bytes", the phases in wall-clock milliseconds, cpu_s = user + system
+# seconds. Options after the input go to velmora-render.
 render_once() {
     local input="$1" log="$WORK/render.log" tm="$WORK/time.txt"
-    /usr/bin/time -f "%e %M %U %S" -o "$tm" "$RENDER" "$input" --pdf "$WORK/out.pdf" \
+    shift
+    rm -f "$WORK/out.pdf"
+    /usr/bin/time -f "%e %M %U %S" -o "$tm" "$RENDER" "$input" --pdf "$WORK/out.pdf" "$@" \
         >"$log" 2>"$WORK/render.err"
     awk '/^load:/{l=$2} /^regenerate:/{r=$2} /^pdf:/{p=$2} /^pages:/{n=$2}
          END {printf "%s %s %s %s ", l, r, p, n}' "$log"
-    awk '{printf "%s %s %.2f\n", $1, $2, $3 + $4}' "$tm"
+    awk -v b="$(size_of "$WORK/out.pdf")" '{printf "%s %s %.2f %s\n", $1, $2, $3 + $4, b}' "$tm"
 }
 
-# One mscore3 run: prints "wall_s peak_kb cpu_s".
+# One mscore3 run: prints "wall_s peak_kb cpu_s pdf_bytes".
 mscore_once() {
     local tm="$WORK/time.txt"
+    rm -f "$WORK/mscore.pdf"
     /usr/bin/time -f "%e %M %U %S" -o "$tm" mscore3 -o "$WORK/mscore.pdf" "$1" >/dev/null 2>&1 || true
-    awk '{printf "%s %s %.2f\n", $1, $2, $3 + $4}' "$tm"
+    awk -v b="$(size_of "$WORK/mscore.pdf")" '{printf "%s %s %.2f %s\n", $1, $2, $3 + $4, b}' "$tm"
 }
 
 if ((MSCORE)) && ! command -v mscore3 >/dev/null; then
     echo "Installing musescore3 for the comparison only ..."
-    SUDO=""; [[ $(id -u) -ne 0 ]] && SUDO="sudo"
-    $SUDO apt-get -o DPkg::Lock::Timeout=300 install -y -qq --no-install-recommends musescore3
+    bash "$ROOT/tools/install-deps.sh" musescore3
 fi
-
+echo "load at start: $(uptime)"
 printf "velmora-render, median of %d runs (ms; wall in s; peak resident memory in MB)\n" "$RUNS"
 printf "%-10s %-9s %6s %9s %11s %9s %10s %8s %8s %8s\n" score size pages load regenerate pdf sum wall cpu peakMB
 declare -A SUM CPU
@@ -89,26 +106,53 @@ awk -v a="${SUM[large-100]}" -v b="${SUM[large]}" \
 awk -v a="${CPU[large-100]}" -v b="${CPU[large]}" \
     'BEGIN{printf "linearity: 1000 x 4 takes %.2f times the processor time of 100 x 4 (whole run)\n", b/a}'
 
+# The page roll of the large score: one long PDF page.
+rows=()
+for ((i = 0; i < RUNS; i++)); do rows+=("$(render_once "$WORK/gen-1000x4.musicxml" --roll)"); done
+printf "roll: 1000 x 4 as one page, median wall %s s, peak %.1f MB, PDF %.1f MB\n" \
+    "$(printf "%s\n" "${rows[@]}" | awk '{print $5}' | median)" \
+    "$(printf "%s\n" "${rows[@]}" | awk '{print $6}' | median | awk '{print $1/1024}')" \
+    "$(printf "%s\n" "${rows[@]}" | awk '{print $8}' | median | awk '{print $1/1048576}')"
+
+# Regeneration after an edit: the median of the regenerations that follow
+# the first (the scene then holds a whole score's items, as after an edit).
+echo
+printf "regeneration after an edit, median of %d regenerations (ms)\n" "$((RUNS * 3))"
+printf "%-10s %10s %10s\n" score wall cpu
+for entry in "${REGEN_CASES[@]}"; do
+    IFS=: read -r name file <<<"$entry"
+    "$RENDER" "$file" --regenerate-again "$((RUNS * 3))" >"$WORK/regen.log" 2>"$WORK/render.err"
+    wall=$(awk '/^regenerate again:/{print $3}' "$WORK/regen.log" | median)
+    cpu=$(awk '/^regenerate again:/{gsub(/\)/, "", $6); print $6}' "$WORK/regen.log" | median)
+    printf "%-10s %10s %10s\n" "$name" "$wall" "$cpu"
+done
+
 if ((MSCORE)); then
+    ((RUNS >= 3)) || RUNS=3
     echo
-    printf "mscore3 -o out.pdf in.musicxml against velmora-render --pdf, whole runs, median of %d\n" "$RUNS"
-    printf "%-10s %10s %10s %8s %10s %10s %8s %10s\n" score mscore_wall velm_wall speedup \
-        mscore_cpu velm_cpu speedup mscoreMB
+    echo "load: $(uptime)"
+    printf "mscore3 -o out.pdf in.musicxml against velmora-render --pdf, whole runs, rounds alternating, median of %d\n" "$RUNS"
+    printf "%-8s %-9s | %8s %8s %6s | %8s %8s %6s | %8s %8s %6s | %8s %8s %6s\n" score size \
+        mscore_s velm_s ratio mscore_cpu velm_cpu ratio mscoreMB velmMB ratio mscorePDF velmPDF ratio
     for entry in "${SCORES[@]}"; do
         IFS=: read -r name file size <<<"$entry"
+        [[ "$name" == large-100 ]] && continue
         ms=() vs=()
         for ((i = 0; i < RUNS; i++)); do
             ms+=("$(mscore_once "$file")")
             vs+=("$(render_once "$file")")
         done
-        mwall=$(printf "%s\n" "${ms[@]}" | awk '{print $1}' | median)
-        mpeak=$(printf "%s\n" "${ms[@]}" | awk '{print $2}' | median)
-        mcpu=$(printf "%s\n" "${ms[@]}" | awk '{print $3}' | median)
-        vwall=$(printf "%s\n" "${vs[@]}" | awk '{print $5}' | median)
-        vcpu=$(printf "%s\n" "${vs[@]}" | awk '{print $7}' | median)
+        mcol() { printf "%s\n" "${ms[@]}" | awk -v c="$1" '{print $c}' | median; }
+        vcol() { printf "%s\n" "${vs[@]}" | awk -v c="$1" '{print $c}' | median; }
+        mwall=$(mcol 1) mpeak=$(mcol 2) mcpu=$(mcol 3) mbytes=$(mcol 4)
+        vwall=$(vcol 5) vpeak=$(vcol 6) vcpu=$(vcol 7) vbytes=$(vcol 8)
         ratio() { awk -v a="$1" -v b="$2" 'BEGIN{printf "%.1fx", (b > 0) ? a/b : 0}'; }
-        printf "%-10s %10s %10s %8s %10s %10s %8s %10.1f\n" "$name" "$mwall" "$vwall" \
-            "$(ratio "$mwall" "$vwall")" "$mcpu" "$vcpu" "$(ratio "$mcpu" "$vcpu")" \
-            "$(awk -v k="$mpeak" 'BEGIN{print k/1024}')"
+        mb() { awk -v k="$1" -v d="$2" 'BEGIN{printf "%.2f", k/d}'; }
+        printf "%-8s %-9s | %8s %8s %6s | %8s %8s %6s | %8s %8s %6s | %8s %8s %6s\n" \
+            "$name" "${size// /}" "$mwall" "$vwall" "$(ratio "$mwall" "$vwall")" \
+            "$mcpu" "$vcpu" "$(ratio "$mcpu" "$vcpu")" \
+            "$(mb "$mpeak" 1024)" "$(mb "$vpeak" 1024)" "$(ratio "$mpeak" "$vpeak")" \
+            "$(mb "$mbytes" 1048576)" "$(mb "$vbytes" 1048576)" "$(ratio "$mbytes" "$vbytes")"
     done
+    echo "ratios are MuseScore 3 over Velmora (above 1: Velmora is faster or smaller); sizes in MB"
 fi

@@ -71,19 +71,19 @@ QString Score::svgExportBaseName(const QString &path)
     return base;
 }
 
-void Score::beginExportState()
+bool Score::beginExportState()
 {
     page->setScreenDecorations(false);
     selectedMeasures.clear();
     cleanOutput = true;
-    generateScore();
+    return generateScore();
 }
 
-void Score::endExportState()
+bool Score::endExportState()
 {
     page->setScreenDecorations(true);
     cleanOutput = false;
-    generateScore();
+    return generateScore();
 }
 
 bool Score::exportSpreads() const
@@ -160,6 +160,13 @@ bool Score::exportSvgFile(const QString &path)
     if (dSw)
         qDebug() << "exportSvgFile in score entered";
     beginExportState();
+    const bool written = writeSvgFiles(path);
+    endExportState();
+    return written;
+}
+
+bool Score::writeSvgFiles(const QString &path)
+{
     const QString dir = QFileInfo(path).path();
     const QString base = svgExportBaseName(path);
     if (dSw)
@@ -181,7 +188,6 @@ bool Score::exportSvgFile(const QString &path)
                                     sources.at(i), size);
         }
     }
-    endExportState();
     return written;
 }
 
@@ -223,6 +229,13 @@ bool Score::renderPdf(QIODevice *device)
 bool Score::exportPdfFile(const QString &path)
 {
     beginExportState();
+    const bool written = writePdfFile(path);
+    endExportState();
+    return written;
+}
+
+bool Score::writePdfFile(const QString &path)
+{
     // As for SVG: the writer ignores failed writes to its device, so the
     // PDF is made in memory and written out, checked, in one piece.
     QBuffer buffer;
@@ -234,6 +247,5 @@ bool Score::exportPdfFile(const QString &path)
     } else {
         reportWriteFailure(path, tr("the PDF writer could not start"));
     }
-    endExportState();
     return written;
 }

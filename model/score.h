@@ -1719,10 +1719,18 @@ public:
     // The base name of an SVG export: the file name up to its first dot,
     // without a trailing "_roll" or a trailing "_p" with digits.
     static QString svgExportBaseName(const QString &path);
+    // The two halves of an export, for a caller that writes several outputs
+    // from one regeneration and never shows the score again (the command-
+    // line renderer): beginExportState regenerates for output (false when
+    // the regeneration fails); the writers render the scene as it stands,
+    // with the names and checks of the exports above; endExportState goes
+    // back to the screen state and regenerates.
+    bool beginExportState();
+    bool writeSvgFiles(const QString &path);
+    bool writePdfFile(const QString &path);
+    bool endExportState();
 
 private:
-    void beginExportState();
-    void endExportState();
     // One source rectangle (scene units, truncated) per output sheet.
     QList<QRectF> exportSourceRects(bool spreads) const;
     bool exportSpreads() const;

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSizeF>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -94,6 +95,16 @@ QByteArray readBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// The size in points of a PDF's first page; empty when pdfinfo can't tell.
+QSizeF pdfPageSize(const QString &path)
+{
+    static const QRegularExpression size(QStringLiteral("^Page size:\\s+([\\d.]+) x ([\\d.]+) pts"),
+                                         QRegularExpression::MultilineOption);
+    const auto match = size.match(TestSupport::runTool(QStringLiteral("pdfinfo"), {path}));
+    return match.hasMatch() ? QSizeF(match.captured(1).toDouble(), match.captured(2).toDouble())
+                            : QSizeF();
+}
+
 int countOf(const QByteArray &text, const char *what)
 {
     return text.count(what);
@@ -159,6 +170,9 @@ private slots:
     void cutShortOutputsKeepOldFiles_data();
     void cutShortOutputsKeepOldFiles();
     void inputNameNeedNotBeUtf8();
+    void rollIsOneLongPage_data();
+    void rollIsOneLongPage();
+    void regeneratesAgainAfterTheOutputs();
 };
 
 void TestRenderTool::writesEveryOutputOfTheSample()
@@ -315,6 +329,9 @@ void TestRenderTool::badCommandLineIsRefused_data()
         << "exclude";
     QTest::newRow("missing value")
         << QStringList{sample(), QStringLiteral("--pdf")} << "--pdf needs a value";
+    QTest::newRow("no regenerations")
+        << QStringList{sample(), QStringLiteral("--regenerate-again"), QStringLiteral("0")}
+        << "--regenerate-again takes a count";
     QTest::newRow("unknown option")
         << QStringList{sample(), QStringLiteral("--png"), QStringLiteral("x")} << "unknown option";
 }
@@ -444,6 +461,77 @@ void TestRenderTool::inputNameNeedNotBeUtf8()
     QVERIFY2(refused.err.contains(QLatin1String("must be UTF-8")), qPrintable(refused.err));
     const QByteArray rawOutputBytes = QFile::encodeName(dir.path()) + "/out-\xe9.tnsx";
     QVERIFY(::access(rawOutputBytes.constData(), F_OK) != 0);
+}
+
+void TestRenderTool::rollIsOneLongPage_data()
+{
+    QTest::addColumn<QString>("direction");
+    QTest::newRow("horizontal: pages stacked downwards") << "--horizontal";
+    QTest::newRow("vertical: pages side by side") << "--vertical";
+}
+
+// The page roll draws the whole score on one sheet: one PDF page and one
+// SVG file "<base>_roll.svg", as long as the pages it replaces together.
+void TestRenderTool::rollIsOneLongPage()
+{
+    QFETCH(QString, direction);
+    QTemporaryDir dir;
+    const QString input =
+        TestSupport::fixturePath(QStringLiteral("corpus/japanese/Echigo_Jishi.xml"));
+    const QString pages = dir.filePath(QStringLiteral("pages.pdf"));
+    const Run paged = render({input, direction, QStringLiteral("--pdf"), pages});
+    QVERIFY2(!paged.crashed && paged.exitCode == 0, qPrintable(paged.err));
+    const int pageCount = reportedPages(paged.out);
+    QVERIFY2(pageCount >= 2, qPrintable(paged.out));
+
+    const QString roll = dir.filePath(QStringLiteral("roll.pdf"));
+    const Run run =
+        render({input, direction, QStringLiteral("--roll"), QStringLiteral("--pdf"), roll,
+                QStringLiteral("--svg"), dir.filePath(QStringLiteral("echigo_p1.svg"))});
+    QVERIFY2(!run.crashed && run.exitCode == 0, qPrintable(run.err));
+    QCOMPARE(reportedPages(run.out), pageCount);
+    QCOMPARE(TestSupport::pdfPageCount(roll), 1);
+    QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("*.svg")}, QDir::Files),
+             QStringList{QStringLiteral("echigo_roll.svg")});
+
+    // The default sheet holds two pages side by side: a roll page is half
+    // of it, and the roll is pageCount of them long.
+    const QSizeF sheet = pdfPageSize(pages);
+    const QSizeF rolled = pdfPageSize(roll);
+    QVERIFY(!sheet.isEmpty() && !rolled.isEmpty());
+    const QSizeF expected = direction == QLatin1String("--horizontal")
+                                ? QSizeF(sheet.width() / 2, sheet.height() * pageCount)
+                                : QSizeF(sheet.width() / 2 * pageCount, sheet.height());
+    QVERIFY2(qAbs(rolled.width() - expected.width()) < 2.0 &&
+                 qAbs(rolled.height() - expected.height()) < 2.0,
+             qPrintable(QStringLiteral("%1 x %2").arg(rolled.width()).arg(rolled.height())));
+    const QDomElement svg =
+        readXml(dir.filePath(QStringLiteral("echigo_roll.svg"))).documentElement();
+    const QStringList viewBox = svg.attribute(QStringLiteral("viewBox")).split(QLatin1Char(' '));
+    QCOMPARE(viewBox.size(), 4);
+    QVERIFY(qAbs(viewBox.at(2).toDouble() / viewBox.at(3).toDouble() -
+                 expected.width() / expected.height()) < 0.01);
+}
+
+// The bench's figure for a regeneration after an edit: one timed line per
+// regeneration asked, after outputs that are already whole.
+void TestRenderTool::regeneratesAgainAfterTheOutputs()
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("sakura.pdf"));
+    const Run run =
+        render({sample(), QStringLiteral("--pdf"), pdf, QStringLiteral("--regenerate-again"), "3"});
+    QVERIFY2(!run.crashed && run.exitCode == 0, qPrintable(run.err));
+    static const QRegularExpression again(
+        QStringLiteral("^regenerate again: \\d+\\.\\d ms \\(cpu \\d+\\.\\d ms\\)$"),
+        QRegularExpression::MultilineOption);
+    int regenerations = 0;
+    for (auto it = again.globalMatch(run.out); it.hasNext(); it.next())
+        ++regenerations;
+    QCOMPARE(regenerations, 3);
+    QVERIFY(run.out.indexOf(QLatin1String("pdf:")) <
+            run.out.indexOf(QLatin1String("regenerate again:")));
+    QCOMPARE(TestSupport::pdfPageCount(pdf), 1);
 }
 
 VELMORA_TEST_MAIN(TestRenderTool)

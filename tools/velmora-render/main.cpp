@@ -2,10 +2,11 @@
 //
 //   velmora-render INPUT [--pdf FILE] [--svg BASE] [--tnsx FILE]
 //                  [--musicxml FILE] [--musicxml-note-names FILE]
-//                  [--style N] [--vertical|--horizontal]
+//                  [--style N] [--vertical|--horizontal] [--roll]
+//                  [--regenerate-again N]
 //
-// Loads a MusicXML or score file, regenerates it and writes what is asked
-// through the very calls the program's own export and save commands make.
+// Loads a MusicXML or score file, regenerates it once and writes what is
+// asked with the writers of the program's own export and save commands.
 // Prints the time of each phase and the page count on stdout. A file the
 // program refuses, or an output it cannot write, gives the program's own
 // message (with the file and the system's reason) on stderr and exit
@@ -28,8 +29,10 @@
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <time.h>
+#include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <functional>
 
@@ -89,6 +92,18 @@ bool load(Score &score, const RenderOptions &options, const QString &path)
     const bool read =
         options.inputIsScoreFile() ? score.readFile(path) : score.readMusicXmlFile(path);
     return read && score.parseScoreXml(false).has_value();
+}
+
+// Ends the process without freeing the score item by item, which on a
+// long score costs as much as writing one of its outputs. Every output is
+// complete and closed by now (each is written whole and closed, or
+// refused, before its phase returns); only the standard streams may hold
+// text.
+[[noreturn]] void leave(int status)
+{
+    out().flush();
+    std::fflush(nullptr);
+    _exit(status);
 }
 
 // A name whose bytes are not UTF-8 has no string that turns back into the
@@ -156,18 +171,25 @@ int main(int argc, char *argv[])
     StderrPrompter prompter;
     Prompter::install(&prompter);
 
+    // Never destroyed: the score, its scene items and the application
+    // object end with the process (leave()).
     Score score(QString::fromLatin1(Velmora::programVersion), 1, false);
     if (!timed(QStringLiteral("load"), [&] { return load(score, options, inputPath); }))
-        return 1;
+        leave(1);
     options.applyTo(score);
-    timed(QStringLiteral("regenerate"), [&] { return score.generateScore(); });
+    // One regeneration serves every output. Pages to draw want the export
+    // state (no screen decorations, no selection); the score is never shown
+    // again, so the state is not left and the score not regenerated back.
+    const bool drawsPages = !options.pdf.isEmpty() || !options.svgBase.isEmpty();
+    timed(QStringLiteral("regenerate"),
+          [&] { return drawsPages ? score.beginExportState() : score.generateScore(); });
 
     bool written = true;
     if (!options.pdf.isEmpty())
-        written &= timed(QStringLiteral("pdf"), [&] { return score.exportPdfFile(options.pdf); });
+        written &= timed(QStringLiteral("pdf"), [&] { return score.writePdfFile(options.pdf); });
     if (!options.svgBase.isEmpty())
         written &=
-            timed(QStringLiteral("svg"), [&] { return score.exportSvgFile(options.svgBase); });
+            timed(QStringLiteral("svg"), [&] { return score.writeSvgFiles(options.svgBase); });
     if (!options.tnsx.isEmpty())
         written &= timed(QStringLiteral("tnsx"), [&] { return score.saveFileAs(options.tnsx); });
     if (!options.musicXml.isEmpty())
@@ -180,9 +202,17 @@ int main(int argc, char *argv[])
                                             ScoreXmlMode::NoteNameLyrics);
         });
 
+    // A regeneration after an edit finds the scene full of the last one's
+    // items and the score on screen: the first goes back to the screen
+    // state, the rest regenerate it as it is.
+    for (int i = 0; i < options.regenerateAgain; ++i) {
+        timed(QStringLiteral("regenerate again"), [&] {
+            return i == 0 && drawsPages ? score.endExportState() : score.generateScore();
+        });
+    }
+
     out() << "pages: " << score.page->pageCount << Qt::endl;
     out() << "peak memory: " << QString::number(peakResidentMegabytes(), 'f', 1) << " MB"
           << Qt::endl;
-    Prompter::install(nullptr);
-    return written ? 0 : 1;
+    leave(written ? 0 : 1);
 }

@@ -11,10 +11,13 @@ QString RenderOptions::usage()
 {
     return QStringLiteral("usage: velmora-render INPUT [--pdf FILE] [--svg BASE] [--tnsx FILE] "
                           "[--musicxml FILE] [--musicxml-note-names FILE] [--style N] "
-                          "[--vertical|--horizontal]\n"
+                          "[--vertical|--horizontal] [--roll] [--regenerate-again N]\n"
                           "  INPUT      a MusicXML file or a score file (.tnsx)\n"
                           "  --musicxml-note-names FILE  MusicXML with the note names as lyrics\n"
-                          "  --style N  notation style 0..13 for every part\n");
+                          "  --style N  notation style 0..13 for every part\n"
+                          "  --roll     the page roll: the whole score on one long page\n"
+                          "  --regenerate-again N  time N more regenerations on screen, as "
+                          "after an edit\n");
 }
 
 QString RenderOptions::parse(const QStringList &arguments)
@@ -53,6 +56,16 @@ QString RenderOptions::parse(const QStringList &arguments)
             if (horizontal && *horizontal != wanted)
                 error = QStringLiteral("--vertical and --horizontal exclude each other");
             horizontal = wanted;
+        } else if (arg == QLatin1String("--roll")) {
+            roll = true;
+        } else if (arg == QLatin1String("--regenerate-again")) {
+            QString text;
+            error = value(text);
+            bool ok = false;
+            regenerateAgain = text.toInt(&ok);
+            if (error.isEmpty() && (!ok || regenerateAgain < 1))
+                error = QStringLiteral("--regenerate-again takes a count of 1 or more, not \"%1\"")
+                            .arg(text);
         } else if (arg.startsWith(QLatin1String("--"))) {
             error = QStringLiteral("unknown option %1").arg(arg);
         } else if (input.isEmpty()) {
@@ -84,6 +97,10 @@ void RenderOptions::applyTo(Score &score) const
         score.page->horizontal = *horizontal;
         score.page->setPaperSize();
     }
+    // The page settings' own switch; the regeneration lays the pages out
+    // on one sheet and the exports write that sheet whole.
+    if (roll)
+        score.page->roll = true;
 }
 
 void changeNotationStyle(Part *part, int code)

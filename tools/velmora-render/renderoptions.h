@@ -20,7 +20,9 @@ struct RenderOptions
     QString musicXmlNoteNames; // "" = no MusicXML with note names as lyrics
     std::optional<int> notationStyle;
     std::optional<bool> horizontal;
-    int inputArgument = -1; // index of the input among the arguments
+    bool roll = false;       // the page roll: one long page in place of pages
+    int regenerateAgain = 0; // timed regenerations after the outputs
+    int inputArgument = -1;  // index of the input among the arguments
 
     // Empty result: the arguments (without the program name) are valid;
     // otherwise the reason they are not.
@@ -29,7 +31,8 @@ struct RenderOptions
 
     // Score files are read as such; anything else is imported as MusicXML.
     bool inputIsScoreFile() const;
-    // Sets every part's notation style and the writing direction, as asked.
+    // Sets every part's notation style, the writing direction and the page
+    // roll, as asked.
     void applyTo(Score &score) const;
 };
 
