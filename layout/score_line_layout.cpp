@@ -143,7 +143,9 @@ void Score::breakStagesAuto()
     for (int i = 0; i < displayedMeasures.size(); ++i) {
         Measure *measure = displayedMeasures.at(i);
         alignMeasure(measure);
-        const double length = naturalLength(measure);
+        // A measure takes at least the room its syllables and heads need,
+        // so that a stage that would squeeze it breaks earlier.
+        const double length = std::max(naturalLength(measure), measure->minimumLength);
         const double wanted = used + length + stageStartOffset(stageStart);
         // The first measure opens the first stage even when it alone is too
         // long; it is squeezed later.

@@ -1259,6 +1259,19 @@ public:
     // Fits the aligned measure to `length` mm along the reading direction.
     void fitMeasure(Measure *measure, double length);
 
+private:
+    // layout/score_measure_minimum.cpp: the shortest length a measure may
+    // be fitted to: its lyric syllables of one verse do not run into each
+    // other, and in staff notation its note heads keep apart. Millimetres;
+    // 0 when nothing asks for room. The measure must be aligned.
+    double measureMinimumLength(const Measure *measure) const;
+    // The smallest fit ratio of one part's cell in the measure.
+    double measureMinimumRatio(const Measure *measure, int partIndex) const;
+    // The extent of a lyric text along the reading direction, as drawn.
+    double lyricSyllableLength(const Part *part, const QString &text) const;
+
+public:
+
 public:
     // layout/score_line_layout.cpp: breaking the displayed measures into
     // stages (lines) and pages. Lengths are millimetres; `lines` receives
@@ -1307,6 +1320,12 @@ private:
     // lengths by one ratio.
     void placeMeasuresScaled(bool horizontal, bool automatic);
     void placeMeasuresEqual(bool horizontal);
+    // Raises the stage's lengths of displayed measures first.. to their
+    // minimum lengths, taking the room from the others in proportion to
+    // their lengths: a `fitted` stage keeps filling `room`, an unfitted one
+    // grows up to it. When the minima alone exceed that, every measure is
+    // narrowed in one proportion and marked below its minimum.
+    void keepMinimumLengths(int first, QList<double> &lengths, bool fitted, double room);
     // Fits and places displayed measures first..last along their stage.
     void placeStageMeasures(int first, int last, const QList<double> &lengths, bool horizontal);
     void advancePageAfter(const Measure *measure);

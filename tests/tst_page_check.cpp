@@ -79,34 +79,31 @@ const QList<OpenFault> &openFaults()
          "Bunka: lyrics drawn from the reference line, over the string lines and digits"},
         {PageFinding::LyricNearerOtherRow, PageFinding::Lyric, "^(echigo|sakura) s9 [hv]$",
          "Bunka: lyrics drawn from the reference line, over the string lines and digits"},
-        {PageFinding::TextOverNote, PageFinding::Lyric, "^(echigo|sakura) s12 v$",
+        {PageFinding::TextOverNote, PageFinding::Lyric, "^echigo s12 v$",
          "staff notation: verses stack towards the notes (vertical) or sit on the next staff row "
          "(horizontal)"},
         {PageFinding::LyricNearerOtherRow, PageFinding::Lyric, "^sakura s12 h$",
          "staff notation: verses stack towards the notes (vertical) or sit on the next staff row "
          "(horizontal)"},
-        {PageFinding::TextOverText, PageFinding::Lyric, "^echigo (s\\d+ h|s12 v)$",
-         "syllables of close notes print over each other: measures are not yet as long as their "
-         "syllables"},
-        {PageFinding::TextOverText, PageFinding::Lyric, "^sakura s12 v$",
-         "staff notation: verses stack towards the notes (vertical) or sit on the next staff row "
-         "(horizontal)"},
-        {PageFinding::TextOverText, PageFinding::Lyric, "^(31a|61b) ",
-         "syllables of close notes print over each other: measures are not yet as long as their "
-         "syllables"},
-        {PageFinding::TextOverNote, PageFinding::Lyric, "^61b ",
-         "syllables of close notes print over each other: measures are not yet as long as their "
-         "syllables"},
-        {PageFinding::TextOverFrame, PageFinding::Lyric, "^61b (s\\d+ v|s5 h|s7 h)$",
-         "syllables of close notes print over each other: measures are not yet as long as their "
-         "syllables"},
-        {PageFinding::TextOverNote, PageFinding::Lyric, "^31a (s9 h|s9 v|s12 v)$",
+        {PageFinding::TextOverText, PageFinding::Lyric, "^31a ",
+         "31a puts whole direction texts into lyrics: long texts run off the sheet and over notes "
+         "and lines"},
+        {PageFinding::TextOverFrame, PageFinding::Lyric, "^61b (s5|s7) h$",
+         "lyrics under the Ikuta boundary line: the band starts at the row edge, the lyric box at "
+         "lyrics-offset"},
+        {PageFinding::TextOverFrame, PageFinding::Lyric, "^61b s\\d+ v$",
+         "the first measure's three vertical verses need more than a whole column: it is narrowed "
+         "below its minimum and the stage's last syllables run past the column's end"},
+        {PageFinding::OutsideSheet, PageFinding::Lyric, "^61b s\\d+ v$",
+         "the first measure's three vertical verses need more than a whole column: it is narrowed "
+         "below its minimum and the stage's last syllables run past the column's end"},
+        {PageFinding::TextOverNote, PageFinding::Lyric, "^31a s9 h$",
          "31a puts whole direction texts into lyrics: long texts run off the sheet and over notes "
          "and lines"},
         {PageFinding::TextOverFrame, PageFinding::Lyric, "^31a ",
          "31a puts whole direction texts into lyrics: long texts run off the sheet and over notes "
          "and lines"},
-        {PageFinding::OutsideSheet, PageFinding::Lyric, "^31a ",
+        {PageFinding::OutsideSheet, PageFinding::Lyric, "^31a s\\d+ v$",
          "31a puts whole direction texts into lyrics: long texts run off the sheet and over notes "
          "and lines"},
         {PageFinding::LyricNearerOtherRow, PageFinding::Lyric, "^31a (?!s9 |s12 )",
