@@ -79,7 +79,10 @@ double Score::largestNoteSize() const
 double Score::partRowExtent(int part) const
 {
     const Part *p = parts.at(part);
-    return p->noteFontSize * p->partWidthScale * p->staffCount * page->lineWidthScale;
+    const double row = p->noteFontSize * p->partWidthScale * p->staffCount * page->lineWidthScale;
+    // Notes spread over strings across the row keep, beyond the outer
+    // strings, the room other styles keep beyond their note line.
+    return row + 2.0 * noteSpread(part) * p->partWidthScale * p->staffCount;
 }
 
 double Score::stageExtent(int first, int last)

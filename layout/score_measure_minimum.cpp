@@ -108,8 +108,8 @@ double Score::measureMinimumRatio(const Measure *measure, int partIndex) const
                     leading += item->width;
             }
             if (lastHead)
-                ratio =
-                    std::max(ratio, ratioFor(lastHead->position, head->position, headNeed + leading));
+                ratio = std::max(ratio,
+                                 ratioFor(lastHead->position, head->position, headNeed + leading));
             lastHead = head;
             headNeed = 0.0;
             for (int i = note->noteAlignItem; i <= note->alignItemEnd; ++i) {

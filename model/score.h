@@ -334,6 +334,22 @@ public:
     // Writes the default offset of the direction's kind into x and y
     // without setting its moved flag; a moved direction is left alone.
     void setDefaultItemOffset(Direction *direction) const;
+    // The anchor the direction is drawn from: getDirectionPosition, except
+    // that in a part whose notes stand on strings across the row (Bunka) a
+    // direction at its default offset starts from the outer string on its
+    // side, as other styles start from their single note line.
+    QPointF directionAnchor(int measure, int part, int voice, int index,
+                            const Direction *direction) const;
+    // How far the part's notes reach from its note line to either side
+    // beyond a single note: the outer strings of Bunka, 0 elsewhere. mm.
+    double noteSpread(int part) const;
+    // layout/score_direction_room.cpp: a default-placed direction item over
+    // the edge of its part's row moves back inside the row.
+    void keepDirectionInRow(QGraphicsItem *item, int measureIndex, int part,
+                            const Direction *direction) const;
+    // model/score_directions.cpp (continued): the note the direction is
+    // attached to carries an octave mark.
+    bool hasOctaveMark(int measure, int part, int voice, const Direction *direction) const;
 
     // model/score_note_chains.cpp: the long-repeat marks of every note
     void markNoteChains();
@@ -1339,6 +1355,8 @@ private:
     // row (0 for a part that shows none).
     void measureLyricBands();
     double lyricBand(int part) const;
+    // Distance of the first lyric line from the part's note line, mm.
+    double lyricLineOffset(int part) const;
     QList<double> lyricBands;
 
 public:
