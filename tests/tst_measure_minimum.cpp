@@ -3,6 +3,7 @@
 // other measures of the stage share what is left as the placement mode
 // says, a stage too short for its minima is narrowed in proportion, and
 // automatic breaking breaks earlier instead.
+#include "layout/aligner.h"
 #include "layout/alignitem.h"
 #include "model/lyrics.h"
 #include "model/measure.h"

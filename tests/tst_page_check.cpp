@@ -113,7 +113,7 @@ const QList<OpenFault> &openFaults()
          "^31a (s0 v|s1 v|s2 v|s3 v|s4 v|s5 v|s6 v|s7 v|s8 v|s9 h|s9 v|s10 v|s11 v|s13 v)$",
          "the names share: directions, dynamics and rehearsal marks on frame lines, notes and each "
          "other"},
-        {PageFinding::TextOverText, PageFinding::Direction, "^31a ",
+        {PageFinding::TextOverText, PageFinding::Direction, "^31a s\\d+ h$",
          "the names share: directions, dynamics and rehearsal marks on frame lines, notes and each "
          "other"},
     };
