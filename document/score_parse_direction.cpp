@@ -235,7 +235,10 @@ void Score::readDirectionType(const QDomElement &directionType, int noteIndex,
             auto *direction = new Direction;
             direction->kind = Rehearsal;
             direction->text = ownText(item);
-            direction->noteIndex = -1;
+            // A mark before the measure's first note stands at the measure
+            // start; a later one at its own beat, so that two marks of one
+            // measure never share a spot.
+            direction->noteIndex = noteIndex > 0 ? noteIndex : -1;
             readOffset(direction, item);
             readScale(direction, item);
             readInnerStaff(direction, directionType);

@@ -134,9 +134,12 @@ void readLyric(Note *note, const QDomElement &element)
     auto *lyric = new Lyrics(text);
     lyric->element = element;
     // The number places the lyric line; a far-off one only needs to stay
-    // clear of overflow.
-    lyric->number = ReadBounds::clampOffset(
-        intOf(element.attribute(QStringLiteral("number"), QStringLiteral("0"))));
+    // clear of overflow. A missing number, or a name such as "iij" in
+    // place of one, takes the line of the lyric's place among the note's.
+    bool numeric = false;
+    const int number = element.attribute(QStringLiteral("number")).trimmed().toInt(&numeric);
+    lyric->number = numeric && number >= 1 ? ReadBounds::clampOffset(number)
+                                           : int(note->lyrics.size()) + 1;
     static const QHash<QString, int> syllabics = {{"begin", 1}, {"middle", 2}, {"end", 3}};
     setCoded(lyric->syllabic, syllabics, Score::childElementText(element, "syllabic"));
     if (found)

@@ -113,7 +113,9 @@ void Score::genDirectionItems(int measureIndex, int part, int voice, int index,
     if (!settings->partOutput && !drawnWithoutPartOutput(kind, direction->text))
         return;
 
-    const QPointF anchor = getDirectionPosition(measureIndex, part, voice, index);
+    // The anchor takes the side the default offset points to.
+    setDefaultItemOffset(direction);
+    const QPointF anchor = directionAnchor(measureIndex, part, voice, index, direction);
     const bool horizontal = page->horizontal;
     const double k = page->scaleFactor;
     // The item's place from the anchor and the direction's offset, which
@@ -143,6 +145,7 @@ void Score::genDirectionItems(int measureIndex, int part, int voice, int index,
         if (watcher)
             item->installSceneEventFilter(watcher);
         item->setPos(standardPos());
+        keepDirectionInRow(item, measureIndex, part, direction);
         return;
     }
     if (kind == Words) {
@@ -263,6 +266,7 @@ void Score::genWordsItem(int measureIndex, int part, int voice, int index, Direc
     item->setPos(pos);
     if (turned)
         item->setRotation(90.0);
+    keepDirectionInRow(item, measureIndex, part, direction);
 
     direction->shown = direction->visibility != 2;
     if (direction->shown) {

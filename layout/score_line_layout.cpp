@@ -79,7 +79,10 @@ double Score::largestNoteSize() const
 double Score::partRowExtent(int part) const
 {
     const Part *p = parts.at(part);
-    return p->noteFontSize * p->partWidthScale * p->staffCount * page->lineWidthScale;
+    const double row = p->noteFontSize * p->partWidthScale * p->staffCount * page->lineWidthScale;
+    // Notes spread over strings across the row keep, beyond the outer
+    // strings, the room other styles keep beyond their note line.
+    return row + 2.0 * noteSpread(part) * p->partWidthScale * p->staffCount;
 }
 
 double Score::stageExtent(int first, int last)
@@ -143,7 +146,9 @@ void Score::breakStagesAuto()
     for (int i = 0; i < displayedMeasures.size(); ++i) {
         Measure *measure = displayedMeasures.at(i);
         alignMeasure(measure);
-        const double length = naturalLength(measure);
+        // A measure takes at least the room its syllables and heads need,
+        // so that a stage that would squeeze it breaks earlier.
+        const double length = std::max(naturalLength(measure), measure->minimumLength);
         const double wanted = used + length + stageStartOffset(stageStart);
         // The first measure opens the first stage even when it alone is too
         // long; it is squeezed later.

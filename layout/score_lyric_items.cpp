@@ -106,7 +106,7 @@ QGraphicsItem *Score::genLyricItem(int measureIndex, int part, int voice, int no
                          : 0.0;
     const int number = lyric->number;
     const double k = (number - 1) * h;
-    const double lo = style->lyricsOffset * size;
+    const double lo = lyricLineOffset(part);
     const double lt = style->lyricsOffsetTimeDirection * size;
     const double line = m->getPartNoteLine(note->staff, part);
     const double ref = m->getPartRefLine(part);

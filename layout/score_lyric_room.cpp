@@ -62,10 +62,16 @@ void Score::measureLyricBands()
         const double lineHeight = QFontMetricsF(part->lyricsFont).height() / s;
         // A part shifted towards the lyrics' side takes its lyrics along.
         const double shift = std::max(0.0, -part->partShift * part->noteFontSize);
-        const double offset = style->lyricsOffset * part->noteFontSize + shift;
+        const double offset = lyricLineOffset(p) + shift;
         const double halfRow = 0.5 * partRowExtent(p);
         lyricBands.append(std::max(0.0, offset - halfRow) + lines * lineHeight);
     }
+}
+
+double Score::lyricLineOffset(int part) const
+{
+    // Lyrics keep their offset from the outermost note on their side.
+    return style->lyricsOffset * parts.at(part)->noteFontSize + noteSpread(part);
 }
 
 double Score::lyricBand(int part) const

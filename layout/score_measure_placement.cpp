@@ -84,6 +84,7 @@ void Score::placeMeasuresScaled(bool horizontal, bool automatic)
             const double ratio = stageRatio(fitted, summed, room);
             for (double &length : lengths)
                 length *= ratio;
+            keepMinimumLengths(stageStart, lengths, fitted, room);
             placeStageMeasures(stageStart, i, lengths, horizontal);
             lengths.clear();
             summed = 0.0;
@@ -121,12 +122,75 @@ void Score::placeMeasuresEqual(bool horizontal)
             QList<double> lengths;
             for (int k = stageStart; k <= i; ++k)
                 lengths.append(displayedMeasures.at(k)->userScale * unit);
+            keepMinimumLengths(stageStart, lengths, !unfitted, room);
             placeStageMeasures(stageStart, i, lengths, horizontal);
             scaleSum = 0.0;
             stageStart = i + 1;
         }
         advancePageAfter(measure);
     }
+}
+
+void Score::keepMinimumLengths(int first, QList<double> &lengths, bool fitted, double room)
+{
+    const int count = int(lengths.size());
+    QList<double> minima;
+    double minimaSum = 0.0;
+    bool short_ = false;
+    for (int k = 0; k < count; ++k) {
+        minima.append(displayedMeasures.at(first + k)->minimumLength);
+        minimaSum += minima.last();
+        short_ = short_ || lengths.at(k) < minima.last();
+    }
+    // Nothing below its minimum: the placement's lengths stand as they are.
+    if (!short_)
+        return;
+    double wanted = 0.0;
+    for (int k = 0; k < count; ++k)
+        wanted += std::max(lengths.at(k), minima.at(k));
+    // A fitted stage fills its room; an unfitted one keeps its lengths,
+    // grown where a measure needs more, but never past the room.
+    const double total = fitted ? room : std::min(wanted, room);
+    if (minimaSum > total) {
+        // Too little room even for the minima: every measure is narrowed by
+        // one factor, the ones that asked for room below what they need.
+        for (int k = 0; k < count; ++k) {
+            const double weight = std::max(lengths.at(k), minima.at(k));
+            lengths[k] = wanted > 0.0 ? weight * total / wanted : 0.0;
+            displayedMeasures.at(first + k)->belowMinimum = minima.at(k) > lengths.at(k);
+        }
+        return;
+    }
+    // The measures held at their minima take their room first; the others
+    // share the rest in proportion to their lengths. Each round holds at
+    // least one more measure, so this ends after at most `count` rounds.
+    QList<bool> held(count, false);
+    double scale = 1.0;
+    double freeSum = 0.0;
+    for (int round = 0; round <= count; ++round) {
+        double heldSum = 0.0;
+        freeSum = 0.0;
+        for (int k = 0; k < count; ++k) {
+            if (held.at(k))
+                heldSum += minima.at(k);
+            else
+                freeSum += lengths.at(k);
+        }
+        scale = freeSum > 0.0 ? (total - heldSum) / freeSum : 0.0;
+        bool more = false;
+        for (int k = 0; k < count; ++k) {
+            if (!held.at(k) && lengths.at(k) * scale < minima.at(k)) {
+                held[k] = true;
+                more = true;
+            }
+        }
+        if (!more)
+            break;
+    }
+    // Every measure held and room to spare: the minima share it.
+    const double spread = freeSum > 0.0 ? 1.0 : total / minimaSum;
+    for (int k = 0; k < count; ++k)
+        lengths[k] = held.at(k) ? minima.at(k) * spread : lengths.at(k) * scale;
 }
 
 void Score::placeStageMeasures(int first, int last, const QList<double> &lengths, bool horizontal)

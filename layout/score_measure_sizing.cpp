@@ -20,6 +20,8 @@ void Score::alignMeasure(Measure *measure)
 {
     calcMeasureHeadWidth(measure);
     alignerOf(this, measure)->alignTics(measure);
+    measure->minimumLength = measureMinimumLength(measure);
+    measure->belowMinimum = false;
 }
 
 void Score::fitMeasure(Measure *measure, double length)

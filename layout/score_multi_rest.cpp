@@ -4,6 +4,7 @@
 #include "drawing/mytextitem.h"
 #include "layout/aligner.h"
 #include "model/measure.h"
+#include "model/mepart.h"
 #include "model/notefonts.h"
 #include "model/page.h"
 #include "model/part.h"
@@ -16,6 +17,8 @@
 #include <QGraphicsLineItem>
 #include <QGraphicsRectItem>
 #include <QPen>
+
+#include <algorithm>
 
 int Score::genMultiRestItems(Measure *m, int part, int count)
 {
@@ -65,7 +68,14 @@ int Score::genMultiRestItems(Measure *m, int part, int count)
             number->setRotation(90.0);
             number->setPos((c + size / 2) * q + 1.3 * lineHeight, middle - w / 2);
         } else if (!horizontal) {
-            number->setPos((c + 0.4 * size) * q, middle - lineHeight / 2);
+            // Beside the bar, but a count of several digits stays clear of
+            // the column's frame; past the bar's other side if it must.
+            const MePart *cell = m->parts.at(part);
+            const double frame = (m->getPartCenter(part) + 0.5 * cell->partExtent - 0.4) * q;
+            double x = std::min((c + 0.4 * size) * q, frame - w);
+            if (x < (c + t) * q)
+                x = (c - 0.4 * size) * q - w;
+            number->setPos(x, middle - lineHeight / 2);
         } else if (staff) {
             number->setPos(middle - w / 2, (c - size / 2) * q - 1.2 * lineHeight);
         } else {

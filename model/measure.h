@@ -153,6 +153,11 @@ public:
     bool pageStart = false;
     bool stageEnd = false;
     bool pageEnd = false;
+    // The shortest fit that keeps its syllables and note heads apart, mm.
+    double minimumLength = 0.0;
+    // Its stage was too short for the minima of its measures: narrowed
+    // below its minimum, in proportion with the others.
+    bool belowMinimum = false;
     int multiRestCount = 0; // > 1: stands for itself and the next multiRestCount - 1 measures
     // What the measure shows at its end: its own barline and ending state,
     // or, for a multi-measure rest, those of the last measure it swallows.

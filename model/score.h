@@ -334,6 +334,22 @@ public:
     // Writes the default offset of the direction's kind into x and y
     // without setting its moved flag; a moved direction is left alone.
     void setDefaultItemOffset(Direction *direction) const;
+    // The anchor the direction is drawn from: getDirectionPosition, except
+    // that in a part whose notes stand on strings across the row (Bunka) a
+    // direction at its default offset starts from the outer string on its
+    // side, as other styles start from their single note line.
+    QPointF directionAnchor(int measure, int part, int voice, int index,
+                            const Direction *direction) const;
+    // How far the part's notes reach from its note line to either side
+    // beyond a single note: the outer strings of Bunka, 0 elsewhere. mm.
+    double noteSpread(int part) const;
+    // layout/score_direction_room.cpp: a default-placed direction item over
+    // the edge of its part's row moves back inside the row.
+    void keepDirectionInRow(QGraphicsItem *item, int measureIndex, int part,
+                            const Direction *direction) const;
+    // model/score_directions.cpp (continued): the note the direction is
+    // attached to carries an octave mark.
+    bool hasOctaveMark(int measure, int part, int voice, const Direction *direction) const;
 
     // model/score_note_chains.cpp: the long-repeat marks of every note
     void markNoteChains();
@@ -1274,6 +1290,19 @@ public:
     // Fits the aligned measure to `length` mm along the reading direction.
     void fitMeasure(Measure *measure, double length);
 
+private:
+    // layout/score_measure_minimum.cpp: the shortest length a measure may
+    // be fitted to: its lyric syllables of one verse do not run into each
+    // other, and in staff notation its note heads keep apart. Millimetres;
+    // 0 when nothing asks for room. The measure must be aligned.
+    double measureMinimumLength(const Measure *measure) const;
+    // The smallest fit ratio of one part's cell in the measure.
+    double measureMinimumRatio(const Measure *measure, int partIndex) const;
+    // The extent of a lyric text along the reading direction, as drawn.
+    double lyricSyllableLength(const Part *part, const QString &text) const;
+
+public:
+
 public:
     // layout/score_line_layout.cpp: breaking the displayed measures into
     // stages (lines) and pages. Lengths are millimetres; `lines` receives
@@ -1322,6 +1351,12 @@ private:
     // lengths by one ratio.
     void placeMeasuresScaled(bool horizontal, bool automatic);
     void placeMeasuresEqual(bool horizontal);
+    // Raises the stage's lengths of displayed measures first.. to their
+    // minimum lengths, taking the room from the others in proportion to
+    // their lengths: a `fitted` stage keeps filling `room`, an unfitted one
+    // grows up to it. When the minima alone exceed that, every measure is
+    // narrowed in one proportion and marked below its minimum.
+    void keepMinimumLengths(int first, QList<double> &lengths, bool fitted, double room);
     // Fits and places displayed measures first..last along their stage.
     void placeStageMeasures(int first, int last, const QList<double> &lengths, bool horizontal);
     void advancePageAfter(const Measure *measure);
@@ -1335,6 +1370,8 @@ private:
     // row (0 for a part that shows none).
     void measureLyricBands();
     double lyricBand(int part) const;
+    // Distance of the first lyric line from the part's note line, mm.
+    double lyricLineOffset(int part) const;
     QList<double> lyricBands;
 
 public:

@@ -4,7 +4,9 @@
 #include "model/measure.h"
 #include "model/mepart.h"
 #include "model/note.h"
+#include "model/notefonts.h"
 #include "model/page.h"
+#include "model/part.h"
 #include "model/score.h"
 #include "model/style.h"
 #include "model/voice.h"
@@ -48,6 +50,10 @@ void placeOnAskedSide(Direction *direction, const Style *style, bool horizontal)
     direction->y = below ? away : -away;
 }
 
+// Along the reading direction, an octave mark and the gap after it, in
+// note sizes.
+constexpr double octaveMarkLength = 0.9;
+
 } // namespace
 
 bool Score::isMeasureLevelDirection(int kind) const
@@ -85,6 +91,52 @@ QPointF Score::getDirectionPosition(int measure, int part, int voice, int direct
     // Any other note index (none, or a note the voice lacks) stands at the
     // measure start.
     return horizontal ? QPointF(along, across) : QPointF(across, along);
+}
+
+double Score::noteSpread(int part) const
+{
+    const Part *settings = parts.value(part);
+    return settings && settings->notationStyle == NotationStyle::ShamisenBunka
+               ? settings->noteFontSize
+               : 0.0;
+}
+
+QPointF Score::directionAnchor(int measure, int part, int voice, int index,
+                               const Direction *direction) const
+{
+    QPointF anchor = getDirectionPosition(measure, part, voice, index);
+    // A moved direction keeps the plain anchor its stored offset was taken
+    // from; a measure-level one stands at the measure edge anyway.
+    if (!direction || direction->moved || isMeasureLevelDirection(direction->kind) ||
+        direction->y == 0.0)
+        return anchor;
+    const bool horizontal = page->horizontal;
+    // The offset across turns with the page: down in horizontal writing,
+    // to the left in vertical.
+    const bool downOrLeft = direction->y > 0.0;
+    const double spread = noteSpread(part);
+    if (spread > 0.0) {
+        const double side = downOrLeft ? spread : -spread;
+        anchor += horizontal ? QPointF(0.0, side) : QPointF(-side, 0.0);
+    }
+    // The octave mark of the note stands on one side of it: a direction on
+    // that side starts after the mark.
+    const bool markSide = style->octaveInstructionRightOrBottom ? downOrLeft == horizontal
+                                                                : downOrLeft != horizontal;
+    if (markSide && hasOctaveMark(measure, part, voice, direction)) {
+        const double past = octaveMarkLength * parts.at(part)->noteFontSize;
+        anchor += horizontal ? QPointF(past, 0.0) : QPointF(0.0, past);
+    }
+    return anchor;
+}
+
+bool Score::hasOctaveMark(int measure, int part, int voice, const Direction *direction) const
+{
+    const Measure *m = measures.value(measure);
+    const MePart *cell = m ? m->parts.value(part) : nullptr;
+    const Voice *v = cell ? cell->voices.value(voice) : nullptr;
+    const Note *note = v ? v->notes.value(direction->noteIndex) : nullptr;
+    return note && !note->octaveInstMark.isEmpty() && note->visible && !note->octaveInstMoved;
 }
 
 void Score::setDefaultItemOffset(Direction *direction) const

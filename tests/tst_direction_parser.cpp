@@ -173,7 +173,8 @@ void TestDirectionParser::items_data()
         << "9:Q = H.@3";
     QTest::newRow("metronome of an unknown unit")
         << types("<metronome><beat-unit>whole</beat-unit></metronome>") << "9:@3";
-    QTest::newRow("rehearsal") << types("<rehearsal>A{1,2}</rehearsal>") << "2:A{1,2}@-1";
+    QTest::newRow("rehearsal after the first note stands at its note")
+        << types("<rehearsal>A{1,2}</rehearsal>") << "2:A{1,2}@3";
     QTest::newRow("octave shift down")
         << types(R"(<octave-shift type="down" number="1" size="8"/>)") << "19:nothing@3";
     QTest::newRow("octave shift up 2")

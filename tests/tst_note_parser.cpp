@@ -219,9 +219,14 @@ void TestNoteParser::lyrics_data()
     QTest::newRow("tarn-offset wins over the option")
         << "<lyric number=\"1\"><text>sa{1.5,-2}</text><tarn-offset x=\"3\" y=\"4\"/></lyric>"
         << "1 0 sa 1 3 4";
-    QTest::newRow("no number reads 0, unknown syllabic kept")
+    QTest::newRow("no number takes its place among the lyrics, unknown syllabic kept")
         << "<lyric><syllabic>single</syllabic><text>ka</text></lyric>"
-        << "0 0 ka 0 0 0";
+        << "1 0 ka 0 0 0";
+    QTest::newRow("a name in place of a number takes its place")
+        << "<lyric number=\"iij\"><text>TRA</text></lyric>"
+        << "1 0 TRA 0 0 0";
+    QTest::newRow("zero takes its place") << "<lyric number=\"0\"><text>ka</text></lyric>"
+                                          << "1 0 ka 0 0 0";
     QTest::newRow("font option is not an offset")
         << "<lyric number=\"1\"><text>ka{f:Arial,12}</text></lyric>"
         << "1 0 ka{f:Arial,12} 0 0 0";

@@ -358,7 +358,20 @@ void checkSheets(const QList<Box> &boxes, const QList<QRectF> &sheets, double to
     }
 }
 
-void checkCollisions(const QList<Box> &boxes, double tolerance, QList<PageFinding> &out)
+// A lyric over a glyph or a lyric of a measure narrowed below what its
+// syllables need: allowed by design, see the header.
+bool narrowedTogether(const Score &score, const Box &a, const Box &b)
+{
+    if (a.category != Category::Lyric ||
+        (b.category != Category::Lyric && b.category != Category::NoteGlyph))
+        return false;
+    const Measure *ma = score.measures.value(a.measure);
+    const Measure *mb = score.measures.value(b.measure);
+    return ma && mb && ma->belowMinimum && mb->belowMinimum;
+}
+
+void checkCollisions(const Score &score, const QList<Box> &boxes, double tolerance,
+                     QList<PageFinding> &out)
 {
     for (int i = 0; i < boxes.size(); ++i) {
         const Box &a = boxes.at(i);
@@ -366,7 +379,7 @@ void checkCollisions(const QList<Box> &boxes, double tolerance, QList<PageFindin
             continue;
         for (int j = 0; j < boxes.size(); ++j) {
             const Box &b = boxes.at(j);
-            if (i == j || a.page != b.page)
+            if (i == j || a.page != b.page || narrowedTogether(score, a, b))
                 continue;
             if (b.category == Category::NoteGlyph) {
                 if (overlaps(a.rect, b.rect, tolerance))
@@ -527,7 +540,7 @@ PageReport checkPages(const Score &score)
 
     PageReport report;
     checkSheets(boxes, sheets, sheetToleranceMm * s, report.findings);
-    checkCollisions(boxes, overlapToleranceMm * s, report.findings);
+    checkCollisions(score, boxes, overlapToleranceMm * s, report.findings);
     checkLyricNearness(score, boxes, nearnessToleranceMm * s, report.findings);
     checkNotesDrawn(score, boxes, sheets, report);
     return report;

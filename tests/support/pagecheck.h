@@ -22,7 +22,10 @@
 // Allowed by design, never reported: a direction item (tempo, words,
 // dynamics, rehearsal) across a bar line: such texts may run over the bar
 // lines of the measures they govern, as they do in engraved music; only
-// the lines along a stage (its frame) are out of bounds for them.
+// the lines along a stage (its frame) are out of bounds for them. And a
+// lyric over a lyric or glyph when both measures were narrowed below the
+// length their syllables need (Measure::belowMinimum): a stage of a fixed
+// number of measures too short for all of them leaves that overlap.
 //
 // The check reads the scene and the model; it changes neither.
 #pragma once

@@ -1,0 +1,292 @@
+// The shortest length of a measure: its syllables of one verse never run
+// into each other and, in staff notation, its note heads keep apart; the
+// other measures of the stage share what is left as the placement mode
+// says, a stage too short for its minima is narrowed in proportion, and
+// automatic breaking breaks earlier instead.
+#include "layout/aligner.h"
+#include "layout/alignitem.h"
+#include "model/lyrics.h"
+#include "model/measure.h"
+#include "model/mepart.h"
+#include "model/note.h"
+#include "model/notefonts.h"
+#include "model/page.h"
+#include "model/part.h"
+#include "model/score.h"
+#include "model/voice.h"
+#include "support/pagecheck.h"
+#include "support/testenvironment.h"
+
+#include <QGraphicsItem>
+#include <QtTest>
+
+#include <cmath>
+#include <memory>
+
+using TestSupport::PageFinding;
+
+namespace {
+
+enum Mode
+{
+    Equal,
+    Fixed,
+    Automatic,
+};
+
+std::unique_ptr<Score> generated(const QString &fixture, bool horizontal, Mode mode,
+                                 double lyricScale = 1.0, int style = 0)
+{
+    auto score = std::make_unique<Score>(QStringLiteral("test"), 1, false);
+    if (!score->readMusicXmlFile(TestSupport::fixturePath(fixture)) ||
+        !score->parseScoreXml(false).has_value())
+        return nullptr;
+    for (Part *part : std::as_const(score->parts)) {
+        part->notationStyle = style;
+        part->noteFontName = NoteFonts::firstFontName(NoteFontFolder::path(style));
+        if (lyricScale != 1.0)
+            part->lyricsFont.setPointSizeF(part->lyricsFont.pointSizeF() * lyricScale);
+    }
+    score->page->horizontal = horizontal;
+    score->page->setPaperSize();
+    score->page->autoNewline = mode == Automatic;
+    score->page->measureEqualLength = mode == Equal;
+    score->cleanOutput = true;
+    score->generateScore();
+    return score;
+}
+
+double lengthOf(const Score &score, const Measure *m)
+{
+    return score.page->horizontal ? m->width : m->height;
+}
+
+// The stage length the measures of a stage share, mm.
+double stageRoom(const Score &score)
+{
+    return score.page->horizontal ? score.page->stageRect.width() : score.page->stageRect.height();
+}
+
+// Start and end of a scene item along the reading direction, mm.
+QPair<double, double> along(const Score &score, const QGraphicsItem *item)
+{
+    const QRectF box = item->sceneBoundingRect();
+    const double s = score.page->scaleFactor;
+    return score.page->horizontal ? qMakePair(box.left() / s, box.right() / s)
+                                  : qMakePair(box.top() / s, box.bottom() / s);
+}
+
+QList<const Lyrics *> drawnLyrics(const Measure *m)
+{
+    QList<const Lyrics *> lyrics;
+    for (const Note *note : m->parts.at(0)->voices.at(0)->notes) {
+        for (const Lyrics *lyric : note->lyrics) {
+            if (lyric->item && lyric->item->isVisible())
+                lyrics.append(lyric);
+        }
+    }
+    return lyrics;
+}
+
+} // namespace
+
+class TestMeasureMinimum : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void syllablesStayApart_data();
+    void syllablesStayApart();
+    void tooShortStageNarrowsInProportion();
+    void automaticBreakingBreaksEarlier_data();
+    void automaticBreakingBreaksEarlier();
+    void staffHeadsKeepApart_data();
+    void staffHeadsKeepApart();
+    void hostileLyricsStayOnTheSheet_data();
+    void hostileLyricsStayOnTheSheet();
+};
+
+void TestMeasureMinimum::syllablesStayApart_data()
+{
+    QTest::addColumn<bool>("horizontal");
+    QTest::addColumn<int>("mode");
+    for (bool horizontal : {true, false}) {
+        const char *h = horizontal ? "h" : "v";
+        QTest::addRow("equal %s", h) << horizontal << int(Equal);
+        QTest::addRow("fixed %s", h) << horizontal << int(Fixed);
+        QTest::addRow("automatic %s", h) << horizontal << int(Automatic);
+    }
+}
+
+void TestMeasureMinimum::syllablesStayApart()
+{
+    QFETCH(bool, horizontal);
+    QFETCH(int, mode);
+    const auto score =
+        generated(QStringLiteral("layout/layout-CrowdedSyllables.xml"), horizontal, Mode(mode));
+    QVERIFY(score);
+    QCOMPARE(score->displayedMeasures.size(), 4);
+    const Measure *crowded = score->displayedMeasures.at(1);
+    QVERIFY(crowded->minimumLength > 0.0);
+    QVERIFY(!crowded->belowMinimum);
+    QVERIFY(lengthOf(*score, crowded) >= crowded->minimumLength - 1e-6);
+
+    // Each syllable ends before the next begins, the last before the bar.
+    const QList<const Lyrics *> lyrics = drawnLyrics(crowded);
+    QCOMPARE(lyrics.size(), 8);
+    for (int i = 0; i + 1 < lyrics.size(); ++i) {
+        const double end = along(*score, lyrics.at(i)->item).second;
+        const double next = along(*score, lyrics.at(i + 1)->item).first;
+        QVERIFY2(end <= next + 0.05, qPrintable(QStringLiteral("'%1' ends at %2, '%3' starts at %4")
+                                                    .arg(lyrics.at(i)->text)
+                                                    .arg(end)
+                                                    .arg(lyrics.at(i + 1)->text)
+                                                    .arg(next)));
+    }
+    const double start = horizontal ? crowded->originX : crowded->originY;
+    QVERIFY(along(*score, lyrics.last()->item).second <= start + lengthOf(*score, crowded) + 0.05);
+
+    // The crowded measure took its room from the others.
+    const Measure *first = score->displayedMeasures.at(0);
+    QVERIFY(lengthOf(*score, crowded) > lengthOf(*score, first));
+    if (mode == Equal) {
+        // The three others keep one length among them, and the full stage
+        // still fills its room.
+        double sum = 0.0;
+        for (const Measure *m : score->displayedMeasures)
+            sum += lengthOf(*score, m);
+        QVERIFY(std::abs(sum - stageRoom(*score)) < 1e-6);
+        for (int i : {2, 3})
+            QVERIFY(std::abs(lengthOf(*score, score->displayedMeasures.at(i)) -
+                             lengthOf(*score, first)) < 1e-6);
+    }
+}
+
+void TestMeasureMinimum::tooShortStageNarrowsInProportion()
+{
+    // Syllables four times as wide: the crowded measure alone needs more
+    // than the stage of four measures.
+    const auto score =
+        generated(QStringLiteral("layout/layout-CrowdedSyllables.xml"), true, Equal, 4.0);
+    QVERIFY(score);
+    const Measure *crowded = score->displayedMeasures.at(1);
+    QVERIFY(crowded->minimumLength > stageRoom(*score));
+    QVERIFY(crowded->belowMinimum);
+    double sum = 0.0;
+    for (const Measure *m : score->displayedMeasures) {
+        sum += lengthOf(*score, m);
+        QVERIFY(lengthOf(*score, m) > 0.0);
+    }
+    // The stage stays on the page, the crowded measure the longest of it.
+    QVERIFY(std::abs(sum - stageRoom(*score)) < 1e-6);
+    for (int i : {0, 2, 3})
+        QVERIFY(lengthOf(*score, crowded) > lengthOf(*score, score->displayedMeasures.at(i)));
+    // The overlap this leaves is the one the page check allows.
+    const TestSupport::PageReport report = TestSupport::checkPages(*score);
+    for (const PageFinding &f : report.findings)
+        QVERIFY2(f.kind != PageFinding::TextOverText, qPrintable(f.toString()));
+}
+
+void TestMeasureMinimum::automaticBreakingBreaksEarlier_data()
+{
+    QTest::addColumn<bool>("horizontal");
+    QTest::newRow("h") << true;
+    QTest::newRow("v") << false;
+}
+
+void TestMeasureMinimum::automaticBreakingBreaksEarlier()
+{
+    QFETCH(bool, horizontal);
+    const auto score =
+        generated(QStringLiteral("layout/layout-CrowdedSyllables.xml"), horizontal, Automatic, 2.0);
+    QVERIFY(score);
+    const QList<Measure *> &measures = score->displayedMeasures;
+    QVERIFY(measures.last()->lineIndex > 0); // broken into several stages
+    for (int i = 0; i < measures.size(); ++i) {
+        const Measure *m = measures.at(i);
+        const bool alone =
+            (i == 0 || measures.at(i - 1)->lineIndex != m->lineIndex) &&
+            (i + 1 == measures.size() || measures.at(i + 1)->lineIndex != m->lineIndex);
+        // Only a measure alone on its stage may be narrowed below its need.
+        QVERIFY2(!m->belowMinimum || alone, qPrintable(QString::number(i)));
+        if (!m->belowMinimum)
+            QVERIFY(lengthOf(*score, m) >= m->minimumLength - 1e-6);
+    }
+}
+
+void TestMeasureMinimum::staffHeadsKeepApart_data()
+{
+    QTest::addColumn<bool>("horizontal");
+    QTest::newRow("h") << true;
+    QTest::newRow("v") << false;
+}
+
+void TestMeasureMinimum::staffHeadsKeepApart()
+{
+    QFETCH(bool, horizontal);
+    // Fourteen beats of tuplets in one measure.
+    const auto score =
+        generated(QStringLiteral("corpus/lilypond-musicxml-testsuite/23a-Tuplets.xml"), horizontal,
+                  Equal, 1.0, NotationStyle::StaffNotation);
+    QVERIFY(score);
+    int pairs = 0;
+    for (const Measure *m : score->displayedMeasures) {
+        if (m->belowMinimum)
+            continue;
+        for (const Voice *voice : m->parts.at(0)->voices) {
+            const AlignItem *last = nullptr;
+            for (const Note *note : voice->notes) {
+                if (note->chord || note->grace || note->noteAlignItem < 0 ||
+                    note->noteAlignItem >= voice->alignItems.size())
+                    continue;
+                const AlignItem *head = voice->alignItems.at(note->noteAlignItem);
+                if (head->kind != AlignTime)
+                    continue;
+                if (last && head->position > last->position) {
+                    ++pairs;
+                    QVERIFY2(head->fittedPosition - last->fittedPosition >= last->width - 1e-6,
+                             qPrintable(QStringLiteral("measure index %1: heads %2 apart, %3 wide")
+                                            .arg(m->indexInScore())
+                                            .arg(head->fittedPosition - last->fittedPosition)
+                                            .arg(last->width)));
+                }
+                last = head;
+            }
+        }
+    }
+    QVERIFY(pairs > 20);
+}
+
+void TestMeasureMinimum::hostileLyricsStayOnTheSheet_data()
+{
+    QTest::addColumn<bool>("horizontal");
+    QTest::addColumn<int>("mode");
+    for (bool horizontal : {true, false}) {
+        const char *h = horizontal ? "h" : "v";
+        QTest::addRow("equal %s", h) << horizontal << int(Equal);
+        QTest::addRow("automatic %s", h) << horizontal << int(Automatic);
+    }
+}
+
+void TestMeasureMinimum::hostileLyricsStayOnTheSheet()
+{
+    QFETCH(bool, horizontal);
+    QFETCH(int, mode);
+    const auto score =
+        generated(QStringLiteral("layout/layout-TenVerses.xml"), horizontal, Mode(mode));
+    QVERIFY(score);
+    int lines = 0;
+    for (const Measure *m : score->displayedMeasures) {
+        QVERIFY(std::isfinite(lengthOf(*score, m)) && lengthOf(*score, m) > 0.0);
+        for (const Lyrics *lyric : drawnLyrics(m))
+            lines = std::max(lines, lyric->number);
+    }
+    QCOMPARE(lines, 10);
+    const TestSupport::PageReport report = TestSupport::checkPages(*score);
+    QCOMPARE(report.notesDrawn, report.notesExpected);
+    for (const PageFinding &f : report.findings)
+        QVERIFY2(f.kind != PageFinding::OutsideSheet, qPrintable(f.toString()));
+}
+
+VELMORA_TEST_MAIN(TestMeasureMinimum)
+#include "tst_measure_minimum.moc"
