@@ -227,3 +227,16 @@ void Part::setGlyphMaps(int style)
             add(g);
     }
 }
+
+void Part::changeNotationStyle(int code)
+{
+    notationStyle = code;
+    noteFontName = NoteFonts::firstFontName(NoteFontFolder::path(code));
+    // Koto and sangen of the Ikuta school draw their boundary lines and
+    // hands by default; staff notation has no boundary lines at all.
+    const bool ikuta = code == NotationStyle::KotoIkuta || code == NotationStyle::SangenIkuta;
+    boundaryRightTop = ikuta;
+    boundaryLeftBottom = ikuta;
+    timeTicks = ikuta;
+    timeTicks16th = false;
+}

@@ -59,6 +59,12 @@ public:
     // Empties the six glyph maps and fills them for the notation style.
     void setGlyphMaps(int style);
 
+    // Changes the notation style the way the part settings do it: the
+    // style's first note font, the boundary lines and time ticks of the
+    // style's defaults. What depends on the style (note font, glyph maps,
+    // scales, note names) is rebuilt by the next regeneration.
+    void changeNotationStyle(int code);
+
     // Resets every drawing helper (the part's tie, wedge, wavy-line,
     // bracket and octave-shift drawers, and per voice the slur, syllabic,
     // long-repeat and beam drawers), so nothing left open by one picture

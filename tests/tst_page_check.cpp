@@ -28,15 +28,8 @@ constexpr int styleCount = 14;
 // The notation style for every part, as the render tool sets it.
 void setNotationStyle(Score &score, int code)
 {
-    for (Part *part : std::as_const(score.parts)) {
-        part->notationStyle = code;
-        part->noteFontName = NoteFonts::firstFontName(NoteFontFolder::path(code));
-        const bool ikuta = code == NotationStyle::KotoIkuta || code == NotationStyle::SangenIkuta;
-        part->boundaryRightTop = ikuta;
-        part->boundaryLeftBottom = ikuta;
-        part->timeTicks = ikuta;
-        part->timeTicks16th = false;
-    }
+    for (Part *part : std::as_const(score.parts))
+        part->changeNotationStyle(code);
 }
 
 struct Source

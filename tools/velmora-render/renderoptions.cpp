@@ -91,7 +91,7 @@ void RenderOptions::applyTo(Score &score) const
 {
     if (notationStyle) {
         for (Part *part : std::as_const(score.parts))
-            changeNotationStyle(part, *notationStyle);
+            part->changeNotationStyle(*notationStyle);
     }
     if (horizontal) {
         score.page->horizontal = *horizontal;
@@ -103,15 +103,3 @@ void RenderOptions::applyTo(Score &score) const
         score.page->roll = true;
 }
 
-void changeNotationStyle(Part *part, int code)
-{
-    part->notationStyle = code;
-    part->noteFontName = NoteFonts::firstFontName(NoteFontFolder::path(code));
-    // Koto and sangen of the Ikuta school draw their boundary lines and
-    // hands by default; staff notation has no boundary lines at all.
-    const bool ikuta = code == NotationStyle::KotoIkuta || code == NotationStyle::SangenIkuta;
-    part->boundaryRightTop = ikuta;
-    part->boundaryLeftBottom = ikuta;
-    part->timeTicks = ikuta;
-    part->timeTicks16th = false;
-}

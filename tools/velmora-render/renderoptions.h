@@ -35,9 +35,3 @@ struct RenderOptions
     // roll, as asked.
     void applyTo(Score &score) const;
 };
-
-// A part's notation style changed the way the part settings do it: the
-// style's first note font, the boundary lines and time ticks of the style's
-// defaults. What depends on the style (note font, glyph maps, scales, note
-// names) is rebuilt by the next regeneration.
-void changeNotationStyle(Part *part, int code);
