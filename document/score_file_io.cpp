@@ -28,8 +28,8 @@ std::optional<QString> readWholeFile(const QString &path, QString &error)
         error = QCoreApplication::translate("Score", "not a regular file");
         return std::nullopt;
     }
-    const QString tooLarge = QCoreApplication::translate("Score", "larger than %1 MB")
-                                 .arg(maxFileBytes / (1024 * 1024));
+    const QString tooLarge =
+        QCoreApplication::translate("Score", "larger than %1 MB").arg(maxFileBytes / (1024 * 1024));
     if (info.size() > maxFileBytes) {
         error = tooLarge;
         return std::nullopt;

@@ -138,8 +138,8 @@ void readLyric(Note *note, const QDomElement &element)
     // place of one, takes the line of the lyric's place among the note's.
     bool numeric = false;
     const int number = element.attribute(QStringLiteral("number")).trimmed().toInt(&numeric);
-    lyric->number = numeric && number >= 1 ? ReadBounds::clampOffset(number)
-                                           : int(note->lyrics.size()) + 1;
+    lyric->number =
+        numeric && number >= 1 ? ReadBounds::clampOffset(number) : int(note->lyrics.size()) + 1;
     static const QHash<QString, int> syllabics = {{"begin", 1}, {"middle", 2}, {"end", 3}};
     setCoded(lyric->syllabic, syllabics, Score::childElementText(element, "syllabic"));
     if (found)

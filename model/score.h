@@ -1302,7 +1302,6 @@ private:
     double lyricSyllableLength(const Part *part, const QString &text) const;
 
 public:
-
 public:
     // layout/score_line_layout.cpp: breaking the displayed measures into
     // stages (lines) and pages. Lengths are millimetres; `lines` receives

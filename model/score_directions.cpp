@@ -121,8 +121,8 @@ QPointF Score::directionAnchor(int measure, int part, int voice, int index,
     }
     // The octave mark of the note stands on one side of it: a direction on
     // that side starts after the mark.
-    const bool markSide = style->octaveInstructionRightOrBottom ? downOrLeft == horizontal
-                                                                : downOrLeft != horizontal;
+    const bool markSide =
+        style->octaveInstructionRightOrBottom ? downOrLeft == horizontal : downOrLeft != horizontal;
     if (markSide && hasOctaveMark(measure, part, voice, direction)) {
         const double past = octaveMarkLength * parts.at(part)->noteFontSize;
         anchor += horizontal ? QPointF(past, 0.0) : QPointF(0.0, past);

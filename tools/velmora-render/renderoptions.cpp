@@ -102,4 +102,3 @@ void RenderOptions::applyTo(Score &score) const
     if (roll)
         score.page->roll = true;
 }
-
