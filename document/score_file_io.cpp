@@ -39,8 +39,16 @@ std::optional<QString> readWholeFile(const QString &path, QString &error)
         error = file.errorString();
         return std::nullopt;
     }
-    // The file may have grown since.
-    const QByteArray bytes = file.read(maxFileBytes + 1);
+    // Read in pieces, so that memory follows the file's real length; the
+    // file may have grown since its size was taken.
+    QByteArray bytes;
+    bytes.reserve(info.size());
+    while (!file.atEnd() && bytes.size() <= maxFileBytes) {
+        const QByteArray piece = file.read(1024 * 1024);
+        if (piece.isEmpty())
+            break;
+        bytes += piece;
+    }
     if (file.error() != QFileDevice::NoError) {
         error = file.errorString();
         return std::nullopt;
