@@ -15,6 +15,7 @@
 #include "model/score.h"
 #include "model/voice.h"
 #include "support/messagecapture.h"
+#include "support/scorefile.h"
 #include "support/testenvironment.h"
 #include "support/voicescore.h"
 #include "view/scene.h"
@@ -26,21 +27,6 @@
 using TestSupport::VoiceScore;
 
 namespace {
-
-std::unique_ptr<Score> generated(const QString &path, int style, bool horizontal)
-{
-    auto score = std::make_unique<Score>(QStringLiteral("test"), 1, false);
-    if (!score->readMusicXmlFile(path) || !score->parseScoreXml(false).has_value())
-        return nullptr;
-    for (Part *part : std::as_const(score->parts)) {
-        part->notationStyle = style;
-        part->noteFontName = NoteFonts::firstFontName(NoteFontFolder::path(style));
-    }
-    score->page->horizontal = horizontal;
-    score->page->setPaperSize();
-    score->generateScore();
-    return score;
-}
 
 QString tupletFixture()
 {
@@ -103,7 +89,7 @@ void TestNoteGlyphAnchors::mainIndexOnNoteGlyph()
 {
     QFETCH(int, style);
     QFETCH(bool, horizontal);
-    const auto score = generated(tupletFixture(), style, horizontal);
+    const auto score = TestSupport::generatedScore(tupletFixture(), style, horizontal);
     QVERIFY(score);
     int runOn = 0;
     for (Measure *m : std::as_const(score->measures)) {
@@ -130,7 +116,7 @@ void TestNoteGlyphAnchors::tupletBracketsOnNoteGlyphs()
 {
     QFETCH(int, style);
     QFETCH(bool, horizontal);
-    const auto score = generated(tupletFixture(), style, horizontal);
+    const auto score = TestSupport::generatedScore(tupletFixture(), style, horizontal);
     QVERIFY(score);
     const double k = score->page->scaleFactor;
     const QList<GlyphItem *> heads = glyphsNamed(

@@ -35,13 +35,7 @@ std::unique_ptr<Score> loadScore(const QString &path, int style, bool horizontal
         return nullptr;
     if (adjust)
         adjust(*score);
-    for (Part *part : std::as_const(score->parts)) {
-        part->notationStyle = style;
-        part->noteFontName = NoteFonts::firstFontName(NoteFontFolder::path(style));
-    }
-    score->page->horizontal = horizontal;
-    score->page->setPaperSize();
-    score->generateScore();
+    TestSupport::generateInStyle(*score, style, horizontal);
     return score;
 }
 

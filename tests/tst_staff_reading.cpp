@@ -15,6 +15,7 @@
 #include "model/part.h"
 #include "model/score.h"
 #include "model/voice.h"
+#include "support/scorefile.h"
 #include "support/testenvironment.h"
 #include "view/scene.h"
 
@@ -36,22 +37,6 @@ QString suiteFile(const char *name)
 QString staffFixture(const char *name)
 {
     return TestSupport::fixturePath(QStringLiteral("staff/") + QLatin1String(name));
-}
-
-// The score of `path` generated in notation style `style` for every part.
-std::unique_ptr<Score> generated(const QString &path, int style, bool horizontal)
-{
-    auto score = std::make_unique<Score>(QStringLiteral("test"), 1, false);
-    if (!score->readMusicXmlFile(path) || !score->parseScoreXml(false).has_value())
-        return nullptr;
-    for (Part *part : std::as_const(score->parts)) {
-        part->notationStyle = style;
-        part->noteFontName = NoteFonts::firstFontName(NoteFontFolder::path(style));
-    }
-    score->page->horizontal = horizontal;
-    score->page->setPaperSize();
-    score->generateScore();
-    return score;
 }
 
 // Every note of the score with the measure, part and voice it lies in.
@@ -149,7 +134,7 @@ void TestStaffReading::stemsOnShorterNotes()
 {
     QFETCH(QString, path);
     QFETCH(bool, horizontal);
-    const auto score = generated(path, NotationStyle::StaffNotation, horizontal);
+    const auto score = TestSupport::generatedScore(path, NotationStyle::StaffNotation, horizontal);
     QVERIFY(score);
     int checked = 0;
     for (const Placed &at : allNotes(*score)) {
@@ -179,8 +164,8 @@ void TestStaffReading::stemsOnShorterNotes()
 void TestStaffReading::stemsFollowVoicesAndFileValue()
 {
     QFETCH(bool, horizontal);
-    const auto score = generated(staffFixture("42x-MultiVoice-Rests.xml"),
-                                 NotationStyle::StaffNotation, horizontal);
+    const auto score = TestSupport::generatedScore(staffFixture("42x-MultiVoice-Rests.xml"),
+                                                   NotationStyle::StaffNotation, horizontal);
     QVERIFY(score);
     const MePart *cell = score->measures.at(0)->parts.at(0);
     for (int v = 0; v < 2; ++v) {
@@ -194,8 +179,8 @@ void TestStaffReading::stemsFollowVoicesAndFileValue()
 
     // Alone on its staff a note takes the side away from its far head, and
     // a direction from the file wins.
-    const auto pitches =
-        generated(suiteFile("01a-Pitches-Pitches.xml"), NotationStyle::StaffNotation, horizontal);
+    const auto pitches = TestSupport::generatedScore(suiteFile("01a-Pitches-Pitches.xml"),
+                                                     NotationStyle::StaffNotation, horizontal);
     QVERIFY(pitches);
     for (const Placed &at : allNotes(*pitches)) {
         const int step = pitches->getStaffStep(at.measure, at.part, at.note);
@@ -219,7 +204,7 @@ void TestStaffReading::restsClearOfOtherVoice()
 {
     QFETCH(QString, path);
     QFETCH(bool, horizontal);
-    const auto score = generated(path, NotationStyle::StaffNotation, horizontal);
+    const auto score = TestSupport::generatedScore(path, NotationStyle::StaffNotation, horizontal);
     QVERIFY(score);
     const double slack = 0.2 * score->page->scaleFactor;
     const QList<Placed> notes = allNotes(*score);
@@ -250,8 +235,8 @@ void TestStaffReading::restsClearOfOtherVoice()
 void TestStaffReading::keySignatureLeavesGap()
 {
     QFETCH(bool, horizontal);
-    const auto score = generated(staffFixture("22x-Signatures-KeyBeforeTime.xml"),
-                                 NotationStyle::StaffNotation, horizontal);
+    const auto score = TestSupport::generatedScore(staffFixture("22x-Signatures-KeyBeforeTime.xml"),
+                                                   NotationStyle::StaffNotation, horizontal);
     QVERIFY(score);
     const double k = score->page->scaleFactor;
     const double size = score->parts.at(0)->noteFontSize;
@@ -282,8 +267,8 @@ void TestStaffReading::keySignatureLeavesGap()
 void TestStaffReading::octaveHooksPointAtStaff()
 {
     QFETCH(bool, horizontal);
-    const auto score = generated(staffFixture("32x-OctaveShifts-Hooks.xml"),
-                                 NotationStyle::StaffNotation, horizontal);
+    const auto score = TestSupport::generatedScore(staffFixture("32x-OctaveShifts-Hooks.xml"),
+                                                   NotationStyle::StaffNotation, horizontal);
     QVERIFY(score);
     const double k = score->page->scaleFactor;
     int hooks = 0;
@@ -342,8 +327,8 @@ void TestStaffReading::nestedTupletNumbersApart()
 {
     QFETCH(int, style);
     QFETCH(bool, horizontal);
-    const auto score =
-        generated(staffFixture("23x-Tuplets-NestedThreeDeep.xml"), style, horizontal);
+    const auto score = TestSupport::generatedScore(staffFixture("23x-Tuplets-NestedThreeDeep.xml"),
+                                                   style, horizontal);
     QVERIFY(score);
     const QList<GlyphItem *> numbers = glyphsNamed(*score, QStringLiteral("3_Italic"));
     QCOMPARE(numbers.size(), 3);
@@ -371,7 +356,8 @@ void TestStaffReading::directionsOnAskedSide()
 {
     QFETCH(int, style);
     QFETCH(bool, horizontal);
-    const auto score = generated(staffFixture("31x-Directions-Placement.xml"), style, horizontal);
+    const auto score = TestSupport::generatedScore(staffFixture("31x-Directions-Placement.xml"),
+                                                   style, horizontal);
     QVERIFY(score);
     const double k = score->page->scaleFactor;
     int checked = 0;
