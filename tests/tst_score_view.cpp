@@ -90,6 +90,7 @@ private slots:
     void keyReleaseReachesNoItem();
     void everyDragMoveIsAccepted();
     void resetAllItemOffsetsClearsHandPositions();
+    void fileNameAndTextSetTogether();
 };
 
 void TestScoreView::zoomResetCentresOnTheFirstPage_data()
@@ -299,6 +300,16 @@ void TestScoreView::resetAllItemOffsetsClearsHandPositions()
     QCOMPARE(QPointF(first->endingOffsetX, first->endingOffsetY), QPointF(5, 6));
     QVERIFY(score.changed);
     QCOMPARE(score.undoStack->count(), 0);
+}
+
+void TestScoreView::fileNameAndTextSetTogether()
+{
+    Score score(QStringLiteral("test"), 1, false);
+    score.changed = false;
+    QVERIFY(score.setFileNameAndText(QStringLiteral("/tmp/copy.tnsx"), QStringLiteral("<x/>")));
+    QCOMPARE(score.filePath, QStringLiteral("/tmp/copy.tnsx"));
+    QCOMPARE(score.documentText, QStringLiteral("<x/>"));
+    QVERIFY(score.changed);
 }
 
 VELMORA_TEST_MAIN(TestScoreView)
