@@ -22,6 +22,7 @@
 #include "view/scene.h"
 
 #include <QGraphicsItem>
+#include <QPaintEvent>
 
 #include <algorithm>
 
@@ -201,6 +202,21 @@ int reselectLines(const TestSupport::MessageCapture &capture)
     }));
 }
 
+// Collects the rectangles of the paint events a widget receives.
+class PaintRecorder : public QObject
+{
+public:
+    QList<QRect> rects;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            rects.append(static_cast<QPaintEvent *>(event)->rect());
+        return false;
+    }
+};
+
 } // namespace
 
 class TestSelection : public QObject
@@ -214,6 +230,7 @@ private slots:
     void recordsThatNameNothingArePassedOver();
     void emptyListsLeaveTheSelection();
     void selectionChangedTracesAndLeavesTheLists();
+    void selectionChangeRepaintsTheWholeView();
     void directionAtChecksEveryIndex_data();
     void directionAtChecksEveryIndex();
 };
@@ -352,6 +369,24 @@ void TestSelection::selectionChangedTracesAndLeavesTheLists()
     score->scene->clearSelection();
     QVERIFY(capture.lines().isEmpty());
     QCOMPARE(score->selectedMeasures, QList<int>{1});
+}
+
+void TestSelection::selectionChangeRepaintsTheWholeView()
+{
+    auto score = selectionScore();
+    QVERIFY(score);
+    score->resize(700, 500);
+    score->show();
+    QVERIFY(QTest::qWaitForWindowExposed(score.get()));
+    score->zoomReset();
+    PaintRecorder recorder;
+    score->viewport()->installEventFilter(&recorder);
+    QTest::qWait(50);
+    recorder.rects.clear();
+
+    // A glyph alone would repaint its own few pixels.
+    noteGlyph(*score, 0, 0)->setSelected(true);
+    QTRY_VERIFY(recorder.rects.contains(score->viewport()->rect()));
 }
 
 void TestSelection::directionAtChecksEveryIndex_data()
