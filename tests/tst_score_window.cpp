@@ -1,6 +1,7 @@
 // The score on screen: the window that holds the score view above its
 // navigator, the scene's rectangle, desk, pages and guide line, and the
 // navigator's overview, rectangle, clicks and wheel.
+#include "model/measure.h"
 #include "model/page.h"
 #include "model/score.h"
 #include "support/messagecapture.h"
@@ -10,6 +11,7 @@
 #include "view/scene.h"
 #include "view/scorewindow.h"
 
+#include <QGraphicsItem>
 #include <QImage>
 #include <QPainter>
 #include <QSignalSpy>
@@ -110,6 +112,7 @@ private slots:
     void navigatorDrawsTheVisibleRectangle();
     void navigatorRefitsOnEveryThirdResize();
     void navigatorClickAndDragCentreTheView();
+    void navigatorSelectsNothing();
     void navigatorWheel_data();
     void navigatorWheel();
 };
@@ -358,6 +361,23 @@ void TestScoreWindow::navigatorClickAndDragCentreTheView()
     QCOMPARE(spy.size(), 1);
     QCOMPARE(spy.last().at(0).toPointF(), navigator->mapToScene(to));
     QVERIFY(QLineF(viewCentre(), navigator->mapToScene(to)).length() < pixel);
+}
+
+void TestScoreWindow::navigatorSelectsNothing()
+{
+    ShownWindow shown;
+    QVERIFY(shown.ok);
+    Navigator *navigator = shown.window->navigator;
+    // A measure's selectable area, a few pixels wide in the overview.
+    QGraphicsItem *measure = shown.score->displayedMeasures.at(1)->measureItem;
+    QVERIFY(measure && (measure->flags() & QGraphicsItem::ItemIsSelectable));
+    const QPoint at = navigator->mapFromScene(measure->sceneBoundingRect().center());
+    QVERIFY(navigator->items(at).contains(measure));
+
+    QTest::mouseClick(navigator->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(navigator->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseRelease(navigator->viewport(), Qt::LeftButton, {}, at);
+    QVERIFY(shown.score->scene->selectedItems().isEmpty());
 }
 
 void TestScoreWindow::navigatorWheel_data()
