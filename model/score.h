@@ -350,6 +350,11 @@ public:
     // model/score_directions.cpp (continued): the note the direction is
     // attached to carries an octave mark.
     bool hasOctaveMark(int measure, int part, int voice, const Direction *direction) const;
+    // model/score_directions.cpp (continued): the direction a direction
+    // item's tags name. `index` counts in Voice::shownDirections(), as the
+    // item's tag does, so a direction a multi-measure rest shows is found
+    // too. Null when any index is out of range.
+    Direction *directionAt(int measure, int part, int voice, int index) const;
 
     // model/score_note_chains.cpp: the long-repeat marks of every note
     void markNoteChains();
@@ -1410,6 +1415,45 @@ public slots:
     // view/score_view.cpp: the view's zoom, scrolling, painting and view
     // slots
     void slurShiftControl();
+    // Centres the view on a scene point / zooms by 1.05 or 1 / 1.05; fed by
+    // the navigator.
+    void navigatePos(const QPointF &scenePoint);
+    void navigateMagnify(bool magnify);
+
+public:
+    // view/score_view.cpp (continued): zoom, hand offsets and selecting
+    // again after a regeneration
+    // The view's transform becomes a pure scale by `factor` (no bounds).
+    void setZoom(double factor);
+    // By 1.02 or 1 / 1.02 under the mouse.
+    void zoomIn();
+    void zoomOut();
+    // Back to 0.6, centred on the middle of the first page (the rightmost
+    // one in vertical writing).
+    void zoomReset();
+    // Clears the hand offsets of credits (the flag only), directions,
+    // octave-instruction marks, notations and lyrics, without undo; the
+    // score is marked changed and drawn anew at the next regeneration.
+    void resetAllItemOffsets();
+    // Select the new items of the objects the selection lists name (see
+    // view/score_selection.cpp). A record that names no object or no item
+    // any more is passed over with a debug line; an empty list leaves the
+    // scene's selection as it is.
+    void reselectNoteItems();
+    void reselectDirectionItems();
+    void reselectNotationItems();
+    void reselectDirectiveItems();
+    void reselectMeasures();
+
+protected:
+    // Alt: sideways by 30; Ctrl: zoom under the mouse; plain: up or down by
+    // 30. Always accepted.
+    void wheelEvent(QWheelEvent *event) override;
+    // Accepts every move, so that a drop can follow anywhere.
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    // Reports the visible scene rectangle (sigScoreRepainted), then paints.
+    void paintEvent(QPaintEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
 
 public slots:
     // view/score_font_reverse.cpp: font change, reversal and note-shift
@@ -1439,6 +1483,16 @@ public slots:
 
 public slots:
     // view/score_selection.cpp: selection tracking
+    // Each rebuilds its list from the scene's selection, in the order of
+    // Scene::selectedItems(), from the items of its kind: measures (the
+    // displayed-measure index), note glyphs, directions, notations and
+    // directives. The other lists keep what they hold.
+    void setSelectedMeasures();
+    void setSelectedNotes();
+    void setSelectedDirections();
+    void setSelectedNotationItems();
+    void setSelectedDirectiveItems();
+    // The scene's selection changed: repaints the scene; the lists stay.
     void selectionChanged();
 
 public:
