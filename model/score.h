@@ -258,6 +258,24 @@ public:
     QList<Part *> copyPartList(const QList<Part *> &source);
 
 public:
+    // view/score_undo.cpp: the one way onto the undo stack, and the macro
+    // an UndoMacro guard (view/undomacro.h) opens at its first push
+    // Pushes `command` (the stack takes it and runs its redo). While a
+    // guard waits for its first push, its macro begins first, so pushes
+    // made by helpers, and by slots that run while a guard is open (a modal
+    // dialog's), land in it.
+    void pushCommand(QUndoCommand *command);
+
+private:
+    friend class UndoMacro;
+    // Called by the guard's destructor: ends the macro once the outermost
+    // guard goes, if it was begun.
+    void closeMacroGuard();
+    QString pendingMacroName; // the outermost open guard's macro name
+    int openMacroGuards = 0;  // guards alive, nested ones included
+    bool macroBegun = false;  // the outermost guard's macro is on the stack
+
+public:
     // model/score_item_tags.cpp: tagging scene items with their model
     // object (model/itemtags.h). Setters write the type, then their keys in
     // ascending order; getters read the indices only and never check the
@@ -1450,24 +1468,6 @@ public slots:
 public slots:
     // view/score_selection.cpp: selection tracking
     void selectionChanged();
-
-public:
-    // view/score_undo.cpp: the one way onto the undo stack, and the macro
-    // an UndoMacro guard (view/undomacro.h) opens at its first push
-    // Pushes `command` (the stack takes it and runs its redo). While a
-    // guard waits for its first push, its macro begins first, so pushes
-    // made by helpers, and by slots that run while a guard is open (a modal
-    // dialog's), land in it.
-    void pushCommand(QUndoCommand *command);
-
-private:
-    friend class UndoMacro;
-    // Called by the guard's destructor: ends the macro once the outermost
-    // guard goes, if it was begun.
-    void closeMacroGuard();
-    QString pendingMacroName; // the outermost open guard's macro name
-    int openMacroGuards = 0;  // guards alive, nested ones included
-    bool macroBegun = false;  // the outermost guard's macro is on the stack
 
 public:
     // document/score_text_options.cpp: the offset and font options at the
