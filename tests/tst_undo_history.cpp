@@ -23,12 +23,14 @@
 #include "support/scorefile.h"
 #include "support/testenvironment.h"
 #include "view/movecommands.h"
+#include "view/notecommands.h"
 #include "view/scene.h"
 #include "view/settingcommands.h"
 #include "view/textcommands.h"
 #include "view/undomacro.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QUndoStack>
@@ -113,6 +115,7 @@ private slots:
     void updatePartKeepsThePartObjects();
     void updatePageKeepsThePageObject();
     void copyPartList();
+    void undoneLyricDeletionSurvivesAnExport();
 };
 
 void TestUndoHistory::guardWithoutPushLeavesNoStep()
@@ -393,6 +396,31 @@ void TestUndoHistory::copyPartList()
     qDeleteAll(copies);
 
     QVERIFY(score->copyPartList({}).isEmpty());
+}
+
+void TestUndoHistory::undoneLyricDeletionSurvivesAnExport()
+{
+    auto score = editableScore();
+    QVERIFY(score);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("out.musicxml"));
+    const auto exported = [&] {
+        if (!score->exportMusicXMLFile(path, ScoreXmlMode::PlainMusicXml))
+            return QString();
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    };
+    const QString before = exported();
+    QVERIFY(before.contains(QStringLiteral("<text>a</text>")));
+
+    score->pushCommand(new DeleteLyric(firstNote(*score)->lyrics.at(0)));
+    const QString deleted = exported();
+    QVERIFY(!deleted.isEmpty());
+    QVERIFY(!deleted.contains(QStringLiteral("<text>a</text>")));
+    score->undoStack->undo();
+    QCOMPARE(exported(), before);
+    score->undoStack->redo();
+    QCOMPARE(exported(), deleted);
 }
 
 VELMORA_TEST_MAIN(TestUndoHistory)
