@@ -55,6 +55,7 @@ class QPointF;
 class QProcess;
 class QSvgRenderer;
 class QTimer;
+class QUndoCommand;
 class QUndoStack;
 class ScaleDialog;
 class Scene;
@@ -248,6 +249,31 @@ private:
 public:
     // model/score_part_defaults.cpp: the default settings of a part
     void setPartDefaults(Part *part) const;
+
+public:
+    // model/score_part_copies.cpp: settings copies of a part list
+    // New Parts of this score, without parent, one per part of `source` in
+    // order, each with the source's settings (Part::copySettingsFrom) and
+    // nothing loaded; the caller owns them. Empty for an empty list.
+    QList<Part *> copyPartList(const QList<Part *> &source);
+
+public:
+    // view/score_undo.cpp: the one way onto the undo stack, and the macro
+    // an UndoMacro guard (view/undomacro.h) opens at its first push
+    // Pushes `command` (the stack takes it and runs its redo). While a
+    // guard waits for its first push, its macro begins first, so pushes
+    // made by helpers, and by slots that run while a guard is open (a modal
+    // dialog's), land in it.
+    void pushCommand(QUndoCommand *command);
+
+private:
+    friend class UndoMacro;
+    // Called by the guard's destructor: ends the macro once the outermost
+    // guard goes, if it was begun.
+    void closeMacroGuard();
+    QString pendingMacroName; // the outermost open guard's macro name
+    int openMacroGuards = 0;  // guards alive, nested ones included
+    bool macroBegun = false;  // the outermost guard's macro is on the stack
 
 public:
     // model/score_item_tags.cpp: tagging scene items with their model
@@ -714,8 +740,10 @@ public:
     // On success `text` is the document text and everything that pointed
     // into the old model is gone with it: the scene's items, the undo stack,
     // the selections, the drawing helpers' slots and the remembered scale
-    // warnings. False when the loader refuses the text (it has told the
-    // user); the score is then exactly as it was.
+    // warnings. An undo stack that was not clean marks the score changed,
+    // so unsaved edits still count after their history is gone. False when
+    // the loader refuses the text (it has told the user); the score is then
+    // exactly as it was.
     bool rebuildModel(const QString &text);
 
 public:
@@ -1544,6 +1572,9 @@ public:
     void parseProperty(const QDomElement &element);
     // The last-update text of a moment: "yyyy/MM/dd - hh:mm:ss", local time.
     static QString lastUpdateText(const QDateTime &moment);
+    // Where writePropertyXml takes the current time from; null means the
+    // system clock. Tests fix it to compare two builds byte for byte.
+    QDateTime (*updateClock)() = nullptr;
 
     // document/score_loading.cpp: loading the score document into the model
     // Each load rebuilds the whole model. The new model is built while the
@@ -1691,8 +1722,8 @@ public:
     // filePath = "". A "/" before a drive letter ("/C:/...") is dropped
     // before opening; other paths open as given.
     bool readMusicXmlFile(const QString &path);
-    // Builds the score file into documentText, then writes it to filePath
-    // and clears the changed flag. False without writing for an empty
+    // Builds the score file into documentText, then writes it to filePath,
+    // clears the changed flag and marks the undo stack clean. False without writing for an empty
     // filePath (silently) or a failed write (reported, old file untouched).
     bool saveFile();
     // Sets filePath to `path` (also when the write then fails) and writes
