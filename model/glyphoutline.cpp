@@ -192,8 +192,13 @@ GlyphOutline GlyphOutline::capture(QSvgRenderer &renderer, const QString &glyphI
 void GlyphOutline::paint(QPainter *painter) const
 {
     painter->save();
-    const QTransform world = painter->worldTransform();
     const bool pdf = paintsPdf(painter);
+    if (pdf && m_fontGlyph >= 0) {
+        GlyphFont::draw(painter, m_fontGlyph);
+        painter->restore();
+        return;
+    }
+    const QTransform world = painter->worldTransform();
     const QTransform toDevice = painter->combinedTransform();
     const QTransform deviceWorld = toDevice.inverted() * world; // paints in device units
     for (const Shape &shape : m_shapes) {
@@ -234,8 +239,12 @@ const GlyphOutline *GlyphOutlineCache::outline(const QString &glyphId)
 {
     auto it = m_outlines.find(glyphId);
     if (it == m_outlines.end()) {
-        it = m_outlines.insert(glyphId, std::make_shared<const GlyphOutline>(
-                                            GlyphOutline::capture(*m_renderer, glyphId)));
+        auto outline = std::make_shared<GlyphOutline>(GlyphOutline::capture(*m_renderer, glyphId));
+        if (!m_fontKey.isEmpty() && outline->simple()) {
+            outline->m_fontGlyph = GlyphFont::glyphIndex(
+                m_fontKey, glyphId, GlyphFont::fingerprint(GlyphFont::contours(*outline)));
+        }
+        it = m_outlines.insert(glyphId, std::move(outline));
     }
     return it->get();
 }
