@@ -31,39 +31,62 @@ QList<Span> pathElements(const QByteArray &svg)
     return spans;
 }
 
-// Whether a group opening at `at` holds only white space up to its "</g>";
-// sets `end` one past that closing tag.
-bool isEmptyGroup(const QByteArray &svg, qsizetype at, qsizetype *end)
+bool isBlank(const QByteArray &text)
 {
-    const qsizetype open = svg.indexOf('>', at);
-    if (open < 0 || svg.at(open - 1) == '/')
-        return false;
-    qsizetype i = open + 1;
-    while (i < svg.size() && (svg.at(i) == '\n' || svg.at(i) == ' ' || svg.at(i) == '\r'))
-        ++i;
-    if (!svg.mid(i, 4).startsWith("</g>"))
-        return false;
-    *end = i + 4;
+    for (const char c : text) {
+        if (c != ' ' && c != '\n' && c != '\r' && c != '\t')
+            return false;
+    }
     return true;
 }
 
-QByteArray withoutEmptyGroups(const QByteArray &svg)
+// The opening tag `tag` of a group without text, without the font
+// attributes that the generator writes on every group: only text reads them.
+QByteArray withoutFontAttributes(QByteArray tag)
+{
+    static const char *const names[] = {"font-family=\"", "font-size=\"", "font-weight=\"",
+                                        "font-style=\""};
+    for (const char *name : names) {
+        const qsizetype at = tag.indexOf(name);
+        if (at < 1 || (tag.at(at - 1) != ' ' && tag.at(at - 1) != '\n'))
+            continue;
+        const qsizetype valueEnd = tag.indexOf('"', at + qsizetype(qstrlen(name)));
+        if (valueEnd > at)
+            tag.remove(at, valueEnd + 1 - at);
+    }
+    return tag;
+}
+
+// The generator's state groups hold no groups of their own. Those that hold
+// nothing are left out, and those without text lose their font attributes.
+QByteArray tidiedGroups(const QByteArray &svg)
 {
     QByteArray out;
     out.reserve(svg.size());
     qsizetype copied = 0;
     qsizetype at = 0;
     while ((at = svg.indexOf("<g ", at)) >= 0) {
-        qsizetype end = 0;
-        if (isEmptyGroup(svg, at, &end)) {
-            out.append(svg.constData() + copied, at - copied);
+        const qsizetype tagEnd = svg.indexOf('>', at);
+        const qsizetype close = svg.indexOf("</g>", at);
+        const qsizetype nested = svg.indexOf("<g ", at + 3);
+        if (tagEnd < 0 || close < 0 || svg.at(tagEnd - 1) == '/' ||
+            (nested >= 0 && nested < close)) {
+            at += 3;
+            continue;
+        }
+        const QByteArray content = svg.mid(tagEnd + 1, close - tagEnd - 1);
+        out.append(svg.constData() + copied, at - copied);
+        if (isBlank(content)) {
+            qsizetype end = close + 4;
             while (end < svg.size() && svg.at(end) == '\n')
                 ++end;
             copied = end;
-            at = end;
         } else {
-            at += 3;
+            const QByteArray tag = svg.mid(at, tagEnd + 1 - at);
+            out += content.contains("<text") ? tag : withoutFontAttributes(tag);
+            copied = tagEnd + 1;
         }
+        at = copied;
     }
     out.append(svg.constData() + copied, svg.size() - copied);
     return out;
@@ -73,7 +96,7 @@ QByteArray withoutEmptyGroups(const QByteArray &svg)
 
 QByteArray SvgSharing::shared(const QByteArray &input)
 {
-    const QByteArray svg = withoutEmptyGroups(input);
+    const QByteArray svg = tidiedGroups(input);
     const qsizetype defsAt = svg.indexOf("<defs>");
     if (defsAt < 0)
         return svg; // nowhere to define shapes

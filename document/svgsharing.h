@@ -13,11 +13,11 @@
 namespace SvgSharing {
 
 // `svg` (as QSvgGenerator writes it) with every path that occurs more than
-// once defined once in <defs> and drawn by <use> at each occurrence, and
-// with the groups that hold nothing left out. A path inherits fill and
-// stroke from the group around it, so the <use> in that group draws it
-// exactly as before. Text that is not the generator's output comes back
-// unchanged apart from empty groups.
+// once defined once in <defs> and drawn by <use> at each occurrence, the
+// groups that hold nothing left out, and the font attributes kept only on
+// groups that hold text. A path inherits fill and stroke from the group
+// around it, so the <use> in that group draws it exactly as before. A file
+// without <defs> comes back with only its groups tidied.
 QByteArray shared(const QByteArray &svg);
 
 } // namespace SvgSharing

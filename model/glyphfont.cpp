@@ -129,6 +129,8 @@ const QHash<QString, Entry> &table()
 const QRawFont *rawFont()
 {
     static const QRawFont *font = [] {
+        if (!QGuiApplication::instance())
+            return new QRawFont();
         const int id = QFontDatabase::addApplicationFont(GlyphFont::fontPath());
         const QStringList families = QFontDatabase::applicationFontFamilies(id);
         if (families.isEmpty())
@@ -205,16 +207,18 @@ QString GlyphFont::fontKey(const QString &fontFilePath)
 int GlyphFont::glyphIndex(const QString &fontKey, const QString &glyphId,
                           const QByteArray &fingerprint)
 {
-    if (fontKey.isEmpty() || !QGuiApplication::instance())
+    if (fontKey.isEmpty())
         return -1;
     const auto it = table().constFind(fontKey + QLatin1Char('\t') + glyphId);
-    if (it == table().constEnd() || it->fingerprint != fingerprint || !rawFont()->isValid())
+    if (it == table().constEnd() || it->fingerprint != fingerprint)
         return -1;
     return it->index;
 }
 
-void GlyphFont::draw(QPainter *painter, int index)
+bool GlyphFont::draw(QPainter *painter, int index)
 {
+    if (!rawFont()->isValid())
+        return false;
     QGlyphRun run;
     run.setRawFont(*rawFont());
     run.setGlyphIndexes({quint32(index)});
@@ -222,4 +226,5 @@ void GlyphFont::draw(QPainter *painter, int index)
     // Text is filled with the pen's colour.
     painter->setPen(QPen(Qt::black));
     painter->drawGlyphRun(QPointF(0.0, 0.0), run);
+    return true;
 }

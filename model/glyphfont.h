@@ -60,7 +60,8 @@ QString fontKey(const QString &fontFilePath);
 int glyphIndex(const QString &fontKey, const QString &glyphId, const QByteArray &fingerprint);
 
 // Draws glyph `index` of the font with its origin at the painter's origin,
-// in black.
-void draw(QPainter *painter, int index);
+// in black; false, drawing nothing, when the font could not be loaded.
+// The font is loaded on first use.
+bool draw(QPainter *painter, int index);
 
 } // namespace GlyphFont

@@ -193,8 +193,7 @@ void GlyphOutline::paint(QPainter *painter) const
 {
     painter->save();
     const bool pdf = paintsPdf(painter);
-    if (pdf && m_fontGlyph >= 0) {
-        GlyphFont::draw(painter, m_fontGlyph);
+    if (pdf && m_fontGlyph >= 0 && GlyphFont::draw(painter, m_fontGlyph)) {
         painter->restore();
         return;
     }
