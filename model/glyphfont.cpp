@@ -159,6 +159,12 @@ QString GlyphFont::tablePath()
     return QStringLiteral(":/glyphfont/VelmoraGlyphs.tsv");
 }
 
+bool GlyphFont::strokeInFont(const GlyphOutline::Shape &shape)
+{
+    return shape.pen.style() == Qt::SolidLine && !shape.pen.isCosmetic() &&
+           isBlack(shape.pen.color());
+}
+
 QPainterPath GlyphFont::contours(const GlyphOutline &outline)
 {
     if (!outline.exists() || !outline.simple() || outline.size().width() > LargestGlyphUnits ||
@@ -171,14 +177,12 @@ QPainterPath GlyphFont::contours(const GlyphOutline &outline)
             if (!isBlack(shape.brush.color()))
                 return QPainterPath();
             appendTurned(all, shape.path);
-            continue;
+        } else if (strokeInFont(shape)) {
+            QPainterPathStroker stroker(shape.pen);
+            QPainterPath stroke = shape.transform.map(stroker.createStroke(shape.path));
+            stroke.setFillRule(Qt::WindingFill);
+            appendTurned(all, stroke);
         }
-        if (shape.pen.isCosmetic() || !isBlack(shape.pen.color()))
-            return QPainterPath();
-        QPainterPathStroker stroker(shape.pen);
-        QPainterPath stroke = shape.transform.map(stroker.createStroke(shape.path));
-        stroke.setFillRule(Qt::WindingFill);
-        appendTurned(all, stroke);
     }
     return all;
 }

@@ -1,5 +1,7 @@
 #include "model/glyphoutline.h"
 
+#include "model/glyphfont.h"
+
 #include <QDebug>
 #include <QPaintDevice>
 #include <QPaintEngine>
@@ -193,21 +195,23 @@ void GlyphOutline::paint(QPainter *painter) const
 {
     painter->save();
     const bool pdf = paintsPdf(painter);
-    if (pdf && m_fontGlyph >= 0 && GlyphFont::draw(painter, m_fontGlyph)) {
-        painter->restore();
-        return;
-    }
+    // Fills and strokes as one glyph of the glyph font.
+    const bool fillsDrawn = pdf && m_fontGlyph >= 0 && GlyphFont::draw(painter, m_fontGlyph);
     const QTransform world = painter->worldTransform();
     const QTransform toDevice = painter->combinedTransform();
     const QTransform deviceWorld = toDevice.inverted() * world; // paints in device units
     for (const Shape &shape : m_shapes) {
         if (shape.pen.style() != Qt::NoPen) {
+            if (fillsDrawn && GlyphFont::strokeInFont(shape))
+                continue;
             painter->setWorldTransform(shape.transform * world);
             painter->setPen(shape.pen);
             painter->setBrush(Qt::NoBrush);
             painter->drawPath(shape.path);
             continue;
         }
+        if (fillsDrawn)
+            continue;
         painter->setPen(Qt::NoPen);
         painter->setBrush(shape.brush);
         if (pdf) {
@@ -224,6 +228,11 @@ void GlyphOutline::paint(QPainter *painter) const
 GlyphOutlineCache::GlyphOutlineCache(QSvgRenderer *renderer)
     : QObject(renderer), m_renderer(renderer)
 {
+}
+
+void GlyphOutlineCache::setFontFile(const QString &path)
+{
+    m_fontKey = GlyphFont::fontKey(path);
 }
 
 GlyphOutlineCache *GlyphOutlineCache::of(QSvgRenderer *renderer)

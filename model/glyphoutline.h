@@ -8,8 +8,6 @@
 // with one fill or stroke per path.
 #pragma once
 
-#include "model/glyphfont.h"
-
 #include <QBrush>
 #include <QHash>
 #include <QList>
@@ -49,14 +47,14 @@ public:
     bool simple() const { return m_simple; }
     const QList<Shape> &shapes() const { return m_shapes; }
 
-    // The glyph of the glyph font (glyphfont.h) that draws this outline,
-    // or -1 when none does.
+    // The glyph of the glyph font (glyphfont.h) that draws this outline's
+    // fills and strokes, or -1 when none does.
     int fontGlyph() const { return m_fontGlyph; }
 
-    // Paints the shapes with the painter's current transform. In a PDF a
-    // glyph of the glyph font is drawn instead where there is one, since
-    // the PDF then holds its outline once; otherwise the points of fills
-    // are first mapped to the writer's device grid and rounded there:
+    // Paints the shapes with the painter's current transform. In a PDF the
+    // fills and strokes are one glyph of the glyph font where there is one,
+    // since the PDF then holds their outline once; otherwise the points of
+    // fills are first mapped to the writer's device grid and rounded there:
     // whole numbers are written short.
     void paint(QPainter *painter) const;
 
@@ -82,7 +80,7 @@ public:
 
     // The file the renderer was loaded from, which names its glyphs in the
     // glyph font; set once, before the first outline is asked for.
-    void setFontFile(const QString &path) { m_fontKey = GlyphFont::fontKey(path); }
+    void setFontFile(const QString &path);
 
     // The outline of `glyphId`, captured on first use; stays valid while
     // the renderer lives.
