@@ -154,7 +154,7 @@ QImage renderedSvg(const QByteArray &svg, double scale)
     QImage image = whiteImage((renderer.viewBoxF().size() * scale).toSize());
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    renderer.render(&painter);
+    renderer.render(&painter, QRectF(image.rect()));
     return image;
 }
 
@@ -172,6 +172,7 @@ private slots:
     void scorePdfEmbedsTheFontAndGrowsLittlePerGlyph();
     void pdfTextIsUnchangedOutsideTheGlyphs();
     void svgDefinesEachRepeatedShapeOnce();
+    void sharedSvgDrawsWhatTheGeneratorDrew_data();
     void sharedSvgDrawsWhatTheGeneratorDrew();
 };
 
@@ -373,20 +374,45 @@ void TestGlyphFont::svgDefinesEachRepeatedShapeOnce()
                  .hasMatch());
 }
 
+void TestGlyphFont::sharedSvgDrawsWhatTheGeneratorDrew_data()
+{
+    // Scores in their own style (-1) or generated in one, with texts,
+    // lyrics, spanners and staff notation.
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("style");
+    QTest::addColumn<bool>("horizontal");
+    QTest::newRow("sample") << TestSupport::samplePath() << -1 << false;
+    QTest::newRow("sangen, horizontal")
+        << TestSupport::fixturePath(QStringLiteral("corpus/japanese/Echigo_Jishi.xml")) << 7
+        << true;
+    QTest::newRow("staff notation") << TestSupport::fixturePath(QStringLiteral(
+                                           "corpus/lilypond-musicxml-testsuite/43a-PianoStaff.xml"))
+                                    << 12 << true;
+}
+
 void TestGlyphFont::sharedSvgDrawsWhatTheGeneratorDrew()
 {
-    Score score(QStringLiteral("5.3.1"), 1, false);
-    QVERIFY(TestSupport::loadScoreFile(score, TestSupport::samplePath()));
-    QVERIFY(score.beginExportState());
+    QFETCH(QString, path);
+    QFETCH(int, style);
+    QFETCH(bool, horizontal);
+    std::unique_ptr<Score> score;
+    if (style < 0) {
+        score = std::make_unique<Score>(QStringLiteral("5.3.1"), 1, false);
+        QVERIFY(TestSupport::loadScoreFile(*score, path));
+    } else {
+        score = TestSupport::generatedScore(path, style, horizontal);
+    }
+    QVERIFY(score);
+    QVERIFY(score->beginExportState());
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
         QSvgGenerator generator;
         generator.setOutputDevice(&buffer);
-        const QRectF source = score.scene->itemsBoundingRect();
+        const QRectF source = score->scene->itemsBoundingRect();
         generator.setViewBox(QRectF(QPointF(0, 0), source.size()));
         QPainter painter(&generator);
-        score.scene->render(&painter, QRectF(QPointF(0, 0), source.size()), source);
+        score->scene->render(&painter, QRectF(QPointF(0, 0), source.size()), source);
     }
     const QByteArray generated = buffer.data();
     const QByteArray shared = SvgSharing::shared(generated);
