@@ -23,6 +23,7 @@
 #include <QDomDocument>
 #include <QFile>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QRegularExpression>
 #include <QSet>
 #include <QStandardPaths>
@@ -169,6 +170,7 @@ private slots:
     void everyGlyphThatCanBeIsInTheFont();
     void contoursFillWhatTheOutlinePaints_data();
     void contoursFillWhatTheOutlinePaints();
+    void fontGlyphKeepsThePaintersOpacity();
     void scorePdfEmbedsTheFontAndGrowsLittlePerGlyph();
     void pdfTextIsUnchangedOutsideTheGlyphs();
     void svgDefinesEachRepeatedShapeOnce();
@@ -276,6 +278,54 @@ void TestGlyphFont::contoursFillWhatTheOutlinePaints()
     QVERIFY2(
         mismatchedPixels(outlineImage, font) <= ink / 200,
         qPrintable(QStringLiteral("%1 of %2").arg(mismatchedPixels(outlineImage, font)).arg(ink)));
+}
+
+void TestGlyphFont::fontGlyphKeepsThePaintersOpacity()
+{
+    // Glyphs under a grey parenthesis are drawn at reduced opacity; as
+    // characters of the glyph font they must come out as light as outlines.
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+        QSKIP("pdftoppm is not installed");
+    const QString path = QStringLiteral(":/notefonts/Common/Basic.svg");
+    QTemporaryDir dir;
+    const auto inkOf = [&](const std::shared_ptr<QSvgRenderer> &renderer, const QString &name) {
+        const GlyphOutline *outline = GlyphOutlineCache::of(renderer.get())->outline("9");
+        const QString pdf = dir.filePath(name + QStringLiteral(".pdf"));
+        {
+            QPdfWriter writer(pdf);
+            writer.setResolution(600);
+            writer.setPageSize(QPageSize(QSizeF(100, 100), QPageSize::Point));
+            writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+            QPainter painter(&writer);
+            painter.scale(writer.width() / 100.0, writer.height() / 100.0);
+            painter.translate(10, 10);
+            painter.scale(2, 2);
+            painter.setOpacity(0.5);
+            outline->paint(&painter);
+        }
+        const QString base = dir.filePath(name);
+        TestSupport::runTool(QStringLiteral("pdftoppm"),
+                             {QStringLiteral("-r"), QStringLiteral("150"), QStringLiteral("-gray"),
+                              QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf, base});
+        const QImage image =
+            QImage(base + QStringLiteral(".png")).convertToFormat(QImage::Format_Grayscale8);
+        qint64 ink = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x)
+                ink += 255 - image.constScanLine(y)[x];
+        }
+        return QPair<qint64, bool>(ink, outline->fontGlyph() >= 0);
+    };
+    const auto [fontInk, fromFont] = inkOf(NoteFonts::renderer(path), QStringLiteral("font"));
+    const auto [outlineInk, fromOutline] =
+        inkOf(std::make_shared<QSvgRenderer>(path), QStringLiteral("outline"));
+    QVERIFY(fromFont);
+    QVERIFY(!fromOutline);
+    QVERIFY(outlineInk > 0);
+    QVERIFY2(qAbs(fontInk - outlineInk) < outlineInk / 10,
+             qPrintable(QStringLiteral("ink %1 as a font glyph, %2 as an outline")
+                            .arg(fontInk)
+                            .arg(outlineInk)));
 }
 
 void TestGlyphFont::scorePdfEmbedsTheFontAndGrowsLittlePerGlyph()
