@@ -31,7 +31,7 @@ QList<Span> pathElements(const QByteArray &svg)
     return spans;
 }
 
-bool isBlank(const QByteArray &text)
+bool isBlank(QByteArrayView text)
 {
     for (const char c : text) {
         if (c != ' ' && c != '\n' && c != '\r' && c != '\t')
@@ -74,7 +74,7 @@ QByteArray tidiedGroups(const QByteArray &svg)
             at += 3;
             continue;
         }
-        const QByteArray content = svg.mid(tagEnd + 1, close - tagEnd - 1);
+        const QByteArrayView content = QByteArrayView(svg).sliced(tagEnd + 1, close - tagEnd - 1);
         out.append(svg.constData() + copied, at - copied);
         if (isBlank(content)) {
             qsizetype end = close + 4;
@@ -100,27 +100,36 @@ QByteArray SvgSharing::shared(const QByteArray &input)
     const qsizetype defsAt = svg.indexOf("<defs>");
     if (defsAt < 0)
         return svg; // nowhere to define shapes
+    // Views into `svg`: a page's paths are tens of megabytes in all.
+    struct Shape
+    {
+        int count = 0;
+        QByteArray id; // given at the first use
+    };
     const QList<Span> spans = pathElements(svg);
-    QHash<QByteArray, int> counts;
+    QHash<QByteArrayView, Shape> shapes;
+    const QByteArrayView text(svg);
     for (const Span &span : spans)
-        ++counts[svg.mid(span.begin, span.end - span.begin)];
+        ++shapes[text.sliced(span.begin, span.end - span.begin)].count;
 
-    QHash<QByteArray, QByteArray> ids; // element -> id, in order of first use
     QByteArray defs;
     QByteArray body;
     body.reserve(svg.size());
     qsizetype copied = 0;
+    int defined = 0;
     for (const Span &span : spans) {
-        const QByteArray element = svg.mid(span.begin, span.end - span.begin);
-        if (counts.value(element) < 2)
+        const QByteArrayView element = text.sliced(span.begin, span.end - span.begin);
+        Shape &shape = shapes[element];
+        if (shape.count < 2)
             continue;
-        QByteArray &id = ids[element];
-        if (id.isEmpty()) {
-            id = "s" + QByteArray::number(ids.size());
-            defs += "<path id=\"" + id + "\" " + element.mid(6) + '\n';
+        if (shape.id.isEmpty()) {
+            shape.id = "s" + QByteArray::number(++defined);
+            defs += "<path id=\"" + shape.id + "\" ";
+            defs += element.sliced(6); // after "<path "
+            defs += '\n';
         }
         body.append(svg.constData() + copied, span.begin - copied);
-        body += "<use xlink:href=\"#" + id + "\"/>";
+        body += "<use xlink:href=\"#" + shape.id + "\"/>";
         copied = span.end;
     }
     body.append(svg.constData() + copied, svg.size() - copied);
