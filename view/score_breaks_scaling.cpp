@@ -24,8 +24,8 @@ bool isMeasureItem(const QGraphicsItem *item)
     return tag.isValid() && tag.toInt() == 0;
 }
 
-// Directions move less per step than measures and marks: their text grows
-// with the factor.
+// The factors of one click; a direction's little step is half that of a
+// measure or mark.
 constexpr double largeStep = 1.1;
 constexpr double littleStep = 1.01;
 constexpr double littleDirectionStep = 1.005;
