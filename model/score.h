@@ -1057,6 +1057,10 @@ private:
                       int &staffBeamStart);
     void genNoteStrokes(Measure *measure, int part, int voice, const Note *note,
                         VoiceStrokes &strokes);
+    // A Bunka number with strokes on a string away from them: one more
+    // beam line beyond its own string, from `from` to `to` (mm along).
+    void genStringUnderline(Measure *measure, int part, int voice, const Note *note, double from,
+                            double to);
     void genNoteBeamLevels(Measure *measure, int part, int voice, int noteIndex,
                            const std::array<int, 5> &record);
 
