@@ -72,7 +72,7 @@ void TestMarkLines::wavyLine()
     Note *note = builder.addNotes(0, 1, QStringLiteral("C4/4")).first();
     Voice *voice = m->parts.at(0)->voices.at(0);
     for (double start : {2.0, 6.0}) {
-        auto *item = new AlignItem(voice);
+        auto *item = new AlignItem;
         item->fittedPosition = start;
         item->length = 3.0;
         item->finalX = 20.0 + start;
