@@ -86,6 +86,10 @@ void readIdentification(const QDomElement &identification, QString &software)
 std::optional<QString> Score::parseScoreXml(bool readEnv)
 {
     std::optional<QString> software = loadText(documentText);
+    // The document holds everything the text said, and saving builds the
+    // text anew from it; on a long score the text is as large as the
+    // model's notes.
+    documentText = QString();
     // Settings carried over from the imitated score land on a new model
     // only; a refused load keeps the old one, which has its own.
     if (software && readEnv)

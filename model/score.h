@@ -1503,7 +1503,8 @@ public:
     // cannot be a score, and music the model cannot hold (a voice outside
     // 1..32, a staff outside 1..8).
     //
-    // Loads documentText; with `readEnv` the environment file is then
+    // Loads documentText, then lets the text go (the document holds what it
+    // said, and saving builds it anew); with `readEnv` the environment file is then
     // applied (imports of MusicXML as a new score only). The result is the
     // name of the software that wrote it ("Unknow" when it names none).
     std::optional<QString> parseScoreXml(bool readEnv);
