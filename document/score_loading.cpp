@@ -117,7 +117,7 @@ std::optional<QString> Score::loadText(const QString &text)
 {
     QDomDocument parsed;
     QString where;
-    switch (DomFromText::read(text, parsed, &where)) {
+    switch (DomFromText::read(text, parsed, &where, maxScoreElements)) {
     case DomFromText::Fault::None:
         return loadDocument(parsed);
     case DomFromText::Fault::NotXml:
@@ -126,6 +126,12 @@ std::optional<QString> Score::loadText(const QString &text)
     case DomFromText::Fault::TooDeep:
         refuseLoad(tr("Its elements are nested deeper than %1 levels (%2).")
                        .arg(DomFromText::maxDepth)
+                       .arg(where));
+        break;
+    case DomFromText::Fault::TooLarge:
+        refuseLoad(tr("It holds more than %1 XML elements (the next one at %2): more than "
+                      "one score can hold in memory. Please split it into shorter scores.")
+                       .arg(maxScoreElements)
                        .arg(where));
         break;
     }
