@@ -334,7 +334,7 @@ void Score::releaseModel()
     releaseUnplacedGlyphItems();
     for (Measure *measure : std::as_const(measures)) {
         for (MePart *cell : std::as_const(measure->parts)) {
-            for (Voice *voice : std::as_const(cell->voices))
+            for (Voice *voice : cell->voices.madeVoices())
                 voice->clearAlignItems();
         }
     }

@@ -2,9 +2,9 @@
 // order (chord members follow their first note), the directions attached
 // to it, and the aligned items that regeneration makes for it.
 //
-// Ownership: the voice owns its notes, directions and aligned items. A
-// score holds 32 voices per part and measure, most of them empty, so a
-// voice is a plain object: no signals, no parent, no object name.
+// Ownership: the voice owns its notes, directions and aligned items. A long
+// score holds tens of thousands of voices, so a voice is a plain object: no
+// signals, no parent, no object name.
 #pragma once
 
 #include <QList>
