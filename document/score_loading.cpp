@@ -129,8 +129,8 @@ std::optional<QString> Score::loadText(const QString &text)
                        .arg(where));
         break;
     case DomFromText::Fault::TooLarge:
-        refuseLoad(tr("It holds more than %1 XML elements (the next one at %2): more than "
-                      "one score can hold in memory. Please split it into shorter scores.")
+        refuseLoad(tr("It holds more than %1 XML elements (the next one at %2): a score this "
+                      "long would not fit in memory. Please split it into shorter scores.")
                        .arg(maxScoreElements)
                        .arg(where));
         break;
