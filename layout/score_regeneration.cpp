@@ -64,7 +64,7 @@ template <class Visit> void forEachVoice(const QList<Measure *> &measures, Visit
 {
     for (Measure *measure : measures) {
         for (MePart *cell : std::as_const(measure->parts)) {
-            for (Voice *voice : std::as_const(cell->voices))
+            for (Voice *voice : cell->voices.madeVoices())
                 visit(voice);
         }
     }
@@ -139,7 +139,7 @@ int Score::prepareAlignment()
     const int partCount = int(parts.size());
     for (Measure *measure : std::as_const(measures)) {
         for (int p = 0; p < partCount && p < measure->parts.size(); ++p) {
-            for (Voice *voice : std::as_const(measure->parts.at(p)->voices)) {
+            for (Voice *voice : measure->parts.at(p)->voices.madeVoices()) {
                 if (!voice->alignItems.isEmpty())
                     voice->clearAlignItems();
             }

@@ -167,7 +167,7 @@ void Score::genVoiceItems(int measureIndex, int part, int voice, double x, doubl
     Measure *m = measures.at(measureIndex);
     const Part *settings = parts.at(part);
     const MePart *cell = m->parts.at(part);
-    Voice *v = cell->voices.at(voice);
+    Voice *v = m->parts.at(part)->voices.use(voice);
     const bool multiRest = m->multiRestCount >= 2;
 
     Tuplet tuplet(this, part, voice);

@@ -1589,12 +1589,20 @@ public:
     // model, settings, picture, undo stack, selection): the user is told why
     // through the prompter and the result is empty. Refused are text that is
     // not XML or nests deeper than DomFromText::maxDepth, a document that
-    // cannot be a score, and music the model cannot hold (a voice outside
-    // 1..32, a staff outside 1..8).
+    // cannot be a score, music the model cannot hold (a voice outside
+    // 1..32, a staff outside 1..8), and text of more than maxScoreElements
+    // elements.
     //
-    // Loads documentText; with `readEnv` the environment file is then
-    // applied (imports of MusicXML as a new score only). The result is the
-    // name of the software that wrote it ("Unknow" when it names none).
+    // The most elements a loaded text may hold: about five times the
+    // benchmark's 1000-measure, 4-part score, whose 185,000 elements take
+    // some 300 MB from reading to the written PDF. Memory grows with the
+    // elements, so a longer text is refused before its document is built.
+    static constexpr qsizetype maxScoreElements = 1000000;
+    // Loads documentText, then lets the text go (the document holds what
+    // it said, and saving builds it anew); with `readEnv` the environment
+    // file is then applied (imports of MusicXML as a new score only). The
+    // result is the name of the software that wrote it ("Unknow" when it
+    // names none).
     std::optional<QString> parseScoreXml(bool readEnv);
     // Reads settings, parts and credits of the document as it stands into
     // a model emptied first, and collects the part elements; no measures.

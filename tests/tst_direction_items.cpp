@@ -63,7 +63,7 @@ Direction *addDirection(VoiceScore &f, int m, int part, int kind, const QString 
     direction->kind = kind;
     direction->text = text;
     direction->number = number;
-    f.score.measures.at(m)->parts.at(part)->voices.at(0)->directions.append(direction);
+    f.score.measures.at(m)->parts.at(part)->voices.use(0)->directions.append(direction);
     return direction;
 }
 

@@ -103,7 +103,7 @@ QList<QLineF> lyricLines(Score &score)
     QList<QPair<Lyrics *, int>> syllabics;
     for (Measure *m : std::as_const(score.measures)) {
         for (MePart *cell : std::as_const(m->parts)) {
-            for (Voice *voice : std::as_const(cell->voices)) {
+            for (const Voice *voice : cell->voices) {
                 for (Note *note : std::as_const(voice->notes)) {
                     for (Lyrics *lyric : std::as_const(note->lyrics)) {
                         syllabics.append({lyric, lyric->syllabic});
