@@ -124,6 +124,10 @@ bool Score::generateScore()
     // after this: the scene holds the whole picture and owns every glyph
     // item; those of voices left undrawn are gone
 
+    settleDirectionTexts();
+    // after this: default-placed words and dynamics stand clear of their
+    // notes and of each other
+
     scene->updateSceneRect();
     scene->update(QRectF());
 

@@ -369,10 +369,35 @@ public:
     // How far the part's notes reach from its note line to either side
     // beyond a single note: the outer strings of Bunka, 0 elsewhere. mm.
     double noteSpread(int part) const;
-    // layout/score_direction_room.cpp: a default-placed direction item over
-    // the edge of its part's row moves back inside the row.
+    // layout/score_direction_room.cpp: the room of direction texts
+    // A default-placed direction item over the edge of its part's row moves
+    // back inside the row.
     void keepDirectionInRow(QGraphicsItem *item, int measureIndex, int part,
                             const Direction *direction) const;
+    // After drawing: default-placed words and dynamics move away from the
+    // note line until clear of their stage's note glyphs (along it past the
+    // glyph when that would leave their row), and along it past an earlier
+    // text of the same row that they would cover, as repeat signs do.
+    void settleDirectionTexts();
+    // Scene units: the move that brings a measure-level mark (rehearsal,
+    // repeat sign, tempo) across its stage's edge back inside the stage;
+    // (0, 0) when it needs none. A user-moved mark is not asked.
+    // In vertical writing a mark brought inside then moves down the column
+    // past the part's notes it would cover.
+    QPointF measureLevelShiftIntoStage(const QGraphicsItem *item, int measureIndex,
+                                       int part) const;
+    // Fills `notes` (one list per part) with the note glyph boxes of the
+    // stage that starts at displayed measure `first`.
+    void collectStageNotes(int first, QList<QList<QRectF>> &notes) const;
+    // Scene units: moves a direction item away from the note line (down or
+    // left, or up or right) until it clears `notes`; where that would take
+    // it across its row's edge it moves along instead (see moveAlongPast).
+    void clearDirectionOfNotes(QGraphicsItem *item, const Measure *measure, int part,
+                               bool downOrLeft, const QList<QRectF> &notes, double limit) const;
+    // Moves the item along the reading direction until it clears `others`;
+    // one that would run past `limit` (scene units), or that nothing
+    // clears, stays put.
+    void moveAlongPast(QGraphicsItem *item, const QList<QRectF> &others, double limit) const;
     // model/score_directions.cpp (continued): the note the direction is
     // attached to carries an octave mark.
     bool hasOctaveMark(int measure, int part, int voice, const Direction *direction) const;
