@@ -1096,6 +1096,10 @@ public:
 private:
     QGraphicsItem *genLyricItem(int measureIndex, int part, int voice, int noteIndex,
                                 int lyricIndex, const QPointF &pos);
+    // `at` (scene units) moved back along its measure so that the text
+    // ends inside it, for a measure narrowed below its minimum length.
+    QPointF keptInNarrowedMeasure(const Measure *m, const Part *part, const QString &text,
+                                  QPointF at) const;
     // The note's breath glyph (its last item); null when it has none.
     QGraphicsItem *breathItem(const Measure *m, int part, int voice, const Note *note) const;
 
@@ -1369,9 +1373,18 @@ private:
     // row (0 for a part that shows none).
     void measureLyricBands();
     double lyricBand(int part) const;
-    // Distance of the first lyric line from the part's note line, mm.
+    // Distance of the first lyric line from the part's note line, mm: the
+    // style's offset, moved out past the part's note glyphs and boundary
+    // line.
     double lyricLineOffset(int part) const;
+    double lyricBaseOffset(int part) const;
+    // The offset in a row `rowExtent` mm across: past the boundary line
+    // along the row's edge, for a part that draws one there.
+    double lyricOffsetInRow(int part, double rowExtent) const;
+    // How far one lyric line's text box reaches across, mm.
+    double lyricLineBreadth(const Part *part) const;
     QList<double> lyricBands;
+    QList<double> lyricOffsets;
 
 public:
     // view/score_context_menu.cpp: the item context menu

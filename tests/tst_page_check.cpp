@@ -65,37 +65,10 @@ const QList<OpenFault> &openFaults()
 {
     static const QList<OpenFault> faults = {
         // Lyrics.
-        {PageFinding::TextOverFrame, PageFinding::Lyric, "^(echigo|sakura) (s5|s7) ",
-         "lyrics under the Ikuta boundary line: the band starts at the row edge, the lyric box at "
-         "lyrics-offset"},
-        {PageFinding::LyricNearerOtherRow, PageFinding::Lyric, "^(echigo|sakura) s9 [hv]$",
-         "Bunka: the lyric stands beyond the near string; a note on the far string is farther "
-         "from it than the next row's near string"},
-        {PageFinding::TextOverNote, PageFinding::Lyric, "^echigo s12 v$",
-         "staff notation: verses stack towards the notes (vertical) or sit on the next staff row "
-         "(horizontal)"},
-        {PageFinding::LyricNearerOtherRow, PageFinding::Lyric, "^sakura s12 h$",
-         "staff notation: verses stack towards the notes (vertical) or sit on the next staff row "
-         "(horizontal)"},
-        {PageFinding::TextOverText, PageFinding::Lyric, "^31a (s\\d+ h|s9 v|s12 v)$",
+        {PageFinding::TextOverText, PageFinding::Lyric, "^31a (s\\d+ h|s9 v)$",
          "31a puts whole direction texts into lyrics: long texts run off the sheet and over notes "
          "and lines"},
-        {PageFinding::TextOverFrame, PageFinding::Lyric, "^61b (s5|s7) h$",
-         "lyrics under the Ikuta boundary line: the band starts at the row edge, the lyric box at "
-         "lyrics-offset"},
-        {PageFinding::TextOverFrame, PageFinding::Lyric, "^61b s\\d+ v$",
-         "the first measure's three vertical verses need more than a whole column: it is narrowed "
-         "below its minimum and the stage's last syllables run past the column's end"},
-        {PageFinding::OutsideSheet, PageFinding::Lyric, "^61b s\\d+ v$",
-         "the first measure's three vertical verses need more than a whole column: it is narrowed "
-         "below its minimum and the stage's last syllables run past the column's end"},
-        {PageFinding::TextOverFrame, PageFinding::Lyric, "^31a ",
-         "31a puts whole direction texts into lyrics: long texts run off the sheet and over notes "
-         "and lines"},
-        {PageFinding::OutsideSheet, PageFinding::Lyric, "^31a s\\d+ v$",
-         "31a puts whole direction texts into lyrics: long texts run off the sheet and over notes "
-         "and lines"},
-        {PageFinding::LyricNearerOtherRow, PageFinding::Lyric, "^31a (?!s9 |s12 )",
+        {PageFinding::TextOverFrame, PageFinding::Lyric, "^31a s\\d+ v$",
          "31a puts whole direction texts into lyrics: long texts run off the sheet and over notes "
          "and lines"},
         // Directions.
