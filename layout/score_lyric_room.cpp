@@ -28,7 +28,9 @@ constexpr double lyricClearance = 0.2;
 
 // The highest lyric line a part draws, 0 when it draws none. Lines past the
 // last one the syllable lines know are drawn over it, so they add nothing.
-int drawnLyricLines(const QList<Measure *> &measures, int part)
+// A text shown across the reading direction (`across`) keeps its line
+// breaks, so its later lines take the lines after its own.
+int drawnLyricLines(const QList<Measure *> &measures, int part, bool across)
 {
     int lines = 0;
     for (const Measure *measure : measures) {
@@ -40,9 +42,11 @@ int drawnLyricLines(const QList<Measure *> &measures, int part)
                 if (note->skipLyrics)
                     continue;
                 for (const Lyrics *lyric : note->lyrics) {
-                    if (!lyric->deleted && !lyric->text.isEmpty())
-                        lines = std::max(lines,
-                                         std::clamp(lyric->number, 1, int(Syllabics::slotCount)));
+                    if (lyric->deleted || lyric->text.isEmpty())
+                        continue;
+                    const int breaks = across ? int(lyric->text.count(QLatin1Char('\n'))) : 0;
+                    lines = std::max(
+                        lines, std::clamp(lyric->number, 1, int(Syllabics::slotCount)) + breaks);
                 }
             }
         }
@@ -149,7 +153,9 @@ void Score::measureLyricBands()
     for (int p = 0; p < parts.size(); ++p) {
         const Part *part = parts.at(p);
         const int lines =
-            part->partOutput && part->lyricsOutput ? drawnLyricLines(displayedMeasures, p) : 0;
+            part->partOutput && part->lyricsOutput
+                ? drawnLyricLines(displayedMeasures, p, horizontal || page->rotateLyrics)
+                : 0;
         lyricOffsets.append(lyricBaseOffset(p));
         if (lines == 0 || s <= 0.0) {
             lyricBands.append(0.0);
