@@ -145,8 +145,7 @@ void Score::measureLyricBands()
         if (!reach.any) {
             // A glyph of one note size centred on the note line.
             const double half = 0.5 * parts.at(p)->noteFontSize;
-            reach.lyricSide = reach.backEdge = half;
-            reach.otherSide = -half;
+            reach.add(-half, half);
         }
         reaches.append(reach);
     }
@@ -161,36 +160,41 @@ void Score::measureLyricBands()
             lyricBands.append(0.0);
             continue;
         }
-        const double size = part->noteFontSize;
-        const double halfRow = 0.5 * partRowExtent(p);
-        // Positive when the note line lies off the row's centre towards
-        // the lyrics.
-        const double lineShift = -part->partShift * size;
-        const GlyphReach &own = reaches.at(p);
         // Lyrics begin `lyrics-offset` note sizes from the note line, and
         // never over a note glyph (staff notation writes notes far below
         // its middle line).
-        lyricOffsets.last() = std::max(lyricOffsets.last(), own.lyricSide + lyricClearance * size);
-        const double offset = lyricOffsetInRow(p, partRowExtent(p));
-        // What reaches past the row's edge, line after line, is the band.
-        const double lineHeight = QFontMetricsF(part->lyricsFont).height() / s;
-        const double shift = std::max(0.0, lineShift);
-        double band = std::max(0.0, offset + shift - halfRow) + lines * lineHeight;
-        // A reader takes a lyric for the row it is nearest to: the last
-        // line must stand nearer the glyph of its own row that is farthest
-        // from the lyrics than to the nearest glyph of the following row.
+        lyricOffsets.last() = std::max(
+            lyricOffsets.last(), reaches.at(p).lyricSide + lyricClearance * part->noteFontSize);
         const int next = followingRow(parts, p);
-        const Part *nextPart = parts.at(next);
-        const double nextShift = -nextPart->partShift * nextPart->noteFontSize;
-        // Upright vertical text is narrower than the line pitch; each line
-        // keeps to the far side of its pitch.
-        const double inset = std::max(0.0, lineHeight - lyricLineBreadth(part));
-        const double ownDistance = offset + (lines - 1) * lineHeight + inset - own.backEdge;
-        const double lyricsEnd = offset + lineShift + lines * lineHeight;
-        const double nextGlyph = 0.5 * partRowExtent(next) + nextShift + reaches.at(next).otherSide;
-        band = std::max(band, lyricsEnd + ownDistance - halfRow - nextGlyph);
-        lyricBands.append(band);
+        lyricBands.append(
+            lyricBandOf(p, lines, reaches.at(p).backEdge, next, reaches.at(next).otherSide));
     }
+}
+
+double Score::lyricBandOf(int part, int lines, double backEdge, int next, double nextReach) const
+{
+    const Part *settings = parts.at(part);
+    const double halfRow = 0.5 * partRowExtent(part);
+    // Positive when the note line lies off the row's centre towards the
+    // lyrics.
+    const double lineShift = -settings->partShift * settings->noteFontSize;
+    const double offset = lyricOffsetInRow(part, partRowExtent(part));
+    // What reaches past the row's edge, line after line, is the band.
+    const double lineHeight = QFontMetricsF(settings->lyricsFont).height() / page->scaleFactor;
+    const double band =
+        std::max(0.0, offset + std::max(0.0, lineShift) - halfRow) + lines * lineHeight;
+    // A reader takes a lyric for the row it is nearest to: the last line
+    // must stand nearer the glyph of its own row that is farthest from the
+    // lyrics than to the nearest glyph of the following row. Upright
+    // vertical text is narrower than the line pitch and keeps to the far
+    // side of it.
+    const double inset = std::max(0.0, lineHeight - lyricLineBreadth(settings));
+    const double ownDistance = offset + (lines - 1) * lineHeight + inset - backEdge;
+    const double lyricsEnd = offset + lineShift + lines * lineHeight;
+    const Part *nextPart = parts.at(next);
+    const double nextGlyph =
+        0.5 * partRowExtent(next) - nextPart->partShift * nextPart->noteFontSize + nextReach;
+    return std::max(band, lyricsEnd + ownDistance - halfRow - nextGlyph);
 }
 
 double Score::lyricLineBreadth(const Part *part) const

@@ -1381,6 +1381,12 @@ private:
     // The offset in a row `rowExtent` mm across: past the boundary line
     // along the row's edge, for a part that draws one there.
     double lyricOffsetInRow(int part, double rowExtent) const;
+    // The band of `lines` lyric lines of `part`, followed by the row of
+    // part `next`; `backEdge` is the lyric-side edge of the part's glyph
+    // farthest from its lyrics, `nextReach` how far the next row's glyphs
+    // reach back towards them, both from their note lines (towards the
+    // lyrics positive).
+    double lyricBandOf(int part, int lines, double backEdge, int next, double nextReach) const;
     // How far one lyric line's text box reaches across, mm.
     double lyricLineBreadth(const Part *part) const;
     QList<double> lyricBands;
