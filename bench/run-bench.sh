@@ -2,9 +2,10 @@
 # Benchmark of the main road, run by hand (not by CI): load -> regenerate ->
 # PDF of a small, a medium and a large score through velmora-render, with
 # the time of each phase and the peak memory, the linearity of the large
-# generated score (100 against 1000 measures of 4 parts), the page roll of
-# the large score, and the regeneration after an edit (a regeneration that
-# finds the scene full, as every edit does) of generated scores.
+# generated score (100 against 1000 measures of 4 parts), the page roll and
+# the SVG pages of the large score, and the regeneration after an edit (a
+# regeneration that finds the scene full, as every edit does) of generated
+# scores.
 #
 #   bench/run-bench.sh [--runs N] [--mscore]
 #
@@ -87,7 +88,7 @@ if ((MSCORE)) && ! command -v mscore3 >/dev/null; then
 fi
 echo "load at start: $(uptime)"
 printf "velmora-render, median of %d runs (ms; wall in s; peak resident memory in MB)\n" "$RUNS"
-printf "%-10s %-9s %6s %9s %11s %9s %10s %8s %8s %8s\n" score size pages load regenerate pdf sum wall cpu peakMB
+printf "%-10s %-9s %6s %9s %11s %9s %10s %8s %8s %8s %8s\n" score size pages load regenerate pdf sum wall cpu peakMB pdfMB
 declare -A SUM CPU
 for entry in "${SCORES[@]}"; do
     IFS=: read -r name file size <<<"$entry"
@@ -95,11 +96,13 @@ for entry in "${SCORES[@]}"; do
     for ((i = 0; i < RUNS; i++)); do rows+=("$(render_once "$file")"); done
     col() { printf "%s\n" "${rows[@]}" | awk -v c="$1" '{print $c}' | median; }
     load=$(col 1) regen=$(col 2) pdf=$(col 3) pages=$(col 4) wall=$(col 5) peak=$(col 6) cpu=$(col 7)
+    bytes=$(col 8)
     sum=$(awk -v a="$load" -v b="$regen" -v c="$pdf" 'BEGIN{printf "%.1f", a+b+c}')
     SUM[$name]=$sum
     CPU[$name]=$cpu
-    printf "%-10s %-9s %6s %9s %11s %9s %10s %8s %8s %8.1f\n" "$name" "${size// /}" "$pages" \
-        "$load" "$regen" "$pdf" "$sum" "$wall" "$cpu" "$(awk -v k="$peak" 'BEGIN{print k/1024}')"
+    printf "%-10s %-9s %6s %9s %11s %9s %10s %8s %8s %8.1f %8.2f\n" "$name" "${size// /}" "$pages" \
+        "$load" "$regen" "$pdf" "$sum" "$wall" "$cpu" "$(awk -v k="$peak" 'BEGIN{print k/1024}')" \
+        "$(awk -v b="$bytes" 'BEGIN{print b/1048576}')"
 done
 awk -v a="${SUM[large-100]}" -v b="${SUM[large]}" \
     'BEGIN{printf "linearity: 1000 x 4 takes %.2f times the time of 100 x 4 (load+regenerate+pdf)\n", b/a}'
@@ -113,6 +116,21 @@ printf "roll: 1000 x 4 as one page, median wall %s s, peak %.1f MB, PDF %.1f MB\
     "$(printf "%s\n" "${rows[@]}" | awk '{print $5}' | median)" \
     "$(printf "%s\n" "${rows[@]}" | awk '{print $6}' | median | awk '{print $1/1024}')" \
     "$(printf "%s\n" "${rows[@]}" | awk '{print $8}' | median | awk '{print $1/1048576}')"
+
+# The SVG pages of the large score: their total size and the whole run.
+rows=()
+for ((i = 0; i < RUNS; i++)); do
+    rm -rf "$WORK/svg" && mkdir -p "$WORK/svg"
+    /usr/bin/time -f "%e %M" -o "$WORK/time.txt" "$RENDER" "$WORK/gen-1000x4.musicxml" \
+        --svg "$WORK/svg/page" >/dev/null 2>"$WORK/render.err"
+    rows+=("$(cat "$WORK/time.txt") $(du -sb "$WORK/svg" | cut -f1) $(ls "$WORK/svg" | wc -l)")
+done
+printf "svg: 1000 x 4 as %s SVG files, median wall %s s, peak %.1f MB, total %.1f MB\n" \
+    "$(printf "%s\n" "${rows[@]}" | awk '{print $4}' | median)" \
+    "$(printf "%s\n" "${rows[@]}" | awk '{print $1}' | median)" \
+    "$(printf "%s\n" "${rows[@]}" | awk '{print $2}' | median | awk '{print $1/1024}')" \
+    "$(printf "%s\n" "${rows[@]}" | awk '{print $3}' | median | awk '{print $1/1048576}')"
+rm -rf "$WORK/svg"
 
 # Regeneration after an edit: the median of the regenerations that follow
 # the first (the scene then holds a whole score's items, as after an edit).

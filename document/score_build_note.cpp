@@ -258,6 +258,34 @@ void writeNoteLyricsXml(QDomDocument &document, QDomElement &element, const Note
     }
 }
 
+// A live lyric whose element an earlier build took out (the lyric was
+// deleted then, and the deletion has been undone) goes back in: before the
+// element of the next live lyric, else after the note's last lyric, else
+// at the end of the note's MusicXML children, where a new lyric goes.
+void restoreLyricElementsXml(const QDomDocument &document, QDomElement &element, const Note *note)
+{
+    const QList<Lyrics *> &lyrics = note->lyrics;
+    for (int i = 0; i < lyrics.size(); ++i) {
+        const Lyrics *lyric = lyrics.at(i);
+        if (lyric->deleted || lyric->element.isNull() || lyric->element.parentNode() == element ||
+            lyric->element.ownerDocument() != document)
+            continue;
+        QDomElement next;
+        for (int k = i + 1; k < lyrics.size() && next.isNull(); ++k) {
+            const Lyrics *later = lyrics.at(k);
+            if (!later->deleted && later->element.parentNode() == element)
+                next = later->element;
+        }
+        const QDomElement last = element.lastChildElement(QStringLiteral("lyric"));
+        if (!next.isNull())
+            element.insertBefore(lyric->element, next);
+        else if (!last.isNull())
+            element.insertAfter(lyric->element, last);
+        else
+            element.appendChild(lyric->element);
+    }
+}
+
 } // namespace
 
 void Score::buildNoteXml(QDomElement &element, Note *note, ScoreXmlMode mode)
@@ -269,6 +297,8 @@ void Score::buildNoteXml(QDomElement &element, Note *note, ScoreXmlMode mode)
         element.replaceChild(createPitchElement(note->step, note->alter, note->octave), pitch);
     writeNotationMarksXml(document, element, note);
     writeNoteTechnicalXml(*this, element, note, mode);
+    if (mode != ScoreXmlMode::NoteNameLyrics)
+        restoreLyricElementsXml(document, element, note);
     // After this: the note's MusicXML children (a new `notations` among
     // them) stand, so its own elements follow them in every build alike.
     appendNoteExtensionXml(document, element, note);

@@ -24,7 +24,7 @@ const QList<Direction *> *voiceDirections(const Score *source, int measure, int 
     return &m->parts.at(part)->voices.at(voice)->directions;
 }
 
-const Direction *directionAt(const QList<Direction *> *list, int index)
+const Direction *directionInList(const QList<Direction *> *list, int index)
 {
     if (!list || index < 0 || index >= list->size())
         return nullptr;
@@ -49,7 +49,7 @@ int Score::writeDirectionXml(const Score *source, QDomElement &direction, int me
                         continue;
                     // A dynamics mark is drawn as a glyph: no font, text
                     // direction or visibility of its own.
-                    if (const Direction *d = directionAt(list, firstIndex + count)) {
+                    if (const Direction *d = directionInList(list, firstIndex + count)) {
                         if (d->moved)
                             appendOffset(document, mark, d->x, d->y);
                         if (d->scale != 1.0)
@@ -61,7 +61,7 @@ int Score::writeDirectionXml(const Score *source, QDomElement &direction, int me
             }
             if (MarkPairing::directionItemCount(item) == 0)
                 continue;
-            if (const Direction *d = directionAt(list, firstIndex + count))
+            if (const Direction *d = directionInList(list, firstIndex + count))
                 appendDirectionItemXml(item, d);
             ++count;
         }

@@ -3,6 +3,7 @@
 #include "model/score.h"
 
 #include "app/startup.h"
+#include "document/svgsharing.h"
 #include "model/page.h"
 #include "view/scene.h"
 
@@ -152,7 +153,7 @@ bool Score::writeSvgSheet(const QString &path, const QRectF &source, const QSize
     }
     scene->render(&painter, target, source, Qt::KeepAspectRatio);
     painter.end();
-    return writeFileBytes(path, namingInstalledFamilies(buffer.data()));
+    return writeFileBytes(path, SvgSharing::shared(namingInstalledFamilies(buffer.data())));
 }
 
 bool Score::exportSvgFile(const QString &path)

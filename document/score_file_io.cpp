@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QUndoStack>
 
 namespace {
 
@@ -113,6 +114,9 @@ bool Score::saveFile()
     if (!writeTextFile(filePath, documentText))
         return false;
     setChanged(false);
+    // What the stack holds now is saved: a later rebuild that clears the
+    // history has no unsaved edit to report.
+    undoStack->setClean();
     return true;
 }
 

@@ -20,7 +20,7 @@ void Score::writePropertyXml(QDomElement &scorePartwise)
     program.setAttribute(QStringLiteral("name"), QStringLiteral("Velmora"));
     program.setAttribute(QStringLiteral("version"), programVersion);
 
-    lastUpdate = lastUpdateText(QDateTime::currentDateTime());
+    lastUpdate = lastUpdateText(updateClock ? updateClock() : QDateTime::currentDateTime());
     SettingsValues::appendTextElement(document, property, QStringLiteral("last-update-date-time"),
                                       lastUpdate);
 }

@@ -20,6 +20,7 @@
 #include "model/voice.h"
 #include "view/movecommands.h"
 #include "view/scene.h"
+#include "view/undomacro.h"
 
 #include <QEvent>
 #include <QPainterPath>
@@ -238,13 +239,12 @@ void WatcherItem::pushMoveCommands()
         if (QUndoCommand *command = makeMoveCommand(item))
             commands.append(command);
     }
-    // A drag of nothing movable leaves no empty step on the undo stack.
-    if (commands.isEmpty())
-        return;
-    owner->undoStack->beginMacro(QStringLiteral("move selected items"));
-    for (QUndoCommand *command : commands)
-        owner->undoStack->push(command);
-    owner->undoStack->endMacro();
+    // Every command reads its item's place before any is pushed: a redo
+    // changes the model that the next item's reference point may read. A
+    // drag of nothing movable pushes nothing, so the guard leaves no step.
+    UndoMacro macro(owner, QStringLiteral("move selected items"));
+    for (QUndoCommand *command : std::as_const(commands))
+        owner->pushCommand(command);
 }
 
 QUndoCommand *WatcherItem::makeMoveCommand(QGraphicsItem *item)

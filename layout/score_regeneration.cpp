@@ -177,6 +177,7 @@ void Score::resetComputedFields()
     for (Measure *measure : std::as_const(measures)) {
         measure->measureItem = nullptr;
         measure->endingItem = nullptr;
+        measure->timeSignatureBoxes.clear();
     }
     forEachVoice(measures, [](Voice *voice) {
         for (Note *note : std::as_const(voice->notes))

@@ -1,5 +1,7 @@
 #include "model/glyphoutline.h"
 
+#include "model/glyphfont.h"
+
 #include <QDebug>
 #include <QPaintDevice>
 #include <QPaintEngine>
@@ -192,18 +194,24 @@ GlyphOutline GlyphOutline::capture(QSvgRenderer &renderer, const QString &glyphI
 void GlyphOutline::paint(QPainter *painter) const
 {
     painter->save();
-    const QTransform world = painter->worldTransform();
     const bool pdf = paintsPdf(painter);
+    // Fills and strokes as one glyph of the glyph font.
+    const bool fillsDrawn = pdf && m_fontGlyph >= 0 && GlyphFont::draw(painter, m_fontGlyph);
+    const QTransform world = painter->worldTransform();
     const QTransform toDevice = painter->combinedTransform();
     const QTransform deviceWorld = toDevice.inverted() * world; // paints in device units
     for (const Shape &shape : m_shapes) {
         if (shape.pen.style() != Qt::NoPen) {
+            if (fillsDrawn && GlyphFont::strokeInFont(shape))
+                continue;
             painter->setWorldTransform(shape.transform * world);
             painter->setPen(shape.pen);
             painter->setBrush(Qt::NoBrush);
             painter->drawPath(shape.path);
             continue;
         }
+        if (fillsDrawn)
+            continue;
         painter->setPen(Qt::NoPen);
         painter->setBrush(shape.brush);
         if (pdf) {
@@ -222,6 +230,11 @@ GlyphOutlineCache::GlyphOutlineCache(QSvgRenderer *renderer)
 {
 }
 
+void GlyphOutlineCache::setFontFile(const QString &path)
+{
+    m_fontKey = GlyphFont::fontKey(path);
+}
+
 GlyphOutlineCache *GlyphOutlineCache::of(QSvgRenderer *renderer)
 {
     if (!renderer)
@@ -234,8 +247,12 @@ const GlyphOutline *GlyphOutlineCache::outline(const QString &glyphId)
 {
     auto it = m_outlines.find(glyphId);
     if (it == m_outlines.end()) {
-        it = m_outlines.insert(glyphId, std::make_shared<const GlyphOutline>(
-                                            GlyphOutline::capture(*m_renderer, glyphId)));
+        auto outline = std::make_shared<GlyphOutline>(GlyphOutline::capture(*m_renderer, glyphId));
+        if (!m_fontKey.isEmpty() && outline->simple()) {
+            outline->m_fontGlyph = GlyphFont::glyphIndex(
+                m_fontKey, glyphId, GlyphFont::fingerprint(GlyphFont::contours(*outline)));
+        }
+        it = m_outlines.insert(glyphId, std::move(outline));
     }
     return it->get();
 }

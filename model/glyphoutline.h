@@ -47,16 +47,25 @@ public:
     bool simple() const { return m_simple; }
     const QList<Shape> &shapes() const { return m_shapes; }
 
+    // The glyph of the glyph font (glyphfont.h) that draws this outline's
+    // fills and strokes, or -1 when none does.
+    int fontGlyph() const { return m_fontGlyph; }
+
     // Paints the shapes with the painter's current transform. In a PDF the
-    // points of fills are first mapped to the writer's device grid and
-    // rounded there: whole numbers are written short.
+    // fills and strokes are one glyph of the glyph font where there is one,
+    // since the PDF then holds their outline once; otherwise the points of
+    // fills are first mapped to the writer's device grid and rounded there:
+    // whole numbers are written short.
     void paint(QPainter *painter) const;
 
 private:
+    friend class GlyphOutlineCache;
+
     QList<Shape> m_shapes;
     QSizeF m_size;
     bool m_exists = false;
     bool m_simple = false;
+    int m_fontGlyph = -1;
 };
 
 // The captured outlines of one renderer, kept as the renderer's child so
@@ -69,6 +78,10 @@ public:
     // The cache of `renderer`, made on first use.
     static GlyphOutlineCache *of(QSvgRenderer *renderer);
 
+    // The file the renderer was loaded from, which names its glyphs in the
+    // glyph font; set once, before the first outline is asked for.
+    void setFontFile(const QString &path);
+
     // The outline of `glyphId`, captured on first use; stays valid while
     // the renderer lives.
     const GlyphOutline *outline(const QString &glyphId);
@@ -77,5 +90,6 @@ private:
     explicit GlyphOutlineCache(QSvgRenderer *renderer);
 
     QSvgRenderer *m_renderer;
+    QString m_fontKey; // empty: no glyph of the glyph font is looked up
     QHash<QString, std::shared_ptr<const GlyphOutline>> m_outlines;
 };

@@ -1,6 +1,8 @@
 // Notation style names, note-font folders and the shared renderer cache.
 #include "model/notefonts.h"
 
+#include "model/glyphoutline.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -130,6 +132,7 @@ std::shared_ptr<QSvgRenderer> NoteFonts::renderer(const QString &filePath)
         return held;
     dropReleasedRenderers();
     auto made = std::make_shared<QSvgRenderer>(filePath);
+    GlyphOutlineCache::of(made.get())->setFontFile(filePath);
     cache.insert(filePath, made);
     return made;
 }

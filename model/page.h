@@ -119,6 +119,12 @@ public:
     double pageOriginX = 0.0; // scene position of the current page, mm
     double pageOriginY = 0.0;
     bool screenDecorations = true;
+    // The part of the scene the score view shows, scene units; written by
+    // the navigator on every paint of the view, read when it draws.
+    double visibleX = 0.0;
+    double visibleY = 0.0;
+    double visibleWidth = 0.0;
+    double visibleHeight = 0.0;
 
 private:
     void copySettingsFrom(const Page *source);

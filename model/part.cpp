@@ -127,6 +127,7 @@ Part *Part::clone() const
 {
     auto *copy = new Part(score);
     copy->copySettingsFrom(this);
+    copy->noteFontRenderer = noteFontRenderer;
     return copy;
 }
 
@@ -145,7 +146,6 @@ void Part::copySettingsFrom(const Part *s)
     timeTicks = s->timeTicks;
     timeTicks16th = s->timeTicks16th;
     lyricsFont = s->lyricsFont;
-    noteFontRenderer = s->noteFontRenderer;
     noteWidth1 = s->noteWidth1;
     noteWidth2 = s->noteWidth2;
     noteWidth4 = s->noteWidth4;

@@ -50,6 +50,13 @@ public:
     // (until its font is loaded), no scale texts and no notation-style text.
     Part *clone() const;
 
+    // Copies every setting of `source` (names, notation style, instrument
+    // key, note font name and size, the numeric and switch settings, the
+    // lyric font, the staff count): what a settings copy of the part list
+    // keeps. Not copied: the loaded note font, the glyph maps, the drawing
+    // helpers, the scale texts and the notation-style text.
+    void copySettingsFrom(const Part *source);
+
     // Loads the font `noteFontName` of the folder of `notationStyle`. A font
     // the folder does not hold is replaced by the folder's first font, and
     // the user is told once (noteFontName then names the font in use). Then
@@ -130,7 +137,4 @@ public:
     QMap<QString, double> acrossOffsetMap;
     QMap<QString, double> acrossOffsetMapV;
     QMap<QString, double> alongOffsetMapV;
-
-private:
-    void copySettingsFrom(const Part *source);
 };

@@ -55,6 +55,7 @@ class QPointF;
 class QProcess;
 class QSvgRenderer;
 class QTimer;
+class QUndoCommand;
 class QUndoStack;
 class ScaleDialog;
 class Scene;
@@ -250,6 +251,31 @@ public:
     void setPartDefaults(Part *part) const;
 
 public:
+    // model/score_part_copies.cpp: settings copies of a part list
+    // New Parts of this score, without parent, one per part of `source` in
+    // order, each with the source's settings (Part::copySettingsFrom) and
+    // nothing loaded; the caller owns them. Empty for an empty list.
+    QList<Part *> copyPartList(const QList<Part *> &source);
+
+public:
+    // view/score_undo.cpp: the one way onto the undo stack, and the macro
+    // an UndoMacro guard (view/undomacro.h) opens at its first push
+    // Pushes `command` (the stack takes it and runs its redo). While a
+    // guard waits for its first push, its macro begins first, so pushes
+    // made by helpers, and by slots that run while a guard is open (a modal
+    // dialog's), land in it.
+    void pushCommand(QUndoCommand *command);
+
+private:
+    friend class UndoMacro;
+    // Called by the guard's destructor: ends the macro once the outermost
+    // guard goes, if it was begun.
+    void closeMacroGuard();
+    QString pendingMacroName; // the outermost open guard's macro name
+    int openMacroGuards = 0;  // guards alive, nested ones included
+    bool macroBegun = false;  // the outermost guard's macro is on the stack
+
+public:
     // model/score_item_tags.cpp: tagging scene items with their model
     // object (model/itemtags.h). Setters write the type, then their keys in
     // ascending order; getters read the indices only and never check the
@@ -350,6 +376,11 @@ public:
     // model/score_directions.cpp (continued): the note the direction is
     // attached to carries an octave mark.
     bool hasOctaveMark(int measure, int part, int voice, const Direction *direction) const;
+    // model/score_directions.cpp (continued): the direction a direction
+    // item's tags name. `index` counts in Voice::shownDirections(), as the
+    // item's tag does, so a direction a multi-measure rest shows is found
+    // too. Null when any index is out of range.
+    Direction *directionAt(int measure, int part, int voice, int index) const;
 
     // model/score_note_chains.cpp: the long-repeat marks of every note
     void markNoteChains();
@@ -709,8 +740,10 @@ public:
     // On success `text` is the document text and everything that pointed
     // into the old model is gone with it: the scene's items, the undo stack,
     // the selections, the drawing helpers' slots and the remembered scale
-    // warnings. False when the loader refuses the text (it has told the
-    // user); the score is then exactly as it was.
+    // warnings. An undo stack that was not clean marks the score changed,
+    // so unsaved edits still count after their history is gone. False when
+    // the loader refuses the text (it has told the user); the score is then
+    // exactly as it was.
     bool rebuildModel(const QString &text);
 
 public:
@@ -1024,6 +1057,10 @@ private:
                       int &staffBeamStart);
     void genNoteStrokes(Measure *measure, int part, int voice, const Note *note,
                         VoiceStrokes &strokes);
+    // A Bunka number with strokes on a string away from them: one more
+    // beam line beyond its own string, from `from` to `to` (mm along).
+    void genStringUnderline(Measure *measure, int part, int voice, const Note *note, double from,
+                            double to);
     void genNoteBeamLevels(Measure *measure, int part, int voice, int noteIndex,
                            const std::array<int, 5> &record);
 
@@ -1429,6 +1466,45 @@ public slots:
     // view/score_view.cpp: the view's zoom, scrolling, painting and view
     // slots
     void slurShiftControl();
+    // Centres the view on a scene point / zooms by 1.05 or 1 / 1.05; fed by
+    // the navigator.
+    void navigatePos(const QPointF &scenePoint);
+    void navigateMagnify(bool magnify);
+
+public:
+    // view/score_view.cpp (continued): zoom, hand offsets and selecting
+    // again after a regeneration
+    // The view's transform becomes a pure scale by `factor` (no bounds).
+    void setZoom(double factor);
+    // By 1.02 or 1 / 1.02 under the mouse.
+    void zoomIn();
+    void zoomOut();
+    // Back to 0.6, centred on the middle of the first page (the rightmost
+    // one in vertical writing).
+    void zoomReset();
+    // Clears the hand offsets of credits (the flag only), directions,
+    // octave-instruction marks, notations and lyrics, without undo; the
+    // score is marked changed and drawn anew at the next regeneration.
+    void resetAllItemOffsets();
+    // Select the new items of the objects the selection lists name (see
+    // view/score_selection.cpp). A record that names no object or no item
+    // any more is passed over with a debug line; an empty list leaves the
+    // scene's selection as it is.
+    void reselectNoteItems();
+    void reselectDirectionItems();
+    void reselectNotationItems();
+    void reselectDirectiveItems();
+    void reselectMeasures();
+
+protected:
+    // Alt: sideways by 30; Ctrl: zoom under the mouse; plain: up or down by
+    // 30. Always accepted.
+    void wheelEvent(QWheelEvent *event) override;
+    // Accepts every move, so that a drop can follow anywhere.
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    // Reports the visible scene rectangle (sigScoreRepainted), then paints.
+    void paintEvent(QPaintEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
 
 public slots:
     // view/score_font_reverse.cpp: font change, reversal and note-shift
@@ -1458,6 +1534,16 @@ public slots:
 
 public slots:
     // view/score_selection.cpp: selection tracking
+    // Each rebuilds its list from the scene's selection, in the order of
+    // Scene::selectedItems(), from the items of its kind: measures (the
+    // displayed-measure index), note glyphs, directions, notations and
+    // directives. The other lists keep what they hold.
+    void setSelectedMeasures();
+    void setSelectedNotes();
+    void setSelectedDirections();
+    void setSelectedNotationItems();
+    void setSelectedDirectiveItems();
+    // The scene's selection changed: repaints the scene; the lists stay.
     void selectionChanged();
 
 public:
@@ -1509,6 +1595,9 @@ public:
     void parseProperty(const QDomElement &element);
     // The last-update text of a moment: "yyyy/MM/dd - hh:mm:ss", local time.
     static QString lastUpdateText(const QDateTime &moment);
+    // Where writePropertyXml takes the current time from; null means the
+    // system clock. Tests fix it to compare two builds byte for byte.
+    QDateTime (*updateClock)() = nullptr;
 
     // document/score_loading.cpp: loading the score document into the model
     // Each load rebuilds the whole model. The new model is built while the
@@ -1656,8 +1745,8 @@ public:
     // filePath = "". A "/" before a drive letter ("/C:/...") is dropped
     // before opening; other paths open as given.
     bool readMusicXmlFile(const QString &path);
-    // Builds the score file into documentText, then writes it to filePath
-    // and clears the changed flag. False without writing for an empty
+    // Builds the score file into documentText, then writes it to filePath,
+    // clears the changed flag and marks the undo stack clean. False without writing for an empty
     // filePath (silently) or a failed write (reported, old file untouched).
     bool saveFile();
     // Sets filePath to `path` (also when the write then fails) and writes

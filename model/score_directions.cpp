@@ -198,3 +198,11 @@ void Score::setDefaultItemOffset(Direction *direction) const
         horizontal ? set(-1.5, 0.0) : set(-1.5, 0.5);
     // Kinds 5, 18, 21 and above (and unread directions) keep their offset.
 }
+
+Direction *Score::directionAt(int measure, int part, int voice, int index) const
+{
+    const Measure *m = measures.value(measure);
+    const MePart *cell = m ? m->parts.value(part) : nullptr;
+    const Voice *v = cell ? cell->voices.value(voice) : nullptr;
+    return v ? v->shownDirections().value(index) : nullptr;
+}

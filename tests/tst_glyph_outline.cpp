@@ -2,10 +2,12 @@
 // note font looks as the SVG renderer draws it, also through a glyph item
 // whose element changes; glyphs that are more than solid fills and strokes
 // are drawn by the renderer; and in a PDF, where points are rounded to the
-// writer's grid, glyphs land where the renderer puts them.
+// writer's grid or glyphs are characters of the glyph font, glyphs land
+// where the renderer puts them.
 #include "glyphs/notefontcatalog.h"
 #include "model/glyphitem.h"
 #include "model/glyphoutline.h"
+#include "model/notefonts.h"
 #include "support/pdftools.h"
 #include "support/testenvironment.h"
 
@@ -35,6 +37,35 @@ int mismatchedPixels(const QImage &a, const QImage &b)
         const uchar *lb = gb.constScanLine(y);
         for (int x = 0; x < ga.width(); ++x)
             count += (la[x] < 96 && lb[x] > 160) || (lb[x] < 96 && la[x] > 160) ? 1 : 0;
+    }
+    return count;
+}
+
+// Pixels dark in one image with no pixel of the other darker than light
+// within one pixel: what is drawn more than a pixel away from the other.
+int mismatchedBeyondOnePixel(const QImage &a, const QImage &b)
+{
+    const QImage ga = a.convertToFormat(QImage::Format_Grayscale8);
+    const QImage gb = b.convertToFormat(QImage::Format_Grayscale8);
+    const auto lightAround = [](const QImage &g, int x, int y) {
+        for (int dy = -1; dy <= 1; ++dy) {
+            for (int dx = -1; dx <= 1; ++dx) {
+                const int nx = qBound(0, x + dx, g.width() - 1);
+                const int ny = qBound(0, y + dy, g.height() - 1);
+                if (g.constScanLine(ny)[nx] <= 160)
+                    return false;
+            }
+        }
+        return true;
+    };
+    int count = 0;
+    for (int y = 0; y < ga.height(); ++y) {
+        for (int x = 0; x < ga.width(); ++x) {
+            count += (ga.constScanLine(y)[x] < 96 && lightAround(gb, x, y)) ||
+                             (gb.constScanLine(y)[x] < 96 && lightAround(ga, x, y))
+                         ? 1
+                         : 0;
+        }
     }
     return count;
 }
@@ -127,6 +158,7 @@ private slots:
     void glyphsBeyondFillsAndStrokesUseTheRenderer_data();
     void glyphsBeyondFillsAndStrokesUseTheRenderer();
     void itemFollowsItsElement();
+    void pdfGlyphsLandWhereTheRendererPutsThem_data();
     void pdfGlyphsLandWhereTheRendererPutsThem();
 };
 
@@ -238,10 +270,21 @@ void TestGlyphOutline::itemFollowsItsElement()
     QCOMPARE(darkPixels(paintItem(*item, 1.0, size)), 0);
 }
 
+void TestGlyphOutline::pdfGlyphsLandWhereTheRendererPutsThem_data()
+{
+    // A note font loaded as the program loads it draws its glyphs in a PDF
+    // as characters of the glyph font; any other renderer, as outlines.
+    QTest::addColumn<bool>("asTheProgramLoadsIt");
+    QTest::newRow("glyph font") << true;
+    QTest::newRow("outlines") << false;
+}
+
 void TestGlyphOutline::pdfGlyphsLandWhereTheRendererPutsThem()
 {
+    QFETCH(bool, asTheProgramLoadsIt);
+    const QString path = QStringLiteral(":/notefonts/Common/Basic.svg");
     const auto renderer =
-        std::make_shared<QSvgRenderer>(QStringLiteral(":/notefonts/Common/Basic.svg"));
+        asTheProgramLoadsIt ? NoteFonts::renderer(path) : std::make_shared<QSvgRenderer>(path);
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("glyphs.pdf"));
     constexpr double PageUnits = 160.0;
@@ -260,6 +303,7 @@ void TestGlyphOutline::pdfGlyphsLandWhereTheRendererPutsThem()
             const GlyphOutline *outline =
                 GlyphOutlineCache::of(renderer.get())->outline(placement.id);
             QVERIFY(outline->simple());
+            QCOMPARE(outline->fontGlyph() >= 0, asTheProgramLoadsIt);
             outline->paint(&painter);
             painter.restore();
         }
@@ -287,10 +331,14 @@ void TestGlyphOutline::pdfGlyphsLandWhereTheRendererPutsThem()
     const int ink = darkPixels(expected);
     QVERIFY(ink > 500);
     QVERIFY(qAbs(darkPixels(printed) - ink) < ink / 20);
-    QVERIFY2(mismatchedPixels(printed, expected) < ink / 50,
-             qPrintable(QStringLiteral("%1 of %2 pixels differ")
-                            .arg(mismatchedPixels(printed, expected))
-                            .arg(ink)));
+    // A rasteriser puts text glyphs on a coarser grid than paths (poppler:
+    // a quarter pixel across, a whole pixel down), so a glyph of the font
+    // may land a fraction of a pixel from where its outline would; beyond
+    // one pixel, nothing may differ.
+    const int differing = asTheProgramLoadsIt ? mismatchedBeyondOnePixel(printed, expected)
+                                              : mismatchedPixels(printed, expected);
+    QVERIFY2(differing < (asTheProgramLoadsIt ? ink / 500 : ink / 50),
+             qPrintable(QStringLiteral("%1 of %2 pixels differ").arg(differing).arg(ink)));
 }
 
 VELMORA_TEST_MAIN(TestGlyphOutline)

@@ -48,6 +48,8 @@ QList<Source> sources()
         {"31a", TestSupport::fixturePath(suite + QStringLiteral("31a-Directions.xml"))},
         {"02c",
          TestSupport::fixturePath(suite + QStringLiteral("02c-Rests-MultiMeasureRests.xml"))},
+        {"23a", TestSupport::fixturePath(suite + QStringLiteral("23a-Tuplets.xml"))},
+        {"33c", TestSupport::fixturePath(suite + QStringLiteral("33c-Spanners-Slurs.xml"))},
     };
 }
 

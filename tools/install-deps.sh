@@ -10,7 +10,7 @@ PACKAGES=(
     qt6-l10n-tools qt6-translations-l10n libgl-dev
     fonts-ipaexfont-mincho fonts-ipaexfont-gothic fonts-ipafont-mincho fonts-ipafont-gothic
     fonts-liberation2 fonts-dejavu-core
-    poppler-utils
+    poppler-utils python3-pil
     "$@"
 )
 

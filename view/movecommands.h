@@ -1,9 +1,12 @@
-// The undo commands that move one item by hand: each stores a new user
+// The undo commands that place one item by hand. A move stores a new user
 // offset on its model object (redo) and restores the old offset and moved
-// flag (undo). The offsets take effect at the next regeneration; the
-// commands never touch scene items. The pusher sets the text (the class
-// name, or with " Refresh" where the pusher says) and groups the commands
-// in the macro "move selected items".
+// flag (undo); its reset twin puts the offset back to zero and unmoved.
+// Beside them: the slur-curve shift, the reversal of ties and slurs, and
+// the reset of a note's shift. The values take effect at the next
+// regeneration; the commands never touch scene items. The pusher sets the
+// text (the class name, or with " Refresh" where the pusher says) and
+// groups the commands in a macro ("move selected items",
+// "resetMoveCommand", ...).
 //
 // Each command holds the Score and its target by pointer without owning
 // them; a pushed command belongs to the undo stack. Offsets are in the
@@ -49,6 +52,33 @@ public:
     double oldX = 0.0;
     double oldY = 0.0;
     QPointF newOffset;
+};
+
+// The common reset: back to offset (0, 0) and not moved.
+template <class Target> class UserOffsetMoveReset : public QUndoCommand
+{
+public:
+    UserOffsetMoveReset(Score *score, Target *target)
+        : score(score), target(target), oldMoved(target->moved), oldX(target->x), oldY(target->y)
+    {
+    }
+
+    void undo() override
+    {
+        target->setOffset(oldX, oldY);
+        target->moved = oldMoved;
+    }
+    void redo() override
+    {
+        target->setOffset(0.0, 0.0);
+        target->moved = false;
+    }
+
+    Score *score = nullptr;
+    Target *target = nullptr;
+    bool oldMoved = false;
+    double oldX = 0.0;
+    double oldY = 0.0;
 };
 
 class CreditMove : public UserOffsetMove<Credit>
@@ -137,4 +167,149 @@ public:
     Measure *target = nullptr;
     QPointF oldOffset;
     QPointF newOffset;
+};
+
+class CreditMoveReset : public UserOffsetMoveReset<Credit>
+{
+public:
+    using UserOffsetMoveReset::UserOffsetMoveReset;
+};
+
+class DirectionMoveReset : public UserOffsetMoveReset<Direction>
+{
+public:
+    using UserOffsetMoveReset::UserOffsetMoveReset;
+};
+
+class DirectiveMoveReset : public UserOffsetMoveReset<Directive>
+{
+public:
+    using UserOffsetMoveReset::UserOffsetMoveReset;
+};
+
+class NotationMoveReset : public UserOffsetMoveReset<Notation>
+{
+public:
+    using UserOffsetMoveReset::UserOffsetMoveReset;
+};
+
+class FingeringMoveReset : public UserOffsetMoveReset<Fingering>
+{
+public:
+    using UserOffsetMoveReset::UserOffsetMoveReset;
+};
+
+class HarmonicMoveReset : public UserOffsetMoveReset<Harmonic>
+{
+public:
+    using UserOffsetMoveReset::UserOffsetMoveReset;
+};
+
+class StoppedMoveReset : public UserOffsetMoveReset<Stopped>
+{
+public:
+    using UserOffsetMoveReset::UserOffsetMoveReset;
+};
+
+class UpBowMoveReset : public UserOffsetMoveReset<UpBow>
+{
+public:
+    using UserOffsetMoveReset::UserOffsetMoveReset;
+};
+
+class LyricMoveReset : public UserOffsetMoveReset<Lyrics>
+{
+public:
+    using UserOffsetMoveReset::UserOffsetMoveReset;
+};
+
+class OctaveInstMoveReset : public QUndoCommand
+{
+public:
+    OctaveInstMoveReset(Score *score, Note *target);
+
+    void undo() override;
+    void redo() override;
+
+    Score *score = nullptr;
+    Note *target = nullptr;
+    bool oldMoved = false;
+    double oldX = 0.0;
+    double oldY = 0.0;
+};
+
+class EndingMoveReset : public QUndoCommand
+{
+public:
+    EndingMoveReset(Score *score, Measure *target);
+
+    void undo() override;
+    void redo() override;
+
+    Score *score = nullptr;
+    Measure *target = nullptr;
+    QPointF oldOffset;
+};
+
+// The two halves of a slur's curve shifted across the notes (0 none).
+class SlurShiftChange : public QUndoCommand
+{
+public:
+    SlurShiftChange(Score *score, Notation *slur, double newShift1, double newShift2);
+
+    void undo() override;
+    void redo() override;
+
+    Score *score = nullptr;
+    Notation *slur = nullptr;
+    double oldShift1 = 0.0;
+    double oldShift2 = 0.0;
+    double newShift1 = 0.0;
+    double newShift2 = 0.0;
+};
+
+// Turns a staff note's tie to the other side; its own inverse, so it keeps
+// nothing.
+class TieReverseUserCommand : public QUndoCommand
+{
+public:
+    TieReverseUserCommand(Score *score, Note *note);
+
+    void undo() override;
+    void redo() override;
+
+    Score *score = nullptr;
+    Note *note = nullptr;
+};
+
+// Puts a slur on the side `newPlacement` (1 above, 2 below; 0 the file's).
+// The placement to restore is read at each redo, so a redo after an undo
+// keeps whatever the slur had then.
+class SlurReverseUserCommand : public QUndoCommand
+{
+public:
+    SlurReverseUserCommand(Score *score, Notation *slur, int newPlacement);
+
+    void undo() override;
+    void redo() override;
+
+    Score *score = nullptr;
+    Notation *slur = nullptr;
+    int newPlacement = 0;
+    int oldPlacement = 0;
+};
+
+// Puts a staff note's manual shift back to zero.
+class ResetNoteShift : public QUndoCommand
+{
+public:
+    ResetNoteShift(Score *score, Note *note);
+
+    void undo() override;
+    void redo() override;
+
+    Score *score = nullptr;
+    Note *note = nullptr;
+    double oldShiftMajor = 0.0;
+    double oldShiftSub = 0.0;
 };

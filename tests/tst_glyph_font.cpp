@@ -1,0 +1,479 @@
+// Glyphs written once: in a PDF the note-font glyphs are characters of the
+// glyph font, in an SVG each repeated shape is defined once and used.
+// Checked here: the committed font holds every bundled glyph that can be a
+// font glyph; a glyph's contours fill what its outline paints, however its
+// shapes turn and overlap; a score's PDF embeds the font and grows by a few
+// bytes per glyph; its text reads back as before once the glyph characters
+// are left out; and the SVG's shared shapes draw what the generator drew.
+#include "document/svgsharing.h"
+#include "glyphs/notefontcatalog.h"
+#include "model/glyphfont.h"
+#include "model/glyphitem.h"
+#include "model/glyphoutline.h"
+#include "model/notefonts.h"
+#include "model/score.h"
+#include "support/measurelayout.h"
+#include "support/pdftools.h"
+#include "support/scorefile.h"
+#include "support/testenvironment.h"
+#include "view/scene.h"
+
+#include <QBuffer>
+#include <QDirIterator>
+#include <QDomDocument>
+#include <QFile>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QRegularExpression>
+#include <QSet>
+#include <QStandardPaths>
+#include <QSvgGenerator>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+// Pixels dark in one image and light in the other.
+int mismatchedPixels(const QImage &a, const QImage &b)
+{
+    const QImage ga = a.convertToFormat(QImage::Format_Grayscale8);
+    const QImage gb = b.convertToFormat(QImage::Format_Grayscale8);
+    int count = 0;
+    for (int y = 0; y < ga.height(); ++y) {
+        const uchar *la = ga.constScanLine(y);
+        const uchar *lb = gb.constScanLine(y);
+        for (int x = 0; x < ga.width(); ++x)
+            count += (la[x] < 96 && lb[x] > 160) || (lb[x] < 96 && la[x] > 160) ? 1 : 0;
+    }
+    return count;
+}
+
+int darkPixels(const QImage &image)
+{
+    const QImage g = image.convertToFormat(QImage::Format_Grayscale8);
+    int count = 0;
+    for (int y = 0; y < g.height(); ++y) {
+        const uchar *line = g.constScanLine(y);
+        for (int x = 0; x < g.width(); ++x)
+            count += line[x] < 96 ? 1 : 0;
+    }
+    return count;
+}
+
+QImage whiteImage(const QSize &size)
+{
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    return image;
+}
+
+std::shared_ptr<QSvgRenderer> inlineFont(const QByteArray &body)
+{
+    return std::make_shared<QSvgRenderer>(
+        "<svg xmlns='http://www.w3.org/2000/svg' width='100' height='100'>" + body + "</svg>");
+}
+
+// Quarter notes of five pitches in two parts: one glyph repeated many times.
+QString repeatedNotesScore(int measureCount)
+{
+    static const char *const steps[] = {"D", "E", "F", "A", "B"};
+    QString text = QStringLiteral(
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<score-partwise version=\"3.1\"><part-list>"
+        "<score-part id=\"P1\"><part-name>A</part-name></score-part>"
+        "<score-part id=\"P2\"><part-name>B</part-name></score-part></part-list>");
+    for (int p = 1; p <= 2; ++p) {
+        text += QStringLiteral("<part id=\"P%1\">").arg(p);
+        for (int m = 1; m <= measureCount; ++m) {
+            text += QStringLiteral("<measure number=\"%1\">").arg(m);
+            if (m == 1)
+                text += QStringLiteral("<attributes><divisions>1</divisions><time><beats>4</beats>"
+                                       "<beat-type>4</beat-type></time><clef><sign>G</sign>"
+                                       "<line>2</line></clef></attributes>");
+            for (int n = 0; n < 4; ++n)
+                text += QStringLiteral("<note><pitch><step>%1</step><octave>4</octave></pitch>"
+                                       "<duration>1</duration><type>quarter</type></note>")
+                            .arg(QLatin1String(steps[(m + n) % 5]));
+            text += QStringLiteral("</measure>");
+        }
+        text += QStringLiteral("</part>");
+    }
+    return text + QStringLiteral("</score-partwise>\n");
+}
+
+std::unique_ptr<Score> generatedFromText(const QString &xml, const QString &dir)
+{
+    const QString path = dir + QStringLiteral("/in.musicxml");
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(xml.toUtf8()) < 0)
+        return nullptr;
+    file.close();
+    return TestSupport::generatedScore(path, 0, false);
+}
+
+qint64 fileSize(const QString &path)
+{
+    return QFileInfo(path).size();
+}
+
+// The lines of `text` without comment lines ("# ...") and the line that
+// holds the export date.
+QStringList comparableLines(const QString &text)
+{
+    static const QRegularExpression date(QStringLiteral("[0-9]{4}[-/][0-9]{2}[-/][0-9]{2}"));
+    QStringList lines;
+    for (const QString &line : text.trimmed().split(QLatin1Char('\n'))) {
+        if (!line.startsWith(QLatin1String("# ")) && !date.match(line).hasMatch())
+            lines << line;
+    }
+    return lines;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The "<path .../>" elements of `svg`, as written.
+QList<QByteArray> pathElements(const QByteArray &svg)
+{
+    QList<QByteArray> paths;
+    static const QRegularExpression path(QStringLiteral("<path [^>]*/>"));
+    auto it = path.globalMatch(QString::fromUtf8(svg));
+    while (it.hasNext())
+        paths << it.next().captured().toUtf8();
+    return paths;
+}
+
+QImage renderedSvg(const QByteArray &svg, double scale)
+{
+    QSvgRenderer renderer(svg);
+    QImage image = whiteImage((renderer.viewBoxF().size() * scale).toSize());
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter, QRectF(image.rect()));
+    return image;
+}
+
+} // namespace
+
+class TestGlyphFont : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyGlyphThatCanBeIsInTheFont_data();
+    void everyGlyphThatCanBeIsInTheFont();
+    void contoursFillWhatTheOutlinePaints_data();
+    void contoursFillWhatTheOutlinePaints();
+    void fontGlyphKeepsThePaintersOpacity();
+    void scorePdfEmbedsTheFontAndGrowsLittlePerGlyph();
+    void pdfTextIsUnchangedOutsideTheGlyphs();
+    void svgDefinesEachRepeatedShapeOnce();
+    void sharedSvgDrawsWhatTheGeneratorDrew_data();
+    void sharedSvgDrawsWhatTheGeneratorDrew();
+};
+
+void TestGlyphFont::everyGlyphThatCanBeIsInTheFont_data()
+{
+    QTest::addColumn<QString>("path");
+    QDirIterator fonts(QStringLiteral(":/notefonts"), {QStringLiteral("*.svg")}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    while (fonts.hasNext()) {
+        const QString path = fonts.next();
+        QTest::newRow(qPrintable(path.mid(12))) << path;
+    }
+}
+
+void TestGlyphFont::everyGlyphThatCanBeIsInTheFont()
+{
+    // A note font changed without the glyph font rebuilt shows here: its
+    // changed glyphs no longer match their fingerprints.
+    QFETCH(QString, path);
+    const auto renderer = NoteFonts::renderer(path);
+    QStringList missing;
+    int inFont = 0;
+    for (const QString &id : NoteFontCatalog::glyphIds(path)) {
+        const GlyphOutline *outline = GlyphOutlineCache::of(renderer.get())->outline(id);
+        if (GlyphFont::contours(*outline).isEmpty())
+            continue;
+        if (outline->fontGlyph() < 0)
+            missing << id;
+        else
+            ++inFont;
+    }
+    QVERIFY2(missing.isEmpty(), qPrintable("not in the glyph font: " + missing.join(u", ")));
+    QVERIFY(inFont > 0);
+}
+
+void TestGlyphFont::contoursFillWhatTheOutlinePaints_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<bool>("fontGlyph");
+    QTest::newRow("even-odd rings")
+        << QByteArray("<g id='g'><path fill-rule='evenodd' d='M10 10H90V90H10Z M30 30H70V70H30Z "
+                      "M40 40H60V60H40Z'/></g>")
+        << true;
+    QTest::newRow("fills turning both ways")
+        << QByteArray("<g id='g'><path d='M10 10H60V60H10Z'/><path d='M40 40V90H90V40Z'/></g>")
+        << true;
+    QTest::newRow("nonzero hole, overlapped")
+        << QByteArray("<g id='g'><path d='M10 10H70V70H10Z M25 25V55H55V25Z'/>"
+                      "<circle cx='40' cy='40' r='12'/><rect x='50' y='50' width='40' "
+                      "height='40'/></g>")
+        << true;
+    QTest::newRow("crossing strokes of one path")
+        << QByteArray("<g id='g'><path d='M10 50H90M50 90V10M20 20L80 80' fill='none' "
+                      "stroke='#000' stroke-width='8'/></g>")
+        << true;
+    QTest::newRow("ring stroke over a fill")
+        << QByteArray("<g id='g'><rect x='30' y='30' width='40' height='40'/>"
+                      "<path d='M50 15A35 35 0 1 0 50.1 15' fill='none' stroke='#000' "
+                      "stroke-width='10'/></g>")
+        << true;
+    QTest::newRow("stroked fill, round caps and joins")
+        << QByteArray("<g id='g'><path d='M10 80L50 15L90 80Z' stroke='#000' stroke-width='6' "
+                      "stroke-linejoin='round'/><polyline points='10,90 50,60 90,90' "
+                      "fill='none' stroke='#000' stroke-width='12' stroke-linecap='round'/></g>")
+        << true;
+    QTest::newRow("coloured") << QByteArray("<g id='g'><rect x='10' y='10' width='80' "
+                                            "height='80' fill='#2060c0'/></g>")
+                              << false;
+}
+
+void TestGlyphFont::contoursFillWhatTheOutlinePaints()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(bool, fontGlyph);
+    const auto renderer = inlineFont(body);
+    const GlyphOutline *outline =
+        GlyphOutlineCache::of(renderer.get())->outline(QStringLiteral("g"));
+    QVERIFY(outline->simple());
+    const QPainterPath contours = GlyphFont::contours(*outline);
+    QCOMPARE(!contours.isEmpty(), fontGlyph);
+    if (!fontGlyph)
+        return;
+    // The font fills with the nonzero rule, all contours at once.
+    QCOMPARE(contours.fillRule(), Qt::WindingFill);
+    constexpr double Scale = 3.0;
+    const QSize size(qCeil(outline->size().width() * Scale) + 40,
+                     qCeil(outline->size().height() * Scale) + 40);
+    const auto painted = [&](const std::function<void(QPainter &)> &paint) {
+        QImage image = whiteImage(size);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.translate(20, 20);
+        painter.scale(Scale, Scale);
+        paint(painter);
+        return image;
+    };
+    const QImage outlineImage = painted([&](QPainter &painter) { outline->paint(&painter); });
+    const QImage font = painted([&](QPainter &painter) { painter.fillPath(contours, Qt::black); });
+    const int ink = darkPixels(outlineImage);
+    QVERIFY(ink > 1000);
+    QVERIFY2(
+        mismatchedPixels(outlineImage, font) <= ink / 200,
+        qPrintable(QStringLiteral("%1 of %2").arg(mismatchedPixels(outlineImage, font)).arg(ink)));
+}
+
+void TestGlyphFont::fontGlyphKeepsThePaintersOpacity()
+{
+    // Glyphs under a grey parenthesis are drawn at reduced opacity; as
+    // characters of the glyph font they must come out as light as outlines.
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+        QSKIP("pdftoppm is not installed");
+    const QString path = QStringLiteral(":/notefonts/Common/Basic.svg");
+    QTemporaryDir dir;
+    const auto inkOf = [&](const std::shared_ptr<QSvgRenderer> &renderer, const QString &name) {
+        const GlyphOutline *outline = GlyphOutlineCache::of(renderer.get())->outline("9");
+        const QString pdf = dir.filePath(name + QStringLiteral(".pdf"));
+        {
+            QPdfWriter writer(pdf);
+            writer.setResolution(600);
+            writer.setPageSize(QPageSize(QSizeF(100, 100), QPageSize::Point));
+            writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+            QPainter painter(&writer);
+            painter.scale(writer.width() / 100.0, writer.height() / 100.0);
+            painter.translate(10, 10);
+            painter.scale(2, 2);
+            painter.setOpacity(0.5);
+            outline->paint(&painter);
+        }
+        const QString base = dir.filePath(name);
+        TestSupport::runTool(QStringLiteral("pdftoppm"),
+                             {QStringLiteral("-r"), QStringLiteral("150"), QStringLiteral("-gray"),
+                              QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf, base});
+        const QImage image =
+            QImage(base + QStringLiteral(".png")).convertToFormat(QImage::Format_Grayscale8);
+        qint64 ink = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x)
+                ink += 255 - image.constScanLine(y)[x];
+        }
+        return QPair<qint64, bool>(ink, outline->fontGlyph() >= 0);
+    };
+    const auto [fontInk, fromFont] = inkOf(NoteFonts::renderer(path), QStringLiteral("font"));
+    const auto [outlineInk, fromOutline] =
+        inkOf(std::make_shared<QSvgRenderer>(path), QStringLiteral("outline"));
+    QVERIFY(fromFont);
+    QVERIFY(!fromOutline);
+    QVERIFY(outlineInk > 0);
+    QVERIFY2(qAbs(fontInk - outlineInk) < outlineInk / 10,
+             qPrintable(QStringLiteral("ink %1 as a font glyph, %2 as an outline")
+                            .arg(fontInk)
+                            .arg(outlineInk)));
+}
+
+void TestGlyphFont::scorePdfEmbedsTheFontAndGrowsLittlePerGlyph()
+{
+    QTemporaryDir dir;
+    const auto sizeAndGlyphs = [&](int measures) -> QPair<qint64, qint64> {
+        auto score = generatedFromText(repeatedNotesScore(measures), dir.path());
+        if (!score)
+            return {-1, -1};
+        const QString pdf = dir.filePath(QStringLiteral("out%1.pdf").arg(measures));
+        if (!score->exportPdfFile(pdf))
+            return {-1, -1};
+        return {fileSize(pdf), qint64(TestSupport::sceneItemsOf<GlyphItem>(*score).size())};
+    };
+    const auto [size40, glyphs40] = sizeAndGlyphs(40);
+    const auto [size80, glyphs80] = sizeAndGlyphs(80);
+    QVERIFY(size40 > 0 && size80 > 0);
+    QVERIFY(glyphs80 > glyphs40 + 300);
+
+    QFile file(dir.filePath(QStringLiteral("out40.pdf")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray pdf = file.readAll();
+    QVERIFY2(pdf.contains("/FontFile2"), "the glyph font is not embedded");
+    QVERIFY(pdf.contains("VelmoraGlyphs"));
+
+    // A glyph drawn as a character costs its placement, text operators and
+    // a glyph number: some 70 bytes before compression, under 10 after.
+    // Written as an outline, each glyph of such a score took several
+    // hundred bytes even after compression.
+    const double perGlyph = double(size80 - size40) / double(glyphs80 - glyphs40);
+    QVERIFY2(perGlyph < 40.0, qPrintable(QStringLiteral("%1 bytes per glyph").arg(perGlyph)));
+}
+
+void TestGlyphFont::pdfTextIsUnchangedOutsideTheGlyphs()
+{
+    // The glyph font maps no glyph to a character, so a reader extracts
+    // lyrics, credits and directions as before and nothing for the glyphs.
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext is not installed");
+    Score score(QStringLiteral("5.3.1"), 1, false);
+    QVERIFY(TestSupport::loadScoreFile(score, TestSupport::samplePath()));
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("sakura.pdf"));
+    QVERIFY(score.exportPdfFile(pdf));
+    QVERIFY(readAll(pdf).contains("VelmoraGlyphs"));
+    const QString text =
+        TestSupport::runTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    const QString expected = QString::fromUtf8(
+        readAll(TestSupport::fixturePath(QStringLiteral("export/sakura-sakura-pdftotext.txt"))));
+    QVERIFY(!expected.isEmpty());
+    if (comparableLines(text) != comparableLines(expected)) {
+        // Kept beside the build for a look with diff.
+        QFile actual(QStringLiteral("sakura-sakura-pdftotext.actual.txt"));
+        if (actual.open(QIODevice::WriteOnly))
+            actual.write(text.toUtf8());
+        qWarning().noquote() << "actual text written to" << QFileInfo(actual).absoluteFilePath();
+    }
+    QCOMPARE(comparableLines(text), comparableLines(expected));
+}
+
+void TestGlyphFont::svgDefinesEachRepeatedShapeOnce()
+{
+    Score score(QStringLiteral("5.3.1"), 1, false);
+    QVERIFY(TestSupport::loadScoreFile(score, TestSupport::samplePath()));
+    QTemporaryDir dir;
+    QVERIFY(score.exportSvgFile(dir.filePath(QStringLiteral("sakura.svg"))));
+    const QByteArray svg = readAll(dir.filePath(QStringLiteral("sakura_p001.svg")));
+    QDomDocument document;
+    QVERIFY(document.setContent(svg));
+
+    const QDomElement defs = document.documentElement().firstChildElement(QStringLiteral("defs"));
+    QSet<QString> ids;
+    QSet<QString> shapes;
+    for (QDomElement path = defs.firstChildElement(QStringLiteral("path")); !path.isNull();
+         path = path.nextSiblingElement(QStringLiteral("path"))) {
+        ids.insert(path.attribute(QStringLiteral("id")));
+        shapes.insert(path.attribute(QStringLiteral("d")));
+    }
+    QVERIFY(ids.size() > 5);
+    QCOMPARE(shapes.size(), ids.size()); // each shape defined once
+
+    const QDomNodeList uses = document.elementsByTagName(QStringLiteral("use"));
+    for (int i = 0; i < uses.size(); ++i) {
+        const QString href = uses.at(i).toElement().attribute(QStringLiteral("xlink:href"));
+        QVERIFY2(ids.contains(href.mid(1)), qPrintable(href));
+    }
+    // The note glyphs repeat: many more uses than shapes.
+    QVERIFY2(uses.size() > 3 * ids.size(),
+             qPrintable(QStringLiteral("%1 uses of %2 shapes").arg(uses.size()).arg(ids.size())));
+    // A path drawn in place is drawn once; a second one would have been shared.
+    const QList<QByteArray> drawn = pathElements(svg.mid(svg.indexOf("</defs>")));
+    QCOMPARE(QSet<QByteArray>(drawn.begin(), drawn.end()).size(), drawn.size());
+    // The generator's empty groups are gone.
+    QVERIFY(!QRegularExpression(QStringLiteral("<g [^>]*>\\s*</g>"))
+                 .match(QString::fromUtf8(svg))
+                 .hasMatch());
+}
+
+void TestGlyphFont::sharedSvgDrawsWhatTheGeneratorDrew_data()
+{
+    // Scores in their own style (-1) or generated in one, with texts,
+    // lyrics, spanners and staff notation.
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("style");
+    QTest::addColumn<bool>("horizontal");
+    QTest::newRow("sample") << TestSupport::samplePath() << -1 << false;
+    QTest::newRow("sangen, horizontal")
+        << TestSupport::fixturePath(QStringLiteral("corpus/japanese/Echigo_Jishi.xml")) << 7
+        << true;
+    QTest::newRow("staff notation") << TestSupport::fixturePath(QStringLiteral(
+                                           "corpus/lilypond-musicxml-testsuite/43a-PianoStaff.xml"))
+                                    << 12 << true;
+}
+
+void TestGlyphFont::sharedSvgDrawsWhatTheGeneratorDrew()
+{
+    QFETCH(QString, path);
+    QFETCH(int, style);
+    QFETCH(bool, horizontal);
+    std::unique_ptr<Score> score;
+    if (style < 0) {
+        score = std::make_unique<Score>(QStringLiteral("5.3.1"), 1, false);
+        QVERIFY(TestSupport::loadScoreFile(*score, path));
+    } else {
+        score = TestSupport::generatedScore(path, style, horizontal);
+    }
+    QVERIFY(score);
+    QVERIFY(score->beginExportState());
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QSvgGenerator generator;
+        generator.setOutputDevice(&buffer);
+        const QRectF source = score->scene->itemsBoundingRect();
+        generator.setViewBox(QRectF(QPointF(0, 0), source.size()));
+        QPainter painter(&generator);
+        score->scene->render(&painter, QRectF(QPointF(0, 0), source.size()), source);
+    }
+    const QByteArray generated = buffer.data();
+    const QByteArray shared = SvgSharing::shared(generated);
+    QVERIFY2(shared.size() < generated.size() / 2,
+             qPrintable(QStringLiteral("%1 of %2 bytes").arg(shared.size()).arg(generated.size())));
+    const QImage before = renderedSvg(generated, 2.0);
+    const QImage after = renderedSvg(shared, 2.0);
+    QVERIFY(darkPixels(before) > 10000);
+    QCOMPARE(after.size(), before.size());
+    QCOMPARE(mismatchedPixels(before, after), 0);
+}
+
+VELMORA_TEST_MAIN(TestGlyphFont)
+#include "tst_glyph_font.moc"

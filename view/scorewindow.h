@@ -1,0 +1,30 @@
+// The page of one score's tab: the score's view above its navigator, in a
+// vertical splitter.
+//
+// Owns the splitter, and through it the Score view and the Navigator (the
+// Score is handed over at construction). Both views show the score's Scene.
+#pragma once
+
+#include <QWidget>
+
+class Navigator;
+class QSplitter;
+class Score;
+
+class ScoreWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    ScoreWindow(Score *score, QWidget *parent = nullptr);
+
+    // Shows or hides the navigator only; the score view stays.
+    void setNavigatorVisible(bool visible);
+
+    Score *score = nullptr;
+    Navigator *navigator = nullptr;
+    QSplitter *splitter = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+};
