@@ -1158,6 +1158,10 @@ public:
 private:
     QGraphicsItem *genLyricItem(int measureIndex, int part, int voice, int noteIndex,
                                 int lyricIndex, const QPointF &pos);
+    // `at` (scene units) moved back along its measure so that the text
+    // ends inside it, for a measure narrowed below its minimum length.
+    QPointF keptInNarrowedMeasure(const Measure *m, const Part *part, const QString &text,
+                                  QPointF at) const;
     // The note's breath glyph (its last item); null when it has none.
     QGraphicsItem *breathItem(const Measure *m, int part, int voice, const Note *note) const;
 
@@ -1431,9 +1435,24 @@ private:
     // row (0 for a part that shows none).
     void measureLyricBands();
     double lyricBand(int part) const;
-    // Distance of the first lyric line from the part's note line, mm.
+    // Distance of the first lyric line from the part's note line, mm: the
+    // style's offset, moved out past the part's note glyphs and boundary
+    // line.
     double lyricLineOffset(int part) const;
+    double lyricBaseOffset(int part) const;
+    // The offset in a row `rowExtent` mm across: past the boundary line
+    // along the row's edge, for a part that draws one there.
+    double lyricOffsetInRow(int part, double rowExtent) const;
+    // The band of `lines` lyric lines of `part`, followed by the row of
+    // part `next`; `backEdge` is the lyric-side edge of the part's glyph
+    // farthest from its lyrics, `nextReach` how far the next row's glyphs
+    // reach back towards them, both from their note lines (towards the
+    // lyrics positive).
+    double lyricBandOf(int part, int lines, double backEdge, int next, double nextReach) const;
+    // How far one lyric line's text box reaches across, mm.
+    double lyricLineBreadth(const Part *part) const;
     QList<double> lyricBands;
+    QList<double> lyricOffsets;
 
 public:
     // view/score_context_menu.cpp: the item context menu
