@@ -43,7 +43,7 @@ std::unique_ptr<Score> editableScore()
 
 Voice *firstVoice(Score &score)
 {
-    return score.measures.at(0)->parts.at(0)->voices.at(0);
+    return score.measures.at(0)->parts.at(0)->voices.made(0);
 }
 
 Note *firstNote(Score &score)

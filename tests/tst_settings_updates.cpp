@@ -53,7 +53,7 @@ QString saved(Score &score)
 
 Direction *dolce(Score &score)
 {
-    return score.measures.at(0)->parts.at(0)->voices.at(0)->directions.at(0);
+    return score.measures.at(0)->parts.at(0)->voices.made(0)->directions.at(0);
 }
 
 // One settings update: `apply` calls the update with settings made from
