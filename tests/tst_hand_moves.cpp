@@ -20,6 +20,7 @@
 #include "model/page.h"
 #include "model/part.h"
 #include "model/score.h"
+#include "model/style.h"
 #include "model/upbow.h"
 #include "model/voice.h"
 #include "support/messagecapture.h"
@@ -128,11 +129,25 @@ QGraphicsItem *itemNamed(Score &score, const QString &name)
         return first->upBow ? first->upBow->item : nullptr;
     if (name == QLatin1String("ending"))
         return score.measures.at(0)->endingItem;
+    if (name == QLatin1String("octave"))
+        return first->octaveInstItem;
     if (name == QLatin1String("note"))
         return noteGlyph(score, 0, 0);
     if (name == QLatin1String("measure"))
         return score.measures.at(0)->measureItem;
     return nullptr;
+}
+
+const UserOffset *offsetObject(Score &score, const QString &name);
+
+// The offset stored on the model object of the item `itemNamed` gives.
+QPointF storedOffset(Score &score, const QString &name)
+{
+    const Note *first = noteOf(score, 0, 0);
+    if (name == QLatin1String("octave"))
+        return QPointF(first->octaveInstOffsetX, first->octaveInstOffsetY);
+    const UserOffset *object = offsetObject(score, name);
+    return object ? QPointF(object->x, object->y) : QPointF(qQNaN(), qQNaN());
 }
 
 // The model object of the item `itemNamed` gives, as its offset.
@@ -230,6 +245,7 @@ private slots:
     void alignedCreditOnAVerticalPage();
     void offsetRule_data();
     void offsetRule();
+    void wedgeOnAMultiMeasureRest();
     void spansRedrawAfterMoves();
     void emptySelection();
 };
@@ -709,6 +725,8 @@ void TestHandMoves::offsetRule_data()
             QTest::addRow("%s %s", qPrintable(kind), writing)
                 << everyItem << horizontal << kind << true << -1;
         QTest::addRow("wedge %s", writing) << chords << horizontal << "wedge" << true << -1;
+        QTest::addRow("octave mark %s", writing)
+            << everyItem << horizontal << "octave" << true << 0;
         QTest::addRow("slur %s", writing) << everyItem << horizontal << "slur" << true << -1;
         QTest::addRow("staff slur %s", writing)
             << chords << horizontal << "slur" << true << staffNotation;
@@ -734,14 +752,12 @@ void TestHandMoves::offsetRule()
     // The drag stores the rule's offset for the item where it was let go.
     QPointF rule;
     QVERIFY(score->itemOffsetAt(item, target, &rule));
-    const UserOffset *stored = offsetObject(*score, name);
-    QVERIFY(stored);
     score->scene->clearSelection();
     item->setSelected(true);
     item->setPos(target);
     score->watcher->pushMoveCommands();
     QCOMPARE(score->undoStack->count(), 1);
-    QVERIFY2(near(QPointF(stored->x, stored->y), rule, 1e-9), "drag");
+    QVERIFY2(near(storedOffset(*score, name), rule, 1e-9), "drag");
     score->undoStack->undo();
     item->setPos(start);
 
@@ -753,7 +769,7 @@ void TestHandMoves::offsetRule()
     } else {
         score->undoStack->redo();
     }
-    QVERIFY2(near(QPointF(stored->x, stored->y), rule, 1e-9), "arrow key");
+    QVERIFY2(near(storedOffset(*score, name), rule, 1e-9), "arrow key");
 
     // After a regeneration the item stands where the move left it.
     score->generateScore();
@@ -774,6 +790,36 @@ void TestHandMoves::offsetRule()
                             .arg(size.height())
                             .arg(box.width())
                             .arg(box.height())));
+}
+
+void TestHandMoves::wedgeOnAMultiMeasureRest()
+{
+    auto score = std::make_unique<Score>(QStringLiteral("test"), 1, false);
+    QVERIFY(TestSupport::loadScoreFile(
+        *score, TestSupport::fixturePath(QStringLiteral("moves/moves-WedgeOnMultiRest.xml"))));
+    score->style->multiMeasureRests = true;
+    score->setMultiMeasureRests(true);
+    QVERIFY(score->generateScore());
+    Direction *wedge = voiceOf(*score, 2)->directions.value(0);
+    QVERIFY(wedge && wedge->kind == 3);
+    QGraphicsItem *handle = wedge->item;
+    QVERIFY(handle);
+    const QPointF start = handle->scenePos();
+    const QPointF target = start + QPointF(1.0, 0.0);
+    QPointF rule;
+    QVERIFY(score->itemOffsetAt(handle, target, &rule));
+
+    score->scene->clearSelection();
+    handle->setSelected(true);
+    handle->setPos(target);
+    score->watcher->pushMoveCommands();
+    QCOMPARE(score->undoStack->count(), 1);
+    QCOMPARE(childTexts(score->undoStack->command(0)), QStringList{"DirectionMove Refresh"});
+    QVERIFY(wedge->moved);
+    QVERIFY(near(QPointF(wedge->x, wedge->y), rule, 1e-9));
+    QCoreApplication::processEvents(); // the requested redraw
+    QVERIFY(near(wedge->item->scenePos(), target));
+    QVERIFY(wedge->item->isSelected());
 }
 
 void TestHandMoves::spansRedrawAfterMoves()
