@@ -732,6 +732,9 @@ void TestHandMoves::offsetRule_data()
             << chords << horizontal << "slur" << true << staffNotation;
     }
     QTest::newRow("lyric horizontal") << everyItem << true << "lyric" << false << -1;
+    // Dragged only; "rotated" turns the page's lyrics on their side.
+    QTest::newRow("lyric vertical") << everyItem << false << "lyric" << false << -1;
+    QTest::newRow("lyric vertical rotated") << everyItem << false << "rotated" << false << -1;
 }
 
 void TestHandMoves::offsetRule()
@@ -743,6 +746,11 @@ void TestHandMoves::offsetRule()
     QFETCH(int, style);
     auto score = generated(fixture, horizontal, style);
     QVERIFY(score);
+    if (name == QLatin1String("rotated")) {
+        name = QStringLiteral("lyric");
+        score->page->rotateLyrics = true;
+        score->generateScore();
+    }
     QGraphicsItem *item = itemNamed(*score, name);
     QVERIFY2(item, qPrintable(name));
     const QPointF start = item->scenePos();
