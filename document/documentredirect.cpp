@@ -92,7 +92,7 @@ void DocumentRedirect::collectSlots()
         for (QDomElement &element : measure->measureElements)
             keep(element);
         for (MePart *cell : std::as_const(measure->parts)) {
-            for (Voice *voice : std::as_const(cell->voices)) {
+            for (const Voice *voice : cell->voices) {
                 for (Note *note : std::as_const(voice->notes)) {
                     keep(note->element);
                     for (Lyrics *lyric : std::as_const(note->lyrics))

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QPair>
+#include <QSet>
 #include <QXmlStreamReader>
 
 namespace {
@@ -19,17 +20,19 @@ bool isKeptBlank(QStringView text)
     return true;
 }
 
-// What the streaming pass learns: whether the nesting is too deep (and
-// where), and the blank texts by the document-order index of their element.
+// What the streaming pass learns: whether the nesting is too deep or the
+// elements too many (and where), and the blank texts by the document-order
+// index of their element.
 struct Survey
 {
     bool tooDeep = false;
+    bool tooLarge = false;
     qint64 line = 0;
     qint64 column = 0;
     QList<QPair<qsizetype, QString>> blanks;
 };
 
-Survey survey(const QString &text)
+Survey survey(const QString &text, qsizetype maxElements)
 {
     struct Open
     {
@@ -44,8 +47,10 @@ Survey survey(const QString &text)
     while (!reader.atEnd()) {
         const QXmlStreamReader::TokenType token = reader.readNext();
         if (token == QXmlStreamReader::StartElement) {
-            if (open.size() == DomFromText::maxDepth) {
-                result.tooDeep = true;
+            const bool tooDeep = open.size() == DomFromText::maxDepth;
+            if (tooDeep || elements == maxElements) {
+                result.tooDeep = tooDeep;
+                result.tooLarge = !tooDeep;
                 result.line = reader.lineNumber();
                 result.column = reader.columnNumber();
                 return result;
@@ -100,16 +105,49 @@ void restoreBlanks(QDomDocument &document, const QList<QPair<qsizetype, QString>
     }
 }
 
+// Hands every element name, and every short text, the one string held for
+// its value: the parser makes a string of its own for each, and these
+// copies are a tenth of a long score's document. The texts stay what they
+// were, so the document writes out the same.
+void shareRepeatedStrings(QDomDocument &document)
+{
+    QSet<QString> held;
+    const auto shared = [&held](const QString &value) -> const QString & {
+        return *held.insert(value);
+    };
+    QDomNode node = document.firstChild();
+    while (!node.isNull()) {
+        if (node.isElement()) {
+            QDomElement element = node.toElement();
+            element.setTagName(shared(element.tagName()));
+        } else if (node.isText()) {
+            const QString value = node.nodeValue();
+            if (value.size() <= DomFromText::sharedTextLength)
+                node.setNodeValue(shared(value));
+        }
+        // Depth first, without recursion.
+        if (node.hasChildNodes()) {
+            node = node.firstChild();
+            continue;
+        }
+        while (!node.isNull() && node.nextSibling().isNull())
+            node = node.parentNode();
+        if (!node.isNull())
+            node = node.nextSibling();
+    }
+}
+
 } // namespace
 
-DomFromText::Fault DomFromText::read(const QString &text, QDomDocument &target, QString *where)
+DomFromText::Fault DomFromText::read(const QString &text, QDomDocument &target, QString *where,
+                                     qsizetype maxElements)
 {
-    const Survey found = survey(text);
-    if (found.tooDeep) {
+    const Survey found = survey(text, maxElements);
+    if (found.tooDeep || found.tooLarge) {
         target = QDomDocument();
         if (where)
             *where = QStringLiteral("line %1, column %2").arg(found.line).arg(found.column);
-        return Fault::TooDeep;
+        return found.tooDeep ? Fault::TooDeep : Fault::TooLarge;
     }
 
     QString message;
@@ -129,5 +167,6 @@ DomFromText::Fault DomFromText::read(const QString &text, QDomDocument &target, 
     }
     if (!found.blanks.isEmpty())
         restoreBlanks(target, found.blanks);
+    shareRepeatedStrings(target);
     return Fault::None;
 }

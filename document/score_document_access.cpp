@@ -17,6 +17,8 @@ bool Score::setXmlContent(const QString &text, QString *errorMessage)
         where +=
             QStringLiteral(": elements nested deeper than %1 levels").arg(DomFromText::maxDepth);
         break;
+    case DomFromText::Fault::TooLarge: // no limit is asked here
+        break;
     }
     if (errorMessage)
         *errorMessage = where;

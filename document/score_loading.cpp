@@ -86,6 +86,10 @@ void readIdentification(const QDomElement &identification, QString &software)
 std::optional<QString> Score::parseScoreXml(bool readEnv)
 {
     std::optional<QString> software = loadText(documentText);
+    // The document holds everything the text said, and saving builds the
+    // text anew from it; on a long score the text is as large as the
+    // model's notes.
+    documentText = QString();
     // Settings carried over from the imitated score land on a new model
     // only; a refused load keeps the old one, which has its own.
     if (software && readEnv)
@@ -113,7 +117,7 @@ std::optional<QString> Score::loadText(const QString &text)
 {
     QDomDocument parsed;
     QString where;
-    switch (DomFromText::read(text, parsed, &where)) {
+    switch (DomFromText::read(text, parsed, &where, maxScoreElements)) {
     case DomFromText::Fault::None:
         return loadDocument(parsed);
     case DomFromText::Fault::NotXml:
@@ -122,6 +126,12 @@ std::optional<QString> Score::loadText(const QString &text)
     case DomFromText::Fault::TooDeep:
         refuseLoad(tr("Its elements are nested deeper than %1 levels (%2).")
                        .arg(DomFromText::maxDepth)
+                       .arg(where));
+        break;
+    case DomFromText::Fault::TooLarge:
+        refuseLoad(tr("It holds more than %1 XML elements (the next one at %2): a score this "
+                      "long would not fit in memory. Please split it into shorter scores.")
+                       .arg(maxScoreElements)
                        .arg(where));
         break;
     }
@@ -324,7 +334,7 @@ void Score::releaseModel()
     releaseUnplacedGlyphItems();
     for (Measure *measure : std::as_const(measures)) {
         for (MePart *cell : std::as_const(measure->parts)) {
-            for (Voice *voice : std::as_const(cell->voices))
+            for (Voice *voice : cell->voices.madeVoices())
                 voice->clearAlignItems();
         }
     }

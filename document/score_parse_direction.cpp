@@ -162,7 +162,7 @@ bool Score::parseMeasureDirection(Measure *measure, int partIndex, int voiceInde
     if (!measure || partIndex < 0 || partIndex >= measure->parts.size() || voiceIndex < 0 ||
         voiceIndex >= MePart::voiceCount)
         return true;
-    Voice *voice = measure->parts.at(partIndex)->voices.at(voiceIndex);
+    Voice *voice = measure->parts.at(partIndex)->voices.use(voiceIndex);
 
     DirectionReading reading;
     QDomElement outerStaff;

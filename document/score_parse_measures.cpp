@@ -36,8 +36,8 @@ template <typename Visit>
 void forEachUsedVoice(const MePart *cell, int first, int last, Visit visit)
 {
     for (int v = first; v <= last; ++v) {
-        Voice *voice = cell->voices.at(v);
-        if (voice->hasNotes)
+        Voice *voice = cell->voices.made(v);
+        if (voice && voice->hasNotes)
             visit(voice);
     }
 }
@@ -133,7 +133,8 @@ bool Score::parseMeasure(Measure *measure, QList<QList<QDomElement>> &carried,
     for (int k = 0; k < partCount; ++k) {
         MePart *cell = measure->parts.at(k);
         for (int v = 0; v < MePart::voiceCount; ++v) {
-            cell->voices.at(v)->clear();
+            if (Voice *voice = cell->voices.made(v))
+                voice->clear();
             cell->voiceFlags[v] = false;
         }
         const VoiceNumbering partVoices = voices.value(k);
@@ -171,7 +172,7 @@ bool Score::parseMeasure(Measure *measure, QList<QList<QDomElement>> &carried,
                 }
                 const int v = note->voice - 1;
                 currentVoice = v;
-                Voice *voice = cell->voices.at(v);
+                Voice *voice = cell->voices.use(v);
                 if (note->rest && note->noteType == 0)
                     cell->voiceFlags[v] = true;
                 voice->notes.append(note);
@@ -206,8 +207,8 @@ bool Score::parseMeasure(Measure *measure, QList<QList<QDomElement>> &carried,
     for (int k = 0; k < partCount; ++k) {
         MePart *cell = measure->parts.at(k);
         for (int v = 0; v < MePart::voiceCount; ++v) {
-            Voice *voice = cell->voices.at(v);
-            if (!voice->hasNotes)
+            Voice *voice = cell->voices.made(v);
+            if (!voice || !voice->hasNotes)
                 continue;
             moveOffGraceNotes(voice);
             const int length = voice->deriveNoteData();

@@ -126,6 +126,8 @@ int OctShift::octShiftStop(Measure *measure, Direction *record, double position)
         const QPointF pos = horizontal ? QPointF(along * s, (line + start->y * n) * s)
                                        : QPointF((line - start->y * n) * s, along * s);
         group->setPos(pos);
+        // A line at its default place stays inside its own row.
+        score->keepDirectionInRow(group, piece.measure->indexInScore(), partIndex, start);
         showUnlessHidden(group, start->shown, score->cleanOutput);
         score->scene->addItem(group);
         if (!isFirst)
@@ -138,7 +140,9 @@ int OctShift::octShiftStop(Measure *measure, Direction *record, double position)
             handle = new MovableItem(score, int(box.width()), int(box.height() / 2));
         else
             handle = new MovableItem(score, int(box.width() / 2), int(box.height()));
-        handle->setPos(pos);
+        // The handle covers the drawn line, whose box starts above (or
+        // left of) the group's origin when the hook points that way.
+        handle->setPos(group->pos() + box.topLeft());
         score->makeMovableDirectionItem(handle, first, partIndex, started.voice, index, start);
     }
     return 1;

@@ -25,7 +25,7 @@ int voiceOf(const Measure *m, int p, const Note *note)
 {
     if (p < 0 || p >= m->parts.size())
         return -1;
-    const QList<Voice *> &voices = m->parts.at(p)->voices;
+    const VoiceSlots &voices = m->parts.at(p)->voices;
     for (int v = 0; v < voices.size(); ++v) {
         if (voices.at(v)->notes.contains(const_cast<Note *>(note)))
             return v;

@@ -16,7 +16,7 @@ namespace GlyphWorkers {
 
 Voice *voiceOf(const Measure *measure, int part, int voice)
 {
-    return measure->parts.at(part)->voices.at(voice);
+    return measure->parts.at(part)->voices.use(voice);
 }
 
 Note *noteAfterChord(const Measure *measure, int part, int voice, int noteIndex)

@@ -28,7 +28,7 @@ constexpr int spacerWidth = 6;
 
 Voice *voiceOf(const Measure *measure, int part, int voice)
 {
-    return measure->parts.at(part)->voices.at(voice);
+    return measure->parts.at(part)->voices.use(voice);
 }
 
 // The directive's keyword: its text without the leading dot.

@@ -184,6 +184,7 @@ void Score::genStaffKeySignature(Measure *measure, int part, int staff, int fift
 
 void Score::addMeasureStaffTimeSignatures(Measure *measure)
 {
+    measure->timeSignatureBoxes.clear();
     // A tick or short bar line marks a measure that only divides the beat.
     if (!measure->timeGiven || !page->measureDisplayTimeSignature ||
         measure->shownRightBarStyle == 6)
@@ -244,4 +245,10 @@ void Score::addStaffTimeSignature(Measure *measure, int part, int staff, int bea
     }
     group->setTransform(transform);
     scene->addItem(group);
+    if (staff == 0) {
+        measure->timeSignatureBoxes.resize(parts.size());
+        const QRectF box = group->sceneBoundingRect();
+        measure->timeSignatureBoxes[part] =
+            QRectF(box.x() / s, box.y() / s, box.width() / s, box.height() / s);
+    }
 }

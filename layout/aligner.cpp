@@ -170,7 +170,7 @@ double Aligner::voiceWidths(Measure *measure)
         const Part *part = score->parts.at(p);
         if (part->alignInTime || !part->partOutput)
             continue;
-        for (Voice *voice : std::as_const(measure->parts.at(p)->voices)) {
+        for (Voice *voice : measure->parts.at(p)->voices.madeVoices()) {
             if (voice->hasNotes)
                 itemLists.append(&voice->alignItems);
         }
@@ -209,7 +209,7 @@ double Aligner::tickPositions(Measure *measure)
         if (!part->alignInTime || !part->partOutput)
             continue;
         int slot = 0;
-        for (Voice *voice : std::as_const(measure->parts.at(p)->voices)) {
+        for (Voice *voice : measure->parts.at(p)->voices.madeVoices()) {
             if (!voice->hasNotes)
                 continue;
             timeAlignedLists.append(&voice->alignItems);

@@ -8,9 +8,11 @@
 // Aligner) owns the item; the scene owns the graphics item once it is
 // added, and a glyph item that no scene took is deleted by the
 // regeneration (Score::releaseUnplacedGlyphItems).
+//
+// A long score has about four aligned items per note, so an item is a plain
+// record: no signals, no parent, no object name.
 #pragma once
 
-#include <QObject>
 #include <QString>
 
 class QGraphicsItem;
@@ -58,10 +60,6 @@ struct AlignItemData
     int tickLevel = TickSixteenth; // TickLevel; only set on time ticks
 };
 
-class AlignItem : public QObject, public AlignItemData
+class AlignItem : public AlignItemData
 {
-    Q_OBJECT
-
-public:
-    explicit AlignItem(QObject *parent = nullptr);
 };

@@ -56,7 +56,7 @@ void Layouter::layout()
     const int partCount = std::min<int>(score->parts.size(), measure->parts.size());
 
     for (int p = 0; p < partCount; ++p) {
-        const QList<Voice *> &voices = measure->parts.at(p)->voices;
+        const VoiceSlots &voices = measure->parts.at(p)->voices;
         for (int v = 0; v < MePart::voiceCount; ++v) {
             const Voice *voice = voices.at(v);
             if (!voice->hasNotes)

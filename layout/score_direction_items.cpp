@@ -171,6 +171,8 @@ void Score::genDirectionItems(int measureIndex, int part, int voice, int index,
         setDefaultItemOffset(direction);
         makeMovableDirectionItem(item, measureIndex, part, voice, index, direction);
         item->setPos(standardPos());
+        if (!direction->moved)
+            item->setPos(item->pos() + measureLevelShiftIntoStage(item, measureIndex, part));
         return;
     }
     sendDirectionSpan(measure, part, voice, direction, anchor, size);
@@ -363,7 +365,9 @@ void Score::genMetronomeItems(int measureIndex, int part, int voice, int index,
         handle->setRotation(90.0);
     }
     group->setPos(pos);
-    handle->setPos(pos);
+    if (!direction->moved)
+        group->setPos(pos + measureLevelShiftIntoStage(group, measureIndex, part));
+    handle->setPos(group->pos());
     makeMovableDirectionItem(handle, measureIndex, part, voice, index, direction);
 }
 
@@ -392,5 +396,7 @@ void Score::genRehearsalItems(int measureIndex, int part, int voice, int index,
                                          : QPointF((anchor.x() - size * direction->y) * k,
                                                    (anchor.y() + size * direction->x) * k);
     group->setPos(pos);
-    handle->setPos(pos);
+    if (!direction->moved)
+        group->setPos(pos + measureLevelShiftIntoStage(group, measureIndex, part));
+    handle->setPos(group->pos());
 }

@@ -1,18 +1,76 @@
-// Score's room for direction texts: a word or dynamic drawn at its default
-// place that reaches over the edge of its part's row is brought back inside,
-// so that it never sits on the frame line between rows.
+// Score's room for direction texts: default-placed texts kept inside their
+// part's row, and, once every item is drawn, clear of the notes and of each
+// other.
+#include "layout/alignitem.h"
 #include "model/direction.h"
+#include "model/itemtags.h"
 #include "model/measure.h"
 #include "model/mepart.h"
 #include "model/page.h"
+#include "model/part.h"
 #include "model/score.h"
+#include "model/voice.h"
 
 #include <QGraphicsItem>
 
+#include <algorithm>
+
 namespace {
+
+using namespace DirectionKind;
 
 // The frame line's half pen and a hair of air, mm.
 constexpr double edgeMargin = 0.4;
+// Air between a direction and a note or another direction, mm.
+constexpr double directionGap = 0.3;
+// Bounded nudging: a text that is still in the way after this many steps
+// stays where it is.
+constexpr int settleSteps = 8;
+
+// Where the stage that starts at displayed measure `first` ends along the
+// reading direction, mm.
+double stageEndOf(const QList<Measure *> &measures, int first, bool horizontal)
+{
+    const int stage = measures.at(first)->lineIndex;
+    double end = 0.0;
+    for (int i = first; i < measures.size() && measures.at(i)->lineIndex == stage; ++i) {
+        const Measure *m = measures.at(i);
+        end = horizontal ? m->originX + m->width : m->originY + m->height;
+    }
+    return end;
+}
+
+// The repeat signs and words drawn as one glyph item of their own.
+bool isRepeatGlyph(int kind)
+{
+    return kind >= Coda && kind <= LastRepeatWord && kind != Metronome;
+}
+
+// Boxes of the visible note glyphs of a part in a measure, scene units.
+QList<QRectF> noteGlyphBoxes(const MePart *cell)
+{
+    QList<QRectF> boxes;
+    for (const Voice *voice : cell->voices) {
+        for (const AlignItem *aligned : voice->alignItems) {
+            const QGraphicsItem *item = aligned->graphicsItem;
+            if (item && item->isVisible() && item->scene() &&
+                item->data(TagType).toInt() == NoteItem)
+                boxes.append(item->sceneBoundingRect());
+        }
+    }
+    return boxes;
+}
+
+// Text boxes hold the font's full ascent and descent, glyph boxes their
+// advance: boxes that overlap by less than this (mm) are not ink on ink.
+constexpr double touchMm = 0.3;
+
+bool overlapping(const QRectF &a, const QRectF &b, double scale)
+{
+    const double touch = touchMm * scale;
+    return std::min(a.right(), b.right()) - std::max(a.left(), b.left()) > touch &&
+           std::min(a.bottom(), b.bottom()) - std::max(a.top(), b.top()) > touch;
+}
 
 } // namespace
 
@@ -43,4 +101,181 @@ void Score::keepDirectionInRow(QGraphicsItem *item, int measureIndex, int part,
         shift = high - last;
     if (shift != 0.0)
         item->moveBy(horizontal ? 0.0 : shift, horizontal ? shift : 0.0);
+}
+
+QPointF Score::measureLevelShiftIntoStage(const QGraphicsItem *item, int measureIndex,
+                                          int part) const
+{
+    const Measure *m = measures.value(measureIndex);
+    const MePart *cell = m ? m->parts.value(part) : nullptr;
+    // In horizontal writing these marks hang from the stage's top edge;
+    // in vertical writing they start at its right edge and would run over
+    // the frame line into the next column.
+    if (!item || !cell || page->horizontal)
+        return QPointF();
+    const double s = page->scaleFactor;
+    const double high = (m->originX + m->width - edgeMargin) * s;
+    QRectF box = item->sceneBoundingRect();
+    if (box.right() <= high || box.left() >= high)
+        return QPointF();
+    QPointF shift(high - box.right(), 0.0);
+    // Brought inside, a wide mark may land on the notes beside the edge:
+    // it moves on down the column past them.
+    const QList<QRectF> notes = noteGlyphBoxes(cell);
+    box.translate(shift);
+    for (int step = 0; step < settleSteps; ++step) {
+        double push = 0.0;
+        for (const QRectF &note : notes) {
+            if (overlapping(box, note, s))
+                push = std::max(push, note.bottom() - box.top());
+        }
+        if (push <= 0.0)
+            break;
+        const double by = push + directionGap * s;
+        box.translate(0.0, by);
+        shift.ry() += by;
+    }
+    return shift;
+}
+
+void Score::settleDirectionTexts()
+{
+    // Per part, the texts settled so far on the stage and the stage's note
+    // glyphs: a text may reach into the next measure.
+    QList<QList<QRectF>> settled(parts.size());
+    QList<QList<QRectF>> stageNotes(parts.size());
+    int stage = -1;
+    double stageEnd = 0.0;
+    for (int i = 0; i < displayedMeasures.size(); ++i) {
+        const Measure *measure = displayedMeasures.at(i);
+        if (measure->lineIndex != stage || i == 0) {
+            stage = measure->lineIndex;
+            collectStageNotes(i, stageNotes);
+            stageEnd = stageEndOf(displayedMeasures, i, page->horizontal) * page->scaleFactor;
+            for (QList<QRectF> &placed : settled)
+                placed.clear();
+        }
+        for (int p = 0; p < parts.size() && p < measure->parts.size(); ++p) {
+            const MePart *cell = measure->parts.at(p);
+            if (cell->collapsed || cell->partExtent <= 0.0)
+                continue;
+            const QList<QRectF> &notes = stageNotes.at(p);
+            QList<QRectF> &placed = settled[p];
+            for (const Voice *voice : cell->voices) {
+                for (Direction *direction : voice->shownDirections()) {
+                    QGraphicsItem *item = direction->item;
+                    const int kind = direction->kind;
+                    if (!item || !item->scene() || !item->isVisible())
+                        continue;
+                    // A text that dodges a note along the line stays within
+                    // its measure; texts side by side may run on to the end
+                    // of the stage, as a row of dynamics does.
+                    const double measureEnd =
+                        (page->horizontal ? measure->originX + measure->width
+                                          : measure->originY + measure->height) *
+                        page->scaleFactor;
+                    if (!direction->moved && (kind == Dynamics || kind == Words) &&
+                        direction->y != 0.0) {
+                        clearDirectionOfNotes(item, measure, p, direction->y > 0.0, notes,
+                                              measureEnd);
+                        // Texts side by side along the line: a later one
+                        // moves on past the one before it, and past the
+                        // notes it then meets.
+                        moveAlongPast(item, placed + notes, stageEnd);
+                    } else if (!direction->moved && isRepeatGlyph(kind)) {
+                        moveAlongPast(item, placed, stageEnd);
+                    }
+                    placed.append(item->sceneBoundingRect());
+                }
+            }
+        }
+    }
+}
+
+void Score::collectStageNotes(int first, QList<QList<QRectF>> &notes) const
+{
+    const int stage = displayedMeasures.at(first)->lineIndex;
+    for (QList<QRectF> &boxes : notes)
+        boxes.clear();
+    for (int i = first; i < displayedMeasures.size(); ++i) {
+        const Measure *measure = displayedMeasures.at(i);
+        if (measure->lineIndex != stage)
+            break;
+        for (int p = 0; p < notes.size() && p < measure->parts.size(); ++p)
+            notes[p] += noteGlyphBoxes(measure->parts.at(p));
+    }
+}
+
+void Score::clearDirectionOfNotes(QGraphicsItem *item, const Measure *measure, int part,
+                                  bool downOrLeft, const QList<QRectF> &notes, double limit) const
+{
+    const bool horizontal = page->horizontal;
+    const double s = page->scaleFactor;
+    const double gap = directionGap * s;
+    const QPointF start = item->pos();
+    const QRectF before = item->sceneBoundingRect();
+    // Away from the notes: down, or left in vertical writing.
+    const double away = downOrLeft ? 1.0 : -1.0;
+    for (int step = 0; step < settleSteps; ++step) {
+        const QRectF box = item->sceneBoundingRect();
+        double push = 0.0;
+        for (const QRectF &note : notes) {
+            if (!overlapping(box, note, s))
+                continue;
+            if (horizontal)
+                push = std::max(push,
+                                away > 0 ? note.bottom() - box.top() : box.bottom() - note.top());
+            else
+                push = std::max(push,
+                                away > 0 ? box.right() - note.left() : note.right() - box.left());
+        }
+        if (push <= 0.0)
+            return;
+        const double by = push + gap;
+        item->moveBy(horizontal ? 0.0 : -away * by, horizontal ? away * by : 0.0);
+        // A text that would leave its row for it stands after the note
+        // instead, on its own side of the line.
+        const MePart *cell = measure->parts.at(part);
+        const double centre = measure->getPartCenter(part);
+        const double low = (centre - 0.5 * cell->partExtent + edgeMargin) * s;
+        const double high = (centre + 0.5 * cell->partExtent - edgeMargin) * s;
+        const QRectF moved = item->sceneBoundingRect();
+        const double first = horizontal ? moved.top() : moved.left();
+        const double last = horizontal ? moved.bottom() : moved.right();
+        const double wasFirst = horizontal ? before.top() : before.left();
+        const double wasLast = horizontal ? before.bottom() : before.right();
+        if ((first < low && wasFirst >= low) || (last > high && wasLast <= high)) {
+            item->setPos(start);
+            moveAlongPast(item, notes, limit);
+            return;
+        }
+    }
+}
+
+void Score::moveAlongPast(QGraphicsItem *item, const QList<QRectF> &others, double limit) const
+{
+    const bool horizontal = page->horizontal;
+    const double gap = directionGap * page->scaleFactor;
+    const QPointF start = item->pos();
+    for (int step = 0;; ++step) {
+        const QRectF box = item->sceneBoundingRect();
+        double push = 0.0;
+        for (const QRectF &other : others) {
+            if (overlapping(box, other, page->scaleFactor))
+                push = std::max(push, horizontal ? other.right() - box.left()
+                                                 : other.bottom() - box.top());
+        }
+        if (push <= 0.0)
+            return;
+        if (step == settleSteps)
+            break;
+        item->moveBy(horizontal ? push + gap : 0.0, horizontal ? 0.0 : push + gap);
+        // Past `limit` the text would leave its own notes.
+        const QRectF moved = item->sceneBoundingRect();
+        if ((horizontal ? moved.right() : moved.bottom()) > limit)
+            break;
+    }
+    // Still in the way, or gone too far: moving it gained nothing, and it
+    // stays where it was.
+    item->setPos(start);
 }

@@ -107,7 +107,7 @@ void resetShownEnd(Measure *measure)
     measure->shownRightRepeat = measure->rightRepeat;
     measure->shownEndingType = measure->endingType;
     for (MePart *cell : std::as_const(measure->parts)) {
-        for (Voice *voice : std::as_const(cell->voices))
+        for (Voice *voice : cell->voices.madeVoices())
             voice->mergedDirections.clear();
     }
 }
@@ -135,7 +135,7 @@ void mergeRun(const QList<Measure *> &measures, int firstIndex, int lastIndex)
         for (int v = 0; v < MePart::voiceCount; ++v) {
             // In measure order, so that a wedge that starts inside the run
             // comes before its stop in the last measure.
-            QList<Direction *> &merged = shown->parts.at(p)->voices.at(v)->mergedDirections;
+            QList<Direction *> merged;
             for (int m = firstIndex + 1; m < lastIndex; ++m) {
                 const Measure *between = measures.at(m);
                 if (p >= between->parts.size())
@@ -147,6 +147,9 @@ void mergeRun(const QList<Measure *> &measures, int firstIndex, int lastIndex)
             }
             if (p < last->parts.size())
                 merged += last->parts.at(p)->voices.at(v)->directions;
+            // A voice is made only for directions it shows.
+            if (!merged.isEmpty())
+                shown->parts.at(p)->voices.use(v)->mergedDirections += merged;
         }
     }
 }

@@ -20,6 +20,7 @@
 #include <QCursor>
 #include <QFontMetricsF>
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -106,7 +107,7 @@ QGraphicsItem *Score::genLyricItem(int measureIndex, int part, int voice, int no
                          : 0.0;
     const int number = lyric->number;
     const double k = (number - 1) * h;
-    const double lo = lyricLineOffset(part);
+    const double lo = lyricOffsetInRow(part, m->parts.at(part)->partExtent);
     const double lt = style->lyricsOffsetTimeDirection * size;
     const double line = m->getPartNoteLine(note->staff, part);
     const double ref = m->getPartRefLine(part);
@@ -129,12 +130,16 @@ QGraphicsItem *Score::genLyricItem(int measureIndex, int part, int voice, int no
         if (lyric->moved)
             at = QPointF((line - lyric->y * size) * s + r * h, (pos.y() + lyric->x * size) * s);
         else if (staff)
-            at = QPointF((line - lo) * s - k, (pos.y() + lt - 0.1 * size) * s + d);
+            // Verses stack leftwards, away from the staff, as in every
+            // other notation.
+            at = QPointF((line - lo) * s + (r - number) * h, (pos.y() + lt - 0.1 * size) * s + d);
         else if (bunka)
             at = QPointF((ref - lo) * s + (r - number) * h, (pos.y() + lt) * s);
         else
             at = QPointF((line - lo) * s + (r - number) * h, (pos.y() + lt) * s + d);
     }
+    if (!lyric->moved && m->belowMinimum)
+        at = keptInNarrowedMeasure(m, settings, lyric->text, at);
     item->setPos(at);
     lyric->item = item;
 
@@ -165,6 +170,33 @@ QGraphicsItem *Score::genLyricItem(int measureIndex, int part, int voice, int no
     if (watcher)
         item->installSceneEventFilter(watcher);
     return item;
+}
+
+QPointF Score::keptInNarrowedMeasure(const Measure *m, const Part *part, const QString &text,
+                                     QPointF at) const
+{
+    // A measure narrowed below what its syllables need lets them overlap
+    // one another, but a syllable near its end moves back so that it stops
+    // at the bar line instead of running past the stage's end and off the
+    // sheet.
+    const double s = page->scaleFactor;
+    if (s <= 0.0)
+        return at;
+    const bool horizontal = page->horizontal;
+    const double start = horizontal ? m->originX : m->originY;
+    const double end = start + (horizontal ? m->width : m->height);
+    // The same gap a syllable keeps from the next in a measure that is
+    // long enough, here from the bar line.
+    const double gap = 0.25 * QFontMetricsF(part->lyricsFont).height() / s;
+    const double length = lyricSyllableLength(part, text) + gap;
+    double along = (horizontal ? at.x() : at.y()) / s;
+    if (along + length > end)
+        along = std::max(start, end - length);
+    if (horizontal)
+        at.setX(along * s);
+    else
+        at.setY(along * s);
+    return at;
 }
 
 void Score::genLyricItems(int measureIndex, int part, int voice, int noteIndex, const QPointF &pos)

@@ -19,6 +19,8 @@
 #include <QGraphicsLineItem>
 #include <QPen>
 
+#include <algorithm>
+
 namespace {
 
 constexpr double boundaryZ = -20.0;
@@ -129,6 +131,25 @@ void Score::genMeasureItems(int measureIndex)
     }
 }
 
+namespace {
+
+// Upright in a column, the time signature stands on the middle Bunka string:
+// a string that would run through it starts a little after it (mm from
+// the measure start), the others from the start. Rows keep their strings
+// whole, as staff lines run through a time signature.
+double stringSkipForTimeSignature(const Measure *m, int part, double x)
+{
+    const QRectF box = m->timeSignatureBoxes.value(part);
+    if (box.isNull())
+        return 0.0;
+    const double gap = 0.1 * m->score->parts.at(part)->noteFontSize;
+    if (x < box.left() - gap || x > box.right() + gap)
+        return 0.0;
+    return std::clamp(box.bottom() + gap - m->originY, 0.0, m->height);
+}
+
+} // namespace
+
 void Score::genMeasurePartLines(Measure *m, int p)
 {
     Part *part = parts.at(p);
@@ -158,10 +179,11 @@ void Score::genMeasurePartLines(Measure *m, int p)
 
     QPen pen;
     pen.setWidth(int(style->partLineWidth * 0.5 * s));
-    auto addLine = [&](double x, double y, bool boundary) {
-        auto *line = horizontal ? new QGraphicsLineItem(0.0, 0.0, m->width * s, 0.0)
-                                : new QGraphicsLineItem(0.0, 0.0, 0.0, m->height * s);
-        line->setPos(x * s, y * s);
+    // A line along the measure; `skip` (mm) leaves its start out.
+    auto addLine = [&](double x, double y, bool boundary, double skip = 0.0) {
+        auto *line = horizontal ? new QGraphicsLineItem(0.0, 0.0, (m->width - skip) * s, 0.0)
+                                : new QGraphicsLineItem(0.0, 0.0, 0.0, (m->height - skip) * s);
+        line->setPos((horizontal ? x + skip : x) * s, (horizontal ? y : y + skip) * s);
         line->setPen(pen);
         if (boundary)
             line->setZValue(boundaryZ);
@@ -191,7 +213,8 @@ void Score::genMeasurePartLines(Measure *m, int p)
             if (horizontal)
                 addLine(m->originX, across - shift, false);
             else
-                addLine(across + shift, m->originY, false);
+                addLine(across + shift, m->originY, false,
+                        stringSkipForTimeSignature(m, p, across + shift));
         }
     }
 }

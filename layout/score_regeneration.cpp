@@ -64,7 +64,7 @@ template <class Visit> void forEachVoice(const QList<Measure *> &measures, Visit
 {
     for (Measure *measure : measures) {
         for (MePart *cell : std::as_const(measure->parts)) {
-            for (Voice *voice : std::as_const(cell->voices))
+            for (Voice *voice : cell->voices.madeVoices())
                 visit(voice);
         }
     }
@@ -124,6 +124,10 @@ bool Score::generateScore()
     // after this: the scene holds the whole picture and owns every glyph
     // item; those of voices left undrawn are gone
 
+    settleDirectionTexts();
+    // after this: default-placed words and dynamics stand clear of their
+    // notes and of each other
+
     scene->updateSceneRect();
     scene->update(QRectF());
 
@@ -139,7 +143,7 @@ int Score::prepareAlignment()
     const int partCount = int(parts.size());
     for (Measure *measure : std::as_const(measures)) {
         for (int p = 0; p < partCount && p < measure->parts.size(); ++p) {
-            for (Voice *voice : std::as_const(measure->parts.at(p)->voices)) {
+            for (Voice *voice : measure->parts.at(p)->voices.madeVoices()) {
                 if (!voice->alignItems.isEmpty())
                     voice->clearAlignItems();
             }
@@ -177,6 +181,7 @@ void Score::resetComputedFields()
     for (Measure *measure : std::as_const(measures)) {
         measure->measureItem = nullptr;
         measure->endingItem = nullptr;
+        measure->timeSignatureBoxes.clear();
     }
     forEachVoice(measures, [](Voice *voice) {
         for (Note *note : std::as_const(voice->notes))

@@ -5,6 +5,7 @@
 #include "drawing/beams.h"
 #include "drawing/tuplet.h"
 #include "drawing/watcheritem.h"
+#include "glyphs/glyph_worker_support.h"
 #include "layout/aligner.h"
 #include "layout/alignitem.h"
 #include "layout/layouter.h"
@@ -25,6 +26,7 @@
 #include <QDebug>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -165,7 +167,7 @@ void Score::genVoiceItems(int measureIndex, int part, int voice, double x, doubl
     Measure *m = measures.at(measureIndex);
     const Part *settings = parts.at(part);
     const MePart *cell = m->parts.at(part);
-    Voice *v = cell->voices.at(voice);
+    Voice *v = m->parts.at(part)->voices.use(voice);
     const bool multiRest = m->multiRestCount >= 2;
 
     Tuplet tuplet(this, part, voice);
@@ -399,6 +401,29 @@ void Score::genNoteStrokes(Measure *m, int part, int voice, const Note *note, Vo
     }
     strokes.open = beams->strokeCount() > 0;
     strokes.lastEnd = end;
+    if (count > 0)
+        genStringUnderline(m, part, voice, note, start, end);
+}
+
+void Score::genStringUnderline(Measure *m, int part, int voice, const Note *note, double from,
+                               double to)
+{
+    if (parts.at(part)->notationStyle != NotationStyle::ShamisenBunka ||
+        !hasStringPrefix(note->noteName))
+        return;
+    // The strokes run beside one string of the three; a number on another
+    // string gets one more line just beyond its own string, so that the
+    // reader sees which number the strokes time. Beside the strokes' own
+    // string it would only double them.
+    const double size = parts.at(part)->noteFontSize;
+    const double offset = style->beamLineOffset * size * 0.2;
+    const int string = std::clamp(GlyphWorkers::stringNumber(note->noteName), 1, 3);
+    const double ref = m->getPartRefLine(part);
+    const double laneEdge = ref + m->layouter->chordNotePos2(part, string - 1, 2);
+    const double strokeEdge = ref + m->layouter->chordEdgePos(part, voice, true);
+    if (std::abs(laneEdge - strokeEdge) < 0.25 * size)
+        return;
+    drawBeamLine(0, page->horizontal, laneEdge + offset, from, to);
 }
 
 void Score::genNoteBeamLevels(Measure *m, int part, int voice, int noteIndex,
@@ -421,6 +446,11 @@ void Score::genNoteBeamLevels(Measure *m, int part, int voice, int noteIndex,
         const double ref = m->getPartRefLine(part);
         if (beams->flipped()) {
             beams->setBeamPos(ref + m->layouter->chordEdgePos(part, voice, false) - offset);
+        } else if (settings->notationStyle == NotationStyle::TozanTrad) {
+            // Tozan lines stand on the lyric line after the group's own
+            // glyph lines, not beyond the voice's widest chord elsewhere in
+            // the measure.
+            beams->setBeamPos(ref + getBeamLyricExtent(m, part, voice, noteIndex) + offset);
         } else {
             const double edge = std::max(getBeamLyricExtent(m, part, voice, noteIndex),
                                          m->layouter->chordEdgePos(part, voice, true));

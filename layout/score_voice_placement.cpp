@@ -6,6 +6,7 @@
 #include "layout/alignitem.h"
 #include "model/measure.h"
 #include "model/mepart.h"
+#include "model/note.h"
 #include "model/notefonts.h"
 #include "model/page.h"
 #include "model/part.h"
@@ -43,6 +44,31 @@ PlacementFrame placementFrame(const Score *score, const Measure *measure, int pa
     return frame;
 }
 
+// Staff notation stands a rest that fills the whole measure in the middle
+// of the measure after its head (clef, key and time), as engravers do and
+// as the bar of a multi-measure rest stands, instead of at its onset: the
+// shift along (mm) that puts its glyph there, 0 for any other voice. The
+// tail pad keeps a last note off the bar line and has no say here.
+double wholeRestCentring(const Measure *measure, int part, int voice, const PlacementFrame &frame,
+                         bool horizontal)
+{
+    const MePart *cell = measure->parts.at(part);
+    const Voice *v = cell->voices.at(voice);
+    if (!frame.staff || !measure->aligner || !cell->voiceFlags.value(voice) ||
+        v->notes.size() != 1 || !v->notes.first()->rest)
+        return 0.0;
+    // The rest glyph, not the spacer that may stand before it.
+    const AlignItem *rest = v->alignItems.value(v->notes.first()->noteAlignItem);
+    if (!rest)
+        return 0.0;
+    const Aligner *aligner = measure->aligner;
+    const double length = horizontal ? measure->width : measure->height;
+    const double roomStart = aligner->headWidth();
+    const double roomEnd = length;
+    const double restCentre = rest->fittedPosition + frame.leadIn + rest->width / 2;
+    return (roomStart + roomEnd) / 2 - restCentre;
+}
+
 } // namespace
 
 void Score::placeVoiceItems(Measure *measure, int part, int voice, double xShift, double /*yShift*/,
@@ -66,6 +92,7 @@ void Score::placeVoiceItemsAlong(Measure *measure, int part, int voice, double s
     const PlacementFrame frame = placementFrame(this, measure, part);
     const double k = frame.k;
     const QList<AlignItem *> &items = measure->parts.at(part)->voices.at(voice)->alignItems;
+    const double centring = wholeRestCentring(measure, part, voice, frame, horizontal);
     for (int i = 0; i < items.size(); ++i) {
         AlignItem *item = items.at(i);
         const double start = measure->getStartLocation(part, voice, i);
@@ -85,7 +112,7 @@ void Score::placeVoiceItemsAlong(Measure *measure, int part, int voice, double s
         const double cross = frame.staff ? measure->getPartNoteLine(item->staff, part)
                                          : measure->getPartRefLine(part);
         const double noteLine = measure->getPartNoteLine(item->staff, part);
-        const double along = start + shift + frame.leadIn;
+        const double along = start + shift + frame.leadIn + centring;
         if (horizontal) {
             item->finalX = along;
             item->finalY = item->baseOffset + noteLine;

@@ -167,6 +167,9 @@ public:
     int shownEndingType = 0;
     QGraphicsItem *measureItem = nullptr;
     QGraphicsItem *endingItem = nullptr;
+    // Per part: the box (mm) of the time signature on its first staff, null
+    // when the measure shows none there; the Bunka strings keep clear of it.
+    QList<QRectF> timeSignatureBoxes;
 
 private:
     mutable int cachedIndex = -1;

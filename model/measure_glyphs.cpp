@@ -72,7 +72,7 @@ bool rendererHas(const std::shared_ptr<QSvgRenderer> &renderer, const QString &i
 // any other after the previous item's advance.
 AlignItem *appendAlignItem(Measure *measure, int part, int voice, bool stacked)
 {
-    QList<AlignItem *> &items = measure->parts.at(part)->voices.at(voice)->alignItems;
+    QList<AlignItem *> &items = measure->parts.at(part)->voices.use(voice)->alignItems;
     auto *item = new AlignItem;
     if (!items.isEmpty()) {
         const AlignItem *previous = items.last();

@@ -4,17 +4,12 @@
 
 MePart::MePart(QObject *parent) : QObject(parent)
 {
-    for (int v = 0; v < voiceCount; ++v) {
-        voices.append(new Voice);
+    for (int v = 0; v < voiceCount; ++v)
         voiceFlags.append(false);
-    }
     clefSigns.fill(QStringLiteral(""));
 }
 
-MePart::~MePart()
-{
-    qDeleteAll(voices);
-}
+MePart::~MePart() = default;
 
 int MePart::findFlaggedVoice(int staff) const
 {

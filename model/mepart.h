@@ -10,16 +10,16 @@
 #include <QObject>
 #include <QString>
 
-#include <array>
+#include "model/voiceslots.h"
 
-class Voice;
+#include <array>
 
 class MePart : public QObject
 {
     Q_OBJECT
 
 public:
-    static constexpr int voiceCount = 32;
+    static constexpr int voiceCount = VoiceSlots::count;
     static constexpr int maxStaves = 8;
 
     explicit MePart(QObject *parent = nullptr);
@@ -32,7 +32,7 @@ public:
     // the cell's limits are ignored.
     void flagStaffVoice(int staff, int voiceIndex);
 
-    QList<Voice *> voices;  // always voiceCount entries
+    VoiceSlots voices;
     QList<bool> voiceFlags; // per voice: it holds only a whole-measure rest
     bool restOnly = false;  // every voice is empty or holds one whole-measure rest
     std::array<std::array<bool, voiceCount>, maxStaves> staffVoiceFlags{};

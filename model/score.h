@@ -370,10 +370,35 @@ public:
     // How far the part's notes reach from its note line to either side
     // beyond a single note: the outer strings of Bunka, 0 elsewhere. mm.
     double noteSpread(int part) const;
-    // layout/score_direction_room.cpp: a default-placed direction item over
-    // the edge of its part's row moves back inside the row.
+    // layout/score_direction_room.cpp: the room of direction texts
+    // A default-placed direction item over the edge of its part's row moves
+    // back inside the row.
     void keepDirectionInRow(QGraphicsItem *item, int measureIndex, int part,
                             const Direction *direction) const;
+    // After drawing: default-placed words and dynamics move away from the
+    // note line until clear of their stage's note glyphs (along it past the
+    // glyph when that would leave their row), and along it past an earlier
+    // text of the same row that they would cover, as repeat signs do.
+    void settleDirectionTexts();
+    // Scene units: the move that brings a measure-level mark (rehearsal,
+    // repeat sign, tempo) across its stage's edge back inside the stage;
+    // (0, 0) when it needs none. A user-moved mark is not asked.
+    // In vertical writing a mark brought inside then moves down the column
+    // past the part's notes it would cover.
+    QPointF measureLevelShiftIntoStage(const QGraphicsItem *item, int measureIndex,
+                                       int part) const;
+    // Fills `notes` (one list per part) with the note glyph boxes of the
+    // stage that starts at displayed measure `first`.
+    void collectStageNotes(int first, QList<QList<QRectF>> &notes) const;
+    // Scene units: moves a direction item away from the note line (down or
+    // left, or up or right) until it clears `notes`; where that would take
+    // it across its row's edge it moves along instead (see moveAlongPast).
+    void clearDirectionOfNotes(QGraphicsItem *item, const Measure *measure, int part,
+                               bool downOrLeft, const QList<QRectF> &notes, double limit) const;
+    // Moves the item along the reading direction until it clears `others`;
+    // one that would run past `limit` (scene units), or that nothing
+    // clears, stays put.
+    void moveAlongPast(QGraphicsItem *item, const QList<QRectF> &others, double limit) const;
     // model/score_directions.cpp (continued): the note the direction is
     // attached to carries an octave mark.
     bool hasOctaveMark(int measure, int part, int voice, const Direction *direction) const;
@@ -1058,6 +1083,10 @@ private:
                       int &staffBeamStart);
     void genNoteStrokes(Measure *measure, int part, int voice, const Note *note,
                         VoiceStrokes &strokes);
+    // A Bunka number with strokes on a string away from them: one more
+    // beam line beyond its own string, from `from` to `to` (mm along).
+    void genStringUnderline(Measure *measure, int part, int voice, const Note *note, double from,
+                            double to);
     void genNoteBeamLevels(Measure *measure, int part, int voice, int noteIndex,
                            const std::array<int, 5> &record);
 
@@ -1130,6 +1159,10 @@ public:
 private:
     QGraphicsItem *genLyricItem(int measureIndex, int part, int voice, int noteIndex,
                                 int lyricIndex, const QPointF &pos);
+    // `at` (scene units) moved back along its measure so that the text
+    // ends inside it, for a measure narrowed below its minimum length.
+    QPointF keptInNarrowedMeasure(const Measure *m, const Part *part, const QString &text,
+                                  QPointF at) const;
     // The note's breath glyph (its last item); null when it has none.
     QGraphicsItem *breathItem(const Measure *m, int part, int voice, const Note *note) const;
 
@@ -1403,9 +1436,24 @@ private:
     // row (0 for a part that shows none).
     void measureLyricBands();
     double lyricBand(int part) const;
-    // Distance of the first lyric line from the part's note line, mm.
+    // Distance of the first lyric line from the part's note line, mm: the
+    // style's offset, moved out past the part's note glyphs and boundary
+    // line.
     double lyricLineOffset(int part) const;
+    double lyricBaseOffset(int part) const;
+    // The offset in a row `rowExtent` mm across: past the boundary line
+    // along the row's edge, for a part that draws one there.
+    double lyricOffsetInRow(int part, double rowExtent) const;
+    // The band of `lines` lyric lines of `part`, followed by the row of
+    // part `next`; `backEdge` is the lyric-side edge of the part's glyph
+    // farthest from its lyrics, `nextReach` how far the next row's glyphs
+    // reach back towards them, both from their note lines (towards the
+    // lyrics positive).
+    double lyricBandOf(int part, int lines, double backEdge, int next, double nextReach) const;
+    // How far one lyric line's text box reaches across, mm.
+    double lyricLineBreadth(const Part *part) const;
     QList<double> lyricBands;
+    QList<double> lyricOffsets;
 
 public:
     // view/score_context_menu.cpp: the item context menu
@@ -1665,12 +1713,20 @@ public:
     // model, settings, picture, undo stack, selection): the user is told why
     // through the prompter and the result is empty. Refused are text that is
     // not XML or nests deeper than DomFromText::maxDepth, a document that
-    // cannot be a score, and music the model cannot hold (a voice outside
-    // 1..32, a staff outside 1..8).
+    // cannot be a score, music the model cannot hold (a voice outside
+    // 1..32, a staff outside 1..8), and text of more than maxScoreElements
+    // elements.
     //
-    // Loads documentText; with `readEnv` the environment file is then
-    // applied (imports of MusicXML as a new score only). The result is the
-    // name of the software that wrote it ("Unknow" when it names none).
+    // The most elements a loaded text may hold: about five times the
+    // benchmark's 1000-measure, 4-part score, whose 185,000 elements take
+    // some 300 MB from reading to the written PDF. Memory grows with the
+    // elements, so a longer text is refused before its document is built.
+    static constexpr qsizetype maxScoreElements = 1000000;
+    // Loads documentText, then lets the text go (the document holds what
+    // it said, and saving builds it anew); with `readEnv` the environment
+    // file is then applied (imports of MusicXML as a new score only). The
+    // result is the name of the software that wrote it ("Unknow" when it
+    // names none).
     std::optional<QString> parseScoreXml(bool readEnv);
     // Reads settings, parts and credits of the document as it stands into
     // a model emptied first, and collects the part elements; no measures.

@@ -18,8 +18,6 @@ int saturated(qint64 value)
 
 } // namespace
 
-Voice::Voice(QObject *parent) : QObject(parent) {}
-
 Voice::~Voice()
 {
     clear();

@@ -2,27 +2,28 @@
 // order (chord members follow their first note), the directions attached
 // to it, and the aligned items that regeneration makes for it.
 //
-// Ownership: the voice owns its notes, directions and aligned items.
+// Ownership: the voice owns its notes, directions and aligned items. A long
+// score holds tens of thousands of voices, so a voice is a plain object: no
+// signals, no parent, no object name.
 #pragma once
 
 #include <QList>
-#include <QObject>
 
 class AlignItem;
 class Direction;
 class Note;
 
-class Voice : public QObject
+class Voice
 {
-    Q_OBJECT
-
 public:
     // A chord-end search gives up after this many notes (a damaged file
     // with an endless chord must not stall drawing).
     static constexpr int chordSearchLimit = 100;
 
-    explicit Voice(QObject *parent = nullptr);
-    ~Voice() override;
+    Voice() = default;
+    ~Voice();
+    Voice(const Voice &) = delete;
+    Voice &operator=(const Voice &) = delete;
 
     // Empties the voice: no notes, directions or aligned items remain.
     void clear();

@@ -31,7 +31,7 @@ struct Fixture
     // records their range on the note.
     QList<QGraphicsItem *> glyphs(int p, int n, const QStringList &ids)
     {
-        Voice *voice = score.measures.first()->parts.at(p)->voices.first();
+        Voice *voice = score.measures.first()->parts.at(p)->voices.use(0);
         Note *note = voice->notes.at(n);
         note->alignItemBegin = int(voice->alignItems.size());
         note->firstAlignItem = note->alignItemBegin;

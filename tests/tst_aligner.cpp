@@ -45,7 +45,7 @@ struct Fixture
     // The aligned items of voice `v` of part `p`, marked in use.
     QList<AlignItem *> &items(int p, int v = 0)
     {
-        Voice *voice = measure->parts.at(p)->voices.at(v);
+        Voice *voice = measure->parts.at(p)->voices.use(v);
         voice->hasNotes = true;
         return voice->alignItems;
     }

@@ -50,25 +50,30 @@ void TestAlignRecords::newAlignerIsEmpty()
             aligner.timeAlignedLists.isEmpty());
 }
 
+// The items are plain records: a tick deleted twice, or a voice's item
+// deleted by the aligner and then by its voice, or one left undeleted, is
+// what the sanitizer pass reports; here the lists show who let go of what.
 void TestAlignRecords::alignerOwnsOnlyItsTicks()
 {
     Voice voice;
-    QPointer<AlignItem> glyph = new AlignItem;
+    auto *glyph = new AlignItem;
+    glyph->glyphId = QStringLiteral("kept");
     voice.alignItems.append(glyph);
 
     Aligner aligner(nullptr);
-    QPointer<AlignItem> tick = new AlignItem;
-    aligner.tickList.append(tick);
+    aligner.tickList.append(new AlignItem);
     aligner.itemLists << &voice.alignItems << &aligner.tickList;
     aligner.timeAlignedLists << &voice.alignItems << &aligner.tickList;
 
     aligner.clearLists();
-    QVERIFY(tick.isNull());
-    QVERIFY(!glyph.isNull()); // the voice's item belongs to the voice
+    QVERIFY(aligner.tickList.isEmpty());
+    // The voice's item belongs to the voice, and is whole.
+    QCOMPARE(voice.alignItems, QList<AlignItem *>{glyph});
+    QCOMPARE(glyph->glyphId, QStringLiteral("kept"));
     QVERIFY(aligner.itemLists.isEmpty() && aligner.timeAlignedLists.isEmpty());
 
     voice.clearAlignItems();
-    QVERIFY(glyph.isNull());
+    QVERIFY(voice.alignItems.isEmpty());
 }
 
 void TestAlignRecords::measureDeletesItsCellsAndLayoutObjects()
@@ -81,9 +86,8 @@ void TestAlignRecords::measureDeletesItsCellsAndLayoutObjects()
     measure->aligner = new Aligner(&score);
     QPointer<Aligner> aligner = measure->aligner;
     measure->parts.append(new MePart);
-    QPointer<Voice> voice = measure->parts.first()->voices.last();
     delete measure;
-    QVERIFY(layouter.isNull() && aligner.isNull() && voice.isNull());
+    QVERIFY(layouter.isNull() && aligner.isNull());
 }
 
 VELMORA_TEST_MAIN(TestAlignRecords)

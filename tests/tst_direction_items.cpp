@@ -63,7 +63,7 @@ Direction *addDirection(VoiceScore &f, int m, int part, int kind, const QString 
     direction->kind = kind;
     direction->text = text;
     direction->number = number;
-    f.score.measures.at(m)->parts.at(part)->voices.at(0)->directions.append(direction);
+    f.score.measures.at(m)->parts.at(part)->voices.use(0)->directions.append(direction);
     return direction;
 }
 
@@ -482,11 +482,13 @@ void TestDirectionItems::octaveShift()
     QCOMPARE(found.size(), pieces);
     QCOMPARE(handles(f->score).size(), 1);
     verifyDirectionTag(start->item, 0);
-    // In reading order; the handle stands on the first piece.
+    // In reading order; the handle covers the first piece as drawn, its
+    // hook and glyph included.
     std::sort(found.begin(), found.end(), [horizontal](QGraphicsItem *a, QGraphicsItem *b) {
         return horizontal ? a->pos().y() < b->pos().y() : a->pos().x() > b->pos().x();
     });
-    QCOMPARE(start->item->pos(), found.first()->pos());
+    QCOMPARE(start->item->pos(),
+             found.first()->mapToScene(found.first()->boundingRect().topLeft()));
     const double h = 0.5 * f->score.parts.first()->noteFontSize * f->score.page->scaleFactor;
     for (int i = 0; i < found.size(); ++i) {
         // Only the last piece ends in a hook, which points back at the

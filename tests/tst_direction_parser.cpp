@@ -109,7 +109,7 @@ QList<Direction *> TestDirectionParser::read(const QString &inner, bool *accepte
     QDomDocument doc;
     if (!doc.setContent(QStringLiteral("<direction>%1</direction>").arg(inner)))
         qFatal("bad fixture");
-    QList<Direction *> &list = m_measure->parts.at(0)->voices.at(0)->directions;
+    QList<Direction *> &list = m_measure->parts.at(0)->voices.use(0)->directions;
     const qsizetype before = list.size();
     const bool result = m_score->parseMeasureDirection(m_measure, 0, 0, givenPosition,
                                                        doc.documentElement(), refusal);
@@ -315,7 +315,7 @@ void TestDirectionParser::corpusDirections()
     QVERIFY(doc.setContent(&file));
 
     const QDomNodeList elements = doc.elementsByTagName(QStringLiteral("direction"));
-    QList<Direction *> &list = m_measure->parts.at(0)->voices.at(0)->directions;
+    QList<Direction *> &list = m_measure->parts.at(0)->voices.use(0)->directions;
     for (int i = 0; i < elements.size(); ++i) {
         const qsizetype before = list.size();
         const QDomElement element = elements.at(i).toElement();

@@ -188,7 +188,7 @@ void TestDirections::position()
     m->parts.at(0)->partOffset = 5;
     m->parts.at(0)->partExtent = 8;
     const QList<Note *> notes = builder.addNotes(0, 3, QStringLiteral("C4/4 D4/4"));
-    Voice *voice = m->parts.at(0)->voices.at(2);
+    Voice *voice = m->parts.at(0)->voices.use(2);
     for (int i = 0; i < 3; ++i) {
         auto *item = new AlignItem;
         item->finalX = i == 2 ? 100 : 1;

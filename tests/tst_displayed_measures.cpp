@@ -55,7 +55,7 @@ Direction *addDirection(Score *score, int measureNumber, int kind, int part = 0)
     auto *direction = new Direction;
     direction->kind = kind;
     direction->text = QStringLiteral("kind %1").arg(kind);
-    measureAt(score, measureNumber)->parts.at(part)->voices.first()->directions.append(direction);
+    measureAt(score, measureNumber)->parts.at(part)->voices.use(0)->directions.append(direction);
     return direction;
 }
 
@@ -173,8 +173,8 @@ void TestDisplayedMeasures::runsFoundWhenOn_data()
                auto *note = new Note;
                note->noteType = 4;
                note->voice = 2;
-               cell->voices.at(1)->notes.append(note);
-               cell->voices.at(1)->hasNotes = true;
+               cell->voices.use(1)->notes.append(note);
+               cell->voices.use(1)->hasNotes = true;
                cell->restOnly = false;
            })
         << QList<int>{1, 0, 1} << 3;

@@ -933,7 +933,7 @@ void TestDocumentBuilder::directionsPairPerVoice()
     QVERIFY(score);
     // Part 2: the "pizz." words follow a backup and stand before the voice 2
     // note, so they belong to voice 2.
-    Voice *voice2 = score->measures.at(0)->parts.at(1)->voices.at(1);
+    Voice *voice2 = score->measures.at(0)->parts.at(1)->voices.use(1);
     QCOMPARE(voice2->directions.size(), 1);
     voice2->directions.at(0)->setOffset(1.0, -1.0);
     const QDomDocument document = parsed(score->buildScoreXml(ScoreXmlMode::ScoreFile));

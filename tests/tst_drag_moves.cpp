@@ -58,8 +58,8 @@ struct DragFixture
         measure->height = 40.0;
         note = builder.addNotes(0, 1, QStringLiteral("C4/4")).first();
         direction = builder.addDirection(0, 1, 0, 1, QStringLiteral("cresc."));
-        Voice *voice = measure->parts.at(0)->voices.at(0);
-        auto *glyph = new AlignItem(voice);
+        Voice *voice = measure->parts.at(0)->voices.use(0);
+        auto *glyph = new AlignItem;
         glyph->finalX = notePoint.x();
         glyph->finalY = notePoint.y();
         voice->alignItems.append(glyph);

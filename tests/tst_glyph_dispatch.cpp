@@ -397,7 +397,7 @@ void TestGlyphDispatch::beatSpacer()
 
     // A note after a breath or one that continues a beam gets none either.
     if (spacerTimes.size() == 3) {
-        Voice *voice = f.score.measures.at(0)->parts.at(0)->voices.at(0);
+        Voice *voice = f.score.measures.at(0)->parts.at(0)->voices.use(0);
         voice->notes.at(0)->breath = true;
         voice->notes.at(2)->beamTypes[0] = 2;
         f.collect();

@@ -62,7 +62,7 @@ const QString chords = QStringLiteral("moves/moves-ChordsWedgeSlur.xml");
 
 Voice *voiceOf(Score &score, int measure)
 {
-    return score.measures.at(measure)->parts.at(0)->voices.at(0);
+    return score.measures.at(measure)->parts.at(0)->voices.made(0);
 }
 
 Note *noteOf(Score &score, int measure, int index)

@@ -208,6 +208,7 @@ private slots:
     void extremeNumbers_data();
     void extremeNumbers();
     void deepNestingIsRefused();
+    void tooManyElementsAreRefused();
     void durationBounds_data();
     void durationBounds();
 
@@ -410,6 +411,25 @@ void TestHostileInput::deepNestingIsRefused()
     bool refused = false;
     loadOrRefuse(corpusSources.first(), text, 0, false, &refused);
     QVERIFY2(refused, "a document nested deeper than 256 levels was loaded");
+}
+
+void TestHostileInput::tooManyElementsAreRefused()
+{
+    // One part of empty measures, one element more than a score may hold in
+    // all: refused with its message from the text alone, before a document
+    // or a model of that size exists (time and memory are checked).
+    QByteArray text = "<score-partwise><part-list><score-part id=\"P1\"/></part-list>"
+                      "<part id=\"P1\">";
+    const QByteArray measure = "<measure/>";
+    text.reserve(text.size() + measure.size() * Score::maxScoreElements + 64);
+    for (qsizetype i = 3; i < Score::maxScoreElements; ++i)
+        text += measure;
+    text += "</part></score-partwise>";
+    bool refused = false;
+    loadOrRefuse(corpusSources.first(), text, 0, false, &refused);
+    QVERIFY2(refused, "a document beyond the element limit was loaded");
+    const QString message = TestSupport::prompter().texts(QStringLiteral("warning")).value(0);
+    QVERIFY2(message.contains(QString::number(Score::maxScoreElements)), qPrintable(message));
 }
 
 void TestHostileInput::durationBounds_data()

@@ -285,7 +285,7 @@ void TestLayouter::layoutStartsAfresh()
     f.builder.addNotes(0, 1, QStringLiteral("C4/2 +E4/2 G4/2"));
     f.builder.addNotes(0, 2, QStringLiteral("C3/1"));
     f.layout();
-    f.measure->parts.at(0)->voices.at(1)->hasNotes = false;
+    f.measure->parts.at(0)->voices.use(1)->hasNotes = false;
     Layouter *layouter = f.layout();
     QCOMPARE(layouter->chordCounts.at(0).at(1), 0);
     QCOMPARE(layouter->laneWidths.at(0).at(1), 0.0);
@@ -293,7 +293,7 @@ void TestLayouter::layoutStartsAfresh()
     QCOMPARE(layouter->total, 2);
 
     // A voice in use without notes has no chord: no lane, and no NaN.
-    Voice *first = f.measure->parts.at(0)->voices.at(0);
+    Voice *first = f.measure->parts.at(0)->voices.use(0);
     qDeleteAll(first->notes);
     first->notes.clear();
     layouter = f.layout();

@@ -81,7 +81,7 @@ struct Fixture
         item->kind = AlignTime;
         item->time = 0;
         item->width = width - tailRoom;
-        measure->parts.first()->voices.first()->alignItems.append(item);
+        measure->parts.first()->voices.use(0)->alignItems.append(item);
         return measure;
     }
 
@@ -423,7 +423,7 @@ void TestLineLayout::restingPartHiddenOnItsStage()
         // Part 1 rests throughout the first stage only.
         if (m <= 2) {
             qDeleteAll(measure->parts.at(1)->voices.first()->notes);
-            measure->parts.at(1)->voices.first()->notes.clear();
+            measure->parts.at(1)->voices.use(0)->notes.clear();
             f.builder.addNotes(1, 1, QStringLiteral("r/0"));
         }
     }

@@ -274,10 +274,11 @@ void TestLoading::reparseFollowsTheEditedDocument()
     QVERIFY(load(*score, text).has_value());
     for (QDomElement part : score->partElements)
         part.removeChild(part.lastChildElement("measure"));
+    score->documentText = QStringLiteral("kept");
 
     QVERIFY(score->reparseScore());
     QCOMPARE(score->numMeasures, 3);
-    QCOMPARE(score->documentText, text);
+    QCOMPARE(score->documentText, QStringLiteral("kept"));
     QCOMPARE(score->credits.size(), 3);
 }
 

@@ -1,5 +1,6 @@
 // Lyric items and lyric lines on whole regenerations: where each verse's
-// text stands in both writing directions, user offsets, which lyrics make
+// text stands in both writing directions, clear of its row's notes and
+// boundary line in the notations that spread them, user offsets, which lyrics make
 // no item, hyphens between syllables (also across a line end), extender
 // lines across tied notes ended at the next note or at a breath mark, the
 // lyric number deciding which line a note ends, the debug lines of bad
@@ -35,6 +36,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <utility>
 
 using TestSupport::VoiceScore;
 
@@ -103,7 +105,7 @@ QList<QLineF> lyricLines(Score &score)
     QList<QPair<Lyrics *, int>> syllabics;
     for (Measure *m : std::as_const(score.measures)) {
         for (MePart *cell : std::as_const(m->parts)) {
-            for (Voice *voice : std::as_const(cell->voices)) {
+            for (const Voice *voice : cell->voices) {
                 for (Note *note : std::as_const(voice->notes)) {
                     for (Lyrics *lyric : std::as_const(note->lyrics)) {
                         syllabics.append({lyric, lyric->syllabic});
@@ -191,6 +193,8 @@ private slots:
     void init() { TestSupport::prompter().reset(); }
     void versesStandOneFontHeightApart_data();
     void versesStandOneFontHeightApart();
+    void versesStackAwayFromTheirRow_data();
+    void versesStackAwayFromTheirRow();
     void movedLyricKeepsItsOffsetInNoteSizes_data();
     void movedLyricKeepsItsOffsetInNoteSizes();
     void onlyDrawableLyricsMakeItems_data();
@@ -268,6 +272,70 @@ void TestLyricItems::versesStandOneFontHeightApart()
         QVERIFY(near(a->x(), (line - lo) * s + (r - 1) * h));
         QVERIFY(near(b->y(), a->y()));
         QVERIFY(near(a->x() - b->x(), h));
+    }
+}
+
+void TestLyricItems::versesStackAwayFromTheirRow_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<bool>("horizontal");
+    for (int style : {int(NotationStyle::KinkoSimple), int(NotationStyle::KotoIkuta),
+                      int(NotationStyle::ShamisenBunka), int(NotationStyle::StaffNotation)}) {
+        for (bool horizontal : {true, false})
+            QTest::addRow("s%d %s", style, horizontal ? "h" : "v") << style << horizontal;
+    }
+}
+
+// Staff notation writes low notes far below its middle line, an Ikuta row
+// draws a boundary line along its edge, a Bunka row spreads its notes over
+// three strings: in every notation the first verse starts past all of
+// them and the second stacks on, farther from the row. Across the reading
+// direction, "past" is downwards in horizontal writing, leftwards in
+// vertical.
+void TestLyricItems::versesStackAwayFromTheirRow()
+{
+    QFETCH(int, style);
+    QFETCH(bool, horizontal);
+    TestSupport::VoiceScore f(horizontal);
+    f.addPart(QStringLiteral("Koto"), style)->changeNotationStyle(style);
+    f.score.page->autoNewline = false;
+    f.score.page->measurePerLine = 2;
+    for (int m = 0; m < 4; ++m) {
+        f.addMeasure();
+        f.addNotes(0, QStringLiteral("G3/4 D4/4 C5/4 A5/4"));
+    }
+    Lyrics *first = addLyric(f.note(0, 0, 0), QStringLiteral("ka"), 1);
+    Lyrics *second = addLyric(f.note(0, 0, 0), QStringLiteral("ze"), 2);
+    f.score.cleanOutput = true;
+    f.score.generateScore();
+    QVERIFY(first->item && second->item);
+
+    // Distances across, growing away from the row.
+    auto past = [horizontal](const QRectF &r) {
+        return horizontal ? std::pair{r.top(), r.bottom()} : std::pair{-r.right(), -r.left()};
+    };
+    const auto [firstStart, firstEnd] = past(first->item->sceneBoundingRect());
+    const auto [secondStart, secondEnd] = past(second->item->sceneBoundingRect());
+    // A text box is a whole number of scene units high, the line pitch
+    // the font's exact height: they may differ by a unit.
+    const double tolerance = 0.25 * f.score.page->scaleFactor;
+    QVERIFY2(secondStart >= firstEnd - tolerance, "the second verse stacks on the first");
+    for (QGraphicsItem *glyph : f.glyphItems()) {
+        if (!glyph || !glyph->scene() || !glyph->isVisible() ||
+            glyph->data(TagType).toInt() != NoteItem ||
+            glyph->data(TagMeasure).toInt() > 1) // the first line's measures
+            continue;
+        QVERIFY2(past(glyph->sceneBoundingRect()).second <= firstStart + tolerance,
+                 "the first verse starts past every note of its row");
+    }
+    for (QGraphicsLineItem *line : sceneItems<QGraphicsLineItem>(f.score)) {
+        if (line->zValue() != -20.0)
+            continue;
+        const QRectF r = line->sceneBoundingRect();
+        const bool alongRow = horizontal ? r.width() > r.height() : r.height() > r.width();
+        const auto [from, to] = past(r);
+        if (alongRow && from < firstEnd && to > firstStart)
+            QFAIL("a line along the row runs through the first verse");
     }
 }
 

@@ -70,9 +70,9 @@ void TestMarkLines::wavyLine()
     part->noteFontSize = 4.0;
     Measure *m = builder.addMeasure();
     Note *note = builder.addNotes(0, 1, QStringLiteral("C4/4")).first();
-    Voice *voice = m->parts.at(0)->voices.at(0);
+    Voice *voice = m->parts.at(0)->voices.use(0);
     for (double start : {2.0, 6.0}) {
-        auto *item = new AlignItem(voice);
+        auto *item = new AlignItem;
         item->fittedPosition = start;
         item->length = 3.0;
         item->finalX = 20.0 + start;

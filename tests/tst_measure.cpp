@@ -41,7 +41,7 @@ struct Fixture
     AlignItem *addItem(int voice = 0)
     {
         auto *item = new AlignItem;
-        measure()->parts.at(0)->voices.at(voice)->alignItems.append(item);
+        measure()->parts.at(0)->voices.use(voice)->alignItems.append(item);
         return item;
     }
 
@@ -187,7 +187,7 @@ void TestMeasure::boundsCheckedQueriesLogAndReturnNeutral()
     for (int i = 0; i < 2; ++i) {
         auto *existing = new AlignItem;
         existing->finalX = existing->finalY = existing->fittedPosition = 7.0;
-        m->parts.at(0)->voices.at(0)->alignItems.append(existing);
+        m->parts.at(0)->voices.use(0)->alignItems.append(existing);
     }
     m->originX = 3.0;
 

@@ -109,6 +109,8 @@ private slots:
     void multiMeasureRest();
     void partLines_data();
     void partLines();
+    void bunkaStringsClearOfTimeSignature_data();
+    void bunkaStringsClearOfTimeSignature();
     void breakMarkAndPageStep();
 };
 
@@ -519,6 +521,50 @@ void TestMeasurePhase::partLines()
     const double bandStart = horizontal ? m->originY : m->originX;
     QCOMPARE(boundaries, (QList<double>{bandStart, bandStart + 15.0}));
     QCOMPARE(strings, stringLines);
+}
+
+void TestMeasurePhase::bunkaStringsClearOfTimeSignature_data()
+{
+    QTest::addColumn<bool>("horizontal");
+    QTest::addColumn<bool>("shortened");
+    // Upright in a column the signature stands on a string, which starts
+    // after it; in a row the strings run through it as staff lines do.
+    QTest::newRow("horizontal: strings whole") << true << false;
+    QTest::newRow("vertical: strings start after it") << false << true;
+}
+
+void TestMeasurePhase::bunkaStringsClearOfTimeSignature()
+{
+    QFETCH(bool, horizontal);
+    QFETCH(bool, shortened);
+    MeasureLayout layout(horizontal);
+    layout.addPart(NotationStyle::ShamisenBunka);
+    layout.addMeasures(2);
+    layout.layOut({2});
+    Score &score = layout.score;
+    score.page->measureDisplayBarline = false;
+    score.page->measureDisplayTimeSignature = true;
+    score.genMeasureItems(0);
+    const double s = score.page->scaleFactor;
+
+    const QList<QGraphicsItemGroup *> groups = sceneItemsOf<QGraphicsItemGroup>(score);
+    QCOMPARE(groups.size(), 1);
+    const QRectF time = groups.first()->sceneBoundingRect();
+    int strings = 0;
+    int cut = 0;
+    for (const QGraphicsLineItem *line : sceneItemsOf<QGraphicsLineItem>(score)) {
+        if (line->zValue() != 0.0)
+            continue;
+        ++strings;
+        const QRectF box = line->sceneBoundingRect();
+        const double length = (horizontal ? box.width() : box.height()) / s;
+        if (length < MeasureLayout::measureLength - 0.01)
+            ++cut;
+        if (!horizontal)
+            QVERIFY2(!box.intersects(time), "a string runs through the time signature");
+    }
+    QCOMPARE(strings, 3);
+    QCOMPARE(cut > 0, shortened);
 }
 
 void TestMeasurePhase::breakMarkAndPageStep()

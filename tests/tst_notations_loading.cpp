@@ -59,7 +59,7 @@ std::unique_ptr<Score> load(const QString &text)
 
 Voice *voiceOf(const Score &score, int measure, int part, int voice)
 {
-    return score.measures.at(measure)->parts.at(part)->voices.at(voice);
+    return score.measures.at(measure)->parts.at(part)->voices.use(voice);
 }
 
 // Every note of part 0 in document order of measures and voices.

@@ -1,6 +1,7 @@
 // The whole-page check over real scores: the bundled sample, the koto piece
-// of the corpus, three files of the MusicXML test suite (lyrics,
-// directions, multi-measure rests) in every notation style and both
+// of the corpus, six files of the MusicXML test suite (lyrics,
+// directions, multi-measure rests, tuplets, spanners, slurs) in every
+// notation style and both
 // writing directions, and forty measures with a page break after the
 // eighth. Each kind of finding is verified on its own, so that a failure
 // names what collided; kinds of fault that are known and still open are
@@ -46,8 +47,11 @@ QList<Source> sources()
         {"echigo", TestSupport::fixturePath(QStringLiteral("corpus/japanese/Echigo_Jishi.xml"))},
         {"61b", TestSupport::fixturePath(suite + QStringLiteral("61b-MultipleLyrics.xml"))},
         {"31a", TestSupport::fixturePath(suite + QStringLiteral("31a-Directions.xml"))},
+        {"33a", TestSupport::fixturePath(suite + QStringLiteral("33a-Spanners.xml"))},
         {"02c",
          TestSupport::fixturePath(suite + QStringLiteral("02c-Rests-MultiMeasureRests.xml"))},
+        {"23a", TestSupport::fixturePath(suite + QStringLiteral("23a-Tuplets.xml"))},
+        {"33c", TestSupport::fixturePath(suite + QStringLiteral("33c-Spanners-Slurs.xml"))},
     };
 }
 
@@ -65,53 +69,26 @@ const QList<OpenFault> &openFaults()
 {
     static const QList<OpenFault> faults = {
         // Lyrics.
-        {PageFinding::TextOverFrame, PageFinding::Lyric, "^(echigo|sakura) (s5|s7) ",
-         "lyrics under the Ikuta boundary line: the band starts at the row edge, the lyric box at "
-         "lyrics-offset"},
-        {PageFinding::LyricNearerOtherRow, PageFinding::Lyric, "^(echigo|sakura) s9 [hv]$",
-         "Bunka: the lyric stands beyond the near string; a note on the far string is farther "
-         "from it than the next row's near string"},
-        {PageFinding::TextOverNote, PageFinding::Lyric, "^echigo s12 v$",
-         "staff notation: verses stack towards the notes (vertical) or sit on the next staff row "
-         "(horizontal)"},
-        {PageFinding::LyricNearerOtherRow, PageFinding::Lyric, "^sakura s12 h$",
-         "staff notation: verses stack towards the notes (vertical) or sit on the next staff row "
-         "(horizontal)"},
-        {PageFinding::TextOverText, PageFinding::Lyric, "^31a (s\\d+ h|s9 v|s12 v)$",
-         "31a puts whole direction texts into lyrics: long texts run off the sheet and over notes "
-         "and lines"},
-        {PageFinding::TextOverFrame, PageFinding::Lyric, "^61b (s5|s7) h$",
-         "lyrics under the Ikuta boundary line: the band starts at the row edge, the lyric box at "
-         "lyrics-offset"},
-        {PageFinding::TextOverFrame, PageFinding::Lyric, "^61b s\\d+ v$",
-         "the first measure's three vertical verses need more than a whole column: it is narrowed "
-         "below its minimum and the stage's last syllables run past the column's end"},
-        {PageFinding::OutsideSheet, PageFinding::Lyric, "^61b s\\d+ v$",
-         "the first measure's three vertical verses need more than a whole column: it is narrowed "
-         "below its minimum and the stage's last syllables run past the column's end"},
-        {PageFinding::TextOverFrame, PageFinding::Lyric, "^31a ",
-         "31a puts whole direction texts into lyrics: long texts run off the sheet and over notes "
-         "and lines"},
-        {PageFinding::OutsideSheet, PageFinding::Lyric, "^31a s\\d+ v$",
-         "31a puts whole direction texts into lyrics: long texts run off the sheet and over notes "
-         "and lines"},
-        {PageFinding::LyricNearerOtherRow, PageFinding::Lyric, "^31a (?!s9 |s12 )",
-         "31a puts whole direction texts into lyrics: long texts run off the sheet and over notes "
-         "and lines"},
+        {PageFinding::TextOverText, PageFinding::Lyric, "^31a (s(?!5 |7 )\\d+ h|s9 v)$",
+         "31a's own lyrics name each note's direction; the directions on the lyrics' side "
+         "(dynamics, hairpins, the 8vb line, lines asked below) get no room before the lyric "
+         "band yet, so lyrics and those directions share one strip"},
+        {PageFinding::TextOverFrame, PageFinding::Lyric, "^31a s\\d+ v$",
+         "31a's long syllables need more than a column of four measures: the measures are "
+         "narrowed below their minimum and the column's last syllables run over the bar lines"},
         // Directions.
-        {PageFinding::TextOverNote, PageFinding::Direction, "^sakura s7 v$",
-         "sangen Ikuta glyphs are wider across the column for their string kanji; a tempo text's "
-         "default place does not count the wider glyph yet"},
-        {PageFinding::TextOverFrame, PageFinding::Direction, "^31a (s\\d+ v|s5 h|s7 h)$",
-         "the names share: directions, dynamics and rehearsal marks on frame lines, notes and each "
-         "other"},
         {PageFinding::TextOverNote, PageFinding::Direction,
-         "^31a (s0 v|s1 v|s2 v|s3 v|s4 v|s5 v|s6 v|s7 v|s8 v|s9 h|s9 v|s10 v|s11 v|s13 v)$",
-         "the names share: directions, dynamics and rehearsal marks on frame lines, notes and each "
-         "other"},
-        {PageFinding::TextOverText, PageFinding::Direction, "^31a s\\d+ h$",
-         "the names share: directions, dynamics and rehearsal marks on frame lines, notes and each "
-         "other"},
+         "^31a (s3 v|s9 [hv])$|^33a (s7 v|s9 [hv])$",
+         "an octave-shift line kept inside its row: the row has no room for it beyond the "
+         "notes under it (Bunka's strings, the wide sangen Ikuta glyphs), so its box lies on "
+         "them; the row does not yet grow for it"},
+        {PageFinding::TextOverNote, PageFinding::Direction, "^31a (s0|s2) v$",
+         "the quoted word of measure 2 in vertical writing: the column has no room for it "
+         "beside the wide notes, and within the measure no gap between them holds it; the row "
+         "does not yet grow for it"},
+        {PageFinding::TextOverNote, PageFinding::Direction, "^33a s12 [hv]$",
+         "the 15mb line kept inside its staff row: the end hook's box reaches over the low "
+         "ledger-line heads (the line's own ink stays clear); the row does not yet grow for it"},
     };
     return faults;
 }
@@ -203,12 +180,14 @@ void TestPageCheck::pageIsClean()
     // Open faults first, each its own expected failure; then everything
     // else at once, so that one run names every kind that went wrong.
     QStringList unexpected;
+    // PAGECHECK_SUMMARY=N lists up to N findings of each kind (3 for 1).
+    const int summaryLimit = std::max(3, qEnvironmentVariableIntValue("PAGECHECK_SUMMARY"));
     for (const auto &[group, findings] : groups) {
         const QString what = TestSupport::kindName(group.first) + QLatin1Char(' ') +
                              TestSupport::categoryName(group.second);
         if (qEnvironmentVariableIsSet("PAGECHECK_SUMMARY"))
             qInfo().noquote() << "SUMMARY" << row << "|" << what << "|" << findings.size()
-                              << TestSupport::describeFindings(findings, 3);
+                              << TestSupport::describeFindings(findings, summaryLimit);
         if (const OpenFault *fault = openFault(row, group.first, group.second)) {
             QEXPECT_FAIL("", fault->reason, Continue);
             QVERIFY2(findings.isEmpty(), qPrintable(what));

@@ -309,7 +309,7 @@ void TestScoreQueries::noteItemWidth()
     builder.addPart(QStringLiteral("P"));
     builder.addMeasure();
     const QList<Note *> notes = builder.addNotes(0, 2, QStringLiteral("C4/4 D4/4"));
-    Voice *voice = score.measures.at(0)->parts.at(0)->voices.at(1);
+    Voice *voice = score.measures.at(0)->parts.at(0)->voices.use(1);
     for (double w : {3.0, 4.5}) {
         auto *item = new AlignItem;
         item->width = w;

@@ -239,7 +239,7 @@ void TestScoreView::resetAllItemOffsetsClearsHandPositions()
     Score score(QStringLiteral("test"), 1, false);
     QVERIFY(TestSupport::loadScoreFile(score, selectionFixture()));
     Measure *first = score.measures.at(0);
-    Voice *voice = first->parts.at(0)->voices.at(0);
+    Voice *voice = first->parts.at(0)->voices.made(0);
     Note *slurred = voice->notes.at(0);
     Note *marked = voice->notes.at(2);
     Note *sung = voice->notes.at(3);

@@ -52,7 +52,7 @@ std::unique_ptr<Score> selectionScore()
 
 Voice *firstVoice(const Score &score, int measure)
 {
-    return score.measures.at(measure)->parts.at(0)->voices.at(0);
+    return score.measures.at(measure)->parts.at(0)->voices.made(0);
 }
 
 QGraphicsItem *noteGlyph(const Score &score, int measure, int note)

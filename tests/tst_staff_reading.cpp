@@ -4,6 +4,7 @@
 // between key and time signature, octave-shift hooks that point at the
 // staff, nested tuplet numbers apart, and directions on the side their
 // file asks for (in every style).
+#include "layout/aligner.h"
 #include "layout/alignitem.h"
 #include "model/direction.h"
 #include "model/glyphitem.h"
@@ -23,6 +24,7 @@
 #include <QGraphicsLineItem>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -117,6 +119,8 @@ private slots:
     void nestedTupletNumbersApart();
     void directionsOnAskedSide_data();
     void directionsOnAskedSide();
+    void wholeMeasureRestCentred_data() { addDirectionRows(); }
+    void wholeMeasureRestCentred();
 };
 
 void TestStaffReading::stemsOnShorterNotes_data()
@@ -379,6 +383,39 @@ void TestStaffReading::directionsOnAskedSide()
         }
     }
     QCOMPARE(checked, 5);
+}
+
+void TestStaffReading::wholeMeasureRestCentred()
+{
+    QFETCH(bool, horizontal);
+    const auto score =
+        TestSupport::generatedScore(staffFixture("02x-Rests-WholeMeasureCentred.xml"),
+                                    NotationStyle::StaffNotation, horizontal);
+    QVERIFY(score);
+    const double k = score->page->scaleFactor;
+    int checked = 0;
+    for (const Placed &at : allNotes(*score)) {
+        if (!at.note->rest)
+            continue;
+        const QGraphicsItem *rest = itemOf(at, at.note->noteAlignItem);
+        QVERIFY(rest && rest->scene());
+        const QRectF box = rest->sceneBoundingRect();
+        const Measure *m = at.measure;
+        const double start = horizontal ? m->originX : m->originY;
+        const double length = horizontal ? m->width : m->height;
+        // The head keeps the room of clef, key and time in the first
+        // measure.
+        const double roomStart = start + m->aligner->headWidth();
+        const double before = (horizontal ? box.left() : box.top()) / k - roomStart;
+        const double after = start + length - (horizontal ? box.right() : box.bottom()) / k;
+        QVERIFY2(qAbs(before - after) < 0.5,
+                 qPrintable(QStringLiteral("measure %1: %2 mm before the rest, %3 mm after")
+                                .arg(m->indexInScore() + 1)
+                                .arg(before)
+                                .arg(after)));
+        ++checked;
+    }
+    QCOMPARE(checked, 3);
 }
 
 VELMORA_TEST_MAIN(TestStaffReading)

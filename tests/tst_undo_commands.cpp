@@ -66,7 +66,7 @@ QString saved(Score &score)
 
 Voice *firstVoice(Score &score, int measure)
 {
-    return score.measures.at(measure)->parts.at(0)->voices.at(0);
+    return score.measures.at(measure)->parts.at(0)->voices.made(0);
 }
 
 Note *noteOf(Score &score, int measure, int index)

@@ -33,6 +33,7 @@ private slots:
     void findNextUnflaggedNote_data();
     void findNextUnflaggedNote();
     void clearDeletesTheVoicesContent();
+    void voicesAreMadeOnlyWhenUsed();
 };
 
 void TestVoices::newPartCellIsEmpty()
@@ -46,7 +47,7 @@ void TestVoices::newPartCellIsEmpty()
         QVERIFY(cell.clefSigns[staff].isEmpty());
         QVERIFY(!cell.clefSigns[staff].isNull());
     }
-    for (Voice *voice : std::as_const(cell.voices)) {
+    for (const Voice *voice : cell.voices) {
         QVERIFY(!voice->hasNotes);
         QVERIFY(voice->notes.isEmpty() && voice->directions.isEmpty() &&
                 voice->alignItems.isEmpty());
@@ -115,6 +116,42 @@ void TestVoices::clearDeletesTheVoicesContent()
     QVERIFY(!voice.hasNotes);
     QVERIFY(voice.notes.isEmpty());
     QVERIFY(first.isNull());
+}
+
+void TestVoices::voicesAreMadeOnlyWhenUsed()
+{
+    auto *cell = new MePart;
+    // Reading every slot makes no voice: all read as the one empty voice.
+    for (const Voice *voice : cell->voices)
+        QCOMPARE(voice, VoiceSlots::empty());
+    QCOMPARE(cell->voices.at(31), VoiceSlots::empty());
+    QCOMPARE(cell->voices.value(32), nullptr);
+    QCOMPARE(cell->voices.value(-1), nullptr);
+    QVERIFY(cell->voices.madeVoices().isEmpty());
+    QCOMPARE(cell->voices.made(4), nullptr);
+
+    // Use makes a slot's voice once; reads then see it, in slot order.
+    Voice *fifth = cell->voices.use(4);
+    Voice *second = cell->voices.use(1);
+    QCOMPARE(cell->voices.use(4), fifth);
+    QVERIFY(fifth != second && fifth != VoiceSlots::empty());
+    QCOMPARE(cell->voices.at(4), fifth);
+    QCOMPARE(cell->voices.made(4), fifth);
+    QCOMPARE(cell->voices.madeVoices(), (QList<Voice *>{second, fifth}));
+    int slot = 0;
+    for (const Voice *voice : cell->voices) {
+        QCOMPARE(voice, slot == 1 ? second : slot == 4 ? fifth : VoiceSlots::empty());
+        ++slot;
+    }
+    QCOMPARE(slot, MePart::voiceCount);
+
+    // The cell deletes what its voices hold (a leak shows under the
+    // sanitizer), and the shared empty voice stays empty.
+    fill(*fifth, "-c");
+    QPointer<Note> note = fifth->notes.first();
+    delete cell;
+    QVERIFY(note.isNull());
+    QVERIFY(VoiceSlots::empty()->notes.isEmpty());
 }
 
 VELMORA_TEST_MAIN(TestVoices)

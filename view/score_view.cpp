@@ -177,7 +177,7 @@ void Score::resetAllItemOffsets()
     };
     for (Measure *measure : std::as_const(measures)) {
         for (MePart *cell : std::as_const(measure->parts)) {
-            for (Voice *voice : std::as_const(cell->voices)) {
+            for (Voice *voice : cell->voices.madeVoices()) {
                 for (Direction *direction : std::as_const(voice->directions))
                     clear(direction);
                 for (Note *note : std::as_const(voice->notes)) {

@@ -42,7 +42,7 @@ void GlyphScore::prepare()
     score.setOctaveInstMarks();
     score.markNoteChains();
     for (Measure *measure : std::as_const(score.measures)) {
-        for (Voice *voice : std::as_const(measure->parts.at(0)->voices))
+        for (Voice *voice : measure->parts.at(0)->voices.madeVoices())
             voice->hasNotes = !voice->notes.isEmpty();
         measure->layouter->layout();
     }

@@ -76,7 +76,7 @@ int nominalDuration(const Note *note, const Measure *measure)
 void completeVoice(Measure *measure, int partIndex, int voiceIndex)
 {
     MePart *cell = measure->parts.at(partIndex);
-    Voice *voice = cell->voices.at(voiceIndex);
+    Voice *voice = cell->voices.use(voiceIndex);
     voice->hasNotes = !voice->notes.isEmpty();
     const int length = voice->deriveNoteData();
     if (voiceIndex == 0 && voice->hasNotes)
@@ -265,7 +265,7 @@ Note *ModelBuilder::parseToken(const QString &token, const Measure *measure) con
 QList<Note *> ModelBuilder::addNotes(int part, int voiceNumber, const QString &tokens)
 {
     Measure *measure = m_score->measures.last();
-    Voice *voice = measure->parts.at(part)->voices.at(voiceNumber - 1);
+    Voice *voice = measure->parts.at(part)->voices.use(voiceNumber - 1);
     QList<Note *> added;
     const QStringList list = tokens.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     for (const QString &token : list) {
@@ -281,7 +281,7 @@ QList<Note *> ModelBuilder::addNotes(int part, int voiceNumber, const QString &t
 Direction *ModelBuilder::addDirection(int part, int voiceNumber, int noteIndex, int kind,
                                       const QString &text)
 {
-    Voice *voice = m_score->measures.last()->parts.at(part)->voices.at(voiceNumber - 1);
+    Voice *voice = m_score->measures.last()->parts.at(part)->voices.use(voiceNumber - 1);
     auto *direction = new Direction;
     direction->noteIndex = noteIndex;
     direction->kind = kind;

@@ -51,7 +51,7 @@ void VoiceScore::prepare()
     score.markNoteChains();
     for (Measure *measure : std::as_const(score.measures)) {
         for (MePart *cell : std::as_const(measure->parts)) {
-            for (Voice *voice : std::as_const(cell->voices))
+            for (Voice *voice : cell->voices.madeVoices())
                 voice->hasNotes = !voice->notes.isEmpty();
         }
         measure->layouter->layout();

@@ -1,3 +1,0 @@
-#include "layout/alignitem.h"
-
-AlignItem::AlignItem(QObject *parent) : QObject(parent) {}

@@ -1,0 +1,107 @@
+// The reader that turns XML text into a DOM document: the cap on the number
+// of elements a caller may set (counted before the document is built), and
+// the strings the built document shares between its elements and texts
+// without changing what it writes out.
+#include "document/domfromtext.h"
+
+#include <QtTest>
+
+namespace {
+
+// "<r>" followed by `count` - 1 children "<e/>", one per line: element n
+// (counted from 1) opens on line n.
+QString elementsText(int count)
+{
+    QString text = QStringLiteral("<r>");
+    for (int i = 1; i < count; ++i)
+        text += QStringLiteral("\n<e/>");
+    return text + QStringLiteral("\n</r>");
+}
+
+} // namespace
+
+class TestDomFromText : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void elementLimit_data();
+    void elementLimit();
+    void repeatedStringsAreSharedAndWriteOutTheSame();
+};
+
+void TestDomFromText::elementLimit_data()
+{
+    QTest::addColumn<int>("elements");
+    QTest::addColumn<qsizetype>("limit");
+    QTest::addColumn<bool>("refused");
+    QTest::addColumn<QString>("where");
+
+    QTest::newRow("below") << 4 << qsizetype(5) << false << QString();
+    QTest::newRow("at the limit") << 5 << qsizetype(5) << false << QString();
+    QTest::newRow("one beyond") << 6 << qsizetype(5) << true << QStringLiteral("line 6, column 4");
+    QTest::newRow("far beyond") << 500 << qsizetype(1) << true
+                                << QStringLiteral("line 2, column 4");
+    QTest::newRow("no limit") << 500 << DomFromText::unlimited << false << QString();
+}
+
+void TestDomFromText::elementLimit()
+{
+    QFETCH(int, elements);
+    QFETCH(qsizetype, limit);
+    QFETCH(bool, refused);
+    QFETCH(QString, where);
+
+    QDomDocument document;
+    QString place;
+    const DomFromText::Fault fault =
+        DomFromText::read(elementsText(elements), document, &place, limit);
+    QCOMPARE(fault, refused ? DomFromText::Fault::TooLarge : DomFromText::Fault::None);
+    QCOMPARE(place, where);
+    // A refused text leaves nothing of itself behind.
+    QCOMPARE(document.documentElement().isNull(), refused);
+    if (!refused)
+        QCOMPARE(document.elementsByTagName(QStringLiteral("e")).size(), elements - 1);
+}
+
+void TestDomFromText::repeatedStringsAreSharedAndWriteOutTheSame()
+{
+    // Two notes with the same names and short texts, a long text twice, and
+    // a blank lyric that the toolkit alone would drop.
+    const QString longText(DomFromText::sharedTextLength + 1, QLatin1Char('x'));
+    const QString text = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                                        "<score><note><step>D</step><type>eighth</type>"
+                                        "<words>%1</words><text> </text></note>\n"
+                                        "<note><step>D</step><type>eighth</type>"
+                                        "<words>%1</words><text> </text></note></score>\n")
+                             .arg(longText);
+    QDomDocument document;
+    QCOMPARE(DomFromText::read(text, document), DomFromText::Fault::None);
+
+    const QDomElement first = document.documentElement().firstChildElement();
+    const QDomElement second = first.nextSiblingElement();
+    QCOMPARE(second.tagName(), QStringLiteral("note"));
+    QCOMPARE(first.tagName().constData(), second.tagName().constData());
+    for (const char *tag : {"step", "type"}) {
+        const QDomElement a = first.firstChildElement(QString::fromLatin1(tag));
+        const QDomElement b = second.firstChildElement(QString::fromLatin1(tag));
+        QCOMPARE(a.tagName().constData(), b.tagName().constData());
+        QCOMPARE(a.firstChild().nodeValue().constData(), b.firstChild().nodeValue().constData());
+    }
+    // Long texts are rarely repeated; they keep their own strings.
+    const QString words1 = first.firstChildElement(QStringLiteral("words")).text();
+    const QString words2 = second.firstChildElement(QStringLiteral("words")).text();
+    QCOMPARE(words1, longText);
+    QVERIFY(words1.constData() != words2.constData());
+
+    // The document writes out what the toolkit's own would, with the blank
+    // lyrics kept.
+    QDomDocument plain;
+    QVERIFY(plain.setContent(text));
+    QString expected = plain.toString(1);
+    expected.replace(QStringLiteral("<text/>"), QStringLiteral("<text> </text>"));
+    QCOMPARE(document.toString(1), expected);
+}
+
+QTEST_GUILESS_MAIN(TestDomFromText)
+#include "tst_dom_from_text.moc"
