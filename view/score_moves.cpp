@@ -19,6 +19,8 @@
 #include <QKeyEvent>
 #include <QUndoStack>
 
+#include <algorithm>
+
 namespace {
 
 constexpr double keyScroll = 30.0;
@@ -116,25 +118,12 @@ void Score::shiftStaffNote(const QGraphicsItem *item, int direction)
         return;
 
     const double step = noteShiftStep * part->noteFontSize;
-    const bool horizontal = page->horizontal;
     // Along the line every note of the chord shifts; across it only rests,
-    // by half the step.
-    double along = 0.0;
-    double across = 0.0;
-    switch (direction) {
-    case MoveRight:
-        (horizontal ? along : across) = horizontal ? step : step * 0.5;
-        break;
-    case MoveLeft:
-        (horizontal ? along : across) = horizontal ? -step : -step * 0.5;
-        break;
-    case MoveUp:
-        (horizontal ? across : along) = horizontal ? -step * 0.5 : -step;
-        break;
-    default:
-        (horizontal ? across : along) = horizontal ? step * 0.5 : step;
-        break;
-    }
+    // by half the step. The key's screen direction runs along the line
+    // sideways in horizontal writing and downwards in vertical writing.
+    const QPointF key = stepFor(direction) / keyStep;
+    const double along = (page->horizontal ? key.x() : key.y()) * step;
+    const double across = (page->horizontal ? key.y() : key.x()) * step * 0.5;
     const QList<Note *> &notes = measures.at(m)->parts.at(p)->voices.at(v)->notes;
     const int end = std::min(n + first->chordSize, int(notes.size()));
     for (int i = n; i < end; ++i) {
