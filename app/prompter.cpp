@@ -1,6 +1,7 @@
 #include "app/prompter.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
@@ -69,4 +70,14 @@ QString QtPrompter::item(QWidget *parent, const QString &title, const QString &l
 void QtPrompter::beep()
 {
     QApplication::beep();
+}
+
+int Prompter::runDialog(QDialog *)
+{
+    return QDialog::Rejected;
+}
+
+int QtPrompter::runDialog(QDialog *dialog)
+{
+    return dialog->exec();
 }

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+class QDialog;
 class QWidget;
 
 class Prompter
@@ -37,6 +38,11 @@ public:
 
     virtual void beep() = 0;
 
+    // Runs `dialog` modally (the caller keeps it and has connected its
+    // signals) and returns its result code. A prompter that shows no
+    // dialogs answers QDialog::Rejected without showing it.
+    virtual int runDialog(QDialog *dialog);
+
     // The prompter in force: the one installed, else the Qt dialogs.
     static Prompter &instance();
     // Not owned; pass nullptr to return to the Qt dialogs.
@@ -63,4 +69,5 @@ public:
     QString item(QWidget *parent, const QString &title, const QString &label,
                  const QStringList &items, int current, bool *ok) override;
     void beep() override;
+    int runDialog(QDialog *dialog) override;
 };

@@ -48,8 +48,8 @@ REGEN_CASES=(
     "200x4:$WORK/gen-200x4.musicxml"
     "1000x4:$WORK/gen-1000x4.musicxml"
 )
-for spec in 200:2 200:4 100:4 1000:4; do
-    m=${spec%:*} p=${spec#*:}
+for size in 200:2 200:4 100:4 1000:4; do
+    m=${size%:*} p=${size#*:}
     f="$WORK/gen-${m}x${p}.musicxml"
     [[ -f "$f" ]] || python3 "$ROOT/bench/make-score.py" "$m" "$p" "$f"
 done

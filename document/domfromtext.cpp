@@ -76,9 +76,21 @@ Survey survey(const QString &text, qsizetype maxElements)
     return result;
 }
 
+// The node after `node` in document order (depth first), or a null node
+// after the last: walks a whole document without recursion.
+QDomNode nextInDocumentOrder(QDomNode node)
+{
+    if (node.hasChildNodes())
+        return node.firstChild();
+    while (!node.isNull() && node.nextSibling().isNull())
+        node = node.parentNode();
+    return node.isNull() ? node : node.nextSibling();
+}
+
 // Gives back the blanks the DOM parser dropped. Elements are counted in
 // document order, the order of the streaming pass; an element the parser
 // gave any child is left as it is.
+
 void restoreBlanks(QDomDocument &document, const QList<QPair<qsizetype, QString>> &blanks)
 {
     qsizetype index = 0;
@@ -93,15 +105,7 @@ void restoreBlanks(QDomDocument &document, const QList<QPair<qsizetype, QString>
             }
             ++index;
         }
-        // Depth first, without recursion.
-        if (node.hasChildNodes()) {
-            node = node.firstChild();
-            continue;
-        }
-        while (!node.isNull() && node.nextSibling().isNull())
-            node = node.parentNode();
-        if (!node.isNull())
-            node = node.nextSibling();
+        node = nextInDocumentOrder(node);
     }
 }
 
@@ -125,15 +129,7 @@ void shareRepeatedStrings(QDomDocument &document)
             if (value.size() <= DomFromText::sharedTextLength)
                 node.setNodeValue(shared(value));
         }
-        // Depth first, without recursion.
-        if (node.hasChildNodes()) {
-            node = node.firstChild();
-            continue;
-        }
-        while (!node.isNull() && node.nextSibling().isNull())
-            node = node.parentNode();
-        if (!node.isNull())
-            node = node.nextSibling();
+        node = nextInDocumentOrder(node);
     }
 }
 

@@ -30,9 +30,9 @@ public:
     // is left, nothing is pushed.
     void pushMoveCommands();
 
-    // Millimetres: the point that the offset of `item` counts from, by
-    // its GraphicsItemType. False for note glyphs, untagged items and tags
-    // that lead to no model object.
+    // Millimetres: the point that the offset of `item` counts from
+    // (Score::itemOffsetOrigin, the rule every move shares). False for
+    // note glyphs, untagged items and tags that lead to no model object.
     bool referencePoint(const QGraphicsItem *item, QPointF *point) const;
 
     Score *owner = nullptr;

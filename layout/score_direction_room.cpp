@@ -14,6 +14,7 @@
 #include <QGraphicsItem>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -72,6 +73,15 @@ bool overlapping(const QRectF &a, const QRectF &b, double scale)
            std::min(a.bottom(), b.bottom()) - std::max(a.top(), b.top()) > touch;
 }
 
+// The part's row across the line, less the margin texts keep from its
+// edges, in scene units of `scale`.
+std::pair<double, double> rowInside(const Measure *measure, int part, double scale)
+{
+    const double centre = measure->getPartCenter(part);
+    const double half = 0.5 * measure->parts.at(part)->partExtent;
+    return {(centre - half + edgeMargin) * scale, (centre + half - edgeMargin) * scale};
+}
+
 } // namespace
 
 void Score::keepDirectionInRow(QGraphicsItem *item, int measureIndex, int part,
@@ -84,9 +94,7 @@ void Score::keepDirectionInRow(QGraphicsItem *item, int measureIndex, int part,
         return;
     const bool horizontal = page->horizontal;
     const double s = page->scaleFactor;
-    const double centre = m->getPartCenter(part);
-    const double low = (centre - 0.5 * cell->partExtent + edgeMargin) * s;
-    const double high = (centre + 0.5 * cell->partExtent - edgeMargin) * s;
+    const auto [low, high] = rowInside(m, part, s);
     const QRectF box = item->sceneBoundingRect();
     const double first = horizontal ? box.top() : box.left();
     const double last = horizontal ? box.bottom() : box.right();
@@ -235,10 +243,7 @@ void Score::clearDirectionOfNotes(QGraphicsItem *item, const Measure *measure, i
         item->moveBy(horizontal ? 0.0 : -away * by, horizontal ? away * by : 0.0);
         // A text that would leave its row for it stands after the note
         // instead, on its own side of the line.
-        const MePart *cell = measure->parts.at(part);
-        const double centre = measure->getPartCenter(part);
-        const double low = (centre - 0.5 * cell->partExtent + edgeMargin) * s;
-        const double high = (centre + 0.5 * cell->partExtent - edgeMargin) * s;
+        const auto [low, high] = rowInside(measure, part, s);
         const QRectF moved = item->sceneBoundingRect();
         const double first = horizontal ? moved.top() : moved.left();
         const double last = horizontal ? moved.bottom() : moved.right();

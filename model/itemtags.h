@@ -37,3 +37,16 @@ enum ItemTagKey : int
     TagLyric = 9,     // within the note
     TagFingering = 10 // within the note
 };
+
+// The tags of one item read back with the reader of its type. `index` is
+// the notation, directive, direction, credit, lyric or fingering index;
+// keys the type does not write stay 0.
+struct ItemTags
+{
+    int type = 0;
+    int measure = 0;
+    int part = 0;
+    int voice = 0;
+    int note = 0;
+    int index = 0;
+};

@@ -32,6 +32,7 @@
 #include <optional>
 #include <vector>
 
+struct ItemTags;
 class Credit;
 class Direction;
 class DialogTranspose;
@@ -1487,6 +1488,85 @@ public slots:
     // view/score_align.cpp: aligning items
     void alignItemsHorizontallyCommand();
     void alignItemsVerticallyCommand();
+
+public:
+    // view/score_align.cpp (continued)
+    // Lines the selected movable items up on the first of them: across the
+    // alignment direction they take its coordinate, along it they keep
+    // their own. One "move selected items" step; lyrics are left alone on
+    // a vertical page. The score is marked changed and regenerated.
+    void alignItemsCommand(bool horizontally);
+
+public:
+    // view/score_item_offsets.cpp: the one rule from a hand-placed item's
+    // scene position to the user offset of its model object, for dragging,
+    // the arrow keys and aligning alike
+    // The item's tags read with the reader of its type (model/itemtags.h).
+    ItemTags readItemTags(const QGraphicsItem *item) const;
+    // Millimetres: the point the item's offset counts from. False for note
+    // glyphs, untagged items and tags that name no model object.
+    bool itemOffsetOrigin(const QGraphicsItem *item, QPointF *origin) const;
+    // The offset (note sizes; credits millimetres) that makes the next
+    // regeneration draw the item's model object with its position at
+    // `scenePos`. False where itemOffsetOrigin is false.
+    bool itemOffsetAt(const QGraphicsItem *item, const QPointF &scenePos, QPointF *offset) const;
+    // Millimetres: where a placed slur's offset counts from.
+    QPointF slurOrigin(const ItemTags &t, Note *note) const;
+    // Note sizes a notation of `part` is drawn off its note across the line
+    // beside its stored offset.
+    double notationCorrection(const Notation *notation, int part) const;
+    // The move command that stores `offset` on the item's model object,
+    // its text set; with `spanRefresh` a slur or wavy line asks for a
+    // refresh too. Null for kinds without one and stale tags.
+    QUndoCommand *makeItemMoveCommand(const QGraphicsItem *item, const QPointF &offset,
+                                      bool spanRefresh);
+    // The scene item the generation made for the item's model object (the
+    // item itself when the object keeps none).
+    QGraphicsItem *modelItemOf(QGraphicsItem *item) const;
+
+public:
+    // view/score_moves.cpp: the arrow keys, the view's key handler, slur
+    // curve shifts and the redraw of spans after a move
+    // The argument of moveItemsCommand.
+    enum MoveDirection : int
+    {
+        MoveRight = 0,
+        MoveLeft = 1,
+        MoveUp = 2,
+        MoveDown = 3
+    };
+    // Moves every selected item one scene unit in one "move selected items"
+    // step; a selected staff-notation note glyph shifts its chord instead
+    // (no undo) and the score regenerates. False only with nothing selected.
+    bool moveItemsCommand(int direction);
+    // Bends the left (shift1) or right half of every selected slur up or
+    // down by one step, one undo step per slur, then regenerates and
+    // selects the notations again. Nothing without a selection.
+    void slurShiftUpDownCommand(bool shift1, bool up);
+    // After a move whose commands reshape spans: notes the selected
+    // notations, directions and directives, asks for one regeneration from
+    // the event loop and selects them again once it has run.
+    void requestMoveRefresh();
+    bool reselectAfterRegeneration = false;
+
+public slots:
+    // The slur curve controller's buttons (DialogSlurControl).
+    void slurLeftStrong();
+    void slurLeftWeak();
+    void slurRightStrong();
+    void slurRightWeak();
+    void slurWholeStrong();
+    void slurWholeWeak();
+
+protected:
+    // Arrows move the selection (or scroll by 30 with nothing selected),
+    // Ctrl/Alt with the arrows across the line bend slurs, X and Ctrl+X
+    // invert. Always accepted; the base view never sees a key.
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void shiftStaffNote(const QGraphicsItem *item, int direction);
+    void reverseByKey();
 
 public slots:
     // view/score_view.cpp: the view's zoom, scrolling, painting and view

@@ -283,9 +283,13 @@ void TestDragMoves::offsetsByType_data()
     QTest::newRow("notation h") << true << 4 << 0 << 3 << by << QPointF(0.4, 0.1) << "NotationMove";
     QTest::newRow("notation v keeps sign")
         << false << 4 << 0 << 3 << by << QPointF(0.2, 0.3) << "NotationMove";
-    QTest::newRow("notation of staff notation uncorrected")
-        << false << 4 << 12 << 3 << by << QPointF(0.2, 0.4) << "NotationMove";
-    QTest::newRow("tremolo") << true << 4 << 0 << 10 << by << QPointF(0.35, 0.13) << "NotationMove";
+    // Staff notation draws its glyph marks off the note like every
+    // notation, but its slurs from the moved end point itself.
+    QTest::newRow("notation of staff notation corrected")
+        << false << 4 << 12 << 3 << by << QPointF(0.2, 0.3) << "NotationMove";
+    QTest::newRow("slur of staff notation uncorrected")
+        << true << 4 << 12 << 6 << by << QPointF(0.4, 0.2) << "NotationMove Refresh";
+    QTest::newRow("tremolo") << true << 4 << 0 << 10 << by << QPointF(0.4, 0.13) << "NotationMove";
     QTest::newRow("slur refreshes")
         << true << 4 << 0 << 6 << by << QPointF(0.4, 0.5) << "NotationMove Refresh";
     QTest::newRow("wavy line refreshes")

@@ -3,10 +3,13 @@
 // regeneration.
 #include "model/score.h"
 
+#include "app/dialogslurcontrol.h"
+#include "app/prompter.h"
 #include "layout/alignitem.h"
 #include "model/credit.h"
 #include "model/direction.h"
 #include "model/directive.h"
+#include "model/itemtags.h"
 #include "model/lyrics.h"
 #include "model/measure.h"
 #include "model/mepart.h"
@@ -33,6 +36,7 @@ constexpr double zoomStep = 1.02;
 constexpr double magnifyStep = 1.05;
 constexpr double initialZoom = 0.6;
 constexpr double wheelScroll = 30.0;
+constexpr int slurKind = 6;
 
 // Selects a re-found item, or says why the record found none.
 void selectAgain(QGraphicsItem *item, const char *operation, const QString &record)
@@ -54,7 +58,27 @@ QString indices(std::initializer_list<int> values)
 
 } // namespace
 
-void Score::slurShiftControl() {}
+void Score::slurShiftControl()
+{
+    const QList<QGraphicsItem *> selection = scene->selectedItems();
+    if (selection.isEmpty() || selection.first()->data(TagType).toInt() != NotationItem)
+        return;
+    int m = 0, p = 0, v = 0, n = 0, index = 0;
+    getNotationItemTag(selection.first(), &m, &p, &v, &n, &index);
+    const Note *note = noteAt(m, p, v, n);
+    const Notation *notation = note ? note->notations.value(index) : nullptr;
+    if (!notation || notation->kind != slurKind)
+        return;
+
+    DialogSlurControl dialog;
+    connect(&dialog, &DialogSlurControl::sigSlurLeftStrong, this, &Score::slurLeftStrong);
+    connect(&dialog, &DialogSlurControl::sigSlurLeftWeak, this, &Score::slurLeftWeak);
+    connect(&dialog, &DialogSlurControl::sigSlurWholeStrong, this, &Score::slurWholeStrong);
+    connect(&dialog, &DialogSlurControl::sigSlurWholeWeak, this, &Score::slurWholeWeak);
+    connect(&dialog, &DialogSlurControl::sigSlurRightStrong, this, &Score::slurRightStrong);
+    connect(&dialog, &DialogSlurControl::sigSlurRightWeak, this, &Score::slurRightWeak);
+    Prompter::instance().runDialog(&dialog);
+}
 
 bool Score::setFileNameAndText(const QString &name, const QString &text)
 {

@@ -1,5 +1,7 @@
 #include "support/scriptedprompter.h"
 
+#include <QDialog>
+
 namespace TestSupport {
 
 void ScriptedPrompter::reset()
@@ -10,6 +12,7 @@ void ScriptedPrompter::reset()
     fontAnswers.clear();
     itemAnswers.clear();
     beeps = 0;
+    dialogScripts.clear();
 }
 
 QStringList ScriptedPrompter::texts(const QString &kind) const
@@ -88,6 +91,12 @@ QString ScriptedPrompter::item(QWidget *, const QString &title, const QString &l
 void ScriptedPrompter::beep()
 {
     ++beeps;
+}
+
+int ScriptedPrompter::runDialog(QDialog *dialog)
+{
+    prompts.append({QStringLiteral("dialog"), dialog->windowTitle(), QString()});
+    return dialogScripts.isEmpty() ? int(QDialog::Rejected) : dialogScripts.dequeue()(dialog);
 }
 
 } // namespace TestSupport

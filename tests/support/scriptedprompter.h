@@ -8,6 +8,8 @@
 #include <QList>
 #include <QQueue>
 
+#include <functional>
+
 namespace TestSupport {
 
 class ScriptedPrompter : public Prompter
@@ -26,6 +28,10 @@ public:
     QQueue<QFont> fontAnswers;
     QQueue<QString> itemAnswers;
     int beeps = 0;
+    // Each runs in place of one modal dialog, in order: it may emit the
+    // dialog's signals, and returns the result code. With none left the
+    // dialog is closed at once (Rejected).
+    QQueue<std::function<int(QDialog *)>> dialogScripts;
 
     void reset();
     // The texts of all prompts of one kind (empty kind: all), in order.
@@ -47,6 +53,8 @@ public:
     QString item(QWidget *parent, const QString &title, const QString &label,
                  const QStringList &items, int current, bool *ok) override;
     void beep() override;
+    // Recorded as kind "dialog" with the dialog's window title.
+    int runDialog(QDialog *dialog) override;
 
 private:
     QString nextFile(const QString &kind, const QString &caption);

@@ -1,0 +1,6 @@
+#include "app/dialogslurcontrol.h"
+
+DialogSlurControl::DialogSlurControl(QWidget *parent) : QDialog(parent)
+{
+    setWindowTitle(tr("Slur Curve Controller"));
+}
