@@ -27,6 +27,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -1650,6 +1651,99 @@ public slots:
     void setSelectedDirectiveItems();
     // The scene's selection changed: repaints the scene; the lists stay.
     void selectionChanged();
+
+public:
+    // view/score_settings_updates.cpp: whole-score settings changes, each
+    // one undo step outside any macro, and the regeneration that shows it
+    // Pushes an UpdateStyle of `newStyle` (copied; the caller keeps it) and
+    // regenerates, unless the style equals the current one: then nothing.
+    void updateStyleCommand(const Style *newStyle);
+    // Always pushes an UpdatePart and regenerates, even for equal parts.
+    // `newParts` holds one entry per part of the score (copied).
+    void updatePartCommand(const QList<Part *> &newParts);
+    // With `resetOffsets` first clears every hand offset (no undo; marks
+    // the score changed). Then like updateStyleCommand for the page.
+    void updatePageCommand(const Page *newPage, bool resetOffsets);
+    // Pushes the switch of the style's multi-measure rests; regenerates.
+    void multiMeasureRests();
+    // Pushes every measure back to scale 1.0, marks changed, regenerates.
+    void resetSizeMeasures();
+
+public:
+    // view/score_development.cpp: the development menu's operations
+    // Rebuilds the model from its own score-file text and regenerates. The
+    // undo history and the selection go with the old model (see
+    // rebuildModel); unsaved changes still count afterwards.
+    void cleanRefresh();
+    // Stores `on` in dSw; switching on says so in the debug output.
+    void setDebugSwitch(bool on);
+    // Writes every command of the undo stack and its index to the debug
+    // output.
+    void listUndoCommands();
+
+public:
+    // view/score_log.cpp: the log of completed commands (logText), shown by
+    // the log dialog
+    // Appends `text` as it is (no separator) and sends the whole log.
+    void appendLog(const QString &text);
+    // Empties the log and sends it, also when it was empty.
+    void clearLog();
+
+public:
+    // view/score_adjusters.cpp: the layout controller's adjusters. Each call
+    // is one click: the changed setting goes through the settings update
+    // commands above (one undo step; none when nothing changed), the score
+    // is marked changed and regenerated exactly once.
+    // Stepped: true is the wider, larger or longer button.
+    void changeGapChordNote(bool wider);
+    void changeGapVoice(bool wider);
+    void changeMaxChordWidth(bool wider);
+    void changeHeaderWidth(bool wider);
+    void changeNoteFontSize(bool larger);
+    void changeNotePosOffset(bool larger);
+    void changeMeasuresPerStage(bool more);
+    void changePartWidth(bool wider);
+    void changeSpaceBetweenStages(bool wider);
+    void changeMeasureLength(bool longer);
+    // Switches: the page setting takes the argument.
+    void setScoreHorizontal(bool horizontal);
+    void setGridLayout(bool grid);
+    void setMeasuresAutomatic(bool automatic);
+    void setEqualLength(bool equal);
+    void setTimeProportional(bool proportional);
+    void setExpandLastStage(bool expand);
+    void setExpandLastPage(bool expand);
+    // The time-tick ratio `percent` of the way from the style's lower to its
+    // upper bound; not clamped (the controller passes 0..100).
+    void setUniformity(int percent);
+
+private:
+    // Apply `step` to a copy of the page or style settings, push the copy
+    // when it differs, then mark changed and regenerate once.
+    void adjustPage(const std::function<void(Page *)> &step);
+    void adjustStyle(const std::function<void(Style *)> &step);
+    void finishAdjustment(bool pushed);
+
+public:
+    // view/score_breaks_scaling.cpp: user breaks on the selected measures
+    // and the user scale of selected measures and marks
+    // One macro of one break command per selected measure item (the
+    // displayed measure its tag names; none for a tag past the list), then
+    // the regeneration and the same measures selected again.
+    void insertLineBreak();
+    void insertPageBreak();
+    void insertWhitePageBreak();
+    // One macro "measure scale change": every selected measure, notation
+    // and directive scaled by 1.1 (little: 1.01), every direction by 1.1
+    // (little: 1.005); `longer` multiplies, else divides. With automatic
+    // line breaks the line breaking starts afresh. Regenerates and selects
+    // the same objects again.
+    void scaleItemsCommand(bool longer, bool little);
+
+private:
+    // `make` builds the break command of one measure.
+    void insertBreaks(const QString &macroName, const QString &commandText,
+                      const std::function<QUndoCommand *(Measure *)> &make);
 
 public:
     // document/score_text_options.cpp: the offset and font options at the

@@ -649,10 +649,74 @@ QList<RoundTrip> handRows()
     };
 }
 
+// The whole-score operations that push their own steps (regenerating and
+// selecting again), each through the saved file as a single command is.
+QList<RoundTrip> operationRows()
+{
+    const auto none = [](Score &) {};
+    const auto selectMeasure = [](Score &s, int index) {
+        s.displayedMeasures.at(index)->measureItem->setSelected(true);
+    };
+    return {
+        {"Score::multiMeasureRests",
+         "MultiMeasureRests",
+         none,
+         nullptr,
+         "<multi-measure-rests>true</multi-measure-rests>",
+         {},
+         [](Score &s) { s.multiMeasureRests(); }},
+        {"Score::resetSizeMeasures",
+         "ResetMeasureScale",
+         [](Score &s) { s.measures.at(2)->userScale = 0.75; },
+         nullptr,
+         {},
+         "<tarn-userscale>0.75</tarn-userscale>",
+         [](Score &s) { s.resetSizeMeasures(); }},
+        {"Score::insertPageBreak",
+         "insertPageBreak",
+         none,
+         nullptr,
+         "<tarn-pagebreak/>",
+         {},
+         [selectMeasure](Score &s) {
+             selectMeasure(s, 1);
+             selectMeasure(s, 3);
+             s.insertPageBreak();
+         }},
+        {"Score::scaleItemsCommand",
+         "measure scale change",
+         none,
+         nullptr,
+         "<tarn-userscale>1.1</tarn-userscale>",
+         {},
+         [selectMeasure](Score &s) {
+             selectMeasure(s, 0);
+             s.scaleItemsCommand(true, false);
+         }},
+        {"Score::changeGapVoice",
+         "UpdateStyle",
+         none,
+         nullptr,
+         "<gap-voice>0.05</gap-voice>",
+         {},
+         [](Score &s) { s.changeGapVoice(true); }},
+        {"Score::changeMeasuresPerStage", "UpdatePage", none, nullptr,
+         "<measure-per-line>5</measure-per-line>", "<measure-per-line>4</measure-per-line>",
+         [](Score &s) { s.changeMeasuresPerStage(true); }},
+        {"Score::changeNoteFontSize",
+         "UpdatePart",
+         none,
+         nullptr,
+         "<note-font-size>5.25</note-font-size>",
+         {},
+         [](Score &s) { s.changeNoteFontSize(true); }},
+    };
+}
+
 const QList<RoundTrip> &roundTrips()
 {
     static const QList<RoundTrip> rows = moveRows() + resetRows() + shapeRows() + settingRows() +
-                                         noteRows() + textRows() + handRows();
+                                         noteRows() + textRows() + handRows() + operationRows();
     return rows;
 }
 
