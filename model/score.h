@@ -281,6 +281,7 @@ public:
     // ascending order; getters read the indices only and never check the
     // type (callers test data(TagType) first). Unwritten keys read 0.
     void setNoteItemTag(QGraphicsItem *item, int measure, int part, int voice, int note);
+    void setNotePartItemTag(QGraphicsItem *item, int measure, int part, int voice, int note);
     void setLyricItemTag(QGraphicsItem *item, int measure, int part, int voice, int note,
                          int lyric);
     void setOctaveInstItemTag(QGraphicsItem *item, int measure, int part, int voice, int note);
