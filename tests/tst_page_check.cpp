@@ -86,9 +86,6 @@ const QList<OpenFault> &openFaults()
          "the quoted word of measure 2 in vertical writing: the column has no room for it "
          "beside the wide notes, and within the measure no gap between them holds it; the row "
          "does not yet grow for it"},
-        {PageFinding::TextOverNote, PageFinding::Direction, "^echigo s12 [hv]$",
-         "the tempo text of measure 1 stands on the beam and stems of the first notes: the "
-         "settling step moves texts clear of note heads only"},
         {PageFinding::TextOverNote, PageFinding::Direction, "^33a s12 [hv]$",
          "the 15mb line kept inside its staff row: the end hook's box reaches over the low "
          "ledger-line heads (the line's own ink stays clear); the row does not yet grow for it"},
