@@ -230,6 +230,18 @@ QPen stemPen(double width)
     return pen;
 }
 
+// A stem or beam of the group, in the scene: tagged as ink of the group's
+// first note, its box kept with the measure for the texts that settle later.
+void addInk(const Group &g, QGraphicsItem *item)
+{
+    g.score->scene->addItem(item);
+    StaffGlyphs::tagPart(g.score, item, g.measure, g.part, g.voice, g.note(g.first));
+    QList<QList<QRectF>> &boxes = g.measure->beamBoxes;
+    if (boxes.size() <= g.part)
+        boxes.resize(g.part + 1);
+    boxes[g.part].append(item->sceneBoundingRect());
+}
+
 void addStem(const Group &g, double along, double from, double to, bool up, const QPen &pen)
 {
     // The stem's edge, not its middle, lies on the head's side.
@@ -237,7 +249,7 @@ void addStem(const Group &g, double along, double from, double to, bool up, cons
     const double a = up ? along - half : along + half;
     auto *line = new QGraphicsLineItem(QLineF(g.scene(a, from), g.scene(a, to)));
     line->setPen(pen);
-    g.score->scene->addItem(line);
+    addInk(g, line);
 }
 
 void addPolygon(const Group &g, const QList<QPointF> &points)
@@ -252,7 +264,7 @@ void addPolygon(const Group &g, const QList<QPointF> &points)
     outline.setCapStyle(Qt::FlatCap);
     item->setPen(outline);
     item->setBrush(QBrush(Qt::black, Qt::SolidPattern));
-    g.score->scene->addItem(item);
+    addInk(g, item);
 }
 
 void addGraceSlash(const Group &g, double along, double end, double d, const QPen &pen)
@@ -261,7 +273,7 @@ void addGraceSlash(const Group &g, double along, double end, double d, const QPe
     auto *line = new QGraphicsLineItem(QLineF(g.scene(along - 0.13 * s, end - d * 0.338 * s),
                                               g.scene(along + 0.13 * s, end + d * 0.078 * s)));
     line->setPen(pen);
-    g.score->scene->addItem(line);
+    addInk(g, line);
 }
 
 // The beams of one note at every level. `edge(level)` is the across value

@@ -77,6 +77,7 @@ void Score::addLedgerLines(Measure *measure, Note *note, int part, int voice, in
         if (!horizontal)
             id += QStringLiteral("_V");
         GlyphItem *item = createSvgItem(part, false, id, false, horizontal, 1.0, 1.0);
+        StaffGlyphs::tagPart(this, item, measure, part, voice, note);
         const double cross = getStaffStepOffset(part, n) - 0.01 * size;
         const double offsetAlong = along + shift;
         appendNoteAlignItem(measure, part, voice, note->staff, width, id, width, size, AlignOverlay,

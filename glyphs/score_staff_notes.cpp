@@ -149,6 +149,7 @@ void Score::addStaffNote(Measure *measure, int part, int voice, int noteIndex, i
         const QString id = known ? QStringLiteral("Tremolo%1_Double").arg(marks) : QString();
         const double cross = known ? -0.1 * marks * size : 0.0;
         QGraphicsItem *item = StaffGlyphs::glyph(this, part, id);
+        StaffGlyphs::tagPart(this, item, measure, part, voice, note);
         appendNoteAlignItem(measure, part, voice, note->staff, 0.4 * size, id, 0.4 * size, size,
                             AlignFree, onset, item, cross, 0.0, cross);
     }

@@ -1,6 +1,7 @@
 #include "glyphs/staff_glyph_support.h"
 
 #include "model/glyphitem.h"
+#include "model/itemtags.h"
 #include "model/measure.h"
 #include "model/mepart.h"
 #include "model/note.h"
@@ -9,6 +10,7 @@
 #include "model/score.h"
 #include "model/voice.h"
 
+#include <QGraphicsItem>
 #include <QSvgRenderer>
 #include <QTransform>
 
@@ -70,11 +72,23 @@ QGraphicsItem *glyph(Score *score, int part, const QString &glyphId, bool common
     return blank;
 }
 
+void tagPart(Score *score, QGraphicsItem *item, const Measure *measure, int part, int voice,
+             const Note *note)
+{
+    const QList<Note *> &notes = measure->parts.at(part)->voices.at(voice)->notes;
+    score->setNotePartItemTag(item, measure->indexInScore(), part, voice,
+                              int(notes.indexOf(const_cast<Note *>(note))));
+}
+
 int append(Score *score, Measure *measure, int part, int voice, const Note *note, double width,
            const QString &glyphId, int kind, int time, QGraphicsItem *item, double cross,
            double along, double across)
 {
     const bool horizontal = score->page->horizontal;
+    // Heads, rests and dots carry their note's own tag; what else is drawn
+    // for the note is part of its ink too.
+    if (item && !item->data(TagType).isValid())
+        tagPart(score, item, measure, part, voice, note);
     return score->appendNoteAlignItem(measure, part, voice, note->staff, width, glyphId, width,
                                       across, kind, time, item, cross, horizontal ? along : cross,
                                       horizontal ? cross : along);

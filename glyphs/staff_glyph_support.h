@@ -39,6 +39,11 @@ double headWidth(const Note *note, double size, bool seconds);
 // spacing stay) without painting the whole font or a stray glyph.
 QGraphicsItem *glyph(Score *score, int part, const QString &glyphId, bool common = false);
 
+// Tags `item` as a part of `note`'s ink (a stem, flag, beam, ledger line or
+// accidental): not selectable, found by whatever keeps clear of the note.
+void tagPart(Score *score, QGraphicsItem *item, const Measure *measure, int part, int voice,
+             const Note *note);
+
 // Appends an aligned item of `note`'s staff whose cross position is
 // `cross` and whose reference offset is (along, cross) in horizontal
 // writing, (cross, along) in vertical writing. Extent along = width,

@@ -1,14 +1,19 @@
 // Score's room for direction texts: default-placed texts kept inside their
 // part's row, and, once every item is drawn, clear of the notes and of each
 // other.
+#include "drawing/mytextitem.h"
+#include "glyphs/staff_glyph_support.h"
 #include "layout/alignitem.h"
 #include "model/direction.h"
 #include "model/itemtags.h"
 #include "model/measure.h"
 #include "model/mepart.h"
+#include "model/note.h"
+#include "model/notefonts.h"
 #include "model/page.h"
 #include "model/part.h"
 #include "model/score.h"
+#include "model/style.h"
 #include "model/voice.h"
 
 #include <QGraphicsItem>
@@ -47,24 +52,52 @@ bool isRepeatGlyph(int kind)
     return kind >= Coda && kind <= LastRepeatWord && kind != Metronome;
 }
 
-// Boxes of the visible note glyphs of a part in a measure, scene units.
-QList<QRectF> noteGlyphBoxes(const MePart *cell)
-{
-    QList<QRectF> boxes;
-    for (const Voice *voice : cell->voices) {
-        for (const AlignItem *aligned : voice->alignItems) {
-            const QGraphicsItem *item = aligned->graphicsItem;
-            if (item && item->isVisible() && item->scene() &&
-                item->data(TagType).toInt() == NoteItem)
-                boxes.append(item->sceneBoundingRect());
-        }
-    }
-    return boxes;
-}
-
 // Text boxes hold the font's full ascent and descent, glyph boxes their
 // advance: boxes that overlap by less than this (mm) are not ink on ink.
 constexpr double touchMm = 0.3;
+
+// Boxes of the visible ink of a part's notes in a measure, scene units
+// (`s` per mm): the note glyphs, and in staff notation also their stems,
+// flags, beams, ledger lines and accidentals. A stem or beam is ink to its
+// box's edge, where a text's descenders reach: those boxes grow by the
+// touching overlap, so that a text only grazing them still moves clear.
+QList<QRectF> noteGlyphBoxes(const Measure *measure, int part, double s)
+{
+    const double grow = touchMm * s;
+    QList<QRectF> boxes;
+    for (const Voice *voice : measure->parts.at(part)->voices) {
+        for (const AlignItem *aligned : voice->alignItems) {
+            const QGraphicsItem *item = aligned->graphicsItem;
+            if (!item || !item->isVisible() || !item->scene())
+                continue;
+            const int type = item->data(TagType).toInt();
+            if (type == NoteItem)
+                boxes.append(item->sceneBoundingRect());
+            else if (type == NotePartItem)
+                boxes.append(item->sceneBoundingRect().adjusted(-grow, -grow, grow, grow));
+        }
+    }
+    for (const QRectF &beam : measure->beamBoxes.value(part))
+        boxes.append(beam.adjusted(-grow, -grow, grow, grow));
+    return boxes;
+}
+
+// The edges (mm) across the reading direction between which a part's
+// direction texts stand: its row and the direction band above its notes,
+// less the frame line's half pen.
+std::pair<double, double> rowEdges(const Measure *measure, int part, bool horizontal)
+{
+    const MePart *cell = measure->parts.at(part);
+    const double centre = measure->getPartCenter(part);
+    double low = centre - 0.5 * cell->partExtent + edgeMargin;
+    double high = centre + 0.5 * cell->partExtent - edgeMargin;
+    // Above the notes: up in horizontal writing, right in vertical writing.
+    if (horizontal)
+        low -= cell->directionBand;
+    else
+        high += cell->directionBand;
+    return {low, high};
+}
 
 bool overlapping(const QRectF &a, const QRectF &b, double scale)
 {
@@ -73,16 +106,99 @@ bool overlapping(const QRectF &a, const QRectF &b, double scale)
            std::min(a.bottom(), b.bottom()) - std::max(a.top(), b.top()) > touch;
 }
 
-// The part's row across the line, less the margin texts keep from its
-// edges, in scene units of `scale`.
-std::pair<double, double> rowInside(const Measure *measure, int part, double scale)
+// How far, in mm from the note line of the part's first staff, the ink
+// of the measure's notes on that staff reaches to the side above them:
+// their glyphs (heads, stems, flags, ledger lines, accidentals) as they are
+// aligned, and the stems and beam of a beamed note with its stem up, which
+// are drawn only once the notes stand in place: a stem of the usual length
+// and one beam line past the head. 0 for none.
+double inkAbove(const Score *score, const Measure *measure, int part)
 {
-    const double centre = measure->getPartCenter(part);
-    const double half = 0.5 * measure->parts.at(part)->partExtent;
-    return {(centre - half + edgeMargin) * scale, (centre + half - edgeMargin) * scale};
+    const double s = score->page->scaleFactor;
+    const bool horizontal = score->page->horizontal;
+    const double size = score->parts.at(part)->noteFontSize;
+    double reach = 0.0;
+    for (const Voice *voice : measure->parts.at(part)->voices) {
+        for (const Note *note : voice->notes) {
+            if (!note->visible || note->staff != 0 || note->firstAlignItem < 0)
+                continue;
+            double head = 0.0;
+            for (int i = std::max(0, note->alignItemBegin);
+                 i <= note->alignItemEnd && i < voice->alignItems.size(); ++i) {
+                const AlignItem *aligned = voice->alignItems.at(i);
+                const QGraphicsItem *glyph = aligned->graphicsItem;
+                if (!glyph)
+                    continue;
+                const int type = glyph->data(TagType).toInt();
+                if (type != NoteItem && type != NotePartItem)
+                    continue;
+                const QRectF box = glyph->transform().mapRect(glyph->boundingRect());
+                head = std::max(head, horizontal ? -(aligned->refOffsetY + box.top() / s)
+                                                 : aligned->refOffsetX + box.right() / s);
+            }
+            if (!note->rest && note->stemShown == 1 && StaffGlyphs::isBeamed(note))
+                head += (Score::getStemBaseLength(note->noteType) * 0.125 + 0.12) * size;
+            reach = std::max(reach, head);
+        }
+    }
+    return reach;
+}
+
+// The extent across the reading direction of a words direction's text as
+// drawn, mm.
+double wordsAcross(const Score *score, const Direction *direction)
+{
+    const bool horizontal = score->page->horizontal;
+    QString text = direction->text;
+    const bool dotted = text.startsWith(QLatin1Char('.'));
+    if (dotted)
+        text.remove(0, 1);
+    MyTextItem sample(text, dotted && !horizontal);
+    sample.setFont(direction->fontGiven ? direction->font : score->style->textFont);
+    const QRectF box = sample.boundingRect();
+    // Across a horizontal page, and turned on a vertical one, the text's
+    // height lies across; upright or unturned on a vertical page its width.
+    const int r = direction->rotation;
+    const bool upright = !horizontal && (r == 3 || r == 1 || (r == 0 && dotted));
+    return (upright ? box.width() : box.height()) / score->page->scaleFactor;
 }
 
 } // namespace
+
+double Score::directionBandOf(int part, int first, int last)
+{
+    const Part *settings = parts.at(part);
+    if (settings->notationStyle != NotationStyle::StaffNotation || page->scaleFactor <= 0.0)
+        return 0.0;
+    // The room above the first staff's note line within the row.
+    const double room = 0.5 * partRowExtent(part) / std::max(1, settings->staffCount) -
+                        settings->partShift * settings->noteFontSize;
+    double band = 0.0;
+    for (int i = first; i <= last && i < displayedMeasures.size(); ++i) {
+        const Measure *measure = displayedMeasures.at(i);
+        const MePart *cell = measure->parts.value(part);
+        if (!cell || measure->multiRestCount >= 2)
+            continue;
+        double ink = -1.0;
+        for (const Voice *voice : cell->voices) {
+            for (Direction *direction : voice->shownDirections()) {
+                if (direction->kind != Words || direction->moved || direction->staff != 0 ||
+                    direction->visibility == 2)
+                    continue;
+                // The offset drawing gives it: above the notes when negative.
+                setDefaultItemOffset(direction);
+                if (direction->y >= 0.0)
+                    continue;
+                if (ink < 0.0)
+                    ink = inkAbove(this, measure, part);
+                const double need =
+                    ink + touchMm + directionGap + wordsAcross(this, direction) + edgeMargin;
+                band = std::max(band, need - room);
+            }
+        }
+    }
+    return band;
+}
 
 void Score::keepDirectionInRow(QGraphicsItem *item, int measureIndex, int part,
                                const Direction *direction) const
@@ -94,7 +210,9 @@ void Score::keepDirectionInRow(QGraphicsItem *item, int measureIndex, int part,
         return;
     const bool horizontal = page->horizontal;
     const double s = page->scaleFactor;
-    const auto [low, high] = rowInside(m, part, s);
+    const auto [lowMm, highMm] = rowEdges(m, part, horizontal);
+    const double low = lowMm * s;
+    const double high = highMm * s;
     const QRectF box = item->sceneBoundingRect();
     const double first = horizontal ? box.top() : box.left();
     const double last = horizontal ? box.bottom() : box.right();
@@ -129,7 +247,7 @@ QPointF Score::measureLevelShiftIntoStage(const QGraphicsItem *item, int measure
     QPointF shift(high - box.right(), 0.0);
     // Brought inside, a wide mark may land on the notes beside the edge:
     // it moves on down the column past them.
-    const QList<QRectF> notes = noteGlyphBoxes(cell);
+    const QList<QRectF> notes = noteGlyphBoxes(m, part, s);
     box.translate(shift);
     for (int step = 0; step < settleSteps; ++step) {
         double push = 0.0;
@@ -210,7 +328,7 @@ void Score::collectStageNotes(int first, QList<QList<QRectF>> &notes) const
         if (measure->lineIndex != stage)
             break;
         for (int p = 0; p < notes.size() && p < measure->parts.size(); ++p)
-            notes[p] += noteGlyphBoxes(measure->parts.at(p));
+            notes[p] += noteGlyphBoxes(measure, p, page->scaleFactor);
     }
 }
 
@@ -243,7 +361,9 @@ void Score::clearDirectionOfNotes(QGraphicsItem *item, const Measure *measure, i
         item->moveBy(horizontal ? 0.0 : -away * by, horizontal ? away * by : 0.0);
         // A text that would leave its row for it stands after the note
         // instead, on its own side of the line.
-        const auto [low, high] = rowInside(measure, part, s);
+        const auto [lowMm, highMm] = rowEdges(measure, part, horizontal);
+        const double low = lowMm * s;
+        const double high = highMm * s;
         const QRectF moved = item->sceneBoundingRect();
         const double first = horizontal ? moved.top() : moved.left();
         const double last = horizontal ? moved.bottom() : moved.right();

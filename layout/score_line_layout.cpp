@@ -96,10 +96,13 @@ double Score::stageExtent(int first, int last)
             for (int i = first; i <= last && hidden; ++i)
                 hidden = displayedMeasures.at(i)->parts.at(p)->restOnly;
         }
-        for (int i = first; i <= last; ++i)
+        const double band = part->partOutput && !hidden ? directionBandOf(p, first, last) : 0.0;
+        for (int i = first; i <= last; ++i) {
             displayedMeasures.at(i)->parts.at(p)->collapsed = hidden;
+            displayedMeasures.at(i)->parts.at(p)->directionBand = band;
+        }
         if (part->partOutput && !hidden)
-            extent += partRowExtent(p) + lyricBand(p);
+            extent += band + partRowExtent(p) + lyricBand(p);
     }
     return extent;
 }

@@ -182,6 +182,7 @@ void Score::resetComputedFields()
         measure->measureItem = nullptr;
         measure->endingItem = nullptr;
         measure->timeSignatureBoxes.clear();
+        measure->beamBoxes.clear();
     }
     forEachVoice(measures, [](Voice *voice) {
         for (Note *note : std::as_const(voice->notes))

@@ -112,8 +112,11 @@ void Score::placeStagesOfPage(int first, int last, bool horizontal)
             const double row = drawn ? partRowExtent(p) * rowScale : 0.0;
             const double band = drawn ? lyricBand(p) * rowScale : 0.0;
             // Vertical writing: rows run from the stage's right edge
-            // leftwards. The lyric band follows the note row: below it, or
-            // left of it.
+            // leftwards. The direction band comes before the note row
+            // (above it, or right of it); the lyric band follows it (below
+            // it, or left of it).
+            cell->directionBand = drawn ? cell->directionBand * rowScale : 0.0;
+            rowStart += cell->directionBand;
             cell->partOffset = horizontal ? rowStart : -(rowStart + row);
             cell->partExtent = row;
             cell->lyricBand = band;

@@ -20,6 +20,10 @@ enum GraphicsItemType : int
     HarmonicItem = 13,
     UpBowItem = 14,
     StoppedItem = 15,
+    // A stem, flag, beam, ledger line or accidental drawn for a staff
+    // note: not selectable, tagged so that whatever must keep clear of a
+    // note's ink can find all of it.
+    NotePartItem = 16,
 };
 
 // The data keys of an item's tags.

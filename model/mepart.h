@@ -46,4 +46,8 @@ public:
     // mm beyond partExtent on the lyrics' side (below the row in horizontal
     // writing, left of it in vertical writing); 0 without lyrics
     double lyricBand = 0.0;
+    // mm beyond partExtent above the notes (above the row in horizontal
+    // writing, right of it in vertical writing) for direction texts that
+    // must clear the notes' ink; 0 where the row holds them
+    double directionBand = 0.0;
 };

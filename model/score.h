@@ -283,6 +283,7 @@ public:
     // ascending order; getters read the indices only and never check the
     // type (callers test data(TagType) first). Unwritten keys read 0.
     void setNoteItemTag(QGraphicsItem *item, int measure, int part, int voice, int note);
+    void setNotePartItemTag(QGraphicsItem *item, int measure, int part, int voice, int note);
     void setLyricItemTag(QGraphicsItem *item, int measure, int part, int voice, int note,
                          int lyric);
     void setOctaveInstItemTag(QGraphicsItem *item, int measure, int part, int voice, int note);
@@ -381,6 +382,12 @@ public:
     // glyph when that would leave their row), and along it past an earlier
     // text of the same row that they would cover, as repeat signs do.
     void settleDirectionTexts();
+    // mm: the room a staff-notation part's row needs beyond its extent, on
+    // the side above its notes, on the stage first..last (displayed
+    // indices): what default-placed words and dynamics above the staff
+    // need past the notes' ink (heads, stems, flags, beams) that the row
+    // does not hold. 0 in other notations and where the row suffices.
+    double directionBandOf(int part, int first, int last);
     // Scene units: the move that brings a measure-level mark (rehearsal,
     // repeat sign, tempo) across its stage's edge back inside the stage;
     // (0, 0) when it needs none. A user-moved mark is not asked.

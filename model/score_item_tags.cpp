@@ -34,6 +34,11 @@ void Score::setNoteItemTag(QGraphicsItem *item, int measure, int part, int voice
     tagNote(item, NoteItem, measure, part, voice, note);
 }
 
+void Score::setNotePartItemTag(QGraphicsItem *item, int measure, int part, int voice, int note)
+{
+    tagNote(item, NotePartItem, measure, part, voice, note);
+}
+
 void Score::setLyricItemTag(QGraphicsItem *item, int measure, int part, int voice, int note,
                             int lyric)
 {

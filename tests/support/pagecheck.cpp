@@ -204,6 +204,9 @@ private:
         case NoteItem:
             box.category = Category::NoteGlyph;
             break;
+        case NotePartItem:
+            box.category = Category::NotePart;
+            break;
         case LyricItem:
             box.category = Category::Lyric;
             box.index = item->data(TagLyric).toInt();
@@ -381,7 +384,7 @@ void checkCollisions(const Score &score, const QList<Box> &boxes, double toleran
             const Box &b = boxes.at(j);
             if (i == j || a.page != b.page || narrowedTogether(score, a, b))
                 continue;
-            if (b.category == Category::NoteGlyph) {
+            if (b.category == Category::NoteGlyph || b.category == Category::NotePart) {
                 if (overlaps(a.rect, b.rect, tolerance))
                     out.append(finding(PageFinding::TextOverNote, a, &b));
             } else if (isText(b.category)) {
@@ -499,6 +502,8 @@ QString categoryName(PageFinding::Category category)
     switch (category) {
     case Category::NoteGlyph:
         return QStringLiteral("note");
+    case Category::NotePart:
+        return QStringLiteral("note-part");
     case Category::Lyric:
         return QStringLiteral("lyric");
     case Category::Credit:

@@ -1,10 +1,11 @@
 // A check of the generated pages as a reader sees them: it collects, from
-// the score's scene, the boxes of the note glyphs, lyrics, credits, part
+// the score's scene, the boxes of the note glyphs (with the stems, flags,
+// beams, ledger lines and accidentals of staff notes), lyrics, credits, part
 // names, direction items, octave marks and frame lines, and reports what a
 // reader would stumble over:
 //   (a) an item outside every sheet, or reaching past its sheet's edge;
-//   (b) a lyric or other text over a note glyph, over another text, or
-//       over a frame line (stage, bar or header lines);
+//   (b) a lyric or other text over a note glyph or a part of one, over
+//       another text, or over a frame line (stage, bar or header lines);
 //   (c) a lyric nearer to a note glyph of another row (another stage or
 //       part) than to a glyph of its own note;
 //   (d) a note of the model that should be drawn but has no visible glyph
@@ -60,6 +61,7 @@ struct PageFinding
         Direction,
         OctaveMark,
         FrameLine,
+        NotePart, // a staff note's stem, flag, beam, ledger line or accidental
         None,
     };
 
