@@ -4,7 +4,9 @@
 // edits, and the note-name command's guards. The dialogs run through the
 // scripted prompter, which answers for the user.
 #include "dialogs/dialogtranspose.h"
+#include "dialogs/notenamedialog.h"
 #include "dialogs/scaledialog.h"
+#include "model/direction.h"
 #include "model/directive.h"
 #include "model/itemtags.h"
 #include "model/measure.h"
@@ -15,6 +17,7 @@
 #include "support/scorefile.h"
 #include "support/scriptedprompter.h"
 #include "support/testenvironment.h"
+#include "view/notecommands.h"
 #include "view/scene.h"
 
 #include <QDialog>
@@ -96,6 +99,8 @@ private slots:
     void scaleChangeReplacesTheLiveScale();
     void scaleEditOpensOnlyOnAScale();
     void noteNameCommandNeedsANoteGlyph();
+    void noteNameDialogRow();
+    void noteNamesApplied();
 
 private:
     TestSupport::ScriptedPrompter prompter;
@@ -370,6 +375,91 @@ void TestDirectiveCommands::noteNameCommandNeedsANoteGlyph()
     score->scene->clearSelection();
     score->noteNameChangeCommand();
     QVERIFY(prompter.prompts.isEmpty());
+}
+
+// The first note of measure 1 with an alternative name and no name of the
+// user's.
+Note *renamable(Score &score)
+{
+    for (Note *note : score.measures.at(0)->parts.at(0)->voices.made(0)->notes) {
+        if (note->directName.isEmpty() && score.getNoteNameList(note).size() >= 2)
+            return note;
+    }
+    return nullptr;
+}
+
+int noteNameChanges(const QUndoCommand *macro)
+{
+    int count = 0;
+    for (int i = 0; i < macro->childCount(); ++i)
+        count += dynamic_cast<const NoteNameChange *>(macro->child(i)) ? 1 : 0;
+    return count;
+}
+
+void TestDirectiveCommands::noteNameDialogRow()
+{
+    auto score = generated(everyItem);
+    QVERIFY(score);
+    Note *note = renamable(*score);
+    QVERIFY(note);
+    const QStringList names = score->getNoteNameList(note);
+    selectNotes(
+        *score,
+        {{0, int(score->measures.at(0)->parts.at(0)->voices.made(0)->notes.indexOf(note))}});
+    score->noteNameChangeCommand();
+    QCOMPARE(prompter.texts(QStringLiteral("dialog")).size(), 1);
+    QCOMPARE(score->noteNameDialog->names(), names);
+    QCOMPARE(score->noteNameDialog->currentRow(), int(names.indexOf(note->noteName)));
+
+    // A chosen name outside the list opens the list on its first row.
+    note->directName = QStringLiteral("not a name");
+    score->noteNameChangeCommand();
+    QCOMPARE(score->noteNameDialog->currentRow(), 0);
+}
+
+void TestDirectiveCommands::noteNamesApplied()
+{
+    auto score = generated(everyItem);
+    QVERIFY(score);
+    Note *note = renamable(*score);
+    QVERIFY(note);
+    const int index = int(score->measures.at(0)->parts.at(0)->voices.made(0)->notes.indexOf(note));
+    const QStringList names = score->getNoteNameList(note);
+    const QString quoted = QLatin1Char('\'') + names.at(1) + QLatin1Char('\'');
+
+    // An alternative name: a quoted directive and the chosen name.
+    selectNotes(*score, {{0, index}});
+    score->noteNameChangeApply(names.at(1));
+    QCOMPARE(score->undoStack->count(), 1);
+    QCOMPARE(score->undoStack->command(0)->text(), QStringLiteral("NoteNameChange"));
+    QCOMPARE(score->undoStack->command(0)->childCount(), 2);
+    QVERIFY(liveTexts(note).contains(quoted));
+    QCOMPARE(note->directName, names.at(1));
+    QCOMPARE(note->noteName, names.at(1));
+
+    // The name it already bears: nothing.
+    selectNotes(*score, {{0, index}});
+    score->noteNameChangeApply(names.at(1));
+    QCOMPARE(score->undoStack->count(), 1);
+
+    // Back to the default: the quoted directive goes, none comes.
+    selectNotes(*score, {{0, index}});
+    score->noteNameChangeApply(names.at(0));
+    QCOMPARE(score->undoStack->count(), 2);
+    QCOMPARE(score->undoStack->command(1)->childCount(), 2);
+    QVERIFY(!liveTexts(note).contains(quoted));
+    for (const QString &text : liveTexts(note))
+        QVERIFY(!text.startsWith(QLatin1Char('\'')));
+
+    // Three note glyphs and two other items: three name changes in one step.
+    selectNotes(*score, {{0, 0}, {0, 1}, {0, 2}});
+    score->measures.at(0)->parts.at(0)->voices.made(0)->directions.at(0)->item->setSelected(true);
+    QVERIFY(noteOf(*score, 0, 0)->directives.first()->item);
+    noteOf(*score, 0, 0)->directives.first()->item->setSelected(true);
+    QCOMPARE(score->scene->selectedItems().size(), 5);
+    score->noteNameChangeApply(QStringLiteral("X"));
+    QCOMPARE(score->undoStack->count(), 3);
+    QCOMPARE(noteNameChanges(score->undoStack->command(2)), 3);
 }
 
 QTEST_MAIN(TestDirectiveCommands)
