@@ -242,26 +242,37 @@ void TestDirectiveCommands::noteDirectiveIndexSkipsDeleted()
 
 void TestDirectiveCommands::longRepeatRanges_data()
 {
+    QTest::addColumn<QString>("fixture");
     QTest::addColumn<NoteList>("notes");
     QTest::addColumn<int>("result");
     QTest::addColumn<QString>("pushed"); // empty: nothing pushed
-    QTest::newRow("one note") << NoteList{{0, 0}} << 0 << "addDirectiveLongRepeat.longRepeat{1}";
-    QTest::newRow("one chord member") << NoteList{{0, 1}} << 1 << "";
-    QTest::newRow("end on a chord member") << NoteList{{0, 0}, {0, 2}} << 1 << "";
-    QTest::newRow("same measure") << NoteList{{0, 4}, {0, 0}} << 0
+    QTest::newRow("first note of a chord")
+        << chords << NoteList{{0, 0}} << 0 << "addDirectiveLongRepeat.longRepeat{1}";
+    QTest::newRow("one chord member") << chords << NoteList{{0, 1}} << 1 << "";
+    QTest::newRow("end on a chord member") << chords << NoteList{{0, 0}, {0, 2}} << 1 << "";
+    QTest::newRow("same measure") << chords << NoteList{{0, 4}, {0, 0}} << 0
                                   << "addDirectiveLongRepeat.longRepeat{5}";
     QTest::newRow("across the barline, later first")
-        << NoteList{{1, 0}, {0, 3}} << 0 << "addDirectiveLongRepeat.longRepeat{3}";
+        << chords << NoteList{{1, 0}, {0, 3}} << 0 << "addDirectiveLongRepeat.longRepeat{3}";
+    // The rest of measure 1 is made a long repeat of one note first.
+    QTest::newRow("over a long repeat") << chords << NoteList{{0, 0}, {0, 4}} << 2 << "";
+    QTest::newRow("two measures apart") << everyItem << NoteList{{0, 0}, {2, 0}} << 0 << "";
 }
 
 void TestDirectiveCommands::longRepeatRanges()
 {
+    QFETCH(QString, fixture);
     QFETCH(NoteList, notes);
     QFETCH(int, result);
     QFETCH(QString, pushed);
-    auto score = generated(chords);
+    auto score = generated(fixture);
     QVERIFY(score);
+    if (result == 2) {
+        noteOf(*score, 0, 3)->longRepeatCount = 1;
+        QVERIFY(score->generateScore());
+    }
     selectNotes(*score, notes);
+    QCOMPARE(score->scene->selectedItems().size(), notes.size());
     QCOMPARE(score->addDirectiveLongRepeat(QStringLiteral(".longRepeat{1}")), result);
     QCOMPARE(score->undoStack->count(), pushed.isEmpty() ? 0 : 1);
     if (!pushed.isEmpty())
