@@ -1628,22 +1628,77 @@ public slots:
 
 public slots:
     // view/score_note_names.cpp: note-name changes
+    // Opens the note-name dialog on the first selected note glyph when its
+    // pitch has two or more accepted names; changes nothing itself.
     void noteNameChangeCommand();
+    // Gives `name` to every selected note glyph in one undo step, then
+    // regenerates.
     void noteNameChangeApply(const QString &name);
+
+public:
+    // Pushes what naming `note` `name` takes (no macro, no regeneration):
+    // nothing when it already bears that name; else its quoted name is
+    // deleted, a new one added for an alternative name (for any name when
+    // `onlyForAlternatives` is false), and the chosen name set.
+    void changeNoteName(Note *note, const QString &name, bool onlyForAlternatives);
 
 public slots:
     // view/score_scale_transpose.cpp: scale and transpose edits
+    // Both open their dialog only when the first selected item is a
+    // directive of the matching kind.
     void noteDirectiveScaleChangeCommand();
     void noteDirectiveTransposeChangeCommand();
+    // The scale editor's report: one undo step replacing the edited note's
+    // live scale directive, then a regeneration. Nothing without one.
+    void scaleChange(const QString &scaleText);
+    // The transpose dialog's report: one undo step writing `step` into the
+    // directive last handed to the dialog, then a regeneration.
     void transposeChange(int step);
+
+public:
+    // Opens a new scale editor on the note's directive `directiveIndex`,
+    // with a message naming part `partIndex` (shown 1-based).
+    void editScaleDirective(Note *note, int partIndex, int directiveIndex);
+
+private:
+    void openScaleEditor(Note *note, int partIndex, Directive *directive, bool withMessage);
 
 public slots:
     // view/score_directives.cpp: directive commands
+    // Each passes the directive text of its context-menu action to
+    // addDirectiveLongRepeat or addDirectives.
     void directiveCommand1();
     void directiveCommand2();
     void directiveCommand3();
     void directiveCommand4();
     void directiveCommand5();
+
+public:
+    // Gives `text` to every selected note glyph that may take it, in one
+    // undo step, warning once per refused note; then regenerates. An empty
+    // text adds nothing.
+    void addDirectives(QString text);
+    // Turns the first one or two selected note glyphs into a long-repeat
+    // range and pushes its directive. 0: done, or no range; 1: an end is a
+    // chord member other than the first; 2: the range overlaps a long
+    // repeat.
+    int addDirectiveLongRepeat(QString text);
+    // One undoable addition of a new directive for `text` to the note; no
+    // macro, no regeneration. The note owns the directive.
+    Directive *addDirectiveToNote(Note *note, const QString &text);
+    // The index in the note's list of its first live directive of
+    // DirectiveType `type`; -1 when none.
+    int noteDirectiveIndex(const Note *note, int type) const;
+
+private:
+    void runDirectiveAction(const QAction *action);
+    // The warning a note refuses `text` with (empty: it may take it).
+    QString directiveRefusal(const Note *note, int voiceIndex, const QString &text) const;
+    // Opens the transpose dialog on the transpose directive.
+    void editTranspose(Directive *directive);
+    // The notes inside some long repeat of the voice, read through every
+    // measure in order.
+    QSet<const Note *> notesInLongRepeats(int partIndex, int voiceIndex) const;
 
 public slots:
     // view/score_selection.cpp: selection tracking

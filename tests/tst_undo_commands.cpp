@@ -4,6 +4,8 @@
 // redo (B again). Then each command family's own cases on the model: what
 // a move, reset, reversal, directive, break, scale, font or note-name
 // command keeps and gives back.
+#include "dialogs/dialogtranspose.h"
+#include "dialogs/scaledialog.h"
 #include "document/directive_type.h"
 #include "document/scorexmlmode.h"
 #include "drawing/mytextitem.h"
@@ -122,6 +124,23 @@ Directive *newDirective(const QString &text)
     directive->text = text;
     directive->displayText = Score::getDirectiveText(text);
     return directive;
+}
+
+QGraphicsItem *noteGlyph(Score &score, const Note *note)
+{
+    return score.measures.at(0)->getItemGraphicsItem(0, 0, note->firstAlignItem);
+}
+
+// The first note of the first measure with an alternative name and no name
+// of the user's.
+Note *renamable(Score &score)
+{
+    for (Note *note : std::as_const(firstVoice(score, 0)->notes)) {
+        if (note->directName.isEmpty() && score.getNoteNameList(note).size() >= 2)
+            return note;
+    }
+    qFatal("no note with an alternative name");
+    return nullptr;
 }
 
 QFont titleFont()
@@ -646,6 +665,50 @@ QList<RoundTrip> handRows()
          {},
          {},
          [](Score &s) { s.resetNoteShiftCommand(); }},
+        {"directives",
+         "Add Directives",
+         [selectOnly](Score &s) { selectOnly(s, noteGlyph(s, firstNote(s))); },
+         {},
+         ".pizz",
+         {},
+         [](Score &s) { s.addDirectives(QStringLiteral(".pizz")); }},
+        {"long repeat",
+         "addDirectiveLongRepeat.longRepeat{1}",
+         [selectOnly](Score &s) { selectOnly(s, noteGlyph(s, firstNote(s))); },
+         {},
+         ".longRepeat{1}",
+         {},
+         [](Score &s) { s.addDirectiveLongRepeat(QStringLiteral(".longRepeat{7}")); }},
+        {"scale change",
+         "directive replace for scale change",
+         [](Score &s) {
+             s.addDirectiveToNote(firstNote(s), QStringLiteral(".scale{1}'a'"));
+             s.undoStack->clear();
+             s.scaleDialog = new ScaleDialog(&s);
+             s.scaleDialog->setDialog(firstNote(s), {}, QStringLiteral(".scale{1}'a'"));
+         },
+         {},
+         ".scale{2}'b'",
+         ".scale{1}'a'",
+         [](Score &s) { s.scaleChange(QStringLiteral("{2}'b'")); }},
+        {"transpose change",
+         "directive transpose change",
+         [](Score &s) {
+             s.transposeDialog->setDirective(
+                 s.addDirectiveToNote(firstNote(s), QStringLiteral(".transpose{2}")));
+             s.undoStack->clear();
+         },
+         {},
+         ".transpose{-5}",
+         ".transpose{2}",
+         [](Score &s) { s.transposeChange(-5); }},
+        {"note name",
+         "NoteNameChange",
+         [selectOnly](Score &s) { selectOnly(s, noteGlyph(s, renamable(s))); },
+         {},
+         {},
+         {},
+         [](Score &s) { s.noteNameChangeApply(s.getNoteNameList(renamable(s)).value(1)); }},
     };
 }
 
