@@ -1662,6 +1662,7 @@ public:
 
 private:
     void openScaleEditor(Note *note, int partIndex, Directive *directive, bool withMessage);
+    Directive *firstSelectedDirective(Note **note, int *partIndex) const;
 
 public slots:
     // view/score_directives.cpp: directive commands

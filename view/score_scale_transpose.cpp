@@ -25,19 +25,29 @@ bool isScaleKind(int kind)
 
 } // namespace
 
-void Score::noteDirectiveScaleChangeCommand()
+// The directive whose item is the first selected item, with its note and
+// part; null when that item is no directive's.
+Directive *Score::firstSelectedDirective(Note **note, int *partIndex) const
 {
     const QList<QGraphicsItem *> selected = scene->selectedItems();
     if (selected.isEmpty())
-        return;
+        return nullptr;
     const ItemTags t = readItemTags(selected.first());
     if (t.type != DirectiveItem)
-        return;
-    Note *note = noteAt(t.measure, t.part, t.voice, t.note);
-    Directive *directive = note ? note->directives.value(t.index) : nullptr;
+        return nullptr;
+    *note = noteAt(t.measure, t.part, t.voice, t.note);
+    *partIndex = t.part;
+    return *note ? (*note)->directives.value(t.index) : nullptr;
+}
+
+void Score::noteDirectiveScaleChangeCommand()
+{
+    Note *note = nullptr;
+    int partIndex = 0;
+    Directive *directive = firstSelectedDirective(&note, &partIndex);
     if (!directive || !isScaleKind(directive->kind))
         return;
-    openScaleEditor(note, t.part, directive, false);
+    openScaleEditor(note, partIndex, directive, false);
 }
 
 void Score::editScaleDirective(Note *note, int partIndex, int directiveIndex)
@@ -91,14 +101,9 @@ void Score::scaleChange(const QString &scaleText)
 
 void Score::noteDirectiveTransposeChangeCommand()
 {
-    const QList<QGraphicsItem *> selected = scene->selectedItems();
-    if (selected.isEmpty())
-        return;
-    const ItemTags t = readItemTags(selected.first());
-    if (t.type != DirectiveItem)
-        return;
-    Note *note = noteAt(t.measure, t.part, t.voice, t.note);
-    Directive *directive = note ? note->directives.value(t.index) : nullptr;
+    Note *note = nullptr;
+    int partIndex = 0;
+    Directive *directive = firstSelectedDirective(&note, &partIndex);
     if (!directive || directive->kind != DirectiveType::Transpose)
         return;
     editTranspose(directive);
