@@ -14,6 +14,7 @@
 #include "model/page.h"
 #include "model/score.h"
 #include "model/voice.h"
+#include "support/editablescore.h"
 #include "support/messagecapture.h"
 #include "support/scorefile.h"
 #include "support/testenvironment.h"
@@ -26,20 +27,11 @@
 #include <functional>
 #include <memory>
 
+using TestSupport::editableScore;
+
 namespace {
 
 const QString regenerated = QStringLiteral("generateScore: entered----------.");
-
-// One part of five measures, every kind of item on the first.
-std::unique_ptr<Score> editableScore()
-{
-    auto score = std::make_unique<Score>(QStringLiteral("test"), 1, false);
-    if (!TestSupport::loadScoreFile(
-            *score, TestSupport::fixturePath(QStringLiteral("undo/undo-EveryEditableItem.xml"))))
-        return nullptr;
-    score->generateScore();
-    return score;
-}
 
 Voice *firstVoice(Score &score)
 {

@@ -17,6 +17,7 @@
 #include "model/score.h"
 #include "model/style.h"
 #include "model/voice.h"
+#include "support/editablescore.h"
 #include "support/messagecapture.h"
 #include "support/modelbuilder.h"
 #include "support/testenvironment.h"
@@ -60,26 +61,6 @@ std::optional<QString> load(Score &score, const QString &text)
 QString fixture(const QString &name)
 {
     return readText(TestSupport::sourcePath(QStringLiteral("tests/fixtures/loading/") + name));
-}
-
-// Every tarn-part setting of two parts, as text, row by row.
-QStringList settingsOf(const Part *part)
-{
-    using namespace PartSettingRows;
-    QStringList values;
-    for (const Row &row : rows()) {
-        values << std::visit(
-            SettingsValues::Overloaded{
-                [&](bool Part::*f) { return QString::number(part->*f); },
-                [&](int Part::*f) { return QString::number(part->*f); },
-                [&](const Number &n) { return QString::number(part->*n.field, 'g', 17); },
-                [&](QString Part::*f) { return part->*f; },
-                [&](QFont Part::*f) { return (part->*f).toString(); },
-                [&](NotationStyleName) { return QString::number(part->notationStyle); },
-            },
-            row.field);
-    }
-    return values;
 }
 
 const QRegularExpression
@@ -138,7 +119,8 @@ void TestLoading::museScore3Document()
     score->setPartDefaults(&fresh);
     QCOMPARE(fresh.lyricsFont.family(), QStringLiteral("FreeSans"));
     for (const Part *part : score->parts)
-        QCOMPARE(settingsOf(part).mid(2), settingsOf(&fresh).mid(2));
+        QCOMPARE(TestSupport::partSettingsText(part).mid(2),
+                 TestSupport::partSettingsText(&fresh).mid(2));
     QCOMPARE(score->partListElement.tagName(), QStringLiteral("part-list"));
     QCOMPARE(score->partElements.size(), 2);
     QCOMPARE(score->partElements.at(0).attribute("id"), QStringLiteral("P2"));

@@ -7,6 +7,7 @@
 #include "model/notefonts.h"
 #include "model/part.h"
 #include "model/score.h"
+#include "support/editablescore.h"
 #include "support/messagecapture.h"
 #include "support/testenvironment.h"
 
@@ -78,24 +79,6 @@ QStringList expectedAfterReading(const Part *part)
     return values;
 }
 
-QStringList settingsOf(const Part *part)
-{
-    QStringList values;
-    for (const Row &row : rows()) {
-        values << std::visit(
-            SettingsValues::Overloaded{
-                [&](bool Part::*f) { return QString::number(part->*f); },
-                [&](int Part::*f) { return QString::number(part->*f); },
-                [&](const Number &n) { return QString::number(part->*n.field, 'g', 17); },
-                [&](QString Part::*f) { return part->*f; },
-                [&](QFont Part::*f) { return (part->*f).toString(); },
-                [&](NotationStyleName) { return QString::number(part->notationStyle); },
-            },
-            row.field);
-    }
-    return values;
-}
-
 QDomElement partList(Score &score, const QString &children)
 {
     QDomDocument &document = score.document;
@@ -153,7 +136,8 @@ void TestPartList::writeThenReadKeepsEverySetting()
 
     QCOMPARE(target->numParts, 2);
     for (int k = 0; k < 2; ++k)
-        QCOMPARE(settingsOf(target->parts.at(k)), expectedAfterReading(source->parts.at(k)));
+        QCOMPARE(TestSupport::partSettingsText(target->parts.at(k)),
+                 expectedAfterReading(source->parts.at(k)));
 }
 
 void TestPartList::writtenForms_data()

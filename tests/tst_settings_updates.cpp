@@ -12,6 +12,7 @@
 #include "model/selecteddirection.h"
 #include "model/style.h"
 #include "model/voice.h"
+#include "support/editablescore.h"
 #include "support/messagecapture.h"
 #include "support/scorefile.h"
 #include "support/testenvironment.h"
@@ -26,30 +27,11 @@
 #include <memory>
 #include <optional>
 
+using TestSupport::editableScore;
+
 namespace {
 
 const QString regenerated = QStringLiteral("generateScore: entered----------.");
-
-QDateTime fixedTime()
-{
-    return QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5));
-}
-
-std::unique_ptr<Score> editableScore()
-{
-    auto score = std::make_unique<Score>(QStringLiteral("test"), 1, false);
-    score->updateClock = &fixedTime;
-    if (!TestSupport::loadScoreFile(
-            *score, TestSupport::fixturePath(QStringLiteral("undo/undo-EveryEditableItem.xml"))))
-        return nullptr;
-    score->generateScore();
-    return score;
-}
-
-QString saved(Score &score)
-{
-    return score.buildScoreXml(ScoreXmlMode::ScoreFile);
-}
 
 Direction *dolce(Score &score)
 {
@@ -244,7 +226,7 @@ void TestSettingsUpdates::cleanRefreshRebuildsFromTheOwnFile()
     score->setSelectedDirections();
     QCOMPARE(score->selectedDirections.size(), 1);
     const Measure *oldFirst = score->measures.at(0);
-    const QString before = saved(*score);
+    const QString before = TestSupport::savedScoreFile(*score);
     TestSupport::MessageCapture capture;
 
     score->cleanRefresh();
@@ -263,7 +245,7 @@ void TestSettingsUpdates::cleanRefreshRebuildsFromTheOwnFile()
     QCOMPARE(score->style->gapVoice, 0.4);
     QCOMPARE(score->displayedMeasures.size(), 5);
     QVERIFY(score->displayedMeasures.at(0)->measureItem);
-    QCOMPARE(saved(*score), before);
+    QCOMPARE(TestSupport::savedScoreFile(*score), before);
 }
 
 void TestSettingsUpdates::debugSwitchAndUndoListing()

@@ -26,6 +26,7 @@
 #include "model/style.h"
 #include "model/upbow.h"
 #include "model/voice.h"
+#include "support/editablescore.h"
 #include "support/messagecapture.h"
 #include "support/scorefile.h"
 #include "support/testenvironment.h"
@@ -42,29 +43,9 @@
 #include <functional>
 #include <memory>
 
+using TestSupport::editableScore;
+
 namespace {
-
-QDateTime fixedTime()
-{
-    return QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5));
-}
-
-// The fixture loaded and generated once, with the build time fixed.
-std::unique_ptr<Score> editableScore()
-{
-    auto score = std::make_unique<Score>(QStringLiteral("test"), 1, false);
-    score->updateClock = &fixedTime;
-    if (!TestSupport::loadScoreFile(
-            *score, TestSupport::fixturePath(QStringLiteral("undo/undo-EveryEditableItem.xml"))))
-        return nullptr;
-    score->generateScore();
-    return score;
-}
-
-QString saved(Score &score)
-{
-    return score.buildScoreXml(ScoreXmlMode::ScoreFile);
-}
 
 Voice *firstVoice(Score &score, int measure)
 {
@@ -835,7 +816,7 @@ void TestUndoCommands::throughTheSavedFile()
     auto score = editableScore();
     QVERIFY(score);
     trip.prepare(*score);
-    const QString a = saved(*score);
+    const QString a = TestSupport::savedScoreFile(*score);
 
     if (trip.act) {
         trip.act(*score);
@@ -845,7 +826,7 @@ void TestUndoCommands::throughTheSavedFile()
             command->setText(trip.text);
         score->pushCommand(command);
     }
-    const QString b = saved(*score);
+    const QString b = TestSupport::savedScoreFile(*score);
     QVERIFY2(b != a, "the command changed nothing in the file");
     if (!trip.added.isEmpty())
         QVERIFY2(b.count(trip.added) > a.count(trip.added), qPrintable(lineDiff(a, b)));
@@ -853,10 +834,10 @@ void TestUndoCommands::throughTheSavedFile()
         QVERIFY2(a.count(trip.removed) > b.count(trip.removed), qPrintable(lineDiff(b, a)));
 
     score->undoStack->undo();
-    const QString undone = saved(*score);
+    const QString undone = TestSupport::savedScoreFile(*score);
     QVERIFY2(undone == a, qPrintable(lineDiff(a, undone) + "\n---\n" + lineDiff(undone, a)));
     score->undoStack->redo();
-    QCOMPARE(saved(*score), b);
+    QCOMPARE(TestSupport::savedScoreFile(*score), b);
     QCOMPARE(score->undoStack->command(0)->text(), trip.text);
 }
 

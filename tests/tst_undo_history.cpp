@@ -20,6 +20,7 @@
 #include "model/selectednote.h"
 #include "model/style.h"
 #include "model/voice.h"
+#include "support/editablescore.h"
 #include "support/scorefile.h"
 #include "support/testenvironment.h"
 #include "view/movecommands.h"
@@ -38,29 +39,9 @@
 #include <memory>
 #include <variant>
 
+using TestSupport::editableScore;
+
 namespace {
-
-QDateTime fixedTime()
-{
-    return QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5));
-}
-
-std::unique_ptr<Score> editableScore(bool multiMeasureRests = false)
-{
-    auto score = std::make_unique<Score>(QStringLiteral("test"), 1, false);
-    score->updateClock = &fixedTime;
-    if (!TestSupport::loadScoreFile(
-            *score, TestSupport::fixturePath(QStringLiteral("undo/undo-EveryEditableItem.xml"))))
-        return nullptr;
-    score->style->multiMeasureRests = multiMeasureRests;
-    score->generateScore();
-    return score;
-}
-
-QString saved(Score &score)
-{
-    return score.buildScoreXml(ScoreXmlMode::ScoreFile);
-}
 
 Note *firstNote(Score &score)
 {
@@ -73,24 +54,10 @@ QUndoCommand *blank(const QString &text)
     return new QUndoCommand(text);
 }
 
-// Every tarn-part setting of a part, as text, row by row.
+// Every stored setting of a part and its staff count, as text.
 QStringList settingsOf(const Part *part)
 {
-    using namespace PartSettingRows;
-    QStringList values;
-    for (const Row &row : rows()) {
-        values << std::visit(
-            SettingsValues::Overloaded{
-                [&](bool Part::*f) { return QString::number(part->*f); },
-                [&](int Part::*f) { return QString::number(part->*f); },
-                [&](const Number &n) { return QString::number(part->*n.field, 'g', 17); },
-                [&](QString Part::*f) { return part->*f; },
-                [&](QFont Part::*f) { return (part->*f).toString(); },
-                [&](NotationStyleName) { return QString::number(part->notationStyle); },
-            },
-            row.field);
-    }
-    return values << QString::number(part->staffCount);
+    return TestSupport::partSettingsText(part) << QString::number(part->staffCount);
 }
 
 // Whether the score would ask before closing.
@@ -202,7 +169,7 @@ void TestUndoHistory::editsWithRegenerationsUndoAndRedo()
     auto score = editableScore(true);
     QVERIFY(score);
     QCOMPARE(score->displayedMeasures.size(), 3);
-    QStringList texts = {saved(*score)};
+    QStringList texts = {TestSupport::savedScoreFile(*score)};
 
     {
         UndoMacro macro(score.get(), QStringLiteral("move selected items"));
@@ -212,7 +179,7 @@ void TestUndoHistory::editsWithRegenerationsUndoAndRedo()
         score->pushCommand(move);
     }
     score->generateScore();
-    texts << saved(*score);
+    texts << TestSupport::savedScoreFile(*score);
     {
         UndoMacro macro(score.get(), QStringLiteral("credit change"));
         const QFont font(QStringLiteral("Arial"), 19);
@@ -223,7 +190,7 @@ void TestUndoHistory::editsWithRegenerationsUndoAndRedo()
         }
     }
     score->generateScore();
-    texts << saved(*score);
+    texts << TestSupport::savedScoreFile(*score);
     {
         UndoMacro macro(score.get(), QStringLiteral("insertPageBreak"));
         // Inside the merged rest: the merge lives in computed fields only.
@@ -232,20 +199,20 @@ void TestUndoHistory::editsWithRegenerationsUndoAndRedo()
         score->pushCommand(insert);
     }
     score->generateScore();
-    texts << saved(*score);
+    texts << TestSupport::savedScoreFile(*score);
     QCOMPARE(score->undoStack->count(), 3);
     QCOMPARE(texts.removeDuplicates(), 0);
 
     for (int step = 2; step >= 0; --step) {
         score->undoStack->undo();
         score->generateScore();
-        QCOMPARE(saved(*score), texts.at(step));
+        QCOMPARE(TestSupport::savedScoreFile(*score), texts.at(step));
     }
     QCOMPARE(score->displayedMeasures.size(), 3);
     for (int step = 1; step <= 3; ++step) {
         score->undoStack->redo();
         score->generateScore();
-        QCOMPARE(saved(*score), texts.at(step));
+        QCOMPARE(TestSupport::savedScoreFile(*score), texts.at(step));
     }
     QCOMPARE(score->measures.size(), 5);
 }
@@ -292,7 +259,7 @@ void TestUndoHistory::rebuildClearsTheHistory()
     Page *page = score->page;
     QSignalSpy canUndo(score.get(), &Score::sigCanUndo);
 
-    QVERIFY(score->rebuildModel(saved(*score)));
+    QVERIFY(score->rebuildModel(TestSupport::savedScoreFile(*score)));
     QCOMPARE(score->undoStack->count(), 0);
     // A stack that held commands has told the main window it can undo
     // nothing now.
