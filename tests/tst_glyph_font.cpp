@@ -181,12 +181,7 @@ private slots:
 void TestGlyphFont::everyGlyphThatCanBeIsInTheFont_data()
 {
     QTest::addColumn<QString>("path");
-    QDirIterator fonts(QStringLiteral(":/notefonts"), {QStringLiteral("*.svg")}, QDir::Files,
-                       QDirIterator::Subdirectories);
-    while (fonts.hasNext()) {
-        const QString path = fonts.next();
-        QTest::newRow(qPrintable(path.mid(12))) << path;
-    }
+    TestSupport::addNoteFontRows();
 }
 
 void TestGlyphFont::everyGlyphThatCanBeIsInTheFont()

@@ -165,12 +165,7 @@ private slots:
 void TestGlyphOutline::everyGlyphDrawsAsItsFont_data()
 {
     QTest::addColumn<QString>("path");
-    QDirIterator fonts(QStringLiteral(":/notefonts"), {QStringLiteral("*.svg")}, QDir::Files,
-                       QDirIterator::Subdirectories);
-    while (fonts.hasNext()) {
-        const QString path = fonts.next();
-        QTest::newRow(qPrintable(path.mid(12))) << path;
-    }
+    TestSupport::addNoteFontRows();
 }
 
 void TestGlyphOutline::everyGlyphDrawsAsItsFont()

@@ -1,9 +1,11 @@
 #include "support/testenvironment.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 
 namespace TestSupport {
 
@@ -53,6 +55,16 @@ QString samplePath()
 QString sourcePath(const QString &relative)
 {
     return QStringLiteral(VELMORA_SOURCE_DIR "/") + relative;
+}
+
+void addNoteFontRows()
+{
+    QDirIterator fonts(QStringLiteral(":/notefonts"), {QStringLiteral("*.svg")}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    while (fonts.hasNext()) {
+        const QString path = fonts.next();
+        QTest::newRow(qPrintable(path.mid(12))) << path;
+    }
 }
 
 } // namespace TestSupport

@@ -28,6 +28,9 @@ QString fixturePath(const QString &relative);
 QString samplePath();
 // A file of this source tree (fixtures under tests/).
 QString sourcePath(const QString &relative);
+// Every embedded note-font file, for a data function with a QString
+// column "path": one row per file, named by its path under ":/notefonts/".
+void addNoteFontRows();
 
 } // namespace TestSupport
 
