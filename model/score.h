@@ -1716,7 +1716,8 @@ public:
     void moveLyrics2(int part, int number, int position);
     // Gives each note of the part of a shakuhachi, koto or sangen style the
     // pitch and name its lyrics numbered `number` (0: every lyric) name, in
-    // the macro "convLyricsToPitches", then regenerates. The lyrics stay.
+    // the macro "convLyricsToPitches", then regenerates once when anything
+    // changed. The lyrics stay.
     void convLyricsToPitches(int part, int number);
 
 private:

@@ -348,7 +348,10 @@ void TestLyricPitches::oneStepOneRegeneration()
     }
 
     TestSupport::MessageCapture capture;
+    // A part out of range, and a line no lyric is on, change nothing.
     score->convLyricsToPitches(1, 0);
+    score->convLyricsToPitches(-1, 0);
+    score->convLyricsToPitches(0, 7);
     QCOMPARE(capture.count(QStringLiteral("generateScore: entered----------.")), 0);
     QCOMPARE(score->undoStack->count(), 0);
 

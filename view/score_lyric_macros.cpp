@@ -16,6 +16,7 @@
 
 #include <QFontMetricsF>
 #include <QStringList>
+#include <QUndoStack>
 
 using NoteNames::LyricPitch;
 using NoteNames::noLyricPitch;
@@ -201,6 +202,7 @@ void Score::convLyricsToPitches(int part, int number)
         return;
     SetNoteScales();
     const int style = parts.at(part)->notationStyle;
+    const int indexBefore = undoStack->index();
     {
         UndoMacro macro(this, QStringLiteral("convLyricsToPitches"));
         for (int v = 0; v < MePart::voiceCount && convertsLyrics(style); ++v) {
@@ -248,7 +250,9 @@ void Score::convLyricsToPitches(int part, int number)
             }
         }
     }
-    generateScore();
+    // Lyrics that name nothing leave no step and nothing to redraw.
+    if (undoStack->index() != indexBefore)
+        generateScore();
 }
 
 void Score::applyLyricPitch(Note *note, const LyricPitch &choice)
