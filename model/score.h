@@ -14,6 +14,7 @@
 #pragma once
 
 #include "notenames/glyph_char_maps.h"
+#include "notenames/lyric_pitches.h"
 #include "notenames/scale_builders.h"
 
 #include <QDomDocument>
@@ -1700,6 +1701,50 @@ private:
     // The notes inside some long repeat of the voice, read through every
     // measure in order.
     QSet<const Note *> notesInLongRepeats(int partIndex, int voiceIndex) const;
+
+public:
+    // view/score_lyric_macros.cpp: whole lyric lines of one part: deleting
+    // them, placing them by the staff, and turning note names typed as
+    // lyrics into pitches and names. A part index out of range does nothing.
+    // Marks every live lyric of the part numbered `number` (0: every
+    // number) deleted, in the macro "deleteLyrics2"; does not regenerate.
+    void deleteLyrics2(int part, int number);
+    // Places every lyric numbered exactly `number` above the notes
+    // (`position` 0), below them (1) or close to them (2), as a user offset
+    // in note sizes, in the macro "moveLyrics2"; does not regenerate. Reads
+    // the stem ends of the last regeneration.
+    void moveLyrics2(int part, int number, int position);
+    // Gives each note of the part of a shakuhachi, koto or sangen style the
+    // pitch and name its lyrics numbered `number` (0: every lyric) name, in
+    // the macro "convLyricsToPitches", then regenerates once when anything
+    // changed. The lyrics stay.
+    void convLyricsToPitches(int part, int number);
+
+private:
+    // One syllable's result pushed onto its note.
+    void applyLyricPitch(Note *note, const NoteNames::LyricPitch &choice);
+
+public:
+    // notenames/score_lyric_pitches.cpp: what a note name typed as a lyric
+    // asks of its note; computes only, pushes nothing
+    // The pitch and name `token` asks of `note` in a part of style
+    // `notationStyle`, given the voice's two previous results (before, then
+    // last; NoteNames::noLyricPitch when none). Pitch 0 for a note without a
+    // pitch element; NoteNames::noLyricPitch when the token names no pitch
+    // the note's scale lists or a pitch cannot spell, and for styles
+    // without syllables (4, 8 to 13).
+    NoteNames::LyricPitch convLyricToPitch(int notationStyle, const Note *note,
+                                           const QString &token, int before, int last) const;
+    // The first key, ascending, of the note's scale listing `name` (compared
+    // lower-cased), less the note's shift; NoteNames::noLyricPitch when none.
+    int getPitchOfNoteName(const Note *note, const QString &name) const;
+    // The MusicXML spelling of a pitch number (inverse of getPitchNumber),
+    // black keys as flats; "" with alter and octave 0 when it cannot spell.
+    static QString pitchToStepAlterOctave(int pitch, int &alter, int &octave);
+    // A live directive of the note has exactly this text.
+    static bool noteHasDirective(const Note *note, const QString &text);
+    // The note's element has a `pitch` (rests and unpitched notes have none).
+    static bool noteHasPitch(const Note *note);
 
 public slots:
     // view/score_selection.cpp: selection tracking

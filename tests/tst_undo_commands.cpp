@@ -19,6 +19,7 @@
 #include "model/mepart.h"
 #include "model/notation.h"
 #include "model/note.h"
+#include "model/notefonts.h"
 #include "model/page.h"
 #include "model/part.h"
 #include "model/score.h"
@@ -754,6 +755,38 @@ QList<RoundTrip> operationRows()
          "<note-font-size>5.25</note-font-size>",
          {},
          [](Score &s) { s.changeNoteFontSize(true); }},
+        {"Score::deleteLyrics2",
+         "deleteLyrics2",
+         none,
+         nullptr,
+         {},
+         "<lyric number",
+         [](Score &s) { s.deleteLyrics2(0, 0); }},
+        {"Score::moveLyrics2",
+         "moveLyrics2",
+         none,
+         nullptr,
+         "<tarn-offset",
+         {},
+         [](Score &s) { s.moveLyrics2(0, 1, 0); }},
+        // Pitches, the name given first with its quoted text (over the
+        // note's own 'Ro'), and the names after them.
+        {"Score::convLyricsToPitches, shakuhachi", "convLyricsToPitches",
+         [](Score &s) {
+             s.parts.at(0)->notationStyle = NotationStyle::KinkoSimple;
+             firstNote(s)->lyrics.at(0)->text = QStringLiteral("hi5M");
+             noteOf(s, 0, 3)->lyrics.at(0)->text = QStringLiteral("u3");
+             s.generateScore();
+         },
+         nullptr, "<octave>6</octave>", "'Ro'", [](Score &s) { s.convLyricsToPitches(0, 1); }},
+        {"Score::convLyricsToPitches, sangen technique", "convLyricsToPitches",
+         [](Score &s) {
+             s.parts.at(0)->notationStyle = NotationStyle::SangenIkuta;
+             firstNote(s)->lyrics.at(0)->text = QStringLiteral("u:3");
+             s.generateScore();
+         },
+         nullptr, ".sangen_SuriAge", "<step>C</step>",
+         [](Score &s) { s.convLyricsToPitches(0, 1); }},
     };
 }
 
