@@ -210,6 +210,13 @@ QList<MenuRow> menuRows()
                  notationOfKind(firstNote(s), NotationKind::Fermata)->item};
          },
          "Reset Position | Reset Scale | " + visibility},
+        {"fermata and staccato",
+         [](Score &s) {
+             return QList<QGraphicsItem *>{
+                 notationOfKind(firstNote(s), NotationKind::Fermata)->item,
+                 notationOfKind(firstNote(s), NotationKind::Staccato)->item};
+         },
+         "Reset Position | Reset Scale | " + visibility + " | " + align},
         {"wavy-line end",
          [](Score &s) {
              Notation *notation = notationOfKind(firstNote(s), NotationKind::Fermata);
