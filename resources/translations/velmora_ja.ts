@@ -1059,5 +1059,33 @@ Select a scale note in the list and change pitch.</source>
         <translation>パート %1 の音階を編集します。
 一覧で音階の音を選び、音高を変えてください。</translation>
     </message>
+    <message>
+        <source>Add Long Repeat 1</source>
+        <translation type="vanished">長い繰り返し 1 を追加</translation>
+    </message>
+    <message>
+        <source>Align</source>
+        <translation type="vanished">揃える</translation>
+    </message>
+    <message>
+        <source>Change Break Fitting</source>
+        <translation type="vanished">区切りの割付けを切り替え</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation type="vanished">向き</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation type="vanished">フォント</translation>
+    </message>
+    <message>
+        <source>Inhibit Note Repeat</source>
+        <translation type="vanished">繰り返し記号を使わない</translation>
+    </message>
+    <message>
+        <source>Set Visibility</source>
+        <translation type="vanished">表示/非表示</translation>
+    </message>
 </context>
 </TS>

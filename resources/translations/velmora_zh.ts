@@ -1059,5 +1059,33 @@ Select a scale note in the list and change pitch.</source>
         <translation>编辑分谱 %1 的音阶。
 请在列表中选择音阶音并更改音高。</translation>
     </message>
+    <message>
+        <source>Add Long Repeat 1</source>
+        <translation type="vanished">添加长反复 1</translation>
+    </message>
+    <message>
+        <source>Align</source>
+        <translation type="vanished">对齐</translation>
+    </message>
+    <message>
+        <source>Change Break Fitting</source>
+        <translation type="vanished">切换分隔的适配方式</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation type="vanished">方向</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation type="vanished">字体</translation>
+    </message>
+    <message>
+        <source>Inhibit Note Repeat</source>
+        <translation type="vanished">不用反复记号</translation>
+    </message>
+    <message>
+        <source>Set Visibility</source>
+        <translation type="vanished">设置可见性</translation>
+    </message>
 </context>
 </TS>
