@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>DialogLog</name>
+    <message>
+        <source>Dialog</source>
+        <translation type="vanished">日志</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="vanished">清除</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="vanished">关闭</translation>
+    </message>
+</context>
+<context>
     <name>DialogSlurControl</name>
     <message>
         <source>Slur Curve Controller</source>
@@ -793,6 +808,298 @@
     <message>
         <source>中文</source>
         <translation type="vanished">中文</translation>
+    </message>
+    <message>
+        <source>MainWindow</source>
+        <translation type="vanished">MainWindow</translation>
+    </message>
+    <message>
+        <source>Open Sample or Template-</source>
+        <translation type="vanished">Open Sample or Template-</translation>
+    </message>
+    <message>
+        <source>Open Recent-</source>
+        <translation type="vanished">Open Recent-</translation>
+    </message>
+    <message>
+        <source>Development</source>
+        <translation type="vanished">Development</translation>
+    </message>
+    <message>
+        <source>Open...-</source>
+        <translation type="vanished">Open...-</translation>
+    </message>
+    <message>
+        <source>Save-</source>
+        <translation type="vanished">Save-</translation>
+    </message>
+    <message>
+        <source>Save As...-</source>
+        <translation type="vanished">Save As...-</translation>
+    </message>
+    <message>
+        <source>Close-</source>
+        <translation type="vanished">Close-</translation>
+    </message>
+    <message>
+        <source>Exit-</source>
+        <translation type="vanished">Exit-</translation>
+    </message>
+    <message>
+        <source>Part...-</source>
+        <translation type="vanished">Part...-</translation>
+    </message>
+    <message>
+        <source>Page Settings...-</source>
+        <translation type="vanished">Page Settings...-</translation>
+    </message>
+    <message>
+        <source>Stretch Item-</source>
+        <translation type="vanished">Stretch Item-</translation>
+    </message>
+    <message>
+        <source>Shorten Item-</source>
+        <translation type="vanished">Shorten Item-</translation>
+    </message>
+    <message>
+        <source>Reset All Measure Sizes-</source>
+        <translation type="vanished">Reset All Measure Sizes-</translation>
+    </message>
+    <message>
+        <source>Zoom In-</source>
+        <translation type="vanished">Zoom In-</translation>
+    </message>
+    <message>
+        <source>Zoom Out-</source>
+        <translation type="vanished">Zoom Out-</translation>
+    </message>
+    <message>
+        <source>Reset Zoom-</source>
+        <translation type="vanished">Reset Zoom-</translation>
+    </message>
+    <message>
+        <source>Insert Line Break-</source>
+        <translation type="vanished">Insert Line Break-</translation>
+    </message>
+    <message>
+        <source>Insert Page Break-</source>
+        <translation type="vanished">Insert Page Break-</translation>
+    </message>
+    <message>
+        <source>Online Help-</source>
+        <translation type="vanished">Online Help-</translation>
+    </message>
+    <message>
+        <source>Navigator-</source>
+        <translation type="vanished">Navigator-</translation>
+    </message>
+    <message>
+        <source>Clear Recent File List-</source>
+        <translation type="vanished">Clear Recent File List-</translation>
+    </message>
+    <message>
+        <source>Outline note fonts and intervals</source>
+        <translation type="vanished">Outline note fonts and intervals</translation>
+    </message>
+    <message>
+        <source>Delete-</source>
+        <translation type="vanished">Delete-</translation>
+    </message>
+    <message>
+        <source>Undo-</source>
+        <translation type="vanished">Undo-</translation>
+    </message>
+    <message>
+        <source>Redo-</source>
+        <translation type="vanished">Redo-</translation>
+    </message>
+    <message>
+        <source>Stylel...-</source>
+        <translation type="vanished">Stylel...-</translation>
+    </message>
+    <message>
+        <source>Debug Switch</source>
+        <translation type="vanished">Debug Switch</translation>
+    </message>
+    <message>
+        <source>List Undo Stack</source>
+        <translation type="vanished">List Undo Stack</translation>
+    </message>
+    <message>
+        <source>Score Info</source>
+        <translation type="vanished">Score Info</translation>
+    </message>
+    <message>
+        <source>Export PDF...-</source>
+        <translation type="vanished">Export PDF...-</translation>
+    </message>
+    <message>
+        <source>Export SVG...-</source>
+        <translation type="vanished">Export SVG...-</translation>
+    </message>
+    <message>
+        <source>Open current folder</source>
+        <translation type="vanished">Open current folder</translation>
+    </message>
+    <message>
+        <source>File property-</source>
+        <translation type="vanished">File property-</translation>
+    </message>
+    <message>
+        <source>Insert White Page Break-</source>
+        <translation type="vanished">Insert White Page Break-</translation>
+    </message>
+    <message>
+        <source>Pallete-</source>
+        <translation type="vanished">Pallete-</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation type="vanished">关于 Velmora</translation>
+    </message>
+    <message>
+        <source>Generate MuseScore Plugin Files</source>
+        <translation type="vanished">生成 MuseScore 插件文件</translation>
+    </message>
+    <message>
+        <source>Duplicate-</source>
+        <translation type="vanished">Duplicate-</translation>
+    </message>
+    <message>
+        <source>Close Other Scores  on Left Tabs-</source>
+        <translation type="vanished">Close Other Scores  on Left Tabs-</translation>
+    </message>
+    <message>
+        <source>Layout Controller-</source>
+        <translation type="vanished">Layout Controller-</translation>
+    </message>
+    <message>
+        <source>Import Standard Style...-</source>
+        <translation type="vanished">Import Standard Style...-</translation>
+    </message>
+    <message>
+        <source>Open Log Dialog</source>
+        <translation type="vanished">Open Log Dialog</translation>
+    </message>
+    <message>
+        <source>Save As Original-</source>
+        <translation type="vanished">Save As Original-</translation>
+    </message>
+    <message>
+        <source>Refresh-</source>
+        <translation type="vanished">Refresh-</translation>
+    </message>
+    <message>
+        <source>Import/Export MusicXML...-</source>
+        <translation type="vanished">Import/Export MusicXML...-</translation>
+    </message>
+    <message>
+        <source>Reduce Measures-</source>
+        <translation type="vanished">Reduce Measures-</translation>
+    </message>
+    <message>
+        <source>Alt+-</source>
+        <translation type="vanished">Alt+-</translation>
+    </message>
+    <message>
+        <source>Enlarge Measures-</source>
+        <translation type="vanished">Enlarge Measures-</translation>
+    </message>
+    <message>
+        <source>Alt++</source>
+        <translation type="vanished">Alt++</translation>
+    </message>
+    <message>
+        <source>Change Pitch (from Note Name in Lyric)</source>
+        <translation type="vanished">根据歌词中的音名更改音高</translation>
+    </message>
+    <message>
+        <source>ImportUpdateNew</source>
+        <translation type="vanished">ImportUpdateNew</translation>
+    </message>
+    <message>
+        <source>Ctrl+I</source>
+        <translation type="vanished">Ctrl+I</translation>
+    </message>
+    <message>
+        <source>Delete Lyrics-</source>
+        <translation type="vanished">Delete Lyrics-</translation>
+    </message>
+    <message>
+        <source>dummy</source>
+        <translation type="vanished">dummy</translation>
+    </message>
+    <message>
+        <source>Switch off auto save mode</source>
+        <translation type="vanished">Switch off auto save mode</translation>
+    </message>
+    <message>
+        <source>Clean Mode-</source>
+        <translation type="vanished">Clean Mode-</translation>
+    </message>
+    <message>
+        <source>Refresh Clean-</source>
+        <translation type="vanished">Refresh Clean-</translation>
+    </message>
+    <message>
+        <source>Run Command File...-</source>
+        <translation type="vanished">Run Command File...-</translation>
+    </message>
+    <message>
+        <source>Go To Measure-</source>
+        <translation type="vanished">Go To Measure-</translation>
+    </message>
+    <message>
+        <source>Stretch by Small Degrees-</source>
+        <translation type="vanished">Stretch by Small Degrees-</translation>
+    </message>
+    <message>
+        <source>Shorten by Small Degrees</source>
+        <translation type="vanished">Shorten by Small Degrees</translation>
+    </message>
+    <message>
+        <source>Output Note Names to Lyrics -</source>
+        <translation type="vanished">Output Note Names to Lyrics -</translation>
+    </message>
+    <message>
+        <source>Insert Staff Notation Part-</source>
+        <translation type="vanished">Insert Staff Notation Part-</translation>
+    </message>
+    <message>
+        <source>Reset Positions of Articulations-</source>
+        <translation type="vanished">Reset Positions of Articulations-</translation>
+    </message>
+    <message>
+        <source>Move Lyrics to Note Positions (Staff Notation)-</source>
+        <translation type="vanished">Move Lyrics to Note Positions (Staff Notation)-</translation>
+    </message>
+    <message>
+        <source>Reset Positions of Lyrics-</source>
+        <translation type="vanished">Reset Positions of Lyrics-</translation>
+    </message>
+    <message>
+        <source>View Samples...-</source>
+        <translation type="vanished">View Samples...-</translation>
+    </message>
+    <message>
+        <source>View Recent...-</source>
+        <translation type="vanished">View Recent...-</translation>
+    </message>
+    <message>
+        <source>Copy Settings-</source>
+        <translation type="vanished">Copy Settings-</translation>
+    </message>
+    <message>
+        <source>Paste Settings-</source>
+        <translation type="vanished">Paste Settings-</translation>
+    </message>
+    <message>
+        <source>Multimeasure Rests-</source>
+        <translation type="vanished">Multimeasure Rests-</translation>
+    </message>
+    <message>
+        <source>Clean Refresh</source>
+        <translation type="vanished">Clean Refresh</translation>
     </message>
 </context>
 <context>
