@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds Velmora and starts it. Without a display it
-# renders the bundled sample score to PDF and SVG instead.
+# renders a bundled sample score to PDF and SVG instead.
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 BUILD_DIR="${VELMORA_BUILD_DIR:-$ROOT/build}"
@@ -10,8 +10,8 @@ if [[ -n "${DISPLAY:-}" || -n "${WAYLAND_DISPLAY:-}" ]]; then
     exec "$BUILD_DIR/velmora" "$@"
 fi
 
-echo "No display found: rendering the bundled sample score instead."
-SAMPLE="$ROOT/resources/samples/sakura-sakura.musicxml"
+echo "No display found: rendering a bundled sample score instead."
+SAMPLE="$ROOT/resources/samples/Sakura Sakura (Shakuhachi Tozan).tnsx"
 OUT="$BUILD_DIR/sample"
 mkdir -p "$OUT"
 rm -f "$OUT"/sakura-sakura*.svg "$OUT/sakura-sakura.pdf"

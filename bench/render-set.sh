@@ -15,7 +15,7 @@ export QT_QPA_PLATFORM=offscreen
 
 python3 "$ROOT/bench/make-score.py" 100 4 "$OUT/in/gen-100x4.musicxml"
 python3 "$ROOT/bench/make-score.py" 1000 4 "$OUT/in/gen-1000x4.musicxml"
-INPUTS=("$OUT/in/gen-100x4.musicxml" "$ROOT/resources/samples/sakura-sakura.musicxml"
+INPUTS=("$OUT/in/gen-100x4.musicxml" "$ROOT/tools/samples/sakura-sakura.musicxml"
     "$CORPUS/japanese/Echigo_Jishi.xml")
 for name in 01a-Pitches-Pitches 12a-Clefs 22a-Noteheads 23a-Tuplets 31a-Directions \
     33a-Spanners 33c-Spanners-Slurs 41a-MultiParts-Partorder 45a-SimpleRepeat 74a-FiguredBass \

@@ -37,7 +37,7 @@ export QT_QPA_PLATFORM=offscreen
 
 # name:file:measures x parts
 SCORES=(
-    "small:$ROOT/resources/samples/sakura-sakura.musicxml:14 x 1"
+    "small:$ROOT/tools/samples/sakura-sakura.musicxml:14 x 1"
     "medium:$WORK/gen-200x2.musicxml:200 x 2"
     "large-100:$WORK/gen-100x4.musicxml:100 x 4"
     "large:$WORK/gen-1000x4.musicxml:1000 x 4"

@@ -25,6 +25,15 @@ int letterIndex(const QString &step)
     return step.size() == 1 ? int(letters.indexOf(step.at(0))) : -1;
 }
 
+// The first displayed measure of the line that `last` ends.
+const Measure *firstOfLine(const QList<Measure *> &displayed, const Measure *last)
+{
+    qsizetype i = displayed.indexOf(const_cast<Measure *>(last));
+    while (i > 0 && !displayed.at(i)->lineStart)
+        --i;
+    return i >= 0 ? displayed.at(i) : last;
+}
+
 } // namespace
 
 int Score::getStaffStep(Measure *measure, int part, Note *note) const
@@ -75,10 +84,11 @@ void Score::addStaffLines(Part *part, Measure *measure)
 {
     const double s = page->scaleFactor;
     const bool horizontal = page->horizontal;
-    // From the start of the page's stage to the end of the line's last
-    // measure.
-    const double start = horizontal ? page->stageRect.left() + page->pageOriginX
-                                    : page->stageRect.top() + page->pageOriginY;
+    // From the start of the line's first measure to the end of its last.
+    // The room a stage keeps in front of its first measure holds the part
+    // labels, which the lines would strike through.
+    const Measure *first = firstOfLine(displayedMeasures, measure);
+    const double start = horizontal ? first->originX : first->originY;
     const double end =
         horizontal ? measure->originX + measure->width : measure->originY + measure->height;
     const double startScene = start * s;

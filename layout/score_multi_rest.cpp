@@ -20,6 +20,37 @@
 
 #include <algorithm>
 
+namespace {
+
+// A vertical count beside the bar at `bar` (mm across), centred on
+// `middle` (scene units along): right of the bar, or left of it when the
+// column's frame leaves no room on the right. A count too wide for either
+// side stands upright, digit under digit, as numbers do in vertical text.
+void placeColumnCount(const Measure *m, int part, MyTextItem *number, double bar, double size,
+                      double q)
+{
+    const double half = 0.5 * m->parts.at(part)->partExtent - 0.4;
+    const double right = (m->getPartCenter(part) + half) * q;
+    const double left = (m->getPartCenter(part) - half) * q;
+    const double clear = (bar + 0.125 * size) * q; // past the bar's ink
+    auto place = [&](double *x) {
+        const double w = number->boundingRect().width();
+        *x = std::min((bar + 0.4 * size) * q, right - w);
+        if (*x >= clear)
+            return true;
+        *x = (bar - 0.4 * size) * q - w;
+        return *x >= left;
+    };
+    double x = 0.0;
+    if (!place(&x)) {
+        number->setVertical(true);
+        place(&x);
+    }
+    number->setPos(x, number->y() - number->boundingRect().height() / 2);
+}
+
+} // namespace
+
 int Score::genMultiRestItems(Measure *m, int part, int count)
 {
     const Part *p = parts.at(part);
@@ -68,14 +99,8 @@ int Score::genMultiRestItems(Measure *m, int part, int count)
             number->setRotation(90.0);
             number->setPos((c + size / 2) * q + 1.3 * lineHeight, middle - w / 2);
         } else if (!horizontal) {
-            // Beside the bar, but a count of several digits stays clear of
-            // the column's frame; past the bar's other side if it must.
-            const MePart *cell = m->parts.at(part);
-            const double frame = (m->getPartCenter(part) + 0.5 * cell->partExtent - 0.4) * q;
-            double x = std::min((c + 0.4 * size) * q, frame - w);
-            if (x < (c + t) * q)
-                x = (c - 0.4 * size) * q - w;
-            number->setPos(x, middle - lineHeight / 2);
+            number->setY(middle);
+            placeColumnCount(m, part, number, c, size, q);
         } else if (staff) {
             number->setPos(middle - w / 2, (c - size / 2) * q - 1.2 * lineHeight);
         } else {

@@ -6,6 +6,7 @@
 // lyric number deciding which line a note ends, the debug lines of bad
 // numbers, the staff lyric font's offset marks, lyric text in exported SVG
 // and the Japanese corpus score's lyrics drawn from fonts that hold them.
+#include "drawing/mypath.h"
 #include "drawing/mytextitem.h"
 #include "drawing/syllabics.h"
 #include "layout/alignitem.h"
@@ -31,6 +32,8 @@
 #include <QFile>
 #include <QFontMetricsF>
 #include <QGraphicsLineItem>
+#include <QGraphicsPathItem>
+#include <QGraphicsRectItem>
 #include <QRawFont>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -215,6 +218,8 @@ private slots:
     void lyricTextsAreTextInExportedSvg();
     void japaneseLyricsAndCreditsHaveTheirGlyphs_data();
     void japaneseLyricsAndCreditsHaveTheirGlyphs();
+    void linesPassClearOfTheLyrics_data();
+    void linesPassClearOfTheLyrics();
 };
 
 void TestLyricItems::versesStandOneFontHeightApart_data()
@@ -741,6 +746,63 @@ void TestLyricItems::japaneseLyricsAndCreditsHaveTheirGlyphs()
     }
     QVERIFY(japanese > 20);
     QVERIFY2(missing.isEmpty(), qPrintable(missing.join(", ")));
+}
+
+void TestLyricItems::linesPassClearOfTheLyrics_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("style");
+    QTest::addColumn<bool>("horizontal");
+    const QList<std::pair<const char *, QString>> scores = {
+        {"sakura", TestSupport::samplePath()},
+        {"echigo", TestSupport::fixturePath(QStringLiteral("corpus/japanese/Echigo_Jishi.xml"))}};
+    for (const auto &[name, path] : scores) {
+        for (int style : {int(NotationStyle::KinkoSimple), int(NotationStyle::KotoIkuta),
+                          int(NotationStyle::KotoSeiha), int(NotationStyle::ShamisenBunka),
+                          int(NotationStyle::StaffNotation)}) {
+            for (bool horizontal : {true, false})
+                QTest::addRow("%s s%d %s", name, style, horizontal ? "h" : "v")
+                    << path << style << horizontal;
+        }
+    }
+}
+
+// Slurs and ties, beam and beat lines, strings, staff lines, bar lines and
+// the lyric lines themselves all pass beside the syllables, never through
+// them: the lyric band keeps the text apart from every line of its row.
+void TestLyricItems::linesPassClearOfTheLyrics()
+{
+    QFETCH(QString, path);
+    QFETCH(int, style);
+    QFETCH(bool, horizontal);
+    const auto score = TestSupport::generatedScore(path, style, horizontal);
+    QVERIFY(score);
+    // Ink that merely touches a text box's edge is no stroke through it.
+    const double inset = 0.3 * score->page->scaleFactor;
+    QList<QPainterPath> lines;
+    for (QGraphicsItem *item : score->scene->items()) {
+        if (!item->isVisible())
+            continue;
+        const bool thinRect =
+            dynamic_cast<QGraphicsRectItem *>(item) &&
+            std::min(item->sceneBoundingRect().width(), item->sceneBoundingRect().height()) < inset;
+        if (thinRect || dynamic_cast<QGraphicsLineItem *>(item) ||
+            dynamic_cast<QGraphicsPathItem *>(item) || dynamic_cast<MyPath *>(item))
+            lines.append(item->sceneTransform().map(item->shape()));
+    }
+    const QList<MyTextItem *> lyrics = lyricItems(*score);
+    QVERIFY(!lyrics.isEmpty());
+    for (const MyTextItem *lyric : lyrics) {
+        if (!lyric->isVisible() || lyric->text.trimmed().isEmpty())
+            continue;
+        const QRectF box = lyric->sceneBoundingRect().adjusted(inset, inset, -inset, -inset);
+        for (const QPainterPath &line : std::as_const(lines)) {
+            QVERIFY2(!line.intersects(box),
+                     qPrintable(QStringLiteral("a line through '%1' of measure %2")
+                                    .arg(lyric->text)
+                                    .arg(lyric->data(TagMeasure).toInt() + 1)));
+        }
+    }
 }
 
 VELMORA_TEST_MAIN(TestLyricItems)

@@ -107,6 +107,8 @@ private slots:
     void endingClosedInsideMultiMeasureRest();
     void multiMeasureRest_data();
     void multiMeasureRest();
+    void multiRestCountInsideItsColumn_data();
+    void multiRestCountInsideItsColumn();
     void partLines_data();
     void partLines();
     void bunkaStringsClearOfTimeSignature_data();
@@ -461,6 +463,55 @@ void TestMeasurePhase::multiMeasureRest()
     }
     QCOMPARE(strokes, 2 * staves);
     QVERIFY(barLinesOf(score, rest).contains(QStringLiteral("39.70 thick")));
+}
+
+void TestMeasurePhase::multiRestCountInsideItsColumn_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::newRow("two digits") << 12;
+    QTest::newRow("three digits") << 120;
+}
+
+// A vertical count of several digits stands beside its bar inside the
+// part's column: clear of the column's frame and of the bar.
+void TestMeasurePhase::multiRestCountInsideItsColumn()
+{
+    QFETCH(int, count);
+    MeasureLayout layout(false);
+    layout.addPart(NotationStyle::KinkoSimple);
+    layout.addMeasures(count + 1);
+    layout.score.measures.at(1)->multiRestCount = count;
+    layout.layOut({2});
+    layout.generate();
+    const Score &score = layout.score;
+    const Measure *rest = score.measures.at(1);
+    const double q = score.page->scaleFactor;
+    const double half = rest->parts.at(0)->partExtent / 2;
+    const double left = (rest->getPartCenter(0) - half) * q;
+    const double right = (rest->getPartCenter(0) + half) * q;
+    QVERIFY(right > left);
+
+    const QList<MyTextItem *> numbers = sceneItemsOf<MyTextItem>(score);
+    QCOMPARE(numbers.size(), 1);
+    const MyTextItem *number = numbers.first();
+    QCOMPARE(number->text, QString::number(count));
+    const QRectF box = number->sceneBoundingRect();
+    QVERIFY2(box.left() >= left && box.right() <= right,
+             qPrintable(QStringLiteral("count across %1..%2 mm, column %3..%4 mm")
+                            .arg(box.left() / q)
+                            .arg(box.right() / q)
+                            .arg(left / q)
+                            .arg(right / q)));
+    int bars = 0;
+    for (const QGraphicsRectItem *rect : sceneItemsOf<QGraphicsRectItem>(score)) {
+        const QRectF bar = rect->sceneBoundingRect();
+        // The rest's bar: a long thin rectangle along the column.
+        if (bar.width() > 2 * q || bar.height() < 10 * q)
+            continue;
+        ++bars;
+        QVERIFY(!box.intersects(bar));
+    }
+    QCOMPARE(bars, 1);
 }
 
 void TestMeasurePhase::partLines_data()

@@ -163,6 +163,7 @@ private slots:
     void writesEveryOutputOfTheSample();
     void optionsSetStyleOfEveryPartAndDirection_data();
     void optionsSetStyleOfEveryPartAndDirection();
+    void styleListSetsThePartsInOrder();
     void badInputGivesTheMessageAndStatusOne_data();
     void badInputGivesTheMessageAndStatusOne();
     void badCommandLineIsRefused_data();
@@ -281,6 +282,28 @@ void TestRenderTool::optionsSetStyleOfEveryPartAndDirection()
                                                         : QStringLiteral("false"));
 }
 
+// A list of styles sets the parts in order; the last one also every part
+// after it (a staff part above a traditional part, as in a sample score).
+void TestRenderTool::styleListSetsThePartsInOrder()
+{
+    QTemporaryDir dir;
+    const QString tnsx = dir.filePath(QStringLiteral("out.tnsx"));
+    const QString input = TestSupport::fixturePath(
+        QStringLiteral("corpus/lilypond-musicxml-testsuite/41a-MultiParts-Partorder.xml"));
+    const Run run = render(
+        {input, QStringLiteral("--style"), QStringLiteral("12,5"), QStringLiteral("--tnsx"), tnsx});
+    QVERIFY2(!run.crashed && run.exitCode == 0, qPrintable(run.err));
+    const QDomNodeList parts = readXml(tnsx).elementsByTagName(QStringLiteral("tarn-part"));
+    QVERIFY(parts.size() >= 3);
+    for (int i = 0; i < parts.size(); ++i) {
+        const QDomElement part = parts.at(i).toElement();
+        QCOMPARE(part.firstChildElement(QStringLiteral("notation-style")).text(),
+                 i == 0 ? QStringLiteral("StaffNotation") : QStringLiteral("KotoIkuta"));
+        QCOMPARE(part.firstChildElement(QStringLiteral("note-font-name")).text(),
+                 i == 0 ? QStringLiteral("Staff_Notation") : QStringLiteral("Koto_Brush"));
+    }
+}
+
 void TestRenderTool::badInputGivesTheMessageAndStatusOne_data()
 {
     QTest::addColumn<QString>("name");
@@ -324,6 +347,10 @@ void TestRenderTool::badCommandLineIsRefused_data()
         << QStringList{sample(), QStringLiteral("--style"), QStringLiteral("14")} << "--style";
     QTest::newRow("style not a number")
         << QStringList{sample(), QStringLiteral("--style"), QStringLiteral("koto")} << "--style";
+    QTest::newRow("style list with a gap")
+        << QStringList{sample(), QStringLiteral("--style"), QStringLiteral("12,,5")} << "--style";
+    QTest::newRow("style list out of range")
+        << QStringList{sample(), QStringLiteral("--style"), QStringLiteral("12,14")} << "--style";
     QTest::newRow("both directions")
         << QStringList{sample(), QStringLiteral("--vertical"), QStringLiteral("--horizontal")}
         << "exclude";

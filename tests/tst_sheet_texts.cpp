@@ -15,6 +15,8 @@
 #include "view/scene.h"
 
 #include <QGraphicsItem>
+#include <QGraphicsLineItem>
+#include <QGraphicsRectItem>
 #include <QMultiMap>
 #include <QtTest>
 
@@ -150,38 +152,52 @@ void TestSheetTexts::partLabelsStayOnTheSheet_data()
     QTest::addColumn<bool>("horizontal");
     QTest::addColumn<bool>("full");
     QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("style");
     const QString longName =
         QStringLiteral("Shakuhachi in the Kinko school, first part, with a long name");
     QCOMPARE(longName.size(), 60);
     for (bool horizontal : {true, false}) {
         const char *writing = horizontal ? "horizontal" : "vertical";
-        QTest::addRow("%s abbreviation", writing) << horizontal << false << "Shaku.";
-        QTest::addRow("%s full name", writing) << horizontal << true << "Shakuhachi";
-        QTest::addRow("%s 60-character abbreviation", writing) << horizontal << false << longName;
-        QTest::addRow("%s 60-character name", writing) << horizontal << true << longName;
-        QTest::addRow("%s upright name", writing) << horizontal << true << ".尺八（一）";
+        QTest::addRow("%s abbreviation", writing)
+            << horizontal << false << "Shaku." << int(NotationStyle::KinkoSimple);
+        QTest::addRow("%s full name", writing)
+            << horizontal << true << "Shakuhachi" << int(NotationStyle::KinkoSimple);
+        QTest::addRow("%s 60-character abbreviation", writing)
+            << horizontal << false << longName << int(NotationStyle::KinkoSimple);
+        QTest::addRow("%s 60-character name", writing)
+            << horizontal << true << longName << int(NotationStyle::KinkoSimple);
+        QTest::addRow("%s upright name", writing)
+            << horizontal << true << ".尺八（一）" << int(NotationStyle::KinkoSimple);
+        // Staff lines and strings start after the label, not through it.
+        QTest::addRow("%s abbreviation, strings", writing)
+            << horizontal << false << "Shaku." << int(NotationStyle::ShamisenBunka);
+        QTest::addRow("%s abbreviation, staff", writing)
+            << horizontal << false << "Shaku." << int(NotationStyle::StaffNotation);
+        QTest::addRow("%s full name, staff", writing)
+            << horizontal << true << "Shakuhachi" << int(NotationStyle::StaffNotation);
     }
 }
 
 // The labels at the line starts lie inside the sheet, in front of the
-// line's first measure, clear of the measure numbers, the notes and the
-// measure frames; the first measure keeps the length of the others.
+// line's first measure, clear of the measure numbers, the notes, the staff
+// lines and the measure frames; the first measure keeps the length of the
+// others.
 void TestSheetTexts::partLabelsStayOnTheSheet()
 {
     QFETCH(bool, horizontal);
     QFETCH(bool, full);
     QFETCH(QString, name);
-    auto score =
-        loadScore(TestSupport::samplePath(), NotationStyle::KinkoSimple, horizontal, [&](Score &s) {
-            Part *part = s.parts.first();
-            (full ? part->partName : part->partAbbreviation) = name;
-            // Without lyrics no measure asks for more than its share, so
-            // that equal lengths show whether the names squeeze measure 1.
-            part->lyricsOutput = false;
-            s.page->displayPartFullName = full;
-            s.page->displayPartAbbrName = true;
-            s.page->displayPartAbbrName1st = false;
-        });
+    QFETCH(int, style);
+    auto score = loadScore(TestSupport::samplePath(), style, horizontal, [&](Score &s) {
+        Part *part = s.parts.first();
+        (full ? part->partName : part->partAbbreviation) = name;
+        // Without lyrics no measure asks for more than its share, so
+        // that equal lengths show whether the names squeeze measure 1.
+        part->lyricsOutput = false;
+        s.page->displayPartFullName = full;
+        s.page->displayPartAbbrName = true;
+        s.page->displayPartAbbrName1st = false;
+    });
     QVERIFY(score);
     QString shown = name.startsWith(QLatin1Char('.')) ? name.mid(1) : name;
     if (full && !horizontal && name.startsWith(QLatin1Char('.')))
@@ -204,8 +220,21 @@ void TestSheetTexts::partLabelsStayOnTheSheet()
     for (QGraphicsItem *glyph : taggedItems(*score, NoteItem))
         notes << glyph->sceneBoundingRect();
     const double s = score->page->scaleFactor;
+    // Thin rectangles and lines: staff lines, strings, bar lines.
+    QList<QRectF> lines;
+    for (QGraphicsItem *item : score->scene->items()) {
+        if (!item->isVisible() ||
+            (!dynamic_cast<QGraphicsRectItem *>(item) && !dynamic_cast<QGraphicsLineItem *>(item)))
+            continue;
+        const QRectF box = item->sceneBoundingRect();
+        if (std::min(box.width(), box.height()) < 0.5 * s)
+            lines << box;
+    }
     for (const QRectF &label : labels) {
         QVERIFY2(insideSheet(*score, label), qPrintable(name));
+        for (const QRectF &line : lines)
+            QVERIFY2(!label.adjusted(slack, slack, -slack, -slack).intersects(line),
+                     qPrintable(QStringLiteral("a line runs through '%1'").arg(name)));
         for (const QRectF &number : numbers)
             QVERIFY2(!label.adjusted(slack, slack, -slack, -slack).intersects(number),
                      qPrintable(name));

@@ -25,6 +25,7 @@
 #include <QGraphicsLineItem>
 #include <QGraphicsPathItem>
 #include <QMap>
+#include <QUndoStack>
 
 #include <algorithm>
 #include <memory>
@@ -199,6 +200,8 @@ private slots:
     void slursAcrossVoices();
     void unendedSpans_data();
     void unendedSpans();
+    void slurCommandsReachACrossVoiceSlur_data();
+    void slurCommandsReachACrossVoiceSlur();
 };
 
 void TestSpanSystems::piecesOnTheirOwnLines_data()
@@ -342,6 +345,73 @@ void TestSpanSystems::unendedSpans()
     const auto plain = generated(single, style, horizontal);
     QVERIFY(plain);
     QCOMPARE(linesOf(*score, extraLines(*score, *plain)), QList<int>({0, 1}));
+}
+
+void TestSpanSystems::slurCommandsReachACrossVoiceSlur_data()
+{
+    // Only staff slurs take a side and a curve shift in both directions;
+    // the traditional ones keep their own.
+    QTest::addColumn<bool>("horizontal");
+    QTest::newRow("staff") << true;
+    QTest::newRow("staff, vertical") << false;
+}
+
+// Inverting and bending a slur that voice 1 starts and voice 2 ends, with
+// its drawn item selected as a user would: each command changes the start
+// note's slur, and the redrawn slur shows it.
+void TestSpanSystems::slurCommandsReachACrossVoiceSlur()
+{
+    QFETCH(bool, horizontal);
+    const auto score = generated(fixtureText(QStringLiteral("33x-Slurs-AcrossVoices.xml")),
+                                 NotationStyle::StaffNotation, horizontal);
+    QVERIFY(score);
+    Note *start = noteAt(*score, 1, 0, 0);
+    QVERIFY(start);
+    Notation *slur = start->slurStartNotations[1];
+    QVERIFY(slur && slur->item);
+
+    // How far the slur's middle stands off the line between its ends,
+    // across the writing: the sign says on which side it bends.
+    auto bend = [&]() {
+        auto *item = dynamic_cast<QGraphicsPathItem *>(slur->item);
+        if (!item)
+            return 0.0;
+        const QPair<QPointF, QPointF> ends = slurEnds(item);
+        const QPointF middle = item->sceneBoundingRect().center();
+        const QPointF chord = (ends.first + ends.second) / 2;
+        return horizontal ? middle.y() - chord.y() : middle.x() - chord.x();
+    };
+    auto selectSlur = [&]() {
+        score->scene->clearSelection();
+        slur->item->setSelected(true);
+        return slur->item->isSelected();
+    };
+    // The first curve's first control point, where a shift of c1 shows.
+    auto control = [&]() {
+        auto *item = dynamic_cast<QGraphicsPathItem *>(slur->item);
+        return item ? item->mapToScene(QPointF(item->path().elementAt(1))) : QPointF();
+    };
+    const double before = bend();
+    QVERIFY(before != 0.0);
+
+    QVERIFY(selectSlur());
+    score->reverseCommands();
+    QCOMPARE(score->undoStack->count(), 1);
+    QVERIFY(slur->userPlacement != 0);
+    QVERIFY2(bend() * before < 0.0, "the inverted slur bends to the other side");
+
+    const double controls = slur->slurControlY1;
+    const QPointF unshifted = control();
+    QVERIFY(selectSlur());
+    score->slurShiftUpDownCommand(true, true);
+    QCOMPARE(score->undoStack->count(), 2);
+    QVERIFY(slur->slurControlY1 != controls);
+    QVERIFY2((control() - unshifted).manhattanLength() > 0.1, "the shifted curve is drawn");
+
+    score->undoStack->undo();
+    score->undoStack->undo();
+    QCOMPARE(slur->userPlacement, 0);
+    QCOMPARE(slur->slurControlY1, controls);
 }
 
 VELMORA_TEST_MAIN(TestSpanSystems)

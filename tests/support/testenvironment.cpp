@@ -49,7 +49,7 @@ QString fixturePath(const QString &relative)
 
 QString samplePath()
 {
-    return QStringLiteral(VELMORA_SOURCE_DIR "/resources/samples/sakura-sakura.musicxml");
+    return QStringLiteral(VELMORA_SOURCE_DIR "/tools/samples/sakura-sakura.musicxml");
 }
 
 QString sourcePath(const QString &relative)

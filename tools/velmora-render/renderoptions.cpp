@@ -9,15 +9,17 @@
 
 QString RenderOptions::usage()
 {
-    return QStringLiteral("usage: velmora-render INPUT [--pdf FILE] [--svg BASE] [--tnsx FILE] "
-                          "[--musicxml FILE] [--musicxml-note-names FILE] [--style N] "
-                          "[--vertical|--horizontal] [--roll] [--regenerate-again N]\n"
-                          "  INPUT      a MusicXML file or a score file (.tnsx)\n"
-                          "  --musicxml-note-names FILE  MusicXML with the note names as lyrics\n"
-                          "  --style N  notation style 0..13 for every part\n"
-                          "  --roll     the page roll: the whole score on one long page\n"
-                          "  --regenerate-again N  time N more regenerations on screen, as "
-                          "after an edit\n");
+    return QStringLiteral(
+        "usage: velmora-render INPUT [--pdf FILE] [--svg BASE] [--tnsx FILE] "
+        "[--musicxml FILE] [--musicxml-note-names FILE] [--style N[,N...]] "
+        "[--vertical|--horizontal] [--roll] [--regenerate-again N]\n"
+        "  INPUT      a MusicXML file or a score file (.tnsx)\n"
+        "  --musicxml-note-names FILE  MusicXML with the note names as lyrics\n"
+        "  --style N  notation style 0..13 for every part; a list N,N,... sets the\n"
+        "             parts in order, the last style also the parts after it\n"
+        "  --roll     the page roll: the whole score on one long page\n"
+        "  --regenerate-again N  time N more regenerations on screen, as "
+        "after an edit\n");
 }
 
 QString RenderOptions::parse(const QStringList &arguments)
@@ -44,13 +46,16 @@ QString RenderOptions::parse(const QStringList &arguments)
         } else if (arg == QLatin1String("--style")) {
             QString text;
             error = value(text);
-            bool ok = false;
-            const int code = text.toInt(&ok);
-            if (error.isEmpty() && (!ok || code < 0 || code >= NotationStyle::count))
-                error = QStringLiteral("--style takes a notation style 0..%1, not \"%2\"")
-                            .arg(NotationStyle::count - 1)
-                            .arg(text);
-            notationStyle = code;
+            notationStyles.clear();
+            for (const QString &item : text.split(QLatin1Char(','))) {
+                bool ok = false;
+                const int code = item.toInt(&ok);
+                if (error.isEmpty() && (!ok || code < 0 || code >= NotationStyle::count))
+                    error = QStringLiteral("--style takes a notation style 0..%1, not \"%2\"")
+                                .arg(NotationStyle::count - 1)
+                                .arg(text);
+                notationStyles.append(code);
+            }
         } else if (arg == QLatin1String("--vertical") || arg == QLatin1String("--horizontal")) {
             const bool wanted = arg == QLatin1String("--horizontal");
             if (horizontal && *horizontal != wanted)
@@ -89,9 +94,10 @@ bool RenderOptions::inputIsScoreFile() const
 
 void RenderOptions::applyTo(Score &score) const
 {
-    if (notationStyle) {
-        for (Part *part : std::as_const(score.parts))
-            part->changeNotationStyle(*notationStyle);
+    if (!notationStyles.isEmpty()) {
+        for (int i = 0; i < score.parts.size(); ++i)
+            score.parts.at(i)->changeNotationStyle(
+                notationStyles.at(qMin(i, int(notationStyles.size()) - 1)));
     }
     if (horizontal) {
         score.page->horizontal = *horizontal;

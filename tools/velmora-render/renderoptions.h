@@ -18,7 +18,7 @@ struct RenderOptions
     QString tnsx;              // "" = no score file
     QString musicXml;          // "" = no MusicXML
     QString musicXmlNoteNames; // "" = no MusicXML with note names as lyrics
-    std::optional<int> notationStyle;
+    QList<int> notationStyles; // per part in order; the last one for the rest
     std::optional<bool> horizontal;
     bool roll = false;       // the page roll: one long page in place of pages
     int regenerateAgain = 0; // timed regenerations after the outputs
@@ -31,7 +31,7 @@ struct RenderOptions
 
     // Score files are read as such; anything else is imported as MusicXML.
     bool inputIsScoreFile() const;
-    // Sets every part's notation style, the writing direction and the page
+    // Sets the parts' notation styles, the writing direction and the page
     // roll, as asked.
     void applyTo(Score &score) const;
 };

@@ -1,0 +1,1398 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja">
+<context>
+    <name>DialogLog</name>
+    <message>
+        <source>Dialog</source>
+        <translation type="vanished">ログ</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="vanished">クリア</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="vanished">閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>DialogSlurControl</name>
+    <message>
+        <source>Slur Curve Controller</source>
+        <translation>スラーカーブ調整</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>File</source>
+        <translation type="vanished">ファイル</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation type="vanished">編集</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="vanished">設定</translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation type="vanished">レイアウト</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation type="vanished">表示</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="vanished">ヘルプ</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="vanished">言語</translation>
+    </message>
+    <message>
+        <source>Open Recent</source>
+        <translation type="vanished">最近使ったファイル</translation>
+    </message>
+    <message>
+        <source>Open Sample</source>
+        <translation type="vanished">サンプルを開く</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation type="vanished">ツール</translation>
+    </message>
+    <message>
+        <source>View Recent...</source>
+        <translation type="vanished">最近使ったファイルを一覧...</translation>
+    </message>
+    <message>
+        <source>View Samples...</source>
+        <translation type="vanished">サンプルを一覧...</translation>
+    </message>
+    <message>
+        <source>Import/Export MusicXML...</source>
+        <translation type="vanished">MusicXML の読み込み/書き出し...</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation type="vanished">開く...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="vanished">保存</translation>
+    </message>
+    <message>
+        <source>Save As...</source>
+        <translation type="vanished">名前を付けて保存...</translation>
+    </message>
+    <message>
+        <source>Save As Original File Name ...</source>
+        <translation type="vanished">元のファイル名で保存...</translation>
+    </message>
+    <message>
+        <source>Save As Original File Name (without &apos;_udate..&apos; or &apos;_copy..&apos;)</source>
+        <translation type="vanished">元のファイル名で保存 (&apos;_udate..&apos; や &apos;_copy..&apos; を除く)</translation>
+    </message>
+    <message>
+        <source>Duplicate</source>
+        <translation type="vanished">複製</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="vanished">閉じる</translation>
+    </message>
+    <message>
+        <source>Close Scores on Left Tabs</source>
+        <translation type="vanished">左側のタブの楽譜を閉じる</translation>
+    </message>
+    <message>
+        <source>Export PDF...</source>
+        <translation type="vanished">PDF を書き出し...</translation>
+    </message>
+    <message>
+        <source>Export SVG...</source>
+        <translation type="vanished">SVG を書き出し...</translation>
+    </message>
+    <message>
+        <source>File Property</source>
+        <translation type="vanished">ファイルのプロパティ</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation type="vanished">終了</translation>
+    </message>
+    <message>
+        <source>Clear Recent File List</source>
+        <translation type="vanished">最近使ったファイルの一覧を消去</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation type="vanished">元に戻す</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation type="vanished">やり直し</translation>
+    </message>
+    <message>
+        <source>Part...</source>
+        <translation type="vanished">パート...</translation>
+    </message>
+    <message>
+        <source>Measure and Page...</source>
+        <translation type="vanished">小節とページ...</translation>
+    </message>
+    <message>
+        <source>Style...</source>
+        <translation type="vanished">スタイル...</translation>
+    </message>
+    <message>
+        <source>Multimeasure Rests</source>
+        <translation type="vanished">複数小節休符</translation>
+    </message>
+    <message>
+        <source>Copy Settings</source>
+        <translation type="vanished">設定をコピー</translation>
+    </message>
+    <message>
+        <source>Paste Settings...</source>
+        <translation type="vanished">設定を貼り付け...</translation>
+    </message>
+    <message>
+        <source>Layout Controller...</source>
+        <translation type="vanished">レイアウト調整...</translation>
+    </message>
+    <message>
+        <source>Scale up</source>
+        <translation type="vanished">拡大</translation>
+    </message>
+    <message>
+        <source>Scale down</source>
+        <translation type="vanished">縮小</translation>
+    </message>
+    <message>
+        <source>Scale up a little</source>
+        <translation type="vanished">少し拡大</translation>
+    </message>
+    <message>
+        <source>Scale down a little</source>
+        <translation type="vanished">少し縮小</translation>
+    </message>
+    <message>
+        <source>Reset All Measure Sizes</source>
+        <translation type="vanished">すべての小節の大きさをリセット</translation>
+    </message>
+    <message>
+        <source>Reset All Articulation Positions</source>
+        <translation type="vanished">すべてのアーティキュレーションの位置をリセット</translation>
+    </message>
+    <message>
+        <source>Reset All Lyrics Positions</source>
+        <translation type="vanished">すべての歌詞の位置をリセット</translation>
+    </message>
+    <message>
+        <source>Insert Stage Break</source>
+        <translation type="vanished">段区切りを挿入</translation>
+    </message>
+    <message>
+        <source>Insert Page Break</source>
+        <translation type="vanished">改ページを挿入</translation>
+    </message>
+    <message>
+        <source>Insert White Page</source>
+        <translation type="vanished">白紙ページを挿入</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="vanished">削除</translation>
+    </message>
+    <message>
+        <source>Pallete</source>
+        <translation type="vanished">パレット</translation>
+    </message>
+    <message>
+        <source>Navigator</source>
+        <translation type="vanished">ナビゲーター</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation type="vanished">再描画</translation>
+    </message>
+    <message>
+        <source>Refresh Clean</source>
+        <translation type="vanished">再描画 (クリーン)</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation type="vanished">ズームイン</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation type="vanished">ズームアウト</translation>
+    </message>
+    <message>
+        <source>Reset Zoom</source>
+        <translation type="vanished">ズームをリセット</translation>
+    </message>
+    <message>
+        <source>Goto Measure</source>
+        <translation type="vanished">小節へ移動</translation>
+    </message>
+    <message>
+        <source>Generate MuseScore 3 Plugins...</source>
+        <translation type="vanished">MuseScore 3 プラグインを生成...</translation>
+    </message>
+    <message>
+        <source>Change Note Names and Pitches From Lyrics (Koto and Sangen)...</source>
+        <translation type="vanished">歌詞から音名と音高を変更 (箏・三絃)...</translation>
+    </message>
+    <message>
+        <source>Delete Lyrics...</source>
+        <translation type="vanished">歌詞を削除...</translation>
+    </message>
+    <message>
+        <source>Output Note Names To Lyrics...</source>
+        <translation type="vanished">音名を歌詞に出力...</translation>
+    </message>
+    <message>
+        <source>Move Lyrics (Staff Notation)...</source>
+        <translation type="vanished">歌詞を移動 (五線譜)...</translation>
+    </message>
+    <message>
+        <source>Duplicate Part as Staff Notation ...</source>
+        <translation type="vanished">パートを五線譜として複製...</translation>
+    </message>
+    <message>
+        <source>Online Handbook</source>
+        <translation type="vanished">オンラインハンドブック</translation>
+    </message>
+    <message>
+        <source>About Velmora</source>
+        <translation type="vanished">Velmora について</translation>
+    </message>
+    <message>
+        <source>Velmora - Welcome!</source>
+        <translation type="vanished">Velmora - ようこそ!</translation>
+    </message>
+    <message>
+        <source>Note Directives (Select a note (notes) and click a directive).</source>
+        <translation type="vanished">音符の指示 (音符を選んでから指示をクリック)</translation>
+    </message>
+    <message>
+        <source>Inserted Symbols</source>
+        <translation type="vanished">挿入記号</translation>
+    </message>
+    <message>
+        <source>Common Symbols</source>
+        <translation type="vanished">共通記号</translation>
+    </message>
+    <message>
+        <source>Shakuhachi &amp; Shinobue Symbols</source>
+        <translation type="vanished">尺八・篠笛の記号</translation>
+    </message>
+    <message>
+        <source>Koto_Symbols</source>
+        <translation type="vanished">箏の記号</translation>
+    </message>
+    <message>
+        <source>Sangen Ikuta Symbols</source>
+        <translation type="vanished">三絃 (生田流) の記号</translation>
+    </message>
+    <message>
+        <source>Shamisen Bunka Symbols</source>
+        <translation type="vanished">三味線 (文化譜) の記号</translation>
+    </message>
+    <message>
+        <source>Attributes</source>
+        <translation type="vanished">属性</translation>
+    </message>
+    <message>
+        <source>Transpose</source>
+        <translation type="vanished">移調</translation>
+    </message>
+    <message>
+        <source>Scales (String Tunings)</source>
+        <translation type="vanished">音階 (調弦)</translation>
+    </message>
+    <message>
+        <source>Repeat Symbols</source>
+        <translation type="vanished">繰り返し記号</translation>
+    </message>
+    <message>
+        <source>Left parenthesis</source>
+        <translation type="vanished">左括弧</translation>
+    </message>
+    <message>
+        <source>Right parenthesis</source>
+        <translation type="vanished">右括弧</translation>
+    </message>
+    <message>
+        <source>Left gray parenthesis</source>
+        <translation type="vanished">灰色の左括弧</translation>
+    </message>
+    <message>
+        <source>Right gray parenthesis</source>
+        <translation type="vanished">灰色の右括弧</translation>
+    </message>
+    <message>
+        <source>Rest</source>
+        <translation type="vanished">休符</translation>
+    </message>
+    <message>
+        <source>Suru (Portamento)</source>
+        <translation type="vanished">スル (ポルタメント)</translation>
+    </message>
+    <message>
+        <source>White Space Before</source>
+        <translation type="vanished">前に空白</translation>
+    </message>
+    <message>
+        <source>White Space After</source>
+        <translation type="vanished">後に空白</translation>
+    </message>
+    <message>
+        <source>Kinko Ra</source>
+        <translation type="vanished">琴古流のラ</translation>
+    </message>
+    <message>
+        <source>Scoop</source>
+        <translation type="vanished">スクープ</translation>
+    </message>
+    <message>
+        <source>Fall</source>
+        <translation type="vanished">フォール</translation>
+    </message>
+    <message>
+        <source>Doit</source>
+        <translation type="vanished">ドゥイット</translation>
+    </message>
+    <message>
+        <source>Plop</source>
+        <translation type="vanished">プロップ</translation>
+    </message>
+    <message>
+        <source>Slide In Below</source>
+        <translation type="vanished">下からスライドイン</translation>
+    </message>
+    <message>
+        <source>Slide In Above</source>
+        <translation type="vanished">上からスライドイン</translation>
+    </message>
+    <message>
+        <source>Slide Out Up</source>
+        <translation type="vanished">上へスライドアウト</translation>
+    </message>
+    <message>
+        <source>Slide Out Down</source>
+        <translation type="vanished">下へスライドアウト</translation>
+    </message>
+    <message>
+        <source>Slide In below (Rough)</source>
+        <translation type="vanished">下からスライドイン (粗)</translation>
+    </message>
+    <message>
+        <source>Slide In Above (Rough)</source>
+        <translation type="vanished">上からスライドイン (粗)</translation>
+    </message>
+    <message>
+        <source>Slide Out Up (Rough)</source>
+        <translation type="vanished">上へスライドアウト (粗)</translation>
+    </message>
+    <message>
+        <source>Slide Out Down (Rough)</source>
+        <translation type="vanished">下へスライドアウト (粗)</translation>
+    </message>
+    <message>
+        <source>Suri</source>
+        <translation type="vanished">スリ</translation>
+    </message>
+    <message>
+        <source>Suri Tozan</source>
+        <translation type="vanished">スリ (都山流)</translation>
+    </message>
+    <message>
+        <source>Suriage</source>
+        <translation type="vanished">スリアゲ</translation>
+    </message>
+    <message>
+        <source>Otoshi</source>
+        <translation type="vanished">オトシ</translation>
+    </message>
+    <message>
+        <source>Suriage + Modoshi</source>
+        <translation type="vanished">スリアゲ + モドシ</translation>
+    </message>
+    <message>
+        <source>Meri + Suriage</source>
+        <translation type="vanished">メリ + スリアゲ</translation>
+    </message>
+    <message>
+        <source>Merikomi</source>
+        <translation type="vanished">メリコミ</translation>
+    </message>
+    <message>
+        <source>Ru</source>
+        <translation type="vanished">ル</translation>
+    </message>
+    <message>
+        <source>Bar</source>
+        <translation type="vanished">棒線</translation>
+    </message>
+    <message>
+        <source>Kan</source>
+        <translation type="vanished">甲</translation>
+    </message>
+    <message>
+        <source>Otsu</source>
+        <translation type="vanished">乙</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation type="vanished">息継ぎ</translation>
+    </message>
+    <message>
+        <source>Hole Number 1</source>
+        <translation type="vanished">穴番号 1</translation>
+    </message>
+    <message>
+        <source>Hole Number 2</source>
+        <translation type="vanished">穴番号 2</translation>
+    </message>
+    <message>
+        <source>Hole Number 3</source>
+        <translation type="vanished">穴番号 3</translation>
+    </message>
+    <message>
+        <source>Hole Number 4</source>
+        <translation type="vanished">穴番号 4</translation>
+    </message>
+    <message>
+        <source>Hole Number 5</source>
+        <translation type="vanished">穴番号 5</translation>
+    </message>
+    <message>
+        <source>Bracket Begin</source>
+        <translation type="vanished">括り (始め)</translation>
+    </message>
+    <message>
+        <source>Bracket End</source>
+        <translation type="vanished">括り (終わり)</translation>
+    </message>
+    <message>
+        <source>Kesu</source>
+        <translation type="vanished">消し</translation>
+    </message>
+    <message>
+        <source>Tsukiiro</source>
+        <translation type="vanished">突き色</translation>
+    </message>
+    <message>
+        <source>Hikiiro</source>
+        <translation type="vanished">引き色</translation>
+    </message>
+    <message>
+        <source>Sukui</source>
+        <translation type="vanished">スクイ</translation>
+    </message>
+    <message>
+        <source>Yuri</source>
+        <translation type="vanished">揺り色</translation>
+    </message>
+    <message>
+        <source>OshiHanashi</source>
+        <translation type="vanished">押し放し</translation>
+    </message>
+    <message>
+        <source>An</source>
+        <translation type="vanished">アン</translation>
+    </message>
+    <message>
+        <source>Chirashi Zume</source>
+        <translation type="vanished">散らし爪</translation>
+    </message>
+    <message>
+        <source>Chirashi Zume (Seiha)</source>
+        <translation type="vanished">散らし爪 (正派)</translation>
+    </message>
+    <message>
+        <source>Waren</source>
+        <translation type="vanished">輪連</translation>
+    </message>
+    <message>
+        <source>Waren 2</source>
+        <translation type="vanished">輪連 2</translation>
+    </message>
+    <message>
+        <source>Zoo Left</source>
+        <translation type="vanished">ゾー (左)</translation>
+    </message>
+    <message>
+        <source>Zoo Right</source>
+        <translation type="vanished">ゾー (右)</translation>
+    </message>
+    <message>
+        <source>SuriZume Left (Seiha)</source>
+        <translation type="vanished">摺り爪 左 (正派)</translation>
+    </message>
+    <message>
+        <source>SuriZume Right (Seiha)</source>
+        <translation type="vanished">摺り爪 右 (正派)</translation>
+    </message>
+    <message>
+        <source>Oshi</source>
+        <translation type="vanished">押し</translation>
+    </message>
+    <message>
+        <source>Oshi2</source>
+        <translation type="vanished">押し 2</translation>
+    </message>
+    <message>
+        <source>Oshi3</source>
+        <translation type="vanished">押し 3</translation>
+    </message>
+    <message>
+        <source>Seiha Oshi</source>
+        <translation type="vanished">押し (正派)</translation>
+    </message>
+    <message>
+        <source>Seiha Oshi2</source>
+        <translation type="vanished">押し 2 (正派)</translation>
+    </message>
+    <message>
+        <source>Seiha Oshi3</source>
+        <translation type="vanished">押し 3 (正派)</translation>
+    </message>
+    <message>
+        <source>Suri Age</source>
+        <translation type="vanished">スリアゲ</translation>
+    </message>
+    <message>
+        <source>Suri Sage</source>
+        <translation type="vanished">スリサゲ</translation>
+    </message>
+    <message>
+        <source>Utsu</source>
+        <translation type="vanished">ウチ</translation>
+    </message>
+    <message>
+        <source>Hajiki</source>
+        <translation type="vanished">ハジキ</translation>
+    </message>
+    <message>
+        <source>Finger I</source>
+        <translation type="vanished">指 I</translation>
+    </message>
+    <message>
+        <source>Finger II</source>
+        <translation type="vanished">指 II</translation>
+    </message>
+    <message>
+        <source>Finger III</source>
+        <translation type="vanished">指 III</translation>
+    </message>
+    <message>
+        <source>Pizzicato/Hajiki</source>
+        <translation type="vanished">ピッツィカート/ハジキ</translation>
+    </message>
+    <message>
+        <source>Invisible Note</source>
+        <translation type="vanished">非表示の音符</translation>
+    </message>
+    <message>
+        <source>Koto 13 Strings</source>
+        <translation type="vanished">十三絃箏</translation>
+    </message>
+    <message>
+        <source>Koto 17 Strings</source>
+        <translation type="vanished">十七絃箏</translation>
+    </message>
+    <message>
+        <source>Koto 20 Strings</source>
+        <translation type="vanished">二十絃箏</translation>
+    </message>
+    <message>
+        <source>Koto 25 Strings</source>
+        <translation type="vanished">二十五絃箏</translation>
+    </message>
+    <message>
+        <source>Koto 25 Strings Low Tunig</source>
+        <translation type="vanished">二十五絃箏 (低い調弦)</translation>
+    </message>
+    <message>
+        <source>Sangen Honchoshi</source>
+        <translation type="vanished">三絃 本調子</translation>
+    </message>
+    <message>
+        <source>Sangen 2Agari</source>
+        <translation type="vanished">三絃 二上り</translation>
+    </message>
+    <message>
+        <source>Sangen 3Sagari</source>
+        <translation type="vanished">三絃 三下り</translation>
+    </message>
+    <message>
+        <source>Inhibit note repeat</source>
+        <translation type="vanished">繰り返し記号を使わない</translation>
+    </message>
+    <message>
+        <source>Long repeat Simile (Select one or two notes)</source>
+        <translation type="vanished">長い繰り返し 同前 (音符を 1 つか 2 つ選択)</translation>
+    </message>
+    <message>
+        <source>Long repeat 1 (Select one or two notes)</source>
+        <translation type="vanished">長い繰り返し 1 (音符を 1 つか 2 つ選択)</translation>
+    </message>
+    <message>
+        <source>Long repeat 2 (Select one or two notes)</source>
+        <translation type="vanished">長い繰り返し 2 (音符を 1 つか 2 つ選択)</translation>
+    </message>
+    <message>
+        <source>Long repeat 3 (Select one or two notes)</source>
+        <translation type="vanished">長い繰り返し 3 (音符を 1 つか 2 つ選択)</translation>
+    </message>
+    <message>
+        <source>Long repeat 4 (Select one or two notes)</source>
+        <translation type="vanished">長い繰り返し 4 (音符を 1 つか 2 つ選択)</translation>
+    </message>
+    <message>
+        <source>Long repeat accel (Select one or two notes)</source>
+        <translation type="vanished">長い繰り返し 次第に速く (音符を 1 つか 2 つ選択)</translation>
+    </message>
+    <message>
+        <source>Long repeat beat1 (Select one or two notes)</source>
+        <translation type="vanished">長い繰り返し 拍 1 (音符を 1 つか 2 つ選択)</translation>
+    </message>
+    <message>
+        <source>Long repeat beat2 (Select one or two notes)</source>
+        <translation type="vanished">長い繰り返し 拍 2 (音符を 1 つか 2 つ選択)</translation>
+    </message>
+    <message>
+        <source>Long step up (Select one or two notes)</source>
+        <translation type="vanished">長い順次上行 (音符を 1 つか 2 つ選択)</translation>
+    </message>
+    <message>
+        <source>Long step down (Select one or two notes)</source>
+        <translation type="vanished">長い順次下行 (音符を 1 つか 2 つ選択)</translation>
+    </message>
+    <message>
+        <source>Ctrl+O</source>
+        <translation type="vanished">Ctrl+O</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+X</source>
+        <translation type="vanished">Ctrl+Shift+X</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+P</source>
+        <translation type="vanished">Ctrl+Shift+P</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation type="vanished">Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+S</source>
+        <translation type="vanished">Ctrl+Shift+S</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+O</source>
+        <translation type="vanished">Ctrl+Shift+O</translation>
+    </message>
+    <message>
+        <source>Ctrl+W</source>
+        <translation type="vanished">Ctrl+W</translation>
+    </message>
+    <message>
+        <source>Ctrl+Q</source>
+        <translation type="vanished">Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>Ctrl+P</source>
+        <translation type="vanished">Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Ctrl+M</source>
+        <translation type="vanished">Ctrl+M</translation>
+    </message>
+    <message>
+        <source>Ctrl+T</source>
+        <translation type="vanished">Ctrl+T</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+M</source>
+        <translation type="vanished">Ctrl+Shift+M</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z</source>
+        <translation type="vanished">Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Z</source>
+        <translation type="vanished">Ctrl+Shift+Z</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <translation type="vanished">Del</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation type="vanished">Ctrl+L</translation>
+    </message>
+    <message>
+        <source>Ctrl+]</source>
+        <translation type="vanished">Ctrl+]</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+]</source>
+        <translation type="vanished">Ctrl+Shift+]</translation>
+    </message>
+    <message>
+        <source>Ctrl+[</source>
+        <translation type="vanished">Ctrl+[</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+[</source>
+        <translation type="vanished">Ctrl+Shift+[</translation>
+    </message>
+    <message>
+        <source>Ctrl+Return</source>
+        <translation type="vanished">Ctrl+Return</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Return</source>
+        <translation type="vanished">Ctrl+Shift+Return</translation>
+    </message>
+    <message>
+        <source>F9</source>
+        <translation type="vanished">F9</translation>
+    </message>
+    <message>
+        <source>Ctrl+F10</source>
+        <translation type="vanished">Ctrl+F10</translation>
+    </message>
+    <message>
+        <source>Ctrl+F9</source>
+        <translation type="vanished">Ctrl+F9</translation>
+    </message>
+    <message>
+        <source>Ctrl+R</source>
+        <translation type="vanished">Ctrl+R</translation>
+    </message>
+    <message>
+        <source>Ctrl++</source>
+        <translation type="vanished">Ctrl++</translation>
+    </message>
+    <message>
+        <source>Ctrl+-</source>
+        <translation type="vanished">Ctrl+-</translation>
+    </message>
+    <message>
+        <source>Ctrl+0</source>
+        <translation type="vanished">Ctrl+0</translation>
+    </message>
+    <message>
+        <source>Ctrl+G</source>
+        <translation type="vanished">Ctrl+G</translation>
+    </message>
+    <message>
+        <source>日本語</source>
+        <translation type="vanished">日本語</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation type="vanished">English</translation>
+    </message>
+    <message>
+        <source>中文</source>
+        <translation type="vanished">中文</translation>
+    </message>
+    <message>
+        <source>MainWindow</source>
+        <translation type="vanished">MainWindow</translation>
+    </message>
+    <message>
+        <source>Open Sample or Template-</source>
+        <translation type="vanished">Open Sample or Template-</translation>
+    </message>
+    <message>
+        <source>Open Recent-</source>
+        <translation type="vanished">Open Recent-</translation>
+    </message>
+    <message>
+        <source>Development</source>
+        <translation type="vanished">Development</translation>
+    </message>
+    <message>
+        <source>Open...-</source>
+        <translation type="vanished">Open...-</translation>
+    </message>
+    <message>
+        <source>Save-</source>
+        <translation type="vanished">Save-</translation>
+    </message>
+    <message>
+        <source>Save As...-</source>
+        <translation type="vanished">Save As...-</translation>
+    </message>
+    <message>
+        <source>Close-</source>
+        <translation type="vanished">Close-</translation>
+    </message>
+    <message>
+        <source>Exit-</source>
+        <translation type="vanished">Exit-</translation>
+    </message>
+    <message>
+        <source>Part...-</source>
+        <translation type="vanished">Part...-</translation>
+    </message>
+    <message>
+        <source>Page Settings...-</source>
+        <translation type="vanished">Page Settings...-</translation>
+    </message>
+    <message>
+        <source>Stretch Item-</source>
+        <translation type="vanished">Stretch Item-</translation>
+    </message>
+    <message>
+        <source>Shorten Item-</source>
+        <translation type="vanished">Shorten Item-</translation>
+    </message>
+    <message>
+        <source>Reset All Measure Sizes-</source>
+        <translation type="vanished">Reset All Measure Sizes-</translation>
+    </message>
+    <message>
+        <source>Zoom In-</source>
+        <translation type="vanished">Zoom In-</translation>
+    </message>
+    <message>
+        <source>Zoom Out-</source>
+        <translation type="vanished">Zoom Out-</translation>
+    </message>
+    <message>
+        <source>Reset Zoom-</source>
+        <translation type="vanished">Reset Zoom-</translation>
+    </message>
+    <message>
+        <source>Insert Line Break-</source>
+        <translation type="vanished">Insert Line Break-</translation>
+    </message>
+    <message>
+        <source>Insert Page Break-</source>
+        <translation type="vanished">Insert Page Break-</translation>
+    </message>
+    <message>
+        <source>Online Help-</source>
+        <translation type="vanished">Online Help-</translation>
+    </message>
+    <message>
+        <source>Navigator-</source>
+        <translation type="vanished">Navigator-</translation>
+    </message>
+    <message>
+        <source>Clear Recent File List-</source>
+        <translation type="vanished">Clear Recent File List-</translation>
+    </message>
+    <message>
+        <source>Outline note fonts and intervals</source>
+        <translation type="vanished">Outline note fonts and intervals</translation>
+    </message>
+    <message>
+        <source>Delete-</source>
+        <translation type="vanished">Delete-</translation>
+    </message>
+    <message>
+        <source>Undo-</source>
+        <translation type="vanished">Undo-</translation>
+    </message>
+    <message>
+        <source>Redo-</source>
+        <translation type="vanished">Redo-</translation>
+    </message>
+    <message>
+        <source>Stylel...-</source>
+        <translation type="vanished">Stylel...-</translation>
+    </message>
+    <message>
+        <source>Debug Switch</source>
+        <translation type="vanished">Debug Switch</translation>
+    </message>
+    <message>
+        <source>List Undo Stack</source>
+        <translation type="vanished">List Undo Stack</translation>
+    </message>
+    <message>
+        <source>Score Info</source>
+        <translation type="vanished">Score Info</translation>
+    </message>
+    <message>
+        <source>Export PDF...-</source>
+        <translation type="vanished">Export PDF...-</translation>
+    </message>
+    <message>
+        <source>Export SVG...-</source>
+        <translation type="vanished">Export SVG...-</translation>
+    </message>
+    <message>
+        <source>Open current folder</source>
+        <translation type="vanished">Open current folder</translation>
+    </message>
+    <message>
+        <source>File property-</source>
+        <translation type="vanished">File property-</translation>
+    </message>
+    <message>
+        <source>Insert White Page Break-</source>
+        <translation type="vanished">Insert White Page Break-</translation>
+    </message>
+    <message>
+        <source>Pallete-</source>
+        <translation type="vanished">Pallete-</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation type="vanished">Velmora について</translation>
+    </message>
+    <message>
+        <source>Generate MuseScore Plugin Files</source>
+        <translation type="vanished">MuseScore プラグインファイルを生成</translation>
+    </message>
+    <message>
+        <source>Duplicate-</source>
+        <translation type="vanished">Duplicate-</translation>
+    </message>
+    <message>
+        <source>Close Other Scores  on Left Tabs-</source>
+        <translation type="vanished">Close Other Scores  on Left Tabs-</translation>
+    </message>
+    <message>
+        <source>Layout Controller-</source>
+        <translation type="vanished">Layout Controller-</translation>
+    </message>
+    <message>
+        <source>Import Standard Style...-</source>
+        <translation type="vanished">Import Standard Style...-</translation>
+    </message>
+    <message>
+        <source>Open Log Dialog</source>
+        <translation type="vanished">Open Log Dialog</translation>
+    </message>
+    <message>
+        <source>Save As Original-</source>
+        <translation type="vanished">Save As Original-</translation>
+    </message>
+    <message>
+        <source>Refresh-</source>
+        <translation type="vanished">Refresh-</translation>
+    </message>
+    <message>
+        <source>Import/Export MusicXML...-</source>
+        <translation type="vanished">Import/Export MusicXML...-</translation>
+    </message>
+    <message>
+        <source>Reduce Measures-</source>
+        <translation type="vanished">Reduce Measures-</translation>
+    </message>
+    <message>
+        <source>Alt+-</source>
+        <translation type="vanished">Alt+-</translation>
+    </message>
+    <message>
+        <source>Enlarge Measures-</source>
+        <translation type="vanished">Enlarge Measures-</translation>
+    </message>
+    <message>
+        <source>Alt++</source>
+        <translation type="vanished">Alt++</translation>
+    </message>
+    <message>
+        <source>Change Pitch (from Note Name in Lyric)</source>
+        <translation type="vanished">歌詞の音名から音高を変更</translation>
+    </message>
+    <message>
+        <source>ImportUpdateNew</source>
+        <translation type="vanished">ImportUpdateNew</translation>
+    </message>
+    <message>
+        <source>Ctrl+I</source>
+        <translation type="vanished">Ctrl+I</translation>
+    </message>
+    <message>
+        <source>Delete Lyrics-</source>
+        <translation type="vanished">Delete Lyrics-</translation>
+    </message>
+    <message>
+        <source>dummy</source>
+        <translation type="vanished">dummy</translation>
+    </message>
+    <message>
+        <source>Switch off auto save mode</source>
+        <translation type="vanished">Switch off auto save mode</translation>
+    </message>
+    <message>
+        <source>Clean Mode-</source>
+        <translation type="vanished">Clean Mode-</translation>
+    </message>
+    <message>
+        <source>Refresh Clean-</source>
+        <translation type="vanished">Refresh Clean-</translation>
+    </message>
+    <message>
+        <source>Run Command File...-</source>
+        <translation type="vanished">Run Command File...-</translation>
+    </message>
+    <message>
+        <source>Go To Measure-</source>
+        <translation type="vanished">Go To Measure-</translation>
+    </message>
+    <message>
+        <source>Stretch by Small Degrees-</source>
+        <translation type="vanished">Stretch by Small Degrees-</translation>
+    </message>
+    <message>
+        <source>Shorten by Small Degrees</source>
+        <translation type="vanished">Shorten by Small Degrees</translation>
+    </message>
+    <message>
+        <source>Output Note Names to Lyrics -</source>
+        <translation type="vanished">Output Note Names to Lyrics -</translation>
+    </message>
+    <message>
+        <source>Insert Staff Notation Part-</source>
+        <translation type="vanished">Insert Staff Notation Part-</translation>
+    </message>
+    <message>
+        <source>Reset Positions of Articulations-</source>
+        <translation type="vanished">Reset Positions of Articulations-</translation>
+    </message>
+    <message>
+        <source>Move Lyrics to Note Positions (Staff Notation)-</source>
+        <translation type="vanished">Move Lyrics to Note Positions (Staff Notation)-</translation>
+    </message>
+    <message>
+        <source>Reset Positions of Lyrics-</source>
+        <translation type="vanished">Reset Positions of Lyrics-</translation>
+    </message>
+    <message>
+        <source>View Samples...-</source>
+        <translation type="vanished">View Samples...-</translation>
+    </message>
+    <message>
+        <source>View Recent...-</source>
+        <translation type="vanished">View Recent...-</translation>
+    </message>
+    <message>
+        <source>Copy Settings-</source>
+        <translation type="vanished">Copy Settings-</translation>
+    </message>
+    <message>
+        <source>Paste Settings-</source>
+        <translation type="vanished">Paste Settings-</translation>
+    </message>
+    <message>
+        <source>Multimeasure Rests-</source>
+        <translation type="vanished">Multimeasure Rests-</translation>
+    </message>
+    <message>
+        <source>Clean Refresh</source>
+        <translation type="vanished">Clean Refresh</translation>
+    </message>
+</context>
+<context>
+    <name>Score</name>
+    <message>
+        <source>Change Fitting</source>
+        <translation>割付けを切り替え</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Font Property</source>
+        <translation>フォントのプロパティ</translation>
+    </message>
+    <message>
+        <source>Reset Position</source>
+        <translation>位置をリセット</translation>
+    </message>
+    <message>
+        <source>Set Font</source>
+        <translation>フォントを設定</translation>
+    </message>
+    <message>
+        <source>Default Font</source>
+        <translation>既定のフォント</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>横向き</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>縦向き</translation>
+    </message>
+    <message>
+        <source>VerticalWriting</source>
+        <translation>縦書き</translation>
+    </message>
+    <message>
+        <source>Default Direction</source>
+        <translation>既定の向き</translation>
+    </message>
+    <message>
+        <source>Align Horizontally</source>
+        <translation>横に揃える</translation>
+    </message>
+    <message>
+        <source>Align Vertically</source>
+        <translation>縦に揃える</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>既定</translation>
+    </message>
+    <message>
+        <source>Visible</source>
+        <translation>表示</translation>
+    </message>
+    <message>
+        <source>Invisible</source>
+        <translation>非表示</translation>
+    </message>
+    <message>
+        <source>Slur Curve Controller...</source>
+        <translation>スラーカーブ調整...</translation>
+    </message>
+    <message>
+        <source>Invert Slur</source>
+        <translation>スラーを反転</translation>
+    </message>
+    <message>
+        <source>Change Otsu to &quot;</source>
+        <translation>乙を &quot; に変更</translation>
+    </message>
+    <message>
+        <source>Change &quot; to Otsu</source>
+        <translation>&quot; を乙に変更</translation>
+    </message>
+    <message>
+        <source>Reset Scale</source>
+        <translation>拡大率をリセット</translation>
+    </message>
+    <message>
+        <source>Change Note Name</source>
+        <translation>音名を変更</translation>
+    </message>
+    <message>
+        <source>Reset Note Shift</source>
+        <translation>音符のずれをリセット</translation>
+    </message>
+    <message>
+        <source>Invert Tie</source>
+        <translation>タイを反転</translation>
+    </message>
+    <message>
+        <source>Edit Scale</source>
+        <translation>音階を編集</translation>
+    </message>
+    <message>
+        <source>Enter Transpose Step</source>
+        <translation>移調の半音数を入力</translation>
+    </message>
+    <message>
+        <source>Velmora</source>
+        <translation>Velmora</translation>
+    </message>
+    <message>
+        <source>The tuning {%1} has a pitch outside %2 to %3 (MIDI 0 to 127). The notes from here on have no names.</source>
+        <translation>調弦 {%1} に %2 ～ %3 (MIDI 0 ～ 127) の範囲外の音があります。ここから先の音符には音名が付きません。</translation>
+    </message>
+    <message>
+        <source>Scale Name must be &quot;%1&quot; or  &quot;%2&quot;.</source>
+        <translation>音階名は &quot;%1&quot; または &quot;%2&quot; にしてください。</translation>
+    </message>
+    <message>
+        <source>Can&apos;t read file (%1)!:
+%2.</source>
+        <translation>ファイルを読み込めません (%1)!:
+%2。</translation>
+    </message>
+    <message>
+        <source>the SVG generator could not start</source>
+        <translation>SVG の書き出しを開始できませんでした</translation>
+    </message>
+    <message>
+        <source>the PDF writer could not start</source>
+        <translation>PDF の書き出しを開始できませんでした</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>larger than %1 MB</source>
+        <translation>%1 MB を超えています</translation>
+    </message>
+    <message>
+        <source>File Path: %1&lt;br&gt;&lt;br&gt;Created by Velmora Version: %2&lt;br&gt;&lt;br&gt;Last Updated On: %3</source>
+        <translation>ファイルのパス: %1&lt;br&gt;&lt;br&gt;作成した Velmora のバージョン: %2&lt;br&gt;&lt;br&gt;最終更新日時: %3</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write file (%1)!:
+%2.</source>
+        <translation>ファイルに書き込めません (%1)!:
+%2。</translation>
+    </message>
+    <message>
+        <source>The file is not XML (%1).</source>
+        <translation>このファイルは XML ではありません (%1)。</translation>
+    </message>
+    <message>
+        <source>Its elements are nested deeper than %1 levels (%2).</source>
+        <translation>要素の入れ子が %1 段を超えています (%2)。</translation>
+    </message>
+    <message>
+        <source>It holds more than %1 XML elements (the next one at %2): a score this long would not fit in memory. Please split it into shorter scores.</source>
+        <translation>XML 要素が %1 個を超えています (次の要素は %2)。これほど長い楽譜はメモリーに収まりません。短い楽譜に分けてください。</translation>
+    </message>
+    <message>
+        <source>It is a timewise MusicXML document (score-timewise). Only partwise MusicXML (score-partwise) can be read; please export the score as partwise MusicXML.</source>
+        <translation>タイムワイズ形式の MusicXML 文書 (score-timewise) です。読み込めるのはパートワイズ形式の MusicXML (score-partwise) だけです。楽譜をパートワイズ形式の MusicXML で書き出してください。</translation>
+    </message>
+    <message>
+        <source>It holds no XML element.</source>
+        <translation>XML 要素がひとつもありません。</translation>
+    </message>
+    <message>
+        <source>It is not a MusicXML score: its root element is &lt;%1&gt;, not &lt;score-partwise&gt;.</source>
+        <translation>MusicXML の楽譜ではありません。ルート要素が &lt;score-partwise&gt; ではなく &lt;%1&gt; です。</translation>
+    </message>
+    <message>
+        <source>Its part list names %1 parts, but it holds the music of only %2.</source>
+        <translation>パートリストには %1 パートがありますが、音符のあるパートは %2 だけです。</translation>
+    </message>
+    <message>
+        <source>Part %1 holds a &lt;%2&gt; element at line %3, column %4, where only measures may stand.</source>
+        <translation>パート %1 の %3 行 %4 列に &lt;%2&gt; 要素があります。ここには小節しか置けません。</translation>
+    </message>
+    <message>
+        <source>Part %1 has %2 measures, but the first part has %3.</source>
+        <translation>パート %1 は %2 小節ですが、最初のパートは %3 小節です。</translation>
+    </message>
+    <message>
+        <source>Can&apos;t load the score.</source>
+        <translation>楽譜を読み込めません。</translation>
+    </message>
+    <message>
+        <source>Can&apos;t load the score (%1).</source>
+        <translation>楽譜を読み込めません (%1)。</translation>
+    </message>
+    <message>
+        <source>The &lt;%1&gt; at line %2, column %3</source>
+        <translation>%2 行 %3 列の &lt;%1&gt;</translation>
+    </message>
+    <message>
+        <source>%1 goes back %2 divisions; no backup may go back more than %3.</source>
+        <translation>%1 は %2 ディビジョン戻っています。backup で戻れるのは %3 までです。</translation>
+    </message>
+    <message>
+        <source>%1 lasts %2 divisions; no note or forward may last longer than %3 whole notes (%4 divisions).</source>
+        <translation>%1 の長さは %2 ディビジョンです。音符や forward の長さは全音符 %3 個分 (%4 ディビジョン) までです。</translation>
+    </message>
+    <message>
+        <source>Measure %1 of part %2 lasts %3 divisions; no measure may last longer than %4 whole notes (%5 divisions).</source>
+        <translation>パート %2 の第 %1 小節の長さは %3 ディビジョンです。小節の長さは全音符 %4 個分 (%5 ディビジョン) までです。</translation>
+    </message>
+    <message>
+        <source>Staff number exceeded the maximum. Staff Number %1 (Maximum Staff Number %2)</source>
+        <translation>譜表番号が上限を超えました。譜表番号 %1 (上限 %2)</translation>
+    </message>
+    <message>
+        <source>Voice number exceeded the maximum. (Voice Number %1)! (Maximum Voice %2)</source>
+        <translation>声部番号が上限を超えました。(声部番号 %1)! (上限 %2)</translation>
+    </message>
+    <message>
+        <source>Staff number exceeded the maximum. (Staff Number %1)! (Maximum Staff Number %2)</source>
+        <translation>譜表番号が上限を超えました。(譜表番号 %1)! (上限 %2)</translation>
+    </message>
+    <message>
+        <source>Produced by Velmora version %1 on %2.</source>
+        <translation>Velmora バージョン %1 で %2 に作成。</translation>
+    </message>
+    <message>
+        <source>Vertical Writing</source>
+        <translation>縦書き</translation>
+    </message>
+    <message>
+        <source>Horizontally</source>
+        <translation>横に</translation>
+    </message>
+    <message>
+        <source>Vertically</source>
+        <translation>縦に</translation>
+    </message>
+    <message>
+        <source>Enter Transpose Steps</source>
+        <translation>移調の半音数を入力</translation>
+    </message>
+    <message>
+        <source>Select the lowest note of chord notes.</source>
+        <translation>和音のいちばん低い音を選んでください。</translation>
+    </message>
+    <message>
+        <source>Select a voice 1 note.</source>
+        <translation>声部 1 の音符を選んでください。</translation>
+    </message>
+    <message>
+        <source>This note already has a scale.</source>
+        <translation>この音符にはすでに音階があります。</translation>
+    </message>
+    <message>
+        <source>Select the voice 1 note.</source>
+        <translation>声部 1 の音符を選んでください。</translation>
+    </message>
+    <message>
+        <source>This note already has a NoPrev.</source>
+        <translation>この音符にはすでに NoPrev があります。</translation>
+    </message>
+    <message>
+        <source>Edit scale for part: %1.
+Select a scale note in the list and change pitch.</source>
+        <translation>パート %1 の音階を編集します。
+一覧で音階の音を選び、音高を変えてください。</translation>
+    </message>
+    <message>
+        <source>Add Long Repeat 1</source>
+        <translation type="vanished">長い繰り返し 1 を追加</translation>
+    </message>
+    <message>
+        <source>Align</source>
+        <translation type="vanished">揃える</translation>
+    </message>
+    <message>
+        <source>Change Break Fitting</source>
+        <translation type="vanished">区切りの割付けを切り替え</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation type="vanished">向き</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation type="vanished">フォント</translation>
+    </message>
+    <message>
+        <source>Inhibit Note Repeat</source>
+        <translation type="vanished">繰り返し記号を使わない</translation>
+    </message>
+    <message>
+        <source>Set Visibility</source>
+        <translation type="vanished">表示/非表示</translation>
+    </message>
+</context>
+</TS>
