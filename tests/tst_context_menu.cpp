@@ -2,7 +2,7 @@
 // on the view runs the menu of the selection through the scripted
 // prompter, which records its entries and may choose one. Beside it: the
 // fitting switch of breaks, the double click, dragging and dropping files,
-// and the menu texts after a change of language.
+// and the menu texts after a change of language to Japanese.
 #include "document/directive_type.h"
 #include "drawing/breakitem.h"
 #include "model/credit.h"
@@ -395,22 +395,6 @@ void drop(Score &score, QDropEvent *event)
     (score.*(&DropTarget::dropEvent))(event);
 }
 
-// A translator that gives every text of the score's menus a Japanese
-// mark, so a retranslated text shows which language it was taken in.
-class MarkingTranslator : public QTranslator
-{
-public:
-    static QString marked(const QString &text) { return QStringLiteral("訳・") + text; }
-
-    bool isEmpty() const override { return false; }
-    QString translate(const char *context, const char *sourceText, const char *, int) const override
-    {
-        if (qstrcmp(context, "Score") != 0)
-            return {};
-        return marked(QString::fromUtf8(sourceText));
-    }
-};
-
 } // namespace
 
 class TestContextMenu : public QObject
@@ -717,12 +701,25 @@ void TestContextMenu::retranslation()
     for (const auto &[action, text] : texts)
         QCOMPARE(action->text(), text);
 
-    MarkingTranslator translator;
-    QVERIFY(QCoreApplication::installTranslator(&translator));
+    QTranslator japanese;
+    QVERIFY(japanese.load(QStringLiteral(":/languages/velmora_ja")));
+    QVERIFY(QCoreApplication::installTranslator(&japanese));
     score->retranslateContextMenu();
-    QCoreApplication::removeTranslator(&translator);
-    for (const auto &[action, text] : texts)
-        QCOMPARE(action->text(), MarkingTranslator::marked(text));
+    QCoreApplication::removeTranslator(&japanese);
+    for (const auto &[action, text] : texts) {
+        const QString translated = japanese.translate("Score", qPrintable(text));
+        QVERIFY2(!translated.isEmpty() && translated != text, qPrintable(text));
+        QCOMPARE(action->text(), translated);
+    }
+    // The menus built now are in Japanese throughout.
+    select(*score, {dolce(*score)->item});
+    QVERIFY(QCoreApplication::installTranslator(&japanese));
+    rightClick(*score);
+    QCoreApplication::removeTranslator(&japanese);
+    QVERIFY(entriesText(prompter.menus.last())
+                .startsWith(japanese.translate("Score", "Reset Position") + " (off) | " +
+                            japanese.translate("Score", "Reset Scale") + " | " +
+                            japanese.translate("Score", "Font") + "/"));
 
     // And back to English.
     score->retranslateContextMenu();
