@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
+#include <QMenu>
 
 namespace {
 Prompter *installedPrompter = nullptr;
@@ -80,4 +81,14 @@ int Prompter::runDialog(QDialog *)
 int QtPrompter::runDialog(QDialog *dialog)
 {
     return dialog->exec();
+}
+
+QAction *Prompter::menu(QMenu *, const QPoint &)
+{
+    return nullptr;
+}
+
+QAction *QtPrompter::menu(QMenu *popup, const QPoint &pos)
+{
+    return popup->exec(pos);
 }

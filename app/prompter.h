@@ -1,5 +1,6 @@
 // The one seam through which the program asks or tells the user anything:
-// message boxes, questions, file, font and item pickers and the beep.
+// message boxes, questions, file, font and item pickers, popup menus and
+// the beep.
 // The program runs with QtPrompter (real dialogs); tests install a scripted
 // prompter so that nothing ever blocks on a modal box.
 #pragma once
@@ -9,7 +10,10 @@
 #include <QString>
 #include <QStringList>
 
+class QAction;
 class QDialog;
+class QMenu;
+class QPoint;
 class QWidget;
 
 class Prompter
@@ -43,6 +47,11 @@ public:
     // dialogs answers QDialog::Rejected without showing it.
     virtual int runDialog(QDialog *dialog);
 
+    // Shows `popup` at the global position `pos` and returns the action
+    // the user chose, which has then been triggered; null when none was
+    // chosen. A prompter that shows no menus chooses none.
+    virtual QAction *menu(QMenu *popup, const QPoint &pos);
+
     // The prompter in force: the one installed, else the Qt dialogs.
     static Prompter &instance();
     // Not owned; pass nullptr to return to the Qt dialogs.
@@ -70,4 +79,5 @@ public:
                  const QStringList &items, int current, bool *ok) override;
     void beep() override;
     int runDialog(QDialog *dialog) override;
+    QAction *menu(QMenu *popup, const QPoint &pos) override;
 };

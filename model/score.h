@@ -46,6 +46,9 @@ class Page;
 class Part;
 class QAction;
 class QColor;
+class QContextMenuEvent;
+class QDragEnterEvent;
+class QDropEvent;
 class QDateTime;
 class MyTextItem;
 class QFont;
@@ -54,6 +57,8 @@ class QGraphicsItemGroup;
 class QGraphicsRectItem;
 class GlyphItem;
 class QGraphicsTextItem;
+class QMenu;
+class QMouseEvent;
 class QPointF;
 class QProcess;
 class QSvgRenderer;
@@ -1465,15 +1470,40 @@ private:
     QList<double> lyricOffsets;
 
 public:
-    // view/score_context_menu.cpp: the item context menu
-    // Retranslates the two dialogs and sets the menu texts again.
+    // view/score_context_menu.cpp: the item context menu, the fitting
+    // switch of breaks, the double click and file drops
+    // Retranslates the two dialogs and sets the text of every texted menu
+    // action again, in the language now in force.
     void retranslateContextMenu();
+    // The menu for the scene's selection, chosen by the kind of its first
+    // item; null with nothing selected, for a kind without a menu and for
+    // tags that name no model object. It holds the score's own actions
+    // (not owned); the caller owns the menu.
+    std::unique_ptr<QMenu> buildContextMenu();
 public slots:
     void changeBreakFitting();
 
+protected:
+    // Runs the menu of the selection through the prompter; never passed on.
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    // Opens the slur curve controller on a first selected slur.
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    // Both accept every drag; a drop emits sigDropFile per local file, in
+    // order, with the URL's decoded path.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    bool fillContextMenu(QMenu *menu, const QGraphicsItem *first, bool several);
+
 public slots:
     // view/score_delete.cpp: deleting selected symbols
+    // Break marks and directives, in one "Delete Directives" step;
+    // regenerates only when something was deleted.
     void deleteSelectedSymbol();
+
+private:
+    QUndoCommand *makeDeleteCommand(const QGraphicsItem *item);
 
 public slots:
     // view/score_resets_fonts_visibility.cpp: resets, text fonts, text
@@ -1491,6 +1521,30 @@ public slots:
     void otsuDoubleQuoteCommand();
     void otsuResetDoubleQuoteCommand();
     void resetScaleCommand();
+
+public:
+    // Resets one kind of item in the whole score, selected or not: every
+    // lyric (`type` LyricItem) or every moved notation but slurs
+    // (NotationItem); other types push nothing. Then marks the score
+    // changed and regenerates.
+    void resetAllMoveCommand(int type);
+    // TextDirection of the selected credits and directions: 0 default, 1
+    // horizontal, 2 vertical, 3 vertical writing.
+    void setTextDirectionCommand(int direction);
+    // ItemVisibility of the selected notations and directions: 0 default,
+    // 1 visible, 2 invisible. Nothing with nothing selected.
+    void changeVisibilityCommand(int visibility);
+    // The selected octave-instruction marks: Otsu to the double quote (a
+    // ".otsuDoubleQuote" directive added to the note) or back (its live
+    // one deleted). Nothing with nothing selected.
+    void setDoubleQuoteOtsu(bool toDoubleQuote);
+
+private:
+    // The reset of the item's model object, its text set; null for kinds
+    // without one and stale tags.
+    QUndoCommand *makeMoveResetCommand(const QGraphicsItem *item);
+    QUndoCommand *makeScaleResetCommand(const QGraphicsItem *item);
+    void pushAllMoveResets(const Note *note, int type);
 
 public slots:
     // view/score_align.cpp: aligning items

@@ -14,6 +14,7 @@
 #include "model/directive.h"
 #include "model/fingering.h"
 #include "model/harmonic.h"
+#include "model/itemtags.h"
 #include "model/lyrics.h"
 #include "model/measure.h"
 #include "model/mepart.h"
@@ -30,6 +31,7 @@
 #include "support/editablescore.h"
 #include "support/messagecapture.h"
 #include "support/scorefile.h"
+#include "support/scriptedprompter.h"
 #include "support/testenvironment.h"
 #include "view/movecommands.h"
 #include "view/notecommands.h"
@@ -128,6 +130,14 @@ Note *renamable(Score &score)
 QFont titleFont()
 {
     return QFont(QStringLiteral("Arial"), 17);
+}
+
+// Runs `edit` with a font picker that answers titleFont().
+void withFontAnswer(const std::function<void()> &edit)
+{
+    TestSupport::prompter().fontAnswers.enqueue(titleFont());
+    edit();
+    TestSupport::prompter().fontAnswers.clear();
 }
 
 using Prepare = std::function<void(Score &)>;
@@ -691,6 +701,96 @@ QList<RoundTrip> handRows()
          {},
          {},
          [](Score &s) { s.noteNameChangeApply(s.getNoteNameList(renamable(s)).value(1)); }},
+        {"position reset",
+         "resetMoveCommand",
+         [selectOnly](Score &s) {
+             moveTo(dolce(s));
+             s.generateScore();
+             selectOnly(s, dolce(s)->item);
+         },
+         {},
+         {},
+         offsetText,
+         [](Score &s) { s.resetMoveCommand(); }},
+        {"lyric positions reset",
+         "resetMoveCommand",
+         [](Score &s) { moveTo(firstNote(s)->lyrics.at(1)); },
+         {},
+         {},
+         offsetText,
+         [](Score &s) { s.resetAllMoveCommand(LyricItem); }},
+        {"scale reset",
+         "resetScaleCommand",
+         [selectOnly](Score &s) {
+             s.measures.at(0)->userScale = 1.5;
+             s.generateScore();
+             selectOnly(s, s.displayedMeasures.at(0)->measureItem);
+         },
+         {},
+         {},
+         "<tarn-userscale>1.5</tarn-userscale>",
+         [](Score &s) { s.resetScaleCommand(); }},
+        {"text direction",
+         "resetTextRotation",
+         [selectOnly](Score &s) { selectOnly(s, s.credits.at(1)->item); },
+         {},
+         "tarn-rotation",
+         {},
+         [](Score &s) { s.setTextVerticalWritingCommand(); }},
+        {"visibility",
+         "change notation visibility",
+         [selectOnly](Score &s) { selectOnly(s, fermata(s)->item); },
+         {},
+         "tarn-visibility",
+         {},
+         [](Score &s) { s.setInvisibleCommand(); }},
+        {"text font",
+         "setTextFont",
+         [selectOnly](Score &s) { selectOnly(s, dolce(s)->item); },
+         {},
+         "tarn-font",
+         {},
+         [](Score &s) { withFontAnswer([&s] { s.setTextFontCommand(); }); }},
+        {"default text font",
+         "resetTextFont",
+         [selectOnly](Score &s) {
+             dolce(s)->font = titleFont();
+             dolce(s)->fontGiven = true;
+             selectOnly(s, dolce(s)->item);
+         },
+         {},
+         {},
+         "tarn-font",
+         [](Score &s) { s.resetTextFontCommand(); }},
+        {"credit font",
+         "credit change",
+         [selectOnly](Score &s) { selectOnly(s, s.credits.at(0)->item); },
+         {},
+         "tarn-font",
+         {},
+         [](Score &s) { withFontAnswer([&s] { s.fontChangeCommand(); }); }},
+        {"Otsu to double quote",
+         "otsuDoubleQuoteCommand",
+         [selectOnly](Score &s) { selectOnly(s, firstNote(s)->octaveInstItem); },
+         {},
+         "<fingering>.otsuDoubleQuote</fingering>",
+         {},
+         [](Score &s) { s.otsuDoubleQuoteCommand(); }},
+        {"deletion",
+         "Delete Directives",
+         [selectOnly](Score &s) {
+             s.measures.at(1)->userBreakType = 5;
+             s.generateScore();
+             for (QGraphicsItem *item : s.scene->items()) {
+                 if (item->data(TagType).isValid() && item->data(TagType).toInt() == 2)
+                     selectOnly(s, item);
+             }
+             directiveOf(firstNote(s), ".noPrev")->item->setSelected(true);
+         },
+         {},
+         {},
+         "<tarn-pagebreak-nonfit/>",
+         [](Score &s) { s.deleteSelectedSymbol(); }},
     };
 }
 

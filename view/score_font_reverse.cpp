@@ -1,6 +1,8 @@
 // Score: font change, reversal of slurs and ties, and the note-shift reset.
 #include "model/score.h"
 
+#include "app/prompter.h"
+#include "model/credit.h"
 #include "model/itemtags.h"
 #include "model/measure.h"
 #include "model/mepart.h"
@@ -11,6 +13,7 @@
 #include "model/voice.h"
 #include "view/movecommands.h"
 #include "view/scene.h"
+#include "view/textcommands.h"
 #include "view/undomacro.h"
 
 #include <QGraphicsItem>
@@ -32,7 +35,29 @@ int invertedPlacement(const Notation *slur)
 
 } // namespace
 
-void Score::fontChangeCommand() {}
+void Score::fontChangeCommand()
+{
+    const QList<QGraphicsItem *> selected = scene->selectedItems();
+    QList<Credit *> chosenCredits;
+    for (const QGraphicsItem *item : selected) {
+        if (item->data(TagType).toInt() != CreditItem)
+            continue;
+        if (Credit *credit = credits.value(readItemTags(item).index))
+            chosenCredits << credit;
+    }
+    bool ok = false;
+    const QFont initial = chosenCredits.isEmpty() ? QFont() : chosenCredits.first()->font;
+    const QFont font = Prompter::instance().font(&ok, initial, this, QString());
+    if (!ok)
+        return;
+    // The commands regenerate the score themselves.
+    UndoMacro macro(this, QStringLiteral("credit change"));
+    for (Credit *credit : std::as_const(chosenCredits)) {
+        auto *command = new CreditFontChange(this, credit, font);
+        command->setText(QStringLiteral("CreditFontChange"));
+        pushCommand(command);
+    }
+}
 
 void Score::reverseCommands()
 {

@@ -1368,11 +1368,11 @@ Select a scale note in the list and change pitch.</source>
     </message>
     <message>
         <source>Add Long Repeat 1</source>
-        <translation type="vanished">長い繰り返し 1 を追加</translation>
+        <translation>長い繰り返し 1 を追加</translation>
     </message>
     <message>
         <source>Align</source>
-        <translation type="vanished">揃える</translation>
+        <translation>揃える</translation>
     </message>
     <message>
         <source>Change Break Fitting</source>
@@ -1380,19 +1380,19 @@ Select a scale note in the list and change pitch.</source>
     </message>
     <message>
         <source>Direction</source>
-        <translation type="vanished">向き</translation>
+        <translation>向き</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="vanished">フォント</translation>
+        <translation>フォント</translation>
     </message>
     <message>
         <source>Inhibit Note Repeat</source>
-        <translation type="vanished">繰り返し記号を使わない</translation>
+        <translation>繰り返し記号を使わない</translation>
     </message>
     <message>
         <source>Set Visibility</source>
-        <translation type="vanished">表示/非表示</translation>
+        <translation>表示/非表示</translation>
     </message>
 </context>
 </TS>

@@ -1368,11 +1368,11 @@ Select a scale note in the list and change pitch.</source>
     </message>
     <message>
         <source>Add Long Repeat 1</source>
-        <translation type="vanished">添加长反复 1</translation>
+        <translation>添加长反复 1</translation>
     </message>
     <message>
         <source>Align</source>
-        <translation type="vanished">对齐</translation>
+        <translation>对齐</translation>
     </message>
     <message>
         <source>Change Break Fitting</source>
@@ -1380,19 +1380,19 @@ Select a scale note in the list and change pitch.</source>
     </message>
     <message>
         <source>Direction</source>
-        <translation type="vanished">方向</translation>
+        <translation>方向</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="vanished">字体</translation>
+        <translation>字体</translation>
     </message>
     <message>
         <source>Inhibit Note Repeat</source>
-        <translation type="vanished">不用反复记号</translation>
+        <translation>不用反复记号</translation>
     </message>
     <message>
         <source>Set Visibility</source>
-        <translation type="vanished">设置可见性</translation>
+        <translation>设置可见性</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,8 @@
 #include "support/scriptedprompter.h"
 
+#include <QAction>
 #include <QDialog>
+#include <QMenu>
 
 namespace TestSupport {
 
@@ -10,6 +12,9 @@ void ScriptedPrompter::reset()
     questionAnswers.clear();
     fileAnswers.clear();
     fontAnswers.clear();
+    fontsOffered.clear();
+    menus.clear();
+    menuAnswers.clear();
     itemAnswers.clear();
     beeps = 0;
     dialogScripts.clear();
@@ -70,6 +75,7 @@ QString ScriptedPrompter::existingDirectory(QWidget *, const QString &caption, c
 QFont ScriptedPrompter::font(bool *ok, const QFont &initial, QWidget *, const QString &title)
 {
     prompts.append({QStringLiteral("font"), title, QString()});
+    fontsOffered.append(initial);
     const bool answered = !fontAnswers.isEmpty();
     if (ok)
         *ok = answered;
@@ -97,6 +103,45 @@ int ScriptedPrompter::runDialog(QDialog *dialog)
 {
     prompts.append({QStringLiteral("dialog"), dialog->windowTitle(), QString()});
     return dialogScripts.isEmpty() ? int(QDialog::Rejected) : dialogScripts.dequeue()(dialog);
+}
+
+namespace {
+
+// The entries of `menu` and its submenus, depth first, and the action of
+// each entry that is no submenu.
+void collectEntries(const QMenu *menu, const QString &prefix,
+                    QList<ScriptedPrompter::MenuEntry> *entries, QList<QAction *> *actions)
+{
+    for (QAction *action : menu->actions()) {
+        if (action->isSeparator())
+            continue;
+        const QString path = prefix + action->text();
+        if (const QMenu *sub = QMenu::menuInAction(action)) {
+            collectEntries(sub, path + QLatin1Char('/'), entries, actions);
+            continue;
+        }
+        entries->append({path, action->isEnabled(), action->data().toString()});
+        actions->append(action);
+    }
+}
+
+} // namespace
+
+QAction *ScriptedPrompter::menu(QMenu *popup, const QPoint &)
+{
+    prompts.append({QStringLiteral("menu"), popup->title(), QString()});
+    QList<MenuEntry> entries;
+    QList<QAction *> actions;
+    collectEntries(popup, QString(), &entries, &actions);
+    menus.append(entries);
+    const QString answer = menuAnswers.isEmpty() ? QString() : menuAnswers.dequeue();
+    for (int i = 0; i < entries.size(); ++i) {
+        if (answer.isEmpty() || entries.at(i).path != answer || !entries.at(i).enabled)
+            continue;
+        actions.at(i)->trigger();
+        return actions.at(i);
+    }
+    return nullptr;
 }
 
 } // namespace TestSupport

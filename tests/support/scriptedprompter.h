@@ -26,12 +26,29 @@ public:
     QQueue<QMessageBox::StandardButton> questionAnswers;
     QQueue<QString> fileAnswers; // for open, save and directory pickers
     QQueue<QFont> fontAnswers;
+    QList<QFont> fontsOffered; // the initial font of each font picker, in order
     QQueue<QString> itemAnswers;
     int beeps = 0;
     // Each runs in place of one modal dialog, in order: it may emit the
     // dialog's signals, and returns the result code. With none left the
     // dialog is closed at once (Rejected).
     QQueue<std::function<int(QDialog *)>> dialogScripts;
+
+    // One entry of a shown menu: its text, with the titles of the submenus
+    // it sits in before it ("Align/Horizontally"), whether it could be
+    // chosen, and its data as text.
+    struct MenuEntry
+    {
+        QString path;
+        bool enabled = true;
+        QString data;
+    };
+    // The entries of every menu shown, in order.
+    QList<QList<MenuEntry>> menus;
+    // The path of the entry to choose in each menu, in order; an empty
+    // path, a path the menu lacks, a disabled entry or an empty queue
+    // chooses none.
+    QQueue<QString> menuAnswers;
 
     void reset();
     // The texts of all prompts of one kind (empty kind: all), in order.
@@ -55,6 +72,9 @@ public:
     void beep() override;
     // Recorded as kind "dialog" with the dialog's window title.
     int runDialog(QDialog *dialog) override;
+    // Recorded as kind "menu"; the chosen action is triggered, as a real
+    // menu does.
+    QAction *menu(QMenu *popup, const QPoint &pos) override;
 
 private:
     QString nextFile(const QString &kind, const QString &caption);
