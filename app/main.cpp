@@ -1,8 +1,9 @@
+#include "app/commandline.h"
+#include "app/mainwindow.h"
 #include "app/startup.h"
 #include "app/version.h"
 
 #include <QApplication>
-#include <QTextStream>
 
 int main(int argc, char *argv[])
 {
@@ -12,11 +13,18 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QString::fromLatin1(Velmora::programVersion));
     Startup::prepareFonts();
 
-    for (int i = 0; i < argc; ++i)
-        qDebug() << "argument" << i << QString::fromLocal8Bit(argv[i]);
+    // Lives until the event loop has ended.
+    MainWindow window;
+    window.show();
 
-    QTextStream(stdout) << "Velmora " << Velmora::programVersion
-                        << ": scores load, save, are engraved and export as SVG, PDF and MusicXML "
-                           "(see velmora-render); the main window is not available yet.\n";
-    return 0;
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromUtf8(argv[i]);
+    const StartRequest request = readCommandLine(arguments);
+    if (request.action == StartRequest::Import)
+        window.importXmlFile2(false, request.path);
+    else if (request.action == StartRequest::Update)
+        window.importUpdatePure2(request.path, false);
+
+    return app.exec();
 }

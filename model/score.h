@@ -184,6 +184,8 @@ public:
     QList<QDomElement> partElements;
     // Null for a score made without autosave.
     QTimer *autoSaveTimer = nullptr;
+    // The development menu switches it off; nothing reads it yet.
+    bool autoSaveSwitch = true;
 
 signals:
     void sigScoreRepainted(const QRectF &visibleSceneRect);
