@@ -69,13 +69,14 @@ void MainWindow::outlineNoteFonts()
 
 void MainWindow::on_actionArticulationPositionReset_triggered()
 {
-    // Resetting every item of a kind arrives with the score's reset commands.
-    qDebug() << Q_FUNC_INFO;
+    if (Score *score = currentScore())
+        score->resetAllMoveCommand(NotationItem);
 }
 
 void MainWindow::on_actionLyricPositionReset_triggered()
 {
-    qDebug() << Q_FUNC_INFO;
+    if (Score *score = currentScore())
+        score->resetAllMoveCommand(LyricItem);
 }
 
 void MainWindow::on_actionClean_Refresh_triggered()

@@ -260,6 +260,7 @@ private slots:
     void eachActionReachesItsSlotsOnce();
     void hoveredSlotsAreConnectedByName();
     void addScoreTabMakesItCurrent();
+    void layoutResetsReachTheCurrentScore();
     void navigatorFollowsDisplayNavigator();
     void removingTheLastTab();
     void removingTheMiddleTabKeepsTabsAndListInStep();
@@ -535,9 +536,6 @@ void TestMainWindow::eachActionReachesItsSlotsOnce()
         {"actionMultimeasureRests", "void MainWindow::on_actionMultimeasureRests_triggered()"},
         {"actionGoToMeasure", "void MainWindow::on_actionGoToMeasure_triggered()"},
         {"actionInsertSNPart", "void MainWindow::on_actionInsertSNPart_triggered()"},
-        {"actionArticulationPositionReset",
-         "void MainWindow::on_actionArticulationPositionReset_triggered()"},
-        {"actionLyricPositionReset", "void MainWindow::on_actionLyricPositionReset_triggered()"},
         {"actionSave", "void MainWindow::saveFile()"},
         {"actionAbout", "void MainWindow::about()"},
         {"actionEnglish", "void MainWindow::langEnglish()"}};
@@ -547,10 +545,12 @@ void TestMainWindow::eachActionReachesItsSlotsOnce()
         action(window, entry.first)->trigger();
         QCOMPARE(standInLines(capture), QStringList{entry.second});
     }
-    // The three hub commands of the by-name eight ask once for the score.
-    for (const char *name :
-         {"actionRefreshClean", "actionSwitchOffAutoSaveMode", "actionClean_Refresh"}) {
+    // The five hub commands of the by-name eight ask once for the score.
+    for (const char *name : {"actionRefreshClean", "actionSwitchOffAutoSaveMode",
+                             "actionClean_Refresh", "actionArticulationPositionReset",
+                             "actionLyricPositionReset"}) {
         TestSupport::MessageCapture capture;
+        action(window, QLatin1String(name))->setEnabled(true);
         action(window, QLatin1String(name))->trigger();
         QCOMPARE(capture.count(QStringLiteral("no score")), 1);
     }
@@ -601,6 +601,23 @@ void TestMainWindow::addScoreTabMakesItCurrent()
     QCOMPARE(window.tabWidget->currentIndex(), 1);
     QCOMPARE(window.currentScore(), second);
     QCOMPARE(window.tabWidget->tabText(1), QStringLiteral("new File"));
+}
+
+// Layout > Reset All ... Positions reset every lyric (or notation) of the
+// score shown, as one undo step.
+void TestMainWindow::layoutResetsReachTheCurrentScore()
+{
+    MainWindow window;
+    Score *score = importedScore();
+    QVERIFY(score);
+    window.addScoreTab(score);
+    window.ui->actionLyricPositionReset->trigger();
+    QCOMPARE(score->undoStack->count(), 1);
+    QCOMPARE(score->undoStack->text(0), QStringLiteral("resetMoveCommand"));
+    const QUndoCommand *step = score->undoStack->command(0);
+    QVERIFY(step->childCount() > 0);
+    for (int i = 0; i < step->childCount(); ++i)
+        QCOMPARE(step->child(i)->text(), QStringLiteral("LyricMoveReset"));
 }
 
 void TestMainWindow::navigatorFollowsDisplayNavigator()
