@@ -67,6 +67,12 @@ QString QtPrompter::item(QWidget *parent, const QString &title, const QString &l
     return QInputDialog::getItem(parent, title, label, items, current, false, ok);
 }
 
+int QtPrompter::integer(QWidget *parent, const QString &title, const QString &label, int value,
+                        int minimum, int maximum, int step, bool *ok)
+{
+    return QInputDialog::getInt(parent, title, label, value, minimum, maximum, step, ok);
+}
+
 void QtPrompter::beep()
 {
     QApplication::beep();

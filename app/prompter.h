@@ -19,9 +19,10 @@ public:
 
     virtual void information(QWidget *parent, const QString &title, const QString &text) = 0;
     virtual void warning(QWidget *parent, const QString &title, const QString &text) = 0;
-    virtual QMessageBox::StandardButton
-    question(QWidget *parent, const QString &title, const QString &text,
-             QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton) = 0;
+    virtual QMessageBox::StandardButton question(QWidget *parent, const QString &title,
+                                                 const QString &text,
+                                                 QMessageBox::StandardButtons buttons,
+                                                 QMessageBox::StandardButton defaultButton) = 0;
 
     // Empty result: the user cancelled.
     virtual QString openFileName(QWidget *parent, const QString &caption, const QString &dir,
@@ -35,6 +36,9 @@ public:
     virtual QFont font(bool *ok, const QFont &initial, QWidget *parent, const QString &title) = 0;
     virtual QString item(QWidget *parent, const QString &title, const QString &label,
                          const QStringList &items, int current, bool *ok) = 0;
+    // *ok is false when the user cancelled; the result is then `value`.
+    virtual int integer(QWidget *parent, const QString &title, const QString &label, int value,
+                        int minimum, int maximum, int step, bool *ok) = 0;
 
     virtual void beep() = 0;
 
@@ -55,19 +59,19 @@ class QtPrompter : public Prompter
 public:
     void information(QWidget *parent, const QString &title, const QString &text) override;
     void warning(QWidget *parent, const QString &title, const QString &text) override;
-    QMessageBox::StandardButton question(QWidget *parent, const QString &title,
-                                         const QString &text,
+    QMessageBox::StandardButton question(QWidget *parent, const QString &title, const QString &text,
                                          QMessageBox::StandardButtons buttons,
                                          QMessageBox::StandardButton defaultButton) override;
     QString openFileName(QWidget *parent, const QString &caption, const QString &dir,
                          const QString &filter) override;
     QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,
                          const QString &filter) override;
-    QString existingDirectory(QWidget *parent, const QString &caption,
-                              const QString &dir) override;
+    QString existingDirectory(QWidget *parent, const QString &caption, const QString &dir) override;
     QFont font(bool *ok, const QFont &initial, QWidget *parent, const QString &title) override;
     QString item(QWidget *parent, const QString &title, const QString &label,
                  const QStringList &items, int current, bool *ok) override;
+    int integer(QWidget *parent, const QString &title, const QString &label, int value, int minimum,
+                int maximum, int step, bool *ok) override;
     void beep() override;
     int runDialog(QDialog *dialog) override;
 };

@@ -4,6 +4,17 @@
 
 namespace TestSupport {
 
+namespace {
+ScriptedPrompter::Prompt makePrompt(const QString &kind, const QString &title, const QString &text)
+{
+    ScriptedPrompter::Prompt prompt;
+    prompt.kind = kind;
+    prompt.title = title;
+    prompt.text = text;
+    return prompt;
+}
+} // namespace
+
 void ScriptedPrompter::reset()
 {
     prompts.clear();
@@ -11,6 +22,7 @@ void ScriptedPrompter::reset()
     fileAnswers.clear();
     fontAnswers.clear();
     itemAnswers.clear();
+    integerAnswers.clear();
     beeps = 0;
     dialogScripts.clear();
 }
@@ -27,49 +39,56 @@ QStringList ScriptedPrompter::texts(const QString &kind) const
 
 void ScriptedPrompter::information(QWidget *, const QString &title, const QString &text)
 {
-    prompts.append({QStringLiteral("information"), title, text});
+    prompts.append(makePrompt(QStringLiteral("information"), title, text));
 }
 
 void ScriptedPrompter::warning(QWidget *, const QString &title, const QString &text)
 {
-    prompts.append({QStringLiteral("warning"), title, text});
+    prompts.append(makePrompt(QStringLiteral("warning"), title, text));
 }
 
 QMessageBox::StandardButton ScriptedPrompter::question(QWidget *, const QString &title,
                                                        const QString &text,
-                                                       QMessageBox::StandardButtons,
+                                                       QMessageBox::StandardButtons buttons,
                                                        QMessageBox::StandardButton defaultButton)
 {
-    prompts.append({QStringLiteral("question"), title, text});
+    Prompt prompt = makePrompt(QStringLiteral("question"), title, text);
+    prompt.buttons = buttons;
+    prompt.defaultButton = defaultButton;
+    prompts.append(prompt);
     return questionAnswers.isEmpty() ? defaultButton : questionAnswers.dequeue();
 }
 
-QString ScriptedPrompter::nextFile(const QString &kind, const QString &caption)
+QString ScriptedPrompter::nextFile(const QString &kind, const QString &caption,
+                                   const QString &folder, const QString &filter)
 {
-    prompts.append({kind, caption, QString()});
+    Prompt prompt = makePrompt(kind, caption, QString());
+    prompt.folder = folder;
+    prompt.filter = filter;
+    prompts.append(prompt);
     return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
 }
 
-QString ScriptedPrompter::openFileName(QWidget *, const QString &caption, const QString &,
-                                       const QString &)
+QString ScriptedPrompter::openFileName(QWidget *, const QString &caption, const QString &dir,
+                                       const QString &filter)
 {
-    return nextFile(QStringLiteral("openFileName"), caption);
+    return nextFile(QStringLiteral("openFileName"), caption, dir, filter);
 }
 
-QString ScriptedPrompter::saveFileName(QWidget *, const QString &caption, const QString &,
-                                       const QString &)
+QString ScriptedPrompter::saveFileName(QWidget *, const QString &caption, const QString &dir,
+                                       const QString &filter)
 {
-    return nextFile(QStringLiteral("saveFileName"), caption);
+    return nextFile(QStringLiteral("saveFileName"), caption, dir, filter);
 }
 
-QString ScriptedPrompter::existingDirectory(QWidget *, const QString &caption, const QString &)
+QString ScriptedPrompter::existingDirectory(QWidget *, const QString &caption, const QString &dir)
 {
-    return nextFile(QStringLiteral("existingDirectory"), caption);
+    return nextFile(QStringLiteral("existingDirectory"), caption, dir, QString());
 }
 
 QFont ScriptedPrompter::font(bool *ok, const QFont &initial, QWidget *, const QString &title)
 {
-    prompts.append({QStringLiteral("font"), title, QString()});
+    prompts.append(makePrompt(QStringLiteral("font"), title, QString()));
     const bool answered = !fontAnswers.isEmpty();
     if (ok)
         *ok = answered;
@@ -79,13 +98,31 @@ QFont ScriptedPrompter::font(bool *ok, const QFont &initial, QWidget *, const QS
 QString ScriptedPrompter::item(QWidget *, const QString &title, const QString &label,
                                const QStringList &items, int current, bool *ok)
 {
-    prompts.append({QStringLiteral("item"), title, label});
+    Prompt prompt = makePrompt(QStringLiteral("item"), title, label);
+    prompt.items = items;
+    prompt.current = current;
+    prompts.append(prompt);
     const bool answered = !itemAnswers.isEmpty();
     if (ok)
         *ok = answered;
     if (answered)
         return itemAnswers.dequeue();
     return items.value(current);
+}
+
+int ScriptedPrompter::integer(QWidget *, const QString &title, const QString &label, int value,
+                              int minimum, int maximum, int step, bool *ok)
+{
+    Prompt prompt = makePrompt(QStringLiteral("integer"), title, label);
+    prompt.value = value;
+    prompt.minimum = minimum;
+    prompt.maximum = maximum;
+    prompt.step = step;
+    prompts.append(prompt);
+    const bool answered = !integerAnswers.isEmpty();
+    if (ok)
+        *ok = answered;
+    return answered ? integerAnswers.dequeue() : value;
 }
 
 void ScriptedPrompter::beep()
@@ -95,7 +132,7 @@ void ScriptedPrompter::beep()
 
 int ScriptedPrompter::runDialog(QDialog *dialog)
 {
-    prompts.append({QStringLiteral("dialog"), dialog->windowTitle(), QString()});
+    prompts.append(makePrompt(QStringLiteral("dialog"), dialog->windowTitle(), QString()));
     return dialogScripts.isEmpty() ? int(QDialog::Rejected) : dialogScripts.dequeue()(dialog);
 }
 

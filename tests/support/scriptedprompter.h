@@ -19,7 +19,21 @@ public:
     {
         QString kind; // "information", "warning", "question", "openFileName", ...
         QString title;
-        QString text;
+        QString text; // the message, or the label of an item or integer input
+        // Question: its buttons and default button.
+        QMessageBox::StandardButtons buttons = QMessageBox::NoButton;
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+        // File and folder pickers: the start folder and the filter.
+        QString folder;
+        QString filter;
+        // Item input: the offered items and the current row.
+        QStringList items;
+        int current = -1;
+        // Integer input: start value, range and step.
+        int value = 0;
+        int minimum = 0;
+        int maximum = 0;
+        int step = 0;
     };
 
     QList<Prompt> prompts;
@@ -27,6 +41,7 @@ public:
     QQueue<QString> fileAnswers; // for open, save and directory pickers
     QQueue<QFont> fontAnswers;
     QQueue<QString> itemAnswers;
+    QQueue<int> integerAnswers;
     int beeps = 0;
     // Each runs in place of one modal dialog, in order: it may emit the
     // dialog's signals, and returns the result code. With none left the
@@ -39,25 +54,26 @@ public:
 
     void information(QWidget *parent, const QString &title, const QString &text) override;
     void warning(QWidget *parent, const QString &title, const QString &text) override;
-    QMessageBox::StandardButton question(QWidget *parent, const QString &title,
-                                         const QString &text,
+    QMessageBox::StandardButton question(QWidget *parent, const QString &title, const QString &text,
                                          QMessageBox::StandardButtons buttons,
                                          QMessageBox::StandardButton defaultButton) override;
     QString openFileName(QWidget *parent, const QString &caption, const QString &dir,
                          const QString &filter) override;
     QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,
                          const QString &filter) override;
-    QString existingDirectory(QWidget *parent, const QString &caption,
-                              const QString &dir) override;
+    QString existingDirectory(QWidget *parent, const QString &caption, const QString &dir) override;
     QFont font(bool *ok, const QFont &initial, QWidget *parent, const QString &title) override;
     QString item(QWidget *parent, const QString &title, const QString &label,
                  const QStringList &items, int current, bool *ok) override;
+    int integer(QWidget *parent, const QString &title, const QString &label, int value, int minimum,
+                int maximum, int step, bool *ok) override;
     void beep() override;
     // Recorded as kind "dialog" with the dialog's window title.
     int runDialog(QDialog *dialog) override;
 
 private:
-    QString nextFile(const QString &kind, const QString &caption);
+    QString nextFile(const QString &kind, const QString &caption, const QString &folder,
+                     const QString &filter);
 };
 
 } // namespace TestSupport

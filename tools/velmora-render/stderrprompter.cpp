@@ -65,4 +65,12 @@ QString StderrPrompter::item(QWidget *, const QString &, const QString &, const 
     return items.value(current);
 }
 
+int StderrPrompter::integer(QWidget *, const QString &, const QString &, int value, int, int, int,
+                            bool *ok)
+{
+    if (ok)
+        *ok = false;
+    return value;
+}
+
 void StderrPrompter::beep() {}

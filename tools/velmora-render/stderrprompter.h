@@ -21,6 +21,8 @@ public:
     QFont font(bool *ok, const QFont &initial, QWidget *parent, const QString &title) override;
     QString item(QWidget *parent, const QString &title, const QString &label,
                  const QStringList &items, int current, bool *ok) override;
+    int integer(QWidget *parent, const QString &title, const QString &label, int value, int minimum,
+                int maximum, int step, bool *ok) override;
     void beep() override;
 
     // Number of warnings printed so far.
