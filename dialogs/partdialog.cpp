@@ -6,10 +6,8 @@
 
 #include "ui_partdialog.h"
 
-#include <QCloseEvent>
 #include <QDebug>
 #include <QDir>
-#include <QSettings>
 
 namespace {
 
@@ -126,7 +124,8 @@ bool drawsLinesByDefault(int code)
 
 } // namespace
 
-PartDialog::PartDialog(QWidget *parent) : QDialog(parent), ui(new Ui_PartDialog)
+PartDialog::PartDialog(QWidget *parent)
+    : GeometryDialog(QStringLiteral("Velmora_Part"), parent), ui(new Ui_PartDialog)
 {
     ui->setupUi(this);
     on_pushButtonMore_toggled(false);
@@ -843,24 +842,6 @@ void PartDialog::ok()
     writeBack();
     setResult(2);
     close();
-}
-
-void PartDialog::readSettings()
-{
-    QSettings settings(QStringLiteral("corvalin"), QStringLiteral("Velmora_Part"));
-    restoreGeometry(settings.value(QStringLiteral("geometry")).toByteArray());
-}
-
-void PartDialog::writeSettings()
-{
-    QSettings settings(QStringLiteral("corvalin"), QStringLiteral("Velmora_Part"));
-    settings.setValue(QStringLiteral("geometry"), saveGeometry());
-}
-
-// Closing keeps the result code: Cancel after an Apply still reports it.
-void PartDialog::closeEvent(QCloseEvent *)
-{
-    writeSettings();
 }
 
 QList<QWidget *> PartDialog::staffNoteOptions() const

@@ -14,17 +14,19 @@
 // until the user edits that very field.
 //
 // Result codes of a modal run: 1 after an Apply, 2 after OK; Cancel and the
-// window's close button leave the code as it was. Errors: OK or Apply with
+// window's close button leave the code as it was. The window geometry is
+// kept under "Velmora_Part". Errors: OK or Apply with
 // no part set to be output shows a warning and writes nothing.
 #pragma once
 
-#include <QDialog>
+#include "dialogs/geometrydialog.h"
+
 #include <QList>
 
 class Part;
 class Ui_PartDialog;
 
-class PartDialog : public QDialog
+class PartDialog : public GeometryDialog
 {
     Q_OBJECT
 
@@ -48,8 +50,6 @@ signals:
     void sigPartApply();
 
 public slots:
-    void readSettings();
-    void writeSettings();
     void setPartUi(int row);
     void updatePartName(const QString &text);
     void updatePartAbbreviation(const QString &text);
@@ -95,9 +95,6 @@ public slots:
     void on_comboBoxNotationStyle_currentIndexChanged(int index);
     void on_pushButtonSetToAllPartsStyle_clicked();
     void on_checkBoxLyricsOutput_toggled(bool checked);
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
 
 private:
     // The private copy the user edits: none before the first setDialog and

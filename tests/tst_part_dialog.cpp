@@ -26,6 +26,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTimer>
@@ -163,15 +164,18 @@ private slots:
     void modalRuns();
     void okWithoutOutputKeepsDialogOpen();
     void moreButton();
+    void geometryKept();
     void defaultValuesAndLyricFont();
     void applyWritesDialogFieldSet_data();
     void applyWritesDialogFieldSet();
     void screenshot();
 };
 
+// Every test opens the dialog as on a first run, at the form's size.
 void TestPartDialog::init()
 {
     prompter().reset();
+    QSettings(QStringLiteral("corvalin"), QStringLiteral("Velmora_Part")).clear();
 }
 
 void TestPartDialog::form()
@@ -759,6 +763,26 @@ void TestPartDialog::moreButton()
     QVERIFY(more->isChecked());
     QVERIFY(!details->isHidden());
     QCOMPARE(dialog.width(), 1100);
+}
+
+// Closing stores the window geometry under the dialog's own name; the next
+// dialog opens where this one was closed.
+void TestPartDialog::geometryKept()
+{
+    QRect closedAt;
+    {
+        PartDialog dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        dialog.move(140, 90);
+        dialog.resize(dialog.width(), 600);
+        closedAt = dialog.geometry();
+        child<QPushButton>(dialog, "pushButtonCancel")->click();
+    }
+    QSettings settings(QStringLiteral("corvalin"), QStringLiteral("Velmora_Part"));
+    QVERIFY(!settings.value(QStringLiteral("geometry")).toByteArray().isEmpty());
+    PartDialog reopened;
+    QCOMPARE(reopened.geometry(), closedAt);
 }
 
 // "Set Default Values" gives the current part the score's defaults, as
