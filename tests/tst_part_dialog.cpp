@@ -26,6 +26,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -881,6 +882,8 @@ void checkShownInside(const QWidget &dialog, const QStringList &names)
     const QRect window = dialog.rect();
     const QWidget *viewport = child<QScrollArea>(dialog, "scrollArea")->viewport();
     const QRect visible(viewport->mapTo(&dialog, QPoint(0, 0)), viewport->size());
+    // The form fits the dialog's fixed width without scrolling sideways.
+    QVERIFY(!child<QScrollArea>(dialog, "scrollArea")->horizontalScrollBar()->isVisible());
     for (const QString &name : names) {
         const QWidget *widget = dialog.findChild<QWidget *>(name);
         QVERIFY2(widget && widget->isVisible(), qPrintable(name));
