@@ -367,9 +367,9 @@ bool narrowed(const Score &score, const Box &box)
     return m && m->belowMinimum;
 }
 
-// A lyric over a glyph or a lyric of a measure narrowed below what its
-// syllables need, or over a bar line inside the stage: allowed by design,
-// see the header.
+// A lyric over a glyph or a lyric when both measures were narrowed below
+// what their syllables need, or a lyric of a narrowed measure over a bar
+// line: allowed by design, see the header.
 bool narrowedTogether(const Score &score, const Box &a, const Box &b)
 {
     if (a.category != Category::Lyric)

@@ -29,8 +29,8 @@
 // (Measure::belowMinimum): a lyric over a lyric or glyph when both
 // measures were narrowed, and a lyric of a narrowed measure over a bar
 // line, where a syllable longer than its whole measure runs on into the
-// next. The stage's frame stays out of bounds: no syllable runs past the
-// end of its stage.
+// next (at the stage's end, back into the one before). The stage's frame
+// stays out of bounds: no syllable runs past the end of its stage.
 //
 // The check reads the scene and the model; it changes neither.
 #pragma once
