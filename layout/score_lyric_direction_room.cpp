@@ -15,6 +15,7 @@
 #include "model/voice.h"
 
 #include <algorithm>
+#include <map>
 #include <memory>
 
 namespace {
@@ -80,7 +81,7 @@ QRectF Score::wordsBoxAtOffset(const Direction *direction, double &lift) const
     return turn.mapRect(sample.boundingRect());
 }
 
-double Score::lyricSideDirectionReach(int part, const Direction *direction) const
+double Score::lyricSideDirectionReach(int part, const Direction *direction, bool endHookDown) const
 {
     const Part *settings = parts.at(part);
     const double size = settings->noteFontSize;
@@ -107,8 +108,10 @@ double Score::lyricSideDirectionReach(int part, const Direction *direction) cons
     case Diminuendo:
         return across + (wedgeOpening + wedgeHalfPen) * size;
     case LineStart: {
+        // A hook "down" points towards the lyrics.
+        const bool hookDown = direction->lineEnd == 2 || endHookDown;
         const double unseen = horizontal ? unseenDepth / page->scaleFactor : 0.0;
-        return across + std::max(unseen, bracketHook * size) + lineHalfPen * size;
+        return across + std::max(unseen, hookDown ? bracketHook * size : 0.0) + lineHalfPen * size;
     }
     case OctaveDown:
     case OctaveUp: {
@@ -134,12 +137,24 @@ double Score::lyricSideDirectionsReach(int part) const
     if (page->scaleFactor <= 0.0)
         return 0.0;
     double reach = 0.0;
+    // Bracket lines on the lyrics' side by number, until their stop tells
+    // which way the end hook points.
+    std::map<int, const Direction *> openLines;
     for (const Measure *measure : displayedMeasures) {
         const MePart *cell = measure->parts.value(part);
         if (!cell)
             continue;
         for (const Voice *voice : cell->voices) {
             for (Direction *direction : voice->shownDirections()) {
+                if (direction->kind == LineStop) {
+                    const auto open = openLines.find(direction->number);
+                    if (open != openLines.end()) {
+                        reach = std::max(reach, lyricSideDirectionReach(part, open->second,
+                                                                        direction->lineEnd == 2));
+                        openLines.erase(open);
+                    }
+                    continue;
+                }
                 // Moved ones stand where the user put them; measure-level
                 // ones hang from the stage's edge.
                 if (direction->moved || direction->visibility == 2 ||
@@ -148,9 +163,13 @@ double Score::lyricSideDirectionsReach(int part) const
                 setDefaultItemOffset(direction);
                 if (direction->y <= 0.0)
                     continue;
-                reach = std::max(reach, lyricSideDirectionReach(part, direction));
+                if (direction->kind == LineStart)
+                    openLines[direction->number] = direction;
+                else
+                    reach = std::max(reach, lyricSideDirectionReach(part, direction));
             }
         }
     }
+    // A line that never stops draws nothing.
     return reach;
 }

@@ -1471,7 +1471,10 @@ private:
     // lyrics' side of a part's row reach from its note line, mm (0 for
     // none), so that its lyrics start past them.
     double lyricSideDirectionsReach(int part) const;
-    double lyricSideDirectionReach(int part, const Direction *direction) const;
+    // One direction on the lyrics' side; `endHookDown` for a bracket line
+    // whose stop hooks towards the lyrics.
+    double lyricSideDirectionReach(int part, const Direction *direction,
+                                   bool endHookDown = false) const;
     // How far `box` (scene units, at an item's offset point, `lift` scene
     // units further across in vertical writing) reaches towards the lyrics.
     double lyricSideReachOf(const QRectF &box, double lift) const;
