@@ -177,8 +177,9 @@ QPointF Score::keptInNarrowedMeasure(const Measure *m, const Part *part, const Q
 {
     // A measure narrowed below what its syllables need lets them overlap
     // one another, but a syllable near its end moves back so that it stops
-    // at the bar line instead of running past the stage's end and off the
-    // sheet.
+    // at the bar line. One longer than the whole measure runs on over the
+    // bar line into the next measure, but never past the stage's end, where
+    // it would leave the frame and the sheet.
     const double s = page->scaleFactor;
     if (s <= 0.0)
         return at;
@@ -192,11 +193,32 @@ QPointF Score::keptInNarrowedMeasure(const Measure *m, const Part *part, const Q
     double along = (horizontal ? at.x() : at.y()) / s;
     if (along + length > end)
         along = std::max(start, end - length);
+    const auto [stageStart, stageEnd] = stageSpanOf(m);
+    if (along + length > stageEnd)
+        along = std::max(stageStart, stageEnd - length);
     if (horizontal)
         at.setX(along * s);
     else
         at.setY(along * s);
     return at;
+}
+
+std::pair<double, double> Score::stageSpanOf(const Measure *m) const
+{
+    const bool horizontal = page->horizontal;
+    auto startOf = [horizontal](const Measure *x) { return horizontal ? x->originX : x->originY; };
+    auto endOf = [horizontal](const Measure *x) {
+        return horizontal ? x->originX + x->width : x->originY + x->height;
+    };
+    double first = startOf(m);
+    double last = endOf(m);
+    for (const Measure *other : displayedMeasures) {
+        if (other->lineIndex != m->lineIndex)
+            continue;
+        first = std::min(first, startOf(other));
+        last = std::max(last, endOf(other));
+    }
+    return {first, last};
 }
 
 void Score::genLyricItems(int measureIndex, int part, int voice, int noteIndex, const QPointF &pos)

@@ -162,9 +162,11 @@ void Score::measureLyricBands()
         }
         // Lyrics begin `lyrics-offset` note sizes from the note line, and
         // never over a note glyph (staff notation writes notes far below
-        // its middle line).
-        lyricOffsets.last() = std::max(
-            lyricOffsets.last(), reaches.at(p).lyricSide + lyricClearance * part->noteFontSize);
+        // its middle line) nor over the dynamics, hairpins and lines that
+        // stand on their side of the notes.
+        const double clearance = lyricClearance * part->noteFontSize;
+        lyricOffsets.last() = std::max({lyricOffsets.last(), reaches.at(p).lyricSide + clearance,
+                                        lyricSideDirectionsReach(p) + clearance});
         const int next = followingRow(parts, p);
         lyricBands.append(
             lyricBandOf(p, lines, reaches.at(p).backEdge, next, reaches.at(next).otherSide));

@@ -1179,6 +1179,9 @@ private:
     // ends inside it, for a measure narrowed below its minimum length.
     QPointF keptInNarrowedMeasure(const Measure *m, const Part *part, const QString &text,
                                   QPointF at) const;
+    // Where the stage of displayed measure `m` starts and ends along the
+    // reading direction, mm.
+    std::pair<double, double> stageSpanOf(const Measure *m) const;
     // The note's breath glyph (its last item); null when it has none.
     QGraphicsItem *breathItem(const Measure *m, int part, int voice, const Note *note) const;
 
@@ -1470,6 +1473,21 @@ private:
     double lyricLineBreadth(const Part *part) const;
     QList<double> lyricBands;
     QList<double> lyricOffsets;
+
+    // layout/score_lyric_direction_room.cpp: how far the directions on the
+    // lyrics' side of a part's row reach from its note line, mm (0 for
+    // none), so that its lyrics start past them.
+    double lyricSideDirectionsReach(int part) const;
+    // One direction on the lyrics' side; `endHookDown` for a bracket line
+    // whose stop hooks towards the lyrics.
+    double lyricSideDirectionReach(int part, const Direction *direction,
+                                   bool endHookDown = false) const;
+    // How far `box` (scene units, at an item's offset point, `lift` scene
+    // units further across in vertical writing) reaches towards the lyrics.
+    double lyricSideReachOf(const QRectF &box, double lift) const;
+    // A words direction's text box at its offset point, as drawn; `lift`
+    // receives how far across it stands beyond that point.
+    QRectF wordsBoxAtOffset(const Direction *direction, double &lift) const;
 
 public:
     // view/score_context_menu.cpp: the item context menu, the fitting

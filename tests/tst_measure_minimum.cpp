@@ -98,6 +98,8 @@ private slots:
     void syllablesStayApart_data();
     void syllablesStayApart();
     void tooShortStageNarrowsInProportion();
+    void longSyllableStaysInItsStage_data();
+    void longSyllableStaysInItsStage();
     void automaticBreakingBreaksEarlier_data();
     void automaticBreakingBreaksEarlier();
     void staffHeadsKeepApart_data();
@@ -185,6 +187,53 @@ void TestMeasureMinimum::tooShortStageNarrowsInProportion()
     const TestSupport::PageReport report = TestSupport::checkPages(*score);
     for (const PageFinding &f : report.findings)
         QVERIFY2(f.kind != PageFinding::TextOverText, qPrintable(f.toString()));
+}
+
+void TestMeasureMinimum::longSyllableStaysInItsStage_data()
+{
+    QTest::addColumn<bool>("horizontal");
+    QTest::addColumn<int>("style");
+    QTest::addColumn<double>("lyricScale");
+    // Upright vertical text is taller than horizontal text is wide: a
+    // smaller font keeps the syllable shorter than its whole column.
+    for (int style : {0, 12}) {
+        QTest::addRow("h s%d", style) << true << style << 4.0;
+        QTest::addRow("v s%d", style) << false << style << 2.0;
+    }
+}
+
+void TestMeasureMinimum::longSyllableStaysInItsStage()
+{
+    QFETCH(bool, horizontal);
+    QFETCH(int, style);
+    QFETCH(double, lyricScale);
+    const auto score = generated(QStringLiteral("layout/layout-LongLastSyllable.xml"), horizontal,
+                                 Fixed, lyricScale, style);
+    QVERIFY(score);
+    const Measure *last = score->displayedMeasures.last();
+    QVERIFY(last->belowMinimum);
+    const QList<const Lyrics *> lyrics = drawnLyrics(last);
+    QCOMPARE(lyrics.size(), 1);
+    const auto [from, to] = along(*score, lyrics.first()->item);
+    const double start = horizontal ? last->originX : last->originY;
+    const double end = start + lengthOf(*score, last);
+    // Longer than its narrowed measure, the syllable runs back over the
+    // bar line, and ends before the stage's end.
+    QVERIFY2(to - from > end - start, "the fixture's syllable must outgrow its measure");
+    QVERIFY2(to <= end,
+             qPrintable(QStringLiteral("ends at %1 past the stage's end %2").arg(to).arg(end)));
+    const double stageStart = horizontal ? score->displayedMeasures.first()->originX
+                                         : score->displayedMeasures.first()->originY;
+    QVERIFY(from >= stageStart);
+    // Neither the sheet's edge nor the stage's frame is crossed; the bar
+    // lines it runs over inside the stage are the overlap the narrowing
+    // leaves.
+    const TestSupport::PageReport report = TestSupport::checkPages(*score);
+    for (const PageFinding &f : report.findings) {
+        QVERIFY2(f.subject != PageFinding::Lyric ||
+                     (f.kind != PageFinding::OutsideSheet && f.kind != PageFinding::TextOverFrame),
+                 qPrintable(f.toString()));
+    }
 }
 
 void TestMeasureMinimum::automaticBreakingBreaksEarlier_data()

@@ -68,24 +68,12 @@ struct OpenFault
 const QList<OpenFault> &openFaults()
 {
     static const QList<OpenFault> faults = {
-        // Lyrics.
-        {PageFinding::TextOverText, PageFinding::Lyric, "^31a (s(?!5 |7 )\\d+ h|s9 v)$",
-         "31a's own lyrics name each note's direction; the directions on the lyrics' side "
-         "(dynamics, hairpins, the 8vb line, lines asked below) get no room before the lyric "
-         "band yet, so lyrics and those directions share one strip"},
-        {PageFinding::TextOverFrame, PageFinding::Lyric, "^31a s\\d+ v$",
-         "31a's long syllables need more than a column of four measures: the measures are "
-         "narrowed below their minimum and the column's last syllables run over the bar lines"},
         // Directions.
         {PageFinding::TextOverNote, PageFinding::Direction,
          "^31a (s3 v|s9 [hv])$|^33a (s7 v|s9 [hv])$",
          "an octave-shift line kept inside its row: the row has no room for it beyond the "
          "notes under it (Bunka's strings, the wide sangen Ikuta glyphs), so its box lies on "
          "them; the row does not yet grow for it"},
-        {PageFinding::TextOverNote, PageFinding::Direction, "^31a (s0|s2) v$",
-         "the quoted word of measure 2 in vertical writing: the column has no room for it "
-         "beside the wide notes, and within the measure no gap between them holds it; the row "
-         "does not yet grow for it"},
         {PageFinding::TextOverNote, PageFinding::Direction, "^33a s12 [hv]$",
          "the 15mb line kept inside its staff row: the end hook's box reaches over the low "
          "ledger-line heads (the line's own ink stays clear); the row does not yet grow for it"},

@@ -361,16 +361,24 @@ void checkSheets(const QList<Box> &boxes, const QList<QRectF> &sheets, double to
     }
 }
 
-// A lyric over a glyph or a lyric of a measure narrowed below what its
-// syllables need: allowed by design, see the header.
+bool narrowed(const Score &score, const Box &box)
+{
+    const Measure *m = score.measures.value(box.measure);
+    return m && m->belowMinimum;
+}
+
+// A lyric over a glyph or a lyric when both measures were narrowed below
+// what their syllables need, or a lyric of a narrowed measure over a bar
+// line: allowed by design, see the header.
 bool narrowedTogether(const Score &score, const Box &a, const Box &b)
 {
-    if (a.category != Category::Lyric ||
-        (b.category != Category::Lyric && b.category != Category::NoteGlyph))
+    if (a.category != Category::Lyric)
         return false;
-    const Measure *ma = score.measures.value(a.measure);
-    const Measure *mb = score.measures.value(b.measure);
-    return ma && mb && ma->belowMinimum && mb->belowMinimum;
+    if (b.category == Category::FrameLine)
+        return b.barLine && narrowed(score, a);
+    if (b.category != Category::Lyric && b.category != Category::NoteGlyph)
+        return false;
+    return narrowed(score, a) && narrowed(score, b);
 }
 
 void checkCollisions(const Score &score, const QList<Box> &boxes, double tolerance,
