@@ -197,56 +197,6 @@ Reach octaveLineReach(const Score *score, int part, bool above)
                  : Reach{box.right() / s, -box.left() / s};
 }
 
-// An octave-shift line at its default place over the displayed measures
-// from..to of one stage.
-struct OctaveLine
-{
-    const Direction *start = nullptr;
-    int from = 0;
-    int to = 0;
-};
-
-// The default-placed octave-shift lines of a part that run over the stage
-// of displayed measures first..last, each with the measures it covers
-// there: those that start on the stage, and those still open from an
-// earlier one. A line that never stops runs to the stage's end.
-QList<OctaveLine> octaveLinesOfStage(const Score *score, int part, int first, int last)
-{
-    QList<OctaveLine> lines;
-    std::array<std::pair<const Direction *, int>, OctShift::slotCount> open{};
-    const QList<Measure *> &measures = score->displayedMeasures;
-    for (int i = 0; i <= last && i < measures.size(); ++i) {
-        const MePart *cell = measures.at(i)->parts.value(part);
-        if (!cell)
-            continue;
-        for (const Voice *voice : cell->voices) {
-            for (const Direction *direction : voice->shownDirections()) {
-                const int kind = direction->kind;
-                if (direction->number < 0 || direction->number >= OctShift::slotCount)
-                    continue;
-                auto &slot = open[direction->number];
-                if (kind == OctaveDown || kind == OctaveUp) {
-                    slot = {direction, i};
-                } else if (kind == OctaveStop && slot.first) {
-                    if (i >= first)
-                        lines.append({slot.first, std::max(slot.second, first), i});
-                    slot = {nullptr, 0};
-                }
-            }
-        }
-    }
-    for (const auto &[start, from] : open) {
-        if (start)
-            lines.append({start, std::max(from, first), last});
-    }
-    lines.erase(std::remove_if(lines.begin(), lines.end(),
-                               [](const OctaveLine &line) {
-                                   return line.start->moved || line.start->visibility == 2;
-                               }),
-                lines.end());
-    return lines;
-}
-
 // The extent across the reading direction of a words direction's text as
 // drawn, mm.
 double wordsAcross(const Score *score, const Direction *direction)
@@ -314,6 +264,47 @@ double Score::lyricNearness(int part, double below) const
     return lyricBand(part) > 0.0 ? below : 0.0;
 }
 
+void Score::collectOctaveRuns()
+{
+    octaveRuns.clear();
+    for (int p = 0; p < parts.size(); ++p) {
+        QList<OctaveRun> runs;
+        std::array<std::pair<const Direction *, int>, OctShift::slotCount> open{};
+        auto follow = [&](const Direction *direction, int i) {
+            const int kind = direction->kind;
+            if (direction->number < 0 || direction->number >= OctShift::slotCount)
+                return;
+            auto &slot = open[direction->number];
+            if (kind == OctaveDown || kind == OctaveUp) {
+                slot = {direction, i};
+            } else if (kind == OctaveStop && slot.first) {
+                runs.append({slot.first, slot.second, i});
+                slot = {nullptr, 0};
+            }
+        };
+        for (int i = 0; i < displayedMeasures.size(); ++i) {
+            const MePart *cell = displayedMeasures.at(i)->parts.value(p);
+            if (!cell)
+                continue;
+            for (const Voice *voice : cell->voices) {
+                for (const Direction *direction : voice->shownDirections())
+                    follow(direction, i);
+            }
+        }
+        // A line that never stops runs to the end.
+        for (const auto &[start, from] : open) {
+            if (start)
+                runs.append({start, from, int(displayedMeasures.size()) - 1});
+        }
+        runs.erase(std::remove_if(runs.begin(), runs.end(),
+                                  [](const OctaveRun &run) {
+                                      return run.start->moved || run.start->visibility == 2;
+                                  }),
+                   runs.end());
+        octaveRuns.append(runs);
+    }
+}
+
 std::pair<double, double> Score::directionBandsOf(int part, int first, int last)
 {
     if (page->scaleFactor <= 0.0)
@@ -350,13 +341,15 @@ std::pair<double, double> Score::directionBandsOf(int part, int first, int last)
     }
     // Octave-shift lines, on their own side: on the lyrics' side they keep
     // clear of the lyrics, which start past the band.
-    for (const OctaveLine &line : octaveLinesOfStage(this, part, first, last)) {
-        const bool up = octaveLineAbove(line.start);
-        const int staff = inkStaff(this, part, line.start);
+    for (const OctaveRun &run : octaveRuns.value(part)) {
+        if (run.to < first || run.from > last)
+            continue;
+        const bool up = octaveLineAbove(run.start);
+        const int staff = inkStaff(this, part, run.start);
         double ink = 0.0;
-        for (int i = line.from; i <= line.to; ++i)
+        for (int i = std::max(run.from, first); i <= std::min(run.to, last); ++i)
             ink = std::max(ink, inkBeyond(this, displayedMeasures.at(i), part, staff, up));
-        const double need = octaveLineDistance(this, part, line.start, ink) +
+        const double need = octaveLineDistance(this, part, run.start, ink) +
                             octaveLineReach(this, part, up).far + edgeMargin;
         const double sideRoom =
             up || lyricBand(part) <= 0.0

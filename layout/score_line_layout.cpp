@@ -13,6 +13,7 @@
 int Score::layoutHorizontalScore()
 {
     measureLyricBands();
+    collectOctaveRuns();
     if (page->autoNewline) {
         breakStagesAuto();
         breakPages();
@@ -32,6 +33,7 @@ int Score::layoutHorizontalScore()
 int Score::layoutVerticalScore()
 {
     measureLyricBands();
+    collectOctaveRuns();
     if (page->autoNewline) {
         breakStagesAuto();
         breakPages();

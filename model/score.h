@@ -399,6 +399,19 @@ public:
     // from their notes, past the band below the notes: the same room again,
     // so that they stay nearer their own notes than the next row's.
     double lyricNearness(int part, double below) const;
+    // A default-placed octave-shift line: its start record and the
+    // displayed measures it runs over (to the last one when it never
+    // stops).
+    struct OctaveRun
+    {
+        const Direction *start = nullptr;
+        int from = 0;
+        int to = 0;
+    };
+    // Fills octaveRuns, per part, once per layout before the stages are
+    // broken, so that each stage reads only its own lines.
+    void collectOctaveRuns();
+    QList<QList<OctaveRun>> octaveRuns; // computed by layout
     // Scene units: the move that brings a measure-level mark (rehearsal,
     // repeat sign, tempo) across its stage's edge back inside the stage;
     // (0, 0) when it needs none. A user-moved mark is not asked.
