@@ -114,17 +114,26 @@ int OctShift::octShiftStop(Measure *measure, Direction *record, double position)
     const QList<LineSpan> pieces =
         splitAtLineEnds(score, first, span->lastMeasure, started.startPosition, position);
 
+    int pieceFirst = first;
     for (int i = 0; i < pieces.size(); ++i) {
         const LineSpan &piece = pieces.at(i);
         const bool isFirst = i == 0;
         const bool isLast = i == pieces.size() - 1;
+        const int pieceLast = piece.measure->indexInScore();
         auto *group = new QGraphicsItemGroup;
         octShiftGlyphs(group, piece.to - piece.from, hookOtherWay, isLast);
         // The whole first piece shifts with the user's offset along.
         const double along = piece.from + (isFirst ? start->x * n : 0.0);
         const double line = piece.measure->getPartNoteLine(start->staff, partIndex);
-        const QPointF pos = horizontal ? QPointF(along * s, (line + start->y * n) * s)
-                                       : QPointF((line - start->y * n) * s, along * s);
+        // At its default place a piece stands clear of the notes under it.
+        double across = start->y * n;
+        if (!start->moved) {
+            const double out = score->octaveLineAcross(partIndex, start, pieceFirst, pieceLast);
+            across = above ? -out : out;
+        }
+        pieceFirst = pieceLast + 1;
+        const QPointF pos = horizontal ? QPointF(along * s, (line + across) * s)
+                                       : QPointF((line - across) * s, along * s);
         group->setPos(pos);
         // A line at its default place stays inside its own row.
         score->keepDirectionInRow(group, piece.measure->indexInScore(), partIndex, start);

@@ -2,6 +2,7 @@
 // part's row, and, once every item is drawn, clear of the notes and of each
 // other.
 #include "drawing/mytextitem.h"
+#include "drawing/octshift.h"
 #include "glyphs/staff_glyph_support.h"
 #include "layout/alignitem.h"
 #include "model/direction.h"
@@ -17,8 +18,11 @@
 #include "model/voice.h"
 
 #include <QGraphicsItem>
+#include <QGraphicsItemGroup>
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -91,11 +95,15 @@ std::pair<double, double> rowEdges(const Measure *measure, int part, bool horizo
     const double centre = measure->getPartCenter(part);
     double low = centre - 0.5 * cell->partExtent + edgeMargin;
     double high = centre + 0.5 * cell->partExtent - edgeMargin;
-    // Above the notes: up in horizontal writing, right in vertical writing.
-    if (horizontal)
+    // Above the notes: up in horizontal writing, right in vertical writing;
+    // below them the other way.
+    if (horizontal) {
         low -= cell->directionBand;
-    else
+        high += cell->directionBandBelow;
+    } else {
         high += cell->directionBand;
+        low -= cell->directionBandBelow;
+    }
     return {low, high};
 }
 
@@ -106,21 +114,26 @@ bool overlapping(const QRectF &a, const QRectF &b, double scale)
            std::min(a.bottom(), b.bottom()) - std::max(a.top(), b.top()) > touch;
 }
 
-// How far, in mm from the note line of the part's first staff, the ink
-// of the measure's notes on that staff reaches to the side above them:
-// their glyphs (heads, stems, flags, ledger lines, accidentals) as they are
-// aligned, and the stems and beam of a beamed note with its stem up, which
-// are drawn only once the notes stand in place: a stem of the usual length
-// and one beam line past the head. 0 for none.
-double inkAbove(const Score *score, const Measure *measure, int part)
+// How far, in mm from the note line of the part's staff `staff`, the ink
+// of the measure's notes on that staff reaches to one side of it (above:
+// up in horizontal writing, right in vertical writing; else the other
+// side): their glyphs (heads, stems, flags, ledger lines, accidentals) as
+// they are aligned, and the stems and beam of a beamed note with its stem
+// on that side, which are drawn only once the notes stand in place: a stem
+// of the usual length and one beam line past the head. A staff of -1
+// reads the notes of every staff. 0 for none.
+double inkBeyond(const Score *score, const Measure *measure, int part, int staff, bool above)
 {
     const double s = score->page->scaleFactor;
     const bool horizontal = score->page->horizontal;
     const double size = score->parts.at(part)->noteFontSize;
+    // Outward from the note line: up (negative y) or right (positive x)
+    // above it.
+    const double out = above == horizontal ? -1.0 : 1.0;
     double reach = 0.0;
     for (const Voice *voice : measure->parts.at(part)->voices) {
         for (const Note *note : voice->notes) {
-            if (!note->visible || note->staff != 0 || note->firstAlignItem < 0)
+            if (!note->visible || (staff >= 0 && note->staff != staff) || note->firstAlignItem < 0)
                 continue;
             double head = 0.0;
             for (int i = std::max(0, note->alignItemBegin);
@@ -133,15 +146,55 @@ double inkAbove(const Score *score, const Measure *measure, int part)
                 if (type != NoteItem && type != NotePartItem)
                     continue;
                 const QRectF box = glyph->transform().mapRect(glyph->boundingRect());
-                head = std::max(head, horizontal ? -(aligned->refOffsetY + box.top() / s)
-                                                 : aligned->refOffsetX + box.right() / s);
+                const double offset = horizontal ? aligned->refOffsetY : aligned->refOffsetX;
+                const double edge = horizontal ? (out < 0 ? box.top() : box.bottom())
+                                               : (out > 0 ? box.right() : box.left());
+                head = std::max(head, out * (offset + edge / s));
             }
-            if (!note->rest && note->stemShown == 1 && StaffGlyphs::isBeamed(note))
+            const int stemOnSide = above ? 1 : 2;
+            if (!note->rest && note->stemShown == stemOnSide && StaffGlyphs::isBeamed(note))
                 head += (Score::getStemBaseLength(note->noteType) * 0.125 + 0.12) * size;
             reach = std::max(reach, head);
         }
     }
     return reach;
+}
+
+// The room, mm, between the note line of a part's staff and the edge of
+// its row on one side, the row at its natural extent `row`.
+double roomBeside(const Score *score, int part, int staff, bool above, double row)
+{
+    const Part *settings = score->parts.at(part);
+    const bool staffNotation = settings->notationStyle == NotationStyle::StaffNotation;
+    const int staves = staffNotation ? std::max(1, settings->staffCount) : 1;
+    const int band = staffNotation ? std::clamp(staff, 0, staves - 1) : 0;
+    const double toTop = (band + 0.5) * row / staves - settings->partShift * settings->noteFontSize;
+    return above ? toTop : row - toTop;
+}
+
+// How far a drawn octave-shift piece reaches from its origin across the
+// reading direction, mm: toward the notes (`near`) and away from them
+// (`far`), glyph, hook and all, as its box holds them.
+struct Reach
+{
+    double near = 0.0;
+    double far = 0.0;
+};
+
+Reach octaveLineReach(const Score *score, int part, bool above)
+{
+    const bool horizontal = score->page->horizontal;
+    const double s = score->page->scaleFactor;
+    QGraphicsItemGroup sample;
+    // The hook points back toward the notes.
+    score->parts.at(part)->octShift->octShiftGlyphs(&sample, 10.0, horizontal ? above : !above,
+                                                    true);
+    const QRectF box = sample.childrenBoundingRect();
+    if (horizontal)
+        return above ? Reach{box.bottom() / s, -box.top() / s}
+                     : Reach{-box.top() / s, box.bottom() / s};
+    return above ? Reach{-box.left() / s, box.right() / s}
+                 : Reach{box.right() / s, -box.left() / s};
 }
 
 // The extent across the reading direction of a words direction's text as
@@ -165,16 +218,105 @@ double wordsAcross(const Score *score, const Direction *direction)
 
 } // namespace
 
-double Score::directionBandOf(int part, int first, int last)
+namespace {
+
+// Which side of the notes an octave-shift line stands on: above for an
+// "8va" (right of the column in vertical writing), below for an "8vb",
+// unless its offset puts it across.
+bool octaveLineAbove(const Direction *start)
 {
+    return start->y < 0.0 || (start->y == 0.0 && start->kind != OctaveUp);
+}
+
+// The staff whose notes a direction's ink test reads: its own in staff
+// notation, any (-1) where a part's notes share one line.
+int inkStaff(const Score *score, int part, const Direction *direction)
+{
+    return score->parts.at(part)->notationStyle == NotationStyle::StaffNotation ? direction->staff
+                                                                                : -1;
+}
+
+// mm outward from the note line: where the origin of a default-placed
+// octave-shift piece stands over notes whose ink reaches `ink` mm to its
+// side: at its offset, or farther, so that its box stays clear of them.
+double octaveLineDistance(const Score *score, int part, const Direction *start, double ink)
+{
+    const bool above = octaveLineAbove(start);
+    const double offset = std::abs(start->y) * score->parts.at(part)->noteFontSize;
+    return std::max(offset,
+                    ink + touchMm + directionGap + octaveLineReach(score, part, above).near);
+}
+
+} // namespace
+
+double Score::octaveLineAcross(int part, const Direction *start, int first, int last) const
+{
+    const bool above = octaveLineAbove(start);
+    const int staff = inkStaff(this, part, start);
+    double ink = 0.0;
+    for (int i = std::max(0, first); i <= last && i < measures.size(); ++i)
+        ink = std::max(ink, inkBeyond(this, measures.at(i), part, staff, above));
+    return octaveLineDistance(this, part, start, ink);
+}
+
+double Score::lyricNearness(int part, double below) const
+{
+    return lyricBand(part) > 0.0 ? below : 0.0;
+}
+
+void Score::collectOctaveRuns()
+{
+    octaveRuns.clear();
+    for (int p = 0; p < parts.size(); ++p) {
+        QList<OctaveRun> runs;
+        std::array<std::pair<const Direction *, int>, OctShift::slotCount> open{};
+        auto follow = [&](const Direction *direction, int i) {
+            const int kind = direction->kind;
+            if (direction->number < 0 || direction->number >= OctShift::slotCount)
+                return;
+            auto &slot = open[direction->number];
+            if (kind == OctaveDown || kind == OctaveUp) {
+                slot = {direction, i};
+            } else if (kind == OctaveStop && slot.first) {
+                runs.append({slot.first, slot.second, i});
+                slot = {nullptr, 0};
+            }
+        };
+        for (int i = 0; i < displayedMeasures.size(); ++i) {
+            const MePart *cell = displayedMeasures.at(i)->parts.value(p);
+            if (!cell)
+                continue;
+            for (const Voice *voice : cell->voices) {
+                for (const Direction *direction : voice->shownDirections())
+                    follow(direction, i);
+            }
+        }
+        // A line that never stops runs to the end.
+        for (const auto &[start, from] : open) {
+            if (start)
+                runs.append({start, from, int(displayedMeasures.size()) - 1});
+        }
+        runs.erase(std::remove_if(runs.begin(), runs.end(),
+                                  [](const OctaveRun &run) {
+                                      return run.start->moved || run.start->visibility == 2;
+                                  }),
+                   runs.end());
+        octaveRuns.append(runs);
+    }
+}
+
+std::pair<double, double> Score::directionBandsOf(int part, int first, int last)
+{
+    if (page->scaleFactor <= 0.0)
+        return {0.0, 0.0};
     const Part *settings = parts.at(part);
-    if (settings->notationStyle != NotationStyle::StaffNotation || page->scaleFactor <= 0.0)
-        return 0.0;
-    // The room above the first staff's note line within the row.
-    const double room = 0.5 * partRowExtent(part) / std::max(1, settings->staffCount) -
-                        settings->partShift * settings->noteFontSize;
-    double band = 0.0;
-    for (int i = first; i <= last && i < displayedMeasures.size(); ++i) {
+    const bool staffNotation = settings->notationStyle == NotationStyle::StaffNotation;
+    double above = 0.0;
+    double below = 0.0;
+    // Words above a staff. Elsewhere a text that finds no room across
+    // moves along past the notes instead, which only the drawn page shows.
+    const double room = roomBeside(this, part, 0, true, partRowExtent(part));
+    for (int i = first; staffNotation && i <= last && i < displayedMeasures.size(); ++i) {
         const Measure *measure = displayedMeasures.at(i);
         const MePart *cell = measure->parts.value(part);
         if (!cell || measure->multiRestCount >= 2)
@@ -190,14 +332,33 @@ double Score::directionBandOf(int part, int first, int last)
                 if (direction->y >= 0.0)
                     continue;
                 if (ink < 0.0)
-                    ink = inkAbove(this, measure, part);
+                    ink = inkBeyond(this, measure, part, 0, true);
                 const double need =
                     ink + touchMm + directionGap + wordsAcross(this, direction) + edgeMargin;
-                band = std::max(band, need - room);
+                above = std::max(above, need - room);
             }
         }
     }
-    return band;
+    // Octave-shift lines, on their own side: on the lyrics' side they keep
+    // clear of the lyrics, which start past the band.
+    for (const OctaveRun &run : octaveRuns.value(part)) {
+        if (run.to < first || run.from > last)
+            continue;
+        const bool up = octaveLineAbove(run.start);
+        const int staff = inkStaff(this, part, run.start);
+        double ink = 0.0;
+        for (int i = std::max(run.from, first); i <= std::min(run.to, last); ++i)
+            ink = std::max(ink, inkBeyond(this, displayedMeasures.at(i), part, staff, up));
+        const double need = octaveLineDistance(this, part, run.start, ink) +
+                            octaveLineReach(this, part, up).far + edgeMargin;
+        const double sideRoom =
+            up || lyricBand(part) <= 0.0
+                ? roomBeside(this, part, std::max(0, staff), up, partRowExtent(part))
+                : lyricOffsetInRow(part, partRowExtent(part)) - directionGap;
+        double &band = up ? above : below;
+        band = std::max(band, need - sideRoom);
+    }
+    return {above, below};
 }
 
 void Score::keepDirectionInRow(QGraphicsItem *item, int measureIndex, int part,

@@ -13,6 +13,7 @@
 int Score::layoutHorizontalScore()
 {
     measureLyricBands();
+    collectOctaveRuns();
     if (page->autoNewline) {
         breakStagesAuto();
         breakPages();
@@ -32,6 +33,7 @@ int Score::layoutHorizontalScore()
 int Score::layoutVerticalScore()
 {
     measureLyricBands();
+    collectOctaveRuns();
     if (page->autoNewline) {
         breakStagesAuto();
         breakPages();
@@ -96,13 +98,15 @@ double Score::stageExtent(int first, int last)
             for (int i = first; i <= last && hidden; ++i)
                 hidden = displayedMeasures.at(i)->parts.at(p)->restOnly;
         }
-        const double band = part->partOutput && !hidden ? directionBandOf(p, first, last) : 0.0;
+        const auto [above, below] = part->partOutput && !hidden ? directionBandsOf(p, first, last)
+                                                                : std::pair<double, double>();
         for (int i = first; i <= last; ++i) {
             displayedMeasures.at(i)->parts.at(p)->collapsed = hidden;
-            displayedMeasures.at(i)->parts.at(p)->directionBand = band;
+            displayedMeasures.at(i)->parts.at(p)->directionBand = above;
+            displayedMeasures.at(i)->parts.at(p)->directionBandBelow = below;
         }
         if (part->partOutput && !hidden)
-            extent += band + partRowExtent(p) + lyricBand(p);
+            extent += above + partRowExtent(p) + below + lyricBand(p) + lyricNearness(p, below);
     }
     return extent;
 }

@@ -114,19 +114,10 @@ double Score::lyricSideDirectionReach(int part, const Direction *direction, bool
         return across + std::max(unseen, hookDown ? bracketHook * size : 0.0) + lineHalfPen * size;
     }
     case OctaveDown:
-    case OctaveUp: {
-        std::unique_ptr<GlyphItem> glyph(
-            GlyphItems::create(commonRenderer, horizontal ? QStringLiteral("8_Italic")
-                                                          : QStringLiteral("8_Italic_V")));
-        const double glyphScale = page->glyphScale * size;
-        const QRectF box =
-            QTransform::fromScale(glyphScale, glyphScale).mapRect(glyph->boundingRect());
-        // The digit stands a little above (right of) the line's start; the
-        // hook points back towards the notes.
-        const double digit = lyricSideReachOf(box, 0.0) - 0.15 * size;
-        const double unseen = horizontal ? unseenDepth / page->scaleFactor : 0.0;
-        return across + std::max({digit, unseen, lineHalfPen * size});
-    }
+    case OctaveUp:
+        // Octave lines get a band of their own in the stage that shows
+        // them, and the lyrics there start past it.
+        return 0.0;
     default:
         return 0.0;
     }

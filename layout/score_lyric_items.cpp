@@ -107,7 +107,10 @@ QGraphicsItem *Score::genLyricItem(int measureIndex, int part, int voice, int no
                          : 0.0;
     const int number = lyric->number;
     const double k = (number - 1) * h;
-    const double lo = lyricOffsetInRow(part, m->parts.at(part)->partExtent);
+    // Lyrics start past the band below the notes that holds their
+    // octave-shift lines.
+    const MePart *cell = m->parts.at(part);
+    const double lo = lyricOffsetInRow(part, cell->partExtent) + cell->directionBandBelow;
     const double lt = style->lyricsOffsetTimeDirection * size;
     const double line = m->getPartNoteLine(note->staff, part);
     const double ref = m->getPartRefLine(part);

@@ -191,17 +191,21 @@ void Score::genMeasurePartLines(Measure *m, int p)
     };
     // Vertical writing counts cell offsets leftwards from the far x edge.
     const double edge = horizontal ? m->originY : m->originX + m->width;
+    // The boundary lines enclose the bands beside the row that hold its
+    // directions.
     if (part->boundaryLeftBottom) {
         if (horizontal)
-            addLine(m->originX, edge + cell->partOffset + cell->partExtent, true);
+            addLine(m->originX,
+                    edge + cell->partOffset + cell->partExtent + cell->directionBandBelow, true);
         else
-            addLine(edge + cell->partOffset, m->originY, true);
+            addLine(edge + cell->partOffset - cell->directionBandBelow, m->originY, true);
     }
     if (part->boundaryRightTop) {
         if (horizontal)
-            addLine(m->originX, edge + cell->partOffset, true);
+            addLine(m->originX, edge + cell->partOffset - cell->directionBand, true);
         else
-            addLine(edge + cell->partOffset + cell->partExtent, m->originY, true);
+            addLine(edge + cell->partOffset + cell->partExtent + cell->directionBand, m->originY,
+                    true);
     }
 
     // The three strings of the Bunka shamisen, on the lanes of its notes.

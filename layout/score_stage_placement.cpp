@@ -113,14 +113,16 @@ void Score::placeStagesOfPage(int first, int last, bool horizontal)
             const double band = drawn ? lyricBand(p) * rowScale : 0.0;
             // Vertical writing: rows run from the stage's right edge
             // leftwards. The direction band comes before the note row
-            // (above it, or right of it); the lyric band follows it (below
-            // it, or left of it).
+            // (above it, or right of it); the band below the notes and then
+            // the lyric band follow it (below it, or left of it).
             cell->directionBand = drawn ? cell->directionBand * rowScale : 0.0;
+            cell->directionBandBelow = drawn ? cell->directionBandBelow * rowScale : 0.0;
             rowStart += cell->directionBand;
             cell->partOffset = horizontal ? rowStart : -(rowStart + row);
             cell->partExtent = row;
             cell->lyricBand = band;
-            rowStart += row + band;
+            rowStart +=
+                row + cell->directionBandBelow + band + lyricNearness(p, cell->directionBandBelow);
         }
         if (measure->stageEnd)
             offset += page->drawStageLine ? shown : extent + gap;

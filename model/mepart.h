@@ -50,4 +50,8 @@ public:
     // writing, right of it in vertical writing) for direction texts that
     // must clear the notes' ink; 0 where the row holds them
     double directionBand = 0.0;
+    // mm beyond partExtent below the notes (below the row, or left of it),
+    // before the lyric band, for octave-shift lines that must clear the
+    // notes' ink; 0 where the row holds them
+    double directionBandBelow = 0.0;
 };

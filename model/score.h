@@ -390,19 +390,41 @@ public:
     // glyph when that would leave their row), and along it past an earlier
     // text of the same row that they would cover, as repeat signs do.
     void settleDirectionTexts();
-    // mm: the room a staff-notation part's row needs beyond its extent, on
-    // the side above its notes, on the stage first..last (displayed
-    // indices): what default-placed words and dynamics above the staff
-    // need past the notes' ink (heads, stems, flags, beams) that the row
-    // does not hold. 0 in other notations and where the row suffices.
-    double directionBandOf(int part, int first, int last);
+    // mm: the room a part's row needs beyond its extent on the stage
+    // first..last (displayed indices), above its notes and below them
+    // (before its lyrics): what default-placed words above a staff and
+    // octave-shift lines on either side in every notation need past the
+    // notes' ink (heads, stems, flags, beams, strings) that the row does
+    // not hold. 0 where the row suffices.
+    std::pair<double, double> directionBandsOf(int part, int first, int last);
+    // mm outward from the note line of a default-placed octave-shift
+    // line's staff, on its side: where a piece of it over the measures
+    // first..last (indices into `measures`) stands, its offset or farther,
+    // clear of the notes' ink.
+    double octaveLineAcross(int part, const Direction *start, int first, int last) const;
+    // mm after a part's lyric band when its lyrics stand `below` mm farther
+    // from their notes, past the band below the notes: the same room again,
+    // so that they stay nearer their own notes than the next row's.
+    double lyricNearness(int part, double below) const;
+    // A default-placed octave-shift line: its start record and the
+    // displayed measures it runs over (to the last one when it never
+    // stops).
+    struct OctaveRun
+    {
+        const Direction *start = nullptr;
+        int from = 0;
+        int to = 0;
+    };
+    // Fills octaveRuns, per part, once per layout before the stages are
+    // broken, so that each stage reads only its own lines.
+    void collectOctaveRuns();
+    QList<QList<OctaveRun>> octaveRuns; // computed by layout
     // Scene units: the move that brings a measure-level mark (rehearsal,
     // repeat sign, tempo) across its stage's edge back inside the stage;
     // (0, 0) when it needs none. A user-moved mark is not asked.
     // In vertical writing a mark brought inside then moves down the column
     // past the part's notes it would cover.
-    QPointF measureLevelShiftIntoStage(const QGraphicsItem *item, int measureIndex,
-                                       int part) const;
+    QPointF measureLevelShiftIntoStage(const QGraphicsItem *item, int measureIndex, int part) const;
     // Fills `notes` (one list per part) with the note glyph boxes of the
     // stage that starts at displayed measure `first`.
     void collectStageNotes(int first, QList<QList<QRectF>> &notes) const;

@@ -1,9 +1,13 @@
 // Direction texts at their default place keep clear of the notes, of the
 // frame lines and of each other, on real generated pages; a direction the
-// user moved stays exactly where its offset puts it.
+// user moved stays exactly where its offset puts it. Octave-shift lines
+// stand beyond the notes under them, and their row grows for them on their
+// own line only.
 #include "model/direction.h"
+#include "model/lyrics.h"
 #include "model/measure.h"
 #include "model/mepart.h"
+#include "model/note.h"
 #include "model/page.h"
 #include "model/score.h"
 #include "model/voice.h"
@@ -34,6 +38,33 @@ QList<PageFinding> directionFindings(const Score &score)
     return found;
 }
 
+QString octaveShifts()
+{
+    return TestSupport::fixturePath(QStringLiteral("layout/layout-OctaveShiftRoom.xml"));
+}
+
+bool isOctaveShift(const Direction *direction)
+{
+    using namespace DirectionKind;
+    return direction->kind == OctaveDown || direction->kind == OctaveUp ||
+           direction->kind == OctaveStop;
+}
+
+// The octave-shift starts of the score, in measure order.
+QList<const Direction *> octaveStarts(const Score &score)
+{
+    QList<const Direction *> starts;
+    for (const Measure *measure : score.measures) {
+        for (const Voice *voice : measure->parts.first()->voices) {
+            for (const Direction *d : voice->directions) {
+                if (isOctaveShift(d) && d->kind != DirectionKind::OctaveStop)
+                    starts.append(d);
+            }
+        }
+    }
+    return starts;
+}
+
 Direction *firstDynamic(const Score &score)
 {
     const Voice *voice = score.measures.first()->parts.first()->voices.first();
@@ -55,6 +86,10 @@ private slots:
     void textsStandClear();
     void movedDirectionIsNotSettled_data();
     void movedDirectionIsNotSettled();
+    void octaveLinesStandClear_data();
+    void octaveLinesStandClear();
+    void rowGrowsOnlyForItsLine_data();
+    void rowGrowsOnlyForItsLine();
 };
 
 void TestDirectionRoom::textsStandClear_data()
@@ -112,6 +147,123 @@ void TestDirectionRoom::movedDirectionIsNotSettled()
     const int index = int(voice->shownDirections().indexOf(dynamic));
     const QPointF anchor = score.directionAnchor(0, 0, 0, index, dynamic);
     QCOMPARE(dynamic->item->pos(), anchor * score.page->scaleFactor);
+}
+
+void TestDirectionRoom::octaveLinesStandClear_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<bool>("horizontal");
+    // KinkoSimple, KotoIkuta, the wide SangenIkuta glyphs, ShamisenBunka's
+    // strings and staff notation with its ledger lines.
+    for (int style : {0, 3, 7, 9, 12}) {
+        for (bool horizontal : {true, false})
+            QTest::addRow("s%d %s", style, horizontal ? "h" : "v") << style << horizontal;
+    }
+}
+
+void TestDirectionRoom::octaveLinesStandClear()
+{
+    QFETCH(int, style);
+    QFETCH(bool, horizontal);
+    const std::unique_ptr<Score> score =
+        TestSupport::generatedScore(octaveShifts(), style, horizontal);
+    QVERIFY(score);
+    // No line on a note, a lyric or a frame line, nothing else either.
+    const QList<PageFinding> found = TestSupport::checkPages(*score).findings;
+    QVERIFY2(found.isEmpty(), qPrintable(TestSupport::describeFindings(found)));
+
+    const QList<const Direction *> starts = octaveStarts(*score);
+    QCOMPARE(starts.size(), 3);
+    const double s = score->page->scaleFactor;
+    for (int i = 0; i < starts.size(); ++i) {
+        const Direction *start = starts.at(i);
+        QVERIFY(start->item);
+        const Measure *measure = score->measures.at(4 + i);
+        const MePart *cell = measure->parts.first();
+        // One piece each: the handle covers it.
+        const QRectF line = start->item->sceneBoundingRect();
+        const double noteLine = measure->getPartNoteLine(0, 0) * s;
+        // Up, or right of the column, for the 8va; the other way for the
+        // 15mb and the 8vb.
+        const bool above = start->kind == DirectionKind::OctaveDown;
+        const double centre = horizontal ? line.center().y() : line.center().x();
+        QVERIFY2(above == (horizontal ? centre < noteLine : centre > noteLine),
+                 qPrintable(QStringLiteral("line %1 on the wrong side").arg(i)));
+        // Inside its row and the bands beside it.
+        const double rowLow = (measure->getPartCenter(0) - 0.5 * cell->partExtent -
+                               (horizontal ? cell->directionBand : cell->directionBandBelow)) *
+                              s;
+        const double rowHigh = (measure->getPartCenter(0) + 0.5 * cell->partExtent +
+                                (horizontal ? cell->directionBandBelow : cell->directionBand)) *
+                               s;
+        QVERIFY(horizontal ? line.top() >= rowLow && line.bottom() <= rowHigh
+                           : line.left() >= rowLow && line.right() <= rowHigh);
+        // The lyrics under the 15mb and the 8vb stand past the line.
+        if (above)
+            continue;
+        for (const Note *note : cell->voices.first()->notes) {
+            for (const Lyrics *lyric : note->lyrics) {
+                QVERIFY(lyric->item);
+                const QRectF text = lyric->item->sceneBoundingRect();
+                QVERIFY2(horizontal ? text.top() >= line.bottom() - 1.0
+                                    : text.right() <= line.left() + 1.0,
+                         qPrintable(lyric->text));
+            }
+        }
+    }
+}
+
+void TestDirectionRoom::rowGrowsOnlyForItsLine_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<bool>("horizontal");
+    for (int style : {7, 9, 12}) {
+        for (bool horizontal : {true, false})
+            QTest::addRow("s%d %s", style, horizontal ? "h" : "v") << style << horizontal;
+    }
+}
+
+void TestDirectionRoom::rowGrowsOnlyForItsLine()
+{
+    QFETCH(int, style);
+    QFETCH(bool, horizontal);
+    // The same score with and without its octave shifts.
+    Score with(QStringLiteral("with"), 1, false);
+    Score without(QStringLiteral("without"), 2, false);
+    QVERIFY(TestSupport::loadScoreFile(with, octaveShifts()));
+    QVERIFY(TestSupport::loadScoreFile(without, octaveShifts()));
+    for (Measure *measure : without.measures) {
+        for (int v = 0; v < VoiceSlots::count; ++v) {
+            if (Voice *voice = measure->parts.first()->voices.made(v))
+                voice->directions.removeIf(isOctaveShift);
+        }
+    }
+    TestSupport::generateInStyle(with, style, horizontal);
+    TestSupport::generateInStyle(without, style, horizontal);
+    QCOMPARE(with.measures.size(), without.measures.size());
+    bool grown = false;
+    for (int i = 0; i < with.measures.size(); ++i) {
+        const Measure *a = with.measures.at(i);
+        const Measure *b = without.measures.at(i);
+        const MePart *cell = a->parts.first();
+        QCOMPARE(b->parts.first()->directionBand, 0.0);
+        QCOMPARE(b->parts.first()->directionBandBelow, 0.0);
+        if (a->lineIndex == 0) {
+            // The first line holds no shift: laid out exactly as without.
+            QCOMPARE(cell->directionBand, 0.0);
+            QCOMPARE(cell->directionBandBelow, 0.0);
+            QCOMPARE(a->originX, b->originX);
+            QCOMPARE(a->originY, b->originY);
+            QCOMPARE(a->width, b->width);
+            QCOMPARE(a->height, b->height);
+            QCOMPARE(cell->partOffset, b->parts.first()->partOffset);
+        }
+        grown = grown || cell->directionBand > 0.0 || cell->directionBandBelow > 0.0;
+        // The note row itself keeps its extent.
+        QCOMPARE(cell->partExtent, b->parts.first()->partExtent);
+    }
+    // The lines over notes that fill the row need more than the row.
+    QVERIFY(grown);
 }
 
 VELMORA_TEST_MAIN(TestDirectionRoom)
