@@ -1,6 +1,11 @@
 #include "app/derivedtextfont.h"
 
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <QtEndian>
 
 #include <algorithm>
@@ -466,6 +471,63 @@ QByteArray fromFile(const QString &path, const QString &family, QString *why)
             why);
     }
     return fromData(file.readAll(), family, why);
+}
+
+QString cachedFileName(const QString &path, const QString &family)
+{
+    // Raised whenever the way a copy is made changes, so that no copy made
+    // the old way is taken for a new one.
+    constexpr int layout = 1;
+    const QFileInfo original(path);
+    const QByteArray key = QFile::encodeName(original.absoluteFilePath()) + '\n' +
+                           QByteArray::number(original.size()) + '\n' +
+                           QByteArray::number(original.lastModified().toMSecsSinceEpoch()) + '\n' +
+                           family.toUtf8() + '\n' + QByteArray::number(layout);
+    const QByteArray digest =
+        QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex().left(16);
+    QString stem = family;
+    stem.replace(QLatin1Char(' '), QLatin1Char('-'));
+    return stem + QLatin1Char('-') + QString::fromLatin1(digest) + QStringLiteral(".ttf");
+}
+
+QString cachedFile(const QString &path, const QString &family, const QString &cacheFolder,
+                   QString *why)
+{
+    const auto refuse = [why](const QString &reason) {
+        if (why)
+            *why = reason;
+        return QString();
+    };
+    if (cacheFolder.isEmpty())
+        return refuse(QStringLiteral("no cache folder"));
+    if (!QFileInfo::exists(path))
+        return refuse(QStringLiteral("%1 does not exist").arg(path));
+    const QString target = QDir(cacheFolder).filePath(cachedFileName(path, family));
+    if (QFileInfo(target).isFile())
+        return target;
+
+    const QByteArray font = fromFile(path, family, why);
+    if (font.isEmpty())
+        return QString();
+    if (!QDir().mkpath(cacheFolder))
+        return refuse(QStringLiteral("cannot make the folder %1").arg(cacheFolder));
+    // Written whole or not at all: another start-up may read it at any time.
+    QSaveFile file(target);
+    if (!file.open(QIODevice::WriteOnly) || file.write(font) != font.size() || !file.flush() ||
+        !file.commit()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return refuse(reason);
+    }
+    // Copies of an earlier version of the original are no longer reached.
+    QString stem = family;
+    stem.replace(QLatin1Char(' '), QLatin1Char('-'));
+    const QDir folder(cacheFolder);
+    for (const QString &old : folder.entryList({stem + QStringLiteral("-*.ttf")}, QDir::Files)) {
+        if (old != QFileInfo(target).fileName())
+            QFile::remove(folder.filePath(old));
+    }
+    return target;
 }
 
 } // namespace DerivedTextFont

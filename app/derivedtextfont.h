@@ -11,6 +11,11 @@
 //
 // Glyph outlines, metrics and layout tables are copied byte for byte: text
 // set in the copy draws exactly what the original draws.
+//
+// Making a copy reads and rewrites a font of several megabytes, a large part
+// of a short run's start-up, and a copy made in memory stays in memory. The
+// copies are therefore kept as files in a cache folder and made again only
+// when the original changes.
 #pragma once
 
 #include <QByteArray>
@@ -30,5 +35,16 @@ QByteArray fromData(const QByteArray &font, const QString &family, QString *why 
 
 // The same for the font file at `path`; empty when it cannot be read.
 QByteArray fromFile(const QString &path, const QString &family, QString *why = nullptr);
+
+// The file in `cacheFolder` that holds the copy of the font file at `path`
+// named `family`, written there (atomically, the folder made if needed) when
+// missing. Its name tells apart the originals by path, size and time of
+// change, so a changed original gets a new copy. Empty, with `why` set,
+// when the original cannot be copied or the file cannot be written.
+QString cachedFile(const QString &path, const QString &family, const QString &cacheFolder,
+                   QString *why = nullptr);
+
+// The name, without folder, of the cached copy of `path` named `family`.
+QString cachedFileName(const QString &path, const QString &family);
 
 } // namespace DerivedTextFont

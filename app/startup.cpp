@@ -4,11 +4,13 @@
 
 #include <QDebug>
 #include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
 #include <QHash>
 #include <QHashSeed>
+#include <QStandardPaths>
 
 #if defined(__GLIBC__)
 #include <malloc.h>
@@ -90,6 +92,38 @@ QHash<QString, QString> &installedFamilies()
     return families;
 }
 
+// Where the copies of the text fonts are kept between runs.
+QString fontCacheFolder()
+{
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    return cache.isEmpty() ? QString() : cache + QStringLiteral("/fonts");
+}
+
+// Registers the copy named `family` of the font file at `path`: from its
+// cached file, or made in memory when no file can be kept. False when
+// neither loads.
+bool registerCopy(const QString &path, const QString &family, QString &why)
+{
+    const QString cached = DerivedTextFont::cachedFile(path, family, fontCacheFolder(), &why);
+    if (!cached.isEmpty()) {
+        const int id = QFontDatabase::addApplicationFont(cached);
+        if (id >= 0 && QFontDatabase::applicationFontFamilies(id).contains(family))
+            return true;
+        // Damaged or not the copy it is named after: made again next time.
+        if (id >= 0)
+            QFontDatabase::removeApplicationFont(id);
+        QFile::remove(cached);
+    }
+    const QByteArray font = DerivedTextFont::fromFile(path, family, &why);
+    if (font.isEmpty())
+        return false;
+    if (QFontDatabase::addApplicationFontFromData(font) < 0) {
+        why = QStringLiteral("its copy did not load");
+        return false;
+    }
+    return true;
+}
+
 // Registers the copy of the first installed font of `sources` whose character
 // map leaves out the CJK radicals (see app/derivedtextfont.h), and gives the
 // copy's family; empty when none could be derived. Only one copy is made per
@@ -102,13 +136,8 @@ QString registerDerivedFont(std::initializer_list<TextFontSource> sources)
             continue;
         const QString family = QString::fromLatin1(source.derivedFamily);
         QString why;
-        const QByteArray font = DerivedTextFont::fromFile(path, family, &why);
-        if (font.isEmpty()) {
+        if (!registerCopy(path, family, why)) {
             qDebug().noquote() << "Text font" << path << "left as it is:" << why;
-            continue;
-        }
-        if (QFontDatabase::addApplicationFontFromData(font) < 0) {
-            qDebug().noquote() << "Text font" << path << "left as it is: its copy did not load";
             continue;
         }
         installedFamilies().insert(family, QString::fromLatin1(source.installedFamily));

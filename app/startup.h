@@ -1,9 +1,9 @@
 // Process-wide set-up that must happen before any score is created: the
 // deterministic hash seed (so saved documents are byte-stable), the memory
 // allocator tuned for regeneration's item churn, the substitutes for the
-// Windows font families that scores name (led by in-memory copies of the
-// installed Japanese fonts whose PDF text reads back as the score's own
-// characters, see app/derivedtextfont.h), and the registration of the
+// Windows font families that scores name (led by copies of the installed
+// Japanese fonts whose PDF text reads back as the score's own characters,
+// kept in the user's cache folder, see app/derivedtextfont.h), and the registration of the
 // program's bundled fonts.
 #pragma once
 
@@ -23,7 +23,7 @@ void prepareFonts();
 QStringList japaneseMinchoFamilies();
 QStringList japaneseGothicFamilies();
 
-// The installed family each in-memory copy of a text font was made from,
+// The installed family each copy of a text font was made from,
 // keyed by the copy's family. The copies exist only inside this program:
 // files that other programs draw (SVG) name the installed family instead,
 // which draws the same glyphs.

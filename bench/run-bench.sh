@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Benchmark of the main road, run by hand (not by CI): load -> regenerate ->
-# PDF of a small, a medium and a large score through velmora-render, with
-# the time of each phase and the peak memory, the linearity of the large
+# PDF of a small, a medium, a large and a dense score through velmora-render,
+# with the time of each phase and the peak memory, the linearity of the large
 # generated score (100 against 1000 measures of 4 parts), the page roll and
 # the SVG pages of the large score, and the regeneration after an edit (a
 # regeneration that finds the scene full, as every edit does) of generated
@@ -41,6 +41,7 @@ SCORES=(
     "medium:$WORK/gen-200x2.musicxml:200 x 2"
     "large-100:$WORK/gen-100x4.musicxml:100 x 4"
     "large:$WORK/gen-1000x4.musicxml:1000 x 4"
+    "dense:$WORK/dense-1000x4.musicxml:1000 x 4"
 )
 # Regeneration after an edit: name:file
 REGEN_CASES=(
@@ -53,6 +54,10 @@ for size in 200:2 200:4 100:4 1000:4; do
     f="$WORK/gen-${m}x${p}.musicxml"
     [[ -f "$f" ]] || python3 "$ROOT/bench/make-score.py" "$m" "$p" "$f"
 done
+# The large score as notation programs export it: positions, stems and a
+# lyric per note (twice the pages, half as many elements again).
+[[ -f "$WORK/dense-1000x4.musicxml" ]] ||
+    python3 "$ROOT/bench/make-score.py" --dense 1000 4 "$WORK/dense-1000x4.musicxml"
 
 # The median of the numbers on stdin.
 median() { sort -g | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
@@ -154,7 +159,7 @@ if ((MSCORE)); then
         mscore_s velm_s ratio mscore_cpu velm_cpu ratio mscoreMB velmMB ratio mscorePDF velmPDF ratio
     for entry in "${SCORES[@]}"; do
         IFS=: read -r name file size <<<"$entry"
-        [[ "$name" == large-100 ]] && continue
+        [[ "$name" == large-100 || "$name" == dense ]] && continue
         ms=() vs=()
         for ((i = 0; i < RUNS; i++)); do
             ms+=("$(mscore_once "$file")")

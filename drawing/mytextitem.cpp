@@ -28,9 +28,12 @@ int sceneDpi()
 MyTextItem::MyTextItem(const QString &text, bool vertical)
     : QGraphicsItem(nullptr), text(text), vertical(vertical)
 {
-    halfAdvanceChars = {QStringLiteral("ê"), QStringLiteral("ë"), QStringLiteral("í"),
-                        QStringLiteral("î"), QStringLiteral("ï"), QStringLiteral("ý"),
-                        QStringLiteral("þ")};
+    // One list shared by every item: a long score has tens of thousands of
+    // lyric items, and a list of their own would cost each an allocation.
+    static const QStringList shared = {
+        QStringLiteral("ê"), QStringLiteral("ë"), QStringLiteral("í"), QStringLiteral("î"),
+        QStringLiteral("ï"), QStringLiteral("ý"), QStringLiteral("þ")};
+    halfAdvanceChars = shared;
 }
 
 void MyTextItem::setFont(const QFont &newFont)

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -161,6 +162,16 @@ QPainterPath roundedToDeviceGrid(const QPainterPath &path, const QTransform &toD
     return rounded;
 }
 
+// Whether `transform` stretches a glyph along one axis to more than twice
+// its scale along the other (turned or not), as a bracket drawn to a span's
+// length is; glyphs fitted to a width or height differ far less.
+bool stretchesOneAxis(const QTransform &transform)
+{
+    const double across = std::hypot(transform.m11(), transform.m12());
+    const double down = std::hypot(transform.m21(), transform.m22());
+    return std::max(across, down) > 2.0 * std::min(across, down);
+}
+
 bool paintsPdf(const QPainter *painter)
 {
     const QPaintEngine *engine = painter->paintEngine();
@@ -195,9 +206,13 @@ void GlyphOutline::paint(QPainter *painter) const
 {
     painter->save();
     const bool pdf = paintsPdf(painter);
-    // Fills and strokes as one glyph of the glyph font.
-    const bool fillsDrawn = pdf && m_fontGlyph >= 0 && GlyphFont::draw(painter, m_fontGlyph);
     const QTransform world = painter->worldTransform();
+    // Fills and strokes as one glyph of the glyph font, unless the glyph is
+    // stretched along one axis: a stroke squeezed thinner than a device
+    // pixel still shows as a line, where the same shape filled as a font
+    // glyph all but vanishes.
+    const bool fillsDrawn = pdf && m_fontGlyph >= 0 && !stretchesOneAxis(world) &&
+                            GlyphFont::draw(painter, m_fontGlyph);
     const QTransform toDevice = painter->combinedTransform();
     const QTransform deviceWorld = toDevice.inverted() * world; // paints in device units
     for (const Shape &shape : m_shapes) {

@@ -1,18 +1,23 @@
-// The in-memory copies of the installed Japanese text fonts: they draw what
-// the originals draw, reach no glyph through a CJK radical, are well-formed
-// font files, stand in for the Windows families, never reach an SVG file by
-// their own name, and a damaged file is refused with a reason instead of
-// crashing.
+// The copies of the installed Japanese text fonts: they draw what the
+// originals draw, reach no glyph through a CJK radical, are well-formed font
+// files, stand in for the Windows families, never reach an SVG file by their
+// own name, and a damaged file is refused with a reason instead of crashing.
+// The copies are kept in the cache folder, made once per original and made
+// again when it changes.
 #include "app/derivedtextfont.h"
 #include "model/score.h"
 #include "support/scorefile.h"
 #include "support/testenvironment.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QPainterPath>
 #include <QRawFont>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtEndian>
 
@@ -29,6 +34,9 @@ private slots:
     void svgNamesTheInstalledFamily();
     void damagedFontIsRefused_data();
     void damagedFontIsRefused();
+    void cachedCopyIsMadeOnceAndFollowsTheOriginal();
+    void cacheThatCannotBeWrittenIsReported();
+    void startUpKeepsItsCopiesInTheCacheFolder();
 };
 
 static const QString ipaexMincho =
@@ -201,6 +209,92 @@ void TestDerivedTextFont::damagedFontIsRefused()
                                       QStringLiteral("Copy"), &why)
                 .isEmpty());
     QVERIFY(!why.isEmpty());
+}
+
+void TestDerivedTextFont::cachedCopyIsMadeOnceAndFollowsTheOriginal()
+{
+    const QByteArray original = fileBytes(ipaexMincho);
+    if (original.isEmpty())
+        QSKIP("font not installed");
+    QTemporaryDir dir;
+    const QString source = dir.filePath(QStringLiteral("original.ttf"));
+    const QString cache = dir.filePath(QStringLiteral("cache/fonts"));
+    QFile file(source);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(original) == original.size());
+    file.close();
+    const QString family = QStringLiteral("Cached Copy");
+
+    QString why;
+    const QString first = DerivedTextFont::cachedFile(source, family, cache, &why);
+    QVERIFY2(!first.isEmpty(), qPrintable(why));
+    QCOMPARE(QFileInfo(first).absolutePath(), QFileInfo(cache).absoluteFilePath());
+    QCOMPARE(fileBytes(first), DerivedTextFont::fromFile(source, family));
+    QCOMPARE(QRawFont(fileBytes(first), 20).familyName(), family);
+
+    // A second start-up reads the file it finds: it does not make it again.
+    QFile kept(first);
+    QVERIFY(kept.open(QIODevice::WriteOnly));
+    kept.write("kept");
+    kept.close();
+    QCOMPARE(DerivedTextFont::cachedFile(source, family, cache), first);
+    QCOMPARE(fileBytes(first), QByteArray("kept"));
+
+    // A changed original gets a copy of its own, and the old one goes.
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addDays(-3),
+                             QFileDevice::FileModificationTime));
+    file.close();
+    const QString second = DerivedTextFont::cachedFile(source, family, cache);
+    QVERIFY(!second.isEmpty());
+    QVERIFY(second != first);
+    QVERIFY(!QFile::exists(first));
+    QCOMPARE(fileBytes(second), DerivedTextFont::fromFile(source, family));
+    QCOMPARE(QDir(cache).entryList(QDir::Files), QStringList{QFileInfo(second).fileName()});
+}
+
+void TestDerivedTextFont::cacheThatCannotBeWrittenIsReported()
+{
+    if (!QFile::exists(ipaexMincho))
+        QSKIP("font not installed");
+    QTemporaryDir dir;
+    // A folder that cannot be made: a plain file stands in its way.
+    const QString blocker = dir.filePath(QStringLiteral("blocker"));
+    QFile file(blocker);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    QString why;
+    QVERIFY(DerivedTextFont::cachedFile(ipaexMincho, QStringLiteral("Copy"),
+                                        blocker + QStringLiteral("/fonts"), &why)
+                .isEmpty());
+    QVERIFY(!why.isEmpty());
+    why.clear();
+    QVERIFY(DerivedTextFont::cachedFile(ipaexMincho, QStringLiteral("Copy"), QString(), &why)
+                .isEmpty());
+    QVERIFY(!why.isEmpty());
+    // An original that is not a font leaves nothing behind.
+    const QString notAFont = dir.filePath(QStringLiteral("not-a-font.ttf"));
+    QFile bad(notAFont);
+    QVERIFY(bad.open(QIODevice::WriteOnly) && bad.write("not a font") > 0);
+    bad.close();
+    const QString cache = dir.filePath(QStringLiteral("cache"));
+    QVERIFY(DerivedTextFont::cachedFile(notAFont, QStringLiteral("Copy"), cache).isEmpty());
+    QVERIFY(QDir(cache).entryList(QDir::Files).isEmpty());
+}
+
+void TestDerivedTextFont::startUpKeepsItsCopiesInTheCacheFolder()
+{
+    if (!QFile::exists(ipaexMincho))
+        QSKIP("font not installed");
+    const QDir cache(QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
+                     QStringLiteral("/fonts"));
+    const QString name =
+        DerivedTextFont::cachedFileName(ipaexMincho, QStringLiteral("Velmora IPAex Mincho"));
+    QVERIFY2(cache.exists(name), qPrintable(cache.filePath(name)));
+    // The copy that stands in for the Windows family is the cached file's.
+    const QString family = QFontInfo(QFont(QStringLiteral("MS Mincho"))).family();
+    QCOMPARE(family, QStringLiteral("Velmora IPAex Mincho"));
+    QCOMPARE(fileBytes(cache.filePath(name)),
+             DerivedTextFont::fromFile(ipaexMincho, QStringLiteral("Velmora IPAex Mincho")));
 }
 
 VELMORA_TEST_MAIN(TestDerivedTextFont)

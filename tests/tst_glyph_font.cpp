@@ -171,6 +171,8 @@ private slots:
     void contoursFillWhatTheOutlinePaints_data();
     void contoursFillWhatTheOutlinePaints();
     void fontGlyphKeepsThePaintersOpacity();
+    void stretchedGlyphKeepsItsOutline_data();
+    void stretchedGlyphKeepsItsOutline();
     void scorePdfEmbedsTheFontAndGrowsLittlePerGlyph();
     void pdfTextIsUnchangedOutsideTheGlyphs();
     void svgDefinesEachRepeatedShapeOnce();
@@ -321,6 +323,49 @@ void TestGlyphFont::fontGlyphKeepsThePaintersOpacity()
              qPrintable(QStringLiteral("ink %1 as a font glyph, %2 as an outline")
                             .arg(fontInk)
                             .arg(outlineInk)));
+}
+
+void TestGlyphFont::stretchedGlyphKeepsItsOutline_data()
+{
+    QTest::addColumn<double>("scaleX");
+    QTest::addColumn<double>("scaleY");
+    QTest::addColumn<double>("turn");
+    QTest::addColumn<bool>("fromFont");
+    QTest::newRow("as drawn") << 2.0 << 2.0 << 0.0 << true;
+    QTest::newRow("turned") << 2.0 << 2.0 << 90.0 << true;
+    QTest::newRow("mirrored") << -2.0 << 2.0 << 0.0 << true;
+    QTest::newRow("squeezed down") << 2.0 << 0.05 << 0.0 << false;
+    QTest::newRow("stretched across") << 6.0 << 2.0 << 0.0 << false;
+    QTest::newRow("squeezed and turned") << 0.05 << 2.0 << 90.0 << false;
+}
+
+void TestGlyphFont::stretchedGlyphKeepsItsOutline()
+{
+    // A glyph stretched to a span's length (a tuplet bracket) can end up
+    // thinner than a device pixel along one axis: drawn as strokes it
+    // still shows as a line, as a font glyph it would all but vanish.
+    QFETCH(double, scaleX);
+    QFETCH(double, scaleY);
+    QFETCH(double, turn);
+    QFETCH(bool, fromFont);
+    const auto renderer = NoteFonts::renderer(QStringLiteral(":/notefonts/Common/Basic.svg"));
+    const GlyphOutline *outline = GlyphOutlineCache::of(renderer.get())->outline("9");
+    QVERIFY(outline->fontGlyph() >= 0);
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        writer.setResolution(600);
+        writer.setPageSize(QPageSize(QSizeF(100, 100), QPageSize::Point));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        QPainter painter(&writer);
+        painter.scale(writer.width() / 100.0, writer.height() / 100.0);
+        painter.translate(50, 50);
+        painter.rotate(turn);
+        painter.scale(scaleX, scaleY);
+        outline->paint(&painter);
+    }
+    QCOMPARE(pdf.data().contains("VelmoraGlyphs"), fromFont);
 }
 
 void TestGlyphFont::scorePdfEmbedsTheFontAndGrowsLittlePerGlyph()
