@@ -546,9 +546,9 @@ void TestMainWindow::eachActionReachesItsSlotsOnce()
         QCOMPARE(standInLines(capture), QStringList{entry.second});
     }
     // The five hub commands of the by-name eight ask once for the score.
-    for (const char *name : {"actionRefreshClean", "actionSwitchOffAutoSaveMode",
-                             "actionClean_Refresh", "actionArticulationPositionReset",
-                             "actionLyricPositionReset"}) {
+    for (const char *name :
+         {"actionRefreshClean", "actionSwitchOffAutoSaveMode", "actionClean_Refresh",
+          "actionArticulationPositionReset", "actionLyricPositionReset"}) {
         TestSupport::MessageCapture capture;
         action(window, QLatin1String(name))->setEnabled(true);
         action(window, QLatin1String(name))->trigger();
