@@ -213,6 +213,19 @@ void Score::sendDirectionSpan(Measure *measure, int part, int voice, Direction *
     }
 }
 
+QString Score::wordsTextAsDrawn(const Direction *direction) const
+{
+    // A leading "." asks for text written in the page's direction.
+    const bool dotted = direction->text.startsWith(QLatin1Char('.'));
+    const int r = direction->rotation;
+    QString text = direction->text;
+    if (r == 3 || (r == 0 && !page->horizontal && dotted))
+        text = toVerticalPunctuation(text);
+    if (dotted)
+        text.remove(0, 1);
+    return text;
+}
+
 void Score::genWordsItem(int measureIndex, int part, int voice, int index, Direction *direction,
                          const QPointF &anchor, double size)
 {
@@ -221,11 +234,7 @@ void Score::genWordsItem(int measureIndex, int part, int voice, int index, Direc
     const int r = direction->rotation;
     // A leading "." asks for text written in the page's direction.
     const bool dotted = direction->text.startsWith(QLatin1Char('.'));
-    QString text = direction->text;
-    if (r == 3 || (r == 0 && !horizontal && dotted))
-        text = toVerticalPunctuation(text);
-    if (dotted)
-        text.remove(0, 1);
+    const QString text = wordsTextAsDrawn(direction);
     auto *item = new MyTextItem(text, dotted && !horizontal);
     item->setFont(direction->fontGiven ? direction->font : style->textFont);
     item->setVisible(true);

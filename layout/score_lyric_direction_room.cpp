@@ -49,11 +49,7 @@ QRectF Score::wordsBoxAtOffset(const Direction *direction, double &lift) const
     const bool horizontal = page->horizontal;
     const int r = direction->rotation;
     const bool dotted = direction->text.startsWith(QLatin1Char('.'));
-    QString text = direction->text;
-    if (r == 3 || (r == 0 && !horizontal && dotted))
-        text = toVerticalPunctuation(text);
-    if (dotted)
-        text.remove(0, 1);
+    const QString text = wordsTextAsDrawn(direction);
     MyTextItem sample(text, dotted && !horizontal);
     sample.setFont(direction->fontGiven ? direction->font : style->textFont);
     // In vertical writing a text stands one line further across, unless it

@@ -1510,6 +1510,9 @@ private:
     // A words direction's text box at its offset point, as drawn; `lift`
     // receives how far across it stands beyond that point.
     QRectF wordsBoxAtOffset(const Direction *direction, double &lift) const;
+    // A words direction's text as drawn: without its leading "." and with
+    // punctuation turned where it stands in vertical writing.
+    QString wordsTextAsDrawn(const Direction *direction) const;
 
 public:
     // view/score_context_menu.cpp: the item context menu, the fitting

@@ -38,66 +38,20 @@
 
 #include <functional>
 
+using TestSupport::directiveOf;
+using TestSupport::dolce;
 using TestSupport::editableScore;
+using TestSupport::fermata;
+using TestSupport::firstNote;
+using TestSupport::firstVoice;
+using TestSupport::notationOfKind;
+using TestSupport::noteOf;
+using TestSupport::rit;
+using TestSupport::slur;
 
 namespace {
 
 const QString regenerated = QStringLiteral("generateScore: entered----------.");
-
-Voice *firstVoice(Score &score, int measure = 0)
-{
-    return score.measures.at(measure)->parts.at(0)->voices.made(0);
-}
-
-Note *noteOf(Score &score, int measure, int index)
-{
-    return firstVoice(score, measure)->notes.at(index);
-}
-
-Note *firstNote(Score &score)
-{
-    return noteOf(score, 0, 0);
-}
-
-Direction *dolce(Score &score)
-{
-    return firstVoice(score)->directions.at(0);
-}
-
-Direction *rit(Score &score)
-{
-    return firstVoice(score, 4)->directions.at(0);
-}
-
-Notation *notationOfKind(Note *note, int kind)
-{
-    for (Notation *notation : std::as_const(note->notations)) {
-        if (notation->kind == kind)
-            return notation;
-    }
-    qFatal("no notation of kind %d", kind);
-    return nullptr;
-}
-
-Notation *slur(Score &score)
-{
-    return notationOfKind(firstNote(score), NotationKind::Slur);
-}
-
-Notation *fermata(Score &score)
-{
-    return notationOfKind(firstNote(score), NotationKind::Fermata);
-}
-
-Directive *directiveOf(Note *note, const QString &text)
-{
-    for (Directive *directive : std::as_const(note->directives)) {
-        if (directive->text == text)
-            return directive;
-    }
-    qFatal("no directive %s", qPrintable(text));
-    return nullptr;
-}
 
 QGraphicsItem *noteGlyph(Score &score, const Note *note)
 {

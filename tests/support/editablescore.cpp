@@ -3,9 +3,16 @@
 #include "document/partsettingrows.h"
 #include "document/scorexmlmode.h"
 #include "document/settingsvalues.h"
+#include "model/direction.h"
+#include "model/directive.h"
+#include "model/measure.h"
+#include "model/mepart.h"
+#include "model/notation.h"
+#include "model/note.h"
 #include "model/part.h"
 #include "model/score.h"
 #include "model/style.h"
+#include "model/voice.h"
 #include "support/scorefile.h"
 #include "support/testenvironment.h"
 
@@ -57,6 +64,61 @@ QStringList partSettingsText(const Part *part)
             row.field);
     }
     return values;
+}
+
+Voice *firstVoice(Score &score, int measure)
+{
+    return score.measures.at(measure)->parts.at(0)->voices.made(0);
+}
+
+Note *noteOf(Score &score, int measure, int index)
+{
+    return firstVoice(score, measure)->notes.at(index);
+}
+
+Note *firstNote(Score &score)
+{
+    return noteOf(score, 0, 0);
+}
+
+Direction *dolce(Score &score)
+{
+    return firstVoice(score)->directions.at(0);
+}
+
+Direction *rit(Score &score)
+{
+    return firstVoice(score, 4)->directions.at(0);
+}
+
+Notation *notationOfKind(Note *note, int kind)
+{
+    for (Notation *notation : std::as_const(note->notations)) {
+        if (notation->kind == kind)
+            return notation;
+    }
+    qFatal("no notation of kind %d", kind);
+    return nullptr;
+}
+
+Notation *slur(Score &score)
+{
+    return notationOfKind(firstNote(score), NotationKind::Slur);
+}
+
+Notation *fermata(Score &score)
+{
+    return notationOfKind(firstNote(score), NotationKind::Fermata);
+}
+
+Directive *directiveOf(Note *note, const QString &text)
+{
+    for (Directive *directive : std::as_const(note->directives)) {
+        if (directive->text == text)
+            return directive;
+    }
+    qFatal("no directive %s", qPrintable(text));
+    return nullptr;
 }
 
 } // namespace TestSupport
