@@ -3,6 +3,7 @@
 #include "app/mainwindow.h"
 
 #include "app/dialoglog.h"
+#include "model/itemtags.h"
 #include "model/score.h"
 #include "ui_mainwindow.h"
 #include "view/scorewindow.h"
