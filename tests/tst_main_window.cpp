@@ -19,13 +19,16 @@
 #include <QFrame>
 #include <QIcon>
 #include <QImage>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTranslator>
 #include <QUndoStack>
 
 #include <algorithm>
@@ -284,6 +287,8 @@ private slots:
     void commandLine_data();
     void commandLine();
     void screenshots();
+    void translatedScreenshots_data();
+    void translatedScreenshots();
 };
 
 void TestMainWindow::init()
@@ -1006,6 +1011,55 @@ void TestMainWindow::screenshots()
     const QImage logShot = log->grab().toImage();
     QVERIFY(distinctColours(logShot) > 1);
     QVERIFY(logShot.save(screenshotFolder() + QStringLiteral("/log-dialog.png")));
+}
+
+void TestMainWindow::translatedScreenshots_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("Japanese") << "ja";
+    QTest::newRow("Chinese") << "zh";
+}
+
+// Built with a catalogue installed, the window shows its words, and every
+// menu title still fits on the bar: none is pushed into its overflow button.
+void TestMainWindow::translatedScreenshots()
+{
+    QFETCH(QString, language);
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/languages/velmora_") + language));
+    QVERIFY(QCoreApplication::installTranslator(&translator));
+    const auto uninstall =
+        qScopeGuard([&translator] { QCoreApplication::removeTranslator(&translator); });
+    MainWindow window;
+    window.resize(1100, 800);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.addScoreTab(importedScore());
+    QApplication::processEvents();
+    const QString file = translator.translate("MainWindow", "File");
+    QVERIFY(!file.isEmpty() && file != QLatin1String("File"));
+    QCOMPARE(window.ui->menuFile->title(), file);
+    QMenuBar *bar = window.menuBar();
+    for (QAction *menu : bar->actions()) {
+        if (menu->isVisible())
+            QVERIFY2(bar->rect().contains(bar->actionGeometry(menu)), qPrintable(menu->text()));
+    }
+    for (QWidget *widget : {static_cast<QWidget *>(bar), static_cast<QWidget *>(window.tabWidget),
+                            static_cast<QWidget *>(window.currentScore())}) {
+        checkPlacedInside(widget, &window);
+        if (QTest::currentTestFailed())
+            return;
+    }
+    const QImage shot = window.grab().toImage();
+    QVERIFY(distinctColours(shot) > 1);
+    QVERIFY(shot.save(screenshotFolder() + QStringLiteral("/main-window-%1.png").arg(language)));
+
+    QMenu *fileMenu = window.ui->menuFile;
+    fileMenu->popup(window.mapToGlobal(QPoint(0, bar->height())));
+    QVERIFY(QTest::qWaitForWindowExposed(fileMenu));
+    QVERIFY(fileMenu->grab().save(screenshotFolder() +
+                                  QStringLiteral("/file-menu-%1.png").arg(language)));
+    fileMenu->hide();
 }
 
 VELMORA_TEST_MAIN(TestMainWindow)
