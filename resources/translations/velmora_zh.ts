@@ -1182,7 +1182,7 @@
     </message>
     <message>
         <source>Whole &amp; longer</source>
-        <translation>全音符及更长</translation>
+        <translation>≥ 全音符</translation>
     </message>
     <message>
         <source>Half</source>
@@ -1198,11 +1198,11 @@
     </message>
     <message>
         <source>16th</source>
-        <translation>十六分音符</translation>
+        <translation>16分音符</translation>
     </message>
     <message>
         <source>32th &amp; shorter</source>
-        <translation>三十二分音符及更短</translation>
+        <translation>≤ 32分</translation>
     </message>
     <message>
         <source>Note Interval-</source>
@@ -1614,7 +1614,7 @@
     </message>
     <message>
         <source>Whole and Longer</source>
-        <translation>全音符及更长</translation>
+        <translation>≥ 全音符</translation>
     </message>
     <message>
         <source>Note Width</source>
@@ -1622,7 +1622,7 @@
     </message>
     <message>
         <source>32th and Shorter</source>
-        <translation>三十二分音符及更短</translation>
+        <translation>≤ 32分</translation>
     </message>
     <message>
         <source>Note Intervals</source>
@@ -1630,7 +1630,7 @@
     </message>
     <message>
         <source>Ratio to Note Width</source>
-        <translation>与音符宽度之比</translation>
+        <translation>音符宽度比</translation>
     </message>
     <message>
         <source>Set to All Parts</source>
