@@ -148,6 +148,15 @@ void TestCatalogues::catalogueTranslates_data()
         << "Score"
         << "Can't write file (%1)!:\n%2."
         << QStringLiteral("ファイルに書き込めません (%1)!:\n%2。");
+    QTest::newRow("ja main window") << "velmora_ja"
+                                    << "MainWindow"
+                                    << "Open..." << QStringLiteral("開く...");
+    QTest::newRow("zh main window") << "velmora_zh"
+                                    << "MainWindow"
+                                    << "Open..." << QStringLiteral("打开...");
+    QTest::newRow("ja part dialog") << "velmora_ja"
+                                    << "PartDialog"
+                                    << "Koto_Ikuta" << QStringLiteral("箏 生田流");
     QTest::newRow("zh slur dialog") << "velmora_zh"
                                     << "DialogSlurControl"
                                     << "Slur Curve Controller" << QStringLiteral("连线弧度调节器");

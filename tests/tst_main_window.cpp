@@ -17,13 +17,21 @@
 
 #include <QDir>
 #include <QFrame>
+#include <QIcon>
+#include <QImage>
+#include <QMenu>
 #include <QMenuBar>
+#include <QPixmap>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTranslator>
 #include <QUndoStack>
+
+#include <algorithm>
 
 namespace {
 
@@ -257,6 +265,7 @@ private slots:
     void menuEntries();
     void displayedTexts();
     void constructionWithoutScore();
+    void windowIconComesFromTheSvg();
     void eachActionReachesItsSlotsOnce();
     void hoveredSlotsAreConnectedByName();
     void addScoreTabMakesItCurrent();
@@ -278,6 +287,8 @@ private slots:
     void commandLine_data();
     void commandLine();
     void screenshots();
+    void translatedScreenshots_data();
+    void translatedScreenshots();
 };
 
 void TestMainWindow::init()
@@ -505,11 +516,24 @@ void TestMainWindow::constructionWithoutScore()
     QCOMPARE(window.ui->menuOpenRecentFile->actions().size(), MainWindow::recentFileCount);
     for (QAction *recent : window.ui->menuOpenRecentFile->actions())
         QVERIFY(!recent->isVisible());
-    // One sample action per file of the sample folder, by base name.
-    QVERIFY(!window.sampleActions.isEmpty());
-    for (QAction *s : window.sampleActions) {
-        QVERIFY(s->data().toString().startsWith(QLatin1String(":/samples/") + s->text()));
-        QVERIFY(s->data().toString().endsWith(QLatin1String(".tnsx")));
+    // One sample action per score of ":/samples": its base name, in name
+    // order, with that score's own path as data.
+    QStringList sampleFiles =
+        QDir(QStringLiteral(":/samples")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    QVERIFY(!sampleFiles.isEmpty());
+    std::sort(sampleFiles.begin(), sampleFiles.end(), [](const QString &a, const QString &b) {
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+    QCOMPARE(window.sampleActions.size(), sampleFiles.size());
+    for (int i = 0; i < sampleFiles.size(); ++i) {
+        const QString &file = sampleFiles.at(i);
+        QVERIFY2(file.endsWith(QLatin1String(".tnsx")) && file.count(QLatin1Char('.')) == 1,
+                 qPrintable(file));
+        const QString baseName = file.chopped(5);
+        const QAction *s = window.sampleActions.at(i);
+        QCOMPARE(s->text(), baseName);
+        QCOMPARE(s->data().toString(), QStringLiteral(":/samples/") + baseName + ".tnsx");
+        QVERIFY(QFile::exists(s->data().toString()));
     }
     QCOMPARE(window.ui->menuOpenSampleFile->actions(), window.sampleActions);
     QVERIFY(window.dialogLog->parent() == &window);
@@ -517,6 +541,30 @@ void TestMainWindow::constructionWithoutScore()
     // F9 belongs to the hidden, disabled first Pallete action.
     QVERIFY(!window.ui->actionPallete->isEnabled() && !window.ui->actionPallete->isVisible());
     QVERIFY(window.ui->actionPalleteNew->isChecked() && window.ui->actionNavigator->isChecked());
+}
+
+// The icon is the scalable design: it draws at any size, exactly as the SVG
+// draws, and is not blank. The PNG written beside it loads as well.
+void TestMainWindow::windowIconComesFromTheSvg()
+{
+    MainWindow window;
+    const QIcon icon = window.windowIcon();
+    QVERIFY(!icon.isNull());
+    const QSize large(512, 512);
+    const QImage drawn = icon.pixmap(large).toImage();
+    // A bitmap icon never draws above its own size (256 for the PNG).
+    QCOMPARE(drawn.size(), large);
+    const QImage fromSvg =
+        QIcon(QStringLiteral(":/images/VelmoraIcon.svg")).pixmap(large).toImage();
+    QCOMPARE(drawn, fromSvg);
+    int inked = 0;
+    for (int y = 0; y < drawn.height(); y += 8)
+        for (int x = 0; x < drawn.width(); x += 8)
+            inked += qAlpha(drawn.pixel(x, y)) > 0;
+    QVERIFY(inked > 0);
+    const QPixmap png(QStringLiteral(":/images/VelmoraIcon.png"));
+    QVERIFY(!png.isNull());
+    QCOMPARE(png.size(), QSize(256, 256));
 }
 
 // Each action reaches each slot at most once: the window connects only the
@@ -963,6 +1011,55 @@ void TestMainWindow::screenshots()
     const QImage logShot = log->grab().toImage();
     QVERIFY(distinctColours(logShot) > 1);
     QVERIFY(logShot.save(screenshotFolder() + QStringLiteral("/log-dialog.png")));
+}
+
+void TestMainWindow::translatedScreenshots_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("Japanese") << "ja";
+    QTest::newRow("Chinese") << "zh";
+}
+
+// Built with a catalogue installed, the window shows its words, and every
+// menu title still fits on the bar: none is pushed into its overflow button.
+void TestMainWindow::translatedScreenshots()
+{
+    QFETCH(QString, language);
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/languages/velmora_") + language));
+    QVERIFY(QCoreApplication::installTranslator(&translator));
+    const auto uninstall =
+        qScopeGuard([&translator] { QCoreApplication::removeTranslator(&translator); });
+    MainWindow window;
+    window.resize(1100, 800);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.addScoreTab(importedScore());
+    QApplication::processEvents();
+    const QString file = translator.translate("MainWindow", "File");
+    QVERIFY(!file.isEmpty() && file != QLatin1String("File"));
+    QCOMPARE(window.ui->menuFile->title(), file);
+    QMenuBar *bar = window.menuBar();
+    for (QAction *menu : bar->actions()) {
+        if (menu->isVisible())
+            QVERIFY2(bar->rect().contains(bar->actionGeometry(menu)), qPrintable(menu->text()));
+    }
+    for (QWidget *widget : {static_cast<QWidget *>(bar), static_cast<QWidget *>(window.tabWidget),
+                            static_cast<QWidget *>(window.currentScore())}) {
+        checkPlacedInside(widget, &window);
+        if (QTest::currentTestFailed())
+            return;
+    }
+    const QImage shot = window.grab().toImage();
+    QVERIFY(distinctColours(shot) > 1);
+    QVERIFY(shot.save(screenshotFolder() + QStringLiteral("/main-window-%1.png").arg(language)));
+
+    QMenu *fileMenu = window.ui->menuFile;
+    fileMenu->popup(window.mapToGlobal(QPoint(0, bar->height())));
+    QVERIFY(QTest::qWaitForWindowExposed(fileMenu));
+    QVERIFY(fileMenu->grab().save(screenshotFolder() +
+                                  QStringLiteral("/file-menu-%1.png").arg(language)));
+    fileMenu->hide();
 }
 
 VELMORA_TEST_MAIN(TestMainWindow)

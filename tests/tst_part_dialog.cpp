@@ -16,6 +16,7 @@
 
 #include "ui_partdialog.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -25,12 +26,14 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTimer>
+#include <QTranslator>
 
 using namespace TestSupport;
 
@@ -170,6 +173,8 @@ private slots:
     void applyWritesDialogFieldSet_data();
     void applyWritesDialogFieldSet();
     void screenshot();
+    void translatedTextsFit_data();
+    void translatedTextsFit();
 };
 
 // Every test opens the dialog as on a first run, at the form's size.
@@ -940,6 +945,46 @@ void TestPartDialog::screenshot()
     QTest::qWait(50);
     grabInto(dialog, QStringLiteral("part-dialog-basic"));
     checkShownInside(dialog, basic);
+}
+
+void TestPartDialog::translatedTextsFit_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("Japanese") << "ja";
+}
+
+// With a catalogue installed, every label, button and check box of the whole
+// dialog is as wide as its translated text needs: none is cut off.
+void TestPartDialog::translatedTextsFit()
+{
+    QFETCH(QString, language);
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/languages/velmora_") + language));
+    QVERIFY(QCoreApplication::installTranslator(&translator));
+    const auto uninstall =
+        qScopeGuard([&translator] { QCoreApplication::removeTranslator(&translator); });
+    ThreeParts fixture;
+    PartDialog dialog;
+    dialog.retranslate();
+    dialog.setDialog(&fixture.copies, fixture.score.defaultPart);
+    dialog.setMoreChecked(true);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCOMPARE(child<QLabel>(dialog, "labelPartList")->text(),
+             translator.translate("PartDialog", "Part List"));
+    grabInto(dialog, QStringLiteral("part-dialog-") + language);
+    checkShownInside(dialog, {"groupBoxDetails", "groupBoxNoteWidths", "groupBoxOutputControl"});
+    QStringList cut;
+    for (const QWidget *widget : dialog.findChildren<QWidget *>()) {
+        const bool hasText =
+            qobject_cast<const QLabel *>(widget) || qobject_cast<const QAbstractButton *>(widget);
+        if (hasText && widget->isVisible() && widget->width() < widget->minimumSizeHint().width())
+            cut << QStringLiteral("%1 %2 below %3")
+                       .arg(widget->objectName())
+                       .arg(widget->width())
+                       .arg(widget->minimumSizeHint().width());
+    }
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
 }
 
 VELMORA_TEST_MAIN(TestPartDialog)

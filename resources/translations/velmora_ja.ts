@@ -5,15 +5,15 @@
     <name>DialogLog</name>
     <message>
         <source>Dialog</source>
-        <translation type="vanished">ログ</translation>
+        <translation>ログ</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="vanished">クリア</translation>
+        <translation>クリア</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="vanished">閉じる</translation>
+        <translation>閉じる</translation>
     </message>
 </context>
 <context>
@@ -27,67 +27,67 @@
     <name>MainWindow</name>
     <message>
         <source>File</source>
-        <translation type="vanished">ファイル</translation>
+        <translation>ファイル</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="vanished">編集</translation>
+        <translation>編集</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="vanished">設定</translation>
+        <translation>設定</translation>
     </message>
     <message>
         <source>Layout</source>
-        <translation type="vanished">レイアウト</translation>
+        <translation>レイアウト</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="vanished">表示</translation>
+        <translation>表示</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="vanished">ヘルプ</translation>
+        <translation>ヘルプ</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="vanished">言語</translation>
+        <translation>言語</translation>
     </message>
     <message>
         <source>Open Recent</source>
-        <translation type="vanished">最近使ったファイル</translation>
+        <translation>最近使ったファイル</translation>
     </message>
     <message>
         <source>Open Sample</source>
-        <translation type="vanished">サンプルを開く</translation>
+        <translation>サンプルを開く</translation>
     </message>
     <message>
         <source>Tools</source>
-        <translation type="vanished">ツール</translation>
+        <translation>ツール</translation>
     </message>
     <message>
         <source>View Recent...</source>
-        <translation type="vanished">最近使ったファイルを一覧...</translation>
+        <translation>最近使ったファイルを一覧...</translation>
     </message>
     <message>
         <source>View Samples...</source>
-        <translation type="vanished">サンプルを一覧...</translation>
+        <translation>サンプルを一覧...</translation>
     </message>
     <message>
         <source>Import/Export MusicXML...</source>
-        <translation type="vanished">MusicXML の読み込み/書き出し...</translation>
+        <translation>MusicXML の読み込み/書き出し...</translation>
     </message>
     <message>
         <source>Open...</source>
-        <translation type="vanished">開く...</translation>
+        <translation>開く...</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="vanished">保存</translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>Save As...</source>
-        <translation type="vanished">名前を付けて保存...</translation>
+        <translation>名前を付けて保存...</translation>
     </message>
     <message>
         <source>Save As Original File Name ...</source>
@@ -95,187 +95,187 @@
     </message>
     <message>
         <source>Save As Original File Name (without &apos;_udate..&apos; or &apos;_copy..&apos;)</source>
-        <translation type="vanished">元のファイル名で保存 (&apos;_udate..&apos; や &apos;_copy..&apos; を除く)</translation>
+        <translation>元のファイル名で保存 (&apos;_udate..&apos; や &apos;_copy..&apos; を除く)</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="vanished">複製</translation>
+        <translation>複製</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="vanished">閉じる</translation>
+        <translation>閉じる</translation>
     </message>
     <message>
         <source>Close Scores on Left Tabs</source>
-        <translation type="vanished">左側のタブの楽譜を閉じる</translation>
+        <translation>左側のタブの楽譜を閉じる</translation>
     </message>
     <message>
         <source>Export PDF...</source>
-        <translation type="vanished">PDF を書き出し...</translation>
+        <translation>PDF を書き出し...</translation>
     </message>
     <message>
         <source>Export SVG...</source>
-        <translation type="vanished">SVG を書き出し...</translation>
+        <translation>SVG を書き出し...</translation>
     </message>
     <message>
         <source>File Property</source>
-        <translation type="vanished">ファイルのプロパティ</translation>
+        <translation>ファイルのプロパティ</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="vanished">終了</translation>
+        <translation>終了</translation>
     </message>
     <message>
         <source>Clear Recent File List</source>
-        <translation type="vanished">最近使ったファイルの一覧を消去</translation>
+        <translation>最近使ったファイルの一覧を消去</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="vanished">元に戻す</translation>
+        <translation>元に戻す</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="vanished">やり直し</translation>
+        <translation>やり直し</translation>
     </message>
     <message>
         <source>Part...</source>
-        <translation type="vanished">パート...</translation>
+        <translation>パート...</translation>
     </message>
     <message>
         <source>Measure and Page...</source>
-        <translation type="vanished">小節とページ...</translation>
+        <translation>小節とページ...</translation>
     </message>
     <message>
         <source>Style...</source>
-        <translation type="vanished">スタイル...</translation>
+        <translation>スタイル...</translation>
     </message>
     <message>
         <source>Multimeasure Rests</source>
-        <translation type="vanished">複数小節休符</translation>
+        <translation>複数小節休符</translation>
     </message>
     <message>
         <source>Copy Settings</source>
-        <translation type="vanished">設定をコピー</translation>
+        <translation>設定をコピー</translation>
     </message>
     <message>
         <source>Paste Settings...</source>
-        <translation type="vanished">設定を貼り付け...</translation>
+        <translation>設定を貼り付け...</translation>
     </message>
     <message>
         <source>Layout Controller...</source>
-        <translation type="vanished">レイアウト調整...</translation>
+        <translation>レイアウト調整...</translation>
     </message>
     <message>
         <source>Scale up</source>
-        <translation type="vanished">拡大</translation>
+        <translation>拡大</translation>
     </message>
     <message>
         <source>Scale down</source>
-        <translation type="vanished">縮小</translation>
+        <translation>縮小</translation>
     </message>
     <message>
         <source>Scale up a little</source>
-        <translation type="vanished">少し拡大</translation>
+        <translation>少し拡大</translation>
     </message>
     <message>
         <source>Scale down a little</source>
-        <translation type="vanished">少し縮小</translation>
+        <translation>少し縮小</translation>
     </message>
     <message>
         <source>Reset All Measure Sizes</source>
-        <translation type="vanished">すべての小節の大きさをリセット</translation>
+        <translation>すべての小節の大きさをリセット</translation>
     </message>
     <message>
         <source>Reset All Articulation Positions</source>
-        <translation type="vanished">すべてのアーティキュレーションの位置をリセット</translation>
+        <translation>すべてのアーティキュレーションの位置をリセット</translation>
     </message>
     <message>
         <source>Reset All Lyrics Positions</source>
-        <translation type="vanished">すべての歌詞の位置をリセット</translation>
+        <translation>すべての歌詞の位置をリセット</translation>
     </message>
     <message>
         <source>Insert Stage Break</source>
-        <translation type="vanished">段区切りを挿入</translation>
+        <translation>段区切りを挿入</translation>
     </message>
     <message>
         <source>Insert Page Break</source>
-        <translation type="vanished">改ページを挿入</translation>
+        <translation>改ページを挿入</translation>
     </message>
     <message>
         <source>Insert White Page</source>
-        <translation type="vanished">白紙ページを挿入</translation>
+        <translation>白紙ページを挿入</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="vanished">削除</translation>
+        <translation>削除</translation>
     </message>
     <message>
         <source>Pallete</source>
-        <translation type="vanished">パレット</translation>
+        <translation>パレット</translation>
     </message>
     <message>
         <source>Navigator</source>
-        <translation type="vanished">ナビゲーター</translation>
+        <translation>ナビゲーター</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="vanished">再描画</translation>
+        <translation>再描画</translation>
     </message>
     <message>
         <source>Refresh Clean</source>
-        <translation type="vanished">再描画 (クリーン)</translation>
+        <translation>再描画 (クリーン)</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="vanished">ズームイン</translation>
+        <translation>ズームイン</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="vanished">ズームアウト</translation>
+        <translation>ズームアウト</translation>
     </message>
     <message>
         <source>Reset Zoom</source>
-        <translation type="vanished">ズームをリセット</translation>
+        <translation>ズームをリセット</translation>
     </message>
     <message>
         <source>Goto Measure</source>
-        <translation type="vanished">小節へ移動</translation>
+        <translation>小節へ移動</translation>
     </message>
     <message>
         <source>Generate MuseScore 3 Plugins...</source>
-        <translation type="vanished">MuseScore 3 プラグインを生成...</translation>
+        <translation>MuseScore 3 プラグインを生成...</translation>
     </message>
     <message>
         <source>Change Note Names and Pitches From Lyrics (Koto and Sangen)...</source>
-        <translation type="vanished">歌詞から音名と音高を変更 (箏・三絃)...</translation>
+        <translation>歌詞から音名と音高を変更 (箏・三絃)...</translation>
     </message>
     <message>
         <source>Delete Lyrics...</source>
-        <translation type="vanished">歌詞を削除...</translation>
+        <translation>歌詞を削除...</translation>
     </message>
     <message>
         <source>Output Note Names To Lyrics...</source>
-        <translation type="vanished">音名を歌詞に出力...</translation>
+        <translation>音名を歌詞に出力...</translation>
     </message>
     <message>
         <source>Move Lyrics (Staff Notation)...</source>
-        <translation type="vanished">歌詞を移動 (五線譜)...</translation>
+        <translation>歌詞を移動 (五線譜)...</translation>
     </message>
     <message>
         <source>Duplicate Part as Staff Notation ...</source>
-        <translation type="vanished">パートを五線譜として複製...</translation>
+        <translation>パートを五線譜として複製...</translation>
     </message>
     <message>
         <source>Online Handbook</source>
-        <translation type="vanished">オンラインハンドブック</translation>
+        <translation>オンラインハンドブック</translation>
     </message>
     <message>
         <source>About Velmora</source>
-        <translation type="vanished">Velmora について</translation>
+        <translation>Velmora について</translation>
     </message>
     <message>
         <source>Velmora - Welcome!</source>
-        <translation type="vanished">Velmora - ようこそ!</translation>
+        <translation>Velmora - ようこそ!</translation>
     </message>
     <message>
         <source>Note Directives (Select a note (notes) and click a directive).</source>
@@ -679,427 +679,962 @@
     </message>
     <message>
         <source>Ctrl+O</source>
-        <translation type="vanished">Ctrl+O</translation>
+        <translation>Ctrl+O</translation>
     </message>
     <message>
         <source>Ctrl+Shift+X</source>
-        <translation type="vanished">Ctrl+Shift+X</translation>
+        <translation>Ctrl+Shift+X</translation>
     </message>
     <message>
         <source>Ctrl+Shift+P</source>
-        <translation type="vanished">Ctrl+Shift+P</translation>
+        <translation>Ctrl+Shift+P</translation>
     </message>
     <message>
         <source>Ctrl+S</source>
-        <translation type="vanished">Ctrl+S</translation>
+        <translation>Ctrl+S</translation>
     </message>
     <message>
         <source>Ctrl+Shift+S</source>
-        <translation type="vanished">Ctrl+Shift+S</translation>
+        <translation>Ctrl+Shift+S</translation>
     </message>
     <message>
         <source>Ctrl+Shift+O</source>
-        <translation type="vanished">Ctrl+Shift+O</translation>
+        <translation>Ctrl+Shift+O</translation>
     </message>
     <message>
         <source>Ctrl+W</source>
-        <translation type="vanished">Ctrl+W</translation>
+        <translation>Ctrl+W</translation>
     </message>
     <message>
         <source>Ctrl+Q</source>
-        <translation type="vanished">Ctrl+Q</translation>
+        <translation>Ctrl+Q</translation>
     </message>
     <message>
         <source>Ctrl+P</source>
-        <translation type="vanished">Ctrl+P</translation>
+        <translation>Ctrl+P</translation>
     </message>
     <message>
         <source>Ctrl+M</source>
-        <translation type="vanished">Ctrl+M</translation>
+        <translation>Ctrl+M</translation>
     </message>
     <message>
         <source>Ctrl+T</source>
-        <translation type="vanished">Ctrl+T</translation>
+        <translation>Ctrl+T</translation>
     </message>
     <message>
         <source>Ctrl+Shift+M</source>
-        <translation type="vanished">Ctrl+Shift+M</translation>
+        <translation>Ctrl+Shift+M</translation>
     </message>
     <message>
         <source>Ctrl+Z</source>
-        <translation type="vanished">Ctrl+Z</translation>
+        <translation>Ctrl+Z</translation>
     </message>
     <message>
         <source>Ctrl+Shift+Z</source>
-        <translation type="vanished">Ctrl+Shift+Z</translation>
+        <translation>Ctrl+Shift+Z</translation>
     </message>
     <message>
         <source>Del</source>
-        <translation type="vanished">Del</translation>
+        <translation>Del</translation>
     </message>
     <message>
         <source>Ctrl+L</source>
-        <translation type="vanished">Ctrl+L</translation>
+        <translation>Ctrl+L</translation>
     </message>
     <message>
         <source>Ctrl+]</source>
-        <translation type="vanished">Ctrl+]</translation>
+        <translation>Ctrl+]</translation>
     </message>
     <message>
         <source>Ctrl+Shift+]</source>
-        <translation type="vanished">Ctrl+Shift+]</translation>
+        <translation>Ctrl+Shift+]</translation>
     </message>
     <message>
         <source>Ctrl+[</source>
-        <translation type="vanished">Ctrl+[</translation>
+        <translation>Ctrl+[</translation>
     </message>
     <message>
         <source>Ctrl+Shift+[</source>
-        <translation type="vanished">Ctrl+Shift+[</translation>
+        <translation>Ctrl+Shift+[</translation>
     </message>
     <message>
         <source>Ctrl+Return</source>
-        <translation type="vanished">Ctrl+Return</translation>
+        <translation>Ctrl+Return</translation>
     </message>
     <message>
         <source>Ctrl+Shift+Return</source>
-        <translation type="vanished">Ctrl+Shift+Return</translation>
+        <translation>Ctrl+Shift+Return</translation>
     </message>
     <message>
         <source>F9</source>
-        <translation type="vanished">F9</translation>
+        <translation>F9</translation>
     </message>
     <message>
         <source>Ctrl+F10</source>
-        <translation type="vanished">Ctrl+F10</translation>
+        <translation>Ctrl+F10</translation>
     </message>
     <message>
         <source>Ctrl+F9</source>
-        <translation type="vanished">Ctrl+F9</translation>
+        <translation>Ctrl+F9</translation>
     </message>
     <message>
         <source>Ctrl+R</source>
-        <translation type="vanished">Ctrl+R</translation>
+        <translation>Ctrl+R</translation>
     </message>
     <message>
         <source>Ctrl++</source>
-        <translation type="vanished">Ctrl++</translation>
+        <translation>Ctrl++</translation>
     </message>
     <message>
         <source>Ctrl+-</source>
-        <translation type="vanished">Ctrl+-</translation>
+        <translation>Ctrl+-</translation>
     </message>
     <message>
         <source>Ctrl+0</source>
-        <translation type="vanished">Ctrl+0</translation>
+        <translation>Ctrl+0</translation>
     </message>
     <message>
         <source>Ctrl+G</source>
-        <translation type="vanished">Ctrl+G</translation>
+        <translation>Ctrl+G</translation>
     </message>
     <message>
         <source>日本語</source>
-        <translation type="vanished">日本語</translation>
+        <translation>日本語</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="vanished">English</translation>
+        <translation>English</translation>
     </message>
     <message>
         <source>中文</source>
-        <translation type="vanished">中文</translation>
+        <translation>中文</translation>
     </message>
     <message>
         <source>MainWindow</source>
-        <translation type="vanished">MainWindow</translation>
+        <translation>MainWindow</translation>
     </message>
     <message>
         <source>Open Sample or Template-</source>
-        <translation type="vanished">Open Sample or Template-</translation>
+        <translation>Open Sample or Template-</translation>
     </message>
     <message>
         <source>Open Recent-</source>
-        <translation type="vanished">Open Recent-</translation>
+        <translation>Open Recent-</translation>
     </message>
     <message>
         <source>Development</source>
-        <translation type="vanished">Development</translation>
+        <translation>Development</translation>
     </message>
     <message>
         <source>Open...-</source>
-        <translation type="vanished">Open...-</translation>
+        <translation>Open...-</translation>
     </message>
     <message>
         <source>Save-</source>
-        <translation type="vanished">Save-</translation>
+        <translation>Save-</translation>
     </message>
     <message>
         <source>Save As...-</source>
-        <translation type="vanished">Save As...-</translation>
+        <translation>Save As...-</translation>
     </message>
     <message>
         <source>Close-</source>
-        <translation type="vanished">Close-</translation>
+        <translation>Close-</translation>
     </message>
     <message>
         <source>Exit-</source>
-        <translation type="vanished">Exit-</translation>
+        <translation>Exit-</translation>
     </message>
     <message>
         <source>Part...-</source>
-        <translation type="vanished">Part...-</translation>
+        <translation>Part...-</translation>
     </message>
     <message>
         <source>Page Settings...-</source>
-        <translation type="vanished">Page Settings...-</translation>
+        <translation>Page Settings...-</translation>
     </message>
     <message>
         <source>Stretch Item-</source>
-        <translation type="vanished">Stretch Item-</translation>
+        <translation>Stretch Item-</translation>
     </message>
     <message>
         <source>Shorten Item-</source>
-        <translation type="vanished">Shorten Item-</translation>
+        <translation>Shorten Item-</translation>
     </message>
     <message>
         <source>Reset All Measure Sizes-</source>
-        <translation type="vanished">Reset All Measure Sizes-</translation>
+        <translation>Reset All Measure Sizes-</translation>
     </message>
     <message>
         <source>Zoom In-</source>
-        <translation type="vanished">Zoom In-</translation>
+        <translation>Zoom In-</translation>
     </message>
     <message>
         <source>Zoom Out-</source>
-        <translation type="vanished">Zoom Out-</translation>
+        <translation>Zoom Out-</translation>
     </message>
     <message>
         <source>Reset Zoom-</source>
-        <translation type="vanished">Reset Zoom-</translation>
+        <translation>Reset Zoom-</translation>
     </message>
     <message>
         <source>Insert Line Break-</source>
-        <translation type="vanished">Insert Line Break-</translation>
+        <translation>Insert Line Break-</translation>
     </message>
     <message>
         <source>Insert Page Break-</source>
-        <translation type="vanished">Insert Page Break-</translation>
+        <translation>Insert Page Break-</translation>
     </message>
     <message>
         <source>Online Help-</source>
-        <translation type="vanished">Online Help-</translation>
+        <translation>Online Help-</translation>
     </message>
     <message>
         <source>Navigator-</source>
-        <translation type="vanished">Navigator-</translation>
+        <translation>Navigator-</translation>
     </message>
     <message>
         <source>Clear Recent File List-</source>
-        <translation type="vanished">Clear Recent File List-</translation>
+        <translation>Clear Recent File List-</translation>
     </message>
     <message>
         <source>Outline note fonts and intervals</source>
-        <translation type="vanished">Outline note fonts and intervals</translation>
+        <translation>Outline note fonts and intervals</translation>
     </message>
     <message>
         <source>Delete-</source>
-        <translation type="vanished">Delete-</translation>
+        <translation>Delete-</translation>
     </message>
     <message>
         <source>Undo-</source>
-        <translation type="vanished">Undo-</translation>
+        <translation>Undo-</translation>
     </message>
     <message>
         <source>Redo-</source>
-        <translation type="vanished">Redo-</translation>
+        <translation>Redo-</translation>
     </message>
     <message>
         <source>Stylel...-</source>
-        <translation type="vanished">Stylel...-</translation>
+        <translation>Stylel...-</translation>
     </message>
     <message>
         <source>Debug Switch</source>
-        <translation type="vanished">Debug Switch</translation>
+        <translation>Debug Switch</translation>
     </message>
     <message>
         <source>List Undo Stack</source>
-        <translation type="vanished">List Undo Stack</translation>
+        <translation>List Undo Stack</translation>
     </message>
     <message>
         <source>Score Info</source>
-        <translation type="vanished">Score Info</translation>
+        <translation>Score Info</translation>
     </message>
     <message>
         <source>Export PDF...-</source>
-        <translation type="vanished">Export PDF...-</translation>
+        <translation>Export PDF...-</translation>
     </message>
     <message>
         <source>Export SVG...-</source>
-        <translation type="vanished">Export SVG...-</translation>
+        <translation>Export SVG...-</translation>
     </message>
     <message>
         <source>Open current folder</source>
-        <translation type="vanished">Open current folder</translation>
+        <translation>Open current folder</translation>
     </message>
     <message>
         <source>File property-</source>
-        <translation type="vanished">File property-</translation>
+        <translation>File property-</translation>
     </message>
     <message>
         <source>Insert White Page Break-</source>
-        <translation type="vanished">Insert White Page Break-</translation>
+        <translation>Insert White Page Break-</translation>
     </message>
     <message>
         <source>Pallete-</source>
-        <translation type="vanished">Pallete-</translation>
+        <translation>Pallete-</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="vanished">Velmora について</translation>
+        <translation>Velmora について</translation>
     </message>
     <message>
         <source>Generate MuseScore Plugin Files</source>
-        <translation type="vanished">MuseScore プラグインファイルを生成</translation>
+        <translation>MuseScore プラグインファイルを生成</translation>
     </message>
     <message>
         <source>Duplicate-</source>
-        <translation type="vanished">Duplicate-</translation>
+        <translation>Duplicate-</translation>
     </message>
     <message>
         <source>Close Other Scores  on Left Tabs-</source>
-        <translation type="vanished">Close Other Scores  on Left Tabs-</translation>
+        <translation>Close Other Scores  on Left Tabs-</translation>
     </message>
     <message>
         <source>Layout Controller-</source>
-        <translation type="vanished">Layout Controller-</translation>
+        <translation>Layout Controller-</translation>
     </message>
     <message>
         <source>Import Standard Style...-</source>
-        <translation type="vanished">Import Standard Style...-</translation>
+        <translation>Import Standard Style...-</translation>
     </message>
     <message>
         <source>Open Log Dialog</source>
-        <translation type="vanished">Open Log Dialog</translation>
+        <translation>Open Log Dialog</translation>
     </message>
     <message>
         <source>Save As Original-</source>
-        <translation type="vanished">Save As Original-</translation>
+        <translation>Save As Original-</translation>
     </message>
     <message>
         <source>Refresh-</source>
-        <translation type="vanished">Refresh-</translation>
+        <translation>Refresh-</translation>
     </message>
     <message>
         <source>Import/Export MusicXML...-</source>
-        <translation type="vanished">Import/Export MusicXML...-</translation>
+        <translation>Import/Export MusicXML...-</translation>
     </message>
     <message>
         <source>Reduce Measures-</source>
-        <translation type="vanished">Reduce Measures-</translation>
+        <translation>Reduce Measures-</translation>
     </message>
     <message>
         <source>Alt+-</source>
-        <translation type="vanished">Alt+-</translation>
+        <translation>Alt+-</translation>
     </message>
     <message>
         <source>Enlarge Measures-</source>
-        <translation type="vanished">Enlarge Measures-</translation>
+        <translation>Enlarge Measures-</translation>
     </message>
     <message>
         <source>Alt++</source>
-        <translation type="vanished">Alt++</translation>
+        <translation>Alt++</translation>
     </message>
     <message>
         <source>Change Pitch (from Note Name in Lyric)</source>
-        <translation type="vanished">歌詞の音名から音高を変更</translation>
+        <translation>歌詞の音名から音高を変更</translation>
     </message>
     <message>
         <source>ImportUpdateNew</source>
-        <translation type="vanished">ImportUpdateNew</translation>
+        <translation>ImportUpdateNew</translation>
     </message>
     <message>
         <source>Ctrl+I</source>
-        <translation type="vanished">Ctrl+I</translation>
+        <translation>Ctrl+I</translation>
     </message>
     <message>
         <source>Delete Lyrics-</source>
-        <translation type="vanished">Delete Lyrics-</translation>
+        <translation>Delete Lyrics-</translation>
     </message>
     <message>
         <source>dummy</source>
-        <translation type="vanished">dummy</translation>
+        <translation>dummy</translation>
     </message>
     <message>
         <source>Switch off auto save mode</source>
-        <translation type="vanished">Switch off auto save mode</translation>
+        <translation>Switch off auto save mode</translation>
     </message>
     <message>
         <source>Clean Mode-</source>
-        <translation type="vanished">Clean Mode-</translation>
+        <translation>Clean Mode-</translation>
     </message>
     <message>
         <source>Refresh Clean-</source>
-        <translation type="vanished">Refresh Clean-</translation>
+        <translation>Refresh Clean-</translation>
     </message>
     <message>
         <source>Run Command File...-</source>
-        <translation type="vanished">Run Command File...-</translation>
+        <translation>Run Command File...-</translation>
     </message>
     <message>
         <source>Go To Measure-</source>
-        <translation type="vanished">Go To Measure-</translation>
+        <translation>Go To Measure-</translation>
     </message>
     <message>
         <source>Stretch by Small Degrees-</source>
-        <translation type="vanished">Stretch by Small Degrees-</translation>
+        <translation>Stretch by Small Degrees-</translation>
     </message>
     <message>
         <source>Shorten by Small Degrees</source>
-        <translation type="vanished">Shorten by Small Degrees</translation>
+        <translation>Shorten by Small Degrees</translation>
     </message>
     <message>
         <source>Output Note Names to Lyrics -</source>
-        <translation type="vanished">Output Note Names to Lyrics -</translation>
+        <translation>Output Note Names to Lyrics -</translation>
     </message>
     <message>
         <source>Insert Staff Notation Part-</source>
-        <translation type="vanished">Insert Staff Notation Part-</translation>
+        <translation>Insert Staff Notation Part-</translation>
     </message>
     <message>
         <source>Reset Positions of Articulations-</source>
-        <translation type="vanished">Reset Positions of Articulations-</translation>
+        <translation>Reset Positions of Articulations-</translation>
     </message>
     <message>
         <source>Move Lyrics to Note Positions (Staff Notation)-</source>
-        <translation type="vanished">Move Lyrics to Note Positions (Staff Notation)-</translation>
+        <translation>Move Lyrics to Note Positions (Staff Notation)-</translation>
     </message>
     <message>
         <source>Reset Positions of Lyrics-</source>
-        <translation type="vanished">Reset Positions of Lyrics-</translation>
+        <translation>Reset Positions of Lyrics-</translation>
     </message>
     <message>
         <source>View Samples...-</source>
-        <translation type="vanished">View Samples...-</translation>
+        <translation>View Samples...-</translation>
     </message>
     <message>
         <source>View Recent...-</source>
-        <translation type="vanished">View Recent...-</translation>
+        <translation>View Recent...-</translation>
     </message>
     <message>
         <source>Copy Settings-</source>
-        <translation type="vanished">Copy Settings-</translation>
+        <translation>Copy Settings-</translation>
     </message>
     <message>
         <source>Paste Settings-</source>
-        <translation type="vanished">Paste Settings-</translation>
+        <translation>Paste Settings-</translation>
     </message>
     <message>
         <source>Multimeasure Rests-</source>
-        <translation type="vanished">Multimeasure Rests-</translation>
+        <translation>Multimeasure Rests-</translation>
     </message>
     <message>
         <source>Clean Refresh</source>
-        <translation type="vanished">Clean Refresh</translation>
+        <translation>Clean Refresh</translation>
+    </message>
+</context>
+<context>
+    <name>PartDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>パートの設定</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>メッセージ</translation>
+    </message>
+    <message>
+        <source>Part List</source>
+        <translation>パート一覧</translation>
+    </message>
+    <message>
+        <source>Part Name</source>
+        <translation>パート名</translation>
+    </message>
+    <message>
+        <source>Part Abbeviation</source>
+        <translation>パート名の略称</translation>
+    </message>
+    <message>
+        <source>Style, Font, and Key</source>
+        <translation>記譜法・フォント・調</translation>
+    </message>
+    <message>
+        <source>Notation Style</source>
+        <translation>記譜法</translation>
+    </message>
+    <message>
+        <source>Font Name</source>
+        <translation>フォント名</translation>
+    </message>
+    <message>
+        <source>Font Size (Rate)</source>
+        <translation>フォントサイズ (倍率)</translation>
+    </message>
+    <message>
+        <source>Part Width (Rate)</source>
+        <translation>パートの幅 (倍率)</translation>
+    </message>
+    <message>
+        <source>Position Shift (Rate)-</source>
+        <translation>Position Shift (Rate)-</translation>
+    </message>
+    <message>
+        <source>Key of Instrument</source>
+        <translation>楽器の調</translation>
+    </message>
+    <message>
+        <source>Set to All Parts-</source>
+        <translation>Set to All Parts-</translation>
+    </message>
+    <message>
+        <source>Alinment and Size Values-</source>
+        <translation>Alinment and Size Values-</translation>
+    </message>
+    <message>
+        <source>Align Notes in Time-</source>
+        <translation>Align Notes in Time-</translation>
+    </message>
+    <message>
+        <source>Align-</source>
+        <translation>Align-</translation>
+    </message>
+    <message>
+        <source>Note widths-</source>
+        <translation>Note widths-</translation>
+    </message>
+    <message>
+        <source>Note duration</source>
+        <translation>音価</translation>
+    </message>
+    <message>
+        <source>Note width</source>
+        <translation>音符の幅</translation>
+    </message>
+    <message>
+        <source>Whole &amp; longer</source>
+        <translation>全音符以上</translation>
+    </message>
+    <message>
+        <source>Half</source>
+        <translation>2分音符</translation>
+    </message>
+    <message>
+        <source>Quarter</source>
+        <translation>4分音符</translation>
+    </message>
+    <message>
+        <source>Eigth</source>
+        <translation>8分音符</translation>
+    </message>
+    <message>
+        <source>16th</source>
+        <translation>16分音符</translation>
+    </message>
+    <message>
+        <source>32th &amp; shorter</source>
+        <translation>32分音符以下</translation>
+    </message>
+    <message>
+        <source>Note Interval-</source>
+        <translation>Note Interval-</translation>
+    </message>
+    <message>
+        <source>Note interval </source>
+        <translation>音符の間隔</translation>
+    </message>
+    <message>
+        <source>Output Control</source>
+        <translation>出力の制御</translation>
+    </message>
+    <message>
+        <source>Part-</source>
+        <translation>Part-</translation>
+    </message>
+    <message>
+        <source>Whole Rest Line-</source>
+        <translation>Whole Rest Line-</translation>
+    </message>
+    <message>
+        <source>Note-</source>
+        <translation>Note-</translation>
+    </message>
+    <message>
+        <source>Slurs-</source>
+        <translation>Slurs-</translation>
+    </message>
+    <message>
+        <source>Rests-</source>
+        <translation>Rests-</translation>
+    </message>
+    <message>
+        <source>Lyrics-</source>
+        <translation>Lyrics-</translation>
+    </message>
+    <message>
+        <source>Staff Note-</source>
+        <translation>Staff Note-</translation>
+    </message>
+    <message>
+        <source>RestNote-</source>
+        <translation>RestNote-</translation>
+    </message>
+    <message>
+        <source>Octave Inst-</source>
+        <translation>Octave Inst-</translation>
+    </message>
+    <message>
+        <source>Breath Mark-</source>
+        <translation>Breath Mark-</translation>
+    </message>
+    <message>
+        <source>Tremolo Line-</source>
+        <translation>Tremolo Line-</translation>
+    </message>
+    <message>
+        <source>ExtensionBarDot-</source>
+        <translation>ExtensionBarDot-</translation>
+    </message>
+    <message>
+        <source>Tie Stop Note-</source>
+        <translation>Tie Stop Note-</translation>
+    </message>
+    <message>
+        <source>Beams</source>
+        <translation>連桁</translation>
+    </message>
+    <message>
+        <source>In Reverse Order of chord-</source>
+        <translation>In Reverse Order of chord-</translation>
+    </message>
+    <message>
+        <source>Lyric No-</source>
+        <translation>Lyric No-</translation>
+    </message>
+    <message>
+        <source>Lyrics Font-</source>
+        <translation>Lyrics Font-</translation>
+    </message>
+    <message>
+        <source>Font Property</source>
+        <translation>フォントのプロパティ</translation>
+    </message>
+    <message>
+        <source>Draw Boundary Lines &amp; Time Ticks</source>
+        <translation>境界線と目盛りを描く</translation>
+    </message>
+    <message>
+        <source>Right (Top) Line</source>
+        <translation>右 (上) の線</translation>
+    </message>
+    <message>
+        <source>Left (Bottom) Line</source>
+        <translation>左 (下) の線</translation>
+    </message>
+    <message>
+        <source>Time Ticks</source>
+        <translation>目盛り</translation>
+    </message>
+    <message>
+        <source>Time Ticks  (16th)</source>
+        <translation>目盛り (16分)</translation>
+    </message>
+    <message>
+        <source>Set Default Values</source>
+        <translation>既定値に戻す</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>適用</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>詳細</translation>
+    </message>
+    <message>
+        <source>Shakuhachi_Kinko_Simple</source>
+        <translation>尺八 琴古流 (簡易)</translation>
+    </message>
+    <message>
+        <source>Shakuhachi_Kinko</source>
+        <translation>尺八 琴古流</translation>
+    </message>
+    <message>
+        <source>Shakuhachi_Tozan_Simple</source>
+        <translation>尺八 都山流 (簡易)</translation>
+    </message>
+    <message>
+        <source>Shakuhachi_Tozan</source>
+        <translation>尺八 都山流</translation>
+    </message>
+    <message>
+        <source>Shinobue</source>
+        <translation>篠笛</translation>
+    </message>
+    <message>
+        <source>Koto_Ikuta</source>
+        <translation>箏 生田流</translation>
+    </message>
+    <message>
+        <source>Koto_Seiha</source>
+        <translation>箏 正派</translation>
+    </message>
+    <message>
+        <source>Sangen_Ikuta</source>
+        <translation>三絃 生田流</translation>
+    </message>
+    <message>
+        <source>Sangen_Yamada</source>
+        <translation>三絃 山田流</translation>
+    </message>
+    <message>
+        <source>Shamisen_Bunka</source>
+        <translation>三味線 文化譜</translation>
+    </message>
+    <message>
+        <source>Doremi</source>
+        <translation>ドレミ</translation>
+    </message>
+    <message>
+        <source>Percussion</source>
+        <translation>打楽器</translation>
+    </message>
+    <message>
+        <source>Staff_Notation</source>
+        <translation>五線譜</translation>
+    </message>
+    <message>
+        <source>Flauto Traverso</source>
+        <translation>フラウト・トラヴェルソ</translation>
+    </message>
+    <message>
+        <source>Staff_Notaton</source>
+        <translation>五線譜</translation>
+    </message>
+    <message>
+        <source>+12</source>
+        <translation>+12</translation>
+    </message>
+    <message>
+        <source>+11</source>
+        <translation>+11</translation>
+    </message>
+    <message>
+        <source>+10</source>
+        <translation>+10</translation>
+    </message>
+    <message>
+        <source>+9</source>
+        <translation>+9</translation>
+    </message>
+    <message>
+        <source>+8</source>
+        <translation>+8</translation>
+    </message>
+    <message>
+        <source>+7</source>
+        <translation>+7</translation>
+    </message>
+    <message>
+        <source>+6</source>
+        <translation>+6</translation>
+    </message>
+    <message>
+        <source>+5 | G  1.3 Shaku</source>
+        <translation>+5 | G  1尺3寸</translation>
+    </message>
+    <message>
+        <source>+4 | F# 1.4 Shaku | E 12 Hon</source>
+        <translation>+4 | F# 1尺4寸 | E 12本</translation>
+    </message>
+    <message>
+        <source>+3 | F  1.5 Shaku | Eb 11 Pon</source>
+        <translation>+3 | F  1尺5寸 | Eb 11本</translation>
+    </message>
+    <message>
+        <source>+2 | E  1.6 Shaku | D 10 Pon</source>
+        <translation>+2 | E  1尺6寸 | D 10本</translation>
+    </message>
+    <message>
+        <source>+1 | Eb 1.7 Shaku | Db 9 Hon</source>
+        <translation>+1 | Eb 1尺7寸 | Db 9本</translation>
+    </message>
+    <message>
+        <source> 0 | D  1.8 Shaku | C  8 Hon</source>
+        <translation> 0 | D  1尺8寸 | C  8本</translation>
+    </message>
+    <message>
+        <source>-1 | Db 1.9 Shaku | B  7 Hon</source>
+        <translation>-1 | Db 1尺9寸 | B  7本</translation>
+    </message>
+    <message>
+        <source>-2 | C  2.0 Shaku | Bb 6 Pon</source>
+        <translation>-2 | C  2尺 | Bb 6本</translation>
+    </message>
+    <message>
+        <source>-3 | B  2.1 Shaku | A  5 Hon</source>
+        <translation>-3 | B  2尺1寸 | A  5本</translation>
+    </message>
+    <message>
+        <source>-4 | Bb 2.2 Shaku | Ab 4 Hon</source>
+        <translation>-4 | Bb 2尺2寸 | Ab 4本</translation>
+    </message>
+    <message>
+        <source>-5 | A  2.4 Shaku | G 3 Bon</source>
+        <translation>-5 | A  2尺4寸 | G 3本</translation>
+    </message>
+    <message>
+        <source>-6 | Ab 2.5 Shaku | Gb 2 Hon</source>
+        <translation>-6 | Ab 2尺5寸 | Gb 2本</translation>
+    </message>
+    <message>
+        <source>-7 | G  2.7 Shaku | F 1 Pon</source>
+        <translation>-7 | G  2尺7寸 | F 1本</translation>
+    </message>
+    <message>
+        <source>-8 | Gb 2.9 Shaku</source>
+        <translation>-8 | Gb 2尺9寸</translation>
+    </message>
+    <message>
+        <source>-9 | F  3.2 Shaku</source>
+        <translation>-9 | F  3尺2寸</translation>
+    </message>
+    <message>
+        <source>-10</source>
+        <translation>-10</translation>
+    </message>
+    <message>
+        <source>-11</source>
+        <translation>-11</translation>
+    </message>
+    <message>
+        <source>-12</source>
+        <translation>-12</translation>
+    </message>
+    <message>
+        <source>At least one part must be output!</source>
+        <translation>少なくとも 1 つのパートを出力してください。</translation>
+    </message>
+    <message>
+        <source>Velmora: Part Settings</source>
+        <translation>Velmora: パートの設定</translation>
+    </message>
+    <message>
+        <source>Select a part from Part List and set a Notation Style and etc. </source>
+        <translation>パート一覧でパートを選び、記譜法などを設定してください。</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>フォントサイズ</translation>
+    </message>
+    <message>
+        <source>Part Width</source>
+        <translation>パートの幅</translation>
+    </message>
+    <message>
+        <source>Part Shift</source>
+        <translation>パートの位置調整</translation>
+    </message>
+    <message>
+        <source>Draw Part Boundary Lines and Hands</source>
+        <translation>パートの境界線と目盛りを描く</translation>
+    </message>
+    <message>
+        <source>Right (or Top)</source>
+        <translation>右 (または上)</translation>
+    </message>
+    <message>
+        <source>Left (or Bottom)</source>
+        <translation>左 (または下)</translation>
+    </message>
+    <message>
+        <source>Long and Short Hands</source>
+        <translation>長短の目盛り</translation>
+    </message>
+    <message>
+        <source>Very Short Hands (16th)</source>
+        <translation>最短の目盛り (16分)</translation>
+    </message>
+    <message>
+        <source>Part</source>
+        <translation>パート</translation>
+    </message>
+    <message>
+        <source>Whole Rest Line</source>
+        <translation>全休符の線</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>音符</translation>
+    </message>
+    <message>
+        <source>Lyrics</source>
+        <translation>歌詞</translation>
+    </message>
+    <message>
+        <source>Whole Rests</source>
+        <translation>全休符</translation>
+    </message>
+    <message>
+        <source>Slurs</source>
+        <translation>スラー</translation>
+    </message>
+    <message>
+        <source>Note Names to Lyrics</source>
+        <translation>音名を歌詞に</translation>
+    </message>
+    <message>
+        <source>Tie Stop Note</source>
+        <translation>タイの終わりの音符</translation>
+    </message>
+    <message>
+        <source>Reverse Order (Chord Notes)</source>
+        <translation>逆順 (和音の音符)</translation>
+    </message>
+    <message>
+        <source>Start Lyric Number</source>
+        <translation>最初の歌詞番号</translation>
+    </message>
+    <message>
+        <source>Kan/Otsu (Shakuhachi)</source>
+        <translation>甲・乙 (尺八)</translation>
+    </message>
+    <message>
+        <source>Breath Mark</source>
+        <translation>息継ぎ記号</translation>
+    </message>
+    <message>
+        <source>Tremolo Line</source>
+        <translation>トレモロの線</translation>
+    </message>
+    <message>
+        <source>Extension Bar/Dot</source>
+        <translation>延ばしの棒・点</translation>
+    </message>
+    <message>
+        <source>Rest Note</source>
+        <translation>休符</translation>
+    </message>
+    <message>
+        <source>Alignment and Note Sizes</source>
+        <translation>揃えと音符の大きさ</translation>
+    </message>
+    <message>
+        <source>Align Parts in Time</source>
+        <translation>パートを時間で揃える</translation>
+    </message>
+    <message>
+        <source>Align</source>
+        <translation>揃える</translation>
+    </message>
+    <message>
+        <source>Note Durations and Note Widths</source>
+        <translation>音価と音符の幅</translation>
+    </message>
+    <message>
+        <source>Note Duration</source>
+        <translation>音価</translation>
+    </message>
+    <message>
+        <source>Whole and Longer</source>
+        <translation>全音符以上</translation>
+    </message>
+    <message>
+        <source>Note Width</source>
+        <translation>音符の幅</translation>
+    </message>
+    <message>
+        <source>32th and Shorter</source>
+        <translation>32分音符以下</translation>
+    </message>
+    <message>
+        <source>Note Intervals</source>
+        <translation>音符の間隔</translation>
+    </message>
+    <message>
+        <source>Ratio to Note Width</source>
+        <translation>音符の幅に対する比</translation>
+    </message>
+    <message>
+        <source>Set to All Parts</source>
+        <translation>すべてのパートに設定</translation>
     </message>
 </context>
 <context>

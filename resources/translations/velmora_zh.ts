@@ -5,15 +5,15 @@
     <name>DialogLog</name>
     <message>
         <source>Dialog</source>
-        <translation type="vanished">日志</translation>
+        <translation>日志</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="vanished">清除</translation>
+        <translation>清除</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="vanished">关闭</translation>
+        <translation>关闭</translation>
     </message>
 </context>
 <context>
@@ -27,67 +27,67 @@
     <name>MainWindow</name>
     <message>
         <source>File</source>
-        <translation type="vanished">文件</translation>
+        <translation>文件</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="vanished">编辑</translation>
+        <translation>编辑</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="vanished">设置</translation>
+        <translation>设置</translation>
     </message>
     <message>
         <source>Layout</source>
-        <translation type="vanished">布局</translation>
+        <translation>布局</translation>
     </message>
     <message>
         <source>Display</source>
-        <translation type="vanished">显示</translation>
+        <translation>显示</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="vanished">帮助</translation>
+        <translation>帮助</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="vanished">语言</translation>
+        <translation>语言</translation>
     </message>
     <message>
         <source>Open Recent</source>
-        <translation type="vanished">最近打开</translation>
+        <translation>最近打开</translation>
     </message>
     <message>
         <source>Open Sample</source>
-        <translation type="vanished">打开示例</translation>
+        <translation>打开示例</translation>
     </message>
     <message>
         <source>Tools</source>
-        <translation type="vanished">工具</translation>
+        <translation>工具</translation>
     </message>
     <message>
         <source>View Recent...</source>
-        <translation type="vanished">浏览最近的文件...</translation>
+        <translation>浏览最近的文件...</translation>
     </message>
     <message>
         <source>View Samples...</source>
-        <translation type="vanished">浏览示例...</translation>
+        <translation>浏览示例...</translation>
     </message>
     <message>
         <source>Import/Export MusicXML...</source>
-        <translation type="vanished">导入/导出 MusicXML...</translation>
+        <translation>导入/导出 MusicXML...</translation>
     </message>
     <message>
         <source>Open...</source>
-        <translation type="vanished">打开...</translation>
+        <translation>打开...</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="vanished">保存</translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>Save As...</source>
-        <translation type="vanished">另存为...</translation>
+        <translation>另存为...</translation>
     </message>
     <message>
         <source>Save As Original File Name ...</source>
@@ -95,187 +95,187 @@
     </message>
     <message>
         <source>Save As Original File Name (without &apos;_udate..&apos; or &apos;_copy..&apos;)</source>
-        <translation type="vanished">以原文件名保存（去掉 &apos;_udate..&apos; 或 &apos;_copy..&apos;）</translation>
+        <translation>以原文件名保存（去掉 &apos;_udate..&apos; 或 &apos;_copy..&apos;）</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="vanished">创建副本</translation>
+        <translation>创建副本</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="vanished">关闭</translation>
+        <translation>关闭</translation>
     </message>
     <message>
         <source>Close Scores on Left Tabs</source>
-        <translation type="vanished">关闭左侧标签页的乐谱</translation>
+        <translation>关闭左侧标签页的乐谱</translation>
     </message>
     <message>
         <source>Export PDF...</source>
-        <translation type="vanished">导出 PDF...</translation>
+        <translation>导出 PDF...</translation>
     </message>
     <message>
         <source>Export SVG...</source>
-        <translation type="vanished">导出 SVG...</translation>
+        <translation>导出 SVG...</translation>
     </message>
     <message>
         <source>File Property</source>
-        <translation type="vanished">文件属性</translation>
+        <translation>文件属性</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="vanished">退出</translation>
+        <translation>退出</translation>
     </message>
     <message>
         <source>Clear Recent File List</source>
-        <translation type="vanished">清除最近文件列表</translation>
+        <translation>清除最近文件列表</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="vanished">撤销</translation>
+        <translation>撤销</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="vanished">重做</translation>
+        <translation>重做</translation>
     </message>
     <message>
         <source>Part...</source>
-        <translation type="vanished">分谱...</translation>
+        <translation>分谱...</translation>
     </message>
     <message>
         <source>Measure and Page...</source>
-        <translation type="vanished">小节与页面...</translation>
+        <translation>小节与页面...</translation>
     </message>
     <message>
         <source>Style...</source>
-        <translation type="vanished">样式...</translation>
+        <translation>样式...</translation>
     </message>
     <message>
         <source>Multimeasure Rests</source>
-        <translation type="vanished">多小节休止</translation>
+        <translation>多小节休止</translation>
     </message>
     <message>
         <source>Copy Settings</source>
-        <translation type="vanished">复制设置</translation>
+        <translation>复制设置</translation>
     </message>
     <message>
         <source>Paste Settings...</source>
-        <translation type="vanished">粘贴设置...</translation>
+        <translation>粘贴设置...</translation>
     </message>
     <message>
         <source>Layout Controller...</source>
-        <translation type="vanished">布局调节器...</translation>
+        <translation>布局调节器...</translation>
     </message>
     <message>
         <source>Scale up</source>
-        <translation type="vanished">放大</translation>
+        <translation>放大</translation>
     </message>
     <message>
         <source>Scale down</source>
-        <translation type="vanished">缩小</translation>
+        <translation>缩小</translation>
     </message>
     <message>
         <source>Scale up a little</source>
-        <translation type="vanished">稍微放大</translation>
+        <translation>稍微放大</translation>
     </message>
     <message>
         <source>Scale down a little</source>
-        <translation type="vanished">稍微缩小</translation>
+        <translation>稍微缩小</translation>
     </message>
     <message>
         <source>Reset All Measure Sizes</source>
-        <translation type="vanished">重置所有小节大小</translation>
+        <translation>重置所有小节大小</translation>
     </message>
     <message>
         <source>Reset All Articulation Positions</source>
-        <translation type="vanished">重置所有演奏记号位置</translation>
+        <translation>重置所有演奏记号位置</translation>
     </message>
     <message>
         <source>Reset All Lyrics Positions</source>
-        <translation type="vanished">重置所有歌词位置</translation>
+        <translation>重置所有歌词位置</translation>
     </message>
     <message>
         <source>Insert Stage Break</source>
-        <translation type="vanished">插入换行</translation>
+        <translation>插入换行</translation>
     </message>
     <message>
         <source>Insert Page Break</source>
-        <translation type="vanished">插入分页</translation>
+        <translation>插入分页</translation>
     </message>
     <message>
         <source>Insert White Page</source>
-        <translation type="vanished">插入空白页</translation>
+        <translation>插入空白页</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="vanished">删除</translation>
+        <translation>删除</translation>
     </message>
     <message>
         <source>Pallete</source>
-        <translation type="vanished">面板</translation>
+        <translation>面板</translation>
     </message>
     <message>
         <source>Navigator</source>
-        <translation type="vanished">导航器</translation>
+        <translation>导航器</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="vanished">刷新</translation>
+        <translation>刷新</translation>
     </message>
     <message>
         <source>Refresh Clean</source>
-        <translation type="vanished">刷新（清理）</translation>
+        <translation>刷新（清理）</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="vanished">放大视图</translation>
+        <translation>放大视图</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="vanished">缩小视图</translation>
+        <translation>缩小视图</translation>
     </message>
     <message>
         <source>Reset Zoom</source>
-        <translation type="vanished">重置缩放</translation>
+        <translation>重置缩放</translation>
     </message>
     <message>
         <source>Goto Measure</source>
-        <translation type="vanished">转到小节</translation>
+        <translation>转到小节</translation>
     </message>
     <message>
         <source>Generate MuseScore 3 Plugins...</source>
-        <translation type="vanished">生成 MuseScore 3 插件...</translation>
+        <translation>生成 MuseScore 3 插件...</translation>
     </message>
     <message>
         <source>Change Note Names and Pitches From Lyrics (Koto and Sangen)...</source>
-        <translation type="vanished">根据歌词更改音名与音高（筝与三弦）...</translation>
+        <translation>根据歌词更改音名与音高（筝与三弦）...</translation>
     </message>
     <message>
         <source>Delete Lyrics...</source>
-        <translation type="vanished">删除歌词...</translation>
+        <translation>删除歌词...</translation>
     </message>
     <message>
         <source>Output Note Names To Lyrics...</source>
-        <translation type="vanished">将音名输出为歌词...</translation>
+        <translation>将音名输出为歌词...</translation>
     </message>
     <message>
         <source>Move Lyrics (Staff Notation)...</source>
-        <translation type="vanished">移动歌词（五线谱）...</translation>
+        <translation>移动歌词（五线谱）...</translation>
     </message>
     <message>
         <source>Duplicate Part as Staff Notation ...</source>
-        <translation type="vanished">将分谱复制为五线谱...</translation>
+        <translation>将分谱复制为五线谱...</translation>
     </message>
     <message>
         <source>Online Handbook</source>
-        <translation type="vanished">在线手册</translation>
+        <translation>在线手册</translation>
     </message>
     <message>
         <source>About Velmora</source>
-        <translation type="vanished">关于 Velmora</translation>
+        <translation>关于 Velmora</translation>
     </message>
     <message>
         <source>Velmora - Welcome!</source>
-        <translation type="vanished">Velmora - 欢迎！</translation>
+        <translation>Velmora - 欢迎！</translation>
     </message>
     <message>
         <source>Note Directives (Select a note (notes) and click a directive).</source>
@@ -679,427 +679,962 @@
     </message>
     <message>
         <source>Ctrl+O</source>
-        <translation type="vanished">Ctrl+O</translation>
+        <translation>Ctrl+O</translation>
     </message>
     <message>
         <source>Ctrl+Shift+X</source>
-        <translation type="vanished">Ctrl+Shift+X</translation>
+        <translation>Ctrl+Shift+X</translation>
     </message>
     <message>
         <source>Ctrl+Shift+P</source>
-        <translation type="vanished">Ctrl+Shift+P</translation>
+        <translation>Ctrl+Shift+P</translation>
     </message>
     <message>
         <source>Ctrl+S</source>
-        <translation type="vanished">Ctrl+S</translation>
+        <translation>Ctrl+S</translation>
     </message>
     <message>
         <source>Ctrl+Shift+S</source>
-        <translation type="vanished">Ctrl+Shift+S</translation>
+        <translation>Ctrl+Shift+S</translation>
     </message>
     <message>
         <source>Ctrl+Shift+O</source>
-        <translation type="vanished">Ctrl+Shift+O</translation>
+        <translation>Ctrl+Shift+O</translation>
     </message>
     <message>
         <source>Ctrl+W</source>
-        <translation type="vanished">Ctrl+W</translation>
+        <translation>Ctrl+W</translation>
     </message>
     <message>
         <source>Ctrl+Q</source>
-        <translation type="vanished">Ctrl+Q</translation>
+        <translation>Ctrl+Q</translation>
     </message>
     <message>
         <source>Ctrl+P</source>
-        <translation type="vanished">Ctrl+P</translation>
+        <translation>Ctrl+P</translation>
     </message>
     <message>
         <source>Ctrl+M</source>
-        <translation type="vanished">Ctrl+M</translation>
+        <translation>Ctrl+M</translation>
     </message>
     <message>
         <source>Ctrl+T</source>
-        <translation type="vanished">Ctrl+T</translation>
+        <translation>Ctrl+T</translation>
     </message>
     <message>
         <source>Ctrl+Shift+M</source>
-        <translation type="vanished">Ctrl+Shift+M</translation>
+        <translation>Ctrl+Shift+M</translation>
     </message>
     <message>
         <source>Ctrl+Z</source>
-        <translation type="vanished">Ctrl+Z</translation>
+        <translation>Ctrl+Z</translation>
     </message>
     <message>
         <source>Ctrl+Shift+Z</source>
-        <translation type="vanished">Ctrl+Shift+Z</translation>
+        <translation>Ctrl+Shift+Z</translation>
     </message>
     <message>
         <source>Del</source>
-        <translation type="vanished">Del</translation>
+        <translation>Del</translation>
     </message>
     <message>
         <source>Ctrl+L</source>
-        <translation type="vanished">Ctrl+L</translation>
+        <translation>Ctrl+L</translation>
     </message>
     <message>
         <source>Ctrl+]</source>
-        <translation type="vanished">Ctrl+]</translation>
+        <translation>Ctrl+]</translation>
     </message>
     <message>
         <source>Ctrl+Shift+]</source>
-        <translation type="vanished">Ctrl+Shift+]</translation>
+        <translation>Ctrl+Shift+]</translation>
     </message>
     <message>
         <source>Ctrl+[</source>
-        <translation type="vanished">Ctrl+[</translation>
+        <translation>Ctrl+[</translation>
     </message>
     <message>
         <source>Ctrl+Shift+[</source>
-        <translation type="vanished">Ctrl+Shift+[</translation>
+        <translation>Ctrl+Shift+[</translation>
     </message>
     <message>
         <source>Ctrl+Return</source>
-        <translation type="vanished">Ctrl+Return</translation>
+        <translation>Ctrl+Return</translation>
     </message>
     <message>
         <source>Ctrl+Shift+Return</source>
-        <translation type="vanished">Ctrl+Shift+Return</translation>
+        <translation>Ctrl+Shift+Return</translation>
     </message>
     <message>
         <source>F9</source>
-        <translation type="vanished">F9</translation>
+        <translation>F9</translation>
     </message>
     <message>
         <source>Ctrl+F10</source>
-        <translation type="vanished">Ctrl+F10</translation>
+        <translation>Ctrl+F10</translation>
     </message>
     <message>
         <source>Ctrl+F9</source>
-        <translation type="vanished">Ctrl+F9</translation>
+        <translation>Ctrl+F9</translation>
     </message>
     <message>
         <source>Ctrl+R</source>
-        <translation type="vanished">Ctrl+R</translation>
+        <translation>Ctrl+R</translation>
     </message>
     <message>
         <source>Ctrl++</source>
-        <translation type="vanished">Ctrl++</translation>
+        <translation>Ctrl++</translation>
     </message>
     <message>
         <source>Ctrl+-</source>
-        <translation type="vanished">Ctrl+-</translation>
+        <translation>Ctrl+-</translation>
     </message>
     <message>
         <source>Ctrl+0</source>
-        <translation type="vanished">Ctrl+0</translation>
+        <translation>Ctrl+0</translation>
     </message>
     <message>
         <source>Ctrl+G</source>
-        <translation type="vanished">Ctrl+G</translation>
+        <translation>Ctrl+G</translation>
     </message>
     <message>
         <source>日本語</source>
-        <translation type="vanished">日本語</translation>
+        <translation>日本語</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="vanished">English</translation>
+        <translation>English</translation>
     </message>
     <message>
         <source>中文</source>
-        <translation type="vanished">中文</translation>
+        <translation>中文</translation>
     </message>
     <message>
         <source>MainWindow</source>
-        <translation type="vanished">MainWindow</translation>
+        <translation>MainWindow</translation>
     </message>
     <message>
         <source>Open Sample or Template-</source>
-        <translation type="vanished">Open Sample or Template-</translation>
+        <translation>Open Sample or Template-</translation>
     </message>
     <message>
         <source>Open Recent-</source>
-        <translation type="vanished">Open Recent-</translation>
+        <translation>Open Recent-</translation>
     </message>
     <message>
         <source>Development</source>
-        <translation type="vanished">Development</translation>
+        <translation>Development</translation>
     </message>
     <message>
         <source>Open...-</source>
-        <translation type="vanished">Open...-</translation>
+        <translation>Open...-</translation>
     </message>
     <message>
         <source>Save-</source>
-        <translation type="vanished">Save-</translation>
+        <translation>Save-</translation>
     </message>
     <message>
         <source>Save As...-</source>
-        <translation type="vanished">Save As...-</translation>
+        <translation>Save As...-</translation>
     </message>
     <message>
         <source>Close-</source>
-        <translation type="vanished">Close-</translation>
+        <translation>Close-</translation>
     </message>
     <message>
         <source>Exit-</source>
-        <translation type="vanished">Exit-</translation>
+        <translation>Exit-</translation>
     </message>
     <message>
         <source>Part...-</source>
-        <translation type="vanished">Part...-</translation>
+        <translation>Part...-</translation>
     </message>
     <message>
         <source>Page Settings...-</source>
-        <translation type="vanished">Page Settings...-</translation>
+        <translation>Page Settings...-</translation>
     </message>
     <message>
         <source>Stretch Item-</source>
-        <translation type="vanished">Stretch Item-</translation>
+        <translation>Stretch Item-</translation>
     </message>
     <message>
         <source>Shorten Item-</source>
-        <translation type="vanished">Shorten Item-</translation>
+        <translation>Shorten Item-</translation>
     </message>
     <message>
         <source>Reset All Measure Sizes-</source>
-        <translation type="vanished">Reset All Measure Sizes-</translation>
+        <translation>Reset All Measure Sizes-</translation>
     </message>
     <message>
         <source>Zoom In-</source>
-        <translation type="vanished">Zoom In-</translation>
+        <translation>Zoom In-</translation>
     </message>
     <message>
         <source>Zoom Out-</source>
-        <translation type="vanished">Zoom Out-</translation>
+        <translation>Zoom Out-</translation>
     </message>
     <message>
         <source>Reset Zoom-</source>
-        <translation type="vanished">Reset Zoom-</translation>
+        <translation>Reset Zoom-</translation>
     </message>
     <message>
         <source>Insert Line Break-</source>
-        <translation type="vanished">Insert Line Break-</translation>
+        <translation>Insert Line Break-</translation>
     </message>
     <message>
         <source>Insert Page Break-</source>
-        <translation type="vanished">Insert Page Break-</translation>
+        <translation>Insert Page Break-</translation>
     </message>
     <message>
         <source>Online Help-</source>
-        <translation type="vanished">Online Help-</translation>
+        <translation>Online Help-</translation>
     </message>
     <message>
         <source>Navigator-</source>
-        <translation type="vanished">Navigator-</translation>
+        <translation>Navigator-</translation>
     </message>
     <message>
         <source>Clear Recent File List-</source>
-        <translation type="vanished">Clear Recent File List-</translation>
+        <translation>Clear Recent File List-</translation>
     </message>
     <message>
         <source>Outline note fonts and intervals</source>
-        <translation type="vanished">Outline note fonts and intervals</translation>
+        <translation>Outline note fonts and intervals</translation>
     </message>
     <message>
         <source>Delete-</source>
-        <translation type="vanished">Delete-</translation>
+        <translation>Delete-</translation>
     </message>
     <message>
         <source>Undo-</source>
-        <translation type="vanished">Undo-</translation>
+        <translation>Undo-</translation>
     </message>
     <message>
         <source>Redo-</source>
-        <translation type="vanished">Redo-</translation>
+        <translation>Redo-</translation>
     </message>
     <message>
         <source>Stylel...-</source>
-        <translation type="vanished">Stylel...-</translation>
+        <translation>Stylel...-</translation>
     </message>
     <message>
         <source>Debug Switch</source>
-        <translation type="vanished">Debug Switch</translation>
+        <translation>Debug Switch</translation>
     </message>
     <message>
         <source>List Undo Stack</source>
-        <translation type="vanished">List Undo Stack</translation>
+        <translation>List Undo Stack</translation>
     </message>
     <message>
         <source>Score Info</source>
-        <translation type="vanished">Score Info</translation>
+        <translation>Score Info</translation>
     </message>
     <message>
         <source>Export PDF...-</source>
-        <translation type="vanished">Export PDF...-</translation>
+        <translation>Export PDF...-</translation>
     </message>
     <message>
         <source>Export SVG...-</source>
-        <translation type="vanished">Export SVG...-</translation>
+        <translation>Export SVG...-</translation>
     </message>
     <message>
         <source>Open current folder</source>
-        <translation type="vanished">Open current folder</translation>
+        <translation>Open current folder</translation>
     </message>
     <message>
         <source>File property-</source>
-        <translation type="vanished">File property-</translation>
+        <translation>File property-</translation>
     </message>
     <message>
         <source>Insert White Page Break-</source>
-        <translation type="vanished">Insert White Page Break-</translation>
+        <translation>Insert White Page Break-</translation>
     </message>
     <message>
         <source>Pallete-</source>
-        <translation type="vanished">Pallete-</translation>
+        <translation>Pallete-</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="vanished">关于 Velmora</translation>
+        <translation>关于 Velmora</translation>
     </message>
     <message>
         <source>Generate MuseScore Plugin Files</source>
-        <translation type="vanished">生成 MuseScore 插件文件</translation>
+        <translation>生成 MuseScore 插件文件</translation>
     </message>
     <message>
         <source>Duplicate-</source>
-        <translation type="vanished">Duplicate-</translation>
+        <translation>Duplicate-</translation>
     </message>
     <message>
         <source>Close Other Scores  on Left Tabs-</source>
-        <translation type="vanished">Close Other Scores  on Left Tabs-</translation>
+        <translation>Close Other Scores  on Left Tabs-</translation>
     </message>
     <message>
         <source>Layout Controller-</source>
-        <translation type="vanished">Layout Controller-</translation>
+        <translation>Layout Controller-</translation>
     </message>
     <message>
         <source>Import Standard Style...-</source>
-        <translation type="vanished">Import Standard Style...-</translation>
+        <translation>Import Standard Style...-</translation>
     </message>
     <message>
         <source>Open Log Dialog</source>
-        <translation type="vanished">Open Log Dialog</translation>
+        <translation>Open Log Dialog</translation>
     </message>
     <message>
         <source>Save As Original-</source>
-        <translation type="vanished">Save As Original-</translation>
+        <translation>Save As Original-</translation>
     </message>
     <message>
         <source>Refresh-</source>
-        <translation type="vanished">Refresh-</translation>
+        <translation>Refresh-</translation>
     </message>
     <message>
         <source>Import/Export MusicXML...-</source>
-        <translation type="vanished">Import/Export MusicXML...-</translation>
+        <translation>Import/Export MusicXML...-</translation>
     </message>
     <message>
         <source>Reduce Measures-</source>
-        <translation type="vanished">Reduce Measures-</translation>
+        <translation>Reduce Measures-</translation>
     </message>
     <message>
         <source>Alt+-</source>
-        <translation type="vanished">Alt+-</translation>
+        <translation>Alt+-</translation>
     </message>
     <message>
         <source>Enlarge Measures-</source>
-        <translation type="vanished">Enlarge Measures-</translation>
+        <translation>Enlarge Measures-</translation>
     </message>
     <message>
         <source>Alt++</source>
-        <translation type="vanished">Alt++</translation>
+        <translation>Alt++</translation>
     </message>
     <message>
         <source>Change Pitch (from Note Name in Lyric)</source>
-        <translation type="vanished">根据歌词中的音名更改音高</translation>
+        <translation>根据歌词中的音名更改音高</translation>
     </message>
     <message>
         <source>ImportUpdateNew</source>
-        <translation type="vanished">ImportUpdateNew</translation>
+        <translation>ImportUpdateNew</translation>
     </message>
     <message>
         <source>Ctrl+I</source>
-        <translation type="vanished">Ctrl+I</translation>
+        <translation>Ctrl+I</translation>
     </message>
     <message>
         <source>Delete Lyrics-</source>
-        <translation type="vanished">Delete Lyrics-</translation>
+        <translation>Delete Lyrics-</translation>
     </message>
     <message>
         <source>dummy</source>
-        <translation type="vanished">dummy</translation>
+        <translation>dummy</translation>
     </message>
     <message>
         <source>Switch off auto save mode</source>
-        <translation type="vanished">Switch off auto save mode</translation>
+        <translation>Switch off auto save mode</translation>
     </message>
     <message>
         <source>Clean Mode-</source>
-        <translation type="vanished">Clean Mode-</translation>
+        <translation>Clean Mode-</translation>
     </message>
     <message>
         <source>Refresh Clean-</source>
-        <translation type="vanished">Refresh Clean-</translation>
+        <translation>Refresh Clean-</translation>
     </message>
     <message>
         <source>Run Command File...-</source>
-        <translation type="vanished">Run Command File...-</translation>
+        <translation>Run Command File...-</translation>
     </message>
     <message>
         <source>Go To Measure-</source>
-        <translation type="vanished">Go To Measure-</translation>
+        <translation>Go To Measure-</translation>
     </message>
     <message>
         <source>Stretch by Small Degrees-</source>
-        <translation type="vanished">Stretch by Small Degrees-</translation>
+        <translation>Stretch by Small Degrees-</translation>
     </message>
     <message>
         <source>Shorten by Small Degrees</source>
-        <translation type="vanished">Shorten by Small Degrees</translation>
+        <translation>Shorten by Small Degrees</translation>
     </message>
     <message>
         <source>Output Note Names to Lyrics -</source>
-        <translation type="vanished">Output Note Names to Lyrics -</translation>
+        <translation>Output Note Names to Lyrics -</translation>
     </message>
     <message>
         <source>Insert Staff Notation Part-</source>
-        <translation type="vanished">Insert Staff Notation Part-</translation>
+        <translation>Insert Staff Notation Part-</translation>
     </message>
     <message>
         <source>Reset Positions of Articulations-</source>
-        <translation type="vanished">Reset Positions of Articulations-</translation>
+        <translation>Reset Positions of Articulations-</translation>
     </message>
     <message>
         <source>Move Lyrics to Note Positions (Staff Notation)-</source>
-        <translation type="vanished">Move Lyrics to Note Positions (Staff Notation)-</translation>
+        <translation>Move Lyrics to Note Positions (Staff Notation)-</translation>
     </message>
     <message>
         <source>Reset Positions of Lyrics-</source>
-        <translation type="vanished">Reset Positions of Lyrics-</translation>
+        <translation>Reset Positions of Lyrics-</translation>
     </message>
     <message>
         <source>View Samples...-</source>
-        <translation type="vanished">View Samples...-</translation>
+        <translation>View Samples...-</translation>
     </message>
     <message>
         <source>View Recent...-</source>
-        <translation type="vanished">View Recent...-</translation>
+        <translation>View Recent...-</translation>
     </message>
     <message>
         <source>Copy Settings-</source>
-        <translation type="vanished">Copy Settings-</translation>
+        <translation>Copy Settings-</translation>
     </message>
     <message>
         <source>Paste Settings-</source>
-        <translation type="vanished">Paste Settings-</translation>
+        <translation>Paste Settings-</translation>
     </message>
     <message>
         <source>Multimeasure Rests-</source>
-        <translation type="vanished">Multimeasure Rests-</translation>
+        <translation>Multimeasure Rests-</translation>
     </message>
     <message>
         <source>Clean Refresh</source>
-        <translation type="vanished">Clean Refresh</translation>
+        <translation>Clean Refresh</translation>
+    </message>
+</context>
+<context>
+    <name>PartDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>分谱设置</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>消息</translation>
+    </message>
+    <message>
+        <source>Part List</source>
+        <translation>分谱列表</translation>
+    </message>
+    <message>
+        <source>Part Name</source>
+        <translation>分谱名称</translation>
+    </message>
+    <message>
+        <source>Part Abbeviation</source>
+        <translation>分谱名称缩写</translation>
+    </message>
+    <message>
+        <source>Style, Font, and Key</source>
+        <translation>记谱法、字体与调</translation>
+    </message>
+    <message>
+        <source>Notation Style</source>
+        <translation>记谱法</translation>
+    </message>
+    <message>
+        <source>Font Name</source>
+        <translation>字体名称</translation>
+    </message>
+    <message>
+        <source>Font Size (Rate)</source>
+        <translation>字号（倍率）</translation>
+    </message>
+    <message>
+        <source>Part Width (Rate)</source>
+        <translation>分谱宽度（倍率）</translation>
+    </message>
+    <message>
+        <source>Position Shift (Rate)-</source>
+        <translation>Position Shift (Rate)-</translation>
+    </message>
+    <message>
+        <source>Key of Instrument</source>
+        <translation>乐器的调</translation>
+    </message>
+    <message>
+        <source>Set to All Parts-</source>
+        <translation>Set to All Parts-</translation>
+    </message>
+    <message>
+        <source>Alinment and Size Values-</source>
+        <translation>Alinment and Size Values-</translation>
+    </message>
+    <message>
+        <source>Align Notes in Time-</source>
+        <translation>Align Notes in Time-</translation>
+    </message>
+    <message>
+        <source>Align-</source>
+        <translation>Align-</translation>
+    </message>
+    <message>
+        <source>Note widths-</source>
+        <translation>Note widths-</translation>
+    </message>
+    <message>
+        <source>Note duration</source>
+        <translation>时值</translation>
+    </message>
+    <message>
+        <source>Note width</source>
+        <translation>音符宽度</translation>
+    </message>
+    <message>
+        <source>Whole &amp; longer</source>
+        <translation>≥ 全音符</translation>
+    </message>
+    <message>
+        <source>Half</source>
+        <translation>二分音符</translation>
+    </message>
+    <message>
+        <source>Quarter</source>
+        <translation>四分音符</translation>
+    </message>
+    <message>
+        <source>Eigth</source>
+        <translation>八分音符</translation>
+    </message>
+    <message>
+        <source>16th</source>
+        <translation>16分音符</translation>
+    </message>
+    <message>
+        <source>32th &amp; shorter</source>
+        <translation>≤ 32分</translation>
+    </message>
+    <message>
+        <source>Note Interval-</source>
+        <translation>Note Interval-</translation>
+    </message>
+    <message>
+        <source>Note interval </source>
+        <translation>音符间距</translation>
+    </message>
+    <message>
+        <source>Output Control</source>
+        <translation>输出控制</translation>
+    </message>
+    <message>
+        <source>Part-</source>
+        <translation>Part-</translation>
+    </message>
+    <message>
+        <source>Whole Rest Line-</source>
+        <translation>Whole Rest Line-</translation>
+    </message>
+    <message>
+        <source>Note-</source>
+        <translation>Note-</translation>
+    </message>
+    <message>
+        <source>Slurs-</source>
+        <translation>Slurs-</translation>
+    </message>
+    <message>
+        <source>Rests-</source>
+        <translation>Rests-</translation>
+    </message>
+    <message>
+        <source>Lyrics-</source>
+        <translation>Lyrics-</translation>
+    </message>
+    <message>
+        <source>Staff Note-</source>
+        <translation>Staff Note-</translation>
+    </message>
+    <message>
+        <source>RestNote-</source>
+        <translation>RestNote-</translation>
+    </message>
+    <message>
+        <source>Octave Inst-</source>
+        <translation>Octave Inst-</translation>
+    </message>
+    <message>
+        <source>Breath Mark-</source>
+        <translation>Breath Mark-</translation>
+    </message>
+    <message>
+        <source>Tremolo Line-</source>
+        <translation>Tremolo Line-</translation>
+    </message>
+    <message>
+        <source>ExtensionBarDot-</source>
+        <translation>ExtensionBarDot-</translation>
+    </message>
+    <message>
+        <source>Tie Stop Note-</source>
+        <translation>Tie Stop Note-</translation>
+    </message>
+    <message>
+        <source>Beams</source>
+        <translation>符杠</translation>
+    </message>
+    <message>
+        <source>In Reverse Order of chord-</source>
+        <translation>In Reverse Order of chord-</translation>
+    </message>
+    <message>
+        <source>Lyric No-</source>
+        <translation>Lyric No-</translation>
+    </message>
+    <message>
+        <source>Lyrics Font-</source>
+        <translation>Lyrics Font-</translation>
+    </message>
+    <message>
+        <source>Font Property</source>
+        <translation>字体属性</translation>
+    </message>
+    <message>
+        <source>Draw Boundary Lines &amp; Time Ticks</source>
+        <translation>绘制边界线与时间刻度</translation>
+    </message>
+    <message>
+        <source>Right (Top) Line</source>
+        <translation>右（上）线</translation>
+    </message>
+    <message>
+        <source>Left (Bottom) Line</source>
+        <translation>左（下）线</translation>
+    </message>
+    <message>
+        <source>Time Ticks</source>
+        <translation>时间刻度</translation>
+    </message>
+    <message>
+        <source>Time Ticks  (16th)</source>
+        <translation>时间刻度（十六分）</translation>
+    </message>
+    <message>
+        <source>Set Default Values</source>
+        <translation>恢复默认值</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>更多</translation>
+    </message>
+    <message>
+        <source>Shakuhachi_Kinko_Simple</source>
+        <translation>尺八 琴古流（简易）</translation>
+    </message>
+    <message>
+        <source>Shakuhachi_Kinko</source>
+        <translation>尺八 琴古流</translation>
+    </message>
+    <message>
+        <source>Shakuhachi_Tozan_Simple</source>
+        <translation>尺八 都山流（简易）</translation>
+    </message>
+    <message>
+        <source>Shakuhachi_Tozan</source>
+        <translation>尺八 都山流</translation>
+    </message>
+    <message>
+        <source>Shinobue</source>
+        <translation>筱笛</translation>
+    </message>
+    <message>
+        <source>Koto_Ikuta</source>
+        <translation>筝 生田流</translation>
+    </message>
+    <message>
+        <source>Koto_Seiha</source>
+        <translation>筝 正派</translation>
+    </message>
+    <message>
+        <source>Sangen_Ikuta</source>
+        <translation>三弦 生田流</translation>
+    </message>
+    <message>
+        <source>Sangen_Yamada</source>
+        <translation>三弦 山田流</translation>
+    </message>
+    <message>
+        <source>Shamisen_Bunka</source>
+        <translation>三味线 文化谱</translation>
+    </message>
+    <message>
+        <source>Doremi</source>
+        <translation>唱名（Do Re Mi）</translation>
+    </message>
+    <message>
+        <source>Percussion</source>
+        <translation>打击乐</translation>
+    </message>
+    <message>
+        <source>Staff_Notation</source>
+        <translation>五线谱</translation>
+    </message>
+    <message>
+        <source>Flauto Traverso</source>
+        <translation>巴洛克长笛</translation>
+    </message>
+    <message>
+        <source>Staff_Notaton</source>
+        <translation>五线谱</translation>
+    </message>
+    <message>
+        <source>+12</source>
+        <translation>+12</translation>
+    </message>
+    <message>
+        <source>+11</source>
+        <translation>+11</translation>
+    </message>
+    <message>
+        <source>+10</source>
+        <translation>+10</translation>
+    </message>
+    <message>
+        <source>+9</source>
+        <translation>+9</translation>
+    </message>
+    <message>
+        <source>+8</source>
+        <translation>+8</translation>
+    </message>
+    <message>
+        <source>+7</source>
+        <translation>+7</translation>
+    </message>
+    <message>
+        <source>+6</source>
+        <translation>+6</translation>
+    </message>
+    <message>
+        <source>+5 | G  1.3 Shaku</source>
+        <translation>+5 | G  1尺3寸</translation>
+    </message>
+    <message>
+        <source>+4 | F# 1.4 Shaku | E 12 Hon</source>
+        <translation>+4 | F# 1尺4寸 | E 12本</translation>
+    </message>
+    <message>
+        <source>+3 | F  1.5 Shaku | Eb 11 Pon</source>
+        <translation>+3 | F  1尺5寸 | Eb 11本</translation>
+    </message>
+    <message>
+        <source>+2 | E  1.6 Shaku | D 10 Pon</source>
+        <translation>+2 | E  1尺6寸 | D 10本</translation>
+    </message>
+    <message>
+        <source>+1 | Eb 1.7 Shaku | Db 9 Hon</source>
+        <translation>+1 | Eb 1尺7寸 | Db 9本</translation>
+    </message>
+    <message>
+        <source> 0 | D  1.8 Shaku | C  8 Hon</source>
+        <translation> 0 | D  1尺8寸 | C  8本</translation>
+    </message>
+    <message>
+        <source>-1 | Db 1.9 Shaku | B  7 Hon</source>
+        <translation>-1 | Db 1尺9寸 | B  7本</translation>
+    </message>
+    <message>
+        <source>-2 | C  2.0 Shaku | Bb 6 Pon</source>
+        <translation>-2 | C  2尺 | Bb 6本</translation>
+    </message>
+    <message>
+        <source>-3 | B  2.1 Shaku | A  5 Hon</source>
+        <translation>-3 | B  2尺1寸 | A  5本</translation>
+    </message>
+    <message>
+        <source>-4 | Bb 2.2 Shaku | Ab 4 Hon</source>
+        <translation>-4 | Bb 2尺2寸 | Ab 4本</translation>
+    </message>
+    <message>
+        <source>-5 | A  2.4 Shaku | G 3 Bon</source>
+        <translation>-5 | A  2尺4寸 | G 3本</translation>
+    </message>
+    <message>
+        <source>-6 | Ab 2.5 Shaku | Gb 2 Hon</source>
+        <translation>-6 | Ab 2尺5寸 | Gb 2本</translation>
+    </message>
+    <message>
+        <source>-7 | G  2.7 Shaku | F 1 Pon</source>
+        <translation>-7 | G  2尺7寸 | F 1本</translation>
+    </message>
+    <message>
+        <source>-8 | Gb 2.9 Shaku</source>
+        <translation>-8 | Gb 2尺9寸</translation>
+    </message>
+    <message>
+        <source>-9 | F  3.2 Shaku</source>
+        <translation>-9 | F  3尺2寸</translation>
+    </message>
+    <message>
+        <source>-10</source>
+        <translation>-10</translation>
+    </message>
+    <message>
+        <source>-11</source>
+        <translation>-11</translation>
+    </message>
+    <message>
+        <source>-12</source>
+        <translation>-12</translation>
+    </message>
+    <message>
+        <source>At least one part must be output!</source>
+        <translation>至少要输出一个分谱！</translation>
+    </message>
+    <message>
+        <source>Velmora: Part Settings</source>
+        <translation>Velmora：分谱设置</translation>
+    </message>
+    <message>
+        <source>Select a part from Part List and set a Notation Style and etc. </source>
+        <translation>请在分谱列表中选择分谱，再设置记谱法等。</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>字号</translation>
+    </message>
+    <message>
+        <source>Part Width</source>
+        <translation>分谱宽度</translation>
+    </message>
+    <message>
+        <source>Part Shift</source>
+        <translation>分谱偏移</translation>
+    </message>
+    <message>
+        <source>Draw Part Boundary Lines and Hands</source>
+        <translation>绘制分谱边界线与刻度</translation>
+    </message>
+    <message>
+        <source>Right (or Top)</source>
+        <translation>右（或上）</translation>
+    </message>
+    <message>
+        <source>Left (or Bottom)</source>
+        <translation>左（或下）</translation>
+    </message>
+    <message>
+        <source>Long and Short Hands</source>
+        <translation>长短刻度</translation>
+    </message>
+    <message>
+        <source>Very Short Hands (16th)</source>
+        <translation>最短刻度（十六分）</translation>
+    </message>
+    <message>
+        <source>Part</source>
+        <translation>分谱</translation>
+    </message>
+    <message>
+        <source>Whole Rest Line</source>
+        <translation>全休止线</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>音符</translation>
+    </message>
+    <message>
+        <source>Lyrics</source>
+        <translation>歌词</translation>
+    </message>
+    <message>
+        <source>Whole Rests</source>
+        <translation>全休止符</translation>
+    </message>
+    <message>
+        <source>Slurs</source>
+        <translation>圆滑线</translation>
+    </message>
+    <message>
+        <source>Note Names to Lyrics</source>
+        <translation>音名写入歌词</translation>
+    </message>
+    <message>
+        <source>Tie Stop Note</source>
+        <translation>延音线终止音符</translation>
+    </message>
+    <message>
+        <source>Reverse Order (Chord Notes)</source>
+        <translation>倒序（和弦音符）</translation>
+    </message>
+    <message>
+        <source>Start Lyric Number</source>
+        <translation>起始歌词编号</translation>
+    </message>
+    <message>
+        <source>Kan/Otsu (Shakuhachi)</source>
+        <translation>甲/乙（尺八）</translation>
+    </message>
+    <message>
+        <source>Breath Mark</source>
+        <translation>换气记号</translation>
+    </message>
+    <message>
+        <source>Tremolo Line</source>
+        <translation>震音线</translation>
+    </message>
+    <message>
+        <source>Extension Bar/Dot</source>
+        <translation>延长线/点</translation>
+    </message>
+    <message>
+        <source>Rest Note</source>
+        <translation>休止符</translation>
+    </message>
+    <message>
+        <source>Alignment and Note Sizes</source>
+        <translation>对齐与音符大小</translation>
+    </message>
+    <message>
+        <source>Align Parts in Time</source>
+        <translation>按时间对齐分谱</translation>
+    </message>
+    <message>
+        <source>Align</source>
+        <translation>对齐</translation>
+    </message>
+    <message>
+        <source>Note Durations and Note Widths</source>
+        <translation>时值与音符宽度</translation>
+    </message>
+    <message>
+        <source>Note Duration</source>
+        <translation>时值</translation>
+    </message>
+    <message>
+        <source>Whole and Longer</source>
+        <translation>≥ 全音符</translation>
+    </message>
+    <message>
+        <source>Note Width</source>
+        <translation>音符宽度</translation>
+    </message>
+    <message>
+        <source>32th and Shorter</source>
+        <translation>≤ 32分</translation>
+    </message>
+    <message>
+        <source>Note Intervals</source>
+        <translation>音符间距</translation>
+    </message>
+    <message>
+        <source>Ratio to Note Width</source>
+        <translation>音符宽度比</translation>
+    </message>
+    <message>
+        <source>Set to All Parts</source>
+        <translation>应用到所有分谱</translation>
     </message>
 </context>
 <context>
