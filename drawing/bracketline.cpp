@@ -30,9 +30,9 @@ Qt::PenStyle penStyleOf(int kind)
     return Qt::SolidLine;
 }
 
-// The line form a start record's text asks for: a wave ("~"), a zigzag
-// ("^") or the plain bracket line (-1).
-int waveKindOf(const QString &text)
+} // namespace
+
+int BracketLine::waveKindOf(const QString &text)
 {
     if (text.endsWith(QLatin1Char('~')))
         return 0;
@@ -40,8 +40,6 @@ int waveKindOf(const QString &text)
         return 1;
     return -1;
 }
-
-} // namespace
 
 BracketLine::BracketLine(Score *score, Part *part) : score(score), part(part) {}
 
@@ -122,10 +120,15 @@ int BracketLine::bracketStop(Measure *measure, Direction *record, double positio
     for (const LineSpan &piece : std::as_const(pieces))
         total += piece.to - piece.from;
 
+    // The side of the notes the line stands on at its default place: above
+    // them (right of the column) for an offset up to 0.
+    const bool above = start->y <= 0.0;
+    int pieceFirst = first;
     for (int i = 0; i < pieces.size(); ++i) {
         const LineSpan &piece = pieces.at(i);
         const bool isFirst = i == 0;
         const bool isLast = i == pieces.size() - 1;
+        const int pieceLast = piece.measure->indexInScore();
         // The user's length scale stretches the end of the whole line, so
         // pieces that end at a line end stay within their line.
         double length = piece.to - piece.from;
@@ -133,8 +136,15 @@ int BracketLine::bracketStop(Measure *measure, Direction *record, double positio
             length += (start->scale - 1.0) * total;
         const double along = piece.from + (isFirst ? start->x * n : 0.0);
         const double line = piece.measure->getPartNoteLine(start->staff, partIndex);
-        const QPointF pos = horizontal ? QPointF(along * s, (line + start->y * n) * s)
-                                       : QPointF((line - start->y * n) * s, along * s);
+        // At its default place a piece stands clear of the notes under it.
+        double across = start->y * n;
+        if (!start->moved) {
+            const double out = score->lineAcross(partIndex, start, pieceFirst, pieceLast, record);
+            across = above ? -out : out;
+        }
+        pieceFirst = pieceLast + 1;
+        const QPointF pos = horizontal ? QPointF(along * s, (line + across) * s)
+                                       : QPointF((line - across) * s, along * s);
 
         QGraphicsItem *item = nullptr;
         QGraphicsItem *handle = nullptr;

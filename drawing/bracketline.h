@@ -9,6 +9,8 @@
 
 #include "drawing/spanmarks.h"
 
+#include <QString>
+
 #include <array>
 
 class Direction;
@@ -21,6 +23,10 @@ class BracketLine
 {
 public:
     static constexpr int slotCount = 10;
+
+    // The line form a start record's text asks for: a wave ("~"), a zigzag
+    // ("^") or the plain bracket line (-1).
+    static int waveKindOf(const QString &text);
 
     // The kind is the start's line kind: 1 solid, 2 dashed, 3 dotted,
     // others solid.

@@ -128,7 +128,7 @@ int OctShift::octShiftStop(Measure *measure, Direction *record, double position)
         // At its default place a piece stands clear of the notes under it.
         double across = start->y * n;
         if (!start->moved) {
-            const double out = score->octaveLineAcross(partIndex, start, pieceFirst, pieceLast);
+            const double out = score->lineAcross(partIndex, start, pieceFirst, pieceLast);
             across = above ? -out : out;
         }
         pieceFirst = pieceLast + 1;

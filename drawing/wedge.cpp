@@ -110,7 +110,7 @@ int Wedge::wedgeStop(Measure *measure, Direction *direction, double stopPosition
     const bool horizontal = score->page->horizontal;
     const double k = score->page->scaleFactor;
     const double n = part->noteFontSize;
-    const double w = 0.14 * n;
+    const double w = fullOpening * n;
     const int voice = slot.voice;
     const int index = score->shownDirectionIndex(slot.startMeasure, partIndex, voice, start);
     start->shown = start->visibility != 2;
@@ -120,19 +120,31 @@ int Wedge::wedgeStop(Measure *measure, Direction *direction, double stopPosition
         start->noteIndex >= 0 ? startVoice->notes.value(start->noteIndex) : nullptr;
     const int staff = anchor ? anchor->staff : 0;
 
-    // One segment: its group placed at the start of the line, plus the
-    // handle for the segment the start stands in.
+    // The side of the notes the hairpin stands on at its default place:
+    // above them (right of the column) for an offset up to 0.
+    const bool above = start->y <= 0.0;
+    // One segment over the measures segmentFirst..m: its group placed at
+    // the start of the line, plus the handle for the segment the start
+    // stands in.
+    int segmentFirst = first;
     auto addSegment = [&](const Measure *m, double from, double to, Opening opening,
                           bool withHandle, bool withLines) {
         const double line = m->getPartNoteLine(staff, partIndex);
+        // At its default place a segment stands clear of the notes under it.
+        double across = start->y * n;
+        if (!start->moved) {
+            const double out = score->lineAcross(partIndex, start, segmentFirst, m->indexInScore());
+            across = above ? -out : out;
+        }
+        segmentFirst = m->indexInScore() + 1;
         auto *group = new QGraphicsItemGroup;
         if (withLines) {
             const QPointF a = horizontal ? QPointF(from, line) : QPointF(line, from);
             const QPointF b = horizontal ? QPointF(to, line) : QPointF(line, to);
             wedgePen(group, false, 0.0, 0.0, a, b, opening.start * w, opening.end * w);
         }
-        group->setPos(horizontal ? QPointF((from + start->x * n) * k, (line + start->y * n) * k)
-                                 : QPointF((line - start->y * n) * k, (from + start->x * n) * k));
+        group->setPos(horizontal ? QPointF((from + start->x * n) * k, (line + across) * k)
+                                 : QPointF((line - across) * k, (from + start->x * n) * k));
         showUnlessHidden(group, start->shown, score->cleanOutput);
         score->scene->addItem(group);
         if (!withHandle)

@@ -23,6 +23,8 @@ class Wedge : public QObject
 
 public:
     static constexpr int slotCount = 5;
+    // The full opening of a hairpin, in note sizes.
+    static constexpr double fullOpening = 0.14;
 
     struct Slot
     {

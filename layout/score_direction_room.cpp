@@ -1,8 +1,11 @@
 // Score's room for direction texts: default-placed texts kept inside their
 // part's row, and, once every item is drawn, clear of the notes and of each
 // other.
+#include "drawing/bracketline.h"
+#include "drawing/mypath.h"
 #include "drawing/mytextitem.h"
 #include "drawing/octshift.h"
+#include "drawing/wedge.h"
 #include "glyphs/staff_glyph_support.h"
 #include "layout/alignitem.h"
 #include "model/direction.h"
@@ -23,6 +26,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <map>
 #include <utility>
 
 namespace {
@@ -172,23 +176,60 @@ double roomBeside(const Score *score, int part, int staff, bool above, double ro
     return above ? toTop : row - toTop;
 }
 
-// How far a drawn octave-shift piece reaches from its origin across the
-// reading direction, mm: toward the notes (`near`) and away from them
-// (`far`), glyph, hook and all, as its box holds them.
+// How far a drawn octave-shift, hairpin or bracket piece reaches from its
+// origin across the reading direction, mm: toward the notes (`near`) and
+// away from them (`far`), glyph, hooks and all, as its box holds them.
 struct Reach
 {
     double near = 0.0;
     double far = 0.0;
 };
 
-Reach octaveLineReach(const Score *score, int part, bool above)
+// A piece 10 mm long of the line that `start` begins, as its drawer makes
+// it: an octave-shift line with its hook back toward the notes, a hairpin
+// at its full opening, a bracket line with the hooks of its start and
+// `stop`, or a wavy line.
+void drawSampleLine(const Score *score, int part, const Direction *start, const Direction *stop,
+                    bool above, QGraphicsItemGroup *sample)
+{
+    const bool horizontal = score->page->horizontal;
+    const Part *settings = score->parts.at(part);
+    const double n = settings->noteFontSize;
+    const double length = 10.0;
+    switch (start->kind) {
+    case Crescendo:
+    case Diminuendo: {
+        const double opening = Wedge::fullOpening * n;
+        const QPointF end = horizontal ? QPointF(length, 0.0) : QPointF(0.0, length);
+        settings->wedge->wedgePen(sample, false, 0.0, 0.0, QPointF(), end, opening, opening);
+        return;
+    }
+    case LineStart: {
+        const int waveKind = BracketLine::waveKindOf(start->text);
+        if (waveKind < 0) {
+            settings->bracketLine->drawLine(sample, start->lineType, length, start->lineEnd,
+                                            stop ? stop->lineEnd : 0);
+            return;
+        }
+        auto *path = new MyPath;
+        path->setWavePath(waveKind, length * score->page->scaleFactor, horizontal,
+                          0.3 * n * score->page->scaleFactor);
+        sample->addToGroup(path);
+        return;
+    }
+    default:
+        settings->octShift->octShiftGlyphs(sample, length, horizontal ? above : !above, true);
+        return;
+    }
+}
+
+Reach lineReach(const Score *score, int part, const Direction *start, const Direction *stop,
+                bool above)
 {
     const bool horizontal = score->page->horizontal;
     const double s = score->page->scaleFactor;
     QGraphicsItemGroup sample;
-    // The hook points back toward the notes.
-    score->parts.at(part)->octShift->octShiftGlyphs(&sample, 10.0, horizontal ? above : !above,
-                                                    true);
+    drawSampleLine(score, part, start, stop, above, &sample);
     const QRectF box = sample.childrenBoundingRect();
     if (horizontal)
         return above ? Reach{box.bottom() / s, -box.top() / s}
@@ -220,10 +261,10 @@ double wordsAcross(const Score *score, const Direction *direction)
 
 namespace {
 
-// Which side of the notes an octave-shift line stands on: above for an
-// "8va" (right of the column in vertical writing), below for an "8vb",
-// unless its offset puts it across.
-bool octaveLineAbove(const Direction *start)
+// Which side of the notes a line stands on: above for an "8va" (right of
+// the column in vertical writing), below for an "8vb", unless its offset
+// puts it across; a hairpin or bracket line on the side of its offset.
+bool lineAbove(const Direction *start)
 {
     return start->y < 0.0 || (start->y == 0.0 && start->kind != OctaveUp);
 }
@@ -237,26 +278,54 @@ int inkStaff(const Score *score, int part, const Direction *direction)
 }
 
 // mm outward from the note line: where the origin of a default-placed
-// octave-shift piece stands over notes whose ink reaches `ink` mm to its
-// side: at its offset, or farther, so that its box stays clear of them.
-double octaveLineDistance(const Score *score, int part, const Direction *start, double ink)
+// line's piece stands over notes whose ink reaches `ink` mm to its side:
+// at its offset, or farther, so that its box stays clear of them.
+double lineDistance(const Score *score, int part, const Direction *start, const Direction *stop,
+                    double ink)
 {
-    const bool above = octaveLineAbove(start);
+    const bool above = lineAbove(start);
     const double offset = std::abs(start->y) * score->parts.at(part)->noteFontSize;
     return std::max(offset,
-                    ink + touchMm + directionGap + octaveLineReach(score, part, above).near);
+                    ink + touchMm + directionGap + lineReach(score, part, start, stop, above).near);
+}
+
+// The lines a run is made of, by their start records: each family numbers
+// its lines apart.
+int lineFamily(int kind)
+{
+    switch (kind) {
+    case OctaveDown:
+    case OctaveUp:
+    case OctaveStop:
+        return 0;
+    case Crescendo:
+    case Diminuendo:
+    case WedgeStop:
+        return 1;
+    case LineStart:
+    case LineStop:
+        return 2;
+    default:
+        return -1;
+    }
+}
+
+bool isLineStop(int kind)
+{
+    return kind == OctaveStop || kind == WedgeStop || kind == LineStop;
 }
 
 } // namespace
 
-double Score::octaveLineAcross(int part, const Direction *start, int first, int last) const
+double Score::lineAcross(int part, const Direction *start, int first, int last,
+                         const Direction *stop) const
 {
-    const bool above = octaveLineAbove(start);
+    const bool above = lineAbove(start);
     const int staff = inkStaff(this, part, start);
     double ink = 0.0;
     for (int i = std::max(0, first); i <= last && i < measures.size(); ++i)
         ink = std::max(ink, inkBeyond(this, measures.at(i), part, staff, above));
-    return octaveLineDistance(this, part, start, ink);
+    return lineDistance(this, part, start, stop, ink);
 }
 
 double Score::lyricNearness(int part, double below) const
@@ -264,44 +333,54 @@ double Score::lyricNearness(int part, double below) const
     return lyricBand(part) > 0.0 ? below : 0.0;
 }
 
-void Score::collectOctaveRuns()
+void Score::collectLineRuns()
 {
-    octaveRuns.clear();
+    lineRuns.clear();
     for (int p = 0; p < parts.size(); ++p) {
-        QList<OctaveRun> runs;
-        std::array<std::pair<const Direction *, int>, OctShift::slotCount> open{};
-        auto follow = [&](const Direction *direction, int i) {
-            const int kind = direction->kind;
-            if (direction->number < 0 || direction->number >= OctShift::slotCount)
+        QList<LineRun> runs;
+        // The open line of each family and number, and where it started.
+        std::map<std::pair<int, int>, std::pair<Direction *, int>> open;
+        auto follow = [&](Direction *direction, int i) {
+            const int family = lineFamily(direction->kind);
+            if (family < 0)
                 return;
-            auto &slot = open[direction->number];
-            if (kind == OctaveDown || kind == OctaveUp) {
-                slot = {direction, i};
-            } else if (kind == OctaveStop && slot.first) {
-                runs.append({slot.first, slot.second, i});
-                slot = {nullptr, 0};
+            const std::pair<int, int> slot{family, direction->number};
+            if (!isLineStop(direction->kind)) {
+                // A hairpin's or bracket line's side is that of its default
+                // offset.
+                if (family != 0)
+                    setDefaultItemOffset(direction);
+                open[slot] = {direction, i};
+                return;
             }
+            const auto started = open.find(slot);
+            if (started == open.end())
+                return;
+            runs.append({started->second.first, direction, started->second.second, i});
+            open.erase(started);
         };
         for (int i = 0; i < displayedMeasures.size(); ++i) {
             const MePart *cell = displayedMeasures.at(i)->parts.value(p);
             if (!cell)
                 continue;
             for (const Voice *voice : cell->voices) {
-                for (const Direction *direction : voice->shownDirections())
+                for (Direction *direction : voice->shownDirections())
                     follow(direction, i);
             }
         }
-        // A line that never stops runs to the end.
-        for (const auto &[start, from] : open) {
-            if (start)
-                runs.append({start, from, int(displayedMeasures.size()) - 1});
+        // An octave-shift line that never stops runs to the end; the others
+        // draw nothing.
+        for (const auto &[slot, started] : open) {
+            if (slot.first == 0)
+                runs.append(
+                    {started.first, nullptr, started.second, int(displayedMeasures.size()) - 1});
         }
         runs.erase(std::remove_if(runs.begin(), runs.end(),
-                                  [](const OctaveRun &run) {
+                                  [](const LineRun &run) {
                                       return run.start->moved || run.start->visibility == 2;
                                   }),
                    runs.end());
-        octaveRuns.append(runs);
+        lineRuns.append(runs);
     }
 }
 
@@ -339,18 +418,18 @@ std::pair<double, double> Score::directionBandsOf(int part, int first, int last)
             }
         }
     }
-    // Octave-shift lines, on their own side: on the lyrics' side they keep
-    // clear of the lyrics, which start past the band.
-    for (const OctaveRun &run : octaveRuns.value(part)) {
+    // Octave-shift, hairpin and bracket lines, on their own side: on the
+    // lyrics' side they keep clear of the lyrics, which start past the band.
+    for (const LineRun &run : lineRuns.value(part)) {
         if (run.to < first || run.from > last)
             continue;
-        const bool up = octaveLineAbove(run.start);
+        const bool up = lineAbove(run.start);
         const int staff = inkStaff(this, part, run.start);
         double ink = 0.0;
         for (int i = std::max(run.from, first); i <= std::min(run.to, last); ++i)
             ink = std::max(ink, inkBeyond(this, displayedMeasures.at(i), part, staff, up));
-        const double need = octaveLineDistance(this, part, run.start, ink) +
-                            octaveLineReach(this, part, up).far + edgeMargin;
+        const double need = lineDistance(this, part, run.start, run.stop, ink) +
+                            lineReach(this, part, run.start, run.stop, up).far + edgeMargin;
         const double sideRoom =
             up || lyricBand(part) <= 0.0
                 ? roomBeside(this, part, std::max(0, staff), up, partRowExtent(part))

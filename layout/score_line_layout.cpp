@@ -13,7 +13,7 @@
 int Score::layoutHorizontalScore()
 {
     measureLyricBands();
-    collectOctaveRuns();
+    collectLineRuns();
     if (page->autoNewline) {
         breakStagesAuto();
         breakPages();
@@ -33,7 +33,7 @@ int Score::layoutHorizontalScore()
 int Score::layoutVerticalScore()
 {
     measureLyricBands();
-    collectOctaveRuns();
+    collectLineRuns();
     if (page->autoNewline) {
         breakStagesAuto();
         breakPages();

@@ -393,32 +393,36 @@ public:
     // mm: the room a part's row needs beyond its extent on the stage
     // first..last (displayed indices), above its notes and below them
     // (before its lyrics): what default-placed words above a staff and
-    // octave-shift lines on either side in every notation need past the
-    // notes' ink (heads, stems, flags, beams, strings) that the row does
-    // not hold. 0 where the row suffices.
+    // octave-shift, hairpin and bracket lines on either side in every
+    // notation need past the notes' ink (heads, stems, flags, beams,
+    // strings) that the row does not hold. 0 where the row suffices.
     std::pair<double, double> directionBandsOf(int part, int first, int last);
-    // mm outward from the note line of a default-placed octave-shift
-    // line's staff, on its side: where a piece of it over the measures
-    // first..last (indices into `measures`) stands, its offset or farther,
-    // clear of the notes' ink.
-    double octaveLineAcross(int part, const Direction *start, int first, int last) const;
+    // mm outward from the note line of a default-placed octave-shift,
+    // hairpin or bracket line's staff, on its side: where a piece of it
+    // over the measures first..last (indices into `measures`) stands, its
+    // offset or farther, clear of the notes' ink. A bracket line's `stop`
+    // tells which way its end hook points.
+    double lineAcross(int part, const Direction *start, int first, int last,
+                      const Direction *stop = nullptr) const;
     // mm after a part's lyric band when its lyrics stand `below` mm farther
     // from their notes, past the band below the notes: the same room again,
     // so that they stay nearer their own notes than the next row's.
     double lyricNearness(int part, double below) const;
-    // A default-placed octave-shift line: its start record and the
-    // displayed measures it runs over (to the last one when it never
-    // stops).
-    struct OctaveRun
+    // A default-placed octave-shift, hairpin or bracket line: its start
+    // and stop records and the displayed measures it runs over (an
+    // octave-shift line that never stops runs to the last one, with no
+    // stop).
+    struct LineRun
     {
         const Direction *start = nullptr;
+        const Direction *stop = nullptr;
         int from = 0;
         int to = 0;
     };
-    // Fills octaveRuns, per part, once per layout before the stages are
+    // Fills lineRuns, per part, once per layout before the stages are
     // broken, so that each stage reads only its own lines.
-    void collectOctaveRuns();
-    QList<QList<OctaveRun>> octaveRuns; // computed by layout
+    void collectLineRuns();
+    QList<QList<LineRun>> lineRuns; // computed by layout
     // Scene units: the move that brings a measure-level mark (rehearsal,
     // repeat sign, tempo) across its stage's edge back inside the stage;
     // (0, 0) when it needs none. A user-moved mark is not asked.
