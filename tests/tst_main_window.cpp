@@ -7,6 +7,7 @@
 #include "drawing/breakitem.h"
 #include "model/measure.h"
 #include "model/score.h"
+#include "support/installedcatalogue.h"
 #include "support/messagecapture.h"
 #include "support/scorefile.h"
 #include "support/testenvironment.h"
@@ -23,7 +24,6 @@
 #include <QMenuBar>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -1025,11 +1025,9 @@ void TestMainWindow::translatedScreenshots_data()
 void TestMainWindow::translatedScreenshots()
 {
     QFETCH(QString, language);
-    QTranslator translator;
-    QVERIFY(translator.load(QStringLiteral(":/languages/velmora_") + language));
-    QVERIFY(QCoreApplication::installTranslator(&translator));
-    const auto uninstall =
-        qScopeGuard([&translator] { QCoreApplication::removeTranslator(&translator); });
+    const TestSupport::InstalledCatalogue catalogue(language);
+    QVERIFY(catalogue.isInstalled());
+    const QTranslator &translator = catalogue.translator;
     MainWindow window;
     window.resize(1100, 800);
     window.show();

@@ -10,6 +10,7 @@
 #include "model/part.h"
 #include "model/score.h"
 #include "support/editablescore.h"
+#include "support/installedcatalogue.h"
 #include "support/messagecapture.h"
 #include "support/modelbuilder.h"
 #include "support/testenvironment.h"
@@ -26,7 +27,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSettings>
@@ -958,11 +958,9 @@ void TestPartDialog::translatedTextsFit_data()
 void TestPartDialog::translatedTextsFit()
 {
     QFETCH(QString, language);
-    QTranslator translator;
-    QVERIFY(translator.load(QStringLiteral(":/languages/velmora_") + language));
-    QVERIFY(QCoreApplication::installTranslator(&translator));
-    const auto uninstall =
-        qScopeGuard([&translator] { QCoreApplication::removeTranslator(&translator); });
+    const TestSupport::InstalledCatalogue catalogue(language);
+    QVERIFY(catalogue.isInstalled());
+    const QTranslator &translator = catalogue.translator;
     ThreeParts fixture;
     PartDialog dialog;
     dialog.retranslate();
