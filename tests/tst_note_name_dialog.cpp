@@ -11,6 +11,7 @@
 #include "model/score.h"
 #include "model/voice.h"
 #include "support/dialogshot.h"
+#include "support/installedcatalogue.h"
 #include "support/scorefile.h"
 #include "support/testenvironment.h"
 
@@ -78,6 +79,8 @@ private slots:
     void closing_data();
     void closing();
     void okWithoutCurrentRowOnlyCloses();
+    void labelFitsInEachLanguage_data();
+    void labelFitsInEachLanguage();
     void screenshot();
 };
 
@@ -198,6 +201,34 @@ void TestNoteNameDialog::okWithoutCurrentRowOnlyCloses()
     QTest::mouseClick(button(open.dialog, "pushButtonOK"), Qt::LeftButton);
     QCOMPARE(spy.count(), 0);
     QVERIFY(!open.dialog.isVisible());
+}
+
+void TestNoteNameDialog::labelFitsInEachLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English") << "";
+    QTest::newRow("Japanese") << "ja";
+    QTest::newRow("Chinese") << "zh";
+}
+
+// The large label above the list is never cut off, at the first opening or
+// after a change of language.
+void TestNoteNameDialog::labelFitsInEachLanguage()
+{
+    QFETCH(QString, language);
+    NoteNameDialog dialog;
+    std::unique_ptr<TestSupport::InstalledCatalogue> catalogue;
+    if (!language.isEmpty()) {
+        catalogue = std::make_unique<TestSupport::InstalledCatalogue>(language);
+        QVERIFY(catalogue->isInstalled());
+        dialog.retranslate();
+        QCOMPARE(dialog.windowTitle(),
+                 catalogue->translator.translate("NoteNameDialog", "Velmora: Change Note Name"));
+    }
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    TestSupport::checkShownInside(
+        dialog, {"labelSelectNoteName", "listWidgetNames", "pushButtonOK", "pushButtonCancel"});
 }
 
 // The score's own dialog, filled as its command fills it for a note of the
