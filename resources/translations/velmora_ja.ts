@@ -22,6 +22,185 @@
         <source>Slur Curve Controller</source>
         <translation>スラーカーブ調整</translation>
     </message>
+    <message>
+        <source>Dialog</source>
+        <translation>スラーカーブ調整</translation>
+    </message>
+    <message>
+        <source>↑</source>
+        <translation>↑</translation>
+    </message>
+    <message>
+        <source>LeftHalf -</source>
+        <translation>LeftHalf -</translation>
+    </message>
+    <message>
+        <source>Whole-</source>
+        <translation>Whole-</translation>
+    </message>
+    <message>
+        <source>RightHalf-</source>
+        <translation>RightHalf-</translation>
+    </message>
+    <message>
+        <source>↓</source>
+        <translation>↓</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Left Half</source>
+        <translation>左半分</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>全体</translation>
+    </message>
+    <message>
+        <source>Right Half</source>
+        <translation>右半分</translation>
+    </message>
+</context>
+<context>
+    <name>DialogTranspose</name>
+    <message>
+        <source>Dialog</source>
+        <translation>移調</translation>
+    </message>
+    <message>
+        <source>Apply-</source>
+        <translation>Apply-</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel-</source>
+        <translation>Cancel-</translation>
+    </message>
+    <message>
+        <source>Transpose (half steps)-</source>
+        <translation>Transpose (half steps)-</translation>
+    </message>
+    <message>
+        <source>-12/Octave</source>
+        <translation>-12/オクターブ</translation>
+    </message>
+    <message>
+        <source>-11</source>
+        <translation>-11</translation>
+    </message>
+    <message>
+        <source>-10</source>
+        <translation>-10</translation>
+    </message>
+    <message>
+        <source>-9/Major Sixth</source>
+        <translation>-9/長6度</translation>
+    </message>
+    <message>
+        <source>-8</source>
+        <translation>-8</translation>
+    </message>
+    <message>
+        <source>-7/Perfect Fifth</source>
+        <translation>-7/完全5度</translation>
+    </message>
+    <message>
+        <source>-6</source>
+        <translation>-6</translation>
+    </message>
+    <message>
+        <source>-5/Perfect Fourth</source>
+        <translation>-5/完全4度</translation>
+    </message>
+    <message>
+        <source>-4/Major Third</source>
+        <translation>-4/長3度</translation>
+    </message>
+    <message>
+        <source>-3/Minor Third</source>
+        <translation>-3/短3度</translation>
+    </message>
+    <message>
+        <source>-2</source>
+        <translation>-2</translation>
+    </message>
+    <message>
+        <source>-1</source>
+        <translation>-1</translation>
+    </message>
+    <message>
+        <source>0/Perfect Unison</source>
+        <translation>0/完全1度</translation>
+    </message>
+    <message>
+        <source>+1</source>
+        <translation>+1</translation>
+    </message>
+    <message>
+        <source>+2</source>
+        <translation>+2</translation>
+    </message>
+    <message>
+        <source>+3/Minor Third</source>
+        <translation>+3/短3度</translation>
+    </message>
+    <message>
+        <source>+4/Major Third</source>
+        <translation>+4/長3度</translation>
+    </message>
+    <message>
+        <source>+5/Perfect Fourth</source>
+        <translation>+5/完全4度</translation>
+    </message>
+    <message>
+        <source>+6</source>
+        <translation>+6</translation>
+    </message>
+    <message>
+        <source>+7/Perfect Fifth</source>
+        <translation>+7/完全5度</translation>
+    </message>
+    <message>
+        <source>+8</source>
+        <translation>+8</translation>
+    </message>
+    <message>
+        <source>+9/Major Sixth</source>
+        <translation>+9/長6度</translation>
+    </message>
+    <message>
+        <source>+10</source>
+        <translation>+10</translation>
+    </message>
+    <message>
+        <source>+11</source>
+        <translation>+11</translation>
+    </message>
+    <message>
+        <source>+12/Octave</source>
+        <translation>+12/オクターブ</translation>
+    </message>
+    <message>
+        <source>Transpose of Note</source>
+        <translation>音の移調</translation>
+    </message>
+    <message>
+        <source>Transpose (in half steps)</source>
+        <translation>移調 (半音単位)</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>適用</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1100,6 +1279,33 @@
     <message>
         <source>Clean Refresh</source>
         <translation>Clean Refresh</translation>
+    </message>
+</context>
+<context>
+    <name>NoteNameDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>音名</translation>
+    </message>
+    <message>
+        <source>Select Note Name</source>
+        <translation>音名を選択</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Change Note Name</source>
+        <translation>音名を変更</translation>
+    </message>
+    <message>
+        <source>Velmora: Change Note Name</source>
+        <translation>Velmora: 音名を変更</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,44 @@
+#include "support/dialogshot.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QImage>
+#include <QPixmap>
+#include <QSet>
+#include <QTest>
+#include <QWidget>
+
+namespace TestSupport {
+
+void grabDialog(QWidget &dialog, const QString &name)
+{
+    const QImage image = dialog.grab().toImage();
+    const QString folder =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../screenshots");
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(image.save(folder + QLatin1Char('/') + name + QStringLiteral(".png")));
+    // A window with its frame, texts and buttons shows several colours; a
+    // blank or unpainted one a single colour or two.
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); y += 3) {
+        for (int x = 0; x < image.width(); x += 3)
+            colours.insert(image.pixel(x, y));
+    }
+    QVERIFY2(colours.size() > 8, qPrintable(name));
+}
+
+void checkShownInside(QWidget &dialog, const QStringList &names)
+{
+    const QRect window = dialog.rect();
+    for (const QString &name : names) {
+        const QWidget *widget = dialog.findChild<QWidget *>(name);
+        QVERIFY2(widget && widget->isVisible(), qPrintable(name));
+        const QRect box(widget->mapTo(&dialog, QPoint(0, 0)), widget->size());
+        QVERIFY2(window.contains(box), qPrintable(name));
+        const QSize least = widget->minimumSizeHint();
+        QVERIFY2(widget->width() >= least.width() && widget->height() >= least.height(),
+                 qPrintable(name));
+    }
+}
+
+} // namespace TestSupport

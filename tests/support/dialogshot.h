@@ -1,0 +1,20 @@
+// Screenshots of shown dialogs, written for people to look at and checked
+// the way a user would look at them.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace TestSupport {
+
+// Grabs the shown `dialog` into build/screenshots/<name>.png. Fails the
+// test when the file can't be written or the picture is nearly blank.
+void grabDialog(QWidget &dialog, const QString &name);
+
+// Fails the test unless each named child of the shown `dialog` is visible,
+// lies wholly inside the window and is at least its minimum size hint.
+void checkShownInside(QWidget &dialog, const QStringList &names);
+
+} // namespace TestSupport
