@@ -4,6 +4,7 @@
 // the template dialog's modal run go through the scripted prompter.
 #include "dialogs/scaledialog.h"
 #include "model/score.h"
+#include "support/installedcatalogue.h"
 #include "support/scriptedprompter.h"
 #include "support/testenvironment.h"
 
@@ -20,6 +21,8 @@
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QtTest>
+
+#include <memory>
 
 namespace {
 
@@ -153,6 +156,7 @@ private slots:
     void takesATemplate();
     void readsAScaleFile_data();
     void readsAScaleFile();
+    void screenshot_data();
     void screenshot();
 
 private:
@@ -683,9 +687,24 @@ void TestScaleDialog::readsAScaleFile()
     QCOMPARE(child<QPushButton>(dialog, "pushButtonUndoTranspose")->isEnabled(), false);
 }
 
-// A 13-note scale with More open, as the user sees it.
+void TestScaleDialog::screenshot_data()
+{
+    QTest::addColumn<QString>("language"); // empty: the program's own texts
+    QTest::newRow("English") << "";
+    QTest::newRow("Japanese") << "ja";
+    QTest::newRow("Chinese") << "zh";
+}
+
+// A 13-note scale with More open, as the user sees it: every control shown
+// whole, at least as large as its text needs.
 void TestScaleDialog::screenshot()
 {
+    QFETCH(QString, language);
+    std::unique_ptr<TestSupport::InstalledCatalogue> catalogue;
+    if (!language.isEmpty()) {
+        catalogue = std::make_unique<TestSupport::InstalledCatalogue>(language);
+        QVERIFY(catalogue->isInstalled());
+    }
     ScaleDialog dialog;
     open(dialog, doremi13);
     dialog.setMessage(QStringLiteral("Edit scale for part: 1.\nSelect a scale note in the list "
@@ -694,14 +713,29 @@ void TestScaleDialog::screenshot()
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     child<QListWidget>(dialog, "listWidgetScale")->item(3)->setSelected(true);
     QTest::qWait(50);
-    grabInto(dialog, QStringLiteral("scale-dialog"));
-    checkShownInside(dialog,
-                     {"listWidgetScale", "pushButtonOK", "pushButtonApply", "pushButtonCancel",
-                      "pushButtonMore", "pushButtonUp4th", "pushButtonDownOctave",
-                      "pushButtonSetFromTemplate", "pushButtonSetFromScaleFile",
-                      "pushButtonCopyPreviousScale", "pushButtonRevert", "pushButtonCopyScale",
-                      "pushButtonPasteScale", "pushButtonTranspose", "pushButtonUndoTranspose",
-                      "comboBoxTranspose", "lineEditScaleName", "labelMessage"});
+    grabInto(dialog, language.isEmpty() ? QStringLiteral("scale-dialog")
+                                        : QStringLiteral("scale-dialog-") + language);
+    checkShownInside(dialog, {"listWidgetScale",
+                              "pushButtonOK",
+                              "pushButtonApply",
+                              "pushButtonCancel",
+                              "pushButtonMore",
+                              "pushButtonUp4th",
+                              "pushButtonDownOctave",
+                              "pushButtonSetFromTemplate",
+                              "pushButtonSetFromScaleFile",
+                              "pushButtonCopyPreviousScale",
+                              "pushButtonRevert",
+                              "pushButtonCopyScale",
+                              "pushButtonPasteScale",
+                              "pushButtonTranspose",
+                              "pushButtonUndoTranspose",
+                              "comboBoxTranspose",
+                              "lineEditScaleName",
+                              "labelMessage",
+                              "labelNumStrings",
+                              "labeList",
+                              "pushButtonClearSelection"});
     // Every row of the scale fits without scrolling.
     const QListWidget *list = child<QListWidget>(dialog, "listWidgetScale");
     QVERIFY(list->visualItemRect(list->item(12)).bottom() <= list->viewport()->height());
