@@ -12,6 +12,8 @@
 #include <QFile>
 #include <QIcon>
 
+#include <algorithm>
+
 namespace {
 
 const QString scalePrefix = QStringLiteral(".scale");
@@ -463,17 +465,12 @@ bool ScaleDialog::readScaleFile(const QString &path, QList<int> *notes, QString 
                                   tr("File Path: %1\nSelect scale name:").arg(path), names, 0, &ok);
     if (!ok)
         return false;
-    // The first part of that name; the first part when none has it.
-    qsizetype index = names.indexOf(chosen);
-    if (index < 0)
-        index = 0;
-    if (parts->isEmpty()) {
-        notes->clear();
-        name->clear();
-        return true;
-    }
-    *notes = parts->at(index).pitches;
-    *name = parts->at(index).name;
+    // The first part of that name; the first part when none has it. A
+    // score of no parts gives an empty scale.
+    const qsizetype index = std::max<qsizetype>(names.indexOf(chosen), 0);
+    const ScaleFilePart part = parts->value(index);
+    *notes = part.pitches;
+    *name = part.name;
     return true;
 }
 
