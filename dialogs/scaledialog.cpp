@@ -13,6 +13,7 @@
 #include <QIcon>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -82,6 +83,14 @@ ParsedScale parseScale(const QString &text)
     for (const QString &item : numbers.split(QLatin1Char(','), Qt::KeepEmptyParts))
         parsed.notes.append(item.toInt(nullptr, 10));
     return parsed;
+}
+
+// A pitch moved by `interval`; a text may hold any int, so the sum stops
+// at the int's limits instead of overflowing.
+int shiftedPitch(int pitch, int interval)
+{
+    return int(std::clamp<qint64>(qint64(pitch) + interval, std::numeric_limits<int>::min(),
+                                  std::numeric_limits<int>::max()));
 }
 
 // The picture of row `row` (0-based) of a scale of `count` notes.
@@ -198,8 +207,9 @@ QString ScaleDialog::noteNameOfPitch(int pitch)
 {
     static const char *const names[12] = {"C",     "Db/C#", "D",     "Eb/D#", "E",     "F",
                                           "Gb/F#", "G",     "Ab/G#", "A",     "Bb/A#", "B"};
-    const int v = pitch + 46;
-    const int degree = v % 12; // negative below C0: no letter then
+    // Wide enough for any pitch a text can hold.
+    const qint64 v = qint64(pitch) + 46;
+    const qint64 degree = v % 12; // negative below C0: no letter then
     const QString octave = QString::number(v / 12);
     return degree < 0 ? octave : QString::fromLatin1(names[degree]) + octave;
 }
@@ -294,7 +304,7 @@ void ScaleDialog::refreshScaleList()
 void ScaleDialog::transposeScale(int interval)
 {
     for (int &pitch : scaleNotes)
-        pitch += interval;
+        pitch = shiftedPitch(pitch, interval);
 }
 
 void ScaleDialog::scaleNoteIndexShift(int interval)
@@ -306,7 +316,7 @@ void ScaleDialog::scaleNoteIndexShift(int interval)
     QList<int> rows;
     for (const QListWidgetItem *item : selected) {
         const int row = list->row(item);
-        scaleNotes[row] += interval;
+        scaleNotes[row] = shiftedPitch(scaleNotes.at(row), interval);
         rows.append(row);
     }
     refreshScaleList();

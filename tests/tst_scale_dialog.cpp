@@ -22,6 +22,7 @@
 #include <QSpinBox>
 #include <QtTest>
 
+#include <limits>
 #include <memory>
 
 namespace {
@@ -145,6 +146,7 @@ private slots:
     void rowIcons();
     void shiftsSelectedNotes_data();
     void shiftsSelectedNotes();
+    void shiftsStopAtTheLimits();
     void transposesAndUndoes();
     void reportsOnlyChangedScales();
     void okAndCancelClose();
@@ -279,6 +281,9 @@ void TestScaleDialog::namesPitches_data()
     QTest::newRow("F#5") << 20 << "Gb/F#5";
     QTest::newRow("C0") << -46 << "C0";
     QTest::newRow("below C0") << -47 << "0";
+    QTest::newRow("an octave below C0") << -58 << "C-1";
+    QTest::newRow("largest") << std::numeric_limits<int>::max() << "F178956974";
+    QTest::newRow("smallest") << std::numeric_limits<int>::min() << "-178956966";
 }
 
 void TestScaleDialog::namesPitches()
@@ -372,6 +377,20 @@ void TestScaleDialog::shiftsSelectedNotes()
 
     click(dialog, "pushButtonClearSelection");
     QVERIFY(selectedRows(dialog).isEmpty());
+}
+
+// A text may hold pitches at the ends of the int range: shifting and
+// transposing stop there.
+void TestScaleDialog::shiftsStopAtTheLimits()
+{
+    ScaleDialog dialog;
+    open(dialog, QStringLiteral("{2147483647,-2147483648}'edge'"));
+    selectRows(dialog, {0});
+    click(dialog, "pushButtonUpOctave");
+    QCOMPARE(shownText(dialog), QStringLiteral(".scale{2147483647,-2147483648}'edge'"));
+    child<QComboBox>(dialog, "comboBoxTranspose")->setCurrentIndex(0);
+    click(dialog, "pushButtonTranspose");
+    QCOMPARE(shownText(dialog), QStringLiteral(".scale{2147483635,-2147483648}'edge'"));
 }
 
 void TestScaleDialog::transposesAndUndoes()
