@@ -178,6 +178,7 @@ public:
     QAction *directiveAction4 = nullptr;
     QAction *directiveAction5 = nullptr;
     NoteNameDialog *noteNameDialog = nullptr;
+    // The scale editor while it runs; freed after its modal run.
     ScaleDialog *scaleDialog = nullptr;
     DialogTranspose *transposeDialog = nullptr;
     QDomElement partListElement;

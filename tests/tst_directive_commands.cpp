@@ -22,6 +22,9 @@
 
 #include <QDialog>
 #include <QGraphicsItem>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
 #include <QUndoStack>
 #include <QtTest>
 
@@ -335,6 +338,8 @@ void TestDirectiveCommands::transposeDialogIndex()
 }
 
 // A deleted koto scale before a live sangen one: the sangen one is edited.
+// The editor's Apply, pressed while it runs, writes the sangen prefix; the
+// editor is gone once its run ends.
 void TestDirectiveCommands::scaleChangeReplacesTheLiveScale()
 {
     auto score = generated(chords);
@@ -342,27 +347,55 @@ void TestDirectiveCommands::scaleChangeReplacesTheLiveScale()
     Note *note = noteOf(*score, 0, 0);
     Directive *koto = score->addDirectiveToNote(note, QStringLiteral(".scale{1}'a'"));
     score->undoStack->undo();
-    Directive *sangen = score->addDirectiveToNote(note, QStringLiteral(".scaleSangen{1}'b'"));
+    Directive *sangen = score->addDirectiveToNote(note, QStringLiteral(".scaleSangen{1,3}'b'"));
     score->undoStack->clear();
+
+    struct Seen
+    {
+        Note *note = nullptr;
+        QString directiveText;
+        QString message;
+        QString appliedText;
+    } seen;
+    QPointer<ScaleDialog> editor;
+    prompter.dialogScripts.enqueue([&](QDialog *dialog) {
+        editor = qobject_cast<ScaleDialog *>(dialog);
+        if (!editor)
+            return int(QDialog::Rejected);
+        seen.note = editor->getNote();
+        seen.directiveText = editor->directiveText();
+        seen.message = editor->message();
+        editor->findChild<QLineEdit *>(QStringLiteral("lineEditScaleName"))
+            ->setText(QStringLiteral("c"));
+        editor->findChild<QPushButton *>(QStringLiteral("pushButtonApply"))->click();
+        seen.appliedText = sangen->text;
+        return int(QDialog::Accepted);
+    });
     score->editScaleDirective(note, 0, int(note->directives.indexOf(sangen)));
-    QCOMPARE(score->scaleDialog->getNote(), note);
-    QCOMPARE(score->scaleDialog->directiveText(), QStringLiteral(".scaleSangen{1}'b'"));
-    QCOMPARE(score->scaleDialog->message(),
+    QCOMPARE(seen.note, note);
+    QCOMPARE(seen.directiveText, QStringLiteral(".scaleSangen{1,3}'b'"));
+    QCOMPARE(seen.message,
              QStringLiteral("Edit scale for part: 1.\nSelect a scale note in the list and change "
                             "pitch."));
+    QCOMPARE(seen.appliedText, QStringLiteral(".scaleSangen{1,3}'c'"));
+    QVERIFY(!editor);
+    QVERIFY(!score->scaleDialog);
 
-    emit score->scaleDialog->sigScaleUpdated(QStringLiteral("{2}'c'"));
-    QCOMPARE(sangen->text, QStringLiteral(".scaleSangen{2}'c'"));
     QCOMPARE(koto->text, QStringLiteral(".scale{1}'a'"));
     QCOMPARE(score->undoStack->count(), 1);
     QCOMPARE(score->undoStack->command(0)->text(),
              QStringLiteral("directive replace for scale change"));
     score->undoStack->undo();
-    QCOMPARE(sangen->text, QStringLiteral(".scaleSangen{1}'b'"));
+    QCOMPARE(sangen->text, QStringLiteral(".scaleSangen{1,3}'b'"));
 
     // Without a live scale there is nothing to replace.
-    sangen->deleted = true;
-    emit score->scaleDialog->sigScaleUpdated(QStringLiteral("{3}'d'"));
+    prompter.dialogScripts.enqueue([&](QDialog *dialog) {
+        sangen->deleted = true;
+        emit static_cast<ScaleDialog *>(dialog)->sigScaleUpdated(QStringLiteral("{3}'d'"));
+        return int(QDialog::Accepted);
+    });
+    score->editScaleDirective(note, 0, int(note->directives.indexOf(sangen)));
+    QCOMPARE(prompter.texts(QStringLiteral("dialog")).size(), 2);
     QCOMPARE(score->undoStack->index(), 0);
 }
 

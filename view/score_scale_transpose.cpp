@@ -77,6 +77,9 @@ void Score::openScaleEditor(Note *note, int partIndex, Directive *directive, boo
                                    "and change pitch.")
                                     .arg(partIndex + 1));
     Prompter::instance().runDialog(scaleDialog);
+    // Made per use: its edits have reached the score through Apply and OK.
+    delete scaleDialog;
+    scaleDialog = nullptr;
 }
 
 void Score::scaleChange(const QString &scaleText)

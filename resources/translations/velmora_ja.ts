@@ -17,6 +17,125 @@
     </message>
 </context>
 <context>
+    <name>DialogScaleTemplate</name>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>Number of Scale Notes</source>
+        <translation>音階の音数</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Sangen Honchoshi</source>
+        <translation>三絃 本調子</translation>
+    </message>
+    <message>
+        <source>Sangen 2Agari</source>
+        <translation>三絃 二上り</translation>
+    </message>
+    <message>
+        <source>Sangen 3Sagari</source>
+        <translation>三絃 三下り</translation>
+    </message>
+    <message>
+        <source>Doremi C</source>
+        <translation>ドレミ C</translation>
+    </message>
+    <message>
+        <source>Hira Chosi D</source>
+        <translation>平調子 D</translation>
+    </message>
+    <message>
+        <source>Hira Chosi G</source>
+        <translation>平調子 G</translation>
+    </message>
+    <message>
+        <source>HanKumoi Chosi D</source>
+        <translation>半雲井調子 D</translation>
+    </message>
+    <message>
+        <source>HanKumoi Chosi G</source>
+        <translation>半雲井調子 G</translation>
+    </message>
+    <message>
+        <source>Kumoi Chosi D</source>
+        <translation>雲井調子 D</translation>
+    </message>
+    <message>
+        <source>kumoi Chosi G</source>
+        <translation>雲井調子 G</translation>
+    </message>
+    <message>
+        <source>HonKumoi Chosi D</source>
+        <translation>本雲井調子 D</translation>
+    </message>
+    <message>
+        <source>HonKumoi Chosi G</source>
+        <translation>本雲井調子 G</translation>
+    </message>
+    <message>
+        <source>Kokin Chosi D</source>
+        <translation>古今調子 D</translation>
+    </message>
+    <message>
+        <source>Nakazora Chosi D</source>
+        <translation>中空調子 D</translation>
+    </message>
+    <message>
+        <source>Nakazora Chosi G</source>
+        <translation>中空調子 G</translation>
+    </message>
+    <message>
+        <source>Nogi Chosi D</source>
+        <translation>乃木調子 D</translation>
+    </message>
+    <message>
+        <source>Nogi Chosi G</source>
+        <translation>乃木調子 G</translation>
+    </message>
+    <message>
+        <source>Gaku Chosi D</source>
+        <translation>楽調子 D</translation>
+    </message>
+    <message>
+        <source>Gaku Chosi G</source>
+        <translation>楽調子 G</translation>
+    </message>
+    <message>
+        <source>Haru No Umi</source>
+        <translation>春の海</translation>
+    </message>
+    <message>
+        <source>DenEnShi</source>
+        <translation>田園詩</translation>
+    </message>
+    <message>
+        <source>Doremi17 C3</source>
+        <translation>ドレミ十七絃 C3</translation>
+    </message>
+    <message>
+        <source>DenEnshi17String</source>
+        <translation>田園詩 十七絃</translation>
+    </message>
+    <message>
+        <source>Scale Templates</source>
+        <translation>音階テンプレート</translation>
+    </message>
+    <message>
+        <source>Number of Scale Notes: </source>
+        <translation>音階の音数: </translation>
+    </message>
+</context>
+<context>
     <name>DialogSlurControl</name>
     <message>
         <source>Slur Curve Controller</source>
@@ -1841,6 +1960,353 @@
     <message>
         <source>Set to All Parts</source>
         <translation>すべてのパートに設定</translation>
+    </message>
+</context>
+<context>
+    <name>ScaleDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>メッセージ</translation>
+    </message>
+    <message>
+        <source>Set From Template...</source>
+        <translation>テンプレートから設定...</translation>
+    </message>
+    <message>
+        <source>Set From Scale File</source>
+        <translation>音階ファイルから設定</translation>
+    </message>
+    <message>
+        <source>Copy Previous Scale</source>
+        <translation>前の音階をコピー</translation>
+    </message>
+    <message>
+        <source>No of Strings: </source>
+        <translation>弦の数: </translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>数</translation>
+    </message>
+    <message>
+        <source>String Number -- Pitch</source>
+        <translation>弦番号 -- 音高</translation>
+    </message>
+    <message>
+        <source>Clear Selection-</source>
+        <translation>選択解除-</translation>
+    </message>
+    <message>
+        <source>UpOct-</source>
+        <translation>1オクターブ上-</translation>
+    </message>
+    <message>
+        <source>Up4th-</source>
+        <translation>4度上-</translation>
+    </message>
+    <message>
+        <source>Up-</source>
+        <translation>上-</translation>
+    </message>
+    <message>
+        <source>Down-</source>
+        <translation>下-</translation>
+    </message>
+    <message>
+        <source>Down4th-</source>
+        <translation>4度下-</translation>
+    </message>
+    <message>
+        <source>DownOct-</source>
+        <translation>1オクターブ下-</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>適用</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>詳細</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>貼り付け</translation>
+    </message>
+    <message>
+        <source>Transpose</source>
+        <translation>移調</translation>
+    </message>
+    <message>
+        <source>Undo-</source>
+        <translation>取り消し-</translation>
+    </message>
+    <message>
+        <source>Interval-</source>
+        <translation>音程-</translation>
+    </message>
+    <message>
+        <source>Scale Name-</source>
+        <translation>音階名-</translation>
+    </message>
+    <message>
+        <source>GroupBox</source>
+        <translation>グループ</translation>
+    </message>
+    <message>
+        <source>Directive Text</source>
+        <translation>指示テキスト</translation>
+    </message>
+    <message>
+        <source>-12/Octave</source>
+        <translation>-12/オクターブ</translation>
+    </message>
+    <message>
+        <source>-11</source>
+        <translation>-11</translation>
+    </message>
+    <message>
+        <source>-10</source>
+        <translation>-10</translation>
+    </message>
+    <message>
+        <source>-9/Major Sixth</source>
+        <translation>-9/長6度</translation>
+    </message>
+    <message>
+        <source>-8</source>
+        <translation>-8</translation>
+    </message>
+    <message>
+        <source>-7/Perfect Fifth</source>
+        <translation>-7/完全5度</translation>
+    </message>
+    <message>
+        <source>-6</source>
+        <translation>-6</translation>
+    </message>
+    <message>
+        <source>-5/Perfect Fourth</source>
+        <translation>-5/完全4度</translation>
+    </message>
+    <message>
+        <source>-4/Major Third</source>
+        <translation>-4/長3度</translation>
+    </message>
+    <message>
+        <source>-3/Minor Third</source>
+        <translation>-3/短3度</translation>
+    </message>
+    <message>
+        <source>-2</source>
+        <translation>-2</translation>
+    </message>
+    <message>
+        <source>-1</source>
+        <translation>-1</translation>
+    </message>
+    <message>
+        <source>0/Perfect Unison</source>
+        <translation>0/完全1度</translation>
+    </message>
+    <message>
+        <source>+1</source>
+        <translation>+1</translation>
+    </message>
+    <message>
+        <source>+2</source>
+        <translation>+2</translation>
+    </message>
+    <message>
+        <source>+3/Minor Third</source>
+        <translation>+3/短3度</translation>
+    </message>
+    <message>
+        <source>+4/Major Third</source>
+        <translation>+4/長3度</translation>
+    </message>
+    <message>
+        <source>+5/Perfect Fourth</source>
+        <translation>+5/完全4度</translation>
+    </message>
+    <message>
+        <source>+6</source>
+        <translation>+6</translation>
+    </message>
+    <message>
+        <source>+7/Perfect Fifth</source>
+        <translation>+7/完全5度</translation>
+    </message>
+    <message>
+        <source>+8</source>
+        <translation>+8</translation>
+    </message>
+    <message>
+        <source>+9/Major Sixth</source>
+        <translation>+9/長6度</translation>
+    </message>
+    <message>
+        <source>+10</source>
+        <translation>+10</translation>
+    </message>
+    <message>
+        <source>+11</source>
+        <translation>+11</translation>
+    </message>
+    <message>
+        <source>+12/Octave</source>
+        <translation>+12/オクターブ</translation>
+    </message>
+    <message>
+        <source>Edit Scale</source>
+        <translation>音階の編集</translation>
+    </message>
+    <message>
+        <source>Select Scale from Templates</source>
+        <translation>テンプレートから音階を選択</translation>
+    </message>
+    <message>
+        <source>Read Scale from File</source>
+        <translation>ファイルから音階を読み込む</translation>
+    </message>
+    <message>
+        <source>Copy Preceding Scale</source>
+        <translation>前の音階をコピー</translation>
+    </message>
+    <message>
+        <source>Number of Scale Notes: </source>
+        <translation>音階の音数: </translation>
+    </message>
+    <message>
+        <source>Note Number - Note Pitch</source>
+        <translation>音番号 - 音高</translation>
+    </message>
+    <message>
+        <source>Clear Selection</source>
+        <translation>選択解除</translation>
+    </message>
+    <message>
+        <source>⇑ (Oct)</source>
+        <translation>⇑ (オクターブ)</translation>
+    </message>
+    <message>
+        <source>↑ (4th)</source>
+        <translation>↑ (4度)</translation>
+    </message>
+    <message>
+        <source>⇡ (half)</source>
+        <translation>⇡ (半音)</translation>
+    </message>
+    <message>
+        <source>⇣ (half)</source>
+        <translation>⇣ (半音)</translation>
+    </message>
+    <message>
+        <source>↓ (4th)</source>
+        <translation>↓ (4度)</translation>
+    </message>
+    <message>
+        <source>⇓ (Oct)</source>
+        <translation>⇓ (オクターブ)</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>取り消し</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>音程</translation>
+    </message>
+    <message>
+        <source>Copy this Scale to Buffer</source>
+        <translation>この音階をバッファにコピー</translation>
+    </message>
+    <message>
+        <source>Paste Scale in Buffer to this Scale</source>
+        <translation>バッファの音階をこの音階に貼り付け</translation>
+    </message>
+    <message>
+        <source>Scale Name</source>
+        <translation>音階名</translation>
+    </message>
+    <message>
+        <source>Select a scale note in the list and change pitch.</source>
+        <translation>リストで音階の音を選び、音高を変更してください。</translation>
+    </message>
+    <message>
+        <source>Error:
+Pasted scale data:
+[ %1 ]
+ is not a valid scale data!</source>
+        <translation>エラー:
+貼り付けた音階データ:
+[ %1 ]
+ は有効な音階データではありません！</translation>
+    </message>
+    <message>
+        <source>Error!
+Pasted scale data:
+[ %1 ]
+ has a different number of scale notes: %2 vs %3 !</source>
+        <translation>エラー！
+貼り付けた音階データ:
+[ %1 ]
+ は音階の音数が異なります: %2 対 %3 ！</translation>
+    </message>
+    <message>
+        <source>There is no previous scale.</source>
+        <translation>前の音階がありません。</translation>
+    </message>
+    <message>
+        <source>Velmora: Import MusicXML file for scale</source>
+        <translation>Velmora: 音階用の MusicXML ファイルを読み込む</translation>
+    </message>
+    <message>
+        <source>MusicXml files (*.xml *.musicxml)</source>
+        <translation>MusicXml ファイル (*.xml *.musicxml)</translation>
+    </message>
+    <message>
+        <source>Velmora</source>
+        <translation>Velmora</translation>
+    </message>
+    <message>
+        <source>Number of scale notes are not the same! (%1 vs %2) 
+</source>
+        <translation>音階の音数が一致しません！ (%1 対 %2) 
+</translation>
+    </message>
+    <message>
+        <source>Scale file cannot be opened!</source>
+        <translation>音階ファイルを開けません！</translation>
+    </message>
+    <message>
+        <source>Input Scale From File</source>
+        <translation>ファイルから音階を入力</translation>
+    </message>
+    <message>
+        <source>File Path: %1
+Select scale name:</source>
+        <translation>ファイルパス: %1
+音階名を選択:</translation>
     </message>
 </context>
 <context>

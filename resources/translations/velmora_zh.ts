@@ -17,6 +17,125 @@
     </message>
 </context>
 <context>
+    <name>DialogScaleTemplate</name>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <source>Number of Scale Notes</source>
+        <translation>音阶音数</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Sangen Honchoshi</source>
+        <translation>三弦 本调子</translation>
+    </message>
+    <message>
+        <source>Sangen 2Agari</source>
+        <translation>三弦 二上调</translation>
+    </message>
+    <message>
+        <source>Sangen 3Sagari</source>
+        <translation>三弦 三下调</translation>
+    </message>
+    <message>
+        <source>Doremi C</source>
+        <translation>哆来咪 C</translation>
+    </message>
+    <message>
+        <source>Hira Chosi D</source>
+        <translation>平调子 D</translation>
+    </message>
+    <message>
+        <source>Hira Chosi G</source>
+        <translation>平调子 G</translation>
+    </message>
+    <message>
+        <source>HanKumoi Chosi D</source>
+        <translation>半云井调子 D</translation>
+    </message>
+    <message>
+        <source>HanKumoi Chosi G</source>
+        <translation>半云井调子 G</translation>
+    </message>
+    <message>
+        <source>Kumoi Chosi D</source>
+        <translation>云井调子 D</translation>
+    </message>
+    <message>
+        <source>kumoi Chosi G</source>
+        <translation>云井调子 G</translation>
+    </message>
+    <message>
+        <source>HonKumoi Chosi D</source>
+        <translation>本云井调子 D</translation>
+    </message>
+    <message>
+        <source>HonKumoi Chosi G</source>
+        <translation>本云井调子 G</translation>
+    </message>
+    <message>
+        <source>Kokin Chosi D</source>
+        <translation>古今调子 D</translation>
+    </message>
+    <message>
+        <source>Nakazora Chosi D</source>
+        <translation>中空调子 D</translation>
+    </message>
+    <message>
+        <source>Nakazora Chosi G</source>
+        <translation>中空调子 G</translation>
+    </message>
+    <message>
+        <source>Nogi Chosi D</source>
+        <translation>乃木调子 D</translation>
+    </message>
+    <message>
+        <source>Nogi Chosi G</source>
+        <translation>乃木调子 G</translation>
+    </message>
+    <message>
+        <source>Gaku Chosi D</source>
+        <translation>乐调子 D</translation>
+    </message>
+    <message>
+        <source>Gaku Chosi G</source>
+        <translation>乐调子 G</translation>
+    </message>
+    <message>
+        <source>Haru No Umi</source>
+        <translation>春之海</translation>
+    </message>
+    <message>
+        <source>DenEnShi</source>
+        <translation>田园诗</translation>
+    </message>
+    <message>
+        <source>Doremi17 C3</source>
+        <translation>哆来咪十七弦 C3</translation>
+    </message>
+    <message>
+        <source>DenEnshi17String</source>
+        <translation>田园诗 十七弦</translation>
+    </message>
+    <message>
+        <source>Scale Templates</source>
+        <translation>音阶模板</translation>
+    </message>
+    <message>
+        <source>Number of Scale Notes: </source>
+        <translation>音阶音数: </translation>
+    </message>
+</context>
+<context>
     <name>DialogSlurControl</name>
     <message>
         <source>Slur Curve Controller</source>
@@ -1841,6 +1960,353 @@
     <message>
         <source>Set to All Parts</source>
         <translation>应用到所有分谱</translation>
+    </message>
+</context>
+<context>
+    <name>ScaleDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>消息</translation>
+    </message>
+    <message>
+        <source>Set From Template...</source>
+        <translation>从模板设置...</translation>
+    </message>
+    <message>
+        <source>Set From Scale File</source>
+        <translation>从音阶文件设置</translation>
+    </message>
+    <message>
+        <source>Copy Previous Scale</source>
+        <translation>复制前一音阶</translation>
+    </message>
+    <message>
+        <source>No of Strings: </source>
+        <translation>弦数: </translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>数</translation>
+    </message>
+    <message>
+        <source>String Number -- Pitch</source>
+        <translation>弦号 -- 音高</translation>
+    </message>
+    <message>
+        <source>Clear Selection-</source>
+        <translation>取消选择-</translation>
+    </message>
+    <message>
+        <source>UpOct-</source>
+        <translation>升八度-</translation>
+    </message>
+    <message>
+        <source>Up4th-</source>
+        <translation>升四度-</translation>
+    </message>
+    <message>
+        <source>Up-</source>
+        <translation>升-</translation>
+    </message>
+    <message>
+        <source>Down-</source>
+        <translation>降-</translation>
+    </message>
+    <message>
+        <source>Down4th-</source>
+        <translation>降四度-</translation>
+    </message>
+    <message>
+        <source>DownOct-</source>
+        <translation>降八度-</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>还原</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>更多</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>粘贴</translation>
+    </message>
+    <message>
+        <source>Transpose</source>
+        <translation>移调</translation>
+    </message>
+    <message>
+        <source>Undo-</source>
+        <translation>撤销-</translation>
+    </message>
+    <message>
+        <source>Interval-</source>
+        <translation>音程-</translation>
+    </message>
+    <message>
+        <source>Scale Name-</source>
+        <translation>音阶名-</translation>
+    </message>
+    <message>
+        <source>GroupBox</source>
+        <translation>分组</translation>
+    </message>
+    <message>
+        <source>Directive Text</source>
+        <translation>指示文本</translation>
+    </message>
+    <message>
+        <source>-12/Octave</source>
+        <translation>-12/八度</translation>
+    </message>
+    <message>
+        <source>-11</source>
+        <translation>-11</translation>
+    </message>
+    <message>
+        <source>-10</source>
+        <translation>-10</translation>
+    </message>
+    <message>
+        <source>-9/Major Sixth</source>
+        <translation>-9/大六度</translation>
+    </message>
+    <message>
+        <source>-8</source>
+        <translation>-8</translation>
+    </message>
+    <message>
+        <source>-7/Perfect Fifth</source>
+        <translation>-7/纯五度</translation>
+    </message>
+    <message>
+        <source>-6</source>
+        <translation>-6</translation>
+    </message>
+    <message>
+        <source>-5/Perfect Fourth</source>
+        <translation>-5/纯四度</translation>
+    </message>
+    <message>
+        <source>-4/Major Third</source>
+        <translation>-4/大三度</translation>
+    </message>
+    <message>
+        <source>-3/Minor Third</source>
+        <translation>-3/小三度</translation>
+    </message>
+    <message>
+        <source>-2</source>
+        <translation>-2</translation>
+    </message>
+    <message>
+        <source>-1</source>
+        <translation>-1</translation>
+    </message>
+    <message>
+        <source>0/Perfect Unison</source>
+        <translation>0/纯一度</translation>
+    </message>
+    <message>
+        <source>+1</source>
+        <translation>+1</translation>
+    </message>
+    <message>
+        <source>+2</source>
+        <translation>+2</translation>
+    </message>
+    <message>
+        <source>+3/Minor Third</source>
+        <translation>+3/小三度</translation>
+    </message>
+    <message>
+        <source>+4/Major Third</source>
+        <translation>+4/大三度</translation>
+    </message>
+    <message>
+        <source>+5/Perfect Fourth</source>
+        <translation>+5/纯四度</translation>
+    </message>
+    <message>
+        <source>+6</source>
+        <translation>+6</translation>
+    </message>
+    <message>
+        <source>+7/Perfect Fifth</source>
+        <translation>+7/纯五度</translation>
+    </message>
+    <message>
+        <source>+8</source>
+        <translation>+8</translation>
+    </message>
+    <message>
+        <source>+9/Major Sixth</source>
+        <translation>+9/大六度</translation>
+    </message>
+    <message>
+        <source>+10</source>
+        <translation>+10</translation>
+    </message>
+    <message>
+        <source>+11</source>
+        <translation>+11</translation>
+    </message>
+    <message>
+        <source>+12/Octave</source>
+        <translation>+12/八度</translation>
+    </message>
+    <message>
+        <source>Edit Scale</source>
+        <translation>编辑音阶</translation>
+    </message>
+    <message>
+        <source>Select Scale from Templates</source>
+        <translation>从模板选择音阶</translation>
+    </message>
+    <message>
+        <source>Read Scale from File</source>
+        <translation>从文件读取音阶</translation>
+    </message>
+    <message>
+        <source>Copy Preceding Scale</source>
+        <translation>复制前一音阶</translation>
+    </message>
+    <message>
+        <source>Number of Scale Notes: </source>
+        <translation>音阶音数: </translation>
+    </message>
+    <message>
+        <source>Note Number - Note Pitch</source>
+        <translation>音号 - 音高</translation>
+    </message>
+    <message>
+        <source>Clear Selection</source>
+        <translation>取消选择</translation>
+    </message>
+    <message>
+        <source>⇑ (Oct)</source>
+        <translation>⇑ (八度)</translation>
+    </message>
+    <message>
+        <source>↑ (4th)</source>
+        <translation>↑ (四度)</translation>
+    </message>
+    <message>
+        <source>⇡ (half)</source>
+        <translation>⇡ (半音)</translation>
+    </message>
+    <message>
+        <source>⇣ (half)</source>
+        <translation>⇣ (半音)</translation>
+    </message>
+    <message>
+        <source>↓ (4th)</source>
+        <translation>↓ (四度)</translation>
+    </message>
+    <message>
+        <source>⇓ (Oct)</source>
+        <translation>⇓ (八度)</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>音程</translation>
+    </message>
+    <message>
+        <source>Copy this Scale to Buffer</source>
+        <translation>将此音阶复制到缓冲区</translation>
+    </message>
+    <message>
+        <source>Paste Scale in Buffer to this Scale</source>
+        <translation>将缓冲区的音阶粘贴到此音阶</translation>
+    </message>
+    <message>
+        <source>Scale Name</source>
+        <translation>音阶名</translation>
+    </message>
+    <message>
+        <source>Select a scale note in the list and change pitch.</source>
+        <translation>请在列表中选择音阶音并更改音高。</translation>
+    </message>
+    <message>
+        <source>Error:
+Pasted scale data:
+[ %1 ]
+ is not a valid scale data!</source>
+        <translation>错误:
+粘贴的音阶数据:
+[ %1 ]
+ 不是有效的音阶数据！</translation>
+    </message>
+    <message>
+        <source>Error!
+Pasted scale data:
+[ %1 ]
+ has a different number of scale notes: %2 vs %3 !</source>
+        <translation>错误！
+粘贴的音阶数据:
+[ %1 ]
+ 的音阶音数不同: %2 对 %3 ！</translation>
+    </message>
+    <message>
+        <source>There is no previous scale.</source>
+        <translation>没有前一音阶。</translation>
+    </message>
+    <message>
+        <source>Velmora: Import MusicXML file for scale</source>
+        <translation>Velmora: 导入用于音阶的 MusicXML 文件</translation>
+    </message>
+    <message>
+        <source>MusicXml files (*.xml *.musicxml)</source>
+        <translation>MusicXml 文件 (*.xml *.musicxml)</translation>
+    </message>
+    <message>
+        <source>Velmora</source>
+        <translation>Velmora</translation>
+    </message>
+    <message>
+        <source>Number of scale notes are not the same! (%1 vs %2) 
+</source>
+        <translation>音阶音数不一致！ (%1 对 %2) 
+</translation>
+    </message>
+    <message>
+        <source>Scale file cannot be opened!</source>
+        <translation>无法打开音阶文件！</translation>
+    </message>
+    <message>
+        <source>Input Scale From File</source>
+        <translation>从文件输入音阶</translation>
+    </message>
+    <message>
+        <source>File Path: %1
+Select scale name:</source>
+        <translation>文件路径: %1
+选择音阶名:</translation>
     </message>
 </context>
 <context>
