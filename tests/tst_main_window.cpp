@@ -584,7 +584,6 @@ void TestMainWindow::eachActionReachesItsSlotsOnce()
         {"actionMultimeasureRests", "void MainWindow::on_actionMultimeasureRests_triggered()"},
         {"actionGoToMeasure", "void MainWindow::on_actionGoToMeasure_triggered()"},
         {"actionInsertSNPart", "void MainWindow::on_actionInsertSNPart_triggered()"},
-        {"actionSave", "void MainWindow::saveFile()"},
         {"actionAbout", "void MainWindow::about()"},
         {"actionEnglish", "void MainWindow::langEnglish()"}};
     for (const auto &entry : byName) {

@@ -1101,6 +1101,46 @@
         <source>Clean Refresh</source>
         <translation>Clean Refresh</translation>
     </message>
+    <message>
+        <source>Velmora: Save file</source>
+        <translation>Velmora: ファイルを保存</translation>
+    </message>
+    <message>
+        <source>Velmora files (*.tnsx)</source>
+        <translation>Velmora ファイル (*.tnsx)</translation>
+    </message>
+    <message>
+        <source>Velmora</source>
+        <translation>Velmora</translation>
+    </message>
+    <message>
+        <source>File name: (%1) does not have &apos;_update...&apos; nor &apos;_copy&apos; suffix!</source>
+        <translation>ファイル名 (%1) には「_update...」も「_copy」も付いていません！</translation>
+    </message>
+    <message>
+        <source>File: &apos;%1&apos; already exists. Do you want to replace?</source>
+        <translation>ファイル「%1」は既にあります。置き換えますか？</translation>
+    </message>
+    <message>
+        <source>Score:
+ %1 
+is not saved yet. Do you want to save?</source>
+        <translation>楽譜:
+ %1 
+はまだ保存されていません。保存しますか？</translation>
+    </message>
+    <message>
+        <source>Score:
+ %1 
+is updated. Do you want to save?</source>
+        <translation>楽譜:
+ %1 
+は変更されています。保存しますか？</translation>
+    </message>
+    <message>
+        <source>Do you want to close all scores on the left hand side tabs without saving?</source>
+        <translation>左側のタブの楽譜をすべて保存せずに閉じますか？</translation>
+    </message>
 </context>
 <context>
     <name>PartDialog</name>

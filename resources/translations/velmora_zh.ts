@@ -1101,6 +1101,46 @@
         <source>Clean Refresh</source>
         <translation>Clean Refresh</translation>
     </message>
+    <message>
+        <source>Velmora: Save file</source>
+        <translation>Velmora: 保存文件</translation>
+    </message>
+    <message>
+        <source>Velmora files (*.tnsx)</source>
+        <translation>Velmora 文件 (*.tnsx)</translation>
+    </message>
+    <message>
+        <source>Velmora</source>
+        <translation>Velmora</translation>
+    </message>
+    <message>
+        <source>File name: (%1) does not have &apos;_update...&apos; nor &apos;_copy&apos; suffix!</source>
+        <translation>文件名 (%1) 既没有“_update...”也没有“_copy”后缀！</translation>
+    </message>
+    <message>
+        <source>File: &apos;%1&apos; already exists. Do you want to replace?</source>
+        <translation>文件“%1”已存在。要替换吗？</translation>
+    </message>
+    <message>
+        <source>Score:
+ %1 
+is not saved yet. Do you want to save?</source>
+        <translation>乐谱:
+ %1 
+尚未保存。要保存吗？</translation>
+    </message>
+    <message>
+        <source>Score:
+ %1 
+is updated. Do you want to save?</source>
+        <translation>乐谱:
+ %1 
+已被修改。要保存吗？</translation>
+    </message>
+    <message>
+        <source>Do you want to close all scores on the left hand side tabs without saving?</source>
+        <translation>要不保存而关闭左侧标签页中的所有乐谱吗？</translation>
+    </message>
 </context>
 <context>
     <name>PartDialog</name>
