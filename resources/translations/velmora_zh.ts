@@ -1101,6 +1101,18 @@
         <source>Clean Refresh</source>
         <translation>Clean Refresh</translation>
     </message>
+    <message>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>Velmora</source>
+        <translation>Velmora</translation>
+    </message>
+    <message>
+        <source>Do you really want to clear recent file list ?</source>
+        <translation>确定要清除最近使用的文件列表吗?</translation>
+    </message>
 </context>
 <context>
     <name>PartDialog</name>
