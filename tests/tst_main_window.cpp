@@ -20,6 +20,7 @@
 #include <QFrame>
 #include <QIcon>
 #include <QImage>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
@@ -29,6 +30,7 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTranslator>
+#include <QTreeView>
 #include <QUndoStack>
 
 #include <algorithm>
@@ -621,13 +623,12 @@ void TestMainWindow::hoveredSlotsAreConnectedByName()
     for (QAction *a : window.findChildren<QAction *>(QString(), Qt::FindDirectChildrenOnly)) {
         if (a->objectName().isEmpty())
             continue;
-        TestSupport::MessageCapture capture;
+        window.myMsgLabel->clear();
         a->hover();
-        const QString slot =
-            QStringLiteral("void MainWindow::on_%1_hovered()").arg(a->objectName());
         const bool hasSlot = window.metaObject()->indexOfSlot(qPrintable(
                                  QStringLiteral("on_%1_hovered()").arg(a->objectName()))) >= 0;
-        QCOMPARE(standInLines(capture), hasSlot ? QStringList{slot} : QStringList{});
+        // Each hovered slot shows its tip; the other entries show none.
+        QVERIFY2(window.myMsgLabel->text().isEmpty() != hasSlot, qPrintable(a->objectName()));
         connected += hasSlot;
     }
     QCOMPARE(connected, 37);
@@ -994,8 +995,8 @@ void TestMainWindow::screenshots()
     ScoreWindow *scoreWindow = window.scoreWindows.first();
     for (QWidget *widget :
          {static_cast<QWidget *>(window.menuBar()), static_cast<QWidget *>(window.palleteFrame),
-          static_cast<QWidget *>(window.tabWidget), static_cast<QWidget *>(score),
-          static_cast<QWidget *>(scoreWindow->navigator)}) {
+          static_cast<QWidget *>(window.palleteView), static_cast<QWidget *>(window.tabWidget),
+          static_cast<QWidget *>(score), static_cast<QWidget *>(scoreWindow->navigator)}) {
         checkPlacedInside(widget, &window);
         if (QTest::currentTestFailed())
             return;
