@@ -183,6 +183,7 @@ void TestSaveClose::saveUntitledAsksForAName()
     QVERIFY(score->logText.endsWith(QLatin1String("saveScoreFile completed--------------\n")));
     QVERIFY(!QFile::exists(autoSave));
     QVERIFY(autoSaveRuns(score));
+    QCOMPARE(window.recentFiles.value(0), path);
 }
 
 void TestSaveClose::saveNamedWritesInPlace()
@@ -206,6 +207,7 @@ void TestSaveClose::saveNamedWritesInPlace()
     QVERIFY(score->logText.endsWith(QLatin1String("saveScoreFile completed--------------\n")));
     QVERIFY(!QFile::exists(autoSave));
     QVERIFY(autoSaveRuns(score));
+    QCOMPARE(window.recentFiles.value(0), path);
 }
 
 // A sample of the resources and a score reopened from its autosave file
@@ -363,6 +365,7 @@ void TestSaveClose::failedWriteKeepsTheScoreUnsaved()
     QVERIFY(!score->logText.contains(QLatin1String("saveAs completed")));
     QCOMPARE(contents(autoSave), QByteArray("autosaved"));
     QVERIFY(autoSaveRuns(score));
+    QVERIFY(!window.recentFiles.contains(target));
 }
 
 void TestSaveClose::saveAsOriginal_data()
@@ -624,10 +627,23 @@ void TestSaveClose::exitAsksFromTheLastTab()
         edit(score);
     }
     window.tabWidget->setCurrentIndex(0);
+    // A recent list stored, then cleared: the refused exit still stores it.
+    QFile existing(dir.filePath(QStringLiteral("recent.tnsx")));
+    QVERIFY(existing.open(QIODevice::WriteOnly));
+    existing.close();
+    window.addRecentFile(existing.fileName());
+    QSettings settings(QStringLiteral("corvalin"), QStringLiteral("Velmora_Main"));
+    QCOMPARE(settings.value(QStringLiteral("recentFiles")).toStringList(),
+             QStringList{existing.fileName()});
+    prompter().questionAnswers << QMessageBox::Yes;
+    window.clearRecentFiles();
+    prompter().reset();
     prompter().questionAnswers << QMessageBox::No << QMessageBox::Cancel;
 
     QVERIFY(!window.close());
 
+    settings.sync();
+    QCOMPARE(settings.value(QStringLiteral("recentFiles")).toStringList(), QStringList());
     QCOMPARE(prompter().texts(QStringLiteral("question")),
              (QStringList{updatedQuestion.arg(paths[2]), updatedQuestion.arg(paths[1])}));
     QCOMPARE(window.tabWidget->count(), 2);
