@@ -11,9 +11,12 @@
 #include "view/scene.h"
 #include "view/scorewindow.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QPointer>
+#include <QSet>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -133,6 +136,7 @@ private slots:
     void saveAsOriginal_data();
     void saveAsOriginal();
     void duplicateOpensAnUnsavedCopy();
+    void duplicateIsDrawnOnScreen();
     void closeQuestions_data();
     void closeQuestions();
     void closingAnotherTabKeepsTheShownOne();
@@ -488,6 +492,36 @@ void TestSaveClose::duplicateOpensAnUnsavedCopy()
     QVERIFY(copy->scene->items().size() > 10);
     QCOMPARE(QDir(dir.filePath(QStringLiteral("m"))).entryList(QDir::Files), QStringList());
     QVERIFY(!source->logText.contains(QLatin1String("duplicate")));
+}
+
+// The copy's tab as the user sees it: its name on the tab and its score
+// drawn in the view. The picture is kept under build/look/s44/.
+void TestSaveClose::duplicateIsDrawnOnScreen()
+{
+    QTemporaryDir dir;
+    MainWindow window;
+    window.resize(1100, 800);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    Score *source = namedScore(window, dir.filePath(QStringLiteral("piece.tnsx")));
+    QVERIFY(source);
+    window.addScoreTab(source);
+    window.duplicate();
+    QApplication::processEvents();
+    Score *copy = window.currentScore();
+    QVERIFY(copy != source);
+    QVERIFY(copy->isVisible());
+    // Ink in the view: more than the page's white and the backdrop.
+    const QImage view = copy->viewport()->grab().toImage();
+    QSet<QRgb> colours;
+    for (int y = 0; y < view.height(); y += 2) {
+        for (int x = 0; x < view.width(); x += 2)
+            colours.insert(view.pixel(x, y));
+    }
+    QVERIFY2(colours.size() > 8, qPrintable(QString::number(colours.size())));
+    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/../look/s44");
+    QDir().mkpath(folder);
+    QVERIFY(window.grab().save(folder + QStringLiteral("/duplicate.png")));
 }
 
 // How a tab is closed (its button or Close), what its score is and the
