@@ -28,6 +28,7 @@ class DialogMoveLyricsSN;
 class DialogMSPlugin;
 class DialogPasteSettings;
 class DialogStyle;
+class MyQStandardItem;
 class Page;
 class PageDialog;
 class Part;
@@ -38,9 +39,11 @@ class QLabel;
 class QNetworkAccessManager;
 class QNetworkReply;
 class QSplitter;
+class QStandardItemModel;
 class QTabWidget;
 class QTimer;
 class QTranslator;
+class QTreeView;
 class Score;
 class ScoreWindow;
 class Style;
@@ -221,8 +224,16 @@ public slots:
     void updateRecentFileActions();
     void clearRecentFiles();
 
-public slots:
+public:
     // app/mainwindow_palette.cpp: the note-directive palette
+    // The tree of directive entries, its model (owned by the window), and
+    // every row in tree order: each group heading, then its entries.
+    QTreeView *palleteView = nullptr;
+    QStandardItemModel *palleteModel = nullptr;
+    QList<MyQStandardItem *> palleteItems;
+    // The header label and every row's text in the current language.
+    void retranslatePallete();
+public slots:
     void createPallete();
     void palleteClicked(const QModelIndex &index);
     void displayPallete();
@@ -296,11 +307,25 @@ public slots:
     // True when every tab was closed.
     bool exitProg();
     void closeTab(int index);
-    void saveScoreFile(Score *score);
+    // True when the score was written (false: cancelled or the write failed).
+    bool saveScoreFile(Score *score);
     void duplicate2(const QString &suffix);
     void closeFileForced();
     bool querySaveCurrent();
     bool querySaveUntitled(Score *score);
+
+private:
+    // The save dialog starting at `start`; empty when cancelled.
+    QString askSavePath(const QString &start);
+    // Writes `score` to `path` and makes it its file name. On success the
+    // autosave file it had before is removed and the score shows as saved
+    // (clean, recent, title and tab); on failure its file name stays.
+    bool writeScoreAs(Score *score, const QString &path);
+    // Save As of `score` to a chosen `path`, with its log line.
+    bool saveScoreAs(Score *score, const QString &path);
+    // Stops the score's autosave timer, then removes its tab.
+    void closeScoreTab(int index);
+    int tabIndexOf(const Score *score) const;
 
 public slots:
     // app/mainwindow_info.cpp: information, debug, help and about

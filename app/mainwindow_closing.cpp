@@ -1,76 +1,415 @@
-// MainWindow: saving, duplicating and closing scores.
+// MainWindow: saving the current score (Save, Save As, Save As Original),
+// duplicating it into a new tab, and closing tabs with the questions asked
+// about unsaved changes.
 //
-// Not built yet: each member writes its own name to the debug output and
-// returns a neutral value, so that menus, signals and tests reach it.
+// A score's autosave file is named after its file name, so its path is
+// taken before a write can rename the score, and the file is removed only
+// once the write succeeded: a failed or cancelled save keeps the recovery
+// file. A save before closing that writes nothing keeps the tab open.
 #include "app/mainwindow.h"
 
+#include "app/prompter.h"
+#include "document/scorexmlmode.h"
+#include "model/score.h"
+#include "view/scorewindow.h"
+
+#include <QApplication>
 #include <QDebug>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QTabWidget>
+#include <QUndoStack>
+
+namespace {
+
+const QString resourcePrefix = QStringLiteral(":/");
+const QString autoSaveEnding = QStringLiteral("_autosave.tnsx");
+
+// The file name without its folder and everything from its first dot.
+QString baseNameOf(const QString &path)
+{
+    return QFileInfo(path).baseName();
+}
+
+bool hasUnsavedChanges(const Score *score)
+{
+    return score->changed || !score->undoStack->isClean();
+}
+
+// The file name of a score, else the MusicXML file it was imported from.
+QString sourcePathOf(const Score *score)
+{
+    return score->filePath.isEmpty() ? score->musicXmlFilePath : score->filePath;
+}
+
+// "piece_copy_update" and "piece_update2" give "piece"; empty when the
+// base name carries neither suffix.
+QString originalBaseName(const QString &base)
+{
+    int cut = -1;
+    for (const QString &suffix : {QStringLiteral("_update"), QStringLiteral("_copy")}) {
+        const int at = base.indexOf(suffix);
+        if (at >= 0 && (cut < 0 || at < cut))
+            cut = at;
+    }
+    return cut < 0 ? QString() : base.left(cut);
+}
+
+} // namespace
+
+int MainWindow::tabIndexOf(const Score *score) const
+{
+    for (int i = 0; i < scoreWindows.size(); ++i) {
+        if (scoreWindows.at(i)->score == score)
+            return i;
+    }
+    return -1;
+}
+
+QString MainWindow::askSavePath(const QString &start)
+{
+    return Prompter::instance().saveFileName(this, tr("Velmora: Save file"), start,
+                                             tr("Velmora files (*.tnsx)"));
+}
+
+bool MainWindow::writeScoreAs(Score *score, const QString &path)
+{
+    const QString oldAutoSave = score->autoSavePath();
+    const QString oldPath = score->filePath;
+    if (!score->saveFileAs(path)) {
+        // The score was not written there: it keeps its name (and with it
+        // its autosave file's name) and its unsaved state.
+        score->filePath = oldPath;
+        return false;
+    }
+    score->removeFile(oldAutoSave);
+    score->setChanged(false);
+    score->undoStack->setClean();
+    addRecentFile(path);
+    const int index = tabIndexOf(score);
+    if (index >= 0)
+        tabWidget->setTabText(index, baseNameOf(path));
+    // The title belongs to the tab shown; a tab closed from its own
+    // button need not be that one.
+    if (score == currentScore())
+        setWindowTitle(QStringLiteral("Velmora - ") + score->filePath);
+    return true;
+}
+
+bool MainWindow::saveScoreAs(Score *score, const QString &path)
+{
+    qDebug().noquote() << "saveAs caleld";
+    updateRecentFileActions();
+    if (!writeScoreAs(score, path))
+        return false;
+    score->appendLog(QStringLiteral("saveAs completed-------------\n"));
+    return true;
+}
+
+void MainWindow::closeScoreTab(int index)
+{
+    if (index < 0 || index >= scoreWindows.size())
+        return;
+    // The window is deleted from the event loop; no autosave may write
+    // for it in between.
+    scoreWindows.at(index)->score->autoSaveTimerStop();
+    removeScoreTab(index);
+}
 
 void MainWindow::saveFile()
 {
-    qDebug() << Q_FUNC_INFO;
+    Score *score = currentScore();
+    if (!score)
+        return;
+    score->autoSaveTimerStop();
+    saveScoreFile(score);
+    updateRecentFileActions();
+    score->autoSaveTimerStart();
+}
+
+bool MainWindow::saveScoreFile(Score *score)
+{
+    qDebug().noquote() << "saveScoreFile filename = " + score->filePath;
+    // A sample of the resources cannot be written back: it needs a name.
+    if (score->filePath.startsWith(resourcePrefix)) {
+        const QString path = askSavePath(score->filePath);
+        return !path.isEmpty() && saveScoreAs(score, path);
+    }
+    // A reopened autosave file gets a real name first; without one it is
+    // not written at all, so the recovery file stays as it is.
+    if (score->filePath.endsWith(autoSaveEnding)) {
+        const QString path = askSavePath(score->filePath);
+        if (path.isEmpty() || !saveScoreAs(score, path))
+            return false;
+    }
+    if (!score->filePath.isEmpty()) {
+        const QString oldAutoSave = score->autoSavePath();
+        if (!score->saveFile())
+            return false;
+        score->removeFile(oldAutoSave);
+        addRecentFile(score->filePath);
+        score->appendLog(QStringLiteral("saveScoreFile completed--------------\n"));
+        return true;
+    }
+    const QString path = askSavePath(QString());
+    if (path.isEmpty() || !writeScoreAs(score, path))
+        return false;
+    score->appendLog(QStringLiteral("saveScoreFile completed--------------\n"));
+    return true;
 }
 
 void MainWindow::saveAs()
 {
-    qDebug() << Q_FUNC_INFO;
+    Score *score = currentScore();
+    if (!score)
+        return;
+    const QString path = askSavePath(score->filePath);
+    if (path.isEmpty())
+        return;
+    score->autoSaveTimerStop();
+    saveScoreAs(score, path);
+    score->autoSaveTimerStart();
 }
 
 void MainWindow::saveAsOriginal()
 {
-    qDebug() << Q_FUNC_INFO;
+    Score *score = currentScore();
+    if (!score)
+        return;
+    const QString path = sourcePathOf(score);
+    const QString base = baseNameOf(path);
+    const QString original = originalBaseName(base);
+    if (original.isEmpty()) {
+        Prompter::instance().warning(
+            this, tr("Velmora"),
+            tr("File name: (%1) does not have '_update...' nor '_copy' suffix!").arg(base));
+        return;
+    }
+    // Only the file's own name changes: a folder whose name holds the base
+    // name stays where it is.
+    const QString fileName = QFileInfo(path).fileName();
+    const QString target =
+        path.left(path.size() - fileName.size()) + original + fileName.mid(base.size());
+    if (QFileInfo::exists(target)) {
+        const auto answer = Prompter::instance().question(
+            this, tr("Velmora"),
+            tr("File: '%1' already exists. Do you want to replace?").arg(target),
+            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::No);
+        if (answer != QMessageBox::Yes)
+            return;
+    }
+    score->autoSaveTimerStop();
+    saveScoreAs(score, target);
+    score->autoSaveTimerStart();
 }
 
 void MainWindow::duplicate()
 {
-    qDebug() << Q_FUNC_INFO;
+    const Score *source = currentScore();
+    duplicate2(QStringLiteral("_copy"));
+    Score *copy = currentScore();
+    if (!copy || copy == source)
+        return;
+    copy->appendLog(QStringLiteral("duplicate completed--------------\n"));
+    updateDialogs();
+    ensureVisibleMeasure(0, false);
 }
 
-void MainWindow::closeFile()
+void MainWindow::duplicate2(const QString &suffix)
 {
-    qDebug() << Q_FUNC_INFO;
+    Score *source = currentScore();
+    if (!source)
+        return;
+    const QString text = source->buildScoreXml(ScoreXmlMode::ScoreFile);
+    const QString sourcePath = sourcePathOf(source);
+
+    auto *copy = new Score(programVersion, scoreCounter++, true);
+    addScoreTab(copy);
+    const QString base = baseNameOf(sourcePath) + suffix;
+    tabWidget->setTabText(tabWidget->currentIndex(), base);
+    const QString path =
+        QFileInfo(sourcePath).path() + QLatin1Char('/') + base + QStringLiteral(".tnsx");
+    setWindowTitle(QStringLiteral("Velmora - ") + path);
+    qDebug().noquote() << "duplicate2 path = " + path;
+
+    copy->setFileNameAndText(path, text);
+    if (!copy->parseScoreXml(false)) {
+        // The loader has said why; an empty tab would only mislead.
+        closeScoreTab(tabIndexOf(copy));
+        return;
+    }
+    updateSplitterOrientation();
+    copy->generateScore();
+    copy->zoomReset();
+    updateDialogs();
 }
 
-void MainWindow::closeOtherFiles()
+bool MainWindow::querySaveUntitled(Score *score)
 {
-    qDebug() << Q_FUNC_INFO;
-}
-
-bool MainWindow::exitProg()
-{
-    qDebug() << Q_FUNC_INFO;
-    // True lets the window close.
-    return true;
-}
-
-void MainWindow::closeTab(int)
-{
-    qDebug() << Q_FUNC_INFO;
-}
-
-void MainWindow::saveScoreFile(Score *)
-{
-    qDebug() << Q_FUNC_INFO;
-}
-
-void MainWindow::duplicate2(const QString &)
-{
-    qDebug() << Q_FUNC_INFO;
-}
-
-void MainWindow::closeFileForced()
-{
-    qDebug() << Q_FUNC_INFO;
+    Prompter &prompter = Prompter::instance();
+    prompter.beep();
+    score->autoSaveTimerStop();
+    const auto answer = prompter.question(
+        this, tr("Velmora"),
+        tr("Score:\n %1 \nis not saved yet. Do you want to save?").arg(score->musicXmlFilePath),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (answer == QMessageBox::No) {
+        score->deleteAutoSavedFile();
+        updateRecentFileActions();
+        return true;
+    }
+    if (answer == QMessageBox::Yes) {
+        const QString path = askSavePath(QString());
+        if (!path.isEmpty()) {
+            updateRecentFileActions();
+            if (writeScoreAs(score, path)) {
+                score->autoSaveTimerStart();
+                score->appendLog(QStringLiteral("saveAs completed--------------\n"));
+                return true;
+            }
+        }
+    }
+    score->autoSaveTimerStart();
+    return false;
 }
 
 bool MainWindow::querySaveCurrent()
 {
-    qDebug() << Q_FUNC_INFO;
+    Score *score = currentScore();
+    if (!score)
+        return true;
+    if (score->filePath.isEmpty() && hasUnsavedChanges(score))
+        return querySaveUntitled(score);
+    if (!hasUnsavedChanges(score)) {
+        score->deleteAutoSavedFile();
+        updateRecentFileActions();
+        return true;
+    }
+    Prompter &prompter = Prompter::instance();
+    prompter.beep();
+    score->autoSaveTimerStop();
+    const auto answer = prompter.question(
+        this, tr("Velmora"),
+        tr("Score:\n %1 \nis updated. Do you want to save?").arg(score->filePath),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (answer == QMessageBox::No) {
+        score->deleteAutoSavedFile();
+        updateRecentFileActions();
+        return true;
+    }
+    if (answer == QMessageBox::Yes) {
+        const bool written = saveScoreFile(score);
+        updateRecentFileActions();
+        if (written) {
+            score->setChanged(false);
+            score->appendLog(QStringLiteral("saveFile completed--------------\n"));
+            return true;
+        }
+    }
+    score->autoSaveTimerStart();
     return false;
 }
 
-bool MainWindow::querySaveUntitled(Score *)
+void MainWindow::closeTab(int index)
 {
-    qDebug() << Q_FUNC_INFO;
-    return false;
+    if (index < 0 || index >= scoreWindows.size())
+        return;
+    Score *score = scoreWindows.at(index)->score;
+    if (score->filePath.isEmpty()) {
+        // Asked also without changes: the score has never been written.
+        if (!querySaveUntitled(score))
+            return;
+        score->deleteAutoSavedFile();
+        updateRecentFileActions();
+        closeScoreTab(tabIndexOf(score));
+        return;
+    }
+    if (!hasUnsavedChanges(score)) {
+        closeScoreTab(index);
+        return;
+    }
+    Prompter &prompter = Prompter::instance();
+    prompter.beep();
+    score->autoSaveTimerStop();
+    const auto answer = prompter.question(
+        this, tr("Velmora"),
+        tr("Score:\n %1 \nis updated. Do you want to save?").arg(score->filePath),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (answer == QMessageBox::No) {
+        score->deleteAutoSavedFile();
+        updateRecentFileActions();
+        closeScoreTab(index);
+        return;
+    }
+    if (answer == QMessageBox::Yes) {
+        const bool written = saveScoreFile(score);
+        updateRecentFileActions();
+        if (written) {
+            score->setChanged(false);
+            closeScoreTab(tabIndexOf(score));
+            return;
+        }
+    }
+    score->autoSaveTimerStart();
+}
+
+void MainWindow::closeFile()
+{
+    if (querySaveCurrent() && tabWidget->currentIndex() >= 0) {
+        closeScoreTab(tabWidget->currentIndex());
+        qDebug().noquote() << "closeFile called";
+        actionEnableCheck();
+    }
+    qDebug().noquote() << "closeFile exits";
+}
+
+void MainWindow::closeFileForced()
+{
+    const int index = tabWidget->currentIndex();
+    qDebug().noquote() << "closeFileForced tab = " + QString::number(index);
+    if (index >= 0) {
+        closeScoreTab(index);
+        qDebug().noquote() << "closeFile called";
+    }
+    actionEnableCheck();
+    qDebug().noquote() << "closeFile exits";
+}
+
+void MainWindow::closeOtherFiles()
+{
+    const int current = tabWidget->currentIndex();
+    if (current <= 0)
+        return;
+    const auto answer = Prompter::instance().question(
+        this, tr("Velmora"),
+        tr("Do you want to close all scores on the left hand side tabs without saving?"),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::No);
+    if (answer != QMessageBox::Yes && answer != QMessageBox::No)
+        return;
+    ScoreWindow *shown = scoreWindows.at(current);
+    for (int i = current - 1; i >= 0; --i) {
+        tabWidget->setCurrentIndex(i);
+        if (answer == QMessageBox::Yes) {
+            currentScore()->deleteAutoSavedFile();
+            closeScoreTab(i);
+        } else if (querySaveCurrent()) {
+            closeScoreTab(i);
+        }
+    }
+    // Back to the tab the command was given on.
+    tabWidget->setCurrentIndex(scoreWindows.indexOf(shown));
+}
+
+bool MainWindow::exitProg()
+{
+    while (!scoreWindows.isEmpty()) {
+        const int last = scoreWindows.size() - 1;
+        tabWidget->setCurrentIndex(last);
+        // The tabs closed so far stay closed.
+        if (!querySaveCurrent())
+            return false;
+        closeScoreTab(last);
+    }
+    QApplication::closeAllWindows();
+    return true;
 }

@@ -30,6 +30,7 @@ void ScriptedPrompter::reset()
     integerAnswers.clear();
     beeps = 0;
     dialogScripts.clear();
+    onAsked = nullptr;
 }
 
 QStringList ScriptedPrompter::texts(const QString &kind) const
@@ -61,6 +62,8 @@ QMessageBox::StandardButton ScriptedPrompter::question(QWidget *, const QString 
     prompt.buttons = buttons;
     prompt.defaultButton = defaultButton;
     prompts.append(prompt);
+    if (onAsked)
+        onAsked(prompt);
     return questionAnswers.isEmpty() ? defaultButton : questionAnswers.dequeue();
 }
 
@@ -71,6 +74,8 @@ QString ScriptedPrompter::nextFile(const QString &kind, const QString &caption,
     prompt.folder = folder;
     prompt.filter = filter;
     prompts.append(prompt);
+    if (onAsked)
+        onAsked(prompt);
     return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
 }
 

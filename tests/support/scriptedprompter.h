@@ -64,6 +64,9 @@ public:
     // path, a path the menu lacks, a disabled entry or an empty queue
     // chooses none.
     QQueue<QString> menuAnswers;
+    // Called with each question and file-picker prompt as it is asked, so
+    // a test can look at the program's state while the user is asked.
+    std::function<void(const Prompt &)> onAsked;
 
     void reset();
     // The texts of all prompts of one kind (empty kind: all), in order.
