@@ -538,9 +538,17 @@ void TestMainWindowImport::handOffNewAndImitate()
 {
     MainWindow window;
     QVERIFY(QFile::copy(fixture(QStringLiteral("import-OnePart.xml")), handOffPath()));
+    prompter().dialogScripts << [&window](QDialog *) {
+        window.currentScore()->parts.at(0)->changeNotationStyle(NotationStyle::SangenIkuta);
+        return 2;
+    };
+    prompter().itemAnswers << QStringLiteral("Sangen Honchoshi");
     window.importNewMuseScore();
     QCOMPARE(window.tabWidget->count(), 1);
     Score *fresh = window.currentScore();
+    QCOMPARE(promptsOf(QStringLiteral("item")).size(), 1);
+    QVERIFY(hasLiveDirective(fresh->noteAt(0, 0, 0, 0),
+                             QStringLiteral(".scaleSangen{4,9,16}'Sangen_Honchoshi'")));
     QVERIFY(fresh->logText.contains(QStringLiteral("importNewMuseScore completed-------------\n")));
     QCOMPARE(partDialogRuns(window), 1);
     QVERIFY(fresh->changed);
