@@ -22,7 +22,7 @@ int main(int argc, char *argv[])
         arguments << QString::fromUtf8(argv[i]);
     const StartRequest request = readCommandLine(arguments);
     if (request.action == StartRequest::Import)
-        window.importXmlFile2(false, request.path);
+        window.importFromCommandLine(request.path);
     else if (request.action == StartRequest::Update)
         window.importUpdatePure2(request.path, false);
 

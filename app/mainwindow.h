@@ -264,6 +264,11 @@ public slots:
     void exportMusicXMLWithLyrics();
     void exportMusicXMLWithLyricsToMS();
 
+public:
+    // Shows the part dialog loaded from the current score with its output
+    // switches open, beeps and asks to go on; true for OK.
+    bool confirmLyricsExport();
+
 public slots:
     // app/mainwindow_settingsdialogs.cpp: settings dialogs and pasting
     // copied settings
@@ -345,7 +350,9 @@ public slots:
     void importImitateMuseScore();
     void importUpdateFile2();
     void importUpdateFromMuseScore2();
-    void importXmlFile2(bool imitate, const QString &path);
+    // Both false, with nothing created, for an empty path and for a file
+    // that cannot be read or that the loader refuses (reported).
+    bool importXmlFile2(bool imitate, const QString &path);
     bool importNewFromPath(const QString &path);
     void addScaleDirectivesToNewScore();
     void writeVelmoraEnv();
@@ -353,6 +360,27 @@ public slots:
     void importUpdatePure2(const QString &path, bool ignoreFingerings);
     void importUpdatePure();
     void importUpdateFromMuseScore();
+
+public:
+    // The import of the command line's -I: importXmlFile2 (plain), then the
+    // new score drawn, zoom reset, measure 0 shown and dialogs updated.
+    bool importFromCommandLine(const QString &path);
+    // A new score read and loaded from the MusicXML file at `path` (the
+    // environment file applied), shown in a new current tab named by the
+    // file; `creator` gets the software that wrote the file. Null, with no
+    // tab added, when the file cannot be read or loaded (both reported).
+    Score *openImportTab(const QString &path, QString *creator);
+    // The box for a file that names another creator than MuseScore.
+    void checkImportCreator(const QString &creator);
+    // Generates the new current score, resets its zoom, shows measure 0.
+    void showNewScore(Score *score);
+    // Runs the part dialog modally on the current score; OK offers the
+    // tunings of its koto and sangen parts.
+    void runPartDialogForNewScore();
+    // Loads the part dialog with copies of the current score's parts
+    // (partDialogParts, owned by the window until the next load).
+    void loadPartDialog();
+    QList<Part *> partDialogParts;
 
 public slots:
     // app/mainwindow_commandfile.cpp: command files

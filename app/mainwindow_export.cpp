@@ -1,37 +1,109 @@
-// MainWindow: exporting the current score as PDF, SVG and MusicXML.
-//
-// Not built yet: each member writes its own name to the debug output and
-// returns a neutral value, so that menus, signals and tests reach it.
+// MainWindow: exporting the current score as PDF, SVG and MusicXML, to a
+// file or to the MuseScore hand-off file. The writing and its failure
+// messages are the score's; these slots ask for the target and log.
 #include "app/mainwindow.h"
+
+#include "app/prompter.h"
+#include "dialogs/partdialog.h"
+#include "document/scorexmlmode.h"
+#include "model/score.h"
 
 #include <QDebug>
 
+namespace {
+
+// The path chosen in a save dialog; empty when the user cancelled.
+QString askExportPath(QWidget *parent, const QString &title, const QString &filter)
+{
+    return Prompter::instance().saveFileName(parent, title, QString(), filter);
+}
+
+} // namespace
+
 void MainWindow::exportPdfFile()
 {
-    qDebug() << Q_FUNC_INFO;
+    Score *score = currentScore();
+    if (!score)
+        return;
+    const QString path = askExportPath(this, tr("Velmora: Export PDF"), tr("PDF files (*.pdf)"));
+    if (path.isEmpty() || !score->exportPdfFile(path))
+        return;
+    // The export regenerates around itself; nothing more is needed here.
+    score->appendLog(QStringLiteral("exportPdfFile completed--------------\n"));
 }
 
 void MainWindow::exportSvgFile()
 {
-    qDebug() << Q_FUNC_INFO;
+    Score *score = currentScore();
+    if (!score)
+        return;
+    const QString path = askExportPath(this, tr("Velmora: Export SVG"), tr("SVG files (*.svg)"));
+    if (path.isEmpty() || !score->exportSvgFile(path))
+        return;
+    score->appendLog(QStringLiteral("exportSvgFile completed--------------\n"));
 }
 
 void MainWindow::exportMusicXMLFileClean()
 {
-    qDebug() << Q_FUNC_INFO;
+    qDebug() << "exportMusicXMLFileClean entered.";
+    Score *score = currentScore();
+    if (!score)
+        return;
+    const QString path = askExportPath(this, tr("Velmora: Export pure MusicXML file"),
+                                       tr("Music XML files (*.musicxml)"));
+    if (path.isEmpty() || !score->exportMusicXMLFile(path, ScoreXmlMode::PlainMusicXml))
+        return;
+    score->appendLog(QStringLiteral("exportMusicXMLFileClean completed--------------\n"));
+    score->generateScore();
 }
 
 void MainWindow::exportToMuseScoreClean()
 {
-    qDebug() << Q_FUNC_INFO;
+    qDebug() << "exportToMuseScoreClean entered.";
+    Score *score = currentScore();
+    if (!score)
+        return;
+    if (score->exportMusicXMLToMuseScore(ScoreXmlMode::PlainMusicXml))
+        score->appendLog(QStringLiteral("exportToMuseScoreClean completed--------------\n"));
+    score->generateScore();
+}
+
+bool MainWindow::confirmLyricsExport()
+{
+    // Which parts get their note names as lyrics, and how, are the part
+    // dialog's output switches: the user sees them before agreeing.
+    loadPartDialog();
+    partDialog->setMoreChecked(true);
+    partDialog->show();
+    partDialog->raise();
+    Prompter &prompter = Prompter::instance();
+    prompter.beep();
+    return prompter.question(
+               this, tr("Velmora"),
+               tr("This command will use Part dialog's output settings.\nPress Ok to continue."),
+               QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) == QMessageBox::Ok;
 }
 
 void MainWindow::exportMusicXMLWithLyrics()
 {
-    qDebug() << Q_FUNC_INFO;
+    Score *score = currentScore();
+    if (!score || !confirmLyricsExport())
+        return;
+    const QString path = askExportPath(this, tr("Velmora: Export MusicXML With Lyrics"),
+                                       tr("Music XML files (*.musicxml)"));
+    if (path.isEmpty() || !score->exportMusicXMLFile(path, ScoreXmlMode::NoteNameLyrics))
+        return;
+    score->appendLog(QStringLiteral("exportMusicXMLWithLyrics completed--------------\n"));
+    score->generateScore();
 }
 
 void MainWindow::exportMusicXMLWithLyricsToMS()
 {
-    qDebug() << Q_FUNC_INFO;
+    Score *score = currentScore();
+    if (!score || !confirmLyricsExport())
+        return;
+    if (!score->exportMusicXMLToMuseScore(ScoreXmlMode::NoteNameLyrics))
+        return;
+    score->appendLog(QStringLiteral("exportMusicXMLWithLyricsToMS completed--------------\n"));
+    score->generateScore();
 }

@@ -2,6 +2,129 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>DialogImportExport</name>
+    <message>
+        <source>Velmora: Import and Export Dialog-</source>
+        <translation>Velmora: Import and Export Dialog-</translation>
+    </message>
+    <message>
+        <source>Import MusicXML-</source>
+        <translation>Import MusicXML-</translation>
+    </message>
+    <message>
+        <source>Source-</source>
+        <translation>Source-</translation>
+    </message>
+    <message>
+        <source>File-</source>
+        <translation>File-</translation>
+    </message>
+    <message>
+        <source>MuseScore-</source>
+        <translation>MuseScore-</translation>
+    </message>
+    <message>
+        <source>Options-</source>
+        <translation>Options-</translation>
+    </message>
+    <message>
+        <source>New-</source>
+        <translation>New-</translation>
+    </message>
+    <message>
+        <source>Imitate-</source>
+        <translation>Imitate-</translation>
+    </message>
+    <message>
+        <source>Update-</source>
+        <translation>Update-</translation>
+    </message>
+    <message>
+        <source>Import-</source>
+        <translation>Import-</translation>
+    </message>
+    <message>
+        <source>Export MusicXML-</source>
+        <translation>Export MusicXML-</translation>
+    </message>
+    <message>
+        <source>Target-</source>
+        <translation>Target-</translation>
+    </message>
+    <message>
+        <source>With Staff Notes-</source>
+        <translation>With Staff Notes-</translation>
+    </message>
+    <message>
+        <source>Export-</source>
+        <translation>Export-</translation>
+    </message>
+    <message>
+        <source>Close-</source>
+        <translation>Close-</translation>
+    </message>
+    <message>
+        <source>Velmora: Import/Export MusicXML</source>
+        <translation>Velmora: MusicXML の読み込み/書き出し</translation>
+    </message>
+    <message>
+        <source>Import MusicXML</source>
+        <translation>MusicXML の読み込み</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>読み込み元</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>MuseScore</source>
+        <translation>MuseScore</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>オプション</translation>
+    </message>
+    <message>
+        <source>New (with defaut settings)</source>
+        <translation>新規（既定の設定）</translation>
+    </message>
+    <message>
+        <source>Imitate (with active score&apos;s settings)</source>
+        <translation>模倣（作業中の楽譜の設定）</translation>
+    </message>
+    <message>
+        <source>Update (replacing active score)</source>
+        <translation>更新（作業中の楽譜を置き換え）</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>読み込み</translation>
+    </message>
+    <message>
+        <source>Export MusicXML</source>
+        <translation>MusicXML の書き出し</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>出力先</translation>
+    </message>
+    <message>
+        <source>With Note Names in Lyrics</source>
+        <translation>音名を歌詞に含める</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>書き出し</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
     <name>DialogLog</name>
     <message>
         <source>Dialog</source>
@@ -1410,6 +1533,28 @@
     <message>
         <source>&amp;%1 %2</source>
         <translation>&amp;%1 %2</translation>
+        <source>Velmora: Export PDF</source>
+        <translation>Velmora: PDF を書き出し</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDFファイル (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Velmora: Export SVG</source>
+        <translation>Velmora: SVG を書き出し</translation>
+    </message>
+    <message>
+        <source>SVG files (*.svg)</source>
+        <translation>SVGファイル (*.svg)</translation>
+    </message>
+    <message>
+        <source>Velmora: Export pure MusicXML file</source>
+        <translation>Velmora: 純粋な MusicXML ファイルを書き出し</translation>
+    </message>
+    <message>
+        <source>Music XML files (*.musicxml)</source>
+        <translation>MusicXMLファイル (*.musicxml)</translation>
     </message>
     <message>
         <source>Velmora</source>
@@ -1629,6 +1774,42 @@ is updated. Do you want to save?</source>
     <message>
         <source>Velmora: Change Note Name</source>
         <translation>Velmora: 音名を変更</translation>
+        <source>This command will use Part dialog&apos;s output settings.
+Press Ok to continue.</source>
+        <translation>このコマンドはパートダイアログの出力設定を使います。
+続けるにはOKを押してください。</translation>
+    </message>
+    <message>
+        <source>Velmora: Export MusicXML With Lyrics</source>
+        <translation>Velmora: 歌詞付き MusicXML を書き出し</translation>
+    </message>
+    <message>
+        <source>MusicXml files (*.xml *.musicxml)</source>
+        <translation>MusicXMLファイル (*.xml *.musicxml)</translation>
+    </message>
+    <message>
+        <source>Imported MusicXML file was created by [%1] which is not tested by Velmora. Please remake the musicxml file using MuseScore!</source>
+        <translation>インポートしたMusicXMLファイルは[%1]で作成されています。VelmoraではMuseScore以外は検証していません。MuseScoreでMusicXMLファイルを作り直してください！</translation>
+    </message>
+    <message>
+        <source>Velmora: Import MusicXML file</source>
+        <translation>Velmora: MusicXML ファイルの読み込み</translation>
+    </message>
+    <message>
+        <source>Koto Scale</source>
+        <translation>箏の調弦</translation>
+    </message>
+    <message>
+        <source>Sangen/Shamisen Tuning</source>
+        <translation>三絃/三味線の調弦</translation>
+    </message>
+    <message>
+        <source>Select the numer of strings of Koto for Part: %1</source>
+        <translation>パート%1の箏の弦の数を選んでください</translation>
+    </message>
+    <message>
+        <source>Select a tuning method for Part %1</source>
+        <translation>パート%1の調弦を選んでください</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,129 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>DialogImportExport</name>
+    <message>
+        <source>Velmora: Import and Export Dialog-</source>
+        <translation>Velmora: Import and Export Dialog-</translation>
+    </message>
+    <message>
+        <source>Import MusicXML-</source>
+        <translation>Import MusicXML-</translation>
+    </message>
+    <message>
+        <source>Source-</source>
+        <translation>Source-</translation>
+    </message>
+    <message>
+        <source>File-</source>
+        <translation>File-</translation>
+    </message>
+    <message>
+        <source>MuseScore-</source>
+        <translation>MuseScore-</translation>
+    </message>
+    <message>
+        <source>Options-</source>
+        <translation>Options-</translation>
+    </message>
+    <message>
+        <source>New-</source>
+        <translation>New-</translation>
+    </message>
+    <message>
+        <source>Imitate-</source>
+        <translation>Imitate-</translation>
+    </message>
+    <message>
+        <source>Update-</source>
+        <translation>Update-</translation>
+    </message>
+    <message>
+        <source>Import-</source>
+        <translation>Import-</translation>
+    </message>
+    <message>
+        <source>Export MusicXML-</source>
+        <translation>Export MusicXML-</translation>
+    </message>
+    <message>
+        <source>Target-</source>
+        <translation>Target-</translation>
+    </message>
+    <message>
+        <source>With Staff Notes-</source>
+        <translation>With Staff Notes-</translation>
+    </message>
+    <message>
+        <source>Export-</source>
+        <translation>Export-</translation>
+    </message>
+    <message>
+        <source>Close-</source>
+        <translation>Close-</translation>
+    </message>
+    <message>
+        <source>Velmora: Import/Export MusicXML</source>
+        <translation>Velmora: 导入/导出 MusicXML</translation>
+    </message>
+    <message>
+        <source>Import MusicXML</source>
+        <translation>导入 MusicXML</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>来源</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>MuseScore</source>
+        <translation>MuseScore</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>选项</translation>
+    </message>
+    <message>
+        <source>New (with defaut settings)</source>
+        <translation>新建（默认设置）</translation>
+    </message>
+    <message>
+        <source>Imitate (with active score&apos;s settings)</source>
+        <translation>仿照（当前乐谱的设置）</translation>
+    </message>
+    <message>
+        <source>Update (replacing active score)</source>
+        <translation>更新（替换当前乐谱）</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>导入</translation>
+    </message>
+    <message>
+        <source>Export MusicXML</source>
+        <translation>导出 MusicXML</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>目标</translation>
+    </message>
+    <message>
+        <source>With Note Names in Lyrics</source>
+        <translation>将音名写入歌词</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
     <name>DialogLog</name>
     <message>
         <source>Dialog</source>
@@ -1410,6 +1533,28 @@
     <message>
         <source>&amp;%1 %2</source>
         <translation>&amp;%1 %2</translation>
+        <source>Velmora: Export PDF</source>
+        <translation>Velmora: 导出 PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF 文件 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Velmora: Export SVG</source>
+        <translation>Velmora: 导出 SVG</translation>
+    </message>
+    <message>
+        <source>SVG files (*.svg)</source>
+        <translation>SVG 文件 (*.svg)</translation>
+    </message>
+    <message>
+        <source>Velmora: Export pure MusicXML file</source>
+        <translation>Velmora: 导出纯 MusicXML 文件</translation>
+    </message>
+    <message>
+        <source>Music XML files (*.musicxml)</source>
+        <translation>MusicXML 文件 (*.musicxml)</translation>
     </message>
     <message>
         <source>Velmora</source>
@@ -1629,6 +1774,42 @@ is updated. Do you want to save?</source>
     <message>
         <source>Velmora: Change Note Name</source>
         <translation>Velmora: 更改音名</translation>
+        <source>This command will use Part dialog&apos;s output settings.
+Press Ok to continue.</source>
+        <translation>此命令将使用声部对话框的输出设置。
+按“确定”继续。</translation>
+    </message>
+    <message>
+        <source>Velmora: Export MusicXML With Lyrics</source>
+        <translation>Velmora: 导出带歌词的 MusicXML</translation>
+    </message>
+    <message>
+        <source>MusicXml files (*.xml *.musicxml)</source>
+        <translation>MusicXML 文件 (*.xml *.musicxml)</translation>
+    </message>
+    <message>
+        <source>Imported MusicXML file was created by [%1] which is not tested by Velmora. Please remake the musicxml file using MuseScore!</source>
+        <translation>导入的 MusicXML 文件由 [%1] 创建，Velmora 未对其进行测试。请使用 MuseScore 重新制作 MusicXML 文件！</translation>
+    </message>
+    <message>
+        <source>Velmora: Import MusicXML file</source>
+        <translation>Velmora: 导入 MusicXML 文件</translation>
+    </message>
+    <message>
+        <source>Koto Scale</source>
+        <translation>筝的定弦</translation>
+    </message>
+    <message>
+        <source>Sangen/Shamisen Tuning</source>
+        <translation>三弦/三味线定弦</translation>
+    </message>
+    <message>
+        <source>Select the numer of strings of Koto for Part: %1</source>
+        <translation>请选择声部 %1 的筝的弦数</translation>
+    </message>
+    <message>
+        <source>Select a tuning method for Part %1</source>
+        <translation>请选择声部 %1 的定弦方法</translation>
     </message>
 </context>
 <context>

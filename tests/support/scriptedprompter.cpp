@@ -113,11 +113,13 @@ QString ScriptedPrompter::item(QWidget *, const QString &title, const QString &l
     prompt.items = items;
     prompt.current = current;
     prompts.append(prompt);
-    const bool answered = !itemAnswers.isEmpty();
+    // A null answer in the queue stands for one cancelled input.
+    const QString answer = itemAnswers.isEmpty() ? QString() : itemAnswers.dequeue();
+    const bool answered = !answer.isNull();
     if (ok)
         *ok = answered;
     if (answered)
-        return itemAnswers.dequeue();
+        return answer;
     return items.value(current);
 }
 

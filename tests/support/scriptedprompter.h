@@ -40,8 +40,8 @@ public:
     QQueue<QMessageBox::StandardButton> questionAnswers;
     QQueue<QString> fileAnswers; // for open, save and directory pickers
     QQueue<QFont> fontAnswers;
-    QList<QFont> fontsOffered; // the initial font of each font picker, in order
-    QQueue<QString> itemAnswers;
+    QList<QFont> fontsOffered;   // the initial font of each font picker, in order
+    QQueue<QString> itemAnswers; // a null QString answers as a cancel
     QQueue<int> integerAnswers;
     int beeps = 0;
     // Each runs in place of one modal dialog, in order: it may emit the

@@ -1,0 +1,377 @@
+// The main window's export commands: SVG and PDF pages, plain MusicXML and
+// MusicXML with note-name lyrics, to a file or to the MuseScore hand-off
+// file; what a cancelled or failed export leaves, and the undo history.
+#include "app/mainwindow.h"
+#include "dialogs/partdialog.h"
+#include "document/scorexmlmode.h"
+#include "model/directive.h"
+#include "model/note.h"
+#include "model/score.h"
+#include "support/messagecapture.h"
+#include "support/testenvironment.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QDomDocument>
+#include <QFile>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QUndoStack>
+
+namespace {
+
+using TestSupport::prompter;
+
+QString handOffPath()
+{
+    return QDir::homePath() + QStringLiteral("/velmora_exported.musicxml");
+}
+
+int generations(const TestSupport::MessageCapture &capture)
+{
+    return capture.count(QStringLiteral("generateScore: entered----------."));
+}
+
+// A window with the corpus score that has lyrics open in one tab.
+void openScore(MainWindow &window)
+{
+    QVERIFY(window.importXmlFile2(
+        false, TestSupport::fixturePath(
+                   QStringLiteral("corpus/lilypond-musicxml-testsuite/01a-Pitches-Pitches.xml"))));
+    window.currentScore()->generateScore();
+    // The corpus file names another creator than MuseScore.
+    prompter().reset();
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Names of the elements of a written file that begin with "tarn-".
+QStringList tarnElements(const QString &path)
+{
+    QDomDocument document;
+    if (!document.setContent(contents(path)))
+        return {QStringLiteral("unreadable")};
+    QStringList found;
+    const QDomNodeList all = document.elementsByTagName(QStringLiteral("*"));
+    for (int i = 0; i < all.size(); ++i) {
+        const QString tag = all.at(i).toElement().tagName();
+        if (tag.startsWith(QLatin1String("tarn-")))
+            found << tag;
+    }
+    return found;
+}
+
+bool moreIsOpen(MainWindow &window)
+{
+    auto *more = window.partDialog->findChild<QAbstractButton *>(QStringLiteral("pushButtonMore"));
+    return more && more->isChecked();
+}
+
+using Slot = void (MainWindow::*)();
+
+} // namespace
+
+Q_DECLARE_METATYPE(Slot)
+
+class TestMainWindowExport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void nothingWithoutScore();
+    void pagesToFile_data();
+    void pagesToFile();
+    void cancelledSaveDialog_data();
+    void cancelledSaveDialog();
+    void unwritablePath_data();
+    void unwritablePath();
+    void plainMusicXml();
+    void plainToMuseScore();
+    void lyricsAskFirst_data();
+    void lyricsAskFirst();
+    void undoAfterExportUndoesTheEdit_data();
+    void undoAfterExportUndoesTheEdit();
+};
+
+void TestMainWindowExport::init()
+{
+    prompter().reset();
+    QFile::remove(handOffPath());
+}
+
+void TestMainWindowExport::nothingWithoutScore()
+{
+    MainWindow window;
+    QTemporaryDir folder;
+    for (Slot slot :
+         {&MainWindow::exportSvgFile, &MainWindow::exportPdfFile,
+          &MainWindow::exportMusicXMLFileClean, &MainWindow::exportToMuseScoreClean,
+          &MainWindow::exportMusicXMLWithLyrics, &MainWindow::exportMusicXMLWithLyricsToMS}) {
+        prompter().fileAnswers << folder.filePath(QStringLiteral("out.xml"));
+        prompter().questionAnswers << QMessageBox::Ok;
+        (window.*slot)();
+        QVERIFY(prompter().prompts.isEmpty());
+        QCOMPARE(prompter().beeps, 0);
+        prompter().reset();
+    }
+    QVERIFY(QDir(folder.path()).isEmpty());
+    QVERIFY(!QFile::exists(handOffPath()));
+}
+
+void TestMainWindowExport::pagesToFile_data()
+{
+    QTest::addColumn<Slot>("slot");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QString>("log");
+    QTest::newRow("SVG") << Slot(&MainWindow::exportSvgFile) << "Velmora: Export SVG"
+                         << "SVG files (*.svg)"
+                         << "pitches.svg"
+                         << "pitches_p001.svg"
+                         << "exportSvgFile completed--------------\n";
+    QTest::newRow("PDF") << Slot(&MainWindow::exportPdfFile) << "Velmora: Export PDF"
+                         << "PDF files (*.pdf)"
+                         << "pitches.pdf"
+                         << "pitches.pdf"
+                         << "exportPdfFile completed--------------\n";
+}
+
+void TestMainWindowExport::pagesToFile()
+{
+    QFETCH(Slot, slot);
+    QFETCH(QString, title);
+    QFETCH(QString, filter);
+    QFETCH(QString, chosen);
+    QFETCH(QString, written);
+    QFETCH(QString, log);
+    MainWindow window;
+    openScore(window);
+    Score *score = window.currentScore();
+    QTemporaryDir folder;
+
+    // The regenerations the export makes itself, called directly.
+    int ownGenerations = 0;
+    {
+        TestSupport::MessageCapture capture;
+        if (slot == Slot(&MainWindow::exportSvgFile))
+            QVERIFY(score->exportSvgFile(folder.filePath(QStringLiteral("direct.svg"))));
+        else
+            QVERIFY(score->exportPdfFile(folder.filePath(QStringLiteral("direct.pdf"))));
+        ownGenerations = generations(capture);
+    }
+    QVERIFY(ownGenerations > 0);
+
+    prompter().fileAnswers << folder.filePath(chosen);
+    TestSupport::MessageCapture capture;
+    (window.*slot)();
+    const auto &prompt = prompter().prompts.value(0);
+    QCOMPARE(prompt.kind, QStringLiteral("saveFileName"));
+    QCOMPARE(prompt.title, title);
+    QCOMPARE(prompt.filter, filter);
+    QVERIFY(prompt.folder.isEmpty());
+    QVERIFY(QFileInfo(folder.filePath(written)).size() > 0);
+    QVERIFY(score->logText.endsWith(log));
+    QCOMPARE(generations(capture), ownGenerations);
+}
+
+void TestMainWindowExport::cancelledSaveDialog_data()
+{
+    QTest::addColumn<Slot>("slot");
+    QTest::newRow("SVG") << Slot(&MainWindow::exportSvgFile);
+    QTest::newRow("PDF") << Slot(&MainWindow::exportPdfFile);
+    QTest::newRow("plain MusicXML") << Slot(&MainWindow::exportMusicXMLFileClean);
+    QTest::newRow("with lyrics") << Slot(&MainWindow::exportMusicXMLWithLyrics);
+}
+
+void TestMainWindowExport::cancelledSaveDialog()
+{
+    QFETCH(Slot, slot);
+    MainWindow window;
+    openScore(window);
+    Score *score = window.currentScore();
+    const QString log = score->logText;
+    prompter().questionAnswers << QMessageBox::Ok;
+    (window.*slot)();
+    QCOMPARE(prompter().texts(QStringLiteral("saveFileName")).size(), 1);
+    QCOMPARE(score->logText, log);
+    QVERIFY(prompter().texts(QStringLiteral("warning")).isEmpty());
+}
+
+void TestMainWindowExport::unwritablePath_data()
+{
+    QTest::addColumn<Slot>("slot");
+    QTest::addColumn<QString>("place");
+    const QList<QPair<const char *, Slot>> commands{
+        {"SVG", &MainWindow::exportSvgFile},
+        {"PDF", &MainWindow::exportPdfFile},
+        {"plain MusicXML", &MainWindow::exportMusicXMLFileClean},
+        {"with lyrics", &MainWindow::exportMusicXMLWithLyrics}};
+    for (const auto &entry : commands) {
+        QTest::addRow("%s, missing folder", entry.first) << entry.second << "missing";
+        QTest::addRow("%s, a folder", entry.first) << entry.second << "folder";
+    }
+}
+
+void TestMainWindowExport::unwritablePath()
+{
+    QFETCH(Slot, slot);
+    QFETCH(QString, place);
+    MainWindow window;
+    openScore(window);
+    Score *score = window.currentScore();
+    const QString log = score->logText;
+    QTemporaryDir folder;
+    QString path = folder.filePath(QStringLiteral("no/such/folder/out.pdf"));
+    if (place == QLatin1String("folder")) {
+        // Named like the file an SVG export writes, too.
+        path = folder.filePath(QStringLiteral("blocked.pdf"));
+        QVERIFY(QDir().mkpath(path));
+        QVERIFY(QDir().mkpath(folder.filePath(QStringLiteral("blocked_p001.svg"))));
+    }
+    prompter().fileAnswers << path;
+    prompter().questionAnswers << QMessageBox::Ok;
+    (window.*slot)();
+    const QStringList warnings = prompter().texts(QStringLiteral("warning"));
+    QCOMPARE(warnings.size(), 1);
+    QVERIFY2(warnings.first().startsWith(QStringLiteral("Can't write file (")),
+             qPrintable(warnings.first()));
+    QCOMPARE(score->logText, log);
+}
+
+void TestMainWindowExport::plainMusicXml()
+{
+    MainWindow window;
+    openScore(window);
+    Score *score = window.currentScore();
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("plain.musicxml"));
+    prompter().fileAnswers << path;
+    TestSupport::MessageCapture capture;
+    window.exportMusicXMLFileClean();
+    QVERIFY(capture.contains(QStringLiteral("exportMusicXMLFileClean entered.")));
+    const auto &prompt = prompter().prompts.value(0);
+    QCOMPARE(prompt.title, QStringLiteral("Velmora: Export pure MusicXML file"));
+    QCOMPARE(prompt.filter, QStringLiteral("Music XML files (*.musicxml)"));
+    QVERIFY(contents(path).contains("<score-partwise"));
+    QCOMPARE(tarnElements(path), QStringList());
+    QVERIFY(score->logText.endsWith(
+        QStringLiteral("exportMusicXMLFileClean completed--------------\n")));
+    QVERIFY(generations(capture) >= 1);
+}
+
+void TestMainWindowExport::plainToMuseScore()
+{
+    MainWindow window;
+    openScore(window);
+    Score *score = window.currentScore();
+    TestSupport::MessageCapture capture;
+    window.exportToMuseScoreClean();
+    QVERIFY(prompter().prompts.isEmpty());
+    QVERIFY(contents(handOffPath()).contains("<score-partwise"));
+    QCOMPARE(tarnElements(handOffPath()), QStringList());
+    QVERIFY(score->logText.endsWith(
+        QStringLiteral("exportToMuseScoreClean completed--------------\n")));
+    QVERIFY(generations(capture) >= 1);
+}
+
+void TestMainWindowExport::lyricsAskFirst_data()
+{
+    QTest::addColumn<bool>("toMuseScore");
+    QTest::addColumn<bool>("agree");
+    QTest::newRow("file, Cancel") << false << false;
+    QTest::newRow("file, OK") << false << true;
+    QTest::newRow("MuseScore, Cancel") << true << false;
+    QTest::newRow("MuseScore, OK") << true << true;
+}
+
+void TestMainWindowExport::lyricsAskFirst()
+{
+    QFETCH(bool, toMuseScore);
+    QFETCH(bool, agree);
+    MainWindow window;
+    openScore(window);
+    Score *score = window.currentScore();
+    const QString log = score->logText;
+    QTemporaryDir folder;
+    const QString path =
+        toMuseScore ? handOffPath() : folder.filePath(QStringLiteral("lyrics.musicxml"));
+    prompter().questionAnswers << (agree ? QMessageBox::Ok : QMessageBox::Cancel);
+    prompter().fileAnswers << path;
+    if (toMuseScore)
+        window.exportMusicXMLWithLyricsToMS();
+    else
+        window.exportMusicXMLWithLyrics();
+
+    QVERIFY(window.partDialog->isVisible());
+    QVERIFY(moreIsOpen(window));
+    QCOMPARE(prompter().beeps, 1);
+    const auto &question = prompter().prompts.value(0);
+    QCOMPARE(question.kind, QStringLiteral("question"));
+    QCOMPARE(question.title, QStringLiteral("Velmora"));
+    QCOMPARE(question.text,
+             QStringLiteral(
+                 "This command will use Part dialog's output settings.\nPress Ok to continue."));
+    QCOMPARE(question.buttons, QMessageBox::Ok | QMessageBox::Cancel);
+    if (!agree) {
+        QCOMPARE(prompter().prompts.size(), 1);
+        QVERIFY(!QFile::exists(path));
+        QCOMPARE(score->logText, log);
+        return;
+    }
+    if (!toMuseScore) {
+        const auto &save = prompter().prompts.value(1);
+        QCOMPARE(save.title, QStringLiteral("Velmora: Export MusicXML With Lyrics"));
+        QCOMPARE(save.filter, QStringLiteral("Music XML files (*.musicxml)"));
+    }
+    QVERIFY(score->logText.endsWith(
+        toMuseScore ? QStringLiteral("exportMusicXMLWithLyricsToMS completed--------------\n")
+                    : QStringLiteral("exportMusicXMLWithLyrics completed--------------\n")));
+    // The file is the note-name lyrics build of the settings the score holds.
+    const QString direct = folder.filePath(QStringLiteral("direct.musicxml"));
+    QVERIFY(score->exportMusicXMLFile(direct, ScoreXmlMode::NoteNameLyrics));
+    QCOMPARE(contents(path), contents(direct));
+    const QString plain = folder.filePath(QStringLiteral("plain.musicxml"));
+    QVERIFY(score->exportMusicXMLFile(plain, ScoreXmlMode::PlainMusicXml));
+    QVERIFY(contents(path) != contents(plain));
+}
+
+void TestMainWindowExport::undoAfterExportUndoesTheEdit_data()
+{
+    QTest::addColumn<Slot>("slot");
+    QTest::newRow("plain to file") << Slot(&MainWindow::exportMusicXMLFileClean);
+    QTest::newRow("plain to MuseScore") << Slot(&MainWindow::exportToMuseScoreClean);
+    QTest::newRow("lyrics to file") << Slot(&MainWindow::exportMusicXMLWithLyrics);
+    QTest::newRow("lyrics to MuseScore") << Slot(&MainWindow::exportMusicXMLWithLyricsToMS);
+}
+
+void TestMainWindowExport::undoAfterExportUndoesTheEdit()
+{
+    QFETCH(Slot, slot);
+    MainWindow window;
+    openScore(window);
+    Score *score = window.currentScore();
+    Note *note = score->noteAt(0, 0, 0, 0);
+    QVERIFY(note);
+    Directive *added = score->addDirectiveToNote(note, QStringLiteral("'dolce'"));
+    QVERIFY(added && !added->deleted);
+    QTemporaryDir folder;
+    prompter().fileAnswers << folder.filePath(QStringLiteral("out.musicxml"));
+    prompter().questionAnswers << QMessageBox::Ok;
+    (window.*slot)();
+    QVERIFY(score->logText.contains(QStringLiteral(" completed--------------\n")));
+    QCOMPARE(score->noteAt(0, 0, 0, 0), note);
+    QCOMPARE(score->undoStack->count(), 1);
+    score->undoStack->undo();
+    QVERIFY(added->deleted);
+}
+
+VELMORA_TEST_MAIN(TestMainWindowExport)
+#include "tst_main_window_export.moc"
