@@ -2264,10 +2264,11 @@ public:
     // The score-file text of this score with part `partIndex` (from 0)
     // copied: the copied score-part (id + "-Dup") right before its source
     // in the part-list, the copied part right after its source part. Made
-    // from the stored text, or from the model when the loader has let the
-    // text go; the score's own document is left alone. A partIndex that
-    // matches no part gives the text unchanged; empty (and a debug line)
-    // when the text has no score-partwise.
+    // from the score-file text of the model as a save builds it (documentText
+    // for a score never loaded), in a document of its own: the model keeps
+    // its elements. A partIndex that matches no part gives the text
+    // unchanged; empty (and a debug line) when the text has no
+    // score-partwise.
     std::optional<QString> duplicateScoreXmlPart(int partIndex);
 
     // document/score_note_editors.cpp: a directive or a text below a note,
