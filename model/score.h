@@ -2254,6 +2254,66 @@ private:
                                    int index, int partIndex, ScoreXmlMode mode) const;
 
 public:
+    // document/score_element_compare.cpp: whether two measure children of
+    // two documents stand for the same music
+    // Same tag, same text, the same identifying attributes of spanners
+    // (beam number, slur type and number, ...) and, pairwise and in order,
+    // the same child elements; every other attribute is ignored.
+    static bool isSameSpannerXml(const QDomElement &a, const QDomElement &b);
+
+    // document/score_duplicate_part.cpp: one part copied in the document
+    // The score-file text of this score with part `partIndex` (from 0)
+    // copied: the copied score-part (id + "-Dup") right before its source
+    // in the part-list, the copied part right after its source part. Made
+    // from the score-file text of the model as a save builds it (documentText
+    // for a score never loaded), in a document of its own: the model keeps
+    // its elements. A partIndex that matches no part gives the text
+    // unchanged; empty (and a debug line) when the text has no
+    // score-partwise.
+    std::optional<QString> duplicateScoreXmlPart(int partIndex);
+
+    // document/score_note_editors.cpp: a directive or a text below a note,
+    // and a note's lyrics removed, in the note's own element
+    // A new `fingering` holding the directive's text (and its tarn-offset
+    // when moved) in the note's first notations/technical, made when
+    // missing.
+    QDomElement appendDirectiveFingeringXml(Note *note, const Directive *directive);
+    // A `direction` placed below with `text` as words, right after the
+    // note; nothing for an empty text.
+    void insertWordsDirectionXml(Note *note, const QString &text);
+    void removeNoteLyricXml(Note *note);
+
+    // document/score_imported_update.cpp: the layout of a source score
+    // carried into this freshly imported score
+    // Writes the source's settings and per-item layout into this score's
+    // document by position (credit i, part i, measure m, a voice's n-th
+    // note, a note's k-th mark), then rebuilds the model from the text,
+    // regenerates and marks the score changed; the file name stays. The
+    // source is only read. Structure that differs is never an error: what
+    // has no counterpart is left as imported.
+    void updateImportedMusicXML(const Score *source);
+    // The measures of one `part` element of this document amended from the
+    // source's part `partIndex`.
+    void updateImportedPartXml(const Score *source, QDomElement &part, int partIndex);
+
+    // document/score_update_merge.cpp: the credits and measures of a revised
+    // document merged into this score's document
+    // Moves every credit and measure of newScore's document that differs
+    // from this document's into it (newScore is unusable afterwards) and
+    // returns how many were replaced, added or removed; -1 when the part
+    // counts differ (a warning) or the user cancels the question on the
+    // first part's measure counts. Only the parts both documents have are
+    // walked. With cleanNotations fingering and directive texts do not
+    // count. The caller rebuilds the model.
+    int mergeUpdatedMusicXML(Score *newScore, bool cleanNotations);
+    // The texts of `a` (its tarn- elements left out) and `b` are equal.
+    bool isSameElementXml(const QDomElement &a, const QDomElement &b);
+    // The forward, attributes, direction and note children stand for the
+    // same music, position by position; print and tarn- elements never
+    // count. Neither measure changes.
+    bool isSameMeasureXml(const QDomElement &a, const QDomElement &b, bool cleanNotations);
+
+public:
     // view/score_view.cpp: setting file name and document text together
     // Stores both and marks the score changed. Always true.
     bool setFileNameAndText(const QString &name, const QString &text);

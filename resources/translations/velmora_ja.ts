@@ -2986,5 +2986,17 @@ Select a scale note in the list and change pitch.</source>
         <source>Set Visibility</source>
         <translation>表示/非表示</translation>
     </message>
+    <message>
+        <source>Can&apos;t Import Update: Numbers of parts are not the same: %1 vs %2.</source>
+        <translation>更新をインポートできません: パート数が一致しません: %1 対 %2。</translation>
+    </message>
+    <message>
+        <source>Numbers of measures of the original and the new scores are not the same: %1 v.s. %2.
+
+Do you really want to import?</source>
+        <translation>元の楽譜と新しい楽譜の小節数が一致しません: %1 対 %2。
+
+本当にインポートしますか？</translation>
+    </message>
 </context>
 </TS>

@@ -2986,5 +2986,17 @@ Select a scale note in the list and change pitch.</source>
         <source>Set Visibility</source>
         <translation>设置可见性</translation>
     </message>
+    <message>
+        <source>Can&apos;t Import Update: Numbers of parts are not the same: %1 vs %2.</source>
+        <translation>无法导入更新: 分谱数不一致: %1 对 %2。</translation>
+    </message>
+    <message>
+        <source>Numbers of measures of the original and the new scores are not the same: %1 v.s. %2.
+
+Do you really want to import?</source>
+        <translation>原乐谱与新乐谱的小节数不一致: %1 对 %2。
+
+确定要导入吗？</translation>
+    </message>
 </context>
 </TS>
