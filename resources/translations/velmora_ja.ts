@@ -1531,8 +1531,6 @@
         <translation>Velmora ファイル (*.tnsx)</translation>
     </message>
     <message>
-        <source>&amp;%1 %2</source>
-        <translation>&amp;%1 %2</translation>
         <source>Velmora: Export PDF</source>
         <translation>Velmora: PDF を書き出し</translation>
     </message>
@@ -1748,32 +1746,7 @@ is updated. Do you want to save?</source>
         <source>Refresh clean score (equivalent to PDF export).</source>
         <translation>編集用の表示を除いて楽譜を更新します (PDF 書き出しと同じ)。</translation>
     </message>
-</context>
-<context>
-    <name>NoteNameDialog</name>
     <message>
-        <source>Dialog</source>
-        <translation>音名</translation>
-    </message>
-    <message>
-        <source>Select Note Name</source>
-        <translation>音名を選択</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>キャンセル</translation>
-    </message>
-    <message>
-        <source>Change Note Name</source>
-        <translation>音名を変更</translation>
-    </message>
-    <message>
-        <source>Velmora: Change Note Name</source>
-        <translation>Velmora: 音名を変更</translation>
         <source>This command will use Part dialog&apos;s output settings.
 Press Ok to continue.</source>
         <translation>このコマンドはパートダイアログの出力設定を使います。
@@ -1810,6 +1783,75 @@ Press Ok to continue.</source>
     <message>
         <source>Select a tuning method for Part %1</source>
         <translation>パート%1の調弦を選んでください</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>NoteNameDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>音名</translation>
+    </message>
+    <message>
+        <source>Select Note Name</source>
+        <translation>音名を選択</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Change Note Name</source>
+        <translation>音名を変更</translation>
+    </message>
+    <message>
+        <source>This command will use Part dialog&apos;s output settings.
+Press Ok to continue.</source>
+        <translation type="vanished">このコマンドはパートダイアログの出力設定を使います。
+続けるにはOKを押してください。</translation>
+    </message>
+    <message>
+        <source>Velmora: Export MusicXML With Lyrics</source>
+        <translation type="vanished">Velmora: 歌詞付き MusicXML を書き出し</translation>
+    </message>
+    <message>
+        <source>MusicXml files (*.xml *.musicxml)</source>
+        <translation type="vanished">MusicXMLファイル (*.xml *.musicxml)</translation>
+    </message>
+    <message>
+        <source>Imported MusicXML file was created by [%1] which is not tested by Velmora. Please remake the musicxml file using MuseScore!</source>
+        <translation type="vanished">インポートしたMusicXMLファイルは[%1]で作成されています。VelmoraではMuseScore以外は検証していません。MuseScoreでMusicXMLファイルを作り直してください！</translation>
+    </message>
+    <message>
+        <source>Velmora: Import MusicXML file</source>
+        <translation type="vanished">Velmora: MusicXML ファイルの読み込み</translation>
+    </message>
+    <message>
+        <source>Koto Scale</source>
+        <translation type="vanished">箏の調弦</translation>
+    </message>
+    <message>
+        <source>Sangen/Shamisen Tuning</source>
+        <translation type="vanished">三絃/三味線の調弦</translation>
+    </message>
+    <message>
+        <source>Select the numer of strings of Koto for Part: %1</source>
+        <translation type="vanished">パート%1の箏の弦の数を選んでください</translation>
+    </message>
+    <message>
+        <source>Select a tuning method for Part %1</source>
+        <translation type="vanished">パート%1の調弦を選んでください</translation>
+    </message>
+    <message>
+        <source>Velmora: Change Note Name</source>
+        <translation>Velmora: 音名を変更</translation>
     </message>
 </context>
 <context>

@@ -1531,8 +1531,6 @@
         <translation>Velmora 文件 (*.tnsx)</translation>
     </message>
     <message>
-        <source>&amp;%1 %2</source>
-        <translation>&amp;%1 %2</translation>
         <source>Velmora: Export PDF</source>
         <translation>Velmora: 导出 PDF</translation>
     </message>
@@ -1748,32 +1746,7 @@ is updated. Do you want to save?</source>
         <source>Refresh clean score (equivalent to PDF export).</source>
         <translation>以干净模式刷新乐谱(与 PDF 导出相同)。</translation>
     </message>
-</context>
-<context>
-    <name>NoteNameDialog</name>
     <message>
-        <source>Dialog</source>
-        <translation>音名</translation>
-    </message>
-    <message>
-        <source>Select Note Name</source>
-        <translation>选择音名</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-    <message>
-        <source>Change Note Name</source>
-        <translation>更改音名</translation>
-    </message>
-    <message>
-        <source>Velmora: Change Note Name</source>
-        <translation>Velmora: 更改音名</translation>
         <source>This command will use Part dialog&apos;s output settings.
 Press Ok to continue.</source>
         <translation>此命令将使用声部对话框的输出设置。
@@ -1810,6 +1783,75 @@ Press Ok to continue.</source>
     <message>
         <source>Select a tuning method for Part %1</source>
         <translation>请选择声部 %1 的定弦方法</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>NoteNameDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>音名</translation>
+    </message>
+    <message>
+        <source>Select Note Name</source>
+        <translation>选择音名</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Change Note Name</source>
+        <translation>更改音名</translation>
+    </message>
+    <message>
+        <source>This command will use Part dialog&apos;s output settings.
+Press Ok to continue.</source>
+        <translation type="vanished">此命令将使用声部对话框的输出设置。
+按“确定”继续。</translation>
+    </message>
+    <message>
+        <source>Velmora: Export MusicXML With Lyrics</source>
+        <translation type="vanished">Velmora: 导出带歌词的 MusicXML</translation>
+    </message>
+    <message>
+        <source>MusicXml files (*.xml *.musicxml)</source>
+        <translation type="vanished">MusicXML 文件 (*.xml *.musicxml)</translation>
+    </message>
+    <message>
+        <source>Imported MusicXML file was created by [%1] which is not tested by Velmora. Please remake the musicxml file using MuseScore!</source>
+        <translation type="vanished">导入的 MusicXML 文件由 [%1] 创建，Velmora 未对其进行测试。请使用 MuseScore 重新制作 MusicXML 文件！</translation>
+    </message>
+    <message>
+        <source>Velmora: Import MusicXML file</source>
+        <translation type="vanished">Velmora: 导入 MusicXML 文件</translation>
+    </message>
+    <message>
+        <source>Koto Scale</source>
+        <translation type="vanished">筝的定弦</translation>
+    </message>
+    <message>
+        <source>Sangen/Shamisen Tuning</source>
+        <translation type="vanished">三弦/三味线定弦</translation>
+    </message>
+    <message>
+        <source>Select the numer of strings of Koto for Part: %1</source>
+        <translation type="vanished">请选择声部 %1 的筝的弦数</translation>
+    </message>
+    <message>
+        <source>Select a tuning method for Part %1</source>
+        <translation type="vanished">请选择声部 %1 的定弦方法</translation>
+    </message>
+    <message>
+        <source>Velmora: Change Note Name</source>
+        <translation>Velmora: 更改音名</translation>
     </message>
 </context>
 <context>
