@@ -1,5 +1,8 @@
 // MainWindow: the note-directive palette beside the score tabs, a tree of
 // ten groups of directive entries built once from one table.
+//
+// Not built yet: palleteClicked and displayPallete write their own names to
+// the debug output, so that the view's clicks and the menu reach them.
 #include "app/mainwindow.h"
 
 #include "app/myqstandarditem.h"

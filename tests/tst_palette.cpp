@@ -6,11 +6,14 @@
 #include "support/testenvironment.h"
 #include "ui_mainwindow.h"
 
+#include <QDir>
 #include <QFrame>
 #include <QLayout>
 #include <QPixmap>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStandardItemModel>
+#include <QStyle>
 #include <QTranslator>
 #include <QTreeView>
 
@@ -90,6 +93,7 @@ private slots:
     void groupHeadersCarryTextOnly();
     void everyRowKeepsItsFontButKotoThirteen();
     void viewSetUp();
+    void everyEntryDrawsItsIcon();
     void retranslationReplacesTextsOnly_data();
     void retranslationReplacesTextsOnly();
 
@@ -535,6 +539,52 @@ void TestPalette::viewSetUp()
     QCOMPARE(clicks.first().first().value<QModelIndex>(), first);
     QVERIFY(view->selectionModel()->selectedIndexes().isEmpty());
     window->hide();
+}
+
+// The whole tree drawn tall enough for every row, without texts: each
+// entry's icon leaves ink at its row's left. Saved for a look with texts.
+void TestPalette::everyEntryDrawsItsIcon()
+{
+    for (QStandardItem *item : treeOrder(model))
+        item->setText(QString());
+    const auto texts = qScopeGuard([this] { window->retranslatePallete(); });
+    QTreeView view;
+    view.setModel(model);
+    view.expandAll();
+    // No focus, so no current row is highlighted.
+    view.setFocusPolicy(Qt::NoFocus);
+    view.resize(420, 2700);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    const QImage shot = view.viewport()->grab().toImage();
+    const QString folder =
+        QDir(QCoreApplication::applicationDirPath()).absoluteFilePath("../screenshots");
+    QDir().mkpath(folder);
+    QVERIFY(shot.save(folder + QStringLiteral("/palette-icons.png")));
+    const QRgb background = shot.pixel(shot.width() - 2, shot.height() - 2);
+    const auto inked = [&](const QRect &box) {
+        int count = 0;
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            for (int x = box.left(); x <= box.right(); ++x)
+                count += shot.pixel(x, y) != background;
+        return count;
+    };
+    const int iconSide = view.iconSize().isValid()
+                             ? view.iconSize().height()
+                             : view.style()->pixelMetric(QStyle::PM_SmallIconSize);
+    for (QStandardItem *item : treeOrder(model)) {
+        const QRect row = view.visualRect(item->index());
+        QVERIFY2(shot.rect().contains(row), qPrintable(item->text()));
+        // The icon stands at the row's left, as tall as the small icon size.
+        const QRect iconBox(row.left(), row.top(), iconSide, row.height());
+        if (item->parent())
+            QVERIFY2(inked(iconBox) > 4, qPrintable(item->data(directiveRole).toString()));
+        else
+            QCOMPARE(inked(iconBox), 0);
+    }
+    window->retranslatePallete();
+    QCOMPARE(model->item(0)->text(), groupTitles.first());
+    QVERIFY(view.viewport()->grab().save(folder + QStringLiteral("/palette.png")));
 }
 
 void TestPalette::retranslationReplacesTextsOnly_data()
