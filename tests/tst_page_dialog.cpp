@@ -11,6 +11,7 @@
 
 #include "ui_pagedialog.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -87,6 +88,7 @@ private slots:
     void defaultOrientationOnDoubleSheet();
     void badInputBeforeSetDialog();
     void screenshots();
+    void translatedTextsFit();
 };
 
 void TestPageDialog::init()
@@ -632,6 +634,39 @@ void TestPageDialog::screenshots()
                      always + QStringList{"comboBoxPaperSize", "groupBoxHeaderArea",
                                           "groupBoxPageMargin", "groupBoxPageOutput",
                                           "doubleSpinBoxMarginBottom", "checkBoxInsertCoverPage"});
+}
+
+// In Japanese every label, button and check box of both tabs is as wide as
+// its translated text needs: none is cut off.
+void TestPageDialog::translatedTextsFit()
+{
+    const InstalledCatalogue catalogue(QStringLiteral("ja"));
+    QVERIFY(catalogue.isInstalled());
+    Score score(QStringLiteral("5.3.1"), 0, false);
+    QVERIFY(loadScoreFile(score, samplePath()));
+    std::unique_ptr<Page> copy(score.page->clone());
+    PageDialog dialog(nullptr);
+    dialog.retranslate();
+    dialog.setDialog(copy.get(), score.defaultPage);
+    QCOMPARE(child<QPushButton>(dialog, "pushButtonApply")->text(),
+             catalogue.translator.translate("PageDialog", "Apply"));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto *tabs = child<QTabWidget>(dialog, "tabWidget");
+    QStringList cut;
+    for (int tab = 0; tab < tabs->count(); ++tab) {
+        tabs->setCurrentIndex(tab);
+        QTest::qWait(20);
+        grabInto(dialog, QStringLiteral("page-dialog-ja-%1").arg(tab));
+        for (const QWidget *widget : dialog.findChildren<QWidget *>()) {
+            const bool hasText = qobject_cast<const QLabel *>(widget) ||
+                                 qobject_cast<const QAbstractButton *>(widget);
+            if (hasText && widget->isVisible() &&
+                widget->width() < widget->minimumSizeHint().width())
+                cut << widget->objectName();
+        }
+    }
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
 }
 
 VELMORA_TEST_MAIN(TestPageDialog)

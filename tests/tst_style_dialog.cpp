@@ -5,11 +5,13 @@
 #include "dialogs/dialogstyle.h"
 #include "model/score.h"
 #include "model/style.h"
+#include "support/installedcatalogue.h"
 #include "support/scorefile.h"
 #include "support/testenvironment.h"
 
 #include "ui_dialogstyle.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
@@ -150,6 +152,7 @@ private slots:
     void fontPickers();
     void applyBeforeSetDialogDoesNothing();
     void screenshots();
+    void translatedTextsFit();
 };
 
 void TestStyleDialog::init()
@@ -519,6 +522,39 @@ void TestStyleDialog::screenshots()
     checkShownInside(
         dialog, always + QStringList{"doubleSpinBoxTupletOffset", "doubleSpinBoxFingeringOffsetW",
                                      "doubleSpinBoxGraceOffsetX", "checkBoxEraseExtension"});
+}
+
+// In Japanese every label, button and check box of both tabs is as wide as
+// its translated text needs: none is cut off.
+void TestStyleDialog::translatedTextsFit()
+{
+    const InstalledCatalogue catalogue(QStringLiteral("ja"));
+    QVERIFY(catalogue.isInstalled());
+    Score score(QStringLiteral("5.3.1"), 0, false);
+    QVERIFY(loadScoreFile(score, samplePath()));
+    std::unique_ptr<Style> copy(score.style->clone());
+    DialogStyle dialog;
+    dialog.retranslate();
+    dialog.setDialog(copy.get(), score.defaultStyle);
+    QCOMPARE(child<QPushButton>(dialog, "pushButtonApply")->text(),
+             catalogue.translator.translate("DialogStyle", "Apply"));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto *tabs = child<QTabWidget>(dialog, "tabWidget");
+    QStringList cut;
+    for (int tab = 0; tab < tabs->count(); ++tab) {
+        tabs->setCurrentIndex(tab);
+        QTest::qWait(20);
+        grabInto(dialog, QStringLiteral("style-dialog-ja-%1").arg(tab));
+        for (const QWidget *widget : dialog.findChildren<QWidget *>()) {
+            const bool hasText = qobject_cast<const QLabel *>(widget) ||
+                                 qobject_cast<const QAbstractButton *>(widget);
+            if (hasText && widget->isVisible() &&
+                widget->width() < widget->minimumSizeHint().width())
+                cut << widget->objectName();
+        }
+    }
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
 }
 
 VELMORA_TEST_MAIN(TestStyleDialog)
