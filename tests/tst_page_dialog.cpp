@@ -87,6 +87,7 @@ private slots:
     void setDefaultValuesWritesNothingUntilApply();
     void defaultOrientationOnDoubleSheet();
     void badInputBeforeSetDialog();
+    void geometryKept();
     void screenshots();
     void translatedTextsFit();
 };
@@ -560,6 +561,26 @@ void TestPageDialog::badInputBeforeSetDialog()
     child<QPushButton>(dialog, "pushButtonSetDefaultValues")->click();
     child<QPushButton>(dialog, "pushButtonApply")->click();
     QCOMPARE(applied.count(), 0);
+}
+
+// Closing stores the window geometry under the dialog's own name; the next
+// dialog opens where the last one closed.
+void TestPageDialog::geometryKept()
+{
+    QRect closedAt;
+    {
+        PageDialog dialog(nullptr);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        dialog.move(120, 70);
+        closedAt = dialog.geometry();
+        child<QPushButton>(dialog, "pushButtonCancel")->click();
+        QVERIFY(!dialog.isVisible());
+    }
+    QSettings settings(QStringLiteral("corvalin"), QStringLiteral("Velmora_Page"));
+    QVERIFY(!settings.value(QStringLiteral("geometry")).toByteArray().isEmpty());
+    PageDialog dialog(nullptr);
+    QCOMPARE(dialog.geometry(), closedAt);
 }
 
 namespace {

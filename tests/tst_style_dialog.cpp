@@ -151,6 +151,7 @@ private slots:
     void setDefaultValues();
     void fontPickers();
     void applyBeforeSetDialogDoesNothing();
+    void geometryKept();
     void screenshots();
     void translatedTextsFit();
 };
@@ -436,6 +437,26 @@ void TestStyleDialog::applyBeforeSetDialogDoesNothing()
     child<QPushButton>(dialog, "pushButtonApply")->click();
     QCOMPARE(applied.count(), 0);
     QVERIFY(prompter().prompts.isEmpty());
+}
+
+// Closing stores the window geometry under the dialog's own name; the next
+// dialog opens where the last one closed.
+void TestStyleDialog::geometryKept()
+{
+    QRect closedAt;
+    {
+        DialogStyle dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        dialog.move(120, 70);
+        closedAt = dialog.geometry();
+        child<QPushButton>(dialog, "pushButtonCancel")->click();
+        QVERIFY(!dialog.isVisible());
+    }
+    QSettings settings(QStringLiteral("corvalin"), QStringLiteral("Velmora_Style"));
+    QVERIFY(!settings.value(QStringLiteral("geometry")).toByteArray().isEmpty());
+    DialogStyle dialog;
+    QCOMPARE(dialog.geometry(), closedAt);
 }
 
 namespace {
