@@ -146,10 +146,8 @@ void DialogStyle::apply()
     qDebug() << "apply() called";
     if (!editedStyle)
         return;
-    for (const Row &row : std::as_const(rows)) {
-        if (row.field.editedIn(edited))
-            row.field.store(editedStyle);
-    }
+    for (const Row &row : std::as_const(rows))
+        row.field.storeIfEdited(editedStyle, edited);
     emit sigStyleApply();
 }
 

@@ -468,6 +468,7 @@ void TestPageDialog::setDefaultValuesWritesNothingUntilApply()
     defaults->measurePerLine = 5;
     defaults->autoNewline = true;
     defaults->paperCustomX = 600.0;
+    defaults->paperCustomY = 410.5; // not typed: kept with its fraction
     Page *page = fixture.copy.get();
     page->paperSize = PaperB5;
     page->pageText = QStringLiteral("mine");
@@ -514,6 +515,7 @@ void TestPageDialog::setDefaultValuesWritesNothingUntilApply()
     QCOMPARE(page->measurePerLine, 5);
     QVERIFY(page->autoNewline);
     QCOMPARE(page->paperCustomX, 600.0);
+    QCOMPARE(page->paperCustomY, 410.5);
     QCOMPARE(page->stageBracket, defaults->stageBracket);
 }
 
