@@ -40,6 +40,7 @@ PageDialog::PageDialog(Score *score, QWidget *parent)
     setWindowTitle(tr("Velmora: Page Settings"));
     readSettings();
     addSheetItems();
+    ui->comboBoxPaperSize->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 
     connect(ui->pushButtonSetDefaultValues, &QPushButton::clicked, this,
             &PageDialog::setDefaultValues);
@@ -259,6 +260,8 @@ void PageDialog::retranslate()
     ui->radioButtonPageVertical->setText(tr("Portrait"));
     for (int index = firstTranslatedSheet; index < sheetItemCount; ++index)
         ui->comboBoxPaperSize->setItemText(index, tr(sheetTexts[index]));
+    // The longest sheet name stays readable in every language.
+    ui->comboBoxPaperSize->setMinimumWidth(ui->comboBoxPaperSize->sizeHint().width());
     ui->groupBoxPageMargin->setTitle(tr("Page Margins (mm)"));
     ui->labelMarginTop->setText(tr("Top"));
     ui->labelMarginBottom->setText(tr("Bottom"));

@@ -659,8 +659,8 @@ void TestPageDialog::screenshots()
                                           "doubleSpinBoxMarginBottom", "checkBoxInsertCoverPage"});
 }
 
-// In Japanese every label, button and check box of both tabs is as wide as
-// its translated text needs: none is cut off.
+// In Japanese every label, button, check box and the sheet list of both
+// tabs is as wide as its translated text needs: none is cut off.
 void TestPageDialog::translatedTextsFit()
 {
     const InstalledCatalogue catalogue(QStringLiteral("ja"));
@@ -684,6 +684,13 @@ void TestPageDialog::translatedTextsFit()
         for (const QWidget *widget : dialog.findChildren<QWidget *>()) {
             const bool hasText = qobject_cast<const QLabel *>(widget) ||
                                  qobject_cast<const QAbstractButton *>(widget);
+            // A list needs the width of its longest item.
+            if (qobject_cast<const QComboBox *>(widget) && widget->isVisible() &&
+                widget->width() < widget->sizeHint().width())
+                cut << QStringLiteral("%1 %2 below %3")
+                           .arg(widget->objectName())
+                           .arg(widget->width())
+                           .arg(widget->sizeHint().width());
             if (hasText && widget->isVisible() &&
                 widget->width() < widget->minimumSizeHint().width())
                 cut << widget->objectName();
