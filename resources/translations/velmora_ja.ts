@@ -306,6 +306,541 @@
     </message>
 </context>
 <context>
+    <name>DialogStyle</name>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>Measure</source>
+        <translation>小節</translation>
+    </message>
+    <message>
+        <source>Stage Line Width</source>
+        <translation>段の線幅</translation>
+    </message>
+    <message>
+        <source>Part Line Width-</source>
+        <translation>Part Line Width-</translation>
+    </message>
+    <message>
+        <source>Time Signature SIze</source>
+        <translation>拍子記号のサイズ</translation>
+    </message>
+    <message>
+        <source>Leading Pad</source>
+        <translation>前の余白</translation>
+    </message>
+    <message>
+        <source>Tailing Pad</source>
+        <translation>後の余白</translation>
+    </message>
+    <message>
+        <source>Max Chord Width</source>
+        <translation>和音の最大幅</translation>
+    </message>
+    <message>
+        <source>Uniformity in Time and Size-</source>
+        <translation>Uniformity in Time and Size-</translation>
+    </message>
+    <message>
+        <source>More Uniform in Time-</source>
+        <translation>More Uniform in Time-</translation>
+    </message>
+    <message>
+        <source>More Uniform in Size-</source>
+        <translation>More Uniform in Size-</translation>
+    </message>
+    <message>
+        <source>Multimeasure Rests-</source>
+        <translation>Multimeasure Rests-</translation>
+    </message>
+    <message>
+        <source>Time Tick Marks</source>
+        <translation>時間の目盛り</translation>
+    </message>
+    <message>
+        <source>Tick Major Length (%)</source>
+        <translation>長い目盛りの長さ (%)</translation>
+    </message>
+    <message>
+        <source>Tick Major Width (mm)</source>
+        <translation>長い目盛りの幅 (mm)</translation>
+    </message>
+    <message>
+        <source>Tick Minor Length (%)</source>
+        <translation>短い目盛りの長さ (%)</translation>
+    </message>
+    <message>
+        <source>Tick Minor Width (mm)</source>
+        <translation>短い目盛りの幅 (mm)</translation>
+    </message>
+    <message>
+        <source>Gaps for Chord Notes and Voices-</source>
+        <translation>Gaps for Chord Notes and Voices-</translation>
+    </message>
+    <message>
+        <source>Gap between Voices (ratio)-</source>
+        <translation>Gap between Voices (ratio)-</translation>
+    </message>
+    <message>
+        <source>Gap between Chord Notes (ratio)-</source>
+        <translation>Gap between Chord Notes (ratio)-</translation>
+    </message>
+    <message>
+        <source>Bar Lines and Repeat Dot</source>
+        <translation>小節線と反復記号の点</translation>
+    </message>
+    <message>
+        <source>Bar Line Width-</source>
+        <translation>Bar Line Width-</translation>
+    </message>
+    <message>
+        <source>Thin Line Width</source>
+        <translation>細い線の幅</translation>
+    </message>
+    <message>
+        <source>Thick Line Width</source>
+        <translation>太い線の幅</translation>
+    </message>
+    <message>
+        <source>Double Line Spacing</source>
+        <translation>複縦線の間隔</translation>
+    </message>
+    <message>
+        <source>Repeat Dot Offset</source>
+        <translation>反復記号の点のずれ</translation>
+    </message>
+    <message>
+        <source>Repeat Dot Raidus</source>
+        <translation>反復記号の点の半径</translation>
+    </message>
+    <message>
+        <source>Repeat Dot Separation</source>
+        <translation>反復記号の点の間隔</translation>
+    </message>
+    <message>
+        <source>Font Properties-</source>
+        <translation>Font Properties-</translation>
+    </message>
+    <message>
+        <source>Text Font Property-</source>
+        <translation>Text Font Property-</translation>
+    </message>
+    <message>
+        <source>Defalut Font Property-</source>
+        <translation>Defalut Font Property-</translation>
+    </message>
+    <message>
+        <source>Rehearsal Mark Size-</source>
+        <translation>Rehearsal Mark Size-</translation>
+    </message>
+    <message>
+        <source>Size (ratio)-</source>
+        <translation>Size (ratio)-</translation>
+    </message>
+    <message>
+        <source>Text, Dynamics and Cresc.Decresc.-</source>
+        <translation>Text, Dynamics and Cresc.Decresc.-</translation>
+    </message>
+    <message>
+        <source>Text-</source>
+        <translation>Text-</translation>
+    </message>
+    <message>
+        <source>Dynamics-</source>
+        <translation>Dynamics-</translation>
+    </message>
+    <message>
+        <source>Scale Factor-</source>
+        <translation>Scale Factor-</translation>
+    </message>
+    <message>
+        <source>Cresc./Decresc.-</source>
+        <translation>Cresc./Decresc.-</translation>
+    </message>
+    <message>
+        <source>Staff Note Font Size-</source>
+        <translation>Staff Note Font Size-</translation>
+    </message>
+    <message>
+        <source>Staff note font size (point)</source>
+        <translation>五線譜の音名フォントサイズ (ポイント)</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>音符</translation>
+    </message>
+    <message>
+        <source>Note Position</source>
+        <translation>音符の位置</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>ずれ</translation>
+    </message>
+    <message>
+        <source>Lyrics Position</source>
+        <translation>歌詞の位置</translation>
+    </message>
+    <message>
+        <source>OffsetTD</source>
+        <translation>ずれ (時間の方向)</translation>
+    </message>
+    <message>
+        <source>Draw between lyrics-</source>
+        <translation>Draw between lyrics-</translation>
+    </message>
+    <message>
+        <source>Tie Stop Note --</source>
+        <translation>Tie Stop Note --</translation>
+    </message>
+    <message>
+        <source>Use Bar --</source>
+        <translation>Use Bar --</translation>
+    </message>
+    <message>
+        <source>Erase Extension-</source>
+        <translation>Erase Extension-</translation>
+    </message>
+    <message>
+        <source>Erase Extension -</source>
+        <translation>Erase Extension -</translation>
+    </message>
+    <message>
+        <source>Kinko defaults</source>
+        <translation>琴古流の既定</translation>
+    </message>
+    <message>
+        <source>&quot;U&quot; for Ab4</source>
+        <translation>A♭4 に「ウ」</translation>
+    </message>
+    <message>
+        <source>Octave Instruction (Kan/Otsu)</source>
+        <translation>オクターブ指示 (甲・乙)</translation>
+    </message>
+    <message>
+        <source>Scale Factor</source>
+        <translation>倍率</translation>
+    </message>
+    <message>
+        <source>Offset L</source>
+        <translation>ずれ L</translation>
+    </message>
+    <message>
+        <source>At Bottom (or Right)</source>
+        <translation>下 (または右)</translation>
+    </message>
+    <message>
+        <source>Offset W</source>
+        <translation>ずれ W</translation>
+    </message>
+    <message>
+        <source>Tozan Small Note-</source>
+        <translation>Tozan Small Note-</translation>
+    </message>
+    <message>
+        <source>Grace note</source>
+        <translation>装飾音</translation>
+    </message>
+    <message>
+        <source>Scale factor</source>
+        <translation>倍率</translation>
+    </message>
+    <message>
+        <source>Offset Y (horizontal)</source>
+        <translation>ずれ Y (横書き)</translation>
+    </message>
+    <message>
+        <source>Offset X (vertical) </source>
+        <translation>ずれ X (縦書き)</translation>
+    </message>
+    <message>
+        <source>Offsets for Slur, Tie, and Notation</source>
+        <translation>Offsets for Slur, Tie, and Notation</translation>
+    </message>
+    <message>
+        <source>Slur</source>
+        <translation>スラー</translation>
+    </message>
+    <message>
+        <source>Tie</source>
+        <translation>タイ</translation>
+    </message>
+    <message>
+        <source>Right/Bottom-</source>
+        <translation>Right/Bottom-</translation>
+    </message>
+    <message>
+        <source>Articulation</source>
+        <translation>アーティキュレーション</translation>
+    </message>
+    <message>
+        <source>Tuplet-</source>
+        <translation>Tuplet-</translation>
+    </message>
+    <message>
+        <source>Bracket-</source>
+        <translation>Bracket-</translation>
+    </message>
+    <message>
+        <source>tremomoOffsetL-</source>
+        <translation>tremomoOffsetL-</translation>
+    </message>
+    <message>
+        <source>OffsetW-</source>
+        <translation>OffsetW-</translation>
+    </message>
+    <message>
+        <source>Beam</source>
+        <translation>連桁</translation>
+    </message>
+    <message>
+        <source>Offset X or Y</source>
+        <translation>ずれ X または Y</translation>
+    </message>
+    <message>
+        <source>Line width</source>
+        <translation>線幅</translation>
+    </message>
+    <message>
+        <source>Line spacing</source>
+        <translation>線の間隔</translation>
+    </message>
+    <message>
+        <source>Note Spacer</source>
+        <translation>音符の前の空き</translation>
+    </message>
+    <message>
+        <source>Insert Spacer</source>
+        <translation>空きを入れる</translation>
+    </message>
+    <message>
+        <source>Width (ratio to quarter note)</source>
+        <translation>幅 (四分音符に対する比率)</translation>
+    </message>
+    <message>
+        <source>Fingering-</source>
+        <translation>Fingering-</translation>
+    </message>
+    <message>
+        <source>Size Ratio-</source>
+        <translation>Size Ratio-</translation>
+    </message>
+    <message>
+        <source>Line width-</source>
+        <translation>Line width-</translation>
+    </message>
+    <message>
+        <source>Offset L-</source>
+        <translation>Offset L-</translation>
+    </message>
+    <message>
+        <source>Offset W-</source>
+        <translation>Offset W-</translation>
+    </message>
+    <message>
+        <source>Set Default Values</source>
+        <translation>既定値に戻す</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>適用</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Style Settings</source>
+        <translation>スタイル設定</translation>
+    </message>
+    <message>
+        <source>Part Line Width</source>
+        <translation>パートの線幅</translation>
+    </message>
+    <message>
+        <source>Time Signature Size</source>
+        <translation>拍子記号のサイズ</translation>
+    </message>
+    <message>
+        <source>Maximum Chord Width (ratio)</source>
+        <translation>和音の最大幅 (比率)</translation>
+    </message>
+    <message>
+        <source>Uniformity in Time and Size (when aligned in time)</source>
+        <translation>時間とサイズの均一さ (時間で揃えるとき)</translation>
+    </message>
+    <message>
+        <source>More Uniform in Time</source>
+        <translation>時間をより均一に</translation>
+    </message>
+    <message>
+        <source>More Uniform in Size</source>
+        <translation>サイズをより均一に</translation>
+    </message>
+    <message>
+        <source>Gaps for Chord Notes and Voices</source>
+        <translation>和音と声部の間隔</translation>
+    </message>
+    <message>
+        <source>Gap between Chord Notes (ratio)</source>
+        <translation>和音の音の間隔 (比率)</translation>
+    </message>
+    <message>
+        <source>Gap between Voices (ratio)</source>
+        <translation>声部の間隔 (比率)</translation>
+    </message>
+    <message>
+        <source>Staff Note Font Size (on MuseScore, etc.)</source>
+        <translation>五線譜の音名フォントサイズ (MuseScore など)</translation>
+    </message>
+    <message>
+        <source>Staff Note Font Size (point)</source>
+        <translation>五線譜の音名フォントサイズ (ポイント)</translation>
+    </message>
+    <message>
+        <source>Rehearsal Mark Size</source>
+        <translation>リハーサルマークのサイズ</translation>
+    </message>
+    <message>
+        <source>Rehearsal Mark Size (ratio)</source>
+        <translation>リハーサルマークのサイズ (比率)</translation>
+    </message>
+    <message>
+        <source>Dynamics and Cresc./Decresc.</source>
+        <translation>強弱記号とクレシェンド・デクレシェンド</translation>
+    </message>
+    <message>
+        <source>Text Offset (ratio)</source>
+        <translation>文字のずれ (比率)</translation>
+    </message>
+    <message>
+        <source>Dynamics Offset (ratio)</source>
+        <translation>強弱記号のずれ (比率)</translation>
+    </message>
+    <message>
+        <source>Cresc./Decresc. Offset (ratio)</source>
+        <translation>クレシェンド・デクレシェンドのずれ (比率)</translation>
+    </message>
+    <message>
+        <source>Font Property</source>
+        <translation>フォントの設定</translation>
+    </message>
+    <message>
+        <source>Note Text, Line Text</source>
+        <translation>音符の文字、線の文字</translation>
+    </message>
+    <message>
+        <source>Part Name, Measure Number, Time Signature, Page Number/Text</source>
+        <translation>パート名、小節番号、拍子記号、ページ番号・文字</translation>
+    </message>
+    <message>
+        <source>Bar Line Width</source>
+        <translation>小節線の幅</translation>
+    </message>
+    <message>
+        <source>Repeat Dot Radius</source>
+        <translation>反復記号の点の半径</translation>
+    </message>
+    <message>
+        <source>Multimeasure Rests</source>
+        <translation>複数小節の休符</translation>
+    </message>
+    <message>
+        <source>Offset (Time Direction)</source>
+        <translation>ずれ (時間の方向)</translation>
+    </message>
+    <message>
+        <source>Draw Line between Lyrics</source>
+        <translation>歌詞の間に線を描く</translation>
+    </message>
+    <message>
+        <source>Insert Spacer for Beam Clearence</source>
+        <translation>連桁のために空きを入れる</translation>
+    </message>
+    <message>
+        <source>Width (ratio to quarter note width)</source>
+        <translation>幅 (四分音符の幅に対する比率)</translation>
+    </message>
+    <message>
+        <source>Tie Stop (Kinko_Simple, Shinobue)</source>
+        <translation>タイの終わり (Kinko_Simple, Shinobue)</translation>
+    </message>
+    <message>
+        <source>Bar Symbol</source>
+        <translation>棒の記号</translation>
+    </message>
+    <message>
+        <source>Erase Extension (Koto_Ikuta, Sange_Ikuta)</source>
+        <translation>延ばしの消去 (Koto_Ikuta, Sange_Ikuta)</translation>
+    </message>
+    <message>
+        <source>Erase at Quarter Boundary</source>
+        <translation>四分音符の境で消す</translation>
+    </message>
+    <message>
+        <source>Default Note Names (for Kinko_Simple)</source>
+        <translation>既定の音名 (Kinko_Simple)</translation>
+    </message>
+    <message>
+        <source>&apos;U&apos; for &apos;ChiMeri&apos; Otsu</source>
+        <translation>乙の「チメリ」に「ウ」</translation>
+    </message>
+    <message>
+        <source>Tozan Small Note</source>
+        <translation>都山流の小さい音符</translation>
+    </message>
+    <message>
+        <source>Grace Note</source>
+        <translation>装飾音</translation>
+    </message>
+    <message>
+        <source>Offset Y (for horizontal)</source>
+        <translation>ずれ Y (横書き)</translation>
+    </message>
+    <message>
+        <source>Offset X (for vertical)</source>
+        <translation>ずれ X (縦書き)</translation>
+    </message>
+    <message>
+        <source>Offsets for Slur, Tie, and Articulation</source>
+        <translation>スラー、タイ、アーティキュレーションのずれ</translation>
+    </message>
+    <message>
+        <source>Tuplet</source>
+        <translation>連符</translation>
+    </message>
+    <message>
+        <source>Bracket</source>
+        <translation>括弧</translation>
+    </message>
+    <message>
+        <source>Tremolo Offset L</source>
+        <translation>トレモロのずれ L</translation>
+    </message>
+    <message>
+        <source>Line Width</source>
+        <translation>線幅</translation>
+    </message>
+    <message>
+        <source>Line Spacing</source>
+        <translation>線の間隔</translation>
+    </message>
+    <message>
+        <source>Fingering</source>
+        <translation>運指</translation>
+    </message>
+    <message>
+        <source>Size (ratio)</source>
+        <translation>サイズ (比率)</translation>
+    </message>
+</context>
+<context>
     <name>DialogTranspose</name>
     <message>
         <source>Dialog</source>
@@ -1852,6 +2387,445 @@ Press Ok to continue.</source>
     <message>
         <source>Velmora: Change Note Name</source>
         <translation>Velmora: 音名を変更</translation>
+    </message>
+</context>
+<context>
+    <name>PageDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>Set Default Values</source>
+        <translation>既定値に戻す</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>適用</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Tab 1</source>
+        <translation>Tab 1</translation>
+    </message>
+    <message>
+        <source>Measure Direction-</source>
+        <translation>Measure Direction-</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>横書き</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>縦書き</translation>
+    </message>
+    <message>
+        <source>Lyrics for Vertical-</source>
+        <translation>Lyrics for Vertical-</translation>
+    </message>
+    <message>
+        <source>Rotate (English)-</source>
+        <translation>Rotate (English)-</translation>
+    </message>
+    <message>
+        <source>Vertical Writing (Japanese)-</source>
+        <translation>Vertical Writing (Japanese)-</translation>
+    </message>
+    <message>
+        <source>Display Part Name</source>
+        <translation>パート名を表示</translation>
+    </message>
+    <message>
+        <source>Part Name</source>
+        <translation>パート名</translation>
+    </message>
+    <message>
+        <source>Only 1st stage</source>
+        <translation>Only 1st stage</translation>
+    </message>
+    <message>
+        <source>Part Abbreviation</source>
+        <translation>Part Abbreviation</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>表示</translation>
+    </message>
+    <message>
+        <source>Measure Number</source>
+        <translation>小節番号</translation>
+    </message>
+    <message>
+        <source>All Parts-</source>
+        <translation>All Parts-</translation>
+    </message>
+    <message>
+        <source>First Part Only-</source>
+        <translation>First Part Only-</translation>
+    </message>
+    <message>
+        <source>Bar Line</source>
+        <translation>小節線</translation>
+    </message>
+    <message>
+        <source>Staff Notation Mode-</source>
+        <translation>Staff Notation Mode-</translation>
+    </message>
+    <message>
+        <source>Measure Style and Width-</source>
+        <translation>Measure Style and Width-</translation>
+    </message>
+    <message>
+        <source>Grid-</source>
+        <translation>Grid-</translation>
+    </message>
+    <message>
+        <source>Outline-</source>
+        <translation>Outline-</translation>
+    </message>
+    <message>
+        <source>Width(%)-</source>
+        <translation>Width(%)-</translation>
+    </message>
+    <message>
+        <source>Banded-</source>
+        <translation>Banded-</translation>
+    </message>
+    <message>
+        <source>Clearance  (mm)</source>
+        <translation>Clearance  (mm)</translation>
+    </message>
+    <message>
+        <source>Part Width Rate</source>
+        <translation>Part Width Rate</translation>
+    </message>
+    <message>
+        <source>Expand Last Page</source>
+        <translation>最終ページを伸ばす</translation>
+    </message>
+    <message>
+        <source>StageBracket-</source>
+        <translation>StageBracket-</translation>
+    </message>
+    <message>
+        <source>Stage Bracket Mark (if multi parts)-</source>
+        <translation>Stage Bracket Mark (if multi parts)-</translation>
+    </message>
+    <message>
+        <source>Number of Measures / Line</source>
+        <translation>Number of Measures / Line</translation>
+    </message>
+    <message>
+        <source>Fixed Number</source>
+        <translation>Fixed Number</translation>
+    </message>
+    <message>
+        <source>Equal Lengths</source>
+        <translation>等しい長さ</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>自動</translation>
+    </message>
+    <message>
+        <source>Time Pro</source>
+        <translation>Time Pro</translation>
+    </message>
+    <message>
+        <source>Measure Scale Rate</source>
+        <translation>Measure Scale Rate</translation>
+    </message>
+    <message>
+        <source>Expand Last Stage</source>
+        <translation>最終段を伸ばす</translation>
+    </message>
+    <message>
+        <source>Tab 2</source>
+        <translation>Tab 2</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>用紙</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>Custom Size</source>
+        <translation>ユーザー定義サイズ</translation>
+    </message>
+    <message>
+        <source>Y(mm)</source>
+        <translation>Y (mm)</translation>
+    </message>
+    <message>
+        <source>X(mm)</source>
+        <translation>X (mm)</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>向き</translation>
+    </message>
+    <message>
+        <source>Portrait     </source>
+        <translation>Portrait     </translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>横長</translation>
+    </message>
+    <message>
+        <source>Header Area </source>
+        <translation>Header Area </translation>
+    </message>
+    <message>
+        <source>First Page Top-</source>
+        <translation>First Page Top-</translation>
+    </message>
+    <message>
+        <source>Header Area Width (mm)</source>
+        <translation>ヘッダー領域の幅 (mm)</translation>
+    </message>
+    <message>
+        <source>Bottom Pad (mm)</source>
+        <translation>下の余白 (mm)</translation>
+    </message>
+    <message>
+        <source>Draw Header Area Outline</source>
+        <translation>ヘッダー領域の枠を描く</translation>
+    </message>
+    <message>
+        <source>Line Width of Outline</source>
+        <translation>Line Width of Outline</translation>
+    </message>
+    <message>
+        <source>First Stage Top-</source>
+        <translation>First Stage Top-</translation>
+    </message>
+    <message>
+        <source>Header Area Size-</source>
+        <translation>Header Area Size-</translation>
+    </message>
+    <message>
+        <source>Cover Page (Inserted)-</source>
+        <translation>Cover Page (Inserted)-</translation>
+    </message>
+    <message>
+        <source>Page Margins (mm)</source>
+        <translation>ページ余白 (mm)</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>上</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>下</translation>
+    </message>
+    <message>
+        <source>Page Number</source>
+        <translation>ページ番号</translation>
+    </message>
+    <message>
+        <source>Text-</source>
+        <translation>Text-</translation>
+    </message>
+    <message>
+        <source>Display Page Numbers</source>
+        <translation>ページ番号を表示</translation>
+    </message>
+    <message>
+        <source>Start Number</source>
+        <translation>開始番号</translation>
+    </message>
+    <message>
+        <source>Multipage Output Format</source>
+        <translation>複数ページの出力形式</translation>
+    </message>
+    <message>
+        <source>Separate</source>
+        <translation>ページごと</translation>
+    </message>
+    <message>
+        <source>Combined</source>
+        <translation>一続き</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>ユーザー定義</translation>
+    </message>
+    <message>
+        <source>A3 Landscape (A4 Portrait x 2)</source>
+        <translation>A3 横 (A4 縦 x 2)</translation>
+    </message>
+    <message>
+        <source>B4 Landscape (B5 Portrait x 2)</source>
+        <translation>B4 横 (B5 縦 x 2)</translation>
+    </message>
+    <message>
+        <source>JIS B4 Landscape (JIS B5 Portrait x 2)</source>
+        <translation>JIS B4 横 (JIS B5 縦 x 2)</translation>
+    </message>
+    <message>
+        <source>Velmora: Page Settings</source>
+        <translation>Velmora: ページ設定</translation>
+    </message>
+    <message>
+        <source>Velmora: Measure/Page Settings</source>
+        <translation>Velmora: 小節・ページ設定</translation>
+    </message>
+    <message>
+        <source>Measure</source>
+        <translation>小節</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>ページ</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>縦長</translation>
+    </message>
+    <message>
+        <source>Time Proportional</source>
+        <translation>時間に比例</translation>
+    </message>
+    <message>
+        <source>Insert Cover Page</source>
+        <translation>表紙を挿入</translation>
+    </message>
+    <message>
+        <source>First Page Top</source>
+        <translation>最初のページの上部</translation>
+    </message>
+    <message>
+        <source>First Stage Top</source>
+        <translation>最初の段の上部</translation>
+    </message>
+    <message>
+        <source>Header Area</source>
+        <translation>ヘッダー領域</translation>
+    </message>
+    <message>
+        <source>Line Width of Outline (mm)</source>
+        <translation>枠の線幅 (mm)</translation>
+    </message>
+    <message>
+        <source>Header Area Size (mm)</source>
+        <translation>ヘッダー領域のサイズ (mm)</translation>
+    </message>
+    <message>
+        <source>Page Text</source>
+        <translation>ページの文字</translation>
+    </message>
+    <message>
+        <source>Stage Bracket</source>
+        <translation>段の括弧</translation>
+    </message>
+    <message>
+        <source>Display Stage Bracket (if multi parts)</source>
+        <translation>段の括弧を表示 (複数パートのとき)</translation>
+    </message>
+    <message>
+        <source>Measure Direction</source>
+        <translation>小節の方向</translation>
+    </message>
+    <message>
+        <source>Lyrics for Vertical</source>
+        <translation>縦書きの歌詞</translation>
+    </message>
+    <message>
+        <source>Rotate 90º (English,..)</source>
+        <translation>90° 回転 (英語など)</translation>
+    </message>
+    <message>
+        <source>Vertical Writing (Japanese,..)</source>
+        <translation>縦書き (日本語など)</translation>
+    </message>
+    <message>
+        <source>Measure Style and Width</source>
+        <translation>小節の様式と幅</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>格子</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>外枠</translation>
+    </message>
+    <message>
+        <source>Outline Width(%)</source>
+        <translation>外枠の幅 (%)</translation>
+    </message>
+    <message>
+        <source>Banded</source>
+        <translation>帯</translation>
+    </message>
+    <message>
+        <source>Part Width (rate)</source>
+        <translation>パートの幅 (倍率)</translation>
+    </message>
+    <message>
+        <source>Space between Stages (mm)</source>
+        <translation>段の間隔 (mm)</translation>
+    </message>
+    <message>
+        <source>Number of Measures per Stage</source>
+        <translation>1段の小節数</translation>
+    </message>
+    <message>
+        <source>Fixed Number per Stage</source>
+        <translation>1段に固定数</translation>
+    </message>
+    <message>
+        <source>Measure Scale</source>
+        <translation>小節の倍率</translation>
+    </message>
+    <message>
+        <source>Part Names</source>
+        <translation>パート名</translation>
+    </message>
+    <message>
+        <source>Display Part Abbreviation Name</source>
+        <translation>パート名の略称を表示</translation>
+    </message>
+    <message>
+        <source>Diplay only 1st Stage</source>
+        <translation>最初の段だけ表示</translation>
+    </message>
+    <message>
+        <source>Display Measure Number/Bar Line/Time Signature</source>
+        <translation>小節番号・小節線・拍子記号の表示</translation>
+    </message>
+    <message>
+        <source>Staff Notation Mode</source>
+        <translation>五線譜の形式</translation>
+    </message>
+    <message>
+        <source>Time Signature</source>
+        <translation>拍子記号</translation>
+    </message>
+    <message>
+        <source>First Part Only</source>
+        <translation>最初のパートだけ</translation>
     </message>
 </context>
 <context>
