@@ -156,6 +156,7 @@ MainWindow::~MainWindow()
     QApplication::removeTranslator(translator);
     delete translator;
     qDeleteAll(copiedParts);
+    qDeleteAll(editedParts);
     delete ui;
 }
 
