@@ -1493,6 +1493,445 @@
     </message>
 </context>
 <context>
+    <name>PageDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>Set Default Values</source>
+        <translation>既定値に戻す</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>適用</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Tab 1</source>
+        <translation>Tab 1</translation>
+    </message>
+    <message>
+        <source>Measure Direction-</source>
+        <translation>Measure Direction-</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>横書き</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>縦書き</translation>
+    </message>
+    <message>
+        <source>Lyrics for Vertical-</source>
+        <translation>Lyrics for Vertical-</translation>
+    </message>
+    <message>
+        <source>Rotate (English)-</source>
+        <translation>Rotate (English)-</translation>
+    </message>
+    <message>
+        <source>Vertical Writing (Japanese)-</source>
+        <translation>Vertical Writing (Japanese)-</translation>
+    </message>
+    <message>
+        <source>Display Part Name</source>
+        <translation>パート名を表示</translation>
+    </message>
+    <message>
+        <source>Part Name</source>
+        <translation>パート名</translation>
+    </message>
+    <message>
+        <source>Only 1st stage</source>
+        <translation>Only 1st stage</translation>
+    </message>
+    <message>
+        <source>Part Abbreviation</source>
+        <translation>Part Abbreviation</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>表示</translation>
+    </message>
+    <message>
+        <source>Measure Number</source>
+        <translation>小節番号</translation>
+    </message>
+    <message>
+        <source>All Parts-</source>
+        <translation>All Parts-</translation>
+    </message>
+    <message>
+        <source>First Part Only-</source>
+        <translation>First Part Only-</translation>
+    </message>
+    <message>
+        <source>Bar Line</source>
+        <translation>小節線</translation>
+    </message>
+    <message>
+        <source>Staff Notation Mode-</source>
+        <translation>Staff Notation Mode-</translation>
+    </message>
+    <message>
+        <source>Measure Style and Width-</source>
+        <translation>Measure Style and Width-</translation>
+    </message>
+    <message>
+        <source>Grid-</source>
+        <translation>Grid-</translation>
+    </message>
+    <message>
+        <source>Outline-</source>
+        <translation>Outline-</translation>
+    </message>
+    <message>
+        <source>Width(%)-</source>
+        <translation>Width(%)-</translation>
+    </message>
+    <message>
+        <source>Banded-</source>
+        <translation>Banded-</translation>
+    </message>
+    <message>
+        <source>Clearance  (mm)</source>
+        <translation>Clearance  (mm)</translation>
+    </message>
+    <message>
+        <source>Part Width Rate</source>
+        <translation>Part Width Rate</translation>
+    </message>
+    <message>
+        <source>Expand Last Page</source>
+        <translation>最終ページを伸ばす</translation>
+    </message>
+    <message>
+        <source>StageBracket-</source>
+        <translation>StageBracket-</translation>
+    </message>
+    <message>
+        <source>Stage Bracket Mark (if multi parts)-</source>
+        <translation>Stage Bracket Mark (if multi parts)-</translation>
+    </message>
+    <message>
+        <source>Number of Measures / Line</source>
+        <translation>Number of Measures / Line</translation>
+    </message>
+    <message>
+        <source>Fixed Number</source>
+        <translation>Fixed Number</translation>
+    </message>
+    <message>
+        <source>Equal Lengths</source>
+        <translation>等しい長さ</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>自動</translation>
+    </message>
+    <message>
+        <source>Time Pro</source>
+        <translation>Time Pro</translation>
+    </message>
+    <message>
+        <source>Measure Scale Rate</source>
+        <translation>Measure Scale Rate</translation>
+    </message>
+    <message>
+        <source>Expand Last Stage</source>
+        <translation>最終段を伸ばす</translation>
+    </message>
+    <message>
+        <source>Tab 2</source>
+        <translation>Tab 2</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>用紙</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>Custom Size</source>
+        <translation>ユーザー定義サイズ</translation>
+    </message>
+    <message>
+        <source>Y(mm)</source>
+        <translation>Y (mm)</translation>
+    </message>
+    <message>
+        <source>X(mm)</source>
+        <translation>X (mm)</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>向き</translation>
+    </message>
+    <message>
+        <source>Portrait     </source>
+        <translation>Portrait     </translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>横長</translation>
+    </message>
+    <message>
+        <source>Header Area </source>
+        <translation>Header Area </translation>
+    </message>
+    <message>
+        <source>First Page Top-</source>
+        <translation>First Page Top-</translation>
+    </message>
+    <message>
+        <source>Header Area Width (mm)</source>
+        <translation>ヘッダー領域の幅 (mm)</translation>
+    </message>
+    <message>
+        <source>Bottom Pad (mm)</source>
+        <translation>下の余白 (mm)</translation>
+    </message>
+    <message>
+        <source>Draw Header Area Outline</source>
+        <translation>ヘッダー領域の枠を描く</translation>
+    </message>
+    <message>
+        <source>Line Width of Outline</source>
+        <translation>Line Width of Outline</translation>
+    </message>
+    <message>
+        <source>First Stage Top-</source>
+        <translation>First Stage Top-</translation>
+    </message>
+    <message>
+        <source>Header Area Size-</source>
+        <translation>Header Area Size-</translation>
+    </message>
+    <message>
+        <source>Cover Page (Inserted)-</source>
+        <translation>Cover Page (Inserted)-</translation>
+    </message>
+    <message>
+        <source>Page Margins (mm)</source>
+        <translation>ページ余白 (mm)</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>上</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>下</translation>
+    </message>
+    <message>
+        <source>Page Number</source>
+        <translation>ページ番号</translation>
+    </message>
+    <message>
+        <source>Text-</source>
+        <translation>Text-</translation>
+    </message>
+    <message>
+        <source>Display Page Numbers</source>
+        <translation>ページ番号を表示</translation>
+    </message>
+    <message>
+        <source>Start Number</source>
+        <translation>開始番号</translation>
+    </message>
+    <message>
+        <source>Multipage Output Format</source>
+        <translation>複数ページの出力形式</translation>
+    </message>
+    <message>
+        <source>Separate</source>
+        <translation>ページごと</translation>
+    </message>
+    <message>
+        <source>Combined</source>
+        <translation>一続き</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>ユーザー定義</translation>
+    </message>
+    <message>
+        <source>A3 Landscape (A4 Portrait x 2)</source>
+        <translation>A3 横 (A4 縦 x 2)</translation>
+    </message>
+    <message>
+        <source>B4 Landscape (B5 Portrait x 2)</source>
+        <translation>B4 横 (B5 縦 x 2)</translation>
+    </message>
+    <message>
+        <source>JIS B4 Landscape (JIS B5 Portrait x 2)</source>
+        <translation>JIS B4 横 (JIS B5 縦 x 2)</translation>
+    </message>
+    <message>
+        <source>Velmora: Page Settings</source>
+        <translation>Velmora: ページ設定</translation>
+    </message>
+    <message>
+        <source>Velmora: Measure/Page Settings</source>
+        <translation>Velmora: 小節・ページ設定</translation>
+    </message>
+    <message>
+        <source>Measure</source>
+        <translation>小節</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>ページ</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>縦長</translation>
+    </message>
+    <message>
+        <source>Time Proportional</source>
+        <translation>時間に比例</translation>
+    </message>
+    <message>
+        <source>Insert Cover Page</source>
+        <translation>表紙を挿入</translation>
+    </message>
+    <message>
+        <source>First Page Top</source>
+        <translation>最初のページの上部</translation>
+    </message>
+    <message>
+        <source>First Stage Top</source>
+        <translation>最初の段の上部</translation>
+    </message>
+    <message>
+        <source>Header Area</source>
+        <translation>ヘッダー領域</translation>
+    </message>
+    <message>
+        <source>Line Width of Outline (mm)</source>
+        <translation>枠の線幅 (mm)</translation>
+    </message>
+    <message>
+        <source>Header Area Size (mm)</source>
+        <translation>ヘッダー領域のサイズ (mm)</translation>
+    </message>
+    <message>
+        <source>Page Text</source>
+        <translation>ページの文字</translation>
+    </message>
+    <message>
+        <source>Stage Bracket</source>
+        <translation>段の括弧</translation>
+    </message>
+    <message>
+        <source>Display Stage Bracket (if multi parts)</source>
+        <translation>段の括弧を表示 (複数パートのとき)</translation>
+    </message>
+    <message>
+        <source>Measure Direction</source>
+        <translation>小節の方向</translation>
+    </message>
+    <message>
+        <source>Lyrics for Vertical</source>
+        <translation>縦書きの歌詞</translation>
+    </message>
+    <message>
+        <source>Rotate 90º (English,..)</source>
+        <translation>90° 回転 (英語など)</translation>
+    </message>
+    <message>
+        <source>Vertical Writing (Japanese,..)</source>
+        <translation>縦書き (日本語など)</translation>
+    </message>
+    <message>
+        <source>Measure Style and Width</source>
+        <translation>小節の様式と幅</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>格子</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>外枠</translation>
+    </message>
+    <message>
+        <source>Outline Width(%)</source>
+        <translation>外枠の幅 (%)</translation>
+    </message>
+    <message>
+        <source>Banded</source>
+        <translation>帯</translation>
+    </message>
+    <message>
+        <source>Part Width (rate)</source>
+        <translation>パートの幅 (倍率)</translation>
+    </message>
+    <message>
+        <source>Space between Stages (mm)</source>
+        <translation>段の間隔 (mm)</translation>
+    </message>
+    <message>
+        <source>Number of Measures per Stage</source>
+        <translation>1段の小節数</translation>
+    </message>
+    <message>
+        <source>Fixed Number per Stage</source>
+        <translation>1段に固定数</translation>
+    </message>
+    <message>
+        <source>Measure Scale</source>
+        <translation>小節の倍率</translation>
+    </message>
+    <message>
+        <source>Part Names</source>
+        <translation>パート名</translation>
+    </message>
+    <message>
+        <source>Display Part Abbreviation Name</source>
+        <translation>パート名の略称を表示</translation>
+    </message>
+    <message>
+        <source>Diplay only 1st Stage</source>
+        <translation>最初の段だけ表示</translation>
+    </message>
+    <message>
+        <source>Display Measure Number/Bar Line/Time Signature</source>
+        <translation>小節番号・小節線・拍子記号の表示</translation>
+    </message>
+    <message>
+        <source>Staff Notation Mode</source>
+        <translation>五線譜の形式</translation>
+    </message>
+    <message>
+        <source>Time Signature</source>
+        <translation>拍子記号</translation>
+    </message>
+    <message>
+        <source>First Part Only</source>
+        <translation>最初のパートだけ</translation>
+    </message>
+</context>
+<context>
     <name>PartDialog</name>
     <message>
         <source>Dialog</source>

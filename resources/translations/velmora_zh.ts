@@ -1493,6 +1493,445 @@
     </message>
 </context>
 <context>
+    <name>PageDialog</name>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <source>Set Default Values</source>
+        <translation>恢复默认值</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Tab 1</source>
+        <translation>Tab 1</translation>
+    </message>
+    <message>
+        <source>Measure Direction-</source>
+        <translation>Measure Direction-</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>横排</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>竖排</translation>
+    </message>
+    <message>
+        <source>Lyrics for Vertical-</source>
+        <translation>Lyrics for Vertical-</translation>
+    </message>
+    <message>
+        <source>Rotate (English)-</source>
+        <translation>Rotate (English)-</translation>
+    </message>
+    <message>
+        <source>Vertical Writing (Japanese)-</source>
+        <translation>Vertical Writing (Japanese)-</translation>
+    </message>
+    <message>
+        <source>Display Part Name</source>
+        <translation>显示声部名</translation>
+    </message>
+    <message>
+        <source>Part Name</source>
+        <translation>分谱名称</translation>
+    </message>
+    <message>
+        <source>Only 1st stage</source>
+        <translation>Only 1st stage</translation>
+    </message>
+    <message>
+        <source>Part Abbreviation</source>
+        <translation>Part Abbreviation</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>显示</translation>
+    </message>
+    <message>
+        <source>Measure Number</source>
+        <translation>小节号</translation>
+    </message>
+    <message>
+        <source>All Parts-</source>
+        <translation>All Parts-</translation>
+    </message>
+    <message>
+        <source>First Part Only-</source>
+        <translation>First Part Only-</translation>
+    </message>
+    <message>
+        <source>Bar Line</source>
+        <translation>小节线</translation>
+    </message>
+    <message>
+        <source>Staff Notation Mode-</source>
+        <translation>Staff Notation Mode-</translation>
+    </message>
+    <message>
+        <source>Measure Style and Width-</source>
+        <translation>Measure Style and Width-</translation>
+    </message>
+    <message>
+        <source>Grid-</source>
+        <translation>Grid-</translation>
+    </message>
+    <message>
+        <source>Outline-</source>
+        <translation>Outline-</translation>
+    </message>
+    <message>
+        <source>Width(%)-</source>
+        <translation>Width(%)-</translation>
+    </message>
+    <message>
+        <source>Banded-</source>
+        <translation>Banded-</translation>
+    </message>
+    <message>
+        <source>Clearance  (mm)</source>
+        <translation>Clearance  (mm)</translation>
+    </message>
+    <message>
+        <source>Part Width Rate</source>
+        <translation>Part Width Rate</translation>
+    </message>
+    <message>
+        <source>Expand Last Page</source>
+        <translation>扩展最后一页</translation>
+    </message>
+    <message>
+        <source>StageBracket-</source>
+        <translation>StageBracket-</translation>
+    </message>
+    <message>
+        <source>Stage Bracket Mark (if multi parts)-</source>
+        <translation>Stage Bracket Mark (if multi parts)-</translation>
+    </message>
+    <message>
+        <source>Number of Measures / Line</source>
+        <translation>Number of Measures / Line</translation>
+    </message>
+    <message>
+        <source>Fixed Number</source>
+        <translation>Fixed Number</translation>
+    </message>
+    <message>
+        <source>Equal Lengths</source>
+        <translation>等长</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>Time Pro</source>
+        <translation>Time Pro</translation>
+    </message>
+    <message>
+        <source>Measure Scale Rate</source>
+        <translation>Measure Scale Rate</translation>
+    </message>
+    <message>
+        <source>Expand Last Stage</source>
+        <translation>扩展最后一行</translation>
+    </message>
+    <message>
+        <source>Tab 2</source>
+        <translation>Tab 2</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>纸张</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>尺寸</translation>
+    </message>
+    <message>
+        <source>Custom Size</source>
+        <translation>自定义尺寸</translation>
+    </message>
+    <message>
+        <source>Y(mm)</source>
+        <translation>Y (毫米)</translation>
+    </message>
+    <message>
+        <source>X(mm)</source>
+        <translation>X (毫米)</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>方向</translation>
+    </message>
+    <message>
+        <source>Portrait     </source>
+        <translation>Portrait     </translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>横向</translation>
+    </message>
+    <message>
+        <source>Header Area </source>
+        <translation>Header Area </translation>
+    </message>
+    <message>
+        <source>First Page Top-</source>
+        <translation>First Page Top-</translation>
+    </message>
+    <message>
+        <source>Header Area Width (mm)</source>
+        <translation>页眉区域宽度 (毫米)</translation>
+    </message>
+    <message>
+        <source>Bottom Pad (mm)</source>
+        <translation>下方间距 (毫米)</translation>
+    </message>
+    <message>
+        <source>Draw Header Area Outline</source>
+        <translation>绘制页眉区域边框</translation>
+    </message>
+    <message>
+        <source>Line Width of Outline</source>
+        <translation>Line Width of Outline</translation>
+    </message>
+    <message>
+        <source>First Stage Top-</source>
+        <translation>First Stage Top-</translation>
+    </message>
+    <message>
+        <source>Header Area Size-</source>
+        <translation>Header Area Size-</translation>
+    </message>
+    <message>
+        <source>Cover Page (Inserted)-</source>
+        <translation>Cover Page (Inserted)-</translation>
+    </message>
+    <message>
+        <source>Page Margins (mm)</source>
+        <translation>页边距 (毫米)</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>上</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>下</translation>
+    </message>
+    <message>
+        <source>Page Number</source>
+        <translation>页码</translation>
+    </message>
+    <message>
+        <source>Text-</source>
+        <translation>Text-</translation>
+    </message>
+    <message>
+        <source>Display Page Numbers</source>
+        <translation>显示页码</translation>
+    </message>
+    <message>
+        <source>Start Number</source>
+        <translation>起始编号</translation>
+    </message>
+    <message>
+        <source>Multipage Output Format</source>
+        <translation>多页输出格式</translation>
+    </message>
+    <message>
+        <source>Separate</source>
+        <translation>分页</translation>
+    </message>
+    <message>
+        <source>Combined</source>
+        <translation>合并</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>自定义</translation>
+    </message>
+    <message>
+        <source>A3 Landscape (A4 Portrait x 2)</source>
+        <translation>A3 横向 (A4 纵向 x 2)</translation>
+    </message>
+    <message>
+        <source>B4 Landscape (B5 Portrait x 2)</source>
+        <translation>B4 横向 (B5 纵向 x 2)</translation>
+    </message>
+    <message>
+        <source>JIS B4 Landscape (JIS B5 Portrait x 2)</source>
+        <translation>JIS B4 横向 (JIS B5 纵向 x 2)</translation>
+    </message>
+    <message>
+        <source>Velmora: Page Settings</source>
+        <translation>Velmora: 页面设置</translation>
+    </message>
+    <message>
+        <source>Velmora: Measure/Page Settings</source>
+        <translation>Velmora: 小节/页面设置</translation>
+    </message>
+    <message>
+        <source>Measure</source>
+        <translation>小节</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>页面</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>纵向</translation>
+    </message>
+    <message>
+        <source>Time Proportional</source>
+        <translation>按时值比例</translation>
+    </message>
+    <message>
+        <source>Insert Cover Page</source>
+        <translation>插入封面</translation>
+    </message>
+    <message>
+        <source>First Page Top</source>
+        <translation>首页顶部</translation>
+    </message>
+    <message>
+        <source>First Stage Top</source>
+        <translation>首行顶部</translation>
+    </message>
+    <message>
+        <source>Header Area</source>
+        <translation>页眉区域</translation>
+    </message>
+    <message>
+        <source>Line Width of Outline (mm)</source>
+        <translation>边框线宽 (毫米)</translation>
+    </message>
+    <message>
+        <source>Header Area Size (mm)</source>
+        <translation>页眉区域尺寸 (毫米)</translation>
+    </message>
+    <message>
+        <source>Page Text</source>
+        <translation>页面文字</translation>
+    </message>
+    <message>
+        <source>Stage Bracket</source>
+        <translation>行括号</translation>
+    </message>
+    <message>
+        <source>Display Stage Bracket (if multi parts)</source>
+        <translation>显示行括号 (多声部时)</translation>
+    </message>
+    <message>
+        <source>Measure Direction</source>
+        <translation>小节方向</translation>
+    </message>
+    <message>
+        <source>Lyrics for Vertical</source>
+        <translation>纵向排版的歌词</translation>
+    </message>
+    <message>
+        <source>Rotate 90º (English,..)</source>
+        <translation>旋转 90° (英文等)</translation>
+    </message>
+    <message>
+        <source>Vertical Writing (Japanese,..)</source>
+        <translation>竖排 (日文等)</translation>
+    </message>
+    <message>
+        <source>Measure Style and Width</source>
+        <translation>小节样式与宽度</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>网格</translation>
+    </message>
+    <message>
+        <source>Outline</source>
+        <translation>外框</translation>
+    </message>
+    <message>
+        <source>Outline Width(%)</source>
+        <translation>外框宽度 (%)</translation>
+    </message>
+    <message>
+        <source>Banded</source>
+        <translation>带状</translation>
+    </message>
+    <message>
+        <source>Part Width (rate)</source>
+        <translation>声部宽度 (倍率)</translation>
+    </message>
+    <message>
+        <source>Space between Stages (mm)</source>
+        <translation>行间距 (毫米)</translation>
+    </message>
+    <message>
+        <source>Number of Measures per Stage</source>
+        <translation>每行小节数</translation>
+    </message>
+    <message>
+        <source>Fixed Number per Stage</source>
+        <translation>每行固定数量</translation>
+    </message>
+    <message>
+        <source>Measure Scale</source>
+        <translation>小节缩放</translation>
+    </message>
+    <message>
+        <source>Part Names</source>
+        <translation>声部名</translation>
+    </message>
+    <message>
+        <source>Display Part Abbreviation Name</source>
+        <translation>显示声部简称</translation>
+    </message>
+    <message>
+        <source>Diplay only 1st Stage</source>
+        <translation>仅在第一行显示</translation>
+    </message>
+    <message>
+        <source>Display Measure Number/Bar Line/Time Signature</source>
+        <translation>显示小节号/小节线/拍号</translation>
+    </message>
+    <message>
+        <source>Staff Notation Mode</source>
+        <translation>五线谱模式</translation>
+    </message>
+    <message>
+        <source>Time Signature</source>
+        <translation>拍号</translation>
+    </message>
+    <message>
+        <source>First Part Only</source>
+        <translation>仅第一个声部</translation>
+    </message>
+</context>
+<context>
     <name>PartDialog</name>
     <message>
         <source>Dialog</source>
