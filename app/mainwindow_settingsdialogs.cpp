@@ -34,6 +34,17 @@ void showAndRaise(QWidget *dialog)
     dialog->raise();
 }
 
+// The page dialog edits a fresh copy of the score's page; the copy it
+// edited before goes (the dialog lets go of it at this very load).
+void loadPageDialog(MainWindow &window, Score *score)
+{
+    Page *previous = window.editedPage;
+    window.editedPage = score->page->clone();
+    window.editedPage->setParent(&window);
+    window.pageDialog->setDialog(window.editedPage, score->defaultPage);
+    delete previous;
+}
+
 } // namespace
 
 void MainWindow::layoutController()
@@ -50,9 +61,7 @@ void MainWindow::setPage()
     Score *score = currentScore();
     if (!score)
         return;
-    delete editedPage;
-    editedPage = score->page->clone();
-    editedPage->setParent(this);
+    loadPageDialog(*this, score);
     showAndRaise(pageDialog);
 }
 
@@ -156,11 +165,8 @@ void MainWindow::updateDialogs()
     }
     if (!dialogController->isHidden())
         dialogController->setScore(score);
-    if (!pageDialog->isHidden()) {
-        delete editedPage;
-        editedPage = score->page->clone();
-        editedPage->setParent(this);
-    }
+    if (!pageDialog->isHidden())
+        loadPageDialog(*this, score);
     if (!partDialog->isHidden())
         setPart2();
     if (!dialogStyle->isHidden())

@@ -557,6 +557,8 @@ void TestLayoutController::clickReloadsAndUndoes()
     score->setChanged(false);
     window.layoutController();
     window.setPart();
+    window.setPage();
+    const Page *pageCopy = window.editedPage;
     auto *shownSize = child<QDoubleSpinBox>(*window.partDialog, "doubleSpinBoxFontSize");
     QCOMPARE(shownSize->value(), before[0]);
     QVERIFY(!button(*window.dialogController, "pushButtonMeasuresPerStageMinus")->isEnabled());
@@ -569,6 +571,7 @@ void TestLayoutController::clickReloadsAndUndoes()
     for (int i = 0; i < 2; ++i)
         QVERIFY(qAbs(score->parts.at(i)->noteFontSize - before[i] * 1.05) < 1e-9);
     QVERIFY(qAbs(shownSize->value() - before[0] * 1.05) < 0.01);
+    QVERIFY(window.editedPage != pageCopy); // the page dialog was reloaded
 
     window.ui->actionUndo->setEnabled(true);
     window.ui->actionUndo->trigger();

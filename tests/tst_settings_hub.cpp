@@ -27,6 +27,7 @@
 #include <QPushButton>
 #include <QSet>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTest>
 #include <QUndoStack>
 
@@ -95,6 +96,8 @@ private slots:
     void fewerPartsPasteWhatTheyHave();
     void laterPasteKeepsEarlierValues();
     void setPartLoadsFreshClones();
+    void setPageLoadsFreshClones();
+    void pageApplyPushesOnlyChanges();
     void partApplyAlwaysPushes();
     void controllerBindsTheScoreItself();
     void noTabHidesEverything();
@@ -335,6 +338,53 @@ void TestSettingsHub::setPartLoadsFreshClones()
     window.ui->actionSetPart->trigger();
     QCOMPARE(window.editedParts.at(0)->noteFontSize, 6.0);
     QVERIFY(!score->parts.contains(window.editedParts.at(0)));
+}
+
+void TestSettingsHub::setPageLoadsFreshClones()
+{
+    MainWindow window;
+    Score *score = partsScore(1, 5.0, QStringLiteral("/in/a.xml"));
+    score->page->measurePerLine = 5;
+    window.addScoreTab(score);
+    QCOMPARE(window.ui->actionPageMeasure->shortcut(), QKeySequence(QStringLiteral("Ctrl+M")));
+    window.ui->actionPageMeasure->trigger();
+    QVERIFY(window.pageDialog->isVisible());
+    Page *first = window.editedPage;
+    QVERIFY(first && first != score->page);
+    auto *perLine = window.pageDialog->findChild<QSpinBox *>("spinBoxMeasurePerLine");
+    QCOMPARE(perLine->value(), 5);
+    score->page->measurePerLine = 6;
+    window.ui->actionPageMeasure->trigger();
+    QVERIFY(window.editedPage != score->page);
+    QCOMPARE(window.editedPage->measurePerLine, 6);
+    QCOMPARE(perLine->value(), 6);
+}
+
+// Apply of an unchanged page pushes nothing, nor does a second Apply; a
+// change is one "UpdatePage", and after Undo the open dialog shows the
+// restored value.
+void TestSettingsHub::pageApplyPushesOnlyChanges()
+{
+    MainWindow window;
+    Score *score = partsScore(1, 5.0, QStringLiteral("/in/a.xml"));
+    score->page->measurePerLine = 5;
+    score->page->autoNewline = false;
+    window.addScoreTab(score);
+    window.setPage();
+    score->logText.clear();
+    emit window.pageDialog->sigPageApply();
+    QCOMPARE(score->undoStack->count(), 0);
+    QCOMPARE(score->logText, QStringLiteral("pageApply completed------------\n"));
+    auto *perLine = window.pageDialog->findChild<QSpinBox *>("spinBoxMeasurePerLine");
+    perLine->setValue(7);
+    window.pageDialog->apply();
+    window.pageDialog->apply();
+    QCOMPARE(score->undoStack->count(), 1);
+    QCOMPARE(score->undoStack->text(0), QStringLiteral("UpdatePage"));
+    QCOMPARE(score->page->measurePerLine, 7);
+    window.undo();
+    QCOMPARE(score->page->measurePerLine, 5);
+    QCOMPARE(perLine->value(), 5);
 }
 
 // Apply of the parts pushes even when nothing changed, logs and shows the
