@@ -23,6 +23,8 @@ void EditedWidgets::watch(QWidget *widget)
 
 void EditedWidgets::record(const QWidget *widget)
 {
-    if (!loading)
-        edited.insert(widget);
+    if (loading)
+        return;
+    edited.insert(widget);
+    byUser.insert(widget);
 }

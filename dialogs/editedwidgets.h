@@ -26,8 +26,21 @@ public:
     void watch(QWidget *widget);
 
     bool contains(const QWidget *widget) const { return edited.contains(widget); }
-    void mark(const QWidget *widget) { edited.insert(widget); }
-    void clear() { edited.clear(); }
+    // Whether the change came from the widget itself (the user, or a rule
+    // the user's change set off) rather than from mark().
+    bool changedByUser(const QWidget *widget) const { return byUser.contains(widget); }
+    // Counts `widget` as edited, as the dialog's own doing ("Set Default
+    // Values").
+    void mark(const QWidget *widget)
+    {
+        edited.insert(widget);
+        byUser.remove(widget);
+    }
+    void clear()
+    {
+        edited.clear();
+        byUser.clear();
+    }
 
     // While it lives, changes are the dialog's own (loading), not edits.
     class Loading
@@ -50,5 +63,6 @@ private:
     void record(const QWidget *widget);
 
     QSet<const QWidget *> edited;
+    QSet<const QWidget *> byUser;
     bool loading = false;
 };

@@ -149,11 +149,14 @@ void PageDialog::setDefaultValues()
         return;
     // Every widget set here counts as edited, even one that already showed
     // the default: the user asked for the defaults.
-    for (const Row &row : std::as_const(rows)) {
-        if (row.keptOnDefaults)
-            continue;
-        row.field.show(defaultPage);
-        edited.mark(row.field.widget);
+    {
+        const EditedWidgets::Loading loading(edited);
+        for (const Row &row : std::as_const(rows)) {
+            if (row.keptOnDefaults)
+                continue;
+            row.field.show(defaultPage);
+            edited.mark(row.field.widget);
+        }
     }
     // The sheet did not change, so its signal does not run the sheet rule.
     setLandScape();
@@ -165,10 +168,8 @@ void PageDialog::apply()
     qDebug() << "apply() called";
     if (!page)
         return;
-    for (const Row &row : std::as_const(rows)) {
-        if (row.field.editedIn(edited))
-            row.field.store(page);
-    }
+    for (const Row &row : std::as_const(rows))
+        row.field.storeIfEdited(page, edited);
     page->setPaperSize();
     page->calcScoreRect();
     emit sigPageApply();

@@ -26,7 +26,8 @@ template <class Settings> struct SettingField
     // The second button of a two-way pair: it shows the negation, and
     // storing reads the first button only.
     QAbstractButton *opposite = nullptr;
-    // Stored without its fraction (a length typed in whole millimetres).
+    // Stored without its fraction when the user typed it (a length in
+    // whole millimetres).
     bool wholeNumber = false;
 
     // Shows the field of `source` in the widget (and its pair).
@@ -50,14 +51,16 @@ template <class Settings> struct SettingField
         }
     }
 
-    // Writes what the widget shows into the field of `target`.
-    void store(Settings *target) const
+    // Writes what the widget shows into the field of `target`; `typed`
+    // tells whether the user changed the widget.
+    void store(Settings *target, bool typed = true) const
     {
         if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
             target->*std::get<bool Settings::*>(member) = button->isChecked();
         } else if (auto *box = qobject_cast<QDoubleSpinBox *>(widget)) {
             const double value = box->value();
-            target->*std::get<double Settings::*>(member) = wholeNumber ? std::trunc(value) : value;
+            target->*std::get<double Settings::*>(member) =
+                wholeNumber && typed ? std::trunc(value) : value;
         } else if (auto *box = qobject_cast<QSpinBox *>(widget)) {
             target->*std::get<int Settings::*>(member) = box->value();
         } else if (auto *combo = qobject_cast<QComboBox *>(widget)) {
@@ -77,5 +80,12 @@ template <class Settings> struct SettingField
     bool editedIn(const EditedWidgets &record) const
     {
         return record.contains(widget) || (opposite && record.contains(opposite));
+    }
+
+    // Writes the field when its widget was edited since the last load.
+    void storeIfEdited(Settings *target, const EditedWidgets &record) const
+    {
+        if (editedIn(record))
+            store(target, record.changedByUser(widget));
     }
 };

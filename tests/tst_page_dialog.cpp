@@ -11,6 +11,7 @@
 
 #include "ui_pagedialog.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -86,7 +87,9 @@ private slots:
     void setDefaultValuesWritesNothingUntilApply();
     void defaultOrientationOnDoubleSheet();
     void badInputBeforeSetDialog();
+    void geometryKept();
     void screenshots();
+    void translatedTextsFit();
 };
 
 void TestPageDialog::init()
@@ -465,6 +468,7 @@ void TestPageDialog::setDefaultValuesWritesNothingUntilApply()
     defaults->measurePerLine = 5;
     defaults->autoNewline = true;
     defaults->paperCustomX = 600.0;
+    defaults->paperCustomY = 410.5; // not typed: kept with its fraction
     Page *page = fixture.copy.get();
     page->paperSize = PaperB5;
     page->pageText = QStringLiteral("mine");
@@ -511,6 +515,7 @@ void TestPageDialog::setDefaultValuesWritesNothingUntilApply()
     QCOMPARE(page->measurePerLine, 5);
     QVERIFY(page->autoNewline);
     QCOMPARE(page->paperCustomX, 600.0);
+    QCOMPARE(page->paperCustomY, 410.5);
     QCOMPARE(page->stageBracket, defaults->stageBracket);
 }
 
@@ -558,6 +563,26 @@ void TestPageDialog::badInputBeforeSetDialog()
     child<QPushButton>(dialog, "pushButtonSetDefaultValues")->click();
     child<QPushButton>(dialog, "pushButtonApply")->click();
     QCOMPARE(applied.count(), 0);
+}
+
+// Closing stores the window geometry under the dialog's own name; the next
+// dialog opens where the last one closed.
+void TestPageDialog::geometryKept()
+{
+    QRect closedAt;
+    {
+        PageDialog dialog(nullptr);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        dialog.move(120, 70);
+        closedAt = dialog.geometry();
+        child<QPushButton>(dialog, "pushButtonCancel")->click();
+        QVERIFY(!dialog.isVisible());
+    }
+    QSettings settings(QStringLiteral("corvalin"), QStringLiteral("Velmora_Page"));
+    QVERIFY(!settings.value(QStringLiteral("geometry")).toByteArray().isEmpty());
+    PageDialog dialog(nullptr);
+    QCOMPARE(dialog.geometry(), closedAt);
 }
 
 namespace {
@@ -632,6 +657,39 @@ void TestPageDialog::screenshots()
                      always + QStringList{"comboBoxPaperSize", "groupBoxHeaderArea",
                                           "groupBoxPageMargin", "groupBoxPageOutput",
                                           "doubleSpinBoxMarginBottom", "checkBoxInsertCoverPage"});
+}
+
+// In Japanese every label, button and check box of both tabs is as wide as
+// its translated text needs: none is cut off.
+void TestPageDialog::translatedTextsFit()
+{
+    const InstalledCatalogue catalogue(QStringLiteral("ja"));
+    QVERIFY(catalogue.isInstalled());
+    Score score(QStringLiteral("5.3.1"), 0, false);
+    QVERIFY(loadScoreFile(score, samplePath()));
+    std::unique_ptr<Page> copy(score.page->clone());
+    PageDialog dialog(nullptr);
+    dialog.retranslate();
+    dialog.setDialog(copy.get(), score.defaultPage);
+    QCOMPARE(child<QPushButton>(dialog, "pushButtonApply")->text(),
+             catalogue.translator.translate("PageDialog", "Apply"));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto *tabs = child<QTabWidget>(dialog, "tabWidget");
+    QStringList cut;
+    for (int tab = 0; tab < tabs->count(); ++tab) {
+        tabs->setCurrentIndex(tab);
+        QTest::qWait(20);
+        grabInto(dialog, QStringLiteral("page-dialog-ja-%1").arg(tab));
+        for (const QWidget *widget : dialog.findChildren<QWidget *>()) {
+            const bool hasText = qobject_cast<const QLabel *>(widget) ||
+                                 qobject_cast<const QAbstractButton *>(widget);
+            if (hasText && widget->isVisible() &&
+                widget->width() < widget->minimumSizeHint().width())
+                cut << widget->objectName();
+        }
+    }
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
 }
 
 VELMORA_TEST_MAIN(TestPageDialog)

@@ -370,6 +370,541 @@
     </message>
 </context>
 <context>
+    <name>DialogStyle</name>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>Measure</source>
+        <translation>小節</translation>
+    </message>
+    <message>
+        <source>Stage Line Width</source>
+        <translation>段の線幅</translation>
+    </message>
+    <message>
+        <source>Part Line Width-</source>
+        <translation>Part Line Width-</translation>
+    </message>
+    <message>
+        <source>Time Signature SIze</source>
+        <translation>拍子記号のサイズ</translation>
+    </message>
+    <message>
+        <source>Leading Pad</source>
+        <translation>前の余白</translation>
+    </message>
+    <message>
+        <source>Tailing Pad</source>
+        <translation>後の余白</translation>
+    </message>
+    <message>
+        <source>Max Chord Width</source>
+        <translation>和音の最大幅</translation>
+    </message>
+    <message>
+        <source>Uniformity in Time and Size-</source>
+        <translation>Uniformity in Time and Size-</translation>
+    </message>
+    <message>
+        <source>More Uniform in Time-</source>
+        <translation>More Uniform in Time-</translation>
+    </message>
+    <message>
+        <source>More Uniform in Size-</source>
+        <translation>More Uniform in Size-</translation>
+    </message>
+    <message>
+        <source>Multimeasure Rests-</source>
+        <translation>Multimeasure Rests-</translation>
+    </message>
+    <message>
+        <source>Time Tick Marks</source>
+        <translation>時間の目盛り</translation>
+    </message>
+    <message>
+        <source>Tick Major Length (%)</source>
+        <translation>長い目盛りの長さ (%)</translation>
+    </message>
+    <message>
+        <source>Tick Major Width (mm)</source>
+        <translation>長い目盛りの幅 (mm)</translation>
+    </message>
+    <message>
+        <source>Tick Minor Length (%)</source>
+        <translation>短い目盛りの長さ (%)</translation>
+    </message>
+    <message>
+        <source>Tick Minor Width (mm)</source>
+        <translation>短い目盛りの幅 (mm)</translation>
+    </message>
+    <message>
+        <source>Gaps for Chord Notes and Voices-</source>
+        <translation>Gaps for Chord Notes and Voices-</translation>
+    </message>
+    <message>
+        <source>Gap between Voices (ratio)-</source>
+        <translation>Gap between Voices (ratio)-</translation>
+    </message>
+    <message>
+        <source>Gap between Chord Notes (ratio)-</source>
+        <translation>Gap between Chord Notes (ratio)-</translation>
+    </message>
+    <message>
+        <source>Bar Lines and Repeat Dot</source>
+        <translation>小節線と反復記号の点</translation>
+    </message>
+    <message>
+        <source>Bar Line Width-</source>
+        <translation>Bar Line Width-</translation>
+    </message>
+    <message>
+        <source>Thin Line Width</source>
+        <translation>細い線の幅</translation>
+    </message>
+    <message>
+        <source>Thick Line Width</source>
+        <translation>太い線の幅</translation>
+    </message>
+    <message>
+        <source>Double Line Spacing</source>
+        <translation>複縦線の間隔</translation>
+    </message>
+    <message>
+        <source>Repeat Dot Offset</source>
+        <translation>反復記号の点のずれ</translation>
+    </message>
+    <message>
+        <source>Repeat Dot Raidus</source>
+        <translation>反復記号の点の半径</translation>
+    </message>
+    <message>
+        <source>Repeat Dot Separation</source>
+        <translation>反復記号の点の間隔</translation>
+    </message>
+    <message>
+        <source>Font Properties-</source>
+        <translation>Font Properties-</translation>
+    </message>
+    <message>
+        <source>Text Font Property-</source>
+        <translation>Text Font Property-</translation>
+    </message>
+    <message>
+        <source>Defalut Font Property-</source>
+        <translation>Defalut Font Property-</translation>
+    </message>
+    <message>
+        <source>Rehearsal Mark Size-</source>
+        <translation>Rehearsal Mark Size-</translation>
+    </message>
+    <message>
+        <source>Size (ratio)-</source>
+        <translation>Size (ratio)-</translation>
+    </message>
+    <message>
+        <source>Text, Dynamics and Cresc.Decresc.-</source>
+        <translation>Text, Dynamics and Cresc.Decresc.-</translation>
+    </message>
+    <message>
+        <source>Text-</source>
+        <translation>Text-</translation>
+    </message>
+    <message>
+        <source>Dynamics-</source>
+        <translation>Dynamics-</translation>
+    </message>
+    <message>
+        <source>Scale Factor-</source>
+        <translation>Scale Factor-</translation>
+    </message>
+    <message>
+        <source>Cresc./Decresc.-</source>
+        <translation>Cresc./Decresc.-</translation>
+    </message>
+    <message>
+        <source>Staff Note Font Size-</source>
+        <translation>Staff Note Font Size-</translation>
+    </message>
+    <message>
+        <source>Staff note font size (point)</source>
+        <translation>五線譜の音名フォントサイズ (ポイント)</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>音符</translation>
+    </message>
+    <message>
+        <source>Note Position</source>
+        <translation>音符の位置</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>ずれ</translation>
+    </message>
+    <message>
+        <source>Lyrics Position</source>
+        <translation>歌詞の位置</translation>
+    </message>
+    <message>
+        <source>OffsetTD</source>
+        <translation>ずれ (時間の方向)</translation>
+    </message>
+    <message>
+        <source>Draw between lyrics-</source>
+        <translation>Draw between lyrics-</translation>
+    </message>
+    <message>
+        <source>Tie Stop Note --</source>
+        <translation>Tie Stop Note --</translation>
+    </message>
+    <message>
+        <source>Use Bar --</source>
+        <translation>Use Bar --</translation>
+    </message>
+    <message>
+        <source>Erase Extension-</source>
+        <translation>Erase Extension-</translation>
+    </message>
+    <message>
+        <source>Erase Extension -</source>
+        <translation>Erase Extension -</translation>
+    </message>
+    <message>
+        <source>Kinko defaults</source>
+        <translation>琴古流の既定</translation>
+    </message>
+    <message>
+        <source>&quot;U&quot; for Ab4</source>
+        <translation>A♭4 に「ウ」</translation>
+    </message>
+    <message>
+        <source>Octave Instruction (Kan/Otsu)</source>
+        <translation>オクターブ指示 (甲・乙)</translation>
+    </message>
+    <message>
+        <source>Scale Factor</source>
+        <translation>倍率</translation>
+    </message>
+    <message>
+        <source>Offset L</source>
+        <translation>ずれ L</translation>
+    </message>
+    <message>
+        <source>At Bottom (or Right)</source>
+        <translation>下 (または右)</translation>
+    </message>
+    <message>
+        <source>Offset W</source>
+        <translation>ずれ W</translation>
+    </message>
+    <message>
+        <source>Tozan Small Note-</source>
+        <translation>Tozan Small Note-</translation>
+    </message>
+    <message>
+        <source>Grace note</source>
+        <translation>装飾音</translation>
+    </message>
+    <message>
+        <source>Scale factor</source>
+        <translation>倍率</translation>
+    </message>
+    <message>
+        <source>Offset Y (horizontal)</source>
+        <translation>ずれ Y (横書き)</translation>
+    </message>
+    <message>
+        <source>Offset X (vertical) </source>
+        <translation>ずれ X (縦書き)</translation>
+    </message>
+    <message>
+        <source>Offsets for Slur, Tie, and Notation</source>
+        <translation>Offsets for Slur, Tie, and Notation</translation>
+    </message>
+    <message>
+        <source>Slur</source>
+        <translation>スラー</translation>
+    </message>
+    <message>
+        <source>Tie</source>
+        <translation>タイ</translation>
+    </message>
+    <message>
+        <source>Right/Bottom-</source>
+        <translation>Right/Bottom-</translation>
+    </message>
+    <message>
+        <source>Articulation</source>
+        <translation>アーティキュレーション</translation>
+    </message>
+    <message>
+        <source>Tuplet-</source>
+        <translation>Tuplet-</translation>
+    </message>
+    <message>
+        <source>Bracket-</source>
+        <translation>Bracket-</translation>
+    </message>
+    <message>
+        <source>tremomoOffsetL-</source>
+        <translation>tremomoOffsetL-</translation>
+    </message>
+    <message>
+        <source>OffsetW-</source>
+        <translation>OffsetW-</translation>
+    </message>
+    <message>
+        <source>Beam</source>
+        <translation>連桁</translation>
+    </message>
+    <message>
+        <source>Offset X or Y</source>
+        <translation>ずれ X または Y</translation>
+    </message>
+    <message>
+        <source>Line width</source>
+        <translation>線幅</translation>
+    </message>
+    <message>
+        <source>Line spacing</source>
+        <translation>線の間隔</translation>
+    </message>
+    <message>
+        <source>Note Spacer</source>
+        <translation>音符の前の空き</translation>
+    </message>
+    <message>
+        <source>Insert Spacer</source>
+        <translation>空きを入れる</translation>
+    </message>
+    <message>
+        <source>Width (ratio to quarter note)</source>
+        <translation>幅 (四分音符に対する比率)</translation>
+    </message>
+    <message>
+        <source>Fingering-</source>
+        <translation>Fingering-</translation>
+    </message>
+    <message>
+        <source>Size Ratio-</source>
+        <translation>Size Ratio-</translation>
+    </message>
+    <message>
+        <source>Line width-</source>
+        <translation>Line width-</translation>
+    </message>
+    <message>
+        <source>Offset L-</source>
+        <translation>Offset L-</translation>
+    </message>
+    <message>
+        <source>Offset W-</source>
+        <translation>Offset W-</translation>
+    </message>
+    <message>
+        <source>Set Default Values</source>
+        <translation>既定値に戻す</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>適用</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Style Settings</source>
+        <translation>スタイル設定</translation>
+    </message>
+    <message>
+        <source>Part Line Width</source>
+        <translation>パートの線幅</translation>
+    </message>
+    <message>
+        <source>Time Signature Size</source>
+        <translation>拍子記号のサイズ</translation>
+    </message>
+    <message>
+        <source>Maximum Chord Width (ratio)</source>
+        <translation>和音の最大幅 (比率)</translation>
+    </message>
+    <message>
+        <source>Uniformity in Time and Size (when aligned in time)</source>
+        <translation>時間とサイズの均一さ (時間で揃えるとき)</translation>
+    </message>
+    <message>
+        <source>More Uniform in Time</source>
+        <translation>時間をより均一に</translation>
+    </message>
+    <message>
+        <source>More Uniform in Size</source>
+        <translation>サイズをより均一に</translation>
+    </message>
+    <message>
+        <source>Gaps for Chord Notes and Voices</source>
+        <translation>和音と声部の間隔</translation>
+    </message>
+    <message>
+        <source>Gap between Chord Notes (ratio)</source>
+        <translation>和音の音の間隔 (比率)</translation>
+    </message>
+    <message>
+        <source>Gap between Voices (ratio)</source>
+        <translation>声部の間隔 (比率)</translation>
+    </message>
+    <message>
+        <source>Staff Note Font Size (on MuseScore, etc.)</source>
+        <translation>五線譜の音名フォントサイズ (MuseScore など)</translation>
+    </message>
+    <message>
+        <source>Staff Note Font Size (point)</source>
+        <translation>五線譜の音名フォントサイズ (ポイント)</translation>
+    </message>
+    <message>
+        <source>Rehearsal Mark Size</source>
+        <translation>リハーサルマークのサイズ</translation>
+    </message>
+    <message>
+        <source>Rehearsal Mark Size (ratio)</source>
+        <translation>リハーサルマークのサイズ (比率)</translation>
+    </message>
+    <message>
+        <source>Dynamics and Cresc./Decresc.</source>
+        <translation>強弱記号とクレシェンド・デクレシェンド</translation>
+    </message>
+    <message>
+        <source>Text Offset (ratio)</source>
+        <translation>文字のずれ (比率)</translation>
+    </message>
+    <message>
+        <source>Dynamics Offset (ratio)</source>
+        <translation>強弱記号のずれ (比率)</translation>
+    </message>
+    <message>
+        <source>Cresc./Decresc. Offset (ratio)</source>
+        <translation>クレシェンド・デクレシェンドのずれ (比率)</translation>
+    </message>
+    <message>
+        <source>Font Property</source>
+        <translation>フォントの設定</translation>
+    </message>
+    <message>
+        <source>Note Text, Line Text</source>
+        <translation>音符の文字、線の文字</translation>
+    </message>
+    <message>
+        <source>Part Name, Measure Number, Time Signature, Page Number/Text</source>
+        <translation>パート名、小節番号、拍子記号、ページ番号・文字</translation>
+    </message>
+    <message>
+        <source>Bar Line Width</source>
+        <translation>小節線の幅</translation>
+    </message>
+    <message>
+        <source>Repeat Dot Radius</source>
+        <translation>反復記号の点の半径</translation>
+    </message>
+    <message>
+        <source>Multimeasure Rests</source>
+        <translation>複数小節の休符</translation>
+    </message>
+    <message>
+        <source>Offset (Time Direction)</source>
+        <translation>ずれ (時間の方向)</translation>
+    </message>
+    <message>
+        <source>Draw Line between Lyrics</source>
+        <translation>歌詞の間に線を描く</translation>
+    </message>
+    <message>
+        <source>Insert Spacer for Beam Clearence</source>
+        <translation>連桁のために空きを入れる</translation>
+    </message>
+    <message>
+        <source>Width (ratio to quarter note width)</source>
+        <translation>幅 (四分音符の幅に対する比率)</translation>
+    </message>
+    <message>
+        <source>Tie Stop (Kinko_Simple, Shinobue)</source>
+        <translation>タイの終わり (Kinko_Simple, Shinobue)</translation>
+    </message>
+    <message>
+        <source>Bar Symbol</source>
+        <translation>棒の記号</translation>
+    </message>
+    <message>
+        <source>Erase Extension (Koto_Ikuta, Sange_Ikuta)</source>
+        <translation>延ばしの消去 (Koto_Ikuta, Sange_Ikuta)</translation>
+    </message>
+    <message>
+        <source>Erase at Quarter Boundary</source>
+        <translation>四分音符の境で消す</translation>
+    </message>
+    <message>
+        <source>Default Note Names (for Kinko_Simple)</source>
+        <translation>既定の音名 (Kinko_Simple)</translation>
+    </message>
+    <message>
+        <source>&apos;U&apos; for &apos;ChiMeri&apos; Otsu</source>
+        <translation>乙の「チメリ」に「ウ」</translation>
+    </message>
+    <message>
+        <source>Tozan Small Note</source>
+        <translation>都山流の小さい音符</translation>
+    </message>
+    <message>
+        <source>Grace Note</source>
+        <translation>装飾音</translation>
+    </message>
+    <message>
+        <source>Offset Y (for horizontal)</source>
+        <translation>ずれ Y (横書き)</translation>
+    </message>
+    <message>
+        <source>Offset X (for vertical)</source>
+        <translation>ずれ X (縦書き)</translation>
+    </message>
+    <message>
+        <source>Offsets for Slur, Tie, and Articulation</source>
+        <translation>スラー、タイ、アーティキュレーションのずれ</translation>
+    </message>
+    <message>
+        <source>Tuplet</source>
+        <translation>連符</translation>
+    </message>
+    <message>
+        <source>Bracket</source>
+        <translation>括弧</translation>
+    </message>
+    <message>
+        <source>Tremolo Offset L</source>
+        <translation>トレモロのずれ L</translation>
+    </message>
+    <message>
+        <source>Line Width</source>
+        <translation>線幅</translation>
+    </message>
+    <message>
+        <source>Line Spacing</source>
+        <translation>線の間隔</translation>
+    </message>
+    <message>
+        <source>Fingering</source>
+        <translation>運指</translation>
+    </message>
+    <message>
+        <source>Size (ratio)</source>
+        <translation>サイズ (比率)</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>File</source>

@@ -370,6 +370,541 @@
     </message>
 </context>
 <context>
+    <name>DialogStyle</name>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <source>Measure</source>
+        <translation>小节</translation>
+    </message>
+    <message>
+        <source>Stage Line Width</source>
+        <translation>行线宽</translation>
+    </message>
+    <message>
+        <source>Part Line Width-</source>
+        <translation>Part Line Width-</translation>
+    </message>
+    <message>
+        <source>Time Signature SIze</source>
+        <translation>拍号尺寸</translation>
+    </message>
+    <message>
+        <source>Leading Pad</source>
+        <translation>前间距</translation>
+    </message>
+    <message>
+        <source>Tailing Pad</source>
+        <translation>后间距</translation>
+    </message>
+    <message>
+        <source>Max Chord Width</source>
+        <translation>和弦最大宽度</translation>
+    </message>
+    <message>
+        <source>Uniformity in Time and Size-</source>
+        <translation>Uniformity in Time and Size-</translation>
+    </message>
+    <message>
+        <source>More Uniform in Time-</source>
+        <translation>More Uniform in Time-</translation>
+    </message>
+    <message>
+        <source>More Uniform in Size-</source>
+        <translation>More Uniform in Size-</translation>
+    </message>
+    <message>
+        <source>Multimeasure Rests-</source>
+        <translation>Multimeasure Rests-</translation>
+    </message>
+    <message>
+        <source>Time Tick Marks</source>
+        <translation>时间刻度</translation>
+    </message>
+    <message>
+        <source>Tick Major Length (%)</source>
+        <translation>长刻度长度 (%)</translation>
+    </message>
+    <message>
+        <source>Tick Major Width (mm)</source>
+        <translation>长刻度宽度 (毫米)</translation>
+    </message>
+    <message>
+        <source>Tick Minor Length (%)</source>
+        <translation>短刻度长度 (%)</translation>
+    </message>
+    <message>
+        <source>Tick Minor Width (mm)</source>
+        <translation>短刻度宽度 (毫米)</translation>
+    </message>
+    <message>
+        <source>Gaps for Chord Notes and Voices-</source>
+        <translation>Gaps for Chord Notes and Voices-</translation>
+    </message>
+    <message>
+        <source>Gap between Voices (ratio)-</source>
+        <translation>Gap between Voices (ratio)-</translation>
+    </message>
+    <message>
+        <source>Gap between Chord Notes (ratio)-</source>
+        <translation>Gap between Chord Notes (ratio)-</translation>
+    </message>
+    <message>
+        <source>Bar Lines and Repeat Dot</source>
+        <translation>小节线与反复记号点</translation>
+    </message>
+    <message>
+        <source>Bar Line Width-</source>
+        <translation>Bar Line Width-</translation>
+    </message>
+    <message>
+        <source>Thin Line Width</source>
+        <translation>细线宽度</translation>
+    </message>
+    <message>
+        <source>Thick Line Width</source>
+        <translation>粗线宽度</translation>
+    </message>
+    <message>
+        <source>Double Line Spacing</source>
+        <translation>双线间距</translation>
+    </message>
+    <message>
+        <source>Repeat Dot Offset</source>
+        <translation>反复记号点偏移</translation>
+    </message>
+    <message>
+        <source>Repeat Dot Raidus</source>
+        <translation>反复记号点半径</translation>
+    </message>
+    <message>
+        <source>Repeat Dot Separation</source>
+        <translation>反复记号点间距</translation>
+    </message>
+    <message>
+        <source>Font Properties-</source>
+        <translation>Font Properties-</translation>
+    </message>
+    <message>
+        <source>Text Font Property-</source>
+        <translation>Text Font Property-</translation>
+    </message>
+    <message>
+        <source>Defalut Font Property-</source>
+        <translation>Defalut Font Property-</translation>
+    </message>
+    <message>
+        <source>Rehearsal Mark Size-</source>
+        <translation>Rehearsal Mark Size-</translation>
+    </message>
+    <message>
+        <source>Size (ratio)-</source>
+        <translation>Size (ratio)-</translation>
+    </message>
+    <message>
+        <source>Text, Dynamics and Cresc.Decresc.-</source>
+        <translation>Text, Dynamics and Cresc.Decresc.-</translation>
+    </message>
+    <message>
+        <source>Text-</source>
+        <translation>Text-</translation>
+    </message>
+    <message>
+        <source>Dynamics-</source>
+        <translation>Dynamics-</translation>
+    </message>
+    <message>
+        <source>Scale Factor-</source>
+        <translation>Scale Factor-</translation>
+    </message>
+    <message>
+        <source>Cresc./Decresc.-</source>
+        <translation>Cresc./Decresc.-</translation>
+    </message>
+    <message>
+        <source>Staff Note Font Size-</source>
+        <translation>Staff Note Font Size-</translation>
+    </message>
+    <message>
+        <source>Staff note font size (point)</source>
+        <translation>五线谱音名字号 (磅)</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>音符</translation>
+    </message>
+    <message>
+        <source>Note Position</source>
+        <translation>音符位置</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>偏移</translation>
+    </message>
+    <message>
+        <source>Lyrics Position</source>
+        <translation>歌词位置</translation>
+    </message>
+    <message>
+        <source>OffsetTD</source>
+        <translation>偏移 (时间方向)</translation>
+    </message>
+    <message>
+        <source>Draw between lyrics-</source>
+        <translation>Draw between lyrics-</translation>
+    </message>
+    <message>
+        <source>Tie Stop Note --</source>
+        <translation>Tie Stop Note --</translation>
+    </message>
+    <message>
+        <source>Use Bar --</source>
+        <translation>Use Bar --</translation>
+    </message>
+    <message>
+        <source>Erase Extension-</source>
+        <translation>Erase Extension-</translation>
+    </message>
+    <message>
+        <source>Erase Extension -</source>
+        <translation>Erase Extension -</translation>
+    </message>
+    <message>
+        <source>Kinko defaults</source>
+        <translation>琴古流默认</translation>
+    </message>
+    <message>
+        <source>&quot;U&quot; for Ab4</source>
+        <translation>A♭4 记为“ウ”</translation>
+    </message>
+    <message>
+        <source>Octave Instruction (Kan/Otsu)</source>
+        <translation>八度指示 (甲/乙)</translation>
+    </message>
+    <message>
+        <source>Scale Factor</source>
+        <translation>缩放系数</translation>
+    </message>
+    <message>
+        <source>Offset L</source>
+        <translation>偏移 L</translation>
+    </message>
+    <message>
+        <source>At Bottom (or Right)</source>
+        <translation>在下方 (或右侧)</translation>
+    </message>
+    <message>
+        <source>Offset W</source>
+        <translation>偏移 W</translation>
+    </message>
+    <message>
+        <source>Tozan Small Note-</source>
+        <translation>Tozan Small Note-</translation>
+    </message>
+    <message>
+        <source>Grace note</source>
+        <translation>装饰音</translation>
+    </message>
+    <message>
+        <source>Scale factor</source>
+        <translation>缩放系数</translation>
+    </message>
+    <message>
+        <source>Offset Y (horizontal)</source>
+        <translation>偏移 Y (横排)</translation>
+    </message>
+    <message>
+        <source>Offset X (vertical) </source>
+        <translation>偏移 X (竖排)</translation>
+    </message>
+    <message>
+        <source>Offsets for Slur, Tie, and Notation</source>
+        <translation>Offsets for Slur, Tie, and Notation</translation>
+    </message>
+    <message>
+        <source>Slur</source>
+        <translation>连线</translation>
+    </message>
+    <message>
+        <source>Tie</source>
+        <translation>延音线</translation>
+    </message>
+    <message>
+        <source>Right/Bottom-</source>
+        <translation>Right/Bottom-</translation>
+    </message>
+    <message>
+        <source>Articulation</source>
+        <translation>奏法记号</translation>
+    </message>
+    <message>
+        <source>Tuplet-</source>
+        <translation>Tuplet-</translation>
+    </message>
+    <message>
+        <source>Bracket-</source>
+        <translation>Bracket-</translation>
+    </message>
+    <message>
+        <source>tremomoOffsetL-</source>
+        <translation>tremomoOffsetL-</translation>
+    </message>
+    <message>
+        <source>OffsetW-</source>
+        <translation>OffsetW-</translation>
+    </message>
+    <message>
+        <source>Beam</source>
+        <translation>符杠</translation>
+    </message>
+    <message>
+        <source>Offset X or Y</source>
+        <translation>偏移 X 或 Y</translation>
+    </message>
+    <message>
+        <source>Line width</source>
+        <translation>线宽</translation>
+    </message>
+    <message>
+        <source>Line spacing</source>
+        <translation>线间距</translation>
+    </message>
+    <message>
+        <source>Note Spacer</source>
+        <translation>音符间隔</translation>
+    </message>
+    <message>
+        <source>Insert Spacer</source>
+        <translation>插入间隔</translation>
+    </message>
+    <message>
+        <source>Width (ratio to quarter note)</source>
+        <translation>宽度 (相对四分音符的比例)</translation>
+    </message>
+    <message>
+        <source>Fingering-</source>
+        <translation>Fingering-</translation>
+    </message>
+    <message>
+        <source>Size Ratio-</source>
+        <translation>Size Ratio-</translation>
+    </message>
+    <message>
+        <source>Line width-</source>
+        <translation>Line width-</translation>
+    </message>
+    <message>
+        <source>Offset L-</source>
+        <translation>Offset L-</translation>
+    </message>
+    <message>
+        <source>Offset W-</source>
+        <translation>Offset W-</translation>
+    </message>
+    <message>
+        <source>Set Default Values</source>
+        <translation>恢复默认值</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Style Settings</source>
+        <translation>样式设置</translation>
+    </message>
+    <message>
+        <source>Part Line Width</source>
+        <translation>声部线宽</translation>
+    </message>
+    <message>
+        <source>Time Signature Size</source>
+        <translation>拍号尺寸</translation>
+    </message>
+    <message>
+        <source>Maximum Chord Width (ratio)</source>
+        <translation>和弦最大宽度 (比例)</translation>
+    </message>
+    <message>
+        <source>Uniformity in Time and Size (when aligned in time)</source>
+        <translation>时间与尺寸的均匀度 (按时间对齐时)</translation>
+    </message>
+    <message>
+        <source>More Uniform in Time</source>
+        <translation>时间更均匀</translation>
+    </message>
+    <message>
+        <source>More Uniform in Size</source>
+        <translation>尺寸更均匀</translation>
+    </message>
+    <message>
+        <source>Gaps for Chord Notes and Voices</source>
+        <translation>和弦音与声部的间距</translation>
+    </message>
+    <message>
+        <source>Gap between Chord Notes (ratio)</source>
+        <translation>和弦音间距 (比例)</translation>
+    </message>
+    <message>
+        <source>Gap between Voices (ratio)</source>
+        <translation>声部间距 (比例)</translation>
+    </message>
+    <message>
+        <source>Staff Note Font Size (on MuseScore, etc.)</source>
+        <translation>五线谱音名字号 (MuseScore 等)</translation>
+    </message>
+    <message>
+        <source>Staff Note Font Size (point)</source>
+        <translation>五线谱音名字号 (磅)</translation>
+    </message>
+    <message>
+        <source>Rehearsal Mark Size</source>
+        <translation>排练号尺寸</translation>
+    </message>
+    <message>
+        <source>Rehearsal Mark Size (ratio)</source>
+        <translation>排练号尺寸 (比例)</translation>
+    </message>
+    <message>
+        <source>Dynamics and Cresc./Decresc.</source>
+        <translation>力度记号与渐强/渐弱</translation>
+    </message>
+    <message>
+        <source>Text Offset (ratio)</source>
+        <translation>文字偏移 (比例)</translation>
+    </message>
+    <message>
+        <source>Dynamics Offset (ratio)</source>
+        <translation>力度记号偏移 (比例)</translation>
+    </message>
+    <message>
+        <source>Cresc./Decresc. Offset (ratio)</source>
+        <translation>渐强/渐弱偏移 (比例)</translation>
+    </message>
+    <message>
+        <source>Font Property</source>
+        <translation>字体属性</translation>
+    </message>
+    <message>
+        <source>Note Text, Line Text</source>
+        <translation>音符文字、线条文字</translation>
+    </message>
+    <message>
+        <source>Part Name, Measure Number, Time Signature, Page Number/Text</source>
+        <translation>声部名、小节号、拍号、页码/文字</translation>
+    </message>
+    <message>
+        <source>Bar Line Width</source>
+        <translation>小节线宽度</translation>
+    </message>
+    <message>
+        <source>Repeat Dot Radius</source>
+        <translation>反复记号点半径</translation>
+    </message>
+    <message>
+        <source>Multimeasure Rests</source>
+        <translation>多小节休止</translation>
+    </message>
+    <message>
+        <source>Offset (Time Direction)</source>
+        <translation>偏移 (时间方向)</translation>
+    </message>
+    <message>
+        <source>Draw Line between Lyrics</source>
+        <translation>在歌词之间画线</translation>
+    </message>
+    <message>
+        <source>Insert Spacer for Beam Clearence</source>
+        <translation>为符杠插入间隔</translation>
+    </message>
+    <message>
+        <source>Width (ratio to quarter note width)</source>
+        <translation>宽度 (相对四分音符宽度的比例)</translation>
+    </message>
+    <message>
+        <source>Tie Stop (Kinko_Simple, Shinobue)</source>
+        <translation>连音线结束 (Kinko_Simple, Shinobue)</translation>
+    </message>
+    <message>
+        <source>Bar Symbol</source>
+        <translation>竖线符号</translation>
+    </message>
+    <message>
+        <source>Erase Extension (Koto_Ikuta, Sange_Ikuta)</source>
+        <translation>删除延长线 (Koto_Ikuta, Sange_Ikuta)</translation>
+    </message>
+    <message>
+        <source>Erase at Quarter Boundary</source>
+        <translation>在四分音符边界处删除</translation>
+    </message>
+    <message>
+        <source>Default Note Names (for Kinko_Simple)</source>
+        <translation>默认音名 (Kinko_Simple)</translation>
+    </message>
+    <message>
+        <source>&apos;U&apos; for &apos;ChiMeri&apos; Otsu</source>
+        <translation>乙音“チメリ”记为“ウ”</translation>
+    </message>
+    <message>
+        <source>Tozan Small Note</source>
+        <translation>都山流小音符</translation>
+    </message>
+    <message>
+        <source>Grace Note</source>
+        <translation>装饰音</translation>
+    </message>
+    <message>
+        <source>Offset Y (for horizontal)</source>
+        <translation>偏移 Y (横排)</translation>
+    </message>
+    <message>
+        <source>Offset X (for vertical)</source>
+        <translation>偏移 X (竖排)</translation>
+    </message>
+    <message>
+        <source>Offsets for Slur, Tie, and Articulation</source>
+        <translation>连线、延音线与奏法记号的偏移</translation>
+    </message>
+    <message>
+        <source>Tuplet</source>
+        <translation>连音</translation>
+    </message>
+    <message>
+        <source>Bracket</source>
+        <translation>括号</translation>
+    </message>
+    <message>
+        <source>Tremolo Offset L</source>
+        <translation>震音偏移 L</translation>
+    </message>
+    <message>
+        <source>Line Width</source>
+        <translation>线宽</translation>
+    </message>
+    <message>
+        <source>Line Spacing</source>
+        <translation>线间距</translation>
+    </message>
+    <message>
+        <source>Fingering</source>
+        <translation>指法</translation>
+    </message>
+    <message>
+        <source>Size (ratio)</source>
+        <translation>尺寸 (比例)</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>File</source>
