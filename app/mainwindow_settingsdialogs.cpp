@@ -99,9 +99,11 @@ void MainWindow::setStyle2()
     Score *score = currentScore();
     if (!score)
         return;
-    delete editedStyle;
+    Style *previous = editedStyle;
     editedStyle = score->style->clone();
     editedStyle->setParent(this);
+    dialogStyle->setDialog(editedStyle, score->defaultStyle);
+    delete previous;
     score->appendLog(QStringLiteral("setStyle completed--------------\n"));
 }
 

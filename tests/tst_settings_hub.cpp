@@ -23,6 +23,7 @@
 #include "ui_mainwindow.h"
 
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSet>
@@ -98,6 +99,7 @@ private slots:
     void setPartLoadsFreshClones();
     void setPageLoadsFreshClones();
     void pageApplyPushesOnlyChanges();
+    void styleLoadsAndApplies();
     void partApplyAlwaysPushes();
     void controllerBindsTheScoreItself();
     void noTabHidesEverything();
@@ -385,6 +387,39 @@ void TestSettingsHub::pageApplyPushesOnlyChanges()
     window.undo();
     QCOMPARE(score->page->measurePerLine, 5);
     QCOMPARE(perLine->value(), 5);
+}
+
+// Ctrl+T loads a fresh copy each time and logs the load; Apply pushes only
+// a change, once; Undo shows the old value in the open dialog.
+void TestSettingsHub::styleLoadsAndApplies()
+{
+    MainWindow window;
+    Score *score = partsScore(1, 5.0, QStringLiteral("/in/a.xml"));
+    score->style->gapVoice = 0.25;
+    window.addScoreTab(score);
+    score->logText.clear();
+    QCOMPARE(window.ui->actionStyle->shortcut(), QKeySequence(QStringLiteral("Ctrl+T")));
+    window.ui->actionStyle->trigger();
+    QVERIFY(window.dialogStyle->isVisible());
+    QVERIFY(window.editedStyle && window.editedStyle != score->style);
+    auto *gap = window.dialogStyle->findChild<QDoubleSpinBox *>("doubleSpinBoxGapVoice");
+    QCOMPARE(gap->value(), 0.25);
+    window.ui->actionStyle->trigger();
+    QCOMPARE(score->logText, QStringLiteral("setStyle completed--------------\n"
+                                            "setStyle completed--------------\n"));
+    score->logText.clear();
+    emit window.dialogStyle->sigStyleApply();
+    QCOMPARE(score->undoStack->count(), 0);
+    QCOMPARE(score->logText, QStringLiteral("styleApply completed------------\n"));
+    gap->setValue(0.5);
+    window.dialogStyle->apply();
+    window.dialogStyle->apply();
+    QCOMPARE(score->undoStack->count(), 1);
+    QCOMPARE(score->undoStack->text(0), QStringLiteral("UpdateStyle"));
+    QCOMPARE(score->style->gapVoice, 0.5);
+    window.undo();
+    QCOMPARE(score->style->gapVoice, 0.25);
+    QCOMPARE(gap->value(), 0.25);
 }
 
 // Apply of the parts pushes even when nothing changed, logs and shows the
