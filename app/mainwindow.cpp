@@ -29,6 +29,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QTranslator>
+#include <QTreeView>
 
 namespace {
 // The palette's share of the central splitter, in pixels.
@@ -144,6 +145,8 @@ MainWindow::MainWindow(QWidget *parent)
     connect(networkManager, &QNetworkAccessManager::finished, this, &MainWindow::replyFinished);
     readSettings();
     requestLatestVersion();
+    palleteView->setStyleSheet(QStringLiteral(
+        "QTreeView::item:hover {    background: tomato;   border: 1px solid #bfcde4; }"));
     openAutoSavedFile();
 }
 

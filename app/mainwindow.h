@@ -28,6 +28,7 @@ class DialogMoveLyricsSN;
 class DialogMSPlugin;
 class DialogPasteSettings;
 class DialogStyle;
+class MyQStandardItem;
 class Page;
 class PageDialog;
 class Part;
@@ -38,9 +39,11 @@ class QLabel;
 class QNetworkAccessManager;
 class QNetworkReply;
 class QSplitter;
+class QStandardItemModel;
 class QTabWidget;
 class QTimer;
 class QTranslator;
+class QTreeView;
 class Score;
 class ScoreWindow;
 class Style;
@@ -231,8 +234,16 @@ public slots:
     void updateRecentFileActions();
     void clearRecentFiles();
 
-public slots:
+public:
     // app/mainwindow_palette.cpp: the note-directive palette
+    // The tree of directive entries, its model (owned by the window), and
+    // every row in tree order: each group heading, then its entries.
+    QTreeView *palleteView = nullptr;
+    QStandardItemModel *palleteModel = nullptr;
+    QList<MyQStandardItem *> palleteItems;
+    // The header label and every row's text in the current language.
+    void retranslatePallete();
+public slots:
     void createPallete();
     void palleteClicked(const QModelIndex &index);
     void displayPallete();

@@ -1,27 +1,82 @@
-// MainWindow: switching the language of the interface at run time.
-//
-// Not built yet: each member writes its own name to the debug output and
-// returns a neutral value, so that menus, signals and tests reach it.
+// MainWindow: switching the language of the interface at run time by
+// replacing the catalogue of the window's one translator.
 #include "app/mainwindow.h"
 
+#include "app/dialogconvertnotename.h"
+#include "app/dialogdeletelyrics.h"
+#include "app/dialogimportexport.h"
+#include "app/dialogmovelyricssn.h"
+#include "app/dialogmsplugin.h"
+#include "app/dialogpastesettings.h"
+#include "dialogs/dialogcontroller.h"
+#include "dialogs/dialogstyle.h"
+#include "dialogs/pagedialog.h"
+#include "dialogs/partdialog.h"
+#include "model/score.h"
+#include "ui_mainwindow.h"
+#include "view/scorewindow.h"
+
+#include <QApplication>
 #include <QDebug>
+#include <QTranslator>
+
+namespace {
+
+// Loads `catalogue` into the translator and (re)installs it. A catalogue
+// that does not load leaves the translator empty, so the texts stay English.
+void installCatalogue(QTranslator *translator, const QString &catalogue)
+{
+    QApplication::removeTranslator(translator);
+    if (!translator->load(catalogue))
+        qDebug() << "catalogue not loaded:" << catalogue;
+    QApplication::installTranslator(translator);
+}
+
+} // namespace
 
 void MainWindow::langEnglish()
 {
-    qDebug() << Q_FUNC_INFO;
+    qDebug() << "langEngligh Entered.";
+    ui->actionEnglish->setChecked(true);
+    ui->actionJapanese->setChecked(false);
+    ui->actionChinese->setChecked(false);
+    QApplication::removeTranslator(translator);
+    retranslateAll();
 }
 
 void MainWindow::langJapanese()
 {
-    qDebug() << Q_FUNC_INFO;
+    ui->actionEnglish->setChecked(false);
+    ui->actionJapanese->setChecked(true);
+    ui->actionChinese->setChecked(false);
+    installCatalogue(translator, QStringLiteral(":/languages/velmora_ja"));
+    retranslateAll();
 }
 
 void MainWindow::langChinese()
 {
-    qDebug() << Q_FUNC_INFO;
+    qDebug() << "langChinese Entered.";
+    ui->actionEnglish->setChecked(false);
+    ui->actionJapanese->setChecked(false);
+    ui->actionChinese->setChecked(true);
+    installCatalogue(translator, QStringLiteral(":/languages/velmora_zh"));
+    retranslateAll();
 }
 
 void MainWindow::retranslateAll()
 {
-    qDebug() << Q_FUNC_INFO;
+    retranslate();
+    dialogController->retranslate();
+    pageDialog->retranslate();
+    partDialog->retranslate();
+    dialogStyle->retranslate();
+    dialogPasteSettings->retranslate();
+    dialogMSPlugin->retranslate();
+    dialogImportExport->retranslate();
+    dialogConvertNoteName->retranslate();
+    dialogDeleteLyrics->retranslate();
+    dialogMoveLyricsSN->retranslate();
+    // Every open score, so no context menu is left in the old language.
+    for (ScoreWindow *window : std::as_const(scoreWindows))
+        window->score->retranslateContextMenu();
 }

@@ -1,7 +1,8 @@
 // MainWindow: the displayed texts of the menus and actions. What is not set
 // here keeps the text the form gave it: the Development menu and its
 // entries, Run Command File, Open Log Dialog, the hidden first Pallete
-// action and the three language entries, each in its own language.
+// action and the three language entries, each in its own language. The
+// palette's texts follow the menus'.
 #include "app/mainwindow.h"
 
 #include "ui_mainwindow.h"
@@ -73,4 +74,6 @@ void MainWindow::retranslate()
     f->actionInsertSNPart->setText(tr("Duplicate Part as Staff Notation ..."));
     f->actionOnlineHelp->setText(tr("Online Handbook"));
     f->actionAbout->setText(tr("About Velmora"));
+
+    retranslatePallete();
 }

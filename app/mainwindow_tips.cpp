@@ -1,197 +1,209 @@
-// MainWindow: the status-bar tips shown while the mouse rests on a menu entry.
-//
-// Not built yet: each member writes its own name to the debug output and
-// returns a neutral value, so that menus, signals and tests reach it.
+// MainWindow: the status-bar tips shown while the mouse rests on a menu
+// entry. Each tip stays 3000 ms after the last hover; the timer keeps
+// running and only ever empties the label again.
 #include "app/mainwindow.h"
 
-#include <QDebug>
+#include <QLabel>
+#include <QTimer>
+
+namespace {
+
+constexpr int tipMilliseconds = 3000;
+
+void showTip(MainWindow *window, const QString &tip)
+{
+    window->myMsgLabel->setText(tip);
+    window->msgTimer->start(tipMilliseconds);
+}
+
+} // namespace
 
 void MainWindow::on_actionOpen_hovered()
 {
-    qDebug() << Q_FUNC_INFO;
+    showTip(this, tr("Open Velmora file(*.tnsx)."));
 }
 
 void MainWindow::on_actionImportExport_hovered()
 {
-    qDebug() << Q_FUNC_INFO;
+    showTip(this, tr("Open Import/Export MusicXML Dialog."));
 }
 
 void MainWindow::on_actionSave_hovered()
 {
-    qDebug() << Q_FUNC_INFO;
+    showTip(this, tr("Save active score to Velmora file(*.tnsx)."));
 }
 
 void MainWindow::on_actionSaveAs_hovered()
 {
-    qDebug() << Q_FUNC_INFO;
+    showTip(this, tr("Save active score to Velmora file(*.tnsx) with new file name."));
 }
 
 void MainWindow::on_actionClose_hovered()
 {
-    qDebug() << Q_FUNC_INFO;
+    showTip(this, tr("Close active score."));
 }
 
 void MainWindow::on_actionSetPart_hovered()
 {
-    qDebug() << Q_FUNC_INFO;
+    showTip(this, tr("Open Part dialog for setting part values."));
 }
 
 void MainWindow::on_actionStretch_hovered()
 {
-    qDebug() << Q_FUNC_INFO;
+    showTip(this, tr("Stretch selected measures a little."));
 }
 
 void MainWindow::on_actionShorten_hovered()
 {
-    qDebug() << Q_FUNC_INFO;
+    showTip(this, tr("Shorten selected measures a little."));
 }
 
 void MainWindow::on_actionMesSizeReset_hovered()
 {
-    qDebug() << Q_FUNC_INFO;
+    showTip(this, tr("Reset sizes of all measures to a default value."));
 }
 
 void MainWindow::on_actionLineBreak_hovered()
 {
-    qDebug() << Q_FUNC_INFO;
+    showTip(this, tr("Insert stage break at the end of selected measure."));
 }
 
 void MainWindow::on_actionPageBreak_hovered()
 {
-    qDebug() << Q_FUNC_INFO;
+    showTip(this, tr("Insert page break at the end of selected measure."));
 }
 
 void MainWindow::on_actionStyle_hovered()
 {
-    qDebug() << Q_FUNC_INFO;
+    showTip(this, tr("Open Style dialog for setting style values."));
 }
 
 void MainWindow::on_actionExportPdf_hovered()
 {
-    qDebug() << Q_FUNC_INFO;
+    showTip(this, tr("Export active score to PDF file."));
 }
 
 void MainWindow::on_actionExportSvg_hovered()
 {
-    qDebug() << Q_FUNC_INFO;
+    showTip(this, tr("Export active score to SVG file."));
 }
 
 void MainWindow::on_actionProperty_hovered()
 {
-    qDebug() << Q_FUNC_INFO;
+    showTip(this, tr("Show file properties of active score."));
 }
 
 void MainWindow::on_actionWhitePageBreak_hovered()
 {
-    qDebug() << Q_FUNC_INFO;
+    showTip(this, tr("Insert white page after selected measure."));
 }
 
 void MainWindow::on_actionPalleteNew_hovered()
 {
-    qDebug() << Q_FUNC_INFO;
+    showTip(this, tr("Show pallete (which lists note directives)."));
 }
 
 void MainWindow::on_actionGenerateMuseScorePlugins_hovered()
 {
-    qDebug() << Q_FUNC_INFO;
+    showTip(this, tr("Generate plugin files for MuseScore."));
 }
 
 void MainWindow::on_actionDuplicate_hovered()
 {
-    qDebug() << Q_FUNC_INFO;
+    showTip(this, tr("Create copy of active score."));
 }
 
 void MainWindow::on_actionClearRecentFiles_hovered()
 {
-    qDebug() << Q_FUNC_INFO;
+    showTip(this, tr("Clear list of recently opened files."));
 }
 
 void MainWindow::on_actionExit_hovered()
 {
-    qDebug() << Q_FUNC_INFO;
+    showTip(this, tr("Stop Velmora and Exit."));
 }
 
 void MainWindow::on_actionPageMeasure_hovered()
 {
-    qDebug() << Q_FUNC_INFO;
+    showTip(this, tr("Open Measure/Page Dialog."));
 }
 
 void MainWindow::on_actionZoomIn_hovered()
 {
-    qDebug() << Q_FUNC_INFO;
+    showTip(this, tr("Zooming in a little."));
 }
 
 void MainWindow::on_actionZoomOut_hovered()
 {
-    qDebug() << Q_FUNC_INFO;
+    showTip(this, tr("Zoomin out a little."));
 }
 
 void MainWindow::on_actionZoomReset_hovered()
 {
-    qDebug() << Q_FUNC_INFO;
+    showTip(this, tr("Reset zooming rate."));
 }
 
 void MainWindow::on_actionNavigator_hovered()
 {
-    qDebug() << Q_FUNC_INFO;
+    showTip(this, tr("Show Navigator Window."));
 }
 
 void MainWindow::on_actionUndo_hovered()
 {
-    qDebug() << Q_FUNC_INFO;
+    showTip(this, tr("Undo last operation."));
 }
 
 void MainWindow::on_actionRedo_hovered()
 {
-    qDebug() << Q_FUNC_INFO;
+    showTip(this, tr("Redo undone operation."));
 }
 
 void MainWindow::on_actionDelete_hovered()
 {
-    qDebug() << Q_FUNC_INFO;
+    showTip(this, tr("Delete selected elements."));
 }
 
 void MainWindow::on_actionCloseOtherScores_hovered()
 {
-    qDebug() << Q_FUNC_INFO;
+    showTip(this, tr("Close all scores on the left hand side of current active score."));
 }
 
 void MainWindow::on_actionLayoutController_hovered()
 {
-    qDebug() << Q_FUNC_INFO;
+    showTip(this, tr("Open Layout Controller Panel."));
 }
 
 void MainWindow::on_actionConvertLyricsToPitches_hovered()
 {
-    qDebug() << Q_FUNC_INFO;
+    showTip(this, tr("Generate Note Names and Pithes from data at lyrics (for Koto and Sangen)"));
 }
 
 void MainWindow::on_actionDeleteLyrics_hovered()
 {
-    qDebug() << Q_FUNC_INFO;
+    showTip(this, tr("Delete Lyrics."));
 }
 
 void MainWindow::on_actionOutputNoteNamesToLyrics_hovered()
 {
-    qDebug() << Q_FUNC_INFO;
+    showTip(this, tr("Output Note Names to Lyrics."));
 }
 
 void MainWindow::on_actionRefresh_hovered()
 {
-    qDebug() << Q_FUNC_INFO;
+    showTip(this, tr("Refresh display."));
 }
 
 void MainWindow::on_actionSaveAsOriginal_hovered()
 {
-    qDebug() << Q_FUNC_INFO;
+    showTip(this, tr("Save As Original File Name (without '_udate..' or '_copy..')."));
 }
 
 void MainWindow::on_actionRefreshClean_hovered()
 {
-    qDebug() << Q_FUNC_INFO;
+    showTip(this, tr("Refresh clean score (equivalent to PDF export)."));
 }
 
 void MainWindow::myMsgLabelClear()
 {
-    qDebug() << Q_FUNC_INFO;
+    myMsgLabel->setText(QString());
 }

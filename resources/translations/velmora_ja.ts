@@ -1160,403 +1160,403 @@
     </message>
     <message>
         <source>Note Directives (Select a note (notes) and click a directive).</source>
-        <translation type="vanished">音符の指示 (音符を選んでから指示をクリック)</translation>
+        <translation>音符の指示 (音符を選んでから指示をクリック)</translation>
     </message>
     <message>
         <source>Inserted Symbols</source>
-        <translation type="vanished">挿入記号</translation>
+        <translation>挿入記号</translation>
     </message>
     <message>
         <source>Common Symbols</source>
-        <translation type="vanished">共通記号</translation>
+        <translation>共通記号</translation>
     </message>
     <message>
         <source>Shakuhachi &amp; Shinobue Symbols</source>
-        <translation type="vanished">尺八・篠笛の記号</translation>
+        <translation>尺八・篠笛の記号</translation>
     </message>
     <message>
         <source>Koto_Symbols</source>
-        <translation type="vanished">箏の記号</translation>
+        <translation>箏の記号</translation>
     </message>
     <message>
         <source>Sangen Ikuta Symbols</source>
-        <translation type="vanished">三絃 (生田流) の記号</translation>
+        <translation>三絃 (生田流) の記号</translation>
     </message>
     <message>
         <source>Shamisen Bunka Symbols</source>
-        <translation type="vanished">三味線 (文化譜) の記号</translation>
+        <translation>三味線 (文化譜) の記号</translation>
     </message>
     <message>
         <source>Attributes</source>
-        <translation type="vanished">属性</translation>
+        <translation>属性</translation>
     </message>
     <message>
         <source>Transpose</source>
-        <translation type="vanished">移調</translation>
+        <translation>移調</translation>
     </message>
     <message>
         <source>Scales (String Tunings)</source>
-        <translation type="vanished">音階 (調弦)</translation>
+        <translation>音階 (調弦)</translation>
     </message>
     <message>
         <source>Repeat Symbols</source>
-        <translation type="vanished">繰り返し記号</translation>
+        <translation>繰り返し記号</translation>
     </message>
     <message>
         <source>Left parenthesis</source>
-        <translation type="vanished">左括弧</translation>
+        <translation>左括弧</translation>
     </message>
     <message>
         <source>Right parenthesis</source>
-        <translation type="vanished">右括弧</translation>
+        <translation>右括弧</translation>
     </message>
     <message>
         <source>Left gray parenthesis</source>
-        <translation type="vanished">灰色の左括弧</translation>
+        <translation>灰色の左括弧</translation>
     </message>
     <message>
         <source>Right gray parenthesis</source>
-        <translation type="vanished">灰色の右括弧</translation>
+        <translation>灰色の右括弧</translation>
     </message>
     <message>
         <source>Rest</source>
-        <translation type="vanished">休符</translation>
+        <translation>休符</translation>
     </message>
     <message>
         <source>Suru (Portamento)</source>
-        <translation type="vanished">スル (ポルタメント)</translation>
+        <translation>スル (ポルタメント)</translation>
     </message>
     <message>
         <source>White Space Before</source>
-        <translation type="vanished">前に空白</translation>
+        <translation>前に空白</translation>
     </message>
     <message>
         <source>White Space After</source>
-        <translation type="vanished">後に空白</translation>
+        <translation>後に空白</translation>
     </message>
     <message>
         <source>Kinko Ra</source>
-        <translation type="vanished">琴古流のラ</translation>
+        <translation>琴古流のラ</translation>
     </message>
     <message>
         <source>Scoop</source>
-        <translation type="vanished">スクープ</translation>
+        <translation>スクープ</translation>
     </message>
     <message>
         <source>Fall</source>
-        <translation type="vanished">フォール</translation>
+        <translation>フォール</translation>
     </message>
     <message>
         <source>Doit</source>
-        <translation type="vanished">ドゥイット</translation>
+        <translation>ドゥイット</translation>
     </message>
     <message>
         <source>Plop</source>
-        <translation type="vanished">プロップ</translation>
+        <translation>プロップ</translation>
     </message>
     <message>
         <source>Slide In Below</source>
-        <translation type="vanished">下からスライドイン</translation>
+        <translation>下からスライドイン</translation>
     </message>
     <message>
         <source>Slide In Above</source>
-        <translation type="vanished">上からスライドイン</translation>
+        <translation>上からスライドイン</translation>
     </message>
     <message>
         <source>Slide Out Up</source>
-        <translation type="vanished">上へスライドアウト</translation>
+        <translation>上へスライドアウト</translation>
     </message>
     <message>
         <source>Slide Out Down</source>
-        <translation type="vanished">下へスライドアウト</translation>
+        <translation>下へスライドアウト</translation>
     </message>
     <message>
         <source>Slide In below (Rough)</source>
-        <translation type="vanished">下からスライドイン (粗)</translation>
+        <translation>下からスライドイン (粗)</translation>
     </message>
     <message>
         <source>Slide In Above (Rough)</source>
-        <translation type="vanished">上からスライドイン (粗)</translation>
+        <translation>上からスライドイン (粗)</translation>
     </message>
     <message>
         <source>Slide Out Up (Rough)</source>
-        <translation type="vanished">上へスライドアウト (粗)</translation>
+        <translation>上へスライドアウト (粗)</translation>
     </message>
     <message>
         <source>Slide Out Down (Rough)</source>
-        <translation type="vanished">下へスライドアウト (粗)</translation>
+        <translation>下へスライドアウト (粗)</translation>
     </message>
     <message>
         <source>Suri</source>
-        <translation type="vanished">スリ</translation>
+        <translation>スリ</translation>
     </message>
     <message>
         <source>Suri Tozan</source>
-        <translation type="vanished">スリ (都山流)</translation>
+        <translation>スリ (都山流)</translation>
     </message>
     <message>
         <source>Suriage</source>
-        <translation type="vanished">スリアゲ</translation>
+        <translation>スリアゲ</translation>
     </message>
     <message>
         <source>Otoshi</source>
-        <translation type="vanished">オトシ</translation>
+        <translation>オトシ</translation>
     </message>
     <message>
         <source>Suriage + Modoshi</source>
-        <translation type="vanished">スリアゲ + モドシ</translation>
+        <translation>スリアゲ + モドシ</translation>
     </message>
     <message>
         <source>Meri + Suriage</source>
-        <translation type="vanished">メリ + スリアゲ</translation>
+        <translation>メリ + スリアゲ</translation>
     </message>
     <message>
         <source>Merikomi</source>
-        <translation type="vanished">メリコミ</translation>
+        <translation>メリコミ</translation>
     </message>
     <message>
         <source>Ru</source>
-        <translation type="vanished">ル</translation>
+        <translation>ル</translation>
     </message>
     <message>
         <source>Bar</source>
-        <translation type="vanished">棒線</translation>
+        <translation>棒線</translation>
     </message>
     <message>
         <source>Kan</source>
-        <translation type="vanished">甲</translation>
+        <translation>甲</translation>
     </message>
     <message>
         <source>Otsu</source>
-        <translation type="vanished">乙</translation>
+        <translation>乙</translation>
     </message>
     <message>
         <source>Breath</source>
-        <translation type="vanished">息継ぎ</translation>
+        <translation>息継ぎ</translation>
     </message>
     <message>
         <source>Hole Number 1</source>
-        <translation type="vanished">穴番号 1</translation>
+        <translation>穴番号 1</translation>
     </message>
     <message>
         <source>Hole Number 2</source>
-        <translation type="vanished">穴番号 2</translation>
+        <translation>穴番号 2</translation>
     </message>
     <message>
         <source>Hole Number 3</source>
-        <translation type="vanished">穴番号 3</translation>
+        <translation>穴番号 3</translation>
     </message>
     <message>
         <source>Hole Number 4</source>
-        <translation type="vanished">穴番号 4</translation>
+        <translation>穴番号 4</translation>
     </message>
     <message>
         <source>Hole Number 5</source>
-        <translation type="vanished">穴番号 5</translation>
+        <translation>穴番号 5</translation>
     </message>
     <message>
         <source>Bracket Begin</source>
-        <translation type="vanished">括り (始め)</translation>
+        <translation>括り (始め)</translation>
     </message>
     <message>
         <source>Bracket End</source>
-        <translation type="vanished">括り (終わり)</translation>
+        <translation>括り (終わり)</translation>
     </message>
     <message>
         <source>Kesu</source>
-        <translation type="vanished">消し</translation>
+        <translation>消し</translation>
     </message>
     <message>
         <source>Tsukiiro</source>
-        <translation type="vanished">突き色</translation>
+        <translation>突き色</translation>
     </message>
     <message>
         <source>Hikiiro</source>
-        <translation type="vanished">引き色</translation>
+        <translation>引き色</translation>
     </message>
     <message>
         <source>Sukui</source>
-        <translation type="vanished">スクイ</translation>
+        <translation>スクイ</translation>
     </message>
     <message>
         <source>Yuri</source>
-        <translation type="vanished">揺り色</translation>
+        <translation>揺り色</translation>
     </message>
     <message>
         <source>OshiHanashi</source>
-        <translation type="vanished">押し放し</translation>
+        <translation>押し放し</translation>
     </message>
     <message>
         <source>An</source>
-        <translation type="vanished">アン</translation>
+        <translation>アン</translation>
     </message>
     <message>
         <source>Chirashi Zume</source>
-        <translation type="vanished">散らし爪</translation>
+        <translation>散らし爪</translation>
     </message>
     <message>
         <source>Chirashi Zume (Seiha)</source>
-        <translation type="vanished">散らし爪 (正派)</translation>
+        <translation>散らし爪 (正派)</translation>
     </message>
     <message>
         <source>Waren</source>
-        <translation type="vanished">輪連</translation>
+        <translation>輪連</translation>
     </message>
     <message>
         <source>Waren 2</source>
-        <translation type="vanished">輪連 2</translation>
+        <translation>輪連 2</translation>
     </message>
     <message>
         <source>Zoo Left</source>
-        <translation type="vanished">ゾー (左)</translation>
+        <translation>ゾー (左)</translation>
     </message>
     <message>
         <source>Zoo Right</source>
-        <translation type="vanished">ゾー (右)</translation>
+        <translation>ゾー (右)</translation>
     </message>
     <message>
         <source>SuriZume Left (Seiha)</source>
-        <translation type="vanished">摺り爪 左 (正派)</translation>
+        <translation>摺り爪 左 (正派)</translation>
     </message>
     <message>
         <source>SuriZume Right (Seiha)</source>
-        <translation type="vanished">摺り爪 右 (正派)</translation>
+        <translation>摺り爪 右 (正派)</translation>
     </message>
     <message>
         <source>Oshi</source>
-        <translation type="vanished">押し</translation>
+        <translation>押し</translation>
     </message>
     <message>
         <source>Oshi2</source>
-        <translation type="vanished">押し 2</translation>
+        <translation>押し 2</translation>
     </message>
     <message>
         <source>Oshi3</source>
-        <translation type="vanished">押し 3</translation>
+        <translation>押し 3</translation>
     </message>
     <message>
         <source>Seiha Oshi</source>
-        <translation type="vanished">押し (正派)</translation>
+        <translation>押し (正派)</translation>
     </message>
     <message>
         <source>Seiha Oshi2</source>
-        <translation type="vanished">押し 2 (正派)</translation>
+        <translation>押し 2 (正派)</translation>
     </message>
     <message>
         <source>Seiha Oshi3</source>
-        <translation type="vanished">押し 3 (正派)</translation>
+        <translation>押し 3 (正派)</translation>
     </message>
     <message>
         <source>Suri Age</source>
-        <translation type="vanished">スリアゲ</translation>
+        <translation>スリアゲ</translation>
     </message>
     <message>
         <source>Suri Sage</source>
-        <translation type="vanished">スリサゲ</translation>
+        <translation>スリサゲ</translation>
     </message>
     <message>
         <source>Utsu</source>
-        <translation type="vanished">ウチ</translation>
+        <translation>ウチ</translation>
     </message>
     <message>
         <source>Hajiki</source>
-        <translation type="vanished">ハジキ</translation>
+        <translation>ハジキ</translation>
     </message>
     <message>
         <source>Finger I</source>
-        <translation type="vanished">指 I</translation>
+        <translation>指 I</translation>
     </message>
     <message>
         <source>Finger II</source>
-        <translation type="vanished">指 II</translation>
+        <translation>指 II</translation>
     </message>
     <message>
         <source>Finger III</source>
-        <translation type="vanished">指 III</translation>
+        <translation>指 III</translation>
     </message>
     <message>
         <source>Pizzicato/Hajiki</source>
-        <translation type="vanished">ピッツィカート/ハジキ</translation>
+        <translation>ピッツィカート/ハジキ</translation>
     </message>
     <message>
         <source>Invisible Note</source>
-        <translation type="vanished">非表示の音符</translation>
+        <translation>非表示の音符</translation>
     </message>
     <message>
         <source>Koto 13 Strings</source>
-        <translation type="vanished">十三絃箏</translation>
+        <translation>十三絃箏</translation>
     </message>
     <message>
         <source>Koto 17 Strings</source>
-        <translation type="vanished">十七絃箏</translation>
+        <translation>十七絃箏</translation>
     </message>
     <message>
         <source>Koto 20 Strings</source>
-        <translation type="vanished">二十絃箏</translation>
+        <translation>二十絃箏</translation>
     </message>
     <message>
         <source>Koto 25 Strings</source>
-        <translation type="vanished">二十五絃箏</translation>
+        <translation>二十五絃箏</translation>
     </message>
     <message>
         <source>Koto 25 Strings Low Tunig</source>
-        <translation type="vanished">二十五絃箏 (低い調弦)</translation>
+        <translation>二十五絃箏 (低い調弦)</translation>
     </message>
     <message>
         <source>Sangen Honchoshi</source>
-        <translation type="vanished">三絃 本調子</translation>
+        <translation>三絃 本調子</translation>
     </message>
     <message>
         <source>Sangen 2Agari</source>
-        <translation type="vanished">三絃 二上り</translation>
+        <translation>三絃 二上り</translation>
     </message>
     <message>
         <source>Sangen 3Sagari</source>
-        <translation type="vanished">三絃 三下り</translation>
+        <translation>三絃 三下り</translation>
     </message>
     <message>
         <source>Inhibit note repeat</source>
-        <translation type="vanished">繰り返し記号を使わない</translation>
+        <translation>繰り返し記号を使わない</translation>
     </message>
     <message>
         <source>Long repeat Simile (Select one or two notes)</source>
-        <translation type="vanished">長い繰り返し 同前 (音符を 1 つか 2 つ選択)</translation>
+        <translation>長い繰り返し 同前 (音符を 1 つか 2 つ選択)</translation>
     </message>
     <message>
         <source>Long repeat 1 (Select one or two notes)</source>
-        <translation type="vanished">長い繰り返し 1 (音符を 1 つか 2 つ選択)</translation>
+        <translation>長い繰り返し 1 (音符を 1 つか 2 つ選択)</translation>
     </message>
     <message>
         <source>Long repeat 2 (Select one or two notes)</source>
-        <translation type="vanished">長い繰り返し 2 (音符を 1 つか 2 つ選択)</translation>
+        <translation>長い繰り返し 2 (音符を 1 つか 2 つ選択)</translation>
     </message>
     <message>
         <source>Long repeat 3 (Select one or two notes)</source>
-        <translation type="vanished">長い繰り返し 3 (音符を 1 つか 2 つ選択)</translation>
+        <translation>長い繰り返し 3 (音符を 1 つか 2 つ選択)</translation>
     </message>
     <message>
         <source>Long repeat 4 (Select one or two notes)</source>
-        <translation type="vanished">長い繰り返し 4 (音符を 1 つか 2 つ選択)</translation>
+        <translation>長い繰り返し 4 (音符を 1 つか 2 つ選択)</translation>
     </message>
     <message>
         <source>Long repeat accel (Select one or two notes)</source>
-        <translation type="vanished">長い繰り返し 次第に速く (音符を 1 つか 2 つ選択)</translation>
+        <translation>長い繰り返し 次第に速く (音符を 1 つか 2 つ選択)</translation>
     </message>
     <message>
         <source>Long repeat beat1 (Select one or two notes)</source>
-        <translation type="vanished">長い繰り返し 拍 1 (音符を 1 つか 2 つ選択)</translation>
+        <translation>長い繰り返し 拍 1 (音符を 1 つか 2 つ選択)</translation>
     </message>
     <message>
         <source>Long repeat beat2 (Select one or two notes)</source>
-        <translation type="vanished">長い繰り返し 拍 2 (音符を 1 つか 2 つ選択)</translation>
+        <translation>長い繰り返し 拍 2 (音符を 1 つか 2 つ選択)</translation>
     </message>
     <message>
         <source>Long step up (Select one or two notes)</source>
-        <translation type="vanished">長い順次上行 (音符を 1 つか 2 つ選択)</translation>
+        <translation>長い順次上行 (音符を 1 つか 2 つ選択)</translation>
     </message>
     <message>
         <source>Long step down (Select one or two notes)</source>
-        <translation type="vanished">長い順次下行 (音符を 1 つか 2 つ選択)</translation>
+        <translation>長い順次下行 (音符を 1 つか 2 つ選択)</translation>
     </message>
     <message>
         <source>Ctrl+O</source>
@@ -2025,6 +2025,170 @@
     <message>
         <source>Paste Settings All is Done!</source>
         <translation>すべての設定を貼り付けました！</translation>
+    </message>
+    <message>
+        <source>Chirashi Zume (Reverse)</source>
+        <translation>散らし爪 (逆)</translation>
+    </message>
+    <message>
+        <source>Waren (Reverse)</source>
+        <translation>輪連 (逆)</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>Do you really want to clear recent file list ?</source>
+        <translation>最近使ったファイルの一覧を消去しますか?</translation>
+    </message>
+    <message>
+        <source>Open Velmora file(*.tnsx).</source>
+        <translation>Velmora ファイル(*.tnsx)を開きます。</translation>
+    </message>
+    <message>
+        <source>Open Import/Export MusicXML Dialog.</source>
+        <translation>MusicXML のインポート/エクスポートダイアログを開きます。</translation>
+    </message>
+    <message>
+        <source>Save active score to Velmora file(*.tnsx).</source>
+        <translation>作業中の楽譜を Velmora ファイル(*.tnsx)に保存します。</translation>
+    </message>
+    <message>
+        <source>Save active score to Velmora file(*.tnsx) with new file name.</source>
+        <translation>作業中の楽譜を新しい名前で Velmora ファイル(*.tnsx)に保存します。</translation>
+    </message>
+    <message>
+        <source>Close active score.</source>
+        <translation>作業中の楽譜を閉じます。</translation>
+    </message>
+    <message>
+        <source>Open Part dialog for setting part values.</source>
+        <translation>パートの設定をするパートダイアログを開きます。</translation>
+    </message>
+    <message>
+        <source>Stretch selected measures a little.</source>
+        <translation>選んだ小節を少し広げます。</translation>
+    </message>
+    <message>
+        <source>Shorten selected measures a little.</source>
+        <translation>選んだ小節を少し縮めます。</translation>
+    </message>
+    <message>
+        <source>Reset sizes of all measures to a default value.</source>
+        <translation>すべての小節の大きさを既定値に戻します。</translation>
+    </message>
+    <message>
+        <source>Insert stage break at the end of selected measure.</source>
+        <translation>選んだ小節の後ろで段を改めます。</translation>
+    </message>
+    <message>
+        <source>Insert page break at the end of selected measure.</source>
+        <translation>選んだ小節の後ろで改ページします。</translation>
+    </message>
+    <message>
+        <source>Open Style dialog for setting style values.</source>
+        <translation>スタイルの設定をするスタイルダイアログを開きます。</translation>
+    </message>
+    <message>
+        <source>Export active score to PDF file.</source>
+        <translation>作業中の楽譜を PDF ファイルに書き出します。</translation>
+    </message>
+    <message>
+        <source>Export active score to SVG file.</source>
+        <translation>作業中の楽譜を SVG ファイルに書き出します。</translation>
+    </message>
+    <message>
+        <source>Show file properties of active score.</source>
+        <translation>作業中の楽譜のファイル情報を表示します。</translation>
+    </message>
+    <message>
+        <source>Insert white page after selected measure.</source>
+        <translation>選んだ小節の後ろに白紙のページを入れます。</translation>
+    </message>
+    <message>
+        <source>Show pallete (which lists note directives).</source>
+        <translation>パレット(音符の指示の一覧)を表示します。</translation>
+    </message>
+    <message>
+        <source>Generate plugin files for MuseScore.</source>
+        <translation>MuseScore 用のプラグインファイルを生成します。</translation>
+    </message>
+    <message>
+        <source>Create copy of active score.</source>
+        <translation>作業中の楽譜の複製を作ります。</translation>
+    </message>
+    <message>
+        <source>Clear list of recently opened files.</source>
+        <translation>最近開いたファイルの一覧を消去します。</translation>
+    </message>
+    <message>
+        <source>Stop Velmora and Exit.</source>
+        <translation>Velmora を終了します。</translation>
+    </message>
+    <message>
+        <source>Open Measure/Page Dialog.</source>
+        <translation>小節/ページダイアログを開きます。</translation>
+    </message>
+    <message>
+        <source>Zooming in a little.</source>
+        <translation>少し拡大します。</translation>
+    </message>
+    <message>
+        <source>Zoomin out a little.</source>
+        <translation>少し縮小します。</translation>
+    </message>
+    <message>
+        <source>Reset zooming rate.</source>
+        <translation>表示倍率を元に戻します。</translation>
+    </message>
+    <message>
+        <source>Show Navigator Window.</source>
+        <translation>ナビゲーターを表示します。</translation>
+    </message>
+    <message>
+        <source>Undo last operation.</source>
+        <translation>直前の操作を取り消します。</translation>
+    </message>
+    <message>
+        <source>Redo undone operation.</source>
+        <translation>取り消した操作をやり直します。</translation>
+    </message>
+    <message>
+        <source>Delete selected elements.</source>
+        <translation>選んだ要素を削除します。</translation>
+    </message>
+    <message>
+        <source>Close all scores on the left hand side of current active score.</source>
+        <translation>作業中の楽譜より左のタブの楽譜をすべて閉じます。</translation>
+    </message>
+    <message>
+        <source>Open Layout Controller Panel.</source>
+        <translation>レイアウトコントローラーを開きます。</translation>
+    </message>
+    <message>
+        <source>Generate Note Names and Pithes from data at lyrics (for Koto and Sangen)</source>
+        <translation>歌詞のデータから音名と音高を作ります (箏・三絃用)</translation>
+    </message>
+    <message>
+        <source>Delete Lyrics.</source>
+        <translation>歌詞を削除します。</translation>
+    </message>
+    <message>
+        <source>Output Note Names to Lyrics.</source>
+        <translation>音名を歌詞に書き出します。</translation>
+    </message>
+    <message>
+        <source>Refresh display.</source>
+        <translation>表示を更新します。</translation>
+    </message>
+    <message>
+        <source>Save As Original File Name (without &apos;_udate..&apos; or &apos;_copy..&apos;).</source>
+        <translation>元のファイル名 (&apos;_udate..&apos; や &apos;_copy..&apos; を除いた名前) で保存します。</translation>
+    </message>
+    <message>
+        <source>Refresh clean score (equivalent to PDF export).</source>
+        <translation>編集用の表示を除いて楽譜を更新します (PDF 書き出しと同じ)。</translation>
     </message>
 </context>
 <context>

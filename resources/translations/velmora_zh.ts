@@ -1160,403 +1160,403 @@
     </message>
     <message>
         <source>Note Directives (Select a note (notes) and click a directive).</source>
-        <translation type="vanished">音符指示（先选择音符，再点击指示）</translation>
+        <translation>音符指示（先选择音符，再点击指示）</translation>
     </message>
     <message>
         <source>Inserted Symbols</source>
-        <translation type="vanished">插入符号</translation>
+        <translation>插入符号</translation>
     </message>
     <message>
         <source>Common Symbols</source>
-        <translation type="vanished">通用符号</translation>
+        <translation>通用符号</translation>
     </message>
     <message>
         <source>Shakuhachi &amp; Shinobue Symbols</source>
-        <translation type="vanished">尺八与筱笛符号</translation>
+        <translation>尺八与筱笛符号</translation>
     </message>
     <message>
         <source>Koto_Symbols</source>
-        <translation type="vanished">筝符号</translation>
+        <translation>筝符号</translation>
     </message>
     <message>
         <source>Sangen Ikuta Symbols</source>
-        <translation type="vanished">三弦（生田流）符号</translation>
+        <translation>三弦（生田流）符号</translation>
     </message>
     <message>
         <source>Shamisen Bunka Symbols</source>
-        <translation type="vanished">三味线（文化谱）符号</translation>
+        <translation>三味线（文化谱）符号</translation>
     </message>
     <message>
         <source>Attributes</source>
-        <translation type="vanished">属性</translation>
+        <translation>属性</translation>
     </message>
     <message>
         <source>Transpose</source>
-        <translation type="vanished">移调</translation>
+        <translation>移调</translation>
     </message>
     <message>
         <source>Scales (String Tunings)</source>
-        <translation type="vanished">音阶（定弦）</translation>
+        <translation>音阶（定弦）</translation>
     </message>
     <message>
         <source>Repeat Symbols</source>
-        <translation type="vanished">反复记号</translation>
+        <translation>反复记号</translation>
     </message>
     <message>
         <source>Left parenthesis</source>
-        <translation type="vanished">左括号</translation>
+        <translation>左括号</translation>
     </message>
     <message>
         <source>Right parenthesis</source>
-        <translation type="vanished">右括号</translation>
+        <translation>右括号</translation>
     </message>
     <message>
         <source>Left gray parenthesis</source>
-        <translation type="vanished">灰色左括号</translation>
+        <translation>灰色左括号</translation>
     </message>
     <message>
         <source>Right gray parenthesis</source>
-        <translation type="vanished">灰色右括号</translation>
+        <translation>灰色右括号</translation>
     </message>
     <message>
         <source>Rest</source>
-        <translation type="vanished">休止符</translation>
+        <translation>休止符</translation>
     </message>
     <message>
         <source>Suru (Portamento)</source>
-        <translation type="vanished">擦音（滑音）</translation>
+        <translation>擦音（滑音）</translation>
     </message>
     <message>
         <source>White Space Before</source>
-        <translation type="vanished">前置空白</translation>
+        <translation>前置空白</translation>
     </message>
     <message>
         <source>White Space After</source>
-        <translation type="vanished">后置空白</translation>
+        <translation>后置空白</translation>
     </message>
     <message>
         <source>Kinko Ra</source>
-        <translation type="vanished">琴古流 Ra</translation>
+        <translation>琴古流 Ra</translation>
     </message>
     <message>
         <source>Scoop</source>
-        <translation type="vanished">上滑音</translation>
+        <translation>上滑音</translation>
     </message>
     <message>
         <source>Fall</source>
-        <translation type="vanished">下滑音</translation>
+        <translation>下滑音</translation>
     </message>
     <message>
         <source>Doit</source>
-        <translation type="vanished">上扬音</translation>
+        <translation>上扬音</translation>
     </message>
     <message>
         <source>Plop</source>
-        <translation type="vanished">落入音</translation>
+        <translation>落入音</translation>
     </message>
     <message>
         <source>Slide In Below</source>
-        <translation type="vanished">自下滑入</translation>
+        <translation>自下滑入</translation>
     </message>
     <message>
         <source>Slide In Above</source>
-        <translation type="vanished">自上滑入</translation>
+        <translation>自上滑入</translation>
     </message>
     <message>
         <source>Slide Out Up</source>
-        <translation type="vanished">向上滑出</translation>
+        <translation>向上滑出</translation>
     </message>
     <message>
         <source>Slide Out Down</source>
-        <translation type="vanished">向下滑出</translation>
+        <translation>向下滑出</translation>
     </message>
     <message>
         <source>Slide In below (Rough)</source>
-        <translation type="vanished">自下滑入（粗）</translation>
+        <translation>自下滑入（粗）</translation>
     </message>
     <message>
         <source>Slide In Above (Rough)</source>
-        <translation type="vanished">自上滑入（粗）</translation>
+        <translation>自上滑入（粗）</translation>
     </message>
     <message>
         <source>Slide Out Up (Rough)</source>
-        <translation type="vanished">向上滑出（粗）</translation>
+        <translation>向上滑出（粗）</translation>
     </message>
     <message>
         <source>Slide Out Down (Rough)</source>
-        <translation type="vanished">向下滑出（粗）</translation>
+        <translation>向下滑出（粗）</translation>
     </message>
     <message>
         <source>Suri</source>
-        <translation type="vanished">擦</translation>
+        <translation>擦</translation>
     </message>
     <message>
         <source>Suri Tozan</source>
-        <translation type="vanished">擦（都山流）</translation>
+        <translation>擦（都山流）</translation>
     </message>
     <message>
         <source>Suriage</source>
-        <translation type="vanished">上擦</translation>
+        <translation>上擦</translation>
     </message>
     <message>
         <source>Otoshi</source>
-        <translation type="vanished">落音</translation>
+        <translation>落音</translation>
     </message>
     <message>
         <source>Suriage + Modoshi</source>
-        <translation type="vanished">上擦 + 回落</translation>
+        <translation>上擦 + 回落</translation>
     </message>
     <message>
         <source>Meri + Suriage</source>
-        <translation type="vanished">Meri + 上擦</translation>
+        <translation>Meri + 上擦</translation>
     </message>
     <message>
         <source>Merikomi</source>
-        <translation type="vanished">压入</translation>
+        <translation>压入</translation>
     </message>
     <message>
         <source>Ru</source>
-        <translation type="vanished">Ru</translation>
+        <translation>Ru</translation>
     </message>
     <message>
         <source>Bar</source>
-        <translation type="vanished">竖线</translation>
+        <translation>竖线</translation>
     </message>
     <message>
         <source>Kan</source>
-        <translation type="vanished">甲</translation>
+        <translation>甲</translation>
     </message>
     <message>
         <source>Otsu</source>
-        <translation type="vanished">乙</translation>
+        <translation>乙</translation>
     </message>
     <message>
         <source>Breath</source>
-        <translation type="vanished">换气</translation>
+        <translation>换气</translation>
     </message>
     <message>
         <source>Hole Number 1</source>
-        <translation type="vanished">孔号 1</translation>
+        <translation>孔号 1</translation>
     </message>
     <message>
         <source>Hole Number 2</source>
-        <translation type="vanished">孔号 2</translation>
+        <translation>孔号 2</translation>
     </message>
     <message>
         <source>Hole Number 3</source>
-        <translation type="vanished">孔号 3</translation>
+        <translation>孔号 3</translation>
     </message>
     <message>
         <source>Hole Number 4</source>
-        <translation type="vanished">孔号 4</translation>
+        <translation>孔号 4</translation>
     </message>
     <message>
         <source>Hole Number 5</source>
-        <translation type="vanished">孔号 5</translation>
+        <translation>孔号 5</translation>
     </message>
     <message>
         <source>Bracket Begin</source>
-        <translation type="vanished">括号开始</translation>
+        <translation>括号开始</translation>
     </message>
     <message>
         <source>Bracket End</source>
-        <translation type="vanished">括号结束</translation>
+        <translation>括号结束</translation>
     </message>
     <message>
         <source>Kesu</source>
-        <translation type="vanished">消音</translation>
+        <translation>消音</translation>
     </message>
     <message>
         <source>Tsukiiro</source>
-        <translation type="vanished">突色</translation>
+        <translation>突色</translation>
     </message>
     <message>
         <source>Hikiiro</source>
-        <translation type="vanished">引色</translation>
+        <translation>引色</translation>
     </message>
     <message>
         <source>Sukui</source>
-        <translation type="vanished">挑</translation>
+        <translation>挑</translation>
     </message>
     <message>
         <source>Yuri</source>
-        <translation type="vanished">揉弦</translation>
+        <translation>揉弦</translation>
     </message>
     <message>
         <source>OshiHanashi</source>
-        <translation type="vanished">按放</translation>
+        <translation>按放</translation>
     </message>
     <message>
         <source>An</source>
-        <translation type="vanished">An</translation>
+        <translation>An</translation>
     </message>
     <message>
         <source>Chirashi Zume</source>
-        <translation type="vanished">散爪</translation>
+        <translation>散爪</translation>
     </message>
     <message>
         <source>Chirashi Zume (Seiha)</source>
-        <translation type="vanished">散爪（正派）</translation>
+        <translation>散爪（正派）</translation>
     </message>
     <message>
         <source>Waren</source>
-        <translation type="vanished">轮连</translation>
+        <translation>轮连</translation>
     </message>
     <message>
         <source>Waren 2</source>
-        <translation type="vanished">轮连 2</translation>
+        <translation>轮连 2</translation>
     </message>
     <message>
         <source>Zoo Left</source>
-        <translation type="vanished">Zoo（左）</translation>
+        <translation>Zoo（左）</translation>
     </message>
     <message>
         <source>Zoo Right</source>
-        <translation type="vanished">Zoo（右）</translation>
+        <translation>Zoo（右）</translation>
     </message>
     <message>
         <source>SuriZume Left (Seiha)</source>
-        <translation type="vanished">擦爪 左（正派）</translation>
+        <translation>擦爪 左（正派）</translation>
     </message>
     <message>
         <source>SuriZume Right (Seiha)</source>
-        <translation type="vanished">擦爪 右（正派）</translation>
+        <translation>擦爪 右（正派）</translation>
     </message>
     <message>
         <source>Oshi</source>
-        <translation type="vanished">按</translation>
+        <translation>按</translation>
     </message>
     <message>
         <source>Oshi2</source>
-        <translation type="vanished">按 2</translation>
+        <translation>按 2</translation>
     </message>
     <message>
         <source>Oshi3</source>
-        <translation type="vanished">按 3</translation>
+        <translation>按 3</translation>
     </message>
     <message>
         <source>Seiha Oshi</source>
-        <translation type="vanished">按（正派）</translation>
+        <translation>按（正派）</translation>
     </message>
     <message>
         <source>Seiha Oshi2</source>
-        <translation type="vanished">按 2（正派）</translation>
+        <translation>按 2（正派）</translation>
     </message>
     <message>
         <source>Seiha Oshi3</source>
-        <translation type="vanished">按 3（正派）</translation>
+        <translation>按 3（正派）</translation>
     </message>
     <message>
         <source>Suri Age</source>
-        <translation type="vanished">上擦</translation>
+        <translation>上擦</translation>
     </message>
     <message>
         <source>Suri Sage</source>
-        <translation type="vanished">下擦</translation>
+        <translation>下擦</translation>
     </message>
     <message>
         <source>Utsu</source>
-        <translation type="vanished">打</translation>
+        <translation>打</translation>
     </message>
     <message>
         <source>Hajiki</source>
-        <translation type="vanished">弹</translation>
+        <translation>弹</translation>
     </message>
     <message>
         <source>Finger I</source>
-        <translation type="vanished">指 I</translation>
+        <translation>指 I</translation>
     </message>
     <message>
         <source>Finger II</source>
-        <translation type="vanished">指 II</translation>
+        <translation>指 II</translation>
     </message>
     <message>
         <source>Finger III</source>
-        <translation type="vanished">指 III</translation>
+        <translation>指 III</translation>
     </message>
     <message>
         <source>Pizzicato/Hajiki</source>
-        <translation type="vanished">拨奏/弹</translation>
+        <translation>拨奏/弹</translation>
     </message>
     <message>
         <source>Invisible Note</source>
-        <translation type="vanished">隐藏音符</translation>
+        <translation>隐藏音符</translation>
     </message>
     <message>
         <source>Koto 13 Strings</source>
-        <translation type="vanished">十三弦筝</translation>
+        <translation>十三弦筝</translation>
     </message>
     <message>
         <source>Koto 17 Strings</source>
-        <translation type="vanished">十七弦筝</translation>
+        <translation>十七弦筝</translation>
     </message>
     <message>
         <source>Koto 20 Strings</source>
-        <translation type="vanished">二十弦筝</translation>
+        <translation>二十弦筝</translation>
     </message>
     <message>
         <source>Koto 25 Strings</source>
-        <translation type="vanished">二十五弦筝</translation>
+        <translation>二十五弦筝</translation>
     </message>
     <message>
         <source>Koto 25 Strings Low Tunig</source>
-        <translation type="vanished">二十五弦筝（低调弦）</translation>
+        <translation>二十五弦筝（低调弦）</translation>
     </message>
     <message>
         <source>Sangen Honchoshi</source>
-        <translation type="vanished">三弦 本调子</translation>
+        <translation>三弦 本调子</translation>
     </message>
     <message>
         <source>Sangen 2Agari</source>
-        <translation type="vanished">三弦 二上调</translation>
+        <translation>三弦 二上调</translation>
     </message>
     <message>
         <source>Sangen 3Sagari</source>
-        <translation type="vanished">三弦 三下调</translation>
+        <translation>三弦 三下调</translation>
     </message>
     <message>
         <source>Inhibit note repeat</source>
-        <translation type="vanished">不用反复记号</translation>
+        <translation>不用反复记号</translation>
     </message>
     <message>
         <source>Long repeat Simile (Select one or two notes)</source>
-        <translation type="vanished">长反复 同前（选择一到两个音符）</translation>
+        <translation>长反复 同前（选择一到两个音符）</translation>
     </message>
     <message>
         <source>Long repeat 1 (Select one or two notes)</source>
-        <translation type="vanished">长反复 1（选择一到两个音符）</translation>
+        <translation>长反复 1（选择一到两个音符）</translation>
     </message>
     <message>
         <source>Long repeat 2 (Select one or two notes)</source>
-        <translation type="vanished">长反复 2（选择一到两个音符）</translation>
+        <translation>长反复 2（选择一到两个音符）</translation>
     </message>
     <message>
         <source>Long repeat 3 (Select one or two notes)</source>
-        <translation type="vanished">长反复 3（选择一到两个音符）</translation>
+        <translation>长反复 3（选择一到两个音符）</translation>
     </message>
     <message>
         <source>Long repeat 4 (Select one or two notes)</source>
-        <translation type="vanished">长反复 4（选择一到两个音符）</translation>
+        <translation>长反复 4（选择一到两个音符）</translation>
     </message>
     <message>
         <source>Long repeat accel (Select one or two notes)</source>
-        <translation type="vanished">长反复 渐快（选择一到两个音符）</translation>
+        <translation>长反复 渐快（选择一到两个音符）</translation>
     </message>
     <message>
         <source>Long repeat beat1 (Select one or two notes)</source>
-        <translation type="vanished">长反复 拍 1（选择一到两个音符）</translation>
+        <translation>长反复 拍 1（选择一到两个音符）</translation>
     </message>
     <message>
         <source>Long repeat beat2 (Select one or two notes)</source>
-        <translation type="vanished">长反复 拍 2（选择一到两个音符）</translation>
+        <translation>长反复 拍 2（选择一到两个音符）</translation>
     </message>
     <message>
         <source>Long step up (Select one or two notes)</source>
-        <translation type="vanished">长级进上行（选择一到两个音符）</translation>
+        <translation>长级进上行（选择一到两个音符）</translation>
     </message>
     <message>
         <source>Long step down (Select one or two notes)</source>
-        <translation type="vanished">长级进下行（选择一到两个音符）</translation>
+        <translation>长级进下行（选择一到两个音符）</translation>
     </message>
     <message>
         <source>Ctrl+O</source>
@@ -2025,6 +2025,170 @@
     <message>
         <source>Paste Settings All is Done!</source>
         <translation>已粘贴全部设置！</translation>
+    </message>
+    <message>
+        <source>Chirashi Zume (Reverse)</source>
+        <translation>散爪（反向）</translation>
+    </message>
+    <message>
+        <source>Waren (Reverse)</source>
+        <translation>轮连（反向）</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>Do you really want to clear recent file list ?</source>
+        <translation>确定要清除最近使用的文件列表吗?</translation>
+    </message>
+    <message>
+        <source>Open Velmora file(*.tnsx).</source>
+        <translation>打开 Velmora 文件(*.tnsx)。</translation>
+    </message>
+    <message>
+        <source>Open Import/Export MusicXML Dialog.</source>
+        <translation>打开 MusicXML 导入/导出对话框。</translation>
+    </message>
+    <message>
+        <source>Save active score to Velmora file(*.tnsx).</source>
+        <translation>将当前乐谱保存为 Velmora 文件(*.tnsx)。</translation>
+    </message>
+    <message>
+        <source>Save active score to Velmora file(*.tnsx) with new file name.</source>
+        <translation>以新文件名将当前乐谱保存为 Velmora 文件(*.tnsx)。</translation>
+    </message>
+    <message>
+        <source>Close active score.</source>
+        <translation>关闭当前乐谱。</translation>
+    </message>
+    <message>
+        <source>Open Part dialog for setting part values.</source>
+        <translation>打开用于设置声部的声部对话框。</translation>
+    </message>
+    <message>
+        <source>Stretch selected measures a little.</source>
+        <translation>将所选小节稍微拉宽。</translation>
+    </message>
+    <message>
+        <source>Shorten selected measures a little.</source>
+        <translation>将所选小节稍微缩短。</translation>
+    </message>
+    <message>
+        <source>Reset sizes of all measures to a default value.</source>
+        <translation>将所有小节的大小恢复为默认值。</translation>
+    </message>
+    <message>
+        <source>Insert stage break at the end of selected measure.</source>
+        <translation>在所选小节末尾插入换行。</translation>
+    </message>
+    <message>
+        <source>Insert page break at the end of selected measure.</source>
+        <translation>在所选小节末尾插入换页。</translation>
+    </message>
+    <message>
+        <source>Open Style dialog for setting style values.</source>
+        <translation>打开用于设置样式的样式对话框。</translation>
+    </message>
+    <message>
+        <source>Export active score to PDF file.</source>
+        <translation>将当前乐谱导出为 PDF 文件。</translation>
+    </message>
+    <message>
+        <source>Export active score to SVG file.</source>
+        <translation>将当前乐谱导出为 SVG 文件。</translation>
+    </message>
+    <message>
+        <source>Show file properties of active score.</source>
+        <translation>显示当前乐谱的文件属性。</translation>
+    </message>
+    <message>
+        <source>Insert white page after selected measure.</source>
+        <translation>在所选小节之后插入空白页。</translation>
+    </message>
+    <message>
+        <source>Show pallete (which lists note directives).</source>
+        <translation>显示调色板(音符指示列表)。</translation>
+    </message>
+    <message>
+        <source>Generate plugin files for MuseScore.</source>
+        <translation>生成 MuseScore 插件文件。</translation>
+    </message>
+    <message>
+        <source>Create copy of active score.</source>
+        <translation>创建当前乐谱的副本。</translation>
+    </message>
+    <message>
+        <source>Clear list of recently opened files.</source>
+        <translation>清除最近打开的文件列表。</translation>
+    </message>
+    <message>
+        <source>Stop Velmora and Exit.</source>
+        <translation>停止并退出 Velmora。</translation>
+    </message>
+    <message>
+        <source>Open Measure/Page Dialog.</source>
+        <translation>打开小节/页面对话框。</translation>
+    </message>
+    <message>
+        <source>Zooming in a little.</source>
+        <translation>稍微放大。</translation>
+    </message>
+    <message>
+        <source>Zoomin out a little.</source>
+        <translation>稍微缩小。</translation>
+    </message>
+    <message>
+        <source>Reset zooming rate.</source>
+        <translation>重置缩放比例。</translation>
+    </message>
+    <message>
+        <source>Show Navigator Window.</source>
+        <translation>显示导航窗口。</translation>
+    </message>
+    <message>
+        <source>Undo last operation.</source>
+        <translation>撤销上一步操作。</translation>
+    </message>
+    <message>
+        <source>Redo undone operation.</source>
+        <translation>重做已撤销的操作。</translation>
+    </message>
+    <message>
+        <source>Delete selected elements.</source>
+        <translation>删除所选元素。</translation>
+    </message>
+    <message>
+        <source>Close all scores on the left hand side of current active score.</source>
+        <translation>关闭当前乐谱左侧标签页中的所有乐谱。</translation>
+    </message>
+    <message>
+        <source>Open Layout Controller Panel.</source>
+        <translation>打开布局控制面板。</translation>
+    </message>
+    <message>
+        <source>Generate Note Names and Pithes from data at lyrics (for Koto and Sangen)</source>
+        <translation>根据歌词数据生成音名和音高(用于筝和三弦)</translation>
+    </message>
+    <message>
+        <source>Delete Lyrics.</source>
+        <translation>删除歌词。</translation>
+    </message>
+    <message>
+        <source>Output Note Names to Lyrics.</source>
+        <translation>将音名输出到歌词。</translation>
+    </message>
+    <message>
+        <source>Refresh display.</source>
+        <translation>刷新显示。</translation>
+    </message>
+    <message>
+        <source>Save As Original File Name (without &apos;_udate..&apos; or &apos;_copy..&apos;).</source>
+        <translation>以原文件名(不含 &apos;_udate..&apos; 或 &apos;_copy..&apos;)保存。</translation>
+    </message>
+    <message>
+        <source>Refresh clean score (equivalent to PDF export).</source>
+        <translation>以干净模式刷新乐谱(与 PDF 导出相同)。</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,163 @@
+// Switching the interface language at run time: the checked language, the
+// texts of the window, its palette, tips, dialogs and the context menus of
+// every open score, and what no switch touches.
+#include "app/mainwindow.h"
+#include "dialogs/partdialog.h"
+#include "model/score.h"
+#include "support/messagecapture.h"
+#include "support/scorefile.h"
+#include "support/testenvironment.h"
+#include "ui_mainwindow.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QStandardItemModel>
+#include <QTranslator>
+
+namespace {
+
+// Texts and shortcuts no language switch may change: the Development menu
+// and its entries, Run Command File, Open Log Dialog, the language entries,
+// and every shortcut.
+QStringList untouched(MainWindow &window)
+{
+    QStringList result{window.ui->menuDevelopment->title()};
+    for (QAction *entry : window.ui->menuDevelopment->actions())
+        result << entry->text();
+    for (QAction *fixed :
+         {window.ui->actionRunCommandFile, window.ui->actionOpenLog, window.ui->actionJapanese,
+          window.ui->actionEnglish, window.ui->actionChinese})
+        result << fixed->text();
+    for (QAction *a : window.findChildren<QAction *>(QString(), Qt::FindDirectChildrenOnly))
+        result << a->objectName() + QLatin1Char('=') + a->shortcut().toString();
+    return result;
+}
+
+QList<bool> languageChecks(MainWindow &window)
+{
+    return {window.ui->actionEnglish->isChecked(), window.ui->actionJapanese->isChecked(),
+            window.ui->actionChinese->isChecked()};
+}
+
+} // namespace
+
+class TestLanguages : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void switchingBackAndForth_data();
+    void switchingBackAndForth();
+    void englishAgainRetranslatesAgain();
+    void slotsTrace();
+};
+
+void TestLanguages::init()
+{
+    TestSupport::prompter().reset();
+}
+
+void TestLanguages::switchingBackAndForth_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("Japanese") << "ja";
+    QTest::newRow("Chinese") << "zh";
+}
+
+// The language, then English, then the language again, with two scores
+// open: each switch leaves one language checked and every text that
+// follows the language in it.
+void TestLanguages::switchingBackAndForth()
+{
+    QFETCH(QString, language);
+    QTranslator catalogue;
+    QVERIFY(catalogue.load(QStringLiteral(":/languages/velmora_") + language));
+    const auto translated = [&](const char *source) {
+        return catalogue.translate("MainWindow", source);
+    };
+    const auto translatedScore = [&](const char *source) {
+        return catalogue.translate("Score", source);
+    };
+
+    MainWindow window;
+    Score *first = TestSupport::generatedScore(TestSupport::samplePath(), 0, true).release();
+    Score *second = TestSupport::generatedScore(TestSupport::samplePath(), 5, true).release();
+    QVERIFY(first && second);
+    window.addScoreTab(first);
+    window.addScoreTab(second);
+    const QStringList fixed = untouched(window);
+    QStandardItemModel *palette = window.palleteModel;
+    const bool japanese = language == QLatin1String("ja");
+    const QList<bool> chosenChecks{false, japanese, !japanese};
+
+    for (int round = 0; round < 3; ++round) {
+        const bool english = round == 1;
+        if (english)
+            window.langEnglish();
+        else if (japanese)
+            window.langJapanese();
+        else
+            window.langChinese();
+        const auto expect = [&](const char *source) {
+            return english ? QString::fromUtf8(source) : translated(source);
+        };
+        const auto expectScore = [&](const char *source) {
+            return english ? QString::fromUtf8(source) : translatedScore(source);
+        };
+        const QList<bool> englishChecks{true, false, false};
+        QCOMPARE(languageChecks(window), english ? englishChecks : chosenChecks);
+        QCOMPARE(window.ui->menuFile->title(), expect("File"));
+        QCOMPARE(window.ui->menuOpenRecentFile->title(), expect("Open Recent"));
+        QCOMPARE(window.ui->actionSave->text(), expect("Save"));
+        QCOMPARE(window.ui->actionAbout->text(), expect("About Velmora"));
+        QCOMPARE(palette->item(0)->text(), expect("Inserted Symbols"));
+        QCOMPARE(palette->item(9)->child(10)->text(),
+                 expect("Long step down (Select one or two notes)"));
+        window.ui->actionClose->hover();
+        QCOMPARE(window.myMsgLabel->text(), expect("Close active score."));
+        QCOMPARE(window.partDialog->windowTitle(),
+                 english ? QStringLiteral("Velmora: Part Settings")
+                         : catalogue.translate("PartDialog", "Velmora: Part Settings"));
+        for (Score *score : {first, second}) {
+            QCOMPARE(score->actDelete->text(), expectScore("Delete"));
+            QCOMPARE(score->actFontProperty->text(), expectScore("Font Property"));
+        }
+        QCOMPARE(untouched(window), fixed);
+        if (!english) {
+            QVERIFY(window.ui->menuFile->title() != QLatin1String("File"));
+            QVERIFY(first->actFontProperty->text() != QLatin1String("Font Property"));
+        }
+    }
+}
+
+void TestLanguages::englishAgainRetranslatesAgain()
+{
+    MainWindow window;
+    QVERIFY(window.ui->actionEnglish->isChecked());
+    window.ui->actionSave->setText(QStringLiteral("changed"));
+    window.palleteModel->item(0)->setText(QStringLiteral("changed"));
+    window.ui->actionEnglish->trigger();
+    QCOMPARE(languageChecks(window), (QList<bool>{true, false, false}));
+    QCOMPARE(window.ui->actionSave->text(), QStringLiteral("Save"));
+    QCOMPARE(window.palleteModel->item(0)->text(), QStringLiteral("Inserted Symbols"));
+}
+
+void TestLanguages::slotsTrace()
+{
+    MainWindow window;
+    TestSupport::MessageCapture capture;
+    window.ui->actionChinese->trigger();
+    window.ui->actionJapanese->trigger();
+    window.ui->actionEnglish->trigger();
+    QCOMPARE(capture.count(QStringLiteral("langChinese Entered.")), 1);
+    QCOMPARE(capture.count(QStringLiteral("langEngligh Entered.")), 1);
+    QCOMPARE(languageChecks(window), (QList<bool>{true, false, false}));
+    // Back in English, no catalogue of the window's is left in force.
+    QCOMPARE(QCoreApplication::translate("MainWindow", "File"), QStringLiteral("File"));
+}
+
+VELMORA_TEST_MAIN(TestLanguages)
+#include "tst_languages.moc"
