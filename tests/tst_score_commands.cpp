@@ -291,6 +291,10 @@ void TestScoreCommands::groupHeaderAddsNothing()
     auto *header = new QStandardItem(QStringLiteral("Techniques"));
     model.appendRow(header);
     window.palleteClicked(header->index());
+    // The palette's own first row is its first group's header.
+    const QModelIndex firstHeader = window.palleteModel->index(0, 0);
+    QVERIFY(window.palleteModel->hasChildren(firstHeader));
+    window.palleteClicked(firstHeader);
     window.palleteClicked(paletteEntry(model, QString()));
     QCOMPARE(liveDirectives(noteOf(*score, 0, 4)), before);
     QCOMPARE(score->undoStack->count(), 0);
