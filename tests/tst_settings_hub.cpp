@@ -25,11 +25,13 @@
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QSet>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
+#include <QTextBrowser>
 #include <QUndoStack>
 
 #include <memory>
@@ -96,6 +98,7 @@ private slots:
     void manyPartsPasteThirty();
     void fewerPartsPasteWhatTheyHave();
     void laterPasteKeepsEarlierValues();
+    void copiesOutliveTheirScore();
     void setPartLoadsFreshClones();
     void setPageLoadsFreshClones();
     void pageApplyPushesOnlyChanges();
@@ -321,6 +324,26 @@ void TestSettingsHub::laterPasteKeepsEarlierValues()
     QCOMPARE(first->page->pageText, QStringLiteral("first"));
 }
 
+// The copied settings stay when their score is closed.
+void TestSettingsHub::copiesOutliveTheirScore()
+{
+    MainWindow window;
+    Score *source = partsScore(2, 7.0, QStringLiteral("/in/a.xml"));
+    source->style->gapVoice = 0.5;
+    window.addScoreTab(source);
+    window.copySettings();
+    QPointer<Score> gone = source;
+    window.removeScoreTab(0);
+    QTRY_VERIFY(!gone);
+    Score *target = partsScore(2, 5.0, QStringLiteral("/in/b.xml"));
+    window.addScoreTab(target);
+    window.pasteSettingsAll();
+    QCOMPARE(target->parts.at(1)->noteFontSize, 7.0);
+    QCOMPARE(target->style->gapVoice, 0.5);
+    QCOMPARE(prompter().texts(QStringLiteral("information")),
+             QStringList{QStringLiteral("Paste Settings All is Done!")});
+}
+
 void TestSettingsHub::setPartLoadsFreshClones()
 {
     MainWindow window;
@@ -467,6 +490,12 @@ void TestSettingsHub::noTabHidesEverything()
     window.setPage();
     window.setStyle();
     window.dialogLog->show();
+    // While a score is in front the log window shows its whole log (the
+    // reload of the open style dialog has just added its own line).
+    window.currentScore()->logText = QStringLiteral("first line\n");
+    window.updateDialogs();
+    QCOMPARE(window.dialogLog->findChild<QTextBrowser *>("textBrowserLog")->toPlainText(),
+             QStringLiteral("first line\nsetStyle completed--------------\n"));
     window.removeScoreTab(0);
     const QList<QWidget *> dialogs{window.dialogController, window.pageDialog, window.partDialog,
                                    window.dialogStyle, window.dialogLog};
