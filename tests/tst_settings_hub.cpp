@@ -107,6 +107,7 @@ private slots:
     void controllerBindsTheScoreItself();
     void noTabHidesEverything();
     void pageChangeResetsAndForgets();
+    void pageChangeOfAnEqualPage();
     void noScoreDoesNothing();
     void pasteScreenshot();
 };
@@ -454,7 +455,9 @@ void TestSettingsHub::partApplyAlwaysPushes()
     window.addScoreTab(score);
     window.setPart();
     score->logText.clear();
+    score->hide();
     emit window.partDialog->sigPartApply();
+    QVERIFY(!score->isHidden());
     emit window.partDialog->sigPartApply();
     QCOMPARE(score->undoStack->count(), 2);
     QCOMPARE(score->undoStack->text(0), QStringLiteral("UpdatePart"));
@@ -527,6 +530,23 @@ void TestSettingsHub::pageChangeResetsAndForgets()
     QCOMPARE(score->undoStack->count(), 0);
     QVERIFY(score->changed);
     QVERIFY(score->logText.endsWith(QStringLiteral("pageChange completed------------\n")));
+}
+
+// An equal page pushes nothing; the history is forgotten all the same.
+void TestSettingsHub::pageChangeOfAnEqualPage()
+{
+    MainWindow window;
+    Score *score = partsScore(1, 5.0, QStringLiteral("/in/a.xml"));
+    window.addScoreTab(score);
+    window.setPage();
+    window.ui->actionMultimeasureRests->trigger();
+    QCOMPARE(score->undoStack->count(), 1);
+    score->setChanged(false);
+    MessageCapture capture;
+    window.pageChange();
+    QCOMPARE(capture.count(QStringLiteral("generateScore: entered----------.")), 0);
+    QCOMPARE(score->undoStack->count(), 0);
+    QVERIFY(score->changed);
 }
 
 // Bad input: with no score the loading, apply and paste slots do nothing.
