@@ -159,6 +159,7 @@ MainWindow::~MainWindow()
     QApplication::removeTranslator(translator);
     delete translator;
     qDeleteAll(copiedParts);
+    qDeleteAll(editedParts);
     delete ui;
 }
 

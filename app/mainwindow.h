@@ -99,6 +99,16 @@ public:
     Page *copiedPage = nullptr;
     QList<Part *> copiedParts;
     Style *editedStyle = nullptr;
+    // The rest of the copied settings: the source's file name (or MusicXML
+    // path; empty until the first copy), its style and its part count
+    // (copiedParts holds at most the first 30 parts).
+    QString copiedSourceName;
+    Style *copiedStyle = nullptr;
+    int copiedPartCount = 0;
+    // The copies the page and part dialogs edit (owned), refilled at each
+    // load of their dialog.
+    Page *editedPage = nullptr;
+    QList<Part *> editedParts;
     QTranslator *translator = nullptr;
     QNetworkAccessManager *networkManager = nullptr;
 

@@ -1,13 +1,16 @@
 // MainWindow: the note-directive palette beside the score tabs, a tree of
 // ten groups of directive entries built once from one table.
-//
-// Not built yet: palleteClicked and displayPallete write their own names to
-// the debug output, so that the view's clicks and the menu reach them.
+// A click on an entry gives its directive to the selected notes of the
+// score in front.
 #include "app/mainwindow.h"
 
 #include "app/myqstandarditem.h"
+#include "app/prompter.h"
+#include "model/score.h"
+#include "ui_mainwindow.h"
 
 #include <QDebug>
+#include <QFrame>
 #include <QIcon>
 #include <QPixmap>
 #include <QStandardItemModel>
@@ -229,12 +232,34 @@ void MainWindow::retranslatePallete()
     }
 }
 
-void MainWindow::palleteClicked(const QModelIndex &)
+void MainWindow::palleteClicked(const QModelIndex &index)
 {
-    qDebug() << Q_FUNC_INFO;
+    Score *score = currentScore();
+    if (!score)
+        return;
+    // A group header carries no directive: nothing to attach.
+    const QString text = index.data(Qt::UserRole + 1).toString();
+    if (text.isEmpty())
+        return;
+    if (text.startsWith(QLatin1String(".longRepeat")) ||
+        text.startsWith(QLatin1String(".longStep"))) {
+        const int refusal = score->addDirectiveLongRepeat(text);
+        if (refusal == 1) {
+            Prompter::instance().information(this, tr("Velmora"), tr("Select base chord note!"));
+            return;
+        }
+        if (refusal == 2) {
+            Prompter::instance().information(this, tr("Velmora"),
+                                             tr("Long repeats cannot be nested!"));
+            return;
+        }
+    }
+    score->addDirectives(text);
 }
 
 void MainWindow::displayPallete()
 {
-    qDebug() << Q_FUNC_INFO;
+    const bool checked = ui->actionPalleteNew->isChecked();
+    qDebug().noquote() << "enter displayPattlete checked=" << (checked ? "true" : "false");
+    palleteFrame->setVisible(checked);
 }

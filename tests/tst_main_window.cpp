@@ -7,9 +7,11 @@
 #include "drawing/breakitem.h"
 #include "model/measure.h"
 #include "model/score.h"
+#include "model/style.h"
 #include "support/installedcatalogue.h"
 #include "support/messagecapture.h"
 #include "support/scorefile.h"
+#include "support/scriptedprompter.h"
 #include "support/testenvironment.h"
 #include "ui_mainwindow.h"
 #include "view/navigator.h"
@@ -583,8 +585,6 @@ void TestMainWindow::eachActionReachesItsSlotsOnce()
         QVERIFY2(lines.removeDuplicates() == 0, qPrintable(a->objectName()));
     }
     const QList<QPair<QString, QString>> byName{
-        {"actionMultimeasureRests", "void MainWindow::on_actionMultimeasureRests_triggered()"},
-        {"actionGoToMeasure", "void MainWindow::on_actionGoToMeasure_triggered()"},
         {"actionInsertSNPart", "void MainWindow::on_actionInsertSNPart_triggered()"},
         {"actionAbout", "void MainWindow::about()"}};
     for (const auto &entry : byName) {
@@ -598,6 +598,18 @@ void TestMainWindow::eachActionReachesItsSlotsOnce()
         window.ui->actionEnglish->trigger();
         QCOMPARE(capture.count(QStringLiteral("langEngligh Entered.")), 1);
     }
+    // In English again: Multimeasure Rests switches the score's rests once
+    // per trigger, and Go To Measure asks once for the number.
+    window.addScoreTab(importedScore());
+    Score *score = window.currentScore();
+    const bool rests = score->style->multiMeasureRests;
+    action(window, QStringLiteral("actionMultimeasureRests"))->trigger();
+    QCOMPARE(score->style->multiMeasureRests, !rests);
+    TestSupport::prompter().reset();
+    action(window, QStringLiteral("actionGoToMeasure"))->trigger();
+    QCOMPARE(TestSupport::prompter().texts(QStringLiteral("integer")),
+             QStringList{QStringLiteral("Measure Number:")});
+    window.removeScoreTab(0);
     // The five hub commands of the by-name eight ask once for the score.
     for (const char *name :
          {"actionRefreshClean", "actionSwitchOffAutoSaveMode", "actionClean_Refresh",

@@ -2,6 +2,289 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>DialogController</name>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>Measure Direction-</source>
+        <translation>小節の方向</translation>
+    </message>
+    <message>
+        <source>Horizontal-</source>
+        <translation>横向き</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>縦向き</translation>
+    </message>
+    <message>
+        <source>Measure Style &amp; </source>
+        <translation>小節スタイル</translation>
+    </message>
+    <message>
+        <source>Banded-</source>
+        <translation>帯状</translation>
+    </message>
+    <message>
+        <source>Grid-</source>
+        <translation>グリッド</translation>
+    </message>
+    <message>
+        <source>Measures Layout-</source>
+        <translation>小節の配置</translation>
+    </message>
+    <message>
+        <source>Automatic-</source>
+        <translation>自動</translation>
+    </message>
+    <message>
+        <source>Fixed Num-</source>
+        <translation>固定数</translation>
+    </message>
+    <message>
+        <source>Time Proportional-</source>
+        <translation>時間比例</translation>
+    </message>
+    <message>
+        <source>Equal Len-</source>
+        <translation>等長</translation>
+    </message>
+    <message>
+        <source>Part Width-</source>
+        <translation>パート幅</translation>
+    </message>
+    <message>
+        <source>Wider-</source>
+        <translation>広く</translation>
+    </message>
+    <message>
+        <source>Narrower-</source>
+        <translation>狭く</translation>
+    </message>
+    <message>
+        <source>Space between Stages-</source>
+        <translation>段の間隔</translation>
+    </message>
+    <message>
+        <source>Measures/Stage-</source>
+        <translation>小節/段</translation>
+    </message>
+    <message>
+        <source>- 1</source>
+        <translation>- 1</translation>
+    </message>
+    <message>
+        <source>+ 1</source>
+        <translation>+ 1</translation>
+    </message>
+    <message>
+        <source>Gap between Voices-</source>
+        <translation>声部間隔</translation>
+    </message>
+    <message>
+        <source>Gap between Chord Notes-</source>
+        <translation>和音の音符間隔</translation>
+    </message>
+    <message>
+        <source>Maximum Chord Width-</source>
+        <translation>和音の最大幅</translation>
+    </message>
+    <message>
+        <source>Measure Length-</source>
+        <translation>小節の長さ</translation>
+    </message>
+    <message>
+        <source>Longer-</source>
+        <translation>長く</translation>
+    </message>
+    <message>
+        <source>Shorter-</source>
+        <translation>短く</translation>
+    </message>
+    <message>
+        <source>Time Tick Length</source>
+        <translation>時間目盛りの長さ</translation>
+    </message>
+    <message>
+        <source>&gt; Size</source>
+        <translation>&gt; サイズ</translation>
+    </message>
+    <message>
+        <source>Time &lt;</source>
+        <translation>時間 &lt;</translation>
+    </message>
+    <message>
+        <source>Note Font Size-</source>
+        <translation>音符フォントの大きさ</translation>
+    </message>
+    <message>
+        <source>Larger-</source>
+        <translation>大きく</translation>
+    </message>
+    <message>
+        <source>Smaller-</source>
+        <translation>小さく</translation>
+    </message>
+    <message>
+        <source>Note Position Offset-</source>
+        <translation>音符位置のオフセット</translation>
+    </message>
+    <message>
+        <source>Fitting</source>
+        <translation>フィット</translation>
+    </message>
+    <message>
+        <source>Last Page-</source>
+        <translation>最終ページ</translation>
+    </message>
+    <message>
+        <source>Last Stage-</source>
+        <translation>最終段</translation>
+    </message>
+    <message>
+        <source>Header Width-</source>
+        <translation>ヘッダー幅</translation>
+    </message>
+    <message>
+        <source>Close-</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Velmora: Layout Controller</source>
+        <translation>Velmora: レイアウトコントローラー</translation>
+    </message>
+    <message>
+        <source>Part Width</source>
+        <translation>パート幅</translation>
+    </message>
+    <message>
+        <source>Wider</source>
+        <translation>広く</translation>
+    </message>
+    <message>
+        <source>Narrower</source>
+        <translation>狭く</translation>
+    </message>
+    <message>
+        <source>Space Between Stages</source>
+        <translation>段の間隔</translation>
+    </message>
+    <message>
+        <source>Gap between Chord Notes</source>
+        <translation>和音の音符間隔</translation>
+    </message>
+    <message>
+        <source>Gap between Voices</source>
+        <translation>声部間隔</translation>
+    </message>
+    <message>
+        <source>Max Chord Width</source>
+        <translation>和音の最大幅</translation>
+    </message>
+    <message>
+        <source>Measures Per Stage</source>
+        <translation>段あたりの小節数</translation>
+    </message>
+    <message>
+        <source>Measure Length</source>
+        <translation>小節の長さ</translation>
+    </message>
+    <message>
+        <source>Longer</source>
+        <translation>長く</translation>
+    </message>
+    <message>
+        <source>Shorter</source>
+        <translation>短く</translation>
+    </message>
+    <message>
+        <source>Note Font Size</source>
+        <translation>音符フォントの大きさ</translation>
+    </message>
+    <message>
+        <source>Smaller</source>
+        <translation>小さく</translation>
+    </message>
+    <message>
+        <source>Larger</source>
+        <translation>大きく</translation>
+    </message>
+    <message>
+        <source>Note Position Offset</source>
+        <translation>音符位置のオフセット</translation>
+    </message>
+    <message>
+        <source>Measure Direction</source>
+        <translation>小節の方向</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>横向き</translation>
+    </message>
+    <message>
+        <source>Measure Style</source>
+        <translation>小節スタイル</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>グリッド</translation>
+    </message>
+    <message>
+        <source>Banded</source>
+        <translation>帯状</translation>
+    </message>
+    <message>
+        <source>Measures Layout</source>
+        <translation>小節の配置</translation>
+    </message>
+    <message>
+        <source>Fixed Number / Stage</source>
+        <translation>段ごとの固定数</translation>
+    </message>
+    <message>
+        <source>Equal Length</source>
+        <translation>等長</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>自動</translation>
+    </message>
+    <message>
+        <source>Time Proportional</source>
+        <translation>時間比例</translation>
+    </message>
+    <message>
+        <source>Last Stage</source>
+        <translation>最終段</translation>
+    </message>
+    <message>
+        <source>Last Page</source>
+        <translation>最終ページ</translation>
+    </message>
+    <message>
+        <source>Uniformity in Note Size vs Time Length</source>
+        <translation>音符の大きさと時間の長さの均一性</translation>
+    </message>
+    <message>
+        <source>More Uniform in Time</source>
+        <translation>時間をより均一に</translation>
+    </message>
+    <message>
+        <source>More Uniform in Size</source>
+        <translation>大きさをより均一に</translation>
+    </message>
+    <message>
+        <source>Header Area Width</source>
+        <translation>ヘッダー領域の幅</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
     <name>DialogImportExport</name>
     <message>
         <source>Velmora: Import and Export Dialog-</source>
@@ -133,6 +416,69 @@
     <message>
         <source>Clear</source>
         <translation>クリア</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>DialogPasteSettings</name>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <source>file path-</source>
+        <translation>ファイルパス</translation>
+    </message>
+    <message>
+        <source>All-</source>
+        <translation>すべて</translation>
+    </message>
+    <message>
+        <source>Parts-</source>
+        <translation>パート</translation>
+    </message>
+    <message>
+        <source>Measure/Page-</source>
+        <translation>小節/ページ</translation>
+    </message>
+    <message>
+        <source>Style-</source>
+        <translation>スタイル</translation>
+    </message>
+    <message>
+        <source>Close-</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Velmora: Paste Settings</source>
+        <translation>Velmora: 設定の貼り付け</translation>
+    </message>
+    <message>
+        <source>Settings copied from:</source>
+        <translation>設定のコピー元：</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>すべて</translation>
+    </message>
+    <message>
+        <source>Parts</source>
+        <translation>パート</translation>
+    </message>
+    <message>
+        <source>Measure/Page</source>
+        <translation>小節/ページ</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>スタイル</translation>
     </message>
     <message>
         <source>Close</source>
@@ -2322,6 +2668,46 @@ Press Ok to continue.</source>
     <message>
         <source>&amp;%1 %2</source>
         <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>Go To Measure</source>
+        <translation>小節へ移動</translation>
+    </message>
+    <message>
+        <source>Measure Number:</source>
+        <translation>小節番号：</translation>
+    </message>
+    <message>
+        <source>Select base chord note!</source>
+        <translation>和音の基音を選択してください！</translation>
+    </message>
+    <message>
+        <source>Long repeats cannot be nested!</source>
+        <translation>長い反復は入れ子にできません！</translation>
+    </message>
+    <message>
+        <source>Velmora: Paste Settings</source>
+        <translation>Velmora: 設定の貼り付け</translation>
+    </message>
+    <message>
+        <source>No Settings copied yet!</source>
+        <translation>まだ設定がコピーされていません！</translation>
+    </message>
+    <message>
+        <source>Paste Settings Parts is Done!</source>
+        <translation>パートの設定を貼り付けました！</translation>
+    </message>
+    <message>
+        <source>Paste Settings MeasurePage is Done!</source>
+        <translation>小節/ページの設定を貼り付けました！</translation>
+    </message>
+    <message>
+        <source>Paste Settings Style is Done!</source>
+        <translation>スタイルの設定を貼り付けました！</translation>
+    </message>
+    <message>
+        <source>Paste Settings All is Done!</source>
+        <translation>すべての設定を貼り付けました！</translation>
     </message>
 </context>
 <context>

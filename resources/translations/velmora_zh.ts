@@ -2,6 +2,289 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>DialogController</name>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <source>Measure Direction-</source>
+        <translation>小节方向</translation>
+    </message>
+    <message>
+        <source>Horizontal-</source>
+        <translation>横向</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>纵向</translation>
+    </message>
+    <message>
+        <source>Measure Style &amp; </source>
+        <translation>小节样式</translation>
+    </message>
+    <message>
+        <source>Banded-</source>
+        <translation>带状</translation>
+    </message>
+    <message>
+        <source>Grid-</source>
+        <translation>网格</translation>
+    </message>
+    <message>
+        <source>Measures Layout-</source>
+        <translation>小节布局</translation>
+    </message>
+    <message>
+        <source>Automatic-</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>Fixed Num-</source>
+        <translation>固定数</translation>
+    </message>
+    <message>
+        <source>Time Proportional-</source>
+        <translation>按时间比例</translation>
+    </message>
+    <message>
+        <source>Equal Len-</source>
+        <translation>等长</translation>
+    </message>
+    <message>
+        <source>Part Width-</source>
+        <translation>声部宽度</translation>
+    </message>
+    <message>
+        <source>Wider-</source>
+        <translation>加宽</translation>
+    </message>
+    <message>
+        <source>Narrower-</source>
+        <translation>变窄</translation>
+    </message>
+    <message>
+        <source>Space between Stages-</source>
+        <translation>行间距</translation>
+    </message>
+    <message>
+        <source>Measures/Stage-</source>
+        <translation>小节/行</translation>
+    </message>
+    <message>
+        <source>- 1</source>
+        <translation>- 1</translation>
+    </message>
+    <message>
+        <source>+ 1</source>
+        <translation>+ 1</translation>
+    </message>
+    <message>
+        <source>Gap between Voices-</source>
+        <translation>声部间距</translation>
+    </message>
+    <message>
+        <source>Gap between Chord Notes-</source>
+        <translation>和弦音符间距</translation>
+    </message>
+    <message>
+        <source>Maximum Chord Width-</source>
+        <translation>和弦最大宽度</translation>
+    </message>
+    <message>
+        <source>Measure Length-</source>
+        <translation>小节长度</translation>
+    </message>
+    <message>
+        <source>Longer-</source>
+        <translation>加长</translation>
+    </message>
+    <message>
+        <source>Shorter-</source>
+        <translation>缩短</translation>
+    </message>
+    <message>
+        <source>Time Tick Length</source>
+        <translation>时间刻度长度</translation>
+    </message>
+    <message>
+        <source>&gt; Size</source>
+        <translation>&gt; 大小</translation>
+    </message>
+    <message>
+        <source>Time &lt;</source>
+        <translation>时间 &lt;</translation>
+    </message>
+    <message>
+        <source>Note Font Size-</source>
+        <translation>音符字体大小</translation>
+    </message>
+    <message>
+        <source>Larger-</source>
+        <translation>放大</translation>
+    </message>
+    <message>
+        <source>Smaller-</source>
+        <translation>缩小</translation>
+    </message>
+    <message>
+        <source>Note Position Offset-</source>
+        <translation>音符位置偏移</translation>
+    </message>
+    <message>
+        <source>Fitting</source>
+        <translation>适配</translation>
+    </message>
+    <message>
+        <source>Last Page-</source>
+        <translation>最后一页</translation>
+    </message>
+    <message>
+        <source>Last Stage-</source>
+        <translation>最后一行</translation>
+    </message>
+    <message>
+        <source>Header Width-</source>
+        <translation>页眉宽度</translation>
+    </message>
+    <message>
+        <source>Close-</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Velmora: Layout Controller</source>
+        <translation>Velmora: 布局控制器</translation>
+    </message>
+    <message>
+        <source>Part Width</source>
+        <translation>声部宽度</translation>
+    </message>
+    <message>
+        <source>Wider</source>
+        <translation>加宽</translation>
+    </message>
+    <message>
+        <source>Narrower</source>
+        <translation>变窄</translation>
+    </message>
+    <message>
+        <source>Space Between Stages</source>
+        <translation>行间距</translation>
+    </message>
+    <message>
+        <source>Gap between Chord Notes</source>
+        <translation>和弦音符间距</translation>
+    </message>
+    <message>
+        <source>Gap between Voices</source>
+        <translation>声部间距</translation>
+    </message>
+    <message>
+        <source>Max Chord Width</source>
+        <translation>和弦最大宽度</translation>
+    </message>
+    <message>
+        <source>Measures Per Stage</source>
+        <translation>每行小节数</translation>
+    </message>
+    <message>
+        <source>Measure Length</source>
+        <translation>小节长度</translation>
+    </message>
+    <message>
+        <source>Longer</source>
+        <translation>加长</translation>
+    </message>
+    <message>
+        <source>Shorter</source>
+        <translation>缩短</translation>
+    </message>
+    <message>
+        <source>Note Font Size</source>
+        <translation>音符字体大小</translation>
+    </message>
+    <message>
+        <source>Smaller</source>
+        <translation>缩小</translation>
+    </message>
+    <message>
+        <source>Larger</source>
+        <translation>放大</translation>
+    </message>
+    <message>
+        <source>Note Position Offset</source>
+        <translation>音符位置偏移</translation>
+    </message>
+    <message>
+        <source>Measure Direction</source>
+        <translation>小节方向</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>横向</translation>
+    </message>
+    <message>
+        <source>Measure Style</source>
+        <translation>小节样式</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>网格</translation>
+    </message>
+    <message>
+        <source>Banded</source>
+        <translation>带状</translation>
+    </message>
+    <message>
+        <source>Measures Layout</source>
+        <translation>小节布局</translation>
+    </message>
+    <message>
+        <source>Fixed Number / Stage</source>
+        <translation>每行固定数</translation>
+    </message>
+    <message>
+        <source>Equal Length</source>
+        <translation>等长</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>Time Proportional</source>
+        <translation>按时间比例</translation>
+    </message>
+    <message>
+        <source>Last Stage</source>
+        <translation>最后一行</translation>
+    </message>
+    <message>
+        <source>Last Page</source>
+        <translation>最后一页</translation>
+    </message>
+    <message>
+        <source>Uniformity in Note Size vs Time Length</source>
+        <translation>音符大小与时值长度的均匀度</translation>
+    </message>
+    <message>
+        <source>More Uniform in Time</source>
+        <translation>时间更均匀</translation>
+    </message>
+    <message>
+        <source>More Uniform in Size</source>
+        <translation>大小更均匀</translation>
+    </message>
+    <message>
+        <source>Header Area Width</source>
+        <translation>页眉区域宽度</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
     <name>DialogImportExport</name>
     <message>
         <source>Velmora: Import and Export Dialog-</source>
@@ -133,6 +416,69 @@
     <message>
         <source>Clear</source>
         <translation>清除</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>DialogPasteSettings</name>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>文本</translation>
+    </message>
+    <message>
+        <source>file path-</source>
+        <translation>文件路径</translation>
+    </message>
+    <message>
+        <source>All-</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>Parts-</source>
+        <translation>声部</translation>
+    </message>
+    <message>
+        <source>Measure/Page-</source>
+        <translation>小节/页面</translation>
+    </message>
+    <message>
+        <source>Style-</source>
+        <translation>样式</translation>
+    </message>
+    <message>
+        <source>Close-</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Velmora: Paste Settings</source>
+        <translation>Velmora: 粘贴设置</translation>
+    </message>
+    <message>
+        <source>Settings copied from:</source>
+        <translation>设置复制自：</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>Parts</source>
+        <translation>声部</translation>
+    </message>
+    <message>
+        <source>Measure/Page</source>
+        <translation>小节/页面</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>样式</translation>
     </message>
     <message>
         <source>Close</source>
@@ -2322,6 +2668,46 @@ Press Ok to continue.</source>
     <message>
         <source>&amp;%1 %2</source>
         <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>Go To Measure</source>
+        <translation>转到小节</translation>
+    </message>
+    <message>
+        <source>Measure Number:</source>
+        <translation>小节号：</translation>
+    </message>
+    <message>
+        <source>Select base chord note!</source>
+        <translation>请选择和弦的基音！</translation>
+    </message>
+    <message>
+        <source>Long repeats cannot be nested!</source>
+        <translation>长反复不能嵌套！</translation>
+    </message>
+    <message>
+        <source>Velmora: Paste Settings</source>
+        <translation>Velmora: 粘贴设置</translation>
+    </message>
+    <message>
+        <source>No Settings copied yet!</source>
+        <translation>尚未复制设置！</translation>
+    </message>
+    <message>
+        <source>Paste Settings Parts is Done!</source>
+        <translation>已粘贴声部设置！</translation>
+    </message>
+    <message>
+        <source>Paste Settings MeasurePage is Done!</source>
+        <translation>已粘贴小节/页面设置！</translation>
+    </message>
+    <message>
+        <source>Paste Settings Style is Done!</source>
+        <translation>已粘贴样式设置！</translation>
+    </message>
+    <message>
+        <source>Paste Settings All is Done!</source>
+        <translation>已粘贴全部设置！</translation>
     </message>
 </context>
 <context>
