@@ -387,10 +387,6 @@ public:
     // Runs the part dialog modally on the current score; OK offers the
     // tunings of its koto and sangen parts.
     void runPartDialogForNewScore();
-    // Loads the part dialog with copies of the current score's parts
-    // (partDialogParts, owned by the window until the next load).
-    void loadPartDialog();
-    QList<Part *> partDialogParts;
 
 public slots:
     // app/mainwindow_commandfile.cpp: command files

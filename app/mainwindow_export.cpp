@@ -72,7 +72,7 @@ bool MainWindow::confirmLyricsExport()
 {
     // Which parts get their note names as lyrics, and how, are the part
     // dialog's output switches: the user sees them before agreeing.
-    loadPartDialog();
+    setPart2();
     partDialog->setMoreChecked(true);
     partDialog->show();
     partDialog->raise();

@@ -114,23 +114,10 @@ void MainWindow::showNewScore(Score *score)
 
 void MainWindow::runPartDialogForNewScore()
 {
-    loadPartDialog();
+    setPart2();
     // The part dialog's OK ends a modal run with 2.
     if (Prompter::instance().runDialog(partDialog) == 2)
         addScaleDirectivesToNewScore();
-}
-
-void MainWindow::loadPartDialog()
-{
-    qDeleteAll(partDialogParts);
-    partDialogParts.clear();
-    Score *score = currentScore();
-    if (!score)
-        return;
-    partDialogParts = score->copyPartList(score->parts);
-    for (Part *part : std::as_const(partDialogParts))
-        part->setParent(this);
-    partDialog->setDialog(&partDialogParts, score->defaultPart);
 }
 
 void MainWindow::importNew()
