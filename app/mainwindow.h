@@ -342,7 +342,8 @@ public slots:
 
 public slots:
     // app/mainwindow_import.cpp: MusicXML import, the environment file and
-    // the MuseScore hand-off
+    // the MuseScore hand-off; the importUpdate slots are in
+    // app/mainwindow_update.cpp
     void importExport();
     void importNew();
     void importImitate();
