@@ -352,7 +352,8 @@ public slots:
 
 public slots:
     // app/mainwindow_import.cpp: MusicXML import, the environment file and
-    // the MuseScore hand-off
+    // the MuseScore hand-off; the importUpdate slots are in
+    // app/mainwindow_update.cpp
     void importExport();
     void importNew();
     void importImitate();
@@ -387,6 +388,15 @@ public:
     // Runs the part dialog modally on the current score; OK offers the
     // tunings of its koto and sangen parts.
     void runPartDialogForNewScore();
+
+    // app/mainwindow_update.cpp: helpers of the update imports
+    // Asks about part and measure counts that differ between the old score
+    // and the new current one; any answer but Yes closes the new tab and
+    // gives false.
+    bool confirmUpdateCounts(const Score *oldScore, const Score *newScore);
+    // Names the current tab "<old base>_update" and titles the window with
+    // "<old folder>/<old base>_update.tnsx", which it returns.
+    QString nameUpdatedTab(const Score *oldScore);
 
 public slots:
     // app/mainwindow_commandfile.cpp: command files
