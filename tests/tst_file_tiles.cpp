@@ -62,15 +62,26 @@ void press(QWidget *widget)
     QApplication::sendEvent(widget, &event);
 }
 
-// Counts the pixels that are not white in a column band of `image`.
+// Counts the dark pixels (engraving) in a column band of `image`.
 int inkIn(const QImage &image, int fromX, int toX)
 {
     int ink = 0;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = fromX; x < toX; ++x)
-            ink += image.pixel(x, y) != qRgb(255, 255, 255);
+            ink += qGray(image.pixel(x, y)) < 100;
     }
     return ink;
+}
+
+// Counts the white pixels (paper) in a column band of `image`.
+int paperIn(const QImage &image, int fromX, int toX)
+{
+    int paper = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = fromX; x < toX; ++x)
+            paper += image.pixel(x, y) == qRgb(255, 255, 255);
+    }
+    return paper;
 }
 
 } // namespace
@@ -200,20 +211,35 @@ void TestFileTiles::tilePictureAndName()
 
 void TestFileTiles::twoPageVerticalSheetShowsBothPages()
 {
-    Score score(QString(), 0, false);
-    QVERIFY(score.readFile(sampleResource) && score.parseScoreXml(false));
-    QVERIFY(!score.page->horizontal);
-    QCOMPARE(score.page->paperSize, int(PaperJisB4DoubleJisB5));
+    // The vertical sample, one measure a line: more than one page.
+    const QString path = m_dir.filePath(QStringLiteral("TwoPages.tnsx"));
+    {
+        Score source(QString(), 0, false);
+        QVERIFY(source.readFile(sampleResource) && source.parseScoreXml(false));
+        QVERIFY(!source.page->horizontal);
+        QCOMPARE(source.page->paperSize, int(PaperJisB4DoubleJisB5));
+        source.page->measurePerLine = 1;
+        QVERIFY(source.saveFileAs(path));
+    }
+    {
+        Score check(QString(), 0, false);
+        QVERIFY(check.readFile(path) && check.parseScoreXml(false) && check.generateScore());
+        QVERIFY(check.page->pageCount >= 2);
+    }
 
     FileView tile;
     tile.setScale(0.2);
-    tile.setFile(sampleResource);
+    tile.setFile(path);
     const QImage image = tile.pixmap().toImage();
     const int half = image.width() / 2;
-    // Both halves carry engraving: the pair of pages is drawn, not one page
-    // beside an empty one.
-    QVERIFY(inkIn(image, 0, half - 2) > 200);
-    QVERIFY(inkIn(image, half + 2, image.width()) > 200);
+    // Each half shows a sheet of paper with engraving on it: the second page
+    // lies left of the first, so a region starting at the origin would show
+    // the first page beside the empty background.
+    for (const auto &[from, to] : {std::pair{0, half - 2}, std::pair{half + 2, image.width()}}) {
+        const int area = (to - from) * image.height();
+        QVERIFY2(paperIn(image, from, to) > area / 3, qPrintable(QString::number(from)));
+        QVERIFY2(inkIn(image, from, to) > 200, qPrintable(QString::number(from)));
+    }
 }
 
 void TestFileTiles::unreadableFileGivesATile()
