@@ -231,6 +231,10 @@ void TestFileTiles::twoPageVerticalSheetShowsBothPages()
     tile.setScale(0.2);
     tile.setFile(path);
     const QImage image = tile.pixmap().toImage();
+    const QString folder =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../screenshots");
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(image.save(folder + QStringLiteral("/tile-two-pages.png")));
     const int half = image.width() / 2;
     // Each half shows a sheet of paper with engraving on it: the second page
     // lies left of the first, so a region starting at the origin would show
