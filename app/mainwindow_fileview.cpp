@@ -1,19 +1,37 @@
-// MainWindow: the views of the recent and sample files.
+// MainWindow: the tile views of the recent and the sample files.
 //
-// Not built yet: each member writes its own name to the debug output and
-// returns a neutral value, so that menus, signals and tests reach it.
+// clickViewFile is not built yet: it writes its own name to the debug
+// output, so that tests reach it.
 #include "app/mainwindow.h"
 
+#include "app/dialogviewfile.h"
+#include "app/prompter.h"
+
 #include <QDebug>
+#include <QPointer>
+
+namespace {
+
+// Runs a new tile dialog modally; it deletes itself when closed, and is
+// deleted here if the run ended without closing it.
+void runViewFile(MainWindow *window, bool recent)
+{
+    QPointer<DialogViewFile> dialog = new DialogViewFile(recent, window);
+    Prompter::instance().runDialog(dialog);
+    if (dialog)
+        dialog->deleteLater();
+}
+
+} // namespace
 
 void MainWindow::viewRecent()
 {
-    qDebug() << Q_FUNC_INFO;
+    runViewFile(this, true);
 }
 
 void MainWindow::viewSamples()
 {
-    qDebug() << Q_FUNC_INFO;
+    runViewFile(this, false);
 }
 
 void MainWindow::clickViewFile(const QString &)

@@ -153,6 +153,9 @@ private slots:
 void TestSaveClose::init()
 {
     prompter().reset();
+    // Autosave files an earlier case left behind would have the next window
+    // ask about them at its start.
+    QDir(QDir::homePath() + QStringLiteral("/velmora_autosave")).removeRecursively();
 }
 
 // Save of a score imported from MusicXML: the save dialog names it, and the

@@ -423,6 +423,17 @@
     </message>
 </context>
 <context>
+    <name>DialogOpenAutoSave</name>
+    <message>
+        <source>Velmora: Open Auto Save Files</source>
+        <translation>Velmora: 自動保存ファイルを開く</translation>
+    </message>
+    <message>
+        <source>The last session seems to have ended abnormally.&lt;br&gt;&lt;br&gt;Do you want to open auto-saved files?&lt;br&gt;&lt;br&gt;If Cancel is selected, they will be deleted.</source>
+        <translation>前回のセッションは異常終了したようです。&lt;br&gt;&lt;br&gt;自動保存されたファイルを開きますか？&lt;br&gt;&lt;br&gt;キャンセルを選ぶと、それらは削除されます。</translation>
+    </message>
+</context>
+<context>
     <name>DialogPasteSettings</name>
     <message>
         <source>Dialog</source>
@@ -1323,6 +1334,21 @@
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>DialogViewFile</name>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Velmora: Recently Opened Files</source>
+        <translation>Velmora: 最近開いたファイル</translation>
+    </message>
+    <message>
+        <source>Velmora: Sample Files</source>
+        <translation>Velmora: サンプルファイル</translation>
     </message>
 </context>
 <context>
@@ -2736,6 +2762,28 @@ Do you really want to import?</source>
         <translation>小節の数が違います! (%1 対 %2) 
 同じ番号の小節同士が対応するものとして扱われます。
 本当に読み込みますか?</translation>
+    </message>
+    <message>
+        <source>Velmora: Run Command file</source>
+        <translation>Velmora: コマンドファイルを実行</translation>
+    </message>
+    <message>
+        <source>Velmora command files (*.txt)</source>
+        <translation>Velmora コマンドファイル (*.txt)</translation>
+    </message>
+    <message>
+        <source>Can&apos;t read file (%1)!:
+%2.</source>
+        <translation>ファイルを読み込めません (%1)!:
+%2。</translation>
+    </message>
+    <message>
+        <source>Sorry, this file was too old. Please import the MusicXML file.</source>
+        <translation>申し訳ありません。このファイルは古すぎます。MusicXML ファイルをインポートしてください。</translation>
+    </message>
+    <message>
+        <source>Velmora: Open Velmora file</source>
+        <translation>Velmora: Velmora ファイルを開く</translation>
     </message>
 </context>
 <context>

@@ -423,6 +423,17 @@
     </message>
 </context>
 <context>
+    <name>DialogOpenAutoSave</name>
+    <message>
+        <source>Velmora: Open Auto Save Files</source>
+        <translation>Velmora: 打开自动保存的文件</translation>
+    </message>
+    <message>
+        <source>The last session seems to have ended abnormally.&lt;br&gt;&lt;br&gt;Do you want to open auto-saved files?&lt;br&gt;&lt;br&gt;If Cancel is selected, they will be deleted.</source>
+        <translation>上次会话似乎异常结束。&lt;br&gt;&lt;br&gt;要打开自动保存的文件吗？&lt;br&gt;&lt;br&gt;如果选择取消，这些文件将被删除。</translation>
+    </message>
+</context>
+<context>
     <name>DialogPasteSettings</name>
     <message>
         <source>Dialog</source>
@@ -1323,6 +1334,21 @@
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>DialogViewFile</name>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Velmora: Recently Opened Files</source>
+        <translation>Velmora: 最近打开的文件</translation>
+    </message>
+    <message>
+        <source>Velmora: Sample Files</source>
+        <translation>Velmora: 示例文件</translation>
     </message>
 </context>
 <context>
@@ -2736,6 +2762,28 @@ Do you really want to import?</source>
         <translation>小节数量不同! (%1 对 %2) 
 编号相同的小节将被视为相互对应。
 确定要导入吗?</translation>
+    </message>
+    <message>
+        <source>Velmora: Run Command file</source>
+        <translation>Velmora: 运行命令文件</translation>
+    </message>
+    <message>
+        <source>Velmora command files (*.txt)</source>
+        <translation>Velmora 命令文件 (*.txt)</translation>
+    </message>
+    <message>
+        <source>Can&apos;t read file (%1)!:
+%2.</source>
+        <translation>无法读取文件 (%1)!:
+%2。</translation>
+    </message>
+    <message>
+        <source>Sorry, this file was too old. Please import the MusicXML file.</source>
+        <translation>抱歉，此文件版本过旧。请导入 MusicXML 文件。</translation>
+    </message>
+    <message>
+        <source>Velmora: Open Velmora file</source>
+        <translation>Velmora: 打开 Velmora 文件</translation>
     </message>
 </context>
 <context>
