@@ -382,6 +382,15 @@ public:
     void loadPartDialog();
     QList<Part *> partDialogParts;
 
+    // app/mainwindow_update.cpp: helpers of the update imports
+    // Asks about part and measure counts that differ between the old score
+    // and the new current one; any answer but Yes closes the new tab and
+    // gives false.
+    bool confirmUpdateCounts(const Score *oldScore, const Score *newScore);
+    // Names the current tab "<old base>_update" and titles the window with
+    // "<old folder>/<old base>_update.tnsx", which it returns.
+    QString nameUpdatedTab(const Score *oldScore);
+
 public slots:
     // app/mainwindow_commandfile.cpp: command files
     void runCommandFile();

@@ -1,9 +1,7 @@
 // MainWindow: MusicXML import as a new score (plain or imitating the active
 // score's settings), the environment file that carries those settings, the
 // tuning prompts for new koto and sangen parts and the MuseScore hand-off.
-//
-// The update imports are not built yet: each writes its own name to the
-// debug output, so that menus, signals and tests reach it.
+// The update imports are in app/mainwindow_update.cpp.
 #include "app/mainwindow.h"
 
 #include "app/dialogimportexport.h"
@@ -192,16 +190,6 @@ void MainWindow::importImitateMuseScore()
     showNewScore(score);
 }
 
-void MainWindow::importUpdateFile2()
-{
-    qDebug() << Q_FUNC_INFO;
-}
-
-void MainWindow::importUpdateFromMuseScore2()
-{
-    qDebug() << Q_FUNC_INFO;
-}
-
 bool MainWindow::importXmlFile2(bool imitate, const QString &path)
 {
     if (path.isEmpty()) {
@@ -290,19 +278,4 @@ void MainWindow::writeVelmoraEnv()
 void MainWindow::removeVelmoraEnv()
 {
     QFile::remove(Score::velmoraEnvPath());
-}
-
-void MainWindow::importUpdatePure2(const QString &, bool)
-{
-    qDebug() << Q_FUNC_INFO;
-}
-
-void MainWindow::importUpdatePure()
-{
-    qDebug() << Q_FUNC_INFO;
-}
-
-void MainWindow::importUpdateFromMuseScore()
-{
-    qDebug() << Q_FUNC_INFO;
 }

@@ -2399,6 +2399,34 @@ Press Ok to continue.</source>
         <translation>&amp;%1 %2</translation>
     </message>
     <message>
+        <source>No score is open!</source>
+        <translation>楽譜が開かれていません!</translation>
+    </message>
+    <message>
+        <source>%1 elements (measures and/or title texts) were updated.</source>
+        <translation>%1 個の要素(小節やタイトル文字)を更新しました。</translation>
+    </message>
+    <message>
+        <source>Velmora: Import Update MusicXML file</source>
+        <translation>Velmora: 更新用の MusicXML ファイルの読み込み</translation>
+    </message>
+    <message>
+        <source>Number of parts are different! (%1 vs %2) 
+Parts with the same part number should correspond each other.
+Do you really want to import?</source>
+        <translation>パートの数が違います! (%1 対 %2) 
+同じ番号のパート同士が対応するものとして扱われます。
+本当に読み込みますか?</translation>
+    </message>
+    <message>
+        <source>Number of measures are different! (%1 vs %2) 
+Measures with the same measure number should correspond each other.
+Do you really want to import?</source>
+        <translation>小節の数が違います! (%1 対 %2) 
+同じ番号の小節同士が対応するものとして扱われます。
+本当に読み込みますか?</translation>
+    </message>
+    <message>
         <source>Setup MuseScore plugins</source>
         <translation>MuseScore プラグインの設定</translation>
     </message>

@@ -2399,6 +2399,34 @@ Press Ok to continue.</source>
         <translation>&amp;%1 %2</translation>
     </message>
     <message>
+        <source>No score is open!</source>
+        <translation>没有打开的乐谱!</translation>
+    </message>
+    <message>
+        <source>%1 elements (measures and/or title texts) were updated.</source>
+        <translation>已更新 %1 个元素(小节和/或标题文字)。</translation>
+    </message>
+    <message>
+        <source>Velmora: Import Update MusicXML file</source>
+        <translation>Velmora: 导入用于更新的 MusicXML 文件</translation>
+    </message>
+    <message>
+        <source>Number of parts are different! (%1 vs %2) 
+Parts with the same part number should correspond each other.
+Do you really want to import?</source>
+        <translation>声部数量不同! (%1 对 %2) 
+编号相同的声部将被视为相互对应。
+确定要导入吗?</translation>
+    </message>
+    <message>
+        <source>Number of measures are different! (%1 vs %2) 
+Measures with the same measure number should correspond each other.
+Do you really want to import?</source>
+        <translation>小节数量不同! (%1 对 %2) 
+编号相同的小节将被视为相互对应。
+确定要导入吗?</translation>
+    </message>
+    <message>
         <source>Setup MuseScore plugins</source>
         <translation>设置 MuseScore 插件</translation>
     </message>
