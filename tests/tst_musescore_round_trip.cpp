@@ -5,6 +5,9 @@
 #include "app/dialogmsplugin.h"
 #include "app/mainwindow.h"
 #include "document/scorexmlmode.h"
+#include "model/directive.h"
+#include "model/measure.h"
+#include "model/note.h"
 #include "model/score.h"
 #include "support/testenvironment.h"
 
@@ -15,6 +18,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTabWidget>
 #include <QTemporaryDir>
 
 namespace {
@@ -99,6 +103,27 @@ QString homeFile(const QString &name)
     return QDir::homePath() + QLatin1Char('/') + name;
 }
 
+// Three measures of one part; the first note carries a directive.
+const char *const directiveScore = R"(<?xml version="1.0" encoding="UTF-8"?>
+<score-partwise version="3.1">
+  <part-list><score-part id="P1"><part-name>Koto</part-name></score-part></part-list>
+  <part id="P1">
+    <measure number="1">
+      <attributes><divisions>1</divisions><time><beats>2</beats><beat-type>4</beat-type></time>
+        <clef><sign>G</sign><line>2</line></clef></attributes>
+      <note><pitch><step>C</step><octave>5</octave></pitch><duration>2</duration><voice>1</voice>
+        <type>half</type><notations><technical><fingering>.pizz</fingering></technical></notations></note>
+    </measure>
+    <measure number="2">
+      <note><pitch><step>D</step><octave>5</octave></pitch><duration>2</duration><voice>1</voice><type>half</type></note>
+    </measure>
+    <measure number="3">
+      <note><pitch><step>E</step><octave>5</octave></pitch><duration>2</duration><voice>1</voice><type>half</type></note>
+    </measure>
+  </part>
+</score-partwise>
+)";
+
 const char *const fixture = "corpus/lilypond-musicxml-testsuite/01a-Pitches-Pitches.xml";
 
 } // namespace
@@ -114,6 +139,7 @@ private slots:
     void museScoreToProgram();
     void programToMuseScore_data();
     void programToMuseScore();
+    void layoutSurvivesTheRoundTrip();
 
 private:
     void openFixture(MainWindow &window);
@@ -243,6 +269,57 @@ void TestMuseScoreRoundTrip::programToMuseScore()
     QFile converted(pdf);
     QVERIFY(converted.open(QIODevice::ReadOnly));
     QVERIFY(converted.read(5) == "%PDF-");
+}
+
+// A laid-out score goes to MuseScore and comes back through MuseScore's
+// export script; the update of the original score keeps its layout.
+void TestMuseScoreRoundTrip::layoutSurvivesTheRoundTrip()
+{
+    QTemporaryDir work;
+    const QString source = work.path() + QStringLiteral("/piece.musicxml");
+    {
+        QFile file(source);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(directiveScore);
+    }
+    MainWindow window;
+    QVERIFY(window.importXmlFile2(false, source));
+    Score *original = window.currentScore();
+    Directive *directive = original->noteAt(0, 0, 0, 0)->directives.value(0);
+    QVERIFY(directive);
+    directive->setOffset(1.5, -0.5);
+    original->measures.at(1)->userScale = 1.25;
+    original->measures.at(1)->userBreakType = 2;
+    original->generateScore();
+    prompter().reset();
+
+    window.exportToMuseScoreClean();
+    const QString handOff = homeFile(QStringLiteral("velmora_exported.musicxml"));
+    QVERIFY(QFile::exists(handOff));
+    const MuseScoreRun run = runMuseScore(
+        m_museScore,
+        {QStringLiteral("-p"),
+         m_pluginFolder.path() + QStringLiteral("/Velmora/ExportMusicXMLtoVelmora.qml"), handOff});
+    QVERIFY2(run.finished, qPrintable(run.output));
+    QVERIFY(softwareOf(homeFile(QStringLiteral("musescore_exported.musicxml")))
+                .startsWith(QLatin1String("MuseScore")));
+
+    window.importUpdateFromMuseScore();
+    QCOMPARE(prompter().texts(QStringLiteral("question")), QStringList());
+    QCOMPARE(window.tabWidget->tabText(window.tabWidget->currentIndex()),
+             QStringLiteral("piece_update"));
+    const Score *updated = window.currentScore();
+    QVERIFY(updated != original);
+    QCOMPARE(updated->measures.size(), 3);
+    QCOMPARE(updated->measures.at(1)->userScale, 1.25);
+    QCOMPARE(updated->measures.at(1)->userBreakType, 2);
+    const Note *note = updated->noteAt(0, 0, 0, 0);
+    QVERIFY(!note->directives.isEmpty());
+    const Directive *carried = note->directives.at(0);
+    QCOMPARE(carried->text, QStringLiteral(".pizz"));
+    QVERIFY(carried->moved);
+    QCOMPARE(carried->x, 1.5);
+    QCOMPARE(carried->y, -0.5);
 }
 
 VELMORA_TEST_MAIN(TestMuseScoreRoundTrip)
