@@ -426,6 +426,10 @@ public slots:
     void generateMuseScorePlugin();
     void msplugin();
 
+public:
+    // Where msplugin reads the script pairs from; tests point it elsewhere.
+    QString museScorePluginResources = QStringLiteral(":/musescoreplugin/");
+
 public slots:
     // app/mainwindow_fileview.cpp: the recent and sample file views
     void viewRecent();

@@ -423,6 +423,81 @@
     </message>
 </context>
 <context>
+    <name>DialogMSPlugin</name>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>テキストラベル</translation>
+    </message>
+    <message>
+        <source>Select MuseScore Version-</source>
+        <translation>MuseScore のバージョンを選択-</translation>
+    </message>
+    <message>
+        <source>MuseScore 2</source>
+        <translation>MuseScore 2</translation>
+    </message>
+    <message>
+        <source>MuseScore 3</source>
+        <translation>MuseScore 3</translation>
+    </message>
+    <message>
+        <source>Try Generating Plugins-</source>
+        <translation>プラグインを生成-</translation>
+    </message>
+    <message>
+        <source>LabelMSPluginFolder</source>
+        <translation>MuseScore プラグインフォルダー</translation>
+    </message>
+    <message>
+        <source>aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa</source>
+        <translation>aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa</translation>
+    </message>
+    <message>
+        <source>Change Folder-</source>
+        <translation>フォルダーを変更-</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Generate MuseScore 3 Plugins</source>
+        <translation>MuseScore 3 プラグインの生成</translation>
+    </message>
+    <message>
+        <source>Caution!: Plugin for MuseScore 4 is not supported.</source>
+        <translation>注意: MuseScore 4 用のプラグインには対応していません。</translation>
+    </message>
+    <message>
+        <source>Select the MuseScore Version (2 or 3)</source>
+        <translation>MuseScore のバージョンを選択 (2 または 3)</translation>
+    </message>
+    <message>
+        <source>Try Generating Plugins</source>
+        <translation>プラグインを生成</translation>
+    </message>
+    <message>
+        <source>If unsuccesful (the plugin folder is not found), check the plugin folder on MuseScore
+by &apos;Preferences&apos; command &gt; &apos;General&apos; tab &gt; &apos;Folders&apos; &gt; &apos;Plugin&apos;.
+and change the folder to point to the correct one, then retry.</source>
+        <translation>失敗した場合 (プラグインフォルダーが見つからない場合) は、MuseScore の
+「環境設定」コマンド &gt; 「一般」タブ &gt; 「フォルダー」 &gt; 「プラグイン」でプラグインフォルダーを確認し、
+フォルダーを正しい場所に変更してから再度お試しください。</translation>
+    </message>
+    <message>
+        <source>Change Folder</source>
+        <translation>フォルダーを変更</translation>
+    </message>
+    <message>
+        <source>Open Directory</source>
+        <translation>フォルダーを開く</translation>
+    </message>
+</context>
+<context>
     <name>DialogOpenAutoSave</name>
     <message>
         <source>Velmora: Open Auto Save Files</source>
@@ -2784,6 +2859,48 @@ Do you really want to import?</source>
     <message>
         <source>Velmora: Open Velmora file</source>
         <translation>Velmora: Velmora ファイルを開く</translation>
+    </message>
+    <message>
+        <source>Setup MuseScore plugins</source>
+        <translation>MuseScore プラグインの設定</translation>
+    </message>
+    <message>
+        <source>Plugin folder %1 does not exist.
+
+If MuseScore has not been installed yet, install it and retry.
+
+If installed already, check MuseScore&apos;s plugin folder path (name)
+by &apos;Preferences&apos; &gt; &apos;General&apos; &gt; &apos;Folder&apos; &gt; &apos;Plugin Folder&apos; on MuseScore.</source>
+        <translation>プラグインフォルダー %1 がありません。
+
+MuseScore をまだインストールしていない場合は、インストールしてから再度お試しください。
+
+インストール済みの場合は、MuseScore の「環境設定」 &gt; 「一般」 &gt; 「フォルダー」 &gt; 「プラグイン」で
+プラグインフォルダーのパス (名前) を確認してください。</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write file (%1)!:
+%2.</source>
+        <translation>ファイルに書き込めません (%1)!:
+%2。</translation>
+    </message>
+    <message>
+        <source>Setup MuseScore plugin</source>
+        <translation>MuseScore プラグインの設定</translation>
+    </message>
+    <message>
+        <source>Plugin files successfully generated.
+Please activate following two plugins (if not yet activated) 
+on MuseScore (using Plugin Manager)!
+
+Import MusicXML from Velmora
+Export MusiXML to Velmora</source>
+        <translation>プラグインファイルを生成しました。
+MuseScore のプラグインマネージャーで次の二つのプラグインを
+有効にしてください (まだ有効でない場合)。
+
+Import MusicXML from Velmora
+Export MusiXML to Velmora</translation>
     </message>
 </context>
 <context>

@@ -423,6 +423,81 @@
     </message>
 </context>
 <context>
+    <name>DialogMSPlugin</name>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>文本标签</translation>
+    </message>
+    <message>
+        <source>Select MuseScore Version-</source>
+        <translation>选择 MuseScore 版本-</translation>
+    </message>
+    <message>
+        <source>MuseScore 2</source>
+        <translation>MuseScore 2</translation>
+    </message>
+    <message>
+        <source>MuseScore 3</source>
+        <translation>MuseScore 3</translation>
+    </message>
+    <message>
+        <source>Try Generating Plugins-</source>
+        <translation>生成插件-</translation>
+    </message>
+    <message>
+        <source>LabelMSPluginFolder</source>
+        <translation>MuseScore 插件文件夹</translation>
+    </message>
+    <message>
+        <source>aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa</source>
+        <translation>aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa</translation>
+    </message>
+    <message>
+        <source>Change Folder-</source>
+        <translation>更改文件夹-</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Generate MuseScore 3 Plugins</source>
+        <translation>生成 MuseScore 3 插件</translation>
+    </message>
+    <message>
+        <source>Caution!: Plugin for MuseScore 4 is not supported.</source>
+        <translation>注意: 不支持 MuseScore 4 的插件。</translation>
+    </message>
+    <message>
+        <source>Select the MuseScore Version (2 or 3)</source>
+        <translation>选择 MuseScore 版本 (2 或 3)</translation>
+    </message>
+    <message>
+        <source>Try Generating Plugins</source>
+        <translation>生成插件</translation>
+    </message>
+    <message>
+        <source>If unsuccesful (the plugin folder is not found), check the plugin folder on MuseScore
+by &apos;Preferences&apos; command &gt; &apos;General&apos; tab &gt; &apos;Folders&apos; &gt; &apos;Plugin&apos;.
+and change the folder to point to the correct one, then retry.</source>
+        <translation>如果失败 (找不到插件文件夹)，请在 MuseScore 中
+通过“首选项”命令 &gt; “常规”选项卡 &gt; “文件夹” &gt; “插件”查看插件文件夹，
+将文件夹改为正确的位置后重试。</translation>
+    </message>
+    <message>
+        <source>Change Folder</source>
+        <translation>更改文件夹</translation>
+    </message>
+    <message>
+        <source>Open Directory</source>
+        <translation>打开文件夹</translation>
+    </message>
+</context>
+<context>
     <name>DialogOpenAutoSave</name>
     <message>
         <source>Velmora: Open Auto Save Files</source>
@@ -2784,6 +2859,47 @@ Do you really want to import?</source>
     <message>
         <source>Velmora: Open Velmora file</source>
         <translation>Velmora: 打开 Velmora 文件</translation>
+    </message>
+    <message>
+        <source>Setup MuseScore plugins</source>
+        <translation>设置 MuseScore 插件</translation>
+    </message>
+    <message>
+        <source>Plugin folder %1 does not exist.
+
+If MuseScore has not been installed yet, install it and retry.
+
+If installed already, check MuseScore&apos;s plugin folder path (name)
+by &apos;Preferences&apos; &gt; &apos;General&apos; &gt; &apos;Folder&apos; &gt; &apos;Plugin Folder&apos; on MuseScore.</source>
+        <translation>插件文件夹 %1 不存在。
+
+如果尚未安装 MuseScore，请安装后重试。
+
+如果已经安装，请在 MuseScore 中通过“首选项” &gt; “常规” &gt; “文件夹” &gt; “插件”
+查看插件文件夹的路径 (名称)。</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write file (%1)!:
+%2.</source>
+        <translation>无法写入文件 (%1)!:
+%2。</translation>
+    </message>
+    <message>
+        <source>Setup MuseScore plugin</source>
+        <translation>设置 MuseScore 插件</translation>
+    </message>
+    <message>
+        <source>Plugin files successfully generated.
+Please activate following two plugins (if not yet activated) 
+on MuseScore (using Plugin Manager)!
+
+Import MusicXML from Velmora
+Export MusiXML to Velmora</source>
+        <translation>插件文件已成功生成。
+请在 MuseScore 中 (使用插件管理器) 启用以下两个插件 (如果尚未启用)!
+
+Import MusicXML from Velmora
+Export MusiXML to Velmora</translation>
     </message>
 </context>
 <context>
