@@ -4,6 +4,8 @@
 // or cancelled write leaves (the score unsaved, its tab open).
 #include "app/mainwindow.h"
 #include "document/safewrite.h"
+#include "model/measure.h"
+#include "model/page.h"
 #include "model/score.h"
 #include "support/messagecapture.h"
 #include "support/testenvironment.h"
@@ -503,7 +505,7 @@ void TestSaveClose::duplicateIsDrawnOnScreen()
 {
     QTemporaryDir dir;
     MainWindow window;
-    window.resize(1100, 800);
+    window.resize(520, 420);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     Score *source = namedScore(window, dir.filePath(QStringLiteral("piece.tnsx")));
@@ -514,6 +516,18 @@ void TestSaveClose::duplicateIsDrawnOnScreen()
     Score *copy = window.currentScore();
     QVERIFY(copy != source);
     QVERIFY(copy->isVisible());
+    // Its first measure is in sight (in vertical writing it stands at the
+    // page's right edge, away from where a fresh view starts).
+    const Measure *first = copy->measures.first();
+    const double s = copy->page->scaleFactor;
+    const QRectF firstArea(first->originX * s, first->originY * s, first->width * s,
+                           first->height * s);
+    const QRectF seen = copy->mapToScene(copy->viewport()->rect()).boundingRect();
+    QVERIFY2(seen.intersects(firstArea), qPrintable(QStringLiteral("seen %1,%2 %3x%4")
+                                                        .arg(seen.x())
+                                                        .arg(seen.y())
+                                                        .arg(seen.width())
+                                                        .arg(seen.height())));
     // Ink in the view: more than the page's white and the backdrop.
     const QImage view = copy->viewport()->grab().toImage();
     QSet<QRgb> colours;
