@@ -126,17 +126,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     // Empty until a language is chosen, so the texts below are English.
     QApplication::installTranslator(translator);
-    retranslate();
-    dialogController->retranslate();
-    pageDialog->retranslate();
-    partDialog->retranslate();
-    dialogStyle->retranslate();
-    dialogPasteSettings->retranslate();
-    dialogMSPlugin->retranslate();
-    dialogImportExport->retranslate();
-    dialogConvertNoteName->retranslate();
-    dialogDeleteLyrics->retranslate();
-    dialogMoveLyricsSN->retranslate();
+    retranslateAll();
 
     ui->actionUndo->setEnabled(false);
     ui->actionRedo->setEnabled(false);

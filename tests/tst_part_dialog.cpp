@@ -9,6 +9,7 @@
 #include "model/notefonts.h"
 #include "model/part.h"
 #include "model/score.h"
+#include "support/dialogshot.h"
 #include "support/editablescore.h"
 #include "support/installedcatalogue.h"
 #include "support/messagecapture.h"
@@ -902,21 +903,6 @@ void checkShownInside(const QWidget &dialog, const QStringList &names)
     }
 }
 
-// Grabs the shown dialog into build/screenshots/<name>.png; not blank.
-void grabInto(QWidget &dialog, const QString &name)
-{
-    const QImage image = dialog.grab().toImage();
-    const QString folder =
-        QCoreApplication::applicationDirPath() + QStringLiteral("/../screenshots");
-    QVERIFY(QDir().mkpath(folder));
-    QVERIFY(image.save(folder + QLatin1Char('/') + name + QStringLiteral(".png")));
-    QSet<QRgb> colours;
-    for (int y = 0; y < image.height(); y += 7) {
-        for (int x = 0; x < image.width(); x += 7)
-            colours.insert(image.pixel(x, y));
-    }
-    QVERIFY(colours.size() > 8);
-}
 
 } // namespace
 
@@ -936,14 +922,14 @@ void TestPartDialog::screenshot()
                                "groupBoxTypeFont",      "pushButtonSetToAllPartsStyle",
                                "pushButtonOK",          "pushButtonApply",
                                "pushButtonCancel",      "pushButtonMore"};
-    grabInto(dialog, QStringLiteral("part-dialog"));
+    TestSupport::grabDialog(dialog, QStringLiteral("part-dialog"));
     checkShownInside(dialog, basic + QStringList{"groupBoxDetails", "groupBoxOutputControl",
                                                  "groupBoxLines", "doubleSpinBoxNoteWidth32",
                                                  "spinBoxStaffNoteStartLyric"});
 
     dialog.setMoreChecked(false);
     QTest::qWait(50);
-    grabInto(dialog, QStringLiteral("part-dialog-basic"));
+    TestSupport::grabDialog(dialog, QStringLiteral("part-dialog-basic"));
     checkShownInside(dialog, basic);
 }
 
@@ -970,7 +956,7 @@ void TestPartDialog::translatedTextsFit()
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QCOMPARE(child<QLabel>(dialog, "labelPartList")->text(),
              translator.translate("PartDialog", "Part List"));
-    grabInto(dialog, QStringLiteral("part-dialog-") + language);
+    TestSupport::grabDialog(dialog, QStringLiteral("part-dialog-") + language);
     checkShownInside(dialog, {"groupBoxDetails", "groupBoxNoteWidths", "groupBoxOutputControl"});
     QStringList cut;
     for (const QWidget *widget : dialog.findChildren<QWidget *>()) {

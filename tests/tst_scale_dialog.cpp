@@ -4,6 +4,7 @@
 // the template dialog's modal run go through the scripted prompter.
 #include "dialogs/scaledialog.h"
 #include "model/score.h"
+#include "support/dialogshot.h"
 #include "support/installedcatalogue.h"
 #include "support/scriptedprompter.h"
 #include "support/testenvironment.h"
@@ -98,21 +99,6 @@ int liveScores()
     return count;
 }
 
-// Grabs the shown dialog into build/screenshots/<name>.png; not blank.
-void grabInto(QWidget &dialog, const QString &name)
-{
-    const QImage image = dialog.grab().toImage();
-    const QString folder =
-        QCoreApplication::applicationDirPath() + QStringLiteral("/../screenshots");
-    QVERIFY(QDir().mkpath(folder));
-    QVERIFY(image.save(folder + QLatin1Char('/') + name + QStringLiteral(".png")));
-    QSet<QRgb> colours;
-    for (int y = 0; y < image.height(); y += 5) {
-        for (int x = 0; x < image.width(); x += 5)
-            colours.insert(image.pixel(x, y));
-    }
-    QVERIFY(colours.size() > 8);
-}
 
 // Every named widget is shown, at least at its minimum size, inside the window.
 void checkShownInside(const QWidget &dialog, const QStringList &names)
@@ -732,7 +718,7 @@ void TestScaleDialog::screenshot()
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     child<QListWidget>(dialog, "listWidgetScale")->item(3)->setSelected(true);
     QTest::qWait(50);
-    grabInto(dialog, language.isEmpty() ? QStringLiteral("scale-dialog")
+    TestSupport::grabDialog(dialog, language.isEmpty() ? QStringLiteral("scale-dialog")
                                         : QStringLiteral("scale-dialog-") + language);
     checkShownInside(dialog, {"listWidgetScale",
                               "pushButtonOK",

@@ -5,6 +5,7 @@
 #include "dialogs/dialogstyle.h"
 #include "model/score.h"
 #include "model/style.h"
+#include "support/dialogshot.h"
 #include "support/installedcatalogue.h"
 #include "support/scorefile.h"
 #include "support/testenvironment.h"
@@ -498,21 +499,6 @@ void checkShownInside(const QWidget &dialog, const QStringList &names)
     }
 }
 
-// Grabs the shown dialog into build/screenshots/<name>.png; not blank.
-void grabInto(QWidget &dialog, const QString &name)
-{
-    const QImage image = dialog.grab().toImage();
-    const QString folder =
-        QCoreApplication::applicationDirPath() + QStringLiteral("/../screenshots");
-    QVERIFY(QDir().mkpath(folder));
-    QVERIFY(image.save(folder + QLatin1Char('/') + name + QStringLiteral(".png")));
-    QSet<QRgb> colours;
-    for (int y = 0; y < image.height(); y += 7) {
-        for (int x = 0; x < image.width(); x += 7)
-            colours.insert(image.pixel(x, y));
-    }
-    QVERIFY(colours.size() > 8);
-}
 
 } // namespace
 
@@ -533,13 +519,13 @@ void TestStyleDialog::screenshots()
 
     tabs->setCurrentIndex(0);
     QTest::qWait(20);
-    grabInto(dialog, QStringLiteral("style-dialog-measure"));
+    TestSupport::grabDialog(dialog, QStringLiteral("style-dialog-measure"));
     checkShownInside(dialog,
                      always + QStringList{"doubleSpinBoxTimeTickRatio", "pushButtonDefaultTextFont",
                                           "spinBoxStaffNoteFontSize", "doubleSpinBoxGapChordNote"});
     tabs->setCurrentIndex(1);
     QTest::qWait(20);
-    grabInto(dialog, QStringLiteral("style-dialog-note"));
+    TestSupport::grabDialog(dialog, QStringLiteral("style-dialog-note"));
     checkShownInside(
         dialog, always + QStringList{"doubleSpinBoxTupletOffset", "doubleSpinBoxFingeringOffsetW",
                                      "doubleSpinBoxGraceOffsetX", "checkBoxEraseExtension"});
@@ -566,7 +552,7 @@ void TestStyleDialog::translatedTextsFit()
     for (int tab = 0; tab < tabs->count(); ++tab) {
         tabs->setCurrentIndex(tab);
         QTest::qWait(20);
-        grabInto(dialog, QStringLiteral("style-dialog-ja-%1").arg(tab));
+        TestSupport::grabDialog(dialog, QStringLiteral("style-dialog-ja-%1").arg(tab));
         for (const QWidget *widget : dialog.findChildren<QWidget *>()) {
             const bool hasText = qobject_cast<const QLabel *>(widget) ||
                                  qobject_cast<const QAbstractButton *>(widget);
