@@ -11,6 +11,7 @@
 
 #include <QList>
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QModelIndex>
 #include <QString>
 #include <QStringList>
@@ -341,6 +342,9 @@ private:
     // Stops the score's autosave timer, then removes its tab.
     void closeScoreTab(int index);
     int tabIndexOf(const Score *score) const;
+    // Beeps and asks whether to save `score` before it closes (Yes, No,
+    // Cancel), its autosave timer stopped; No also drops its autosave file.
+    QMessageBox::StandardButton askToSave(Score *score, const QString &text);
 
 public slots:
     // app/mainwindow_info.cpp: information, debug, help and about

@@ -244,20 +244,28 @@ void MainWindow::duplicate2(const QString &suffix)
     updateDialogs();
 }
 
-bool MainWindow::querySaveUntitled(Score *score)
+QMessageBox::StandardButton MainWindow::askToSave(Score *score, const QString &text)
 {
     Prompter &prompter = Prompter::instance();
     prompter.beep();
     score->autoSaveTimerStop();
-    const auto answer = prompter.question(
-        this, tr("Velmora"),
-        tr("Score:\n %1 \nis not saved yet. Do you want to save?").arg(score->musicXmlFilePath),
-        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    const auto answer = prompter.question(this, tr("Velmora"), text,
+                                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                          QMessageBox::Yes);
     if (answer == QMessageBox::No) {
         score->deleteAutoSavedFile();
         updateRecentFileActions();
-        return true;
     }
+    return answer;
+}
+
+bool MainWindow::querySaveUntitled(Score *score)
+{
+    const auto answer = askToSave(
+        score,
+        tr("Score:\n %1 \nis not saved yet. Do you want to save?").arg(score->musicXmlFilePath));
+    if (answer == QMessageBox::No)
+        return true;
     if (answer == QMessageBox::Yes) {
         const QString path = askSavePath(QString());
         if (!path.isEmpty()) {
@@ -285,18 +293,10 @@ bool MainWindow::querySaveCurrent()
         updateRecentFileActions();
         return true;
     }
-    Prompter &prompter = Prompter::instance();
-    prompter.beep();
-    score->autoSaveTimerStop();
-    const auto answer = prompter.question(
-        this, tr("Velmora"),
-        tr("Score:\n %1 \nis updated. Do you want to save?").arg(score->filePath),
-        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
-    if (answer == QMessageBox::No) {
-        score->deleteAutoSavedFile();
-        updateRecentFileActions();
+    const auto answer =
+        askToSave(score, tr("Score:\n %1 \nis updated. Do you want to save?").arg(score->filePath));
+    if (answer == QMessageBox::No)
         return true;
-    }
     if (answer == QMessageBox::Yes) {
         const bool written = saveScoreFile(score);
         updateRecentFileActions();
