@@ -584,14 +584,26 @@ void TestMainWindow::eachActionReachesItsSlotsOnce()
     }
     const QList<QPair<QString, QString>> byName{
         {"actionMultimeasureRests", "void MainWindow::on_actionMultimeasureRests_triggered()"},
-        {"actionGoToMeasure", "void MainWindow::on_actionGoToMeasure_triggered()"},
-        {"actionInsertSNPart", "void MainWindow::on_actionInsertSNPart_triggered()"},
-        {"actionAbout", "void MainWindow::about()"}};
+        {"actionGoToMeasure", "void MainWindow::on_actionGoToMeasure_triggered()"}};
     for (const auto &entry : byName) {
         TestSupport::MessageCapture capture;
         action(window, entry.first)->setEnabled(true);
         action(window, entry.first)->trigger();
         QCOMPARE(standInLines(capture), QStringList{entry.second});
+    }
+    {
+        // Insert Staff Notation Part asks once for the score; About runs
+        // one box.
+        TestSupport::MessageCapture capture;
+        action(window, QStringLiteral("actionInsertSNPart"))->setEnabled(true);
+        action(window, QStringLiteral("actionInsertSNPart"))->trigger();
+        QCOMPARE(capture.count(QStringLiteral("no score")), 1);
+        TestSupport::prompter().reset();
+        action(window, QStringLiteral("actionAbout"))->trigger();
+        const auto &prompts = TestSupport::prompter().prompts;
+        QCOMPARE(prompts.size(), 1);
+        QCOMPARE(prompts.constFirst().kind, QStringLiteral("dialog"));
+        QCOMPARE(prompts.constFirst().title, QStringLiteral("About Velmora"));
     }
     {
         TestSupport::MessageCapture capture;
