@@ -34,7 +34,9 @@ void MainWindow::viewSamples()
     runViewFile(this, false);
 }
 
-void MainWindow::clickViewFile(const QString &)
+// Connected to nothing: a click in the file views opens through
+// clickOpenFile. Only says which file it was given.
+void MainWindow::clickViewFile(const QString &path)
 {
-    qDebug() << Q_FUNC_INFO;
+    qDebug() << "clickViewFile: filePath = " << path;
 }

@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>DialogAbout</name>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>message-</source>
+        <translation>メッセージ-</translation>
+    </message>
+    <message>
+        <source>copyright-</source>
+        <translation>著作権-</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>About Velmora</source>
+        <translation>Velmora について</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Velmora Version %1  (Built on %2 ) (Latest Version)&lt;hr&gt;Please refer to %3 for detail.&lt;br&gt;&lt;br&gt;</source>
+        <translation>&lt;h3&gt;Velmora バージョン %1  (ビルド日 %2 ) (最新版)&lt;hr&gt;詳しくは %3 をご覧ください。&lt;br&gt;&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Latest Version %1 of Velmora is now available!&lt;br&gt;Please download from %4 page.&lt;hr&gt;You are using:&lt;br&gt;Velmora Version %2  (Built on %3 )&lt;hr&gt;Please refer to %5 for detail.&lt;br&gt;&lt;br&gt;</source>
+        <translation>&lt;h3&gt;Velmora の最新版 %1 が公開されています！&lt;br&gt;%4 ページからダウンロードしてください。&lt;hr&gt;お使いのバージョン:&lt;br&gt;Velmora バージョン %2  (ビルド日 %3 )&lt;hr&gt;詳しくは %5 をご覧ください。&lt;br&gt;&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Velmora Version %1  (Built on %2 )&lt;hr&gt;Please refer to %3 for detail.&lt;br&gt;&lt;br&gt;</source>
+        <translation>&lt;h3&gt;Velmora バージョン %1  (ビルド日 %2 )&lt;hr&gt;詳しくは %3 をご覧ください。&lt;br&gt;&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>Copyright &amp;copy; 2026 corvali &amp;mdash; &lt;a href=&quot;%1&quot;&gt;Velmora home page&lt;/a&gt;&lt;br&gt;&lt;/h3&gt;</source>
+        <translation>Copyright &amp;copy; 2026 corvali &amp;mdash; &lt;a href=&quot;%1&quot;&gt;Velmora ホームページ&lt;/a&gt;&lt;br&gt;&lt;/h3&gt;</translation>
+    </message>
+    <message>
+        <source>Velmora Handbook</source>
+        <translation>Velmora ハンドブック</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>ダウンロード</translation>
+    </message>
+</context>
+<context>
     <name>DialogController</name>
     <message>
         <source>Dialog</source>
@@ -285,6 +332,108 @@
     </message>
 </context>
 <context>
+    <name>DialogConvertNoteName</name>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>Enter Part number and Lyric number-</source>
+        <translation>パート番号と歌詞番号を入力-</translation>
+    </message>
+    <message>
+        <source>All Parts-</source>
+        <translation>全パート-</translation>
+    </message>
+    <message>
+        <source>Part Number-</source>
+        <translation>パート番号-</translation>
+    </message>
+    <message>
+        <source>Lyric Number-</source>
+        <translation>歌詞番号-</translation>
+    </message>
+    <message>
+        <source>Delete Lyrics-</source>
+        <translation>歌詞を削除-</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>適用</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Velmora: Change Pitch</source>
+        <translation>Velmora: 音高の変更</translation>
+    </message>
+    <message>
+        <source>Enter Part Number and Lyric Number.</source>
+        <translation>パート番号と歌詞番号を入力してください。</translation>
+    </message>
+    <message>
+        <source>All Parts</source>
+        <translation>全パート</translation>
+    </message>
+    <message>
+        <source>Part Number</source>
+        <translation>パート番号</translation>
+    </message>
+    <message>
+        <source>Lyric Number (0:All)</source>
+        <translation>歌詞番号 (0:すべて)</translation>
+    </message>
+    <message>
+        <source>Delete Lyrics</source>
+        <translation>歌詞を削除</translation>
+    </message>
+</context>
+<context>
+    <name>DialogDeleteLyrics</name>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>Enter Part number and Lyric number-</source>
+        <translation>パート番号と歌詞番号を入力-</translation>
+    </message>
+    <message>
+        <source>Part Number-</source>
+        <translation>パート番号-</translation>
+    </message>
+    <message>
+        <source>Lyric Number-</source>
+        <translation>歌詞番号-</translation>
+    </message>
+    <message>
+        <source>Velmora: Delete Lyrics</source>
+        <translation>Velmora: 歌詞の削除</translation>
+    </message>
+    <message>
+        <source>Enter Part Number and Lyric Number.</source>
+        <translation>パート番号と歌詞番号を入力してください。</translation>
+    </message>
+    <message>
+        <source>Part Number</source>
+        <translation>パート番号</translation>
+    </message>
+    <message>
+        <source>Lyric Number (0:All)</source>
+        <translation>歌詞番号 (0:すべて)</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>すべて</translation>
+    </message>
+</context>
+<context>
     <name>DialogImportExport</name>
     <message>
         <source>Velmora: Import and Export Dialog-</source>
@@ -495,6 +644,77 @@ and change the folder to point to the correct one, then retry.</source>
     <message>
         <source>Open Directory</source>
         <translation>フォルダーを開く</translation>
+    </message>
+</context>
+<context>
+    <name>DialogMoveLyricsSN</name>
+    <message>
+        <source>Dialog</source>
+        <translation>ダイアログ</translation>
+    </message>
+    <message>
+        <source>Enter Part number and Lyric number-</source>
+        <translation>パート番号と歌詞番号を入力-</translation>
+    </message>
+    <message>
+        <source>Part Number-</source>
+        <translation>パート番号-</translation>
+    </message>
+    <message>
+        <source>Lyric Number-</source>
+        <translation>歌詞番号-</translation>
+    </message>
+    <message>
+        <source>Relative Position to Note-</source>
+        <translation>音符に対する位置-</translation>
+    </message>
+    <message>
+        <source>CLose to Note-</source>
+        <translation>音符の近く-</translation>
+    </message>
+    <message>
+        <source>Above Note-</source>
+        <translation>音符の上-</translation>
+    </message>
+    <message>
+        <source>Below Note-</source>
+        <translation>音符の下-</translation>
+    </message>
+    <message>
+        <source>Velmora: Move Lyrics (for Staff Notation)</source>
+        <translation>Velmora: 歌詞の移動 (五線譜用)</translation>
+    </message>
+    <message>
+        <source>Enter Part Number and Lyric Number.</source>
+        <translation>パート番号と歌詞番号を入力してください。</translation>
+    </message>
+    <message>
+        <source>Part Number</source>
+        <translation>パート番号</translation>
+    </message>
+    <message>
+        <source>Lyric Number</source>
+        <translation>歌詞番号</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>オプション</translation>
+    </message>
+    <message>
+        <source>Close to Notes</source>
+        <translation>音符の近く</translation>
+    </message>
+    <message>
+        <source>Above Notes</source>
+        <translation>音符の上</translation>
+    </message>
+    <message>
+        <source>Below Notes</source>
+        <translation>音符の下</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>すべて</translation>
     </message>
 </context>
 <context>
@@ -2901,6 +3121,14 @@ MuseScore のプラグインマネージャーで次の二つのプラグイン�
 
 Import MusicXML from Velmora
 Export MusiXML to Velmora</translation>
+    </message>
+    <message>
+        <source>Duplicate Part</source>
+        <translation>パートの複製</translation>
+    </message>
+    <message>
+        <source>Part Number:</source>
+        <translation>パート番号:</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>DialogAbout</name>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <source>message-</source>
+        <translation>消息-</translation>
+    </message>
+    <message>
+        <source>copyright-</source>
+        <translation>版权-</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>About Velmora</source>
+        <translation>关于 Velmora</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Velmora Version %1  (Built on %2 ) (Latest Version)&lt;hr&gt;Please refer to %3 for detail.&lt;br&gt;&lt;br&gt;</source>
+        <translation>&lt;h3&gt;Velmora 版本 %1  (构建于 %2 ) (最新版本)&lt;hr&gt;详情请参阅 %3。&lt;br&gt;&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Latest Version %1 of Velmora is now available!&lt;br&gt;Please download from %4 page.&lt;hr&gt;You are using:&lt;br&gt;Velmora Version %2  (Built on %3 )&lt;hr&gt;Please refer to %5 for detail.&lt;br&gt;&lt;br&gt;</source>
+        <translation>&lt;h3&gt;Velmora 最新版本 %1 现已发布！&lt;br&gt;请从 %4 页面下载。&lt;hr&gt;您正在使用:&lt;br&gt;Velmora 版本 %2  (构建于 %3 )&lt;hr&gt;详情请参阅 %5。&lt;br&gt;&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Velmora Version %1  (Built on %2 )&lt;hr&gt;Please refer to %3 for detail.&lt;br&gt;&lt;br&gt;</source>
+        <translation>&lt;h3&gt;Velmora 版本 %1  (构建于 %2 )&lt;hr&gt;详情请参阅 %3。&lt;br&gt;&lt;br&gt;</translation>
+    </message>
+    <message>
+        <source>Copyright &amp;copy; 2026 corvali &amp;mdash; &lt;a href=&quot;%1&quot;&gt;Velmora home page&lt;/a&gt;&lt;br&gt;&lt;/h3&gt;</source>
+        <translation>Copyright &amp;copy; 2026 corvali &amp;mdash; &lt;a href=&quot;%1&quot;&gt;Velmora 主页&lt;/a&gt;&lt;br&gt;&lt;/h3&gt;</translation>
+    </message>
+    <message>
+        <source>Velmora Handbook</source>
+        <translation>Velmora 手册</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>下载</translation>
+    </message>
+</context>
+<context>
     <name>DialogController</name>
     <message>
         <source>Dialog</source>
@@ -285,6 +332,108 @@
     </message>
 </context>
 <context>
+    <name>DialogConvertNoteName</name>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <source>Enter Part number and Lyric number-</source>
+        <translation>输入声部编号和歌词编号-</translation>
+    </message>
+    <message>
+        <source>All Parts-</source>
+        <translation>所有声部-</translation>
+    </message>
+    <message>
+        <source>Part Number-</source>
+        <translation>声部编号-</translation>
+    </message>
+    <message>
+        <source>Lyric Number-</source>
+        <translation>歌词编号-</translation>
+    </message>
+    <message>
+        <source>Delete Lyrics-</source>
+        <translation>删除歌词-</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Velmora: Change Pitch</source>
+        <translation>Velmora: 更改音高</translation>
+    </message>
+    <message>
+        <source>Enter Part Number and Lyric Number.</source>
+        <translation>请输入声部编号和歌词编号。</translation>
+    </message>
+    <message>
+        <source>All Parts</source>
+        <translation>所有声部</translation>
+    </message>
+    <message>
+        <source>Part Number</source>
+        <translation>声部编号</translation>
+    </message>
+    <message>
+        <source>Lyric Number (0:All)</source>
+        <translation>歌词编号 (0:全部)</translation>
+    </message>
+    <message>
+        <source>Delete Lyrics</source>
+        <translation>删除歌词</translation>
+    </message>
+</context>
+<context>
+    <name>DialogDeleteLyrics</name>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <source>Enter Part number and Lyric number-</source>
+        <translation>输入声部编号和歌词编号-</translation>
+    </message>
+    <message>
+        <source>Part Number-</source>
+        <translation>声部编号-</translation>
+    </message>
+    <message>
+        <source>Lyric Number-</source>
+        <translation>歌词编号-</translation>
+    </message>
+    <message>
+        <source>Velmora: Delete Lyrics</source>
+        <translation>Velmora: 删除歌词</translation>
+    </message>
+    <message>
+        <source>Enter Part Number and Lyric Number.</source>
+        <translation>请输入声部编号和歌词编号。</translation>
+    </message>
+    <message>
+        <source>Part Number</source>
+        <translation>声部编号</translation>
+    </message>
+    <message>
+        <source>Lyric Number (0:All)</source>
+        <translation>歌词编号 (0:全部)</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>全部</translation>
+    </message>
+</context>
+<context>
     <name>DialogImportExport</name>
     <message>
         <source>Velmora: Import and Export Dialog-</source>
@@ -495,6 +644,77 @@ and change the folder to point to the correct one, then retry.</source>
     <message>
         <source>Open Directory</source>
         <translation>打开文件夹</translation>
+    </message>
+</context>
+<context>
+    <name>DialogMoveLyricsSN</name>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <source>Enter Part number and Lyric number-</source>
+        <translation>输入声部编号和歌词编号-</translation>
+    </message>
+    <message>
+        <source>Part Number-</source>
+        <translation>声部编号-</translation>
+    </message>
+    <message>
+        <source>Lyric Number-</source>
+        <translation>歌词编号-</translation>
+    </message>
+    <message>
+        <source>Relative Position to Note-</source>
+        <translation>相对于音符的位置-</translation>
+    </message>
+    <message>
+        <source>CLose to Note-</source>
+        <translation>靠近音符-</translation>
+    </message>
+    <message>
+        <source>Above Note-</source>
+        <translation>音符上方-</translation>
+    </message>
+    <message>
+        <source>Below Note-</source>
+        <translation>音符下方-</translation>
+    </message>
+    <message>
+        <source>Velmora: Move Lyrics (for Staff Notation)</source>
+        <translation>Velmora: 移动歌词 (五线谱用)</translation>
+    </message>
+    <message>
+        <source>Enter Part Number and Lyric Number.</source>
+        <translation>请输入声部编号和歌词编号。</translation>
+    </message>
+    <message>
+        <source>Part Number</source>
+        <translation>声部编号</translation>
+    </message>
+    <message>
+        <source>Lyric Number</source>
+        <translation>歌词编号</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>选项</translation>
+    </message>
+    <message>
+        <source>Close to Notes</source>
+        <translation>靠近音符</translation>
+    </message>
+    <message>
+        <source>Above Notes</source>
+        <translation>音符上方</translation>
+    </message>
+    <message>
+        <source>Below Notes</source>
+        <translation>音符下方</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>全部</translation>
     </message>
 </context>
 <context>
@@ -2900,6 +3120,14 @@ Export MusiXML to Velmora</source>
 
 Import MusicXML from Velmora
 Export MusiXML to Velmora</translation>
+    </message>
+    <message>
+        <source>Duplicate Part</source>
+        <translation>复制声部</translation>
+    </message>
+    <message>
+        <source>Part Number:</source>
+        <translation>声部编号:</translation>
     </message>
 </context>
 <context>

@@ -26,6 +26,8 @@ void prepareEnvironment()
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QStandardPaths::setTestModeEnabled(true);
+    // No test asks a version server unless it names its own.
+    qunsetenv("VELMORA_VERSION_URL");
     const QString settingsPath = home + QStringLiteral("/.config");
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsPath);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsPath);

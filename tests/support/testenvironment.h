@@ -5,6 +5,7 @@
 
 #include "app/startup.h"
 #include "support/scriptedprompter.h"
+#include "support/urlcatcher.h"
 
 #include <QApplication>
 #include <QString>
@@ -43,6 +44,7 @@ void addNoteFontRows();
         app.setAttribute(Qt::AA_Use96Dpi, true);                                                   \
         Startup::prepareFonts();                                                                   \
         Prompter::install(&TestSupport::prompter());                                               \
+        TestSupport::catchWebUrls();                                                               \
         TestObject tc;                                                                             \
         QTEST_SET_MAIN_SOURCE_PATH                                                                 \
         return QTest::qExec(&tc, argc, argv);                                                      \
