@@ -240,9 +240,14 @@ void TestHelpAbout::aboutMessages()
     DialogAbout box(program, QStringLiteral("2026/10/21"), latest);
     QCOMPARE(messageWithLinks(labelText(box, "labelMessage")), message);
     QCOMPARE(prompter().beeps, beeps);
+    // The debug output quotes each value and escapes the quotes inside it.
+    const auto quoted = [](QString text) {
+        return QLatin1Char('"') + text.replace(QLatin1Char('"'), QStringLiteral("\\\"")) +
+               QLatin1Char('"');
+    };
     QCOMPARE(capture.lines().value(0),
-             QStringLiteral("DialogAbout programVersion  programLatestVersion =  \"%1\" \"%2\"")
-                 .arg(program, latest));
+             QStringLiteral("DialogAbout programVersion  programLatestVersion =  %1 %2")
+                 .arg(quoted(program), quoted(latest)));
 }
 
 // The box as the form and constructor leave it; OK closes it.

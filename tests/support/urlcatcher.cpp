@@ -14,6 +14,11 @@ class UrlRecorder : public QObject
 
 public:
     using QObject::QObject;
+    ~UrlRecorder() override
+    {
+        for (const char *scheme : {"http", "https"})
+            QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
+    }
     QList<QUrl> urls;
 
 public slots:
