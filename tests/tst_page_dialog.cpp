@@ -611,7 +611,6 @@ void checkShownInside(const QWidget &dialog, const QStringList &names)
     }
 }
 
-
 } // namespace
 
 // The dialog loaded from the sample score's page, each tab in turn.

@@ -903,7 +903,6 @@ void checkShownInside(const QWidget &dialog, const QStringList &names)
     }
 }
 
-
 } // namespace
 
 // The loaded dialog as the user sees it, with and without its detail area.

@@ -99,7 +99,6 @@ int liveScores()
     return count;
 }
 
-
 // Every named widget is shown, at least at its minimum size, inside the window.
 void checkShownInside(const QWidget &dialog, const QStringList &names)
 {
@@ -718,7 +717,8 @@ void TestScaleDialog::screenshot()
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     child<QListWidget>(dialog, "listWidgetScale")->item(3)->setSelected(true);
     QTest::qWait(50);
-    TestSupport::grabDialog(dialog, language.isEmpty() ? QStringLiteral("scale-dialog")
+    TestSupport::grabDialog(dialog, language.isEmpty()
+                                        ? QStringLiteral("scale-dialog")
                                         : QStringLiteral("scale-dialog-") + language);
     checkShownInside(dialog, {"listWidgetScale",
                               "pushButtonOK",

@@ -499,7 +499,6 @@ void checkShownInside(const QWidget &dialog, const QStringList &names)
     }
 }
 
-
 } // namespace
 
 // The dialog loaded from the sample score's style, each tab in turn.
