@@ -4,6 +4,7 @@
 #include "model/score.h"
 
 #include "document/extensionxml.h"
+#include "document/itemlayoutxml.h"
 #include "document/markpairing.h"
 #include "document/scorexmlmode.h"
 #include "document/settingsvalues.h"
@@ -227,23 +228,6 @@ void writeNoteTechnicalXml(Score &score, QDomElement &element, Note *note, Score
         element.removeChild(notations);
 }
 
-void appendNoteExtensionXml(QDomDocument &document, QDomElement &element, const Note *note)
-{
-    if (note->octaveInstMoved) {
-        QDomElement offset =
-            appendElement(document, element, QStringLiteral("tarn-octave-instruction-offset"));
-        offset.setAttribute(QStringLiteral("x"), positionText(note->octaveInstOffsetX));
-        offset.setAttribute(QStringLiteral("y"), positionText(note->octaveInstOffsetY));
-    }
-    if (note->noteShiftMajor != 0.0 || note->noteShiftSub != 0.0) {
-        QDomElement shift = appendElement(document, element, QStringLiteral("tarn-note-shift"));
-        shift.setAttribute(QStringLiteral("major"), positionText(note->noteShiftMajor));
-        shift.setAttribute(QStringLiteral("sub"), positionText(note->noteShiftSub));
-    }
-    if (note->tieReverse)
-        appendElement(document, element, QStringLiteral("tarn-tie-reverse"));
-}
-
 void writeNoteLyricsXml(QDomDocument &document, QDomElement &element, const Note *note)
 {
     for (Lyrics *lyric : std::as_const(note->lyrics)) {
@@ -301,7 +285,7 @@ void Score::buildNoteXml(QDomElement &element, Note *note, ScoreXmlMode mode)
         restoreLyricElementsXml(document, element, note);
     // After this: the note's MusicXML children (a new `notations` among
     // them) stand, so its own elements follow them in every build alike.
-    appendNoteExtensionXml(document, element, note);
+    ItemLayoutXml::appendNoteLayout(document, element, note);
     if (mode != ScoreXmlMode::NoteNameLyrics)
         writeNoteLyricsXml(document, element, note);
     // After this: the note carries the model in every mode.

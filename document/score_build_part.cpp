@@ -4,8 +4,8 @@
 #include "model/score.h"
 
 #include "document/extensionxml.h"
+#include "document/itemlayoutxml.h"
 #include "document/scorexmlmode.h"
-#include "document/settingsvalues.h"
 #include "document/voicenumbering.h"
 #include "model/measure.h"
 #include "model/mepart.h"
@@ -17,31 +17,6 @@
 #include <memory>
 
 using namespace ExtensionXml;
-
-namespace {
-
-// The break elements of UserBreakType 1..6.
-const QStringList &breakTags()
-{
-    static const QStringList tags = {
-        QStringLiteral("tarn-linebreak"),        QStringLiteral("tarn-pagebreak"),
-        QStringLiteral("tarn-whitepagebreak"),   QStringLiteral("tarn-linebreak-nonfit"),
-        QStringLiteral("tarn-pagebreak-nonfit"), QStringLiteral("tarn-whitepagebreak-nonfit")};
-    return tags;
-}
-
-void appendMeasureExtensionXml(QDomDocument &document, QDomElement &element, const Measure *measure)
-{
-    if (measure->userScale != 1.0) {
-        SettingsValues::appendTextElement(document, element, QStringLiteral("tarn-userscale"),
-                                          scaleText(measure->userScale));
-    }
-    const int breakType = measure->userBreakType;
-    if (breakType >= 1 && breakType <= breakTags().size())
-        appendElement(document, element, breakTags().at(breakType - 1));
-}
-
-} // namespace
 
 bool Score::buildPartXml(QDomElement &part, int partIndex, ScoreXmlMode mode)
 {
@@ -72,7 +47,7 @@ void Score::buildMeasureXml(QDomElement &element, int measureIndex, int partInde
     const Measure *measure = measures.at(measureIndex);
     // The first part carries what the measure holds for all parts.
     if (partIndex == 0)
-        appendMeasureExtensionXml(document, element, measure);
+        ItemLayoutXml::appendMeasureLayout(document, element, measure);
 
     std::array<int, MePart::voiceCount> noteCounters{};
     std::array<int, MePart::voiceCount> directionCounters{};

@@ -5,6 +5,7 @@
 #include "model/score.h"
 
 #include "document/extensionxml.h"
+#include "document/itemlayoutxml.h"
 #include "document/markpairing.h"
 #include "document/scorexmlmode.h"
 #include "document/settingsvalues.h"
@@ -34,50 +35,12 @@ namespace {
 const QString notationsTag = QStringLiteral("notations");
 const QString technicalTag = QStringLiteral("technical");
 
-// The break elements of UserBreakType 1..6.
-const QStringList &breakTags()
-{
-    static const QStringList tags = {
-        QStringLiteral("tarn-linebreak"),        QStringLiteral("tarn-pagebreak"),
-        QStringLiteral("tarn-whitepagebreak"),   QStringLiteral("tarn-linebreak-nonfit"),
-        QStringLiteral("tarn-pagebreak-nonfit"), QStringLiteral("tarn-whitepagebreak-nonfit")};
-    return tags;
-}
-
-void appendMeasureLayoutXml(QDomDocument &document, QDomElement &element, const Measure *measure)
-{
-    if (measure->userScale != 1.0) {
-        SettingsValues::appendTextElement(document, element, QStringLiteral("tarn-userscale"),
-                                          scaleText(measure->userScale));
-    }
-    const int breakType = measure->userBreakType;
-    if (breakType >= 1 && breakType <= breakTags().size())
-        appendElement(document, element, breakTags().at(breakType - 1));
-}
-
 // Only an ending of the source has an offset to carry; one that the
 // revision adds keeps the default the reader gives it.
 bool startsEnding(const Measure *measure)
 {
     const int type = measure->endingType;
     return type == 1 || type == 4 || type == 5;
-}
-
-void appendNoteLayoutXml(QDomDocument &document, QDomElement &element, const Note *note)
-{
-    if (note->octaveInstMoved) {
-        QDomElement offset =
-            appendElement(document, element, QStringLiteral("tarn-octave-instruction-offset"));
-        offset.setAttribute(QStringLiteral("x"), positionText(note->octaveInstOffsetX));
-        offset.setAttribute(QStringLiteral("y"), positionText(note->octaveInstOffsetY));
-    }
-    if (note->noteShiftMajor != 0.0 || note->noteShiftSub != 0.0) {
-        QDomElement shift = appendElement(document, element, QStringLiteral("tarn-note-shift"));
-        shift.setAttribute(QStringLiteral("major"), positionText(note->noteShiftMajor));
-        shift.setAttribute(QStringLiteral("sub"), positionText(note->noteShiftSub));
-    }
-    if (note->tieReverse)
-        appendElement(document, element, QStringLiteral("tarn-tie-reverse"));
 }
 
 void appendOffsetWhenMoved(QDomDocument &document, QDomElement &element, const UserOffset *mark)
@@ -211,7 +174,7 @@ void pairLyricsXml(QDomDocument &document, const QDomElement &element, const Not
 
 void updateImportedNoteXml(QDomDocument &document, QDomElement &element, const Note *note)
 {
-    appendNoteLayoutXml(document, element, note);
+    ItemLayoutXml::appendNoteLayout(document, element, note);
     pairNotationsXml(document, element, note);
     pairTechnicalXml(document, element, note);
     appendDirectivesXml(document, element, note);
@@ -226,7 +189,7 @@ void updateImportedMeasureXml(Score &target, const Score *source, QDomElement &e
     const Measure *measure = source->measures.at(measureIndex);
     // The first part carries what the measure holds for all parts.
     if (partIndex == 0)
-        appendMeasureLayoutXml(target.document, element, measure);
+        ItemLayoutXml::appendMeasureLayout(target.document, element, measure);
 
     std::array<int, MePart::voiceCount> noteCounters{};
     std::array<int, MePart::voiceCount> directionCounters{};
