@@ -188,12 +188,14 @@ private:
     QRandomGenerator m_random;
 };
 
+#if !VELMORA_UNDER_SANITIZER
 double peakResidentMegabytes()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss / 1024.0; // kilobytes on Linux
 }
+#endif
 
 } // namespace
 

@@ -586,33 +586,6 @@ void TestPageDialog::geometryKept()
     QCOMPARE(dialog.geometry(), closedAt);
 }
 
-namespace {
-
-// Every named widget is shown, at least at its minimum size, within the
-// window.
-void checkShownInside(const QWidget &dialog, const QStringList &names)
-{
-    const QRect window = dialog.rect();
-    for (const QString &name : names) {
-        const QWidget *widget = dialog.findChild<QWidget *>(name);
-        QVERIFY2(widget && widget->isVisible(), qPrintable(name));
-        const QRect box(widget->mapTo(&dialog, QPoint(0, 0)), widget->size());
-        QVERIFY2(window.contains(box), qPrintable(QStringLiteral("%1 at %2,%3 %4x%5 in %6x%7")
-                                                      .arg(name)
-                                                      .arg(box.x())
-                                                      .arg(box.y())
-                                                      .arg(box.width())
-                                                      .arg(box.height())
-                                                      .arg(window.width())
-                                                      .arg(window.height())));
-        const QSize least = widget->minimumSizeHint();
-        QVERIFY2(widget->width() >= least.width() && widget->height() >= least.height(),
-                 qPrintable(name));
-    }
-}
-
-} // namespace
-
 // The dialog loaded from the sample score's page, each tab in turn.
 void TestPageDialog::screenshots()
 {

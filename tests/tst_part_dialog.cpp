@@ -881,26 +881,14 @@ void TestPartDialog::applyWritesDialogFieldSet()
 
 namespace {
 
-// Every named widget is shown, at least at its minimum size, within the
-// window and, for what the scroll area holds, within its visible part.
-void checkShownInside(const QWidget &dialog, const QStringList &names)
+// The named widgets are shown within the window and the visible part of the
+// scroll area, and the form fits the dialog's fixed width without
+// scrolling sideways.
+void checkFormShown(const QWidget &dialog, const QStringList &names)
 {
-    const QRect window = dialog.rect();
-    const QWidget *viewport = child<QScrollArea>(dialog, "scrollArea")->viewport();
-    const QRect visible(viewport->mapTo(&dialog, QPoint(0, 0)), viewport->size());
-    // The form fits the dialog's fixed width without scrolling sideways.
-    QVERIFY(!child<QScrollArea>(dialog, "scrollArea")->horizontalScrollBar()->isVisible());
-    for (const QString &name : names) {
-        const QWidget *widget = dialog.findChild<QWidget *>(name);
-        QVERIFY2(widget && widget->isVisible(), qPrintable(name));
-        const QRect box(widget->mapTo(&dialog, QPoint(0, 0)), widget->size());
-        QVERIFY2(window.contains(box), qPrintable(name));
-        if (viewport->isAncestorOf(widget))
-            QVERIFY2(visible.contains(box), qPrintable(name));
-        const QSize least = widget->minimumSizeHint();
-        QVERIFY2(widget->width() >= least.width() && widget->height() >= least.height(),
-                 qPrintable(name));
-    }
+    const auto *scrollArea = child<QScrollArea>(dialog, "scrollArea");
+    QVERIFY(!scrollArea->horizontalScrollBar()->isVisible());
+    TestSupport::checkShownInside(dialog, names, scrollArea);
 }
 
 } // namespace
@@ -922,14 +910,14 @@ void TestPartDialog::screenshot()
                                "pushButtonOK",          "pushButtonApply",
                                "pushButtonCancel",      "pushButtonMore"};
     TestSupport::grabDialog(dialog, QStringLiteral("part-dialog"));
-    checkShownInside(dialog, basic + QStringList{"groupBoxDetails", "groupBoxOutputControl",
-                                                 "groupBoxLines", "doubleSpinBoxNoteWidth32",
-                                                 "spinBoxStaffNoteStartLyric"});
+    checkFormShown(dialog,
+                   basic + QStringList{"groupBoxDetails", "groupBoxOutputControl", "groupBoxLines",
+                                       "doubleSpinBoxNoteWidth32", "spinBoxStaffNoteStartLyric"});
 
     dialog.setMoreChecked(false);
     QTest::qWait(50);
     TestSupport::grabDialog(dialog, QStringLiteral("part-dialog-basic"));
-    checkShownInside(dialog, basic);
+    checkFormShown(dialog, basic);
 }
 
 void TestPartDialog::translatedTextsFit_data()
@@ -956,7 +944,7 @@ void TestPartDialog::translatedTextsFit()
     QCOMPARE(child<QLabel>(dialog, "labelPartList")->text(),
              translator.translate("PartDialog", "Part List"));
     TestSupport::grabDialog(dialog, QStringLiteral("part-dialog-") + language);
-    checkShownInside(dialog, {"groupBoxDetails", "groupBoxNoteWidths", "groupBoxOutputControl"});
+    checkFormShown(dialog, {"groupBoxDetails", "groupBoxNoteWidths", "groupBoxOutputControl"});
     QStringList cut;
     for (const QWidget *widget : dialog.findChildren<QWidget *>()) {
         const bool hasText =

@@ -460,47 +460,6 @@ void TestStyleDialog::geometryKept()
     QCOMPARE(dialog.geometry(), closedAt);
 }
 
-namespace {
-
-// Every named widget is shown, at least at its minimum size, within the
-// window and, for what the scroll area holds, within its visible part.
-void checkShownInside(const QWidget &dialog, const QStringList &names)
-{
-    const QRect window = dialog.rect();
-    const QWidget *viewport = child<QScrollArea>(dialog, "scrollArea")->viewport();
-    const QRect visible(viewport->mapTo(&dialog, QPoint(0, 0)), viewport->size());
-    for (const QString &name : names) {
-        const QWidget *widget = dialog.findChild<QWidget *>(name);
-        QVERIFY2(widget && widget->isVisible(), qPrintable(name));
-        const QRect box(widget->mapTo(&dialog, QPoint(0, 0)), widget->size());
-        QVERIFY2(window.contains(box), qPrintable(QStringLiteral("%1 at %2,%3 %4x%5 in %6x%7")
-                                                      .arg(name)
-                                                      .arg(box.x())
-                                                      .arg(box.y())
-                                                      .arg(box.width())
-                                                      .arg(box.height())
-                                                      .arg(window.width())
-                                                      .arg(window.height())));
-        if (viewport->isAncestorOf(widget))
-            QVERIFY2(visible.contains(box),
-                     qPrintable(QStringLiteral("%1 at %2,%3 %4x%5 beyond the view %6,%7 %8x%9")
-                                    .arg(name)
-                                    .arg(box.x())
-                                    .arg(box.y())
-                                    .arg(box.width())
-                                    .arg(box.height())
-                                    .arg(visible.x())
-                                    .arg(visible.y())
-                                    .arg(visible.width())
-                                    .arg(visible.height())));
-        const QSize least = widget->minimumSizeHint();
-        QVERIFY2(widget->width() >= least.width() && widget->height() >= least.height(),
-                 qPrintable(name));
-    }
-}
-
-} // namespace
-
 // The dialog loaded from the sample score's style, each tab in turn.
 void TestStyleDialog::screenshots()
 {
@@ -516,18 +475,23 @@ void TestStyleDialog::screenshots()
     const QStringList always = {"tabWidget", "pushButtonSetDefaultValues", "pushButtonApply",
                                 "pushButtonOK", "pushButtonCancel"};
 
+    const auto *scrollArea = child<QScrollArea>(dialog, "scrollArea");
+
     tabs->setCurrentIndex(0);
     QTest::qWait(20);
     TestSupport::grabDialog(dialog, QStringLiteral("style-dialog-measure"));
     checkShownInside(dialog,
                      always + QStringList{"doubleSpinBoxTimeTickRatio", "pushButtonDefaultTextFont",
-                                          "spinBoxStaffNoteFontSize", "doubleSpinBoxGapChordNote"});
+                                          "spinBoxStaffNoteFontSize", "doubleSpinBoxGapChordNote"},
+                     scrollArea);
     tabs->setCurrentIndex(1);
     QTest::qWait(20);
     TestSupport::grabDialog(dialog, QStringLiteral("style-dialog-note"));
-    checkShownInside(
-        dialog, always + QStringList{"doubleSpinBoxTupletOffset", "doubleSpinBoxFingeringOffsetW",
-                                     "doubleSpinBoxGraceOffsetX", "checkBoxEraseExtension"});
+    checkShownInside(dialog,
+                     always + QStringList{"doubleSpinBoxTupletOffset",
+                                          "doubleSpinBoxFingeringOffsetW",
+                                          "doubleSpinBoxGraceOffsetX", "checkBoxEraseExtension"},
+                     scrollArea);
 }
 
 // In Japanese every label, button and check box of both tabs is as wide as

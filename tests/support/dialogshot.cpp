@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QImage>
 #include <QPixmap>
+#include <QScrollArea>
 #include <QSet>
 #include <QTest>
 #include <QWidget>
@@ -27,14 +28,38 @@ void grabDialog(QWidget &dialog, const QString &name)
     QVERIFY2(colours.size() > 8, qPrintable(name));
 }
 
-void checkShownInside(QWidget &dialog, const QStringList &names)
+namespace {
+
+QString placeText(const QRect &box)
+{
+    return QStringLiteral("%1,%2 %3x%4")
+        .arg(box.x())
+        .arg(box.y())
+        .arg(box.width())
+        .arg(box.height());
+}
+
+} // namespace
+
+void checkShownInside(const QWidget &dialog, const QStringList &names,
+                      const QScrollArea *scrollArea)
 {
     const QRect window = dialog.rect();
+    const QWidget *viewport = scrollArea ? scrollArea->viewport() : nullptr;
+    const QRect visible =
+        viewport ? QRect(viewport->mapTo(&dialog, QPoint(0, 0)), viewport->size()) : window;
     for (const QString &name : names) {
         const QWidget *widget = dialog.findChild<QWidget *>(name);
         QVERIFY2(widget && widget->isVisible(), qPrintable(name));
         const QRect box(widget->mapTo(&dialog, QPoint(0, 0)), widget->size());
-        QVERIFY2(window.contains(box), qPrintable(name));
+        QVERIFY2(window.contains(box), qPrintable(QStringLiteral("%1 at %2 in %3x%4")
+                                                      .arg(name, placeText(box))
+                                                      .arg(window.width())
+                                                      .arg(window.height())));
+        if (viewport && viewport->isAncestorOf(widget))
+            QVERIFY2(visible.contains(box),
+                     qPrintable(QStringLiteral("%1 at %2 beyond the view %3")
+                                    .arg(name, placeText(box), placeText(visible))));
         const QSize least = widget->minimumSizeHint();
         QVERIFY2(widget->width() >= least.width() && widget->height() >= least.height(),
                  qPrintable(name));

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+class QScrollArea;
 class QWidget;
 
 namespace TestSupport {
@@ -14,7 +15,9 @@ namespace TestSupport {
 void grabDialog(QWidget &dialog, const QString &name);
 
 // Fails the test unless each named child of the shown `dialog` is visible,
-// lies wholly inside the window and is at least its minimum size hint.
-void checkShownInside(QWidget &dialog, const QStringList &names);
+// lies wholly inside the window and is at least its minimum size hint; a
+// child held by `scrollArea` must also lie within its visible part.
+void checkShownInside(const QWidget &dialog, const QStringList &names,
+                      const QScrollArea *scrollArea = nullptr);
 
 } // namespace TestSupport
