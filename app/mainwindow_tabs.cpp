@@ -9,6 +9,7 @@
 #include "view/scorewindow.h"
 
 #include <QFileInfo>
+#include <QSignalBlocker>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTimer>
@@ -71,6 +72,12 @@ void MainWindow::tabChanged(int index)
         ui->actionUndo->setEnabled(score->canUndoFlag);
         ui->actionRedo->setEnabled(score->canRedoFlag);
         ui->actionOutlineNoteFonts->setChecked(score->outlineNoteFonts);
+        {
+            // The tick shows the score's own switch; showing it switches
+            // nothing.
+            const QSignalBlocker quiet(ui->actionDebugSwitch2);
+            ui->actionDebugSwitch2->setChecked(score->dSw);
+        }
         displayNavigator();
         score->appendLog(QStringLiteral("tabChanged completed------------\n"));
     }

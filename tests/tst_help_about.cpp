@@ -348,7 +348,7 @@ void TestHelpAbout::handbookPerLanguage()
 }
 
 // The switch belongs to the score of the current tab; the others keep
-// theirs. The undo listing names the current score's commands.
+// theirs, and the menu tick follows the tab shown. The undo listing names the current score's commands.
 void TestHelpAbout::debugSwitchPerScore()
 {
     MainWindow window;
@@ -361,11 +361,15 @@ void TestHelpAbout::debugSwitchPerScore()
     QVERIFY(second->dSw);
     QVERIFY(!first->dSw);
     window.tabWidget->setCurrentIndex(0);
+    QVERIFY(!window.ui->actionDebugSwitch2->isChecked());
+    QVERIFY(second->dSw);
     window.setDebugSwitch(false);
     QVERIFY(second->dSw);
 
     second->deleteLyrics2(0, 1);
     window.tabWidget->setCurrentIndex(1);
+    QVERIFY(window.ui->actionDebugSwitch2->isChecked());
+    QVERIFY(!first->dSw);
     TestSupport::MessageCapture capture;
     window.listUndoCommands();
     QCOMPARE(capture.lines(),
