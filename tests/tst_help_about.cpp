@@ -348,7 +348,8 @@ void TestHelpAbout::handbookPerLanguage()
 }
 
 // The switch belongs to the score of the current tab; the others keep
-// theirs, and the menu tick follows the tab shown. The undo listing names the current score's commands.
+// theirs, and the menu tick follows the tab shown. The undo listing names
+// the current score's commands.
 void TestHelpAbout::debugSwitchPerScore()
 {
     MainWindow window;
