@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Compares two output folders of bench/render-set.sh byte for byte, apart
-# from the footer line that holds the export date. Prints each differing
+# from the footer line that holds the export date and a PDF's creation
+# date. Prints each differing
 # file; exit status 1 when any differs.
 #
 #   bench/compare-renders.sh BEFORE_DIR AFTER_DIR
@@ -8,7 +9,7 @@ set -uo pipefail
 BEFORE="$1"
 AFTER="$2"
 status=0
-DATE='[0-9]{4}[-/][0-9]{2}[-/][0-9]{2}'
+DATE='[0-9]{4}[-/][0-9]{2}[-/][0-9]{2}|/CreationDate \(D:[0-9]{14}'
 count=0
 while IFS= read -r -d '' file; do
     rel="${file#"$BEFORE"/}"
@@ -20,7 +21,7 @@ while IFS= read -r -d '' file; do
     fi
     if ! cmp -s "$file" "$other"; then
         # Only the lines holding the save or export date may differ.
-        if ! diff <(sed -E "/$DATE/d" "$file") <(sed -E "/$DATE/d" "$other") >/dev/null; then
+        if ! diff <(grep -avE "$DATE" "$file") <(grep -avE "$DATE" "$other") >/dev/null; then
             echo "differs: $rel"; status=1
         fi
     fi

@@ -15,7 +15,9 @@ export QT_QPA_PLATFORM=offscreen
 
 python3 "$ROOT/bench/make-score.py" 100 4 "$OUT/in/gen-100x4.musicxml"
 python3 "$ROOT/bench/make-score.py" 1000 4 "$OUT/in/gen-1000x4.musicxml"
-INPUTS=("$OUT/in/gen-100x4.musicxml" "$ROOT/tools/samples/sakura-sakura.musicxml"
+python3 "$ROOT/bench/make-score.py" --realistic 200 4 "$OUT/in/real-200x4.musicxml"
+python3 "$ROOT/bench/make-score.py" --realistic 1000 4 "$OUT/in/real-1000x4.musicxml"
+INPUTS=("$OUT/in/gen-100x4.musicxml" "$OUT/in/real-200x4.musicxml" "$ROOT/tools/samples/sakura-sakura.musicxml"
     "$CORPUS/japanese/Echigo_Jishi.xml")
 for name in 01a-Pitches-Pitches 12a-Clefs 22a-Noteheads 23a-Tuplets 31a-Directions \
     33a-Spanners 33c-Spanners-Slurs 41a-MultiParts-Partorder 45a-SimpleRepeat 74a-FiguredBass \
@@ -39,14 +41,18 @@ for input in "${INPUTS[@]}"; do
         done
     done
 done
-# The large score once per orientation in its own style and one other.
-for style in 0 7; do
-    for orient in vertical horizontal; do
-        tag="gen-1000x4-s$style-$orient"
-        "$RENDER" "$OUT/in/gen-1000x4.musicxml" --style "$style" "--$orient" --svg "$OUT/$tag" \
-            --tnsx "$OUT/$tag.tnsx" >"$OUT/$tag.log" 2>&1 &
-        jobs+=($!)
-        if ((${#jobs[@]} >= 4)); then wait "${jobs[0]}" || true; jobs=("${jobs[@]:1}"); fi
+# The large scores once per orientation in their own style and one other,
+# with their PDF.
+for kind in gen real; do
+    for style in 0 7; do
+        for orient in vertical horizontal; do
+            tag="$kind-1000x4-s$style-$orient"
+            "$RENDER" "$OUT/in/$kind-1000x4.musicxml" --style "$style" "--$orient" \
+                --svg "$OUT/$tag" --pdf "$OUT/$tag.pdf" --tnsx "$OUT/$tag.tnsx" \
+                >"$OUT/$tag.log" 2>&1 &
+            jobs+=($!)
+            if ((${#jobs[@]} >= 4)); then wait "${jobs[0]}" || true; jobs=("${jobs[@]:1}"); fi
+        done
     done
 done
 wait || true

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Benchmark of the main road, run by hand (not by CI): load -> regenerate ->
-# PDF of a small, a medium, a large and a dense score through velmora-render,
+# PDF of a small, a medium, a large, a dense and a realistic score (and the
+# realistic score with 12 parts) through velmora-render,
 # with the time of each phase and the peak memory, the linearity of the large
 # generated score (100 against 1000 measures of 4 parts), the page roll and
 # the SVG pages of the large score, and the regeneration after an edit (a
@@ -9,8 +10,9 @@
 #
 #   bench/run-bench.sh [--runs N] [--mscore]
 #
-# --mscore also converts the small, medium and large scores with MuseScore
-# 3's command line (`mscore3 -o out.pdf in.musicxml`, headless), in rounds
+# --mscore also converts the small, medium, large and realistic scores with
+# MuseScore 3's command line (`mscore3 -o out.pdf in.musicxml`, headless),
+# and MuseScore 3's own demo scores exported by it to MusicXML, in rounds
 # that alternate the two programs, and prints the medians (at least 3
 # rounds) of wall time, peak memory and PDF size of each, with the ratios.
 # Machines are shared: the ratios are the figures to read. It installs
@@ -42,6 +44,8 @@ SCORES=(
     "large-100:$WORK/gen-100x4.musicxml:100 x 4"
     "large:$WORK/gen-1000x4.musicxml:1000 x 4"
     "dense:$WORK/dense-1000x4.musicxml:1000 x 4"
+    "realistic:$WORK/real-1000x4.musicxml:1000 x 4"
+    "real-12:$WORK/real-1000x12.musicxml:1000 x 12"
 )
 # Regeneration after an edit: name:file
 REGEN_CASES=(
@@ -58,6 +62,12 @@ done
 # lyric per note (twice the pages, half as many elements again).
 [[ -f "$WORK/dense-1000x4.musicxml" ]] ||
     python3 "$ROOT/bench/make-score.py" --dense 1000 4 "$WORK/dense-1000x4.musicxml"
+# Music as scores hold it: mixed durations, ties, slurs, dynamics, wedges,
+# marks, chords and lyrics (make-score.py --realistic).
+for parts in 4 12; do
+    f="$WORK/real-1000x$parts.musicxml"
+    [[ -f "$f" ]] || python3 "$ROOT/bench/make-score.py" --realistic 1000 "$parts" "$f"
+done
 
 # The median of the numbers on stdin.
 median() { sort -g | awk '{v[NR]=$1} END {print (NR%2) ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2}'; }
@@ -152,14 +162,26 @@ done
 
 if ((MSCORE)); then
     ((RUNS >= 3)) || RUNS=3
+    # MuseScore 3's demo scores, exported once by it to MusicXML.
+    COMPARED=()
+    for entry in "${SCORES[@]}"; do
+        case "${entry%%:*}" in small | medium | large | realistic) COMPARED+=("$entry") ;; esac
+    done
+    mkdir -p "$WORK/demos"
+    for demo in /usr/share/mscore3*/demos/*.mscx /usr/share/mscore3*/demos/*.mscz; do
+        [[ -f "$demo" ]] || continue
+        name=$(basename "${demo%.*}")
+        xml="$WORK/demos/$name.musicxml"
+        [[ -s "$xml" ]] || mscore3 -o "$xml" "$demo" >/dev/null 2>&1 || continue
+        [[ -s "$xml" ]] && COMPARED+=("${name:0:8}:$xml:demo")
+    done
     echo
     echo "load: $(uptime)"
     printf "mscore3 -o out.pdf in.musicxml against velmora-render --pdf, whole runs, rounds alternating, median of %d\n" "$RUNS"
     printf "%-8s %-9s | %8s %8s %6s | %8s %8s %6s | %8s %8s %6s | %8s %8s %6s\n" score size \
         mscore_s velm_s ratio mscore_cpu velm_cpu ratio mscoreMB velmMB ratio mscorePDF velmPDF ratio
-    for entry in "${SCORES[@]}"; do
+    for entry in "${COMPARED[@]}"; do
         IFS=: read -r name file size <<<"$entry"
-        [[ "$name" == large-100 || "$name" == dense ]] && continue
         ms=() vs=()
         for ((i = 0; i < RUNS; i++)); do
             ms+=("$(mscore_once "$file")")
