@@ -1,7 +1,7 @@
 #include "app/dialogabout.h"
 
-#include "app/prompter.h"
 #include "app/weblinks.h"
+#include "platform/prompter.h"
 #include "ui_dialogabout.h"
 
 #include <QDebug>

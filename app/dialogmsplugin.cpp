@@ -1,6 +1,6 @@
 #include "app/dialogmsplugin.h"
 
-#include "app/prompter.h"
+#include "platform/prompter.h"
 
 #include "ui_dialogmsplugin.h"
 

@@ -1,7 +1,8 @@
 #include "app/commandline.h"
 #include "app/mainwindow.h"
-#include "app/startup.h"
+#include "app/qtprompter.h"
 #include "app/version.h"
+#include "platform/startup.h"
 
 #include <QApplication>
 
@@ -12,6 +13,9 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setApplicationVersion(QString::fromLatin1(Velmora::programVersion));
     Startup::prepareFonts();
+    // Lives as long as the process: every question from here on is a real dialog.
+    static QtPrompter dialogs;
+    Prompter::install(&dialogs);
 
     // Lives until the event loop has ended.
     MainWindow window;

@@ -8,9 +8,9 @@
 // file. A save before closing that writes nothing keeps the tab open.
 #include "app/mainwindow.h"
 
-#include "app/prompter.h"
 #include "document/scorexmlmode.h"
 #include "model/score.h"
+#include "platform/prompter.h"
 #include "view/scorewindow.h"
 
 #include <QApplication>

@@ -3,8 +3,8 @@
 // without further questions.
 #include "app/mainwindow.h"
 
-#include "app/prompter.h"
 #include "model/score.h"
+#include "platform/prompter.h"
 
 #include <QCoreApplication>
 #include <QDebug>

@@ -4,10 +4,10 @@
 // accepting drags. With no score open each does nothing.
 #include "app/mainwindow.h"
 
-#include "app/prompter.h"
 #include "model/measure.h"
 #include "model/page.h"
 #include "model/score.h"
+#include "platform/prompter.h"
 
 #include <QDebug>
 #include <QDragEnterEvent>

@@ -3,10 +3,10 @@
 // messages are the score's; these slots ask for the target and log.
 #include "app/mainwindow.h"
 
-#include "app/prompter.h"
 #include "dialogs/partdialog.h"
 #include "document/scorexmlmode.h"
 #include "model/score.h"
+#include "platform/prompter.h"
 
 #include <QDebug>
 

@@ -5,7 +5,7 @@
 #include "app/mainwindow.h"
 
 #include "app/dialogviewfile.h"
-#include "app/prompter.h"
+#include "platform/prompter.h"
 
 #include <QDebug>
 #include <QPointer>

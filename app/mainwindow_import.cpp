@@ -5,12 +5,12 @@
 #include "app/mainwindow.h"
 
 #include "app/dialogimportexport.h"
-#include "app/prompter.h"
 #include "dialogs/partdialog.h"
 #include "model/note.h"
 #include "model/notefonts.h"
 #include "model/part.h"
 #include "model/score.h"
+#include "platform/prompter.h"
 
 #include <QDebug>
 #include <QDir>

@@ -2,11 +2,11 @@
 // development commands that write to the debug output. None changes a score.
 #include "app/dialogabout.h"
 #include "app/mainwindow.h"
-#include "app/prompter.h"
 #include "app/weblinks.h"
 #include "model/page.h"
 #include "model/part.h"
 #include "model/score.h"
+#include "platform/prompter.h"
 #include "ui_mainwindow.h"
 
 #include <QDebug>

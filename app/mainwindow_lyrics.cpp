@@ -5,12 +5,12 @@
 #include "app/dialogdeletelyrics.h"
 #include "app/dialogmovelyricssn.h"
 #include "app/mainwindow.h"
-#include "app/prompter.h"
 #include "dialogs/partdialog.h"
 #include "document/scorexmlmode.h"
 #include "model/notefonts.h"
 #include "model/part.h"
 #include "model/score.h"
+#include "platform/prompter.h"
 
 #include <QDebug>
 #include <QTabWidget>

@@ -3,8 +3,8 @@
 #include "app/mainwindow.h"
 
 #include "app/dialogopenautosave.h"
-#include "app/prompter.h"
 #include "model/score.h"
+#include "platform/prompter.h"
 
 #include <QAction>
 #include <QApplication>

@@ -5,8 +5,8 @@
 #include "app/mainwindow.h"
 
 #include "app/myqstandarditem.h"
-#include "app/prompter.h"
 #include "model/score.h"
+#include "platform/prompter.h"
 #include "ui_mainwindow.h"
 
 #include <QDebug>

@@ -2,7 +2,7 @@
 // recent files and three informational texts) and the Open Recent submenu.
 #include "app/mainwindow.h"
 
-#include "app/prompter.h"
+#include "platform/prompter.h"
 #include "ui_mainwindow.h"
 
 #include <QAction>

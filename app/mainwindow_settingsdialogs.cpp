@@ -6,7 +6,6 @@
 
 #include "app/dialoglog.h"
 #include "app/dialogpastesettings.h"
-#include "app/prompter.h"
 #include "dialogs/dialogcontroller.h"
 #include "dialogs/dialogstyle.h"
 #include "dialogs/pagedialog.h"
@@ -15,6 +14,7 @@
 #include "model/part.h"
 #include "model/score.h"
 #include "model/style.h"
+#include "platform/prompter.h"
 #include "ui_mainwindow.h"
 
 #include <QDebug>

@@ -4,9 +4,9 @@
 // layout is carried onto the newly imported file.
 #include "app/mainwindow.h"
 
-#include "app/prompter.h"
 #include "document/scorexmlmode.h"
 #include "model/score.h"
+#include "platform/prompter.h"
 
 #include <QDebug>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "dialogs/dialogstyle.h"
 
-#include "app/prompter.h"
 #include "model/style.h"
+#include "platform/prompter.h"
 
 #include "ui_dialogstyle.h"
 

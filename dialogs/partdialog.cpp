@@ -1,8 +1,8 @@
 #include "dialogs/partdialog.h"
 
-#include "app/prompter.h"
 #include "model/notefonts.h"
 #include "model/part.h"
+#include "platform/prompter.h"
 
 #include "ui_partdialog.h"
 

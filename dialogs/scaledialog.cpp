@@ -1,8 +1,8 @@
 #include "dialogs/scaledialog.h"
 
-#include "app/prompter.h"
 #include "dialogs/dialogscaletemplate.h"
 #include "dialogs/scalefile.h"
+#include "platform/prompter.h"
 
 #include "ui_scaledialog.h"
 

@@ -2,8 +2,8 @@
 // score carried into an imitating import through "<home>/VelmoraEnv.xml".
 #include "model/score.h"
 
-#include "app/prompter.h"
 #include "document/settingsvalues.h"
+#include "platform/prompter.h"
 
 #include <QDebug>
 #include <QDir>

@@ -2,9 +2,9 @@
 // page by page (or spread by spread, or as one roll) into files.
 #include "model/score.h"
 
-#include "app/startup.h"
 #include "document/svgsharing.h"
 #include "model/page.h"
+#include "platform/startup.h"
 #include "view/scene.h"
 
 #include <QBuffer>

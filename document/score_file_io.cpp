@@ -2,10 +2,10 @@
 // score file, removing files and the autosave file, the file property box.
 #include "model/score.h"
 
-#include "app/prompter.h"
 #include "document/safewrite.h"
 #include "document/scorexmlmode.h"
 #include "document/xmlfiletext.h"
+#include "platform/prompter.h"
 
 #include <QCoreApplication>
 #include <QDebug>

@@ -3,7 +3,6 @@
 // builder. The measure parser fills the measures afterwards.
 #include "model/score.h"
 
-#include "app/prompter.h"
 #include "document/domfromtext.h"
 #include "document/settingsvalues.h"
 #include "layout/aligner.h"
@@ -18,6 +17,7 @@
 #include "model/selectednote.h"
 #include "model/style.h"
 #include "model/voice.h"
+#include "platform/prompter.h"
 #include "view/scene.h"
 
 #include <QDebug>

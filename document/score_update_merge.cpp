@@ -3,7 +3,7 @@
 // counterparts here, so every other measure keeps its layout.
 #include "model/score.h"
 
-#include "app/prompter.h"
+#include "platform/prompter.h"
 
 #include <cstdlib>
 

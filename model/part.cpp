@@ -1,7 +1,6 @@
 // A part's settings, its note font and glyph maps, and its drawing helpers.
 #include "model/part.h"
 
-#include "app/prompter.h"
 #include "drawing/beams.h"
 #include "drawing/bracketline.h"
 #include "drawing/longrep.h"
@@ -12,6 +11,7 @@
 #include "drawing/waveline.h"
 #include "drawing/wedge.h"
 #include "model/notefonts.h"
+#include "platform/prompter.h"
 
 #include <QDebug>
 #include <QFile>

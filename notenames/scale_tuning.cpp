@@ -1,7 +1,7 @@
 // Reading tuning texts: the lists of pitch numbers that string scales and
 // scale directives carry.
-#include "app/prompter.h"
 #include "notenames/scale_builders.h"
+#include "platform/prompter.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>

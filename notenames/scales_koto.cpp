@@ -1,7 +1,7 @@
 // Koto scales: every string names the pitch it sounds open and raised by one
 // to three semitones; technique names follow on every pitch a string reaches.
-#include "app/prompter.h"
 #include "notenames/scale_builders.h"
+#include "platform/prompter.h"
 
 #include <QCoreApplication>
 

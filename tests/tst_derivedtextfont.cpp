@@ -4,8 +4,8 @@
 // own name, and a damaged file is refused with a reason instead of crashing.
 // The copies are kept in the cache folder, made once per original and made
 // again when it changes.
-#include "app/derivedtextfont.h"
 #include "model/score.h"
+#include "platform/derivedtextfont.h"
 #include "support/scorefile.h"
 #include "support/testenvironment.h"
 

@@ -4,7 +4,7 @@
 // aligning, the one offset rule that dragging, the arrow keys and aligning
 // share (an item stands after the regeneration where it was put), and the
 // deferred redraw of spans after a move.
-#include "app/dialogslurcontrol.h"
+#include "dialogs/dialogslurcontrol.h"
 #include "drawing/watcheritem.h"
 #include "model/credit.h"
 #include "model/direction.h"

@@ -2,7 +2,7 @@
 // small score: its form, what showing a part does (and does not write),
 // the user's edits, the enabling rules, the write-back on Apply and OK, the
 // modal runs and a screenshot of the whole window.
-#include "app/prompter.h"
+#include "app/qtprompter.h"
 #include "dialogs/partdialog.h"
 #include "document/partsettingrows.h"
 #include "document/settingsvalues.h"

@@ -1,7 +1,7 @@
 // The slur curve controller: its grid of six buttons and three labels, one
 // signal per press with the pressed button left as the default, Close, the
 // score's slur bent through the dialog's own buttons, and a screenshot.
-#include "app/dialogslurcontrol.h"
+#include "dialogs/dialogslurcontrol.h"
 #include "model/notation.h"
 #include "model/score.h"
 #include "support/dialogshot.h"

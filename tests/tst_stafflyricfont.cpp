@@ -1,8 +1,8 @@
 // The staff lyric font "VelmoraStaff": the embedded TrueType file registers
 // under its family name at start-up, and every character of every glyph
 // character map is a glyph of it that draws ink, each id its own picture.
-#include "app/startup.h"
 #include "notenames/glyph_char_maps.h"
+#include "platform/startup.h"
 #include "support/testenvironment.h"
 
 #include <QDataStream>

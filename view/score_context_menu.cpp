@@ -3,7 +3,6 @@
 // file drops.
 #include "model/score.h"
 
-#include "app/prompter.h"
 #include "dialogs/dialogtranspose.h"
 #include "dialogs/notenamedialog.h"
 #include "document/directive_type.h"
@@ -14,6 +13,7 @@
 #include "model/notation.h"
 #include "model/note.h"
 #include "model/part.h"
+#include "platform/prompter.h"
 #include "view/scene.h"
 #include "view/settingcommands.h"
 #include "view/undomacro.h"

@@ -3,7 +3,6 @@
 // note's live directive of one kind.
 #include "model/score.h"
 
-#include "app/prompter.h"
 #include "dialogs/dialogtranspose.h"
 #include "document/directive_type.h"
 #include "model/directive.h"
@@ -13,6 +12,7 @@
 #include "model/note.h"
 #include "model/part.h"
 #include "model/voice.h"
+#include "platform/prompter.h"
 #include "view/notecommands.h"
 #include "view/scene.h"
 #include "view/undomacro.h"

@@ -1,7 +1,6 @@
 // Score: font change, reversal of slurs and ties, and the note-shift reset.
 #include "model/score.h"
 
-#include "app/prompter.h"
 #include "model/credit.h"
 #include "model/itemtags.h"
 #include "model/measure.h"
@@ -11,6 +10,7 @@
 #include "model/part.h"
 #include "model/selectednote.h"
 #include "model/voice.h"
+#include "platform/prompter.h"
 #include "view/movecommands.h"
 #include "view/scene.h"
 #include "view/textcommands.h"

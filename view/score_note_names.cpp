@@ -2,12 +2,12 @@
 // giving the chosen name to every selected note.
 #include "model/score.h"
 
-#include "app/prompter.h"
 #include "dialogs/notenamedialog.h"
 #include "document/directive_type.h"
 #include "model/directive.h"
 #include "model/itemtags.h"
 #include "model/note.h"
+#include "platform/prompter.h"
 #include "view/notecommands.h"
 #include "view/scene.h"
 #include "view/undomacro.h"

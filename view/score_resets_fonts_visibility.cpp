@@ -2,7 +2,6 @@
 // visibility and the switch between the Otsu mark and the double quote.
 #include "model/score.h"
 
-#include "app/prompter.h"
 #include "document/directive_type.h"
 #include "model/credit.h"
 #include "model/direction.h"
@@ -19,6 +18,7 @@
 #include "model/style.h"
 #include "model/upbow.h"
 #include "model/voice.h"
+#include "platform/prompter.h"
 #include "view/movecommands.h"
 #include "view/notecommands.h"
 #include "view/scene.h"

@@ -2,7 +2,6 @@
 // editor and the transpose dialog.
 #include "model/score.h"
 
-#include "app/prompter.h"
 #include "dialogs/dialogtranspose.h"
 #include "dialogs/scaledialog.h"
 #include "document/directive_type.h"
@@ -10,6 +9,7 @@
 #include "model/itemtags.h"
 #include "model/note.h"
 #include "model/part.h"
+#include "platform/prompter.h"
 #include "view/notecommands.h"
 #include "view/scene.h"
 

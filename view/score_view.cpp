@@ -3,8 +3,7 @@
 // regeneration.
 #include "model/score.h"
 
-#include "app/dialogslurcontrol.h"
-#include "app/prompter.h"
+#include "dialogs/dialogslurcontrol.h"
 #include "layout/alignitem.h"
 #include "model/credit.h"
 #include "model/direction.h"
@@ -21,6 +20,7 @@
 #include "model/selectednotation.h"
 #include "model/selectednote.h"
 #include "model/voice.h"
+#include "platform/prompter.h"
 #include "view/scene.h"
 
 #include <QDebug>

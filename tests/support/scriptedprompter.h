@@ -3,7 +3,7 @@
 // cancels (the question's default button, an empty file name, no font).
 #pragma once
 
-#include "app/prompter.h"
+#include "platform/prompter.h"
 
 #include <QList>
 #include <QQueue>

@@ -3,7 +3,7 @@
 // into it, the program's own start-up steps, and the scripted prompter.
 #pragma once
 
-#include "app/startup.h"
+#include "platform/startup.h"
 #include "support/scriptedprompter.h"
 #include "support/urlcatcher.h"
 

@@ -14,7 +14,7 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 LUPDATE="${LUPDATE:-/usr/lib/qt6/bin/lupdate}"
 cd "$ROOT"
-SOURCES=(app model notenames document glyphs drawing layout view dialogs)
+SOURCES=(platform app model notenames document glyphs drawing layout view dialogs)
 for lang in ja zh_CN; do
     file="resources/translations/velmora_${lang%%_*}.ts"
     # lupdate cannot follow Score's declaration through the subsystem files

@@ -15,11 +15,11 @@
 #include "renderoptions.h"
 #include "stderrprompter.h"
 
-#include "app/startup.h"
 #include "app/version.h"
 #include "document/scorexmlmode.h"
 #include "model/page.h"
 #include "model/score.h"
+#include "platform/startup.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -3,7 +3,7 @@
 // for a user.
 #pragma once
 
-#include "app/prompter.h"
+#include "platform/prompter.h"
 
 class StderrPrompter : public Prompter
 {

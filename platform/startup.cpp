@@ -1,6 +1,6 @@
-#include "app/startup.h"
+#include "platform/startup.h"
 
-#include "app/derivedtextfont.h"
+#include "platform/derivedtextfont.h"
 
 #include <QDebug>
 #include <QDirIterator>
@@ -125,7 +125,7 @@ bool registerCopy(const QString &path, const QString &family, QString &why)
 }
 
 // Registers the copy of the first installed font of `sources` whose character
-// map leaves out the CJK radicals (see app/derivedtextfont.h), and gives the
+// map leaves out the CJK radicals (see platform/derivedtextfont.h), and gives the
 // copy's family; empty when none could be derived. Only one copy is made per
 // list: the substitution never reaches past the first.
 QString registerDerivedFont(std::initializer_list<TextFontSource> sources)

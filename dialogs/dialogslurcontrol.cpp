@@ -1,4 +1,4 @@
-#include "app/dialogslurcontrol.h"
+#include "dialogs/dialogslurcontrol.h"
 
 #include "ui_dialogslurcontrol.h"
 

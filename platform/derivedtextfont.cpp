@@ -1,4 +1,4 @@
-#include "app/derivedtextfont.h"
+#include "platform/derivedtextfont.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>

@@ -1,8 +1,11 @@
 // The one seam through which the program asks or tells the user anything:
 // message boxes, questions, file, font and item pickers, popup menus and
 // the beep.
-// The program runs with QtPrompter (real dialogs); tests install a scripted
-// prompter so that nothing ever blocks on a modal box.
+// Code below the main window asks through Prompter::instance() and never
+// shows a dialog itself. The program installs QtPrompter (real dialogs,
+// app/qtprompter.h) at start-up, the command-line renderer one that writes
+// to standard error, and tests a scripted one, so that nothing ever blocks
+// on a modal box. Until one is installed, SilentPrompter answers.
 #pragma once
 
 #include <QFont>
@@ -56,14 +59,16 @@ public:
     // chosen. A prompter that shows no menus chooses none.
     virtual QAction *menu(QMenu *popup, const QPoint &pos);
 
-    // The prompter in force: the one installed, else the Qt dialogs.
+    // The prompter in force: the one installed, else a SilentPrompter.
     static Prompter &instance();
-    // Not owned; pass nullptr to return to the Qt dialogs.
+    // Not owned; pass nullptr to return to the SilentPrompter.
     static void install(Prompter *prompter);
 };
 
-// Real dialogs of the toolkit.
-class QtPrompter : public Prompter
+// The answers of a user who is not there, for code that runs without a
+// window: messages vanish, questions take their default answer and every
+// picker, dialog and menu is cancelled.
+class SilentPrompter : public Prompter
 {
 public:
     void information(QWidget *parent, const QString &title, const QString &text) override;
@@ -82,6 +87,4 @@ public:
     int integer(QWidget *parent, const QString &title, const QString &label, int value, int minimum,
                 int maximum, int step, bool *ok) override;
     void beep() override;
-    int runDialog(QDialog *dialog) override;
-    QAction *menu(QMenu *popup, const QPoint &pos) override;
 };

@@ -3,8 +3,8 @@
 // allocator tuned for regeneration's item churn, the substitutes for the
 // Windows font families that scores name (led by copies of the installed
 // Japanese fonts whose PDF text reads back as the score's own characters,
-// kept in the user's cache folder, see app/derivedtextfont.h), and the registration of the
-// program's bundled fonts.
+// kept in the user's cache folder, see platform/derivedtextfont.h), and the
+// registration of the program's bundled fonts.
 #pragma once
 
 #include <QHash>

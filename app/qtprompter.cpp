@@ -1,4 +1,4 @@
-#include "app/prompter.h"
+#include "app/qtprompter.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -6,21 +6,6 @@
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMenu>
-
-namespace {
-Prompter *installedPrompter = nullptr;
-}
-
-Prompter &Prompter::instance()
-{
-    static QtPrompter qtPrompter;
-    return installedPrompter ? *installedPrompter : qtPrompter;
-}
-
-void Prompter::install(Prompter *prompter)
-{
-    installedPrompter = prompter;
-}
 
 void QtPrompter::information(QWidget *parent, const QString &title, const QString &text)
 {
@@ -79,19 +64,9 @@ void QtPrompter::beep()
     QApplication::beep();
 }
 
-int Prompter::runDialog(QDialog *)
-{
-    return QDialog::Rejected;
-}
-
 int QtPrompter::runDialog(QDialog *dialog)
 {
     return dialog->exec();
-}
-
-QAction *Prompter::menu(QMenu *, const QPoint &)
-{
-    return nullptr;
 }
 
 QAction *QtPrompter::menu(QMenu *popup, const QPoint &pos)
