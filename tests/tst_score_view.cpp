@@ -147,28 +147,35 @@ void TestScoreView::zoomStepsMultiply()
 void TestScoreView::wheel_data()
 {
     QTest::addColumn<int>("modifiers");
-    QTest::addColumn<int>("delta");
+    QTest::addColumn<QPoint>("delta");      // the wheel's angle delta, x and y
     QTest::addColumn<double>("zoom");       // factor applied to the zoom
     QTest::addColumn<QPointF>("translate"); // of the view, scene units
 
     const int ctrl = int(Qt::ControlModifier);
     const int alt = int(Qt::AltModifier);
-    QTest::newRow("Ctrl, away") << ctrl << 120 << 1.05 << QPointF();
-    QTest::newRow("Ctrl, towards") << ctrl << -120 << 0.9523809523809523 << QPointF();
+    QTest::newRow("Ctrl, away") << ctrl << QPoint(0, 120) << 1.05 << QPointF();
+    QTest::newRow("Ctrl, towards") << ctrl << QPoint(0, -120) << 0.9523809523809523 << QPointF();
     QTest::newRow("Ctrl, delta 0 counts as towards")
-        << ctrl << 0 << 0.9523809523809523 << QPointF();
-    QTest::newRow("Alt, towards") << alt << -120 << 1.0 << QPointF(30, 0);
-    QTest::newRow("Alt, away") << alt << 120 << 1.0 << QPointF(-30, 0);
-    QTest::newRow("Alt and Ctrl scroll, not zoom") << (alt | ctrl) << 120 << 1.0 << QPointF(-30, 0);
-    QTest::newRow("plain, towards") << 0 << -120 << 1.0 << QPointF(0, -30);
-    QTest::newRow("plain, away") << 0 << 120 << 1.0 << QPointF(0, 30);
-    QTest::newRow("plain, delta 0") << 0 << 0 << 1.0 << QPointF(0, -30);
+        << ctrl << QPoint(0, 0) << 0.9523809523809523 << QPointF();
+    QTest::newRow("Alt, towards") << alt << QPoint(0, -120) << 1.0 << QPointF(30, 0);
+    QTest::newRow("Alt, away") << alt << QPoint(0, 120) << 1.0 << QPointF(-30, 0);
+    // X11 reports an Alt turn as a horizontal one.
+    QTest::newRow("Alt, towards, turned sideways")
+        << alt << QPoint(-120, 0) << 1.0 << QPointF(30, 0);
+    QTest::newRow("Alt, away, turned sideways") << alt << QPoint(120, 0) << 1.0 << QPointF(-30, 0);
+    QTest::newRow("Alt, the vertical delta wins")
+        << alt << QPoint(120, -120) << 1.0 << QPointF(30, 0);
+    QTest::newRow("Alt and Ctrl scroll, not zoom")
+        << (alt | ctrl) << QPoint(0, 120) << 1.0 << QPointF(-30, 0);
+    QTest::newRow("plain, towards") << 0 << QPoint(0, -120) << 1.0 << QPointF(0, -30);
+    QTest::newRow("plain, away") << 0 << QPoint(0, 120) << 1.0 << QPointF(0, 30);
+    QTest::newRow("plain, delta 0") << 0 << QPoint(0, 0) << 1.0 << QPointF(0, -30);
 }
 
 void TestScoreView::wheel()
 {
     QFETCH(int, modifiers);
-    QFETCH(int, delta);
+    QFETCH(QPoint, delta);
     QFETCH(double, zoom);
     QFETCH(QPointF, translate);
 
@@ -176,8 +183,8 @@ void TestScoreView::wheel()
     QVERIFY(score);
     const QPointF centre = viewCentre(*score);
     const QPointF at = score->viewport()->rect().center();
-    QWheelEvent event(at, score->viewport()->mapToGlobal(at), QPoint(), QPoint(0, delta),
-                      Qt::NoButton, Qt::KeyboardModifiers(modifiers), Qt::NoScrollPhase, false);
+    QWheelEvent event(at, score->viewport()->mapToGlobal(at), QPoint(), delta, Qt::NoButton,
+                      Qt::KeyboardModifiers(modifiers), Qt::NoScrollPhase, false);
     event.ignore();
     QApplication::sendEvent(score->viewport(), &event);
 

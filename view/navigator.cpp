@@ -2,6 +2,7 @@
 
 #include "model/page.h"
 #include "view/scene.h"
+#include "view/wheelturn.h"
 
 #include <QDebug>
 #include <QMouseEvent>
@@ -82,7 +83,7 @@ void Navigator::wheelEvent(QWheelEvent *event)
     qDebug().noquote() << "Navigator wheelEvent";
     qDebug().noquote() << "wheelEvent";
     if (event->modifiers() & Qt::ControlModifier) {
-        emit sigNaviMagnify(event->angleDelta().y() >= 1);
+        emit sigNaviMagnify(wheelTurn(event) >= 1);
         event->accept();
     } else {
         event->ignore();

@@ -22,6 +22,7 @@
 #include "model/voice.h"
 #include "platform/prompter.h"
 #include "view/scene.h"
+#include "view/wheelturn.h"
 
 #include <QDebug>
 #include <QDragMoveEvent>
@@ -131,7 +132,7 @@ void Score::navigateMagnify(bool magnify)
 void Score::wheelEvent(QWheelEvent *event)
 {
     // A delta below 1 is a turn towards the user.
-    const bool towardsUser = event->angleDelta().y() < 1;
+    const bool towardsUser = wheelTurn(event) < 1;
     const Qt::KeyboardModifiers modifiers = event->modifiers();
     if (modifiers & Qt::AltModifier) {
         setTransformationAnchor(QGraphicsView::NoAnchor);
