@@ -4,6 +4,7 @@
 #include "app/commandline.h"
 #include "app/dialoglog.h"
 #include "app/mainwindow.h"
+#include "dialogs/dialogcontroller.h"
 #include "drawing/breakitem.h"
 #include "model/measure.h"
 #include "model/score.h"
@@ -274,6 +275,8 @@ private slots:
     void hoveredSlotsAreConnectedByName();
     void addScoreTabMakesItCurrent();
     void layoutResetsReachTheCurrentScore();
+    void undoKeysFromEveryWindow_data();
+    void undoKeysFromEveryWindow();
     void navigatorFollowsDisplayNavigator();
     void removingTheLastTab();
     void removingTheMiddleTabKeepsTabsAndListInStep();
@@ -687,6 +690,50 @@ void TestMainWindow::layoutResetsReachTheCurrentScore()
     QVERIFY(step->childCount() > 0);
     for (int i = 0; i < step->childCount(); ++i)
         QCOMPARE(step->child(i)->text(), QStringLiteral("LyricMoveReset"));
+}
+
+// Ctrl+Z and Ctrl+Shift+Z reach the score in front from the main window and
+// from the program's modeless windows, whichever has the focus.
+void TestMainWindow::undoKeysFromEveryWindow_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::newRow("main window") << QStringLiteral("main");
+    QTest::newRow("layout controller") << QStringLiteral("controller");
+    QTest::newRow("log window") << QStringLiteral("log");
+}
+
+void TestMainWindow::undoKeysFromEveryWindow()
+{
+    QFETCH(QString, window);
+    MainWindow main;
+    main.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    main.addScoreTab(importedScore());
+    main.addScoreTab(importedScore());
+    Score *front = main.currentScore();
+    Score *behind = main.scoreWindows.first()->score;
+    behind->undoStack->push(new QUndoCommand(QStringLiteral("UpdateStyle")));
+    main.ui->actionLyricPositionReset->trigger();
+    QCOMPARE(front->undoStack->index(), 1);
+
+    QWidget *focused = &main;
+    if (window == QLatin1String("controller")) {
+        main.ui->actionLayoutController->trigger();
+        focused = main.dialogController;
+    } else if (window == QLatin1String("log")) {
+        main.ui->actionOpenLog->trigger();
+        focused = main.dialogLog;
+    }
+    focused->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(focused));
+    QWidget *target = focused->focusWidget() ? focused->focusWidget() : focused;
+
+    QTest::keyClick(target, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(front->undoStack->index(), 0);
+    QCOMPARE(behind->undoStack->index(), 1);
+    QTest::keyClick(target, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(front->undoStack->index(), 1);
+    QCOMPARE(behind->undoStack->index(), 1);
 }
 
 void TestMainWindow::navigatorFollowsDisplayNavigator()
