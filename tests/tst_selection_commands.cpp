@@ -36,6 +36,7 @@
 #include <QUndoStack>
 #include <QtTest>
 
+#include <algorithm>
 #include <functional>
 
 using TestSupport::directiveOf;
@@ -150,6 +151,7 @@ private slots:
     void emptySelection_data();
     void emptySelection();
     void otsuDoubleQuote();
+    void otsuMixedSelectionRoundTrip();
     void setTextFont();
     void setTextFontCancelled();
     void setTextFontTakesTheFirstDirection();
@@ -480,6 +482,61 @@ void TestSelectionCommands::otsuDoubleQuote()
 
     score->undoStack->undo();
     QVERIFY(!first->directives.at(index)->deleted);
+}
+
+// A selection mixing both marks: the note that shows the double quote
+// already gets no second directive, and switching back takes every live
+// one away, also one that an older file carried twice; the file saved
+// then reopens showing Otsu on both notes.
+void TestSelectionCommands::otsuMixedSelectionRoundTrip()
+{
+    auto score = std::make_unique<Score>(QStringLiteral("test"), 1, false);
+    QVERIFY(TestSupport::loadScoreFile(
+        *score, TestSupport::fixturePath(QStringLiteral("view/view-OtsuMarks.xml"))));
+    QVERIFY(score->generateScore());
+    Note *first = noteOf(*score, 0, 0);
+    Note *second = noteOf(*score, 0, 2);
+    const auto live = [](const Note *note) {
+        return std::count_if(
+            note->directives.cbegin(), note->directives.cend(), [](const Directive *directive) {
+                return !directive->deleted && directive->kind == DirectiveType::OtsuDoubleQuote;
+            });
+    };
+
+    // The third note's double quote shows before the high note after it.
+    select(*score, {second->octaveInstItem});
+    score->otsuDoubleQuoteCommand();
+    QCOMPARE(second->octaveInstMark, QStringLiteral("DoubleQuote"));
+    select(*score, {first->octaveInstItem, second->octaveInstItem});
+    score->otsuDoubleQuoteCommand();
+    QCOMPARE(stepTexts(*score), QStringList{"addDirective.otsuDoubleQuote"});
+    QCOMPARE(live(first), 1);
+    QCOMPARE(live(second), 1);
+
+    // A second live directive, as a file saved before could hold.
+    score->addDirectiveToNote(second, QStringLiteral(".otsuDoubleQuote"));
+    score->generateScore();
+    QCOMPARE(live(second), 2);
+
+    select(*score, {first->octaveInstItem, second->octaveInstItem});
+    score->otsuResetDoubleQuoteCommand();
+    QCOMPARE(stepTexts(*score), QStringList(3, QStringLiteral("delete directive")));
+    QCOMPARE(live(first), 0);
+    QCOMPARE(live(second), 0);
+    QVERIFY(!first->otsuDoubleQuote && !second->otsuDoubleQuote);
+    QCOMPARE(first->octaveInstMark, QStringLiteral("Otsu"));
+    QCOMPARE(second->octaveInstMark, QStringLiteral("Otsu"));
+
+    auto reopened = std::make_unique<Score>(QStringLiteral("reopened"), 2, false);
+    reopened->documentText = TestSupport::savedScoreFile(*score);
+    QVERIFY(reopened->parseScoreXml(false).has_value());
+    QVERIFY(reopened->generateScore());
+    for (int index : {0, 2}) {
+        const Note *note = noteOf(*reopened, 0, index);
+        QCOMPARE(live(note), 0);
+        QVERIFY(!note->otsuDoubleQuote);
+        QCOMPARE(note->octaveInstMark, QStringLiteral("Otsu"));
+    }
 }
 
 void TestSelectionCommands::setTextFont()

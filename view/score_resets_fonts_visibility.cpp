@@ -306,18 +306,25 @@ void Score::setDoubleQuoteOtsu(bool toDoubleQuote)
             Note *note = noteAt(t.measure, t.part, t.voice, t.note);
             if (!note)
                 continue;
+            // A selection may mix both marks: a note keeps at most one
+            // live double quote, and switching back takes every one away.
+            const int index = noteDirectiveIndex(note, DirectiveType::OtsuDoubleQuote);
             if (toDoubleQuote) {
-                addDirectiveToNote(note, QStringLiteral(".otsuDoubleQuote"));
+                if (index < 0)
+                    addDirectiveToNote(note, QStringLiteral(".otsuDoubleQuote"));
                 continue;
             }
-            const int index = noteDirectiveIndex(note, DirectiveType::OtsuDoubleQuote);
             if (index < 0) {
                 qDebug().noquote().nospace() << "setDoubleQuoteOtsu reset directive not found!! "
                                                 "BUG======= ";
                 continue;
             }
-            pushCommand(named(new DirectiveDelete(this, note, note->directives.at(index)),
-                              "delete directive"));
+            for (Directive *directive : std::as_const(note->directives)) {
+                if (!directive->deleted &&
+                    getDirectiveType(directive->text) == DirectiveType::OtsuDoubleQuote)
+                    pushCommand(
+                        named(new DirectiveDelete(this, note, directive), "delete directive"));
+            }
         }
     }
     setChanged(true);
