@@ -27,6 +27,7 @@
 #include "support/scorefile.h"
 #include "support/scriptedprompter.h"
 #include "support/testenvironment.h"
+#include "view/flowmarks.h"
 #include "view/scene.h"
 
 #include <QDialog>
@@ -59,6 +60,7 @@ std::unique_ptr<Score> generated(const QString &fixture, bool horizontal = true,
 
 const QString everyItem = QStringLiteral("undo/undo-EveryEditableItem.xml");
 const QString chords = QStringLiteral("moves/moves-ChordsWedgeSlur.xml");
+const QString inFlow = QStringLiteral("moves/moves-InFlowMarks.xml");
 
 Voice *voiceOf(Score &score, int measure)
 {
@@ -84,6 +86,20 @@ Direction *directionOfKind(Score &score, int kind)
     for (Direction *direction : std::as_const(voiceOf(score, 0)->directions)) {
         if (direction->kind == kind)
             return direction;
+    }
+    return nullptr;
+}
+
+// The first directive with `text` on any note of the first voice.
+Directive *directiveWithText(Score &score, const QString &text)
+{
+    for (int m = 0; m < score.measures.size(); ++m) {
+        for (const Note *note : std::as_const(voiceOf(score, m)->notes)) {
+            for (Directive *directive : note->directives) {
+                if (directive->text == text)
+                    return directive;
+            }
+        }
     }
     return nullptr;
 }
@@ -246,6 +262,8 @@ private slots:
     void offsetRule_data();
     void offsetRule();
     void wedgeOnAMultiMeasureRest();
+    void inFlowMarksTakeNoOffset_data();
+    void inFlowMarksTakeNoOffset();
     void spansRedrawAfterMoves();
     void emptySelection();
 };
@@ -833,6 +851,76 @@ void TestHandMoves::wedgeOnAMultiMeasureRest()
     QCoreApplication::processEvents(); // the requested redraw
     QVERIFY(near(wedge->item->scenePos(), target));
     QVERIFY(wedge->item->isSelected());
+}
+
+void TestHandMoves::inFlowMarksTakeNoOffset_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("horizontal");
+    for (const char *mark : {".(", ".)", ".gray(", ".gray)", ".whiteSpaceBefore",
+                             ".whiteSpaceAfter", ".kinkoRa", ".su", ".restKinko"})
+        QTest::addRow("%s", mark) << QString::fromLatin1(mark) << true;
+    QTest::newRow(".( vertical") << QStringLiteral(".(") << false;
+    QTest::newRow(".restKinko vertical") << QStringLiteral(".restKinko") << false;
+}
+
+// The marks the note flow draws are placed by the flow alone: the arrow
+// keys, a drag and Align leave them without a step or an offset, and Reset
+// Position only clears an offset an older file stored.
+void TestHandMoves::inFlowMarksTakeNoOffset()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, horizontal);
+    auto score = generated(inFlow, horizontal);
+    QVERIFY(score);
+    Directive *mark = directiveWithText(*score, text);
+    QVERIFY(mark && mark->item);
+    QVERIFY(inNoteFlow(mark));
+    QGraphicsItem *item = mark->item;
+    const QPointF at = item->scenePos();
+    QVERIFY(!(item->flags() & QGraphicsItem::ItemIsMovable));
+    score->scene->clearSelection();
+    item->setSelected(true);
+
+    const QTransform view = score->transform();
+    QVERIFY(press(*score, Qt::Key_Right));
+    QVERIFY(press(*score, Qt::Key_Up));
+    QCOMPARE(score->undoStack->count(), 0);
+    QCOMPARE(score->transform(), view); // selected: the keys do not scroll
+    QCOMPARE(item->scenePos(), at);
+
+    item->setPos(item->pos() + QPointF(3.0, 2.0));
+    score->watcher->pushMoveCommands();
+    QCOMPARE(score->undoStack->count(), 0);
+    item->setPos(at);
+
+    // Aligned with a marker the user may move, only the marker gets a step,
+    // and it fixes the line itself: it stays where it was.
+    Directive *marker = directiveWithText(*score, QStringLiteral(".noPrev"));
+    QVERIFY(marker && marker->item);
+    const QPointF markerAt = marker->item->scenePos();
+    marker->item->setSelected(true);
+    score->alignItemsCommand(true);
+    QCOMPARE(score->undoStack->count(), 1);
+    QCOMPARE(childTexts(score->undoStack->command(0)), QStringList{"DirectiveMove"});
+    QVERIFY(!mark->moved);
+    QVERIFY(near(mark->item->scenePos(), at));
+    QVERIFY2(near(marker->item->scenePos(), markerAt),
+             qPrintable(describe(marker->item->scenePos())));
+
+    score->scene->clearSelection();
+    mark->item->setSelected(true);
+    score->resetMoveCommand();
+    QCOMPARE(score->undoStack->count(), 1);
+
+    mark->setOffset(1.0, 1.0); // as an older file may hold it
+    score->generateScore();
+    QVERIFY(near(mark->item->scenePos(), at));
+    mark->item->setSelected(true);
+    score->resetMoveCommand();
+    QCOMPARE(score->undoStack->count(), 2);
+    QCOMPARE(childTexts(score->undoStack->command(1)), QStringList{"DirectiveMoveReset"});
+    QVERIFY(!mark->moved);
 }
 
 void TestHandMoves::spansRedrawAfterMoves()

@@ -21,6 +21,7 @@
 #include "model/stopped.h"
 #include "model/style.h"
 #include "model/upbow.h"
+#include "view/flowmarks.h"
 #include "view/movecommands.h"
 
 #include <QFontMetricsF>
@@ -108,6 +109,13 @@ bool Score::itemOffsetOrigin(const QGraphicsItem *item, QPointF *origin) const
     Note *note = noteAt(t.measure, t.part, t.voice, t.note);
     if (!note)
         return false;
+    // A mark of the note flow is placed by the flow alone: an offset
+    // stored for it would change nothing on the page.
+    if (t.type == DirectiveItem) {
+        const Directive *directive = note->directives.value(t.index);
+        if (!directive || inNoteFlow(directive))
+            return false;
+    }
     const QPointF final = m->getItemFinalPosFrame(t.part, t.voice, note->firstAlignItem);
     if (t.type == NotationItem) {
         const Notation *notation = note->notations.value(t.index);

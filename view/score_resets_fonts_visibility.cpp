@@ -19,6 +19,7 @@
 #include "model/upbow.h"
 #include "model/voice.h"
 #include "platform/prompter.h"
+#include "view/flowmarks.h"
 #include "view/movecommands.h"
 #include "view/notecommands.h"
 #include "view/scene.h"
@@ -59,10 +60,14 @@ QUndoCommand *Score::makeMoveResetCommand(const QGraphicsItem *item)
         if (Notation *notation = note ? note->notations.value(t.index) : nullptr)
             return named(new NotationMoveReset(this, notation), "NotationMoveReset");
         break;
-    case DirectiveItem:
-        if (Directive *directive = note ? note->directives.value(t.index) : nullptr)
+    case DirectiveItem: {
+        Directive *directive = note ? note->directives.value(t.index) : nullptr;
+        // A mark of the note flow takes no offset; only one an older file
+        // stored is worth clearing.
+        if (directive && (directive->moved || !inNoteFlow(directive)))
             return named(new DirectiveMoveReset(this, directive), "DirectiveMoveReset");
         break;
+    }
     case DirectionItem:
         if (Direction *direction = directionAt(t.measure, t.part, t.voice, t.index))
             return named(new DirectionMoveReset(this, direction), "DirectionMoveReset");
