@@ -146,30 +146,16 @@ double Score::placeCreditItems(const QList<MyTextItem *> &items, const QRectF &h
 {
     const bool horizontal = page->horizontal;
     const double s = page->scaleFactor;
-    // Moved credits stand where the user put them and are not moved again.
+    // Every credit is placed first where it stands unmoved, so a credit
+    // placed by hand keeps the room it had: the header keeps its size and
+    // the other credits their places.
     QList<QRectF> placed;
-    for (int i = 0; i < items.size(); ++i) {
-        const Credit *credit = credits.at(i);
-        if (!credit->moved)
-            continue;
-        MyTextItem *item = items.at(i);
-        // Millimetres from the header's starting corner.
-        if (horizontal)
-            item->setPos((header.x() + credit->x) * s, (header.y() + credit->y) * s);
-        else
-            item->setPos((header.x() + header.width() - credit->y) * s,
-                         (header.y() + credit->x) * s);
-        placed << item->sceneBoundingRect();
-    }
-
     const QRectF box(header.x() * s, header.y() * s, header.width() * s, header.height() * s);
     const double gap = creditGap * s;
     // The frame line is drawn on the header's edge: texts keep a gap to it.
     const QRectF inner = box.adjusted(gap, gap, -gap, -gap);
     double reach = horizontal ? inner.bottom() : inner.left(); // how far the credits go
     for (int i = 0; i < items.size(); ++i) {
-        if (credits.at(i)->moved)
-            continue;
         MyTextItem *item = items.at(i);
         const bool dotted = credits.at(i)->text.startsWith(QLatin1Char('.'));
         const QSizeF e = creditExtent(item->font, item->text);
@@ -217,6 +203,18 @@ double Score::placeCreditItems(const QList<MyTextItem *> &items, const QRectF &h
         item->setPos(item->pos() + shift);
         placed << r;
         reach = horizontal ? std::max(reach, r.bottom()) : std::min(reach, r.left());
+    }
+    // Moved credits stand where the user put them: millimetres from the
+    // header's starting corner.
+    for (int i = 0; i < items.size(); ++i) {
+        const Credit *credit = credits.at(i);
+        if (!credit->moved)
+            continue;
+        if (horizontal)
+            items.at(i)->setPos((header.x() + credit->x) * s, (header.y() + credit->y) * s);
+        else
+            items.at(i)->setPos((header.x() + header.width() - credit->y) * s,
+                                (header.y() + credit->x) * s);
     }
     const double growth = (horizontal ? reach - inner.bottom() : inner.left() - reach) / s;
     const double sheet = horizontal ? page->pageHeight : page->pageWidth;
