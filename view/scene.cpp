@@ -8,6 +8,11 @@
 
 Scene::Scene(Page *page, Score *parent) : QGraphicsScene(parent), page(page)
 {
+    // The toolkit sizes its index by the item count: the 80,000 items of a
+    // long score got 2^17 cells, each a list of the items over it, some 25 MB
+    // filled at the first query (the first page exported) and a third of
+    // the export's time. 2^12 cells still hold a page in a few cells.
+    setBspTreeDepth(indexDepth);
     updateSceneRect();
 }
 

@@ -38,6 +38,9 @@ public:
     void setGuideLine(const QLineF &line);
     void clearGuideLine();
 
+    // Depth of the scene's item index (a tree of 2^depth cells).
+    static constexpr int indexDepth = 12;
+
     // Scene units around the score area.
     static constexpr double horizontalMargin = 1000.0;
     static constexpr double verticalMargin = 800.0;
