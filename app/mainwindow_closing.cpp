@@ -26,7 +26,7 @@ const QString resourcePrefix = QStringLiteral(":/");
 const QString autoSaveEnding = QStringLiteral("_autosave.tnsx");
 
 // The file name without its folder and everything from its first dot.
-QString baseNameOf(const QString &path)
+QString closingBaseName(const QString &path)
 {
     return QFileInfo(path).baseName();
 }
@@ -88,7 +88,7 @@ bool MainWindow::writeScoreAs(Score *score, const QString &path)
     addRecentFile(path);
     const int index = tabIndexOf(score);
     if (index >= 0)
-        tabWidget->setTabText(index, baseNameOf(path));
+        tabWidget->setTabText(index, closingBaseName(path));
     // The title belongs to the tab shown; a tab closed from its own
     // button need not be that one.
     if (score == currentScore())
@@ -177,7 +177,7 @@ void MainWindow::saveAsOriginal()
     if (!score)
         return;
     const QString path = sourcePathOf(score);
-    const QString base = baseNameOf(path);
+    const QString base = closingBaseName(path);
     const QString original = originalBaseName(base);
     if (original.isEmpty()) {
         Prompter::instance().warning(
@@ -225,7 +225,7 @@ void MainWindow::duplicate2(const QString &suffix)
 
     auto *copy = new Score(programVersion, scoreCounter++, true);
     addScoreTab(copy);
-    const QString base = baseNameOf(sourcePath) + suffix;
+    const QString base = closingBaseName(sourcePath) + suffix;
     tabWidget->setTabText(tabWidget->currentIndex(), base);
     const QString path =
         QFileInfo(sourcePath).path() + QLatin1Char('/') + base + QStringLiteral(".tnsx");

@@ -64,7 +64,7 @@ bool isAutoSaveName(const QString &path)
 
 // "/C:/music/x.tnsx" is a Windows path as a URL writes it; the "/" goes.
 // Every other path, absolute Linux paths above all, stays as given.
-QString withoutSlashBeforeDrive(const QString &path)
+QString openPathWithoutSlashBeforeDrive(const QString &path)
 {
     static const QRegularExpression slashDrive(QStringLiteral("^/[A-Za-z]:[/\\\\]"));
     return slashDrive.match(path).hasMatch() ? path.mid(1) : path;
@@ -209,7 +209,7 @@ void MainWindow::dropEvent(QDropEvent *event)
 
 void MainWindow::dropOpenFile(const QString &path)
 {
-    const QString filePath = withoutSlashBeforeDrive(path);
+    const QString filePath = openPathWithoutSlashBeforeDrive(path);
     qDebug().noquote() << QStringLiteral("dropOpenFile:filePath = ") + filePath;
     const int tabsBefore = scoreWindows.size();
     bool opened = true;

@@ -26,7 +26,7 @@ const char *const sheetTexts[sheetItemCount] = {
 };
 
 // The double sheets hold two portrait pages side by side.
-bool isDoubleSheet(int index)
+bool isDoubleSheetIndex(int index)
 {
     return index >= PaperA3DoubleA4 && index <= PaperJisB4DoubleJisB5;
 }
@@ -196,7 +196,7 @@ void PageDialog::setDisplayOnly1stStageState()
 
 void PageDialog::setLandScape()
 {
-    const bool doubleSheet = isDoubleSheet(ui->comboBoxPaperSize->currentIndex());
+    const bool doubleSheet = isDoubleSheetIndex(ui->comboBoxPaperSize->currentIndex());
     ui->radioButtonPageHorizontal->setEnabled(!doubleSheet);
     ui->radioButtonPageVertical->setEnabled(!doubleSheet);
     if (doubleSheet)

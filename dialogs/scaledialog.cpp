@@ -24,8 +24,8 @@ constexpr int basicMinimumWidth = 450;
 constexpr int widthWithMore = 770;
 constexpr int widthWithoutMore = 477;
 constexpr int intervalCount = 25;
-// Combo item i stands for the interval i - unisonIndex.
-constexpr int unisonIndex = 12;
+// Combo item i stands for the interval i - unisonScaleIndex.
+constexpr int unisonScaleIndex = 12;
 
 const char *const intervalTexts[intervalCount] = {
     QT_TRANSLATE_NOOP("ScaleDialog", "-12/Octave"),
@@ -120,7 +120,7 @@ ScaleDialog::ScaleDialog(QWidget *parent)
     setWindowTitle(tr("Edit Scale"));
     for (const char *text : intervalTexts)
         ui->comboBoxTranspose->addItem(tr(text));
-    ui->comboBoxTranspose->setCurrentIndex(unisonIndex);
+    ui->comboBoxTranspose->setCurrentIndex(unisonScaleIndex);
     ui->pushButtonUndoTranspose->setEnabled(false);
     ui->groupBoxDirectiveText->hide();
 }
@@ -379,7 +379,7 @@ void ScaleDialog::on_pushButtonOK_clicked()
 
 void ScaleDialog::on_pushButtonTranspose_clicked()
 {
-    const int interval = ui->comboBoxTranspose->currentIndex() - unisonIndex;
+    const int interval = ui->comboBoxTranspose->currentIndex() - unisonScaleIndex;
     transposeScale(interval);
     transposeHistory.append(interval);
     ui->pushButtonUndoTranspose->setEnabled(true);

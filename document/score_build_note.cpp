@@ -29,7 +29,7 @@ bool ownDocumentMode(ScoreXmlMode mode)
     return mode == ScoreXmlMode::ScoreFile || mode == ScoreXmlMode::NoteNameRewrite;
 }
 
-QList<QDomElement> childElements(const QDomElement &parent, const QString &tag)
+QList<QDomElement> childElementsNamed(const QDomElement &parent, const QString &tag)
 {
     QList<QDomElement> result;
     for (QDomElement e = parent.firstChildElement(tag); !e.isNull(); e = e.nextSiblingElement(tag))
@@ -70,8 +70,8 @@ QDomElement insertNotations(QDomDocument &document, QDomElement &note)
 QDomElement lastTechnicalMark(const QDomElement &note, const QString &tag)
 {
     QDomElement found;
-    for (const QDomElement &notations : childElements(note, notationsTag)) {
-        for (const QDomElement &technical : childElements(notations, technicalTag)) {
+    for (const QDomElement &notations : childElementsNamed(note, notationsTag)) {
+        for (const QDomElement &technical : childElementsNamed(notations, technicalTag)) {
             const QDomElement mark = technical.lastChildElement(tag);
             if (!mark.isNull())
                 found = mark;
@@ -115,7 +115,7 @@ void writeNotationMarksXml(QDomDocument &document, QDomElement &element, const N
             appendNotationXml(document, mark, note->notations.at(index));
         ++index;
     };
-    for (const QDomElement &notations : childElements(element, notationsTag)) {
+    for (const QDomElement &notations : childElementsNamed(element, notationsTag)) {
         for (QDomElement child = notations.firstChildElement(); !child.isNull();
              child = child.nextSiblingElement()) {
             const QString tag = child.tagName();
@@ -197,9 +197,9 @@ void writeNoteTechnicalXml(Score &score, QDomElement &element, Note *note, Score
 {
     // Fingering texts of every `technical` go; the note's current ones are
     // written into the first, so none is read twice.
-    const QList<QDomElement> allNotations = childElements(element, notationsTag);
+    const QList<QDomElement> allNotations = childElementsNamed(element, notationsTag);
     for (const QDomElement &notations : allNotations) {
-        for (const QDomElement &technical : childElements(notations, technicalTag))
+        for (const QDomElement &technical : childElementsNamed(notations, technicalTag))
             score.cleanNoteNotationsXml(technical);
     }
     for (int i = 1; i < allNotations.size(); ++i) {

@@ -2,6 +2,7 @@
 // tarn- elements that keep a credit's offset, text direction and font.
 #include "model/score.h"
 
+#include "document/extensionxml.h"
 #include "document/scorexmlmode.h"
 #include "model/credit.h"
 #include "model/style.h"
@@ -20,13 +21,6 @@ const QList<QString> &directionNames()
     static const QList<QString> names = {QStringLiteral("horizontal"), QStringLiteral("vertical"),
                                          QStringLiteral("vertical-writing")};
     return names;
-}
-
-// Single precision, at most 8 significant digits: a position written by the
-// program reads back to the same single-precision value.
-QString positionText(double value)
-{
-    return QString::number(double(float(value)), 'g', 8);
 }
 
 QString leadingText(const QDomElement &element)
@@ -88,8 +82,8 @@ void Score::writeCreditXml(const Score *source, QDomElement &creditWords, int in
 
     if (scoreFile && credit->moved) {
         QDomElement offset = document.createElement(offsetTag);
-        offset.setAttribute(QStringLiteral("x"), positionText(credit->x));
-        offset.setAttribute(QStringLiteral("y"), positionText(credit->y));
+        offset.setAttribute(QStringLiteral("x"), ExtensionXml::positionText(credit->x));
+        offset.setAttribute(QStringLiteral("y"), ExtensionXml::positionText(credit->y));
         creditWords.appendChild(offset);
     }
     if (scoreFile && credit->rotation >= 1 && credit->rotation <= directionNames().size()) {

@@ -27,12 +27,6 @@ QRectF truncated(double x, double y, double w, double h)
     return QRectF(std::trunc(x), std::trunc(y), std::trunc(w), std::trunc(h));
 }
 
-bool isDoubleSheet(int paperSize)
-{
-    return paperSize == PaperA3DoubleA4 || paperSize == PaperB4DoubleB5 ||
-           paperSize == PaperJisB4DoubleJisB5;
-}
-
 QPageSize pdfPageSize(const Page *page)
 {
     switch (page->paperSize) {

@@ -32,8 +32,8 @@ using namespace ExtensionXml;
 
 namespace {
 
-const QString notationsTag = QStringLiteral("notations");
-const QString technicalTag = QStringLiteral("technical");
+const QString updateNotationsTag = QStringLiteral("notations");
+const QString updateTechnicalTag = QStringLiteral("technical");
 
 // Only an ending of the source has an offset to carry; one that the
 // revision adds keeps the default the reader gives it.
@@ -81,8 +81,8 @@ void pairNotationsXml(QDomDocument &document, const QDomElement &element, const 
         if (k < count && MarkPairing::makesNotation(mark))
             appendNotationLayoutXml(document, mark, note->notations.at(k++));
     };
-    for (QDomElement notations = element.firstChildElement(notationsTag);
-         !notations.isNull() && k < count; notations = notations.nextSiblingElement(notationsTag)) {
+    for (QDomElement notations = element.firstChildElement(updateNotationsTag);
+         !notations.isNull() && k < count; notations = notations.nextSiblingElement(updateNotationsTag)) {
         for (QDomElement child = notations.firstChildElement(); !child.isNull() && k < count;
              child = child.nextSiblingElement()) {
             const QString tag = child.tagName();
@@ -101,7 +101,7 @@ void pairNotationsXml(QDomDocument &document, const QDomElement &element, const 
 // marks and fingerings of the imported note pair with the source note's.
 void pairTechnicalXml(QDomDocument &document, const QDomElement &element, const Note *note)
 {
-    QDomElement technical = element.firstChildElement(notationsTag).firstChildElement(technicalTag);
+    QDomElement technical = element.firstChildElement(updateNotationsTag).firstChildElement(updateTechnicalTag);
     if (technical.isNull())
         return;
     const auto markOffset = [&](const UserOffset *mark, const QString &tag) {
@@ -125,10 +125,10 @@ void pairTechnicalXml(QDomDocument &document, const QDomElement &element, const 
 // the program's own elements.
 QDomElement firstOrNewNotations(QDomDocument &document, QDomElement &note)
 {
-    QDomElement notations = note.firstChildElement(notationsTag);
+    QDomElement notations = note.firstChildElement(updateNotationsTag);
     if (!notations.isNull())
         return notations;
-    notations = document.createElement(notationsTag);
+    notations = document.createElement(updateNotationsTag);
     for (QDomElement child = note.firstChildElement(); !child.isNull();
          child = child.nextSiblingElement()) {
         const QString tag = child.tagName();
@@ -149,9 +149,9 @@ void appendDirectivesXml(QDomDocument &document, QDomElement &element, const Not
     if (note->directives.isEmpty())
         return;
     QDomElement notations = firstOrNewNotations(document, element);
-    QDomElement technical = notations.firstChildElement(technicalTag);
+    QDomElement technical = notations.firstChildElement(updateTechnicalTag);
     if (technical.isNull())
-        technical = appendElement(document, notations, technicalTag);
+        technical = appendElement(document, notations, updateTechnicalTag);
     for (const Directive *directive : note->directives) {
         if (directive->deleted)
             continue;

@@ -100,7 +100,7 @@ Notation *makeNotation(int kind, const QDomElement &element)
 }
 
 // The text of the element itself, without that of its extension children.
-QString ownText(const QDomElement &element)
+QString notationOwnText(const QDomElement &element)
 {
     QString text;
     for (QDomNode node = element.firstChild(); !node.isNull(); node = node.nextSibling()) {
@@ -112,7 +112,7 @@ QString ownText(const QDomElement &element)
 
 // Objects a repeated read takes off the note stay children of the note
 // until it dies: commands and selections may still point at them.
-template <class T> void retire(QList<T *> &list, Note *note)
+template <class T> void retireNotation(QList<T *> &list, Note *note)
 {
     for (T *object : std::as_const(list))
         object->setParent(note);
@@ -174,9 +174,9 @@ int Score::parseNoteNotations(Note *note, const QDomElement &notations)
 
 void Score::resetNoteNotations(Note *note)
 {
-    retire(note->notations, note);
-    retire(note->directives, note);
-    retire(note->fingerings, note);
+    retireNotation(note->notations, note);
+    retireNotation(note->directives, note);
+    retireNotation(note->fingerings, note);
     note->noPrev = false;
     note->longRepeatCount = 0;
     note->hajiki = false;
@@ -274,7 +274,7 @@ void Score::parseWavyLine(Note *note, const QDomElement &wavyLine)
 void Score::parseTremolo(Note *note, const QDomElement &tremolo)
 {
     const QString type = MarkPairing::tremoloType(tremolo);
-    const int strokes = SettingsValues::readInt(ownText(tremolo).trimmed());
+    const int strokes = SettingsValues::readInt(notationOwnText(tremolo).trimmed());
     if (MarkPairing::makesNotation(tremolo))
         note->notations.append(makeNotation(Tremolo, tremolo));
     if (type == QLatin1String("start"))
@@ -333,7 +333,7 @@ void Score::parseTechnical(Note *note, const QDomElement &technical)
 
 void Score::parseFingeringText(Note *note, const QDomElement &fingering)
 {
-    const QStringList pieces = ownText(fingering).split(QLatin1Char('/'));
+    const QStringList pieces = notationOwnText(fingering).split(QLatin1Char('/'));
     for (const QString &written : pieces) {
         bool found = false;
         QPointF option;

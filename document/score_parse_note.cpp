@@ -16,7 +16,7 @@
 
 namespace {
 
-int intOf(const QString &text)
+int noteIntOf(const QString &text)
 {
     return SettingsValues::readInt(text.trimmed());
 }
@@ -63,10 +63,10 @@ void readPitch(Note *note, const QDomElement &pitch)
     const QString alter = Score::childElementText(pitch, QStringLiteral("alter"));
     // Both go into pitch arithmetic; far beyond any instrument they clamp.
     if (!alter.isEmpty())
-        note->alter = ReadBounds::clampOffset(intOf(alter));
+        note->alter = ReadBounds::clampOffset(noteIntOf(alter));
     const QString octave = Score::childElementText(pitch, QStringLiteral("octave"));
     if (!octave.isEmpty())
-        note->octave = ReadBounds::clampOffset(intOf(octave));
+        note->octave = ReadBounds::clampOffset(noteIntOf(octave));
 }
 
 void readTie(Note *note, const QDomElement &tie)
@@ -108,7 +108,7 @@ void readBeam(Note *note, const QDomElement &beam)
 {
     // MusicXML's default number is 1, and most files leave it out.
     const QString number = beam.attribute(QStringLiteral("number"));
-    const int value = number.isEmpty() ? 1 : intOf(number);
+    const int value = number.isEmpty() ? 1 : noteIntOf(number);
     if (value < 1 || value > Note::levelCount)
         return;
     setCoded(note->beamTypes[value - 1], beamStates(), beam.text());
@@ -119,10 +119,10 @@ void readTimeModification(Note *note, const QDomElement &element)
     note->timeModification = true;
     const QString actual = Score::childElementText(element, QStringLiteral("actual-notes"));
     if (!actual.isEmpty())
-        note->actualNotes = intOf(actual);
+        note->actualNotes = noteIntOf(actual);
     const QString normal = Score::childElementText(element, QStringLiteral("normal-notes"));
     if (!normal.isEmpty())
-        note->normalNotes = intOf(normal);
+        note->normalNotes = noteIntOf(normal);
 }
 
 void readLyric(Note *note, const QDomElement &element)
@@ -194,7 +194,7 @@ bool Score::parseMeasureNote(Note *note, const QDomElement &element, QString *re
         } else if (tag == QLatin1String("pitch")) {
             readPitch(note, child);
         } else if (tag == QLatin1String("duration")) {
-            note->duration = intOf(child.text());
+            note->duration = noteIntOf(child.text());
         } else if (tag == QLatin1String("voice")) {
             // Voices below 1 would index before the first; "0" is refused
             // like voices above 32, and so is a name left without a voice.
@@ -205,7 +205,7 @@ bool Score::parseMeasureNote(Note *note, const QDomElement &element, QString *re
                 return false;
             }
         } else if (tag == QLatin1String("staff")) {
-            const int number = intOf(child.text());
+            const int number = noteIntOf(child.text());
             note->staff = number >= 1 && number <= MePart::maxStaves ? number - 1 : -1;
             if (note->staff < 0) {
                 qDebug().noquote()

@@ -16,7 +16,7 @@
 
 namespace {
 
-bool inSlots(int number)
+bool inOctShiftSlots(int number)
 {
     return number >= 0 && number < OctShift::slotCount;
 }
@@ -35,7 +35,7 @@ void OctShift::reset()
 
 void OctShift::octShiftStart(Measure *measure, int voice, Direction *record, double position)
 {
-    if (!record || !inSlots(record->number))
+    if (!record || !inOctShiftSlots(record->number))
         return;
     startSlots[record->number] = Slot{measure, record->kind, record, position, voice};
 }
@@ -86,7 +86,7 @@ void OctShift::octShiftGlyphs(QGraphicsItemGroup *group, double length, bool hoo
 
 int OctShift::octShiftStop(Measure *measure, Direction *record, double position)
 {
-    if (!record || !inSlots(record->number))
+    if (!record || !inOctShiftSlots(record->number))
         return 0;
     const std::optional<StartedSpan> span =
         takeSpanStart(startSlots[record->number], score, part, measure);

@@ -21,7 +21,7 @@
 namespace {
 
 // The voice of part `p` in measure m that holds `note`, -1 when none does.
-int voiceOf(const Measure *m, int p, const Note *note)
+int waveVoiceOf(const Measure *m, int p, const Note *note)
 {
     if (p < 0 || p >= m->parts.size())
         return -1;
@@ -33,7 +33,7 @@ int voiceOf(const Measure *m, int p, const Note *note)
     return -1;
 }
 
-bool hasItem(const Measure *m, int p, int v, int item)
+bool waveHasItem(const Measure *m, int p, int v, int item)
 {
     return item >= 0 && m->itemExists(p, v, item);
 }
@@ -74,12 +74,12 @@ int WaveLine::wavyLineStop(Measure *m, Note *note)
     const int a = first->indexInScore();
     const int b = m->indexInScore();
     const int p = int(score->parts.indexOf(part));
-    const int sv = voiceOf(first, p, start);
-    const int ev = voiceOf(m, p, note);
+    const int sv = waveVoiceOf(first, p, start);
+    const int ev = waveVoiceOf(m, p, note);
     // Nothing to measure from: ends outside the score or without glyphs,
     // or a stop before its start.
-    if (a < 0 || b < a || sv < 0 || ev < 0 || !hasItem(first, p, sv, start->firstAlignItem) ||
-        !hasItem(m, p, ev, note->alignItemEnd))
+    if (a < 0 || b < a || sv < 0 || ev < 0 || !waveHasItem(first, p, sv, start->firstAlignItem) ||
+        !waveHasItem(m, p, ev, note->alignItemEnd))
         return 1;
 
     const bool horizontal = score->page->horizontal;
@@ -88,7 +88,7 @@ int WaveLine::wavyLineStop(Measure *m, Note *note)
     const int startIndex = int(first->parts.at(p)->voices.at(sv)->notes.indexOf(start));
     // The line begins after the start note's chord in horizontal writing.
     Note *anchor = first->parts.at(p)->voices.at(sv)->findNextUnflaggedNote(start);
-    if (!hasItem(first, p, sv, anchor->firstAlignItem))
+    if (!waveHasItem(first, p, sv, anchor->firstAlignItem))
         anchor = start;
     const QPointF startPos = first->getItemFinalPosFrame(p, sv, start->firstAlignItem);
     const QPointF anchorPos = first->getItemFinalPosFrame(p, sv, anchor->firstAlignItem);

@@ -19,7 +19,7 @@
 
 namespace {
 
-bool inSlots(int number)
+bool inWedgeSlots(int number)
 {
     return number >= 0 && number < Wedge::slotCount;
 }
@@ -62,7 +62,7 @@ void Wedge::reset()
 void Wedge::wedgeStart(Measure *measure, int voice, Direction *direction, double startPosition,
                        bool crescendo)
 {
-    if (!direction || !inSlots(direction->number))
+    if (!direction || !inWedgeSlots(direction->number))
         return;
     startSlots[direction->number] = Slot{measure, voice, direction, startPosition, crescendo};
 }
@@ -93,7 +93,7 @@ void Wedge::wedgePen(QGraphicsItemGroup *group, bool place, double x, double y,
 
 int Wedge::wedgeStop(Measure *measure, Direction *direction, double stopPosition)
 {
-    if (!direction || !inSlots(direction->number))
+    if (!direction || !inWedgeSlots(direction->number))
         return 0;
     Slot &slot = startSlots[direction->number];
     if (!slot.startMeasure || !slot.direction)

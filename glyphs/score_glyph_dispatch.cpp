@@ -2,6 +2,7 @@
 // run of glyph items and aligned items (opening marks, beat spacer, the
 // notation worker's glyphs, closing marks, breath), and the two ways of
 // making a glyph item.
+#include "glyphs/glyph_worker_support.h"
 #include "layout/alignitem.h"
 #include "layout/layouter.h"
 #include "model/directive.h"
@@ -18,6 +19,8 @@
 
 #include <QTransform>
 
+using GlyphWorkers::voiceOf;
+
 namespace {
 
 constexpr int tremoloStop = 2;
@@ -25,11 +28,6 @@ constexpr int beamContinue = 2;
 // Glyph classes of Measure::addNoteItem3.
 constexpr int plainWidth = 0;
 constexpr int spacerWidth = 6;
-
-Voice *voiceOf(const Measure *measure, int part, int voice)
-{
-    return measure->parts.at(part)->voices.use(voice);
-}
 
 // The directive's keyword: its text without the leading dot.
 QString keywordOf(const Directive *directive)

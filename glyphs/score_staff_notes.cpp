@@ -31,7 +31,7 @@ using GlyphWorkers::voiceOf;
 namespace {
 
 constexpr int tremoloStart = 1;
-constexpr int tremoloStop = 2;
+constexpr int staffTremoloStop = 2;
 
 struct AccidentalGlyph
 {
@@ -138,7 +138,7 @@ void Score::addStaffNote(Measure *measure, int part, int voice, int noteIndex, i
 
     // A repeat sign stands for its notes; the stop note of a two-note
     // tremolo shares the dots of its start note.
-    if (!name.startsWith(QLatin1String("Repeat")) && note->tremoloType != tremoloStop) {
+    if (!name.startsWith(QLatin1String("Repeat")) && note->tremoloType != staffTremoloStop) {
         addStaffDots(measure, part, voice, noteIndex, onset);
         markLastItem(note, measure, part, voice);
     }
@@ -437,7 +437,7 @@ bool Score::isNoteTiedInChord(Measure *measure, int part, int voice, Note *note)
         ++index;
     const Note *partner = notes.at(index);
     return partner != note &&
-           (partner->tremoloType == tremoloStop ||
-            std::find(partner->tremoloStops.cbegin(), partner->tremoloStops.cend(), tremoloStop) !=
+           (partner->tremoloType == staffTremoloStop ||
+            std::find(partner->tremoloStops.cbegin(), partner->tremoloStops.cend(), staffTremoloStop) !=
                 partner->tremoloStops.cend());
 }

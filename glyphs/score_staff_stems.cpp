@@ -23,12 +23,12 @@ using GlyphWorkers::voiceOf;
 namespace {
 
 constexpr double u = 0.125; // one staff step, in note sizes
-constexpr int tremoloSingle = 3;
+constexpr int stemTremoloSingle = 3;
 
 // Strokes across the stem of a single-note tremolo, else 0.
 int strokesOf(const Note *note)
 {
-    return note->tremoloType == tremoloSingle ? note->tremoloMarks : 0;
+    return note->tremoloType == stemTremoloSingle ? note->tremoloMarks : 0;
 }
 
 // Whole, half and quarter notes (and breves) carry no flag.
@@ -176,7 +176,7 @@ void Score::addStaffTremolo(Measure *measure, int part, int voice, int noteIndex
     // The chord by steps; its own first note keeps the results.
     const QList<Note *> chord = StaffGlyphs::chordByStep(this, measure, part, voice, noteIndex);
     Note *first = voiceOf(measure, part, voice)->notes.at(noteIndex);
-    if (first->tremoloType != tremoloSingle)
+    if (first->tremoloType != stemTremoloSingle)
         return;
     const double size = parts.at(part)->noteFontSize;
     Note *highest = chord.last();

@@ -13,8 +13,8 @@
 
 namespace {
 
-constexpr int stemUp = 1;
-constexpr int stemDown = 2;
+constexpr int sideStemUp = 1;
+constexpr int sideStemDown = 2;
 
 // Another voice of the part holds a note on `staff` in this measure.
 bool sharesStaff(const MePart *mePart, int voice, int staff, bool *firstOnStaff)
@@ -120,8 +120,8 @@ int Score::stemFromSteps(int lowest, int highest)
 {
     // The head farthest from the middle line decides; from the middle
     // line up the stem goes down.
-    return std::abs(highest) >= std::abs(lowest) ? (highest >= 0 ? stemDown : stemUp)
-                                                 : (lowest >= 0 ? stemDown : stemUp);
+    return std::abs(highest) >= std::abs(lowest) ? (highest >= 0 ? sideStemDown : sideStemUp)
+                                                 : (lowest >= 0 ? sideStemDown : sideStemUp);
 }
 
 void Score::setStaffStemDirections(Measure *measure, int part, int voice)
@@ -147,7 +147,7 @@ void Score::setStaffStemDirections(Measure *measure, int part, int voice)
             const int step = getStaffStep(measure, part, notes.at(k));
             chord.lowest = std::min(chord.lowest, step);
             chord.highest = std::max(chord.highest, step);
-            if (notes.at(k)->stem == stemUp || notes.at(k)->stem == stemDown)
+            if (notes.at(k)->stem == sideStemUp || notes.at(k)->stem == sideStemDown)
                 fileStem = notes.at(k)->stem;
         }
         const Note *head = notes.at(i);
@@ -158,9 +158,9 @@ void Score::setStaffStemDirections(Measure *measure, int part, int voice)
         else if (head->rest || (head->noteType < 2 && !head->grace))
             shown = 0;
         else if (sharesStaff(mePart, voice, head->staff, &firstOnStaff))
-            shown = firstOnStaff ? stemUp : stemDown;
+            shown = firstOnStaff ? sideStemUp : sideStemDown;
         else if (head->grace)
-            shown = stemUp;
+            shown = sideStemUp;
         else
             shown = stemFromSteps(chord.lowest, chord.highest);
         for (int k = i; k < i + length; ++k)

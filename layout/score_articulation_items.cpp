@@ -22,8 +22,8 @@
 
 namespace {
 
-constexpr double markZ = 10.0;
-constexpr double faintOpacity = 0.5;
+constexpr double articulationZ = 10.0;
+constexpr double faintArticulationOpacity = 0.5;
 
 using namespace NotationKind;
 
@@ -231,7 +231,7 @@ void Score::genArticulationItems(int measureIndex, int part, int voice, int note
         scene->addItem(item);
         if (watcher)
             item->installSceneEventFilter(watcher);
-        item->setZValue(markZ);
+        item->setZValue(articulationZ);
         ++made;
     }
     if (made == 0)
@@ -252,7 +252,7 @@ void Score::genArticulationItems(int measureIndex, int part, int voice, int note
             notation->shown = false;
         else if (notation->visibility == 0)
             notation->shown = !note->longRepeatMemberFlag;
-        item->setOpacity(notation->shown ? 1.0 : faintOpacity);
+        item->setOpacity(notation->shown ? 1.0 : faintArticulationOpacity);
         if (cleanOutput)
             item->setVisible(notation->shown);
         if (horizontal)

@@ -21,7 +21,7 @@
 
 namespace {
 
-constexpr double markZ = 10.0;
+constexpr double bowMarkZ = 10.0;
 
 } // namespace
 
@@ -96,7 +96,7 @@ int Score::genBowingItems(int measureIndex, int part, int voice, int noteIndex, 
         scene->addItem(item);
         if (watcher)
             item->installSceneEventFilter(watcher);
-        item->setZValue(markZ);
+        item->setZValue(bowMarkZ);
     };
 
     if (upBow) {

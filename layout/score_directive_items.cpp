@@ -18,7 +18,7 @@
 
 namespace {
 
-constexpr double markZ = 10.0;
+constexpr double directiveMarkZ = 10.0;
 
 // Where an unmoved mark sits beside its note; each placement has one
 // default offset per writing direction.
@@ -227,7 +227,7 @@ void Score::genTechniqueItems(int measureIndex, int part, int voice, int noteInd
     GlyphItem *item = createSvgItem(part, true, glyph.glyphId, false, horizontal, f * d, d);
     setDirectiveItemTag(item, measureIndex, part, voice, noteIndex, directiveIndex);
     item->setFlags(QGraphicsItem::ItemIsMovable | QGraphicsItem::ItemIsSelectable);
-    item->setZValue(markZ);
+    item->setZValue(directiveMarkZ);
     if (staff)
         item->setScale(0.5);
 

@@ -25,7 +25,7 @@
 
 namespace {
 
-constexpr double degreesPerRadian = 57.2958;
+constexpr double glissandoDegreesPerRadian = 57.2958;
 // The tilt of a piece that enters a new line, in degrees.
 constexpr double entryTilt = 15.0;
 // The shortest piece entering a new line, and its least distance from the
@@ -33,7 +33,7 @@ constexpr double entryTilt = 15.0;
 constexpr double minEntryRun = 1.0;
 constexpr double entryPad = 0.15;
 
-bool hasItem(const Measure *m, int part, int voice, int item)
+bool glissandoHasItem(const Measure *m, int part, int voice, int item)
 {
     return item >= 0 && m->itemExists(part, voice, item);
 }
@@ -71,9 +71,9 @@ bool Score::findGlissandoStart(Measure *measure, int part, int voice, const Note
         ends->startMeasure = previous;
         ends->start = before.last();
     }
-    return hasItem(ends->startMeasure, part, voice, ends->start->firstAlignItem) &&
-           hasItem(ends->startMeasure, part, voice, ends->start->alignItemEnd) &&
-           hasItem(measure, part, voice, end->firstAlignItem);
+    return glissandoHasItem(ends->startMeasure, part, voice, ends->start->firstAlignItem) &&
+           glissandoHasItem(ends->startMeasure, part, voice, ends->start->alignItemEnd) &&
+           glissandoHasItem(measure, part, voice, end->firstAlignItem);
 }
 
 void Score::addStaffGlissando(Measure *measure, int part, int voice, Note *end, bool wavy)
@@ -155,11 +155,11 @@ void Score::drawGlissando(Measure *measure, int part, int voice, const Glissando
     double angle = 0.0;
     if (length > 0.0) {
         if (horizontal) {
-            angle = std::acos(d.x() / length) * degreesPerRadian;
+            angle = std::acos(d.x() / length) * glissandoDegreesPerRadian;
             if (d.y() < 0.0)
                 angle = -angle;
         } else {
-            angle = std::acos(d.y() / length) * degreesPerRadian;
+            angle = std::acos(d.y() / length) * glissandoDegreesPerRadian;
             if (d.x() > 0.0)
                 angle = -angle;
             angle += 90.0;

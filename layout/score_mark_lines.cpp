@@ -18,8 +18,8 @@
 
 namespace {
 
-constexpr double markZ = 10.0;
-constexpr double faintOpacity = 0.3;
+constexpr double markLineZ = 10.0;
+constexpr double faintLineOpacity = 0.3;
 
 // Visible (1) shows even a note whose marks are hidden; invisible (2)
 // always hides; default (0) follows the note. Other codes keep the last
@@ -63,7 +63,7 @@ int Score::genNotationWavyLine(int measureIndex, int part, int voice, int noteIn
     if (watcher)
         path->installSceneEventFilter(watcher);
     path->setFlags(QGraphicsItem::ItemIsMovable | QGraphicsItem::ItemIsSelectable);
-    path->setZValue(markZ);
+    path->setZValue(markLineZ);
 
     const QPointF f = m->getItemFinalPosFrame(part, voice, note->firstAlignItem);
     const double l = style->tremoloOffsetL;
@@ -87,7 +87,7 @@ int Score::genNotationWavyLine(int measureIndex, int part, int voice, int noteIn
     else if (cleanOutput)
         path->setVisible(false);
     else
-        path->setOpacity(faintOpacity);
+        path->setOpacity(faintLineOpacity);
     return 1;
 }
 

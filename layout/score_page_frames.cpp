@@ -21,12 +21,6 @@ QPen blackPen(int width)
     return QPen(QBrush(QColor(0, 0, 0)), width);
 }
 
-bool isDoubleSheet(int paperSize)
-{
-    return paperSize == PaperA3DoubleA4 || paperSize == PaperB4DoubleB5 ||
-           paperSize == PaperJisB4DoubleJisB5;
-}
-
 } // namespace
 
 void Score::drawStageFrame()

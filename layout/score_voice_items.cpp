@@ -74,13 +74,13 @@ int strokesOfNote(const Note *note, int style)
 }
 
 // A voice all of whose notes lie inside one chain.
-bool isCoveredVoice(const Voice *voice)
+bool isCoveredVoiceItem(const Voice *voice)
 {
     return !voice->notes.isEmpty() &&
            voice->notes.first()->longRepeatCount == int(voice->notes.size());
 }
 
-bool hasItem(const Measure *measure, int part, int voice, int item)
+bool voiceHasItem(const Measure *measure, int part, int voice, int item)
 {
     return measure->itemExists(part, voice, item);
 }
@@ -200,7 +200,7 @@ void Score::genVoiceItems(int measureIndex, int part, int voice, double x, doubl
         genSpanItems(measureIndex, part, voice, &tuplet);
         return;
     }
-    const bool coveredVoice = isCoveredVoice(v);
+    const bool coveredVoice = isCoveredVoiceItem(v);
     VoiceStrokes strokes;
     int staffBeamStart = -1;
     for (int i = 0; i < v->notes.size(); ++i) {
@@ -209,7 +209,7 @@ void Score::genVoiceItems(int measureIndex, int part, int voice, double x, doubl
         // notes after it still have theirs.
         if (note->firstAlignItem < 0)
             continue;
-        if (!hasItem(m, part, voice, note->firstAlignItem)) {
+        if (!voiceHasItem(m, part, voice, note->firstAlignItem)) {
             // The stop note of a two-note tremolo is drawn by its start
             // note and may own no item.
             if (!v->alignItems.isEmpty() && note->tremoloType != tremoloStopType)

@@ -13,7 +13,6 @@
 namespace {
 
 constexpr int tozanTrad = 3;
-constexpr int staffNotation = 12;
 // Glyph counts above this stack beyond the note box, except in TozanTrad.
 constexpr int maxStackedGlyphs = 4;
 
@@ -37,7 +36,7 @@ double Measure::getPartRefLine(int part) const
 double Measure::getStaffLinePos(int staff, int part) const
 {
     const Part *settings = score->parts.at(part);
-    if (settings->notationStyle != staffNotation)
+    if (settings->notationStyle != NotationStyle::StaffNotation)
         return getPartCenter(part);
     const MePart *cell = parts.at(part);
     const int staves = qMax(1, settings->staffCount);
@@ -52,7 +51,7 @@ double Measure::getStaffLinePos(int staff, int part) const
 double Measure::getPartNoteLine(int staff, int part) const
 {
     const Part *settings = score->parts.at(part);
-    if (settings->notationStyle != staffNotation)
+    if (settings->notationStyle != NotationStyle::StaffNotation)
         return getPartRefLine(part);
     const double shift = settings->noteFontSize * settings->partShift;
     const double line = getStaffLinePos(staff, part);

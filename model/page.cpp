@@ -42,12 +42,13 @@ double finiteOrZero(double value)
     return std::isfinite(value) ? value : 0.0;
 }
 
-bool isDoubleSheet(int code)
-{
-    return code == PaperA3DoubleA4 || code == PaperB4DoubleB5 || code == PaperJisB4DoubleJisB5;
-}
-
 } // namespace
+
+bool isDoubleSheet(int paperSize)
+{
+    return paperSize == PaperA3DoubleA4 || paperSize == PaperB4DoubleB5 ||
+           paperSize == PaperJisB4DoubleJisB5;
+}
 
 Page::Page(QObject *parent) : QObject(parent)
 {

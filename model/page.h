@@ -27,6 +27,9 @@ enum PaperSize : int
     PaperJisB4DoubleJisB5 = 9,
 };
 
+// Whether a PaperSize code is one of the double sheets (two pages a sheet).
+bool isDoubleSheet(int paperSize);
+
 class Page : public QObject
 {
     Q_OBJECT

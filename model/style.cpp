@@ -3,9 +3,9 @@
 #include <QFontMetrics>
 
 namespace {
-bool differs(double a, double b)
+bool styleValueDiffers(double a, double b)
 {
-    return !(a == b); // a NaN always differs
+    return !(a == b); // a NaN always styleValueDiffers
 }
 } // namespace
 
@@ -115,50 +115,50 @@ void Style::copySettingsFrom(const Style *s)
 
 bool Style::isDifferent(const Style *o) const
 {
-    return differs(beamLineOffset, o->beamLineOffset) || differs(beamLineWidth, o->beamLineWidth) ||
-           differs(beamLineSpacing, o->beamLineSpacing) ||
-           differs(tozanSmallNoteScale, o->tozanSmallNoteScale) ||
-           differs(dynamicsScale, o->dynamicsScale) || differs(graceNoteScale, o->graceNoteScale) ||
-           differs(graceOffsetX, o->graceOffsetX) || differs(graceOffsetY, o->graceOffsetY) ||
-           differs(slurOffset, o->slurOffset) || tieRightBottom != o->tieRightBottom ||
+    return styleValueDiffers(beamLineOffset, o->beamLineOffset) || styleValueDiffers(beamLineWidth, o->beamLineWidth) ||
+           styleValueDiffers(beamLineSpacing, o->beamLineSpacing) ||
+           styleValueDiffers(tozanSmallNoteScale, o->tozanSmallNoteScale) ||
+           styleValueDiffers(dynamicsScale, o->dynamicsScale) || styleValueDiffers(graceNoteScale, o->graceNoteScale) ||
+           styleValueDiffers(graceOffsetX, o->graceOffsetX) || styleValueDiffers(graceOffsetY, o->graceOffsetY) ||
+           styleValueDiffers(slurOffset, o->slurOffset) || tieRightBottom != o->tieRightBottom ||
            tupletRightBottom != o->tupletRightBottom || tupletBracket != o->tupletBracket ||
-           differs(tieOffset, o->tieOffset) || differs(notationOffset, o->notationOffset) ||
-           differs(tremoloOffsetL, o->tremoloOffsetL) ||
-           differs(tremoloOffsetW, o->tremoloOffsetW) || differs(tupletOffset, o->tupletOffset) ||
-           differs(octaveInstructionScale, o->octaveInstructionScale) ||
+           styleValueDiffers(tieOffset, o->tieOffset) || styleValueDiffers(notationOffset, o->notationOffset) ||
+           styleValueDiffers(tremoloOffsetL, o->tremoloOffsetL) ||
+           styleValueDiffers(tremoloOffsetW, o->tremoloOffsetW) || styleValueDiffers(tupletOffset, o->tupletOffset) ||
+           styleValueDiffers(octaveInstructionScale, o->octaveInstructionScale) ||
            octaveInstructionRightOrBottom != o->octaveInstructionRightOrBottom ||
            doubleQuoteOtsu != o->doubleQuoteOtsu ||
-           differs(octaveInstructionOffsetL, o->octaveInstructionOffsetL) ||
-           differs(octaveInstructionOffsetW, o->octaveInstructionOffsetW) ||
+           styleValueDiffers(octaveInstructionOffsetL, o->octaveInstructionOffsetL) ||
+           styleValueDiffers(octaveInstructionOffsetW, o->octaveInstructionOffsetW) ||
            insertNoteSpacer != o->insertNoteSpacer ||
-           differs(noteSpacerRatio, o->noteSpacerRatio) ||
-           differs(fingeringSize, o->fingeringSize) ||
-           differs(fingeringLineWidth, o->fingeringLineWidth) ||
-           differs(fingeringOffsetL, o->fingeringOffsetL) ||
-           differs(fingeringOffsetW, o->fingeringOffsetW) || tieStopBar != o->tieStopBar ||
+           styleValueDiffers(noteSpacerRatio, o->noteSpacerRatio) ||
+           styleValueDiffers(fingeringSize, o->fingeringSize) ||
+           styleValueDiffers(fingeringLineWidth, o->fingeringLineWidth) ||
+           styleValueDiffers(fingeringOffsetL, o->fingeringOffsetL) ||
+           styleValueDiffers(fingeringOffsetW, o->fingeringOffsetW) || tieStopBar != o->tieStopBar ||
            eraseExtension != o->eraseExtension || kinkoDefaultU != o->kinkoDefaultU ||
-           differs(stageLineWidth, o->stageLineWidth) || differs(partLineWidth, o->partLineWidth) ||
-           differs(measureLeadingPad, o->measureLeadingPad) ||
-           differs(measureTailingPad, o->measureTailingPad) ||
-           differs(measureMaxChordWidth, o->measureMaxChordWidth) ||
-           differs(measureBarLineWidth, o->measureBarLineWidth) ||
-           differs(measureThinLineWidth, o->measureThinLineWidth) ||
-           differs(measureThickLineWidth, o->measureThickLineWidth) ||
-           differs(measureDoubleLineSpacing, o->measureDoubleLineSpacing) ||
-           differs(measureRepeatDotRadius, o->measureRepeatDotRadius) ||
-           differs(measureRepeatDotOffset, o->measureRepeatDotOffset) ||
-           differs(measureRepeatDotSeparation, o->measureRepeatDotSeparation) ||
-           differs(measureTimeSignatureSize, o->measureTimeSignatureSize) ||
-           multiMeasureRests != o->multiMeasureRests || differs(timeTickRatio, o->timeTickRatio) ||
-           differs(tickMajorLength, o->tickMajorLength) ||
-           differs(tickMajorWidth, o->tickMajorWidth) ||
-           differs(tickMinorLength, o->tickMinorLength) ||
-           differs(tickMinorWidth, o->tickMinorWidth) || differs(lyricsOffset, o->lyricsOffset) ||
-           differs(lyricsOffsetTimeDirection, o->lyricsOffsetTimeDirection) ||
-           lyricsLine != o->lyricsLine || differs(noteOffset, o->noteOffset) ||
+           styleValueDiffers(stageLineWidth, o->stageLineWidth) || styleValueDiffers(partLineWidth, o->partLineWidth) ||
+           styleValueDiffers(measureLeadingPad, o->measureLeadingPad) ||
+           styleValueDiffers(measureTailingPad, o->measureTailingPad) ||
+           styleValueDiffers(measureMaxChordWidth, o->measureMaxChordWidth) ||
+           styleValueDiffers(measureBarLineWidth, o->measureBarLineWidth) ||
+           styleValueDiffers(measureThinLineWidth, o->measureThinLineWidth) ||
+           styleValueDiffers(measureThickLineWidth, o->measureThickLineWidth) ||
+           styleValueDiffers(measureDoubleLineSpacing, o->measureDoubleLineSpacing) ||
+           styleValueDiffers(measureRepeatDotRadius, o->measureRepeatDotRadius) ||
+           styleValueDiffers(measureRepeatDotOffset, o->measureRepeatDotOffset) ||
+           styleValueDiffers(measureRepeatDotSeparation, o->measureRepeatDotSeparation) ||
+           styleValueDiffers(measureTimeSignatureSize, o->measureTimeSignatureSize) ||
+           multiMeasureRests != o->multiMeasureRests || styleValueDiffers(timeTickRatio, o->timeTickRatio) ||
+           styleValueDiffers(tickMajorLength, o->tickMajorLength) ||
+           styleValueDiffers(tickMajorWidth, o->tickMajorWidth) ||
+           styleValueDiffers(tickMinorLength, o->tickMinorLength) ||
+           styleValueDiffers(tickMinorWidth, o->tickMinorWidth) || styleValueDiffers(lyricsOffset, o->lyricsOffset) ||
+           styleValueDiffers(lyricsOffsetTimeDirection, o->lyricsOffsetTimeDirection) ||
+           lyricsLine != o->lyricsLine || styleValueDiffers(noteOffset, o->noteOffset) ||
            staffNoteFontSize != o->staffNoteFontSize ||
-           differs(rehearsalMarkSize, o->rehearsalMarkSize) || differs(textOffset, o->textOffset) ||
-           differs(dynamicsOffset, o->dynamicsOffset) || differs(wedgeOffset, o->wedgeOffset) ||
-           differs(gapChordNote, o->gapChordNote) || differs(gapVoice, o->gapVoice) ||
+           styleValueDiffers(rehearsalMarkSize, o->rehearsalMarkSize) || styleValueDiffers(textOffset, o->textOffset) ||
+           styleValueDiffers(dynamicsOffset, o->dynamicsOffset) || styleValueDiffers(wedgeOffset, o->wedgeOffset) ||
+           styleValueDiffers(gapChordNote, o->gapChordNote) || styleValueDiffers(gapVoice, o->gapVoice) ||
            textFont != o->textFont || defaultFont != o->defaultFont;
 }

@@ -181,7 +181,7 @@ void TestCatalogues::catalogueTranslates()
 void TestCatalogues::everySourceTextIsTranslated()
 {
     const QStringList missing =
-        untranslated(QStringLiteral(VELMORA_SOURCE_DIR), QStringLiteral(VELMORA_SOURCE_DIR));
+        untranslated(QDir::cleanPath(sourcePath(QString())), QDir::cleanPath(sourcePath(QString())));
     QVERIFY2(
         missing.isEmpty(),
         qPrintable(QStringLiteral("no finished translation (run "
@@ -194,7 +194,7 @@ void TestCatalogues::everySourceTextIsTranslated()
 void TestCatalogues::untranslatedScratchTextIsNamed()
 {
     QTemporaryDir scratch;
-    QVERIFY(copySources(QStringLiteral(VELMORA_SOURCE_DIR), scratch.path()));
+    QVERIFY(copySources(QDir::cleanPath(sourcePath(QString())), scratch.path()));
     QVERIFY(writeFile(
         scratch.filePath(QStringLiteral("app/scratchtext.cpp")),
         "#include <QCoreApplication>\n"
@@ -206,7 +206,7 @@ void TestCatalogues::untranslatedScratchTextIsNamed()
                       " <widget class=\"QDialog\" name=\"ScratchForm\">\n"
                       "  <property name=\"windowTitle\"><string>Scratch form</string></property>\n"
                       " </widget>\n</ui>\n"));
-    const QStringList missing = untranslated(scratch.path(), QStringLiteral(VELMORA_SOURCE_DIR));
+    const QStringList missing = untranslated(scratch.path(), QDir::cleanPath(sourcePath(QString())));
     QCOMPARE(missing, QStringList({"velmora_ja.ts: MainWindow: \"Scratch text\"",
                                    "velmora_ja.ts: ScratchForm: \"Scratch form\"",
                                    "velmora_zh.ts: MainWindow: \"Scratch text\"",

@@ -5,7 +5,6 @@
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${VELMORA_BUILD_DIR:-$ROOT/build}"
-export CCACHE_DIR="${CCACHE_DIR:-$ROOT/.ccache}"
 
 if [[ ! -f "$BUILD_DIR/CMakeCache.txt" ]]; then
     # shellcheck disable=SC2086 # the options are words

@@ -30,8 +30,6 @@
 
 namespace {
 
-constexpr int slurKind = 6;
-constexpr int staffNotation = 12;
 
 // Break marks carry 1 (line), 2 (page) or 3 (white page), also for the
 // not-fitted forms of each break.
@@ -130,7 +128,7 @@ bool Score::fillContextMenu(QMenu *menu, const QGraphicsItem *first, bool severa
             return false;
         menu->addAction(actResetPosition);
         const int kind = notation->kind;
-        if (kind == slurKind) {
+        if (kind == NotationKind::Slur) {
             qDebug().noquote().nospace()
                 << "contextMenuEvent notation->notationType (slur) = " << kind;
             menu->addActions({actSlurCurveController, actInvertSlur});
@@ -187,7 +185,7 @@ bool Score::fillContextMenu(QMenu *menu, const QGraphicsItem *first, bool severa
         const Part *part = parts.value(t.part);
         if (!note || !part)
             return false;
-        if (part->notationStyle == staffNotation) {
+        if (part->notationStyle == NotationStyle::StaffNotation) {
             menu->addActions({actResetNoteShift, actInvertTie});
             return true;
         }

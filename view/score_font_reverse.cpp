@@ -22,8 +22,6 @@
 
 namespace {
 
-constexpr int slurKind = 6;
-constexpr int staffNotation = 12;
 
 // The side a slur is inverted to. A slur placed by neither the user nor
 // the file was drawn above (every placement but 2 is), so it goes below.
@@ -77,11 +75,11 @@ void Score::reverseCommands()
                 continue;
             if (t.type == NoteItem) {
                 const Part *part = parts.value(t.part);
-                if (part && part->notationStyle == staffNotation)
+                if (part && part->notationStyle == NotationStyle::StaffNotation)
                     pushCommand(new TieReverseUserCommand(this, note));
             } else if (t.type == NotationItem) {
                 Notation *slur = note->notations.value(t.index);
-                if (slur && slur->kind == slurKind)
+                if (slur && slur->kind == NotationKind::Slur)
                     pushCommand(new SlurReverseUserCommand(this, slur, invertedPlacement(slur)));
             }
         }

@@ -38,7 +38,6 @@ constexpr double verticalEndingShift = 15.0;
 // Notation kinds drawn by the articulation generator as glyphs placed from
 // their note; slurs, tremolos and wavy lines are drawn by their own
 // painters from the same kind of offset.
-constexpr int slurKind = 6;
 constexpr int tremoloKind = 10;
 
 } // namespace
@@ -121,7 +120,7 @@ bool Score::itemOffsetOrigin(const QGraphicsItem *item, QPointF *origin) const
         const Notation *notation = note->notations.value(t.index);
         if (!notation)
             return false;
-        if (notation->kind == slurKind) {
+        if (notation->kind == NotationKind::Slur) {
             *origin = slurOrigin(t, note);
             return true;
         }
@@ -246,7 +245,7 @@ double Score::notationCorrection(const Notation *notation, int part) const
     // end point itself.
     if (notation->kind == tremoloKind)
         return style->tremoloOffsetW;
-    if (notation->kind == slurKind) {
+    if (notation->kind == NotationKind::Slur) {
         const Part *settings = parts.value(part);
         return settings && settings->notationStyle == 12 ? 0.0 : style->slurOffset;
     }
@@ -267,7 +266,7 @@ QUndoCommand *Score::makeItemMoveCommand(const QGraphicsItem *item, const QPoint
             return nullptr;
         command = new NotationMove(this, notation, offset);
         // A moved slur or wavy line reshapes its drawn span.
-        const bool span = notation->kind == slurKind || notation->kind == 11;
+        const bool span = notation->kind == NotationKind::Slur || notation->kind == 11;
         text = spanRefresh && span ? QStringLiteral("NotationMove Refresh")
                                    : QStringLiteral("NotationMove");
         break;

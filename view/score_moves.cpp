@@ -30,8 +30,6 @@ constexpr double keyStep = 1.0;
 constexpr double noteShiftStep = 0.075;
 // Curve-shift units one slur command bends a half of a slur.
 constexpr double slurShiftStep = 3.0;
-constexpr int slurKind = 6;
-constexpr int staffNotation = 12;
 
 QPointF stepFor(int direction)
 {
@@ -110,7 +108,7 @@ void Score::shiftStaffNote(const QGraphicsItem *item, int direction)
     getItemTag(item, &m, &p, &v, &n);
     const Part *part = parts.value(p);
     Note *first = noteAt(m, p, v, n);
-    if (!part || !first || part->notationStyle != staffNotation)
+    if (!part || !first || part->notationStyle != NotationStyle::StaffNotation)
         return;
     setChanged(true);
     // Only a chord's first note moves the chord.
@@ -225,7 +223,7 @@ void Score::slurShiftUpDownCommand(bool shift1, bool up)
         const ItemTags t = readItemTags(item);
         Note *note = noteAt(t.measure, t.part, t.voice, t.note);
         Notation *slur = note ? note->notations.value(t.index) : nullptr;
-        if (!slur || slur->kind != slurKind)
+        if (!slur || slur->kind != NotationKind::Slur)
             continue;
         double a = slur->slurControlY1;
         double b = slur->slurControlY2;

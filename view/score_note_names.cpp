@@ -16,7 +16,7 @@
 
 namespace {
 
-bool isNoteGlyph(const QGraphicsItem *item)
+bool isNamedNoteGlyph(const QGraphicsItem *item)
 {
     const QVariant type = item->data(TagType);
     return type.isValid() && type.toInt() == NoteItem;
@@ -27,7 +27,7 @@ bool isNoteGlyph(const QGraphicsItem *item)
 void Score::noteNameChangeCommand()
 {
     const QList<QGraphicsItem *> selected = scene->selectedItems();
-    const auto glyph = std::find_if(selected.cbegin(), selected.cend(), isNoteGlyph);
+    const auto glyph = std::find_if(selected.cbegin(), selected.cend(), isNamedNoteGlyph);
     if (glyph == selected.cend())
         return;
     const ItemTags t = readItemTags(*glyph);
@@ -52,7 +52,7 @@ void Score::noteNameChangeApply(const QString &name)
         UndoMacro macro(this, QStringLiteral("NoteNameChange"));
         for (int i = 0; i < scene->selectedItems().size(); ++i) {
             const QGraphicsItem *item = scene->selectedItems().at(i);
-            if (!isNoteGlyph(item))
+            if (!isNamedNoteGlyph(item))
                 continue;
             const ItemTags t = readItemTags(item);
             if (Note *note = noteAt(t.measure, t.part, t.voice, t.note))

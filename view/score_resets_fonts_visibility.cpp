@@ -32,7 +32,6 @@
 
 namespace {
 
-constexpr int slurKind = 6;
 
 // A command whose text is its class name.
 QUndoCommand *named(QUndoCommand *command, const char *text)
@@ -43,7 +42,7 @@ QUndoCommand *named(QUndoCommand *command, const char *text)
 
 // A measure item carries type 0; an item without a written tag would read
 // as one, so only a written tag counts.
-bool isMeasureItem(const QGraphicsItem *item)
+bool isResettableMeasureItem(const QGraphicsItem *item)
 {
     const QVariant tag = item->data(TagType);
     return tag.isValid() && tag.toInt() == 0;
@@ -155,7 +154,7 @@ void Score::pushAllMoveResets(const Note *note, int type)
     } else if (type == NotationItem) {
         // Slurs keep the shape the user gave them.
         for (Notation *notation : note->notations) {
-            if (notation->moved && notation->kind != slurKind)
+            if (notation->moved && notation->kind != NotationKind::Slur)
                 pushCommand(named(new NotationMoveReset(this, notation), "NotationMoveReset"));
         }
     }
@@ -364,7 +363,7 @@ void Score::resetScaleCommand()
 
 QUndoCommand *Score::makeScaleResetCommand(const QGraphicsItem *item)
 {
-    if (isMeasureItem(item)) {
+    if (isResettableMeasureItem(item)) {
         // A measure area's tag counts in the displayed measures.
         Measure *measure = displayedMeasures.value(item->data(TagMeasure).toInt());
         return measure ? named(new ScaleMeasure(this, measure, 1.0), "Scale") : nullptr;

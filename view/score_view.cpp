@@ -37,7 +37,6 @@ constexpr double zoomStep = 1.02;
 constexpr double magnifyStep = 1.05;
 constexpr double initialZoom = 0.6;
 constexpr double wheelScroll = 30.0;
-constexpr int slurKind = 6;
 
 // Selects a re-found item, or says why the record found none.
 void selectAgain(QGraphicsItem *item, const char *operation, const QString &record)
@@ -68,7 +67,7 @@ void Score::slurShiftControl()
     getNotationItemTag(selection.first(), &m, &p, &v, &n, &index);
     const Note *note = noteAt(m, p, v, n);
     const Notation *notation = note ? note->notations.value(index) : nullptr;
-    if (!notation || notation->kind != slurKind)
+    if (!notation || notation->kind != NotationKind::Slur)
         return;
 
     DialogSlurControl dialog;
