@@ -181,7 +181,7 @@ void TestCatalogues::catalogueTranslates()
 void TestCatalogues::everySourceTextIsTranslated()
 {
     const QStringList missing =
-        untranslated(QDir::cleanPath(sourcePath(QString())), QDir::cleanPath(sourcePath(QString())));
+        untranslated(QDir::cleanPath(TestSupport::sourcePath(QString())), QDir::cleanPath(TestSupport::sourcePath(QString())));
     QVERIFY2(
         missing.isEmpty(),
         qPrintable(QStringLiteral("no finished translation (run "
@@ -194,7 +194,7 @@ void TestCatalogues::everySourceTextIsTranslated()
 void TestCatalogues::untranslatedScratchTextIsNamed()
 {
     QTemporaryDir scratch;
-    QVERIFY(copySources(QDir::cleanPath(sourcePath(QString())), scratch.path()));
+    QVERIFY(copySources(QDir::cleanPath(TestSupport::sourcePath(QString())), scratch.path()));
     QVERIFY(writeFile(
         scratch.filePath(QStringLiteral("app/scratchtext.cpp")),
         "#include <QCoreApplication>\n"
@@ -206,7 +206,7 @@ void TestCatalogues::untranslatedScratchTextIsNamed()
                       " <widget class=\"QDialog\" name=\"ScratchForm\">\n"
                       "  <property name=\"windowTitle\"><string>Scratch form</string></property>\n"
                       " </widget>\n</ui>\n"));
-    const QStringList missing = untranslated(scratch.path(), QDir::cleanPath(sourcePath(QString())));
+    const QStringList missing = untranslated(scratch.path(), QDir::cleanPath(TestSupport::sourcePath(QString())));
     QCOMPARE(missing, QStringList({"velmora_ja.ts: MainWindow: \"Scratch text\"",
                                    "velmora_ja.ts: ScratchForm: \"Scratch form\"",
                                    "velmora_zh.ts: MainWindow: \"Scratch text\"",

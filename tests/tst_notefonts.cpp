@@ -36,7 +36,7 @@ struct ChecklistEntry
 QList<ChecklistEntry> readChecklist(const QString &folder)
 {
     QFile file(
-        fixturePath(QStringLiteral("notefont-ids/%1.txt")).arg(folder));
+        TestSupport::fixturePath(QStringLiteral("notefont-ids/%1.txt")).arg(folder));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return {};
     QList<ChecklistEntry> entries;
@@ -113,7 +113,7 @@ struct MarkList
 MarkList readMarkList(const QString &folder)
 {
     QFile file(
-        fixturePath(QStringLiteral("notefont-marks/%1.txt")).arg(folder));
+        TestSupport::fixturePath(QStringLiteral("notefont-marks/%1.txt")).arg(folder));
     MarkList list;
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return list;
