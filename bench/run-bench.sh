@@ -6,7 +6,7 @@
 # generated score (100 against 1000 measures of 4 parts), the page roll and
 # the SVG pages of the large score, and the regeneration after an edit (a
 # regeneration that finds the scene full, as every edit does) of generated
-# scores.
+# scores, and the MusicXML export of one part of 1000 to 8000 measures.
 #
 #   bench/run-bench.sh [--runs N] [--mscore]
 #
@@ -159,6 +159,26 @@ for entry in "${REGEN_CASES[@]}"; do
     cpu=$(awk '/^regenerate again:/{gsub(/\)/, "", $6); print $6}' "$WORK/regen.log" | median)
     printf "%-10s %10s %10s\n" "$name" "$wall" "$cpu"
 done
+
+# The MusicXML export against the score file's save, one part of 1000 to
+# 8000 measures: both walk the document once, so both grow with the length.
+echo
+printf "export of one long part, median of %d runs (ms of processor time)\n" "$RUNS"
+printf "%-9s %10s %10s\n" measures tnsx musicxml
+for m in 1000 2000 4000 8000; do
+    f="$WORK/gen-${m}x1.musicxml"
+    [[ -f "$f" ]] || python3 "$ROOT/bench/make-score.py" "$m" 1 "$f"
+    rows=()
+    for ((i = 0; i < RUNS; i++)); do
+        "$RENDER" "$f" --tnsx "$WORK/out.tnsx" --musicxml "$WORK/out.musicxml" \
+            >"$WORK/export.log" 2>"$WORK/render.err"
+        rows+=("$(awk '/^tnsx:/{t=$5} /^musicxml:/{x=$5} END {print t, x}' "$WORK/export.log")")
+    done
+    printf "%-9s %10s %10s\n" "$m" \
+        "$(printf "%s\n" "${rows[@]}" | awk '{print $1}' | median)" \
+        "$(printf "%s\n" "${rows[@]}" | awk '{print $2}' | median)"
+done
+rm -f "$WORK/out.tnsx" "$WORK/out.musicxml"
 
 if ((MSCORE)); then
     ((RUNS >= 3)) || RUNS=3

@@ -10,33 +10,28 @@
 #include "model/score.h"
 #include "model/voice.h"
 
-#include <algorithm>
+#include <QHash>
 
 namespace {
 
-// Child indices from the document down to `node`; empty when the node does
-// not stand in `document`.
-QList<int> pathFromDocument(QDomNode node, const QDomDocument &document)
+// The identity of a node: the toolkit shares one private node between all
+// handles of it, and compares handles by it, but offers no hash. A handle
+// made by copying can reach it.
+class NodeIdentity : public QDomNode
 {
-    QList<int> path;
-    while (!node.isNull() && !node.isDocument()) {
-        int index = 0;
-        for (QDomNode sibling = node.previousSibling(); !sibling.isNull();
-             sibling = sibling.previousSibling())
-            ++index;
-        path.append(index);
-        node = node.parentNode();
-    }
-    if (node.isNull() || node != document)
-        return {};
-    std::reverse(path.begin(), path.end());
-    return path;
+public:
+    explicit NodeIdentity(const QDomNode &node) : QDomNode(node) {}
+    const void *key() const { return impl; }
+};
+
+const void *identityOf(const QDomNode &node)
+{
+    return NodeIdentity(node).key();
 }
 
 // A deep copy that keeps the whole document type declaration: a cloned
 // document keeps only its name, and the exported file would lose the public
-// and system identifiers that MusicXML readers look for. The declaration is
-// no child node, so the copy's children stand at the same paths.
+// and system identifiers that MusicXML readers look for.
 QDomDocument copyWithDeclaration(const QDomDocument &original)
 {
     const QDomDocumentType type = original.doctype();
@@ -51,14 +46,12 @@ QDomDocument copyWithDeclaration(const QDomDocument &original)
     return copy;
 }
 
-QDomNode nodeAtPath(const QDomDocument &document, const QList<int> &path)
+// The next child of a document at or after `node` that is not its type
+// declaration: the two documents may hold the declaration differently.
+QDomNode skipDeclaration(QDomNode node)
 {
-    QDomNode node = document;
-    for (int index : path) {
-        node = node.firstChild();
-        for (int k = 0; k < index && !node.isNull(); ++k)
-            node = node.nextSibling();
-    }
+    while (!node.isNull() && node.isDocumentType())
+        node = node.nextSibling();
     return node;
 }
 
@@ -68,8 +61,7 @@ DocumentRedirect::DocumentRedirect(Score *score)
     : m_score(score), m_original(score->document), m_copy(copyWithDeclaration(score->document))
 {
     collectSlots();
-    for (const auto &saved : std::as_const(m_saved))
-        redirect(saved.first);
+    redirectSlots();
     m_score->document = m_copy;
 }
 
@@ -107,12 +99,48 @@ void DocumentRedirect::collectSlots()
     }
 }
 
-void DocumentRedirect::redirect(QDomElement *slot)
+// The copy has the original's shape: one walk through both in step pairs
+// every node with its counterpart. Slots whose element is not met on the
+// way (taken out of the document) keep pointing where they did.
+void DocumentRedirect::redirectSlots()
 {
-    if (slot->isNull())
+    QHash<const void *, QList<QDomElement *>> waiting;
+    for (const auto &saved : std::as_const(m_saved)) {
+        if (!saved.second.isNull())
+            waiting[identityOf(saved.second)].append(saved.first);
+    }
+    if (waiting.isEmpty())
         return;
-    const QList<int> path = pathFromDocument(*slot, m_original);
-    if (path.isEmpty())
-        return;
-    *slot = nodeAtPath(m_copy, path).toElement();
+    QDomNode original = skipDeclaration(m_original.firstChild());
+    QDomNode copy = skipDeclaration(m_copy.firstChild());
+    const auto nextSiblings = [](QDomNode &a, QDomNode &b, bool topLevel) {
+        a = a.nextSibling();
+        b = b.nextSibling();
+        if (topLevel) {
+            a = skipDeclaration(a);
+            b = skipDeclaration(b);
+        }
+    };
+    int depth = 0;
+    while (!original.isNull() && !copy.isNull()) {
+        if (original.isElement()) {
+            const auto found = waiting.constFind(identityOf(original));
+            if (found != waiting.constEnd()) {
+                for (QDomElement *slot : found.value())
+                    *slot = copy.toElement();
+            }
+        }
+        if (original.hasChildNodes() && copy.hasChildNodes()) {
+            original = original.firstChild();
+            copy = copy.firstChild();
+            ++depth;
+            continue;
+        }
+        while (!original.isNull() && original.nextSibling().isNull() && depth > 0) {
+            original = original.parentNode();
+            copy = copy.parentNode();
+            --depth;
+        }
+        nextSiblings(original, copy, depth == 0);
+    }
 }

@@ -28,7 +28,7 @@ public:
 
 private:
     void collectSlots();
-    void redirect(QDomElement *slot);
+    void redirectSlots();
 
     Score *m_score;
     QDomDocument m_original;
