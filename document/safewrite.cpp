@@ -1,6 +1,11 @@
 #include "document/safewrite.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
+
+#include <filesystem>
+#include <system_error>
 
 namespace {
 
@@ -16,7 +21,7 @@ SafeWrite::FaultHook &faultHook()
 // is unbuffered for that: QSaveFile's own buffer would keep a failure until
 // the last flush, and commit() renames the short file over the target even
 // after a failed flush. The flush is checked all the same.
-bool writeAll(QSaveFile &file, const QByteArray &bytes, QString &error)
+bool writeAll(QFileDevice &file, const QByteArray &bytes, QString &error)
 {
     qint64 done = 0;
     while (done < bytes.size()) {
@@ -60,6 +65,54 @@ bool replaceFile(const QString &path, const QByteArray &bytes, QString &error)
         error = file.errorString();
         return false;
     }
+    return true;
+}
+
+FileSet::FileSet() = default;
+FileSet::~FileSet() = default; // the temporary files not committed go with it
+
+bool FileSet::add(const QString &path, const QByteArray &bytes, QString &error)
+{
+    const QFileInfo target(path);
+    auto file = std::make_unique<QTemporaryFile>(target.absolutePath() + QStringLiteral("/.") +
+                                                 target.fileName() + QStringLiteral(".XXXXXX"));
+    if (!file->open()) {
+        error = file->errorString();
+        return false;
+    }
+    if (!writeAll(*file, bytes, error))
+        return false;
+    if (faultHook()) {
+        error = faultHook()(path);
+        if (!error.isEmpty())
+            return false;
+    }
+    // A temporary file is private to its owner; the page takes the rights
+    // of the file it replaces, or those of a new file.
+    file->setPermissions(target.exists() ? target.permissions()
+                                         : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                               QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    file->close();
+    m_staged.push_back({path, std::move(file)});
+    return true;
+}
+
+bool FileSet::commit(QString &error, QString &failedPath)
+{
+    for (Staged &staged : m_staged) {
+        // Replaces the target in one step, as QSaveFile does; QFile::rename
+        // refuses an existing target.
+        std::error_code failure;
+        std::filesystem::rename(QFileInfo(staged.file->fileName()).filesystemAbsoluteFilePath(),
+                                QFileInfo(staged.target).filesystemAbsoluteFilePath(), failure);
+        if (failure) {
+            error = QString::fromStdString(failure.message());
+            failedPath = staged.target;
+            return false;
+        }
+        staged.file->setAutoRemove(false);
+    }
+    m_staged.clear();
     return true;
 }
 

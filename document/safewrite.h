@@ -12,7 +12,13 @@
 #include <QByteArray>
 #include <QString>
 
+#include <QList>
+
 #include <functional>
+#include <memory>
+#include <vector>
+
+class QTemporaryFile;
 
 namespace SafeWrite {
 
@@ -21,6 +27,35 @@ namespace SafeWrite {
 // False otherwise, with the system's reason in `error` (for instance "No
 // space left on device" or "File too large").
 bool replaceFile(const QString &path, const QByteArray &bytes, QString &error);
+
+// Several files replaced together, as the pages of one export: each is
+// written to a temporary file beside its target as it comes, and the targets
+// are replaced only by commit(), once every one of them was written. A set
+// that is not committed (a page failed, or the set is dropped) leaves every
+// target as it was and no temporary file behind.
+class FileSet
+{
+public:
+    FileSet();
+    ~FileSet();
+    FileSet(const FileSet &) = delete;
+    FileSet &operator=(const FileSet &) = delete;
+
+    // Writes `bytes` for `path`; false with the system's reason in `error`.
+    bool add(const QString &path, const QByteArray &bytes, QString &error);
+    // Moves every written file to its target; false with the reason and the
+    // target in `error` and `failedPath` when a target cannot be replaced
+    // (the targets before it are replaced already).
+    bool commit(QString &error, QString &failedPath);
+
+private:
+    struct Staged
+    {
+        QString target;
+        std::unique_ptr<QTemporaryFile> file;
+    };
+    std::vector<Staged> m_staged;
+};
 
 // Test seam. While a hook is set, it is asked after the content has been
 // written and before the target is replaced; a non-empty answer fails the

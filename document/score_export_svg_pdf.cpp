@@ -2,6 +2,7 @@
 // page by page (or spread by spread, or as one roll) into files.
 #include "model/score.h"
 
+#include "document/safewrite.h"
 #include "document/svgsharing.h"
 #include "model/page.h"
 #include "platform/startup.h"
@@ -124,7 +125,7 @@ static QByteArray namingInstalledFamilies(QByteArray svg)
     return svg;
 }
 
-bool Score::writeSvgSheet(const QString &path, const QRectF &source, const QSizeF &sizeMm)
+QByteArray Score::renderSvgSheet(const QString &path, const QRectF &source, const QSizeF &sizeMm)
 {
     // The generator reports no write errors of its own; rendering into
     // memory leaves the writing, and its checks, to one place.
@@ -143,11 +144,11 @@ bool Score::writeSvgSheet(const QString &path, const QRectF &source, const QSize
     QPainter painter;
     if (!painter.begin(&generator)) {
         reportWriteFailure(path, tr("the SVG generator could not start"));
-        return false;
+        return QByteArray();
     }
     scene->render(&painter, target, source, Qt::KeepAspectRatio);
     painter.end();
-    return writeFileBytes(path, SvgSharing::shared(namingInstalledFamilies(buffer.data())));
+    return SvgSharing::shared(namingInstalledFamilies(buffer.data()));
 }
 
 bool Score::exportSvgFile(const QString &path)
@@ -160,30 +161,80 @@ bool Score::exportSvgFile(const QString &path)
     return written;
 }
 
+namespace {
+
+QString svgPageName(const QString &base, int number)
+{
+    return base + QStringLiteral("_p") + QStringLiteral("%1").arg(number, 3, 10, QLatin1Char('0')) +
+           QStringLiteral(".svg");
+}
+
+// Pages of an earlier export of `base` into `dir` that this one did not
+// write: left behind, they would read as the end of the new score.
+void removeStalePages(const QString &dir, const QString &base, const QStringList &written)
+{
+    const QRegularExpression page(QStringLiteral("^") + QRegularExpression::escape(base) +
+                                  QStringLiteral("_p[0-9]{3,}\\.svg$"));
+    const QDir folder(dir);
+    const QStringList candidates =
+        folder.entryList({base + QStringLiteral("_p*.svg")}, QDir::Files | QDir::Hidden);
+    for (const QString &name : candidates) {
+        if (page.match(name).hasMatch() && !written.contains(name))
+            QFile::remove(folder.filePath(name));
+    }
+}
+
+} // namespace
+
 bool Score::writeSvgFiles(const QString &path)
 {
     const QString dir = QFileInfo(path).path();
     const QString base = svgExportBaseName(path);
     if (dSw)
         qDebug() << "baseName after =" << base;
+    if (base.isEmpty()) {
+        reportWriteFailure(path, tr("an SVG export needs a file name, not only a folder"));
+        return false;
+    }
     const bool spreads = exportSpreads();
     const QList<QRectF> sources = exportSourceRects(spreads);
-    bool written = true;
+    QStringList names;
+    QList<QRectF> sheets;
+    QSizeF size((spreads ? 2 : 1) * page->pageWidth, page->pageHeight);
     if (page->roll) {
-        const QRectF &r = page->scoreRect;
-        written = writeSvgSheet(dir + QLatin1Char('/') + base + QStringLiteral("_roll.svg"),
-                                sources.first(), r.size());
+        names.append(base + QStringLiteral("_roll.svg"));
+        sheets.append(sources.first());
+        size = page->scoreRect.size();
     } else {
         const int step = spreads ? 2 : 1;
-        const QSizeF size((spreads ? 2 : 1) * page->pageWidth, page->pageHeight);
-        for (int i = 0; i < sources.size() && written; ++i) {
-            const QString number = QStringLiteral("%1").arg(i * step + 1, 3, 10, QLatin1Char('0'));
-            written = writeSvgSheet(dir + QLatin1Char('/') + base + QStringLiteral("_p") + number +
-                                        QStringLiteral(".svg"),
-                                    sources.at(i), size);
+        for (int i = 0; i < sources.size(); ++i) {
+            names.append(svgPageName(base, i * step + 1));
+            sheets.append(sources.at(i));
         }
     }
-    return written;
+    // Every page is written aside first: a page that fails leaves the
+    // earlier export whole, never a mix of new and old pages.
+    SafeWrite::FileSet pages;
+    for (int i = 0; i < names.size(); ++i) {
+        const QString pagePath = dir + QLatin1Char('/') + names.at(i);
+        const QByteArray svg = renderSvgSheet(pagePath, sheets.at(i), size);
+        if (svg.isEmpty())
+            return false;
+        QString error;
+        if (!pages.add(pagePath, svg, error)) {
+            reportWriteFailure(pagePath, error);
+            return false;
+        }
+    }
+    QString error;
+    QString failedPath;
+    if (!pages.commit(error, failedPath)) {
+        reportWriteFailure(failedPath, error);
+        return false;
+    }
+    if (!page->roll)
+        removeStalePages(dir, base, names);
+    return true;
 }
 
 bool Score::renderPdf(QIODevice *device)

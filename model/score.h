@@ -2357,6 +2357,8 @@ private:
     // One source rectangle (scene units, truncated) per output sheet.
     QList<QRectF> exportSourceRects(bool spreads) const;
     bool exportSpreads() const;
-    bool writeSvgSheet(const QString &path, const QRectF &source, const QSizeF &sizeMm);
+    // One sheet as SVG bytes; empty (with the failure reported) when the
+    // generator could not start.
+    QByteArray renderSvgSheet(const QString &path, const QRectF &source, const QSizeF &sizeMm);
     bool renderPdf(QIODevice *device);
 };

@@ -44,6 +44,8 @@ private slots:
     void unwritableTargetIsReported();
     void failedWriteKeepsOldFile_data();
     void failedWriteKeepsOldFile();
+    void svgPagesAreReplacedTogether();
+    void svgNeedsAFileName();
 };
 
 void TestExport::svgBaseName_data()
@@ -210,6 +212,78 @@ void TestExport::failedWriteKeepsOldFile()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{written});
     QVERIFY(score->page->screenDecorations);
     QVERIFY(!score->cleanOutput);
+}
+
+// A page that fails leaves every page of the earlier export as it was; an
+// export that succeeds replaces them all and removes the earlier export's
+// pages beyond its own, and nothing else.
+void TestExport::svgPagesAreReplacedTogether()
+{
+    auto score = std::make_unique<Score>(QString::fromLatin1(Velmora::programVersion), 1, false);
+    QVERIFY(TestSupport::loadScoreFile(
+        *score, TestSupport::fixturePath(QStringLiteral("corpus/japanese/Echigo_Jishi.xml"))));
+    score->page->paperSize = PaperB5;
+    score->page->setPaperSize();
+    QVERIFY(score->beginExportState());
+    const int pages = score->page->pageCount;
+    QVERIFY2(pages >= 3, qPrintable(QString::number(pages)));
+    score->endExportState();
+
+    QTemporaryDir dir;
+    const QByteArray old("old export\n");
+    const auto page = [](int k) {
+        return QStringLiteral("song_p%1.svg").arg(k, 3, 10, QLatin1Char('0'));
+    };
+    QStringList others = {QStringLiteral("song_p001_notes.svg"), QStringLiteral("songs_p009.svg"),
+                          QStringLiteral("song_roll.svg")};
+    for (int k = 1; k <= pages + 2; ++k)
+        others.append(page(k));
+    for (const QString &name : std::as_const(others)) {
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(old);
+    }
+    const QString typed = dir.filePath(QStringLiteral("song.svg"));
+    {
+        TestSupport::FailingWrites failing(QStringLiteral("No space left on device"), page(3));
+        QVERIFY(!score->exportSvgFile(typed));
+    }
+    QCOMPARE(TestSupport::prompter().texts(),
+             QStringList{QStringLiteral("Can't write file (%1)!:\nNo space left on device.")
+                             .arg(dir.filePath(page(3)))});
+    QStringList all = others;
+    all.sort();
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), all);
+    for (const QString &name : std::as_const(all)) {
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), old);
+    }
+
+    QVERIFY(score->exportSvgFile(typed));
+    QStringList expected = {QStringLiteral("song_p001_notes.svg"), QStringLiteral("songs_p009.svg"),
+                            QStringLiteral("song_roll.svg")};
+    for (int k = 1; k <= pages; ++k)
+        expected.append(page(k));
+    expected.sort();
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
+    QFile first(dir.filePath(page(1)));
+    QVERIFY(first.open(QIODevice::ReadOnly));
+    QVERIFY(first.readAll().contains("<svg"));
+    QVERIFY(first.permissions() & QFileDevice::ReadOther);
+}
+
+void TestExport::svgNeedsAFileName()
+{
+    auto score = loadedScore();
+    QVERIFY(score);
+    QTemporaryDir dir;
+    QVERIFY(!score->exportSvgFile(dir.path() + QLatin1Char('/')));
+    const QStringList warnings = TestSupport::prompter().texts(QStringLiteral("warning"));
+    QCOMPARE(warnings.size(), 1);
+    QVERIFY2(warnings.first().contains(QLatin1String("needs a file name")),
+             qPrintable(warnings.first()));
+    QVERIFY(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
 
 VELMORA_TEST_MAIN(TestExport)
