@@ -5,6 +5,8 @@
 #include <QSet>
 #include <QXmlStreamReader>
 
+#include <algorithm>
+
 namespace {
 
 // A blank that the toolkit drops and the reader keeps: white space only, on
@@ -27,10 +29,20 @@ struct Survey
 {
     bool tooDeep = false;
     bool tooLarge = false;
+    bool notXml = false;
     qint64 line = 0;
     qint64 column = 0;
+    QString reason; // the reader's, when notXml
     QList<QPair<qsizetype, QString>> blanks;
 };
+
+// What a text adds to the element count.
+qsizetype textCost(qsizetype length)
+{
+    const qsizetype kept = std::min(length, DomFromText::longestText);
+    return std::max<qsizetype>(0, kept - DomFromText::sharedTextLength) /
+           DomFromText::charactersPerElement;
+}
 
 Survey survey(const QString &text, qsizetype maxElements)
 {
@@ -42,13 +54,18 @@ Survey survey(const QString &text, qsizetype maxElements)
     };
     Survey result;
     QList<Open> open;
-    qsizetype elements = 0;
+    qsizetype elements = 0; // with what the texts count
+    qsizetype index = 0;    // of the next element in document order
     QXmlStreamReader reader(text);
+    // As the DOM parser reads: a prefix is part of the name. With namespaces
+    // on, an undeclared prefix would end this pass early and its limits
+    // would never see the rest of the document.
+    reader.setNamespaceProcessing(false);
     while (!reader.atEnd()) {
         const QXmlStreamReader::TokenType token = reader.readNext();
         if (token == QXmlStreamReader::StartElement) {
             const bool tooDeep = open.size() == DomFromText::maxDepth;
-            if (tooDeep || elements == maxElements) {
+            if (tooDeep || elements >= maxElements) {
                 result.tooDeep = tooDeep;
                 result.tooLarge = !tooDeep;
                 result.line = reader.lineNumber();
@@ -57,12 +74,23 @@ Survey survey(const QString &text, qsizetype maxElements)
             }
             if (!open.isEmpty())
                 open.last().onlyText = false;
-            open.append(Open{elements++, true, QString()});
+            open.append(Open{index++, true, QString()});
+            ++elements;
         } else if (token == QXmlStreamReader::EndElement) {
             const Open closed = open.takeLast();
             if (closed.onlyText && isKeptBlank(closed.text))
                 result.blanks.append({closed.index, closed.text});
-        } else if (!open.isEmpty() && open.last().onlyText) {
+        } else if (token == QXmlStreamReader::Characters && !reader.isWhitespace()) {
+            elements += textCost(reader.text().size());
+            if (elements > maxElements) {
+                result.tooLarge = true;
+                result.line = reader.lineNumber();
+                result.column = reader.columnNumber();
+                return result;
+            }
+        }
+        if (token != QXmlStreamReader::StartElement && token != QXmlStreamReader::EndElement &&
+            !open.isEmpty() && open.last().onlyText) {
             Open &current = open.last();
             if (token == QXmlStreamReader::Characters && !reader.isCDATA() &&
                 isKeptBlank(reader.text()))
@@ -71,8 +99,15 @@ Survey survey(const QString &text, qsizetype maxElements)
                 current.onlyText = false;
         }
     }
-    // A text that is not well-formed is left to the DOM parser to report;
-    // the blanks found before the fault are still in document order.
+    // The limits only hold for a text read to its end: whatever stopped
+    // this pass refuses the document, whether or not the DOM parser would
+    // take it.
+    if (reader.hasError()) {
+        result.notXml = true;
+        result.line = reader.lineNumber();
+        result.column = reader.columnNumber();
+        result.reason = reader.errorString();
+    }
     return result;
 }
 
@@ -109,6 +144,41 @@ void restoreBlanks(QDomDocument &document, const QList<QPair<qsizetype, QString>
     }
 }
 
+// An element whose content is text broken by comments or processing
+// instructions reads as its joined text (QDomElement::text() skips them),
+// while the first text node alone is something else, and a writer that
+// replaces the text keeps the rest. Such content becomes the one text it
+// reads as, so that every reader sees it and a save writes it back the same.
+bool isTextBrokenByMarkup(const QDomNode &element)
+{
+    bool text = false;
+    bool markup = false;
+    for (QDomNode child = element.firstChild(); !child.isNull(); child = child.nextSibling()) {
+        if (child.isElement())
+            return false;
+        if (child.isText()) // CDATA sections are text too
+            text = true;
+        else if (child.isComment() || child.isProcessingInstruction())
+            markup = true;
+    }
+    return text && markup;
+}
+
+void joinBrokenTexts(QDomDocument &document)
+{
+    QDomNode node = document.firstChild();
+    while (!node.isNull()) {
+        if (node.isElement() && isTextBrokenByMarkup(node)) {
+            QDomElement element = node.toElement();
+            const QString joined = element.text();
+            while (element.hasChildNodes())
+                element.removeChild(element.firstChild());
+            element.appendChild(document.createTextNode(joined));
+        }
+        node = nextInDocumentOrder(node);
+    }
+}
+
 // Hands every element name, and every short text, the one string held for
 // its value: the parser makes a string of its own for each, and these
 // copies are a tenth of a long score's document. The texts stay what they
@@ -139,17 +209,22 @@ DomFromText::Fault DomFromText::read(const QString &text, QDomDocument &target, 
                                      qsizetype maxElements)
 {
     const Survey found = survey(text, maxElements);
-    if (found.tooDeep || found.tooLarge) {
+    if (found.tooDeep || found.tooLarge || found.notXml) {
         target = QDomDocument();
-        if (where)
+        if (where) {
             *where = QStringLiteral("line %1, column %2").arg(found.line).arg(found.column);
+            if (found.notXml)
+                *where += QStringLiteral(": ") + found.reason;
+        }
+        if (found.notXml)
+            return Fault::NotXml;
         return found.tooDeep ? Fault::TooDeep : Fault::TooLarge;
     }
 
     QString message;
     int line = 0;
     int column = 0;
-    if (!target.setContent(text, &message, &line, &column)) {
+    if (!target.setContent(text, false, &message, &line, &column)) {
         // The parser keeps what it read up to the fault. No reader may take
         // that part for the score: a later save would overwrite the file.
         target = QDomDocument();
@@ -163,6 +238,25 @@ DomFromText::Fault DomFromText::read(const QString &text, QDomDocument &target, 
     }
     if (!found.blanks.isEmpty())
         restoreBlanks(target, found.blanks);
+    joinBrokenTexts(target);
     shareRepeatedStrings(target);
     return Fault::None;
+}
+
+int DomFromText::cutLongTexts(QDomDocument &document, QString *firstWhere)
+{
+    int cut = 0;
+    QDomNode node = document.firstChild();
+    while (!node.isNull()) {
+        if (node.isText() && node.nodeValue().size() > longestText) {
+            if (cut++ == 0 && firstWhere) {
+                *firstWhere = QStringLiteral("line %1, column %2")
+                                  .arg(node.parentNode().lineNumber())
+                                  .arg(node.parentNode().columnNumber());
+            }
+            node.setNodeValue(node.nodeValue().left(longestText));
+        }
+        node = nextInDocumentOrder(node);
+    }
+    return cut;
 }

@@ -1,6 +1,6 @@
 // The one way the program turns XML text into a DOM document.
 //
-// Two things differ from a bare QDomDocument::setContent. A document nested
+// Three things differ from a bare QDomDocument::setContent. A document nested
 // deeper than `maxDepth` elements is refused by a streaming pass before any
 // DOM exists: the toolkit's serialiser and the document builder walk the
 // tree recursively, so such a document would overflow the stack on the next
@@ -9,11 +9,23 @@
 // one line is kept: the toolkit drops every white-space-only text node, and
 // a lyric or a word written as one blank is content, not layout. White space
 // between elements, and an empty element written over several lines, stay
-// out of the document as the toolkit leaves them.
+// out of the document as the toolkit leaves them. And the text of an element
+// broken by comments or processing instructions (`1<?pi?>6`) becomes the
+// one text the readers take it for ("16").
+//
+// The streaming pass reads names as the DOM parser does (prefixes are part
+// of the name, no namespace processing), and a text it cannot read to its
+// end is refused as not XML: its limits hold for the whole document or the
+// document is not built.
 //
 // A caller may also cap the number of elements: the streaming pass counts
 // them before the DOM is built, which costs some hundred bytes per element,
 // so a document too large for the memory is refused before it fills it.
+//
+// Texts count too: every `charactersPerElement` characters of a text beyond
+// its first `sharedTextLength` count as one more element, as drawing and
+// exporting a text costs memory by its length. A text counts as at most
+// `longestText` characters, what the loader keeps of it (cutLongTexts).
 //
 // Element names, and texts of up to `sharedTextLength` characters, are
 // held once per distinct value in the document built: a score repeats a
@@ -30,6 +42,8 @@ namespace DomFromText {
 constexpr int maxDepth = 256;
 constexpr int sharedTextLength = 16;
 constexpr qsizetype unlimited = std::numeric_limits<qsizetype>::max();
+constexpr qsizetype longestText = 4096;
+constexpr qsizetype charactersPerElement = 4;
 
 enum class Fault
 {
@@ -45,5 +59,10 @@ enum class Fault
 // place is that of the first element beyond `maxElements`.
 Fault read(const QString &text, QDomDocument &target, QString *where = nullptr,
            qsizetype maxElements = unlimited);
+
+// Cuts every text node longer than `longestText` characters to that length
+// (a lyric or a word of megabytes costs gigabytes to draw). Returns how many
+// were cut; `firstWhere` receives "line L, column C" of the first.
+int cutLongTexts(QDomDocument &document, QString *firstWhere = nullptr);
 
 } // namespace DomFromText

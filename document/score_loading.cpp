@@ -4,6 +4,7 @@
 #include "model/score.h"
 
 #include "document/domfromtext.h"
+#include "document/messagetext.h"
 #include "document/settingsvalues.h"
 #include "layout/aligner.h"
 #include "model/credit.h"
@@ -20,6 +21,7 @@
 #include "platform/prompter.h"
 #include "view/scene.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QUndoStack>
 
@@ -64,8 +66,33 @@ QDomElement strayChild(const QDomElement &part)
 QString partLabel(const QDomElement &part, int index)
 {
     const QString id = part.attribute(QStringLiteral("id"));
-    return id.isEmpty() ? QString::number(index + 1)
-                        : QStringLiteral("%1 (\"%2\")").arg(index + 1).arg(id);
+    return id.isEmpty()
+               ? QString::number(index + 1)
+               : QStringLiteral("%1 (\"%2\")").arg(index + 1).arg(MessageText::visible(id));
+}
+
+QString partListRefusal(int named, int held)
+{
+    const char *context = "Score";
+    if (named == 1)
+        return QCoreApplication::translate(context,
+                                           "Its part list names one part, but it holds no part's "
+                                           "music.");
+    if (held == 0)
+        return QCoreApplication::translate(context,
+                                           "Its part list names %1 parts, but it holds no part's "
+                                           "music.")
+            .arg(named);
+    if (held == 1)
+        return QCoreApplication::translate(context,
+                                           "Its part list names %1 parts, but it holds the music "
+                                           "of only one.")
+            .arg(named);
+    return QCoreApplication::translate(context,
+                                       "Its part list names %1 parts, but it holds the music of "
+                                       "only %2.")
+        .arg(named)
+        .arg(held);
 }
 
 // Reads an identification: the software its encoding names, if any. Its
@@ -113,12 +140,28 @@ bool Score::reparseScore()
     return loadDocument(document).has_value();
 }
 
+void Score::cutLongTexts(QDomDocument &document)
+{
+    QString where;
+    const int cut = DomFromText::cutLongTexts(document, &where);
+    if (cut == 0)
+        return;
+    const QString line = tr("%n text(s) longer than %1 characters cut to that length, the first "
+                            "at %2.",
+                            nullptr, cut)
+                             .arg(DomFromText::longestText)
+                             .arg(where);
+    qInfo().noquote() << line;
+    appendLog(line + QLatin1Char('\n'));
+}
+
 std::optional<QString> Score::loadText(const QString &text)
 {
     QDomDocument parsed;
     QString where;
     switch (DomFromText::read(text, parsed, &where, maxScoreElements)) {
     case DomFromText::Fault::None:
+        cutLongTexts(parsed);
         return loadDocument(parsed);
     case DomFromText::Fault::NotXml:
         refuseLoad(tr("The file is not XML (%1).").arg(where));
@@ -129,8 +172,9 @@ std::optional<QString> Score::loadText(const QString &text)
                        .arg(where));
         break;
     case DomFromText::Fault::TooLarge:
-        refuseLoad(tr("It holds more than %1 XML elements (the next one at %2): a score this "
-                      "long would not fit in memory. Please split it into shorter scores.")
+        refuseLoad(tr("It holds more than %1 XML elements, long texts counted by their length "
+                      "(the next one at %2): a score this long would not fit in memory. Please "
+                      "split it into shorter scores.")
                        .arg(maxScoreElements)
                        .arg(where));
         break;
@@ -288,9 +332,7 @@ QString Score::documentFault(const QDomDocument &candidate) const
     const QList<QDomElement> partList = childElements(scorePartwise, QStringLiteral("part"));
     const int scoreParts = scorePartCount(scorePartwise);
     if (scoreParts > partList.size())
-        return tr("Its part list names %1 parts, but it holds the music of only %2.")
-            .arg(scoreParts)
-            .arg(partList.size());
+        return partListRefusal(scoreParts, int(partList.size()));
 
     // Only parts that pair with a score-part are read.
     const int used = int(qMin<qsizetype>(scoreParts, partList.size()));

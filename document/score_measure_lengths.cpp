@@ -5,6 +5,7 @@
 // otherwise cost billions of items.
 #include "model/score.h"
 
+#include "document/messagetext.h"
 #include "document/readbounds.h"
 #include "document/settingsvalues.h"
 #include "model/measure.h"
@@ -49,6 +50,12 @@ QString elementRefusal(const QDomElement &element, int duration, qint64 bound)
             .arg(where)
             .arg(duration)
             .arg(bound);
+    if (duration < 0)
+        return QCoreApplication::translate("Score",
+                                           "%1 has a negative duration (%2 divisions); no note or "
+                                           "forward may last less than 0 divisions.")
+            .arg(where)
+            .arg(duration);
     return QCoreApplication::translate("Score", "%1 lasts %2 divisions; no note or forward may "
                                                 "last longer than %3 whole notes (%4 divisions).")
         .arg(where)
@@ -62,7 +69,7 @@ QString measureRefusal(const QDomElement &measure, int partIndex, qint64 length,
     return QCoreApplication::translate("Score",
                                        "Measure %1 of part %2 lasts %3 divisions; no measure may "
                                        "last longer than %4 whole notes (%5 divisions).")
-        .arg(measure.attribute(QStringLiteral("number")))
+        .arg(MessageText::visible(measure.attribute(QStringLiteral("number"))))
         .arg(partIndex + 1)
         .arg(length)
         .arg(ReadBounds::longestWholeNotes)

@@ -3,6 +3,7 @@
 // than one measure or note at a time.
 #include "model/score.h"
 
+#include "document/layoutcost.h"
 #include "document/readbounds.h"
 #include "document/settingsvalues.h"
 #include "document/voicenumbering.h"
@@ -12,6 +13,7 @@
 #include "model/note.h"
 #include "model/voice.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 
 #include <algorithm>
@@ -98,6 +100,27 @@ void markOctaveShifts(Voice *voice)
     }
 }
 
+// Refuses a score whose layout would not fit in memory, though its text
+// does: measures that each last many whole notes, or very many measures.
+bool layoutFits(const QDomDocument &document, const QList<Measure *> &measures, QString *refusal)
+{
+    const LayoutCost::Estimate cost = LayoutCost::of(document, measures);
+    if (cost.total() <= Score::maxScoreElements)
+        return true;
+    if (refusal)
+        *refusal =
+            QCoreApplication::translate(
+                "Score", "Its layout would cost more than %1 XML elements do: %2 elements, %3 "
+                         "measures and %4 time steps (one per sixty-fourth note of each measure). "
+                         "A score this long would not fit in memory. Please split it into shorter "
+                         "scores.")
+                .arg(Score::maxScoreElements)
+                .arg(cost.elements)
+                .arg(cost.measures)
+                .arg(cost.ticks);
+    return false;
+}
+
 } // namespace
 
 bool Score::parseMeasures(QString *refusal)
@@ -113,6 +136,8 @@ bool Score::parseMeasures(QString *refusal)
         if (!checkMeasureLengths(measures.at(i), refusal))
             return false;
     }
+    if (!layoutFits(document, measures, refusal))
+        return false;
     // After this: every measure knows its time, divisions, key and starting
     // clefs, and which of its voices hold only a whole-measure rest.
     joinBeamsAcrossRests();

@@ -2,6 +2,7 @@
 // per-note elements; it also holds the model to its 32 voices and 8 staves.
 #include "model/score.h"
 
+#include "document/messagetext.h"
 #include "document/readbounds.h"
 #include "document/settingsvalues.h"
 #include "document/voicenumbering.h"
@@ -159,7 +160,7 @@ QString voiceRefusal(const QString &text)
 {
     return QCoreApplication::translate(
                "Score", "Voice number exceeded the maximum. (Voice Number %1)! (Maximum Voice %2)")
-        .arg(text)
+        .arg(MessageText::visible(text))
         .arg(MePart::voiceCount);
 }
 
@@ -168,7 +169,7 @@ QString staffRefusal(const QString &text)
     return QCoreApplication::translate(
                "Score",
                "Staff number exceeded the maximum. (Staff Number %1)! (Maximum Staff Number %2)")
-        .arg(text)
+        .arg(MessageText::visible(text))
         .arg(MePart::maxStaves);
 }
 

@@ -141,6 +141,8 @@ void Aligner::setUpTics(int beats, int beatType, int divisions, int duration)
     const double ratio = score && score->style ? score->style->timeTickRatio : 0.0;
     const double tickWidth = anyPart ? largestSize * ratio : 0.0;
 
+    // The loader counts these ticks (LayoutCost::timeTicks) to refuse a
+    // score whose ticks would not fit in memory.
     // Every regeneration sets the ticks up again, mostly as many as before:
     // the items of the last time are reset and reused, not made anew.
     const qint64 limit = 16LL * duration;

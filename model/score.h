@@ -2028,6 +2028,9 @@ public:
     // some 300 MB from reading to the written PDF. Memory grows with the
     // elements, so a longer text is refused before its document is built.
     static constexpr qsizetype maxScoreElements = 1000000;
+    // Texts longer than DomFromText::longestText are cut to it, with one
+    // line in the log.
+    void cutLongTexts(QDomDocument &document);
     // Loads documentText, then lets the text go (the document holds what
     // it said, and saving builds it anew); with `readEnv` the environment
     // file is then applied (imports of MusicXML as a new score only). The

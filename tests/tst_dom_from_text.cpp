@@ -28,6 +28,10 @@ private slots:
     void elementLimit_data();
     void elementLimit();
     void repeatedStringsAreSharedAndWriteOutTheSame();
+    void readsNamesAsTheParserDoes_data();
+    void readsNamesAsTheParserDoes();
+    void brokenTextsAreJoined();
+    void longTextsCountAndAreCut();
 };
 
 void TestDomFromText::elementLimit_data()
@@ -101,6 +105,70 @@ void TestDomFromText::repeatedStringsAreSharedAndWriteOutTheSame()
     QString expected = plain.toString(1);
     expected.replace(QStringLiteral("<text/>"), QStringLiteral("<text> </text>"));
     QCOMPARE(document.toString(1), expected);
+}
+
+void TestDomFromText::readsNamesAsTheParserDoes_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<DomFromText::Fault>("fault");
+    const QString deep = QStringLiteral("<u:q>").repeated(DomFromText::maxDepth) +
+                         QStringLiteral("</u:q>").repeated(DomFromText::maxDepth);
+    QTest::newRow("undeclared prefix")
+        << QStringLiteral("<r><u:p/><e>1</e></r>") << DomFromText::Fault::None;
+    QTest::newRow("deep behind an undeclared prefix")
+        << QStringLiteral("<r><u:p/>%1</r>").arg(deep) << DomFromText::Fault::TooDeep;
+    QTest::newRow("many behind an undeclared prefix")
+        << QStringLiteral("<r><u:p/>%1</r>").arg(QStringLiteral("<e/>").repeated(2000))
+        << DomFromText::Fault::TooLarge;
+    QTest::newRow("not XML after an undeclared prefix")
+        << QStringLiteral("<r><u:p/><e></r>") << DomFromText::Fault::NotXml;
+}
+
+void TestDomFromText::readsNamesAsTheParserDoes()
+{
+    QFETCH(QString, text);
+    QFETCH(DomFromText::Fault, fault);
+    QDomDocument document;
+    QString where;
+    QCOMPARE(DomFromText::read(text, document, &where, 1000), fault);
+    QCOMPARE(document.documentElement().isNull(), fault != DomFromText::Fault::None);
+    QCOMPARE(where.isEmpty(), fault == DomFromText::Fault::None);
+}
+
+void TestDomFromText::brokenTextsAreJoined()
+{
+    QDomDocument document;
+    QCOMPARE(DomFromText::read(QStringLiteral("<r><d>1<?pi x?>6</d><t><!--a-->b<![CDATA[<c>]]>"
+                                              "</t><m><!--kept--><e/></m></r>"),
+                               document),
+             DomFromText::Fault::None);
+    const QDomElement root = document.documentElement();
+    QCOMPARE(root.firstChildElement(QStringLiteral("d")).childNodes().size(), 1);
+    QCOMPARE(root.firstChildElement(QStringLiteral("d")).firstChild().nodeValue(),
+             QStringLiteral("16"));
+    QCOMPARE(root.firstChildElement(QStringLiteral("t")).childNodes().size(), 1);
+    QCOMPARE(root.firstChildElement(QStringLiteral("t")).firstChild().nodeValue(),
+             QStringLiteral("b<c>"));
+    // Between elements a comment is no part of a text and stays.
+    QVERIFY(root.firstChildElement(QStringLiteral("m")).firstChild().isComment());
+}
+
+void TestDomFromText::longTextsCountAndAreCut()
+{
+    // Every charactersPerElement characters beyond the first
+    // sharedTextLength count as an element, up to longestText.
+    const qsizetype counted = (DomFromText::longestText - DomFromText::sharedTextLength) /
+                              DomFromText::charactersPerElement;
+    const QString text = QStringLiteral("<r><t>%1</t></r>")
+                             .arg(QString(DomFromText::longestText * 3, QLatin1Char('x')));
+    QDomDocument document;
+    QCOMPARE(DomFromText::read(text, document, nullptr, counted + 1), DomFromText::Fault::TooLarge);
+    QCOMPARE(DomFromText::read(text, document, nullptr, counted + 2), DomFromText::Fault::None);
+    QString where;
+    QCOMPARE(DomFromText::cutLongTexts(document, &where), 1);
+    QCOMPARE(document.documentElement().text().size(), DomFromText::longestText);
+    QCOMPARE(where, QStringLiteral("line 1, column 6"));
+    QCOMPARE(DomFromText::cutLongTexts(document), 0);
 }
 
 QTEST_GUILESS_MAIN(TestDomFromText)

@@ -459,7 +459,8 @@ void TestHostileInput::durationBounds_data()
         << "The <note> at line 1, column 1 lasts 2147483647 divisions";
     QTest::newRow("forward") << one + "<forward><duration>-2147483648</duration></forward>" +
                                     note(1)
-                             << "The <forward> at line 1, column 1 lasts -2147483648";
+                             << "The <forward> at line 1, column 1 has a negative duration "
+                                "(-2147483648 divisions)";
     // Writers back up past the measure start; only the count is bounded.
     QTest::newRow("a backup far past the start loads")
         << one + note(1) + "<backup><duration>9999</duration></backup>" + note(1) << QString();

@@ -288,7 +288,7 @@ void TestLoading::refusedDocuments_data()
         << partwise("<part-list><part-group/><score-part id=\"P1\"/><score-part id=\"P2\"/>"
                     "</part-list>" +
                     QString::fromLatin1(oneMeasurePart))
-        << "Its part list names 2 parts, but it holds the music of only 1.";
+        << "Its part list names 2 parts, but it holds the music of only one.";
     QTest::newRow("parts of different lengths")
         << partwise("<part-list><score-part id=\"P1\"/><score-part id=\"P2\"/></part-list>" +
                     QString::fromLatin1(oneMeasurePart) +
@@ -308,6 +308,18 @@ void TestLoading::refusedDocuments_data()
     QTest::newRow("nested too deep")
         << partwise(QString("<work>").repeated(300) + QString("</work>").repeated(300))
         << "Its elements are nested deeper than 256 levels (line 1, column";
+    // A name with an undeclared prefix is a name like any other: the
+    // nesting behind it is measured all the same.
+    QTest::newRow("nested too deep behind an undeclared prefix")
+        << partwise("<u:p/>" + QString("<u:q>").repeated(10000) +
+                    QString("</u:q>").repeated(10000) + partList)
+        << "Its elements are nested deeper than 256 levels (line 1, column";
+    QTest::newRow("one score-part, no part")
+        << partwise(partList) << "Its part list names one part, but it holds no part's music.";
+    QTest::newRow("a voice of a line separator")
+        << partwise(partList + "<part id=\"P1\"><measure><note><rest/><duration>1</duration>"
+                               "<voice>\u2028</voice></note></measure></part>")
+        << "Voice number exceeded the maximum. (Voice Number \\u2028)!";
 }
 
 // Refused before anything changes: the model loaded before stays whole.
