@@ -11,6 +11,7 @@
 #include "model/itemtags.h"
 #include "model/measure.h"
 #include "model/notation.h"
+#include "model/notefonts.h"
 #include "model/note.h"
 #include "model/part.h"
 #include "platform/prompter.h"

@@ -6,6 +6,7 @@
 #include "model/measure.h"
 #include "model/mepart.h"
 #include "model/notation.h"
+#include "model/notefonts.h"
 #include "model/note.h"
 #include "model/page.h"
 #include "model/part.h"
