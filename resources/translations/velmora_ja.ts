@@ -4673,7 +4673,7 @@ Select scale name:</source>
     </message>
     <message>
         <source>It holds more than %1 XML elements (the next one at %2): a score this long would not fit in memory. Please split it into shorter scores.</source>
-        <translation>XML 要素が %1 個を超えています (次の要素は %2)。これほど長い楽譜はメモリーに収まりません。短い楽譜に分けてください。</translation>
+        <translation type="vanished">XML 要素が %1 個を超えています (次の要素は %2)。これほど長い楽譜はメモリーに収まりません。短い楽譜に分けてください。</translation>
     </message>
     <message>
         <source>It is a timewise MusicXML document (score-timewise). Only partwise MusicXML (score-partwise) can be read; please export the score as partwise MusicXML.</source>
@@ -4689,7 +4689,7 @@ Select scale name:</source>
     </message>
     <message>
         <source>Its part list names %1 parts, but it holds the music of only %2.</source>
-        <translation>パートリストには %1 パートがありますが、音符のあるパートは %2 だけです。</translation>
+        <translation type="vanished">パートリストには %1 パートがありますが、音符のあるパートは %2 だけです。</translation>
     </message>
     <message>
         <source>Part %1 holds a &lt;%2&gt; element at line %3, column %4, where only measures may stand.</source>
@@ -4820,6 +4820,28 @@ Do you really want to import?</source>
         <translation>元の楽譜と新しい楽譜の小節数が一致しません: %1 対 %2。
 
 本当にインポートしますか？</translation>
+    </message>
+    <message>
+        <source>an SVG export needs a file name, not only a folder</source>
+        <translation>SVG の書き出しにはフォルダーだけでなくファイル名が必要です</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n text(s) longer than %1 characters cut to that length, the first at %2.</source>
+        <translation>
+            <numerusform>%1 文字を超えるテキスト %n 個をその長さで切りました（最初は %2）。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>It holds more than %1 XML elements, long texts counted by their length (the next one at %2): a score this long would not fit in memory. Please split it into shorter scores.</source>
+        <translation>XML 要素が %1 個を超えています（長いテキストはその長さで数えます。次は %2）。これほど長い楽譜はメモリーに収まりません。短い楽譜に分けてください。</translation>
+    </message>
+    <message>
+        <source>%1 has a negative duration (%2 divisions); no note or forward may last less than 0 divisions.</source>
+        <translation>%1 の長さが負です（%2 divisions）。音符や forward の長さは 0 divisions 未満にできません。</translation>
+    </message>
+    <message>
+        <source>Its layout would cost more than %1 XML elements do: %2 elements, %3 measures and %4 time steps (one per sixty-fourth note of each measure). A score this long would not fit in memory. Please split it into shorter scores.</source>
+        <translation>レイアウトに XML 要素 %1 個分を超える量が必要です：要素 %2 個、小節 %3 個、時間の刻み %4 個（各小節の 64 分音符ごとに 1 つ）。これほど長い楽譜はメモリーに収まりません。短い楽譜に分けてください。</translation>
     </message>
 </context>
 </TS>

@@ -4672,7 +4672,7 @@ Select scale name:</source>
     </message>
     <message>
         <source>It holds more than %1 XML elements (the next one at %2): a score this long would not fit in memory. Please split it into shorter scores.</source>
-        <translation>其中的 XML 元素超过 %1 个（下一个位于 %2）：这么长的乐谱无法装入内存。请将其拆分为较短的乐谱。</translation>
+        <translation type="vanished">其中的 XML 元素超过 %1 个（下一个位于 %2）：这么长的乐谱无法装入内存。请将其拆分为较短的乐谱。</translation>
     </message>
     <message>
         <source>It is a timewise MusicXML document (score-timewise). Only partwise MusicXML (score-partwise) can be read; please export the score as partwise MusicXML.</source>
@@ -4688,7 +4688,7 @@ Select scale name:</source>
     </message>
     <message>
         <source>Its part list names %1 parts, but it holds the music of only %2.</source>
-        <translation>其分谱列表列出 %1 个分谱，但只含有 %2 个分谱的音乐。</translation>
+        <translation type="vanished">其分谱列表列出 %1 个分谱，但只含有 %2 个分谱的音乐。</translation>
     </message>
     <message>
         <source>Part %1 holds a &lt;%2&gt; element at line %3, column %4, where only measures may stand.</source>
@@ -4819,6 +4819,28 @@ Do you really want to import?</source>
         <translation>原乐谱与新乐谱的小节数不一致: %1 对 %2。
 
 确定要导入吗？</translation>
+    </message>
+    <message>
+        <source>an SVG export needs a file name, not only a folder</source>
+        <translation>导出 SVG 需要文件名，而不只是文件夹</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n text(s) longer than %1 characters cut to that length, the first at %2.</source>
+        <translation>
+            <numerusform>%n 个超过 %1 个字符的文本已截断到该长度，第一个位于 %2。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>It holds more than %1 XML elements, long texts counted by their length (the next one at %2): a score this long would not fit in memory. Please split it into shorter scores.</source>
+        <translation>它包含超过 %1 个 XML 元素（长文本按其长度计算，下一个位于 %2）：这么长的乐谱无法放入内存。请将其拆分为较短的乐谱。</translation>
+    </message>
+    <message>
+        <source>%1 has a negative duration (%2 divisions); no note or forward may last less than 0 divisions.</source>
+        <translation>%1 的时值为负（%2 divisions）；音符或 forward 的时值不能小于 0 divisions。</translation>
+    </message>
+    <message>
+        <source>Its layout would cost more than %1 XML elements do: %2 elements, %3 measures and %4 time steps (one per sixty-fourth note of each measure). A score this long would not fit in memory. Please split it into shorter scores.</source>
+        <translation>其排版所需超过 %1 个 XML 元素的开销：%2 个元素、%3 个小节和 %4 个时间步（每小节每个六十四分音符一个）。这么长的乐谱无法放入内存。请将其拆分为较短的乐谱。</translation>
     </message>
 </context>
 </TS>
