@@ -1,14 +1,15 @@
 #include "app/commandline.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QFileInfo>
 
 namespace {
 
-bool isMusicXmlFile(const QString &path)
+bool hasMusicXmlName(const QString &path)
 {
-    return QFileInfo::exists(path) &&
-           (path.endsWith(QLatin1String(".xml")) || path.endsWith(QLatin1String(".musicxml")));
+    return path.endsWith(QLatin1String(".xml")) || path.endsWith(QLatin1String(".musicxml")) ||
+           path.endsWith(QLatin1String(".mxl"));
 }
 
 } // namespace
@@ -23,13 +24,27 @@ StartRequest readCommandLine(const QStringList &arguments)
         return request;
     const QString &option = arguments.at(1);
     const QString &path = arguments.at(2);
-    if (!isMusicXmlFile(path))
-        return request;
+    StartRequest::Action action = StartRequest::Nothing;
     if (option == QLatin1String("-I"))
-        request.action = StartRequest::Import;
+        action = StartRequest::Import;
     else if (option == QLatin1String("-U"))
-        request.action = StartRequest::Update;
-    if (request.action != StartRequest::Nothing)
+        action = StartRequest::Update;
+    if (action == StartRequest::Nothing)
+        return request;
+    const QFileInfo file(path);
+    if (!file.exists())
+        request.problem =
+            QCoreApplication::translate("MainWindow", "Can't import file (%1): it does not exist.")
+                .arg(path);
+    else if (!file.isFile() || !hasMusicXmlName(path))
+        request.problem =
+            QCoreApplication::translate(
+                "MainWindow",
+                "Can't import file (%1): it is not a MusicXML file (.musicxml or .xml).")
+                .arg(path);
+    else {
+        request.action = action;
         request.path = path;
+    }
     return request;
 }

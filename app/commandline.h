@@ -1,8 +1,10 @@
 // The command line of the program: exactly an option and a path after the
 // program's own path. "-I" imports the MusicXML file at the path as a new
 // score, "-U" updates the current score from it; the path must name an
-// existing file ending ".xml" or ".musicxml" (case-sensitive). Anything else
-// is ignored without a message.
+// existing file ending ".xml", ".musicxml" or ".mxl" (the reader refuses a
+// compressed file with its own message). A path that is missing or of
+// another kind gives a problem to show instead; other command lines are
+// ignored.
 #pragma once
 
 #include <QString>
@@ -18,6 +20,9 @@ struct StartRequest
     };
     Action action = Nothing;
     QString path;
+    // For the user, when the option's file cannot be taken; the window
+    // opens as usual.
+    QString problem;
 };
 
 // Writes every argument, the program path included, to the debug output as

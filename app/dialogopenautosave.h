@@ -22,7 +22,10 @@ public:
 
     // Sets the title and the question in the current language.
     void retranslate();
+    // The files the question is about, listed under it by name.
+    void setFiles(const QStringList &paths);
 
 private:
     Ui::DialogOpenAutoSave *ui;
+    QStringList files;
 };

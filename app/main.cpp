@@ -2,6 +2,7 @@
 #include "app/mainwindow.h"
 #include "app/qtprompter.h"
 #include "app/version.h"
+#include "document/autosavefolder.h"
 #include "platform/startup.h"
 
 #include <QApplication>
@@ -24,11 +25,10 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromUtf8(argv[i]);
-    const StartRequest request = readCommandLine(arguments);
-    if (request.action == StartRequest::Import)
-        window.importFromCommandLine(request.path);
-    else if (request.action == StartRequest::Update)
-        window.importUpdatePure2(request.path, false);
+    window.runStartRequest(readCommandLine(arguments));
 
-    return app.exec();
+    const int result = app.exec();
+    // Files still in the autosave folder are left over for the next start.
+    AutoSaveFolder::endInstance();
+    return result;
 }

@@ -48,6 +48,7 @@ class QTreeView;
 class Score;
 class ScoreWindow;
 class Style;
+struct StartRequest;
 
 namespace Ui {
 class MainWindow;
@@ -111,6 +112,9 @@ public:
     Page *editedPage = nullptr;
     QList<Part *> editedParts;
     QTranslator *translator = nullptr;
+    // Qt's own texts (standard buttons, the file, folder and font choosers)
+    // in the language chosen; empty for English.
+    QTranslator *qtTranslator = nullptr;
     QNetworkAccessManager *networkManager = nullptr;
 
 protected:
@@ -150,6 +154,8 @@ public:
     // Lays the current score window's view and navigator side by side for a
     // horizontal page roll, else one above the other.
     void updateSplitterOrientation();
+    // Undo and Redo as the undo stack of `score` allows; both off for none.
+    void followUndoStack(const Score *score);
 public slots:
     void tabChanged(int index);
     // From the current score's undo stack; a command to undo next whose
@@ -380,6 +386,10 @@ public:
     // The import of the command line's -I: importXmlFile2 (plain), then the
     // new score drawn, zoom reset, measure 0 shown and dialogs updated.
     bool importFromCommandLine(const QString &path);
+    // What the command line asked for: its problem told, or the import
+    // (-I) or the update into a copy (-U, which compares measures without
+    // their fingering and directive texts, as the menu's update does).
+    void runStartRequest(const StartRequest &request);
     // A new score read and loaded from the MusicXML file at `path` (the
     // environment file applied), shown in a new current tab named by the
     // file; `creator` gets the software that wrote the file. Null, with no
@@ -412,6 +422,9 @@ public slots:
     // recovery
     void openFile();
     void openFile2(const QString &path);
+    // False, with a warning, for a file that cannot be read or that an
+    // early version wrote; a file that is no score document at all passes
+    // on to the loader, which names it and says what is wrong.
     bool checkFileVersion(const QString &path);
     void openRecentFile();
     void openSampleFile();

@@ -6,8 +6,14 @@
 // taken before a write can rename the score, and the file is removed only
 // once the write succeeded: a failed or cancelled save keeps the recovery
 // file. A save before closing that writes nothing keeps the tab open.
+//
+// A score whose file lies in the autosave folder (reopened from there, or a
+// copy named after such a score) has no name the user chose: saving it asks
+// for one, so nothing the user keeps is ever written where a later start
+// looks for left-over autosave files.
 #include "app/mainwindow.h"
 
+#include "document/autosavefolder.h"
 #include "document/scorexmlmode.h"
 #include "model/score.h"
 #include "platform/prompter.h"
@@ -17,13 +23,13 @@
 #include <QDebug>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QUndoStack>
 
 namespace {
 
 const QString resourcePrefix = QStringLiteral(":/");
-const QString autoSaveEnding = QStringLiteral("_autosave.tnsx");
 
 // The file name without its folder and everything from its first dot.
 QString closingBaseName(const QString &path)
@@ -40,6 +46,27 @@ bool hasUnsavedChanges(const Score *score)
 QString sourcePathOf(const Score *score)
 {
     return score->filePath.isEmpty() ? score->musicXmlFilePath : score->filePath;
+}
+
+// True when Save must ask for a name: none yet, or one in the autosave
+// folder.
+bool needsName(const Score *score)
+{
+    return score->filePath.isEmpty() || AutoSaveFolder::contains(score->filePath);
+}
+
+// Where the save dialog of a score without a name starts: its name without
+// any autosave ending, in the folder of the MusicXML file it came from, or
+// else in the Documents folder.
+QString suggestedSavePath(const Score *score)
+{
+    const QString base = AutoSaveFolder::withoutAutoSaveEnding(closingBaseName(sourcePathOf(score)));
+    const QString source = score->musicXmlFilePath;
+    const QString folder =
+        !source.isEmpty() && !AutoSaveFolder::contains(source)
+            ? QFileInfo(source).absolutePath()
+            : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return base.isEmpty() ? folder : folder + QLatin1Char('/') + base + QStringLiteral(".tnsx");
 }
 
 // "piece_copy_update" and "piece_update2" give "piece"; empty when the
@@ -68,8 +95,8 @@ int MainWindow::tabIndexOf(const Score *score) const
 
 QString MainWindow::askSavePath(const QString &start)
 {
-    return Prompter::instance().saveFileName(this, tr("Velmora: Save file"), start,
-                                             tr("Velmora files (*.tnsx)"));
+    return Prompter::instance().savePath(this, tr("Velmora: Save file"), start,
+                                         tr("Velmora files (*.tnsx)"));
 }
 
 bool MainWindow::writeScoreAs(Score *score, const QString &path)
@@ -84,6 +111,9 @@ bool MainWindow::writeScoreAs(Score *score, const QString &path)
     }
     score->removeFile(oldAutoSave);
     score->setChanged(false);
+    // A tick after the save would only write the saved score again, and
+    // leave a file that a later start offers as lost work.
+    score->changedSinceAutoSave = false;
     score->undoStack->setClean();
     addRecentFile(path);
     const int index = tabIndexOf(score);
@@ -112,7 +142,11 @@ void MainWindow::closeScoreTab(int index)
         return;
     // The window is deleted from the event loop; no autosave may write
     // for it in between.
-    scoreWindows.at(index)->score->autoSaveTimerStop();
+    Score *score = scoreWindows.at(index)->score;
+    score->autoSaveTimerStop();
+    // Nothing unsaved: its autosave file holds nothing to recover.
+    if (!hasUnsavedChanges(score))
+        score->deleteAutoSavedFile();
     removeScoreTab(index);
 }
 
@@ -135,14 +169,7 @@ bool MainWindow::saveScoreFile(Score *score)
         const QString path = askSavePath(score->filePath);
         return !path.isEmpty() && saveScoreAs(score, path);
     }
-    // A reopened autosave file gets a real name first; without one it is
-    // not written at all, so the recovery file stays as it is.
-    if (score->filePath.endsWith(autoSaveEnding)) {
-        const QString path = askSavePath(score->filePath);
-        if (path.isEmpty() || !saveScoreAs(score, path))
-            return false;
-    }
-    if (!score->filePath.isEmpty()) {
+    if (!needsName(score)) {
         const QString oldAutoSave = score->autoSavePath();
         if (!score->saveFile())
             return false;
@@ -151,7 +178,9 @@ bool MainWindow::saveScoreFile(Score *score)
         score->appendLog(QStringLiteral("saveScoreFile completed--------------\n"));
         return true;
     }
-    const QString path = askSavePath(QString());
+    // Without a name of the user's the score is not written at all: an
+    // autosave file it came from stays as it is.
+    const QString path = askSavePath(suggestedSavePath(score));
     if (path.isEmpty() || !writeScoreAs(score, path))
         return false;
     score->appendLog(QStringLiteral("saveScoreFile completed--------------\n"));
@@ -163,7 +192,7 @@ void MainWindow::saveAs()
     Score *score = currentScore();
     if (!score)
         return;
-    const QString path = askSavePath(score->filePath);
+    const QString path = askSavePath(needsName(score) ? suggestedSavePath(score) : score->filePath);
     if (path.isEmpty())
         return;
     score->autoSaveTimerStop();
@@ -186,11 +215,20 @@ void MainWindow::saveAsOriginal()
         return;
     }
     // Only the file's own name changes: a folder whose name holds the base
-    // name stays where it is.
+    // name stays where it is. The score is a score document whatever it
+    // came from, so it never takes the place of a MusicXML file.
     const QString fileName = QFileInfo(path).fileName();
-    const QString target =
-        path.left(path.size() - fileName.size()) + original + fileName.mid(base.size());
-    if (QFileInfo::exists(target)) {
+    QString rest = fileName.mid(base.size());
+    if (!rest.endsWith(QLatin1String(".tnsx")))
+        rest = QStringLiteral(".tnsx");
+    QString target = path.left(path.size() - fileName.size()) + original + rest;
+    if (AutoSaveFolder::contains(target)) {
+        // The score it came from was never given a name: the user names it.
+        target = askSavePath(QFileInfo(suggestedSavePath(score)).absolutePath() + QLatin1Char('/') +
+                             original + QStringLiteral(".tnsx"));
+        if (target.isEmpty())
+            return;
+    } else if (QFileInfo::exists(target)) {
         const auto answer = Prompter::instance().question(
             this, tr("Velmora"),
             tr("File: '%1' already exists. Do you want to replace?").arg(target),
@@ -225,7 +263,7 @@ void MainWindow::duplicate2(const QString &suffix)
 
     auto *copy = new Score(programVersion, scoreCounter++, true);
     addScoreTab(copy);
-    const QString base = closingBaseName(sourcePath) + suffix;
+    const QString base = AutoSaveFolder::withoutAutoSaveEnding(closingBaseName(sourcePath)) + suffix;
     tabWidget->setTabText(tabWidget->currentIndex(), base);
     const QString path =
         QFileInfo(sourcePath).path() + QLatin1Char('/') + base + QStringLiteral(".tnsx");
@@ -261,13 +299,14 @@ QMessageBox::StandardButton MainWindow::askToSave(Score *score, const QString &t
 
 bool MainWindow::querySaveUntitled(Score *score)
 {
-    const auto answer = askToSave(
-        score,
-        tr("Score:\n %1 \nis not saved yet. Do you want to save?").arg(score->musicXmlFilePath));
+    const QString shown =
+        score->musicXmlFilePath.isEmpty() ? score->filePath : score->musicXmlFilePath;
+    const auto answer =
+        askToSave(score, tr("Score:\n %1 \nis not saved yet. Do you want to save?").arg(shown));
     if (answer == QMessageBox::No)
         return true;
     if (answer == QMessageBox::Yes) {
-        const QString path = askSavePath(QString());
+        const QString path = askSavePath(suggestedSavePath(score));
         if (!path.isEmpty()) {
             updateRecentFileActions();
             if (writeScoreAs(score, path)) {
@@ -286,7 +325,7 @@ bool MainWindow::querySaveCurrent()
     Score *score = currentScore();
     if (!score)
         return true;
-    if (score->filePath.isEmpty() && hasUnsavedChanges(score))
+    if (needsName(score) && hasUnsavedChanges(score))
         return querySaveUntitled(score);
     if (!hasUnsavedChanges(score)) {
         score->deleteAutoSavedFile();
@@ -315,7 +354,7 @@ void MainWindow::closeTab(int index)
     if (index < 0 || index >= scoreWindows.size())
         return;
     Score *score = scoreWindows.at(index)->score;
-    if (score->filePath.isEmpty()) {
+    if (needsName(score)) {
         // Asked also without changes: the score has never been written.
         if (!querySaveUntitled(score))
             return;

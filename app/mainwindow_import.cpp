@@ -4,6 +4,7 @@
 // The update imports are in app/mainwindow_update.cpp.
 #include "app/mainwindow.h"
 
+#include "app/commandline.h"
 #include "app/dialogimportexport.h"
 #include "dialogs/partdialog.h"
 #include "model/note.h"
@@ -28,7 +29,7 @@ QString museScoreExportedPath()
 
 QString musicXmlFilter()
 {
-    return MainWindow::tr("MusicXml files (*.xml *.musicxml)");
+    return MainWindow::tr("MusicXml files (*.xml *.musicxml *.mxl)");
 }
 
 // One choice of a tuning prompt: the palette entry's text and the
@@ -213,6 +214,19 @@ bool MainWindow::importFromCommandLine(const QString &path)
     showNewScore(currentScore());
     updateDialogs();
     return true;
+}
+
+void MainWindow::runStartRequest(const StartRequest &request)
+{
+    if (!request.problem.isEmpty())
+        Prompter::instance().warning(this, tr("Velmora"), request.problem);
+    if (request.action == StartRequest::Import)
+        importFromCommandLine(request.path);
+    else if (request.action == StartRequest::Update)
+        // Directive texts are the program's own and never in the revised
+        // file: counted as changes, they would replace every measure that
+        // has one, and lose them.
+        importUpdatePure2(request.path, true);
 }
 
 void MainWindow::addScaleDirectivesToNewScore()

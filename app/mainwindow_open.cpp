@@ -3,6 +3,7 @@
 #include "app/mainwindow.h"
 
 #include "app/dialogopenautosave.h"
+#include "document/autosavefolder.h"
 #include "model/score.h"
 #include "platform/prompter.h"
 
@@ -57,11 +58,6 @@ FileVersion readFileVersion(QIODevice *device)
     return found;
 }
 
-bool isAutoSaveName(const QString &path)
-{
-    return path.endsWith(QLatin1String("_autosave.tnsx"));
-}
-
 // "/C:/music/x.tnsx" is a Windows path as a URL writes it; the "/" goes.
 // Every other path, absolute Linux paths above all, stays as given.
 QString openPathWithoutSlashBeforeDrive(const QString &path)
@@ -111,8 +107,10 @@ bool MainWindow::checkFileVersion(const QString &path)
         return false;
     }
     const FileVersion found = readFileVersion(&file);
+    // Not a score at all (empty, not XML, timewise, another root): the
+    // loader reads it and names the file and what is wrong with it.
     if (!found.partwise)
-        return false;
+        return true;
     qDebug().noquote() << QStringLiteral("This file (%1) is created by Velmora version: %2")
                               .arg(path, found.version);
     if (found.version.startsWith(QLatin1String("1."))) {
@@ -142,7 +140,8 @@ void MainWindow::openFile2(const QString &path)
     if (path.isEmpty())
         return;
     if (checkFileVersion(path))
-        openScoreTab(*this, path, !isAutoSaveName(path));
+        openScoreTab(*this, path,
+                     !AutoSaveFolder::contains(path) && !AutoSaveFolder::isAutoSaveName(path));
     updateDialogs();
 }
 
@@ -217,7 +216,9 @@ void MainWindow::dropOpenFile(const QString &path)
         openFile2(filePath);
         opened = scoreWindows.size() > tabsBefore;
     } else if (filePath.endsWith(QLatin1String(".xml")) ||
-               filePath.endsWith(QLatin1String(".musicxml"))) {
+               filePath.endsWith(QLatin1String(".musicxml")) ||
+               filePath.endsWith(QLatin1String(".mxl"))) {
+        // A compressed file is refused by the reader, which says what to do.
         // Dropped beside an open score, the new one takes its settings.
         const bool imitate = currentScore() != nullptr;
         opened = importXmlFile2(imitate, filePath);
@@ -231,6 +232,13 @@ void MainWindow::dropOpenFile(const QString &path)
                 score->changed = true;
             }
         }
+    } else {
+        opened = false;
+        Prompter::instance().warning(
+            this, tr("Velmora"),
+            tr("Can't open file (%1): Velmora opens score files (.tnsx) and MusicXML files "
+               "(.musicxml, .xml).")
+                .arg(filePath));
     }
     updateDialogs();
     // A file that could not be opened leaves the open score as it was.
@@ -243,40 +251,32 @@ void MainWindow::dropOpenFile(const QString &path)
 
 void MainWindow::openAutoSavedFile()
 {
-    const QDir folder(QDir::homePath() + QStringLiteral("/velmora_autosave/"));
-    if (!folder.exists())
-        return;
-    const QFileInfoList entries = folder.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot,
-                                                       QDir::Name | QDir::IgnoreCase);
-    if (entries.isEmpty())
+    // Only files of instances that no longer run: another window's live
+    // files are its own, and anything else in the folder is not ours.
+    const QStringList leftovers = AutoSaveFolder::takeOverLeftovers();
+    if (leftovers.isEmpty())
         return;
     Prompter &prompter = Prompter::instance();
     prompter.beep();
     int result = QDialog::Rejected;
     {
         DialogOpenAutoSave question;
+        question.setFiles(leftovers);
         result = prompter.runDialog(&question);
     }
-    const auto isScoreFile = [](const QFileInfo &entry) {
-        return entry.filePath().endsWith(QLatin1String(".tnsx"));
-    };
     if (result == QDialog::Accepted) {
-        for (const QFileInfo &entry : entries) {
-            qDebug().noquote() << QStringLiteral("openAutoSavedFile filePath = ") +
-                                      entry.filePath();
-            if (!isScoreFile(entry))
-                continue;
+        for (const QString &path : leftovers) {
+            qDebug().noquote() << QStringLiteral("openAutoSavedFile filePath = ") + path;
             const int tabsBefore = scoreWindows.size();
-            openFile2(entry.filePath());
+            openFile2(path);
             // Unsaved work again: the close questions and the autosave
             // see it; a file that did not open marks nothing.
             if (scoreWindows.size() > tabsBefore)
                 currentScore()->setChanged(true);
         }
     } else if (result == QDialog::Rejected) {
-        for (const QFileInfo &entry : entries) {
-            if (isScoreFile(entry))
-                QFile::remove(entry.filePath());
-        }
+        for (const QString &path : leftovers)
+            QFile::remove(path);
+        AutoSaveFolder::releaseEmptyLocks();
     }
 }

@@ -4,6 +4,7 @@
 // layout is carried onto the newly imported file.
 #include "app/mainwindow.h"
 
+#include "document/autosavefolder.h"
 #include "document/scorexmlmode.h"
 #include "model/score.h"
 #include "platform/prompter.h"
@@ -103,7 +104,7 @@ void MainWindow::importUpdatePure()
     }
     const QString path =
         Prompter::instance().openFileName(this, tr("Velmora: Import Update MusicXML file"),
-                                          QString(), tr("MusicXml files (*.xml *.musicxml)"));
+                                          QString(), tr("MusicXml files (*.xml *.musicxml *.mxl)"));
     if (path.isEmpty())
         return;
     importUpdatePure2(path, true);
@@ -144,7 +145,8 @@ bool MainWindow::confirmUpdateCounts(const Score *oldScore, const Score *newScor
 QString MainWindow::nameUpdatedTab(const Score *oldScore)
 {
     const QFileInfo name(namingPathOf(oldScore));
-    const QString text = name.baseName() + QStringLiteral("_update");
+    const QString text =
+        AutoSaveFolder::withoutAutoSaveEnding(name.baseName()) + QStringLiteral("_update");
     tabWidget->setTabText(tabWidget->currentIndex(), text);
     const QString path = name.path() + QLatin1Char('/') + text + QStringLiteral(".tnsx");
     setWindowTitle(QStringLiteral("Velmora - ") + path);
@@ -160,7 +162,7 @@ void MainWindow::importUpdateFile2()
     }
     const QString path =
         Prompter::instance().openFileName(this, tr("Velmora: Import Update MusicXML file"),
-                                          QString(), tr("MusicXml files (*.xml *.musicxml)"));
+                                          QString(), tr("MusicXml files (*.xml *.musicxml *.mxl)"));
     if (path.isEmpty() || !importNewFromPath(path))
         return;
     Score *newScore = currentScore();

@@ -1,6 +1,7 @@
 // Score: the autosave timer's slot and the name of the autosave file.
 #include "model/score.h"
 
+#include "document/autosavefolder.h"
 #include "document/scorexmlmode.h"
 
 #include <QDir>
@@ -9,7 +10,6 @@
 
 namespace {
 
-const QString autoSaveFolder = QStringLiteral("velmora_autosave");
 const QString autoSaveSuffix = QStringLiteral("_autosave");
 
 // The file name without its folder and without everything from its first
@@ -25,20 +25,19 @@ QString Score::autoSavePath() const
 {
     const QString source = filePath.isEmpty() ? musicXmlFilePath : filePath;
     const QString base = baseNameOf(source);
-    // A score reopened from its own autosave file keeps writing into it.
-    const QString name =
-        base.endsWith(autoSaveSuffix)
-            ? base
-            : base + QLatin1Char('_') + QString::number(scoreNumber) + autoSaveSuffix;
-    return QDir::homePath() + QLatin1Char('/') + autoSaveFolder + QLatin1Char('/') + name +
-           QStringLiteral(".tnsx");
+    // A score reopened from an autosave file keeps writing into it: its
+    // lock was taken over when it was offered.
+    const QString name = base.endsWith(autoSaveSuffix)
+                             ? base + QStringLiteral(".tnsx")
+                             : AutoSaveFolder::fileName(base, scoreNumber);
+    return AutoSaveFolder::path() + QLatin1Char('/') + name;
 }
 
 void Score::autoSave()
 {
     if (!changedSinceAutoSave)
         return;
-    QDir(QDir::homePath()).mkdir(autoSaveFolder);
+    const QString path = autoSavePath();
     const QString text = buildScoreXml(ScoreXmlMode::ScoreFile);
     // The warning of a failed write runs its own event loop; no second
     // attempt starts beneath it.
@@ -46,7 +45,7 @@ void Score::autoSave()
     if (timerRan)
         autoSaveTimer->stop();
     // A failed write keeps the flag, so the next tick tries again.
-    if (writeTextFile(autoSavePath(), text))
+    if (writeTextFile(path, text))
         changedSinceAutoSave = false;
     if (timerRan)
         autoSaveTimer->start();

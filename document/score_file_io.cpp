@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -18,6 +19,11 @@ namespace {
 
 // Larger than any score; a file beyond it is not one.
 constexpr qint64 maxFileBytes = 256 * 1024 * 1024;
+
+// The start of a zip archive, which compressed MusicXML (.mxl) is, and
+// the reason given for one.
+const QByteArray zipSignature("PK\x03\x04", 4);
+const QString compressedMusicXml = QStringLiteral("compressed");
 
 // Reads the whole file; on failure `error` gets the reason. Only regular
 // files (resource files among them) are read: a device or a pipe has no
@@ -58,6 +64,11 @@ std::optional<QString> readWholeFile(const QString &path, QString &error)
         error = tooLarge;
         return std::nullopt;
     }
+    // Judged by what it holds, not by its name: a renamed plain file reads.
+    if (bytes.startsWith(zipSignature)) {
+        error = compressedMusicXml;
+        return std::nullopt;
+    }
     return XmlFileText::decode(bytes);
 }
 
@@ -69,6 +80,19 @@ QString withoutSlashBeforeDrive(const QString &path)
     return slashDrive.match(path).hasMatch() ? path.mid(1) : path;
 }
 
+// The read warning. A compressed file can never be read: the user is told
+// what to do instead.
+void reportReadFailure(Score *score, const QString &path, const QString &error)
+{
+    const QString text =
+        error == compressedMusicXml
+            ? Score::tr("The file %1 is compressed MusicXML (.mxl), which Velmora does not read: "
+                        "export it from MuseScore as uncompressed MusicXML (.musicxml).")
+                  .arg(QDir::toNativeSeparators(path))
+            : Score::tr("Can't read file (%1)!:\n%2.").arg(path, error);
+    Prompter::instance().warning(score, Score::tr("Velmora"), text);
+}
+
 } // namespace
 
 bool Score::readFile(const QString &path)
@@ -76,8 +100,7 @@ bool Score::readFile(const QString &path)
     QString error;
     const std::optional<QString> text = readWholeFile(path, error);
     if (!text) {
-        Prompter::instance().warning(this, tr("Velmora"),
-                                     tr("Can't read file (%1)!:\n%2.").arg(path, error));
+        reportReadFailure(this, path, error);
         return false;
     }
     filePath = path;
@@ -96,8 +119,7 @@ bool Score::readMusicXmlFile(const QString &path)
     QString error;
     const std::optional<QString> text = readWholeFile(opened, error);
     if (!text) {
-        Prompter::instance().warning(this, tr("Velmora"),
-                                     tr("Can't read file (%1)!:\n%2.").arg(opened, error));
+        reportReadFailure(this, opened, error);
         return false;
     }
     musicXmlFilePath = path;
@@ -114,6 +136,9 @@ bool Score::saveFile()
     if (!writeTextFile(filePath, documentText))
         return false;
     setChanged(false);
+    // A tick after the save would only write the saved score again, and
+    // leave a file that a later start offers as lost work.
+    changedSinceAutoSave = false;
     // What the stack holds now is saved: a later rebuild that clears the
     // history has no unsaved edit to report.
     undoStack->setClean();

@@ -1365,8 +1365,9 @@ public slots:
 public:
     // "<home>/velmora_autosave/<name>.tnsx" from the base name of filePath,
     // else of musicXmlFilePath: a base ending in "_autosave" is kept, any
-    // other gets "_<scoreNumber>_autosave". The writer and the remover use
-    // this one rule, so no autosave file is left behind.
+    // other gets "_<scoreNumber>-<instance key>_autosave" (see
+    // document/autosavefolder.h). The writer and the remover use this one
+    // rule, so no autosave file is left behind.
     QString autoSavePath() const;
 
 public:
@@ -2168,7 +2169,7 @@ public:
     // before opening; other paths open as given.
     bool readMusicXmlFile(const QString &path);
     // Builds the score file into documentText, then writes it to filePath,
-    // clears the changed flag and marks the undo stack clean. False without writing for an empty
+    // clears the changed flags and marks the undo stack clean. False without writing for an empty
     // filePath (silently) or a failed write (reported, old file untouched).
     bool saveFile();
     // Sets filePath to `path` (also when the write then fails) and writes

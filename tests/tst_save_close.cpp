@@ -182,7 +182,9 @@ void TestSaveClose::saveUntitledAsksForAName()
     QCOMPARE(asked.kind, QStringLiteral("saveFileName"));
     QCOMPARE(asked.title, QStringLiteral("Velmora: Save file"));
     QCOMPARE(asked.filter, QStringLiteral("Velmora files (*.tnsx)"));
-    QCOMPARE(asked.folder, QString());
+    // Beside the MusicXML file it came from, named after it.
+    QCOMPARE(asked.folder,
+             TestSupport::sourcePath(QStringLiteral("tools/samples/sakura-sakura.tnsx")));
     QVERIFY(isScoreFile(path));
     QCOMPARE(score->filePath, path);
     QCOMPARE(window.windowTitle(), QStringLiteral("Velmora - ") + path);
@@ -255,12 +257,19 @@ void TestSaveClose::saveWithoutRealName()
     window.saveFile();
 
     QCOMPARE(prompter().texts(QStringLiteral("saveFileName")).size(), 1);
-    QCOMPARE(prompter().prompts.first().folder, original);
+    // A sample starts at its own name; a score from the autosave folder
+    // beside the MusicXML file it came from, without the autosave ending.
+    QCOMPARE(prompter().prompts.first().folder,
+             fromAutoSave
+                 ? QFileInfo(TestSupport::samplePath()).absolutePath() + QStringLiteral("/x.tnsx")
+                 : original);
     QCOMPARE(score->filePath, named ? path : original);
     QCOMPARE(QFile::exists(path), named);
     QCOMPARE(score->undoStack->isClean(), named);
-    QCOMPARE(score->logText.split('\n').contains(QStringLiteral("saveAs completed-------------")),
-             named);
+    // A score without a name of the user's is saved as a new one.
+    const QString logLine = fromAutoSave ? QStringLiteral("saveScoreFile completed--------------")
+                                         : QStringLiteral("saveAs completed-------------");
+    QCOMPARE(score->logText.split('\n').contains(logLine), named);
     if (fromAutoSave)
         QCOMPARE(contents(autoSave), named ? QByteArray() : QByteArray("autosaved"));
     QVERIFY(autoSaveRuns(score));
@@ -384,32 +393,41 @@ void TestSaveClose::saveAsOriginal_data()
     QTest::addColumn<int>("answer");
     QTest::addColumn<QString>("written"); // empty: nothing written
     QTest::addColumn<QString>("warning");
+    QTest::addColumn<bool>("imported"); // from MusicXML at fileName, never saved
     const int yes = QMessageBox::Yes;
     const int no = QMessageBox::No;
-    const int cancel = QMessageBox::Cancel;
+    const int cancel = QMessageBox::Cancel << false;
     QTest::newRow("update") << "piece_update.tnsx" << false << yes << "piece.tnsx"
-                            << "";
+                            << "" << false;
     QTest::newRow("update, replace") << "piece_update.tnsx" << true << yes << "piece.tnsx"
-                                     << "";
+                                     << "" << false;
     QTest::newRow("update, keep") << "piece_update.tnsx" << true << no << ""
-                                  << "";
+                                  << "" << false;
     QTest::newRow("update, cancel") << "piece_update.tnsx" << true << cancel << ""
-                                    << "";
+                                    << "" << false;
     QTest::newRow("copy then update") << "piece_copy_update.tnsx" << false << yes << "piece.tnsx"
-                                      << "";
+                                      << "" << false;
     QTest::newRow("numbered update") << "piece_update2.tnsx" << false << yes << "piece.tnsx"
-                                     << "";
+                                     << "" << false;
     QTest::newRow("copy, dots") << "piece_copy.v2.tnsx" << false << yes << "piece.v2.tnsx"
-                                << "";
+                                << "" << false;
     QTest::newRow("folder holds the name")
         << "piece_update/piece_update.tnsx" << false << yes << "piece_update/piece.tnsx"
-        << "";
+        << "" << false;
     QTest::newRow("no suffix") << "piece.tnsx" << false << yes << ""
                                << "File name: (piece) does not have '_update...' nor '_copy' "
-                                  "suffix!";
+                                  "suffix!"
+                               << false;
     QTest::newRow("suffix in the folder only") << "x_copy/piece.tnsx" << false << yes << ""
                                                << "File name: (piece) does not have "
-                                                  "'_update...' nor '_copy' suffix!";
+                                                  "'_update...' nor '_copy' suffix!"
+                                               << false;
+    // The score document never takes the place of the user's MusicXML file.
+    QTest::newRow("imported MusicXML") << "piece_update.musicxml" << false << yes << "piece.tnsx"
+                                       << "" << true;
+    QTest::newRow("imported MusicXML, its original there")
+        << "piece_update.musicxml" << false << yes << "piece.tnsx"
+        << "" << true;
 }
 
 void TestSaveClose::saveAsOriginal()
@@ -419,9 +437,16 @@ void TestSaveClose::saveAsOriginal()
     QFETCH(int, answer);
     QFETCH(QString, written);
     QFETCH(QString, warning);
+    QFETCH(bool, imported);
     QTemporaryDir dir;
     const QString source = dir.filePath(fileName);
     QDir().mkpath(QFileInfo(source).path());
+    const QString musicXml = dir.filePath(QStringLiteral("piece.musicxml"));
+    if (QString(QTest::currentDataTag()).endsWith(QLatin1String("its original there"))) {
+        QFile file(musicXml);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("the user's MusicXML");
+    }
     const QString target = dir.filePath(written.isEmpty() ? QStringLiteral("piece.tnsx") : written);
     if (targetExists) {
         QFile file(target);
@@ -431,6 +456,11 @@ void TestSaveClose::saveAsOriginal()
     MainWindow window;
     Score *score = namedScore(window, source);
     QVERIFY(score);
+    if (imported) {
+        QVERIFY(QFile::copy(TestSupport::samplePath(), source));
+        score->filePath.clear();
+        score->musicXmlFilePath = source;
+    }
     window.addScoreTab(score);
     edit(score);
     const QString autoSave = plantAutoSave(score);
@@ -458,7 +488,12 @@ void TestSaveClose::saveAsOriginal()
         QVERIFY(score->logText.endsWith(QLatin1String("saveAs completed-------------\n")));
         QVERIFY(!QFile::exists(autoSave));
     }
-    QVERIFY(!QFile::exists(source));
+    // An imported file stays as it was; a score file was never written.
+    QCOMPARE(QFile::exists(source), imported);
+    if (imported)
+        QCOMPARE(contents(source), contents(TestSupport::samplePath()));
+    if (QFile::exists(musicXml))
+        QCOMPARE(contents(musicXml), QByteArray("the user's MusicXML"));
     QVERIFY(autoSaveRuns(score));
 }
 
@@ -627,9 +662,9 @@ void TestSaveClose::closeQuestions()
     QCOMPARE(isScoreFile(path), written);
     if (!logLine.isEmpty())
         QVERIFY2(score->logText.endsWith(logLine), qPrintable(score->logText));
-    // Kept only while the score keeps unsaved changes, or when a tab with
-    // nothing to save is closed from its button.
-    const bool autoSaveKept = !closed || (byButton && named && !changed);
+    // Kept only while the score keeps unsaved changes: however a score
+    // closes, nothing of it is left to recover.
+    const bool autoSaveKept = !closed;
     QCOMPARE(QFile::exists(autoSave), autoSaveKept);
     if (closed) {
         QVERIFY(!autoSaveRuns(score));
