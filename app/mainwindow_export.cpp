@@ -15,7 +15,7 @@ namespace {
 // The path chosen in a save dialog; empty when the user cancelled.
 QString askExportPath(QWidget *parent, const QString &title, const QString &filter)
 {
-    return Prompter::instance().saveFileName(parent, title, QString(), filter);
+    return Prompter::instance().savePath(parent, title, QString(), filter);
 }
 
 } // namespace

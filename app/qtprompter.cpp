@@ -3,9 +3,11 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMenu>
+#include <QRegularExpression>
 
 void QtPrompter::information(QWidget *parent, const QString &title, const QString &text)
 {
@@ -31,10 +33,35 @@ QString QtPrompter::openFileName(QWidget *parent, const QString &caption, const 
     return QFileDialog::getOpenFileName(parent, caption, dir, filter);
 }
 
+QString Prompter::defaultSuffix(const QString &filter)
+{
+    static const QRegularExpression firstPattern(QStringLiteral("\\*\\.([A-Za-z0-9]+)"));
+    return firstPattern.match(filter).captured(1);
+}
+
+QString Prompter::savePath(QWidget *parent, const QString &caption, const QString &dir,
+                           const QString &filter)
+{
+    const QString path = saveFileName(parent, caption, dir, filter);
+    const QString suffix = defaultSuffix(filter);
+    // File > Open, the recent files and drops know a file by its extension.
+    const QFileInfo chosen(path);
+    if (path.isEmpty() || suffix.isEmpty() || !chosen.suffix().isEmpty() || chosen.isDir())
+        return path;
+    return path + QLatin1Char('.') + suffix;
+}
+
 QString QtPrompter::saveFileName(QWidget *parent, const QString &caption, const QString &dir,
                                  const QString &filter)
 {
-    return QFileDialog::getSaveFileName(parent, caption, dir, filter);
+    // The dialog itself adds the extension, so that its question about
+    // replacing a file is asked about the file that will be written.
+    QFileDialog dialog(parent, caption, dir, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix(filter));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
 }
 
 QString QtPrompter::existingDirectory(QWidget *parent, const QString &caption, const QString &dir)

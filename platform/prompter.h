@@ -36,6 +36,13 @@ public:
                                  const QString &filter) = 0;
     virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,
                                  const QString &filter) = 0;
+    // The save picker's answer, with the first extension of `filter`
+    // ("PDF files (*.pdf)" gives ".pdf") added to a name typed without
+    // any; empty when the user cancelled. Every save and export asks here.
+    QString savePath(QWidget *parent, const QString &caption, const QString &dir,
+                     const QString &filter);
+    // "pdf" for "PDF files (*.pdf)"; empty for a filter without one.
+    static QString defaultSuffix(const QString &filter);
     virtual QString existingDirectory(QWidget *parent, const QString &caption,
                                       const QString &dir) = 0;
 

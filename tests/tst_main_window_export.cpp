@@ -11,11 +11,15 @@
 #include "support/testenvironment.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QDomDocument>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QUndoStack>
 
 namespace {
@@ -73,6 +77,34 @@ bool moreIsOpen(MainWindow &window)
 
 using Slot = void (MainWindow::*)();
 
+// Answers every save picker with the toolkit's own dialog, in which the
+// user types `typed` in `folder` and presses Save; the rest is scripted.
+class TypingPrompter : public TestSupport::ScriptedPrompter
+{
+public:
+    QString folder;
+    QString typed;
+
+    QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,
+                         const QString &filter) override
+    {
+        QTimer::singleShot(0, [this] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            auto *name =
+                dialog ? dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")) : nullptr;
+            if (!name) {
+                if (dialog)
+                    dialog->reject();
+                return;
+            }
+            dialog->setDirectory(folder);
+            name->setText(typed);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        return QtPrompter().saveFileName(parent, caption, dir, filter);
+    }
+};
+
 } // namespace
 
 Q_DECLARE_METATYPE(Slot)
@@ -85,6 +117,8 @@ private slots:
     void init();
 
     void nothingWithoutScore();
+    void namesTypedWithoutExtensionGetTheFilters_data();
+    void namesTypedWithoutExtensionGetTheFilters();
     void pagesToFile_data();
     void pagesToFile();
     void cancelledSaveDialog_data();
@@ -122,6 +156,36 @@ void TestMainWindowExport::nothingWithoutScore()
     }
     QVERIFY(QDir(folder.path()).isEmpty());
     QVERIFY(!QFile::exists(handOffPath()));
+}
+
+void TestMainWindowExport::namesTypedWithoutExtensionGetTheFilters_data()
+{
+    QTest::addColumn<Slot>("slot");
+    QTest::addColumn<QStringList>("written");
+    QTest::newRow("save") << Slot(&MainWindow::saveFile) << QStringList{"mypiece.tnsx"};
+    QTest::newRow("PDF") << Slot(&MainWindow::exportPdfFile) << QStringList{"mypiece.pdf"};
+    QTest::newRow("SVG") << Slot(&MainWindow::exportSvgFile) << QStringList{"mypiece_p001.svg"};
+    QTest::newRow("MusicXML") << Slot(&MainWindow::exportMusicXMLFileClean)
+                              << QStringList{"mypiece.musicxml"};
+    QTest::newRow("MusicXML with lyrics")
+        << Slot(&MainWindow::exportMusicXMLWithLyrics) << QStringList{"mypiece.musicxml"};
+}
+
+void TestMainWindowExport::namesTypedWithoutExtensionGetTheFilters()
+{
+    QFETCH(Slot, slot);
+    QFETCH(QStringList, written);
+    QTemporaryDir folder;
+    MainWindow window;
+    openScore(window);
+    TypingPrompter typing;
+    typing.folder = folder.path();
+    typing.typed = QStringLiteral("mypiece");
+    Prompter::install(&typing);
+    (window.*slot)();
+    Prompter::install(&prompter());
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), written);
+    QCOMPARE(typing.texts(QStringLiteral("warning")), QStringList());
 }
 
 void TestMainWindowExport::pagesToFile_data()
