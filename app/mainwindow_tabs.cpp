@@ -46,6 +46,14 @@ void MainWindow::addScoreTab(Score *score)
     connect(current, &Score::sigDropFile, this, &MainWindow::dropOpenFile);
     connect(current, &Score::sigRefreshLog, this, &MainWindow::refreshLog);
     window->setNavigatorVisible(ui->actionNavigator->isChecked());
+    // The first tab became current before it was listed.
+    followUndoStack(current);
+}
+
+void MainWindow::followUndoStack(const Score *score)
+{
+    ui->actionUndo->setEnabled(score && score->undoStack->canUndo());
+    ui->actionRedo->setEnabled(score && score->undoStack->canRedo());
 }
 
 void MainWindow::removeScoreTab(int index)
@@ -69,8 +77,6 @@ void MainWindow::tabChanged(int index)
         const QString shownPath =
             score->filePath.isEmpty() ? score->musicXmlFilePath : score->filePath;
         setWindowTitle(QStringLiteral("Velmora - ") + shownPath);
-        ui->actionUndo->setEnabled(score->canUndoFlag);
-        ui->actionRedo->setEnabled(score->canRedoFlag);
         ui->actionOutlineNoteFonts->setChecked(score->outlineNoteFonts);
         {
             // The tick shows the score's own switch; showing it switches
@@ -81,6 +87,7 @@ void MainWindow::tabChanged(int index)
         displayNavigator();
         score->appendLog(QStringLiteral("tabChanged completed------------\n"));
     }
+    followUndoStack(currentScore());
     if (index == -1)
         setWindowTitle(QStringLiteral("Velmora - No file is open."));
     updateDialogs();
@@ -88,12 +95,15 @@ void MainWindow::tabChanged(int index)
 
 void MainWindow::canUndo(bool enabled)
 {
+    // Only the score in front speaks for the actions.
+    Score *score = currentScore();
+    if (!score || sender() != score)
+        return;
     // The undo stack reports its state at every push; only a change from
     // nothing to undo counts, so a run of pushes asks for no regeneration.
     const bool turnedOn = enabled && !ui->actionUndo->isEnabled();
     ui->actionUndo->setEnabled(enabled);
-    Score *score = currentScore();
-    if (!score || !turnedOn)
+    if (!turnedOn)
         return;
     // The top-level command's text: for a macro the macro's own, so the
     // moves inside "move selected items" never start it.
@@ -106,7 +116,9 @@ void MainWindow::canUndo(bool enabled)
 
 void MainWindow::canRedo(bool enabled)
 {
-    ui->actionRedo->setEnabled(enabled);
+    Score *score = currentScore();
+    if (score && sender() == score)
+        ui->actionRedo->setEnabled(enabled);
 }
 
 void MainWindow::refreshOnTimer()

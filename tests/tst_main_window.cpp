@@ -293,6 +293,7 @@ private slots:
     void refreshCleanDrawsOnceWithoutEditingAids();
     void commandLine_data();
     void commandLine();
+    void undoAndRedoFollowTheScoreInFront();
     void screenshots();
     void translatedScreenshots_data();
     void translatedScreenshots();
@@ -815,8 +816,8 @@ void TestMainWindow::tabChangedShowsTheImportedScore()
     window.addScoreTab(first);
     Score *second = importedScore();
     QVERIFY(second->filePath.isEmpty());
-    second->canUndoFlag = true;
-    second->canRedoFlag = false;
+    // Something to undo, nothing to redo.
+    second->undoStack->push(new QUndoCommand(QStringLiteral("UpdateStyle")));
     second->outlineNoteFonts = true;
     window.addScoreTab(second);
     QCOMPARE(window.windowTitle(), QStringLiteral("Velmora - ") + second->musicXmlFilePath);
@@ -998,51 +999,98 @@ void TestMainWindow::commandLine_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("action");
+    QTest::addColumn<bool>("problem"); // told to the user, naming the file
 
     static QTemporaryDir dir;
     const QString xml = dir.filePath(QStringLiteral("piece.xml"));
     const QString musicxml = dir.filePath(QStringLiteral("piece.musicxml"));
     const QString capitals = dir.filePath(QStringLiteral("piece.MUSICXML"));
     const QString text = dir.filePath(QStringLiteral("piece.txt"));
-    for (const QString &path : {xml, musicxml, capitals, text}) {
+    const QString compressed = dir.filePath(QStringLiteral("piece.mxl"));
+    for (const QString &path : {xml, musicxml, capitals, text, compressed}) {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
     }
     const QString missing = dir.filePath(QStringLiteral("missing.musicxml"));
     const QString program = QStringLiteral("/usr/bin/velmora");
 
-    QTest::newRow("-I .xml") << QStringList{program, "-I", xml} << int(StartRequest::Import);
+    QTest::newRow("-I .xml") << QStringList{program, "-I", xml} << int(StartRequest::Import)
+                             << false;
     QTest::newRow("-I .musicxml") << QStringList{program, "-I", musicxml}
-                                  << int(StartRequest::Import);
+                                  << int(StartRequest::Import) << false;
     QTest::newRow("-U .musicxml") << QStringList{program, "-U", musicxml}
-                                  << int(StartRequest::Update);
-    QTest::newRow("-U .xml") << QStringList{program, "-U", xml} << int(StartRequest::Update);
-    QTest::newRow("capitals") << QStringList{program, "-I", capitals} << int(StartRequest::Nothing);
+                                  << int(StartRequest::Update) << false;
+    // The reader refuses a compressed file with its own message.
+    QTest::newRow("-I .mxl") << QStringList{program, "-I", compressed} << int(StartRequest::Import)
+                             << false;
+    QTest::newRow("-U .xml") << QStringList{program, "-U", xml} << int(StartRequest::Update)
+                             << false;
+    QTest::newRow("capitals") << QStringList{program, "-I", capitals} << int(StartRequest::Nothing)
+                              << true;
     QTest::newRow("other extension")
-        << QStringList{program, "-I", text} << int(StartRequest::Nothing);
-    QTest::newRow("-i") << QStringList{program, "-i", xml} << int(StartRequest::Nothing);
-    QTest::newRow("/I") << QStringList{program, "/I", xml} << int(StartRequest::Nothing);
+        << QStringList{program, "-I", text} << int(StartRequest::Nothing) << true;
+    QTest::newRow("-i") << QStringList{program, "-i", xml} << int(StartRequest::Nothing) << false;
+    QTest::newRow("/I") << QStringList{program, "/I", xml} << int(StartRequest::Nothing) << false;
     QTest::newRow("missing file") << QStringList{program, "-I", missing}
-                                  << int(StartRequest::Nothing);
-    QTest::newRow("program only") << QStringList{program} << int(StartRequest::Nothing);
-    QTest::newRow("one argument") << QStringList{program, xml} << int(StartRequest::Nothing);
+                                  << int(StartRequest::Nothing) << true;
+    QTest::newRow("program only") << QStringList{program} << int(StartRequest::Nothing) << false;
+    QTest::newRow("one argument") << QStringList{program, xml} << int(StartRequest::Nothing)
+                                  << false;
     QTest::newRow("three arguments")
-        << QStringList{program, "-I", xml, "extra"} << int(StartRequest::Nothing);
-    QTest::newRow("none") << QStringList{} << int(StartRequest::Nothing);
+        << QStringList{program, "-I", xml, "extra"} << int(StartRequest::Nothing) << false;
+    QTest::newRow("none") << QStringList{} << int(StartRequest::Nothing) << false;
 }
 
 void TestMainWindow::commandLine()
 {
     QFETCH(QStringList, arguments);
     QFETCH(int, action);
+    QFETCH(bool, problem);
     TestSupport::MessageCapture capture;
     const StartRequest request = readCommandLine(arguments);
     QCOMPARE(int(request.action), action);
+    QCOMPARE(!request.problem.isEmpty(), problem);
+    if (problem)
+        QVERIFY(request.problem.contains(arguments.at(2)));
     QCOMPARE(request.path, action == StartRequest::Nothing ? QString() : arguments.at(2));
     QStringList logged;
     for (int i = 0; i < arguments.size(); ++i)
         logged << QStringLiteral("main i, argv[i] =  %1 %2").arg(i).arg(arguments.at(i));
     QCOMPARE(capture.lines(), logged);
+}
+
+void TestMainWindow::undoAndRedoFollowTheScoreInFront()
+{
+    MainWindow window;
+    QAction *undo = window.ui->actionUndo;
+    QAction *redo = window.ui->actionRedo;
+    const auto states = [&] { return QPair<bool, bool>(undo->isEnabled(), redo->isEnabled()); };
+    using States = QPair<bool, bool>;
+
+    Score *edited = importedScore();
+    window.addScoreTab(edited);
+    edited->undoStack->push(new QUndoCommand(QStringLiteral("UpdateStyle")));
+    edited->undoStack->push(new QUndoCommand(QStringLiteral("UpdateStyle")));
+    edited->undoStack->undo();
+    QCOMPARE(states(), States(true, true));
+
+    // A new score in front has nothing to undo; edits behind it change
+    // nothing.
+    Score *fresh = importedScore();
+    window.addScoreTab(fresh);
+    QCOMPARE(states(), States(false, false));
+    edited->undoStack->redo();
+    QCOMPARE(states(), States(false, false));
+
+    window.tabWidget->setCurrentIndex(0);
+    QCOMPARE(states(), States(true, false));
+
+    // The last tab gone, and the next score opened: nothing to undo.
+    window.removeScoreTab(1);
+    window.removeScoreTab(0);
+    QCOMPARE(states(), States(false, false));
+    window.addScoreTab(importedScore());
+    QCOMPARE(states(), States(false, false));
 }
 
 void TestMainWindow::screenshots()
