@@ -1,7 +1,8 @@
 // Score's update of a freshly imported MusicXML document with the layout of
-// a source score: settings, credits, measure scales and breaks, and the
-// adjustments of notes, marks, directions, fingerings and lyrics, paired by
-// position; then the model is rebuilt from the amended text.
+// a source score: settings, credits (paired by text), measure scales and
+// breaks, and the adjustments of notes, marks, directions, fingerings and
+// lyrics, paired by position; then the model is rebuilt from the amended
+// text.
 #include "model/score.h"
 
 #include "document/extensionxml.h"
@@ -27,6 +28,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 
 using namespace ExtensionXml;
 
@@ -56,6 +58,15 @@ void appendNotationLayoutXml(QDomDocument &document, QDomElement &mark, const No
         if (mark.attribute(QStringLiteral("type")) != QLatin1String("start"))
             return;
         appendOffsetWhenMoved(document, mark, notation);
+        // An inverted slur stays inverted through an update, as in the
+        // score file.
+        if (notation->userPlacement == 1 || notation->userPlacement == 2) {
+            QDomElement placement =
+                appendElement(document, mark, QStringLiteral("tarn-slur-placement"));
+            placement.setAttribute(QStringLiteral("placement"), notation->userPlacement == 1
+                                                                    ? QStringLiteral("above")
+                                                                    : QStringLiteral("below"));
+        }
         if (notation->slurControlY1 != 0.0 || notation->slurControlY2 != 0.0) {
             QDomElement control =
                 appendElement(document, mark, QStringLiteral("tarn-slur-control"));
@@ -239,6 +250,55 @@ void updateImportedMeasureXml(Score &target, const Score *source, QDomElement &e
     flushDirections(currentVoice);
 }
 
+// The credit-type of the `credit` holding a credit's words ("title",
+// "composer", ...); empty when it names none.
+QString creditTypeOf(const Credit *credit)
+{
+    return credit->element.parentNode()
+        .firstChildElement(QStringLiteral("credit-type"))
+        .text()
+        .trimmed();
+}
+
+// For each credit of the imported document, the index of the source credit
+// whose layout it takes, or -1. A round trip through another program may
+// give the credits back in another order, so a credit pairs with the one of
+// the same text first, then of the same credit type, and only the credits
+// left then pair in their order.
+QList<int> pairCredits(const QList<Credit *> &imported, const QList<Credit *> &source)
+{
+    QList<int> pairs(imported.size(), -1);
+    QList<bool> taken(source.size(), false);
+    const auto pairBy = [&](const std::function<QString(const Credit *)> &key) {
+        for (int i = 0; i < imported.size(); ++i) {
+            const QString wanted = key(imported.at(i));
+            if (pairs.at(i) >= 0 || wanted.isEmpty())
+                continue;
+            for (int j = 0; j < source.size(); ++j) {
+                if (!taken.at(j) && key(source.at(j)) == wanted) {
+                    pairs[i] = j;
+                    taken[j] = true;
+                    break;
+                }
+            }
+        }
+    };
+    pairBy([](const Credit *credit) { return credit->text.trimmed(); });
+    pairBy(creditTypeOf);
+    int next = 0;
+    for (int i = 0; i < imported.size(); ++i) {
+        if (pairs.at(i) >= 0)
+            continue;
+        while (next < source.size() && taken.at(next))
+            ++next;
+        if (next == source.size())
+            break;
+        pairs[i] = next;
+        taken[next] = true;
+    }
+    return pairs;
+}
+
 } // namespace
 
 void Score::updateImportedMusicXML(const Score *source)
@@ -247,10 +307,12 @@ void Score::updateImportedMusicXML(const Score *source)
     if (scorePartwise.isNull())
         return;
     writePropertyXml(scorePartwise);
-    const qsizetype creditCount = std::min(credits.size(), source->credits.size());
-    for (int i = 0; i < creditCount; ++i) {
+    const QList<int> creditPairs = pairCredits(credits, source->credits);
+    for (int i = 0; i < creditPairs.size(); ++i) {
+        if (creditPairs.at(i) < 0)
+            continue;
         QDomElement creditWords = credits.at(i)->element;
-        writeCreditXml(source, creditWords, i, ScoreXmlMode::ScoreFile);
+        writeCreditXml(source, creditWords, creditPairs.at(i), ScoreXmlMode::ScoreFile);
     }
     writePartListXml(source, partListElement);
     writePageXml(source, scorePartwise);

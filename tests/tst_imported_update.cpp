@@ -15,6 +15,8 @@
 
 #include "view/scene.h"
 #include <QDomDocument>
+#include <QFile>
+#include <QPointF>
 #include <QRegularExpression>
 
 using namespace TestSupport;
@@ -132,6 +134,24 @@ QString words(const QString &text, const QString &layout = QString())
         .arg(text, layout);
 }
 
+// A credit of the given type ("" none) whose words are `text` followed by
+// `layout`.
+QString creditXml(const QString &text, const QString &type = QString(),
+                  const QString &layout = QString())
+{
+    const QString typeXml =
+        type.isEmpty() ? QString() : QStringLiteral("<credit-type>%1</credit-type>").arg(type);
+    return QStringLiteral("<credit page=\"1\">%1<credit-words>%2%3</credit-words></credit>\n")
+        .arg(typeXml, text, layout);
+}
+
+// A one-measure score with `credits` before its part list.
+QString withCredits(const QStringList &credits)
+{
+    QString text = partwiseText({plainMeasures(1)});
+    return text.insert(text.indexOf(QStringLiteral("<part-list")), credits.join(QString()));
+}
+
 QString backup()
 {
     return QStringLiteral("<backup><duration>1</duration></backup>");
@@ -149,6 +169,8 @@ private slots:
     void directivesWrittenAsFingerings();
     void onlyDirectiveDeletedLeavesEmptyTechnical();
     void newScoreTakesTheLayout();
+    void creditsPairByText_data();
+    void creditsPairByText();
 };
 
 void TestImportedUpdate::layoutLandsByPosition_data()
@@ -268,7 +290,7 @@ void TestImportedUpdate::layoutLandsByPosition_data()
                "C", 1,
                notations("<slur type=\"start\" number=\"7\"/><fermata>" + scaled + "</fermata>")))}
         << QStringList() << "0/0/note/notations/fermata" << scaledLayout;
-    QTest::newRow("slur start: offset, end heights, visibility")
+    QTest::newRow("slur start: offset, placement, end heights, visibility")
         << QStringList{oneMeasure(
                noteXml("C", 1,
                        notations("<slur type=\"start\" number=\"1\">" + moved +
@@ -277,8 +299,8 @@ void TestImportedUpdate::layoutLandsByPosition_data()
                                  "<tarn-visibility visibility=\"invisible\"/></slur>")) +
                slurStop)}
         << QStringList() << "0/0/note/notations/slur"
-        << "tarn-offset[x=1 y=2] tarn-slur-control[y1=0.5 y2=0] "
-           "tarn-visibility[visibility=invisible]";
+        << "tarn-offset[x=1 y=2] tarn-slur-placement[placement=below] "
+           "tarn-slur-control[y1=0.5 y2=0] tarn-visibility[visibility=invisible]";
     QTest::newRow("marks of a second notations")
         << QStringList{oneMeasure(
                noteXml("C", 1,
@@ -418,6 +440,55 @@ void TestImportedUpdate::newScoreTakesTheLayout()
     // ... and drawn.
     QVERIFY(!score->scene->items().isEmpty());
     QCOMPARE(dumpModel(source.get()), sourceDump);
+}
+
+void TestImportedUpdate::creditsPairByText_data()
+{
+    QTest::addColumn<QStringList>("source");
+    QTest::addColumn<QString>("revised");
+    QTest::addColumn<QList<QPointF>>("offsets"); // of the revised credits, in order
+
+    const QString titleMoved = QStringLiteral("<tarn-offset x=\"5\" y=\"-3\"/>");
+    const QString composerMoved = QStringLiteral("<tarn-offset x=\"-2\" y=\"1\"/>");
+    const QPointF title(5, -3);
+    const QPointF composer(-2, 1);
+    QFile museScore(fixturePath(QStringLiteral("update/update-CreditsReordered.musicxml")));
+    QVERIFY(museScore.open(QIODevice::ReadOnly));
+    QTest::newRow("round trip through MuseScore")
+        << QStringList{creditXml("Sakura Sakura", "", titleMoved),
+                       creditXml("Traditional", "", composerMoved)}
+        << QString::fromUtf8(museScore.readAll()) << QList<QPointF>{composer, title};
+    QTest::newRow("title revised: paired by type")
+        << QStringList{creditXml("Sakura", "title", titleMoved),
+                       creditXml("Traditional", "composer", composerMoved)}
+        << withCredits({creditXml("Traditional", "composer"), creditXml("Sakura Sakura", "title")})
+        << QList<QPointF>{composer, title};
+    QTest::newRow("neither text nor type: by position")
+        << QStringList{creditXml("A", "", titleMoved), creditXml("B", "", composerMoved)}
+        << withCredits({creditXml("C"), creditXml("D")}) << QList<QPointF>{title, composer};
+    QTest::newRow("all empty") << QStringList{creditXml("", "", titleMoved), creditXml("")}
+                               << withCredits({creditXml(""), creditXml("")})
+                               << QList<QPointF>{title, QPointF()};
+    QTest::newRow("a credit added before the title")
+        << QStringList{creditXml("Sakura", "", titleMoved)}
+        << withCredits({creditXml("Words by"), creditXml("Sakura")})
+        << QList<QPointF>{QPointF(), title};
+}
+
+void TestImportedUpdate::creditsPairByText()
+{
+    QFETCH(QStringList, source);
+    QFETCH(QString, revised);
+    QFETCH(QList<QPointF>, offsets);
+    auto sourceScore = loadedScore(withCredits(source));
+    QVERIFY(sourceScore);
+    const auto score = updated(*sourceScore, revised);
+    QCOMPARE(score->credits.size(), offsets.size());
+    for (int i = 0; i < offsets.size(); ++i) {
+        const Credit *credit = score->credits.at(i);
+        QCOMPARE(QPointF(credit->x, credit->y), offsets.at(i));
+        QCOMPARE(credit->moved, !offsets.at(i).isNull());
+    }
 }
 
 VELMORA_TEST_MAIN(TestImportedUpdate)

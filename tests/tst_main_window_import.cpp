@@ -151,7 +151,7 @@ void TestMainWindowImport::importNewOpensADrawnUnsavedTab()
     const auto files = promptsOf(QStringLiteral("openFileName"));
     QCOMPARE(files.size(), 1);
     QCOMPARE(files.first().title, QStringLiteral("Velmora: Import MusicXML file"));
-    QCOMPARE(files.first().filter, QStringLiteral("MusicXml files (*.xml *.musicxml)"));
+    QCOMPARE(files.first().filter, QStringLiteral("MusicXml files (*.xml *.musicxml *.mxl)"));
 
     QCOMPARE(window.tabWidget->count(), 1);
     Score *score = window.currentScore();

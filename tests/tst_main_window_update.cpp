@@ -2,6 +2,7 @@
 // copy of the open score, the open score's layout carried onto a newly
 // imported file (chosen or handed off by MuseScore), their questions, and
 // revised files that cannot be read or loaded.
+#include "app/commandline.h"
 #include "app/dialogimportexport.h"
 #include "app/mainwindow.h"
 #include "document/scorexmlmode.h"
@@ -70,6 +71,9 @@ QStringList tabTexts(const MainWindow &window)
     return texts;
 }
 
+// Measures of a revised file that differ from plain ones, by index.
+using MeasureChanges = QMap<int, QString>;
+
 QStringList informationTexts()
 {
     return prompter().texts(QStringLiteral("information"));
@@ -89,6 +93,8 @@ private slots:
     void noScoreOpenCreatesNothing();
     void updateIntoACopy();
     void updateWithoutFingeringsFromTheMenuSlot();
+    void commandLineUpdateKeepsDirectives_data();
+    void commandLineUpdateKeepsDirectives();
     void missingRevisedFileKeepsTheCopy();
     void unreadableOrRefusedRevisedFileRemovesTheCopy_data();
     void unreadableOrRefusedRevisedFileRemovesTheCopy();
@@ -214,6 +220,39 @@ void TestMainWindowUpdate::updateIntoACopy()
     QCOMPARE(open->buildScoreXml(ScoreXmlMode::ScoreFile), openText);
 }
 
+// The program's directives (written as fingering texts) are never in a
+// revised file from MuseScore: the command line's update leaves them out of
+// the comparison, so the measures that hold them stay with them.
+void TestMainWindowUpdate::commandLineUpdateKeepsDirectives_data()
+{
+    QTest::addColumn<MeasureChanges>("revisedChanges");
+    QTest::addColumn<int>("updated");
+    QTest::newRow("nothing else changed") << MeasureChanges() << 0;
+    QTest::newRow("another measure changed")
+        << MeasureChanges{{1, noteXml(QStringLiteral("D"))}} << 1;
+}
+
+void TestMainWindowUpdate::commandLineUpdateKeepsDirectives()
+{
+    QFETCH(MeasureChanges, revisedChanges);
+    QFETCH(int, updated);
+    MainWindow window;
+    Score *open =
+        openScore(window, partwiseText({measuresWith(2, {{0, fingered("C", ".noPrev")}})}));
+    QCOMPARE(open->noteAt(0, 0, 0, 0)->directives.size(), 1);
+    const QString path = revisedFile(partwiseText({measuresWith(2, revisedChanges)}));
+
+    window.runStartRequest(
+        readCommandLine({QStringLiteral("velmora"), QStringLiteral("-U"), path}));
+
+    QCOMPARE(informationTexts(), QStringList{updatedMessage.arg(updated)});
+    Score *copy = window.currentScore();
+    QVERIFY(copy != open);
+    QCOMPARE(copy->noteAt(0, 0, 0, 0)->directives.size(), 1);
+    if (updated)
+        QCOMPARE(copy->noteAt(1, 0, 0, 0)->step, QStringLiteral("D"));
+}
+
 // The menu slot asks for the file and leaves fingering texts out of the
 // comparison, where the command line's update counts them.
 void TestMainWindowUpdate::updateWithoutFingeringsFromTheMenuSlot()
@@ -235,7 +274,7 @@ void TestMainWindowUpdate::updateWithoutFingeringsFromTheMenuSlot()
     const auto files = prompter().prompts;
     QCOMPARE(files.first().kind, QStringLiteral("openFileName"));
     QCOMPARE(files.first().title, updateDialogTitle);
-    QCOMPARE(files.first().filter, QStringLiteral("MusicXml files (*.xml *.musicxml)"));
+    QCOMPARE(files.first().filter, QStringLiteral("MusicXml files (*.xml *.musicxml *.mxl)"));
     QCOMPARE(informationTexts(), QStringList{updatedMessage.arg(0)});
     QCOMPARE(tabTexts(window), (QStringList{"piece", "piece_update", "piece_update"}));
     QVERIFY(window.currentScore()->logText.endsWith(
