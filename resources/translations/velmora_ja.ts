@@ -2959,8 +2959,8 @@ Press Ok to continue.</source>
         <translation>Velmora: 歌詞付き MusicXML を書き出し</translation>
     </message>
     <message>
-        <source>MusicXml files (*.xml *.musicxml)</source>
-        <translation>MusicXMLファイル (*.xml *.musicxml)</translation>
+        <source>MusicXml files (*.xml *.musicxml *.mxl)</source>
+        <translation>MusicXMLファイル (*.xml *.musicxml *.mxl)</translation>
     </message>
     <message>
         <source>Imported MusicXML file was created by [%1] which is not tested by Velmora. Please remake the musicxml file using MuseScore!</source>
@@ -3130,6 +3130,18 @@ Export MusiXML to Velmora</translation>
         <source>Part Number:</source>
         <translation>パート番号:</translation>
     </message>
+    <message>
+        <source>Can&apos;t import file (%1): it does not exist.</source>
+        <translation>ファイル (%1) を読み込めません: ファイルがありません。</translation>
+    </message>
+    <message>
+        <source>Can&apos;t import file (%1): it is not a MusicXML file (.musicxml or .xml).</source>
+        <translation>ファイル (%1) を読み込めません: MusicXML ファイル (.musicxml または .xml) ではありません。</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open file (%1): Velmora opens score files (.tnsx) and MusicXML files (.musicxml, .xml).</source>
+        <translation>ファイル (%1) を開けません: Velmora が開けるのはスコアファイル (.tnsx) と MusicXML ファイル (.musicxml, .xml) です。</translation>
+    </message>
 </context>
 <context>
     <name>NoteNameDialog</name>
@@ -3164,8 +3176,8 @@ Press Ok to continue.</source>
         <translation type="vanished">Velmora: 歌詞付き MusicXML を書き出し</translation>
     </message>
     <message>
-        <source>MusicXml files (*.xml *.musicxml)</source>
-        <translation type="vanished">MusicXMLファイル (*.xml *.musicxml)</translation>
+        <source>MusicXml files (*.xml *.musicxml *.mxl)</source>
+        <translation type="vanished">MusicXMLファイル (*.xml *.musicxml *.mxl)</translation>
     </message>
     <message>
         <source>Imported MusicXML file was created by [%1] which is not tested by Velmora. Please remake the musicxml file using MuseScore!</source>
@@ -4489,10 +4501,6 @@ Pasted scale data:
         <translation>Velmora: 音階用の MusicXML ファイルを読み込む</translation>
     </message>
     <message>
-        <source>MusicXml files (*.xml *.musicxml)</source>
-        <translation>MusicXml ファイル (*.xml *.musicxml)</translation>
-    </message>
-    <message>
         <source>Velmora</source>
         <translation>Velmora</translation>
     </message>
@@ -4515,6 +4523,10 @@ Pasted scale data:
 Select scale name:</source>
         <translation>ファイルパス: %1
 音階名を選択:</translation>
+    </message>
+    <message>
+        <source>MusicXml files (*.xml *.musicxml)</source>
+        <translation>MusicXml ファイル (*.xml *.musicxml)</translation>
     </message>
 </context>
 <context>
@@ -4842,6 +4854,8 @@ Do you really want to import?</source>
     <message>
         <source>Its layout would cost more than %1 XML elements do: %2 elements, %3 measures and %4 time steps (one per sixty-fourth note of each measure). A score this long would not fit in memory. Please split it into shorter scores.</source>
         <translation>レイアウトに XML 要素 %1 個分を超える量が必要です：要素 %2 個、小節 %3 個、時間の刻み %4 個（各小節の 64 分音符ごとに 1 つ）。これほど長い楽譜はメモリーに収まりません。短い楽譜に分けてください。</translation>
+        <source>The file %1 is compressed MusicXML (.mxl), which Velmora does not read: export it from MuseScore as uncompressed MusicXML (.musicxml).</source>
+        <translation>ファイル %1 は圧縮された MusicXML (.mxl) で、Velmora では読めません: MuseScore から非圧縮の MusicXML (.musicxml) として書き出してください。</translation>
     </message>
 </context>
 </TS>

@@ -2959,8 +2959,8 @@ Press Ok to continue.</source>
         <translation>Velmora: 导出带歌词的 MusicXML</translation>
     </message>
     <message>
-        <source>MusicXml files (*.xml *.musicxml)</source>
-        <translation>MusicXML 文件 (*.xml *.musicxml)</translation>
+        <source>MusicXml files (*.xml *.musicxml *.mxl)</source>
+        <translation>MusicXML 文件 (*.xml *.musicxml *.mxl)</translation>
     </message>
     <message>
         <source>Imported MusicXML file was created by [%1] which is not tested by Velmora. Please remake the musicxml file using MuseScore!</source>
@@ -3129,6 +3129,18 @@ Export MusiXML to Velmora</translation>
         <source>Part Number:</source>
         <translation>声部编号:</translation>
     </message>
+    <message>
+        <source>Can&apos;t import file (%1): it does not exist.</source>
+        <translation>无法导入文件 (%1)：文件不存在。</translation>
+    </message>
+    <message>
+        <source>Can&apos;t import file (%1): it is not a MusicXML file (.musicxml or .xml).</source>
+        <translation>无法导入文件 (%1)：它不是 MusicXML 文件 (.musicxml 或 .xml)。</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open file (%1): Velmora opens score files (.tnsx) and MusicXML files (.musicxml, .xml).</source>
+        <translation>无法打开文件 (%1)：Velmora 只能打开乐谱文件 (.tnsx) 和 MusicXML 文件 (.musicxml, .xml)。</translation>
+    </message>
 </context>
 <context>
     <name>NoteNameDialog</name>
@@ -3163,8 +3175,8 @@ Press Ok to continue.</source>
         <translation type="vanished">Velmora: 导出带歌词的 MusicXML</translation>
     </message>
     <message>
-        <source>MusicXml files (*.xml *.musicxml)</source>
-        <translation type="vanished">MusicXML 文件 (*.xml *.musicxml)</translation>
+        <source>MusicXml files (*.xml *.musicxml *.mxl)</source>
+        <translation type="vanished">MusicXML 文件 (*.xml *.musicxml *.mxl)</translation>
     </message>
     <message>
         <source>Imported MusicXML file was created by [%1] which is not tested by Velmora. Please remake the musicxml file using MuseScore!</source>
@@ -4488,10 +4500,6 @@ Pasted scale data:
         <translation>Velmora: 导入用于音阶的 MusicXML 文件</translation>
     </message>
     <message>
-        <source>MusicXml files (*.xml *.musicxml)</source>
-        <translation>MusicXml 文件 (*.xml *.musicxml)</translation>
-    </message>
-    <message>
         <source>Velmora</source>
         <translation>Velmora</translation>
     </message>
@@ -4514,6 +4522,10 @@ Pasted scale data:
 Select scale name:</source>
         <translation>文件路径: %1
 选择音阶名:</translation>
+    </message>
+    <message>
+        <source>MusicXml files (*.xml *.musicxml)</source>
+        <translation>MusicXml 文件 (*.xml *.musicxml)</translation>
     </message>
 </context>
 <context>
@@ -4841,6 +4853,8 @@ Do you really want to import?</source>
     <message>
         <source>Its layout would cost more than %1 XML elements do: %2 elements, %3 measures and %4 time steps (one per sixty-fourth note of each measure). A score this long would not fit in memory. Please split it into shorter scores.</source>
         <translation>其排版所需超过 %1 个 XML 元素的开销：%2 个元素、%3 个小节和 %4 个时间步（每小节每个六十四分音符一个）。这么长的乐谱无法放入内存。请将其拆分为较短的乐谱。</translation>
+        <source>The file %1 is compressed MusicXML (.mxl), which Velmora does not read: export it from MuseScore as uncompressed MusicXML (.musicxml).</source>
+        <translation>文件 %1 是压缩的 MusicXML (.mxl)，Velmora 无法读取：请在 MuseScore 中将其导出为未压缩的 MusicXML (.musicxml)。</translation>
     </message>
 </context>
 </TS>
