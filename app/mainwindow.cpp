@@ -43,6 +43,7 @@ MainWindow::MainWindow(QWidget *parent)
 {
     setAcceptDrops(true);
     translator = new QTranslator;
+    qtTranslator = new QTranslator;
     ui->setupUi(this);
     // A missing picture leaves the window with the platform's default icon.
     setWindowIcon(QIcon(QStringLiteral(":/images/VelmoraIcon.svg")));
@@ -147,7 +148,9 @@ MainWindow::~MainWindow()
     for (ScoreWindow *window : std::as_const(scoreWindows))
         window->score->disconnect(this);
     QApplication::removeTranslator(translator);
+    QApplication::removeTranslator(qtTranslator);
     delete translator;
+    delete qtTranslator;
     qDeleteAll(copiedParts);
     qDeleteAll(editedParts);
     delete ui;

@@ -1,5 +1,6 @@
 // MainWindow: switching the language of the interface at run time by
-// replacing the catalogue of the window's one translator.
+// replacing the catalogues of the window's translators: the program's own
+// and Qt's.
 #include "app/mainwindow.h"
 
 #include "app/dialogconvertnotename.h"
@@ -18,6 +19,7 @@
 
 #include <QApplication>
 #include <QDebug>
+#include <QLibraryInfo>
 #include <QTranslator>
 
 namespace {
@@ -32,6 +34,24 @@ void installCatalogue(QTranslator *translator, const QString &catalogue)
     QApplication::installTranslator(translator);
 }
 
+// Qt's own catalogue `name` ("qtbase_ja"): from Qt's translations folder,
+// else from the "translations" folder beside the program, where a
+// deployed copy keeps them.
+void installQtCatalogue(QTranslator *translator, const QString &name)
+{
+    QApplication::removeTranslator(translator);
+    const QStringList folders{QLibraryInfo::path(QLibraryInfo::TranslationsPath),
+                              QCoreApplication::applicationDirPath() +
+                                  QStringLiteral("/translations")};
+    for (const QString &folder : folders) {
+        if (translator->load(name, folder)) {
+            QApplication::installTranslator(translator);
+            return;
+        }
+    }
+    qDebug() << "Qt catalogue not loaded:" << name;
+}
+
 } // namespace
 
 void MainWindow::langEnglish()
@@ -41,6 +61,7 @@ void MainWindow::langEnglish()
     ui->actionJapanese->setChecked(false);
     ui->actionChinese->setChecked(false);
     QApplication::removeTranslator(translator);
+    QApplication::removeTranslator(qtTranslator);
     retranslateAll();
 }
 
@@ -49,6 +70,7 @@ void MainWindow::langJapanese()
     ui->actionEnglish->setChecked(false);
     ui->actionJapanese->setChecked(true);
     ui->actionChinese->setChecked(false);
+    installQtCatalogue(qtTranslator, QStringLiteral("qtbase_ja"));
     installCatalogue(translator, QStringLiteral(":/languages/velmora_ja"));
     retranslateAll();
 }
@@ -59,6 +81,7 @@ void MainWindow::langChinese()
     ui->actionEnglish->setChecked(false);
     ui->actionJapanese->setChecked(false);
     ui->actionChinese->setChecked(true);
+    installQtCatalogue(qtTranslator, QStringLiteral("qtbase_zh_CN"));
     installCatalogue(translator, QStringLiteral(":/languages/velmora_zh"));
     retranslateAll();
 }

@@ -4,14 +4,19 @@
 #include "app/mainwindow.h"
 #include "dialogs/partdialog.h"
 #include "model/score.h"
+#include "support/dialogshot.h"
 #include "support/messagecapture.h"
 #include "support/scorefile.h"
 #include "support/testenvironment.h"
 #include "ui_mainwindow.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QStandardItemModel>
 #include <QTranslator>
 
@@ -34,6 +39,18 @@ QStringList untouched(MainWindow &window)
     return result;
 }
 
+// The texts of the buttons of `dialog`'s button boxes, sorted.
+QStringList buttonTexts(const QWidget &dialog)
+{
+    QStringList texts;
+    for (const QDialogButtonBox *box : dialog.findChildren<QDialogButtonBox *>()) {
+        for (const QAbstractButton *button : box->buttons())
+            texts << button->text();
+    }
+    texts.sort();
+    return texts;
+}
+
 QList<bool> languageChecks(MainWindow &window)
 {
     return {window.ui->actionEnglish->isChecked(), window.ui->actionJapanese->isChecked(),
@@ -53,6 +70,8 @@ private slots:
     void switchingBackAndForth();
     void englishAgainRetranslatesAgain();
     void slotsTrace();
+    void qtOwnTextsFollow_data();
+    void qtOwnTextsFollow();
 };
 
 void TestLanguages::init()
@@ -157,6 +176,55 @@ void TestLanguages::slotsTrace()
     QCOMPARE(languageChecks(window), (QList<bool>{true, false, false}));
     // Back in English, no catalogue of the window's is left in force.
     QCOMPARE(QCoreApplication::translate("MainWindow", "File"), QStringLiteral("File"));
+}
+
+void TestLanguages::qtOwnTextsFollow_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("buttons"); // the save dialog's, sorted
+    QTest::newRow("Japanese") << "ja"
+                              << QStringList{QStringLiteral("キャンセル"), QStringLiteral("保存")};
+    QTest::newRow("Chinese") << "zh" << QStringList{QStringLiteral("保存"), QStringLiteral("取消")};
+}
+
+// Qt's own dialogs and buttons speak the language chosen, and English again
+// after English is chosen.
+void TestLanguages::qtOwnTextsFollow()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, buttons);
+    MainWindow window;
+    QStringList english;
+    {
+        QFileDialog dialog(&window, QStringLiteral("Velmora: Save file"), QString(),
+                           QStringLiteral("Velmora files (*.tnsx)"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        english = buttonTexts(dialog);
+    }
+    QVERIFY(english.contains(QStringLiteral("&Save")));
+    const QMessageBox::StandardButtons yesNo = QMessageBox::Yes | QMessageBox::No;
+
+    if (language == QLatin1String("ja"))
+        window.langJapanese();
+    else
+        window.langChinese();
+    QFileDialog dialog(&window, QStringLiteral("Velmora: Save file"), QString(),
+                       QStringLiteral("Velmora files (*.tnsx)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    TestSupport::grabDialog(dialog, QStringLiteral("save-dialog-") + language);
+    QCOMPARE(buttonTexts(dialog), buttons);
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Velmora"), QStringLiteral("?"), yesNo);
+    for (const QString &text : buttonTexts(box))
+        QVERIFY2(text != QLatin1String("&Yes") && text != QLatin1String("&No"), qPrintable(text));
+    dialog.close();
+
+    window.langEnglish();
+    QFileDialog again(&window);
+    again.setAcceptMode(QFileDialog::AcceptSave);
+    QCOMPARE(buttonTexts(again), english);
 }
 
 VELMORA_TEST_MAIN(TestLanguages)
