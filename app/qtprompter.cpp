@@ -3,11 +3,9 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMenu>
-#include <QRegularExpression>
 
 void QtPrompter::information(QWidget *parent, const QString &title, const QString &text)
 {
@@ -31,24 +29,6 @@ QString QtPrompter::openFileName(QWidget *parent, const QString &caption, const 
                                  const QString &filter)
 {
     return QFileDialog::getOpenFileName(parent, caption, dir, filter);
-}
-
-QString Prompter::defaultSuffix(const QString &filter)
-{
-    static const QRegularExpression firstPattern(QStringLiteral("\\*\\.([A-Za-z0-9]+)"));
-    return firstPattern.match(filter).captured(1);
-}
-
-QString Prompter::savePath(QWidget *parent, const QString &caption, const QString &dir,
-                           const QString &filter)
-{
-    const QString path = saveFileName(parent, caption, dir, filter);
-    const QString suffix = defaultSuffix(filter);
-    // File > Open, the recent files and drops know a file by its extension.
-    const QFileInfo chosen(path);
-    if (path.isEmpty() || suffix.isEmpty() || !chosen.suffix().isEmpty() || chosen.isDir())
-        return path;
-    return path + QLatin1Char('.') + suffix;
 }
 
 QString QtPrompter::saveFileName(QWidget *parent, const QString &caption, const QString &dir,

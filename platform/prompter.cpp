@@ -1,6 +1,8 @@
 #include "platform/prompter.h"
 
 #include <QDialog>
+#include <QFileInfo>
+#include <QRegularExpression>
 
 namespace {
 Prompter *installedPrompter = nullptr;
@@ -15,6 +17,24 @@ Prompter &Prompter::instance()
 void Prompter::install(Prompter *prompter)
 {
     installedPrompter = prompter;
+}
+
+QString Prompter::defaultSuffix(const QString &filter)
+{
+    static const QRegularExpression firstPattern(QStringLiteral("\\*\\.([A-Za-z0-9]+)"));
+    return firstPattern.match(filter).captured(1);
+}
+
+QString Prompter::savePath(QWidget *parent, const QString &caption, const QString &dir,
+                           const QString &filter)
+{
+    const QString path = saveFileName(parent, caption, dir, filter);
+    const QString suffix = defaultSuffix(filter);
+    // File > Open, the recent files and drops know a file by its extension.
+    const QFileInfo chosen(path);
+    if (path.isEmpty() || suffix.isEmpty() || !chosen.suffix().isEmpty() || chosen.isDir())
+        return path;
+    return path + QLatin1Char('.') + suffix;
 }
 
 int Prompter::runDialog(QDialog *)

@@ -2,6 +2,7 @@
 // MusicXML with note-name lyrics, to a file or to the MuseScore hand-off
 // file; what a cancelled or failed export leaves, and the undo history.
 #include "app/mainwindow.h"
+#include "app/qtprompter.h"
 #include "dialogs/partdialog.h"
 #include "document/scorexmlmode.h"
 #include "model/directive.h"
