@@ -9,7 +9,6 @@
 
 #include <QCoreApplication>
 #include <QDebug>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -20,10 +19,8 @@ namespace {
 // Larger than any score; a file beyond it is not one.
 constexpr qint64 maxFileBytes = 256 * 1024 * 1024;
 
-// The start of a zip archive, which compressed MusicXML (.mxl) is, and
-// the reason given for one.
+// The start of a zip archive, which compressed MusicXML (.mxl) is.
 const QByteArray zipSignature("PK\x03\x04", 4);
-const QString compressedMusicXml = QStringLiteral("compressed");
 
 // Reads the whole file; on failure `error` gets the reason. Only regular
 // files (resource files among them) are read: a device or a pipe has no
@@ -66,7 +63,10 @@ std::optional<QString> readWholeFile(const QString &path, QString &error)
     }
     // Judged by what it holds, not by its name: a renamed plain file reads.
     if (bytes.startsWith(zipSignature)) {
-        error = compressedMusicXml;
+        // It can never be read: the reason says what to do instead.
+        error = QCoreApplication::translate(
+            "Score", "it is compressed MusicXML (.mxl), which Velmora does not read: export it "
+                     "from MuseScore as uncompressed MusicXML (.musicxml)");
         return std::nullopt;
     }
     return XmlFileText::decode(bytes);
@@ -80,19 +80,6 @@ QString withoutSlashBeforeDrive(const QString &path)
     return slashDrive.match(path).hasMatch() ? path.mid(1) : path;
 }
 
-// The read warning. A compressed file can never be read: the user is told
-// what to do instead.
-void reportReadFailure(Score *score, const QString &path, const QString &error)
-{
-    const QString text =
-        error == compressedMusicXml
-            ? Score::tr("The file %1 is compressed MusicXML (.mxl), which Velmora does not read: "
-                        "export it from MuseScore as uncompressed MusicXML (.musicxml).")
-                  .arg(QDir::toNativeSeparators(path))
-            : Score::tr("Can't read file (%1)!:\n%2.").arg(path, error);
-    Prompter::instance().warning(score, Score::tr("Velmora"), text);
-}
-
 } // namespace
 
 bool Score::readFile(const QString &path)
@@ -100,7 +87,8 @@ bool Score::readFile(const QString &path)
     QString error;
     const std::optional<QString> text = readWholeFile(path, error);
     if (!text) {
-        reportReadFailure(this, path, error);
+        Prompter::instance().warning(this, tr("Velmora"),
+                                     tr("Can't read file (%1)!:\n%2.").arg(path, error));
         return false;
     }
     filePath = path;
@@ -119,7 +107,8 @@ bool Score::readMusicXmlFile(const QString &path)
     QString error;
     const std::optional<QString> text = readWholeFile(opened, error);
     if (!text) {
-        reportReadFailure(this, opened, error);
+        Prompter::instance().warning(this, tr("Velmora"),
+                                     tr("Can't read file (%1)!:\n%2.").arg(opened, error));
         return false;
     }
     musicXmlFilePath = path;

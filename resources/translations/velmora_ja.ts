@@ -4854,8 +4854,10 @@ Do you really want to import?</source>
     <message>
         <source>Its layout would cost more than %1 XML elements do: %2 elements, %3 measures and %4 time steps (one per sixty-fourth note of each measure). A score this long would not fit in memory. Please split it into shorter scores.</source>
         <translation>レイアウトに XML 要素 %1 個分を超える量が必要です：要素 %2 個、小節 %3 個、時間の刻み %4 個（各小節の 64 分音符ごとに 1 つ）。これほど長い楽譜はメモリーに収まりません。短い楽譜に分けてください。</translation>
-        <source>The file %1 is compressed MusicXML (.mxl), which Velmora does not read: export it from MuseScore as uncompressed MusicXML (.musicxml).</source>
-        <translation>ファイル %1 は圧縮された MusicXML (.mxl) で、Velmora では読めません: MuseScore から非圧縮の MusicXML (.musicxml) として書き出してください。</translation>
+    </message>
+    <message>
+        <source>it is compressed MusicXML (.mxl), which Velmora does not read: export it from MuseScore as uncompressed MusicXML (.musicxml)</source>
+        <translation>圧縮された MusicXML (.mxl) で、Velmora では読めません: MuseScore から非圧縮の MusicXML (.musicxml) として書き出してください</translation>
     </message>
 </context>
 </TS>

@@ -4853,8 +4853,10 @@ Do you really want to import?</source>
     <message>
         <source>Its layout would cost more than %1 XML elements do: %2 elements, %3 measures and %4 time steps (one per sixty-fourth note of each measure). A score this long would not fit in memory. Please split it into shorter scores.</source>
         <translation>其排版所需超过 %1 个 XML 元素的开销：%2 个元素、%3 个小节和 %4 个时间步（每小节每个六十四分音符一个）。这么长的乐谱无法放入内存。请将其拆分为较短的乐谱。</translation>
-        <source>The file %1 is compressed MusicXML (.mxl), which Velmora does not read: export it from MuseScore as uncompressed MusicXML (.musicxml).</source>
-        <translation>文件 %1 是压缩的 MusicXML (.mxl)，Velmora 无法读取：请在 MuseScore 中将其导出为未压缩的 MusicXML (.musicxml)。</translation>
+    </message>
+    <message>
+        <source>it is compressed MusicXML (.mxl), which Velmora does not read: export it from MuseScore as uncompressed MusicXML (.musicxml)</source>
+        <translation>它是压缩的 MusicXML (.mxl)，Velmora 无法读取：请在 MuseScore 中将其导出为未压缩的 MusicXML (.musicxml)</translation>
     </message>
 </context>
 </TS>
