@@ -827,7 +827,9 @@ void TestMainWindow::tabChangedShowsTheImportedScore()
     QVERIFY(second->logText.endsWith(QLatin1String("tabChanged completed------------\n")));
 
     first->filePath = QStringLiteral("/scores/piece.tnsx");
-    first->canRedoFlag = true;
+    // Something to redo, nothing to undo.
+    first->undoStack->push(new QUndoCommand(QStringLiteral("UpdateStyle")));
+    first->undoStack->undo();
     window.tabWidget->setCurrentIndex(0);
     QCOMPARE(window.windowTitle(), QStringLiteral("Velmora - /scores/piece.tnsx"));
     QVERIFY(!window.ui->actionUndo->isEnabled());
