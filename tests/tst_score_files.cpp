@@ -3,6 +3,7 @@
 // autosave file and its removal, the environment file, the MusicXML export
 // on a copy of the document, and the MuseScore hand-off.
 #include "app/version.h"
+#include "document/autosavefolder.h"
 #include "document/scorexmlmode.h"
 #include "model/credit.h"
 #include "model/lyrics.h"
@@ -413,7 +414,8 @@ void TestScoreFiles::autoSaveWritesOnlyAfterChange()
     auto score = imported(4);
     QVERIFY(score);
     const QString path =
-        home() + QStringLiteral("/velmora_autosave/Writer-EditableItems_4_autosave.tnsx");
+        home() + QStringLiteral("/velmora_autosave/Writer-EditableItems_4-") +
+        AutoSaveFolder::instanceKey() + QStringLiteral("_autosave.tnsx");
     QCOMPARE(score->autoSavePath(), path);
     score->autoSave();
     QVERIFY(!QFile::exists(path));
@@ -446,14 +448,14 @@ void TestScoreFiles::autoSaveNames_data()
     QTest::addColumn<QString>("musicXmlFilePath");
     QTest::addColumn<QString>("name");
     QTest::newRow("score file") << QStringLiteral("/x/song.final.tnsx") << QString()
-                                << QStringLiteral("song_3_autosave.tnsx");
+                                << QStringLiteral("song_3-{key}_autosave.tnsx");
     QTest::newRow("own autosave file") << QStringLiteral("/a/song_7_autosave.tnsx") << QString()
                                        << QStringLiteral("song_7_autosave.tnsx");
     QTest::newRow("imported") << QString() << QStringLiteral("D:/in/song.final.musicxml")
-                              << QStringLiteral("song_3_autosave.tnsx");
-    QTest::newRow("nothing") << QString() << QString() << QStringLiteral("_3_autosave.tnsx");
+                              << QStringLiteral("song_3-{key}_autosave.tnsx");
+    QTest::newRow("nothing") << QString() << QString() << QStringLiteral("_3-{key}_autosave.tnsx");
     QTest::newRow("case matters") << QStringLiteral("/a/song_AUTOSAVE.tnsx") << QString()
-                                  << QStringLiteral("song_AUTOSAVE_3_autosave.tnsx");
+                                  << QStringLiteral("song_AUTOSAVE_3-{key}_autosave.tnsx");
 }
 
 void TestScoreFiles::autoSaveNames()
@@ -464,6 +466,9 @@ void TestScoreFiles::autoSaveNames()
     auto score = newScore(3);
     score->filePath = filePath;
     score->musicXmlFilePath = musicXmlFilePath;
+    // A new score's autosave name carries this instance's key; a recovered
+    // autosave file keeps its own name.
+    name.replace(QStringLiteral("{key}"), AutoSaveFolder::instanceKey());
     QCOMPARE(score->autoSavePath(), home() + QStringLiteral("/velmora_autosave/") + name);
 }
 
