@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <utility>
 #include <vector>
 
@@ -292,6 +293,9 @@ double Aligner::tickPositions(Measure *measure)
 
 void Aligner::alignTics(Measure *measure)
 {
+    m_places.clear();
+    m_leastAt.clear();
+    m_fittedAt.clear();
     const double voices = voiceWidths(measure);
     const double ticks = tickPositions(measure);
     m_width = std::max(ticks, voices);
@@ -309,9 +313,21 @@ void Aligner::fitToWidth(double targetLength)
 {
     const double fixedPart = m_headWidth + m_padWidth;
     const double ratio = safeRatio(targetLength - fixedPart, m_width - fixedPart);
+    bool squeezed = ratio < 1.0;
+    double glyphFactor = ratio >= 1.0 ? ratio : 1.0 - (1.0 - ratio) * 0.8;
+    double lengthFactor = ratio;
     m_scaleRatio = ratio;
-    const bool squeezed = ratio < 1.0;
-    const double glyphFactor = ratio >= 1.0 ? ratio : 1.0 - (1.0 - ratio) * 0.8;
+    if (!m_places.empty()) {
+        // Each stretch keeps its need, so the glyphs keep their size until
+        // the measure is narrowed below what its needs add up to; then
+        // they shrink with the stretches, so that they still do not meet.
+        const double inner = targetLength - fixedPart;
+        fitPlaces(inner);
+        squeezed = inner < m_leastAt.back() - 1e-9;
+        glyphFactor = squeezed ? safeRatio(std::max(0.0, inner), m_leastAt.back()) : 1.0;
+        lengthFactor = glyphFactor;
+        m_scaleRatio = squeezed ? glyphFactor : std::max(ratio, 1.0);
+    }
     auto advanceOf = [&](const AlignItem *item) {
         return squeezed ? item->width * glyphFactor : item->width;
     };
@@ -351,7 +367,7 @@ void Aligner::fitToWidth(double targetLength)
             if (item->kind == AlignOverlay)
                 x = i == 0 ? 0.0 : list->at(i - 1)->fittedPosition;
             else if (item->kind != AlignFollowing)
-                x = item->position * ratio + m_headWidth;
+                x = fittedOffset(item->position, ratio) + m_headWidth;
             item->fittedPosition = x;
 
             popHeld(x);
@@ -377,8 +393,199 @@ void Aligner::fitToWidth(double targetLength)
                 if (item->graphicsItem)
                     item->graphicsItem->setTransform(
                         scaledAlong(item->graphicsItem->transform(), glyphFactor, horizontal));
-                item->length *= ratio;
+                item->length *= lengthFactor;
             }
         }
     }
+}
+
+void Aligner::setRoomNeeds(const QList<RoomNeed> &needs)
+{
+    m_places.clear();
+    m_leastAt.clear();
+    m_fittedAt.clear();
+    const double inner = std::max(0.0, m_width - m_headWidth - m_padWidth);
+    constexpr double same = 1e-6; // places nearer than this are one
+    QList<RoomNeed> valid;
+    for (RoomNeed need : needs) {
+        need.from = std::clamp(need.from, 0.0, inner);
+        need.to = std::clamp(need.to, 0.0, inner);
+        if (need.to - need.from > same && need.need > 0.0 && std::isfinite(need.need))
+            valid.append(need);
+    }
+    if (valid.isEmpty() || inner <= same)
+        return;
+    m_places = {0.0, inner};
+    for (const RoomNeed &need : std::as_const(valid)) {
+        m_places.push_back(need.from);
+        m_places.push_back(need.to);
+    }
+    std::sort(m_places.begin(), m_places.end());
+    m_places.erase(std::unique(m_places.begin(), m_places.end(),
+                               [](double a, double b) { return b - a <= same; }),
+                   m_places.end());
+    const auto indexOf = [this](double place) {
+        const auto it = std::lower_bound(m_places.begin(), m_places.end(), place - same);
+        return int(std::min<std::ptrdiff_t>(it - m_places.begin(), m_places.size() - 1));
+    };
+    std::sort(valid.begin(), valid.end(),
+              [](const RoomNeed &a, const RoomNeed &b) { return a.to < b.to; });
+    // The longest chain of needs up to each place, walking the places in
+    // order: every need ends at a later place than it starts.
+    m_leastAt.assign(m_places.size(), 0.0);
+    int next = 0;
+    for (size_t j = 1; j < m_places.size(); ++j) {
+        double least = m_leastAt[j - 1];
+        while (next < valid.size() && indexOf(valid.at(next).to) <= int(j)) {
+            const RoomNeed &need = valid.at(next++);
+            least = std::max(least, m_leastAt[indexOf(need.from)] + need.need);
+        }
+        m_leastAt[j] = least;
+    }
+}
+
+double Aligner::leastWidth() const
+{
+    return m_headWidth + m_padWidth + (m_leastAt.empty() ? 0.0 : m_leastAt.back());
+}
+
+void Aligner::fitPlaces(double inner)
+{
+    const size_t gaps = m_places.size() - 1;
+    std::vector<double> natural(gaps), least(gaps), fitted(gaps);
+    double leastSum = 0.0;
+    double naturalSum = 0.0;
+    for (size_t i = 0; i < gaps; ++i) {
+        natural[i] = m_places[i + 1] - m_places[i];
+        least[i] = m_leastAt[i + 1] - m_leastAt[i];
+        leastSum += least[i];
+        naturalSum += natural[i];
+    }
+    inner = std::max(0.0, inner);
+    if (inner < leastSum || leastSum >= naturalSum * 1e6) {
+        // Too short for the needs: every stretch gives up the same share.
+        for (size_t i = 0; i < gaps; ++i)
+            fitted[i] = leastSum > 0.0 ? least[i] * inner / leastSum
+                                       : natural[i] * safeRatio(inner, naturalSum);
+    } else {
+        // One ratio r for the natural distances, a stretch whose need is
+        // more than r times its distance held at its need: the stretches
+        // taken in the order of their need per distance, the most crowded
+        // first, are held until the ratio of the rest leaves the next one
+        // enough.
+        std::vector<size_t> order(gaps);
+        for (size_t i = 0; i < gaps; ++i)
+            order[i] = i;
+        std::sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+            return least[a] * natural[b] > least[b] * natural[a];
+        });
+        double heldLeast = 0.0;
+        double freeNatural = naturalSum;
+        double ratio = safeRatio(inner, naturalSum);
+        size_t held = 0;
+        while (held < gaps && least[order[held]] > ratio * natural[order[held]]) {
+            heldLeast += least[order[held]];
+            freeNatural -= natural[order[held]];
+            ++held;
+            ratio = freeNatural > 1e-12 ? (inner - heldLeast) / freeNatural : 0.0;
+        }
+        if (held == gaps) {
+            for (size_t i = 0; i < gaps; ++i)
+                fitted[i] = least[i] * safeRatio(inner, leastSum);
+        } else {
+            for (size_t i = 0; i < gaps; ++i)
+                fitted[i] = std::max(least[i], natural[i] * ratio);
+            for (size_t k = 0; k < held; ++k)
+                fitted[order[k]] = least[order[k]];
+        }
+    }
+    m_fittedAt.assign(m_places.size(), 0.0);
+    for (size_t i = 0; i < gaps; ++i)
+        m_fittedAt[i + 1] = m_fittedAt[i] + fitted[i];
+}
+
+double Aligner::fittedOffset(double position, double ratio) const
+{
+    if (m_fittedAt.empty())
+        return position * ratio;
+    if (position <= m_places.front())
+        return position * ratio;
+    if (position >= m_places.back())
+        return m_fittedAt.back() + (position - m_places.back()) * ratio;
+    const size_t j =
+        size_t(std::upper_bound(m_places.begin(), m_places.end(), position) - m_places.begin()) - 1;
+    const double span = m_places[j + 1] - m_places[j];
+    return m_fittedAt[j] +
+           (position - m_places[j]) * safeRatio(m_fittedAt[j + 1] - m_fittedAt[j], span);
+}
+
+QList<RoomNeed> Aligner::glyphRoomNeeds() const
+{
+    QList<RoomNeed> needs;
+    const double inner = m_width - m_headWidth - m_padWidth;
+    const bool horizontal = !score || !score->page || score->page->horizontal;
+    const double s = score && score->page ? score->page->scaleFactor : 0.0;
+    // Where an item's glyph starts and ends from the item's own start: a
+    // compound glyph may reach past its advance, or start before it.
+    const auto glyphSpan = [&](const AlignItem *item) -> std::pair<double, double> {
+        const QGraphicsItem *glyph = item->graphicsItem;
+        if (!glyph || s <= 0.0 || !glyph->isVisible())
+            return {0.0, item->width};
+        const QRectF box = glyph->transform().mapRect(glyph->boundingRect());
+        if (box.isEmpty())
+            return {0.0, item->width};
+        return horizontal ? std::pair(item->refOffsetX + box.left() / s,
+                                      item->refOffsetX + box.right() / s)
+                          : std::pair(item->refOffsetY + box.top() / s,
+                                      item->refOffsetY + box.bottom() / s);
+    };
+    for (const ItemList *list : itemLists) {
+        if (list == &tickList)
+            continue;
+        // From the place of the last item at its own position: where the
+        // running position stands, how far the glyphs reach, and the
+        // leading signs held for the next such item.
+        double place = 0.0;
+        double running = 0.0;
+        double reach = 0.0;
+        double held = 0.0;
+        double previousStart = 0.0;
+        for (const AlignItem *item : *list) {
+            double start = running;
+            switch (item->kind) {
+            case AlignLeading:
+                held += item->width;
+                continue;
+            case AlignCentred:
+                continue;
+            case AlignOverlay:
+                if (held > 0.0)
+                    continue;
+                start = previousStart;
+                running = start + item->width;
+                break;
+            case AlignFollowing:
+                running += item->width;
+                break;
+            default: {
+                // What the glyph shows before its start comes out of the
+                // stretch before it, as the leading signs do.
+                const double before = held + std::max(0.0, -glyphSpan(item).first);
+                if (item->position > place + 1e-6) {
+                    needs.append({place, item->position, reach + before});
+                    place = item->position;
+                    reach = 0.0;
+                }
+                held = 0.0;
+                start = 0.0;
+                running = item->width;
+                break;
+            }
+            }
+            previousStart = start;
+            reach = std::max({reach, running, start + glyphSpan(item).second});
+        }
+        needs.append({place, inner, reach + held});
+    }
+    return needs;
 }

@@ -13,9 +13,20 @@
 #include <QList>
 #include <QObject>
 
+#include <vector>
+
 class AlignItem;
 class Measure;
 class Score;
+
+// Room that the items of a measure need between two places of its natural
+// alignment (positions from the end of the head, before any fit), mm.
+struct RoomNeed
+{
+    double from = 0.0;
+    double to = 0.0;
+    double need = 0.0;
+};
 
 class Aligner : public QObject
 {
@@ -39,7 +50,25 @@ public:
     void alignTics(Measure *measure);
     // Fits the aligned measure to `targetLength`: fitted positions, the
     // scale ratio, and the glyph transforms along the reading direction.
+    // With room needs set, every stretch between two places gets at least
+    // what it needs and the rest is shared in proportion to the natural
+    // distances; a target below leastWidth() narrows every stretch in
+    // proportion to its need, and the glyphs with it. Without needs the
+    // measure is scaled as a whole.
     void fitToWidth(double targetLength);
+
+    // The room needs of the aligned measure (alignTics forgets them): each
+    // place between two others gets the largest room any chain of needs
+    // asks for up to it. Needs of no length, or reaching backwards, are
+    // ignored.
+    void setRoomNeeds(const QList<RoomNeed> &needs);
+    // Head, pad and the least room the needs leave between them; the head
+    // and pad alone when there are none.
+    double leastWidth() const;
+    // What the glyphs of the item lists need between the places of the
+    // items that sit at their own position (time and free items): each
+    // such item with what follows it, then the leading signs of the next.
+    QList<RoomNeed> glyphRoomNeeds() const;
 
     // Steps of alignTics; public so that each can be checked on its own.
     double voiceWidths(Measure *measure);
@@ -62,6 +91,17 @@ public:
     QList<ItemList *> timeAlignedLists; // lists of time-aligned parts, then the tick list
 
 private:
+    // Natural places (sorted, the first 0) and the least fitted distance
+    // from the first, one each; empty without room needs.
+    std::vector<double> m_places;
+    std::vector<double> m_leastAt;
+    // The fitted distance from the first place of each place in the last
+    // fit.
+    std::vector<double> m_fittedAt;
+
+    double fittedOffset(double position, double ratio) const;
+    void fitPlaces(double inner);
+
     double m_headWidth = 0.0;  // clef, key and time-signature area before the first item
     double m_signatureX = 0.0; // where the next header symbol is drawn
     double m_padWidth = 0.0;   // fixed length after the last item

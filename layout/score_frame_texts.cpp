@@ -1,6 +1,7 @@
 // Score's texts of the page frame: the measure number at the start of a
 // line, the footer line and the page number label.
 #include "drawing/mytextitem.h"
+#include "layout/pickupmeasure.h"
 #include "model/page.h"
 #include "model/score.h"
 #include "model/style.h"
@@ -10,10 +11,31 @@
 
 #include <algorithm>
 
+namespace {
+
+// What a printer cannot print along every sheet edge, mm.
+constexpr double sheetMargin = 5.0;
+
+} // namespace
+
+QPointF Score::keptOffSheetEdge(QPointF position) const
+{
+    // Only the left and upper edges: the texts placed here stand before
+    // and above the stage.
+    const double s = page->scaleFactor;
+    position.setX(std::max(position.x(), (page->pageOriginX + sheetMargin) * s));
+    position.setY(std::max(position.y(), (page->pageOriginY + sheetMargin) * s));
+    return position;
+}
+
 int Score::drawMeasureNumber(double x, double y, int measureIndex)
 {
     const double s = page->scaleFactor;
-    const QString text = QString::number(measureIndex + 1);
+    // A pickup counts as measure 0, which is not printed.
+    const int number = PickupMeasure::shownNumber(measures, measureIndex);
+    if (number < 1)
+        return 1;
+    const QString text = QString::number(number);
     const int m = std::min(int(maxNoteSize), 3);
     const int pixelSize = int(s * m);
     // A font of no size shows nothing (and the toolkit would silently keep
@@ -36,7 +58,7 @@ int Score::drawMeasureNumber(double x, double y, int measureIndex)
         const double rise = page->stageBracket ? 2.0 * m : 1.5 * m;
         position = QPointF((x - m) * s, (y - rise) * s);
     }
-    item->setPos(position);
+    item->setPos(keptOffSheetEdge(position));
     scene->addItem(item);
     return 1;
 }
@@ -48,7 +70,10 @@ int Score::drawFooterText(const QString &text)
     font.setPixelSize(int(2.4 * s));
     auto *item = new MyTextItem(text, false);
     item->setFont(font);
-    item->setPos((page->pageOriginX + page->stageRect.x()) * s, (page->pageHeight - 4.0) * s);
+    // Its foot keeps the printer's margin from the sheet's lower edge.
+    const double height = item->boundingRect().height();
+    item->setPos((page->pageOriginX + page->stageRect.x()) * s,
+                 (page->pageHeight - sheetMargin) * s - height);
     scene->addItem(item);
     return 1;
 }
@@ -83,7 +108,11 @@ int Score::genPageNumber()
     // Pages of a roll lie one below another: each label goes below its own
     // page's stage.
     const double top = page->pageOriginY + stage.y() + stage.height();
-    item->setPos(centre * k - bounds.width() / 2.0, (top + 0.1 * bounds.height()) * k);
+    // Below the stage, but never into the printer's margin of the sheet.
+    const double lowest =
+        (page->pageOriginY + page->pageHeight - sheetMargin) * k - bounds.height();
+    item->setPos(centre * k - bounds.width() / 2.0,
+                 std::min((top + 0.1 * bounds.height()) * k, lowest));
     scene->addItem(item);
     return 1;
 }

@@ -98,8 +98,16 @@ double Score::stageExtent(int first, int last)
             for (int i = first; i <= last && hidden; ++i)
                 hidden = displayedMeasures.at(i)->parts.at(p)->restOnly;
         }
-        const auto [above, below] = part->partOutput && !hidden ? directionBandsOf(p, first, last)
-                                                                : std::pair<double, double>();
+        auto [above, below] = part->partOutput && !hidden ? directionBandsOf(p, first, last)
+                                                          : std::pair<double, double>();
+        if (part->partOutput && !hidden) {
+            // Staff notes far above or below the staff widen the row's
+            // bands; the lyric band already keeps clear of the notes.
+            const auto [away, toward] = staffNoteReachOf(p, first, last);
+            above += away;
+            if (lyricBand(p) <= 0.0)
+                below += toward;
+        }
         for (int i = first; i <= last; ++i) {
             displayedMeasures.at(i)->parts.at(p)->collapsed = hidden;
             displayedMeasures.at(i)->parts.at(p)->directionBand = above;

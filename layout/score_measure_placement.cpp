@@ -2,6 +2,7 @@
 // are fitted to their share of the stage length and set one after another
 // along the reading direction, page by page.
 #include "layout/aligner.h"
+#include "layout/pickupmeasure.h"
 #include "model/measure.h"
 #include "model/page.h"
 #include "model/score.h"
@@ -84,7 +85,7 @@ void Score::placeMeasuresScaled(bool horizontal, bool automatic)
             const double ratio = stageRatio(fitted, summed, room);
             for (double &length : lengths)
                 length *= ratio;
-            keepMinimumLengths(stageStart, lengths, fitted, room);
+            keepMinimumLengths(stageStart, lengths, fitted, room, automatic);
             placeStageMeasures(stageStart, i, lengths, horizontal);
             lengths.clear();
             summed = 0.0;
@@ -105,7 +106,7 @@ void Score::placeMeasuresEqual(bool horizontal)
     int stageStart = 0;
     for (int i = 0; i <= lastIndex; ++i) {
         Measure *measure = displayedMeasures.at(i);
-        scaleSum += measure->userScale;
+        scaleSum += equalShare(measure);
         if (measure->stageEnd) {
             const int count = i - stageStart + 1;
             const double room =
@@ -121,8 +122,8 @@ void Score::placeMeasuresEqual(bool horizontal)
             const double unit = units > 0.0 ? room / units : 0.0;
             QList<double> lengths;
             for (int k = stageStart; k <= i; ++k)
-                lengths.append(displayedMeasures.at(k)->userScale * unit);
-            keepMinimumLengths(stageStart, lengths, !unfitted, room);
+                lengths.append(equalShare(displayedMeasures.at(k)) * unit);
+            keepMinimumLengths(stageStart, lengths, !unfitted, room, false);
             placeStageMeasures(stageStart, i, lengths, horizontal);
             scaleSum = 0.0;
             stageStart = i + 1;
@@ -131,7 +132,14 @@ void Score::placeMeasuresEqual(bool horizontal)
     }
 }
 
-void Score::keepMinimumLengths(int first, QList<double> &lengths, bool fitted, double room)
+double Score::equalShare(const Measure *measure) const
+{
+    // A pickup fills only part of a measure, and takes only that part.
+    return measure->userScale * PickupMeasure::lengthShare(measures, measure);
+}
+
+void Score::keepMinimumLengths(int first, QList<double> &lengths, bool fitted, double room,
+                               bool automatic)
 {
     const int count = int(lengths.size());
     QList<double> minima;
@@ -152,12 +160,21 @@ void Score::keepMinimumLengths(int first, QList<double> &lengths, bool fitted, d
     // grown where a measure needs more, but never past the room.
     const double total = fitted ? room : std::min(wanted, room);
     if (minimaSum > total) {
-        // Too little room even for the minima: every measure is narrowed by
-        // one factor, the ones that asked for room below what they need.
+        if (automatic && count == 1) {
+            // Alone on its stage and still too long: drawn at what it
+            // needs, running past the stage's end, rather than crushed.
+            lengths[0] = minima.at(0);
+            return;
+        }
+        // Too little room even for the minima: every measure gives up the
+        // same share of what it needs.
         for (int k = 0; k < count; ++k) {
-            const double weight = std::max(lengths.at(k), minima.at(k));
-            lengths[k] = wanted > 0.0 ? weight * total / wanted : 0.0;
-            displayedMeasures.at(first + k)->belowMinimum = minima.at(k) > lengths.at(k);
+            Measure *measure = displayedMeasures.at(first + k);
+            const double weight = minima.at(k) > 0.0 ? minima.at(k) : lengths.at(k);
+            lengths[k] = weight * total / minimaSum;
+            measure->belowMinimum = minima.at(k) > lengths.at(k);
+            if (measure->belowMinimum)
+                reportNarrowedMeasure(measure);
         }
         return;
     }
@@ -191,6 +208,18 @@ void Score::keepMinimumLengths(int first, QList<double> &lengths, bool fitted, d
     const double spread = freeSum > 0.0 ? 1.0 : total / minimaSum;
     for (int k = 0; k < count; ++k)
         lengths[k] = held.at(k) ? minima.at(k) * spread : lengths.at(k) * scale;
+}
+
+void Score::reportNarrowedMeasure(const Measure *measure)
+{
+    // Once per measure and score: every regeneration narrows it again.
+    const int index = measure->indexInScore();
+    if (narrowedMeasuresReported.contains(index))
+        return;
+    narrowedMeasuresReported.insert(index);
+    appendLog(tr("Measure %1 needs more room than its line has: narrowed with the others of "
+                 "its line.\n")
+                  .arg(PickupMeasure::shownNumber(measures, index)));
 }
 
 void Score::placeStageMeasures(int first, int last, const QList<double> &lengths, bool horizontal)

@@ -153,7 +153,7 @@ public:
     bool pageStart = false;
     bool stageEnd = false;
     bool pageEnd = false;
-    // The shortest fit that keeps its syllables and note heads apart, mm.
+    // The shortest fit that keeps its glyphs and syllables apart, mm.
     double minimumLength = 0.0;
     // Its stage was too short for the minima of its measures: narrowed
     // below its minimum, in proportion with the others.

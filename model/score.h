@@ -39,6 +39,7 @@ class Direction;
 class DialogTranspose;
 class Directive;
 class Measure;
+struct RoomNeed;
 class Notation;
 class Note;
 class NoteNameDialog;
@@ -102,6 +103,8 @@ public:
     QString wordFontFamily;
     QString lyricFontFamily;
     QString logText;
+    // Measures (indices) whose narrowing below their minimum was logged.
+    QSet<int> narrowedMeasuresReported;
     Scene *scene = nullptr;
     Page *page = nullptr;
     Page *defaultPage = nullptr;
@@ -381,6 +384,11 @@ public:
     // How far the part's notes reach from its note line to either side
     // beyond a single note: the outer strings of Bunka, 0 elsewhere. mm.
     double noteSpread(int part) const;
+    // layout/score_staff_note_reach.cpp: how far the staff notes of a
+    // part's row on the displayed measures first..last stand beyond the
+    // room the row keeps around its staff, away from the lyrics' side and
+    // towards it (mm; 0 and 0 for any other notation).
+    std::pair<double, double> staffNoteReachOf(int part, int first, int last) const;
     // layout/score_direction_room.cpp: the room of direction texts
     // A default-placed direction item over the edge of its part's row moves
     // back inside the row.
@@ -981,6 +989,10 @@ public:
     int drawMeasureNumber(double x, double y, int measureIndex);
     int drawFooterText(const QString &text);
     int genPageNumber();
+    // `position` (scene units) moved right and down as far as needed to
+    // keep the printer's margin from the current sheet's left and upper
+    // edges.
+    QPointF keptOffSheetEdge(QPointF position) const;
 
 public:
     // layout/score_stage_bracket.cpp: the bracket that joins the parts of
@@ -1406,12 +1418,13 @@ public:
 
 private:
     // layout/score_measure_minimum.cpp: the shortest length a measure may
-    // be fitted to: its lyric syllables of one verse do not run into each
-    // other, and in staff notation its note heads keep apart. Millimetres;
-    // 0 when nothing asks for room. The measure must be aligned.
+    // be fitted to: the sum of what its stretches between notes need, for
+    // the glyphs of every voice and the syllables of every verse, which it
+    // also hands to the measure's aligner for the fit. Millimetres; 0 for
+    // a multi-measure rest. The measure must be aligned.
     double measureMinimumLength(const Measure *measure) const;
-    // The smallest fit ratio of one part's cell in the measure.
-    double measureMinimumRatio(const Measure *measure, int partIndex) const;
+    // What the syllables of one part's cell need between their notes.
+    void appendSyllableNeeds(const Measure *measure, int partIndex, QList<RoomNeed> &needs) const;
     // The extent of a lyric text along the reading direction, as drawn.
     double lyricSyllableLength(const Part *part, const QString &text) const;
 
@@ -1469,7 +1482,14 @@ private:
     // their lengths: a `fitted` stage keeps filling `room`, an unfitted one
     // grows up to it. When the minima alone exceed that, every measure is
     // narrowed in one proportion and marked below its minimum.
-    void keepMinimumLengths(int first, QList<double> &lengths, bool fitted, double room);
+    // With `automatic` breaking a measure alone on its stage keeps its
+    // minimum and runs past the stage's end instead.
+    void keepMinimumLengths(int first, QList<double> &lengths, bool fitted, double room,
+                            bool automatic);
+    // A measure's units of length in the equal placement.
+    double equalShare(const Measure *measure) const;
+    // Names a measure narrowed below its minimum in the log, once.
+    void reportNarrowedMeasure(const Measure *measure);
     // Fits and places displayed measures first..last along their stage.
     void placeStageMeasures(int first, int last, const QList<double> &lengths, bool horizontal);
     void advancePageAfter(const Measure *measure);

@@ -22,6 +22,7 @@
 
 #include <cmath>
 #include <memory>
+#include <optional>
 
 using TestSupport::PageFinding;
 
@@ -38,8 +39,9 @@ std::unique_ptr<Score> generated(const QString &fixture, bool horizontal, Mode m
                                  double lyricScale = 1.0, int style = 0)
 {
     auto score = std::make_unique<Score>(QStringLiteral("test"), 1, false);
-    if (!score->readMusicXmlFile(TestSupport::fixturePath(fixture)) ||
-        !score->parseScoreXml(false).has_value())
+    const QString path =
+        fixture.startsWith(QLatin1Char('/')) ? fixture : TestSupport::fixturePath(fixture);
+    if (!score->readMusicXmlFile(path) || !score->parseScoreXml(false).has_value())
         return nullptr;
     for (Part *part : std::as_const(score->parts)) {
         part->notationStyle = style;
@@ -88,6 +90,24 @@ QList<const Lyrics *> drawnLyrics(const Measure *m)
     return lyrics;
 }
 
+// The along-extent (mm) of the visible glyph items of one note, empty
+// when it shows none.
+std::optional<QPair<double, double>> noteSpan(const Score &score, const Voice *voice,
+                                              const Note *note)
+{
+    std::optional<QPair<double, double>> span;
+    for (int i = std::max(0, note->alignItemBegin);
+         i <= note->alignItemEnd && i < voice->alignItems.size(); ++i) {
+        const QGraphicsItem *item = voice->alignItems.at(i)->graphicsItem;
+        if (!item || !item->isVisible() || !item->scene() || item->sceneBoundingRect().isEmpty())
+            continue;
+        const auto [from, to] = along(score, item);
+        span = span ? qMakePair(std::min(span->first, from), std::max(span->second, to))
+                    : qMakePair(from, to);
+    }
+    return span;
+}
+
 } // namespace
 
 class TestMeasureMinimum : public QObject
@@ -106,6 +126,8 @@ private slots:
     void staffHeadsKeepApart();
     void hostileLyricsStayOnTheSheet_data();
     void hostileLyricsStayOnTheSheet();
+    void measuresHoldTheirGlyphs_data();
+    void measuresHoldTheirGlyphs();
 };
 
 void TestMeasureMinimum::syllablesStayApart_data()
@@ -341,6 +363,110 @@ void TestMeasureMinimum::hostileLyricsStayOnTheSheet()
     QCOMPARE(report.notesDrawn, report.notesExpected);
     for (const PageFinding &f : report.findings)
         QVERIFY2(f.kind != PageFinding::OutsideSheet, qPrintable(f.toString()));
+}
+
+void TestMeasureMinimum::measuresHoldTheirGlyphs_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("style");
+    QTest::addColumn<bool>("horizontal");
+    QTest::addColumn<int>("mode");
+    // The two samples with lyrics under short notes, sixteen generated
+    // measures of kana and triplets, and the corpus files of every pitch,
+    // every duration and tuplets: every style, both directions. Each source
+    // in the placement its measures are most crowded in without being
+    // narrowed below their need (the kana measures, and those of 03a's
+    // shortest notes, need more than a quarter of a line: automatic
+    // breaking gives each its room).
+    const QString suite = QStringLiteral("corpus/lilypond-musicxml-testsuite/");
+    const QList<std::tuple<const char *, QString, Mode>> sources = {
+        {"usagi",
+         TestSupport::sourcePath(
+             QStringLiteral("resources/samples/Usagi (Staff Notation and Shakuhachi).tnsx")),
+         Fixed},
+        {"hotaru",
+         TestSupport::sourcePath(QStringLiteral("resources/samples/Hotaru Koi (Koto Seiha).tnsx")),
+         Fixed},
+        {"kana", TestSupport::fixturePath(QStringLiteral("layout/layout-KanaTriplets.xml")),
+         Automatic},
+        {"01a", TestSupport::fixturePath(suite + QStringLiteral("01a-Pitches-Pitches.xml")), Equal},
+        {"03a", TestSupport::fixturePath(suite + QStringLiteral("03a-Rhythm-Durations.xml")),
+         Automatic},
+        {"23a", TestSupport::fixturePath(suite + QStringLiteral("23a-Tuplets.xml")), Automatic},
+    };
+    for (const auto &[name, path, mode] : sources) {
+        for (int style = 0; style < 14; ++style) {
+            for (bool horizontal : {true, false})
+                QTest::addRow("%s s%d %s", name, style, horizontal ? "h" : "v")
+                    << path << style << horizontal << int(mode);
+        }
+    }
+}
+
+void TestMeasureMinimum::measuresHoldTheirGlyphs()
+{
+    QFETCH(QString, path);
+    QFETCH(int, style);
+    QFETCH(bool, horizontal);
+    QFETCH(int, mode);
+    const auto score = generated(path, horizontal, Mode(mode), 1.0, style);
+    QVERIFY(score);
+    // Half a millimetre for antialiasing and glyph side bearings.
+    constexpr double tolerance = 0.5;
+    int pairs = 0;
+    for (const Measure *m : score->displayedMeasures) {
+        const double length = lengthOf(*score, m);
+        QVERIFY(std::isfinite(length) && length > 0.0);
+        if (m->multiRestCount > 1)
+            continue;
+        QVERIFY2(m->belowMinimum || length >= m->minimumLength - 1e-6,
+                 qPrintable(QStringLiteral("measure %1: %2 mm for a minimum of %3")
+                                .arg(m->indexInScore() + 1)
+                                .arg(length)
+                                .arg(m->minimumLength)));
+        if (m->belowMinimum)
+            continue;
+        const double start = horizontal ? m->originX : m->originY;
+        for (int p = 0; p < m->parts.size(); ++p) {
+            if (m->parts.at(p)->collapsed)
+                continue;
+            for (const Voice *voice : m->parts.at(p)->voices) {
+                std::optional<QPair<double, double>> last;
+                int lastTime = -1;
+                for (const Note *note : voice->notes) {
+                    const auto span = noteSpan(*score, voice, note);
+                    if (!span)
+                        continue;
+                    // Inside its measure, and clear of the note before.
+                    const QString where = QStringLiteral("measure %1 part %2 note at %3")
+                                              .arg(m->indexInScore() + 1)
+                                              .arg(p)
+                                              .arg(note->startTime);
+                    QVERIFY2(span->first >= start - tolerance &&
+                                 span->second <= start + length + tolerance,
+                             qPrintable(where + QStringLiteral(": %1..%2 outside %3..%4")
+                                                    .arg(span->first)
+                                                    .arg(span->second)
+                                                    .arg(start)
+                                                    .arg(start + length)));
+                    if (last && note->startTime != lastTime) {
+                        ++pairs;
+                        QVERIFY2(span->first >= last->second - tolerance,
+                                 qPrintable(where + QStringLiteral(" starts at %1, the note "
+                                                                   "before ends at %2")
+                                                        .arg(span->first)
+                                                        .arg(last->second)));
+                    }
+                    if (!last || note->startTime != lastTime)
+                        last = span;
+                    else
+                        last->second = std::max(last->second, span->second);
+                    lastTime = note->startTime;
+                }
+            }
+        }
+    }
+    QVERIFY(pairs > 0);
 }
 
 VELMORA_TEST_MAIN(TestMeasureMinimum)

@@ -1,12 +1,13 @@
-// The whole-page check over real scores: the bundled sample, the koto piece
-// of the corpus, six files of the MusicXML test suite (lyrics,
-// directions, multi-measure rests, tuplets, spanners, slurs) in every
-// notation style and both
-// writing directions, and forty measures with a page break after the
-// eighth. Each kind of finding is verified on its own, so that a failure
-// names what collided; kinds of fault that are known and still open are
-// listed in one table, each with the reason, and fail loudly once mended
-// (an unexpected pass), so that the table only ever shrinks.
+// The whole-page check over real scores: every bundled sample, the koto
+// piece of the corpus, nine files of the MusicXML test suite (lyrics,
+// directions, multi-measure rests, tuplets, spanners, slurs, every pitch,
+// every duration, a pickup) and sixteen measures of kana under triplets,
+// in every notation style and both writing directions, and forty measures
+// with a page break after the eighth. Each kind of finding is verified on
+// its own, so that a failure names what collided; kinds of fault that are
+// known and still open are listed in one table, each with the reason, and
+// fail loudly once mended (an unexpected pass), so that the table only
+// ever shrinks.
 #include "model/measure.h"
 #include "model/notefonts.h"
 #include "model/page.h"
@@ -39,6 +40,13 @@ struct Source
     QString path;
 };
 
+// A bundled sample score.
+QString sample(const char *name)
+{
+    return TestSupport::sourcePath(
+        QStringLiteral("resources/samples/%1.tnsx").arg(QString::fromUtf8(name)));
+}
+
 QList<Source> sources()
 {
     const QString suite = QStringLiteral("corpus/lilypond-musicxml-testsuite/");
@@ -52,6 +60,17 @@ QList<Source> sources()
          TestSupport::fixturePath(suite + QStringLiteral("02c-Rests-MultiMeasureRests.xml"))},
         {"23a", TestSupport::fixturePath(suite + QStringLiteral("23a-Tuplets.xml"))},
         {"33c", TestSupport::fixturePath(suite + QStringLiteral("33c-Spanners-Slurs.xml"))},
+        {"01a", TestSupport::fixturePath(suite + QStringLiteral("01a-Pitches-Pitches.xml"))},
+        {"03a", TestSupport::fixturePath(suite + QStringLiteral("03a-Rhythm-Durations.xml"))},
+        {"21e", TestSupport::fixturePath(suite + QStringLiteral("21e-Chords-PickupMeasures.xml"))},
+        {"kana", TestSupport::fixturePath(QStringLiteral("layout/layout-KanaTriplets.xml"))},
+        {"edo", sample("Edo Komoriuta (Shinobue)")},
+        {"hotaru", sample("Hotaru Koi (Koto Seiha)")},
+        {"kagome", sample("Kagome Kagome (Shakuhachi Kinko)")},
+        {"kuroda", sample("Kuroda Bushi (Shamisen Bunka)")},
+        {"sakura-tozan", sample("Sakura Sakura (Shakuhachi Tozan)")},
+        {"toryanse", sample("Toryanse (Koto Ikuta)")},
+        {"usagi", sample("Usagi (Staff Notation and Shakuhachi)")},
     };
 }
 

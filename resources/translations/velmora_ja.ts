@@ -4859,5 +4859,11 @@ Do you really want to import?</source>
         <source>it is compressed MusicXML (.mxl), which Velmora does not read: export it from MuseScore as uncompressed MusicXML (.musicxml)</source>
         <translation>圧縮された MusicXML (.mxl) で、Velmora では読めません: MuseScore から非圧縮の MusicXML (.musicxml) として書き出してください</translation>
     </message>
+    <message>
+        <source>Measure %1 needs more room than its line has: narrowed with the others of its line.
+</source>
+        <translation>小節 %1 は段に収まる長さより広い場所を要します。段の他の小節とともに縮めました。
+</translation>
+    </message>
 </context>
 </TS>

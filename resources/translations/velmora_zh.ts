@@ -4858,5 +4858,11 @@ Do you really want to import?</source>
         <source>it is compressed MusicXML (.mxl), which Velmora does not read: export it from MuseScore as uncompressed MusicXML (.musicxml)</source>
         <translation>它是压缩的 MusicXML (.mxl)，Velmora 无法读取：请在 MuseScore 中将其导出为未压缩的 MusicXML (.musicxml)</translation>
     </message>
+    <message>
+        <source>Measure %1 needs more room than its line has: narrowed with the others of its line.
+</source>
+        <translation>第 %1 小节需要的空间超过其所在行的长度：已与该行其他小节一起按比例缩窄。
+</translation>
+    </message>
 </context>
 </TS>

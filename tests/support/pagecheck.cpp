@@ -28,6 +28,8 @@ namespace TestSupport {
 namespace {
 
 constexpr double sheetToleranceMm = 0.5;
+// What a printer cannot print along every sheet edge.
+constexpr double sheetMarginMm = 5.0;
 constexpr double overlapToleranceMm = 0.4;
 constexpr double nearnessToleranceMm = 0.5;
 // Bar lines, stage lines and the stage frame share this depth.
@@ -49,6 +51,7 @@ struct Box
     int index = -1;
     QString text;
     bool barLine = false; // a frame line across the reading direction
+    bool alongStage = false; // a frame line along the reading direction
     QString id;
 };
 
@@ -239,9 +242,7 @@ private:
     {
         box.measure = box.part = box.voice = box.note = -1;
         if (!box.text.isEmpty()) {
-            if (!labels.contains(box.text))
-                return;
-            box.category = Category::PartName;
+            box.category = labels.contains(box.text) ? Category::PartName : Category::SheetText;
             box.id = describeBox(box);
             boxes.append(box);
             return;
@@ -257,6 +258,7 @@ private:
             box.category = Category::FrameLine;
             // Bar lines cross the reading direction.
             box.barLine = score.page->horizontal ? alongY : alongX;
+            box.alongStage = !box.barLine;
             box.id = box.barLine ? QStringLiteral("bar line") : QStringLiteral("stage line");
             boxes.append(box);
             return;
@@ -278,6 +280,8 @@ private:
                 Box edgeBox = box;
                 edgeBox.category = Category::FrameLine;
                 edgeBox.rect = edge;
+                edgeBox.alongStage = score.page->horizontal ? edge.width() > edge.height()
+                                                            : edge.height() > edge.width();
                 edgeBox.id =
                     stageFrame ? QStringLiteral("stage frame") : QStringLiteral("header frame");
                 boxes.append(edgeBox);
@@ -313,6 +317,60 @@ PageFinding finding(PageFinding::Kind kind, const Box &subject, const Box *objec
     return f;
 }
 
+bool isNote(Category category)
+{
+    return category == Category::NoteGlyph || category == Category::NotePart;
+}
+
+// Glyphs of two notes of one voice that sound at different times.
+bool neighbours(const Score &score, const Box &a, const Box &b)
+{
+    if (a.part != b.part || a.voice != b.voice || noteKey(a) == noteKey(b))
+        return false;
+    if (a.measure != b.measure)
+        return true;
+    const auto noteOf = [&score](const Box &box) -> const Note * {
+        const Measure *m = score.measures.value(box.measure);
+        const MePart *cell = m ? m->parts.value(box.part) : nullptr;
+        const Voice *voice = cell ? cell->voices.value(box.voice) : nullptr;
+        return voice ? voice->notes.value(box.note) : nullptr;
+    };
+    const Note *x = noteOf(a);
+    const Note *y = noteOf(b);
+    return x && y && x->startTime != y->startTime;
+}
+
+void checkNotes(const Score &score, const QList<Box> &boxes, double tolerance,
+                QList<PageFinding> &out)
+{
+    QList<const Box *> glyphs;
+    QList<const Box *> stageLines;
+    for (const Box &box : boxes) {
+        if (box.page < 0)
+            continue;
+        if (box.category == Category::NoteGlyph)
+            glyphs.append(&box);
+        else if (box.category == Category::FrameLine && box.alongStage)
+            stageLines.append(&box);
+    }
+    for (int i = 0; i < glyphs.size(); ++i) {
+        for (int j = i + 1; j < glyphs.size(); ++j) {
+            const Box &a = *glyphs.at(i);
+            const Box &b = *glyphs.at(j);
+            if (a.page == b.page && overlaps(a.rect, b.rect, tolerance) && neighbours(score, a, b))
+                out.append(finding(PageFinding::NoteOverNote, a, &b));
+        }
+    }
+    for (const Box &note : boxes) {
+        if (!isNote(note.category) || note.page < 0)
+            continue;
+        for (const Box *line : std::as_const(stageLines)) {
+            if (line->page == note.page && crossesLine(note.rect, line->rect, tolerance))
+                out.append(finding(PageFinding::NoteOverFrame, note, line));
+        }
+    }
+}
+
 // The notes a reader expects to see: every note of a shown part in a shown
 // measure that the layout gave a glyph, except those the picture leaves out
 // on purpose (invisible notes, the repeated notes of a chain, rests of a
@@ -346,16 +404,15 @@ QList<NoteKey> expectedNotes(const Score &score)
     return expected;
 }
 
-void checkSheets(const QList<Box> &boxes, const QList<QRectF> &sheets, double tolerance,
+void checkSheets(const QList<Box> &boxes, const QList<QRectF> &sheets, double margin,
                  QList<PageFinding> &out)
 {
     for (const Box &box : boxes) {
         if (box.category == Category::FrameLine)
             continue;
         const bool inside =
-            box.page >= 0 && sheets.at(box.page)
-                                 .adjusted(-tolerance, -tolerance, tolerance, tolerance)
-                                 .contains(box.rect);
+            box.page >= 0 &&
+            sheets.at(box.page).adjusted(margin, margin, -margin, -margin).contains(box.rect);
         if (!inside)
             out.append(finding(PageFinding::OutsideSheet, box, nullptr));
     }
@@ -501,6 +558,10 @@ QString kindName(PageFinding::Kind kind)
         return QStringLiteral("lyric-nearer-other-row");
     case PageFinding::NoteMissing:
         return QStringLiteral("note-missing");
+    case PageFinding::NoteOverNote:
+        return QStringLiteral("note-over-note");
+    case PageFinding::NoteOverFrame:
+        return QStringLiteral("note-over-frame");
     }
     return QString();
 }
@@ -524,6 +585,8 @@ QString categoryName(PageFinding::Category category)
         return QStringLiteral("octave-mark");
     case Category::FrameLine:
         return QStringLiteral("frame");
+    case Category::SheetText:
+        return QStringLiteral("sheet-text");
     case Category::None:
         break;
     }
@@ -552,9 +615,10 @@ PageReport checkPages(const Score &score)
         box.page = sheetOf(sheets, box.rect.center());
 
     PageReport report;
-    checkSheets(boxes, sheets, sheetToleranceMm * s, report.findings);
+    checkSheets(boxes, sheets, (sheetMarginMm - sheetToleranceMm) * s, report.findings);
     checkCollisions(score, boxes, overlapToleranceMm * s, report.findings);
     checkLyricNearness(score, boxes, nearnessToleranceMm * s, report.findings);
+    checkNotes(score, boxes, overlapToleranceMm * s, report.findings);
     checkNotesDrawn(score, boxes, sheets, report);
     return report;
 }

@@ -9,11 +9,18 @@
 //   (c) a lyric nearer to a note glyph of another row (another stage or
 //       part) than to a glyph of its own note;
 //   (d) a note of the model that should be drawn but has no visible glyph
-//       on a sheet.
+//       on a sheet;
+//   (e) a note glyph over a glyph of a neighbouring note of its voice (a
+//       later or earlier note, not one of its chord);
+//   (f) a note glyph or a part of a staff note (stem, beam, ledger line,
+//       accidental) over a line along a stage (its frame or the stage
+//       lines between rows), where notes of one row run into the next.
 //
 // Units: the findings' rectangles are scene units (mm x Page::scaleFactor).
 // Tolerances, in millimetres:
-//   - sheet edges: an item may reach 0.5 mm past them (antialiasing, pen);
+//   - sheet edges: every printed item, the measure numbers, footer and page
+//     number among them, keeps the printer's margin of 5 mm from every
+//     edge, less 0.5 mm (antialiasing, pen);
 //   - overlaps: two boxes collide only when they overlap by more than
 //     0.4 mm in both directions: text boxes hold the font's full ascent and
 //     descent, glyph boxes the glyph's advance, so edges that merely touch
@@ -53,6 +60,8 @@ struct PageFinding
         TextOverFrame,       // (b)
         LyricNearerOtherRow, // (c)
         NoteMissing,         // (d)
+        NoteOverNote,        // (e)
+        NoteOverFrame,       // (f)
     };
     // What an item shows; the subject of a finding is the text (or the
     // item outside the sheet), the object what it collides with.
@@ -65,7 +74,8 @@ struct PageFinding
         Direction,
         OctaveMark,
         FrameLine,
-        NotePart, // a staff note's stem, flag, beam, ledger line or accidental
+        NotePart,  // a staff note's stem, flag, beam, ledger line or accidental
+        SheetText, // a measure number, the footer or the page number
         None,
     };
 
