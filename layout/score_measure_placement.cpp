@@ -160,12 +160,6 @@ void Score::keepMinimumLengths(int first, QList<double> &lengths, bool fitted, d
     // grown where a measure needs more, but never past the room.
     const double total = fitted ? room : std::min(wanted, room);
     if (minimaSum > total) {
-        if (automatic && count == 1) {
-            // Alone on its stage and still too long: drawn at what it
-            // needs, running past the stage's end, rather than crushed.
-            lengths[0] = minima.at(0);
-            return;
-        }
         // Too little room even for the minima: every measure gives up the
         // same share of what it needs.
         for (int k = 0; k < count; ++k) {
@@ -173,7 +167,9 @@ void Score::keepMinimumLengths(int first, QList<double> &lengths, bool fitted, d
             const double weight = minima.at(k) > 0.0 ? minima.at(k) : lengths.at(k);
             lengths[k] = weight * total / minimaSum;
             measure->belowMinimum = minima.at(k) > lengths.at(k);
-            if (measure->belowMinimum)
+            // Automatic breaking narrows only a measure alone on its
+            // stage, which the reader sees; a fixed line is named.
+            if (measure->belowMinimum && !automatic)
                 reportNarrowedMeasure(measure);
         }
         return;

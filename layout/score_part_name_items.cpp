@@ -134,12 +134,12 @@ int Score::genPartNameItem(double x, double y, int part, bool full, const Measur
                 const double numberStart = (lineStart->originX + lineStart->width - numberRoom) * s;
                 left = std::min(left, numberStart - labelLead * s - w);
             }
-            item->setPos(left, y * s - h - 10.0);
+            item->setPos(keptOffSheetEdge(QPointF(left, y * s - h - 10.0)));
         } else {
             // Down the room in front of the first measure.
             const double top = y * s - labelGap * s - along;
             if (upright) {
-                item->setPos(x * s - 0.4 * h, top);
+                item->setPos(keptOffSheetEdge(QPointF(x * s - 0.4 * h, top)));
             } else {
                 item->setPos(x * s + 0.7 * h, top);
                 item->setRotation(90.0);
@@ -147,7 +147,7 @@ int Score::genPartNameItem(double x, double y, int part, bool full, const Measur
         }
     } else {
         // Right-aligned in the room in front of the line's first measure.
-        item->setPos((x - labelGap) * s - along, y * s - 0.7 * h);
+        item->setPos(keptOffSheetEdge(QPointF((x - labelGap) * s - along, y * s - 0.7 * h)));
     }
     scene->addItem(item);
     return 1;

@@ -1482,8 +1482,8 @@ private:
     // their lengths: a `fitted` stage keeps filling `room`, an unfitted one
     // grows up to it. When the minima alone exceed that, every measure is
     // narrowed in one proportion and marked below its minimum.
-    // With `automatic` breaking a measure alone on its stage keeps its
-    // minimum and runs past the stage's end instead.
+    // With `automatic` breaking the narrowing goes unlogged: only a
+    // measure alone on its stage can be narrowed.
     void keepMinimumLengths(int first, QList<double> &lengths, bool fitted, double room,
                             bool automatic);
     // A measure's units of length in the equal placement.

@@ -50,7 +50,7 @@ struct Box
     int note = -1;
     int index = -1;
     QString text;
-    bool barLine = false; // a frame line across the reading direction
+    bool barLine = false;    // a frame line across the reading direction
     bool alongStage = false; // a frame line along the reading direction
     QString id;
 };
