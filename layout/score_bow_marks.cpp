@@ -100,8 +100,8 @@ int Score::genBowingItems(int measureIndex, int part, int voice, int noteIndex, 
     };
 
     if (upBow) {
-        GlyphItem *item = make(horizontal ? QStringLiteral("UpBow") : QStringLiteral("UpBow_V"),
-                               *note->upBow, 0.1);
+        GlyphItem *item = make(
+            horizontal ? QStringLiteral("UpBow") : QStringLiteral("UpBow_V"), *note->upBow, 0.1);
         note->upBow->item = item;
         setUpBowItemTag(item, measureIndex, part, voice, noteIndex);
         enter(item);
