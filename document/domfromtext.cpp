@@ -32,7 +32,8 @@ struct Survey
     bool notXml = false;
     qint64 line = 0;
     qint64 column = 0;
-    QString reason; // the reader's, when notXml
+    QString reason;        // the reader's, when notXml
+    qsizetype counted = 0; // when tooLarge: what the whole text counts for
     QList<QPair<qsizetype, QString>> blanks;
 };
 
@@ -44,7 +45,37 @@ qsizetype textCost(qsizetype length)
            DomFromText::charactersPerElement;
 }
 
-Survey survey(const QString &text, qsizetype maxElements)
+qsizetype elementCost(QStringView name, const QList<DomFromText::ElementWeight> &weights)
+{
+    for (const DomFromText::ElementWeight &weight : weights) {
+        if (name == weight.name)
+            return 1 + weight.extra;
+    }
+    return 1;
+}
+
+// What the rest of a text too large to build counts for, added to
+// `counted`: read on to its end (or to a fault or nesting too deep, which
+// end the count there), keeping nothing but the count and the depth.
+qsizetype countToTheEnd(QXmlStreamReader &reader, qsizetype depth, qsizetype counted,
+                        const QList<DomFromText::ElementWeight> &weights)
+{
+    while (!reader.atEnd() && depth <= DomFromText::maxDepth) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token == QXmlStreamReader::StartElement) {
+            counted += elementCost(reader.qualifiedName(), weights);
+            ++depth;
+        } else if (token == QXmlStreamReader::EndElement) {
+            --depth;
+        } else if (token == QXmlStreamReader::Characters && !reader.isWhitespace()) {
+            counted += textCost(reader.text().size());
+        }
+    }
+    return counted;
+}
+
+Survey survey(const QString &text, qsizetype maxElements,
+              const QList<DomFromText::ElementWeight> &weights)
 {
     struct Open
     {
@@ -65,17 +96,21 @@ Survey survey(const QString &text, qsizetype maxElements)
         const QXmlStreamReader::TokenType token = reader.readNext();
         if (token == QXmlStreamReader::StartElement) {
             const bool tooDeep = open.size() == DomFromText::maxDepth;
-            if (tooDeep || elements >= maxElements) {
+            const qsizetype cost = elementCost(reader.qualifiedName(), weights);
+            if (tooDeep || elements > maxElements - cost) {
                 result.tooDeep = tooDeep;
                 result.tooLarge = !tooDeep;
                 result.line = reader.lineNumber();
                 result.column = reader.columnNumber();
+                if (result.tooLarge)
+                    result.counted =
+                        countToTheEnd(reader, open.size() + 1, elements + cost, weights);
                 return result;
             }
             if (!open.isEmpty())
                 open.last().onlyText = false;
             open.append(Open{index++, true, QString()});
-            ++elements;
+            elements += cost;
         } else if (token == QXmlStreamReader::EndElement) {
             const Open closed = open.takeLast();
             if (closed.onlyText && isKeptBlank(closed.text))
@@ -86,6 +121,7 @@ Survey survey(const QString &text, qsizetype maxElements)
                 result.tooLarge = true;
                 result.line = reader.lineNumber();
                 result.column = reader.columnNumber();
+                result.counted = countToTheEnd(reader, open.size(), elements, weights);
                 return result;
             }
         }
@@ -206,9 +242,12 @@ void shareRepeatedStrings(QDomDocument &document)
 } // namespace
 
 DomFromText::Fault DomFromText::read(const QString &text, QDomDocument &target, QString *where,
-                                     qsizetype maxElements)
+                                     qsizetype maxElements, const QList<ElementWeight> &weights,
+                                     qsizetype *counted)
 {
-    const Survey found = survey(text, maxElements);
+    const Survey found = survey(text, maxElements, weights);
+    if (counted)
+        *counted = found.counted;
     if (found.tooDeep || found.tooLarge || found.notXml) {
         target = QDomDocument();
         if (where) {

@@ -21,6 +21,8 @@
 // A caller may also cap the number of elements: the streaming pass counts
 // them before the DOM is built, which costs some hundred bytes per element,
 // so a document too large for the memory is refused before it fills it.
+// Elements of some names may count for more (ElementWeight), as what a
+// reader makes of them costs more than the element itself.
 //
 // Texts count too: every `charactersPerElement` characters of a text beyond
 // its first `sharedTextLength` count as one more element, as drawing and
@@ -33,6 +35,7 @@
 #pragma once
 
 #include <QDomDocument>
+#include <QList>
 #include <QString>
 
 #include <limits>
@@ -53,12 +56,24 @@ enum class Fault
     TooLarge, // more elements than the caller's limit
 };
 
+// An element named `name` counts as 1 + `extra` elements.
+struct ElementWeight
+{
+    QString name;
+    qsizetype extra = 0;
+};
+
 // Parses `text` into `target`. On a fault `target` is empty (nothing of what
 // was read before the fault stays) and `where` receives "line L, column C"
 // followed, for NotXml, by ": " and the parser's reason; for TooLarge the
 // place is that of the first element beyond `maxElements`.
+//
+// For TooLarge, `counted` receives what the whole text counts for: the pass
+// reads on to the end (or to a fault or nesting too deep) and builds
+// nothing, so that a refusal can say how large the text is; otherwise 0.
 Fault read(const QString &text, QDomDocument &target, QString *where = nullptr,
-           qsizetype maxElements = unlimited);
+           qsizetype maxElements = unlimited, const QList<ElementWeight> &weights = {},
+           qsizetype *counted = nullptr);
 
 // Cuts every text node longer than `longestText` characters to that length
 // (a lyric or a word of megabytes costs gigabytes to draw). Returns how many

@@ -1,18 +1,25 @@
 #include "document/layoutcost.h"
 
 #include "model/measure.h"
+#include "model/mepart.h"
+#include "model/note.h"
+#include "model/voice.h"
+#include "platform/memorybudget.h"
 
+#include <QCoreApplication>
 #include <QDomDocument>
 
 namespace {
 
-qsizetype elementCount(const QDomDocument &document)
+// Elements and the characters of their texts, walked without recursion.
+void countDocument(const QDomDocument &document, LayoutCost::Estimate &estimate)
 {
-    qsizetype count = 0;
     QDomNode node = document.documentElement();
     while (!node.isNull()) {
         if (node.isElement())
-            ++count;
+            ++estimate.elements;
+        else if (node.isText())
+            estimate.textCharacters += node.nodeValue().size();
         if (node.hasChildNodes()) {
             node = node.firstChild();
             continue;
@@ -22,7 +29,19 @@ qsizetype elementCount(const QDomDocument &document)
         if (!node.isNull())
             node = node.nextSibling();
     }
-    return count;
+}
+
+void countMeasure(const Measure *measure, LayoutCost::Estimate &estimate)
+{
+    for (const MePart *cell : measure->parts) {
+        for (const Voice *voice : cell->voices.madeVoices()) {
+            estimate.notes += voice->notes.size();
+            estimate.marks += voice->directions.size();
+            for (const Note *note : voice->notes)
+                estimate.marks += note->lyrics.size() + note->notations.size() +
+                                  note->fingerings.size() + note->directives.size();
+        }
+    }
 }
 
 } // namespace
@@ -36,19 +55,106 @@ qint64 timeTicks(const Measure *measure)
     return limit > 0 ? (limit + divisions - 1) / divisions : 0;
 }
 
-qint64 Estimate::total() const
+qsizetype elementLimit(qint64 budget)
 {
-    return elements + measures * elementsPerMeasure + ticks / ticksPerElement;
+    return qsizetype(std::max<qint64>(0, budget - baseBytes) / bytesPerElementRead);
+}
+
+QList<DomFromText::ElementWeight> readWeights()
+{
+    return {{QStringLiteral("measure"), extraPerMeasureRead},
+            {QStringLiteral("note"), extraPerNoteRead}};
+}
+
+qint64 Estimate::bytes() const
+{
+    return baseBytes + elements * bytesPerElement + textCharacters * bytesPerTextCharacter +
+           measures * bytesPerMeasure + measures * parts * bytesPerCell + notes * bytesPerNote +
+           marks * bytesPerMark + ticks * bytesPerTick;
 }
 
 Estimate of(const QDomDocument &document, const QList<Measure *> &measures)
 {
     Estimate estimate;
-    estimate.elements = elementCount(document);
+    countDocument(document, estimate);
     estimate.measures = measures.size();
-    for (const Measure *measure : measures)
+    for (const Measure *measure : measures) {
+        estimate.parts = std::max(estimate.parts, measure->parts.size());
         estimate.ticks += timeTicks(measure);
+        countMeasure(measure, estimate);
+    }
     return estimate;
+}
+
+} // namespace LayoutCost
+
+namespace {
+
+// Whole mebibytes, rounded up: a need is never shown below what it is.
+qint64 mebibytes(qint64 bytes)
+{
+    return (bytes + MemoryBudget::mebibyte - 1) / MemoryBudget::mebibyte;
+}
+
+} // namespace
+
+namespace LayoutCost {
+
+QString refusal(const Estimate &estimate, qint64 budget)
+{
+    return QCoreApplication::translate("Score",
+                                       "It is too large to lay out. Measures: %L1, parts: %L2, "
+                                       "notes: %L3, lyrics and marks: %L4, time steps: %L5 (one "
+                                       "per sixty-fourth note of each measure). Laying it out "
+                                       "would need about %L6 MB of memory.")
+               .arg(estimate.measures)
+               .arg(estimate.parts)
+               .arg(estimate.notes)
+               .arg(estimate.marks)
+               .arg(estimate.ticks)
+               .arg(mebibytes(estimate.bytes())) +
+           QLatin1Char(' ') + limitText(budget);
+}
+
+QString readRefusal(qsizetype counted, qint64 budget)
+{
+    return QCoreApplication::translate("Score",
+                                       "It is too large to read: it counts as %L1 XML elements "
+                                       "(a measure or a note as several, a long text by its "
+                                       "length), and reading it would need about %L2 MB of "
+                                       "memory.")
+               .arg(counted)
+               .arg(mebibytes(baseBytes + qint64(counted) * bytesPerElementRead)) +
+           QLatin1Char(' ') + limitText(budget);
+}
+
+QString limitText(qint64 budget)
+{
+    QString limit;
+    switch (MemoryBudget::source()) {
+    case MemoryBudget::Source::Variable:
+        limit = QCoreApplication::translate("Score", "The limit is %L1 MB, set by the environment "
+                                                     "variable %2.")
+                    .arg(mebibytes(budget))
+                    .arg(QLatin1String(MemoryBudget::variable));
+        break;
+    case MemoryBudget::Source::Machine:
+        limit = QCoreApplication::translate("Score", "The limit is %L1 MB, half of this "
+                                                     "computer's memory.")
+                    .arg(mebibytes(budget));
+        break;
+    case MemoryBudget::Source::Floor:
+        limit = QCoreApplication::translate("Score", "The limit is %L1 MB, the least Velmora "
+                                                     "allows.")
+                    .arg(mebibytes(budget));
+        break;
+    }
+    return limit + QLatin1Char(' ') +
+           QCoreApplication::translate("Score",
+                                       "To raise it, set %1 to a larger number of megabytes and "
+                                       "start Velmora again, or split the score into shorter "
+                                       "scores.")
+               .arg(QLatin1String(MemoryBudget::variable));
 }
 
 } // namespace LayoutCost

@@ -4,6 +4,7 @@
 #include "model/score.h"
 
 #include "document/domfromtext.h"
+#include "document/layoutcost.h"
 #include "document/messagetext.h"
 #include "document/settingsvalues.h"
 #include "layout/aligner.h"
@@ -18,6 +19,7 @@
 #include "model/selectednote.h"
 #include "model/style.h"
 #include "model/voice.h"
+#include "platform/memorybudget.h"
 #include "platform/prompter.h"
 #include "view/scene.h"
 
@@ -159,7 +161,11 @@ std::optional<QString> Score::loadText(const QString &text)
 {
     QDomDocument parsed;
     QString where;
-    switch (DomFromText::read(text, parsed, &where, maxScoreElements)) {
+    const qint64 budget = MemoryBudget::bytes();
+    const qsizetype elementLimit = LayoutCost::elementLimit(budget);
+    qsizetype counted = 0;
+    switch (DomFromText::read(text, parsed, &where, elementLimit, LayoutCost::readWeights(),
+                              &counted)) {
     case DomFromText::Fault::None:
         cutLongTexts(parsed);
         return loadDocument(parsed);
@@ -172,11 +178,7 @@ std::optional<QString> Score::loadText(const QString &text)
                        .arg(where));
         break;
     case DomFromText::Fault::TooLarge:
-        refuseLoad(tr("It holds more than %1 XML elements, long texts counted by their length "
-                      "(the next one at %2): a score this long would not fit in memory. Please "
-                      "split it into shorter scores.")
-                       .arg(maxScoreElements)
-                       .arg(where));
+        refuseLoad(LayoutCost::readRefusal(counted, budget));
         break;
     }
     return std::nullopt;

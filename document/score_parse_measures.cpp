@@ -12,6 +12,7 @@
 #include "model/mepart.h"
 #include "model/note.h"
 #include "model/voice.h"
+#include "platform/memorybudget.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -100,24 +101,17 @@ void markOctaveShifts(Voice *voice)
     }
 }
 
-// Refuses a score whose layout would not fit in memory, though its text
-// does: measures that each last many whole notes, or very many measures.
+// Refuses a score whose layout would not fit in the memory budget, though
+// its text does: very many measures, parts or notes, or measures that each
+// last many whole notes.
 bool layoutFits(const QDomDocument &document, const QList<Measure *> &measures, QString *refusal)
 {
     const LayoutCost::Estimate cost = LayoutCost::of(document, measures);
-    if (cost.total() <= Score::maxScoreElements)
+    const qint64 budget = MemoryBudget::bytes();
+    if (cost.bytes() <= budget)
         return true;
     if (refusal)
-        *refusal =
-            QCoreApplication::translate(
-                "Score", "Its layout would cost more than %1 XML elements do: %2 elements, %3 "
-                         "measures and %4 time steps (one per sixty-fourth note of each measure). "
-                         "A score this long would not fit in memory. Please split it into shorter "
-                         "scores.")
-                .arg(Score::maxScoreElements)
-                .arg(cost.elements)
-                .arg(cost.measures)
-                .arg(cost.ticks);
+        *refusal = LayoutCost::refusal(cost, budget);
     return false;
 }
 

@@ -2041,14 +2041,10 @@ public:
     // through the prompter and the result is empty. Refused are text that is
     // not XML or nests deeper than DomFromText::maxDepth, a document that
     // cannot be a score, music the model cannot hold (a voice outside
-    // 1..32, a staff outside 1..8), and text of more than maxScoreElements
-    // elements.
-    //
-    // The most elements a loaded text may hold: about five times the
-    // benchmark's 1000-measure, 4-part score, whose 185,000 elements take
-    // some 300 MB from reading to the written PDF. Memory grows with the
-    // elements, so a longer text is refused before its document is built.
-    static constexpr qsizetype maxScoreElements = 1000000;
+    // 1..32, a staff outside 1..8), and a score that would take more memory
+    // than MemoryBudget allows: a text of more elements than the budget
+    // holds is refused before its document is built, and a score whose
+    // layout would not fit (LayoutCost) once its measures are read.
     // Texts longer than DomFromText::longestText are cut to it, with one
     // line in the log.
     void cutLongTexts(QDomDocument &document);

@@ -38,30 +38,49 @@ void TestDomFromText::elementLimit_data()
 {
     QTest::addColumn<int>("elements");
     QTest::addColumn<qsizetype>("limit");
+    QTest::addColumn<qsizetype>("extraPerE"); // what an <e> counts for beyond its one
     QTest::addColumn<bool>("refused");
     QTest::addColumn<QString>("where");
+    QTest::addColumn<qsizetype>("counted"); // the whole text, when refused
 
-    QTest::newRow("below") << 4 << qsizetype(5) << false << QString();
-    QTest::newRow("at the limit") << 5 << qsizetype(5) << false << QString();
-    QTest::newRow("one beyond") << 6 << qsizetype(5) << true << QStringLiteral("line 6, column 4");
-    QTest::newRow("far beyond") << 500 << qsizetype(1) << true
-                                << QStringLiteral("line 2, column 4");
-    QTest::newRow("no limit") << 500 << DomFromText::unlimited << false << QString();
+    QTest::newRow("below") << 4 << qsizetype(5) << qsizetype(0) << false << QString()
+                           << qsizetype(0);
+    QTest::newRow("at the limit") << 5 << qsizetype(5) << qsizetype(0) << false << QString()
+                                  << qsizetype(0);
+    QTest::newRow("one beyond") << 6 << qsizetype(5) << qsizetype(0) << true
+                                << QStringLiteral("line 6, column 4") << qsizetype(6);
+    QTest::newRow("far beyond") << 500 << qsizetype(1) << qsizetype(0) << true
+                                << QStringLiteral("line 2, column 4") << qsizetype(500);
+    QTest::newRow("no limit") << 500 << DomFromText::unlimited << qsizetype(0) << false << QString()
+                              << qsizetype(0);
+    // <r> and three <e> of weight 2: 7 in all.
+    QTest::newRow("weighted, at the limit")
+        << 4 << qsizetype(7) << qsizetype(1) << false << QString() << qsizetype(0);
+    QTest::newRow("weighted, one beyond") << 4 << qsizetype(6) << qsizetype(1) << true
+                                          << QStringLiteral("line 4, column 4") << qsizetype(7);
+    QTest::newRow("weighted, far beyond")
+        << 500 << qsizetype(100) << qsizetype(9) << true << QStringLiteral("line 11, column 4")
+        << qsizetype(1 + 499 * 10);
 }
 
 void TestDomFromText::elementLimit()
 {
     QFETCH(int, elements);
     QFETCH(qsizetype, limit);
+    QFETCH(qsizetype, extraPerE);
     QFETCH(bool, refused);
     QFETCH(QString, where);
+    QFETCH(qsizetype, counted);
 
     QDomDocument document;
     QString place;
+    qsizetype total = -1;
     const DomFromText::Fault fault =
-        DomFromText::read(elementsText(elements), document, &place, limit);
+        DomFromText::read(elementsText(elements), document, &place, limit,
+                          {{QStringLiteral("e"), extraPerE}}, &total);
     QCOMPARE(fault, refused ? DomFromText::Fault::TooLarge : DomFromText::Fault::None);
     QCOMPARE(place, where);
+    QCOMPARE(total, counted);
     // A refused text leaves nothing of itself behind.
     QCOMPARE(document.documentElement().isNull(), refused);
     if (!refused)

@@ -11,6 +11,8 @@
 #include "model/page.h"
 #include "model/part.h"
 #include "model/score.h"
+#include "platform/memorybudget.h"
+#include "support/budgetscope.h"
 #include "support/testenvironment.h"
 
 #include <QDomDocument>
@@ -42,6 +44,8 @@ constexpr int deepestNesting = 256;
 constexpr qint64 slowestMutantMs = VELMORA_UNDER_SANITIZER ? 120000 : 20000;
 // Far above what these small scores need, far below a runaway allocation.
 constexpr double largestPeakMegabytes = 1500.0;
+// The memory budget every mutant loads under, whatever the machine holds.
+constexpr int budgetMegabytes = 1024;
 
 // The corpus files the mutants start from: rhythm, backup and staves,
 // lyrics under chords, tuplets, octave shifts; and the bundled sample,
@@ -210,7 +214,8 @@ private slots:
     void extremeNumbers_data();
     void extremeNumbers();
     void deepNestingIsRefused();
-    void tooManyElementsAreRefused();
+    void tooLargeForTheBudgetIsRefused_data();
+    void tooLargeForTheBudgetIsRefused();
     void durationBounds_data();
     void durationBounds();
 
@@ -228,6 +233,8 @@ private:
 void TestHostileInput::initTestCase()
 {
     QVERIFY(m_dir.isValid());
+    // A score the budget holds renders well below the peak checked here.
+    qputenv(MemoryBudget::variable, QByteArray::number(budgetMegabytes));
     Score score(QString::fromLatin1(Velmora::programVersion), 1, false);
     QVERIFY(score.readMusicXmlFile(TestSupport::samplePath()));
     QVERIFY(score.parseScoreXml(false));
@@ -415,23 +422,85 @@ void TestHostileInput::deepNestingIsRefused()
     QVERIFY2(refused, "a document nested deeper than 256 levels was loaded");
 }
 
-void TestHostileInput::tooManyElementsAreRefused()
+void TestHostileInput::tooLargeForTheBudgetIsRefused_data()
 {
-    // One part of empty measures, one element more than a score may hold in
-    // all: refused with its message from the text alone, before a document
-    // or a model of that size exists (time and memory are checked).
-    QByteArray text = "<score-partwise><part-list><score-part id=\"P1\"/></part-list>"
-                      "<part id=\"P1\">";
-    const QByteArray measure = "<measure/>";
-    text.reserve(text.size() + measure.size() * Score::maxScoreElements + 64);
-    for (qsizetype i = 3; i < Score::maxScoreElements; ++i)
-        text += measure;
-    text += "</part></score-partwise>";
+    QTest::addColumn<int>("parts");
+    QTest::addColumn<int>("measures");
+    QTest::addColumn<QByteArray>("music"); // of every measure after the first's attributes
+    QTest::addColumn<int>("megabytes");    // the budget
+    QTest::addColumn<QString>("refusal");  // its start; empty: the score renders
+
+    const QByteArray quarters =
+        QByteArray("<note><pitch><step>C</step><octave>4</octave></pitch><duration>1</duration>"
+                   "<voice>1</voice><type>quarter</type></note>")
+            .repeated(4);
+    const QByteArray rest = "<note><rest measure=\"yes\"/><duration>4</duration><voice>1</voice>"
+                            "</note>";
+    const QByteArray longest = "<note><pitch><step>C</step><octave>4</octave></pitch>"
+                               "<duration>256</duration><voice>1</voice></note>";
+    const QString tooLargeToRead = QStringLiteral("It is too large to read: it counts as ");
+    const QString tooLargeToLayOut = QStringLiteral("It is too large to lay out. Measures: ");
+    // Refused from the text alone, before a document or a model of that
+    // size exists (time and memory are checked).
+    QTest::newRow("20,000 measures of 4 parts") << 4 << 20000 << quarters << 1024 << tooLargeToRead;
+    QTest::newRow("200,000 one-rest measures") << 1 << 200000 << rest << 1024 << tooLargeToRead;
+    QTest::newRow("1,000,000 empty measures")
+        << 1 << 1000000 << QByteArray() << 1024 << tooLargeToRead;
+    // A short text whose time steps alone exceed the budget: refused once
+    // its measures are read. The limit follows the budget.
+    QTest::newRow("3,000 measures of 64 whole notes")
+        << 1 << 3000 << longest << 1024 << tooLargeToLayOut;
+    QTest::newRow("300 such measures, a small budget")
+        << 1 << 300 << longest << 200 << tooLargeToLayOut;
+    QTest::newRow("300 such measures, a budget that holds them")
+        << 1 << 300 << longest << 400 << QString();
+}
+
+void TestHostileInput::tooLargeForTheBudgetIsRefused()
+{
+    QFETCH(int, parts);
+    QFETCH(int, measures);
+    QFETCH(QByteArray, music);
+    QFETCH(int, megabytes);
+    QFETCH(QString, refusal);
+
+    QByteArray text = "<score-partwise><part-list>";
+    for (int p = 1; p <= parts; ++p)
+        text += "<score-part id=\"P" + QByteArray::number(p) + "\"/>";
+    text += "</part-list>";
+    const QByteArray first =
+        "<measure><attributes><divisions>1</divisions></attributes>" + music + "</measure>";
+    const QByteArray measure = "<measure>" + music + "</measure>";
+    text.reserve(text.size() + qsizetype(parts) * measures * measure.size() + 64 * parts);
+    for (int p = 1; p <= parts; ++p) {
+        text += "<part id=\"P" + QByteArray::number(p) + "\">" + first;
+        for (int m = 1; m < measures; ++m)
+            text += measure;
+        text += "</part>";
+    }
+    text += "</score-partwise>";
+
+    const TestSupport::BudgetScope budget(megabytes);
     bool refused = false;
     loadOrRefuse(corpusSources.first(), text, 0, false, &refused);
-    QVERIFY2(refused, "a document beyond the element limit was loaded");
+    QCOMPARE(refused, !refusal.isEmpty());
+    if (!refused)
+        return;
+    // It says how large the score is, what it needs, the limit and how to
+    // raise it.
     const QString message = TestSupport::prompter().texts(QStringLiteral("warning")).value(0);
-    QVERIFY2(message.contains(QString::number(Score::maxScoreElements)), qPrintable(message));
+    const QString needed = QRegularExpression(QStringLiteral("about ([\\d,]+) MB"))
+                               .match(message)
+                               .captured(1)
+                               .remove(QLatin1Char(','));
+    QVERIFY2(message.section(QLatin1Char('\n'), 1).startsWith(refusal), qPrintable(message));
+    QVERIFY2(needed.toLongLong() > megabytes, qPrintable(message));
+    QVERIFY2(message.contains(QStringLiteral("The limit is %L1 MB, set by the environment "
+                                             "variable VELMORA_MEMORY_LIMIT_MB.")
+                                  .arg(megabytes)),
+             qPrintable(message));
+    QVERIFY2(message.contains(QLatin1String("To raise it, set VELMORA_MEMORY_LIMIT_MB")),
+             qPrintable(message));
 }
 
 void TestHostileInput::durationBounds_data()

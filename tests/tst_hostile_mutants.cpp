@@ -14,6 +14,8 @@
 #include "model/page.h"
 #include "model/part.h"
 #include "model/score.h"
+#include "platform/memorybudget.h"
+#include "support/budgetscope.h"
 #include "support/testenvironment.h"
 
 #include <QDomDocument>
@@ -38,6 +40,8 @@ constexpr quint32 seed = 72000013;
 constexpr int mutantsPerFixture = VELMORA_UNDER_SANITIZER ? 12 : 24;
 constexpr qint64 slowestMutantMs = VELMORA_UNDER_SANITIZER ? 60000 : 15000;
 constexpr double largestPeakMegabytes = 2000.0;
+// The memory budget every mutant loads under, whatever the machine holds.
+constexpr int budgetMegabytes = 1024;
 
 // Rhythm, backup and forward, time signatures, chords, multi-measure rests,
 // lyrics, credits, repeats, two staves, and a Japanese score; and the
@@ -305,6 +309,8 @@ private:
 void TestHostileMutants::initTestCase()
 {
     QVERIFY(m_dir.isValid());
+    // A score the budget holds renders well below the peak checked here.
+    qputenv(MemoryBudget::variable, QByteArray::number(budgetMegabytes));
     Score score(QString::fromLatin1(Velmora::programVersion), 1, false);
     QVERIFY(score.readMusicXmlFile(TestSupport::samplePath()));
     QVERIFY(score.parseScoreXml(false));

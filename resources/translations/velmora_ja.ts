@@ -4845,7 +4845,7 @@ Do you really want to import?</source>
     </message>
     <message>
         <source>It holds more than %1 XML elements, long texts counted by their length (the next one at %2): a score this long would not fit in memory. Please split it into shorter scores.</source>
-        <translation>XML 要素が %1 個を超えています（長いテキストはその長さで数えます。次は %2）。これほど長い楽譜はメモリーに収まりません。短い楽譜に分けてください。</translation>
+        <translation type="vanished">XML 要素が %1 個を超えています（長いテキストはその長さで数えます。次は %2）。これほど長い楽譜はメモリーに収まりません。短い楽譜に分けてください。</translation>
     </message>
     <message>
         <source>%1 has a negative duration (%2 divisions); no note or forward may last less than 0 divisions.</source>
@@ -4853,7 +4853,7 @@ Do you really want to import?</source>
     </message>
     <message>
         <source>Its layout would cost more than %1 XML elements do: %2 elements, %3 measures and %4 time steps (one per sixty-fourth note of each measure). A score this long would not fit in memory. Please split it into shorter scores.</source>
-        <translation>レイアウトに XML 要素 %1 個分を超える量が必要です：要素 %2 個、小節 %3 個、時間の刻み %4 個（各小節の 64 分音符ごとに 1 つ）。これほど長い楽譜はメモリーに収まりません。短い楽譜に分けてください。</translation>
+        <translation type="vanished">レイアウトに XML 要素 %1 個分を超える量が必要です：要素 %2 個、小節 %3 個、時間の刻み %4 個（各小節の 64 分音符ごとに 1 つ）。これほど長い楽譜はメモリーに収まりません。短い楽譜に分けてください。</translation>
     </message>
     <message>
         <source>it is compressed MusicXML (.mxl), which Velmora does not read: export it from MuseScore as uncompressed MusicXML (.musicxml)</source>
@@ -4864,6 +4864,30 @@ Do you really want to import?</source>
 </source>
         <translation>小節 %1 は段に収まる長さより広い場所を要します。段の他の小節とともに縮めました。
 </translation>
+    </message>
+    <message>
+        <source>It is too large to lay out. Measures: %L1, parts: %L2, notes: %L3, lyrics and marks: %L4, time steps: %L5 (one per sixty-fourth note of each measure). Laying it out would need about %L6 MB of memory.</source>
+        <translation>大きすぎてレイアウトできません。小節 %L1、パート %L2、音符 %L3、歌詞と記号 %L4、時間刻み %L5（各小節の 64 分音符ごとに 1 つ）。レイアウトには約 %L6 MB のメモリーが必要です。</translation>
+    </message>
+    <message>
+        <source>It is too large to read: it counts as %L1 XML elements (a measure or a note as several, a long text by its length), and reading it would need about %L2 MB of memory.</source>
+        <translation>大きすぎて読み込めません。XML 要素 %L1 個に相当し（小節と音符は複数個、長いテキストはその長さで数えます）、読み込みには約 %L2 MB のメモリーが必要です。</translation>
+    </message>
+    <message>
+        <source>The limit is %L1 MB, set by the environment variable %2.</source>
+        <translation>上限は %L1 MB で、環境変数 %2 で設定されています。</translation>
+    </message>
+    <message>
+        <source>The limit is %L1 MB, half of this computer&apos;s memory.</source>
+        <translation>上限は %L1 MB で、このコンピューターのメモリーの半分です。</translation>
+    </message>
+    <message>
+        <source>The limit is %L1 MB, the least Velmora allows.</source>
+        <translation>上限は %L1 MB で、Velmora の最小値です。</translation>
+    </message>
+    <message>
+        <source>To raise it, set %1 to a larger number of megabytes and start Velmora again, or split the score into shorter scores.</source>
+        <translation>上限を上げるには、%1 にもっと大きなメガバイト数を設定して Velmora を起動し直すか、楽譜を短い楽譜に分けてください。</translation>
     </message>
 </context>
 </TS>

@@ -4844,7 +4844,7 @@ Do you really want to import?</source>
     </message>
     <message>
         <source>It holds more than %1 XML elements, long texts counted by their length (the next one at %2): a score this long would not fit in memory. Please split it into shorter scores.</source>
-        <translation>它包含超过 %1 个 XML 元素（长文本按其长度计算，下一个位于 %2）：这么长的乐谱无法放入内存。请将其拆分为较短的乐谱。</translation>
+        <translation type="vanished">它包含超过 %1 个 XML 元素（长文本按其长度计算，下一个位于 %2）：这么长的乐谱无法放入内存。请将其拆分为较短的乐谱。</translation>
     </message>
     <message>
         <source>%1 has a negative duration (%2 divisions); no note or forward may last less than 0 divisions.</source>
@@ -4852,7 +4852,7 @@ Do you really want to import?</source>
     </message>
     <message>
         <source>Its layout would cost more than %1 XML elements do: %2 elements, %3 measures and %4 time steps (one per sixty-fourth note of each measure). A score this long would not fit in memory. Please split it into shorter scores.</source>
-        <translation>其排版所需超过 %1 个 XML 元素的开销：%2 个元素、%3 个小节和 %4 个时间步（每小节每个六十四分音符一个）。这么长的乐谱无法放入内存。请将其拆分为较短的乐谱。</translation>
+        <translation type="vanished">其排版所需超过 %1 个 XML 元素的开销：%2 个元素、%3 个小节和 %4 个时间步（每小节每个六十四分音符一个）。这么长的乐谱无法放入内存。请将其拆分为较短的乐谱。</translation>
     </message>
     <message>
         <source>it is compressed MusicXML (.mxl), which Velmora does not read: export it from MuseScore as uncompressed MusicXML (.musicxml)</source>
@@ -4863,6 +4863,30 @@ Do you really want to import?</source>
 </source>
         <translation>第 %1 小节需要的空间超过其所在行的长度：已与该行其他小节一起按比例缩窄。
 </translation>
+    </message>
+    <message>
+        <source>It is too large to lay out. Measures: %L1, parts: %L2, notes: %L3, lyrics and marks: %L4, time steps: %L5 (one per sixty-fourth note of each measure). Laying it out would need about %L6 MB of memory.</source>
+        <translation>乐谱太大，无法排版。小节 %L1，声部 %L2，音符 %L3，歌词和记号 %L4，时间刻度 %L5（每小节每个六十四分音符一个）。排版约需 %L6 MB 内存。</translation>
+    </message>
+    <message>
+        <source>It is too large to read: it counts as %L1 XML elements (a measure or a note as several, a long text by its length), and reading it would need about %L2 MB of memory.</source>
+        <translation>文件太大，无法读取：它相当于 %L1 个 XML 元素（小节和音符按多个计，长文本按其长度计），读取约需 %L2 MB 内存。</translation>
+    </message>
+    <message>
+        <source>The limit is %L1 MB, set by the environment variable %2.</source>
+        <translation>上限为 %L1 MB，由环境变量 %2 设定。</translation>
+    </message>
+    <message>
+        <source>The limit is %L1 MB, half of this computer&apos;s memory.</source>
+        <translation>上限为 %L1 MB，即本机内存的一半。</translation>
+    </message>
+    <message>
+        <source>The limit is %L1 MB, the least Velmora allows.</source>
+        <translation>上限为 %L1 MB，即 Velmora 允许的最小值。</translation>
+    </message>
+    <message>
+        <source>To raise it, set %1 to a larger number of megabytes and start Velmora again, or split the score into shorter scores.</source>
+        <translation>要提高上限，请将 %1 设为更大的兆字节数并重新启动 Velmora，或将乐谱拆分为较短的乐谱。</translation>
     </message>
 </context>
 </TS>

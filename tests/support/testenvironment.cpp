@@ -1,5 +1,7 @@
 #include "support/testenvironment.h"
 
+#include "platform/memorybudget.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QSettings>
@@ -28,6 +30,10 @@ void prepareEnvironment()
     QStandardPaths::setTestModeEnabled(true);
     // No test asks a version server unless it names its own.
     qunsetenv("VELMORA_VERSION_URL");
+    // Every test loads under the same memory budget, whatever the machine
+    // holds: the budget's floor, which the smallest machine gets too.
+    qputenv(MemoryBudget::variable,
+            QByteArray::number(MemoryBudget::floorBytes / MemoryBudget::mebibyte));
     const QString settingsPath = home + QStringLiteral("/.config");
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsPath);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsPath);
