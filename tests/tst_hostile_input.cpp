@@ -3,7 +3,10 @@
 // and render in some notation style, or are refused with the program's own
 // message, in bounded time and memory. The mutants come from a fixed seed,
 // so a failing row can be made again; the rows of extremeNumbers set one
-// number everywhere it occurs to the values that once overflowed.
+// number everywhere it occurs to the values that once overflowed. Scores
+// too large for the memory budget (very many measures, or measures of 64
+// whole notes) are refused with what they would need; every row runs under
+// a budget of its own, whatever the machine holds.
 //
 // A crash ends this test binary: that is the failure it exists to show.
 #include "app/version.h"
