@@ -24,8 +24,13 @@ QPointF Score::keptOffSheetEdge(QPointF position) const
     // and above the stage.
     const double s = page->scaleFactor;
     position.setX(std::max(position.x(), (page->pageOriginX + sheetMargin) * s));
-    position.setY(std::max(position.y(), (page->pageOriginY + sheetMargin) * s));
+    position.setY(std::max(position.y(), printableTop()));
     return position;
+}
+
+double Score::printableTop() const
+{
+    return (page->pageOriginY + sheetMargin) * page->scaleFactor;
 }
 
 int Score::drawMeasureNumber(double x, double y, int measureIndex)
@@ -57,6 +62,17 @@ int Score::drawMeasureNumber(double x, double y, int measureIndex)
     } else {
         const double rise = page->stageBracket ? 2.0 * m : 1.5 * m;
         position = QPointF((x - m) * s, (y - rise) * s);
+        // Where the page's own margin leaves less room above the column
+        // than the number's height, it is drawn smaller, its foot kept,
+        // down to half its size.
+        const double height = item->boundingRect().height();
+        const double lack = printableTop() - position.y();
+        if (lack > 0.0 && height > 0.0) {
+            const double scale = std::max(0.5, (height - lack) / height);
+            font.setPixelSize(std::max(1, int(pixelSize * scale)));
+            item->setFont(font);
+            position.setY(printableTop());
+        }
     }
     item->setPos(keptOffSheetEdge(position));
     scene->addItem(item);

@@ -19,6 +19,8 @@ namespace {
 // Gap between a label and the measure it names, and before the label.
 constexpr double labelGap = 1.8;
 constexpr double labelLead = 1.0;
+// Scene units between a label above a column and the column.
+constexpr double columnGap = 10.0;
 // A label never takes more than this share of the stage length: a very
 // long name is drawn smaller instead.
 constexpr double largestRoomShare = 0.3;
@@ -117,10 +119,21 @@ int Score::genPartNameItem(double x, double y, int part, bool full, const Measur
     const double columnRoom = lineStart ? lineStart->width - numberRoom - 2 * labelLead : 0.0;
     if (!inFront && columnRoom > 0.0 && length > columnRoom)
         font.setPixelSize(std::max(1, int(font.pixelSize() * columnRoom / length)));
-    item->setFont(font);
     // The name's extent on one line, also for a name written downwards:
     // the offsets below are in units of one character's height.
-    const QRectF bounds = QFontMetricsF(font).boundingRect(text);
+    QRectF bounds = QFontMetricsF(font).boundingRect(text);
+    if (!inFront) {
+        // Above a column it stands between the printer's margin and the
+        // column; where the page's own margin leaves less than the label's
+        // height, it is drawn smaller, down to half its size.
+        const double room = y * s - columnGap - printableTop();
+        if (room > 0.0 && bounds.height() > room) {
+            const double scale = std::max(0.5, room / bounds.height());
+            font.setPixelSize(std::max(1, int(font.pixelSize() * scale)));
+            bounds = QFontMetricsF(font).boundingRect(text);
+        }
+    }
+    item->setFont(font);
     const double w = bounds.width();
     const double h = bounds.height();
     const double along = partLabelLength(part, full, font) * s;
@@ -134,7 +147,7 @@ int Score::genPartNameItem(double x, double y, int part, bool full, const Measur
                 const double numberStart = (lineStart->originX + lineStart->width - numberRoom) * s;
                 left = std::min(left, numberStart - labelLead * s - w);
             }
-            item->setPos(keptOffSheetEdge(QPointF(left, y * s - h - 10.0)));
+            item->setPos(keptOffSheetEdge(QPointF(left, y * s - h - columnGap)));
         } else {
             // Down the room in front of the first measure.
             const double top = y * s - labelGap * s - along;

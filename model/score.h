@@ -993,6 +993,8 @@ public:
     // keep the printer's margin from the current sheet's left and upper
     // edges.
     QPointF keptOffSheetEdge(QPointF position) const;
+    // The highest scene y a printed thing may start at on the current sheet.
+    double printableTop() const;
 
 public:
     // layout/score_stage_bracket.cpp: the bracket that joins the parts of

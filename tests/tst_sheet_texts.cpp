@@ -95,6 +95,8 @@ private slots:
     void partLabelsStayOnTheSheet();
     void creditsStackedApartInTheHeader_data();
     void creditsStackedApartInTheHeader();
+    void textsAboveTheColumnsKeepThePrinterMargin_data();
+    void textsAboveTheColumnsKeepThePrinterMargin();
 };
 
 void TestSheetTexts::octaveMarksHangOnTheirNote_data()
@@ -339,6 +341,77 @@ void TestSheetTexts::creditsStackedApartInTheHeader()
         else
             QVERIFY(m->originX + m->width <= h.left());
     }
+}
+
+void TestSheetTexts::textsAboveTheColumnsKeepThePrinterMargin_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<double>("marginTop"); // the page's own, mm
+    QTest::addColumn<bool>("fullSize");    // room for the texts at their size
+    for (int style : {int(NotationStyle::KinkoSimple), int(NotationStyle::StaffNotation)}) {
+        QTest::addRow("style %d, roomy margin", style) << style << 30.0 << true;
+        QTest::addRow("style %d, the file's margin", style) << style << 10.0 << false;
+    }
+}
+
+// Vertical writing: the measure numbers and the abbreviations above the
+// columns stand inside the sheet's 5 mm printer margin and clear of the
+// stage's bracket and frame; where the page's own margin leaves them less
+// room than their height they are drawn smaller, never pushed into the
+// stage, and where it leaves enough they keep their size.
+void TestSheetTexts::textsAboveTheColumnsKeepThePrinterMargin()
+{
+    QFETCH(int, style);
+    QFETCH(double, marginTop);
+    QFETCH(bool, fullSize);
+    auto score = loadScore(TestSupport::sourcePath(QStringLiteral(
+                               "resources/samples/Usagi (Staff Notation and Shakuhachi).tnsx")),
+                           style, false, [&](Score &s) {
+                               s.page->marginTop = marginTop;
+                               s.page->displayMeasureNumber = true;
+                               s.page->displayPartAbbrName = true;
+                               s.page->displayPartAbbrName1st = true;
+                           });
+    QVERIFY(score);
+    const double s = score->page->scaleFactor;
+    const double stageTop = (score->page->pageOriginY + marginTop) * s;
+    QList<const MyTextItem *> above;
+    QList<QRectF> lines;
+    for (QGraphicsItem *item : score->scene->items()) {
+        if (!item->isVisible())
+            continue;
+        const QRectF box = item->sceneBoundingRect();
+        if (const auto *text = dynamic_cast<const MyTextItem *>(item)) {
+            if (box.center().y() < stageTop)
+                above << text;
+        } else if (std::min(box.width(), box.height()) < 0.5 * s && box.top() < stageTop + s) {
+            lines << box;
+        }
+    }
+    QVERIFY(!above.isEmpty());
+    QVERIFY(!lines.isEmpty());
+    int numbers = 0;
+    for (const MyTextItem *text : std::as_const(above)) {
+        const QRectF box = text->sceneBoundingRect();
+        const QString what = text->text;
+        QVERIFY2(
+            box.top() >= 5.0 * s - 1e-6,
+            qPrintable(
+                QStringLiteral("'%1' %2 mm from the sheet's edge").arg(what).arg(box.top() / s)));
+        for (const QRectF &line : std::as_const(lines))
+            QVERIFY2(!box.intersects(line),
+                     qPrintable(QStringLiteral("a line crosses '%1'").arg(what)));
+        bool numeric = false;
+        what.toInt(&numeric);
+        if (numeric) {
+            ++numbers;
+            if (fullSize)
+                QCOMPARE(text->font.pixelSize(), int(3 * s));
+            else
+                QVERIFY(text->font.pixelSize() < int(3 * s));
+        }
+    }
+    QVERIFY(numbers > 0);
 }
 
 VELMORA_TEST_MAIN(TestSheetTexts)
