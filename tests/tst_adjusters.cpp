@@ -16,6 +16,8 @@
 #include <functional>
 #include <memory>
 
+namespace tst_adjusters {
+
 namespace {
 
 const QString regenerated = QStringLiteral("generateScore: entered----------.");
@@ -353,4 +355,6 @@ void TestAdjusters::undoTakesBackOneClickAtATime()
 }
 
 VELMORA_TEST_MAIN(TestAdjusters)
+
+} // namespace tst_adjusters
 #include "tst_adjusters.moc"

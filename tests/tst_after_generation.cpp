@@ -14,6 +14,8 @@
 #include <QGraphicsRectItem>
 #include <QGraphicsScene>
 
+namespace tst_after_generation {
+
 namespace {
 
 struct Fixture
@@ -118,4 +120,6 @@ void TestAfterGeneration::notesAndPartsLeftAlone()
 }
 
 VELMORA_TEST_MAIN(TestAfterGeneration)
+
+} // namespace tst_after_generation
 #include "tst_after_generation.moc"

@@ -18,6 +18,8 @@
 #include <algorithm>
 #include <memory>
 
+namespace tst_align_after_regeneration {
+
 namespace {
 
 const QMap<QString, int> &kindNames()
@@ -271,4 +273,6 @@ void TestAlignAfterRegeneration::edgesAgreeWhereTheSpacingAnswers()
 }
 
 VELMORA_TEST_MAIN(TestAlignAfterRegeneration)
+
+} // namespace tst_align_after_regeneration
 #include "tst_align_after_regeneration.moc"

@@ -20,6 +20,8 @@
 #include <cmath>
 #include <memory>
 
+namespace tst_aligner {
+
 namespace {
 
 // A measure of a score whose parts are aligned in time or not.
@@ -526,4 +528,6 @@ void TestAligner::zeroExtentGivesNoNaN()
 }
 
 VELMORA_TEST_MAIN(TestAligner)
+
+} // namespace tst_aligner
 #include "tst_aligner.moc"

@@ -11,6 +11,8 @@
 
 #include <QPointer>
 
+namespace tst_alignrecords {
+
 class TestAlignRecords : public QObject
 {
     Q_OBJECT
@@ -91,4 +93,6 @@ void TestAlignRecords::measureDeletesItsCellsAndLayoutObjects()
 }
 
 VELMORA_TEST_MAIN(TestAlignRecords)
+
+} // namespace tst_alignrecords
 #include "tst_alignrecords.moc"

@@ -19,6 +19,8 @@
 #include <QTabWidget>
 #include <QUndoStack>
 
+namespace tst_autosave_ownership {
+
 using TestSupport::prompter;
 
 namespace {
@@ -348,4 +350,6 @@ void TestAutoSaveOwnership::unwritableFolderDeletesNothing()
 }
 
 VELMORA_TEST_MAIN(TestAutoSaveOwnership)
+
+} // namespace tst_autosave_ownership
 #include "tst_autosave_ownership.moc"

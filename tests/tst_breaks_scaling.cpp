@@ -27,6 +27,8 @@
 #include <functional>
 #include <memory>
 
+namespace tst_breaks_scaling {
+
 using TestSupport::editableScore;
 
 namespace {
@@ -111,7 +113,6 @@ using Operation = std::function<void(Score &)>;
 
 } // namespace
 
-Q_DECLARE_METATYPE(Operation)
 
 class TestBreaksScaling : public QObject
 {
@@ -323,4 +324,6 @@ void TestBreaksScaling::scoreWithoutMeasures()
 }
 
 VELMORA_TEST_MAIN(TestBreaksScaling)
+
+} // namespace tst_breaks_scaling
 #include "tst_breaks_scaling.moc"

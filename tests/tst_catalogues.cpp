@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTranslator>
 
+namespace tst_catalogues {
+
 class TestCatalogues : public QObject
 {
     Q_OBJECT
@@ -214,4 +216,6 @@ void TestCatalogues::untranslatedScratchTextIsNamed()
 }
 
 VELMORA_TEST_MAIN(TestCatalogues)
+
+} // namespace tst_catalogues
 #include "tst_catalogues.moc"

@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QUndoStack>
 
+namespace tst_command_files {
+
 namespace {
 
 using TestSupport::prompter;
@@ -226,4 +228,6 @@ void TestCommandFiles::menuEntryAsksForTheFile()
 }
 
 VELMORA_TEST_MAIN(TestCommandFiles)
+
+} // namespace tst_command_files
 #include "tst_command_files.moc"

@@ -40,6 +40,8 @@
 
 #include <functional>
 
+namespace tst_context_menu {
+
 using TestSupport::directiveOf;
 using TestSupport::dolce;
 using TestSupport::editableScore;
@@ -694,4 +696,6 @@ void TestContextMenu::retranslation()
 }
 
 VELMORA_TEST_MAIN(TestContextMenu)
+
+} // namespace tst_context_menu
 #include "tst_context_menu.moc"

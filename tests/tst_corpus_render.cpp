@@ -21,6 +21,8 @@
 
 #include <memory>
 
+namespace tst_corpus_render {
+
 namespace {
 
 // Generous for files that render in well under a second, yet short enough
@@ -304,4 +306,6 @@ void TestCorpusRender::everyStyleRendersTwentyFiles()
 }
 
 VELMORA_TEST_MAIN(TestCorpusRender)
+
+} // namespace tst_corpus_render
 #include "tst_corpus_render.moc"

@@ -28,6 +28,8 @@
 
 #include <cmath>
 
+namespace tst_credit_items {
+
 using TestSupport::VoiceScore;
 
 namespace {
@@ -466,4 +468,6 @@ void TestCreditItems::japaneseScorePdfCarriesItsText()
 }
 
 VELMORA_TEST_MAIN(TestCreditItems)
+
+} // namespace tst_credit_items
 #include "tst_credit_items.moc"

@@ -9,6 +9,8 @@
 
 #include <memory>
 
+namespace tst_credits {
+
 namespace {
 
 std::unique_ptr<Score> newScore()
@@ -195,4 +197,6 @@ void TestCredits::writeThenReadRestoresTheCredit()
 }
 
 VELMORA_TEST_MAIN(TestCredits)
+
+} // namespace tst_credits
 #include "tst_credits.moc"

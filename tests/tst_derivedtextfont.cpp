@@ -21,6 +21,8 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 
+namespace tst_derivedtextfont {
+
 class TestDerivedTextFont : public QObject
 {
     Q_OBJECT
@@ -298,4 +300,6 @@ void TestDerivedTextFont::startUpKeepsItsCopiesInTheCacheFolder()
 }
 
 VELMORA_TEST_MAIN(TestDerivedTextFont)
+
+} // namespace tst_derivedtextfont
 #include "tst_derivedtextfont.moc"

@@ -17,6 +17,8 @@
 
 #include <memory>
 
+namespace tst_dialog_import_export {
+
 namespace {
 
 const char *const importRadios[] = {"radioButtonImportFile", "radioButtonImportMS",
@@ -299,4 +301,6 @@ void TestDialogImportExport::screenshotWithAScore()
 }
 
 VELMORA_TEST_MAIN(TestDialogImportExport)
+
+} // namespace tst_dialog_import_export
 #include "tst_dialog_import_export.moc"

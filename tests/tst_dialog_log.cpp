@@ -9,6 +9,8 @@
 #include <QSignalSpy>
 #include <QTextBrowser>
 
+namespace tst_dialog_log {
+
 namespace {
 
 QSettings logSettings()
@@ -145,4 +147,6 @@ void TestDialogLog::dialogsKeepApartStores()
 }
 
 VELMORA_TEST_MAIN(TestDialogLog)
+
+} // namespace tst_dialog_log
 #include "tst_dialog_log.moc"

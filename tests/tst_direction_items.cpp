@@ -34,6 +34,8 @@
 
 #include <memory>
 
+namespace tst_direction_items {
+
 using TestSupport::VoiceScore;
 
 namespace {
@@ -513,4 +515,6 @@ void TestDirectionItems::octaveShift()
 }
 
 VELMORA_TEST_MAIN(TestDirectionItems)
+
+} // namespace tst_direction_items
 #include "tst_direction_items.moc"

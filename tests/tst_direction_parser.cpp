@@ -16,6 +16,8 @@
 #include <QDomDocument>
 #include <QFile>
 
+namespace tst_direction_parser {
+
 namespace {
 
 constexpr int givenPosition = 3;
@@ -346,4 +348,6 @@ void TestDirectionParser::corpusDirections()
 }
 
 VELMORA_TEST_MAIN(TestDirectionParser)
+
+} // namespace tst_direction_parser
 #include "tst_direction_parser.moc"

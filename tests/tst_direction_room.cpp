@@ -18,6 +18,8 @@
 #include <QGraphicsItem>
 #include <QtTest>
 
+namespace tst_direction_room {
+
 using TestSupport::PageFinding;
 
 namespace {
@@ -322,4 +324,6 @@ void TestDirectionRoom::rowGrowsOnlyForItsLine()
 }
 
 VELMORA_TEST_MAIN(TestDirectionRoom)
+
+} // namespace tst_direction_room
 #include "tst_direction_room.moc"

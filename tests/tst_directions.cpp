@@ -15,6 +15,8 @@
 #include "support/modelbuilder.h"
 #include "support/testenvironment.h"
 
+namespace tst_directions {
+
 namespace {
 
 // Style offsets that differ from each other and from 0.
@@ -215,4 +217,6 @@ void TestDirections::positionOfMissingDirection()
 }
 
 VELMORA_TEST_MAIN(TestDirections)
+
+} // namespace tst_directions
 #include "tst_directions.moc"

@@ -30,6 +30,8 @@
 
 #include <memory>
 
+namespace tst_directive_commands {
+
 namespace {
 
 const QString everyItem = QStringLiteral("undo/undo-EveryEditableItem.xml");
@@ -508,5 +510,7 @@ void TestDirectiveCommands::noteNamesApplied()
     QCOMPARE(noteNameChanges(score->undoStack->command(2)), 3);
 }
 
-QTEST_MAIN(TestDirectiveCommands)
+VELMORA_TEST_MAIN(TestDirectiveCommands)
+
+} // namespace tst_directive_commands
 #include "tst_directive_commands.moc"

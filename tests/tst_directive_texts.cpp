@@ -5,6 +5,8 @@
 #include "model/score.h"
 #include "support/testenvironment.h"
 
+namespace tst_directive_texts {
+
 class TestDirectiveTexts : public QObject
 {
     Q_OBJECT
@@ -103,4 +105,6 @@ void TestDirectiveTexts::longRepeatKinds()
 }
 
 VELMORA_TEST_MAIN(TestDirectiveTexts)
+
+} // namespace tst_directive_texts
 #include "tst_directive_texts.moc"

@@ -18,8 +18,9 @@
 #include <QUndoStack>
 #include <functional>
 
+namespace tst_displayed_measures {
+
 using MeasureSetup = std::function<void(Score *)>;
-Q_DECLARE_METATYPE(MeasureSetup)
 
 namespace {
 
@@ -313,4 +314,6 @@ void TestDisplayedMeasures::mergingLeavesModelAndUndoIntact()
 }
 
 VELMORA_TEST_MAIN(TestDisplayedMeasures)
+
+} // namespace tst_displayed_measures
 #include "tst_displayed_measures.moc"

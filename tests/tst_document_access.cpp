@@ -5,6 +5,8 @@
 #include "model/score.h"
 #include "support/testenvironment.h"
 
+namespace tst_document_access {
+
 namespace {
 
 QDomElement parsedRoot(QDomDocument &document, const QString &xml)
@@ -206,4 +208,6 @@ void TestDocumentAccess::parseDefaults()
 }
 
 VELMORA_TEST_MAIN(TestDocumentAccess)
+
+} // namespace tst_document_access
 #include "tst_document_access.moc"

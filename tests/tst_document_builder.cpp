@@ -29,6 +29,8 @@
 
 #include <memory>
 
+namespace tst_document_builder {
+
 namespace {
 
 std::unique_ptr<Score> newScore()
@@ -469,7 +471,6 @@ QString marksDump(Score &score)
 
 } // namespace
 
-Q_DECLARE_METATYPE(Edit)
 
 class TestDocumentBuilder : public QObject
 {
@@ -1138,4 +1139,6 @@ void TestDocumentBuilder::corpusRoundTrip()
 }
 
 VELMORA_TEST_MAIN(TestDocumentBuilder)
+
+} // namespace tst_document_builder
 #include "tst_document_builder.moc"

@@ -3,8 +3,11 @@
 // the strings the built document shares between its elements and texts
 // without changing what it writes out.
 #include "document/domfromtext.h"
+#include "support/testenvironment.h"
 
 #include <QtTest>
+
+namespace tst_dom_from_text {
 
 namespace {
 
@@ -190,5 +193,7 @@ void TestDomFromText::longTextsCountAndAreCut()
     QCOMPARE(DomFromText::cutLongTexts(document), 0);
 }
 
-QTEST_GUILESS_MAIN(TestDomFromText)
+VELMORA_TEST_MAIN(TestDomFromText)
+
+} // namespace tst_dom_from_text
 #include "tst_dom_from_text.moc"

@@ -35,6 +35,8 @@
 
 #include <algorithm>
 
+namespace tst_drag_moves {
+
 namespace {
 
 constexpr double noteSize = 5.0;
@@ -443,4 +445,6 @@ void TestDragMoves::handleRegeneratesAfterItsHandler()
 }
 
 VELMORA_TEST_MAIN(TestDragMoves)
+
+} // namespace tst_drag_moves
 #include "tst_drag_moves.moc"

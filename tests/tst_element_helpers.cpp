@@ -12,6 +12,8 @@
 
 #include <QDomDocument>
 
+namespace tst_element_helpers {
+
 using namespace TestSupport;
 
 namespace {
@@ -288,4 +290,6 @@ void TestElementHelpers::lyricsRemoved()
 }
 
 VELMORA_TEST_MAIN(TestElementHelpers)
+
+} // namespace tst_element_helpers
 #include "tst_element_helpers.moc"

@@ -17,6 +17,8 @@
 
 #include <memory>
 
+namespace tst_element_writers {
+
 namespace {
 
 std::unique_ptr<Score> newScore()
@@ -367,4 +369,6 @@ void TestElementWriters::notationUpdateWithoutTexts()
 }
 
 VELMORA_TEST_MAIN(TestElementWriters)
+
+} // namespace tst_element_writers
 #include "tst_element_writers.moc"

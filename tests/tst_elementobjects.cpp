@@ -18,9 +18,10 @@
 #include <functional>
 #include <memory>
 
+namespace tst_elementobjects {
+
 // Makes one element object and hands back its user offset.
 using OffsetFactory = std::function<std::shared_ptr<UserOffset>()>;
-Q_DECLARE_METATYPE(OffsetFactory)
 
 class TestElementObjects : public QObject
 {
@@ -118,4 +119,6 @@ void TestElementObjects::selectionRecordsKeepTheirIndicesInOrder()
 }
 
 VELMORA_TEST_MAIN(TestElementObjects)
+
+} // namespace tst_elementobjects
 #include "tst_elementobjects.moc"

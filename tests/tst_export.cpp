@@ -15,6 +15,8 @@
 
 #include <memory>
 
+namespace tst_export {
+
 namespace {
 
 const char *const corpusFile = "corpus/lilypond-musicxml-testsuite/01a-Pitches-Pitches.xml";
@@ -287,4 +289,6 @@ void TestExport::svgNeedsAFileName()
 }
 
 VELMORA_TEST_MAIN(TestExport)
+
+} // namespace tst_export
 #include "tst_export.moc"

@@ -19,6 +19,8 @@
 #include <cmath>
 #include <memory>
 
+namespace tst_export_pages {
+
 namespace {
 
 // Two parts of quarter notes, long enough to fill several pages.
@@ -250,4 +252,6 @@ void TestExportPages::svgPagesAreVectorsWithTexts()
 }
 
 VELMORA_TEST_MAIN(TestExportPages)
+
+} // namespace tst_export_pages
 #include "tst_export_pages.moc"

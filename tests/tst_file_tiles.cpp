@@ -23,6 +23,8 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 
+namespace tst_file_tiles {
+
 namespace {
 
 using TestSupport::prompter;
@@ -351,4 +353,6 @@ void TestFileTiles::sampleDialogScreenshot()
 }
 
 VELMORA_TEST_MAIN(TestFileTiles)
+
+} // namespace tst_file_tiles
 #include "tst_file_tiles.moc"

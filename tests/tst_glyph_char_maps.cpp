@@ -13,10 +13,11 @@
 
 #include <memory>
 
+namespace tst_glyph_char_maps {
+
 using namespace NoteNames;
 
 using MapFactory = GlyphCharMap *(*)();
-Q_DECLARE_METATYPE(MapFactory)
 
 namespace {
 
@@ -469,4 +470,6 @@ void TestGlyphCharMaps::everyScaleNameHasACharacter()
 }
 
 VELMORA_TEST_MAIN(TestGlyphCharMaps)
+
+} // namespace tst_glyph_char_maps
 #include "tst_glyph_char_maps.moc"

@@ -22,6 +22,8 @@
 
 #include <QtTest>
 
+namespace tst_glyph_dispatch {
+
 namespace {
 
 struct DispatchScore
@@ -458,4 +460,6 @@ void TestGlyphDispatch::chordNotesGetConsecutiveOwnIndices()
 }
 
 VELMORA_TEST_MAIN(TestGlyphDispatch)
+
+} // namespace tst_glyph_dispatch
 #include "tst_glyph_dispatch.moc"

@@ -35,6 +35,8 @@
 #include <functional>
 #include <memory>
 
+namespace tst_glyph_font {
+
 namespace {
 
 // Pixels dark in one image and light in the other.
@@ -516,4 +518,6 @@ void TestGlyphFont::sharedSvgDrawsWhatTheGeneratorDrew()
 }
 
 VELMORA_TEST_MAIN(TestGlyphFont)
+
+} // namespace tst_glyph_font
 #include "tst_glyph_font.moc"

@@ -21,6 +21,8 @@
 
 #include <memory>
 
+namespace tst_glyph_outline {
+
 namespace {
 
 // Pixels drawn dark in one image and light in the other: a shape drawn in
@@ -337,4 +339,6 @@ void TestGlyphOutline::pdfGlyphsLandWhereTheRendererPutsThem()
 }
 
 VELMORA_TEST_MAIN(TestGlyphOutline)
+
+} // namespace tst_glyph_outline
 #include "tst_glyph_outline.moc"

@@ -25,6 +25,8 @@
 #include <QStyleOptionGraphicsItem>
 #include <QSvgRenderer>
 
+namespace tst_glyphs_simple_kinko {
+
 using TestSupport::GlyphScore;
 
 namespace {
@@ -528,4 +530,6 @@ void TestGlyphsSimpleKinko::missingGlyphGivesEmptyItem()
 }
 
 VELMORA_TEST_MAIN(TestGlyphsSimpleKinko)
+
+} // namespace tst_glyphs_simple_kinko
 #include "tst_glyphs_simple_kinko.moc"

@@ -19,6 +19,8 @@
 
 #include <QSvgRenderer>
 
+namespace tst_glyphs_tozan_ikuta {
+
 using TestSupport::GlyphScore;
 
 namespace {
@@ -537,4 +539,6 @@ void TestGlyphsTozanIkuta::tiedContinuation()
 }
 
 VELMORA_TEST_MAIN(TestGlyphsTozanIkuta)
+
+} // namespace tst_glyphs_tozan_ikuta
 #include "tst_glyphs_tozan_ikuta.moc"

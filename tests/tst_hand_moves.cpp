@@ -40,6 +40,8 @@
 #include <functional>
 #include <memory>
 
+namespace tst_hand_moves {
+
 namespace {
 
 constexpr int staffNotation = 12;
@@ -1013,4 +1015,6 @@ void TestHandMoves::emptySelection()
 }
 
 VELMORA_TEST_MAIN(TestHandMoves)
+
+} // namespace tst_hand_moves
 #include "tst_hand_moves.moc"

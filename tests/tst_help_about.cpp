@@ -32,6 +32,8 @@
 #include <QUndoStack>
 #include <QtTest>
 
+namespace tst_help_about {
+
 namespace {
 
 TestSupport::ScriptedPrompter &prompter()
@@ -518,4 +520,6 @@ void TestHelpAbout::versionCheckWithoutServer()
 }
 
 VELMORA_TEST_MAIN(TestHelpAbout)
+
+} // namespace tst_help_about
 #include "tst_help_about.moc"

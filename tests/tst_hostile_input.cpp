@@ -30,11 +30,7 @@
 
 #include <memory>
 
-#if defined(__SANITIZE_ADDRESS__)
-#define VELMORA_UNDER_SANITIZER 1
-#else
-#define VELMORA_UNDER_SANITIZER 0
-#endif
+namespace tst_hostile_input {
 
 namespace {
 
@@ -578,4 +574,6 @@ void TestHostileInput::durationBounds()
 }
 
 VELMORA_TEST_MAIN(TestHostileInput)
+
+} // namespace tst_hostile_input
 #include "tst_hostile_input.moc"

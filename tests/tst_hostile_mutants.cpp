@@ -28,11 +28,7 @@
 
 #include <sys/resource.h>
 
-#if defined(__SANITIZE_ADDRESS__)
-#define VELMORA_UNDER_SANITIZER 1
-#else
-#define VELMORA_UNDER_SANITIZER 0
-#endif
+namespace tst_hostile_mutants {
 
 namespace {
 
@@ -440,4 +436,6 @@ void TestHostileMutants::cleanupTestCase()
 }
 
 VELMORA_TEST_MAIN(TestHostileMutants)
+
+} // namespace tst_hostile_mutants
 #include "tst_hostile_mutants.moc"

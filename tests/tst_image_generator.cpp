@@ -9,6 +9,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+namespace tst_image_generator {
+
 class TestImageGenerator : public QObject
 {
     Q_OBJECT
@@ -110,4 +112,6 @@ void TestImageGenerator::badTableStopsTheRun()
 }
 
 VELMORA_TEST_MAIN(TestImageGenerator)
+
+} // namespace tst_image_generator
 #include "tst_image_generator.moc"

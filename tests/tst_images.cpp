@@ -14,6 +14,8 @@
 #include <QSet>
 #include <QSvgRenderer>
 
+namespace tst_images {
+
 class TestImages : public QObject
 {
     Q_OBJECT
@@ -225,4 +227,6 @@ void TestImages::imagesFolderHoldsOnlyTheTable()
 }
 
 VELMORA_TEST_MAIN(TestImages)
+
+} // namespace tst_images
 #include "tst_images.moc"

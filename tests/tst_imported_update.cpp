@@ -19,6 +19,8 @@
 #include <QPointF>
 #include <QRegularExpression>
 
+namespace tst_imported_update {
+
 using namespace TestSupport;
 
 namespace {
@@ -492,4 +494,6 @@ void TestImportedUpdate::creditsPairByText()
 }
 
 VELMORA_TEST_MAIN(TestImportedUpdate)
+
+} // namespace tst_imported_update
 #include "tst_imported_update.moc"

@@ -18,6 +18,8 @@
 
 #include <memory>
 
+namespace tst_item_factories {
+
 namespace {
 
 Part *addKinkoPart(Score *score)
@@ -151,4 +153,6 @@ void TestItemFactories::centring()
 }
 
 VELMORA_TEST_MAIN(TestItemFactories)
+
+} // namespace tst_item_factories
 #include "tst_item_factories.moc"

@@ -9,11 +9,11 @@
 
 #include <functional>
 
+namespace tst_item_tags {
+
 using TagSetter = std::function<void(Score &, QGraphicsItem *)>;
 using TagGetter = std::function<QList<int>(const Score &, const QGraphicsItem *)>;
 using KeyValues = QMap<int, int>;
-Q_DECLARE_METATYPE(TagSetter)
-Q_DECLARE_METATYPE(TagGetter)
 
 namespace {
 
@@ -194,4 +194,6 @@ void TestItemTags::untaggedItemReadsZero()
 }
 
 VELMORA_TEST_MAIN(TestItemTags)
+
+} // namespace tst_item_tags
 #include "tst_item_tags.moc"

@@ -20,6 +20,8 @@
 #include <QStandardItemModel>
 #include <QTranslator>
 
+namespace tst_languages {
+
 namespace {
 
 // Texts and shortcuts no language switch may change: the Development menu
@@ -228,4 +230,6 @@ void TestLanguages::qtOwnTextsFollow()
 }
 
 VELMORA_TEST_MAIN(TestLanguages)
+
+} // namespace tst_languages
 #include "tst_languages.moc"

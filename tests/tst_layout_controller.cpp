@@ -30,6 +30,8 @@
 #include <functional>
 #include <memory>
 
+namespace tst_layout_controller {
+
 using namespace TestSupport;
 
 namespace {
@@ -103,10 +105,7 @@ using Read = std::function<double(Score &)>;
 
 } // namespace
 
-Q_DECLARE_METATYPE(Act)
-Q_DECLARE_METATYPE(Read)
 using PageSwitch = bool Page::*;
-Q_DECLARE_METATYPE(PageSwitch)
 
 class TestLayoutController : public QObject
 {
@@ -635,4 +634,6 @@ void TestLayoutController::screenshot()
 }
 
 VELMORA_TEST_MAIN(TestLayoutController)
+
+} // namespace tst_layout_controller
 #include "tst_layout_controller.moc"

@@ -14,6 +14,8 @@
 #include "support/modelbuilder.h"
 #include "support/testenvironment.h"
 
+namespace tst_layouter {
+
 namespace {
 
 // Parts of note size 5 and row width 3 x 5 = 15 unless a test changes them.
@@ -302,4 +304,6 @@ void TestLayouter::layoutStartsAfresh()
 }
 
 VELMORA_TEST_MAIN(TestLayouter)
+
+} // namespace tst_layouter
 #include "tst_layouter.moc"

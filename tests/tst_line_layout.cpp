@@ -20,6 +20,8 @@
 
 #include <cmath>
 
+namespace tst_line_layout {
+
 namespace {
 
 constexpr double tailRoom = 0.5;   // 0.1 x note size 5; every other pad is 0
@@ -541,9 +543,6 @@ void TestLineLayout::finiteResults()
     verifyFinite(f.score);
 }
 
-VELMORA_TEST_MAIN(TestLineLayout)
-#include "tst_line_layout.moc"
-
 void TestLineLayout::unfittedLastPageStaysOnTheSheet_data()
 {
     QTest::addColumn<bool>("horizontal");
@@ -600,3 +599,8 @@ void TestLineLayout::unfittedLastPageStaysOnTheSheet()
         QVERIFY(lastPageSecondStage->originX + lastPageSecondStage->width <=
                 lastPageFirst->originX + eps);
 }
+
+VELMORA_TEST_MAIN(TestLineLayout)
+
+} // namespace tst_line_layout
+#include "tst_line_layout.moc"

@@ -34,6 +34,8 @@
 #include <memory>
 #include <variant>
 
+namespace tst_loading {
+
 namespace {
 
 // A slow file is a fault: loading is linear in the document.
@@ -518,4 +520,6 @@ void TestLoading::everyCorpusFileLoadsOrIsRefused()
 }
 
 VELMORA_TEST_MAIN(TestLoading)
+
+} // namespace tst_loading
 #include "tst_loading.moc"

@@ -17,6 +17,8 @@
 #include <QGraphicsItem>
 #include <QtTest>
 
+namespace tst_lyric_direction_room {
+
 using TestSupport::PageFinding;
 
 namespace {
@@ -118,4 +120,6 @@ void TestLyricDirectionRoom::lyricsStandPastTheirDirections()
 }
 
 VELMORA_TEST_MAIN(TestLyricDirectionRoom)
+
+} // namespace tst_lyric_direction_room
 #include "tst_lyric_direction_room.moc"

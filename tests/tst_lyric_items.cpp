@@ -41,6 +41,8 @@
 #include <cmath>
 #include <utility>
 
+namespace tst_lyric_items {
+
 using TestSupport::VoiceScore;
 
 namespace {
@@ -806,4 +808,6 @@ void TestLyricItems::linesPassClearOfTheLyrics()
 }
 
 VELMORA_TEST_MAIN(TestLyricItems)
+
+} // namespace tst_lyric_items
 #include "tst_lyric_items.moc"

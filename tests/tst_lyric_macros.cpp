@@ -23,6 +23,8 @@
 
 #include <functional>
 
+namespace tst_lyric_macros {
+
 namespace {
 
 const QString entered = QStringLiteral("generateScore: entered----------.");
@@ -398,4 +400,6 @@ void TestLyricMacros::placedLinesClearTheNotes()
 }
 
 VELMORA_TEST_MAIN(TestLyricMacros)
+
+} // namespace tst_lyric_macros
 #include "tst_lyric_macros.moc"

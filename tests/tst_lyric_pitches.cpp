@@ -22,6 +22,8 @@
 #include <QUndoStack>
 #include <QtTest>
 
+namespace tst_lyric_pitches {
+
 namespace {
 
 using namespace NotationStyle;
@@ -425,4 +427,6 @@ void TestLyricPitches::nameLookup()
 }
 
 VELMORA_TEST_MAIN(TestLyricPitches)
+
+} // namespace tst_lyric_pitches
 #include "tst_lyric_pitches.moc"

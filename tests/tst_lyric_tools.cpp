@@ -38,6 +38,8 @@
 #include <QUndoStack>
 #include <QtTest>
 
+namespace tst_lyric_tools {
+
 namespace {
 
 TestSupport::ScriptedPrompter &prompter()
@@ -755,4 +757,6 @@ void TestLyricTools::dialogsOnScreen()
 }
 
 VELMORA_TEST_MAIN(TestLyricTools)
+
+} // namespace tst_lyric_tools
 #include "tst_lyric_tools.moc"

@@ -38,6 +38,8 @@
 
 #include <algorithm>
 
+namespace tst_main_window {
+
 namespace {
 
 const QString sample = QStringLiteral("sakura-sakura.musicxml");
@@ -1179,4 +1181,6 @@ void TestMainWindow::translatedScreenshots()
 }
 
 VELMORA_TEST_MAIN(TestMainWindow)
+
+} // namespace tst_main_window
 #include "tst_main_window.moc"

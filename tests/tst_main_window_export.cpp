@@ -23,6 +23,8 @@
 #include <QTimer>
 #include <QUndoStack>
 
+namespace tst_main_window_export {
+
 namespace {
 
 using TestSupport::prompter;
@@ -108,7 +110,6 @@ public:
 
 } // namespace
 
-Q_DECLARE_METATYPE(Slot)
 
 class TestMainWindowExport : public QObject
 {
@@ -439,4 +440,6 @@ void TestMainWindowExport::undoAfterExportUndoesTheEdit()
 }
 
 VELMORA_TEST_MAIN(TestMainWindowExport)
+
+} // namespace tst_main_window_export
 #include "tst_main_window_export.moc"

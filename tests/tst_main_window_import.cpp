@@ -22,6 +22,8 @@
 #include <QTabWidget>
 #include <QUndoStack>
 
+namespace tst_main_window_import {
+
 namespace {
 
 using TestSupport::prompter;
@@ -623,4 +625,6 @@ void TestMainWindowImport::commandLineImportIsDrawn()
 }
 
 VELMORA_TEST_MAIN(TestMainWindowImport)
+
+} // namespace tst_main_window_import
 #include "tst_main_window_import.moc"

@@ -22,6 +22,8 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 
+namespace tst_main_window_update {
+
 using namespace TestSupport;
 
 namespace {
@@ -544,4 +546,6 @@ void TestMainWindowUpdate::museScoreUpdate()
 }
 
 VELMORA_TEST_MAIN(TestMainWindowUpdate)
+
+} // namespace tst_main_window_update
 #include "tst_main_window_update.moc"

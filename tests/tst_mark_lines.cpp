@@ -21,6 +21,8 @@
 #include <QGraphicsItemGroup>
 #include <QGraphicsLineItem>
 
+namespace tst_mark_lines {
+
 class TestMarkLines : public QObject
 {
     Q_OBJECT
@@ -174,4 +176,6 @@ void TestMarkLines::hookedLine()
 }
 
 VELMORA_TEST_MAIN(TestMarkLines)
+
+} // namespace tst_mark_lines
 #include "tst_mark_lines.moc"

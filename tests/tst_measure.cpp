@@ -14,6 +14,8 @@
 #include <QGraphicsRectItem>
 #include <memory>
 
+namespace tst_measure {
+
 namespace {
 
 // A score with `measureCount` measures of one part cell each; the item
@@ -306,4 +308,6 @@ void TestMeasure::clampCountForStyle()
 }
 
 VELMORA_TEST_MAIN(TestMeasure)
+
+} // namespace tst_measure
 #include "tst_measure.moc"

@@ -13,6 +13,8 @@
 #include "support/modelbuilder.h"
 #include "support/testenvironment.h"
 
+namespace tst_measure_elements {
+
 namespace {
 
 QDomElement element(QDomDocument &document, const QString &xml)
@@ -242,4 +244,6 @@ void TestMeasureElements::clefs()
 }
 
 VELMORA_TEST_MAIN(TestMeasureElements)
+
+} // namespace tst_measure_elements
 #include "tst_measure_elements.moc"

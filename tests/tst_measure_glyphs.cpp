@@ -24,6 +24,8 @@
 #include <functional>
 #include <memory>
 
+namespace tst_measure_glyphs {
+
 namespace {
 
 constexpr double size = 5.0;
@@ -75,7 +77,6 @@ using Expected = std::function<QPointF(const Score &, const QGraphicsItem *)>;
 
 } // namespace
 
-Q_DECLARE_METATYPE(Expected)
 
 class TestMeasureGlyphs : public QObject
 {
@@ -501,4 +502,6 @@ void TestMeasureGlyphs::staffTimeSignatures()
 }
 
 VELMORA_TEST_MAIN(TestMeasureGlyphs)
+
+} // namespace tst_measure_glyphs
 #include "tst_measure_glyphs.moc"

@@ -14,6 +14,8 @@
 
 #include <QtTest>
 
+namespace tst_measure_head_width {
+
 namespace {
 
 // Round numbers: s = 4 mm, so u = 0.24 mm.
@@ -208,4 +210,6 @@ void TestMeasureHeadWidth::noPartsKeepsTheHead()
 }
 
 VELMORA_TEST_MAIN(TestMeasureHeadWidth)
+
+} // namespace tst_measure_head_width
 #include "tst_measure_head_width.moc"

@@ -24,6 +24,8 @@
 #include <memory>
 #include <optional>
 
+namespace tst_measure_minimum {
+
 using TestSupport::PageFinding;
 
 namespace {
@@ -484,4 +486,6 @@ void TestMeasureMinimum::measuresHoldTheirGlyphs()
 }
 
 VELMORA_TEST_MAIN(TestMeasureMinimum)
+
+} // namespace tst_measure_minimum
 #include "tst_measure_minimum.moc"

@@ -21,6 +21,8 @@
 
 #include <memory>
 
+namespace tst_measure_parser {
+
 namespace {
 
 // A score-partwise document: one part per entry, each a list of measure
@@ -599,4 +601,6 @@ void TestMeasureParser::fileInAnotherEncoding()
 }
 
 VELMORA_TEST_MAIN(TestMeasureParser)
+
+} // namespace tst_measure_parser
 #include "tst_measure_parser.moc"

@@ -25,6 +25,8 @@
 #include <QGraphicsRectItem>
 #include <QGraphicsTextItem>
 
+namespace tst_measure_phase {
+
 using TestSupport::MeasureLayout;
 using TestSupport::sceneItemsOf;
 
@@ -635,4 +637,6 @@ void TestMeasurePhase::breakMarkAndPageStep()
 }
 
 VELMORA_TEST_MAIN(TestMeasurePhase)
+
+} // namespace tst_measure_phase
 #include "tst_measure_phase.moc"

@@ -14,8 +14,9 @@
 
 #include <functional>
 
+namespace tst_modelbuilder {
+
 using ScoreChange = std::function<void(Score *)>;
-Q_DECLARE_METATYPE(ScoreChange)
 
 namespace {
 
@@ -142,4 +143,6 @@ void TestModelBuilder::dumpShowsEveryChange()
 }
 
 VELMORA_TEST_MAIN(TestModelBuilder)
+
+} // namespace tst_modelbuilder
 #include "tst_modelbuilder.moc"

@@ -18,6 +18,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+namespace tst_musescore_plugins {
+
 namespace {
 
 using TestSupport::prompter;
@@ -425,5 +427,7 @@ void TestMuseScorePlugins::screenshot()
 }
 
 VELMORA_TEST_MAIN(TestMuseScorePlugins)
+
+} // namespace tst_musescore_plugins
 
 #include "tst_musescore_plugins.moc"

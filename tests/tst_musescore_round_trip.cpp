@@ -21,6 +21,8 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 
+namespace tst_musescore_round_trip {
+
 namespace {
 
 using TestSupport::prompter;
@@ -323,5 +325,7 @@ void TestMuseScoreRoundTrip::layoutSurvivesTheRoundTrip()
 }
 
 VELMORA_TEST_MAIN(TestMuseScoreRoundTrip)
+
+} // namespace tst_musescore_round_trip
 
 #include "tst_musescore_round_trip.moc"

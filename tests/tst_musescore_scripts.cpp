@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QRegularExpression>
 
+namespace tst_musescore_scripts {
+
 class TestMuseScoreScripts : public QObject
 {
     Q_OBJECT
@@ -149,4 +151,6 @@ void TestMuseScoreScripts::script()
 }
 
 VELMORA_TEST_MAIN(TestMuseScoreScripts)
+
+} // namespace tst_musescore_scripts
 #include "tst_musescore_scripts.moc"

@@ -19,6 +19,8 @@
 
 #include <memory>
 
+namespace tst_notations_loading {
+
 namespace {
 
 QString readText(const QString &path)
@@ -293,4 +295,6 @@ void TestNotationsLoading::octaveShiftAcrossMeasures()
 }
 
 VELMORA_TEST_MAIN(TestNotationsLoading)
+
+} // namespace tst_notations_loading
 #include "tst_notations_loading.moc"

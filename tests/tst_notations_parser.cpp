@@ -21,6 +21,8 @@
 
 #include <memory>
 
+namespace tst_notations_parser {
+
 namespace {
 
 // A `note` element from its inner text; the document stays alive in `doc`.
@@ -559,4 +561,6 @@ void TestNotationsParser::corpusMultipleNotationChildren()
 }
 
 VELMORA_TEST_MAIN(TestNotationsParser)
+
+} // namespace tst_notations_parser
 #include "tst_notations_parser.moc"

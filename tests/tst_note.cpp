@@ -11,8 +11,9 @@
 
 #include <QPointer>
 
+namespace tst_note {
+
 using Levels = std::array<int, Note::levelCount>;
-Q_DECLARE_METATYPE(Levels)
 
 namespace {
 
@@ -185,4 +186,6 @@ void TestNote::impliedFlags()
 }
 
 VELMORA_TEST_MAIN(TestNote)
+
+} // namespace tst_note
 #include "tst_note.moc"

@@ -10,6 +10,8 @@
 #include "support/modelbuilder.h"
 #include "support/testenvironment.h"
 
+namespace tst_note_chains {
+
 namespace {
 
 struct Marks
@@ -154,4 +156,6 @@ void TestNoteChains::linkedGroups()
 }
 
 VELMORA_TEST_MAIN(TestNoteChains)
+
+} // namespace tst_note_chains
 #include "tst_note_chains.moc"

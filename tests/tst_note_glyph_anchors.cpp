@@ -24,6 +24,8 @@
 
 #include <memory>
 
+namespace tst_note_glyph_anchors {
+
 using TestSupport::VoiceScore;
 
 namespace {
@@ -225,4 +227,6 @@ void TestNoteGlyphAnchors::tremoloStopNeedsNoItem()
 }
 
 VELMORA_TEST_MAIN(TestNoteGlyphAnchors)
+
+} // namespace tst_note_glyph_anchors
 #include "tst_note_glyph_anchors.moc"

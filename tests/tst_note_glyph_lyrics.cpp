@@ -24,6 +24,8 @@
 
 #include <memory>
 
+namespace tst_note_glyph_lyrics {
+
 using NoteNames::GlyphCharMap;
 
 namespace {
@@ -542,4 +544,6 @@ void TestNoteGlyphLyrics::rewrittenDocument()
 }
 
 VELMORA_TEST_MAIN(TestNoteGlyphLyrics)
+
+} // namespace tst_note_glyph_lyrics
 #include "tst_note_glyph_lyrics.moc"

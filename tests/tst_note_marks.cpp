@@ -35,6 +35,8 @@
 #include <cmath>
 #include <memory>
 
+namespace tst_note_marks {
+
 using TestSupport::VoiceScore;
 
 namespace {
@@ -936,4 +938,6 @@ void TestNoteMarks::bowMarkPlacement()
 }
 
 VELMORA_TEST_MAIN(TestNoteMarks)
+
+} // namespace tst_note_marks
 #include "tst_note_marks.moc"

@@ -25,6 +25,8 @@
 #include <algorithm>
 #include <memory>
 
+namespace tst_note_name_dialog {
+
 namespace {
 
 QSettings geometryStore()
@@ -264,5 +266,7 @@ void TestNoteNameDialog::screenshot()
 }
 
 VELMORA_TEST_MAIN(TestNoteNameDialog)
+
+} // namespace tst_note_name_dialog
 
 #include "tst_note_name_dialog.moc"

@@ -11,6 +11,8 @@
 #include "support/modelbuilder.h"
 #include "support/testenvironment.h"
 
+namespace tst_note_names {
+
 class TestNoteNames : public QObject
 {
     Q_OBJECT
@@ -183,4 +185,6 @@ void TestNoteNames::stoppedChordSpreadsOnce()
 }
 
 VELMORA_TEST_MAIN(TestNoteNames)
+
+} // namespace tst_note_names
 #include "tst_note_names.moc"

@@ -12,6 +12,8 @@
 
 #include <memory>
 
+namespace tst_note_parser {
+
 namespace {
 
 QDomElement noteElement(QDomDocument &document, const QString &children)
@@ -345,4 +347,6 @@ void TestNoteParser::refusedVoicesAndStaves()
 }
 
 VELMORA_TEST_MAIN(TestNoteParser)
+
+} // namespace tst_note_parser
 #include "tst_note_parser.moc"

@@ -17,6 +17,8 @@
 #include <QElapsedTimer>
 #include <QScopedPointer>
 
+namespace tst_note_scales {
+
 namespace {
 
 const QString kotoTuning = QStringLiteral("4,-3,-1,0,4,5,9,11,12,16,17,21,23");
@@ -431,4 +433,6 @@ void TestNoteScales::tuningBeyondMidiNamesNothing()
 }
 
 VELMORA_TEST_MAIN(TestNoteScales)
+
+} // namespace tst_note_scales
 #include "tst_note_scales.moc"

@@ -20,6 +20,8 @@
 
 #include <algorithm>
 
+namespace tst_notefonts {
+
 namespace {
 
 // One note size in SVG units: note size x 4.72381 scene units per mm, over
@@ -678,4 +680,6 @@ void TestNoteFonts::catalogListsIdsInOrderAndReportsBadFiles()
 }
 
 VELMORA_TEST_MAIN(TestNoteFonts)
+
+} // namespace tst_notefonts
 #include "tst_notefonts.moc"

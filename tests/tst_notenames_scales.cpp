@@ -10,10 +10,11 @@
 #include <functional>
 #include <memory>
 
+namespace tst_notenames_scales {
+
 using namespace NoteNames;
 
 using ScaleFactory = std::function<NoteScale *()>;
-Q_DECLARE_METATYPE(ScaleFactory)
 
 namespace {
 
@@ -498,4 +499,6 @@ void TestNoteNamesScales::scaleNamesOfStyle()
 }
 
 VELMORA_TEST_MAIN(TestNoteNamesScales)
+
+} // namespace tst_notenames_scales
 #include "tst_notenames_scales.moc"

@@ -13,6 +13,8 @@
 
 #include <QRegularExpression>
 
+namespace tst_octave_marks {
+
 namespace {
 
 const QString oldMark = QStringLiteral("old");
@@ -209,4 +211,6 @@ void TestOctaveMarks::marksFollowNamedPitches()
 }
 
 VELMORA_TEST_MAIN(TestOctaveMarks)
+
+} // namespace tst_octave_marks
 #include "tst_octave_marks.moc"

@@ -29,6 +29,8 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
+namespace tst_open_files {
+
 namespace {
 
 using TestSupport::prompter;
@@ -785,4 +787,6 @@ void TestOpenFiles::renamedPlainMusicXmlImports()
 }
 
 VELMORA_TEST_MAIN(TestOpenFiles)
+
+} // namespace tst_open_files
 #include "tst_open_files.moc"

@@ -7,6 +7,8 @@
 #include <cmath>
 #include <functional>
 
+namespace tst_page {
+
 namespace {
 
 struct PageMutation
@@ -359,4 +361,6 @@ void TestPage::damagedSettingsKeepGeometryUsable()
 }
 
 VELMORA_TEST_MAIN(TestPage)
+
+} // namespace tst_page
 #include "tst_page.moc"

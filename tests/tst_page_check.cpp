@@ -21,6 +21,8 @@
 #include <functional>
 #include <map>
 
+namespace tst_page_check {
+
 using TestSupport::PageFinding;
 
 namespace {
@@ -213,4 +215,6 @@ void TestPageCheck::pageIsClean()
 }
 
 VELMORA_TEST_MAIN(TestPageCheck)
+
+} // namespace tst_page_check
 #include "tst_page_check.moc"

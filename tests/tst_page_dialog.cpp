@@ -29,6 +29,8 @@
 #include <functional>
 #include <memory>
 
+namespace tst_page_dialog {
+
 using namespace TestSupport;
 
 namespace {
@@ -658,5 +660,7 @@ void TestPageDialog::translatedTextsFit()
 }
 
 VELMORA_TEST_MAIN(TestPageDialog)
+
+} // namespace tst_page_dialog
 
 #include "tst_page_dialog.moc"

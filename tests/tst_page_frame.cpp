@@ -21,6 +21,8 @@
 #include <QGraphicsLineItem>
 #include <QGraphicsRectItem>
 
+namespace tst_page_frame {
+
 namespace {
 
 template <class T> QList<T *> itemsOf(const Score &score)
@@ -544,4 +546,6 @@ void TestPageFrame::doublePageFrames()
 }
 
 VELMORA_TEST_MAIN(TestPageFrame)
+
+} // namespace tst_page_frame
 #include "tst_page_frame.moc"

@@ -8,6 +8,8 @@
 
 #include <functional>
 
+namespace tst_page_xml {
+
 namespace {
 
 struct PageSetting
@@ -411,4 +413,6 @@ void TestPageXml::missingChildrenKeepCurrentValues()
 }
 
 VELMORA_TEST_MAIN(TestPageXml)
+
+} // namespace tst_page_xml
 #include "tst_page_xml.moc"

@@ -17,6 +17,8 @@
 #include <QTranslator>
 #include <QTreeView>
 
+namespace tst_palette {
+
 namespace {
 
 constexpr int directiveRole = Qt::UserRole + 1;
@@ -640,4 +642,6 @@ void TestPalette::retranslationReplacesTextsOnly()
 }
 
 VELMORA_TEST_MAIN(TestPalette)
+
+} // namespace tst_palette
 #include "tst_palette.moc"

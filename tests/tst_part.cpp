@@ -17,6 +17,8 @@
 
 #include <memory>
 
+namespace tst_part {
+
 class TestPart : public QObject
 {
     Q_OBJECT
@@ -479,4 +481,6 @@ void TestPart::cloneKeepsRendererWhenSourceReloadsOrGoes()
 }
 
 VELMORA_TEST_MAIN(TestPart)
+
+} // namespace tst_part
 #include "tst_part.moc"

@@ -36,6 +36,8 @@
 #include <QTimer>
 #include <QTranslator>
 
+namespace tst_part_dialog {
+
 using namespace TestSupport;
 
 namespace {
@@ -959,5 +961,7 @@ void TestPartDialog::translatedTextsFit()
 }
 
 VELMORA_TEST_MAIN(TestPartDialog)
+
+} // namespace tst_part_dialog
 
 #include "tst_part_dialog.moc"

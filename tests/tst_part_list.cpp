@@ -16,6 +16,8 @@
 #include <memory>
 #include <variant>
 
+namespace tst_part_list {
+
 using namespace PartSettingRows;
 
 namespace {
@@ -254,4 +256,6 @@ void TestPartList::readingReplacesTheParts()
 }
 
 VELMORA_TEST_MAIN(TestPartList)
+
+} // namespace tst_part_list
 #include "tst_part_list.moc"

@@ -10,6 +10,8 @@
 
 #include <functional>
 
+namespace tst_part_reader {
+
 namespace {
 
 const char undefinedStyleLine[] =
@@ -406,4 +408,6 @@ void TestPartReader::onlyTheReadSettingChanges()
 }
 
 VELMORA_TEST_MAIN(TestPartReader)
+
+} // namespace tst_part_reader
 #include "tst_part_reader.moc"

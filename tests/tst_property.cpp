@@ -9,6 +9,8 @@
 
 #include <memory>
 
+namespace tst_property {
+
 namespace {
 
 std::unique_ptr<Score> newScore()
@@ -108,4 +110,6 @@ void TestProperty::reading()
 }
 
 VELMORA_TEST_MAIN(TestProperty)
+
+} // namespace tst_property
 #include "tst_property.moc"

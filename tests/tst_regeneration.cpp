@@ -48,6 +48,8 @@
 
 #include <memory>
 
+namespace tst_regeneration {
+
 namespace {
 
 const QString entryLine = QStringLiteral("generateScore: entered----------.");
@@ -538,4 +540,6 @@ void TestRegeneration::requestedRegenerationRunsOnce()
 }
 
 VELMORA_TEST_MAIN(TestRegeneration)
+
+} // namespace tst_regeneration
 #include "tst_regeneration.moc"

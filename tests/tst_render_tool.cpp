@@ -27,6 +27,8 @@
 #include <functional>
 #include <memory>
 
+namespace tst_render_tool {
+
 namespace {
 
 struct Run
@@ -562,4 +564,6 @@ void TestRenderTool::regeneratesAgainAfterTheOutputs()
 }
 
 VELMORA_TEST_MAIN(TestRenderTool)
+
+} // namespace tst_render_tool
 #include "tst_render_tool.moc"

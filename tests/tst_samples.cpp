@@ -13,6 +13,8 @@
 #include <QFileInfo>
 #include <QSet>
 
+namespace tst_samples {
+
 class TestSamples : public QObject
 {
     Q_OBJECT
@@ -109,4 +111,6 @@ void TestSamples::samplesCoverTheFamilies()
 }
 
 VELMORA_TEST_MAIN(TestSamples)
+
+} // namespace tst_samples
 #include "tst_samples.moc"

@@ -25,6 +25,8 @@
 #include <QTimer>
 #include <QUndoStack>
 
+namespace tst_save_close {
+
 namespace {
 
 const QString resourceSample = QStringLiteral(":/samples/Sakura Sakura (Shakuhachi Tozan).tnsx");
@@ -967,4 +969,6 @@ void TestSaveClose::autoSaveTimerPausesWhileAskingAndWriting()
 }
 
 VELMORA_TEST_MAIN(TestSaveClose)
+
+} // namespace tst_save_close
 #include "tst_save_close.moc"

@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+namespace tst_save_read_save {
+
 namespace {
 
 QString corpusRoot()
@@ -140,4 +142,6 @@ void TestSaveReadSave::brokenTextReadsJoined()
 }
 
 VELMORA_TEST_MAIN(TestSaveReadSave)
+
+} // namespace tst_save_read_save
 #include "tst_save_read_save.moc"

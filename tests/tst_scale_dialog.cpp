@@ -26,6 +26,8 @@
 #include <limits>
 #include <memory>
 
+namespace tst_scale_dialog {
+
 namespace {
 
 using TestSupport::ScriptedPrompter;
@@ -747,5 +749,7 @@ void TestScaleDialog::screenshot()
 }
 
 VELMORA_TEST_MAIN(TestScaleDialog)
+
+} // namespace tst_scale_dialog
 
 #include "tst_scale_dialog.moc"

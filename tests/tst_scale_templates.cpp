@@ -11,6 +11,8 @@
 #include <QSpinBox>
 #include <QtTest>
 
+namespace tst_scale_templates {
+
 namespace {
 
 template <class T> T *child(const QWidget &dialog, const char *name)
@@ -186,5 +188,7 @@ void TestScaleTemplates::screenshot()
 }
 
 VELMORA_TEST_MAIN(TestScaleTemplates)
+
+} // namespace tst_scale_templates
 
 #include "tst_scale_templates.moc"

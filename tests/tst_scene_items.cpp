@@ -14,6 +14,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+namespace tst_scene_items {
+
 namespace {
 
 // Renders a scene holding `item` at the origin into a white 40 x 40
@@ -254,4 +256,6 @@ void TestSceneItems::textItemOneLine()
 }
 
 VELMORA_TEST_MAIN(TestSceneItems)
+
+} // namespace tst_scene_items
 #include "tst_scene_items.moc"

@@ -22,6 +22,8 @@
 
 #include <memory>
 
+namespace tst_score {
+
 class TestScore : public QObject
 {
     Q_OBJECT
@@ -406,4 +408,6 @@ void TestScore::actionTextsGoThroughTranslation()
 }
 
 VELMORA_TEST_MAIN(TestScore)
+
+} // namespace tst_score
 #include "tst_score.moc"

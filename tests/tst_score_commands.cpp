@@ -30,6 +30,8 @@
 
 #include <memory>
 
+namespace tst_score_commands {
+
 using namespace TestSupport;
 
 namespace {
@@ -440,4 +442,6 @@ void TestScoreCommands::noScoreDoesNothing()
 }
 
 VELMORA_TEST_MAIN(TestScoreCommands)
+
+} // namespace tst_score_commands
 #include "tst_score_commands.moc"

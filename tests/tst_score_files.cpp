@@ -28,6 +28,8 @@
 
 #include <memory>
 
+namespace tst_score_files {
+
 using TestSupport::dumpModel;
 using TestSupport::ModelBuilder;
 
@@ -708,4 +710,6 @@ void TestScoreFiles::fileProperty()
 }
 
 VELMORA_TEST_MAIN(TestScoreFiles)
+
+} // namespace tst_score_files
 #include "tst_score_files.moc"

@@ -13,6 +13,8 @@
 #include "support/modelbuilder.h"
 #include "support/testenvironment.h"
 
+namespace tst_score_queries {
+
 namespace {
 
 // Distinct widths, so a row that picks the wrong one fails.
@@ -333,4 +335,6 @@ void TestScoreQueries::noteItemWidth()
 }
 
 VELMORA_TEST_MAIN(TestScoreQueries)
+
+} // namespace tst_score_queries
 #include "tst_score_queries.moc"

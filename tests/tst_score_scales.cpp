@@ -9,6 +9,8 @@
 #include <QScopedPointer>
 #include <QSvgRenderer>
 
+namespace tst_score_scales {
+
 class TestScoreScales : public QObject
 {
     Q_OBJECT
@@ -92,4 +94,6 @@ void TestScoreScales::bundledNoteFontLoads()
 }
 
 VELMORA_TEST_MAIN(TestScoreScales)
+
+} // namespace tst_score_scales
 #include "tst_score_scales.moc"

@@ -28,6 +28,8 @@
 
 #include <cmath>
 
+namespace tst_score_view {
+
 namespace {
 
 // A regenerated score shown in its own window, at the first zoom.
@@ -320,4 +322,6 @@ void TestScoreView::fileNameAndTextSetTogether()
 }
 
 VELMORA_TEST_MAIN(TestScoreView)
+
+} // namespace tst_score_view
 #include "tst_score_view.moc"

@@ -18,6 +18,8 @@
 #include <QSplitter>
 #include <QWheelEvent>
 
+namespace tst_score_window {
+
 namespace {
 
 constexpr double s = 4.72381;
@@ -431,4 +433,6 @@ void TestScoreWindow::navigatorWheel()
 }
 
 VELMORA_TEST_MAIN(TestScoreWindow)
+
+} // namespace tst_score_window
 #include "tst_score_window.moc"

@@ -26,6 +26,8 @@
 
 #include <algorithm>
 
+namespace tst_selection {
+
 namespace {
 
 enum Kind : int
@@ -428,4 +430,6 @@ void TestSelection::directionAtChecksEveryIndex()
 }
 
 VELMORA_TEST_MAIN(TestSelection)
+
+} // namespace tst_selection
 #include "tst_selection.moc"

@@ -39,6 +39,8 @@
 #include <algorithm>
 #include <functional>
 
+namespace tst_selection_commands {
+
 using TestSupport::directiveOf;
 using TestSupport::dolce;
 using TestSupport::editableScore;
@@ -129,7 +131,6 @@ std::unique_ptr<Score> unchangedScore()
 } // namespace
 
 using ItemOf = std::function<QGraphicsItem *(Score &)>;
-Q_DECLARE_METATYPE(ItemOf)
 
 class TestSelectionCommands : public QObject
 {
@@ -778,4 +779,6 @@ void TestSelectionCommands::deleteNothingDeletable()
 }
 
 VELMORA_TEST_MAIN(TestSelectionCommands)
+
+} // namespace tst_selection_commands
 #include "tst_selection_commands.moc"

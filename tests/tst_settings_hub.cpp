@@ -36,6 +36,8 @@
 
 #include <memory>
 
+namespace tst_settings_hub {
+
 using namespace TestSupport;
 
 namespace {
@@ -606,4 +608,6 @@ void TestSettingsHub::pasteScreenshot()
 }
 
 VELMORA_TEST_MAIN(TestSettingsHub)
+
+} // namespace tst_settings_hub
 #include "tst_settings_hub.moc"

@@ -27,6 +27,8 @@
 #include <memory>
 #include <optional>
 
+namespace tst_settings_updates {
+
 using TestSupport::editableScore;
 
 namespace {
@@ -80,7 +82,6 @@ Update partUpdate(std::optional<double> noteSize = {})
 
 } // namespace
 
-Q_DECLARE_METATYPE(Update)
 
 class TestSettingsUpdates : public QObject
 {
@@ -317,4 +318,6 @@ void TestSettingsUpdates::scoreWithoutPartsOrMeasures()
 }
 
 VELMORA_TEST_MAIN(TestSettingsUpdates)
+
+} // namespace tst_settings_updates
 #include "tst_settings_updates.moc"

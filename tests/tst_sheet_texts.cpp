@@ -23,6 +23,8 @@
 #include <functional>
 #include <memory>
 
+namespace tst_sheet_texts {
+
 namespace {
 
 // Scene units by which an item may reach past the edge it must keep to:
@@ -415,4 +417,6 @@ void TestSheetTexts::textsAboveTheColumnsKeepThePrinterMargin()
 }
 
 VELMORA_TEST_MAIN(TestSheetTexts)
+
+} // namespace tst_sheet_texts
 #include "tst_sheet_texts.moc"

@@ -19,6 +19,8 @@
 
 #include <memory>
 
+namespace tst_slur_control_dialog {
+
 namespace {
 
 QPushButton *button(QDialog &dialog, const QString &name)
@@ -179,5 +181,7 @@ void TestSlurControlDialog::screenshot()
 }
 
 VELMORA_TEST_MAIN(TestSlurControlDialog)
+
+} // namespace tst_slur_control_dialog
 
 #include "tst_slur_control_dialog.moc"

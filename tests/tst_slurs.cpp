@@ -30,6 +30,8 @@
 
 #include <cmath>
 
+namespace tst_slurs {
+
 using TestSupport::VoiceScore;
 
 namespace {
@@ -412,4 +414,6 @@ void TestSlurs::slurFile()
 }
 
 VELMORA_TEST_MAIN(TestSlurs)
+
+} // namespace tst_slurs
 #include "tst_slurs.moc"

@@ -16,6 +16,8 @@
 #include "support/testenvironment.h"
 #include "support/voicescore.h"
 
+namespace tst_span_events {
+
 using TestSupport::VoiceScore;
 
 namespace {
@@ -134,4 +136,6 @@ void TestSpanEvents::noSpansWhereNothingIsDrawn()
 }
 
 VELMORA_TEST_MAIN(TestSpanEvents)
+
+} // namespace tst_span_events
 #include "tst_span_events.moc"

@@ -32,6 +32,8 @@
 
 #include <QSet>
 
+namespace tst_span_lines {
+
 using TestSupport::VoiceScore;
 
 namespace {
@@ -554,4 +556,6 @@ void TestSpanLines::spanFiles()
 }
 
 VELMORA_TEST_MAIN(TestSpanLines)
+
+} // namespace tst_span_lines
 #include "tst_span_lines.moc"

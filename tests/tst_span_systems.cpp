@@ -30,6 +30,8 @@
 #include <algorithm>
 #include <memory>
 
+namespace tst_span_systems {
+
 namespace {
 
 // Loads a span fixture (or the given text) with every part in `style`.
@@ -415,4 +417,6 @@ void TestSpanSystems::slurCommandsReachACrossVoiceSlur()
 }
 
 VELMORA_TEST_MAIN(TestSpanSystems)
+
+} // namespace tst_span_systems
 #include "tst_span_systems.moc"

@@ -26,6 +26,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace tst_staff_beams {
+
 using TestSupport::VoiceScore;
 
 namespace {
@@ -407,4 +409,6 @@ void TestStaffBeams::corpusScoreRenders()
 }
 
 VELMORA_TEST_MAIN(TestStaffBeams)
+
+} // namespace tst_staff_beams
 #include "tst_staff_beams.moc"

@@ -22,6 +22,8 @@
 
 #include <cmath>
 
+namespace tst_staff_header {
+
 using TestSupport::MeasureLayout;
 using TestSupport::sceneItemsOf;
 
@@ -443,4 +445,6 @@ void TestStaffHeader::timeSignatureSwitches()
 }
 
 VELMORA_TEST_MAIN(TestStaffHeader)
+
+} // namespace tst_staff_header
 #include "tst_staff_header.moc"

@@ -23,6 +23,8 @@
 
 #include <cmath>
 
+namespace tst_staff_notes {
+
 using TestSupport::VoiceScore;
 
 namespace {
@@ -518,4 +520,6 @@ void TestStaffNotes::tremoloPartnerTest()
 }
 
 VELMORA_TEST_MAIN(TestStaffNotes)
+
+} // namespace tst_staff_notes
 #include "tst_staff_notes.moc"

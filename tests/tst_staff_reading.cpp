@@ -27,6 +27,8 @@
 #include <algorithm>
 #include <memory>
 
+namespace tst_staff_reading {
+
 namespace {
 
 const char *const suite = "corpus/lilypond-musicxml-testsuite/";
@@ -419,4 +421,6 @@ void TestStaffReading::wholeMeasureRestCentred()
 }
 
 VELMORA_TEST_MAIN(TestStaffReading)
+
+} // namespace tst_staff_reading
 #include "tst_staff_reading.moc"

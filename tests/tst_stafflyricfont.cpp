@@ -13,10 +13,11 @@
 
 #include <memory>
 
+namespace tst_stafflyricfont {
+
 using namespace NoteNames;
 
 using MapFactory = GlyphCharMap *(*)();
-Q_DECLARE_METATYPE(MapFactory)
 
 class TestStaffLyricFont : public QObject
 {
@@ -105,4 +106,6 @@ void TestStaffLyricFont::everyMappedCharacterIsAGlyph()
 }
 
 VELMORA_TEST_MAIN(TestStaffLyricFont)
+
+} // namespace tst_stafflyricfont
 #include "tst_stafflyricfont.moc"

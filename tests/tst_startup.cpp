@@ -10,6 +10,8 @@
 #include <QHashSeed>
 #include <QSettings>
 
+namespace tst_startup {
+
 class TestStartup : public QObject
 {
     Q_OBJECT
@@ -108,4 +110,6 @@ void TestStartup::debugOutputIsCaptured()
 }
 
 VELMORA_TEST_MAIN(TestStartup)
+
+} // namespace tst_startup
 #include "tst_startup.moc"

@@ -10,6 +10,8 @@
 #include <QTimer>
 #include <QTranslator>
 
+namespace tst_status_tips {
+
 namespace {
 
 QAction *action(MainWindow &window, const QString &name)
@@ -204,4 +206,6 @@ void TestStatusTips::tipsFollowTheLanguage()
 }
 
 VELMORA_TEST_MAIN(TestStatusTips)
+
+} // namespace tst_status_tips
 #include "tst_status_tips.moc"

@@ -7,6 +7,8 @@
 #include <QFontMetrics>
 #include <functional>
 
+namespace tst_style {
+
 namespace {
 
 struct StyleMutation
@@ -191,4 +193,6 @@ void TestStyle::nanAlwaysDiffers()
 }
 
 VELMORA_TEST_MAIN(TestStyle)
+
+} // namespace tst_style
 #include "tst_style.moc"

@@ -28,6 +28,8 @@
 #include <memory>
 #include <variant>
 
+namespace tst_style_dialog {
+
 using namespace TestSupport;
 
 namespace {
@@ -528,5 +530,7 @@ void TestStyleDialog::translatedTextsFit()
 }
 
 VELMORA_TEST_MAIN(TestStyleDialog)
+
+} // namespace tst_style_dialog
 
 #include "tst_style_dialog.moc"

@@ -11,6 +11,8 @@
 #include <QFontMetrics>
 #include <functional>
 
+namespace tst_style_xml {
+
 namespace {
 
 struct StyleSetting
@@ -573,4 +575,6 @@ void TestStyleXml::rejectedFontTextKeepsTheFont()
 }
 
 VELMORA_TEST_MAIN(TestStyleXml)
+
+} // namespace tst_style_xml
 #include "tst_style_xml.moc"

@@ -4,6 +4,8 @@
 #include "model/score.h"
 #include "support/testenvironment.h"
 
+namespace tst_text_forms {
+
 namespace {
 
 enum Conversion
@@ -100,4 +102,6 @@ void TestTextForms::roundTripEndsInVerticalForms()
 }
 
 VELMORA_TEST_MAIN(TestTextForms)
+
+} // namespace tst_text_forms
 #include "tst_text_forms.moc"

@@ -7,6 +7,8 @@
 #include <QFont>
 #include <QPointF>
 
+namespace tst_text_options {
+
 class TestTextOptions : public QObject
 {
     Q_OBJECT
@@ -174,4 +176,6 @@ void TestTextOptions::offsetAndFontElements()
 }
 
 VELMORA_TEST_MAIN(TestTextOptions)
+
+} // namespace tst_text_options
 #include "tst_text_options.moc"

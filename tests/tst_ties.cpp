@@ -28,6 +28,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace tst_ties {
+
 using TestSupport::VoiceScore;
 
 namespace {
@@ -447,4 +449,6 @@ void TestTies::manyOpenTiesAndStrayStops()
 }
 
 VELMORA_TEST_MAIN(TestTies)
+
+} // namespace tst_ties
 #include "tst_ties.moc"

@@ -16,6 +16,8 @@
 #include <QGraphicsLineItem>
 #include <QPen>
 
+namespace tst_time_ticks {
+
 namespace {
 
 // One part, one measure at (10, 20), 60 x 40; the part's band at offset 4,
@@ -189,4 +191,6 @@ void TestTimeTicks::tickBarAddsALine()
 }
 
 VELMORA_TEST_MAIN(TestTimeTicks)
+
+} // namespace tst_time_ticks
 #include "tst_time_ticks.moc"

@@ -22,6 +22,8 @@
 
 #include <memory>
 
+namespace tst_traditional_beams {
+
 namespace {
 
 QString beamFixture(const char *name)
@@ -181,4 +183,6 @@ void TestTraditionalBeams::tozanBeamBesideItsGroup()
 }
 
 VELMORA_TEST_MAIN(TestTraditionalBeams)
+
+} // namespace tst_traditional_beams
 #include "tst_traditional_beams.moc"

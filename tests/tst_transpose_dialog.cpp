@@ -27,6 +27,8 @@
 
 #include <memory>
 
+namespace tst_transpose_dialog {
+
 namespace {
 
 QSettings geometryStore()
@@ -324,5 +326,7 @@ void TestTransposeDialog::screenshot()
 }
 
 VELMORA_TEST_MAIN(TestTransposeDialog)
+
+} // namespace tst_transpose_dialog
 
 #include "tst_transpose_dialog.moc"

@@ -23,6 +23,8 @@
 #include <QGraphicsItemGroup>
 #include <QGraphicsLineItem>
 
+namespace tst_tuplets {
+
 using TestSupport::VoiceScore;
 
 namespace {
@@ -343,4 +345,6 @@ void TestTuplets::tupletFiles()
 }
 
 VELMORA_TEST_MAIN(TestTuplets)
+
+} // namespace tst_tuplets
 #include "tst_tuplets.moc"

@@ -46,6 +46,8 @@
 #include <functional>
 #include <memory>
 
+namespace tst_undo_commands {
+
 using TestSupport::directiveOf;
 using TestSupport::dolce;
 using TestSupport::editableScore;
@@ -1332,4 +1334,6 @@ void TestUndoCommands::noteNameChangeGivesBackTheNameText()
 }
 
 VELMORA_TEST_MAIN(TestUndoCommands)
+
+} // namespace tst_undo_commands
 #include "tst_undo_commands.moc"

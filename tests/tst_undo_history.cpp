@@ -39,6 +39,8 @@
 #include <memory>
 #include <variant>
 
+namespace tst_undo_history {
+
 using TestSupport::editableScore;
 
 namespace {
@@ -391,4 +393,6 @@ void TestUndoHistory::undoneLyricDeletionSurvivesAnExport()
 }
 
 VELMORA_TEST_MAIN(TestUndoHistory)
+
+} // namespace tst_undo_history
 #include "tst_undo_history.moc"

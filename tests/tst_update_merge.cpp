@@ -7,6 +7,8 @@
 
 #include <QDomDocument>
 
+namespace tst_update_merge {
+
 using namespace TestSupport;
 
 namespace {
@@ -262,4 +264,6 @@ void TestUpdateMerge::onlyPartsBothHaveAreWalked()
 }
 
 VELMORA_TEST_MAIN(TestUpdateMerge)
+
+} // namespace tst_update_merge
 #include "tst_update_merge.moc"

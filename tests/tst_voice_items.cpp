@@ -30,6 +30,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace tst_voice_items {
+
 using TestSupport::VoiceScore;
 
 namespace {
@@ -587,4 +589,6 @@ void TestVoiceItems::partLabels()
 }
 
 VELMORA_TEST_MAIN(TestVoiceItems)
+
+} // namespace tst_voice_items
 #include "tst_voice_items.moc"

@@ -7,6 +7,8 @@
 
 #include <QPointer>
 
+namespace tst_voices {
+
 namespace {
 
 // A voice whose notes are given by their chord flags ("-" opens a chord,
@@ -155,4 +157,6 @@ void TestVoices::voicesAreMadeOnlyWhenUsed()
 }
 
 VELMORA_TEST_MAIN(TestVoices)
+
+} // namespace tst_voices
 #include "tst_voices.moc"

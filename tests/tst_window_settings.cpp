@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTranslator>
 
+namespace tst_window_settings {
+
 namespace {
 
 QSettings *newStore()
@@ -387,4 +389,6 @@ void TestWindowSettings::closingWritesTheSettings()
 }
 
 VELMORA_TEST_MAIN(TestWindowSettings)
+
+} // namespace tst_window_settings
 #include "tst_window_settings.moc"

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QStringEncoder>
 
+namespace tst_xml_file_text {
+
 namespace {
 
 QByteArray encoded(const char *encoding, const QString &text)
@@ -68,4 +70,6 @@ void TestXmlFileText::latin1Fixture()
 }
 
 VELMORA_TEST_MAIN(TestXmlFileText)
+
+} // namespace tst_xml_file_text
 #include "tst_xml_file_text.moc"

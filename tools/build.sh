@@ -7,7 +7,14 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${VELMORA_BUILD_DIR:-$ROOT/build}"
 
 if [[ ! -f "$BUILD_DIR/CMakeCache.txt" ]]; then
+    # Ninja schedules the whole build as one graph and checks an up-to-date
+    # build in well under a second; a build folder made earlier keeps the
+    # generator it was made with.
+    GENERATOR=()
+    if command -v ninja > /dev/null; then
+        GENERATOR=(-G Ninja)
+    fi
     # shellcheck disable=SC2086 # the options are words
-    cmake -S "$ROOT" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo ${VELMORA_CMAKE_ARGS:-}
+    cmake -S "$ROOT" -B "$BUILD_DIR" "${GENERATOR[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo ${VELMORA_CMAKE_ARGS:-}
 fi
 cmake --build "$BUILD_DIR" --parallel "$(nproc)"

@@ -5,7 +5,7 @@
 set -euo pipefail
 
 PACKAGES=(
-    build-essential cmake ccache pkg-config
+    build-essential cmake ninja-build ccache pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools
     qt6-l10n-tools qt6-translations-l10n libgl-dev
     fonts-ipaexfont-mincho fonts-ipaexfont-gothic fonts-ipafont-mincho fonts-ipafont-gothic

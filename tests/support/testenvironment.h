@@ -11,6 +11,9 @@
 #include <QString>
 #include <QTest>
 
+#include <functional>
+#include <memory>
+
 namespace TestSupport {
 
 // Points HOME, the XDG folders and QSettings at a fresh temporary folder
@@ -33,19 +36,30 @@ QString sourcePath(const QString &relative);
 // column "path": one row per file, named by its path under ":/notefonts/".
 void addNoteFontRows();
 
+using TestFactory = std::function<std::unique_ptr<QObject>()>;
+
+// Files the test object made by `factory` under the base name of
+// `sourceFile`; called from VELMORA_TEST_MAIN before main() runs.
+bool registerTest(const char *sourceFile, TestFactory factory);
+
+// The test executable's main(): sets up the process as the program does
+// (temporary home, fonts, prompter) and runs the test named by the first
+// argument with the remaining arguments.
+int runRegisteredTest(int argc, char *argv[]);
+
 } // namespace TestSupport
 
+// Whether this build runs under AddressSanitizer, which slows the program
+// down and takes memory of its own.
+#if defined(__SANITIZE_ADDRESS__)
+#define VELMORA_UNDER_SANITIZER 1
+#else
+#define VELMORA_UNDER_SANITIZER 0
+#endif
+
+// Registers the file's test object with the test executable under the
+// file's name ("tst_loading"); `velmoratests tst_loading [Qt Test options]`
+// runs it, one test object per process.
 #define VELMORA_TEST_MAIN(TestObject)                                                              \
-    int main(int argc, char *argv[])                                                               \
-    {                                                                                              \
-        TestSupport::prepareEnvironment();                                                         \
-        Startup::prepareProcess();                                                                 \
-        QApplication app(argc, argv);                                                              \
-        app.setAttribute(Qt::AA_Use96Dpi, true);                                                   \
-        Startup::prepareFonts();                                                                   \
-        Prompter::install(&TestSupport::prompter());                                               \
-        TestSupport::catchWebUrls();                                                               \
-        TestObject tc;                                                                             \
-        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
-        return QTest::qExec(&tc, argc, argv);                                                      \
-    }
+    static const bool velmoraTestRegistered = TestSupport::registerTest(                          \
+        __FILE__, [] { return std::unique_ptr<QObject>(new TestObject); });
