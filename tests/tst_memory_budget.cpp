@@ -9,6 +9,8 @@
 #include <QRegularExpression>
 #include <QtTest>
 
+namespace tst_memory_budget {
+
 class TestMemoryBudget : public QObject
 {
     Q_OBJECT
@@ -75,4 +77,6 @@ void TestMemoryBudget::variableSetsTheBudget()
 }
 
 VELMORA_TEST_MAIN(TestMemoryBudget)
+
+} // namespace tst_memory_budget
 #include "tst_memory_budget.moc"

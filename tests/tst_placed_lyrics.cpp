@@ -24,6 +24,8 @@
 #include <memory>
 #include <vector>
 
+namespace tst_placed_lyrics {
+
 namespace {
 
 // Where an item may stand off its former place, mm.
@@ -310,4 +312,6 @@ void TestPlacedLyrics::alignedLyricsMeetAfterOneRegeneration()
 }
 
 VELMORA_TEST_MAIN(TestPlacedLyrics)
+
+} // namespace tst_placed_lyrics
 #include "tst_placed_lyrics.moc"
