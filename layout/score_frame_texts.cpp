@@ -15,6 +15,10 @@ namespace {
 
 // What a printer cannot print along every sheet edge, mm.
 constexpr double sheetMargin = 5.0;
+// How far the stage bracket reaches above a vertical column, and the gap
+// a text keeps from the frame where there is no bracket, mm.
+constexpr double bracketRise = 2.0;
+constexpr double frameClearance = 0.5;
 
 } // namespace
 
@@ -31,6 +35,14 @@ QPointF Score::keptOffSheetEdge(QPointF position) const
 double Score::printableTop() const
 {
     return (page->pageOriginY + sheetMargin) * page->scaleFactor;
+}
+
+double Score::lowestFootAboveColumn(double columnTop) const
+{
+    // The stage bracket rises above the columns of a score of several
+    // parts; elsewhere the frame's line is what a text must clear.
+    const bool bracket = parts.size() >= 2 && page->stageBracket;
+    return (columnTop - (bracket ? bracketRise : frameClearance)) * page->scaleFactor;
 }
 
 int Score::drawMeasureNumber(double x, double y, int measureIndex)
@@ -62,16 +74,15 @@ int Score::drawMeasureNumber(double x, double y, int measureIndex)
     } else {
         const double rise = page->stageBracket ? 2.0 * m : 1.5 * m;
         position = QPointF((x - m) * s, (y - rise) * s);
-        // Where the page's own margin leaves less room above the column
-        // than the number's height, it is drawn smaller, its foot kept,
-        // down to half its size.
+        // Moved out of the printer's margin, it may leave less room above
+        // the column than its height: then it is drawn smaller, down to
+        // half its size, rather than reach into the bracket or the stage.
         const double height = item->boundingRect().height();
-        const double lack = printableTop() - position.y();
-        if (lack > 0.0 && height > 0.0) {
-            const double scale = std::max(0.5, (height - lack) / height);
+        const double room = lowestFootAboveColumn(y) - printableTop();
+        if (position.y() < printableTop() && height > room && height > 0.0) {
+            const double scale = std::max(0.5, room / height);
             font.setPixelSize(std::max(1, int(pixelSize * scale)));
             item->setFont(font);
-            position.setY(printableTop());
         }
     }
     item->setPos(keptOffSheetEdge(position));

@@ -122,11 +122,11 @@ int Score::genPartNameItem(double x, double y, int part, bool full, const Measur
     // The name's extent on one line, also for a name written downwards:
     // the offsets below are in units of one character's height.
     QRectF bounds = QFontMetricsF(font).boundingRect(text);
-    if (!inFront) {
-        // Above a column it stands between the printer's margin and the
-        // column; where the page's own margin leaves less than the label's
-        // height, it is drawn smaller, down to half its size.
-        const double room = y * s - columnGap - printableTop();
+    if (!inFront && y * s - bounds.height() - columnGap < printableTop()) {
+        // Above a column and moved out of the printer's margin, it may
+        // leave less room than its height: then it is drawn smaller, down
+        // to half its size, rather than reach into the bracket or stage.
+        const double room = lowestFootAboveColumn(y) - printableTop();
         if (room > 0.0 && bounds.height() > room) {
             const double scale = std::max(0.5, room / bounds.height());
             font.setPixelSize(std::max(1, int(font.pixelSize() * scale)));

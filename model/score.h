@@ -995,6 +995,9 @@ public:
     QPointF keptOffSheetEdge(QPointF position) const;
     // The highest scene y a printed thing may start at on the current sheet.
     double printableTop() const;
+    // The lowest scene y a text above a vertical column starting at
+    // `columnTop` (mm) may reach without touching its bracket or frame.
+    double lowestFootAboveColumn(double columnTop) const;
 
 public:
     // layout/score_stage_bracket.cpp: the bracket that joins the parts of

@@ -347,13 +347,20 @@ void TestSheetTexts::creditsStackedApartInTheHeader()
 
 void TestSheetTexts::textsAboveTheColumnsKeepThePrinterMargin_data()
 {
+    QTest::addColumn<QString>("sample");
     QTest::addColumn<int>("style");
     QTest::addColumn<double>("marginTop"); // the page's own, mm
     QTest::addColumn<bool>("fullSize");    // room for the texts at their size
+    const QString usagi = QStringLiteral("Usagi (Staff Notation and Shakuhachi)");
     for (int style : {int(NotationStyle::KinkoSimple), int(NotationStyle::StaffNotation)}) {
-        QTest::addRow("style %d, roomy margin", style) << style << 30.0 << true;
-        QTest::addRow("style %d, the file's margin", style) << style << 10.0 << false;
+        QTest::addRow("bracket, style %d, roomy margin", style) << usagi << style << 30.0 << true;
+        QTest::addRow("bracket, style %d, the file's margin", style)
+            << usagi << style << 10.0 << false;
     }
+    // One part has no bracket: the number moved out of the printer's
+    // margin still fits above the frame.
+    QTest::newRow("one part, the file's margin") << QStringLiteral("Hotaru Koi (Koto Seiha)")
+                                                 << int(NotationStyle::KotoSeiha) << 10.0 << true;
 }
 
 // Vertical writing: the measure numbers and the abbreviations above the
@@ -363,17 +370,18 @@ void TestSheetTexts::textsAboveTheColumnsKeepThePrinterMargin_data()
 // stage, and where it leaves enough they keep their size.
 void TestSheetTexts::textsAboveTheColumnsKeepThePrinterMargin()
 {
+    QFETCH(QString, sample);
     QFETCH(int, style);
     QFETCH(double, marginTop);
     QFETCH(bool, fullSize);
-    auto score = loadScore(TestSupport::sourcePath(QStringLiteral(
-                               "resources/samples/Usagi (Staff Notation and Shakuhachi).tnsx")),
-                           style, false, [&](Score &s) {
-                               s.page->marginTop = marginTop;
-                               s.page->displayMeasureNumber = true;
-                               s.page->displayPartAbbrName = true;
-                               s.page->displayPartAbbrName1st = true;
-                           });
+    const QString path =
+        TestSupport::sourcePath(QStringLiteral("resources/samples/%1.tnsx").arg(sample));
+    auto score = loadScore(path, style, false, [&](Score &s) {
+        s.page->marginTop = marginTop;
+        s.page->displayMeasureNumber = true;
+        s.page->displayPartAbbrName = true;
+        s.page->displayPartAbbrName1st = true;
+    });
     QVERIFY(score);
     const double s = score->page->scaleFactor;
     const double stageTop = (score->page->pageOriginY + marginTop) * s;
