@@ -8,6 +8,7 @@
 
 #include <QDebug>
 #include <QDir>
+#include <QScrollArea>
 
 namespace {
 
@@ -788,7 +789,34 @@ void PartDialog::on_pushButtonMore_toggled(bool checked)
     ui->groupBoxDetails->setVisible(checked);
     ui->groupBoxBasic->setMinimumWidth(500);
     ui->listWidgetPart->setFixedWidth(120);
-    setFixedWidth(checked ? 1100 : 540);
+    fitWidth();
+}
+
+void PartDialog::fitWidth()
+{
+    refreshFormLayouts();
+    // The form's own widths, widened where a translation's texts need more.
+    const int designed = ui->groupBoxDetails->isHidden() ? 540 : 1100;
+    setFixedWidth(qMax(designed, widthForContents()));
+}
+
+void PartDialog::refreshFormLayouts()
+{
+    // Texts set while the details were hidden leave the outer layouts with
+    // the sizes of the texts before them: a longer translation would be cut.
+    QWidget *contents = ui->scrollArea->widget();
+    const QList<QLayout *> layouts = contents->findChildren<QLayout *>();
+    for (QLayout *layout : layouts)
+        layout->invalidate();
+    contents->layout()->invalidate();
+    contents->layout()->activate();
+}
+
+int PartDialog::widthForContents() const
+{
+    const QMargins margins = layout()->contentsMargins();
+    return ui->scrollArea->widget()->minimumSizeHint().width() +
+           2 * ui->scrollArea->frameWidth() + margins.left() + margins.right();
 }
 
 void PartDialog::setMoreChecked(bool checked)
@@ -917,4 +945,5 @@ void PartDialog::retranslate()
     ui->labelNoteInterval->setText(tr("Ratio to Note Width"));
     ui->pushButtonSetToAllParts->setText(tr("Set to All Parts"));
     ui->pushButtonSetToAllPartsStyle->setText(tr("Set to All Parts"));
+    fitWidth();
 }

@@ -97,6 +97,13 @@ public slots:
     void on_checkBoxLyricsOutput_toggled(bool checked);
 
 private:
+    // The dialog width at which the whole form shows without a horizontal
+    // scroll bar, in the language shown.
+    int widthForContents() const;
+    // Brings every layout of the form up to date with its texts.
+    void refreshFormLayouts();
+    // Sets the dialog's width for the form shown (basic or with More).
+    void fitWidth();
     // The private copy the user edits: none before the first setDialog and
     // none while a part is being shown (showing is not editing).
     Part *editedPart() const;

@@ -926,6 +926,7 @@ void TestPartDialog::translatedTextsFit_data()
 {
     QTest::addColumn<QString>("language");
     QTest::newRow("Japanese") << "ja";
+    QTest::newRow("Chinese") << "zh";
 }
 
 // With a catalogue installed, every label, button and check box of the whole
@@ -946,7 +947,8 @@ void TestPartDialog::translatedTextsFit()
     QCOMPARE(child<QLabel>(dialog, "labelPartList")->text(),
              translator.translate("PartDialog", "Part List"));
     TestSupport::grabDialog(dialog, QStringLiteral("part-dialog-") + language);
-    checkFormShown(dialog, {"groupBoxDetails", "groupBoxNoteWidths", "groupBoxOutputControl"});
+    checkFormShown(dialog, {"groupBoxDetails", "groupBoxNoteWidths", "groupBoxOutputControl",
+                            "checkBoxTimeTicks16th"});
     QStringList cut;
     for (const QWidget *widget : dialog.findChildren<QWidget *>()) {
         const bool hasText =
