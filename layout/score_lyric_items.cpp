@@ -215,11 +215,20 @@ std::pair<double, double> Score::stageSpanOf(const Measure *m) const
     };
     double first = startOf(m);
     double last = endOf(m);
-    for (const Measure *other : displayedMeasures) {
-        if (other->lineIndex != m->lineIndex)
-            continue;
-        first = std::min(first, startOf(other));
-        last = std::max(last, endOf(other));
+    // The measures of one line follow one another: only the neighbours
+    // that share its line are read, so that a long score is not walked
+    // once per syllable.
+    const int at = m->indexInDisplayed();
+    if (at < 0)
+        return {first, last};
+    for (int i = at - 1; i >= 0 && displayedMeasures.at(i)->lineIndex == m->lineIndex; --i) {
+        first = std::min(first, startOf(displayedMeasures.at(i)));
+        last = std::max(last, endOf(displayedMeasures.at(i)));
+    }
+    for (int i = at + 1;
+         i < displayedMeasures.size() && displayedMeasures.at(i)->lineIndex == m->lineIndex; ++i) {
+        first = std::min(first, startOf(displayedMeasures.at(i)));
+        last = std::max(last, endOf(displayedMeasures.at(i)));
     }
     return {first, last};
 }
