@@ -9,6 +9,7 @@
 #include "model/note.h"
 #include "model/page.h"
 #include "model/part.h"
+#include "model/staffclef.h"
 #include "model/voice.h"
 
 #include <QPointF>
@@ -172,15 +173,17 @@ void Score::readClef(int partIndex, Measure *measure, int voiceIndex, int noteIn
             return;
         changed = notes.at(noteIndex);
     }
-    SettingsValues::forEachChildElement(clef, [&](const QDomElement &sign) {
-        if (sign.tagName() != QLatin1String("sign"))
-            return;
-        if (changed) {
-            changed->clefChange = true;
-            changed->clef = sign.text();
-        } else {
-            cell->clefGiven[staff] = true;
-            cell->clefSigns[staff] = sign.text();
-        }
-    });
+    const QDomElement sign = clef.firstChildElement(QStringLiteral("sign"));
+    if (sign.isNull())
+        return;
+    const QString code =
+        StaffClef::code(sign.text(), intOf(childElementText(clef, QStringLiteral("line"))),
+                        intOf(childElementText(clef, QStringLiteral("clef-octave-change"))));
+    if (changed) {
+        changed->clefChange = true;
+        changed->clef = code;
+    } else {
+        cell->clefGiven[staff] = true;
+        cell->clefSigns[staff] = code;
+    }
 }

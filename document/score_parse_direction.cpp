@@ -304,6 +304,13 @@ Direction *Score::readWords(const QDomElement &words, const QDomElement &directi
         direction->noteIndex = -2;
         direction->kind = endWord.value();
     }
+    // A segno or coda that a notation program writes as its music font's
+    // character alone is the sign itself.
+    const QString sign = text.trimmed();
+    if (sign == QChar(0xE047) || sign == QChar(0xE048)) {
+        direction->kind = sign == QChar(0xE047) ? Segno : Coda;
+        direction->noteIndex = -1;
+    }
     readOffset(direction, words);
     readScale(direction, words);
     readFont(direction, words);

@@ -66,8 +66,11 @@ QRectF MyTextItem::boundingRect() const
             widest = std::max(widest, metrics.horizontalAdvance(line));
         return QRectF(0.0, 0.0, widest, double(metrics.height()) * lines.size());
     }
+    // A character beyond the basic plane takes two places in the string.
+    const qsizetype lowSurrogates =
+        std::count_if(text.cbegin(), text.cend(), [](QChar c) { return c.isLowSurrogate(); });
     return QRectF(0.0, 0.0, metrics.horizontalAdvance(QStringLiteral("あ")),
-                  double(metrics.height()) * text.size());
+                  double(metrics.height()) * (text.size() - lowSurrogates));
 }
 
 QList<QPointF> MyTextItem::characterOrigins() const
@@ -85,6 +88,8 @@ QList<QPointF> MyTextItem::characterOrigins() const
     const QStringList words = text.split(QLatin1Char(' '));
     for (const QString &word : words) {
         for (int i = 0; i < word.size(); ++i, ++index) {
+            if (word.at(i).isLowSurrogate())
+                continue; // the second half of the character before
             origins.append(QPointF(0.0, y));
             y += isRotatedChar(index) ? int(lineHeight / 2.0) : lineHeight;
         }
@@ -108,10 +113,13 @@ void MyTextItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option
             painter->drawText(origins.at(i), lines.at(i));
     } else {
         int index = 0;
-        for (const QChar c : text) {
-            if (c == QLatin1Char(' '))
+        for (int i = 0; i < text.size(); ++i) {
+            if (text.at(i) == QLatin1Char(' '))
                 continue;
-            painter->drawText(origins.at(index++), QString(c));
+            // A character beyond the basic plane is drawn from both halves.
+            const int length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+            painter->drawText(origins.at(index++), text.mid(i, length));
+            i += length - 1;
         }
     }
     painter->setBrush(oldBrush);

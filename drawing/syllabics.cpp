@@ -1,5 +1,6 @@
 #include "drawing/syllabics.h"
 
+#include "drawing/linetags.h"
 #include "model/lyrics.h"
 #include "model/measure.h"
 #include "model/page.h"
@@ -24,6 +25,51 @@ bool endsItsLine(const Measure *measure)
 int slotOf(int number)
 {
     return number >= 1 && number <= Syllabics::slotCount ? number - 1 : -1;
+}
+
+// Hyphens, in hyphen lengths: the least air between a hyphen and its
+// syllables, the shortest hyphen drawn where the syllables stand close,
+// and how far from its syllable a hyphen at a line end reaches.
+constexpr double hyphenAir = 0.3;
+constexpr double hyphenLeast = 0.4;
+constexpr double lineEndReach = 2.0 * hyphenAir + 1.0;
+
+// A hyphen is this share of its syllable's text height long; a gap of
+// more than `hyphenRepeat` hyphen lengths holds one hyphen more per such
+// stretch.
+constexpr double hyphenShare = 0.3;
+constexpr double hyphenRepeat = 12.0;
+
+// The syllable's height across the writing: a horizontal or turned
+// syllable shows its height, an upright one in vertical writing its width.
+double lyricHeight(const Score *score, const QRectF &drawn)
+{
+    const bool across = score->page->horizontal || score->page->rotateLyrics;
+    return across ? drawn.height() : drawn.width();
+}
+
+// Hyphens of one length, centred in the gap between two syllables with air
+// to each; a long gap gets one more for every `hyphenRepeat` lengths, so
+// none reads as an extender. A gap with no room for a hyphen clear of both
+// syllables gets a shorter one, and one too close for any none: the
+// spacing of the notes must part such syllables.
+void drawHyphens(Score *score, const QPointF &from, const QPointF &to, double hyphenLength)
+{
+    const QLineF gap(from, to);
+    const double length = gap.length();
+    const double air = hyphenAir * hyphenLength;
+    const double drawn = std::min(hyphenLength, length - 2 * air);
+    if (drawn < hyphenLeast * hyphenLength)
+        return;
+    const int count = std::max(1, int(length / (hyphenRepeat * hyphenLength)));
+    const QPointF unit = (to - from) / length;
+    for (int i = 0; i < count; ++i) {
+        const QPointF centre = from + unit * (length * (i + 0.5) / count);
+        const QPointF half = unit * (drawn / 2.0);
+        auto *hyphen = new QGraphicsLineItem(QLineF(centre - half, centre + half));
+        hyphen->setData(LineTags::TagLine, LineTags::LyricHyphen);
+        score->scene->addItem(hyphen);
+    }
 }
 
 // The item's extent as drawn, before any rotation: glyph items carry their
@@ -136,20 +182,36 @@ void Syllabics::endSlot(int index, Measure *measure, const QGraphicsItem *endIte
     const QRectF er = drawnRect(endItem);
     const double sw = sr.width();
     const double sh = sr.height();
+    const double hyphenLength = slot.kind == 0 ? hyphenShare * lyricHeight(score, sr) : 0.0;
+    auto piece = [&](const QPointF &from, const QPointF &to) {
+        if (hyphenLength > 0.0)
+            drawHyphens(score, from, to, hyphenLength);
+        else
+            drawPiece(from, to);
+    };
 
     // `along` runs with the writing, `across` stays for each piece.
     double along = 0.0;
     double across = 0.0;
+    // The room a line leaves after the syllable; hyphens measure their gap
+    // from the syllable itself.
+    double margin = 0.0;
     if (horizontal) {
         along = sp.x() + sw + 0.2 * sh;
         across = sp.y() + 0.75 * sh;
+        margin = 0.2 * sh;
     } else if (score->page->rotateLyrics) {
         across = sp.x() - 0.75 * sh;
         along = sp.y() + 1.2 * sw;
+        margin = 0.2 * sw;
     } else {
         across = sp.x() + 0.47 * sw;
         along = sp.y() + 1.2 * sh;
+        margin = 0.2 * sh;
     }
+    const bool hyphens = hyphenLength > 0.0;
+    if (hyphens)
+        along -= margin;
 
     const QList<Measure *> &measures = score->measures;
     const int a = int(measures.indexOf(slot.startMeasure));
@@ -163,6 +225,10 @@ void Syllabics::endSlot(int index, Measure *measure, const QGraphicsItem *endIte
             return endAcross;
         return endAcross + (m->getPartRefLine(p) - measure->getPartRefLine(p)) * s;
     };
+    // A hyphen at a line end stands right after its syllable, and the one
+    // on the next line right before the syllable it leads to.
+    const double nearby = lineEndReach * hyphenLength;
+    bool broken = false;
     for (int k = std::max(a, 0); k < b && k + 1 < measures.size(); ++k) {
         if (traceSteps && horizontal)
             qDebug().noquote() << "syllabicEnd loop: m = " + QString::number(k);
@@ -170,29 +236,28 @@ void Syllabics::endSlot(int index, Measure *measure, const QGraphicsItem *endIte
         if (!endsItsLine(m))
             continue;
         const Measure *next = measures.at(k + 1);
-        if (horizontal) {
-            const double far = (m->originX + m->width) * s;
-            if (far > along)
-                drawPiece(QPointF(along, across), QPointF(far, across));
-            along = next->originX * s;
-        } else {
-            const double far = (m->originY + m->height) * s;
-            if (far > along)
-                drawPiece(QPointF(across, along), QPointF(across, far));
-            along = next->originY * s;
-        }
+        double far = horizontal ? (m->originX + m->width) * s : (m->originY + m->height) * s;
+        // A word broken at a line end keeps its hyphen, even where the
+        // syllable leaves it no room before the line's end.
+        if (hyphens)
+            far = along + nearby;
+        if (far > along)
+            piece(horizontal ? QPointF(along, across) : QPointF(across, along),
+                  horizontal ? QPointF(far, across) : QPointF(across, far));
+        along = (horizontal ? next->originX : next->originY) * s;
         across = acrossOnLineOf(next);
+        broken = true;
     }
 
-    if (horizontal) {
-        const double end = ep.x() - 0.2 * er.height();
-        if (end > along)
-            drawPiece(QPointF(along, across), QPointF(end, across));
-    } else {
-        const double end = ep.y() - 0.1 * er.width();
-        if (end > along)
-            drawPiece(QPointF(across, along), QPointF(across, end));
+    double end = horizontal ? ep.x() - 0.2 * er.height() : ep.y() - 0.1 * er.width();
+    if (hyphens) {
+        end = horizontal ? ep.x() : ep.y();
+        if (broken)
+            along = std::max(along, end - nearby);
     }
+    if (end > along)
+        piece(horizontal ? QPointF(along, across) : QPointF(across, along),
+              horizontal ? QPointF(end, across) : QPointF(across, end));
     slot = Slot();
 }
 
@@ -210,6 +275,13 @@ void Syllabics::syllabicToMeasureEnd(Measure *measure)
         const QGraphicsItem *startItem = slot.lyric->item;
         const QPointF sp = startItem->pos();
         const QRectF sr = drawnRect(startItem);
+        const double hyphenLength = slot.kind == 0 ? hyphenShare * lyricHeight(score, sr) : 0.0;
+        auto piece = [&](const QPointF &from, const QPointF &to) {
+            if (hyphenLength > 0.0)
+                drawHyphens(score, from, to, hyphenLength);
+            else
+                drawPiece(from, to);
+        };
         double along = horizontal ? sp.x() + 1.2 * sr.width() : sp.y() + 1.2 * sr.height();
         const double across = horizontal ? sp.y() + 0.47 * sr.height() : sp.x() + 0.47 * sr.width();
         // Each piece keeps the start's distance from its measure's origin.
@@ -226,8 +298,8 @@ void Syllabics::syllabicToMeasureEnd(Measure *measure)
             const double far =
                 horizontal ? (m->originX + m->width) * s : (m->originY + m->height) * s;
             if (far > along)
-                drawPiece(horizontal ? QPointF(along, pieceAcross) : QPointF(pieceAcross, along),
-                          horizontal ? QPointF(far, pieceAcross) : QPointF(pieceAcross, far));
+                piece(horizontal ? QPointF(along, pieceAcross) : QPointF(pieceAcross, along),
+                      horizontal ? QPointF(far, pieceAcross) : QPointF(pieceAcross, far));
             along = (horizontal ? next->originX : next->originY) * s;
             pieceAcross = (horizontal ? next->originY : next->originX) * s + acrossOffset;
         }
@@ -235,8 +307,8 @@ void Syllabics::syllabicToMeasureEnd(Measure *measure)
         const double end = horizontal ? (measure->originX + measure->width) * s - tail
                                       : (measure->originY + measure->height) * s - tail;
         if (end > along)
-            drawPiece(horizontal ? QPointF(along, pieceAcross) : QPointF(pieceAcross, along),
-                      horizontal ? QPointF(end, pieceAcross) : QPointF(pieceAcross, end));
+            piece(horizontal ? QPointF(along, pieceAcross) : QPointF(pieceAcross, along),
+                  horizontal ? QPointF(end, pieceAcross) : QPointF(pieceAcross, end));
         slot = Slot();
     }
 }

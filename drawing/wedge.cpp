@@ -1,5 +1,6 @@
 #include "drawing/wedge.h"
 
+#include "drawing/linetags.h"
 #include "drawing/movableitem.h"
 #include "drawing/spanmarks.h"
 #include "layout/aligner.h"
@@ -138,6 +139,7 @@ int Wedge::wedgeStop(Measure *measure, Direction *direction, double stopPosition
         }
         segmentFirst = m->indexInScore() + 1;
         auto *group = new QGraphicsItemGroup;
+        group->setData(LineTags::TagLine, LineTags::Hairpin);
         if (withLines) {
             const QPointF a = horizontal ? QPointF(from, line) : QPointF(line, from);
             const QPointF b = horizontal ? QPointF(to, line) : QPointF(line, to);

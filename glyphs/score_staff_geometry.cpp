@@ -8,6 +8,7 @@
 #include "model/page.h"
 #include "model/part.h"
 #include "model/score.h"
+#include "model/staffclef.h"
 #include "view/scene.h"
 
 #include <QBrush>
@@ -41,14 +42,11 @@ int Score::getStaffStep(Measure *measure, int part, Note *note) const
     Q_UNUSED(measure)
     Q_UNUSED(part)
     const int letter = letterIndex(note->step);
-    int step = 0;
-    if (note->clef == QLatin1String("G")) {
-        // B4 sits on the middle line.
-        step = (letter < 0 ? 0 : letter - 6) + 7 * (note->octave - 4);
-    } else if (note->clef == QLatin1String("F")) {
-        // D3 sits on the middle line.
-        step = (letter < 0 ? 0 : letter - 1) + 7 * (note->octave - 3);
-    }
+    // The clef names the note on the middle line; a note without a step
+    // letter counts from that line's octave.
+    const int middle = StaffClef::fromCode(note->clef).middleLineDiatonic();
+    const int step =
+        letter < 0 ? 7 * (note->octave - middle / 7) : 7 * note->octave + letter - middle;
     return step + note->octaveShiftSteps;
 }
 

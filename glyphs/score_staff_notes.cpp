@@ -10,6 +10,7 @@
 #include "model/page.h"
 #include "model/part.h"
 #include "model/score.h"
+#include "model/staffclef.h"
 #include "model/voice.h"
 
 #include <QDebug>
@@ -402,22 +403,20 @@ void Score::addStaffClefChange(Measure *measure, int part, int voice, Note *note
 {
     const double size = parts.at(part)->noteFontSize;
     const bool horizontal = page->horizontal;
-    const bool treble = note->clef == QLatin1String("G");
-    const bool bass = note->clef == QLatin1String("F");
-    QString id;
-    double cross = 0.0;
-    if (treble) {
-        id = verticalForm(this, QStringLiteral("ClefG"));
-        cross = (horizontal ? -0.64 : -0.75) * size;
-    } else if (bass) {
-        id = verticalForm(this, QStringLiteral("ClefF"));
-        cross = (horizontal ? -0.45 : -0.25) * size;
-    } else {
+    const StaffClef clef = StaffClef::fromCode(note->clef);
+    const StaffGlyphs::ClefGlyph shape = StaffGlyphs::clefGlyph(clef);
+    if (shape.id.isEmpty())
         qDebug().noquote() << "addStaffClefChange, clef not supported = " << note->clef;
-    }
+    const QString id = shape.id.isEmpty() ? QString() : verticalForm(this, shape.id);
+    // A clef inside the measure is drawn smaller, except the F clef, which
+    // is small already.
+    const double scale = clef.sign == QLatin1String("F") ? 1.0 : 0.84;
+    const double step = 0.125 * size;
+    const double cross = horizontal ? -(clef.lineStep() + scale * shape.top) * step
+                                    : (clef.lineStep() - scale * shape.left) * step;
     QGraphicsItem *item = StaffGlyphs::glyph(this, part, id);
-    if (treble) {
-        const double g = size * page->glyphScale * 0.84;
+    if (scale != 1.0) {
+        const double g = size * page->glyphScale * scale;
         item->setTransform(QTransform::fromScale(g, g));
     }
     StaffGlyphs::append(this, measure, part, voice, note, 0.75 * size, id, AlignLeading, -1, item,

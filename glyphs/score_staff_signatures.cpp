@@ -2,6 +2,7 @@
 // signatures at line starts and wherever they change. Each symbol stands
 // at the measure's signature position (mm from the measure's origin along
 // the reading direction); clefs and keys move it on by the room they take.
+#include "glyphs/staff_glyph_support.h"
 #include "layout/aligner.h"
 #include "model/glyphitem.h"
 #include "model/measure.h"
@@ -10,6 +11,7 @@
 #include "model/page.h"
 #include "model/part.h"
 #include "model/score.h"
+#include "model/staffclef.h"
 #include "view/scene.h"
 
 #include <QDebug>
@@ -98,13 +100,8 @@ void Score::addMeasureStaffClefs(Measure *measure)
         for (int staff = 0; staff < staffCountOf(part); ++staff) {
             if (!lineStart && !cell->clefGiven[staff])
                 continue;
-            const QString &sign = cell->clefSigns[staff];
-            int line = 2;
-            if (sign == QLatin1String("F"))
-                line = 4;
-            else if (sign != QLatin1String("G"))
-                qDebug().noquote() << "======== clef not supported ==== clef = " + sign;
-            addStaffClef(measure, p, staff, sign, line);
+            const QString &code = cell->clefSigns[staff];
+            addStaffClef(measure, p, staff, code, StaffClef::fromCode(code).line);
             drawn = true;
         }
     }
@@ -112,28 +109,23 @@ void Score::addMeasureStaffClefs(Measure *measure)
         measure->aligner->setSignatureX(measure->aligner->signatureX() + 0.75 * maxNoteSize);
 }
 
-void Score::addStaffClef(Measure *measure, int part, int staff, const QString &sign, int line)
+void Score::addStaffClef(Measure *measure, int part, int staff, const QString &clefCode, int line)
 {
-    QString glyphId;
-    if (sign == QLatin1String("G") && line == 2) {
-        glyphId = QStringLiteral("ClefG");
-    } else if (sign == QLatin1String("F") && line == 4) {
-        glyphId = QStringLiteral("ClefF");
-    } else {
-        qDebug().noquote() << "addStaffClef,  not supported, sign, line = " + sign +
-                                  QLatin1Char(' ') + QString::number(line);
+    // The code names the sign and its octave; `line` the staff line of
+    // its reference.
+    StaffClef clef = StaffClef::fromCode(clefCode.isEmpty() ? QStringLiteral("G") : clefCode);
+    if (line >= 1 && line <= 5)
+        clef.line = line;
+    const StaffGlyphs::ClefGlyph glyph = StaffGlyphs::clefGlyph(clef);
+    if (glyph.id.isEmpty()) {
+        qDebug().noquote() << "addStaffClef,  not supported, clef = " + clefCode;
         return;
     }
-    const double size = parts.at(part)->noteFontSize;
-    const bool treble = glyphId == QLatin1String("ClefG");
-    double across = 0.0;
-    if (page->horizontal)
-        across = treble ? getStaffStepOffset(part, 6) - 0.05 * size
-                        : getStaffStepOffset(part, 4) + 0.04 * size;
-    else
-        across = treble ? getStaffStepOffset(part, -7) : getStaffStepOffset(part, -2);
-    placeSignatureGlyph(this, measure, part, staff, verticalForm(glyphId, page->horizontal),
-                        0.15 * size, across);
+    const double step = 0.125 * parts.at(part)->noteFontSize;
+    const double across = page->horizontal ? -(clef.lineStep() + glyph.top) * step
+                                           : (clef.lineStep() - glyph.left) * step;
+    placeSignatureGlyph(this, measure, part, staff, verticalForm(glyph.id, page->horizontal),
+                        0.15 * parts.at(part)->noteFontSize, across);
 }
 
 void Score::addMeasureStaffKeySignatures(Measure *measure)
@@ -169,10 +161,11 @@ void Score::genStaffKeySignature(Measure *measure, int part, int staff, int fift
         return;
     }
     const KeyGlyph &key = keyGlyphs[fifths + 7];
-    // An F clef puts every accidental two steps lower.
-    const int clefShift = measure->parts.at(part)->clefSigns[staff] == QLatin1String("F") ? 2 : 0;
+    // An F clef puts every accidental two steps lower, an alto clef one.
+    const int clefShift =
+        StaffClef::fromCode(measure->parts.at(part)->clefSigns[staff]).keySignatureShift();
     const bool horizontal = page->horizontal;
-    const int step = (horizontal ? key.stepHorizontal : key.stepVertical) - clefShift;
+    const int step = (horizontal ? key.stepHorizontal : key.stepVertical) + clefShift;
     const double size = p->noteFontSize;
     double correction = -0.335 * size;
     if (fifths < 0)

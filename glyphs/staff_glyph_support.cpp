@@ -8,6 +8,7 @@
 #include "model/page.h"
 #include "model/part.h"
 #include "model/score.h"
+#include "model/staffclef.h"
 #include "model/voice.h"
 
 #include <QGraphicsItem>
@@ -92,6 +93,31 @@ int append(Score *score, Measure *measure, int part, int voice, const Note *note
     return score->appendNoteAlignItem(measure, part, voice, note->staff, width, glyphId, width,
                                       across, kind, time, item, cross, horizontal ? along : cross,
                                       horizontal ? cross : along);
+}
+
+ClefGlyph clefGlyph(const StaffClef &clef)
+{
+    // The boxes as the staff font cuts them around each clef's reference
+    // line (the G, F or C line, the percussion clef's middle).
+    if (clef.sign == QLatin1String("G")) {
+        if (clef.octaveChange > 0)
+            return {QStringLiteral("ClefG8va"), 11.0, 5.0};
+        if (clef.octaveChange < 0)
+            return {QStringLiteral("ClefG8vb"), 8.4, 8.0};
+        return {QStringLiteral("ClefG"), 8.4, 5.0};
+    }
+    if (clef.sign == QLatin1String("F")) {
+        if (clef.octaveChange > 0)
+            return {QStringLiteral("ClefF8va"), 5.0, 5.4};
+        if (clef.octaveChange < 0)
+            return {QStringLiteral("ClefF8vb"), 1.68, 7.0};
+        return {QStringLiteral("ClefF"), 1.68, 4.0};
+    }
+    if (clef.sign == QLatin1String("C"))
+        return {QStringLiteral("ClefC"), 5.0, 5.0};
+    if (clef.sign == QLatin1String("percussion"))
+        return {QStringLiteral("ClefPercussion"), 4.0, 4.0};
+    return {};
 }
 
 } // namespace StaffGlyphs

@@ -14,6 +14,7 @@
 
 class Measure;
 class Note;
+class StaffClef;
 class QGraphicsItem;
 class Score;
 
@@ -51,5 +52,17 @@ void tagPart(Score *score, QGraphicsItem *item, const Measure *measure, int part
 int append(Score *score, Measure *measure, int part, int voice, const Note *note, double width,
            const QString &glyphId, int kind, int time, QGraphicsItem *item, double cross,
            double along, double across);
+
+// The note-font glyph of a clef and where its box lies: `top` staff steps
+// above the clef's reference line to the box's top edge (horizontal
+// writing), `left` staff steps below it to the left edge of the "_V" form
+// (vertical writing). An empty id for a clef the font has no glyph for.
+struct ClefGlyph
+{
+    QString id;
+    double top = 0.0;
+    double left = 0.0;
+};
+ClefGlyph clefGlyph(const StaffClef &clef);
 
 } // namespace StaffGlyphs

@@ -89,6 +89,18 @@ bool skipped(const Notation *notation, const Note *note)
            (kind == Fermata && note->grace);
 }
 
+// Ornaments a staff shows above the notes whichever way the stem points.
+bool standsAbove(const Notation *notation)
+{
+    const int kind = notation->kind;
+    return kind == Trill || kind == Mordent || kind == InvertedMordent ||
+           (kind == Fermata && !notation->inverted);
+}
+
+// How far a stem reaches past its head, in note sizes (three and a half
+// staff spaces).
+constexpr double stemReach = 0.875;
+
 bool oddStep(int step)
 {
     return step % 2 != 0;
@@ -155,6 +167,10 @@ void Score::genArticulationItems(int measureIndex, int part, int voice, int note
 
     double d = offset;
     double e = offset;
+    // Marks that stand above the notes in staff notation, with their own
+    // start: past the stem when it points up.
+    double dAbove = offset;
+    double eAbove = offset;
     if (staff) {
         const int s = getStaffStep(m, part, note);
         const QList<Note *> &notes = m->parts.at(part)->voices.at(voice)->notes;
@@ -165,6 +181,10 @@ void Score::genArticulationItems(int measureIndex, int part, int voice, int note
         const double start = staffStart(horizontal, note->stem, note->chordSize, s, t);
         d = horizontal ? start : 0.0;
         e = horizontal ? 0.0 : start;
+        const double above = staffStart(horizontal, 2, note->chordSize, s, t);
+        const double pastStem = note->stem == 1 ? stemReach + 0.1 * 0.25 : 0.0;
+        dAbove = horizontal ? above - pastStem : 0.0;
+        eAbove = horizontal ? 0.0 : above + pastStem;
     }
 
     int made = 0;
@@ -196,7 +216,20 @@ void Score::genArticulationItems(int measureIndex, int part, int voice, int note
             const double hHat = ha / (k * fm);
             double x = 0.0;
             double y = 0.0;
-            if (horizontal) {
+            if (staff && standsAbove(notation) && note->stem == 1) {
+                // Above a stem that points up: the same steps as the marks
+                // of a note whose stem points down.
+                if (horizontal) {
+                    x = (noteW / 2 - nw * wa / 2) / (k * fm);
+                    dAbove -= hHat;
+                    y = dAbove - offset;
+                    dAbove -= hHat + 0.1;
+                } else {
+                    x = (noteH / 2 - nw * ha / 2) / (k * fm);
+                    eAbove += wHat + 0.1;
+                    y = eAbove - offset;
+                }
+            } else if (horizontal) {
                 x = (noteW / 2 - nw * wa / 2) / (k * fm);
                 if (staff && note->stem == 1) {
                     y = d;

@@ -5,8 +5,10 @@
 #include "drawing/movableitem.h"
 #include "drawing/mytextitem.h"
 #include "drawing/octshift.h"
+#include "drawing/symboltext.h"
 #include "drawing/watcheritem.h"
 #include "drawing/wedge.h"
+#include "layout/wordsblock.h"
 #include "model/direction.h"
 #include "model/glyphitem.h"
 #include "model/measure.h"
@@ -20,9 +22,11 @@
 #include "view/scene.h"
 
 #include <QCursor>
+#include <QDebug>
 #include <QGraphicsItemGroup>
 #include <QGraphicsRectItem>
 #include <QGraphicsTextItem>
+#include <QHash>
 #include <QPen>
 #include <QRegularExpression>
 
@@ -213,8 +217,48 @@ void Score::sendDirectionSpan(Measure *measure, int part, int voice, Direction *
     }
 }
 
+namespace {
+
+// A metronome mark as text: the beat units as note characters, "=" and the
+// tempo ("Q. = 72" reads "♩. = 72"). A mark without a beat unit shows
+// its tempo as Maelzel's "M.M. = 90".
+QString metronomeText(const QString &coded)
+{
+    static const QHash<QChar, QString> units = {
+        {QLatin1Char('Q'), QStringLiteral("\u2669")},
+        {QLatin1Char('E'), QStringLiteral("\u266A")},
+        {QLatin1Char('H'), QString::fromUcs4(U"\U0001D15E")},
+    };
+    QString text;
+    bool unit = false;
+    for (const QChar c : coded) {
+        const auto found = units.constFind(c);
+        if (found != units.constEnd()) {
+            text += found.value();
+            unit = true;
+        } else {
+            text += c;
+        }
+    }
+    text = text.simplified();
+    if (!unit && !text.isEmpty())
+        text = QStringLiteral("M.M. ") +
+               (text.startsWith(QLatin1Char('=')) ? text : QStringLiteral("= ") + text);
+    return text;
+}
+
+// Lines a direction text may hold: more would run off any page.
+constexpr int maxBlockLines = 12;
+// The frame line's half pen and a hair of air, mm.
+constexpr double stageEdgeMargin = 0.4;
+
+} // namespace
+
 QString Score::wordsTextAsDrawn(const Direction *direction) const
 {
+    const QFont &font = direction->fontGiven ? direction->font : style->textFont;
+    if (direction->kind == Metronome)
+        return SymbolText::drawable(metronomeText(direction->text), font);
     // A leading "." asks for text written in the page's direction.
     const bool dotted = direction->text.startsWith(QLatin1Char('.'));
     const int r = direction->rotation;
@@ -223,18 +267,83 @@ QString Score::wordsTextAsDrawn(const Direction *direction) const
         text = toVerticalPunctuation(text);
     if (dotted)
         text.remove(0, 1);
-    return text;
+    return SymbolText::drawable(text, font);
 }
+
+namespace {
+
+// A block's text, at most `maxBlockLines` lines.
+QString cappedLines(const QString &text)
+{
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (lines.size() > maxBlockLines) {
+        qDebug().noquote() << "words: only the first" << maxBlockLines << "of" << lines.size()
+                           << "lines drawn";
+        lines = lines.mid(0, maxBlockLines);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+// Where the stage that holds displayed measure `at` starts and ends along
+// the reading direction, scene units.
+std::pair<double, double> stageAlong(const Score *score, int at)
+{
+    const QList<Measure *> &shown = score->displayedMeasures;
+    const bool horizontal = score->page->horizontal;
+    const int stage = shown.at(at)->lineIndex;
+    int first = at;
+    while (first > 0 && shown.at(first - 1)->lineIndex == stage)
+        --first;
+    int last = at;
+    while (last + 1 < shown.size() && shown.at(last + 1)->lineIndex == stage)
+        ++last;
+    const Measure *a = shown.at(first);
+    const Measure *b = shown.at(last);
+    const double s = score->page->scaleFactor;
+    return {(horizontal ? a->originX : a->originY) * s,
+            (horizontal ? b->originX + b->width : b->originY + b->height) * s};
+}
+
+// Moves a default-placed direction item back along the reading direction
+// until it ends inside its stage (never before the stage's start).
+void keepInStage(const Score *score, QGraphicsItem *item, const Measure *measure)
+{
+    const int at = int(score->displayedMeasures.indexOf(const_cast<Measure *>(measure)));
+    if (!item || at < 0)
+        return;
+    const bool horizontal = score->page->horizontal;
+    const auto [low, stageEnd] = stageAlong(score, at);
+    const double high = stageEnd - stageEdgeMargin * score->page->scaleFactor;
+    const QRectF box = item->sceneBoundingRect();
+    const double from = horizontal ? box.left() : box.top();
+    const double to = horizontal ? box.right() : box.bottom();
+    // A text longer than the stage keeps its beginning in view.
+    const double shift = to > high ? std::max(high - to, low - from) : 0.0;
+    if (shift < 0.0)
+        item->moveBy(horizontal ? shift : 0.0, horizontal ? 0.0 : shift);
+}
+
+} // namespace
 
 void Score::genWordsItem(int measureIndex, int part, int voice, int index, Direction *direction,
                          const QPointF &anchor, double size)
 {
+    // Words that continue a block are drawn by the block's first words.
+    Measure *measure = measures.at(measureIndex);
+    if (WordsBlock::isFollower(measure->parts.at(part)->voices.at(voice)->shownDirections(),
+                               index)) {
+        direction->item = nullptr;
+        direction->shown = direction->visibility != 2;
+        return;
+    }
     const bool horizontal = page->horizontal;
     const double k = page->scaleFactor;
     const int r = direction->rotation;
     // A leading "." asks for text written in the page's direction.
     const bool dotted = direction->text.startsWith(QLatin1Char('.'));
-    const QString text = wordsTextAsDrawn(direction);
+    const QString text = cappedLines(
+        WordsBlock::text(measure->parts.at(part)->voices.at(voice)->shownDirections(), index,
+                         [this](const Direction *words) { return wordsTextAsDrawn(words); }));
     auto *item = new MyTextItem(text, dotted && !horizontal);
     item->setFont(direction->fontGiven ? direction->font : style->textFont);
     item->setVisible(true);
@@ -277,7 +386,21 @@ void Score::genWordsItem(int measureIndex, int part, int voice, int index, Direc
     item->setPos(pos);
     if (turned)
         item->setRotation(90.0);
+    // A block of several lines above the notes grows upward from where its
+    // first line would stand, so that its last line is the nearest.
+    // Turned a quarter in vertical writing, its lines grow to the left: a
+    // block on the right of the column moves right by as much.
+    const int lines = int(text.count(QLatin1Char('\n'))) + 1;
+    if (lines > 1 && !verticalFlag && direction->y < 0.0 && !direction->moved) {
+        const double extra = item->boundingRect().height() * (lines - 1) / lines;
+        if (turned)
+            item->moveBy(extra, 0.0);
+        else if (horizontal)
+            item->moveBy(0.0, -extra);
+    }
     keepDirectionInRow(item, measureIndex, part, direction);
+    if (!direction->moved)
+        keepInStage(this, item, measure);
 
     direction->shown = direction->visibility != 2;
     if (direction->shown) {
@@ -291,93 +414,11 @@ void Score::genWordsItem(int measureIndex, int part, int voice, int index, Direc
     }
 }
 
-GlyphItem *Score::metronomeGlyph(int part, const QString &id, double scale) const
-{
-    return createSvgItem(part, true, id, false, page->horizontal, scale, scale);
-}
-
 void Score::genMetronomeItems(int measureIndex, int part, int voice, int index,
                               Direction *direction, const QPointF &anchor, double size)
 {
-    const bool horizontal = page->horizontal;
-    const double k = page->scaleFactor;
-    const double f = size;
-    QPointF pos;
-    if (horizontal)
-        pos = QPointF((anchor.x() + f * direction->x) * k, (anchor.y() + f * direction->y) * k);
-    else if (direction->moved)
-        pos = QPointF((anchor.x() - f * direction->y) * k, (anchor.y() + f * direction->x) * k);
-    else
-        pos = QPointF((anchor.x() - f) * k, (anchor.y() + f * direction->x) * k);
-
-    const double s = (isStaffNotation(parts.at(part)) ? 0.6 : 0.8) * direction->scale;
-    // The glyphs follow the largest note size of the score, so that a tempo
-    // mark reads the same above every part.
-    int largest = 0;
-    for (int p = 1; p < parts.size(); ++p) {
-        if (parts.at(p)->noteFontSize > parts.at(largest)->noteFontSize)
-            largest = p;
-    }
-    const double largestSize = parts.at(largest)->noteFontSize;
-    const double u = largestSize * s * page->glyphScale * 30.0;
-
-    auto *group = new QGraphicsItemGroup;
-    auto place = [group](QGraphicsItem *glyph, double x, double y) {
-        glyph->setPos(x, y);
-        group->addToGroup(glyph);
-    };
-    static const QRegularExpression tempoDigit(QStringLiteral("[1-9]"));
-    const QString &text = direction->text;
-    double x = 0.0;
-    for (const QChar c : text) {
-        QString id;
-        double advance = 0.0;
-        if (c == QLatin1Char('Q')) {
-            id = QStringLiteral("Metronome-Quarter");
-            advance = u;
-        } else if (c == QLatin1Char('E')) {
-            id = QStringLiteral("Metronome-Eigth");
-            advance = 1.6 * u;
-        } else if (c == QLatin1Char('H')) {
-            id = QStringLiteral("Metronome-Half");
-            advance = u;
-        } else if (c == QLatin1Char('.')) {
-            id = QStringLiteral("Metronome-Dot");
-            advance = 0.8 * u;
-        } else if (c == QLatin1Char('=')) {
-            id = QStringLiteral("Metronome-Equal");
-            advance = 1.2 * u;
-        } else if (c == QLatin1Char(' ')) {
-            continue;
-        } else {
-            // The tempo: from its first digit 1..9 to the end; a text with
-            // no such digit shows no number.
-            const int from = int(text.indexOf(tempoDigit));
-            if (from < 0)
-                continue;
-            for (const QChar digit : text.mid(from)) {
-                place(metronomeGlyph(largest, QString(digit) + QStringLiteral("_tempo"), 1.1 * s),
-                      x, largestSize * s);
-                x += 0.8 * u;
-            }
-            break;
-        }
-        place(metronomeGlyph(largest, id, s), x, 0.0);
-        x += advance;
-    }
-    scene->addItem(group);
-
-    const QRectF box = group->boundingRect();
-    auto *handle = new MovableItem(this, int(box.width()), int(box.height()));
-    if (!horizontal && isStaffNotation(parts.first())) {
-        group->setRotation(90.0);
-        handle->setRotation(90.0);
-    }
-    group->setPos(pos);
-    if (!direction->moved)
-        group->setPos(pos + measureLevelShiftIntoStage(group, measureIndex, part));
-    handle->setPos(group->pos());
-    makeMovableDirectionItem(handle, measureIndex, part, voice, index, direction);
+    // Tempo text, at the size and in the font of words.
+    genWordsItem(measureIndex, part, voice, index, direction, anchor, size);
 }
 
 void Score::genRehearsalItems(int measureIndex, int part, int voice, int index,
@@ -385,6 +426,7 @@ void Score::genRehearsalItems(int measureIndex, int part, int voice, int index,
 {
     QGraphicsTextItem *text =
         createBoldTextItem(direction->text, style->rehearsalMarkSize * direction->scale);
+    text->setPlainText(SymbolText::drawable(direction->text, text->font()));
     const QRectF textBox = text->boundingRect();
     auto *frame = new QGraphicsRectItem(0.0, 0.0, textBox.width(), 0.9 * textBox.height());
     QPen pen;
@@ -405,7 +447,9 @@ void Score::genRehearsalItems(int measureIndex, int part, int voice, int index,
                                          : QPointF((anchor.x() - size * direction->y) * k,
                                                    (anchor.y() + size * direction->x) * k);
     group->setPos(pos);
-    if (!direction->moved)
+    if (!direction->moved) {
         group->setPos(pos + measureLevelShiftIntoStage(group, measureIndex, part));
+        keepInStage(this, group, measures.at(measureIndex));
+    }
     handle->setPos(group->pos());
 }

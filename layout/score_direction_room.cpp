@@ -8,6 +8,7 @@
 #include "drawing/wedge.h"
 #include "glyphs/staff_glyph_support.h"
 #include "layout/alignitem.h"
+#include "layout/wordsblock.h"
 #include "model/direction.h"
 #include "model/itemtags.h"
 #include "model/measure.h"
@@ -240,13 +241,15 @@ Reach lineReach(const Score *score, int part, const Direction *start, const Dire
 
 // The extent across the reading direction of a words direction's text as
 // drawn, mm.
-double wordsAcross(const Score *score, const Direction *direction)
+double wordsAcross(const Score *score, const QList<Direction *> &shown, int index)
 {
+    const Direction *direction = shown.at(index);
     const bool horizontal = score->page->horizontal;
-    QString text = direction->text;
-    const bool dotted = text.startsWith(QLatin1Char('.'));
-    if (dotted)
-        text.remove(0, 1);
+    const bool dotted = direction->text.startsWith(QLatin1Char('.'));
+    // The whole block its words begin, each without its leading ".".
+    const QString text = WordsBlock::text(shown, index, [](const Direction *words) {
+        return words->text.startsWith(QLatin1Char('.')) ? words->text.mid(1) : words->text;
+    });
     MyTextItem sample(text, dotted && !horizontal);
     sample.setFont(direction->fontGiven ? direction->font : score->style->textFont);
     const QRectF box = sample.boundingRect();
@@ -392,8 +395,9 @@ std::pair<double, double> Score::directionBandsOf(int part, int first, int last)
     const bool staffNotation = settings->notationStyle == NotationStyle::StaffNotation;
     double above = 0.0;
     double below = 0.0;
-    // Words above a staff. Elsewhere a text that finds no room across
-    // moves along past the notes instead, which only the drawn page shows.
+    // Words above and below a staff. Elsewhere a text that finds no room
+    // across moves along past the notes instead, which only the drawn page
+    // shows.
     const double room = roomBeside(this, part, 0, true, partRowExtent(part));
     for (int i = first; staffNotation && i <= last && i < displayedMeasures.size(); ++i) {
         const Measure *measure = displayedMeasures.at(i);
@@ -402,18 +406,30 @@ std::pair<double, double> Score::directionBandsOf(int part, int first, int last)
             continue;
         double ink = -1.0;
         for (const Voice *voice : cell->voices) {
-            for (Direction *direction : voice->shownDirections()) {
-                if (direction->kind != Words || direction->moved || direction->staff != 0 ||
-                    direction->visibility == 2)
+            const QList<Direction *> shown = voice->shownDirections();
+            for (int index = 0; index < shown.size(); ++index) {
+                Direction *direction = shown.at(index);
+                if ((direction->kind != Words && direction->kind != Metronome) ||
+                    direction->moved || direction->staff != 0 || direction->visibility == 2 ||
+                    WordsBlock::isFollower(shown, index))
                     continue;
                 // The offset drawing gives it: above the notes when negative.
                 setDefaultItemOffset(direction);
-                if (direction->y >= 0.0)
+                const double across = wordsAcross(this, shown, index);
+                if (direction->y > 0.0) {
+                    // Below the notes, before the lyrics if any.
+                    const double need = inkBeyond(this, measure, part, 0, false) + touchMm +
+                                        directionGap + across + edgeMargin;
+                    const double sideRoom =
+                        lyricBand(part) <= 0.0
+                            ? roomBeside(this, part, 0, false, partRowExtent(part))
+                            : lyricOffsetInRow(part, partRowExtent(part)) - directionGap;
+                    below = std::max(below, need - sideRoom);
                     continue;
+                }
                 if (ink < 0.0)
                     ink = inkBeyond(this, measure, part, 0, true);
-                const double need =
-                    ink + touchMm + directionGap + wordsAcross(this, direction) + edgeMargin;
+                const double need = ink + touchMm + directionGap + across + edgeMargin;
                 above = std::max(above, need - room);
             }
         }
@@ -540,7 +556,8 @@ void Score::settleDirectionTexts()
                         (page->horizontal ? measure->originX + measure->width
                                           : measure->originY + measure->height) *
                         page->scaleFactor;
-                    if (!direction->moved && (kind == Dynamics || kind == Words) &&
+                    if (!direction->moved &&
+                        (kind == Dynamics || kind == Words || kind == Metronome) &&
                         direction->y != 0.0) {
                         clearDirectionOfNotes(item, measure, p, direction->y > 0.0, notes,
                                               measureEnd);

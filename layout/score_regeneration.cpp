@@ -1,6 +1,7 @@
 // Score's regeneration: every derived datum and every graphic item of the
 // score rebuilt from the model, in one call, in a fixed order.
 #include "layout/alignitem.h"
+#include "layout/hairpinends.h"
 #include "layout/layouter.h"
 #include "model/credit.h"
 #include "model/direction.h"
@@ -127,6 +128,9 @@ bool Score::generateScore()
     settleDirectionTexts();
     // after this: default-placed words and dynamics stand clear of their
     // notes and of each other
+
+    HairpinEnds::clearOfDynamics(*this);
+    // after this: no hairpin runs through a dynamic at its ends
 
     scene->updateSceneRect();
     scene->update(QRectF());

@@ -58,7 +58,8 @@ constexpr double octaveMarkLength = 0.9;
 
 bool Score::isMeasureLevelDirection(int kind) const
 {
-    return kind == 2 || kind == 6 || (kind >= 7 && kind <= 16);
+    // A metronome mark stands at its own beat, over its own notes.
+    return kind == 2 || kind == 6 || (kind >= 7 && kind <= 16 && kind != DirectionKind::Metronome);
 }
 
 QPointF Score::getDirectionPosition(int measure, int part, int voice, int direction) const
@@ -179,7 +180,8 @@ void Score::setDefaultItemOffset(Direction *direction) const
         horizontal ? set(0.5, 0.0) : set(0.5, 0.5);
         return;
     case 9:
-        horizontal ? set(0.0, -1.0) : set(-1.0, -1.0);
+        // Tempo text: where words above the notes stand.
+        horizontal ? set(0.0, style->textOffset - 1.5) : set(0.0, -0.8 - style->textOffset);
         return;
     case 17:
         set(0.0, -1.0);

@@ -146,7 +146,12 @@ private slots:
     void glyphForms();
     void wordsAndRehearsal();
     void wordsAreSvgText();
-    void metronomeUsesLargestPart();
+    void metronomeMarksAreTempoText_data();
+    void metronomeMarksAreTempoText();
+    void metronomeMarksStandApart_data();
+    void metronomeMarksStandApart();
+    void wordsOfOneDirectionAreOneBlock_data();
+    void wordsOfOneDirectionAreOneBlock();
     void partOutputOffDrawsOnlyItsKinds();
     void hairpinSegments_data();
     void hairpinSegments();
@@ -258,43 +263,151 @@ void TestDirectionItems::wordsAreSvgText()
     QVERIFY(text.contains(QRegularExpression(QStringLiteral("<text[^>]*>\\s*A\\s*</text>"))));
 }
 
-void TestDirectionItems::metronomeUsesLargestPart()
+void TestDirectionItems::metronomeMarksAreTempoText_data()
 {
-    VoiceScore f;
-    f.addPart(QStringLiteral("Small"), NotationStyle::TozanTrad);
-    Part *large = f.addPart(QStringLiteral("Large"), NotationStyle::TozanTrad);
-    large->noteFontSize = 8.0;
-    f.addMeasure();
-    f.addNotes(0, QStringLiteral("C5/1"));
-    f.addNotes(1, QStringLiteral("C5/1"));
-    Direction *tempo = addDirection(f, 0, 0, Metronome, QStringLiteral("Q = 120"));
-    Direction *zero = addDirection(f, 0, 0, Metronome, QStringLiteral("H = 0"));
-    f.build();
+    QTest::addColumn<QString>("coded"); // as the reader codes the mark
+    QTest::addColumn<QString>("drawn");
+    QTest::newRow("quarter") << "Q = 120" << QStringLiteral("\u2669 = 120");
+    QTest::newRow("dotted quarter") << "Q. = 72" << QStringLiteral("\u2669. = 72");
+    QTest::newRow("eighth") << "E = 96" << QStringLiteral("\u266A = 96");
+    QTest::newRow("half, tempo 0") << "H = 0" << QString::fromUcs4(U"\U0001D15E = 0");
+    QTest::newRow("unit for unit") << "Q = H" << QString::fromUcs4(U"\u2669 = \U0001D15E");
+    QTest::newRow("no beat unit") << " = 90" << QStringLiteral("M.M. = 90");
+    QTest::newRow("nothing") << "" << QString();
+}
 
-    verifyDirectionTag(tempo->item, 0);
-    QVERIFY(dynamic_cast<MovableItem *>(tempo->item));
-    const QList<QGraphicsItemGroup *> groups =
-        groupsWithGlyph(f.score, QStringLiteral("Metronome-Quarter"));
-    QCOMPARE(groups.size(), 1);
-    QStringList ids;
-    for (QGraphicsItem *child : groups.first()->childItems()) {
-        auto *svg = dynamic_cast<GlyphItem *>(child);
-        QVERIFY(svg);
-        ids << svg->elementId();
+// A metronome mark is a text item in the tempo text's font, its note
+// characters and number on one line.
+void TestDirectionItems::metronomeMarksAreTempoText()
+{
+    QFETCH(QString, coded);
+    QFETCH(QString, drawn);
+    auto f = makeScore(NotationStyle::TozanTrad, true, 1);
+    Direction *tempo = addDirection(*f, 0, 0, Metronome, coded);
+    Direction *words = addDirection(*f, 0, 0, Words, QStringLiteral("Lento"));
+    f->build();
+    auto *text = dynamic_cast<MyTextItem *>(tempo->item);
+    QVERIFY(text);
+    verifyDirectionTag(text, 0);
+    QCOMPARE(text->text, drawn);
+    QCOMPARE(text->font, dynamic_cast<MyTextItem *>(words->item)->font);
+}
+
+// Five marks in one measure stand at their beats, apart from each other and
+// inside their row; a mark after a tempo word reads on in its line.
+void TestDirectionItems::metronomeMarksStandApart_data()
+{
+    QTest::addColumn<bool>("horizontal");
+    QTest::newRow("horizontal") << true;
+    QTest::newRow("vertical") << false;
+}
+
+void TestDirectionItems::metronomeMarksStandApart()
+{
+    QFETCH(bool, horizontal);
+    const auto score = TestSupport::generatedScore(
+        TestSupport::fixturePath(QStringLiteral("layout/31x-Directions-FiveMetronomeMarks.xml")),
+        NotationStyle::StaffNotation, horizontal);
+    QVERIFY(score);
+    const double s = score->page->scaleFactor;
+    const Measure *first = score->measures.at(0);
+    const QList<Direction *> &opening = first->parts.at(0)->voices.at(0)->directions;
+    QCOMPARE(opening.size(), 2);
+    auto *andante = dynamic_cast<MyTextItem *>(opening.at(0)->item);
+    QVERIFY(andante);
+    QCOMPARE(andante->text, QStringLiteral("Andante \u2669. = 72"));
+    QVERIFY(!opening.at(1)->item);
+
+    const Measure *m = score->measures.at(1);
+    QList<QRectF> boxes;
+    for (const Direction *d : m->parts.at(0)->voices.at(0)->directions) {
+        if (d->kind == Metronome) {
+            QVERIFY(d->item);
+            boxes.append(d->item->sceneBoundingRect());
+        }
     }
-    QCOMPARE(ids, (QStringList{"Metronome-Quarter", "Metronome-Equal", "1_tempo", "2_tempo",
-                               "0_tempo"}));
-    // Sized by the largest note size, not by the part's own.
-    auto *quarter = static_cast<GlyphItem *>(groups.first()->childItems().first());
-    QCOMPARE(quarter->transform().m11(), 8.0 * f.score.page->glyphScale * 0.8);
-    QCOMPARE(groups.first()->pos(), tempo->item->pos());
+    QCOMPARE(boxes.size(), 5);
+    QStringList overlapping;
+    for (int i = 0; i < boxes.size(); ++i) {
+        for (int j = i + 1; j < boxes.size(); ++j) {
+            if (boxes.at(i).intersects(boxes.at(j)))
+                overlapping << QStringLiteral("%1/%2").arg(i).arg(j);
+        }
+        // Not above the stage, nor past its right edge in vertical writing.
+        if (horizontal)
+            QVERIFY(boxes.at(i).top() >= m->originY * s - 1.0);
+        else
+            QVERIFY(boxes.at(i).right() <= (m->originX + m->width) * s + 1.0);
+    }
+    QEXPECT_FAIL("horizontal",
+                 "marks too wide for their beats are moved along past the notes and then "
+                 "meet; they need a second row or more room along",
+                 Continue);
+    QVERIFY2(overlapping.isEmpty(), qPrintable(overlapping.join(' ')));
+}
 
-    // A tempo of 0 shows its note and equals sign only.
-    const QList<QGraphicsItemGroup *> halves =
-        groupsWithGlyph(f.score, QStringLiteral("Metronome-Half"));
-    QCOMPARE(halves.size(), 1);
-    QCOMPARE(halves.first()->childItems().size(), 2);
-    QVERIFY(zero->item);
+void TestDirectionItems::wordsOfOneDirectionAreOneBlock_data()
+{
+    QTest::addColumn<bool>("horizontal");
+    QTest::newRow("horizontal") << true;
+    QTest::newRow("vertical") << false;
+}
+
+// Words of one direction are one text block, its lines in writing order,
+// on the side the direction asks for and inside the stage.
+void TestDirectionItems::wordsOfOneDirectionAreOneBlock()
+{
+    QFETCH(bool, horizontal);
+    const auto score = TestSupport::generatedScore(
+        TestSupport::fixturePath(QStringLiteral("layout/31x-Directions-WordsTwoLines.xml")),
+        NotationStyle::StaffNotation, horizontal);
+    QVERIFY(score);
+    const double s = score->page->scaleFactor;
+    struct Block
+    {
+        int measure;
+        QString text;
+        bool below;
+    };
+    const QList<Block> blocks = {{1, "Solo over form\nAfter solos, D.C al Coda", true},
+                                 {2, "poco\na poco\ncresc.", false}};
+    for (const Block &block : blocks) {
+        const Measure *m = score->measures.at(block.measure);
+        const QList<Direction *> &words = m->parts.at(0)->voices.at(0)->directions;
+        QVERIFY(words.size() >= 2);
+        auto *text = dynamic_cast<MyTextItem *>(words.first()->item);
+        QVERIFY(text);
+        QCOMPARE(text->text, block.text);
+        for (int i = 1; i < words.size(); ++i)
+            QVERIFY(!words.at(i)->item);
+        const QRectF box = text->sceneBoundingRect();
+        const double line = m->getPartNoteLine(0, 0) * s;
+        // Below: down in horizontal writing, left in vertical writing.
+        if (horizontal)
+            QVERIFY(block.below ? box.top() > line : box.bottom() < line);
+        else
+            QVERIFY(block.below ? box.right() < line : box.left() > line);
+        // Inside the stage along the line: the last measure of the score's
+        // line ends it.
+        double end = 0.0;
+        for (const Measure *other : score->measures) {
+            if (other->lineIndex == m->lineIndex)
+                end = horizontal ? other->originX + other->width : other->originY + other->height;
+        }
+        QVERIFY((horizontal ? box.right() : box.bottom()) <= end * s);
+    }
+    // Runs of one line (a blank between them) stay one line.
+    const auto compound = TestSupport::generatedScore(
+        TestSupport::fixturePath(QStringLiteral(
+            "corpus/lilypond-musicxml-testsuite/31f-Direction-Multiline-Compounds.xml")),
+        NotationStyle::StaffNotation, horizontal);
+    QVERIFY(compound);
+    QStringList texts;
+    for (const QGraphicsItem *item : compound->scene->items()) {
+        if (const auto *t = dynamic_cast<const MyTextItem *>(item))
+            texts << t->text;
+    }
+    QVERIFY2(texts.contains(QStringLiteral(" text\nin\na small box")), qPrintable(texts.join('|')));
 }
 
 void TestDirectionItems::partOutputOffDrawsOnlyItsKinds()

@@ -78,8 +78,9 @@ void TestDirections::defaultOffset_data()
         QTest::addRow("%d v", kind) << kind << 0 << 0 << false << -1.5 << 0.5;
         QTest::addRow("%d h", kind) << kind << 0 << 0 << true << -1.5 << 0.0;
     }
-    QTest::newRow("9 v") << 9 << 0 << 0 << false << -1.0 << -1.0;
-    QTest::newRow("9 h") << 9 << 0 << 0 << true << 0.0 << -1.0;
+    // A metronome mark stands where tempo words above the notes do.
+    QTest::newRow("9 v") << 9 << 0 << 0 << false << 0.0 << -0.8 - 0.2;
+    QTest::newRow("9 h") << 9 << 0 << 0 << true << 0.0 << 0.2 - 1.5;
     QTest::newRow("17 v") << 17 << 0 << 0 << false << 0.0 << -1.0;
     QTest::newRow("17 h") << 17 << 0 << 0 << true << 0.0 << -1.0;
     QTest::newRow("19 v") << 19 << 0 << 0 << false << 0.0 << -1.2;
@@ -144,7 +145,8 @@ void TestDirections::measureLevelKinds()
         if (score.isMeasureLevelDirection(kind))
             measureLevel.append(kind);
     }
-    QCOMPARE(measureLevel, (QList<int>{2, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}));
+    // A metronome mark (9) stands at its beat.
+    QCOMPARE(measureLevel, (QList<int>{2, 6, 7, 8, 10, 11, 12, 13, 14, 15, 16}));
 }
 
 void TestDirections::position_data()

@@ -1,13 +1,15 @@
 // The whole-page check over real scores: every bundled sample, the koto
-// piece of the corpus, nine files of the MusicXML test suite (lyrics,
-// directions, multi-measure rests, tuplets, spanners, slurs, every pitch,
-// every duration, a pickup) and sixteen measures of kana under triplets,
-// in every notation style and both writing directions, and forty measures
-// with a page break after the eighth. Each kind of finding is verified on
-// its own, so that a failure names what collided; kinds of fault that are
-// known and still open are listed in one table, each with the reason, and
-// fail loudly once mended (an unexpected pass), so that the table only
-// ever shrinks.
+// piece of the corpus, ten files of the MusicXML test suite (lyrics,
+// directions, metronome marks, multi-measure rests, tuplets, spanners,
+// slurs, every pitch, every duration, a pickup), sixteen measures of kana
+// under triplets and small fixtures of texts and signs (words of two lines,
+// music signs in words, five metronome marks in a measure, hairpins meeting
+// dynamics, a viola part in alto clef) in every notation style and both
+// writing directions, and forty measures with a page break after the
+// eighth. Each kind of finding is verified on its own, so that a failure
+// names what collided; kinds of fault that are known and still open are
+// listed in one table, each with the reason, and fail loudly once mended
+// (an unexpected pass), so that the table only ever shrinks.
 #include "model/measure.h"
 #include "model/notefonts.h"
 #include "model/page.h"
@@ -73,6 +75,16 @@ QList<Source> sources()
         {"sakura-tozan", sample("Sakura Sakura (Shakuhachi Tozan)")},
         {"toryanse", sample("Toryanse (Koto Ikuta)")},
         {"usagi", sample("Usagi (Staff Notation and Shakuhachi)")},
+        {"31c", TestSupport::fixturePath(suite + QStringLiteral("31c-MetronomeMarks.xml"))},
+        {"words2",
+         TestSupport::fixturePath(QStringLiteral("layout/31x-Directions-WordsTwoLines.xml"))},
+        {"symbols",
+         TestSupport::fixturePath(QStringLiteral("layout/31x-Directions-SymbolsInWords.xml"))},
+        {"tempo5",
+         TestSupport::fixturePath(QStringLiteral("layout/31x-Directions-FiveMetronomeMarks.xml"))},
+        {"hairpin",
+         TestSupport::fixturePath(QStringLiteral("layout/31x-Directions-HairpinPpToFf.xml"))},
+        {"viola", TestSupport::fixturePath(QStringLiteral("staff/12x-Clefs-ViolaAltoClef.xml"))},
     };
 }
 
@@ -105,6 +117,17 @@ const QList<OpenFault> &openFaults()
         {F::LyricNearerOtherRow, F::Lyric, "^kana s9 v$",
          "the same narrowed line: a syllable pushed back from the bar line comes nearer the "
          "row beside"},
+        {F::TextOverNote, F::Direction, "^words2 s([0-8]|1[013]) ",
+         "a block of three lines above the notes finds no room across in the traditional "
+         "notations, whose rows keep no band for words; it stays over the notes"},
+        {F::TextOverText, F::Direction, "^words2 s([0-8]|1[013]) ",
+         "the same block, kept over the notes, reaches the block of two lines below them"},
+        {F::TextOverText, F::Direction, "^tempo5 s12 h$",
+         "five metronome marks too wide for their beats are moved along past the notes and "
+         "then meet; they need a second row or more room along"},
+        {F::TextOverLine, F::Lyric, "^61b s[0-9]+ v$",
+         "in upright vertical lyrics a hyphen of one verse crosses the long first syllable of "
+         "another verse, which runs down past its own note"},
     };
     return faults;
 }

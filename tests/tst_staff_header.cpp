@@ -11,8 +11,10 @@
 #include "model/page.h"
 #include "model/part.h"
 #include "model/score.h"
+#include "model/voice.h"
 #include "support/measurelayout.h"
 #include "support/messagecapture.h"
+#include "support/scorefile.h"
 #include "support/testenvironment.h"
 
 #include <QGraphicsItemGroup>
@@ -78,6 +80,9 @@ private slots:
     void keyGlyphPlacement();
     void signatureRoom_data();
     void signatureRoom();
+    void clefOnItsLine_data();
+    void clefOnItsLine();
+    void violaPartInAltoClef();
     void timeSignatureGroup_data();
     void timeSignatureGroup();
     void timeSignatureSwitches_data();
@@ -98,7 +103,16 @@ void TestStaffHeader::staffStep_data()
     QTest::newRow("E4 bottom line") << "E" << 4 << "G" << 0 << -4;
     QTest::newRow("F5 top line") << "F" << 5 << "G" << 0 << 4;
     QTest::newRow("C6 under an octave shift") << "C" << 6 << "G" << -7 << 1;
-    QTest::newRow("other clef: the shift only") << "E" << 5 << "C" << 7 << 7;
+    QTest::newRow("C4 alto middle line") << "C" << 4 << "C" << 0 << 0;
+    QTest::newRow("E5 alto under an octave shift") << "E" << 5 << "C" << 7 << 16;
+    QTest::newRow("A3 tenor middle line") << "A" << 3 << "C4" << 0 << 0;
+    QTest::newRow("C4 soprano bottom line") << "C" << 4 << "C1" << 0 << -4;
+    QTest::newRow("G4 French violin bottom line") << "G" << 4 << "G1" << 0 << -4;
+    QTest::newRow("B3 treble an octave down") << "B" << 3 << "G2-1" << 0 << 0;
+    QTest::newRow("D4 bass an octave up") << "D" << 4 << "F4+1" << 0 << 0;
+    QTest::newRow("percussion reads as treble") << "B" << 4 << "percussion" << 0 << 0;
+    QTest::newRow("unknown sign reads as treble") << "B" << 4 << "TAB" << 0 << 0;
+    QTest::newRow("no clef reads as treble") << "E" << 4 << "" << 0 << -4;
     QTest::newRow("no step letter") << "" << 5 << "G" << 0 << 7;
 }
 
@@ -312,10 +326,10 @@ void TestStaffHeader::signatureRoom_data()
     QTest::newRow("illegal key") << "G" << 8 << 0.75 + 8 * 0.26 + 0.3 << 1
                                  << QStringList{"======== genStaffKeySignature illegal key = 8"};
     QTest::newRow("no key yet: no room, no message") << "G" << -99 << 0.75 << 1 << QStringList();
-    QTest::newRow("C clef: both messages, still advances")
-        << "C" << 1 << 0.75 + 0.26 + 0.3 + 0.2 << 1
-        << QStringList{"======== clef not supported ==== clef = C",
-                       "addStaffClef,  not supported, sign, line = C 2"};
+    QTest::newRow("alto clef drawn") << "C" << 1 << 0.75 + 0.26 + 0.3 + 0.2 << 2 << QStringList();
+    QTest::newRow("tablature: a message, still advances")
+        << "TAB" << 1 << 0.75 + 0.26 + 0.3 + 0.2 << 1
+        << QStringList{"addStaffClef,  not supported, clef = TAB"};
 }
 
 // The signature position after the clefs and keys of a line start, in
@@ -347,6 +361,94 @@ void TestStaffHeader::signatureRoom()
         for (const QString &line : capture.lines())
             QVERIFY2(!line.startsWith(QLatin1String("====")), qPrintable(line));
     }
+}
+
+void TestStaffHeader::clefOnItsLine_data()
+{
+    QTest::addColumn<bool>("horizontal");
+    QTest::addColumn<QString>("clef");
+    QTest::addColumn<QString>("glyph");
+    QTest::addColumn<int>("lineStep");  // the step of the clef's line
+    QTest::addColumn<bool>("centred");  // its middle on that line
+    QTest::addColumn<double>("length"); // across, in staff spaces, at least
+    for (bool horizontal : {true, false}) {
+        const char *h = horizontal ? "h" : "v";
+        QTest::addRow("alto %s", h) << horizontal << "C"
+                                    << "ClefC" << 0 << true << 3.5;
+        QTest::addRow("tenor %s", h) << horizontal << "C4"
+                                     << "ClefC" << 2 << true << 3.5;
+        QTest::addRow("soprano %s", h) << horizontal << "C1"
+                                       << "ClefC" << -4 << true << 3.5;
+        QTest::addRow("percussion %s", h) << horizontal << "percussion"
+                                          << "ClefPercussion" << 0 << true << 3.0;
+        // The treble and bass clefs curl about their lines, off centre.
+        QTest::addRow("treble an octave down %s", h) << horizontal << "G2-1"
+                                                     << "ClefG8vb" << -2 << false << 7.0;
+        QTest::addRow("bass an octave up %s", h) << horizontal << "F4+1"
+                                                 << "ClefF8va" << 2 << false << 3.0;
+    }
+}
+
+// A clef's glyph, placed at a line start, spans its sign's line, a C or
+// percussion clef with its middle on it (within half a staff space).
+void TestStaffHeader::clefOnItsLine()
+{
+    QFETCH(bool, horizontal);
+    QFETCH(QString, clef);
+    QFETCH(QString, glyph);
+    QFETCH(int, lineStep);
+    QFETCH(bool, centred);
+    QFETCH(double, length);
+    MeasureLayout layout(horizontal);
+    layout.addPart(staffStyle, 1);
+    layout.addMeasures(1, 0);
+    layout.score.measures.at(0)->parts.at(0)->clefSigns[0] = clef;
+    layout.layOut({1});
+    Score &score = layout.score;
+    Measure *m = score.measures.at(0);
+    m->aligner->setSignatureX(0.0);
+    score.addMeasureStaffClefs(m);
+    const QString id = horizontal ? glyph : glyph + QStringLiteral("_V");
+    const GlyphItem *item = glyphNamed(score, id);
+    QVERIFY2(item, qPrintable(glyphIds(score).join(' ')));
+    QVERIFY(item->renderer()->elementExists(id));
+    const double s = score.page->scaleFactor;
+    const double space = 0.25 * 5.0; // note size 5 mm
+    const QRectF box = item->sceneBoundingRect();
+    const double middle = (horizontal ? box.center().y() : box.center().x()) / s;
+    const double line = m->getPartNoteLine(0, 0) + score.getStaffStepOffset(0, lineStep);
+    if (centred)
+        QVERIFY2(qAbs(middle - line) < 0.5 * space,
+                 qPrintable(QString::number((middle - line) / space)));
+    const double low = (horizontal ? box.top() : box.left()) / s;
+    const double high = (horizontal ? box.bottom() : box.right()) / s;
+    QVERIFY(low < line && line < high);
+    QVERIFY((horizontal ? box.height() : box.width()) / s >= length * space);
+}
+
+// A viola part: its alto clef read from the file, the clef drawn at each
+// line start, every note placed from the clef in force.
+void TestStaffHeader::violaPartInAltoClef()
+{
+    Score score(QStringLiteral("test"), 1, false);
+    QVERIFY(score.readMusicXmlFile(
+        TestSupport::fixturePath(QStringLiteral("staff/12x-Clefs-ViolaAltoClef.xml"))));
+    QVERIFY(score.parseScoreXml(false).has_value());
+    QCOMPARE(score.measures.at(0)->parts.at(0)->clefSigns[0], QStringLiteral("C"));
+    const auto stepOf = [&score](int measure, int note) {
+        Measure *m = score.measures.at(measure);
+        return score.getStaffStep(m, 0, m->parts.at(0)->voices.at(0)->notes.at(note));
+    };
+    QCOMPARE(stepOf(0, 0), -7); // C3, an octave below the middle line
+    QCOMPARE(stepOf(1, 3), 0);  // C4 on the middle line
+    QCOMPARE(stepOf(2, 3), 4);  // G4 on the top line
+    QCOMPARE(stepOf(3, 0), 0);  // A3 under the tenor clef
+    TestSupport::generateInStyle(score, staffStyle, true);
+    int clefs = 0;
+    for (const GlyphItem *item : sceneItemsOf<GlyphItem>(score))
+        clefs += item->elementId() == QLatin1String("ClefC");
+    // At every line start and at the change to the tenor clef.
+    QVERIFY2(clefs >= 2, qPrintable(QString::number(clefs)));
 }
 
 void TestStaffHeader::timeSignatureGroup_data()

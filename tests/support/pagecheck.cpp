@@ -1,6 +1,10 @@
 #include "pagecheck.h"
 
+#include "drawing/linetags.h"
+#include "drawing/movableitem.h"
 #include "drawing/mytextitem.h"
+#include "drawing/symboltext.h"
+#include "model/direction.h"
 #include "model/itemtags.h"
 #include "model/measure.h"
 #include "model/mepart.h"
@@ -13,6 +17,8 @@
 
 #include <QGraphicsLineItem>
 #include <QGraphicsRectItem>
+#include <QGraphicsSimpleTextItem>
+#include <QGraphicsTextItem>
 #include <QHash>
 #include <QSet>
 
@@ -157,6 +163,11 @@ QSet<QString> partLabels(const Score &score)
     return labels;
 }
 
+bool isHairpinKind(int kind)
+{
+    return kind == DirectionKind::Crescendo || kind == DirectionKind::Diminuendo;
+}
+
 bool isFramePen(const QPen &pen)
 {
     return pen.style() != Qt::NoPen && pen.color() != QColor(Qt::white);
@@ -184,14 +195,42 @@ public:
             QRectF(header.x() * s, header.y() * s, header.width() * s, header.height() * s);
         const QList<QGraphicsItem *> items = score.scene->items();
         for (QGraphicsItem *item : items) {
-            if (item->isVisible())
+            if (item->isVisible()) {
                 add(item);
+                addText(item);
+            }
         }
     }
 
     QList<Box> boxes;
+    // Every visible text item's text and font, with a box for the report.
+    QList<std::tuple<QString, QFont, Box>> texts;
 
 private:
+    void addText(QGraphicsItem *item)
+    {
+        QString text;
+        QFont font;
+        if (const auto *own = dynamic_cast<const MyTextItem *>(item)) {
+            text = own->text;
+            font = own->font;
+        } else if (const auto *rich = dynamic_cast<const QGraphicsTextItem *>(item)) {
+            text = rich->toPlainText();
+            font = rich->font();
+        } else if (const auto *simple = dynamic_cast<const QGraphicsSimpleTextItem *>(item)) {
+            text = simple->text();
+            font = simple->font();
+        } else {
+            return;
+        }
+        Box box;
+        box.category = Category::None;
+        box.rect = item->sceneBoundingRect();
+        box.text = text;
+        box.id = QStringLiteral("text '%1'").arg(text.left(24));
+        texts.append({text, font, box});
+    }
+
     void add(QGraphicsItem *item)
     {
         const int type = item->data(TagType).toInt();
@@ -222,11 +261,20 @@ private:
         case DirectionItem:
             box.category = Category::Direction;
             box.index = item->data(TagDirection).toInt();
+            // The drag handle of a hairpin is no ink: the hairpin itself
+            // is checked as what it is.
+            if (const Direction *d = score.directionAt(box.measure, box.part, box.voice, box.index);
+                d && isHairpinKind(d->kind) && dynamic_cast<const MovableItem *>(item))
+                return;
             break;
         case OctaveInstItem:
             box.category = Category::OctaveMark;
             break;
         case 0:
+            if (item->data(LineTags::TagLine).toInt() != 0) {
+                addLine(item, box);
+                return;
+            }
             addUntagged(item, box);
             return;
         default:
@@ -235,6 +283,20 @@ private:
         if (box.rect.isEmpty())
             return;
         box.id = describeBox(box);
+        boxes.append(box);
+    }
+
+    void addLine(QGraphicsItem *item, Box box)
+    {
+        box.measure = box.part = box.voice = box.note = -1;
+        const int line = item->data(LineTags::TagLine).toInt();
+        if (line == LineTags::Hairpin)
+            box.category = Category::Hairpin;
+        else if (line == LineTags::LyricHyphen)
+            box.category = Category::Hyphen;
+        else
+            return;
+        box.id = categoryName(box.category);
         boxes.append(box);
     }
 
@@ -459,11 +521,33 @@ void checkCollisions(const Score &score, const QList<Box> &boxes, double toleran
                 const bool first = a.category < b.category || (a.category == b.category && i < j);
                 if (first && overlaps(a.rect, b.rect, tolerance))
                     out.append(finding(PageFinding::TextOverText, a, &b));
+            } else if (b.category == Category::Hairpin) {
+                if (a.category == Category::Direction && overlaps(a.rect, b.rect, tolerance))
+                    out.append(finding(PageFinding::TextOverLine, a, &b));
+            } else if (b.category == Category::Hyphen) {
+                if (a.category == Category::Lyric && crossesLine(a.rect, b.rect, tolerance))
+                    out.append(finding(PageFinding::TextOverLine, a, &b));
             } else if (b.category == Category::FrameLine) {
                 if (b.barLine && a.category == Category::Direction)
                     continue; // allowed by design, see the header
                 if (crossesLine(a.rect, b.rect, tolerance))
                     out.append(finding(PageFinding::TextOverFrame, a, &b));
+            }
+        }
+    }
+}
+
+void checkLinesOverNotes(const QList<Box> &boxes, double tolerance, QList<PageFinding> &out)
+{
+    for (const Box &line : boxes) {
+        if (line.category != Category::Hairpin)
+            continue;
+        for (const Box &note : boxes) {
+            if (note.page == line.page &&
+                (note.category == Category::NoteGlyph || note.category == Category::NotePart) &&
+                overlaps(line.rect, note.rect, tolerance)) {
+                out.append(finding(PageFinding::LineOverNote, line, &note));
+                break;
             }
         }
     }
@@ -511,6 +595,21 @@ void checkLyricNearness(const Score &score, const QList<Box> &boxes, double tole
         }
         if (nearest && ownDistance > otherDistance + tolerance)
             out.append(finding(PageFinding::LyricNearerOtherRow, lyric, nearest));
+    }
+}
+
+void checkGlyphs(QList<std::tuple<QString, QFont, Box>> &texts, const QList<QRectF> &sheets,
+                 QList<PageFinding> &out)
+{
+    for (auto &[text, font, box] : texts) {
+        for (const char32_t c : text.toUcs4()) {
+            if (SymbolText::hasGlyph(c, font))
+                continue;
+            box.page = sheetOf(sheets, box.rect.center());
+            box.id += QStringLiteral(" U+%1").arg(QString::number(c, 16).toUpper());
+            out.append(finding(PageFinding::MissingGlyph, box, nullptr));
+            break;
+        }
     }
 }
 
@@ -562,6 +661,12 @@ QString kindName(PageFinding::Kind kind)
         return QStringLiteral("note-over-note");
     case PageFinding::NoteOverFrame:
         return QStringLiteral("note-over-frame");
+    case PageFinding::MissingGlyph:
+        return QStringLiteral("missing-glyph");
+    case PageFinding::TextOverLine:
+        return QStringLiteral("text-over-line");
+    case PageFinding::LineOverNote:
+        return QStringLiteral("line-over-note");
     }
     return QString();
 }
@@ -587,6 +692,10 @@ QString categoryName(PageFinding::Category category)
         return QStringLiteral("frame");
     case Category::SheetText:
         return QStringLiteral("sheet-text");
+    case Category::Hairpin:
+        return QStringLiteral("hairpin");
+    case Category::Hyphen:
+        return QStringLiteral("hyphen");
     case Category::None:
         break;
     }
@@ -617,10 +726,21 @@ PageReport checkPages(const Score &score)
     PageReport report;
     checkSheets(boxes, sheets, (sheetMarginMm - sheetToleranceMm) * s, report.findings);
     checkCollisions(score, boxes, overlapToleranceMm * s, report.findings);
+    checkLinesOverNotes(boxes, overlapToleranceMm * s, report.findings);
     checkLyricNearness(score, boxes, nearnessToleranceMm * s, report.findings);
     checkNotes(score, boxes, overlapToleranceMm * s, report.findings);
     checkNotesDrawn(score, boxes, sheets, report);
+    checkGlyphs(collector.texts, sheets, report.findings);
     return report;
+}
+
+QList<PageFinding> missingGlyphs(const Score &score)
+{
+    Collector collector(score);
+    collector.collect();
+    QList<PageFinding> findings;
+    checkGlyphs(collector.texts, sheetRects(score), findings);
+    return findings;
 }
 
 QString describeFindings(const QList<PageFinding> &findings, int limit)

@@ -14,7 +14,12 @@
 //       later or earlier note, not one of its chord);
 //   (f) a note glyph or a part of a staff note (stem, beam, ledger line,
 //       accidental) over a line along a stage (its frame or the stage
-//       lines between rows), where notes of one row run into the next.
+//       lines between rows), where notes of one row run into the next;
+//   (g) a text whose characters include one that no font draws (it would
+//       show as a missing-glyph box);
+//   (h) a text crossed by a line drawn along the notes: a dynamic or other
+//       direction by a hairpin, a lyric by a hyphen;
+//   (i) a hairpin over a note glyph or a part of one.
 //
 // Units: the findings' rectangles are scene units (mm x Page::scaleFactor).
 // Tolerances, in millimetres:
@@ -62,6 +67,9 @@ struct PageFinding
         NoteMissing,         // (d)
         NoteOverNote,        // (e)
         NoteOverFrame,       // (f)
+        MissingGlyph,        // (g)
+        TextOverLine,        // (h)
+        LineOverNote,        // (i)
     };
     // What an item shows; the subject of a finding is the text (or the
     // item outside the sheet), the object what it collides with.
@@ -76,6 +84,8 @@ struct PageFinding
         FrameLine,
         NotePart,  // a staff note's stem, flag, beam, ledger line or accidental
         SheetText, // a measure number, the footer or the page number
+        Hairpin,
+        Hyphen,
         None,
     };
 
@@ -101,6 +111,9 @@ struct PageReport
 // The findings over every page of the score's scene as it stands (generate
 // it first).
 PageReport checkPages(const Score &score);
+
+// Only the findings of kind (g), for a quick look over many scores.
+QList<PageFinding> missingGlyphs(const Score &score);
 
 // Readable lines, one per finding, for a failing test's message; at most
 // `limit` of them, followed by a count of the rest.

@@ -156,6 +156,17 @@ def dots():
     return out
 
 
+def clef_pair(gid, sym, top, left):
+    """A clef whose box edges lie fixed distances (staff spaces) from its
+    reference line: `top` above it (horizontal writing), `left` below it
+    (the left edge of the vertical form). The program places the clef by
+    these edges (glyphs/staff_glyph_support.cpp), so the ink must fit."""
+    assert sym.above <= top * SPACE + 0.01, (gid, sym.above / SPACE)
+    assert sym.below <= left * SPACE + 0.01, (gid, sym.below / SPACE)
+    return pair(gid, sym.width, -top * SPACE, sym.below, [sym.part(0, 0)],
+                v_top=-sym.above, v_bottom=left * SPACE)
+
+
 def clefs():
     """Clefs; Noto Music draws them from the staff's bottom line."""
     out = []
@@ -167,6 +178,13 @@ def clefs():
     top_f = 0.84 * SPACE
     out += pair("ClefF", f.width, -max(top_f, f.above), f.below, [f.part(0, 0)],
                 v_top=-f.above, v_bottom=max(f.below, 2 * SPACE))
+    # Octave clefs, the C clef on whichever line, and the percussion clef.
+    out += clef_pair("ClefG8va", Sym("\U0001d11f", FONT_SPACE), 5.5, 2.5)
+    out += clef_pair("ClefG8vb", Sym("\U0001d120", FONT_SPACE), 4.2, 4.0)
+    out += clef_pair("ClefF8va", Sym("\U0001d123", 3 * FONT_SPACE), 2.5, 2.7)
+    out += clef_pair("ClefF8vb", Sym("\U0001d124", 3 * FONT_SPACE), 0.84, 3.5)
+    out += clef_pair("ClefC", Sym("\U0001d121", 2 * FONT_SPACE), 2.5, 2.5)
+    out += clef_pair("ClefPercussion", Sym("\U0001d125", 2 * FONT_SPACE), 2.0, 2.0)
     return out
 
 
