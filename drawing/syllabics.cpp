@@ -282,8 +282,13 @@ void Syllabics::syllabicToMeasureEnd(Measure *measure)
             else
                 drawPiece(from, to);
         };
-        double along = horizontal ? sp.x() + 1.2 * sr.width() : sp.y() + 1.2 * sr.height();
+        const bool hyphens = hyphenLength > 0.0;
+        double along = horizontal ? sp.x() + (hyphens ? 1.0 : 1.2) * sr.width()
+                                  : sp.y() + (hyphens ? 1.0 : 1.2) * sr.height();
         const double across = horizontal ? sp.y() + 0.47 * sr.height() : sp.x() + 0.47 * sr.width();
+        // A word no syllable ends keeps one hyphen after its syllable and
+        // one at the start of each line it runs on to, never a row of them.
+        const double nearby = lineEndReach * hyphenLength;
         // Each piece keeps the start's distance from its measure's origin.
         const Measure *first = slot.startMeasure;
         const double acrossOffset = across - (horizontal ? first->originY : first->originX) * s;
@@ -295,8 +300,9 @@ void Syllabics::syllabicToMeasureEnd(Measure *measure)
             if (!endsItsLine(m))
                 continue;
             const Measure *next = measures.at(k + 1);
-            const double far =
-                horizontal ? (m->originX + m->width) * s : (m->originY + m->height) * s;
+            const double far = hyphens ? along + nearby
+                                       : horizontal ? (m->originX + m->width) * s
+                                                    : (m->originY + m->height) * s;
             if (far > along)
                 piece(horizontal ? QPointF(along, pieceAcross) : QPointF(pieceAcross, along),
                       horizontal ? QPointF(far, pieceAcross) : QPointF(pieceAcross, far));
@@ -304,8 +310,10 @@ void Syllabics::syllabicToMeasureEnd(Measure *measure)
             pieceAcross = (horizontal ? next->originY : next->originX) * s + acrossOffset;
         }
         const double tail = 5.0 * score->style->measureTailingPad * s;
-        const double end = horizontal ? (measure->originX + measure->width) * s - tail
-                                      : (measure->originY + measure->height) * s - tail;
+        double end = horizontal ? (measure->originX + measure->width) * s - tail
+                                : (measure->originY + measure->height) * s - tail;
+        if (hyphens)
+            end = std::min(end, along + nearby);
         if (end > along)
             piece(horizontal ? QPointF(along, pieceAcross) : QPointF(pieceAcross, along),
                   horizontal ? QPointF(end, pieceAcross) : QPointF(pieceAcross, end));

@@ -260,6 +260,15 @@ double wordsAcross(const Score *score, const QList<Direction *> &shown, int inde
     return (upright ? box.width() : box.height()) / score->page->scaleFactor;
 }
 
+// True when the words at `index` of `shown` begin a text of more than one
+// line.
+bool isBlockOfLines(const QList<Direction *> &shown, int index)
+{
+    const QString text = WordsBlock::text(
+        shown, index, [](const Direction *words) { return words->text; });
+    return text.contains(QLatin1Char('\n'));
+}
+
 } // namespace
 
 namespace {
@@ -395,11 +404,15 @@ std::pair<double, double> Score::directionBandsOf(int part, int first, int last)
     const bool staffNotation = settings->notationStyle == NotationStyle::StaffNotation;
     double above = 0.0;
     double below = 0.0;
-    // Words above and below a staff. Elsewhere a text that finds no room
-    // across moves along past the notes instead, which only the drawn page
-    // shows.
+    // Words above and below the notes: the row grows for a text that its
+    // own room does not hold. In staff notation the first staff's words
+    // count. Elsewhere the notes of every staff share one line, and a text
+    // of one line that finds no room across moves along past the notes
+    // instead, which only the drawn page shows; a block of several lines
+    // cannot, and the row grows for it.
+    const int staff = staffNotation ? 0 : -1;
     const double room = roomBeside(this, part, 0, true, partRowExtent(part));
-    for (int i = first; staffNotation && i <= last && i < displayedMeasures.size(); ++i) {
+    for (int i = first; i <= last && i < displayedMeasures.size(); ++i) {
         const Measure *measure = displayedMeasures.at(i);
         const MePart *cell = measure->parts.value(part);
         if (!cell || measure->multiRestCount >= 2)
@@ -415,10 +428,12 @@ std::pair<double, double> Score::directionBandsOf(int part, int first, int last)
                     continue;
                 // The offset drawing gives it: above the notes when negative.
                 setDefaultItemOffset(direction);
+                if (!staffNotation && !isBlockOfLines(shown, index))
+                    continue;
                 const double across = wordsAcross(this, shown, index);
                 if (direction->y > 0.0) {
                     // Below the notes, before the lyrics if any.
-                    const double need = inkBeyond(this, measure, part, 0, false) + touchMm +
+                    const double need = inkBeyond(this, measure, part, staff, false) + touchMm +
                                         directionGap + across + edgeMargin;
                     const double sideRoom =
                         lyricBand(part) <= 0.0
@@ -428,7 +443,7 @@ std::pair<double, double> Score::directionBandsOf(int part, int first, int last)
                     continue;
                 }
                 if (ink < 0.0)
-                    ink = inkBeyond(this, measure, part, 0, true);
+                    ink = inkBeyond(this, measure, part, staff, true);
                 const double need = ink + touchMm + directionGap + across + edgeMargin;
                 above = std::max(above, need - room);
             }

@@ -1360,7 +1360,6 @@ public:
                                   Direction *direction);
 
 private:
-    GlyphItem *metronomeGlyph(int part, const QString &id, double scale) const;
     void genWordsItem(int measureIndex, int part, int voice, int index, Direction *direction,
                       const QPointF &anchor, double size);
     void genMetronomeItems(int measureIndex, int part, int voice, int index, Direction *direction,

@@ -117,11 +117,6 @@ const QList<OpenFault> &openFaults()
         {F::LyricNearerOtherRow, F::Lyric, "^kana s9 v$",
          "the same narrowed line: a syllable pushed back from the bar line comes nearer the "
          "row beside"},
-        {F::TextOverNote, F::Direction, "^words2 s([0-8]|1[013]) ",
-         "a block of three lines above the notes finds no room across in the traditional "
-         "notations, whose rows keep no band for words; it stays over the notes"},
-        {F::TextOverText, F::Direction, "^words2 s([0-8]|1[013]) ",
-         "the same block, kept over the notes, reaches the block of two lines below them"},
         {F::TextOverText, F::Direction, "^tempo5 s12 h$",
          "five metronome marks too wide for their beats are moved along past the notes and "
          "then meet; they need a second row or more room along"},

@@ -475,7 +475,7 @@ void TestStaffNotes::badInputKeepsItsItem()
     notes.at(1)->tremoloMarks = 7;
     notes.at(2)->tremoloType = 2;
     notes.at(3)->clefChange = true;
-    notes.at(3)->clef = QStringLiteral("C");
+    notes.at(3)->clef = QStringLiteral("TAB");
     QVERIFY(s.generate());
     const QStringList ids = s.ids();
     const QStringList drawn = s.drawn();
@@ -501,7 +501,7 @@ void TestStaffNotes::badInputKeepsItsItem()
     QVERIFY(near(s.item(clef)->width, 0.75 * s.size()));
     QCOMPARE(drawn.at(clef), QString());
     QCOMPARE(capture.lines().filter(QStringLiteral("addStaffClefChange")),
-             QStringList{QStringLiteral("addStaffClefChange, clef not supported =  C")});
+             QStringList{QStringLiteral("addStaffClefChange, clef not supported =  TAB")});
     // The stop note of the tremolo has no dots and the notes keep theirs.
     QCOMPARE(s.ids().count(QStringLiteral("QuarterNote")), 3);
 }

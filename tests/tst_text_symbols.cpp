@@ -190,7 +190,7 @@ void TestTextSymbols::noMissingGlyphInAnyScore_data()
     // page check's scores.
     const QString root = TestSupport::fixturePath(QString());
     for (const QString &path : checkedFiles()) {
-        const QString name = QString(path).remove(root).remove(VELMORA_SOURCE_DIR);
+        const QString name = QString(path).remove(root).remove(TestSupport::sourcePath(QString()));
         QTest::addRow("%s staff h", qPrintable(name))
             << path << int(NotationStyle::StaffNotation) << true;
         QTest::addRow("%s kinko v", qPrintable(name))
