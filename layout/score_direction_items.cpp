@@ -74,6 +74,9 @@ bool isStaffNotation(const Part *part)
     return part->notationStyle == NotationStyle::StaffNotation;
 }
 
+// Defined with the other placing helpers below.
+void keepInStage(const Score *score, QGraphicsItem *item, const Measure *measure);
+
 } // namespace
 
 bool Score::drawnWithoutPartOutput(int kind, const QString &text)
@@ -175,8 +178,10 @@ void Score::genDirectionItems(int measureIndex, int part, int voice, int index,
         setDefaultItemOffset(direction);
         makeMovableDirectionItem(item, measureIndex, part, voice, index, direction);
         item->setPos(standardPos());
-        if (!direction->moved)
+        if (!direction->moved) {
             item->setPos(item->pos() + measureLevelShiftIntoStage(item, measureIndex, part));
+            keepInStage(this, item, measure);
+        }
         return;
     }
     sendDirectionSpan(measure, part, voice, direction, anchor, size);
@@ -304,8 +309,10 @@ std::pair<double, double> stageAlong(const Score *score, int at)
             (horizontal ? b->originX + b->width : b->originY + b->height) * s};
 }
 
-// Moves a default-placed direction item back along the reading direction
-// until it ends inside its stage (never before the stage's start).
+// Moves a default-placed direction item along the reading direction until
+// it stands inside its stage: back when it runs past the stage's end,
+// forward when it starts before the stage (a sign hung before the first
+// measure of a line would reach into the sheet's margin).
 void keepInStage(const Score *score, QGraphicsItem *item, const Measure *measure)
 {
     const int at = int(score->displayedMeasures.indexOf(const_cast<Measure *>(measure)));
@@ -318,8 +325,10 @@ void keepInStage(const Score *score, QGraphicsItem *item, const Measure *measure
     const double from = horizontal ? box.left() : box.top();
     const double to = horizontal ? box.right() : box.bottom();
     // A text longer than the stage keeps its beginning in view.
-    const double shift = to > high ? std::max(high - to, low - from) : 0.0;
-    if (shift < 0.0)
+    double shift = to > high ? std::max(high - to, low - from) : 0.0;
+    if (from < low)
+        shift = low - from;
+    if (shift != 0.0)
         item->moveBy(horizontal ? shift : 0.0, horizontal ? 0.0 : shift);
 }
 

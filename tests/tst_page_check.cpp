@@ -120,9 +120,6 @@ const QList<OpenFault> &openFaults()
         {F::TextOverText, F::Direction, "^tempo5 s12 h$",
          "five metronome marks too wide for their beats are moved along past the notes and "
          "then meet; they need a second row or more room along"},
-        {F::TextOverLine, F::Lyric, "^61b s[0-9]+ v$",
-         "in upright vertical lyrics a hyphen of one verse crosses the long first syllable of "
-         "another verse, which runs down past its own note"},
     };
     return faults;
 }
