@@ -21,6 +21,8 @@
 #include <QGraphicsTextItem>
 #include <QtTest>
 
+namespace tst_text_symbols {
+
 namespace {
 
 QString one(char32_t c)
@@ -212,4 +214,6 @@ void TestTextSymbols::noMissingGlyphInAnyScore()
 }
 
 VELMORA_TEST_MAIN(TestTextSymbols)
+
+} // namespace tst_text_symbols
 #include "tst_text_symbols.moc"
