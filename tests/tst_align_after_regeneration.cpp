@@ -7,6 +7,7 @@
 #include "model/page.h"
 #include "model/score.h"
 #include "support/scorefile.h"
+#include "support/taggedplaces.h"
 #include "support/testenvironment.h"
 #include "view/itemlookup.h"
 #include "view/scene.h"
@@ -19,6 +20,9 @@
 #include <memory>
 
 namespace tst_align_after_regeneration {
+
+using TestSupport::tagKey;
+using TestSupport::taggedPlaces;
 
 namespace {
 
@@ -82,31 +86,6 @@ QGraphicsItem *picked(Score &score, const QString &pick)
     return index < items.size() ? items.at(index) : nullptr;
 }
 
-// The tags of an item as one text, the key it keeps across regenerations.
-QString tagKey(const QGraphicsItem *item)
-{
-    QStringList tags;
-    for (int key = TagType; key <= TagFingering; ++key)
-        tags << item->data(key).toString();
-    return tags.join(QLatin1Char(','));
-}
-
-// Where every tagged item stands, by its tags.
-QMap<QString, QList<QPointF>> tagged(Score &score)
-{
-    QMap<QString, QList<QPointF>> places;
-    const QList<QGraphicsItem *> items = score.scene->items();
-    for (const QGraphicsItem *item : items) {
-        if (item->data(TagType).isValid())
-            places[tagKey(item)] << item->scenePos();
-    }
-    for (QList<QPointF> &list : places)
-        std::sort(list.begin(), list.end(), [](const QPointF &a, const QPointF &b) {
-            return a.y() != b.y() ? a.y() < b.y() : a.x() < b.x();
-        });
-    return places;
-}
-
 double edgeOf(Score &score, const QGraphicsItem *item, bool horizontally)
 {
     if (reshapesWithOffset(score, score.readItemTags(item)))
@@ -144,6 +123,8 @@ void TestAlignAfterRegeneration::edgesAgreeAndNothingElseMoves_data()
     const QString kuroda = QStringLiteral("sample:Kuroda Bushi (Shamisen Bunka)");
     QTest::newRow("lyrics vertically, Usagi")
         << usagi << -1 << false << QStringList{"lyric:0", "lyric:9"};
+    QTest::newRow("lyrics of a short note and a long one, Usagi")
+        << usagi << -1 << false << QStringList{"lyric:9", "lyric:14"};
     QTest::newRow("lyrics horizontally, Hotaru Koi")
         << hotaru << -1 << true << QStringList{"lyric:1", "lyric:2", "lyric:3"};
     QTest::newRow("credit with a directive, Toryanse")
@@ -199,7 +180,7 @@ void TestAlignAfterRegeneration::edgesAgreeAndNothingElseMoves()
         chosenKeys << tagKey(itemOfTags(*score, t));
         before << itemOfTags(*score, t)->scenePos();
     }
-    QMap<QString, QList<QPointF>> others = tagged(*score);
+    QMap<QString, QList<QPointF>> others = taggedPlaces(*score);
     for (const QString &key : std::as_const(chosenKeys))
         others.remove(key);
 
@@ -222,7 +203,7 @@ void TestAlignAfterRegeneration::edgesAgreeAndNothingElseMoves()
     QVERIFY2((*high - *low) / s <= 0.1,
              qPrintable(QStringLiteral("edges %1 mm apart").arg((*high - *low) / s)));
 
-    const QMap<QString, QList<QPointF>> after = tagged(*score);
+    const QMap<QString, QList<QPointF>> after = taggedPlaces(*score);
     int moved = 0;
     QString first;
     for (auto it = others.cbegin(); it != others.cend(); ++it) {

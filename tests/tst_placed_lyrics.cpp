@@ -8,6 +8,7 @@
 #include "model/part.h"
 #include "model/score.h"
 #include "support/scorefile.h"
+#include "support/taggedplaces.h"
 #include "support/testenvironment.h"
 #include "view/itemlookup.h"
 #include "view/scene.h"
@@ -25,6 +26,9 @@
 #include <vector>
 
 namespace tst_placed_lyrics {
+
+using TestSupport::tagKey;
+using TestSupport::taggedPlaces;
 
 namespace {
 
@@ -45,29 +49,6 @@ std::unique_ptr<Score> generated(const QString &sample, bool horizontal)
     if (!score->generateScore())
         return nullptr;
     return score;
-}
-
-QString tagKey(const QGraphicsItem *item)
-{
-    QStringList tags;
-    for (int key = TagType; key <= TagFingering; ++key)
-        tags << item->data(key).toString();
-    return tags.join(QLatin1Char(','));
-}
-
-// Every tagged item's place by its tags, in a fixed order.
-QMap<QString, QList<QPointF>> tagged(const Score &score)
-{
-    QMap<QString, QList<QPointF>> places;
-    for (const QGraphicsItem *item : score.scene->items()) {
-        if (item->data(TagType).isValid())
-            places[tagKey(item)] << item->scenePos();
-    }
-    for (QList<QPointF> &list : places)
-        std::sort(list.begin(), list.end(), [](const QPointF &a, const QPointF &b) {
-            return a.y() != b.y() ? a.y() < b.y() : a.x() < b.x();
-        });
-    return places;
 }
 
 // The lyric items of the score in reading order.
@@ -168,13 +149,13 @@ void TestPlacedLyrics::placingALineMovesNothingElse()
     auto score = generated(sample, horizontal);
     QVERIFY(score);
     const double s = score->page->scaleFactor;
-    const auto before = tagged(*score);
+    const auto before = taggedPlaces(*score);
 
     score->moveLyrics2(part, 1, position);
     QCOMPARE(score->undoStack->count(), 1);
     QVERIFY(score->undoStack->command(0)->childCount() > 0);
     QVERIFY(score->generateScore());
-    const auto after = tagged(*score);
+    const auto after = taggedPlaces(*score);
 
     const QStringList placed = movedItems(
         before, after, s, [part](const QString &key) { return !isLyricOfPart(key, part); });
@@ -220,7 +201,7 @@ void TestPlacedLyrics::lyricPlacedWhereItStandsStays()
         const ItemTags tags = score->readItemTags(item);
         const QString key = tagKey(item);
         const QPointF at = item->scenePos();
-        const auto before = tagged(*score);
+        const auto before = taggedPlaces(*score);
         QPointF offset;
         QVERIFY(score->itemOffsetAt(item, at, &offset));
         std::unique_ptr<QUndoCommand> move(score->makeItemMoveCommand(item, offset, false));
@@ -234,7 +215,7 @@ void TestPlacedLyrics::lyricPlacedWhereItStandsStays()
         QVERIFY2(jump <= unmovedWithin,
                  qPrintable(QStringLiteral("syllable %1 jumped %2 mm").arg(i).arg(jump)));
         const QStringList others =
-            movedItems(before, tagged(*score), s, [&key](const QString &k) { return k == key; });
+            movedItems(before, taggedPlaces(*score), s, [&key](const QString &k) { return k == key; });
         QVERIFY2(others.isEmpty(),
                  qPrintable(QStringLiteral("syllable %1 moved %2 other items, first %3")
                                 .arg(i)
@@ -279,7 +260,7 @@ void TestPlacedLyrics::alignedLyricsMeetAfterOneRegeneration()
     }
     const QPointF firstAt = lyrics.at(picks.first())->scenePos();
     const double common = alignedEdge(lyrics.at(picks.first()), horizontally);
-    const auto before = tagged(*score);
+    const auto before = taggedPlaces(*score);
 
     std::vector<std::unique_ptr<QUndoCommand>> moves;
     for (int pick : std::as_const(picks)) {
@@ -304,7 +285,7 @@ void TestPlacedLyrics::alignedLyricsMeetAfterOneRegeneration()
     }
     QVERIFY(QLineF(itemOfTags(*score, chosen.first())->scenePos(), firstAt).length() / s <=
             unmovedWithin);
-    const QStringList others = movedItems(before, tagged(*score), s,
+    const QStringList others = movedItems(before, taggedPlaces(*score), s,
                                           [&keys](const QString &k) { return keys.contains(k); });
     QVERIFY2(others.isEmpty(), qPrintable(QStringLiteral("%1 other items moved, first %2")
                                               .arg(others.size())

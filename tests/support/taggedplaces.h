@@ -1,0 +1,21 @@
+// Where the scene's tagged items stand, to tell which items an edit moved.
+#pragma once
+
+#include <QList>
+#include <QMap>
+#include <QPointF>
+#include <QString>
+
+class QGraphicsItem;
+class Score;
+
+namespace TestSupport {
+
+// The item's tags joined into one key: items of one key are one element's.
+QString tagKey(const QGraphicsItem *item);
+
+// Every tagged item's scene position by its key, each list in reading
+// order (top to bottom, then left to right).
+QMap<QString, QList<QPointF>> taggedPlaces(const Score &score);
+
+} // namespace TestSupport
