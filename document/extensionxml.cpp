@@ -69,4 +69,20 @@ void appendVisibility(QDomDocument &document, QDomElement &parent, int visibilit
     element.setAttribute(QStringLiteral("visibility"), name);
 }
 
+void appendSlurShape(QDomDocument &document, QDomElement &slur, int userPlacement,
+                     double controlY1, double controlY2)
+{
+    if (userPlacement == 1 || userPlacement == 2) {
+        QDomElement placement = appendElement(document, slur, QStringLiteral("tarn-slur-placement"));
+        placement.setAttribute(QStringLiteral("placement"), userPlacement == 1
+                                                                ? QStringLiteral("above")
+                                                                : QStringLiteral("below"));
+    }
+    if (controlY1 != 0.0 || controlY2 != 0.0) {
+        QDomElement control = appendElement(document, slur, QStringLiteral("tarn-slur-control"));
+        control.setAttribute(QStringLiteral("y1"), positionText(controlY1));
+        control.setAttribute(QStringLiteral("y2"), positionText(controlY2));
+    }
+}
+
 } // namespace ExtensionXml

@@ -28,5 +28,10 @@ void appendOffset(QDomDocument &document, QDomElement &parent, double x, double 
 void appendScale(QDomDocument &document, QDomElement &parent, double scale);
 // <tarn-visibility visibility=".."/>; nothing for a code without a name.
 void appendVisibility(QDomDocument &document, QDomElement &parent, int visibility);
+// A slur's hand-set shape: <tarn-slur-placement placement="above|below"/> for
+// a placement of 1 or 2, and <tarn-slur-control y1=".." y2=".."/> for
+// control points off their computed place; nothing for an untouched slur.
+void appendSlurShape(QDomDocument &document, QDomElement &slur, int userPlacement,
+                     double controlY1, double controlY2);
 
 } // namespace ExtensionXml

@@ -85,19 +85,8 @@ void appendNotationXml(QDomDocument &document, QDomElement &mark, const Notation
     if (notation->moved)
         appendOffset(document, mark, notation->x, notation->y);
     if (mark.tagName() == QLatin1String("slur")) {
-        if (notation->userPlacement == 1 || notation->userPlacement == 2) {
-            QDomElement placement =
-                appendElement(document, mark, QStringLiteral("tarn-slur-placement"));
-            placement.setAttribute(QStringLiteral("placement"), notation->userPlacement == 1
-                                                                    ? QStringLiteral("above")
-                                                                    : QStringLiteral("below"));
-        }
-        if (notation->slurControlY1 != 0.0 || notation->slurControlY2 != 0.0) {
-            QDomElement control =
-                appendElement(document, mark, QStringLiteral("tarn-slur-control"));
-            control.setAttribute(QStringLiteral("y1"), positionText(notation->slurControlY1));
-            control.setAttribute(QStringLiteral("y2"), positionText(notation->slurControlY2));
-        }
+        appendSlurShape(document, mark, notation->userPlacement, notation->slurControlY1,
+                        notation->slurControlY2);
     } else if (notation->scale != 1.0) {
         appendScale(document, mark, notation->scale);
     }

@@ -60,19 +60,8 @@ void appendNotationLayoutXml(QDomDocument &document, QDomElement &mark, const No
         appendOffsetWhenMoved(document, mark, notation);
         // An inverted slur stays inverted through an update, as in the
         // score file.
-        if (notation->userPlacement == 1 || notation->userPlacement == 2) {
-            QDomElement placement =
-                appendElement(document, mark, QStringLiteral("tarn-slur-placement"));
-            placement.setAttribute(QStringLiteral("placement"), notation->userPlacement == 1
-                                                                    ? QStringLiteral("above")
-                                                                    : QStringLiteral("below"));
-        }
-        if (notation->slurControlY1 != 0.0 || notation->slurControlY2 != 0.0) {
-            QDomElement control =
-                appendElement(document, mark, QStringLiteral("tarn-slur-control"));
-            control.setAttribute(QStringLiteral("y1"), positionText(notation->slurControlY1));
-            control.setAttribute(QStringLiteral("y2"), positionText(notation->slurControlY2));
-        }
+        appendSlurShape(document, mark, notation->userPlacement, notation->slurControlY1,
+                        notation->slurControlY2);
     } else {
         appendOffsetWhenMoved(document, mark, notation);
         if (notation->scale != 1.0)
