@@ -75,7 +75,7 @@ QList<Text> sourceTexts(const QString &root, QString *error)
     const QString ts = scratch.filePath(QStringLiteral("sources.ts"));
     QProcess lupdate;
     lupdate.setWorkingDirectory(root);
-    lupdate.start(QStringLiteral(VELMORA_LUPDATE), QStringList{"-silent", "-locations", "none"} +
+    lupdate.start(TestSupport::lupdatePath(), QStringList{"-silent", "-locations", "none"} +
                                                        sourceFolders() + QStringList{"-ts", ts});
     if (!lupdate.waitForFinished(300000) || lupdate.exitCode() != 0) {
         *error = QStringLiteral("lupdate failed: %1")

@@ -132,7 +132,7 @@ private:
         m_firstJobOfFile.insert(job.file, index);
         const QString pdf = m_dir + QStringLiteral("/job%1.pdf").arg(index);
         auto *process = new QProcess;
-        process->setProgram(QStringLiteral(VELMORA_RENDER_TOOL));
+        process->setProgram(TestSupport::renderToolPath());
         process->setArguments(
             {corpusRoot() + QLatin1Char('/') + job.file, QStringLiteral("--pdf"), pdf,
              QStringLiteral("--style"), QString::number(job.style),

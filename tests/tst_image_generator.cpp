@@ -32,7 +32,7 @@ struct Run
 Run generate(const QString &table, const QString &output)
 {
     QProcess process;
-    process.start(QStringLiteral(VELMORA_IMAGE_GENERATOR),
+    process.start(TestSupport::imageGeneratorPath(),
                   {table, TestSupport::sourcePath(QStringLiteral("resources/notefonts")), output});
     Run run;
     if (process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit)

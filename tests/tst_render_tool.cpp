@@ -42,7 +42,7 @@ struct Run
 // Runs `program` (the renderer by default); `inChild` runs in the child
 // just before the program starts.
 Run render(const QStringList &arguments, const std::function<void()> &inChild = {},
-           const QString &program = QStringLiteral(VELMORA_RENDER_TOOL))
+           const QString &program = TestSupport::renderToolPath())
 {
     QProcess process;
     if (inChild)
@@ -467,7 +467,7 @@ void TestRenderTool::inputNameNeedNotBeUtf8()
     const QString script = QStringLiteral("exec \"$0\" \"$(printf \"$1\")\" --tnsx \"$2\"");
     auto run = [&](const QString &input, const QString &output) {
         return render(
-            {QStringLiteral("-c"), script, QStringLiteral(VELMORA_RENDER_TOOL), input, output}, {},
+            {QStringLiteral("-c"), script, TestSupport::renderToolPath(), input, output}, {},
             QStringLiteral("/bin/sh"));
     };
     const QString tnsx = dir.filePath(QStringLiteral("out.tnsx"));
@@ -484,7 +484,7 @@ void TestRenderTool::inputNameNeedNotBeUtf8()
     const QString rawOutput = dir.path() + QStringLiteral("/out-\\351.tnsx");
     const Run refused = render({QStringLiteral("-c"),
                                 QStringLiteral("exec \"$0\" \"$1\" --tnsx \"$(printf \"$2\")\""),
-                                QStringLiteral(VELMORA_RENDER_TOOL), sample(), rawOutput},
+                                TestSupport::renderToolPath(), sample(), rawOutput},
                                {}, QStringLiteral("/bin/sh"));
     QCOMPARE(refused.exitCode, 2);
     QVERIFY2(refused.err.contains(QLatin1String("must be UTF-8")), qPrintable(refused.err));

@@ -60,6 +60,21 @@ QString samplePath()
     return QStringLiteral(VELMORA_SOURCE_DIR "/tools/samples/sakura-sakura.musicxml");
 }
 
+QString renderToolPath()
+{
+    return QStringLiteral(VELMORA_RENDER_TOOL);
+}
+
+QString lupdatePath()
+{
+    return QStringLiteral(VELMORA_LUPDATE);
+}
+
+QString imageGeneratorPath()
+{
+    return QStringLiteral(VELMORA_IMAGE_GENERATOR);
+}
+
 QString sourcePath(const QString &relative)
 {
     return QStringLiteral(VELMORA_SOURCE_DIR "/") + relative;

@@ -32,6 +32,11 @@ QString fixturePath(const QString &relative);
 QString samplePath();
 // A file of this source tree (fixtures under tests/).
 QString sourcePath(const QString &relative);
+// The programs the tests run as child processes: the command-line renderer,
+// Qt's lupdate and the picture generator of resources/images/.
+QString renderToolPath();
+QString lupdatePath();
+QString imageGeneratorPath();
 // Every embedded note-font file, for a data function with a QString
 // column "path": one row per file, named by its path under ":/notefonts/".
 void addNoteFontRows();
