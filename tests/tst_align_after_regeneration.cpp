@@ -70,9 +70,7 @@ QList<QGraphicsItem *> itemsOfKind(Score &score, int type)
             found << item;
     }
     std::sort(found.begin(), found.end(), [](const QGraphicsItem *a, const QGraphicsItem *b) {
-        const QPointF p = a->scenePos();
-        const QPointF q = b->scenePos();
-        return p.y() != q.y() ? p.y() < q.y() : p.x() < q.x();
+        return TestSupport::inReadingOrder(a->scenePos(), b->scenePos());
     });
     return found;
 }

@@ -19,6 +19,11 @@ QString tagKey(const QGraphicsItem *item)
     return tags.join(QLatin1Char(','));
 }
 
+bool inReadingOrder(const QPointF &a, const QPointF &b)
+{
+    return a.y() != b.y() ? a.y() < b.y() : a.x() < b.x();
+}
+
 QMap<QString, QList<QPointF>> taggedPlaces(const Score &score)
 {
     QMap<QString, QList<QPointF>> places;
@@ -28,9 +33,7 @@ QMap<QString, QList<QPointF>> taggedPlaces(const Score &score)
             places[tagKey(item)] << item->scenePos();
     }
     for (QList<QPointF> &list : places)
-        std::sort(list.begin(), list.end(), [](const QPointF &a, const QPointF &b) {
-            return a.y() != b.y() ? a.y() < b.y() : a.x() < b.x();
-        });
+        std::sort(list.begin(), list.end(), inReadingOrder);
     return places;
 }
 

@@ -14,6 +14,9 @@ namespace TestSupport {
 // The item's tags joined into one key: items of one key are one element's.
 QString tagKey(const QGraphicsItem *item);
 
+// Reading order of two scene points: top to bottom, then left to right.
+bool inReadingOrder(const QPointF &a, const QPointF &b);
+
 // Every tagged item's scene position by its key, each list in reading
 // order (top to bottom, then left to right).
 QMap<QString, QList<QPointF>> taggedPlaces(const Score &score);
