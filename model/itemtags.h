@@ -1,8 +1,14 @@
 // The tags that tie a scene item to the model object it shows. Every such
 // item stores, in its QGraphicsItem::data slots, its GraphicsItemType under
-// key 0 and the indices that find its object under the keys below; editing
-// reads them back. Tags are plain integers; a key never written reads 0.
+// key 0 (read as data(TagType)) and the indices that find its object under
+// the keys below, held together in one slot; editing reads them back with
+// itemTag(). Tags are plain integers; a key never written reads 0.
 #pragma once
+
+#include <initializer_list>
+#include <utility>
+
+class QGraphicsItem;
 
 // The kind of model object an item stands for (key 0). 0..3 are unused,
 // so an untagged item reads as none of these.
@@ -54,3 +60,18 @@ struct ItemTags
     int note = 0;
     int index = 0;
 };
+
+// The tag `key` of `item`, 0 when never written. Measure frames and break
+// marks, which keep their kind and measure in data slots 0 and 1, read
+// through it too.
+int itemTag(const QGraphicsItem *item, ItemTagKey key);
+
+// Where Score's tag setters and getters keep an item's tags.
+namespace ItemTagStore {
+// Tags `item` as `type` and writes `indices`; indices written before stay,
+// apart from the one slot of the notation, directive, direction, credit,
+// lyric or fingering index, which the last of them holds.
+void write(QGraphicsItem *item, GraphicsItemType type,
+           std::initializer_list<std::pair<ItemTagKey, int>> indices);
+bool isWritten(const QGraphicsItem *item, ItemTagKey key);
+} // namespace ItemTagStore

@@ -7,24 +7,27 @@
 
 namespace {
 
-void tag(QGraphicsItem *item, ItemTagKey key, int value)
-{
-    item->setData(key, value);
-}
-
 int read(const QGraphicsItem *item, ItemTagKey key)
 {
-    return item->data(key).toInt();
+    return itemTag(item, key);
 }
 
-// Type first, then the note's four indices in key order.
+// Type first, then the note's four indices and the one index of its kind.
 void tagNote(QGraphicsItem *item, GraphicsItemType type, int measure, int part, int voice, int note)
 {
-    tag(item, TagType, type);
-    tag(item, TagMeasure, measure);
-    tag(item, TagPart, part);
-    tag(item, TagVoice, voice);
-    tag(item, TagNote, note);
+    ItemTagStore::write(item, type,
+                        {{TagMeasure, measure}, {TagPart, part}, {TagVoice, voice}, {TagNote, note}});
+}
+
+void tagNote(QGraphicsItem *item, GraphicsItemType type, int measure, int part, int voice, int note,
+             ItemTagKey indexKey, int index)
+{
+    ItemTagStore::write(item, type,
+                        {{TagMeasure, measure},
+                         {TagPart, part},
+                         {TagVoice, voice},
+                         {TagNote, note},
+                         {indexKey, index}});
 }
 
 } // namespace
@@ -42,8 +45,7 @@ void Score::setNotePartItemTag(QGraphicsItem *item, int measure, int part, int v
 void Score::setLyricItemTag(QGraphicsItem *item, int measure, int part, int voice, int note,
                             int lyric)
 {
-    tagNote(item, LyricItem, measure, part, voice, note);
-    tag(item, TagLyric, lyric);
+    tagNote(item, LyricItem, measure, part, voice, note, TagLyric, lyric);
 }
 
 void Score::setOctaveInstItemTag(QGraphicsItem *item, int measure, int part, int voice, int note)
@@ -54,15 +56,13 @@ void Score::setOctaveInstItemTag(QGraphicsItem *item, int measure, int part, int
 void Score::setNotationItemTag(QGraphicsItem *item, int measure, int part, int voice, int note,
                                int notation)
 {
-    tagNote(item, NotationItem, measure, part, voice, note);
-    tag(item, TagNotation, notation);
+    tagNote(item, NotationItem, measure, part, voice, note, TagNotation, notation);
 }
 
 void Score::setFingeringItemTag(QGraphicsItem *item, int measure, int part, int voice, int note,
                                 int fingering)
 {
-    tagNote(item, FingeringItem, measure, part, voice, note);
-    tag(item, TagFingering, fingering);
+    tagNote(item, FingeringItem, measure, part, voice, note, TagFingering, fingering);
 }
 
 void Score::setUpBowItemTag(QGraphicsItem *item, int measure, int part, int voice, int note)
@@ -83,30 +83,27 @@ void Score::setHarmonicItemTag(QGraphicsItem *item, int measure, int part, int v
 void Score::setDirectiveItemTag(QGraphicsItem *item, int measure, int part, int voice, int note,
                                 int directive)
 {
-    tagNote(item, DirectiveItem, measure, part, voice, note);
-    tag(item, TagDirective, directive);
+    tagNote(item, DirectiveItem, measure, part, voice, note, TagDirective, directive);
 }
 
 void Score::setDirectionItemTag(QGraphicsItem *item, int measure, int part, int voice,
                                 int direction)
 {
-    tag(item, TagType, DirectionItem);
-    tag(item, TagMeasure, measure);
-    tag(item, TagPart, part);
-    tag(item, TagVoice, voice);
-    tag(item, TagDirection, direction);
+    ItemTagStore::write(item, DirectionItem,
+                        {{TagMeasure, measure},
+                         {TagPart, part},
+                         {TagVoice, voice},
+                         {TagDirection, direction}});
 }
 
 void Score::setCreditItemTag(QGraphicsItem *item, int credit)
 {
-    tag(item, TagType, CreditItem);
-    tag(item, TagCredit, credit);
+    ItemTagStore::write(item, CreditItem, {{TagCredit, credit}});
 }
 
 void Score::setEndingItemTag(QGraphicsItem *item, int measure)
 {
-    tag(item, TagType, EndingItem);
-    tag(item, TagMeasure, measure);
+    ItemTagStore::write(item, EndingItem, {{TagMeasure, measure}});
 }
 
 void Score::getItemTag(const QGraphicsItem *item, int *measure, int *part, int *voice,

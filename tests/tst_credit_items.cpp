@@ -139,7 +139,7 @@ void TestCreditItems::creditsAreTaggedMovableItems()
         QVERIFY(item);
         QVERIFY(item->scene() == t.f.score.scene);
         QCOMPARE(item->data(TagType).toInt(), int(CreditItem));
-        QCOMPARE(item->data(TagCredit).toInt(), i);
+        QCOMPARE(itemTag(item, TagCredit), i);
         QVERIFY(item->flags() & QGraphicsItem::ItemIsMovable);
         QVERIFY(item->flags() & QGraphicsItem::ItemIsSelectable);
         QVERIFY(item->acceptHoverEvents());

@@ -130,7 +130,7 @@ void verifyDirectionTag(const QGraphicsItem *item, int measure)
 {
     QVERIFY(item);
     QCOMPARE(item->data(TagType).toInt(), 6);
-    QCOMPARE(item->data(TagMeasure).toInt(), measure);
+    QCOMPARE(itemTag(item, TagMeasure), measure);
     QVERIFY(item->flags() & QGraphicsItem::ItemIsMovable);
     QVERIFY(item->flags() & QGraphicsItem::ItemIsSelectable);
 }

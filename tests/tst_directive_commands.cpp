@@ -63,7 +63,7 @@ void selectNotes(Score &score, const NoteList &notes)
         QGraphicsItem *glyph =
             score.measures.at(measure)->getItemGraphicsItem(0, 0, note->firstAlignItem);
         QVERIFY(glyph);
-        QCOMPARE(glyph->data(TagNote).toInt(), index);
+        QCOMPARE(itemTag(glyph, TagNote), index);
         glyph->setSelected(true);
     }
 }

@@ -151,8 +151,8 @@ void TestGlyphDispatch::parenthesesSpacerAndBreath()
     QCOMPARE(lpar->kind, 4);
     QCOMPARE(lpar->time, -1);
     QCOMPARE(lpar->graphicsItem->data(TagType).toInt(), int(DirectiveItem));
-    QCOMPARE(lpar->graphicsItem->data(TagDirective).toInt(), 0);
-    QCOMPARE(lpar->graphicsItem->data(TagNote).toInt(), 1);
+    QCOMPARE(itemTag(lpar->graphicsItem, TagDirective), 0);
+    QCOMPARE(itemTag(lpar->graphicsItem, TagNote), 1);
     QVERIFY(lpar->graphicsItem->flags() & QGraphicsItem::ItemIsSelectable);
     QCOMPARE(open->item, lpar->graphicsItem);
     QCOMPARE(lpar->width, 0.6 * f.score.parts.at(0)->noteFontSize);
@@ -166,7 +166,7 @@ void TestGlyphDispatch::parenthesesSpacerAndBreath()
     const AlignItem *rpar = items.at(end - 1);
     QCOMPARE(rpar->glyphId, QStringLiteral("RPar") + suffix);
     QCOMPARE(rpar->kind, 2);
-    QCOMPARE(rpar->graphicsItem->data(TagDirective).toInt(), 1);
+    QCOMPARE(itemTag(rpar->graphicsItem, TagDirective), 1);
     QCOMPARE(close->item, rpar->graphicsItem);
 
     const AlignItem *breath = items.at(end);

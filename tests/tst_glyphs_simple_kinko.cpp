@@ -166,8 +166,8 @@ void TestGlyphsSimpleKinko::repeatSign()
         QCOMPARE(note->prevMark, glyphs.at(i) == QLatin1String("Prev"));
         // The note's glyph is the one an edit finds it by.
         QCOMPARE(svg->data(TagType).toInt(), int(NoteItem));
-        QCOMPARE(svg->data(TagMeasure).toInt(), m);
-        QCOMPARE(svg->data(TagNote).toInt(), noteIndex);
+        QCOMPARE(itemTag(svg, TagMeasure), m);
+        QCOMPARE(itemTag(svg, TagNote), noteIndex);
         QVERIFY(svg->flags() & QGraphicsItem::ItemIsSelectable);
     }
 }

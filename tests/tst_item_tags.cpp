@@ -45,6 +45,7 @@ private slots:
     void roundTrip_data();
     void roundTrip();
     void untaggedItemReadsZero();
+    void retaggedAndRawSlots();
 };
 
 void TestItemTags::roundTrip_data()
@@ -173,8 +174,8 @@ void TestItemTags::roundTrip()
     QCOMPARE(item.data(TagType).toInt(), type);
     for (int key = TagMeasure; key <= TagFingering; ++key) {
         // Keys the setter does not own are never written: they read 0.
-        QCOMPARE(item.data(key).isValid(), keys.contains(key));
-        QCOMPARE(item.data(key).toInt(), keys.value(key, 0));
+        QCOMPARE(ItemTagStore::isWritten(&item, ItemTagKey(key)), keys.contains(key));
+        QCOMPARE(itemTag(&item, ItemTagKey(key)), keys.value(key, 0));
     }
     QCOMPARE(get(score, &item), read);
 }
@@ -191,6 +192,32 @@ void TestItemTags::untaggedItemReadsZero()
     score.setNoteItemTag(&item, 1, 2, 3, 4);
     score.getDirectionItemTag(&item, &a, &b, &c, &d);
     QCOMPARE((QList<int>{a, b, c, d}), (QList<int>{1, 2, 3, 0}));
+}
+
+// A second tag keeps the indices it does not write; the index of another
+// kind replaces the first. Measure frames keep kind and measure in raw
+// slots 0 and 1, which the reader serves too.
+void TestItemTags::retaggedAndRawSlots()
+{
+    Score score(QStringLiteral("5.3.1"), 0, false);
+    QGraphicsRectItem item;
+    score.setLyricItemTag(&item, 5, 1, 2, 3, 4);
+    score.setEndingItemTag(&item, 7);
+    QCOMPARE(item.data(TagType).toInt(), int(EndingItem));
+    QCOMPARE((QList<int>{itemTag(&item, TagMeasure), itemTag(&item, TagPart),
+                         itemTag(&item, TagNote), itemTag(&item, TagLyric)}),
+             (QList<int>{7, 1, 3, 4}));
+    score.setNotationItemTag(&item, 5, 1, 2, 3, 6);
+    QCOMPARE(itemTag(&item, TagNotation), 6);
+    QCOMPARE(itemTag(&item, TagLyric), 0);
+    QVERIFY(!ItemTagStore::isWritten(&item, TagLyric));
+
+    QGraphicsRectItem frame;
+    frame.setData(0, 0);
+    frame.setData(1, 9);
+    QCOMPARE(itemTag(&frame, TagMeasure), 9);
+    QVERIFY(ItemTagStore::isWritten(&frame, TagMeasure));
+    QVERIFY(!ItemTagStore::isWritten(&frame, TagPart));
 }
 
 VELMORA_TEST_MAIN(TestItemTags)

@@ -254,9 +254,9 @@ void TestLyricItems::versesStandOneFontHeightApart()
     for (int i = 0; i < 2; ++i) {
         QGraphicsItem *item = i == 0 ? a : b;
         QCOMPARE(item->data(TagType).toInt(), int(LyricItem));
-        QCOMPARE(item->data(TagMeasure).toInt(), 0);
-        QCOMPARE(item->data(TagNote).toInt(), 1);
-        QCOMPARE(item->data(TagLyric).toInt(), i);
+        QCOMPARE(itemTag(item, TagMeasure), 0);
+        QCOMPARE(itemTag(item, TagNote), 1);
+        QCOMPARE(itemTag(item, TagLyric), i);
         QVERIFY(item->flags() & QGraphicsItem::ItemIsMovable);
         QVERIFY(item->flags() & QGraphicsItem::ItemIsSelectable);
     }
@@ -332,7 +332,7 @@ void TestLyricItems::versesStackAwayFromTheirRow()
     for (QGraphicsItem *glyph : f.glyphItems()) {
         if (!glyph || !glyph->scene() || !glyph->isVisible() ||
             glyph->data(TagType).toInt() != NoteItem ||
-            glyph->data(TagMeasure).toInt() > 1) // the first line's measures
+            itemTag(glyph, TagMeasure) > 1) // the first line's measures
             continue;
         QVERIFY2(past(glyph->sceneBoundingRect()).second <= firstStart + tolerance,
                  "the first verse starts past every note of its row");
@@ -825,7 +825,7 @@ void TestLyricItems::linesPassClearOfTheLyrics()
             QVERIFY2(!line.intersects(box),
                      qPrintable(QStringLiteral("a line through '%1' of measure %2")
                                     .arg(lyric->text)
-                                    .arg(lyric->data(TagMeasure).toInt() + 1)));
+                                    .arg(itemTag(lyric, TagMeasure) + 1)));
         }
     }
 }

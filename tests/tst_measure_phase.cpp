@@ -370,7 +370,7 @@ void TestMeasurePhase::endings()
         const MovableItem *handle = handles.first();
         QCOMPARE(first->endingItem, handle);
         QCOMPARE(handle->data(TagType).toInt(), int(EndingItem));
-        QCOMPARE(handle->data(TagMeasure).toInt(), firstIndex);
+        QCOMPARE(itemTag(handle, TagMeasure), firstIndex);
         QVERIFY(handle->flags() & QGraphicsItem::ItemIsMovable);
         QVERIFY(handle->flags() & QGraphicsItem::ItemIsSelectable);
     }

@@ -221,8 +221,8 @@ void TestNoteMarks::directiveGlyphs()
     QCOMPARE(elementIds(marks), QStringList{glyph});
     GlyphItem *item = marks.first();
     QCOMPARE(directive->item, item);
-    QCOMPARE(item->data(TagNote).toInt(), 1);
-    QCOMPARE(item->data(TagDirective).toInt(), 0);
+    QCOMPARE(itemTag(item, TagNote), 1);
+    QCOMPARE(itemTag(item, TagDirective), 0);
     QCOMPARE(item->zValue(), 10.0);
     QVERIFY(item->flags() & QGraphicsItem::ItemIsMovable);
     QVERIFY(item->flags() & QGraphicsItem::ItemIsSelectable);
@@ -438,7 +438,7 @@ void TestNoteMarks::articulationGlyphs()
     }
     QCOMPARE(elementIds(marks), QStringList{glyph});
     QCOMPARE(notation->item, marks.first());
-    QCOMPARE(marks.first()->data(TagNotation).toInt(), 0);
+    QCOMPARE(itemTag(marks.first(), TagNotation), 0);
     QCOMPARE(marks.first()->zValue(), 10.0);
     QVERIFY(!marks.first()->boundingRect().isEmpty());
     QVERIFY(!notation->moved);
@@ -539,7 +539,7 @@ void TestNoteMarks::tremoloOfTraditionalPartIsAWavyLine()
         } else {
             QCOMPARE(waves.size(), 1);
             QCOMPARE(tremolo->item, waves.first());
-            QCOMPARE(waves.first()->data(TagNote).toInt(), 1);
+            QCOMPARE(itemTag(waves.first(), TagNote), 1);
         }
     }
 }
@@ -627,8 +627,8 @@ void TestNoteMarks::fingeringGlyphs()
     }
     QCOMPARE(elementIds(marks), QStringList{glyph});
     QCOMPARE(fingering->item, marks.first());
-    QCOMPARE(marks.first()->data(TagNote).toInt(), 1);
-    QCOMPARE(marks.first()->data(TagFingering).toInt(), 0);
+    QCOMPARE(itemTag(marks.first(), TagNote), 1);
+    QCOMPARE(itemTag(marks.first(), TagFingering), 0);
     QCOMPARE(marks.first()->zValue(), 20.0);
     QVERIFY(!marks.first()->boundingRect().isEmpty());
 }
@@ -724,7 +724,7 @@ void TestNoteMarks::heldFingeringsDrawLines()
     auto *handle = dynamic_cast<MovableItem *>(held.at(0)->item);
     QVERIFY(handle);
     QCOMPARE(handle->data(TagType).toInt(), int(FingeringItem));
-    QCOMPARE(handle->data(TagNote).toInt(), 0);
+    QCOMPARE(itemTag(handle, TagNote), 0);
     QVERIFY(handle->flags() & QGraphicsItem::ItemIsMovable);
     QCOMPARE(held.at(1)->item, nullptr);
     QCOMPARE(held.at(2)->item, nullptr);
@@ -772,8 +772,8 @@ void TestNoteMarks::heldFingeringsDrawLines()
     auto *carried = dynamic_cast<QGraphicsLineItem *>(held.at(4)->item);
     QVERIFY(carried);
     QVERIFY(!carried->parentItem());
-    QCOMPARE(carried->data(TagMeasure).toInt(), 1);
-    QCOMPARE(carried->data(TagNote).toInt(), 0);
+    QCOMPARE(itemTag(carried, TagMeasure), 1);
+    QCOMPARE(itemTag(carried, TagNote), 0);
     const Note *m1n1 = f.note(1, 0, 1);
     const QPointF q2 = m1->getItemFinalPosFrame(0, 0, m1n1->firstAlignItem);
     const double qa = m1->getItemSize(0, 0, m1n1->firstAlignItem).width();
@@ -860,7 +860,7 @@ void TestNoteMarks::bowMarks()
         for (GlyphItem *item : taggedGlyphs(f.score, type)) {
             drawn.append(item->elementId());
             drawnTypes.append(type);
-            QCOMPARE(item->data(TagNote).toInt(), 1);
+            QCOMPARE(itemTag(item, TagNote), 1);
             QCOMPARE(item->zValue(), 10.0);
             QVERIFY(item->flags() & QGraphicsItem::ItemIsMovable);
             QVERIFY(!item->boundingRect().isEmpty());

@@ -85,7 +85,7 @@ QList<QGraphicsItem *> itemsOf(const Score &score, const QString &objects)
 
 QList<int> recordOf(const QGraphicsItem *item, int kind)
 {
-    const auto tag = [item](int key) { return item->data(key).toInt(); };
+    const auto tag = [item](ItemTagKey key) { return itemTag(item, key); };
     switch (kind) {
     case Measures:
         return {tag(TagMeasure)};
@@ -360,7 +360,7 @@ void TestSelection::selectionChangedTracesAndLeavesTheLists()
     QStringList expected;
     for (const QGraphicsItem *item : score->scene->selectedItems())
         expected << QStringLiteral("setSelectedMeasures measure no = %1")
-                        .arg(item->data(TagMeasure).toInt());
+                        .arg(itemTag(item, TagMeasure));
     QCOMPARE(capture.lines(), expected);
     QVERIFY(expected.contains(QStringLiteral("setSelectedMeasures measure no = 2")));
     QVERIFY(expected.contains(QStringLiteral("setSelectedMeasures measure no = 0")));

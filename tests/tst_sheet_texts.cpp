@@ -77,10 +77,10 @@ bool insideSheet(const Score &score, const QRectF &box)
 QString key(const QGraphicsItem *item)
 {
     return QStringLiteral("%1/%2/%3/%4")
-        .arg(item->data(TagMeasure).toInt())
-        .arg(item->data(TagPart).toInt())
-        .arg(item->data(TagVoice).toInt())
-        .arg(item->data(TagNote).toInt());
+        .arg(itemTag(item, TagMeasure))
+        .arg(itemTag(item, TagPart))
+        .arg(itemTag(item, TagVoice))
+        .arg(itemTag(item, TagNote));
 }
 
 } // namespace

@@ -179,8 +179,8 @@ void TestSlurs::segmentsPerSystem()
             movable.append(item);
             QCOMPARE(item->zValue(), 10.0);
             QCOMPARE(item->data(TagType).toInt(), int(NotationItem));
-            QCOMPARE(item->data(TagPart).toInt(), 0);
-            QCOMPARE(item->data(TagVoice).toInt(), 0);
+            QCOMPARE(itemTag(item, TagPart), 0);
+            QCOMPARE(itemTag(item, TagVoice), 0);
             QCOMPARE(item->opacity(), 1.0);
         } else {
             QCOMPARE(item->zValue(), 0.0);
@@ -192,14 +192,14 @@ void TestSlurs::segmentsPerSystem()
     QCOMPARE(movable.size(), segments == 1 ? 1 : 2);
     // The first stands for the start notation, the last for the stop's.
     QVERIFY(movable.contains(static_cast<QGraphicsPathItem *>(slur->item)));
-    QCOMPARE(slur->item->data(TagMeasure).toInt(), 0);
-    QCOMPARE(slur->item->data(TagNote).toInt(), 0);
-    QCOMPARE(slur->item->data(TagNotation).toInt(), 0);
+    QCOMPARE(itemTag(slur->item, TagMeasure), 0);
+    QCOMPARE(itemTag(slur->item, TagNote), 0);
+    QCOMPARE(itemTag(slur->item, TagNotation), 0);
     if (segments > 1) {
         QVERIFY(s.stopNotation->item && s.stopNotation->item != slur->item);
         QVERIFY(movable.contains(static_cast<QGraphicsPathItem *>(s.stopNotation->item)));
-        QCOMPARE(s.stopNotation->item->data(TagMeasure).toInt(), stopMeasure);
-        QCOMPARE(s.stopNotation->item->data(TagNote).toInt(), 1);
+        QCOMPARE(itemTag(s.stopNotation->item, TagMeasure), stopMeasure);
+        QCOMPARE(itemTag(s.stopNotation->item, TagNote), 1);
         // Segments run along the reading direction, one per system.
         QSet<int> systems;
         const double k = s.f.score.page->scaleFactor;
@@ -305,7 +305,7 @@ void TestSlurs::stopAndRestartAtOneNote()
     const double end = a->pos().x() + a->path().boundingRect().width();
     QVERIFY2(std::abs(b->pos().x() - end) < 1e-6,
              qPrintable(QStringLiteral("%1 vs %2").arg(b->pos().x()).arg(end)));
-    QCOMPARE(b->data(TagNote).toInt(), 2);
+    QCOMPARE(itemTag(b, TagNote), 2);
 }
 
 void TestSlurs::curveBulge_data()

@@ -274,8 +274,8 @@ void TestVoiceItems::octaveMarks()
     QVERIFY(item->flags() & QGraphicsItem::ItemIsSelectable);
     QVERIFY(item->isVisible());
     QCOMPARE(item->data(TagType).toInt(), int(OctaveInstItem));
-    QCOMPARE(item->data(TagMeasure).toInt(), 0);
-    QCOMPARE(item->data(TagNote).toInt(), 0);
+    QCOMPARE(itemTag(item, TagMeasure), 0);
+    QCOMPARE(itemTag(item, TagNote), 0);
 
     // The measure is stretched here (ratio above 1), so nothing scales.
     QVERIFY(f.score.measures.at(0)->aligner->scaleRatio() >= 1.0);

@@ -42,7 +42,7 @@ void Score::insertBreaks(const QString &macroName, const QString &commandText,
         for (const QGraphicsItem *item : selected) {
             if (!isMeasureItem(item))
                 continue;
-            Measure *measure = displayedMeasures.value(item->data(TagMeasure).toInt());
+            Measure *measure = displayedMeasures.value(itemTag(item, TagMeasure));
             if (!measure)
                 continue;
             QUndoCommand *command = make(measure);
@@ -95,7 +95,7 @@ void Score::scaleItemsCommand(bool longer, bool little)
             QUndoCommand *command = nullptr;
             switch (type.toInt()) {
             case 0:
-                if (Measure *measure = displayedMeasures.value(item->data(TagMeasure).toInt())) {
+                if (Measure *measure = displayedMeasures.value(itemTag(item, TagMeasure))) {
                     command = new ScaleMeasure(this, measure, scaled(measure->userScale, step));
                     command->setText(QStringLiteral("ScaleMeasure"));
                 }

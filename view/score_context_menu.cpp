@@ -234,7 +234,7 @@ void Score::changeBreakFitting()
         for (const QGraphicsItem *item : selected) {
             if (!isBreakMark(item))
                 continue;
-            Measure *measure = measures.value(item->data(TagMeasure).toInt());
+            Measure *measure = measures.value(itemTag(item, TagMeasure));
             if (!measure)
                 continue;
             auto *command = new ChangeBreakFitting(this, measure);

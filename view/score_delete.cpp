@@ -62,7 +62,7 @@ QUndoCommand *Score::makeDeleteCommand(const QGraphicsItem *item)
     QUndoCommand *command = nullptr;
     // A break mark's measure counts in the score's measure list; the mark
     // of a not-fitted break goes as its fitted form does, to no break.
-    Measure *measure = measures.value(item->data(TagMeasure).toInt());
+    Measure *measure = measures.value(itemTag(item, TagMeasure));
     switch (type.toInt()) {
     case 1:
         if (measure) {

@@ -365,7 +365,7 @@ QUndoCommand *Score::makeScaleResetCommand(const QGraphicsItem *item)
 {
     if (isResettableMeasureItem(item)) {
         // A measure area's tag counts in the displayed measures.
-        Measure *measure = displayedMeasures.value(item->data(TagMeasure).toInt());
+        Measure *measure = displayedMeasures.value(itemTag(item, TagMeasure));
         return measure ? named(new ScaleMeasure(this, measure, 1.0), "Scale") : nullptr;
     }
     const ItemTags t = readItemTags(item);

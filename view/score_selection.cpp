@@ -44,7 +44,7 @@ void Score::setSelectedMeasures()
     selectedMeasures.clear();
     for (const QGraphicsItem *item : selected) {
         if (isOfType(item, 0))
-            selectedMeasures.append(item->data(TagMeasure).toInt());
+            selectedMeasures.append(itemTag(item, TagMeasure));
     }
 }
 
@@ -95,7 +95,7 @@ void Score::selectionChanged()
     if (dSw) {
         for (const QGraphicsItem *item : selected)
             qDebug().noquote() << "setSelectedMeasures measure no = " +
-                                      QString::number(item->data(TagMeasure).toInt());
+                                      QString::number(itemTag(item, TagMeasure));
     }
     scene->update();
 }

@@ -236,10 +236,10 @@ private:
         const int type = item->data(TagType).toInt();
         Box box;
         box.rect = item->sceneBoundingRect();
-        box.measure = item->data(TagMeasure).toInt();
-        box.part = item->data(TagPart).toInt();
-        box.voice = item->data(TagVoice).toInt();
-        box.note = item->data(TagNote).toInt();
+        box.measure = itemTag(item, TagMeasure);
+        box.part = itemTag(item, TagPart);
+        box.voice = itemTag(item, TagVoice);
+        box.note = itemTag(item, TagNote);
         if (const auto *text = dynamic_cast<const MyTextItem *>(item))
             box.text = text->text;
         switch (type) {
@@ -251,16 +251,16 @@ private:
             break;
         case LyricItem:
             box.category = Category::Lyric;
-            box.index = item->data(TagLyric).toInt();
+            box.index = itemTag(item, TagLyric);
             break;
         case CreditItem:
             box.category = Category::Credit;
-            box.index = item->data(TagCredit).toInt();
+            box.index = itemTag(item, TagCredit);
             box.measure = -1;
             break;
         case DirectionItem:
             box.category = Category::Direction;
-            box.index = item->data(TagDirection).toInt();
+            box.index = itemTag(item, TagDirection);
             // The drag handle of a hairpin is no ink: the hairpin itself
             // is checked as what it is.
             if (const Direction *d = score.directionAt(box.measure, box.part, box.voice, box.index);

@@ -15,7 +15,9 @@ QString tagKey(const QGraphicsItem *item)
 {
     QStringList tags;
     for (int key = TagType; key <= TagFingering; ++key)
-        tags << item->data(key).toString();
+        tags << (ItemTagStore::isWritten(item, ItemTagKey(key))
+                     ? QString::number(itemTag(item, ItemTagKey(key)))
+                     : QString());
     return tags.join(QLatin1Char(','));
 }
 
