@@ -5,6 +5,7 @@
 #include "document/safewrite.h"
 #include "document/svgsharing.h"
 #include "model/page.h"
+#include "platform/hugepageheap.h"
 #include "platform/startup.h"
 #include "view/scene.h"
 
@@ -196,6 +197,7 @@ bool Score::writeSvgFiles(const QString &path)
         reportWriteFailure(path, tr("an SVG export needs a file name, not only a folder"));
         return false;
     }
+    const HugePageHeap::SmallPagesAhead smallPages;
     const bool spreads = exportSpreads();
     const QList<QRectF> sources = exportSourceRects(spreads);
     QStringList names;
@@ -286,7 +288,11 @@ bool Score::writePdfFile(const QString &path)
     // PDF is made in memory and written out, checked, in one piece.
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    bool written = renderPdf(&buffer);
+    bool written = false;
+    {
+        const HugePageHeap::SmallPagesAhead smallPages;
+        written = renderPdf(&buffer);
+    }
     if (written) {
         buffer.close();
         written = writeFileBytes(path, buffer.data());

@@ -1,6 +1,7 @@
 #include "platform/startup.h"
 
 #include "platform/derivedtextfont.h"
+#include "platform/hugepageheap.h"
 
 #include <QDebug>
 #include <QDirIterator>
@@ -14,48 +15,9 @@
 
 #if defined(__GLIBC__)
 #include <malloc.h>
-#include <sys/mman.h>
-#include <unistd.h>
-
-#include <cstdint>
 #endif
 
 namespace Startup {
-
-#if defined(__GLIBC__)
-namespace {
-
-// A long score makes a few hundred megabytes of small objects (its document
-// nodes, model and scene items), and the system hands them over page by
-// page: on a virtual machine the faults on fresh 4 KB pages took half the
-// time of loading and regenerating. The heap is therefore extended once, now,
-// by a large reserve that the kernel may back with 2 MB pages (it does so
-// where the system leaves transparent huge pages to the program). The
-// reserve costs address space only; pages count as used once touched.
-void reserveHugePageHeap()
-{
-    constexpr size_t reserve = size_t(1) << 30;
-    constexpr uintptr_t hugePage = uintptr_t(2) << 20;
-    // Blocks up to the reserve's size come from the heap, not from mappings
-    // of their own that would bypass it.
-    mallopt(M_MMAP_THRESHOLD, 32 << 20);
-    // Every extension of the heap adds the reserve, and freeing never gives
-    // back below it: the advised range stays one mapping.
-    mallopt(M_TOP_PAD, int(reserve));
-    void *probe = malloc(8 << 20);
-    if (!probe)
-        return;
-    const uintptr_t start = (reinterpret_cast<uintptr_t>(probe) + hugePage - 1) & ~(hugePage - 1);
-    const uintptr_t end = reinterpret_cast<uintptr_t>(sbrk(0));
-    // Only the heap's own range: a checking allocator serves blocks
-    // elsewhere.
-    if (end > start && end - start <= reserve + (8 << 20))
-        madvise(reinterpret_cast<void *>(start), end - start, MADV_HUGEPAGE);
-    free(probe);
-}
-
-} // namespace
-#endif
 
 void prepareProcess()
 {
@@ -71,8 +33,8 @@ void prepareProcess()
     // score. Without fast bins small chunks go to the per-thread cache or
     // merge with their neighbours at once.
     mallopt(M_MXFAST, 0);
-    reserveHugePageHeap();
 #endif
+    HugePageHeap::reserve();
 }
 
 namespace {

@@ -4,7 +4,10 @@
 #include "support/messagecapture.h"
 #include "support/testenvironment.h"
 
+#include "platform/hugepageheap.h"
+
 #include <QDir>
+#include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QHashSeed>
@@ -23,6 +26,7 @@ private slots:
     void homeAndSettingsAreTemporary();
     void promptsGoThroughTheScriptedPrompter();
     void debugOutputIsCaptured();
+    void exportsLeaveTheHeapTopToSmallPages();
 };
 
 void TestStartup::windowsFamiliesResolveToInstalledFonts_data()
@@ -110,6 +114,41 @@ void TestStartup::debugOutputIsCaptured()
 }
 
 VELMORA_TEST_MAIN(TestStartup)
+
+// How many mappings of the heap carry `flag` in the kernel's list ("hg"
+// advised for 2 MB pages, "nh" advised against them).
+int heapMappingsFlagged(const QByteArray &flag)
+{
+    QFile maps(QStringLiteral("/proc/self/smaps"));
+    if (!maps.open(QIODevice::ReadOnly))
+        return 0;
+    int count = 0;
+    bool inHeap = false;
+    const QList<QByteArray> lines = maps.readAll().split('\n');
+    for (const QByteArray &line : lines) {
+        const QByteArray first = line.left(line.indexOf(' '));
+        if (first.contains('-') && !first.endsWith(':')) // "start-end perms ... name"
+            inHeap = line.endsWith("[heap]");
+        else if (inHeap && first == "VmFlags:" && line.split(' ').contains(flag))
+            ++count;
+    }
+    return count;
+}
+
+void TestStartup::exportsLeaveTheHeapTopToSmallPages()
+{
+    if (heapMappingsFlagged("hg") == 0)
+        QSKIP("the heap is not advised for 2 MB pages in this build");
+    QCOMPARE(heapMappingsFlagged("nh"), 0);
+    {
+        const HugePageHeap::SmallPagesAhead smallPages;
+        // The untouched top only: the blocks made so far keep their pages.
+        QCOMPARE(heapMappingsFlagged("nh"), 1);
+        QCOMPARE(heapMappingsFlagged("hg"), 1);
+    }
+    QCOMPARE(heapMappingsFlagged("nh"), 0);
+    QCOMPARE(heapMappingsFlagged("hg"), 1);
+}
 
 } // namespace tst_startup
 #include "tst_startup.moc"
