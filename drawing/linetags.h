@@ -11,6 +11,7 @@ enum Kind : int
 {
     Hairpin = 1,     // one segment of a hairpin (a group of two lines)
     LyricHyphen = 2, // one hyphen between two syllables
+    TimeTick = 3,    // one line (or piece of one) of a measure's time ticks
 };
 
 } // namespace LineTags

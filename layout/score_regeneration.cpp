@@ -3,6 +3,7 @@
 #include "layout/alignitem.h"
 #include "layout/hairpinends.h"
 #include "layout/layouter.h"
+#include "layout/tickclearance.h"
 #include "model/credit.h"
 #include "model/direction.h"
 #include "model/directive.h"
@@ -131,6 +132,9 @@ bool Score::generateScore()
 
     HairpinEnds::clearOfDynamics(*this);
     // after this: no hairpin runs through a dynamic at its ends
+
+    TickClearance::clearOfInk(*this);
+    // after this: no time tick runs through a glyph or a text
 
     scene->updateSceneRect();
     scene->update(QRectF());

@@ -1,5 +1,6 @@
 // Measure's time ticks: short lines across each time-aligned part's band
 // that show where beats, eighths and sixteenths fall after time alignment.
+#include "drawing/linetags.h"
 #include "layout/aligner.h"
 #include "layout/alignitem.h"
 #include "model/measure.h"
@@ -30,6 +31,7 @@ void addLine(Scene *scene, const QLineF &line, const QPen *pen)
     if (pen)
         item->setPen(*pen);
     item->setZValue(tickZ);
+    item->setData(LineTags::TagLine, LineTags::TimeTick);
     scene->addItem(item);
 }
 

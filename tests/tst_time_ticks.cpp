@@ -3,6 +3,8 @@
 // directions, and the extra line of a "tick" bar.
 #include "layout/aligner.h"
 #include "layout/alignitem.h"
+#include "layout/tickclearance.h"
+#include "model/itemtags.h"
 #include "model/measure.h"
 #include "model/mepart.h"
 #include "model/page.h"
@@ -85,6 +87,8 @@ private slots:
     void verticalGeometry();
     void ikutaStylesTickAcrossTheBand();
     void tickBarAddsALine();
+    void ticksStopShortOfInk_data();
+    void ticksStopShortOfInk();
 };
 
 void TestTimeTicks::lineCount_data()
@@ -187,6 +191,84 @@ void TestTimeTicks::tickBarAddsALine()
             QCOMPARE(bar, QLineF(74 * 2.0, 60 * 2.0, (74 + 4) * 2.0, 60 * 2.0));
         QCOMPARE(lines.last()->pen(), QPen());
         QCOMPARE(lines.last()->zValue(), -20.0);
+    }
+}
+
+using Spans = QList<std::pair<double, double>>;
+
+void TestTimeTicks::ticksStopShortOfInk_data()
+{
+    // One box in the way of the Ikuta beat tick, which runs 18 scene units
+    // from its band edge (scale 2: 0.6 units of air, pieces below 1.6
+    // units dropped). Distances along the tick from its band edge; the box
+    // across it from the tick's own place. The pieces left, in distances.
+    QTest::addColumn<int>("tag");
+    QTest::addColumn<double>("from");
+    QTest::addColumn<double>("to");
+    QTest::addColumn<double>("besideFrom");
+    QTest::addColumn<double>("besideTo");
+    QTest::addColumn<Spans>("pieces");
+    QTest::newRow("a text at the far edge")
+        << int(DirectionItem) << 13.0 << 23.0 << -5.0 << 5.0 << Spans{{0.0, 12.4}};
+    QTest::newRow("a glyph in the middle")
+        << int(NoteItem) << 7.0 << 11.0 << -5.0 << 5.0 << Spans{{0.0, 6.4}, {11.6, 18.0}};
+    QTest::newRow("a lyric over all of it")
+        << int(LyricItem) << -5.0 << 25.0 << -5.0 << 5.0 << Spans{};
+    QTest::newRow("a speck left at the edge")
+        << int(DirectionItem) << 1.0 << 25.0 << -5.0 << 5.0 << Spans{};
+    QTest::newRow("a glyph just beside")
+        << int(NoteItem) << 7.0 << 11.0 << 1.2 << 5.0 << Spans{{0.0, 18.0}};
+    QTest::newRow("a glyph touching its air")
+        << int(NoteItem) << 7.0 << 11.0 << 0.5 << 5.0 << Spans{{0.0, 6.4}, {11.6, 18.0}};
+    QTest::newRow("a box of no model object")
+        << 0 << 7.0 << 11.0 << -5.0 << 5.0 << Spans{{0.0, 18.0}};
+}
+
+void TestTimeTicks::ticksStopShortOfInk()
+{
+    QFETCH(int, tag);
+    QFETCH(double, from);
+    QFETCH(double, to);
+    QFETCH(double, besideFrom);
+    QFETCH(double, besideTo);
+    QFETCH(Spans, pieces);
+    for (bool horizontal : {true, false}) {
+        Fixture f(horizontal, 5);
+        f.part->timeTicks16th = false;
+        f.measure->genMeasureLines();
+        // The beat tick: horizontal x = 60 from y = 68 up, vertical y = 80
+        // from x = 148 on.
+        const double at = horizontal ? 60.0 : 80.0;
+        const auto onTick = [&](double d) { return horizontal ? 68.0 - d : 148.0 + d; };
+        const double a = onTick(from);
+        const double b = onTick(to);
+        const QRectF box = horizontal ? QRectF(QPointF(at + besideFrom, std::min(a, b)),
+                                               QPointF(at + besideTo, std::max(a, b)))
+                                      : QRectF(QPointF(std::min(a, b), at + besideFrom),
+                                               QPointF(std::max(a, b), at + besideTo));
+        auto *ink = f.score.scene->addRect(box, Qt::NoPen);
+        ink->setData(TagType, tag);
+
+        TickClearance::clearOfInk(f.score);
+
+        Spans found;
+        for (const QGraphicsLineItem *line : f.lines()) {
+            const QLineF l = line->line();
+            if ((horizontal ? l.x1() : l.y1()) != at)
+                continue; // the eighth tick
+            QCOMPARE(line->pen().widthF(), 0.8);
+            QCOMPARE(line->zValue(), -20.0);
+            const double p = horizontal ? 68.0 - l.y1() : l.x1() - 148.0;
+            const double q = horizontal ? 68.0 - l.y2() : l.x2() - 148.0;
+            QVERIFY2(p < q, "a piece runs on from the band edge, as the tick did");
+            found.append({p, q});
+        }
+        std::sort(found.begin(), found.end());
+        QCOMPARE(found.size(), pieces.size());
+        for (int i = 0; i < found.size(); ++i) {
+            QVERIFY(qAbs(found.at(i).first - pieces.at(i).first) < 1e-9);
+            QVERIFY(qAbs(found.at(i).second - pieces.at(i).second) < 1e-9);
+        }
     }
 }
 

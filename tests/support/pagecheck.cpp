@@ -294,6 +294,8 @@ private:
             box.category = Category::Hairpin;
         else if (line == LineTags::LyricHyphen)
             box.category = Category::Hyphen;
+        else if (line == LineTags::TimeTick)
+            box.category = Category::TimeTick;
         else
             return;
         box.id = categoryName(box.category);
@@ -527,6 +529,9 @@ void checkCollisions(const Score &score, const QList<Box> &boxes, double toleran
             } else if (b.category == Category::Hyphen) {
                 if (a.category == Category::Lyric && crossesLine(a.rect, b.rect, tolerance))
                     out.append(finding(PageFinding::TextOverLine, a, &b));
+            } else if (b.category == Category::TimeTick) {
+                if (crossesLine(a.rect, b.rect, tolerance))
+                    out.append(finding(PageFinding::TextOverLine, a, &b));
             } else if (b.category == Category::FrameLine) {
                 if (b.barLine && a.category == Category::Direction)
                     continue; // allowed by design, see the header
@@ -540,12 +545,15 @@ void checkCollisions(const Score &score, const QList<Box> &boxes, double toleran
 void checkLinesOverNotes(const QList<Box> &boxes, double tolerance, QList<PageFinding> &out)
 {
     for (const Box &line : boxes) {
-        if (line.category != Category::Hairpin)
+        if (line.category != Category::Hairpin && line.category != Category::TimeTick)
             continue;
+        // A hairpin is a box of its own; a tick is a line through a box.
+        const bool tick = line.category == Category::TimeTick;
         for (const Box &note : boxes) {
             if (note.page == line.page &&
                 (note.category == Category::NoteGlyph || note.category == Category::NotePart) &&
-                overlaps(line.rect, note.rect, tolerance)) {
+                (tick ? crossesLine(note.rect, line.rect, tolerance)
+                      : overlaps(line.rect, note.rect, tolerance))) {
                 out.append(finding(PageFinding::LineOverNote, line, &note));
                 break;
             }
@@ -696,6 +704,8 @@ QString categoryName(PageFinding::Category category)
         return QStringLiteral("hairpin");
     case Category::Hyphen:
         return QStringLiteral("hyphen");
+    case Category::TimeTick:
+        return QStringLiteral("time-tick");
     case Category::None:
         break;
     }
