@@ -50,9 +50,10 @@ double lyricHeight(const Score *score, const QRectF &drawn)
 
 // Hyphens of one length, centred in the gap between two syllables with air
 // to each; a long gap gets one more for every `hyphenRepeat` lengths, so
-// none reads as an extender. A gap with no room for a hyphen clear of both
-// syllables gets a shorter one, and one too close for any none: the
-// spacing of the notes must part such syllables.
+// none reads as an extender. The spacing of the notes leaves every gap
+// room for a whole hyphen (hyphenGap); only in a measure narrowed below
+// what its syllables need does a gap get a shorter one, or none when too
+// close for any.
 void drawHyphens(Score *score, const QPointF &from, const QPointF &to, double hyphenLength)
 {
     const QLineF gap(from, to);
@@ -72,6 +73,12 @@ void drawHyphens(Score *score, const QPointF &from, const QPointF &to, double hy
     }
 }
 
+// A syllable line's hyphens are this long; a continuation line has none.
+double hyphenLengthOf(const Score *score, const Syllabics::Slot &slot, const QRectF &drawn)
+{
+    return slot.kind == 0 ? hyphenShare * lyricHeight(score, drawn) : 0.0;
+}
+
 // The item's extent as drawn, before any rotation: glyph items carry their
 // note-size scale in their transform, text items none.
 QRectF drawnRect(const QGraphicsItem *item)
@@ -84,6 +91,11 @@ QRectF drawnRect(const QGraphicsItem *item)
 Syllabics::Syllabics(Score *score, Part *part, int voice, QObject *parent)
     : QObject(parent), score(score), part(part), voice(voice)
 {
+}
+
+double Syllabics::hyphenGap(double height)
+{
+    return (1.0 + 2.0 * hyphenAir) * hyphenShare * height;
 }
 
 void Syllabics::reset()
@@ -182,13 +194,7 @@ void Syllabics::endSlot(int index, Measure *measure, const QGraphicsItem *endIte
     const QRectF er = drawnRect(endItem);
     const double sw = sr.width();
     const double sh = sr.height();
-    const double hyphenLength = slot.kind == 0 ? hyphenShare * lyricHeight(score, sr) : 0.0;
-    auto piece = [&](const QPointF &from, const QPointF &to) {
-        if (hyphenLength > 0.0)
-            drawHyphens(score, from, to, hyphenLength);
-        else
-            drawPiece(from, to);
-    };
+    const double hyphenLength = hyphenLengthOf(score, slot, sr);
 
     // `along` runs with the writing, `across` stays for each piece.
     double along = 0.0;
@@ -242,8 +248,8 @@ void Syllabics::endSlot(int index, Measure *measure, const QGraphicsItem *endIte
         if (hyphens)
             far = along + nearby;
         if (far > along)
-            piece(horizontal ? QPointF(along, across) : QPointF(across, along),
-                  horizontal ? QPointF(far, across) : QPointF(across, far));
+            drawStretch(horizontal ? QPointF(along, across) : QPointF(across, along),
+                        horizontal ? QPointF(far, across) : QPointF(across, far), hyphenLength);
         along = (horizontal ? next->originX : next->originY) * s;
         across = acrossOnLineOf(next);
         broken = true;
@@ -256,8 +262,8 @@ void Syllabics::endSlot(int index, Measure *measure, const QGraphicsItem *endIte
             along = std::max(along, end - nearby);
     }
     if (end > along)
-        piece(horizontal ? QPointF(along, across) : QPointF(across, along),
-              horizontal ? QPointF(end, across) : QPointF(across, end));
+        drawStretch(horizontal ? QPointF(along, across) : QPointF(across, along),
+                    horizontal ? QPointF(end, across) : QPointF(across, end), hyphenLength);
     slot = Slot();
 }
 
@@ -275,13 +281,7 @@ void Syllabics::syllabicToMeasureEnd(Measure *measure)
         const QGraphicsItem *startItem = slot.lyric->item;
         const QPointF sp = startItem->pos();
         const QRectF sr = drawnRect(startItem);
-        const double hyphenLength = slot.kind == 0 ? hyphenShare * lyricHeight(score, sr) : 0.0;
-        auto piece = [&](const QPointF &from, const QPointF &to) {
-            if (hyphenLength > 0.0)
-                drawHyphens(score, from, to, hyphenLength);
-            else
-                drawPiece(from, to);
-        };
+        const double hyphenLength = hyphenLengthOf(score, slot, sr);
         const bool hyphens = hyphenLength > 0.0;
         double along = horizontal ? sp.x() + (hyphens ? 1.0 : 1.2) * sr.width()
                                   : sp.y() + (hyphens ? 1.0 : 1.2) * sr.height();
@@ -304,8 +304,9 @@ void Syllabics::syllabicToMeasureEnd(Measure *measure)
                                        : horizontal ? (m->originX + m->width) * s
                                                     : (m->originY + m->height) * s;
             if (far > along)
-                piece(horizontal ? QPointF(along, pieceAcross) : QPointF(pieceAcross, along),
-                      horizontal ? QPointF(far, pieceAcross) : QPointF(pieceAcross, far));
+                drawStretch(horizontal ? QPointF(along, pieceAcross) : QPointF(pieceAcross, along),
+                            horizontal ? QPointF(far, pieceAcross) : QPointF(pieceAcross, far),
+                            hyphenLength);
             along = (horizontal ? next->originX : next->originY) * s;
             pieceAcross = (horizontal ? next->originY : next->originX) * s + acrossOffset;
         }
@@ -315,10 +316,19 @@ void Syllabics::syllabicToMeasureEnd(Measure *measure)
         if (hyphens)
             end = std::min(end, along + nearby);
         if (end > along)
-            piece(horizontal ? QPointF(along, pieceAcross) : QPointF(pieceAcross, along),
-                  horizontal ? QPointF(end, pieceAcross) : QPointF(pieceAcross, end));
+            drawStretch(horizontal ? QPointF(along, pieceAcross) : QPointF(pieceAcross, along),
+                        horizontal ? QPointF(end, pieceAcross) : QPointF(pieceAcross, end),
+                        hyphenLength);
         slot = Slot();
     }
+}
+
+void Syllabics::drawStretch(const QPointF &from, const QPointF &to, double hyphenLength)
+{
+    if (hyphenLength > 0.0)
+        drawHyphens(score, from, to, hyphenLength);
+    else
+        drawPiece(from, to);
 }
 
 void Syllabics::drawPiece(const QPointF &from, const QPointF &to)

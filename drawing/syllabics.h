@@ -41,6 +41,12 @@ public:
 
     Syllabics(Score *score, Part *part, int voice, QObject *parent = nullptr);
 
+    // The least distance between two syllables of one word that leaves
+    // room for a whole hyphen with its air to each; `height` is the
+    // syllables' height across the writing, the result in its unit. The
+    // spacing of the notes keeps syllables this far apart.
+    static double hyphenGap(double height);
+
     // Empties every slot, so no line of an earlier picture stays open.
     void reset();
 
@@ -69,5 +75,8 @@ private:
     void begin(Measure *measure, Lyrics *lyric, int kind, const char *caller);
     // Draws slot `index`'s line to `endItem` in `measure` and empties it.
     void endSlot(int index, Measure *measure, const QGraphicsItem *endItem, bool traceSteps);
+    // One stretch of the line from `from` to `to`: hyphens of
+    // `hyphenLength` where that is above 0, a continuation line otherwise.
+    void drawStretch(const QPointF &from, const QPointF &to, double hyphenLength);
     void drawPiece(const QPointF &from, const QPointF &to);
 };

@@ -2,6 +2,7 @@
 // staff notation, its note heads need along the reading direction, so that
 // the line layout never fits the measure shorter than that.
 #include "drawing/mytextitem.h"
+#include "drawing/syllabics.h"
 #include "layout/aligner.h"
 #include "layout/alignitem.h"
 #include "model/lyrics.h"
@@ -60,8 +61,11 @@ void Score::appendSyllableNeeds(const Measure *measure, int partIndex, QList<Roo
     const double end = aligner->width() - aligner->headWidth() - aligner->padWidth();
     const double s = page->scaleFactor;
     // A syllable may reach as far as the next one less this gap; the pad
-    // after the last item counts towards the last syllable's room.
+    // after the last item counts towards the last syllable's room. A
+    // syllable that a hyphen follows keeps room for the whole hyphen.
     const double gap = s > 0.0 ? 0.25 * QFontMetricsF(part->lyricsFont).height() / s : 0.0;
+    const double hyphenGap =
+        style->lyricsLine ? gap : std::max(gap, Syllabics::hyphenGap(lyricLineBreadth(part)));
     for (const Voice *voice : cell->voices) {
         // Per verse: where its last syllable starts and how much it needs.
         std::map<int, std::pair<double, double>> open;
@@ -79,8 +83,9 @@ void Score::appendSyllableNeeds(const Measure *measure, int partIndex, QList<Roo
                 const auto before = open.find(lyric->number);
                 if (before != open.end())
                     needs.append({before->second.first, first->position, before->second.second});
-                open[lyric->number] = {first->position,
-                                       lyricSyllableLength(part, lyric->text) + gap};
+                const bool hyphenFollows = lyric->syllabic == 1 || lyric->syllabic == 2;
+                open[lyric->number] = {first->position, lyricSyllableLength(part, lyric->text) +
+                                                            (hyphenFollows ? hyphenGap : gap)};
             }
         }
         for (const auto &[number, last] : open)

@@ -6,6 +6,7 @@
 // lyric number deciding which line a note ends, the debug lines of bad
 // numbers, the staff lyric font's offset marks, lyric text in exported SVG
 // and the Japanese corpus score's lyrics drawn from fonts that hold them.
+#include "drawing/linetags.h"
 #include "drawing/mypath.h"
 #include "drawing/mytextitem.h"
 #include "drawing/syllabics.h"
@@ -39,6 +40,8 @@
 #include <QtTest>
 
 #include <cmath>
+#include <map>
+#include <tuple>
 #include <utility>
 
 namespace tst_lyric_items {
@@ -224,6 +227,8 @@ private slots:
     void japaneseLyricsAndCreditsHaveTheirGlyphs();
     void linesPassClearOfTheLyrics_data();
     void linesPassClearOfTheLyrics();
+    void closeSyllablesMakeRoomForAWholeHyphen_data();
+    void closeSyllablesMakeRoomForAWholeHyphen();
 };
 
 void TestLyricItems::versesStandOneFontHeightApart_data()
@@ -828,6 +833,104 @@ void TestLyricItems::linesPassClearOfTheLyrics()
                                     .arg(itemTag(lyric, TagMeasure) + 1)));
         }
     }
+}
+
+void TestLyricItems::closeSyllablesMakeRoomForAWholeHyphen_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("style");
+    QTest::addColumn<bool>("horizontal");
+    const QList<std::pair<const char *, QString>> scores = {
+        {"sakura", TestSupport::samplePath()},
+        {"61b", TestSupport::fixturePath(
+                    QStringLiteral("corpus/lilypond-musicxml-testsuite/61b-MultipleLyrics.xml"))}};
+    for (const auto &[name, path] : scores) {
+        for (int style : {int(NotationStyle::KinkoSimple), int(NotationStyle::TozanTrad),
+                          int(NotationStyle::KotoIkuta), int(NotationStyle::SangenIkuta),
+                          int(NotationStyle::StaffNotation)}) {
+            for (bool horizontal : {true, false})
+                QTest::addRow("%s s%d %s", name, style, horizontal ? "h" : "v")
+                    << path << style << horizontal;
+        }
+    }
+}
+
+// Between two syllables of one word on one line, however close their
+// notes, stands a whole hyphen with air to each syllable: the notes are
+// moved apart for it ("sa-ku-ra", never "sa-ku ra" nor a speck).
+void TestLyricItems::closeSyllablesMakeRoomForAWholeHyphen()
+{
+    QFETCH(QString, path);
+    QFETCH(int, style);
+    QFETCH(bool, horizontal);
+    const auto score = TestSupport::generatedScore(path, style, horizontal);
+    QVERIFY(score);
+    QList<QLineF> hyphens;
+    for (QGraphicsLineItem *item : sceneItems<QGraphicsLineItem>(*score)) {
+        if (item->data(LineTags::TagLine).toInt() == LineTags::LyricHyphen)
+            hyphens.append(item->line());
+    }
+    const bool turned = !horizontal && score->page->rotateLyrics;
+    auto along = [horizontal](const QPointF &p) { return horizontal ? p.x() : p.y(); };
+    // The syllables of each verse of each voice in reading order, with
+    // their measures.
+    std::map<std::tuple<int, int, int>, QList<std::pair<const Lyrics *, const Measure *>>> verses;
+    for (const Measure *m : std::as_const(score->measures)) {
+        for (int p = 0; p < m->parts.size(); ++p) {
+            for (int v = 0; v < m->parts.at(p)->voices.size(); ++v) {
+                for (const Note *note : m->parts.at(p)->voices.at(v)->notes) {
+                    for (const Lyrics *lyric : note->lyrics) {
+                        if (lyric->item)
+                            verses[{p, v, lyric->number}].append({lyric, m});
+                    }
+                }
+            }
+        }
+    }
+    int words = 0;
+    for (const auto &[verse, syllables] : verses) {
+        for (int i = 0; i + 1 < syllables.size(); ++i) {
+            const auto [from, m] = syllables.at(i);
+            const auto [to, toMeasure] = syllables.at(i + 1);
+            if ((from->syllabic != 1 && from->syllabic != 2) ||
+                toMeasure->lineIndex != m->lineIndex || m->belowMinimum || toMeasure->belowMinimum)
+                continue;
+            const QRectF a = drawnRect(from->item);
+            const double extent = horizontal || turned ? a.width() : a.height();
+            const double height = horizontal || turned ? a.height() : a.width();
+            const double gapFrom = along(from->item->pos()) + extent;
+            const double gapTo = along(to->item->pos());
+            const double hyphen = 0.3 * height;
+            // The hyphen of this gap: one that lies inside it.
+            bool found = false;
+            const QRectF box = from->item->sceneBoundingRect();
+            for (const QLineF &l : std::as_const(hyphens)) {
+                const double across = horizontal ? l.y1() : l.x1();
+                if (across < (horizontal ? box.top() : box.left()) ||
+                    across > (horizontal ? box.bottom() : box.right()))
+                    continue; // beside another line's syllables
+                const double p = std::min(along(l.p1()), along(l.p2()));
+                const double q = std::max(along(l.p1()), along(l.p2()));
+                if (p < gapFrom - 1e-6 || q > gapTo + 1e-6)
+                    continue;
+                found = true;
+                QVERIFY2(q - p > 0.99 * hyphen && p - gapFrom > 0.25 * hyphen &&
+                             gapTo - q > 0.25 * hyphen,
+                         qPrintable(QStringLiteral("%1-%2 in measure %3: %4 long, air %5 and "
+                                                   "%6 (hyphen lengths)")
+                                        .arg(from->text, to->text)
+                                        .arg(score->measures.indexOf(m) + 1)
+                                        .arg((q - p) / hyphen)
+                                        .arg((p - gapFrom) / hyphen)
+                                        .arg((gapTo - q) / hyphen)));
+            }
+            QVERIFY2(found, qPrintable(QStringLiteral("no hyphen in %1-%2, measure %3")
+                                           .arg(from->text, to->text)
+                                           .arg(score->measures.indexOf(m) + 1)));
+            ++words;
+        }
+    }
+    QVERIFY(words > 0);
 }
 
 VELMORA_TEST_MAIN(TestLyricItems)
