@@ -22,6 +22,9 @@
 
 namespace {
 
+// Least air between the ink of two glyphs of one voice, mm.
+constexpr double glyphAir = 0.3;
+
 // A ratio whose denominator is no length at all (an empty list, a measure
 // of zero extent) leaves things as they are instead of producing NaN or
 // infinity.
@@ -572,7 +575,10 @@ QList<RoomNeed> Aligner::glyphRoomNeeds() const
                 // stretch before it, as the leading signs do.
                 const double before = held + std::max(0.0, -glyphSpan(item).first);
                 if (item->position > place + 1e-6) {
-                    needs.append({place, item->position, reach + before});
+                    // Glyphs of one voice keep air between them, so that
+                    // a mark at a glyph's edge never touches the next.
+                    needs.append(
+                        {place, item->position, reach + before + (reach > 0.0 ? glyphAir : 0.0)});
                     place = item->position;
                     reach = 0.0;
                 }
