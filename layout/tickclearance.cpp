@@ -24,7 +24,7 @@ bool isInk(const QGraphicsItem *item)
 {
     if (!item->isVisible() || item->data(LineTags::TagLine).toInt() != 0)
         return false;
-    switch (item->data(TagType).toInt()) {
+    switch (itemTag(item, TagType)) {
     case NoteItem:
     case NotePartItem:
     case LyricItem:

@@ -247,7 +247,8 @@ void TestTimeTicks::ticksStopShortOfInk()
                                       : QRectF(QPointF(std::min(a, b), at + besideFrom),
                                                QPointF(std::max(a, b), at + besideTo));
         auto *ink = f.score.scene->addRect(box, Qt::NoPen);
-        ink->setData(TagType, tag);
+        if (tag != 0)
+            ItemTagStore::write(ink, GraphicsItemType(tag), {});
 
         TickClearance::clearOfInk(f.score);
 
