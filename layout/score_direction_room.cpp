@@ -1,12 +1,13 @@
 // Score's room for direction texts: default-placed texts kept inside their
-// part's row, and, once every item is drawn, clear of the notes and of each
-// other.
+// part's row, room along the line for texts at successive beats, and, once
+// every item is drawn, clear of the notes and of each other.
 #include "drawing/bracketline.h"
 #include "drawing/mypath.h"
 #include "drawing/mytextitem.h"
 #include "drawing/octshift.h"
 #include "drawing/wedge.h"
 #include "glyphs/staff_glyph_support.h"
+#include "layout/aligner.h"
 #include "layout/alignitem.h"
 #include "layout/wordsblock.h"
 #include "model/direction.h"
@@ -36,6 +37,9 @@ using namespace DirectionKind;
 
 // The frame line's half pen and a hair of air, mm.
 constexpr double edgeMargin = 0.4;
+// Rounding along a sum of lengths: a box this near a row's edge (mm) is
+// on it.
+constexpr double edgeTolerance = 0.01;
 // Air between a direction and a note or another direction, mm.
 constexpr double directionGap = 0.3;
 // Bounded nudging: a text that is still in the way after this many steps
@@ -240,16 +244,11 @@ Reach lineReach(const Score *score, int part, const Direction *start, const Dire
 }
 
 // The extent across the reading direction of a words direction's text as
-// drawn, mm.
-double wordsAcross(const Score *score, const QList<Direction *> &shown, int index)
+// drawn (`text`, its whole block as drawn), mm.
+double wordsAcross(const Score *score, const Direction *direction, const QString &text)
 {
-    const Direction *direction = shown.at(index);
     const bool horizontal = score->page->horizontal;
     const bool dotted = direction->text.startsWith(QLatin1Char('.'));
-    // The whole block its words begin, each without its leading ".".
-    const QString text = WordsBlock::text(shown, index, [](const Direction *words) {
-        return words->text.startsWith(QLatin1Char('.')) ? words->text.mid(1) : words->text;
-    });
     MyTextItem sample(text, dotted && !horizontal);
     sample.setFont(direction->fontGiven ? direction->font : score->style->textFont);
     const QRectF box = sample.boundingRect();
@@ -264,8 +263,8 @@ double wordsAcross(const Score *score, const QList<Direction *> &shown, int inde
 // line.
 bool isBlockOfLines(const QList<Direction *> &shown, int index)
 {
-    const QString text = WordsBlock::text(
-        shown, index, [](const Direction *words) { return words->text; });
+    const QString text =
+        WordsBlock::text(shown, index, [](const Direction *words) { return words->text; });
     return text.contains(QLatin1Char('\n'));
 }
 
@@ -430,7 +429,12 @@ std::pair<double, double> Score::directionBandsOf(int part, int first, int last)
                 setDefaultItemOffset(direction);
                 if (!staffNotation && !isBlockOfLines(shown, index))
                     continue;
-                const double across = wordsAcross(this, shown, index);
+                // As drawn: a tempo mark's note character may come from a
+                // font of a taller line than the letters.
+                const double across = wordsAcross(
+                    this, direction, WordsBlock::text(shown, index, [this](const Direction *words) {
+                        return wordsTextAsDrawn(words);
+                    }));
                 if (direction->y > 0.0) {
                     // Below the notes, before the lyrics if any.
                     const double need = inkBeyond(this, measure, part, staff, false) + touchMm +
@@ -469,6 +473,105 @@ std::pair<double, double> Score::directionBandsOf(int part, int first, int last)
         band = std::max(band, need - sideRoom);
     }
     return {above, below};
+}
+
+namespace {
+
+// A tempo mark or words that stands at a note of its own, where its
+// default offset puts it: side by side with the next such text on its side
+// it needs room along the line.
+bool standsAtItsBeat(const QList<Direction *> &shown, int index, const Voice *voice)
+{
+    const Direction *direction = shown.at(index);
+    if ((direction->kind != Words && direction->kind != Metronome) || direction->moved ||
+        direction->visibility == 2 || WordsBlock::isFollower(shown, index))
+        return false;
+    const Note *note = voice->notes.value(direction->noteIndex);
+    if (!note || note->firstAlignItem < 0 || note->firstAlignItem >= voice->alignItems.size())
+        return false;
+    const int kind = voice->alignItems.at(note->firstAlignItem)->kind;
+    return kind == AlignTime || kind == AlignFree;
+}
+
+// Which side of the notes a default-placed text stands on: -1 above
+// (right of the column in vertical writing), 1 below, 0 on the note line.
+int sideOf(const Direction *direction)
+{
+    return direction->y < 0.0 ? -1 : direction->y > 0.0 ? 1 : 0;
+}
+
+} // namespace
+
+void Score::appendDirectionNeeds(const Measure *measure, int partIndex,
+                                 QList<RoomNeed> &needs) const
+{
+    const Part *part = parts.at(partIndex);
+    const MePart *cell = measure->parts.value(partIndex);
+    const Aligner *aligner = measure->aligner;
+    const double s = page->scaleFactor;
+    if (!cell || !aligner || !part->partOutput || s <= 0.0)
+        return;
+    const bool horizontal = page->horizontal;
+    const double end = aligner->width() - aligner->headWidth() - aligner->padWidth();
+    // Half a line of the text font between one text and the next: less
+    // reads as one text.
+    const double gap = 0.5 * style->textFontHeight / s;
+    // Per side and staff, where each text starts and how long it is.
+    std::map<std::pair<int, int>, std::map<double, double>> texts;
+    for (const Voice *voice : cell->voices) {
+        const QList<Direction *> shown = voice->shownDirections();
+        for (int index = 0; index < shown.size(); ++index) {
+            if (!standsAtItsBeat(shown, index, voice))
+                continue;
+            Direction *direction = shown.at(index);
+            setDefaultItemOffset(direction);
+            const int side = sideOf(direction);
+            if (side == 0)
+                continue;
+            const QString text = WordsBlock::text(
+                shown, index, [this](const Direction *words) { return wordsTextAsDrawn(words); });
+            double lift = 0.0;
+            const QRectF box = wordsBoxAtOffset(direction, text, lift);
+            const double length = (horizontal ? box.width() : box.height()) / s;
+            const double at =
+                voice->alignItems.at(voice->notes.at(direction->noteIndex)->firstAlignItem)
+                    ->position;
+            double &longest = texts[{side, direction->staff}][at];
+            longest = std::max(longest, length);
+        }
+    }
+    for (const auto &[where, row] : texts) {
+        // Texts at one beat stack; a text reaches at most to the next.
+        for (auto it = row.begin(); std::next(it) != row.end(); ++it)
+            needs.append({it->first, std::next(it)->first, it->second + gap});
+        // The last one runs on into the next measure, unless a text stands
+        // at that measure's start on its side.
+        if (textAtMeasureStart(measure, partIndex, where.first, where.second)) {
+            const auto &[at, length] = *row.rbegin();
+            needs.append({at, end, length + gap - aligner->padWidth()});
+        }
+    }
+}
+
+bool Score::textAtMeasureStart(const Measure *before, int part, int side, int staff) const
+{
+    const int at = int(measures.indexOf(const_cast<Measure *>(before)));
+    const Measure *next = measures.value(at + 1);
+    const MePart *cell = next ? next->parts.value(part) : nullptr;
+    if (at < 0 || !cell)
+        return false;
+    for (const Voice *voice : cell->voices) {
+        for (Direction *direction : voice->shownDirections()) {
+            if ((direction->kind != Words && direction->kind != Metronome) || direction->moved ||
+                direction->visibility == 2 || direction->staff != staff ||
+                direction->noteIndex > 0 || direction->noteIndex == -2) // -2: at its end
+                continue;
+            setDefaultItemOffset(direction);
+            if (sideOf(direction) == side)
+                return true;
+        }
+    }
+    return false;
 }
 
 void Score::keepDirectionInRow(QGraphicsItem *item, int measureIndex, int part,
@@ -633,9 +736,11 @@ void Score::clearDirectionOfNotes(QGraphicsItem *item, const Measure *measure, i
         item->moveBy(horizontal ? 0.0 : -away * by, horizontal ? away * by : 0.0);
         // A text that would leave its row for it stands after the note
         // instead, on its own side of the line.
+        // The row's band is measured to hold a text just clear of the
+        // notes: one that lands on its edge is inside.
         const auto [lowMm, highMm] = rowEdges(measure, part, horizontal);
-        const double low = lowMm * s;
-        const double high = highMm * s;
+        const double low = (lowMm - edgeTolerance) * s;
+        const double high = (highMm + edgeTolerance) * s;
         const QRectF moved = item->sceneBoundingRect();
         const double first = horizontal ? moved.top() : moved.left();
         const double last = horizontal ? moved.bottom() : moved.right();

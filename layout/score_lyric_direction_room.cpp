@@ -45,11 +45,15 @@ double Score::lyricSideReachOf(const QRectF &box, double lift) const
 
 QRectF Score::wordsBoxAtOffset(const Direction *direction, double &lift) const
 {
+    return wordsBoxAtOffset(direction, wordsTextAsDrawn(direction), lift);
+}
+
+QRectF Score::wordsBoxAtOffset(const Direction *direction, const QString &text, double &lift) const
+{
     // The text item as the words drawer makes it, at its offset point.
     const bool horizontal = page->horizontal;
     const int r = direction->rotation;
     const bool dotted = direction->text.startsWith(QLatin1Char('.'));
-    const QString text = wordsTextAsDrawn(direction);
     MyTextItem sample(text, dotted && !horizontal);
     sample.setFont(direction->fontGiven ? direction->font : style->textFont);
     // In vertical writing a text stands one line further across, unless it

@@ -1,6 +1,7 @@
-// Score's shortest length of a measure: what its lyric syllables and, in
-// staff notation, its note heads need along the reading direction, so that
-// the line layout never fits the measure shorter than that.
+// Score's shortest length of a measure: what its lyric syllables, its
+// tempo marks and words and, in staff notation, its note heads need along
+// the reading direction, so that the line layout never fits the measure
+// shorter than that.
 #include "drawing/mytextitem.h"
 #include "drawing/syllabics.h"
 #include "layout/aligner.h"
@@ -98,11 +99,14 @@ double Score::measureMinimumLength(const Measure *measure) const
     Aligner *aligner = measure->aligner;
     if (!aligner || measure->multiRestCount > 1)
         return 0.0;
-    // The glyphs of every voice, then the syllables of every verse: the
-    // measure is the sum of what its stretches need.
+    // The glyphs of every voice, then the syllables of every verse and the
+    // texts over and under the notes: the measure is the sum of what its
+    // stretches need.
     QList<RoomNeed> needs = aligner->glyphRoomNeeds();
-    for (int p = 0; p < parts.size(); ++p)
+    for (int p = 0; p < parts.size(); ++p) {
         appendSyllableNeeds(measure, p, needs);
+        appendDirectionNeeds(measure, p, needs);
+    }
     aligner->setRoomNeeds(needs);
     return aligner->leastWidth();
 }

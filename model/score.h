@@ -1429,6 +1429,13 @@ private:
     double measureMinimumLength(const Measure *measure) const;
     // What the syllables of one part's cell need between their notes.
     void appendSyllableNeeds(const Measure *measure, int partIndex, QList<RoomNeed> &needs) const;
+    // layout/score_direction_room.cpp: what the tempo marks and words of
+    // one part's cell need between their notes, so that texts on one side
+    // at successive beats stand apart, each at its own beat.
+    void appendDirectionNeeds(const Measure *measure, int partIndex, QList<RoomNeed> &needs) const;
+    // True when a tempo mark or words stands at the start of the measure
+    // after `before`, on `side` (-1 above, 1 below) of `staff` of `part`.
+    bool textAtMeasureStart(const Measure *before, int part, int side, int staff) const;
     // The extent of a lyric text along the reading direction, as drawn.
     double lyricSyllableLength(const Part *part, const QString &text) const;
 
@@ -1540,6 +1547,8 @@ private:
     // A words direction's text box at its offset point, as drawn; `lift`
     // receives how far across it stands beyond that point.
     QRectF wordsBoxAtOffset(const Direction *direction, double &lift) const;
+    // The same for `text` drawn as the direction draws its own (a block's).
+    QRectF wordsBoxAtOffset(const Direction *direction, const QString &text, double &lift) const;
     // A words direction's text as drawn: without its leading "." and with
     // punctuation turned where it stands in vertical writing.
     QString wordsTextAsDrawn(const Direction *direction) const;

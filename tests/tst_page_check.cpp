@@ -117,9 +117,6 @@ const QList<OpenFault> &openFaults()
         {F::LyricNearerOtherRow, F::Lyric, "^kana s9 v$",
          "the same narrowed line: a syllable pushed back from the bar line comes nearer the "
          "row beside"},
-        {F::TextOverText, F::Direction, "^tempo5 s12 h$",
-         "five metronome marks too wide for their beats are moved along past the notes and "
-         "then meet; they need a second row or more room along"},
     };
     return faults;
 }
