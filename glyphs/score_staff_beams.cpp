@@ -236,7 +236,7 @@ void addInk(const Group &g, QGraphicsItem *item)
 {
     g.score->scene->addItem(item);
     StaffGlyphs::tagPart(g.score, item, g.measure, g.part, g.voice, g.note(g.first));
-    QList<QList<QRectF>> &boxes = g.measure->beamBoxes;
+    QList<QList<QRectF>> &boxes = g.measure->looseInkBoxes;
     if (boxes.size() <= g.part)
         boxes.resize(g.part + 1);
     boxes[g.part].append(item->sceneBoundingRect());

@@ -11,6 +11,7 @@
 #include "layout/alignitem.h"
 #include "layout/wordsblock.h"
 #include "model/direction.h"
+#include "model/glyphitem.h"
 #include "model/itemtags.h"
 #include "model/measure.h"
 #include "model/mepart.h"
@@ -29,6 +30,7 @@
 #include <array>
 #include <cmath>
 #include <map>
+#include <memory>
 #include <utility>
 
 namespace {
@@ -90,7 +92,7 @@ QList<QRectF> noteGlyphBoxes(const Measure *measure, int part, double s)
                 boxes.append(item->sceneBoundingRect().adjusted(-grow, -grow, grow, grow));
         }
     }
-    for (const QRectF &beam : measure->beamBoxes.value(part))
+    for (const QRectF &beam : measure->looseInkBoxes.value(part))
         boxes.append(beam.adjusted(-grow, -grow, grow, grow));
     return boxes;
 }
@@ -259,6 +261,28 @@ double wordsAcross(const Score *score, const Direction *direction, const QString
     return (upright ? box.width() : box.height()) / score->page->scaleFactor;
 }
 
+// How far past the glyph of a Kinko note its rhythm dots reach across, mm,
+// on the side above the notes (up, or right in vertical writing) or below
+// them: they stand a little off the note name's edge, the dot's box beyond
+// it. 0 in the notations that draw none.
+double rhythmDotReach(const Score *score, int part, bool above)
+{
+    const Part *settings = score->parts.at(part);
+    if (settings->notationStyle != NotationStyle::KinkoTrad || !settings->noteFontRenderer)
+        return 0.0;
+    const std::unique_ptr<GlyphItem> dot(
+        GlyphItems::create(settings->noteFontRenderer, QStringLiteral("DotWhite")));
+    const double size = settings->noteFontSize;
+    const QRectF box = dot->boundingRect();
+    const double glyph = size * score->page->glyphScale;
+    // The dots' drawer puts the dot's corner 0.3 note sizes outside the
+    // edge above and 0.1 inside below in horizontal writing, the other
+    // way round in vertical writing.
+    if (score->page->horizontal)
+        return above ? 0.3 * size : 0.1 * size + box.height() * glyph;
+    return above ? 0.1 * size + box.width() * glyph : 0.3 * size;
+}
+
 // True when the words at `index` of `shown` begin a text of more than one
 // line.
 bool isBlockOfLines(const QList<Direction *> &shown, int index)
@@ -336,7 +360,7 @@ double Score::lineAcross(int part, const Direction *start, int first, int last,
     double ink = 0.0;
     for (int i = std::max(0, first); i <= last && i < measures.size(); ++i)
         ink = std::max(ink, inkBeyond(this, measures.at(i), part, staff, above));
-    return lineDistance(this, part, start, stop, ink);
+    return lineDistance(this, part, start, stop, ink + rhythmDotReach(this, part, above));
 }
 
 double Score::lyricNearness(int part, double below) const
@@ -410,6 +434,9 @@ std::pair<double, double> Score::directionBandsOf(int part, int first, int last)
     // instead, which only the drawn page shows; a block of several lines
     // cannot, and the row grows for it.
     const int staff = staffNotation ? 0 : -1;
+    // Nor can a text over the rhythm dots of Kinko notes, which spread over
+    // the whole measure.
+    const bool rhythmDots = settings->notationStyle == NotationStyle::KinkoTrad;
     const double room = roomBeside(this, part, 0, true, partRowExtent(part));
     for (int i = first; i <= last && i < displayedMeasures.size(); ++i) {
         const Measure *measure = displayedMeasures.at(i);
@@ -427,7 +454,7 @@ std::pair<double, double> Score::directionBandsOf(int part, int first, int last)
                     continue;
                 // The offset drawing gives it: above the notes when negative.
                 setDefaultItemOffset(direction);
-                if (!staffNotation && !isBlockOfLines(shown, index))
+                if (!staffNotation && !rhythmDots && !isBlockOfLines(shown, index))
                     continue;
                 // As drawn: a tempo mark's note character may come from a
                 // font of a taller line than the letters.
@@ -437,8 +464,9 @@ std::pair<double, double> Score::directionBandsOf(int part, int first, int last)
                     }));
                 if (direction->y > 0.0) {
                     // Below the notes, before the lyrics if any.
-                    const double need = inkBeyond(this, measure, part, staff, false) + touchMm +
-                                        directionGap + across + edgeMargin;
+                    const double need = inkBeyond(this, measure, part, staff, false) +
+                                        rhythmDotReach(this, part, false) + touchMm + directionGap +
+                                        across + edgeMargin;
                     const double sideRoom =
                         lyricBand(part) <= 0.0
                             ? roomBeside(this, part, 0, false, partRowExtent(part))
@@ -447,7 +475,8 @@ std::pair<double, double> Score::directionBandsOf(int part, int first, int last)
                     continue;
                 }
                 if (ink < 0.0)
-                    ink = inkBeyond(this, measure, part, staff, true);
+                    ink = inkBeyond(this, measure, part, staff, true) +
+                          rhythmDotReach(this, part, true);
                 const double need = ink + touchMm + directionGap + across + edgeMargin;
                 above = std::max(above, need - room);
             }
@@ -463,6 +492,7 @@ std::pair<double, double> Score::directionBandsOf(int part, int first, int last)
         double ink = 0.0;
         for (int i = std::max(run.from, first); i <= std::min(run.to, last); ++i)
             ink = std::max(ink, inkBeyond(this, displayedMeasures.at(i), part, staff, up));
+        ink += rhythmDotReach(this, part, up);
         const double need = lineDistance(this, part, run.start, run.stop, ink) +
                             lineReach(this, part, run.start, run.stop, up).far + edgeMargin;
         const double sideRoom =

@@ -190,7 +190,7 @@ void Score::resetComputedFields()
         measure->measureItem = nullptr;
         measure->endingItem = nullptr;
         measure->timeSignatureBoxes.clear();
-        measure->beamBoxes.clear();
+        measure->looseInkBoxes.clear();
     }
     forEachVoice(measures, [](Voice *voice) {
         for (Note *note : std::as_const(voice->notes))

@@ -1,6 +1,7 @@
 // Score's rhythm dots of traditional Kinko notation: white and black dots
 // beside the note names for the beats and eighths a note lasts, and the
 // linking marks where the dots have fallen behind the notes' time.
+#include "glyphs/staff_glyph_support.h"
 #include "layout/layouter.h"
 #include "model/measure.h"
 #include "model/mepart.h"
@@ -123,7 +124,7 @@ void Score::genDotItems1(Measure *measure, int part, int voice, Note *note, doub
         else
             at = QPointF(edge + r + size * (side ? 0.1 : -0.3),
                          name.height() / 2 + first.y() - 0.2 * size + step);
-        addRhythmDotGlyph(part, glyph, at);
+        addRhythmDotGlyph(measure, part, voice, note, glyph, at);
     }
 }
 
@@ -145,10 +146,11 @@ void Score::genDotItems2(Measure *measure, int part, int voice, Note *a, Note *b
         const double m = 0.7 * box.height() + fa.y();
         at = QPointF(edge + r + size * (circle ? 0.1 : -0.3), ((fb.y() - m) - 0.1 * size) / 2 + m);
     }
-    addRhythmDotGlyph(part, glyph, at);
+    addRhythmDotGlyph(measure, part, voice, a, glyph, at);
 }
 
-void Score::addRhythmDotGlyph(int part, const QString &glyphId, const QPointF &at)
+void Score::addRhythmDotGlyph(Measure *measure, int part, int voice, const Note *note,
+                              const QString &glyphId, const QPointF &at)
 {
     const Part *settings = parts.at(part);
     GlyphItem *item = GlyphItems::create(settings->noteFontRenderer, glyphId);
@@ -156,4 +158,10 @@ void Score::addRhythmDotGlyph(int part, const QString &glyphId, const QPointF &a
     item->setTransform(QTransform::fromScale(g, g));
     item->setPos(at * page->scaleFactor);
     scene->addItem(item);
+    // Ink of the note it counts, which texts drawn later keep clear of.
+    StaffGlyphs::tagPart(this, item, measure, part, voice, note);
+    QList<QList<QRectF>> &boxes = measure->looseInkBoxes;
+    if (boxes.size() <= part)
+        boxes.resize(part + 1);
+    boxes[part].append(item->sceneBoundingRect());
 }

@@ -27,8 +27,8 @@ enum GraphicsItemType : int
     UpBowItem = 14,
     StoppedItem = 15,
     // A stem, flag, beam, ledger line or accidental drawn for a staff
-    // note: not selectable, tagged so that whatever must keep clear of a
-    // note's ink can find all of it.
+    // note, or a rhythm dot counting a Kinko note: not selectable, tagged
+    // so that whatever must keep clear of a note's ink can find all of it.
     NotePartItem = 16,
 };
 

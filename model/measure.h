@@ -170,10 +170,10 @@ public:
     // Per part: the box (mm) of the time signature on its first staff, null
     // when the measure shows none there; the Bunka strings keep clear of it.
     QList<QRectF> timeSignatureBoxes;
-    // Per part: the scene boxes of the stems and beams of beamed staff
-    // groups, which no aligned item holds; direction texts settle clear of
-    // them.
-    QList<QList<QRectF>> beamBoxes;
+    // Per part: the scene boxes of note ink that no aligned item holds (the
+    // stems and beams of beamed staff groups, the rhythm dots of Kinko
+    // notation); direction texts settle clear of them.
+    QList<QList<QRectF>> looseInkBoxes;
 
 private:
     mutable int cachedIndex = -1;

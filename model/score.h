@@ -1182,7 +1182,8 @@ public:
                       bool circle);
 
 private:
-    void addRhythmDotGlyph(int part, const QString &glyphId, const QPointF &at);
+    void addRhythmDotGlyph(Measure *measure, int part, int voice, const Note *note,
+                           const QString &glyphId, const QPointF &at);
 
 public:
     // layout/score_part_name_items.cpp: the part's full name (`full`) or

@@ -109,6 +109,15 @@ const QList<OpenFault> &openFaults()
          "the octave marks of stacked chord notes stand over the glyph of the chord note beside"},
         {F::NoteOverNote, F::NoteGlyph, "^33a s([0-3]|7) h$",
          "a grace note's glyph and the glyph of the note it leads into share their place"},
+        {F::TextOverNote, F::OctaveMark, "^(echigo|kana) s1 h$",
+         "the octave mark of a Kinko note and a rhythm dot beside the note's name share "
+         "their place"},
+        {F::NoteOverFrame, F::NotePart, "^33c s1 [hv]$",
+         "rhythm dots on the outer side of Kinko notes stand on the row's frame line: the "
+         "row's extent does not count them"},
+        {F::OutsideSheet, F::NotePart, "^03a s1 h$",
+         "the rhythm dots of a note of several beats run on in one row past the end of the "
+         "stage and the sheet"},
         {F::TextOverText, F::Direction, "^31a s12 h$",
          "two directions of one note stacked at one offset"},
         {F::TextOverNote, F::Lyric, "^kana s12 h$",

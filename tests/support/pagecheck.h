@@ -83,7 +83,7 @@ struct PageFinding
         Direction,
         OctaveMark,
         FrameLine,
-        NotePart,  // a staff note's stem, flag, beam, ledger line or accidental
+        NotePart,  // a staff note's stem, flag, beam, ledger line or accidental; a rhythm dot
         SheetText, // a measure number, the footer or the page number
         Hairpin,
         Hyphen,
