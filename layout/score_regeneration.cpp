@@ -109,7 +109,9 @@ bool Score::generateScore()
     // shown; a merge lives in computed fields, so the model stays as it is
 
     prepareAlignment();
-    // after this: every voice holds the aligned items of its glyphs
+    keepGlyphsOffTheirTicks();
+    // after this: every voice holds the aligned items of its glyphs, and
+    // none of those at a time tick stands on its line
 
     creditHeaderGrowth();
     // after this: the first page's header is deep enough for its credits

@@ -783,6 +783,10 @@ public:
     // the length of its first voice (making its Aligner when it has none).
     // Returns 1.
     int setUpMeasureTics(Measure *measure);
+    // In a row that draws time ticks, moves every glyph that stands at a
+    // tick (and the chord glyphs stacked on it) along inside its place, so
+    // that its ink starts a little after the tick instead of on it.
+    void keepGlyphsOffTheirTicks();
 
 public:
     // layout/score_regeneration.cpp: one regeneration, from the model to
