@@ -1,22 +1,27 @@
 // Time ticks of a measure: which parts get them, how many lines per tick
 // level (the first tick never), their lengths and pens in both writing
-// directions, and the extra line of a "tick" bar.
+// directions, and the extra line of a "tick" bar; a tick stopping short of
+// the ink in its way, and koto and sangen glyphs standing off their ticks.
 #include "layout/aligner.h"
 #include "layout/alignitem.h"
 #include "layout/tickclearance.h"
 #include "model/itemtags.h"
 #include "model/measure.h"
 #include "model/mepart.h"
+#include "model/notefonts.h"
 #include "model/page.h"
 #include "model/part.h"
 #include "model/score.h"
 #include "model/style.h"
+#include "model/voice.h"
 #include "support/modelbuilder.h"
 #include "support/testenvironment.h"
 #include "view/scene.h"
 
 #include <QGraphicsLineItem>
 #include <QPen>
+
+#include <memory>
 
 namespace tst_time_ticks {
 
@@ -89,6 +94,8 @@ private slots:
     void tickBarAddsALine();
     void ticksStopShortOfInk_data();
     void ticksStopShortOfInk();
+    void glyphsStandOffTheirTicks_data();
+    void glyphsStandOffTheirTicks();
 };
 
 void TestTimeTicks::lineCount_data()
@@ -271,6 +278,70 @@ void TestTimeTicks::ticksStopShortOfInk()
             QVERIFY(qAbs(found.at(i).second - pieces.at(i).second) < 1e-9);
         }
     }
+}
+
+void TestTimeTicks::glyphsStandOffTheirTicks_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("style");
+    QTest::addColumn<bool>("horizontal");
+    const QList<std::pair<const char *, QString>> scores = {
+        {"sakura", TestSupport::samplePath()},
+        {"echigo", TestSupport::fixturePath(QStringLiteral("corpus/japanese/Echigo_Jishi.xml"))}};
+    for (const auto &[name, path] : scores) {
+        for (int style : {int(NotationStyle::KotoIkuta), int(NotationStyle::SangenIkuta)}) {
+            for (bool horizontal : {true, false})
+                QTest::addRow("%s s%d %s", name, style, horizontal ? "h" : "v")
+                    << path << style << horizontal;
+        }
+    }
+}
+
+// A koto or sangen glyph at a time tick (or at its measure's start) shows
+// its ink a little after the tick's line: a string mark at a glyph's front
+// neither touches the beat line nor the bar line, and the beat line runs
+// whole beside it.
+void TestTimeTicks::glyphsStandOffTheirTicks()
+{
+    QFETCH(QString, path);
+    QFETCH(int, style);
+    QFETCH(bool, horizontal);
+    // The style as the part dialog sets it: with its ticks.
+    const auto score = std::make_unique<Score>(QStringLiteral("test"), 1, false);
+    QVERIFY(score->readMusicXmlFile(path));
+    QVERIFY(score->parseScoreXml(false).has_value());
+    for (Part *part : std::as_const(score->parts))
+        part->changeNotationStyle(style);
+    score->page->horizontal = horizontal;
+    score->page->setPaperSize();
+    score->generateScore();
+    const double s = score->page->scaleFactor;
+    int glyphs = 0;
+    for (const Measure *m : score->displayedMeasures) {
+        if (m->belowMinimum)
+            continue; // glyphs squeezed with their measure
+        for (const MePart *cell : m->parts) {
+            for (const Voice *voice : cell->voices) {
+                for (const AlignItem *item : voice->alignItems) {
+                    const QGraphicsItem *glyph = item->graphicsItem;
+                    if (item->kind != AlignTime || !glyph || !glyph->isVisible() ||
+                        !glyph->scene() || glyph->sceneBoundingRect().isEmpty())
+                        continue;
+                    const QRectF box = glyph->sceneBoundingRect();
+                    const double ink = (horizontal ? box.left() : box.top()) / s;
+                    const double place = horizontal ? item->finalX : item->finalY;
+                    QVERIFY2(ink - place > 0.25,
+                             qPrintable(QStringLiteral("%1 in measure %2 starts %3 mm after its "
+                                                       "place")
+                                            .arg(item->glyphId)
+                                            .arg(m->indexInScore() + 1)
+                                            .arg(ink - place)));
+                    ++glyphs;
+                }
+            }
+        }
+    }
+    QVERIFY(glyphs > 0);
 }
 
 VELMORA_TEST_MAIN(TestTimeTicks)
