@@ -39,6 +39,9 @@ constexpr double hiddenOpacity = 0.5;
 // Stops stand a little before their anchor, so that a line ends short of
 // the note it stops at.
 constexpr double stopPullBack = 0.3;
+// The coda glyph's ink is 0.75 of the segno's height: drawn alone, the
+// coda is brought to the segno's height.
+constexpr double codaScale = 1.35;
 
 // The common glyph of a repeat sign or repeat word; empty for other kinds.
 QString repeatGlyphId(int kind)
@@ -173,8 +176,9 @@ void Score::genDirectionItems(int measureIndex, int part, int voice, int index,
         const bool keepsForm = kind == Coda || kind == Segno;
         if ((direction->rotation == 0 && !horizontal && !keepsForm) || direction->rotation == 2)
             id += QStringLiteral("_V");
-        GlyphItem *item =
-            createSvgItem(part, true, id, false, horizontal, direction->scale, direction->scale);
+        // The common font cuts its coda lower than its segno.
+        const double scale = direction->scale * (kind == Coda ? codaScale : 1.0);
+        GlyphItem *item = createSvgItem(part, true, id, false, horizontal, scale, scale);
         setDefaultItemOffset(direction);
         makeMovableDirectionItem(item, measureIndex, part, voice, index, direction);
         item->setPos(standardPos());
@@ -256,6 +260,10 @@ QString metronomeText(const QString &coded)
 constexpr int maxBlockLines = 12;
 // The frame line's half pen and a hair of air, mm.
 constexpr double stageEdgeMargin = 0.4;
+// Between the line that starts a stage and a sign or text brought inside
+// it, mm: one hung before a line's first measure would otherwise stand on
+// the frame's corner.
+constexpr double stageStartAir = 1.0;
 
 } // namespace
 
@@ -319,7 +327,8 @@ void keepInStage(const Score *score, QGraphicsItem *item, const Measure *measure
     if (!item || at < 0)
         return;
     const bool horizontal = score->page->horizontal;
-    const auto [low, stageEnd] = stageAlong(score, at);
+    const auto [stageStart, stageEnd] = stageAlong(score, at);
+    const double low = stageStart + stageStartAir * score->page->scaleFactor;
     const double high = stageEnd - stageEdgeMargin * score->page->scaleFactor;
     const QRectF box = item->sceneBoundingRect();
     const double from = horizontal ? box.left() : box.top();

@@ -568,6 +568,10 @@ void Score::appendDirectionNeeds(const Measure *measure, int partIndex,
                     ->position;
             double &longest = texts[{side, direction->staff}][at];
             longest = std::max(longest, length);
+            // A block of several lines ends inside its measure: a bar line
+            // through it would cut every line.
+            if (text.contains(QLatin1Char('\n')))
+                needs.append({at, end, length + gap - aligner->padWidth()});
         }
     }
     for (const auto &[where, row] : texts) {

@@ -153,6 +153,8 @@ private slots:
     void metronomeMarksStandApart();
     void wordsOfOneDirectionAreOneBlock_data();
     void wordsOfOneDirectionAreOneBlock();
+    void repeatSignsStandClear_data();
+    void repeatSignsStandClear();
     void partOutputOffDrawsOnlyItsKinds();
     void hairpinSegments_data();
     void hairpinSegments();
@@ -404,6 +406,12 @@ void TestDirectionItems::wordsOfOneDirectionAreOneBlock()
                 end = horizontal ? other->originX + other->width : other->originY + other->height;
         }
         QVERIFY((horizontal ? box.right() : box.bottom()) <= end * s);
+        // Inside its own measure: no bar line cuts its lines.
+        const double from = horizontal ? m->originX : m->originY;
+        const double to = horizontal ? m->originX + m->width : m->originY + m->height;
+        QVERIFY2((horizontal ? box.left() : box.top()) >= from * s &&
+                     (horizontal ? box.right() : box.bottom()) <= to * s,
+                 qPrintable(block.text));
     }
     // Runs of one line (a blank between them) stay one line.
     const auto compound = TestSupport::generatedScore(
@@ -417,6 +425,45 @@ void TestDirectionItems::wordsOfOneDirectionAreOneBlock()
             texts << t->text;
     }
     QVERIFY2(texts.contains(QStringLiteral(" text\nin\na small box")), qPrintable(texts.join('|')));
+}
+
+void TestDirectionItems::repeatSignsStandClear_data()
+{
+    QTest::addColumn<bool>("horizontal");
+    QTest::newRow("horizontal") << true;
+    QTest::newRow("vertical") << false;
+}
+
+// A segno hung before a line's first measure stands inside the stage, off
+// its start line; a lone coda is drawn larger than the segno.
+void TestDirectionItems::repeatSignsStandClear()
+{
+    QFETCH(bool, horizontal);
+    const auto score = TestSupport::generatedScore(
+        TestSupport::fixturePath(QStringLiteral("layout/31x-Directions-SymbolsInWords.xml")),
+        NotationStyle::StaffNotation, horizontal);
+    QVERIFY(score);
+    const double s = score->page->scaleFactor;
+    const Direction *segno = nullptr;
+    const Direction *coda = nullptr;
+    for (const Measure *m : score->measures) {
+        for (const Direction *d : m->parts.at(0)->voices.at(0)->directions) {
+            if (d->kind == Segno && !segno)
+                segno = d;
+            if (d->kind == Coda && !coda)
+                coda = d;
+        }
+    }
+    QVERIFY(segno && segno->item);
+    QVERIFY(coda && coda->item);
+    const Measure *first = score->measures.at(0);
+    const QRectF sign = segno->item->sceneBoundingRect();
+    const double start = horizontal ? first->originX : first->originY;
+    QVERIFY2((horizontal ? sign.left() : sign.top()) >= (start + 0.9) * s,
+             qPrintable(QString::number((horizontal ? sign.left() : sign.top()) / s - start)));
+    const QRectF ring = coda->item->sceneBoundingRect();
+    // Both glyphs have boxes of one size; the coda is drawn larger.
+    QVERIFY(ring.width() * ring.height() > 1.2 * sign.width() * sign.height());
 }
 
 void TestDirectionItems::partOutputOffDrawsOnlyItsKinds()
