@@ -107,8 +107,12 @@ QHash<QString, Entry> loadTable()
     QFile file(GlyphFont::tablePath());
     if (!file.open(QIODevice::ReadOnly))
         return table;
-    while (!file.atEnd()) {
-        const QList<QByteArray> fields = file.readLine().trimmed().split('\t');
+    // Read whole and split here: a line read from a resource reserves the
+    // rest of the file each time, which the sanitizers' allocator fills and
+    // faults in line by line.
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    for (const QByteArray &line : lines) {
+        const QList<QByteArray> fields = line.trimmed().split('\t');
         if (fields.size() != 4)
             continue;
         const QString key =

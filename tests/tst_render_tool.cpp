@@ -176,6 +176,7 @@ private slots:
     void rollIsOneLongPage_data();
     void rollIsOneLongPage();
     void regeneratesAgainAfterTheOutputs();
+    void thenRendersTheLoadedScoreAgain();
 };
 
 void TestRenderTool::writesEveryOutputOfTheSample()
@@ -361,6 +362,12 @@ void TestRenderTool::badCommandLineIsRefused_data()
     QTest::newRow("no regenerations")
         << QStringList{sample(), QStringLiteral("--regenerate-again"), QStringLiteral("0")}
         << "--regenerate-again takes a count";
+    QTest::newRow("style out of range after --then")
+        << QStringList{sample(), QStringLiteral("--then"), QStringLiteral("--style"),
+                       QStringLiteral("14")}
+        << "--style";
+    QTest::newRow("second input after --then")
+        << QStringList{sample(), QStringLiteral("--then"), sample()} << "more than one input";
     QTest::newRow("unknown option")
         << QStringList{sample(), QStringLiteral("--png"), QStringLiteral("x")} << "unknown option";
 }
@@ -466,9 +473,8 @@ void TestRenderTool::inputNameNeedNotBeUtf8()
     // string argument of QProcess could carry them.
     const QString script = QStringLiteral("exec \"$0\" \"$(printf \"$1\")\" --tnsx \"$2\"");
     auto run = [&](const QString &input, const QString &output) {
-        return render(
-            {QStringLiteral("-c"), script, TestSupport::renderToolPath(), input, output}, {},
-            QStringLiteral("/bin/sh"));
+        return render({QStringLiteral("-c"), script, TestSupport::renderToolPath(), input, output},
+                      {}, QStringLiteral("/bin/sh"));
     };
     const QString tnsx = dir.filePath(QStringLiteral("out.tnsx"));
     const Run opened = run(dir.path() + QStringLiteral("/sakura-\\351.musicxml"), tnsx);
@@ -561,6 +567,52 @@ void TestRenderTool::regeneratesAgainAfterTheOutputs()
     QVERIFY(run.out.indexOf(QLatin1String("pdf:")) <
             run.out.indexOf(QLatin1String("regenerate again:")));
     QCOMPARE(TestSupport::pdfPageCount(pdf), 1);
+}
+
+// One load, two renders: each "--then" applies its own style and direction
+// and writes its own outputs, and each render reports its pages.
+void TestRenderTool::thenRendersTheLoadedScoreAgain()
+{
+    QTemporaryDir dir;
+    const QString input = TestSupport::fixturePath(
+        QStringLiteral("corpus/lilypond-musicxml-testsuite/41a-MultiParts-Partorder.xml"));
+    const QString firstPdf = dir.filePath(QStringLiteral("first.pdf"));
+    const QString firstTnsx = dir.filePath(QStringLiteral("first.tnsx"));
+    const QString secondPdf = dir.filePath(QStringLiteral("second.pdf"));
+    const QString secondTnsx = dir.filePath(QStringLiteral("second.tnsx"));
+    const Run run =
+        render({input, QStringLiteral("--style"), QStringLiteral("5"),
+                QStringLiteral("--horizontal"), QStringLiteral("--pdf"), firstPdf,
+                QStringLiteral("--tnsx"), firstTnsx, QStringLiteral("--then"),
+                QStringLiteral("--style"), QStringLiteral("12"), QStringLiteral("--vertical"),
+                QStringLiteral("--pdf"), secondPdf, QStringLiteral("--tnsx"), secondTnsx});
+    QVERIFY2(!run.crashed && run.exitCode == 0, qPrintable(run.err));
+    QCOMPARE(run.out.count(QLatin1String("\npages: ")), 2);
+    QCOMPARE(run.out.count(QLatin1String("load:")), 1);
+    struct Expected
+    {
+        QString tnsx;
+        QString pdf;
+        QString style;
+        QString horizontal;
+    };
+    const QList<Expected> renders{
+        {firstTnsx, firstPdf, QStringLiteral("KotoIkuta"), QStringLiteral("true")},
+        {secondTnsx, secondPdf, QStringLiteral("StaffNotation"), QStringLiteral("false")}};
+    for (const Expected &expected : renders) {
+        const QDomDocument document = readXml(expected.tnsx);
+        const QDomNodeList parts = document.elementsByTagName(QStringLiteral("tarn-part"));
+        QVERIFY(parts.size() >= 2);
+        for (int i = 0; i < parts.size(); ++i)
+            QCOMPARE(parts.at(i).firstChildElement(QStringLiteral("notation-style")).text(),
+                     expected.style);
+        QCOMPARE(document.elementsByTagName(QStringLiteral("tarn-page"))
+                     .at(0)
+                     .firstChildElement(QStringLiteral("horizontal"))
+                     .text(),
+                 expected.horizontal);
+        QVERIFY(TestSupport::pdfPageCount(expected.pdf) >= 1);
+    }
 }
 
 VELMORA_TEST_MAIN(TestRenderTool)

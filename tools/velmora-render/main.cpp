@@ -3,11 +3,13 @@
 //   velmora-render INPUT [--pdf FILE] [--svg BASE] [--tnsx FILE]
 //                  [--musicxml FILE] [--musicxml-note-names FILE]
 //                  [--style N] [--vertical|--horizontal] [--roll]
-//                  [--regenerate-again N]
+//                  [--regenerate-again N] [--then OPTIONS...]
 //
 // Loads a MusicXML or score file, regenerates it once and writes what is
-// asked with the writers of the program's own export and save commands.
-// Prints the time of each phase and the page count on stdout. A file the
+// asked with the writers of the program's own export and save commands;
+// each "--then" renders the loaded score again with the outputs and
+// settings after it. Prints the time of each phase and each render's page
+// count on stdout. A file the
 // program refuses, or an output it cannot write, gives the program's own
 // message (with the file and the system's reason) on stderr and exit
 // status 1; an output that failed is never left half written. A bad
@@ -94,6 +96,43 @@ bool load(Score &score, const RenderOptions &options, const QString &path)
     return read && score.parseScoreXml(false).has_value();
 }
 
+// Applies one render's settings to the loaded score, regenerates it and
+// writes that render's outputs; false when an output could not be written.
+bool renderOnce(Score &score, const RenderOptions &options)
+{
+    options.applyTo(score);
+    // One regeneration serves every output. Pages to draw want the export
+    // state (no screen decorations, no selection); the score is never shown
+    // again, so the state is not left and the score not regenerated back.
+    const bool drawsPages = !options.pdf.isEmpty() || !options.svgBase.isEmpty();
+    timed(QStringLiteral("regenerate"),
+          [&] { return drawsPages ? score.beginExportState() : score.generateScore(); });
+
+    bool written = true;
+    if (!options.pdf.isEmpty())
+        written &= timed(QStringLiteral("pdf"), [&] { return score.writePdfFile(options.pdf); });
+    if (!options.svgBase.isEmpty())
+        written &=
+            timed(QStringLiteral("svg"), [&] { return score.writeSvgFiles(options.svgBase); });
+    if (!options.tnsx.isEmpty())
+        written &= timed(QStringLiteral("tnsx"), [&] { return score.saveFileAs(options.tnsx); });
+    if (!options.musicXml.isEmpty())
+        written &= timed(QStringLiteral("musicxml"), [&] {
+            return score.exportMusicXMLFile(options.musicXml, ScoreXmlMode::PlainMusicXml);
+        });
+    if (!options.musicXmlNoteNames.isEmpty())
+        written &= timed(QStringLiteral("musicxml-note-names"), [&] {
+            return score.exportMusicXMLFile(options.musicXmlNoteNames,
+                                            ScoreXmlMode::NoteNameLyrics);
+        });
+    return written;
+}
+
+void reportPages(const Score &score)
+{
+    out() << "pages: " << score.page->pageCount << Qt::endl;
+}
+
 // Ends the process without freeing the score item by item, which on a
 // long score costs as much as writing one of its outputs. Every output is
 // complete and closed by now (each is written whole and closed, or
@@ -176,42 +215,22 @@ int main(int argc, char *argv[])
     Score score(QString::fromLatin1(Velmora::programVersion), 1, false);
     if (!timed(QStringLiteral("load"), [&] { return load(score, options, inputPath); }))
         leave(1);
-    options.applyTo(score);
-    // One regeneration serves every output. Pages to draw want the export
-    // state (no screen decorations, no selection); the score is never shown
-    // again, so the state is not left and the score not regenerated back.
-    const bool drawsPages = !options.pdf.isEmpty() || !options.svgBase.isEmpty();
-    timed(QStringLiteral("regenerate"),
-          [&] { return drawsPages ? score.beginExportState() : score.generateScore(); });
-
-    bool written = true;
-    if (!options.pdf.isEmpty())
-        written &= timed(QStringLiteral("pdf"), [&] { return score.writePdfFile(options.pdf); });
-    if (!options.svgBase.isEmpty())
-        written &=
-            timed(QStringLiteral("svg"), [&] { return score.writeSvgFiles(options.svgBase); });
-    if (!options.tnsx.isEmpty())
-        written &= timed(QStringLiteral("tnsx"), [&] { return score.saveFileAs(options.tnsx); });
-    if (!options.musicXml.isEmpty())
-        written &= timed(QStringLiteral("musicxml"), [&] {
-            return score.exportMusicXMLFile(options.musicXml, ScoreXmlMode::PlainMusicXml);
-        });
-    if (!options.musicXmlNoteNames.isEmpty())
-        written &= timed(QStringLiteral("musicxml-note-names"), [&] {
-            return score.exportMusicXMLFile(options.musicXmlNoteNames,
-                                            ScoreXmlMode::NoteNameLyrics);
-        });
+    bool written = renderOnce(score, options);
+    for (const RenderOptions &pass : options.then) {
+        reportPages(score);
+        written &= renderOnce(score, pass);
+    }
 
     // A regeneration after an edit finds the scene full of the last one's
     // items and the score on screen: the first goes back to the screen
     // state, the rest regenerate it as it is.
     for (int i = 0; i < options.regenerateAgain; ++i) {
         timed(QStringLiteral("regenerate again"), [&] {
-            return i == 0 && drawsPages ? score.endExportState() : score.generateScore();
+            return i == 0 && score.cleanOutput ? score.endExportState() : score.generateScore();
         });
     }
 
-    out() << "pages: " << score.page->pageCount << Qt::endl;
+    reportPages(score);
     out() << "peak memory: " << QString::number(peakResidentMegabytes(), 'f', 1) << " MB"
           << Qt::endl;
     leave(written ? 0 : 1);

@@ -12,18 +12,22 @@ QString RenderOptions::usage()
     return QStringLiteral(
         "usage: velmora-render INPUT [--pdf FILE] [--svg BASE] [--tnsx FILE] "
         "[--musicxml FILE] [--musicxml-note-names FILE] [--style N[,N...]] "
-        "[--vertical|--horizontal] [--roll] [--regenerate-again N]\n"
+        "[--vertical|--horizontal] [--roll] [--regenerate-again N] [--then OPTIONS...]\n"
         "  INPUT      a MusicXML file or a score file (.tnsx)\n"
         "  --musicxml-note-names FILE  MusicXML with the note names as lyrics\n"
         "  --style N  notation style 0..13 for every part; a list N,N,... sets the\n"
         "             parts in order, the last style also the parts after it\n"
         "  --roll     the page roll: the whole score on one long page\n"
         "  --regenerate-again N  time N more regenerations on screen, as "
-        "after an edit\n");
+        "after an edit\n"
+        "  --then     render the loaded score once more with the outputs, styles,\n"
+        "             direction and roll that follow\n");
 }
 
 QString RenderOptions::parse(const QStringList &arguments)
 {
+    // The render the options after the last "--then" belong to.
+    RenderOptions *pass = this;
     for (int i = 0; i < arguments.size(); ++i) {
         const QString &arg = arguments.at(i);
         auto value = [&](QString &target) -> QString {
@@ -34,19 +38,19 @@ QString RenderOptions::parse(const QStringList &arguments)
         };
         QString error;
         if (arg == QLatin1String("--pdf")) {
-            error = value(pdf);
+            error = value(pass->pdf);
         } else if (arg == QLatin1String("--svg")) {
-            error = value(svgBase);
+            error = value(pass->svgBase);
         } else if (arg == QLatin1String("--tnsx")) {
-            error = value(tnsx);
+            error = value(pass->tnsx);
         } else if (arg == QLatin1String("--musicxml")) {
-            error = value(musicXml);
+            error = value(pass->musicXml);
         } else if (arg == QLatin1String("--musicxml-note-names")) {
-            error = value(musicXmlNoteNames);
+            error = value(pass->musicXmlNoteNames);
         } else if (arg == QLatin1String("--style")) {
             QString text;
             error = value(text);
-            notationStyles.clear();
+            pass->notationStyles.clear();
             for (const QString &item : text.split(QLatin1Char(','))) {
                 bool ok = false;
                 const int code = item.toInt(&ok);
@@ -54,15 +58,18 @@ QString RenderOptions::parse(const QStringList &arguments)
                     error = QStringLiteral("--style takes a notation style 0..%1, not \"%2\"")
                                 .arg(NotationStyle::count - 1)
                                 .arg(text);
-                notationStyles.append(code);
+                pass->notationStyles.append(code);
             }
         } else if (arg == QLatin1String("--vertical") || arg == QLatin1String("--horizontal")) {
             const bool wanted = arg == QLatin1String("--horizontal");
-            if (horizontal && *horizontal != wanted)
+            if (pass->horizontal && *pass->horizontal != wanted)
                 error = QStringLiteral("--vertical and --horizontal exclude each other");
-            horizontal = wanted;
+            pass->horizontal = wanted;
         } else if (arg == QLatin1String("--roll")) {
-            roll = true;
+            pass->roll = true;
+        } else if (arg == QLatin1String("--then")) {
+            then.emplace_back();
+            pass = &then.back();
         } else if (arg == QLatin1String("--regenerate-again")) {
             QString text;
             error = value(text);

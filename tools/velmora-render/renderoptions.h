@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 class Part;
 class Score;
@@ -23,6 +24,10 @@ struct RenderOptions
     bool roll = false;       // the page roll: one long page in place of pages
     int regenerateAgain = 0; // timed regenerations after the outputs
     int inputArgument = -1;  // index of the input among the arguments
+    // Renders of the same loaded score after the first, each with the
+    // outputs and settings that follow a "--then": one load serves several
+    // styles.
+    std::vector<RenderOptions> then;
 
     // Empty result: the arguments (without the program name) are valid;
     // otherwise the reason they are not.
