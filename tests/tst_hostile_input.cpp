@@ -16,6 +16,7 @@
 #include "model/score.h"
 #include "platform/memorybudget.h"
 #include "support/budgetscope.h"
+#include "support/mutantsources.h"
 #include "support/testenvironment.h"
 
 #include <QDomDocument>
@@ -56,7 +57,7 @@ const QStringList corpusSources = {
     QStringLiteral("lilypond-musicxml-testsuite/23a-Tuplets.xml"),
     QStringLiteral("lilypond-musicxml-testsuite/33e-Spanners-OctaveShifts-InvalidSize.xml"),
 };
-const QString scoreFileSource = QStringLiteral("sample.tnsx");
+const QString &scoreFileSource = TestSupport::sampleScoreFile;
 
 const QStringList extremeValues = {QStringLiteral("2147483647"), QStringLiteral("-2147483648"),
                                    QStringLiteral("2147483648"), QStringLiteral("-1"),
@@ -234,21 +235,14 @@ void TestHostileInput::initTestCase()
     QVERIFY(m_dir.isValid());
     // A score the budget holds renders well below the peak checked here.
     qputenv(MemoryBudget::variable, QByteArray::number(budgetMegabytes));
-    Score score(QString::fromLatin1(Velmora::programVersion), 1, false);
-    QVERIFY(score.readMusicXmlFile(TestSupport::samplePath()));
-    QVERIFY(score.parseScoreXml(false));
-    QVERIFY(score.generateScore());
-    QVERIFY(score.saveFileAs(m_dir.filePath(scoreFileSource)));
+    QVERIFY(TestSupport::saveSampleScoreFile(m_dir.path()));
     for (const QString &source : corpusSources)
         QVERIFY2(!sourceText(source).isEmpty(), qPrintable(source));
 }
 
 QByteArray TestHostileInput::sourceText(const QString &name) const
 {
-    QFile file(name == scoreFileSource
-                   ? m_dir.filePath(name)
-                   : TestSupport::fixturePath(QStringLiteral("corpus/") + name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return TestSupport::mutantSourceText(m_dir.path(), name);
 }
 
 void TestHostileInput::loadOrRefuse(const QString &source, const QByteArray &text, int style,

@@ -16,6 +16,7 @@
 #include "model/score.h"
 #include "platform/memorybudget.h"
 #include "support/budgetscope.h"
+#include "support/mutantsources.h"
 #include "support/testenvironment.h"
 
 #include <QDomDocument>
@@ -52,7 +53,7 @@ const QStringList corpusSources = {
     QStringLiteral("lilypond-musicxml-testsuite/45b-RepeatWithAlternatives.xml"),
     QStringLiteral("lilypond-musicxml-testsuite/43f-MultiStaff-Lyrics.xml"),
 };
-const QString scoreFileSource = QStringLiteral("sample.tnsx");
+const QString &scoreFileSource = TestSupport::sampleScoreFile;
 
 const QStringList extremeValues = {QStringLiteral("2147483647"),
                                    QStringLiteral("-2147483648"),
@@ -307,21 +308,14 @@ void TestHostileMutants::initTestCase()
     QVERIFY(m_dir.isValid());
     // A score the budget holds renders well below the peak checked here.
     qputenv(MemoryBudget::variable, QByteArray::number(budgetMegabytes));
-    Score score(QString::fromLatin1(Velmora::programVersion), 1, false);
-    QVERIFY(score.readMusicXmlFile(TestSupport::samplePath()));
-    QVERIFY(score.parseScoreXml(false));
-    QVERIFY(score.generateScore());
-    QVERIFY(score.saveFileAs(m_dir.filePath(scoreFileSource)));
+    QVERIFY(TestSupport::saveSampleScoreFile(m_dir.path()));
     for (const QString &source : corpusSources)
         QVERIFY2(!sourceText(source).isEmpty(), qPrintable(source));
 }
 
 QByteArray TestHostileMutants::sourceText(const QString &name) const
 {
-    QFile file(name == scoreFileSource
-                   ? m_dir.filePath(name)
-                   : TestSupport::fixturePath(QStringLiteral("corpus/") + name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return TestSupport::mutantSourceText(m_dir.path(), name);
 }
 
 QString TestHostileMutants::write(const QString &name, const QByteArray &text) const
