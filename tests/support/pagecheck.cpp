@@ -526,10 +526,7 @@ void checkCollisions(const Score &score, const QList<Box> &boxes, double toleran
             } else if (b.category == Category::Hairpin) {
                 if (a.category == Category::Direction && overlaps(a.rect, b.rect, tolerance))
                     out.append(finding(PageFinding::TextOverLine, a, &b));
-            } else if (b.category == Category::Hyphen) {
-                if (a.category == Category::Lyric && crossesLine(a.rect, b.rect, tolerance))
-                    out.append(finding(PageFinding::TextOverLine, a, &b));
-            } else if (b.category == Category::TimeTick) {
+            } else if (b.category == Category::Hyphen || b.category == Category::TimeTick) {
                 if (crossesLine(a.rect, b.rect, tolerance))
                     out.append(finding(PageFinding::TextOverLine, a, &b));
             } else if (b.category == Category::FrameLine) {
@@ -545,10 +542,12 @@ void checkCollisions(const Score &score, const QList<Box> &boxes, double toleran
 void checkLinesOverNotes(const QList<Box> &boxes, double tolerance, QList<PageFinding> &out)
 {
     for (const Box &line : boxes) {
-        if (line.category != Category::Hairpin && line.category != Category::TimeTick)
+        if (line.category != Category::Hairpin && line.category != Category::TimeTick &&
+            line.category != Category::Hyphen)
             continue;
-        // A hairpin is a box of its own; a tick is a line through a box.
-        const bool tick = line.category == Category::TimeTick;
+        // A hairpin is a box of its own; a tick or a hyphen is a line
+        // through a box.
+        const bool tick = line.category != Category::Hairpin;
         for (const Box &note : boxes) {
             if (note.page == line.page &&
                 (note.category == Category::NoteGlyph || note.category == Category::NotePart) &&

@@ -18,9 +18,10 @@
 //   (g) a text whose characters include one that no font draws (it would
 //       show as a missing-glyph box);
 //   (h) a text crossed by a line drawn along the notes: a dynamic or other
-//       direction by a hairpin, a lyric by a hyphen, any text by a time
-//       tick (the beat and half-beat lines of a koto or sangen row);
-//   (i) a hairpin or a time tick over a note glyph or a part of one.
+//       direction by a hairpin, any text by a lyric hyphen or a time tick
+//       (the beat and half-beat lines of a koto or sangen row);
+//   (i) a hairpin, a hyphen or a time tick over a note glyph or a part of
+//       one.
 //
 // Units: the findings' rectangles are scene units (mm x Page::scaleFactor).
 // Tolerances, in millimetres:
