@@ -3,12 +3,16 @@
 #include "drawing/linetags.h"
 #include "model/itemtags.h"
 #include "model/page.h"
+#include "model/part.h"
 #include "model/score.h"
 #include "view/scene.h"
 
 #include <QGraphicsLineItem>
+#include <QHash>
+#include <QSet>
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -17,6 +21,8 @@ namespace {
 constexpr double tickAir = 0.3;
 // A piece shorter than this (mm) would read as a speck, not a tick.
 constexpr double shortestPiece = 0.8;
+// The side of the squares the ink is filed by, mm: about a note's size.
+constexpr double inkGridCell = 8.0;
 
 // Items whose ink a tick must not cross: the note glyphs and every text or
 // mark tied to a note or measure.
@@ -69,10 +75,61 @@ struct Trim
     QList<QLineF> pieces;
 };
 
+// The ink boxes of the picture, filed by the square cells of a grid they
+// touch, so that a tick looks only at the boxes near it.
+class InkGrid
+{
+public:
+    explicit InkGrid(double cell) : m_cell(cell) {}
+
+    void add(const QRectF &box)
+    {
+        const int index = int(m_boxes.size());
+        m_boxes.append(box);
+        forCells(box, [&](qint64 key) { m_cells[key].append(index); });
+    }
+
+    // Every box that touches `area`, once.
+    QList<QRectF> near(const QRectF &area) const
+    {
+        QList<QRectF> found;
+        QSet<int> seen;
+        forCells(area, [&](qint64 key) {
+            const auto cell = m_cells.constFind(key);
+            if (cell == m_cells.cend())
+                return;
+            for (int index : *cell) {
+                if (!seen.contains(index) && m_boxes.at(index).intersects(area)) {
+                    seen.insert(index);
+                    found.append(m_boxes.at(index));
+                }
+            }
+        });
+        return found;
+    }
+
+private:
+    template <class F> void forCells(const QRectF &r, F &&visit) const
+    {
+        const qint64 x0 = qint64(std::floor(r.left() / m_cell));
+        const qint64 x1 = qint64(std::floor(r.right() / m_cell));
+        const qint64 y0 = qint64(std::floor(r.top() / m_cell));
+        const qint64 y1 = qint64(std::floor(r.bottom() / m_cell));
+        for (qint64 x = x0; x <= x1; ++x) {
+            for (qint64 y = y0; y <= y1; ++y)
+                visit((x << 32) ^ (y & 0xffffffff));
+        }
+    }
+
+    double m_cell;
+    QList<QRectF> m_boxes;
+    QHash<qint64, QList<int>> m_cells;
+};
+
 // The pieces of a tick that runs across x = const (`upright`) or
 // y = const, clear of the ink around it; the same line when nothing is in
 // its way.
-QList<QLineF> clearPieces(const QGraphicsLineItem *tick, const Scene *scene, double air,
+QList<QLineF> clearPieces(const QGraphicsLineItem *tick, const InkGrid &ink, double air,
                           double shortest, bool &changed)
 {
     const QLineF l = tick->line();
@@ -84,12 +141,7 @@ QList<QLineF> clearPieces(const QGraphicsLineItem *tick, const Scene *scene, dou
     const double reach = air + 0.5 * tick->pen().widthF();
     const QRectF around = tick->sceneBoundingRect().adjusted(-reach, -reach, reach, reach);
     QList<Span> cuts;
-    for (const QGraphicsItem *item : scene->items(around, Qt::IntersectsItemBoundingRect)) {
-        if (!isInk(item))
-            continue;
-        const QRectF box = item->sceneBoundingRect();
-        if (box.isEmpty())
-            continue;
+    for (const QRectF &box : ink.near(around)) {
         const double low = upright ? box.left() : box.top();
         const double high = upright ? box.right() : box.bottom();
         if (at < low - reach || at > high + reach)
@@ -120,23 +172,36 @@ QList<QLineF> clearPieces(const QGraphicsLineItem *tick, const Scene *scene, dou
 void TickClearance::clearOfInk(Score &score)
 {
     const double s = score.page->scaleFactor;
-    QList<Trim> trims;
-    // Every tick is measured against the picture as generated, before any
-    // is changed.
-    const QList<QGraphicsItem *> items = score.scene->items();
+    if (std::none_of(score.parts.cbegin(), score.parts.cend(),
+                     [](const Part *part) { return part->timeTicks; }))
+        return;
+    // One walk over the picture as generated files the ticks and the ink;
+    // every tick is measured against it before any is changed.
+    QList<QGraphicsLineItem *> ticks;
+    InkGrid ink(inkGridCell * s);
+    const QList<QGraphicsItem *> items = score.scene->items(Qt::AscendingOrder);
     for (QGraphicsItem *item : items) {
         auto *tick = qgraphicsitem_cast<QGraphicsLineItem *>(item);
-        if (!tick || tick->data(LineTags::TagLine).toInt() != LineTags::TimeTick)
-            continue;
+        if (tick && tick->data(LineTags::TagLine).toInt() == LineTags::TimeTick) {
+            ticks.append(tick);
+        } else if (isInk(item)) {
+            const QRectF box = item->sceneBoundingRect();
+            if (!box.isEmpty())
+                ink.add(box);
+        }
+    }
+    QList<Trim> trims;
+    for (QGraphicsLineItem *tick : std::as_const(ticks)) {
         bool changed = false;
-        QList<QLineF> pieces =
-            clearPieces(tick, score.scene, tickAir * s, shortestPiece * s, changed);
+        QList<QLineF> pieces = clearPieces(tick, ink, tickAir * s, shortestPiece * s, changed);
         if (changed)
             trims.append({tick, pieces});
     }
     for (const Trim &trim : std::as_const(trims)) {
         if (trim.pieces.isEmpty()) {
-            delete trim.line;
+            // Hidden rather than deleted: a scene takes an item out of
+            // its list of top-level items one by one.
+            trim.line->setVisible(false);
             continue;
         }
         trim.line->setLine(trim.pieces.first());

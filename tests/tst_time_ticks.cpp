@@ -64,7 +64,8 @@ struct Fixture
     {
         QList<QGraphicsLineItem *> found;
         for (QGraphicsItem *item : score.scene->items()) {
-            if (auto *line = qgraphicsitem_cast<QGraphicsLineItem *>(item))
+            auto *line = qgraphicsitem_cast<QGraphicsLineItem *>(item);
+            if (line && line->isVisible())
                 found.append(line);
         }
         std::sort(found.begin(), found.end(), [this](auto *a, auto *b) {
