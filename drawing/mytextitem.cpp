@@ -75,11 +75,14 @@ QRectF MyTextItem::boundingRect() const
 
 QList<QPointF> MyTextItem::characterOrigins() const
 {
-    const int lineHeight = QFontMetrics(font).height();
+    const QFontMetrics metrics(font);
+    const int lineHeight = metrics.height();
     if (!vertical) {
+        // Each line's baseline a font ascent below its top, so that the
+        // descenders stay inside the box that layout keeps clear.
         QList<QPointF> lines;
         for (qsizetype i = 0, n = text.count(QLatin1Char('\n')) + 1; i < n; ++i)
-            lines.append(QPointF(0.0, lineHeight * (i + 1)));
+            lines.append(QPointF(0.0, lineHeight * i + metrics.ascent()));
         return lines;
     }
     QList<QPointF> origins;

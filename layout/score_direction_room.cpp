@@ -75,10 +75,11 @@ constexpr double touchMm = 0.3;
 // (`s` per mm): the note glyphs, and in staff notation also their stems,
 // flags, beams, ledger lines and accidentals. A stem or beam is ink to its
 // box's edge, where a text's descenders reach: those boxes grow by the
-// touching overlap, so that a text only grazing them still moves clear.
+// touching overlap and the air a text keeps, so that a text grazing them,
+// or only touching, still moves clear.
 QList<QRectF> noteGlyphBoxes(const Measure *measure, int part, double s)
 {
-    const double grow = touchMm * s;
+    const double grow = (touchMm + directionGap) * s;
     QList<QRectF> boxes;
     for (const Voice *voice : measure->parts.at(part)->voices) {
         for (const AlignItem *aligned : voice->alignItems) {
@@ -465,8 +466,8 @@ std::pair<double, double> Score::directionBandsOf(int part, int first, int last)
                 if (direction->y > 0.0) {
                     // Below the notes, before the lyrics if any.
                     const double need = inkBeyond(this, measure, part, staff, false) +
-                                        rhythmDotReach(this, part, false) + touchMm + directionGap +
-                                        across + edgeMargin;
+                                        rhythmDotReach(this, part, false) + touchMm +
+                                        2.0 * directionGap + across + edgeMargin;
                     const double sideRoom =
                         lyricBand(part) <= 0.0
                             ? roomBeside(this, part, 0, false, partRowExtent(part))
@@ -477,7 +478,9 @@ std::pair<double, double> Score::directionBandsOf(int part, int first, int last)
                 if (ink < 0.0)
                     ink = inkBeyond(this, measure, part, staff, true) +
                           rhythmDotReach(this, part, true);
-                const double need = ink + touchMm + directionGap + across + edgeMargin;
+                // Past the ink, the air of a grazed stem or beam and the
+                // text's own.
+                const double need = ink + touchMm + 2.0 * directionGap + across + edgeMargin;
                 above = std::max(above, need - room);
             }
         }

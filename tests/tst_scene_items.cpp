@@ -13,6 +13,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyleOptionGraphicsItem>
 
 namespace tst_scene_items {
 
@@ -233,7 +234,29 @@ void TestSceneItems::textItemOneLine()
     const QFontMetrics metrics(font);
     QCOMPARE(item->boundingRect(),
              QRectF(0, 0, metrics.horizontalAdvance(QStringLiteral("ê")), metrics.height()));
-    QCOMPARE(item->characterOrigins(), QList<QPointF>{QPointF(0, metrics.height())});
+    // The baseline a font ascent down: descenders stay inside the box.
+    QCOMPARE(item->characterOrigins(), QList<QPointF>{QPointF(0, metrics.ascent())});
+    {
+        MyTextItem low(QStringLiteral("gjpqy"), false);
+        low.setFont(font);
+        const QRectF box = low.boundingRect();
+        QImage image(int(box.width()) + 40, int(box.height()) + 40, QImage::Format_ARGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.translate(20, 20);
+        QStyleOptionGraphicsItem option;
+        low.paint(&painter, &option, nullptr);
+        painter.end();
+        int lowest = -1;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (image.pixelColor(x, y) != QColor(Qt::white))
+                    lowest = y;
+            }
+        }
+        QVERIFY(lowest > 20);
+        QVERIFY2(lowest <= 20 + box.bottom() + 1, qPrintable(QString::number(lowest - 20)));
+    }
     item->setVertical(true);
     QCOMPARE(item->boundingRect().height(), double(metrics.height()));
 
