@@ -172,6 +172,24 @@ bool stretchesOneAxis(const QTransform &transform)
     return std::max(across, down) > 2.0 * std::min(across, down);
 }
 
+// Whether one of `shapes` is a stroke of the font glyph that does not trace
+// the edge of a filled shape: a line, a bracket, a ring. A stroke that
+// makes a fill bolder only moves that fill's edge, and the fill shows at
+// any scale.
+bool hasLoneStrokeInFont(const QList<GlyphOutline::Shape> &shapes)
+{
+    return std::any_of(
+        shapes.cbegin(), shapes.cend(), [&shapes](const GlyphOutline::Shape &stroke) {
+            if (stroke.pen.style() == Qt::NoPen || !GlyphFont::strokeInFont(stroke))
+                return false;
+            const QPainterPath traced = stroke.transform.map(stroke.path);
+            return std::none_of(shapes.cbegin(), shapes.cend(),
+                                [&traced](const GlyphOutline::Shape &fill) {
+                                    return fill.pen.style() == Qt::NoPen && fill.path == traced;
+                                });
+        });
+}
+
 bool paintsPdf(const QPainter *painter)
 {
     const QPaintEngine *engine = painter->paintEngine();
@@ -207,11 +225,14 @@ void GlyphOutline::paint(QPainter *painter) const
     painter->save();
     const bool pdf = paintsPdf(painter);
     const QTransform world = painter->worldTransform();
-    // Fills and strokes as one glyph of the glyph font, unless the glyph is
-    // stretched along one axis: a stroke squeezed thinner than a device
-    // pixel still shows as a line, where the same shape filled as a font
-    // glyph all but vanishes.
-    const bool fillsDrawn = pdf && m_fontGlyph >= 0 && !stretchesOneAxis(world) &&
+    // Fills and strokes as one glyph of the glyph font, unless a glyph with
+    // a lone stroke is stretched along one axis: a stroke squeezed thinner
+    // than a device pixel still shows as a line, where the same shape
+    // filled as a font glyph all but vanishes. Fills, and strokes that only
+    // make a fill bolder, look the same either way, so such glyphs come
+    // from the font at any scale, as the notes of a narrowed measure do.
+    const bool fillsDrawn = pdf && m_fontGlyph >= 0 &&
+                            !(m_fontGlyphHasLoneStrokes && stretchesOneAxis(world)) &&
                             GlyphFont::draw(painter, m_fontGlyph);
     const QTransform toDevice = painter->combinedTransform();
     const QTransform deviceWorld = toDevice.inverted() * world; // paints in device units
@@ -266,6 +287,7 @@ const GlyphOutline *GlyphOutlineCache::outline(const QString &glyphId)
         if (!m_fontKey.isEmpty() && outline->simple()) {
             outline->m_fontGlyph = GlyphFont::glyphIndex(
                 m_fontKey, glyphId, GlyphFont::fingerprint(GlyphFont::contours(*outline)));
+            outline->m_fontGlyphHasLoneStrokes = hasLoneStrokeInFont(outline->m_shapes);
         }
         it = m_outlines.insert(glyphId, std::move(outline));
     }

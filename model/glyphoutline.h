@@ -66,6 +66,7 @@ private:
     bool m_exists = false;
     bool m_simple = false;
     int m_fontGlyph = -1;
+    bool m_fontGlyphHasLoneStrokes = false; // strokes in the font glyph that trace no fill's edge
 };
 
 // The captured outlines of one renderer, kept as the renderer's child so

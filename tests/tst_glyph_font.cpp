@@ -4,7 +4,8 @@
 // font glyph; a glyph's contours fill what its outline paints, however its
 // shapes turn and overlap; a score's PDF embeds the font and grows by a few
 // bytes per glyph; its text reads back as before once the glyph characters
-// are left out; and the SVG's shared shapes draw what the generator drew.
+// are left out; notes squeezed in a narrowed measure stay font glyphs;
+// and the SVG's shared shapes draw what the generator drew.
 #include "document/svgsharing.h"
 #include "glyphs/notefontcatalog.h"
 #include "model/glyphfont.h"
@@ -32,6 +33,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
 #include <memory>
 
@@ -50,6 +53,29 @@ int mismatchedPixels(const QImage &a, const QImage &b)
         const uchar *lb = gb.constScanLine(y);
         for (int x = 0; x < ga.width(); ++x)
             count += (la[x] < 96 && lb[x] > 160) || (lb[x] < 96 && la[x] > 160) ? 1 : 0;
+    }
+    return count;
+}
+
+// Pixels dark in `a` with no dark pixel within one pixel of them in `b`.
+int pixelsApart(const QImage &a, const QImage &b)
+{
+    const QImage ga = a.convertToFormat(QImage::Format_Grayscale8);
+    const QImage gb = b.convertToFormat(QImage::Format_Grayscale8);
+    const auto darkNear = [&gb](int x, int y) {
+        for (int dy = -1; dy <= 1; ++dy) {
+            for (int dx = -1; dx <= 1; ++dx) {
+                const QPoint p(x + dx, y + dy);
+                if (gb.rect().contains(p) && gb.constScanLine(p.y())[p.x()] < 160)
+                    return true;
+            }
+        }
+        return false;
+    };
+    int count = 0;
+    for (int y = 0; y < ga.height(); ++y) {
+        for (int x = 0; x < ga.width(); ++x)
+            count += ga.constScanLine(y)[x] < 96 && !darkNear(x, y) ? 1 : 0;
     }
     return count;
 }
@@ -161,6 +187,73 @@ QImage renderedSvg(const QByteArray &svg, double scale)
     return image;
 }
 
+// One part of `measureCount` measures of sixteenth notes climbing and
+// falling: more notes than a measure's share of its line has room for.
+QString sixteenthsScore(int measureCount)
+{
+    static const char *const steps[] = {"D", "E", "G", "A", "C"};
+    QString text = QStringLiteral(
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<score-partwise version=\"3.1\"><part-list>"
+        "<score-part id=\"P1\"><part-name>A</part-name></score-part></part-list><part id=\"P1\">");
+    for (int m = 1; m <= measureCount; ++m) {
+        text += QStringLiteral("<measure number=\"%1\">").arg(m);
+        if (m == 1)
+            text += QStringLiteral("<attributes><divisions>4</divisions><time><beats>4</beats>"
+                                   "<beat-type>4</beat-type></time><clef><sign>G</sign>"
+                                   "<line>2</line></clef></attributes>");
+        for (int n = 0; n < 16; ++n)
+            text +=
+                QStringLiteral("<note><pitch><step>%1</step><octave>%2</octave></pitch>"
+                               "<duration>1</duration><type>16th</type>"
+                               "<lyric><syllabic>single</syllabic><text>kan</text></lyric></note>")
+                    .arg(QLatin1String(steps[(m + n) % 5]))
+                    .arg(4 + (n / 5) % 2);
+        text += QStringLiteral("</measure>");
+    }
+    return text + QStringLiteral("</part></score-partwise>\n");
+}
+
+// The streams of a PDF written by the toolkit, the compressed ones
+// decompressed: its page contents, the embedded fonts and the rest.
+QList<QByteArray> pdfStreams(const QByteArray &pdf)
+{
+    QList<QByteArray> streams;
+    qsizetype at = 0;
+    while ((at = pdf.indexOf("stream\n", at)) >= 0) {
+        const qsizetype start = at + 7;
+        const qsizetype end = pdf.indexOf("endstream", start);
+        if (end < 0)
+            break;
+        const QByteArray data = pdf.mid(start, end - start);
+        const qsizetype object = pdf.lastIndexOf(" obj", at);
+        if (pdf.mid(object, at - object).contains("/FlateDecode")) {
+            // qUncompress reads the size it expects before the data; a
+            // short guess grows as needed.
+            streams << qUncompress(QByteArray::fromHex("00010000") + data);
+        } else {
+            streams << data;
+        }
+        at = end + 9;
+    }
+    return streams;
+}
+
+// How many times the content streams of `pdf` use operator `op`.
+int operatorCount(const QByteArray &pdf, const QByteArray &op)
+{
+    const QRegularExpression use(QStringLiteral("[\\s\\]>)](%1)\\s")
+                                     .arg(QRegularExpression::escape(QString::fromLatin1(op))));
+    int count = 0;
+    for (const QByteArray &stream : pdfStreams(pdf)) {
+        auto it = use.globalMatch(QString::fromLatin1(stream));
+        while (it.hasNext()) {
+            it.next();
+            ++count;
+        }
+    }
+    return count;
+}
+
 } // namespace
 
 class TestGlyphFont : public QObject
@@ -173,9 +266,10 @@ private slots:
     void contoursFillWhatTheOutlinePaints_data();
     void contoursFillWhatTheOutlinePaints();
     void fontGlyphKeepsThePaintersOpacity();
-    void stretchedGlyphKeepsItsOutline_data();
-    void stretchedGlyphKeepsItsOutline();
+    void stretchedGlyphDrawsWhatItsOutlineDraws_data();
+    void stretchedGlyphDrawsWhatItsOutlineDraws();
     void scorePdfEmbedsTheFontAndGrowsLittlePerGlyph();
+    void narrowedMeasuresDrawTheirNotesFromTheFont();
     void pdfTextIsUnchangedOutsideTheGlyphs();
     void svgDefinesEachRepeatedShapeOnce();
     void sharedSvgDrawsWhatTheGeneratorDrew_data();
@@ -327,47 +421,90 @@ void TestGlyphFont::fontGlyphKeepsThePaintersOpacity()
                             .arg(outlineInk)));
 }
 
-void TestGlyphFont::stretchedGlyphKeepsItsOutline_data()
+void TestGlyphFont::stretchedGlyphDrawsWhatItsOutlineDraws_data()
 {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("id");
     QTest::addColumn<double>("scaleX");
     QTest::addColumn<double>("scaleY");
     QTest::addColumn<double>("turn");
     QTest::addColumn<bool>("fromFont");
-    QTest::newRow("as drawn") << 2.0 << 2.0 << 0.0 << true;
-    QTest::newRow("turned") << 2.0 << 2.0 << 90.0 << true;
-    QTest::newRow("mirrored") << -2.0 << 2.0 << 0.0 << true;
-    QTest::newRow("squeezed down") << 2.0 << 0.05 << 0.0 << false;
-    QTest::newRow("stretched across") << 6.0 << 2.0 << 0.0 << false;
-    QTest::newRow("squeezed and turned") << 0.05 << 2.0 << 90.0 << false;
+    const QString common = QStringLiteral(":/notefonts/Common/Basic.svg");
+    const QString bracket = QStringLiteral("TupletLeftHead"); // one stroke, no fill
+    QTest::newRow("bracket as drawn") << common << bracket << 2.0 << 2.0 << 0.0 << true;
+    QTest::newRow("bracket turned") << common << bracket << 2.0 << 2.0 << 90.0 << true;
+    QTest::newRow("bracket mirrored") << common << bracket << -2.0 << 2.0 << 0.0 << true;
+    QTest::newRow("bracket squeezed down") << common << bracket << 2.0 << 0.05 << 0.0 << false;
+    QTest::newRow("bracket stretched across") << common << bracket << 6.0 << 2.0 << 0.0 << false;
+    QTest::newRow("bracket squeezed and turned")
+        << common << bracket << 0.05 << 2.0 << 90.0 << false;
+    // Fills look the same at any scale, and so do strokes that only make
+    // a fill bolder: the notes of a measure narrowed along the line.
+    QTest::newRow("filled digit squeezed down")
+        << common << QStringLiteral("9") << 2.0 << 0.6 << 0.0 << true;
+    const QString brush =
+        QStringLiteral(":/notefonts/Shakuhachi_Kinko_Simple/Kinko_Simple_Brush.svg");
+    QTest::newRow("bold note narrowed down the column")
+        << brush << QStringLiteral("Tsu") << 2.4 << 1.0 << 0.0 << true;
+    QTest::newRow("bold note narrowed along the line")
+        << brush << QStringLiteral("Ro") << 0.5 << 2.0 << 0.0 << true;
 }
 
-void TestGlyphFont::stretchedGlyphKeepsItsOutline()
+void TestGlyphFont::stretchedGlyphDrawsWhatItsOutlineDraws()
 {
     // A glyph stretched to a span's length (a tuplet bracket) can end up
     // thinner than a device pixel along one axis: drawn as strokes it
     // still shows as a line, as a font glyph it would all but vanish.
+    // Whichever way a glyph is written, it draws what its outline draws.
+    QFETCH(QString, path);
+    QFETCH(QString, id);
     QFETCH(double, scaleX);
     QFETCH(double, scaleY);
     QFETCH(double, turn);
     QFETCH(bool, fromFont);
-    const auto renderer = NoteFonts::renderer(QStringLiteral(":/notefonts/Common/Basic.svg"));
-    const GlyphOutline *outline = GlyphOutlineCache::of(renderer.get())->outline("9");
-    QVERIFY(outline->fontGlyph() >= 0);
-    QBuffer pdf;
-    pdf.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&pdf);
-        writer.setResolution(600);
-        writer.setPageSize(QPageSize(QSizeF(100, 100), QPageSize::Point));
-        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        QPainter painter(&writer);
-        painter.scale(writer.width() / 100.0, writer.height() / 100.0);
-        painter.translate(50, 50);
-        painter.rotate(turn);
-        painter.scale(scaleX, scaleY);
-        outline->paint(&painter);
-    }
-    QCOMPARE(pdf.data().contains("VelmoraGlyphs"), fromFont);
+    QTemporaryDir dir;
+    const auto written = [&](const std::shared_ptr<QSvgRenderer> &renderer, const QString &name) {
+        const QString pdf = dir.filePath(name + QStringLiteral(".pdf"));
+        {
+            QPdfWriter writer(pdf);
+            writer.setResolution(600);
+            writer.setPageSize(QPageSize(QSizeF(100, 100), QPageSize::Point));
+            writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+            QPainter painter(&writer);
+            painter.scale(writer.width() / 100.0, writer.height() / 100.0);
+            painter.translate(50, 50);
+            painter.rotate(turn);
+            painter.scale(scaleX, scaleY);
+            GlyphOutlineCache::of(renderer.get())->outline(id)->paint(&painter);
+        }
+        return pdf;
+    };
+    const auto renderer = NoteFonts::renderer(path);
+    QVERIFY(GlyphOutlineCache::of(renderer.get())->outline(id)->fontGlyph() >= 0);
+    const QString pdf = written(renderer, QStringLiteral("glyph"));
+    QCOMPARE(readAll(pdf).contains("VelmoraGlyphs"), fromFont);
+
+    // The same shapes from a renderer the glyph font does not know.
+    const auto plain = std::make_shared<QSvgRenderer>(path);
+    QCOMPARE(GlyphOutlineCache::of(plain.get())->outline(id)->fontGlyph(), -1);
+    const QString outlinePdf = written(plain, QStringLiteral("outline"));
+    const auto rendered = [&](const QString &file) {
+        const QString base = file.chopped(4);
+        TestSupport::runTool(QStringLiteral("pdftoppm"),
+                             {QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-gray"),
+                              QStringLiteral("-png"), QStringLiteral("-singlefile"), file, base});
+        return QImage(base + QStringLiteral(".png"));
+    };
+    const QImage glyph = rendered(pdf);
+    const QImage outline = rendered(outlinePdf);
+    QVERIFY(!outline.isNull() && darkPixels(outline) > 0);
+    QCOMPARE(glyph.size(), outline.size());
+    // The rasteriser places a font glyph to a fraction of a pixel: a dark
+    // pixel of one has a dark pixel within one pixel in the other.
+    const int mismatched = pixelsApart(glyph, outline) + pixelsApart(outline, glyph);
+    QVERIFY2(mismatched == 0, qPrintable(QStringLiteral("%1 of %2 dark pixels differ")
+                                             .arg(mismatched)
+                                             .arg(darkPixels(outline))));
 }
 
 void TestGlyphFont::scorePdfEmbedsTheFontAndGrowsLittlePerGlyph()
@@ -399,6 +536,39 @@ void TestGlyphFont::scorePdfEmbedsTheFontAndGrowsLittlePerGlyph()
     // hundred bytes even after compression.
     const double perGlyph = double(size80 - size40) / double(glyphs80 - glyphs40);
     QVERIFY2(perGlyph < 40.0, qPrintable(QStringLiteral("%1 bytes per glyph").arg(perGlyph)));
+}
+
+void TestGlyphFont::narrowedMeasuresDrawTheirNotesFromTheFont()
+{
+    // Measures with more notes and syllables than their share of the line
+    // has room for are narrowed, their notes squeezed down the column to
+    // less than half their width; the notes stay characters of the glyph
+    // font. Written as outlines, each took some thirty path segments.
+    QTemporaryDir dir;
+    auto score = generatedFromText(sixteenthsScore(24), dir.path());
+    QVERIFY(score);
+    int squeezedNotes = 0;
+    for (const GlyphItem *item : TestSupport::sceneItemsOf<GlyphItem>(*score)) {
+        const QTransform t = item->sceneTransform();
+        const double across = std::hypot(t.m11(), t.m12());
+        const double down = std::hypot(t.m21(), t.m22());
+        const GlyphOutline *outline =
+            GlyphOutlineCache::of(item->renderer())->outline(item->elementId());
+        squeezedNotes += item->isVisible() && outline->fontGlyph() >= 0 &&
+                         std::max(across, down) > 2.0 * std::min(across, down);
+    }
+    QVERIFY2(squeezedNotes >= 200, qPrintable(QString::number(squeezedNotes)));
+
+    const QString path = dir.filePath(QStringLiteral("narrowed.pdf"));
+    QVERIFY(score->exportPdfFile(path));
+    const QByteArray pdf = readAll(path);
+    QVERIFY(pdf.contains("VelmoraGlyphs"));
+    // What is left as paths are lines: bars, frames, lone strokes.
+    const int segments = operatorCount(pdf, "l") + operatorCount(pdf, "c");
+    QVERIFY2(segments < 3 * squeezedNotes,
+             qPrintable(QStringLiteral("%1 path segments for %2 squeezed notes")
+                            .arg(segments)
+                            .arg(squeezedNotes)));
 }
 
 void TestGlyphFont::pdfTextIsUnchangedOutsideTheGlyphs()
