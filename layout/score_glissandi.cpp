@@ -3,6 +3,7 @@
 // break, in two.
 #include "drawing/mypath.h"
 #include "layout/aligner.h"
+#include "layout/alignitem.h"
 #include "model/glyphitem.h"
 #include "model/measure.h"
 #include "model/mepart.h"
@@ -32,6 +33,14 @@ constexpr double entryTilt = 15.0;
 // line's frame, in note sizes.
 constexpr double minEntryRun = 1.0;
 constexpr double entryPad = 0.15;
+// Along the line, in note sizes: the air before a glissando (a wavy line
+// turned up or down reaches back by its amplitude, onto a meri or kari
+// mark beside the name) and after it, and the least length that spacing
+// gives its line: enough for its glyph, which stands at the middle, to
+// clear the marks over the start note's name.
+constexpr double glissandoAirBefore = 0.25;
+constexpr double glissandoAirAfter = 0.1;
+constexpr double glissandoLeast = 1.6;
 
 bool glissandoHasItem(const Measure *m, int part, int voice, int item)
 {
@@ -97,6 +106,35 @@ void Score::addStaffGlissando(Measure *measure, int part, int voice, Note *end, 
     drawGlissando(measure, part, voice, ends, end, from, to, wavy, true);
 }
 
+void Score::appendGlissandoNeeds(const Measure *measure, int partIndex,
+                                 QList<RoomNeed> &needs) const
+{
+    const Part *settings = parts.at(partIndex);
+    const MePart *cell = measure->parts.value(partIndex);
+    if (!cell || settings->notationStyle == NotationStyle::StaffNotation)
+        return;
+    const double s = settings->noteFontSize;
+    for (const Voice *voice : cell->voices) {
+        const Note *before = nullptr;
+        for (const Note *note : voice->notes) {
+            if (note->chord)
+                continue;
+            const bool ends = note->glissando >= 2 || note->slide >= 2;
+            const AlignItem *from =
+                before ? voice->alignItems.value(before->firstAlignItem) : nullptr;
+            const AlignItem *to = voice->alignItems.value(note->firstAlignItem);
+            // Past the start note's name, a line long enough to read as one
+            // (with its glyph) and air to the end note: squeezed, the line
+            // shrinks to a tick over the marks beside the name.
+            if (ends && from && to && from->kind == AlignTime && to->kind == AlignTime)
+                needs.append(
+                    {from->position, to->position,
+                     from->length + (glissandoAirBefore + glissandoLeast + glissandoAirAfter) * s});
+            before = note;
+        }
+    }
+}
+
 void Score::addGlissando(Measure *measure, int part, int voice, Note *end, bool wavy)
 {
     GlissandoEnds ends;
@@ -108,7 +146,7 @@ void Score::addGlissando(Measure *measure, int part, int voice, Note *end, bool 
     // Along: from just past the start note's glyph to just before the end
     // note; across: from the start note's last item.
     const double fromAlong =
-        sm->getFinalEndLocation(part, voice, ends.start->firstAlignItem) + 0.1 * s;
+        sm->getFinalEndLocation(part, voice, ends.start->firstAlignItem) + glissandoAirBefore * s;
     const QPointF last = sm->getItemFinalRefPoint(part, voice, ends.start->alignItemEnd);
     const QPointF q = measure->getItemFinalRefPoint(part, voice, end->firstAlignItem);
     const bool rising = ends.start->pitchIndex <= end->pitchIndex;
@@ -121,10 +159,10 @@ void Score::addGlissando(Measure *measure, int part, int voice, Note *end, bool 
     QPointF to;
     if (horizontal) {
         from = QPointF(fromAlong, last.y() + fromAcross);
-        to = QPointF(q.x() - 0.1 * s, q.y() + toAcross);
+        to = QPointF(q.x() - glissandoAirAfter * s, q.y() + toAcross);
     } else {
         from = QPointF(last.x() + fromAcross, fromAlong);
-        to = QPointF(q.x() + toAcross, q.y() - 0.1 * s);
+        to = QPointF(q.x() + toAcross, q.y() - glissandoAirAfter * s);
     }
     drawGlissando(measure, part, voice, ends, end, from, to, wavy, false);
 }

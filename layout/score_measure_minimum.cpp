@@ -106,6 +106,7 @@ double Score::measureMinimumLength(const Measure *measure) const
     for (int p = 0; p < parts.size(); ++p) {
         appendSyllableNeeds(measure, p, needs);
         appendDirectionNeeds(measure, p, needs);
+        appendGlissandoNeeds(measure, p, needs);
     }
     aligner->setRoomNeeds(needs);
     return aligner->leastWidth();

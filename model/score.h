@@ -1438,6 +1438,9 @@ private:
     // one part's cell need between their notes, so that texts on one side
     // at successive beats stand apart, each at its own beat.
     void appendDirectionNeeds(const Measure *measure, int partIndex, QList<RoomNeed> &needs) const;
+    // layout/score_glissandi.cpp: what the glissandi and slides of one
+    // part's cell need between their notes outside staff notation.
+    void appendGlissandoNeeds(const Measure *measure, int partIndex, QList<RoomNeed> &needs) const;
     // True when a tempo mark or words stands at the start of the measure
     // after `before`, on `side` (-1 above, 1 below) of `staff` of `part`.
     bool textAtMeasureStart(const Measure *before, int part, int side, int staff) const;

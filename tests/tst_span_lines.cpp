@@ -21,6 +21,7 @@
 #include "model/part.h"
 #include "model/score.h"
 #include "model/voice.h"
+#include "support/scorefile.h"
 #include "support/staffheads.h"
 #include "support/testenvironment.h"
 #include "support/voicescore.h"
@@ -31,6 +32,8 @@
 #include <QGraphicsLineItem>
 
 #include <QSet>
+
+#include <algorithm>
 
 namespace tst_span_lines {
 
@@ -101,6 +104,8 @@ private slots:
     void simileNeverStretched();
     void glissandoAndSlide_data();
     void glissandoAndSlide();
+    void glissandoStartsPastMeriMark_data();
+    void glissandoStartsPastMeriMark();
     void glissandoGlyphOnlyOnLongerLines();
     void glissandoAcrossLineBreak_data();
     void glissandoAcrossLineBreak();
@@ -352,6 +357,50 @@ void TestSpanLines::glissandoAndSlide()
     QCOMPARE(straight, slide ? 1 : 0);
     // Rising to the right: turned up.
     QVERIFY(turned.first()->rotation() < 0.0);
+}
+
+void TestSpanLines::glissandoStartsPastMeriMark_data()
+{
+    QTest::addColumn<bool>("horizontal");
+    QTest::newRow("horizontal") << true;
+    QTest::newRow("vertical") << false;
+}
+
+// A glissando from a meri note (its name with the meri mark beside it)
+// starts past the mark with air, and the spacing gives its line room for
+// its glyph.
+void TestSpanLines::glissandoStartsPastMeriMark()
+{
+    QFETCH(bool, horizontal);
+    const auto score = TestSupport::generatedScore(
+        TestSupport::fixturePath(QStringLiteral("spans/33x-Spans-GlissandoFromMeri.xml")),
+        NotationStyle::KinkoSimple, horizontal);
+    QVERIFY(score);
+    const double k = score->page->scaleFactor;
+    // The glissandi, in reading order: the turned top-level items.
+    QList<QGraphicsItem *> lines;
+    for (QGraphicsItem *item : score->scene->items()) {
+        if (!item->parentItem() && item->rotation() != 0.0)
+            lines.append(item);
+    }
+    auto along = [horizontal](const QPointF &p) { return horizontal ? p.x() : p.y(); };
+    std::sort(lines.begin(), lines.end(), [&](QGraphicsItem *a, QGraphicsItem *b) {
+        return along(a->scenePos()) < along(b->scenePos());
+    });
+    QCOMPARE(lines.size(), 3);
+    const QList<std::pair<int, int>> starts = {{0, 0}, {0, 2}, {1, 0}};
+    for (int i = 0; i < lines.size(); ++i) {
+        const Measure *m = score->measures.at(starts.at(i).first);
+        const Note *start = m->parts.at(0)->voices.at(0)->notes.at(starts.at(i).second);
+        const double n = score->parts.at(0)->noteFontSize;
+        const double nameEnd = m->getFinalEndLocation(0, 0, start->firstAlignItem);
+        // Past the name and its meri mark with air, long enough for its glyph.
+        QVERIFY2(along(lines.at(i)->scenePos()) / k >= nameEnd + 0.2 * n,
+                 qPrintable(QStringLiteral("line %1 starts %2 mm past the name")
+                                .arg(i)
+                                .arg(along(lines.at(i)->scenePos()) / k - nameEnd)));
+        QCOMPARE(glyphIds(lines.at(i)->childItems()), QStringList{"Glissando"});
+    }
 }
 
 void TestSpanLines::glissandoGlyphOnlyOnLongerLines()
