@@ -22,8 +22,10 @@ export QT_QPA_PLATFORM=offscreen
 mkdir -p "$OUT/in" "$OUT/before" "$OUT/after"
 
 python3 "$ROOT/bench/make-score.py" 30 4 "$OUT/in/gen-30x4.musicxml"
-INPUTS=("$OUT/in/gen-30x4.musicxml" "$ROOT/resources/samples/sakura-sakura.musicxml"
-    "$CORPUS/japanese/Echigo_Jishi.xml")
+# Realistic music narrows crowded measures and squeezes their notes.
+python3 "$ROOT/bench/make-score.py" --realistic 12 4 "$OUT/in/real-12x4.musicxml"
+INPUTS=("$OUT/in/gen-30x4.musicxml" "$OUT/in/real-12x4.musicxml"
+    "$ROOT/tools/samples/sakura-sakura.musicxml" "$CORPUS/japanese/Echigo_Jishi.xml")
 for name in 01a-Pitches-Pitches 12a-Clefs 23a-Tuplets 31a-Directions 33c-Spanners-Slurs \
     43a-PianoStaff 61a-Lyrics 24a-GraceNotes; do
     f=$(ls "$CORPUS"/lilypond-musicxml-testsuite/"$name"*.xml 2>/dev/null | head -1)
