@@ -117,7 +117,7 @@ private:
         const qint64 y1 = qint64(std::floor(r.bottom() / m_cell));
         for (qint64 x = x0; x <= x1; ++x) {
             for (qint64 y = y0; y <= y1; ++y)
-                visit((x << 32) ^ (y & 0xffffffff));
+                visit(qint64((quint64(x) << 32) ^ (quint64(y) & 0xffffffffu)));
         }
     }
 
