@@ -254,6 +254,28 @@ int operatorCount(const QByteArray &pdf, const QByteArray &op)
     return count;
 }
 
+// Paints with `draw`, in points, on a PDF page 100 points square at 600 dpi.
+void writeSquarePdf(const QString &pdf, const std::function<void(QPainter &)> &draw)
+{
+    QPdfWriter writer(pdf);
+    writer.setResolution(600);
+    writer.setPageSize(QPageSize(QSizeF(100, 100), QPageSize::Point));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    QPainter painter(&writer);
+    painter.scale(writer.width() / 100.0, writer.height() / 100.0);
+    draw(painter);
+}
+
+// The PDF's first page as pdftoppm draws it in grey at `dpi`.
+QImage renderedGray(const QString &pdf, int dpi)
+{
+    const QString base = pdf.chopped(4);
+    TestSupport::runTool(QStringLiteral("pdftoppm"),
+                         {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"),
+                          QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf, base});
+    return QImage(base + QStringLiteral(".png"));
+}
+
 } // namespace
 
 class TestGlyphFont : public QObject
@@ -384,24 +406,13 @@ void TestGlyphFont::fontGlyphKeepsThePaintersOpacity()
     const auto inkOf = [&](const std::shared_ptr<QSvgRenderer> &renderer, const QString &name) {
         const GlyphOutline *outline = GlyphOutlineCache::of(renderer.get())->outline("9");
         const QString pdf = dir.filePath(name + QStringLiteral(".pdf"));
-        {
-            QPdfWriter writer(pdf);
-            writer.setResolution(600);
-            writer.setPageSize(QPageSize(QSizeF(100, 100), QPageSize::Point));
-            writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-            QPainter painter(&writer);
-            painter.scale(writer.width() / 100.0, writer.height() / 100.0);
+        writeSquarePdf(pdf, [&](QPainter &painter) {
             painter.translate(10, 10);
             painter.scale(2, 2);
             painter.setOpacity(0.5);
             outline->paint(&painter);
-        }
-        const QString base = dir.filePath(name);
-        TestSupport::runTool(QStringLiteral("pdftoppm"),
-                             {QStringLiteral("-r"), QStringLiteral("150"), QStringLiteral("-gray"),
-                              QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf, base});
-        const QImage image =
-            QImage(base + QStringLiteral(".png")).convertToFormat(QImage::Format_Grayscale8);
+        });
+        const QImage image = renderedGray(pdf, 150).convertToFormat(QImage::Format_Grayscale8);
         qint64 ink = 0;
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x)
@@ -465,18 +476,12 @@ void TestGlyphFont::stretchedGlyphDrawsWhatItsOutlineDraws()
     QTemporaryDir dir;
     const auto written = [&](const std::shared_ptr<QSvgRenderer> &renderer, const QString &name) {
         const QString pdf = dir.filePath(name + QStringLiteral(".pdf"));
-        {
-            QPdfWriter writer(pdf);
-            writer.setResolution(600);
-            writer.setPageSize(QPageSize(QSizeF(100, 100), QPageSize::Point));
-            writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-            QPainter painter(&writer);
-            painter.scale(writer.width() / 100.0, writer.height() / 100.0);
+        writeSquarePdf(pdf, [&](QPainter &painter) {
             painter.translate(50, 50);
             painter.rotate(turn);
             painter.scale(scaleX, scaleY);
             GlyphOutlineCache::of(renderer.get())->outline(id)->paint(&painter);
-        }
+        });
         return pdf;
     };
     const auto renderer = NoteFonts::renderer(path);
@@ -488,15 +493,8 @@ void TestGlyphFont::stretchedGlyphDrawsWhatItsOutlineDraws()
     const auto plain = std::make_shared<QSvgRenderer>(path);
     QCOMPARE(GlyphOutlineCache::of(plain.get())->outline(id)->fontGlyph(), -1);
     const QString outlinePdf = written(plain, QStringLiteral("outline"));
-    const auto rendered = [&](const QString &file) {
-        const QString base = file.chopped(4);
-        TestSupport::runTool(QStringLiteral("pdftoppm"),
-                             {QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-gray"),
-                              QStringLiteral("-png"), QStringLiteral("-singlefile"), file, base});
-        return QImage(base + QStringLiteral(".png"));
-    };
-    const QImage glyph = rendered(pdf);
-    const QImage outline = rendered(outlinePdf);
+    const QImage glyph = renderedGray(pdf, 300);
+    const QImage outline = renderedGray(outlinePdf, 300);
     QVERIFY(!outline.isNull() && darkPixels(outline) > 0);
     QCOMPARE(glyph.size(), outline.size());
     // The rasteriser places a font glyph to a fraction of a pixel: a dark

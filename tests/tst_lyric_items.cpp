@@ -25,6 +25,7 @@
 #include "model/voice.h"
 #include "support/messagecapture.h"
 #include "support/scorefile.h"
+#include "support/scorerows.h"
 #include "support/testenvironment.h"
 #include "support/voicescore.h"
 #include "view/scene.h"
@@ -780,21 +781,10 @@ void TestLyricItems::japaneseLyricsAndCreditsHaveTheirGlyphs()
 
 void TestLyricItems::linesPassClearOfTheLyrics_data()
 {
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<int>("style");
-    QTest::addColumn<bool>("horizontal");
-    const QList<std::pair<const char *, QString>> scores = {
-        {"sakura", TestSupport::samplePath()},
-        {"echigo", TestSupport::fixturePath(QStringLiteral("corpus/japanese/Echigo_Jishi.xml"))}};
-    for (const auto &[name, path] : scores) {
-        for (int style : {int(NotationStyle::KinkoSimple), int(NotationStyle::KotoIkuta),
-                          int(NotationStyle::KotoSeiha), int(NotationStyle::ShamisenBunka),
-                          int(NotationStyle::StaffNotation)}) {
-            for (bool horizontal : {true, false})
-                QTest::addRow("%s s%d %s", name, style, horizontal ? "h" : "v")
-                    << path << style << horizontal;
-        }
-    }
+    TestSupport::addSampleAndEchigoRows(
+        {int(NotationStyle::KinkoSimple), int(NotationStyle::KotoIkuta),
+         int(NotationStyle::KotoSeiha), int(NotationStyle::ShamisenBunka),
+         int(NotationStyle::StaffNotation)});
 }
 
 // Slurs and ties, beam and beat lines, strings, staff lines, bar lines and

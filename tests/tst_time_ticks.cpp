@@ -15,6 +15,7 @@
 #include "model/style.h"
 #include "model/voice.h"
 #include "support/modelbuilder.h"
+#include "support/scorerows.h"
 #include "support/testenvironment.h"
 #include "view/scene.h"
 
@@ -283,19 +284,8 @@ void TestTimeTicks::ticksStopShortOfInk()
 
 void TestTimeTicks::glyphsStandOffTheirTicks_data()
 {
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<int>("style");
-    QTest::addColumn<bool>("horizontal");
-    const QList<std::pair<const char *, QString>> scores = {
-        {"sakura", TestSupport::samplePath()},
-        {"echigo", TestSupport::fixturePath(QStringLiteral("corpus/japanese/Echigo_Jishi.xml"))}};
-    for (const auto &[name, path] : scores) {
-        for (int style : {int(NotationStyle::KotoIkuta), int(NotationStyle::SangenIkuta)}) {
-            for (bool horizontal : {true, false})
-                QTest::addRow("%s s%d %s", name, style, horizontal ? "h" : "v")
-                    << path << style << horizontal;
-        }
-    }
+    TestSupport::addSampleAndEchigoRows(
+        {int(NotationStyle::KotoIkuta), int(NotationStyle::SangenIkuta)});
 }
 
 // A koto or sangen glyph at a time tick (or at its measure's start) shows
