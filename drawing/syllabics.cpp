@@ -1,6 +1,7 @@
 #include "drawing/syllabics.h"
 
 #include "drawing/linetags.h"
+#include "drawing/mytextitem.h"
 #include "model/lyrics.h"
 #include "model/measure.h"
 #include "model/page.h"
@@ -9,6 +10,7 @@
 #include "view/scene.h"
 
 #include <QDebug>
+#include <QFontMetrics>
 #include <QGraphicsLineItem>
 
 #include <algorithm>
@@ -84,6 +86,18 @@ double hyphenLengthOf(const Score *score, const Syllabics::Slot &slot, const QRe
 QRectF drawnRect(const QGraphicsItem *item)
 {
     return item->transform().mapRect(item->boundingRect());
+}
+
+// How far below the top of a syllable written across its hyphen stands:
+// halfway up the small letters, which sit on a baseline a font ascent below
+// the top (MyTextItem). `height` is the syllable's height as drawn.
+double hyphenDepth(const QGraphicsItem *item, double height)
+{
+    const auto *text = dynamic_cast<const MyTextItem *>(item);
+    if (!text)
+        return 0.5 * height;
+    const QFontMetrics metrics(text->font);
+    return (metrics.ascent() - 0.5 * metrics.xHeight()) * height / metrics.height();
 }
 
 } // namespace
@@ -204,10 +218,10 @@ void Syllabics::endSlot(int index, Measure *measure, const QGraphicsItem *endIte
     double margin = 0.0;
     if (horizontal) {
         along = sp.x() + sw + 0.2 * sh;
-        across = sp.y() + 0.75 * sh;
+        across = sp.y() + hyphenDepth(startItem, sh);
         margin = 0.2 * sh;
     } else if (score->page->rotateLyrics) {
-        across = sp.x() - 0.75 * sh;
+        across = sp.x() - hyphenDepth(startItem, sh);
         along = sp.y() + 1.2 * sw;
         margin = 0.2 * sw;
     } else {
@@ -224,7 +238,7 @@ void Syllabics::endSlot(int index, Measure *measure, const QGraphicsItem *endIte
     const int b = int(measures.indexOf(measure));
     // Later pieces stand where the end item stands, carried to their own
     // line when they lie on a line before the end's.
-    const double endAcross = horizontal ? ep.y() + 0.47 * sh : ep.x() + 0.47 * sw;
+    const double endAcross = horizontal ? ep.y() + hyphenDepth(endItem, sh) : ep.x() + 0.47 * sw;
     const int p = int(score->parts.indexOf(part));
     auto acrossOnLineOf = [&](const Measure *m) {
         if (p < 0 || !measure || m->lineIndex == measure->lineIndex)
@@ -285,7 +299,8 @@ void Syllabics::syllabicToMeasureEnd(Measure *measure)
         const bool hyphens = hyphenLength > 0.0;
         double along = horizontal ? sp.x() + (hyphens ? 1.0 : 1.2) * sr.width()
                                   : sp.y() + (hyphens ? 1.0 : 1.2) * sr.height();
-        const double across = horizontal ? sp.y() + 0.47 * sr.height() : sp.x() + 0.47 * sr.width();
+        const double across =
+            horizontal ? sp.y() + hyphenDepth(startItem, sr.height()) : sp.x() + 0.47 * sr.width();
         // A word no syllable ends keeps one hyphen after its syllable and
         // one at the start of each line it runs on to, never a row of them.
         const double nearby = lineEndReach * hyphenLength;
@@ -300,9 +315,9 @@ void Syllabics::syllabicToMeasureEnd(Measure *measure)
             if (!endsItsLine(m))
                 continue;
             const Measure *next = measures.at(k + 1);
-            const double far = hyphens ? along + nearby
-                                       : horizontal ? (m->originX + m->width) * s
-                                                    : (m->originY + m->height) * s;
+            const double far = hyphens      ? along + nearby
+                               : horizontal ? (m->originX + m->width) * s
+                                            : (m->originY + m->height) * s;
             if (far > along)
                 drawStretch(horizontal ? QPointF(along, pieceAcross) : QPointF(pieceAcross, along),
                             horizontal ? QPointF(far, pieceAcross) : QPointF(pieceAcross, far),
