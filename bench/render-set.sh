@@ -4,12 +4,17 @@
 # SVG pages and score files, so two builds' output can be compared byte for
 # byte with bench/compare-renders.sh. A dev tool, not a test.
 #
-#   [CORPUS=dir] bench/render-set.sh RENDER_BINARY OUTPUT_DIR
+#   [CORPUS=dir] [PAGES_ONLY=1] bench/render-set.sh RENDER_BINARY OUTPUT_DIR
+#
+# PAGES_ONLY=1 writes no score files: the renderer then lets go of the
+# document after loading, as it does for any render that only draws pages.
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 RENDER="$1"
 OUT="$2"
 CORPUS="${CORPUS:-$ROOT/tests/fixtures/corpus}"
+# The score file beside each render, unless only pages are asked for.
+score_file() { [[ "${PAGES_ONLY:-0}" == 1 ]] || printf '%s\n' --tnsx "$1"; }
 mkdir -p "$OUT/in"
 export QT_QPA_PLATFORM=offscreen
 
@@ -34,8 +39,9 @@ for input in "${INPUTS[@]}"; do
     for style in 0 7 12; do
         for orient in vertical horizontal; do
             tag="$base-s$style-$orient"
+            mapfile -t scorefile < <(score_file "$OUT/$tag.tnsx")
             "$RENDER" "$input" --style "$style" "--$orient" --svg "$OUT/$tag" \
-                --tnsx "$OUT/$tag.tnsx" >"$OUT/$tag.log" 2>&1 &
+                "${scorefile[@]}" >"$OUT/$tag.log" 2>&1 &
             jobs+=($!)
             if ((${#jobs[@]} >= 4)); then wait "${jobs[0]}" || true; jobs=("${jobs[@]:1}"); fi
         done
@@ -47,8 +53,9 @@ for kind in gen real; do
     for style in 0 7; do
         for orient in vertical horizontal; do
             tag="$kind-1000x4-s$style-$orient"
+            mapfile -t scorefile < <(score_file "$OUT/$tag.tnsx")
             "$RENDER" "$OUT/in/$kind-1000x4.musicxml" --style "$style" "--$orient" \
-                --svg "$OUT/$tag" --pdf "$OUT/$tag.pdf" --tnsx "$OUT/$tag.tnsx" \
+                --svg "$OUT/$tag" --pdf "$OUT/$tag.pdf" "${scorefile[@]}" \
                 >"$OUT/$tag.log" 2>&1 &
             jobs+=($!)
             if ((${#jobs[@]} >= 4)); then wait "${jobs[0]}" || true; jobs=("${jobs[@]:1}"); fi

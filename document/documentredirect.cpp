@@ -1,14 +1,7 @@
 #include "document/documentredirect.h"
 
-#include "model/credit.h"
-#include "model/directive.h"
-#include "model/fingering.h"
-#include "model/lyrics.h"
-#include "model/measure.h"
-#include "model/mepart.h"
-#include "model/note.h"
+#include "document/elementslots.h"
 #include "model/score.h"
-#include "model/voice.h"
 
 #include <QHash>
 
@@ -74,29 +67,7 @@ DocumentRedirect::~DocumentRedirect()
 
 void DocumentRedirect::collectSlots()
 {
-    const auto keep = [this](QDomElement &slot) { m_saved.append({&slot, slot}); };
-    keep(m_score->partListElement);
-    for (QDomElement &part : m_score->partElements)
-        keep(part);
-    for (Credit *credit : std::as_const(m_score->credits))
-        keep(credit->element);
-    for (Measure *measure : std::as_const(m_score->measures)) {
-        for (QDomElement &element : measure->measureElements)
-            keep(element);
-        for (MePart *cell : std::as_const(measure->parts)) {
-            for (const Voice *voice : cell->voices) {
-                for (Note *note : std::as_const(voice->notes)) {
-                    keep(note->element);
-                    for (Lyrics *lyric : std::as_const(note->lyrics))
-                        keep(lyric->element);
-                    for (Fingering *finger : std::as_const(note->fingerings))
-                        keep(finger->element);
-                    for (Directive *directive : std::as_const(note->directives))
-                        keep(directive->element);
-                }
-            }
-        }
-    }
+    ElementSlots::forEach(m_score, [this](QDomElement &slot) { m_saved.append({&slot, slot}); });
 }
 
 // The copy has the original's shape: one walk through both in step pairs

@@ -1,5 +1,7 @@
 #include "document/domfromtext.h"
 
+#include "document/utf8textdevice.h"
+
 #include <QList>
 #include <QPair>
 #include <QSet>
@@ -35,7 +37,20 @@ struct Survey
     QString reason;        // the reader's, when notXml
     qsizetype counted = 0; // when tooLarge: what the whole text counts for
     QList<QPair<qsizetype, QString>> blanks;
+    // The XML declaration as the DOM parser keeps it, empty without one.
+    QString declaration;
 };
+
+// The data of the "xml" instruction the DOM parser makes of a declaration.
+QString declarationData(const QXmlStreamReader &reader)
+{
+    QString data = QStringLiteral("version='%1'").arg(reader.documentVersion());
+    if (!reader.documentEncoding().isEmpty())
+        data += QStringLiteral(" encoding='%1'").arg(reader.documentEncoding());
+    if (reader.isStandaloneDocument())
+        data += QStringLiteral(" standalone='yes'");
+    return data;
+}
 
 // What a text adds to the element count.
 qsizetype textCost(qsizetype length)
@@ -94,6 +109,8 @@ Survey survey(const QString &text, qsizetype maxElements,
     reader.setNamespaceProcessing(false);
     while (!reader.atEnd()) {
         const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token == QXmlStreamReader::StartDocument && !reader.documentVersion().isEmpty())
+            result.declaration = declarationData(reader);
         if (token == QXmlStreamReader::StartElement) {
             const bool tooDeep = open.size() == DomFromText::maxDepth;
             const qsizetype cost = elementCost(reader.qualifiedName(), weights);
@@ -239,9 +256,41 @@ void shareRepeatedStrings(QDomDocument &document)
     }
 }
 
+// Where a text's XML declaration ends (after a byte-order mark), 0 when it
+// has none.
+qsizetype declarationEnd(const QString &text)
+{
+    const qsizetype start = text.startsWith(QChar(0xFEFF)) ? 1 : 0;
+    if (!QStringView(text).mid(start).startsWith(QLatin1String("<?xml")))
+        return 0;
+    const qsizetype close = text.indexOf(QLatin1String("?>"), start);
+    return close < 0 ? 0 : close + 2;
+}
+
+// Builds `target` from `text`, which the parser reads in UTF-8 pieces and
+// which is gone when this returns. The text is already decoded, but a
+// parser fed bytes decodes them by the declaration's encoding: the
+// declaration goes to the parser as blanks and its instruction, as the
+// parser would have made it (`declaration`), is put in front afterwards.
+bool parseFromDevice(QString text, const QString &declaration, QDomDocument &target,
+                     QString &message, int &line, int &column)
+{
+    const qsizetype blankUpTo = declaration.isEmpty() ? 0 : declarationEnd(text);
+    {
+        Utf8TextDevice device(std::move(text), blankUpTo);
+        if (!target.setContent(&device, false, &message, &line, &column))
+            return false;
+    }
+    if (blankUpTo > 0) {
+        target.insertBefore(target.createProcessingInstruction(QStringLiteral("xml"), declaration),
+                            target.firstChild());
+    }
+    return true;
+}
+
 } // namespace
 
-DomFromText::Fault DomFromText::read(const QString &text, QDomDocument &target, QString *where,
+DomFromText::Fault DomFromText::read(QString text, QDomDocument &target, QString *where,
                                      qsizetype maxElements, const QList<ElementWeight> &weights,
                                      qsizetype *counted)
 {
@@ -263,7 +312,7 @@ DomFromText::Fault DomFromText::read(const QString &text, QDomDocument &target, 
     QString message;
     int line = 0;
     int column = 0;
-    if (!target.setContent(text, false, &message, &line, &column)) {
+    if (!parseFromDevice(std::move(text), found.declaration, target, message, line, column)) {
         // The parser keeps what it read up to the fault. No reader may take
         // that part for the score: a later save would overwrite the file.
         target = QDomDocument();

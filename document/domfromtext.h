@@ -63,7 +63,9 @@ struct ElementWeight
     qsizetype extra = 0;
 };
 
-// Parses `text` into `target`. On a fault `target` is empty (nothing of what
+// Parses `text` into `target`; the text is let go of as soon as the document
+// stands, so a caller that hands over its only copy frees it before it reads
+// the document. On a fault `target` is empty (nothing of what
 // was read before the fault stays) and `where` receives "line L, column C"
 // followed, for NotXml, by ": " and the parser's reason; for TooLarge the
 // place is that of the first element beyond `maxElements`.
@@ -71,7 +73,7 @@ struct ElementWeight
 // For TooLarge, `counted` receives what the whole text counts for: the pass
 // reads on to the end (or to a fault or nesting too deep) and builds
 // nothing, so that a refusal can say how large the text is; otherwise 0.
-Fault read(const QString &text, QDomDocument &target, QString *where = nullptr,
+Fault read(QString text, QDomDocument &target, QString *where = nullptr,
            qsizetype maxElements = unlimited, const QList<ElementWeight> &weights = {},
            qsizetype *counted = nullptr);
 

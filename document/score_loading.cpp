@@ -114,11 +114,11 @@ void readIdentification(const QDomElement &identification, QString &software)
 
 std::optional<QString> Score::parseScoreXml(bool readEnv)
 {
-    std::optional<QString> software = loadText(documentText);
     // The document holds everything the text said, and saving builds the
     // text anew from it; on a long score the text is as large as the
-    // model's notes.
-    documentText = QString();
+    // model's notes, and the parser lets go of it as soon as the document
+    // is built.
+    std::optional<QString> software = loadText(std::exchange(documentText, QString()));
     // Settings carried over from the imitated score land on a new model
     // only; a refused load keeps the old one, which has its own.
     if (software && readEnv)
@@ -157,14 +157,14 @@ void Score::cutLongTexts(QDomDocument &document)
     appendLog(line + QLatin1Char('\n'));
 }
 
-std::optional<QString> Score::loadText(const QString &text)
+std::optional<QString> Score::loadText(QString text)
 {
     QDomDocument parsed;
     QString where;
     const qint64 budget = MemoryBudget::bytes();
     const qsizetype elementLimit = LayoutCost::elementLimit(budget);
     qsizetype counted = 0;
-    switch (DomFromText::read(text, parsed, &where, elementLimit, LayoutCost::readWeights(),
+    switch (DomFromText::read(std::move(text), parsed, &where, elementLimit, LayoutCost::readWeights(),
                               &counted)) {
     case DomFromText::Fault::None:
         cutLongTexts(parsed);
@@ -298,6 +298,8 @@ bool Score::createMeasures()
             if (k == 0) {
                 auto *measure = new Measure(this);
                 measure->aligner = new Aligner(this);
+                measure->implicit = e.attribute(QStringLiteral("implicit")) == QLatin1String("yes");
+                measure->implicit = e.attribute(QStringLiteral("implicit")) == QLatin1String("yes");
                 measures.append(measure);
             }
             if (i < measures.size())

@@ -2,19 +2,13 @@
 
 #include "model/measure.h"
 
-#include <QDomElement>
-
 #include <algorithm>
 
 namespace PickupMeasure {
 
 bool leadsWithPickup(const QList<Measure *> &measures)
 {
-    if (measures.isEmpty())
-        return false;
-    const QList<QDomElement> &elements = measures.first()->measureElements;
-    return !elements.isEmpty() &&
-           elements.first().attribute(QStringLiteral("implicit")) == QLatin1String("yes");
+    return !measures.isEmpty() && measures.first()->implicit;
 }
 
 int shownNumber(const QList<Measure *> &measures, int index)

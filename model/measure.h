@@ -135,6 +135,7 @@ public:
     double userScale = 1.0;
     int multipleRest = 0;               // the multi-measure-rest count as read
     int voiceOneLength = 0;             // divisions of voice 1 of the last part that has notes
+    bool implicit = false;              // the first part's `measure` says implicit="yes"
     QList<QDomElement> measureElements; // the `measure` element of each part
     QList<MePart *> parts;              // one cell per part of the score
     QList<bool> emptyParts;             // per part: its first voice holds no note

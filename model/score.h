@@ -828,6 +828,18 @@ public:
     bool rebuildModel(const QString &text);
 
 public:
+    // document/score_release_document.cpp: a score kept only for drawing
+    // Lets go of the MusicXML document and of every element of it the
+    // model holds: on a long score the document takes more memory than the
+    // model and the drawing together. The document is kept for saving,
+    // the MusicXML export and the edits, which all write into it; a score
+    // that only regenerates and draws its pages (the renderer writing PDF
+    // and SVG) never reads it after the load. Afterwards the score still
+    // regenerates and exports pages alike; it must not be saved, exported
+    // as MusicXML or edited.
+    void releaseDocument();
+
+public:
     // layout/score_after_generation.cpp: passes over the generated items
     // Hides the glyphs of notes that continue a chain (tie continuations,
     // repeated notes) in every output part, except "Prev" and "Breath..."
@@ -2105,7 +2117,7 @@ private:
         QString lyricFontFamily;
     };
     // Parses `text` into a document of its own and loads that.
-    std::optional<QString> loadText(const QString &text);
+    std::optional<QString> loadText(QString text);
     // Builds a new model from `candidate`, which becomes the score's
     // document only when the load succeeds.
     std::optional<QString> loadDocument(const QDomDocument &candidate);

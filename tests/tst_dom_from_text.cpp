@@ -1,7 +1,8 @@
 // The reader that turns XML text into a DOM document: the cap on the number
-// of elements a caller may set (counted before the document is built), and
-// the strings the built document shares between its elements and texts
-// without changing what it writes out.
+// of elements a caller may set (counted before the document is built), the
+// strings the built document shares between its elements and texts without
+// changing what it writes out, and the text read in pieces giving the
+// document the toolkit builds from the whole text.
 #include "document/domfromtext.h"
 #include "support/testenvironment.h"
 
@@ -35,6 +36,8 @@ private slots:
     void readsNamesAsTheParserDoes();
     void brokenTextsAreJoined();
     void longTextsCountAndAreCut();
+    void readsLikeTheToolkitFromText_data();
+    void readsLikeTheToolkitFromText();
 };
 
 void TestDomFromText::elementLimit_data()
@@ -194,6 +197,45 @@ void TestDomFromText::longTextsCountAndAreCut()
 }
 
 VELMORA_TEST_MAIN(TestDomFromText)
+
+void TestDomFromText::readsLikeTheToolkitFromText_data()
+{
+    QTest::addColumn<QString>("text");
+    const QString body = QStringLiteral("<score><words>\u00e9\u65e5\u672c</words></score>\n");
+    const QString declared = QStringLiteral("<?xml version=\"1.0\" encoding=\"%1\"?>\n");
+    // The text is decoded already: whatever encoding the declaration names,
+    // the characters stay the ones read, and the declaration stays as said.
+    for (const char *encoding : {"UTF-8", "ISO-8859-1", "UTF-16", "Shift_JIS"})
+        QTest::newRow(encoding) << declared.arg(QLatin1String(encoding)) + body;
+    QTest::newRow("byte-order mark") << QChar(0xFEFF) + declared.arg(QLatin1String("UTF-8")) + body;
+    QTest::newRow("no declaration") << body;
+    QTest::newRow("standalone, over two lines, with a document type")
+        << QStringLiteral("<?xml version='1.0'\n standalone='yes'?>\n"
+                          "<!DOCTYPE score PUBLIC \"-//A//B\" \"http://x/b.dtd\">\n") +
+               body;
+    QTest::newRow("an instruction that is no declaration")
+        << QStringLiteral("<?xml-stylesheet href=\"a.css\"?>\n") + body;
+    // A character of two UTF-16 units across the reader's pieces of 16384.
+    QString wide = QStringLiteral("<score><words>");
+    wide += QString(16384 - wide.size() - 1, QLatin1Char('a'));
+    wide += QStringLiteral("\U0001D11E</words><e/></score>");
+    QTest::newRow("pair across pieces") << wide;
+}
+
+void TestDomFromText::readsLikeTheToolkitFromText()
+{
+    QFETCH(QString, text);
+    QDomDocument plain;
+    QVERIFY(plain.setContent(text));
+    QDomDocument document;
+    QCOMPARE(DomFromText::read(text, document), DomFromText::Fault::None);
+    QCOMPARE(document.toString(1), plain.toString(1));
+    // Element places are the text's: messages name them.
+    const QDomElement last = document.documentElement().lastChildElement();
+    const QDomElement plainLast = plain.documentElement().lastChildElement();
+    QCOMPARE(last.lineNumber(), plainLast.lineNumber());
+    QCOMPARE(last.columnNumber(), plainLast.columnNumber());
+}
 
 } // namespace tst_dom_from_text
 #include "tst_dom_from_text.moc"

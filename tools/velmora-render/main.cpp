@@ -93,7 +93,12 @@ bool load(Score &score, const RenderOptions &options, const QString &path)
 {
     const bool read =
         options.inputIsScoreFile() ? score.readFile(path) : score.readMusicXmlFile(path);
-    return read && score.parseScoreXml(false).has_value();
+    if (!read || !score.parseScoreXml(false).has_value())
+        return false;
+    // Only the score file and the MusicXML export read the document again.
+    if (!options.writesDocument())
+        score.releaseDocument();
+    return true;
 }
 
 // Applies one render's settings to the loaded score, regenerates it and

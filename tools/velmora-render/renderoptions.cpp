@@ -7,6 +7,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 QString RenderOptions::usage()
 {
     return QStringLiteral(
@@ -97,6 +99,14 @@ QString RenderOptions::parse(const QStringList &arguments)
 bool RenderOptions::inputIsScoreFile() const
 {
     return QFileInfo(input).suffix().compare(QLatin1String("tnsx"), Qt::CaseInsensitive) == 0;
+}
+
+bool RenderOptions::writesDocument() const
+{
+    if (!tnsx.isEmpty() || !musicXml.isEmpty() || !musicXmlNoteNames.isEmpty())
+        return true;
+    return std::any_of(then.cbegin(), then.cend(),
+                       [](const RenderOptions &pass) { return pass.writesDocument(); });
 }
 
 void RenderOptions::applyTo(Score &score) const

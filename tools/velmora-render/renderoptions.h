@@ -36,6 +36,9 @@ struct RenderOptions
 
     // Score files are read as such; anything else is imported as MusicXML.
     bool inputIsScoreFile() const;
+    // Whether this render or one after it writes the score's document (a
+    // score file or MusicXML); pages alone never read it.
+    bool writesDocument() const;
     // Sets the parts' notation styles, the writing direction and the page
     // roll, as asked.
     void applyTo(Score &score) const;
