@@ -236,25 +236,54 @@ void joinBrokenTexts(QDomDocument &document)
 // its value: the parser makes a string of its own for each, and these
 // copies are a tenth of a long score's document. The texts stay what they
 // were, so the document writes out the same.
-void shareRepeatedStrings(QDomDocument &document)
+//
+// While the parser builds the document, the nodes it has made so far are
+// walked each time it asks for more text: the copies go back to the heap as
+// the parse goes on and the next nodes' strings take their place, where
+// freed only at the end they would stay behind as holes as large as all of
+// them. Document order is the order the parser makes nodes in, so a walk
+// that goes on from the last node it saw meets each node once.
+class RepeatedStrings
 {
-    QSet<QString> held;
-    const auto shared = [&held](const QString &value) -> const QString & {
-        return *held.insert(value);
-    };
-    QDomNode node = document.firstChild();
-    while (!node.isNull()) {
+public:
+    // Shares the strings of every node after the last one seen.
+    void shareNew(const QDomDocument &document)
+    {
+        QDomNode node = m_last.isNull() ? document.firstChild() : nextInDocumentOrder(m_last);
+        while (!node.isNull()) {
+            share(node);
+            m_last = node;
+            node = nextInDocumentOrder(node);
+        }
+    }
+
+    // Shares the strings of the whole document, whatever was seen before.
+    void shareAll(const QDomDocument &document)
+    {
+        for (QDomNode node = document.firstChild(); !node.isNull();
+             node = nextInDocumentOrder(node))
+            share(node);
+        m_last = QDomNode();
+    }
+
+private:
+    void share(QDomNode &node)
+    {
         if (node.isElement()) {
             QDomElement element = node.toElement();
-            element.setTagName(shared(element.tagName()));
+            element.setTagName(held(element.tagName()));
         } else if (node.isText()) {
             const QString value = node.nodeValue();
             if (value.size() <= DomFromText::sharedTextLength)
-                node.setNodeValue(shared(value));
+                node.setNodeValue(held(value));
         }
-        node = nextInDocumentOrder(node);
     }
-}
+
+    const QString &held(const QString &value) { return *m_held.insert(value); }
+
+    QSet<QString> m_held;
+    QDomNode m_last;
+};
 
 // Where a text's XML declaration ends (after a byte-order mark), 0 when it
 // has none.
@@ -273,11 +302,13 @@ qsizetype declarationEnd(const QString &text)
 // declaration goes to the parser as blanks and its instruction, as the
 // parser would have made it (`declaration`), is put in front afterwards.
 bool parseFromDevice(QString text, const QString &declaration, QDomDocument &target,
-                     QString &message, int &line, int &column)
+                     RepeatedStrings &strings, QString &message, int &line, int &column)
 {
     const qsizetype blankUpTo = declaration.isEmpty() ? 0 : declarationEnd(text);
     {
         Utf8TextDevice device(std::move(text), blankUpTo);
+        QObject::connect(&device, &Utf8TextDevice::pieceWanted,
+                         [&strings, &target] { strings.shareNew(target); });
         if (!target.setContent(&device, false, &message, &line, &column))
             return false;
     }
@@ -312,7 +343,9 @@ DomFromText::Fault DomFromText::read(QString text, QDomDocument &target, QString
     QString message;
     int line = 0;
     int column = 0;
-    if (!parseFromDevice(std::move(text), found.declaration, target, message, line, column)) {
+    RepeatedStrings strings;
+    if (!parseFromDevice(std::move(text), found.declaration, target, strings, message, line,
+                         column)) {
         // The parser keeps what it read up to the fault. No reader may take
         // that part for the score: a later save would overwrite the file.
         target = QDomDocument();
@@ -327,7 +360,8 @@ DomFromText::Fault DomFromText::read(QString text, QDomDocument &target, QString
     if (!found.blanks.isEmpty())
         restoreBlanks(target, found.blanks);
     joinBrokenTexts(target);
-    shareRepeatedStrings(target);
+    // Both passes above may have put texts of their own anywhere.
+    strings.shareAll(target);
     return Fault::None;
 }
 

@@ -45,6 +45,7 @@ qint64 Utf8TextDevice::readData(char *data, qint64 maxSize)
     if (m_pendingRead == m_pending.size()) {
         if (m_next == m_text.size())
             return 0;
+        emit pieceWanted();
         encodeNextPiece();
     }
     const qint64 taken = std::min<qint64>(maxSize, m_pending.size() - m_pendingRead);

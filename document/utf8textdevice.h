@@ -12,11 +12,17 @@
 
 class Utf8TextDevice : public QIODevice
 {
+    Q_OBJECT
+
 public:
     explicit Utf8TextDevice(QString text, qsizetype blankUpTo = 0, QObject *parent = nullptr);
 
     bool isSequential() const override { return true; }
     qint64 bytesAvailable() const override;
+
+signals:
+    // The reader has taken all that was encoded and wants the next piece.
+    void pieceWanted();
 
 protected:
     qint64 readData(char *data, qint64 maxSize) override;

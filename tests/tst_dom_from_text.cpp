@@ -215,11 +215,14 @@ void TestDomFromText::readsLikeTheToolkitFromText_data()
                body;
     QTest::newRow("an instruction that is no declaration")
         << QStringLiteral("<?xml-stylesheet href=\"a.css\"?>\n") + body;
-    // A character of two UTF-16 units across the reader's pieces of 16384.
+    // A character of two UTF-16 units across the reader's pieces of 16384,
+    // and elements over several more pieces, whose strings are shared while
+    // the parser goes on.
     QString wide = QStringLiteral("<score><words>");
     wide += QString(16384 - wide.size() - 1, QLatin1Char('a'));
-    wide += QStringLiteral("\U0001D11E</words><e/></score>");
-    QTest::newRow("pair across pieces") << wide;
+    wide += QStringLiteral("\U0001D11E</words>");
+    wide += QStringLiteral("\n<n><s>C</s><t>4</t></n>").repeated(3000);
+    QTest::newRow("pieces") << wide + QStringLiteral("<e/></score>");
 }
 
 void TestDomFromText::readsLikeTheToolkitFromText()
