@@ -7,6 +7,7 @@
 #include "document/scorexmlmode.h"
 #include "document/settingsvalues.h"
 #include "layout/aligner.h"
+#include "layout/pickupmeasure.h"
 #include "model/credit.h"
 #include "model/lyrics.h"
 #include "model/measure.h"
@@ -97,6 +98,8 @@ private slots:
     void nestingDepth();
     void environmentFileOnlyWhenAsked();
     void blankLyricsSurvive();
+    void pickupOutlivesTheDocument_data();
+    void pickupOutlivesTheDocument();
     void everyCorpusFileLoadsOrIsRefused();
 };
 
@@ -480,6 +483,54 @@ void TestLoading::blankLyricsSurvive()
     auto reopened = newScore();
     QVERIFY(load(*reopened, saved).has_value());
     QCOMPARE(reopened->buildScoreXml(ScoreXmlMode::ScoreFile).count(blank), 5);
+}
+
+// A score that opens with a pickup is told at load, so that drawing it
+// needs nothing of the document, which a score kept only for drawing lets go.
+void TestLoading::pickupOutlivesTheDocument_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("pickup");
+    const QString suite = QStringLiteral("corpus/lilypond-musicxml-testsuite/");
+    QTest::newRow("pickup, implicit measures")
+        << readText(TestSupport::fixturePath(suite + "46d-PickupMeasure-ImplicitMeasures.xml"))
+        << true;
+    QTest::newRow("pickup with chords")
+        << readText(TestSupport::fixturePath(suite + "21e-Chords-PickupMeasures.xml")) << true;
+    QTest::newRow("no pickup")
+        << readText(TestSupport::fixturePath(suite + "41a-MultiParts-Partorder.xml")) << false;
+    // The first part's measure decides.
+    QTest::newRow("implicit in the second part only")
+        << partwise(QStringLiteral("<part-list><score-part id=\"P1\"/><score-part id=\"P2\"/>"
+                                   "</part-list>%1<part id=\"P2\"><measure number=\"0\" "
+                                   "implicit=\"yes\"/></part>")
+                        .arg(QString::fromLatin1(oneMeasurePart)))
+        << false;
+}
+
+void TestLoading::pickupOutlivesTheDocument()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, pickup);
+    auto score = newScore();
+    QVERIFY(load(*score, text));
+    QCOMPARE(PickupMeasure::leadsWithPickup(score->measures), pickup);
+    QCOMPARE(PickupMeasure::shownNumber(score->measures, 0), pickup ? 0 : 1);
+
+    score->releaseDocument();
+    QVERIFY(score->document.isNull());
+    QVERIFY(score->partListElement.isNull());
+    for (const Measure *measure : std::as_const(score->measures)) {
+        for (const QDomElement &element : measure->measureElements)
+            QVERIFY(element.isNull());
+        for (const MePart *cell : measure->parts) {
+            for (const Voice *voice : cell->voices) {
+                for (const Note *note : voice->notes)
+                    QVERIFY(note->element.isNull());
+            }
+        }
+    }
+    QCOMPARE(PickupMeasure::leadsWithPickup(score->measures), pickup);
 }
 
 void TestLoading::everyCorpusFileLoadsOrIsRefused()

@@ -177,6 +177,7 @@ private slots:
     void rollIsOneLongPage();
     void regeneratesAgainAfterTheOutputs();
     void thenRendersTheLoadedScoreAgain();
+    void pagesAloneDrawAsWithTheDocumentKept();
 };
 
 void TestRenderTool::writesEveryOutputOfTheSample()
@@ -613,6 +614,38 @@ void TestRenderTool::thenRendersTheLoadedScoreAgain()
                  expected.horizontal);
         QVERIFY(TestSupport::pdfPageCount(expected.pdf) >= 1);
     }
+}
+
+// A render that only draws pages lets go of the document after the load:
+// its pages are those of a render that keeps it for a score file, and a
+// score file asked for only after "--then" is still written whole.
+void TestRenderTool::pagesAloneDrawAsWithTheDocumentKept()
+{
+    QTemporaryDir dir;
+    const QString input = TestSupport::fixturePath(
+        QStringLiteral("corpus/lilypond-musicxml-testsuite/46d-PickupMeasure-ImplicitMeasures.xml"));
+    const QString pagesOnly = dir.filePath(QStringLiteral("released.svg"));
+    const QString kept = dir.filePath(QStringLiteral("kept.svg"));
+    const QString late = dir.filePath(QStringLiteral("late.tnsx"));
+    const QString direct = dir.filePath(QStringLiteral("direct.tnsx"));
+    for (const QStringList &arguments :
+         {QStringList{input, QStringLiteral("--svg"), pagesOnly, QStringLiteral("--then"),
+                      QStringLiteral("--tnsx"), late},
+          QStringList{input, QStringLiteral("--svg"), kept, QStringLiteral("--tnsx"), direct}}) {
+        const Run run = render(arguments);
+        QVERIFY2(!run.crashed && run.exitCode == 0, qPrintable(run.err));
+    }
+    // The page footer and the score file carry the day they were written.
+    static const QRegularExpression day(QStringLiteral("\\d{4}[-/]\\d{2}[-/]\\d{2}[^<\"]*"));
+    const auto dayless = [](const QString &path) {
+        return QString::fromUtf8(readBytes(path)).remove(day);
+    };
+    const QString keptPage = dayless(dir.filePath(QStringLiteral("kept_p001.svg")));
+    QVERIFY(keptPage.contains(QLatin1String("<svg")));
+    QCOMPARE(dayless(dir.filePath(QStringLiteral("released_p001.svg"))), keptPage);
+    const QString directScore = dayless(direct);
+    QVERIFY(directScore.count(QLatin1String("<note")) > 10);
+    QCOMPARE(dayless(late), directScore);
 }
 
 VELMORA_TEST_MAIN(TestRenderTool)
