@@ -164,8 +164,8 @@ std::optional<QString> Score::loadText(QString text)
     const qint64 budget = MemoryBudget::bytes();
     const qsizetype elementLimit = LayoutCost::elementLimit(budget);
     qsizetype counted = 0;
-    switch (DomFromText::read(std::move(text), parsed, &where, elementLimit, LayoutCost::readWeights(),
-                              &counted)) {
+    switch (DomFromText::read(std::move(text), parsed, &where, elementLimit,
+                              LayoutCost::readWeights(), &counted)) {
     case DomFromText::Fault::None:
         cutLongTexts(parsed);
         return loadDocument(parsed);
@@ -298,7 +298,6 @@ bool Score::createMeasures()
             if (k == 0) {
                 auto *measure = new Measure(this);
                 measure->aligner = new Aligner(this);
-                measure->implicit = e.attribute(QStringLiteral("implicit")) == QLatin1String("yes");
                 measure->implicit = e.attribute(QStringLiteral("implicit")) == QLatin1String("yes");
                 measures.append(measure);
             }

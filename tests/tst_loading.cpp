@@ -497,8 +497,9 @@ void TestLoading::pickupOutlivesTheDocument_data()
         << true;
     QTest::newRow("pickup with chords")
         << readText(TestSupport::fixturePath(suite + "21e-Chords-PickupMeasures.xml")) << true;
-    QTest::newRow("no pickup")
-        << readText(TestSupport::fixturePath(suite + "41a-MultiParts-Partorder.xml")) << false;
+    QTest::newRow("no pickup") << readText(TestSupport::fixturePath(suite +
+                                                                    "41a-MultiParts-Partorder.xml"))
+                               << false;
     // The first part's measure decides.
     QTest::newRow("implicit in the second part only")
         << partwise(QStringLiteral("<part-list><score-part id=\"P1\"/><score-part id=\"P2\"/>"

@@ -622,8 +622,8 @@ void TestRenderTool::thenRendersTheLoadedScoreAgain()
 void TestRenderTool::pagesAloneDrawAsWithTheDocumentKept()
 {
     QTemporaryDir dir;
-    const QString input = TestSupport::fixturePath(
-        QStringLiteral("corpus/lilypond-musicxml-testsuite/46d-PickupMeasure-ImplicitMeasures.xml"));
+    const QString input = TestSupport::fixturePath(QStringLiteral(
+        "corpus/lilypond-musicxml-testsuite/46d-PickupMeasure-ImplicitMeasures.xml"));
     const QString pagesOnly = dir.filePath(QStringLiteral("released.svg"));
     const QString kept = dir.filePath(QStringLiteral("kept.svg"));
     const QString late = dir.filePath(QStringLiteral("late.tnsx"));
