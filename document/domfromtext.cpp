@@ -175,11 +175,63 @@ QDomNode nextInDocumentOrder(QDomNode node)
     return node.isNull() ? node : node.nextSibling();
 }
 
+// Hands every element name, and every short text, the one string held for
+// its value: the parser makes a string of its own for each, and these
+// copies are a tenth of a long score's document. The texts stay what they
+// were, so the document writes out the same.
+//
+// While the parser builds the document, the nodes it has made so far are
+// walked each time it asks for more text: the copies go back to the heap as
+// the parse goes on and the next nodes' strings take their place, where
+// freed only at the end they would stay behind as holes as large as all of
+// them. Document order is the order the parser makes nodes in, so a walk
+// that goes on from the last node it saw meets each node once.
+class RepeatedStrings
+{
+public:
+    // Shares the strings of every node after the last one seen.
+    void shareNew(const QDomDocument &document)
+    {
+        QDomNode node = m_last.isNull() ? document.firstChild() : nextInDocumentOrder(m_last);
+        while (!node.isNull()) {
+            share(node);
+            m_last = node;
+            node = nextInDocumentOrder(node);
+        }
+    }
+
+    // A text node of `value`, with the held string when the value is short.
+    QDomText textNode(QDomDocument &document, const QString &value)
+    {
+        return document.createTextNode(value.size() <= DomFromText::sharedTextLength ? held(value)
+                                                                                     : value);
+    }
+
+private:
+    void share(QDomNode &node)
+    {
+        if (node.isElement()) {
+            QDomElement element = node.toElement();
+            element.setTagName(held(element.tagName()));
+        } else if (node.isText()) {
+            const QString value = node.nodeValue();
+            if (value.size() <= DomFromText::sharedTextLength)
+                node.setNodeValue(held(value));
+        }
+    }
+
+    const QString &held(const QString &value) { return *m_held.insert(value); }
+
+    QSet<QString> m_held;
+    QDomNode m_last;
+};
+
 // Gives back the blanks the DOM parser dropped. Elements are counted in
 // document order, the order of the streaming pass; an element the parser
 // gave any child is left as it is.
 
-void restoreBlanks(QDomDocument &document, const QList<QPair<qsizetype, QString>> &blanks)
+void restoreBlanks(QDomDocument &document, const QList<QPair<qsizetype, QString>> &blanks,
+                   RepeatedStrings &strings)
 {
     qsizetype index = 0;
     qsizetype next = 0;
@@ -188,7 +240,7 @@ void restoreBlanks(QDomDocument &document, const QList<QPair<qsizetype, QString>
         if (node.isElement()) {
             if (index == blanks.at(next).first) {
                 if (!node.hasChildNodes())
-                    node.appendChild(document.createTextNode(blanks.at(next).second));
+                    node.appendChild(strings.textNode(document, blanks.at(next).second));
                 ++next;
             }
             ++index;
@@ -217,7 +269,7 @@ bool isTextBrokenByMarkup(const QDomNode &element)
     return text && markup;
 }
 
-void joinBrokenTexts(QDomDocument &document)
+void joinBrokenTexts(QDomDocument &document, RepeatedStrings &strings)
 {
     QDomNode node = document.firstChild();
     while (!node.isNull()) {
@@ -226,64 +278,11 @@ void joinBrokenTexts(QDomDocument &document)
             const QString joined = element.text();
             while (element.hasChildNodes())
                 element.removeChild(element.firstChild());
-            element.appendChild(document.createTextNode(joined));
+            element.appendChild(strings.textNode(document, joined));
         }
         node = nextInDocumentOrder(node);
     }
 }
-
-// Hands every element name, and every short text, the one string held for
-// its value: the parser makes a string of its own for each, and these
-// copies are a tenth of a long score's document. The texts stay what they
-// were, so the document writes out the same.
-//
-// While the parser builds the document, the nodes it has made so far are
-// walked each time it asks for more text: the copies go back to the heap as
-// the parse goes on and the next nodes' strings take their place, where
-// freed only at the end they would stay behind as holes as large as all of
-// them. Document order is the order the parser makes nodes in, so a walk
-// that goes on from the last node it saw meets each node once.
-class RepeatedStrings
-{
-public:
-    // Shares the strings of every node after the last one seen.
-    void shareNew(const QDomDocument &document)
-    {
-        QDomNode node = m_last.isNull() ? document.firstChild() : nextInDocumentOrder(m_last);
-        while (!node.isNull()) {
-            share(node);
-            m_last = node;
-            node = nextInDocumentOrder(node);
-        }
-    }
-
-    // Shares the strings of the whole document, whatever was seen before.
-    void shareAll(const QDomDocument &document)
-    {
-        for (QDomNode node = document.firstChild(); !node.isNull();
-             node = nextInDocumentOrder(node))
-            share(node);
-        m_last = QDomNode();
-    }
-
-private:
-    void share(QDomNode &node)
-    {
-        if (node.isElement()) {
-            QDomElement element = node.toElement();
-            element.setTagName(held(element.tagName()));
-        } else if (node.isText()) {
-            const QString value = node.nodeValue();
-            if (value.size() <= DomFromText::sharedTextLength)
-                node.setNodeValue(held(value));
-        }
-    }
-
-    const QString &held(const QString &value) { return *m_held.insert(value); }
-
-    QSet<QString> m_held;
-    QDomNode m_last;
-};
 
 // Where a text's XML declaration ends (after a byte-order mark), 0 when it
 // has none.
@@ -357,11 +356,11 @@ DomFromText::Fault DomFromText::read(QString text, QDomDocument &target, QString
         }
         return Fault::NotXml;
     }
+    // The nodes made after the parser's last request for text.
+    strings.shareNew(target);
     if (!found.blanks.isEmpty())
-        restoreBlanks(target, found.blanks);
-    joinBrokenTexts(target);
-    // Both passes above may have put texts of their own anywhere.
-    strings.shareAll(target);
+        restoreBlanks(target, found.blanks, strings);
+    joinBrokenTexts(target, strings);
     return Fault::None;
 }
 
