@@ -37,6 +37,12 @@ void Score::autoSave()
 {
     if (!changedSinceAutoSave)
         return;
+    // Said once: the timer stops with it.
+    if (refuseReleased()) {
+        if (autoSaveTimer)
+            autoSaveTimer->stop();
+        return;
+    }
     const QString path = autoSavePath();
     const QString text = buildScoreXml(ScoreXmlMode::ScoreFile);
     // The warning of a failed write runs its own event loop; no second

@@ -119,6 +119,8 @@ bool Score::readMusicXmlFile(const QString &path)
 
 bool Score::saveFile()
 {
+    if (refuseReleased())
+        return false;
     documentText = buildScoreXml(ScoreXmlMode::ScoreFile);
     if (filePath.isEmpty())
         return false;
@@ -136,6 +138,8 @@ bool Score::saveFile()
 
 bool Score::saveFileAs(const QString &path)
 {
+    if (refuseReleased())
+        return false;
     documentText = buildScoreXml(ScoreXmlMode::ScoreFile);
     filePath = path;
     return writeTextFile(path, documentText);

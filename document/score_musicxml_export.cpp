@@ -10,6 +10,8 @@
 
 bool Score::exportMusicXMLFile(const QString &path, ScoreXmlMode mode)
 {
+    if (refuseReleased())
+        return false;
     // Note names as lyrics are read from what the regeneration drew, so it
     // must show the model as it is now; the view is then current too.
     if (mode == ScoreXmlMode::NoteNameLyrics)

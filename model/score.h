@@ -835,9 +835,13 @@ public:
     // the MusicXML export and the edits, which all write into it; a score
     // that only regenerates and draws its pages (the renderer writing PDF
     // and SVG) never reads it after the load. Afterwards the score still
-    // regenerates and exports pages alike; it must not be saved, exported
-    // as MusicXML or edited.
+    // regenerates and exports pages alike; saving, the MusicXML export, the
+    // autosave and the edits refuse it from then on (see refuseReleased).
     void releaseDocument();
+    // True, after one warning naming the score, when the document has been
+    // released: the caller then writes or changes nothing. False otherwise.
+    bool refuseReleased();
+    bool documentReleased = false;
 
 public:
     // layout/score_after_generation.cpp: passes over the generated items

@@ -195,6 +195,9 @@ private slots:
     void failedExportRestoresNothingToLose();
     void handOff();
     void fileProperty();
+
+    void releasedScoreRefuses_data();
+    void releasedScoreRefuses();
 };
 
 void TestScoreFiles::init()
@@ -707,6 +710,48 @@ void TestScoreFiles::fileProperty()
              QStringLiteral("File Path: /a/b.tnsx<br><br>Created by Velmora Version: %1<br><br>"
                             "Last Updated On: 2024/01/02 - 03:04:05")
                  .arg(QString::fromLatin1(Velmora::programVersion)));
+}
+
+void TestScoreFiles::releasedScoreRefuses_data()
+{
+    QTest::addColumn<QString>("writer");
+    for (const char *writer : {"save", "save as", "plain export", "note-name export", "hand-off",
+                               "autosave", "edit"})
+        QTest::newRow(writer) << QString::fromLatin1(writer);
+}
+
+// A score that let go of its document would write a document without its
+// music over the user's file; every writer and every edit refuses it.
+void TestScoreFiles::releasedScoreRefuses()
+{
+    QFETCH(QString, writer);
+    auto score = imported();
+    QVERIFY(score);
+    score->setChanged(true);
+    score->releaseDocument();
+    const QByteArray kept("the user's file");
+    for (const QString &path : {scratchFolder() + QStringLiteral("/target.out"),
+                                Score::museScoreHandOffPath(), score->autoSavePath()}) {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        writeBytes(path, kept);
+    }
+
+    QString written;
+    bool succeeded = true;
+    if (writer == QLatin1String("edit")) {
+        score->pushCommand(new MoveCommand(firstLyric(*score), 3.0, 4.0));
+        succeeded = firstLyric(*score)->moved;
+        QCOMPARE(score->undoStack->count(), 0);
+    } else {
+        written = runWriter(*score, writer, succeeded);
+        QCOMPARE(bytesOf(written), kept);
+    }
+    QVERIFY(!succeeded);
+    const QStringList warnings = TestSupport::prompter().texts(QStringLiteral("warning"));
+    QCOMPARE(warnings.size(), 1);
+    QVERIFY(warnings.first().contains(QStringLiteral("was loaded only to draw its pages")));
+    const QString name = score->filePath.isEmpty() ? fixturePath() : score->filePath;
+    QVERIFY(warnings.first().contains(QStringLiteral("(%1)").arg(name)));
 }
 
 VELMORA_TEST_MAIN(TestScoreFiles)

@@ -6,6 +6,12 @@
 
 void Score::pushCommand(QUndoCommand *command)
 {
+    // An edit writes into the document, which a released score no longer
+    // has; the command never runs.
+    if (refuseReleased()) {
+        delete command;
+        return;
+    }
     // Beginning the macro here rather than in the guard is what keeps an
     // action without changes off the stack.
     if (openMacroGuards > 0 && !macroBegun) {
