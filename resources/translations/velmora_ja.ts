@@ -4889,5 +4889,11 @@ Do you really want to import?</source>
         <source>To raise it, set %1 to a larger number of megabytes and start Velmora again, or split the score into shorter scores.</source>
         <translation>上限を上げるには、%1 にもっと大きなメガバイト数を設定して Velmora を起動し直すか、楽譜を短い楽譜に分けてください。</translation>
     </message>
+    <message>
+        <source>The score (%1) was loaded only to draw its pages and no longer holds its document.
+It can&apos;t be saved, exported as MusicXML or changed: open the file again to do that.</source>
+        <translation>スコア (%1) はページを描くためだけに読み込まれ、文書をもう保持していません。
+保存、MusicXML のエクスポート、編集はできません。行うにはファイルを開き直してください。</translation>
+    </message>
 </context>
 </TS>

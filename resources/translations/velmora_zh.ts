@@ -4888,5 +4888,11 @@ Do you really want to import?</source>
         <source>To raise it, set %1 to a larger number of megabytes and start Velmora again, or split the score into shorter scores.</source>
         <translation>要提高上限，请将 %1 设为更大的兆字节数并重新启动 Velmora，或将乐谱拆分为较短的乐谱。</translation>
     </message>
+    <message>
+        <source>The score (%1) was loaded only to draw its pages and no longer holds its document.
+It can&apos;t be saved, exported as MusicXML or changed: open the file again to do that.</source>
+        <translation>乐谱 (%1) 仅为绘制页面而载入，已不再保留其文档。
+无法保存、导出为 MusicXML 或编辑：请重新打开该文件后再进行。</translation>
+    </message>
 </context>
 </TS>
