@@ -1,9 +1,12 @@
 // Words that stand together as one block of text: consecutive words of a
-// voice at one note, on one side and staff, none moved by hand (a notation
-// program writes a text of several lines as several words of one
-// direction, and two texts at one place must not run into each other), and
-// a metronome mark that follows a tempo word there. The block's first
-// member draws the whole text; the others draw nothing of their own.
+// voice at one note, on one side and staff (a notation program writes a
+// text of several lines as several words of one direction, and two texts at
+// one place must not run into each other), and a metronome mark that
+// follows a tempo word there. The block's first member draws the whole text;
+// the others draw nothing of their own. A hand move of the block is stored
+// on its first member alone, so a moved first member still leads the
+// others; a later member moved on its own (as an older file may hold it)
+// stands apart where its offset puts it.
 //
 // Lines: each words on a line of its own, except where a blank stands
 // between two (a change of style inside one line); a metronome mark reads
@@ -32,7 +35,7 @@ inline bool continues(const Direction *before, const Direction *direction)
            (direction->kind == Words || direction->kind == Metronome) &&
            before->noteIndex == direction->noteIndex && before->placement == direction->placement &&
            before->staff == direction->staff && before->visibility == direction->visibility &&
-           !before->moved && !direction->moved;
+           !direction->moved;
 }
 
 // True when the direction at `index` of `shown` continues the block of the

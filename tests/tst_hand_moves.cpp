@@ -3,8 +3,10 @@
 // curve controller, inverting slurs and ties, the note-shift reset,
 // aligning, the one offset rule that dragging, the arrow keys and aligning
 // share (an item stands after the regeneration where it was put), and the
-// deferred redraw of spans after a move.
+// deferred redraw of spans after a move, and a block of words that keeps
+// its move through regeneration, saving and the autosave.
 #include "dialogs/dialogslurcontrol.h"
+#include "drawing/mytextitem.h"
 #include "drawing/watcheritem.h"
 #include "model/credit.h"
 #include "model/direction.h"
@@ -34,6 +36,7 @@
 #include <QGraphicsRectItem>
 #include <QKeyEvent>
 #include <QMap>
+#include <QTemporaryDir>
 #include <QUndoStack>
 
 #include <algorithm>
@@ -63,6 +66,8 @@ std::unique_ptr<Score> generated(const QString &fixture, bool horizontal = true,
 const QString everyItem = QStringLiteral("undo/undo-EveryEditableItem.xml");
 const QString chords = QStringLiteral("moves/moves-ChordsWedgeSlur.xml");
 const QString inFlow = QStringLiteral("moves/moves-InFlowMarks.xml");
+const QString twoLineWords = QStringLiteral("layout/31x-Directions-WordsTwoLines.xml");
+const QString twoLineBlock = QStringLiteral("Solo over form\nAfter solos, D.C al Coda");
 
 Voice *voiceOf(Score &score, int measure)
 {
@@ -239,6 +244,58 @@ QString describe(const QPointF &p)
     return QStringLiteral("(%1, %2)").arg(p.x()).arg(p.y());
 }
 
+// The text items of the scene that hold "After solos" (the second line of
+// the two-line words), with their places.
+QList<const MyTextItem *> afterSolosItems(Score &score)
+{
+    QList<const MyTextItem *> found;
+    for (const QGraphicsItem *item : score.scene->items()) {
+        const auto *text = dynamic_cast<const MyTextItem *>(item);
+        if (text && text->text.contains(QLatin1String("After solos")))
+            found << text;
+    }
+    return found;
+}
+
+// Where the two-line block's first words are anchored (its note in the
+// second measure), scene units: the block's move counts from there.
+QPointF blockAnchor(Score &score)
+{
+    const QList<Direction *> shown =
+        score.measures.at(1)->parts.at(0)->voices.at(0)->shownDirections();
+    for (int i = 0; i < shown.size(); ++i) {
+        if (shown.at(i)->text == QLatin1String("Solo over form"))
+            return score.getDirectionPosition(1, 0, 0, i) * score.page->scaleFactor;
+    }
+    return QPointF(qQNaN(), qQNaN());
+}
+
+// Empty when the two-line block of `score` is drawn whole, `moved` from its
+// anchor.
+QString blockFault(Score &score, const QPointF &moved)
+{
+    const QList<const MyTextItem *> found = afterSolosItems(score);
+    if (found.size() != 1)
+        return QStringLiteral("%1 items hold the second line").arg(found.size());
+    if (found.first()->text != twoLineBlock)
+        return QStringLiteral("the block reads \"%1\"").arg(found.first()->text);
+    const QPointF from = found.first()->scenePos() - blockAnchor(score);
+    if (!near(from, moved))
+        return QStringLiteral("the block stands %1 from its anchor, moved to %2")
+            .arg(describe(from), describe(moved));
+    return QString();
+}
+
+// `path` loaded into a new score and generated as `generated` does.
+std::unique_ptr<Score> reopened(const QString &path, bool horizontal)
+{
+    auto score = std::make_unique<Score>(QStringLiteral("test"), 1, false);
+    if (!TestSupport::loadScoreFile(*score, path))
+        return nullptr;
+    score->page->horizontal = horizontal;
+    return score->generateScore() ? std::move(score) : nullptr;
+}
+
 } // namespace
 
 class TestHandMoves : public QObject
@@ -268,6 +325,8 @@ private slots:
     void inFlowMarksTakeNoOffset();
     void spansRedrawAfterMoves();
     void emptySelection();
+    void twoLineWordsKeepTheirMove_data();
+    void twoLineWordsKeepTheirMove();
 };
 
 void TestHandMoves::arrowMovesADirective()
@@ -1012,6 +1071,56 @@ void TestHandMoves::emptySelection()
     QVERIFY(score->moveItemsCommand(Score::MoveUp));
     score->alignItemsCommand(true);
     QCOMPARE(score->undoStack->count(), 0);
+}
+
+void TestHandMoves::twoLineWordsKeepTheirMove_data()
+{
+    QTest::addColumn<bool>("horizontal");
+    QTest::newRow("horizontal") << true;
+    QTest::newRow("vertical") << false;
+}
+
+// Two words of one direction are one block; dragged, the whole block
+// stands where it was let go after a regeneration, after the score file is
+// saved and opened again, and in the autosave file that recovery opens.
+void TestHandMoves::twoLineWordsKeepTheirMove()
+{
+    QFETCH(bool, horizontal);
+    auto score = generated(twoLineWords, horizontal, staffNotation);
+    QVERIFY(score);
+    const QList<const MyTextItem *> before = afterSolosItems(*score);
+    QCOMPARE(before.size(), 1);
+    QCOMPARE(before.first()->text, twoLineBlock);
+    auto *item = const_cast<MyTextItem *>(before.first());
+    const QPointF target = item->scenePos() + QPointF(6.0, 9.0);
+    score->scene->clearSelection();
+    item->setSelected(true);
+    item->setPos(target);
+    score->watcher->pushMoveCommands();
+    QCOMPARE(score->undoStack->count(), 1);
+    // Moved, the block takes no room of its own, so the measures around it
+    // may be spaced anew: its place counts from its anchor.
+    const QPointF moved = target - blockAnchor(*score);
+
+    score->generateScore();
+    QString fault = blockFault(*score, moved);
+    QVERIFY2(fault.isEmpty(), qPrintable("regenerated: " + fault));
+
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString saved = folder.filePath(QStringLiteral("moved.tnsx"));
+    QVERIFY(score->saveFileAs(saved));
+    auto again = reopened(saved, horizontal);
+    QVERIFY(again);
+    fault = blockFault(*again, moved);
+    QVERIFY2(fault.isEmpty(), qPrintable("reopened: " + fault));
+
+    score->autoSave();
+    auto recovered = reopened(score->autoSavePath(), horizontal);
+    QVERIFY(recovered);
+    fault = blockFault(*recovered, moved);
+    QVERIFY2(fault.isEmpty(), qPrintable("recovered: " + fault));
+    QFile::remove(score->autoSavePath());
 }
 
 VELMORA_TEST_MAIN(TestHandMoves)
