@@ -69,7 +69,7 @@ std::optional<QString> readWholeFile(const QString &path, QString &error)
                      "from MuseScore as uncompressed MusicXML (.musicxml)");
         return std::nullopt;
     }
-    return XmlFileText::decode(bytes);
+    return XmlFileText::decode(bytes, &error);
 }
 
 // "/C:/music/x.musicxml" is a Windows path written the URL way; the "/"

@@ -96,7 +96,7 @@ bool loadFile(Score &score, const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         qFatal("cannot read %s", qPrintable(path));
-    return loadMeasures(score, XmlFileText::decode(file.readAll()));
+    return loadMeasures(score, XmlFileText::decode(file.readAll()).value_or(QString()));
 }
 
 QString corpus(const QString &name)
