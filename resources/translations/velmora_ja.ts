@@ -4896,4 +4896,39 @@ It can&apos;t be saved, exported as MusicXML or changed: open the file again to 
 保存、MusicXML のエクスポート、編集はできません。行うにはファイルを開き直してください。</translation>
     </message>
 </context>
+<context>
+    <name>XmlFileText</name>
+    <message>
+        <source>parts of the file are UTF-8 and parts of it another encoding: save it again in one encoding (UTF-8)</source>
+        <translation>ファイルの一部は UTF-8、一部は別のエンコーディングです。1 つのエンコーディング (UTF-8) で保存し直してください</translation>
+    </message>
+    <message>
+        <source>the file is probably %1: save it as UTF-8, or name its encoding in its first line (&lt;?xml version=&quot;1.0&quot; encoding=&quot;%1&quot;?&gt;)</source>
+        <translation>ファイルはおそらく %1 です。UTF-8 で保存し直すか、1 行目でエンコーディングを指定してください (&lt;?xml version=&quot;1.0&quot; encoding=&quot;%1&quot;?&gt;)</translation>
+    </message>
+    <message>
+        <source>%1: the byte 0x%2 is not valid UTF-8; %3</source>
+        <translation>%1: バイト 0x%2 は UTF-8 として正しくありません。%3</translation>
+    </message>
+    <message>
+        <source>%1: the file is not valid %2, the encoding its first bytes announce</source>
+        <translation>%1: ファイルは先頭のバイトが示すエンコーディング %2 として正しくありません</translation>
+    </message>
+    <message>
+        <source>%1: the file declares the encoding %2, but its bytes are written one or more to a character (%3): correct the declaration to encoding=&quot;%4&quot;</source>
+        <translation>%1: ファイルはエンコーディング %2 を宣言していますが、バイトは 1 文字につき 1 バイト以上で書かれています (%3)。宣言を encoding=&quot;%4&quot; に直してください</translation>
+    </message>
+    <message>
+        <source>mixed encodings</source>
+        <translation>複数のエンコーディングの混在</translation>
+    </message>
+    <message>
+        <source>%1: the bytes are not valid %2, the encoding the file declares; %3</source>
+        <translation>%1: バイトはファイルが宣言するエンコーディング %2 として正しくありません。%3</translation>
+    </message>
+    <message>
+        <source>a byte there is damaged</source>
+        <translation>その位置のバイトが壊れています</translation>
+    </message>
+</context>
 </TS>

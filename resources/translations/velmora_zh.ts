@@ -4895,4 +4895,39 @@ It can&apos;t be saved, exported as MusicXML or changed: open the file again to 
 无法保存、导出为 MusicXML 或编辑：请重新打开该文件后再进行。</translation>
     </message>
 </context>
+<context>
+    <name>XmlFileText</name>
+    <message>
+        <source>parts of the file are UTF-8 and parts of it another encoding: save it again in one encoding (UTF-8)</source>
+        <translation>文件的一部分是 UTF-8，另一部分是其他编码：请以单一编码 (UTF-8) 重新保存</translation>
+    </message>
+    <message>
+        <source>the file is probably %1: save it as UTF-8, or name its encoding in its first line (&lt;?xml version=&quot;1.0&quot; encoding=&quot;%1&quot;?&gt;)</source>
+        <translation>文件可能是 %1：请另存为 UTF-8，或在第一行指明其编码 (&lt;?xml version=&quot;1.0&quot; encoding=&quot;%1&quot;?&gt;)</translation>
+    </message>
+    <message>
+        <source>%1: the byte 0x%2 is not valid UTF-8; %3</source>
+        <translation>%1：字节 0x%2 不是有效的 UTF-8；%3</translation>
+    </message>
+    <message>
+        <source>%1: the file is not valid %2, the encoding its first bytes announce</source>
+        <translation>%1：文件不是其开头字节所示编码 %2 的有效内容</translation>
+    </message>
+    <message>
+        <source>%1: the file declares the encoding %2, but its bytes are written one or more to a character (%3): correct the declaration to encoding=&quot;%4&quot;</source>
+        <translation>%1：文件声明的编码为 %2，但其字节按每个字符一个或多个字节写成 (%3)：请将声明改为 encoding=&quot;%4&quot;</translation>
+    </message>
+    <message>
+        <source>mixed encodings</source>
+        <translation>混合编码</translation>
+    </message>
+    <message>
+        <source>%1: the bytes are not valid %2, the encoding the file declares; %3</source>
+        <translation>%1：字节不是文件所声明编码 %2 的有效内容；%3</translation>
+    </message>
+    <message>
+        <source>a byte there is damaged</source>
+        <translation>该处的字节已损坏</translation>
+    </message>
+</context>
 </TS>
