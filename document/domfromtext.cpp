@@ -5,6 +5,7 @@
 #include <QList>
 #include <QPair>
 #include <QSet>
+#include <QTextBoundaryFinder>
 #include <QXmlStreamReader>
 
 #include <algorithm>
@@ -364,6 +365,30 @@ DomFromText::Fault DomFromText::read(QString text, QDomDocument &target, QString
     return Fault::None;
 }
 
+qsizetype DomFromText::characterCut(const QString &text, qsizetype limit)
+{
+    if (limit >= text.size())
+        return text.size();
+    if (limit <= 0)
+        return 0;
+    // The finder reads the whole text it is given: a window around the cut
+    // is enough to tell a cluster's bounds, and costs the same on any text.
+    constexpr qsizetype before = 256;
+    constexpr qsizetype after = 32;
+    const qsizetype start = std::max<qsizetype>(0, limit - before);
+    const QString window = text.mid(start, limit - start + after);
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, window);
+    finder.setPosition(limit - start);
+    if (finder.isAtBoundary())
+        return limit;
+    const qsizetype previous = finder.toPreviousBoundary();
+    qsizetype cut = previous > 0 ? start + previous : start;
+    // A cluster longer than the window: at least no pair is split.
+    if (cut > 0 && text.at(cut - 1).isHighSurrogate())
+        --cut;
+    return cut;
+}
+
 int DomFromText::cutLongTexts(QDomDocument &document, QString *firstWhere)
 {
     int cut = 0;
@@ -375,7 +400,8 @@ int DomFromText::cutLongTexts(QDomDocument &document, QString *firstWhere)
                                   .arg(node.parentNode().lineNumber())
                                   .arg(node.parentNode().columnNumber());
             }
-            node.setNodeValue(node.nodeValue().left(longestText));
+            const QString value = node.nodeValue();
+            node.setNodeValue(value.left(characterCut(value, longestText)));
         }
         node = nextInDocumentOrder(node);
     }

@@ -77,9 +77,15 @@ Fault read(QString text, QDomDocument &target, QString *where = nullptr,
            qsizetype maxElements = unlimited, const QList<ElementWeight> &weights = {},
            qsizetype *counted = nullptr);
 
-// Cuts every text node longer than `longestText` characters to that length
-// (a lyric or a word of megabytes costs gigabytes to draw). Returns how many
-// were cut; `firstWhere` receives "line L, column C" of the first.
+// Cuts every text node longer than `longestText` characters to at most that
+// length (a lyric or a word of megabytes costs gigabytes to draw), at a
+// character boundary as the reader sees characters: never inside a
+// surrogate pair, never between a letter and its combining marks. Returns
+// how many were cut; `firstWhere` receives "line L, column C" of the first.
 int cutLongTexts(QDomDocument &document, QString *firstWhere = nullptr);
+
+// The length at most `limit` to which `text` can be cut on a boundary of
+// user-perceived characters (grapheme clusters).
+qsizetype characterCut(const QString &text, qsizetype limit);
 
 } // namespace DomFromText

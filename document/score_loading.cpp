@@ -155,6 +155,11 @@ void Score::cutLongTexts(QDomDocument &document)
                              .arg(where);
     qInfo().noquote() << line;
     appendLog(line + QLatin1Char('\n'));
+    // The texts differ from the file's from now on, and a save keeps them
+    // so: the user hears of it, not only the log.
+    const QString path = filePath.isEmpty() ? musicXmlFilePath : filePath;
+    Prompter::instance().information(
+        this, tr("Velmora"), path.isEmpty() ? line : QStringLiteral("%1\n%2").arg(path, line));
 }
 
 std::optional<QString> Score::loadText(QString text)

@@ -3,6 +3,7 @@
 // the identification kept whole), the measure builder, reloading, the refusal
 // of documents that cannot be a score, and every file of the shared corpus.
 #include "app/version.h"
+#include "document/domfromtext.h"
 #include "document/partsettingrows.h"
 #include "document/scorexmlmode.h"
 #include "document/settingsvalues.h"
@@ -98,6 +99,8 @@ private slots:
     void nestingDepth();
     void environmentFileOnlyWhenAsked();
     void blankLyricsSurvive();
+    void longTextsAreCutAtACharacter_data();
+    void longTextsAreCutAtACharacter();
     void pickupOutlivesTheDocument_data();
     void pickupOutlivesTheDocument();
     void everyCorpusFileLoadsOrIsRefused();
@@ -483,6 +486,61 @@ void TestLoading::blankLyricsSurvive()
     auto reopened = newScore();
     QVERIFY(load(*reopened, saved).has_value());
     QCOMPARE(reopened->buildScoreXml(ScoreXmlMode::ScoreFile).count(blank), 5);
+}
+
+void TestLoading::longTextsAreCutAtACharacter_data()
+{
+    QTest::addColumn<QString>("text"); // longer than the loader keeps
+    QTest::addColumn<int>("kept");     // how much of it stays
+    const int limit = int(DomFromText::longestText);
+    const QString xs(limit - 1, QLatin1Char('x'));
+    // The cut at the limit would fall inside the pair, or between the "e"
+    // and its accent.
+    QTest::newRow("surrogate pair") << xs + QStringLiteral("\U0001F600tail") << limit - 1;
+    QTest::newRow("combining mark") << xs + QStringLiteral("e\u0301tail") << limit - 1;
+    QTest::newRow("one emoji repeated")
+        << QStringLiteral("\U0001F600").repeated(limit) << limit;
+    // Five units a cluster: the limit falls one unit into the 820th.
+    QTest::newRow("joined emoji repeated")
+        << QStringLiteral("\U0001F469\u200D\U0001F4BB").repeated(limit / 4) << limit - 1;
+    QTest::newRow("flags repeated")
+        << QStringLiteral("\U0001F1EF\U0001F1F5").repeated(limit) << limit;
+}
+
+// A text beyond what the loader keeps is cut where a character ends, so the
+// score file and the MusicXML export hold the same valid text, and the user
+// is told where, not only the log.
+void TestLoading::longTextsAreCutAtACharacter()
+{
+    QFETCH(QString, text);
+    QFETCH(int, kept);
+    const QString document = partwise(
+        QStringLiteral("<part-list><score-part id=\"P1\"/></part-list>\n<part id=\"P1\">"
+                       "<measure><note><pitch><step>C</step><octave>4</octave></pitch>"
+                       "<duration>1</duration><lyric><text>%1</text></lyric></note></measure>"
+                       "</part>")
+            .arg(text));
+    auto score = newScore();
+    score->musicXmlFilePath = QStringLiteral("/tmp/long.musicxml");
+    QVERIFY(load(*score, document).has_value());
+    const QString expected = text.left(kept);
+    const Lyrics *lyric = score->measures.at(0)->parts.at(0)->voices.at(0)->notes.at(0)->lyrics.value(0);
+    QVERIFY(lyric);
+    QCOMPARE(lyric->text.size(), expected.size());
+    QCOMPARE(lyric->text, expected);
+
+    const QString saved = score->buildScoreXml(ScoreXmlMode::ScoreFile);
+    QVERIFY(saved.contains(QStringLiteral("<text>") + expected + QStringLiteral("</text>")));
+    const QString exported = QDir::homePath() + QStringLiteral("/long.musicxml");
+    QVERIFY(score->exportMusicXMLFile(exported, ScoreXmlMode::PlainMusicXml));
+    QVERIFY(readText(exported).contains(QStringLiteral("<text>") + expected +
+                                        QStringLiteral("</text>")));
+
+    const QStringList told = TestSupport::prompter().texts(QStringLiteral("information"));
+    QCOMPARE(told.size(), 1);
+    QVERIFY2(told.first().startsWith(QStringLiteral("/tmp/long.musicxml\n")) &&
+                 told.first().contains(QStringLiteral("line 2, column")),
+             qPrintable(told.first()));
 }
 
 // A score that opens with a pickup is told at load, so that drawing it
