@@ -135,15 +135,18 @@ void readInnerStaff(Direction *direction, const QDomElement &directionType)
         direction->staff = index;
 }
 
-// Two beat units without a tempo read as "Q = H": the equals sign goes
-// before the second unit (and its dot).
-QString metronomeText(QString text)
+// The letter a beat unit is coded with in a metronome mark's text
+// (B breve, W whole, H half, Q quarter, E eighth, S 16th, T 32nd, X 64th),
+// a null character for a unit this program does not draw.
+QChar beatUnitCode(const QString &unit)
 {
-    if (text.isEmpty() || text.contains(QLatin1Char('=')))
-        return text;
-    const int unitLength = text.endsWith(QLatin1Char('.')) ? 2 : 1;
-    text.insert(qMax(0, int(text.size()) - unitLength), QStringLiteral(" = "));
-    return text;
+    static const QHash<QString, QChar> codes = {
+        {QStringLiteral("breve"), QLatin1Char('B')}, {QStringLiteral("whole"), QLatin1Char('W')},
+        {QStringLiteral("half"), QLatin1Char('H')},  {QStringLiteral("quarter"), QLatin1Char('Q')},
+        {QStringLiteral("eighth"), QLatin1Char('E')}, {QStringLiteral("16th"), QLatin1Char('S')},
+        {QStringLiteral("32nd"), QLatin1Char('T')},  {QStringLiteral("64th"), QLatin1Char('X')},
+    };
+    return codes.value(unit);
 }
 
 // The state one `direction` element carries from item to item.
@@ -325,27 +328,38 @@ Direction *Score::readMetronome(const QDomElement &metronome, const QDomElement 
 {
     auto *direction = new Direction;
     direction->kind = Metronome;
-    QString text;
+    // The first beat unit with its dots, then "=" and the second unit or the
+    // tempo, in the order the mark reads whatever the order of the elements.
+    QStringList units;
+    QString perMinute;
+    bool unitKnown = false;
     for (QDomElement child = metronome.firstChildElement(); !child.isNull();
          child = child.nextSiblingElement()) {
         const QString tag = child.tagName();
         if (tag == QLatin1String("beat-unit")) {
-            const QString unit = child.text().trimmed();
-            if (unit == QLatin1String("quarter"))
-                text += QLatin1Char('Q');
-            else if (unit == QLatin1String("eighth"))
-                text += QLatin1Char('E');
-            else if (unit == QLatin1String("half"))
-                text += QLatin1Char('H');
+            const QChar code = beatUnitCode(child.text().trimmed());
+            unitKnown = !code.isNull();
+            if (unitKnown)
+                units.append(QString(code));
+            else
+                qDebug().noquote() << "metronome: beat unit" << child.text().trimmed()
+                                   << "left out, line" << child.lineNumber();
         } else if (tag == QLatin1String("beat-unit-dot")) {
-            text += QLatin1Char('.');
+            if (unitKnown && !units.isEmpty())
+                units.last() += QLatin1Char('.');
         } else if (tag == QLatin1String("per-minute")) {
-            text += QStringLiteral(" = ") + child.text();
+            perMinute = child.text().simplified();
         }
     }
+    QString text = units.value(0);
+    const QString other = units.size() >= 2 ? units.at(1) : perMinute;
+    if (!other.isEmpty())
+        text += QStringLiteral(" = ") + other;
+    if (!text.isEmpty() && metronome.attribute(QStringLiteral("parentheses")) == QLatin1String("yes"))
+        text = QLatin1Char('(') + text + QLatin1Char(')');
     readOffset(direction, metronome);
     readScale(direction, metronome);
-    direction->text = metronomeText(text);
+    direction->text = text;
     direction->noteIndex = noteIndex;
     readInnerStaff(direction, directionType);
     return direction;

@@ -1,5 +1,7 @@
 #include "drawing/mytextitem.h"
 
+#include "drawing/temponotes.h"
+
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -61,9 +63,9 @@ QRectF MyTextItem::boundingRect() const
     if (!vertical) {
         // A text across keeps its line breaks: one line below another.
         const QStringList lines = text.split(QLatin1Char('\n'));
-        int widest = 0;
+        double widest = 0;
         for (const QString &line : lines)
-            widest = std::max(widest, metrics.horizontalAdvance(line));
+            widest = std::max(widest, lineWidth(line));
         return QRectF(0.0, 0.0, widest, double(metrics.height()) * lines.size());
     }
     // A character beyond the basic plane takes two places in the string.
@@ -113,20 +115,62 @@ void MyTextItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option
     if (!vertical) {
         const QStringList lines = text.split(QLatin1Char('\n'));
         for (int i = 0; i < lines.size(); ++i)
-            painter->drawText(origins.at(i), lines.at(i));
+            paintLine(painter, origins.at(i), lines.at(i));
     } else {
+        const QFontMetricsF metrics(font);
+        const double column = metrics.horizontalAdvance(QStringLiteral("\u3042"));
         int index = 0;
         for (int i = 0; i < text.size(); ++i) {
             if (text.at(i) == QLatin1Char(' '))
                 continue;
             // A character beyond the basic plane is drawn from both halves.
             const int length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-            painter->drawText(origins.at(index++), text.mid(i, length));
+            const QString character = text.mid(i, length);
+            const QPointF origin = origins.at(index++);
+            const int value = TempoNotes::noteValue(character.toUcs4().value(0));
+            if (value >= 0) {
+                // A note value stands in the middle of its place.
+                const TempoNotes::Run note{character, value, 0};
+                const double left = 0.5 * (column - TempoNotes::noteAdvance(note, metrics));
+                painter->fillPath(TempoNotes::notePath(note, metrics).translated(
+                                      origin + QPointF(left, 0.0)),
+                                  painter->pen().color());
+            } else {
+                painter->drawText(origin, character);
+            }
             i += length - 1;
         }
     }
     painter->setBrush(oldBrush);
     painter->setPen(oldPen);
+}
+
+double MyTextItem::lineWidth(const QString &line) const
+{
+    if (!TempoNotes::containsNote(line))
+        return QFontMetrics(font).horizontalAdvance(line);
+    return TempoNotes::lineAdvance(line, QFontMetricsF(font));
+}
+
+void MyTextItem::paintLine(QPainter *painter, QPointF origin, const QString &line) const
+{
+    if (!TempoNotes::containsNote(line)) {
+        painter->drawText(origin, line);
+        return;
+    }
+    // Plain pieces by the font, note values by their own drawing, all on
+    // the line's baseline.
+    const QFontMetricsF metrics(font);
+    for (const TempoNotes::Run &run : TempoNotes::runs(line)) {
+        if (run.value < 0) {
+            painter->drawText(origin, run.text);
+            origin.rx() += metrics.horizontalAdvance(run.text);
+        } else {
+            painter->fillPath(TempoNotes::notePath(run, metrics).translated(origin),
+                              painter->pen().color());
+            origin.rx() += TempoNotes::noteAdvance(run, metrics);
+        }
+    }
 }
 
 QFont MyTextItem::deviceFont(const QPaintDevice *device) const

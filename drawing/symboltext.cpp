@@ -1,5 +1,7 @@
 #include "drawing/symboltext.h"
 
+#include "drawing/temponotes.h"
+
 #include <QDebug>
 #include <QGlyphRun>
 #include <QHash>
@@ -133,7 +135,8 @@ QString drawable(const QString &text, const QFont &font)
     out.reserve(mapped.size());
     static QSet<char32_t> logged;
     for (const char32_t c : mapped.toUcs4()) {
-        if (hasGlyph(c, font)) {
+        // Note values are drawn by the text item, whatever the fonts.
+        if (TempoNotes::noteValue(c) >= 0 || hasGlyph(c, font)) {
             out += QString::fromUcs4(&c, 1);
             continue;
         }

@@ -7,7 +7,8 @@
 // it should be drawn: each known private-use sign replaced by the plain
 // letters or the standard Unicode music character that says the same, and
 // every character that no installed or bundled font can draw left out (one
-// log line per character and run, never a box).
+// log line per character and run, never a box). Note values are kept: the
+// text item draws them itself (see TempoNotes).
 #pragma once
 
 #include <QFont>
@@ -23,7 +24,8 @@ QString withStandardSymbols(const QString &text);
 // has a glyph for the character `ucs4`.
 bool hasGlyph(char32_t ucs4, const QFont &font);
 
-// withStandardSymbols, then without the characters no font draws.
+// withStandardSymbols, then without the characters no font draws (note
+// values excepted).
 QString drawable(const QString &text, const QFont &font);
 
 // The code points of `text` (after withStandardSymbols) no font draws.

@@ -228,31 +228,50 @@ void Score::sendDirectionSpan(Measure *measure, int part, int voice, Direction *
 
 namespace {
 
-// A metronome mark as text: the beat units as note characters, "=" and the
-// tempo ("Q. = 72" reads "♩. = 72"). A mark without a beat unit shows
-// its tempo as Maelzel's "M.M. = 90".
+// A beat unit as the reader codes it (a letter, then its dots) in the
+// note character the text item draws; empty for anything else.
+QString beatUnitText(const QString &coded)
+{
+    static const QHash<QChar, char32_t> units = {
+        {QLatin1Char('B'), 0x1D15C}, {QLatin1Char('W'), 0x1D15D}, {QLatin1Char('H'), 0x1D15E},
+        {QLatin1Char('Q'), 0x2669},  {QLatin1Char('E'), 0x266A},  {QLatin1Char('S'), 0x1D161},
+        {QLatin1Char('T'), 0x1D162}, {QLatin1Char('X'), 0x1D163},
+    };
+    if (coded.isEmpty() || !units.contains(coded.front()))
+        return QString();
+    for (qsizetype i = 1; i < coded.size(); ++i) {
+        if (coded.at(i) != QLatin1Char('.'))
+            return QString();
+    }
+    const char32_t note = units.value(coded.front());
+    return QString::fromUcs4(&note, 1) + coded.mid(1);
+}
+
+// A metronome mark as text: the beat unit with its dots, "=" and the tempo
+// or the other unit, in parentheses when the file asks for them ("(Q. = H..)"
+// reads "(♩. = 𝅗𝅥..)"). A mark without a beat unit shows its tempo as
+// Maelzel's "M.M. = 90".
 QString metronomeText(const QString &coded)
 {
-    static const QHash<QChar, QString> units = {
-        {QLatin1Char('Q'), QStringLiteral("\u2669")},
-        {QLatin1Char('E'), QStringLiteral("\u266A")},
-        {QLatin1Char('H'), QString::fromUcs4(U"\U0001D15E")},
-    };
+    QString body = coded.simplified();
+    const bool parenthesised = body.size() >= 2 && body.startsWith(QLatin1Char('(')) &&
+                               body.endsWith(QLatin1Char(')'));
+    if (parenthesised)
+        body = body.mid(1, body.size() - 2).trimmed();
+    const qsizetype equals = body.indexOf(QLatin1Char('='));
+    QString unit = (equals < 0 ? body : body.left(equals)).trimmed();
+    QString other = equals < 0 ? QString() : body.mid(equals + 1).trimmed();
+    if (!beatUnitText(unit).isEmpty())
+        unit = beatUnitText(unit);
+    if (!beatUnitText(other).isEmpty())
+        other = beatUnitText(other);
     QString text;
-    bool unit = false;
-    for (const QChar c : coded) {
-        const auto found = units.constFind(c);
-        if (found != units.constEnd()) {
-            text += found.value();
-            unit = true;
-        } else {
-            text += c;
-        }
-    }
-    text = text.simplified();
-    if (!unit && !text.isEmpty())
-        text = QStringLiteral("M.M. ") +
-               (text.startsWith(QLatin1Char('=')) ? text : QStringLiteral("= ") + text);
+    if (unit.isEmpty())
+        text = other.isEmpty() ? QString() : QStringLiteral("M.M. = ") + other;
+    else
+        text = other.isEmpty() ? unit : unit + QStringLiteral(" = ") + other;
+    if (parenthesised && !text.isEmpty())
+        text = QLatin1Char('(') + text + QLatin1Char(')');
     return text;
 }
 

@@ -6,6 +6,7 @@
 #include "drawing/movableitem.h"
 #include "drawing/mypath.h"
 #include "drawing/mytextitem.h"
+#include "drawing/temponotes.h"
 #include "drawing/octshift.h"
 #include "drawing/wedge.h"
 #include "model/direction.h"
@@ -28,6 +29,9 @@
 #include <QGraphicsLineItem>
 #include <QGraphicsRectItem>
 #include <QGraphicsTextItem>
+#include <QImage>
+#include <QPainter>
+#include <QStyleOptionGraphicsItem>
 #include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
@@ -149,6 +153,8 @@ private slots:
     void wordsAreSvgText();
     void metronomeMarksAreTempoText_data();
     void metronomeMarksAreTempoText();
+    void metronomeMarksReadAsWritten_data();
+    void metronomeMarksReadAsWritten();
     void metronomeMarksStandApart_data();
     void metronomeMarksStandApart();
     void wordsOfOneDirectionAreOneBlock_data();
@@ -276,6 +282,12 @@ void TestDirectionItems::metronomeMarksAreTempoText_data()
     QTest::newRow("half, tempo 0") << "H = 0" << QString::fromUcs4(U"\U0001D15E = 0");
     QTest::newRow("unit for unit") << "Q = H" << QString::fromUcs4(U"\u2669 = \U0001D15E");
     QTest::newRow("no beat unit") << " = 90" << QStringLiteral("M.M. = 90");
+    QTest::newRow("no beat unit, in parentheses") << "( = 90)" << QStringLiteral("(M.M. = 90)");
+    QTest::newRow("dots on both units, in parentheses")
+        << "(Q. = H..)" << QString::fromUcs4(U"(\u2669. = \U0001D15E..)");
+    QTest::newRow("sixteenth, five dots") << "S..... = 60" << QString::fromUcs4(U"\U0001D161..... = 60");
+    QTest::newRow("whole alone") << "W" << QString::fromUcs4(U"\U0001D15D");
+    QTest::newRow("a tempo of letters stays text") << "Q = ca. Quick" << QStringLiteral("\u2669 = ca. Quick");
     QTest::newRow("nothing") << "" << QString();
 }
 
@@ -294,6 +306,137 @@ void TestDirectionItems::metronomeMarksAreTempoText()
     verifyDirectionTag(text, 0);
     QCOMPARE(text->text, drawn);
     QCOMPARE(text->font, dynamic_cast<MyTextItem *>(words->item)->font);
+}
+
+void TestDirectionItems::metronomeMarksReadAsWritten_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<bool>("horizontal");
+    for (const int style : {0, 5, 12}) {
+        for (const bool horizontal : {true, false})
+            QTest::addRow("style %d %s", style, horizontal ? "h" : "v") << style << horizontal;
+    }
+}
+
+// The four marks of the suite's file read as the file writes them: each
+// unit with its own dots, "=" between, the parentheses asked for. Drawn,
+// the note stands on the text's baseline, each dot is ink of its own
+// beside its head, and no gap along the mark is wider than a blank and a
+// half (a note from a fallback font left one of 2.5 mm; a dot on the text's
+// baseline stood 1.5 mm from its head).
+void TestDirectionItems::metronomeMarksReadAsWritten()
+{
+    QFETCH(int, style);
+    QFETCH(bool, horizontal);
+    const auto score = TestSupport::generatedScore(
+        TestSupport::fixturePath(
+            QStringLiteral("corpus/lilypond-musicxml-testsuite/31c-MetronomeMarks.xml")),
+        style, horizontal);
+    QVERIFY(score);
+    const QStringList expected = {
+        QStringLiteral("\u2669. = 100"), QString::fromUcs4(U"\u2669.. = \U0001D15E."),
+        QString::fromUcs4(U"(\u2669. = \U0001D15E..)"), QStringLiteral("(\u2669. = 77)")};
+    QList<MyTextItem *> marks;
+    for (const Measure *m : score->measures) {
+        for (const Direction *d : m->parts.at(0)->voices.at(0)->directions) {
+            if (d->kind == Metronome)
+                marks.append(dynamic_cast<MyTextItem *>(d->item));
+        }
+    }
+    QCOMPARE(marks.size(), expected.size());
+    constexpr double pxPerMm = 40.0;
+    const double s = score->page->scaleFactor;
+    for (int i = 0; i < marks.size(); ++i) {
+        MyTextItem *mark = marks.at(i);
+        QVERIFY(mark);
+        QCOMPARE(mark->text, expected.at(i));
+        // The item drawn upright, at a known scale.
+        const QRectF box = mark->boundingRect();
+        const double k = pxPerMm / s;
+        QImage image(qCeil(box.width() * k) + 2, qCeil(box.height() * k) + 2,
+                     QImage::Format_Grayscale8);
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.scale(k, k);
+            QStyleOptionGraphicsItem option;
+            mark->paint(&painter, &option, nullptr);
+        }
+        if (qEnvironmentVariableIsSet("DUMP_MARKS")) image.save(QStringLiteral("/tmp/r16c-mark%1.png").arg(i));
+        const auto inked = [&image](int x, int y) { return qGray(image.pixel(x, y)) < 128; };
+        const auto columnInked = [&](int x) {
+            for (int y = 0; y < image.height(); ++y) {
+                if (inked(x, y))
+                    return true;
+            }
+            return false;
+        };
+        const auto lowestInk = [&](int from, int to) {
+            int lowest = -1;
+            for (int x = std::max(0, from); x < std::min(image.width(), to); ++x) {
+                for (int y = image.height() - 1; y > lowest; --y) {
+                    if (inked(x, y))
+                        lowest = y;
+                }
+            }
+            return lowest;
+        };
+        // One baseline: the note's foot and the "=" or tempo after it.
+        const QFontMetricsF metrics(mark->font);
+        const int opening = mark->text.startsWith(QLatin1Char('(')) ? 1 : 0;
+        const QList<TempoNotes::Run> runs = TempoNotes::runs(mark->text.mid(opening));
+        const double start = opening ? metrics.horizontalAdvance(QLatin1Char('(')) * k : 0.0;
+        const TempoNotes::Run note = runs.value(0);
+        QVERIFY(note.value >= 0);
+        const double noteEnd = start + TempoNotes::noteAdvance(note, metrics) * k;
+        const double baseline = mark->characterOrigins().at(0).y() * k;
+        const int foot = lowestInk(int(start), int(noteEnd));
+        // Along the note no gap wider than half a millimetre; from its
+        // last ink to the next no more than a blank and a little air.
+        int gap = 0;
+        int lastInk = -1;
+        for (int x = int(start); x < int(noteEnd); ++x) {
+            if (columnInked(x)) {
+                QVERIFY2(lastInk < 0 || x - lastInk - 1 <= 0.5 * pxPerMm,
+                         qPrintable(QStringLiteral("mark %1: a gap of %2 mm inside '%3'")
+                                        .arg(i)
+                                        .arg((x - lastInk - 1) / pxPerMm)
+                                        .arg(note.text)));
+                lastInk = x;
+            }
+        }
+        int next = lastInk + 1;
+        while (next < image.width() && !columnInked(next))
+            ++next;
+        gap = next - lastInk - 1;
+        const double blank = metrics.horizontalAdvance(QLatin1Char(' ')) * k;
+        QVERIFY2(gap <= blank + 0.6 * pxPerMm,
+                 qPrintable(QStringLiteral("mark %1: a gap of %2 mm after '%3'")
+                                .arg(i)
+                                .arg(gap / pxPerMm)
+                                .arg(note.text)));
+        QVERIFY2(std::abs(foot - baseline) <= 0.2 * pxPerMm,
+                 qPrintable(QStringLiteral("mark %1: the note's foot %2 mm off the baseline")
+                                .arg(i)
+                                .arg((foot - baseline) / pxPerMm)));
+        // Its dots: along the row through the head's middle, each dot adds
+        // one run of ink to what the head shows there.
+        const int row = qRound(baseline - 0.22 * metrics.capHeight() * k);
+        int pieces = 0;
+        bool inside = false;
+        for (int x = int(start); x < int(noteEnd); ++x) {
+            if (inked(x, row) && !inside)
+                ++pieces;
+            inside = inked(x, row);
+        }
+        const int headPieces = note.value <= 2 ? 2 : 1; // an open head shows its hole
+        QVERIFY2(pieces == headPieces + note.dots,
+                 qPrintable(QStringLiteral("mark %1: %2 pieces of ink through the head of '%3'")
+                                .arg(i)
+                                .arg(pieces)
+                                .arg(note.text)));
+    }
 }
 
 // Five marks in one measure stand at their beats, apart from each other and

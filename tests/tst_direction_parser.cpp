@@ -173,8 +173,32 @@ void TestDirectionParser::items_data()
         << types("<metronome><beat-unit>quarter</beat-unit><beat-unit>half</beat-unit>"
                  "<beat-unit-dot/></metronome>")
         << "9:Q = H.@3";
-    QTest::newRow("metronome of an unknown unit")
-        << types("<metronome><beat-unit>whole</beat-unit></metronome>") << "9:@3";
+    QTest::newRow("metronome of a whole note alone")
+        << types("<metronome><beat-unit>whole</beat-unit></metronome>") << "9:W@3";
+    // Each dot stays with its own unit, whatever unit follows.
+    QTest::newRow("metronome double-dotted quarter to dotted half")
+        << types("<metronome><beat-unit>quarter</beat-unit><beat-unit-dot/><beat-unit-dot/>"
+                 "<beat-unit>half</beat-unit><beat-unit-dot/></metronome>")
+        << "9:Q.. = H.@3";
+    QTest::newRow("metronome in parentheses, unit to double-dotted unit")
+        << types(R"(<metronome parentheses="yes"><beat-unit>quarter</beat-unit><beat-unit-dot/>)"
+                 "<beat-unit>half</beat-unit><beat-unit-dot/><beat-unit-dot/></metronome>")
+        << "9:(Q. = H..)@3";
+    QTest::newRow("metronome in parentheses with a tempo")
+        << types(R"(<metronome parentheses="yes"><beat-unit>16th</beat-unit>)"
+                 "<per-minute> 77 </per-minute></metronome>")
+        << "9:(S = 77)@3";
+    QTest::newRow("metronome of five dots")
+        << types("<metronome><beat-unit>eighth</beat-unit><beat-unit-dot/><beat-unit-dot/>"
+                 "<beat-unit-dot/><beat-unit-dot/><beat-unit-dot/><per-minute>60</per-minute>"
+                 "</metronome>")
+        << "9:E..... = 60@3";
+    QTest::newRow("metronome of an unknown unit keeps its tempo")
+        << types("<metronome><beat-unit>256th</beat-unit><beat-unit-dot/>"
+                 "<per-minute>90</per-minute></metronome>")
+        << "9: = 90@3";
+    QTest::newRow("metronome with nothing to show")
+        << types(R"(<metronome parentheses="yes"/>)") << "9:@3";
     QTest::newRow("rehearsal after the first note stands at its note")
         << types("<rehearsal>A{1,2}</rehearsal>") << "2:A{1,2}@3";
     QTest::newRow("octave shift down")

@@ -4,6 +4,7 @@
 #include "drawing/movableitem.h"
 #include "drawing/mytextitem.h"
 #include "drawing/symboltext.h"
+#include "drawing/temponotes.h"
 #include "model/direction.h"
 #include "model/itemtags.h"
 #include "model/measure.h"
@@ -610,7 +611,8 @@ void checkGlyphs(QList<std::tuple<QString, QFont, Box>> &texts, const QList<QRec
 {
     for (auto &[text, font, box] : texts) {
         for (const char32_t c : text.toUcs4()) {
-            if (SymbolText::hasGlyph(c, font))
+            // Note values are the text item's own drawing.
+            if (TempoNotes::noteValue(c) >= 0 || SymbolText::hasGlyph(c, font))
                 continue;
             box.page = sheetOf(sheets, box.rect.center());
             box.id += QStringLiteral(" U+%1").arg(QString::number(c, 16).toUpper());
