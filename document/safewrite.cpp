@@ -1,5 +1,7 @@
 #include "document/safewrite.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QTemporaryFile>
@@ -10,6 +12,12 @@
 namespace {
 
 SafeWrite::FaultHook &faultHook()
+{
+    static SafeWrite::FaultHook hook;
+    return hook;
+}
+
+SafeWrite::FaultHook &replaceFaultHook()
 {
     static SafeWrite::FaultHook hook;
     return hook;
@@ -39,12 +47,48 @@ bool writeAll(QFileDevice &file, const QByteArray &bytes, QString &error)
     return true;
 }
 
+// A temporary file written without the device's buffer, for the same
+// reason as above: a buffered tail that reaches the disk only part way
+// fails at the flush without any reason ("Unknown error").
+class UnbufferedTemporaryFile : public QTemporaryFile
+{
+public:
+    using QTemporaryFile::QTemporaryFile;
+    bool openUnbuffered() { return QTemporaryFile::open(QIODevice::ReadWrite | Unbuffered); }
+};
+
+std::filesystem::path nativePath(const QString &path)
+{
+    return QFileInfo(path).filesystemAbsoluteFilePath();
+}
+
 } // namespace
 
 namespace SafeWrite {
 
+bool canReplace(const QString &path, QString &error)
+{
+    const QFileInfo target(path);
+    if (target.isDir()) {
+        error = QCoreApplication::translate("SafeWrite", "Filename refers to a directory");
+        return false;
+    }
+    // A rename replaces a read-only file as readily as any other, and the
+    // administrator may write any file: a file whose owner took its own
+    // right to write away is kept all the same.
+    if (target.exists() &&
+        (!target.isWritable() || !(target.permissions() & QFileDevice::WriteOwner))) {
+        error = QCoreApplication::translate("SafeWrite", "Existing file %1 is not writable")
+                    .arg(path);
+        return false;
+    }
+    return true;
+}
+
 bool replaceFile(const QString &path, const QByteArray &bytes, QString &error)
 {
+    if (!canReplace(path, error))
+        return false;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         error = file.errorString();
@@ -73,10 +117,13 @@ FileSet::~FileSet() = default; // the temporary files not committed go with it
 
 bool FileSet::add(const QString &path, const QByteArray &bytes, QString &error)
 {
+    if (!canReplace(path, error))
+        return false;
     const QFileInfo target(path);
-    auto file = std::make_unique<QTemporaryFile>(target.absolutePath() + QStringLiteral("/.") +
-                                                 target.fileName() + QStringLiteral(".XXXXXX"));
-    if (!file->open()) {
+    auto file = std::make_unique<UnbufferedTemporaryFile>(
+        target.absolutePath() + QStringLiteral("/.") + target.fileName() +
+        QStringLiteral(".XXXXXX"));
+    if (!file->openUnbuffered()) {
         error = file->errorString();
         return false;
     }
@@ -93,32 +140,108 @@ bool FileSet::add(const QString &path, const QByteArray &bytes, QString &error)
                                          : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                QFileDevice::ReadGroup | QFileDevice::ReadOther);
     file->close();
-    m_staged.push_back({path, std::move(file)});
+    m_staged.push_back({path, std::move(file), QString()});
     return true;
 }
 
 bool FileSet::commit(QString &error, QString &failedPath)
 {
-    for (Staged &staged : m_staged) {
+    if (!keepOldTargets(error, failedPath))
+        return false;
+    for (std::size_t i = 0; i < m_staged.size(); ++i) {
+        Staged &staged = m_staged[i];
         // Replaces the target in one step, as QSaveFile does; QFile::rename
         // refuses an existing target.
         std::error_code failure;
-        std::filesystem::rename(QFileInfo(staged.file->fileName()).filesystemAbsoluteFilePath(),
-                                QFileInfo(staged.target).filesystemAbsoluteFilePath(), failure);
-        if (failure) {
-            error = QString::fromStdString(failure.message());
+        error = replaceFaultHook() ? replaceFaultHook()(staged.target) : QString();
+        if (error.isEmpty()) {
+            std::filesystem::rename(nativePath(staged.file->fileName()),
+                                    nativePath(staged.target), failure);
+            if (failure)
+                error = QString::fromStdString(failure.message());
+        }
+        if (!error.isEmpty()) {
             failedPath = staged.target;
+            putBackOldTargets(i);
             return false;
         }
         staged.file->setAutoRemove(false);
     }
+    dropBackups();
     m_staged.clear();
     return true;
+}
+
+// The whole set looked at again (a page may have turned into a folder
+// while the others were written), then a second name for every target that
+// exists, beside it: a hard link where the file system has them, else a
+// copy. Nothing is replaced yet, so a failure here only drops the backups.
+bool FileSet::keepOldTargets(QString &error, QString &failedPath)
+{
+    for (const Staged &staged : m_staged) {
+        if (!canReplace(staged.target, error)) {
+            failedPath = staged.target;
+            return false;
+        }
+    }
+    for (Staged &staged : m_staged) {
+        if (!QFileInfo::exists(staged.target))
+            continue;
+        const QString backup = staged.file->fileName() + QStringLiteral(".old");
+        std::error_code failure;
+        std::filesystem::create_hard_link(nativePath(staged.target), nativePath(backup), failure);
+        if (failure) {
+            failure.clear();
+            std::filesystem::copy_file(nativePath(staged.target), nativePath(backup), failure);
+        }
+        if (failure) {
+            error = QString::fromStdString(failure.message());
+            failedPath = staged.target;
+            QFile::remove(backup);
+            dropBackups();
+            return false;
+        }
+        staged.backup = backup;
+    }
+    return true;
+}
+
+// The first `replaced` targets get their old files back, or go when they
+// are new; the rest were never touched.
+void FileSet::putBackOldTargets(std::size_t replaced)
+{
+    for (std::size_t i = 0; i < replaced; ++i) {
+        Staged &staged = m_staged[i];
+        std::error_code failure;
+        if (staged.backup.isEmpty()) {
+            std::filesystem::remove(nativePath(staged.target), failure);
+            continue;
+        }
+        // A backup that cannot go back stays beside the target: it holds
+        // the only copy of the old file.
+        std::filesystem::rename(nativePath(staged.backup), nativePath(staged.target), failure);
+        staged.backup.clear();
+    }
+    dropBackups();
+}
+
+void FileSet::dropBackups()
+{
+    for (Staged &staged : m_staged) {
+        if (!staged.backup.isEmpty())
+            QFile::remove(staged.backup);
+        staged.backup.clear();
+    }
 }
 
 void setFaultHook(FaultHook hook)
 {
     faultHook() = std::move(hook);
+}
+
+void setReplaceFaultHook(FaultHook hook)
+{
+    replaceFaultHook() = std::move(hook);
 }
 
 } // namespace SafeWrite

@@ -28,11 +28,17 @@ namespace SafeWrite {
 // space left on device" or "File too large").
 bool replaceFile(const QString &path, const QByteArray &bytes, QString &error);
 
+// Whether the file at `path` may be replaced as replaceFile would: not a
+// folder, and not a file that is read-only to the user; false with the
+// reason in `error` otherwise (as saving words it).
+bool canReplace(const QString &path, QString &error);
+
 // Several files replaced together, as the pages of one export: each is
 // written to a temporary file beside its target as it comes, and the targets
 // are replaced only by commit(), once every one of them was written. A set
 // that is not committed (a page failed, or the set is dropped) leaves every
-// target as it was and no temporary file behind.
+// target as it was and no temporary file behind; so does a commit that
+// fails part way, which puts back the targets it had replaced already.
 class FileSet
 {
 public:
@@ -44,8 +50,8 @@ public:
     // Writes `bytes` for `path`; false with the system's reason in `error`.
     bool add(const QString &path, const QByteArray &bytes, QString &error);
     // Moves every written file to its target; false with the reason and the
-    // target in `error` and `failedPath` when a target cannot be replaced
-    // (the targets before it are replaced already).
+    // target in `error` and `failedPath` when a target cannot be replaced,
+    // every target then as it was before.
     bool commit(QString &error, QString &failedPath);
 
 private:
@@ -53,7 +59,11 @@ private:
     {
         QString target;
         std::unique_ptr<QTemporaryFile> file;
+        QString backup; // the target's old content while the set commits
     };
+    bool keepOldTargets(QString &error, QString &failedPath);
+    void putBackOldTargets(std::size_t replaced);
+    void dropBackups();
     std::vector<Staged> m_staged;
 };
 
@@ -63,5 +73,9 @@ private:
 // An empty hook removes it. GUI thread only, like every writer.
 using FaultHook = std::function<QString(const QString &path)>;
 void setFaultHook(FaultHook hook);
+// Test seam of FileSet::commit: asked just before each file takes its
+// target's place; a non-empty answer fails that step with that reason, as
+// a rename the system refuses would.
+void setReplaceFaultHook(FaultHook hook);
 
 } // namespace SafeWrite

@@ -214,6 +214,16 @@ bool Score::writeSvgFiles(const QString &path)
             sheets.append(sources.at(i));
         }
     }
+    // The whole set is looked at before any page is drawn: a page that
+    // may not be replaced refuses the export as it would refuse a PDF.
+    for (const QString &name : std::as_const(names)) {
+        const QString pagePath = dir + QLatin1Char('/') + name;
+        QString error;
+        if (!SafeWrite::canReplace(pagePath, error)) {
+            reportWriteFailure(pagePath, error);
+            return false;
+        }
+    }
     // Every page is written aside first: a page that fails leaves the
     // earlier export whole, never a mix of new and old pages.
     SafeWrite::FileSet pages;

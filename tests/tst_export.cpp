@@ -1,6 +1,8 @@
 // SVG and PDF export: file names, page counts, atomic writes and reported
 // write failures, checked on the files the export writes.
 #include "app/version.h"
+#include "document/safewrite.h"
+#include "document/scorexmlmode.h"
 #include "model/page.h"
 #include "model/score.h"
 #include "support/failingwrites.h"
@@ -8,12 +10,17 @@
 #include "support/scorefile.h"
 #include "support/testenvironment.h"
 
+#include <QDir>
 #include <QDomDocument>
 #include <QFile>
+#include <QMap>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
+
+#include <csignal>
+#include <sys/resource.h>
 
 namespace tst_export {
 
@@ -28,6 +35,64 @@ std::unique_ptr<Score> loadedScore()
         return nullptr;
     return score;
 }
+
+// A score of at least three B5 pages.
+std::unique_ptr<Score> threePageScore()
+{
+    auto score = std::make_unique<Score>(QString::fromLatin1(Velmora::programVersion), 1, false);
+    if (!TestSupport::loadScoreFile(
+            *score, TestSupport::fixturePath(QStringLiteral("corpus/japanese/Echigo_Jishi.xml"))))
+        return nullptr;
+    score->page->paperSize = PaperB5;
+    score->page->setPaperSize();
+    score->beginExportState();
+    const int pages = score->page->pageCount;
+    score->endExportState();
+    return pages >= 3 ? std::move(score) : nullptr;
+}
+
+QString songPage(int k)
+{
+    return QStringLiteral("song_p%1.svg").arg(k, 3, 10, QLatin1Char('0'));
+}
+
+// Every file of `dir` by name, with its bytes.
+QMap<QString, QByteArray> filesIn(const QString &dir)
+{
+    QMap<QString, QByteArray> files;
+    const QDir folder(dir);
+    for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden)) {
+        QFile file(folder.filePath(name));
+        if (file.open(QIODevice::ReadOnly))
+            files.insert(name, file.readAll());
+    }
+    return files;
+}
+
+// A limit on the size of the files this process writes, for as long as it
+// lives; the signal ignored lets a write fail with EFBIG instead.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        ::getrlimit(RLIMIT_FSIZE, &m_before);
+        const rlimit limit{bytes, m_before.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &m_before);
+        std::signal(SIGXFSZ, m_handler);
+    }
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    rlimit m_before{};
+    void (*m_handler)(int) = nullptr;
+};
 
 } // namespace
 
@@ -48,6 +113,10 @@ private slots:
     void failedWriteKeepsOldFile();
     void svgPagesAreReplacedTogether();
     void svgNeedsAFileName();
+    void svgPageSetIsCheckedWhole_data();
+    void svgPageSetIsCheckedWhole();
+    void readOnlyFilesAreRefused();
+    void shortWriteGivesTheSystemsReason();
 };
 
 void TestExport::svgBaseName_data()
@@ -285,6 +354,133 @@ void TestExport::svgNeedsAFileName()
     QCOMPARE(warnings.size(), 1);
     QVERIFY2(warnings.first().contains(QLatin1String("needs a file name")),
              qPrintable(warnings.first()));
+    QVERIFY(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+}
+
+void TestExport::svgPageSetIsCheckedWhole_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("read-only page 2") << "read-only" << "Existing file %1 is not writable";
+    QTest::newRow("folder named like page 3") << "folder" << "Filename refers to a directory";
+    // The folder comes while the pages are written: the set is looked at
+    // again before any page is replaced.
+    QTest::newRow("folder made while the pages are written")
+        << "late folder" << "Filename refers to a directory";
+    // Pages 1 and 2 are replaced already when page 3 fails: they are put
+    // back.
+    QTest::newRow("page 3 fails to take its place")
+        << "late failure" << "No space left on device";
+}
+
+// A page that may not or cannot be replaced refuses the export with one
+// message naming it, and leaves every page of the earlier export as it was.
+void TestExport::svgPageSetIsCheckedWhole()
+{
+    QFETCH(QString, fault);
+    QFETCH(QString, reason);
+    auto score = threePageScore();
+    QVERIFY(score);
+    QTemporaryDir dir;
+    for (int k = 1; k <= score->page->pageCount; ++k) {
+        QFile file(dir.filePath(songPage(k)));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("old page " + QByteArray::number(k));
+    }
+    const int failing = fault == QLatin1String("read-only") ? 2 : 3;
+    const QString first = dir.filePath(songPage(1));
+    const QString failingPath = dir.filePath(songPage(failing));
+    if (fault == QLatin1String("read-only")) {
+        QVERIFY(QFile::setPermissions(failingPath, QFileDevice::ReadOwner | QFileDevice::ReadGroup |
+                                                       QFileDevice::ReadOther));
+    } else if (fault == QLatin1String("folder")) {
+        QVERIFY(QFile::remove(failingPath));
+        QVERIFY(QDir().mkdir(failingPath));
+    }
+    QMap<QString, QByteArray> before = filesIn(dir.path());
+    TestSupport::prompter().reset();
+    if (fault == QLatin1String("late folder")) {
+        SafeWrite::setFaultHook([&](const QString &path) {
+            if (path == failingPath) {
+                QFile::remove(failingPath);
+                QDir().mkdir(failingPath);
+            }
+            return QString();
+        });
+    }
+    // Page 1 is new on disk when page 3 fails.
+    bool firstReplaced = false;
+    if (fault == QLatin1String("late failure")) {
+        SafeWrite::setReplaceFaultHook([&](const QString &path) {
+            if (path != failingPath)
+                return QString();
+            QFile page(first);
+            firstReplaced = page.open(QIODevice::ReadOnly) && page.readAll().contains("<svg");
+            return QStringLiteral("No space left on device");
+        });
+    }
+    const bool written = score->exportSvgFile(dir.filePath(QStringLiteral("song.svg")));
+    SafeWrite::setFaultHook({});
+    SafeWrite::setReplaceFaultHook({});
+    QCOMPARE(firstReplaced, fault == QLatin1String("late failure"));
+    QVERIFY(!written);
+    const QStringList warnings = TestSupport::prompter().texts();
+    QCOMPARE(warnings.size(), 1);
+    QCOMPARE(warnings.first(), QStringLiteral("Can't write file (%1)!:\n%2.")
+                                   .arg(failingPath, reason.arg(failingPath)));
+    // The test's hook made page 3 a folder.
+    if (fault == QLatin1String("late folder"))
+        before.remove(songPage(3));
+    const QMap<QString, QByteArray> after = filesIn(dir.path());
+    QCOMPARE(after.keys(), before.keys());
+    for (auto it = before.begin(); it != before.end(); ++it)
+        QVERIFY2(after.value(it.key()) == it.value(), qPrintable(it.key() + " changed"));
+}
+
+// A read-only file is refused by every export and by saving, with the
+// same words, however mighty the user.
+void TestExport::readOnlyFilesAreRefused()
+{
+    auto score = loadedScore();
+    QVERIFY(score);
+    QTemporaryDir dir;
+    const QStringList names{"out.pdf", "out_p001.svg", "out.tnsx", "out.musicxml"};
+    for (const QString &name : names) {
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("kept\n");
+        file.close();
+        QVERIFY(file.setPermissions(QFileDevice::ReadOwner));
+    }
+    QVERIFY(!score->exportPdfFile(dir.filePath(names.at(0))));
+    QVERIFY(!score->exportSvgFile(dir.filePath(QStringLiteral("out.svg"))));
+    QVERIFY(!score->saveFileAs(dir.filePath(names.at(2))));
+    QVERIFY(!score->exportMusicXMLFile(dir.filePath(names.at(3)), ScoreXmlMode::PlainMusicXml));
+    const QStringList warnings = TestSupport::prompter().texts(QStringLiteral("warning"));
+    QCOMPARE(warnings.size(), names.size());
+    for (int i = 0; i < names.size(); ++i) {
+        const QString path = dir.filePath(names.at(i));
+        QCOMPARE(warnings.at(i),
+                 QStringLiteral("Can't write file (%1)!:\nExisting file %1 is not writable.")
+                     .arg(path));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("kept\n"));
+    }
+}
+
+// A page that reaches the disk only in part fails with the system's reason.
+void TestExport::shortWriteGivesTheSystemsReason()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("page_p001.svg"));
+    QString error;
+    {
+        const FileSizeLimit limit(4096);
+        SafeWrite::FileSet pages;
+        QVERIFY(!pages.add(path, QByteArray(10000, 'x'), error));
+    }
+    QCOMPARE(error, QStringLiteral("File too large"));
     QVERIFY(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
 

@@ -4183,6 +4183,17 @@ Press Ok to continue.</source>
     </message>
 </context>
 <context>
+    <name>SafeWrite</name>
+    <message>
+        <source>Filename refers to a directory</source>
+        <translation>ファイル名がフォルダーを指しています</translation>
+    </message>
+    <message>
+        <source>Existing file %1 is not writable</source>
+        <translation>既存のファイル %1 は書き込みできません</translation>
+    </message>
+</context>
+<context>
     <name>ScaleDialog</name>
     <message>
         <source>Dialog</source>

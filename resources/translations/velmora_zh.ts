@@ -4182,6 +4182,17 @@ Press Ok to continue.</source>
     </message>
 </context>
 <context>
+    <name>SafeWrite</name>
+    <message>
+        <source>Filename refers to a directory</source>
+        <translation>文件名指向的是一个文件夹</translation>
+    </message>
+    <message>
+        <source>Existing file %1 is not writable</source>
+        <translation>现有文件 %1 不可写入</translation>
+    </message>
+</context>
+<context>
     <name>ScaleDialog</name>
     <message>
         <source>Dialog</source>
