@@ -25,6 +25,7 @@ int Score::generateGraphicItems()
     genFooterLine();
     genCreditItems();
     // after this: the footer and the credits stand on their pages
+    keepMeasureNumbersClear();
     drawClosingFrames();
     return 1;
 }

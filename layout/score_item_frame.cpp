@@ -34,6 +34,7 @@ void Score::beginGraphicItems()
 {
     // Clearing deletes every item, the watcher and measure items included.
     watcher = nullptr;
+    measureNumberItems.clear();
     for (Measure *m : std::as_const(measures))
         m->measureItem = nullptr;
     scene->clearItems();
@@ -97,7 +98,7 @@ void Score::genMeasureFrames()
                 genBracketItems(m, page->drawStageLine);
             if (page->displayMeasureNumber) {
                 if (horizontal)
-                    drawMeasureNumber(m->originX, m->originY, number);
+                    drawMeasureNumber(m->originX, m->originY, number, m->originX + m->width);
                 else
                     drawMeasureNumber(m->originX + m->width, m->originY, number);
             }

@@ -1006,7 +1006,16 @@ public:
 public:
     // layout/score_frame_texts.cpp: measure numbers, the footer line and
     // the page number label. Positions in mm; each returns 1.
-    int drawMeasureNumber(double x, double y, int measureIndex);
+    // `lineStartEnd` (mm along the line, 0 for unknown) is where the
+    // line's first measure ends: a number set into the line may move on
+    // towards it, keeping clear of the notes drawn later.
+    int drawMeasureNumber(double x, double y, int measureIndex, double lineStartEnd = 0.0);
+    // Moves every measure number set into its line on along the line's top
+    // edge (made smaller, as a last resort) until no note, mark or text
+    // drawn since lies under it; called once every item is drawn.
+    void keepMeasureNumbersClear();
+    // The measure numbers of the current generation, in the scene.
+    QList<QGraphicsItem *> measureNumberItems;
     int drawFooterText(const QString &text);
     int genPageNumber();
     // `position` (scene units) moved right and down as far as needed to

@@ -4,9 +4,10 @@
 // slurs, every pitch, every duration, a pickup), sixteen measures of kana
 // under triplets and small fixtures of texts and signs (words of two lines,
 // music signs in words, five metronome marks in a measure, hairpins meeting
-// dynamics, a viola part in alto clef) in every notation style and both
-// writing directions, and forty measures with a page break after the
-// eighth. Each kind of finding is verified on its own, so that a failure
+// dynamics, a viola part in alto clef), a string quartet of one busy part
+// and three resting ones and 120 measures (line starts numbered with one,
+// two and three digits) in every notation style and both writing
+// directions, and forty measures with a page break after the eighth. Each kind of finding is verified on its own, so that a failure
 // names what collided; kinds of fault that are known and still open are
 // listed in one table, each with the reason, and fail loudly once mended
 // (an unexpected pass), so that the table only ever shrinks.
@@ -20,6 +21,7 @@
 
 #include <QtTest>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 
@@ -85,6 +87,10 @@ QList<Source> sources()
         {"hairpin",
          TestSupport::fixturePath(QStringLiteral("layout/31x-Directions-HairpinPpToFf.xml"))},
         {"viola", TestSupport::fixturePath(QStringLiteral("staff/12x-Clefs-ViolaAltoClef.xml"))},
+        {"quartet",
+         TestSupport::fixturePath(QStringLiteral("layout/layout-QuartetOneBusyPart.xml"))},
+        {"long",
+         TestSupport::fixturePath(QStringLiteral("layout/layout-HundredTwentyMeasures.xml"))},
     };
 }
 
@@ -201,6 +207,16 @@ void TestPageCheck::pageIsClean()
 
     const TestSupport::PageReport report = TestSupport::checkPages(score);
     QCOMPARE(report.notesDrawn, report.notesExpected);
+    // Every line of these scores (no pickup, no multi-measure rest) starts
+    // with its number, so that the check has all of them to judge.
+    if (QRegularExpression(QStringLiteral("^(long|quartet|forty) "))
+            .match(QString::fromLatin1(QTest::currentDataTag()))
+            .hasMatch()) {
+        const int lines = int(std::count_if(
+            score.displayedMeasures.cbegin(), score.displayedMeasures.cend() - 1,
+            [](const Measure *m) { return m->stageEnd || m->pageEnd; }));
+        QCOMPARE(report.measureNumbers, lines + 1);
+    }
     if (pageBreakAfter > 0) {
         QCOMPARE(report.notesExpected, 160);
         QCOMPARE(score.page->pageCount >= 2, true);

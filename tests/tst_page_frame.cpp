@@ -385,12 +385,21 @@ void TestPageFrame::measureNumberPlacement_data()
     QTest::addColumn<bool>("horizontal");
     QTest::addColumn<bool>("bracket");
     QTest::addColumn<double>("maxNoteSize");
-    QTest::addColumn<int>("m"); // min(int(max note size), 3)
-    QTest::newRow("horizontal with bracket") << true << true << 5.0 << 3;
-    QTest::newRow("horizontal without") << true << false << 2.5 << 2;
-    QTest::newRow("vertical with bracket") << false << true << 5.0 << 3;
-    QTest::newRow("vertical without") << false << false << 5.0 << 3;
-    QTest::newRow("note size below 1") << true << true << 0.9 << 0;
+    QTest::addColumn<int>("m");            // min(int(max note size), 3)
+    QTest::addColumn<double>("marginLeft"); // the stage's left edge on the sheet, mm
+    QTest::addColumn<double>("lineStart");  // x of the line's first measure, mm
+    // Where the number goes in horizontal writing: before the line, at its
+    // top corner (0); after the part names of the first line, under the
+    // top line (1); into the line's corner (2).
+    QTest::addColumn<int>("place");
+    QTest::newRow("horizontal with bracket, wide margin") << true << true << 5.0 << 3 << 20.0 << 20.0 << 0;
+    QTest::newRow("horizontal without, wide margin") << true << false << 2.5 << 2 << 20.0 << 20.0 << 0;
+    QTest::newRow("horizontal, after the part names") << true << true << 5.0 << 3 << 8.0 << 40.0 << 1;
+    QTest::newRow("horizontal with bracket, usual margin") << true << true << 5.0 << 3 << 8.0 << 8.0 << 2;
+    QTest::newRow("horizontal without, usual margin") << true << false << 5.0 << 3 << 8.0 << 8.0 << 2;
+    QTest::newRow("vertical with bracket") << false << true << 5.0 << 3 << 8.0 << 40.0 << 0;
+    QTest::newRow("vertical without") << false << false << 5.0 << 3 << 8.0 << 40.0 << 0;
+    QTest::newRow("note size below 1") << true << true << 0.9 << 0 << 8.0 << 40.0 << 0;
 }
 
 void TestPageFrame::measureNumberPlacement()
@@ -399,12 +408,19 @@ void TestPageFrame::measureNumberPlacement()
     QFETCH(bool, bracket);
     QFETCH(double, maxNoteSize);
     QFETCH(int, m);
+    QFETCH(double, marginLeft);
+    QFETCH(double, lineStart);
+    QFETCH(int, place);
     Score score(QStringLiteral("5.3.1"), 1, false);
     score.page->horizontal = horizontal;
     score.page->stageBracket = bracket;
+    score.page->marginLeft = marginLeft;
+    score.page->setPaperSize();
+    score.page->resetPages();
     score.maxNoteSize = maxNoteSize;
     const double s = score.page->scaleFactor;
-    QCOMPARE(score.drawMeasureNumber(40.0, 50.0, 0), 1);
+    const double y = 50.0;
+    QCOMPARE(score.drawMeasureNumber(lineStart, y, 0, lineStart + 30.0), 1);
     const QList<MyTextItem *> items = itemsOf<MyTextItem>(score);
     if (m == 0) {
         QVERIFY(items.isEmpty());
@@ -417,13 +433,21 @@ void TestPageFrame::measureNumberPlacement()
     QVERIFY(item->font.italic());
     QCOMPARE(item->font.weight(), QFont::Bold);
     if (horizontal) {
-        // Right-aligned before the measure's start corner.
         const int w = QFontMetrics(item->font).boundingRect(QStringLiteral("1")).width();
         const double gap = bracket ? m : 0.8 * m;
-        QCOMPARE(item->pos(), QPointF((40.0 - gap) * s - w, (50.0 - 0.3 * m) * s));
+        const QRectF stage = score.page->stageRect;
+        QCOMPARE(stage.x(), marginLeft);
+        if (place == 0) // right-aligned before the measure's start corner, left of the frame
+            QCOMPARE(item->pos(), QPointF((lineStart - gap) * s - w, (y - 0.3 * m) * s));
+        else if (place == 1)
+            QCOMPARE(item->pos(), QPointF((lineStart - gap) * s - w, (y + 0.5) * s));
+        else // in the corner, half a millimetre from the frame's lines
+            QCOMPARE(item->pos(), QPointF((stage.x() + 0.5) * s, (y + 0.5) * s));
+        if (place != 0)
+            QVERIFY(item->pos().x() >= (stage.x() + 0.5) * s);
     } else {
         const double rise = bracket ? 2.0 * m : 1.5 * m;
-        QCOMPARE(item->pos(), QPointF((40.0 - m) * s, (50.0 - rise) * s));
+        QCOMPARE(item->pos(), QPointF((lineStart - m) * s, (y - rise) * s));
     }
 }
 

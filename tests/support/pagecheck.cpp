@@ -3,6 +3,7 @@
 #include "drawing/linetags.h"
 #include "drawing/movableitem.h"
 #include "drawing/mytextitem.h"
+#include "drawing/sheettexttags.h"
 #include "drawing/symboltext.h"
 #include "drawing/temponotes.h"
 #include "model/direction.h"
@@ -22,6 +23,8 @@
 #include <QGraphicsTextItem>
 #include <QHash>
 #include <QSet>
+
+#include <algorithm>
 
 #include <cmath>
 #include <limits>
@@ -169,6 +172,11 @@ bool isHairpinKind(int kind)
     return kind == DirectionKind::Crescendo || kind == DirectionKind::Diminuendo;
 }
 
+bool isMeasureNumber(const QGraphicsItem *item)
+{
+    return item->data(SheetTextTags::TagSheetText).toInt() == SheetTextTags::MeasureNumber;
+}
+
 bool isFramePen(const QPen &pen)
 {
     return pen.style() != Qt::NoPen && pen.color() != QColor(Qt::white);
@@ -307,7 +315,9 @@ private:
     {
         box.measure = box.part = box.voice = box.note = -1;
         if (!box.text.isEmpty()) {
-            box.category = labels.contains(box.text) ? Category::PartName : Category::SheetText;
+            box.category = labels.contains(box.text) ? Category::PartName
+                           : isMeasureNumber(item)     ? Category::MeasureNumber
+                                                       : Category::SheetText;
             box.id = describeBox(box);
             boxes.append(box);
             return;
@@ -363,7 +373,7 @@ bool isText(Category category)
 {
     return category == Category::Lyric || category == Category::Credit ||
            category == Category::PartName || category == Category::Direction ||
-           category == Category::OctaveMark;
+           category == Category::OctaveMark || category == Category::MeasureNumber;
 }
 
 PageFinding finding(PageFinding::Kind kind, const Box &subject, const Box *object)
@@ -707,6 +717,8 @@ QString categoryName(PageFinding::Category category)
         return QStringLiteral("hyphen");
     case Category::TimeTick:
         return QStringLiteral("time-tick");
+    case Category::MeasureNumber:
+        return QStringLiteral("measure-number");
     case Category::None:
         break;
     }
@@ -735,6 +747,9 @@ PageReport checkPages(const Score &score)
         box.page = sheetOf(sheets, box.rect.center());
 
     PageReport report;
+    report.measureNumbers = int(std::count_if(boxes.begin(), boxes.end(), [](const Box &box) {
+        return box.category == Category::MeasureNumber && box.page >= 0;
+    }));
     checkSheets(boxes, sheets, (sheetMarginMm - sheetToleranceMm) * s, report.findings);
     checkCollisions(score, boxes, overlapToleranceMm * s, report.findings);
     checkLinesOverNotes(boxes, overlapToleranceMm * s, report.findings);

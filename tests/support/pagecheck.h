@@ -22,6 +22,10 @@
 //       (the beat and half-beat lines of a koto or sangen row);
 //   (i) a hairpin, a hyphen or a time tick over a note glyph or a part of
 //       one.
+// A measure number (told by its tag) counts as a text for (a), (b) and
+// (h), bar lines included and with no allowance: it stands clear of every
+// frame, stage and bar line, of the notes and of the other texts, inside
+// the printer's margin.
 //
 // Units: the findings' rectangles are scene units (mm x Page::scaleFactor).
 // Tolerances, in millimetres:
@@ -85,10 +89,11 @@ struct PageFinding
         OctaveMark,
         FrameLine,
         NotePart,  // a staff note's stem, flag, beam, ledger line or accidental; a rhythm dot
-        SheetText, // a measure number, the footer or the page number
+        SheetText, // the footer or the page number
         Hairpin,
         Hyphen,
         TimeTick,
+        MeasureNumber, // the number at the start of a line
         None,
     };
 
@@ -109,6 +114,7 @@ struct PageReport
     QList<PageFinding> findings; // empty: a clean picture
     int notesExpected = 0;       // notes of the model that should show
     int notesDrawn = 0;          // of those, the ones with a glyph on a sheet
+    int measureNumbers = 0;      // measure numbers on the sheets
 };
 
 // The findings over every page of the score's scene as it stands (generate
