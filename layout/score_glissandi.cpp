@@ -8,6 +8,7 @@
 #include "model/measure.h"
 #include "model/mepart.h"
 #include "model/note.h"
+#include "model/notefonts.h"
 #include "model/page.h"
 #include "model/part.h"
 #include "model/score.h"

@@ -77,8 +77,7 @@ void Score::appendSyllableNeeds(const Measure *measure, int partIndex, QList<Roo
             if (!atOwnPlace(first))
                 continue;
             for (const Lyrics *lyric : note->lyrics) {
-                // A lyric placed by hand keeps the room of its own place:
-                // moving it must not pull the notes together under it.
+                // A deleted or empty syllable asks for no room.
                 if (lyric->deleted || lyric->text.isEmpty())
                     continue;
                 const auto before = open.find(lyric->number);

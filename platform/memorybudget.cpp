@@ -1,6 +1,7 @@
 #include "platform/memorybudget.h"
 
 #include <QByteArray>
+#include <QString>
 
 #include <algorithm>
 #include <limits>
