@@ -1,7 +1,12 @@
 #include "dialogs/geometrydialog.h"
 
+#include "dialogs/screenfit.h"
+
 #include <QCloseEvent>
 #include <QSettings>
+#include <QResizeEvent>
+#include <QShowEvent>
+#include <QTimer>
 
 namespace {
 const QString organisation = QStringLiteral("corvalin");
@@ -28,4 +33,18 @@ void GeometryDialog::writeSettings()
 void GeometryDialog::closeEvent(QCloseEvent *)
 {
     writeSettings();
+}
+
+void GeometryDialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    ScreenFit::fitToScreen(this);
+}
+
+// A page or detail shown later can widen the window past the screen's edge.
+void GeometryDialog::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    if (isVisible())
+        QTimer::singleShot(0, this, [this] { ScreenFit::fitToScreen(this); });
 }

@@ -5,6 +5,8 @@
 // key "geometry" (the byte array of QWidget::saveGeometry). A subclass calls
 // readSettings() once its form is set up; every close event writes the
 // geometry, hiding without a close event (accept, reject, Escape) does not.
+// Whatever the stored or designed size, the dialog opens wholly on its
+// screen (see screenfit.h).
 #pragma once
 
 #include <QDialog>
@@ -31,6 +33,8 @@ protected:
     // Only writes the geometry: QDialog's own handling would reject the
     // dialog and so overwrite the result code it was closed with.
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     QString applicationName;

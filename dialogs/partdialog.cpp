@@ -1,5 +1,6 @@
 #include "dialogs/partdialog.h"
 
+#include "dialogs/screenfit.h"
 #include "model/notefonts.h"
 #include "model/part.h"
 #include "platform/prompter.h"
@@ -8,6 +9,7 @@
 
 #include <QDebug>
 #include <QDir>
+#include <QShowEvent>
 #include <QScrollArea>
 
 namespace {
@@ -789,15 +791,37 @@ void PartDialog::on_pushButtonMore_toggled(bool checked)
     ui->groupBoxDetails->setVisible(checked);
     ui->groupBoxBasic->setMinimumWidth(500);
     ui->listWidgetPart->setFixedWidth(120);
-    fitWidth();
+    fitToContents();
 }
 
-void PartDialog::fitWidth()
+void PartDialog::fitToContents()
 {
     refreshFormLayouts();
-    // The form's own widths, widened where a translation's texts need more.
+    // The form's own widths, widened where a translation's texts need more;
+    // on a narrower screen the scroll area scrolls sideways.
     const int designed = ui->groupBoxDetails->isHidden() ? 540 : 1100;
-    setFixedWidth(qMax(designed, widthForContents()));
+    setFixedWidth(qMin(qMax(designed, widthForContents()),
+                       ScreenFit::largestClientSize(this).width()));
+    if (isVisible())
+        growToContents();
+}
+
+void PartDialog::growToContents()
+{
+    // Taller where the interface font needs it, as far as the screen
+    // allows; the scroll area shows the rest.
+    layout()->activate();
+    const int wanted = qMin(height() - ui->scrollArea->viewport()->height() +
+                                ui->scrollArea->widget()->minimumSizeHint().height(),
+                            ScreenFit::largestClientSize(this).height());
+    if (height() < wanted)
+        resize(width(), wanted);
+}
+
+void PartDialog::showEvent(QShowEvent *event)
+{
+    growToContents();
+    GeometryDialog::showEvent(event);
 }
 
 void PartDialog::refreshFormLayouts()
@@ -945,5 +969,5 @@ void PartDialog::retranslate()
     ui->labelNoteInterval->setText(tr("Ratio to Note Width"));
     ui->pushButtonSetToAllParts->setText(tr("Set to All Parts"));
     ui->pushButtonSetToAllPartsStyle->setText(tr("Set to All Parts"));
-    fitWidth();
+    fitToContents();
 }

@@ -49,6 +49,9 @@ public:
 signals:
     void sigPartApply();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 public slots:
     void setPartUi(int row);
     void updatePartName(const QString &text);
@@ -102,8 +105,11 @@ private:
     int widthForContents() const;
     // Brings every layout of the form up to date with its texts.
     void refreshFormLayouts();
-    // Sets the dialog's width for the form shown (basic or with More).
-    void fitWidth();
+    // Sets the dialog's width for the form shown (basic or with More),
+    // within the screen, and once shown grows its height to the form's.
+    void fitToContents();
+    // Grows the shown dialog to the form's height, within the screen.
+    void growToContents();
     // The private copy the user edits: none before the first setDialog and
     // none while a part is being shown (showing is not editing).
     Part *editedPart() const;

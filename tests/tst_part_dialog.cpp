@@ -28,6 +28,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSettings>
@@ -888,7 +889,7 @@ namespace {
 // scrolling sideways.
 void checkFormShown(const QWidget &dialog, const QStringList &names)
 {
-    const auto *scrollArea = child<QScrollArea>(dialog, "scrollArea");
+    auto *scrollArea = child<QScrollArea>(dialog, "scrollArea");
     QVERIFY(!scrollArea->horizontalScrollBar()->isVisible());
     TestSupport::checkShownInside(dialog, names, scrollArea);
 }
@@ -949,6 +950,11 @@ void TestPartDialog::translatedTextsFit()
     TestSupport::grabDialog(dialog, QStringLiteral("part-dialog-") + language);
     checkFormShown(dialog, {"groupBoxDetails", "groupBoxNoteWidths", "groupBoxOutputControl",
                             "checkBoxTimeTicks16th"});
+    // The form scrolls only once the dialog is as tall as its screen allows.
+    const auto *bar = child<QScrollArea>(dialog, "scrollArea")->verticalScrollBar();
+    const int screenHeight = dialog.screen()->availableGeometry().height();
+    QVERIFY2(!bar->isVisible() || dialog.frameGeometry().height() >= screenHeight - 1,
+             qPrintable(QStringLiteral("scrolls at %1 px of %2").arg(dialog.frameGeometry().height()).arg(screenHeight)));
     QStringList cut;
     for (const QWidget *widget : dialog.findChildren<QWidget *>()) {
         const bool hasText =

@@ -477,7 +477,7 @@ void TestStyleDialog::screenshots()
     const QStringList always = {"tabWidget", "pushButtonSetDefaultValues", "pushButtonApply",
                                 "pushButtonOK", "pushButtonCancel"};
 
-    const auto *scrollArea = child<QScrollArea>(dialog, "scrollArea");
+    auto *scrollArea = child<QScrollArea>(dialog, "scrollArea");
 
     tabs->setCurrentIndex(0);
     QTest::qWait(20);

@@ -9,6 +9,7 @@ PACKAGES=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools
     qt6-l10n-tools qt6-translations-l10n libgl-dev
     fonts-ipaexfont-mincho fonts-ipaexfont-gothic fonts-ipafont-mincho fonts-ipafont-gothic
+    fonts-noto-cjk
     fonts-liberation2 fonts-dejavu-core fonts-freefont-ttf
     poppler-utils python3-pil
     "$@"

@@ -1,9 +1,12 @@
 #include "support/dialogshot.h"
 
+#include "dialogs/screenfit.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QImage>
 #include <QPixmap>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSet>
 #include <QTest>
@@ -41,9 +44,14 @@ QString placeText(const QRect &box)
 
 } // namespace
 
-void checkShownInside(const QWidget &dialog, const QStringList &names,
-                      const QScrollArea *scrollArea)
+void checkShownInside(const QWidget &dialog, const QStringList &names, QScrollArea *scrollArea)
 {
+    const QScreen *screen = ScreenFit::screenOf(&dialog);
+    QVERIFY(screen);
+    QVERIFY2(screen->availableGeometry().contains(dialog.frameGeometry()),
+             qPrintable(QStringLiteral("window at %1 off the screen %2")
+                            .arg(placeText(dialog.frameGeometry()),
+                                 placeText(screen->availableGeometry()))));
     const QRect window = dialog.rect();
     const QWidget *viewport = scrollArea ? scrollArea->viewport() : nullptr;
     const QRect visible =
@@ -51,15 +59,19 @@ void checkShownInside(const QWidget &dialog, const QStringList &names,
     for (const QString &name : names) {
         const QWidget *widget = dialog.findChild<QWidget *>(name);
         QVERIFY2(widget && widget->isVisible(), qPrintable(name));
-        const QRect box(widget->mapTo(&dialog, QPoint(0, 0)), widget->size());
-        QVERIFY2(window.contains(box), qPrintable(QStringLiteral("%1 at %2 in %3x%4")
+        QRect box(widget->mapTo(&dialog, QPoint(0, 0)), widget->size());
+        QVERIFY2(viewport && viewport->isAncestorOf(widget) || window.contains(box), qPrintable(QStringLiteral("%1 at %2 in %3x%4")
                                                       .arg(name, placeText(box))
                                                       .arg(window.width())
                                                       .arg(window.height())));
-        if (viewport && viewport->isAncestorOf(widget))
+        if (viewport && viewport->isAncestorOf(widget)) {
+            // A field below the fold is reachable by scrolling to it.
+            scrollArea->ensureWidgetVisible(const_cast<QWidget *>(widget), 0, 0);
+            box = QRect(widget->mapTo(&dialog, QPoint(0, 0)), widget->size());
             QVERIFY2(visible.contains(box),
                      qPrintable(QStringLiteral("%1 at %2 beyond the view %3")
                                     .arg(name, placeText(box), placeText(visible))));
+        }
         const QSize least = widget->minimumSizeHint();
         QVERIFY2(widget->width() >= least.width() && widget->height() >= least.height(),
                  qPrintable(name));

@@ -14,10 +14,11 @@ namespace TestSupport {
 // test when the file can't be written or the picture is nearly blank.
 void grabDialog(QWidget &dialog, const QString &name);
 
-// Fails the test unless each named child of the shown `dialog` is visible,
-// lies wholly inside the window and is at least its minimum size hint; a
-// child held by `scrollArea` must also lie within its visible part.
+// Fails the test unless the shown `dialog` lies wholly on its screen and
+// each named child is visible, lies wholly inside the window and is at least
+// its minimum size hint; a child held by `scrollArea` must lie wholly within
+// its visible part once scrolled to.
 void checkShownInside(const QWidget &dialog, const QStringList &names,
-                      const QScrollArea *scrollArea = nullptr);
+                      QScrollArea *scrollArea = nullptr);
 
 } // namespace TestSupport

@@ -25,8 +25,12 @@ void prepareEnvironment()
     qputenv("XDG_CONFIG_HOME", homeBytes + "/.config");
     qputenv("XDG_DATA_HOME", homeBytes + "/.local/share");
     qputenv("XDG_CACHE_HOME", homeBytes + "/.cache");
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Headless, on a screen of the smallest size a dialog must fit: the
+    // offscreen platform's own screen is 800x800.
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (platform.isEmpty() || platform == "offscreen")
+        qputenv("QT_QPA_PLATFORM",
+                "offscreen:configfile=" + fixturePath(QStringLiteral("view/offscreen-screen.json")).toLocal8Bit());
     QStandardPaths::setTestModeEnabled(true);
     // No test asks a version server unless it names its own.
     qunsetenv("VELMORA_VERSION_URL");
