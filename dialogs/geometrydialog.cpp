@@ -3,8 +3,8 @@
 #include "dialogs/screenfit.h"
 
 #include <QCloseEvent>
-#include <QSettings>
 #include <QResizeEvent>
+#include <QSettings>
 #include <QShowEvent>
 #include <QTimer>
 

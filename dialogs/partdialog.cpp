@@ -9,8 +9,8 @@
 
 #include <QDebug>
 #include <QDir>
-#include <QShowEvent>
 #include <QScrollArea>
+#include <QShowEvent>
 
 namespace {
 
@@ -800,8 +800,8 @@ void PartDialog::fitToContents()
     // The form's own widths, widened where a translation's texts need more;
     // on a narrower screen the scroll area scrolls sideways.
     const int designed = ui->groupBoxDetails->isHidden() ? 540 : 1100;
-    setFixedWidth(qMin(qMax(designed, widthForContents()),
-                       ScreenFit::largestClientSize(this).width()));
+    setFixedWidth(
+        qMin(qMax(designed, widthForContents()), ScreenFit::largestClientSize(this).width()));
     if (isVisible())
         growToContents();
 }
@@ -839,8 +839,8 @@ void PartDialog::refreshFormLayouts()
 int PartDialog::widthForContents() const
 {
     const QMargins margins = layout()->contentsMargins();
-    return ui->scrollArea->widget()->minimumSizeHint().width() +
-           2 * ui->scrollArea->frameWidth() + margins.left() + margins.right();
+    return ui->scrollArea->widget()->minimumSizeHint().width() + 2 * ui->scrollArea->frameWidth() +
+           margins.left() + margins.right();
 }
 
 void PartDialog::setMoreChecked(bool checked)

@@ -45,21 +45,31 @@ qint64 physicalBytes()
 #endif
 }
 
+qint64 machineBudget(qint64 physical)
+{
+    // Half: the program shares the machine with the system and the user's
+    // other programs, and a score's peak comes on top of what the window
+    // already holds.
+    return std::max(physical / 2, floorBytes);
+}
+
+Source machineSource(qint64 physical)
+{
+    return physical / 2 >= floorBytes ? Source::Machine : Source::Floor;
+}
+
 qint64 bytes()
 {
     if (const qint64 chosen = overrideBytes())
         return chosen;
-    // Half: the program shares the machine with the system and the user's
-    // other programs, and a score's peak comes on top of what the window
-    // already holds.
-    return std::max(physicalBytes() / 2, floorBytes);
+    return machineBudget(physicalBytes());
 }
 
 Source source()
 {
     if (overrideBytes() > 0)
         return Source::Variable;
-    return physicalBytes() / 2 >= floorBytes ? Source::Machine : Source::Floor;
+    return machineSource(physicalBytes());
 }
 
 } // namespace MemoryBudget

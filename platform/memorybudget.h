@@ -31,4 +31,9 @@ enum class Source
 };
 Source source();
 
+// The budget, and where it comes from, on a machine of `physical` bytes
+// (0: unknown) when the variable does not set it.
+qint64 machineBudget(qint64 physical);
+Source machineSource(qint64 physical);
+
 } // namespace MemoryBudget

@@ -17,6 +17,7 @@
 #include "platform/memorybudget.h"
 #include "support/budgetscope.h"
 #include "support/mutantsources.h"
+#include "support/mutations.h"
 #include "support/testenvironment.h"
 
 #include <QDomDocument>
@@ -27,13 +28,14 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <sys/resource.h>
-
 #include <memory>
 
 namespace tst_hostile_input {
 
 namespace {
+
+using TestSupport::allElements;
+using TestSupport::peakResidentMegabytes;
 
 constexpr quint32 seed = 20261210;
 constexpr int mutantsPerFixture = 60;
@@ -63,26 +65,6 @@ const QStringList extremeValues = {QStringLiteral("2147483647"), QStringLiteral(
                                    QStringLiteral("2147483648"), QStringLiteral("-1"),
                                    QStringLiteral("0"),          QStringLiteral("40"),
                                    QStringLiteral("99999999"),   QStringLiteral("-99999")};
-
-QList<QDomElement> allElements(const QDomDocument &document)
-{
-    QList<QDomElement> result;
-    QList<QDomElement> pending = {document.documentElement()};
-    while (!pending.isEmpty()) {
-        const QDomElement element = pending.takeLast();
-        result.append(element);
-        for (QDomElement child = element.lastChildElement(); !child.isNull();
-             child = child.previousSiblingElement())
-            pending.append(child);
-    }
-    return result;
-}
-
-bool isNumber(const QString &text)
-{
-    static const QRegularExpression number(QStringLiteral("^\\s*-?\\d+(\\.\\d+)?\\s*$"));
-    return number.match(text).hasMatch();
-}
 
 // Depth of the deepest element, the root at 1.
 int nestingDepth(const QByteArray &text)
@@ -165,41 +147,12 @@ private:
     QString makeExtreme(const QList<QDomElement> &elements)
     {
         const QString value = extremeValues.at(pick(int(extremeValues.size())));
-        QList<std::pair<QDomElement, QString>> numbers; // element, attribute (empty: text)
-        for (const QDomElement &e : elements) {
-            if (e.firstChildElement().isNull() && isNumber(e.text()))
-                numbers.append({e, QString()});
-            const QDomNamedNodeMap attributes = e.attributes();
-            for (int i = 0; i < attributes.count(); ++i) {
-                const QDomAttr attribute = attributes.item(i).toAttr();
-                if (isNumber(attribute.value()))
-                    numbers.append({e, attribute.name()});
-            }
-        }
-        if (numbers.isEmpty())
-            return QStringLiteral("no number to change");
-        auto [element, attribute] = numbers.at(pick(int(numbers.size())));
-        if (!attribute.isEmpty()) {
-            element.setAttribute(attribute, value);
-            return QStringLiteral("<%1 %2=\"%3\">").arg(element.tagName(), attribute, value);
-        }
-        while (element.hasChildNodes())
-            element.removeChild(element.firstChild());
-        element.appendChild(element.ownerDocument().createTextNode(value));
-        return QStringLiteral("<%1>%2").arg(element.tagName(), value);
+        return TestSupport::setExtremeNumbers(elements, value, 1,
+                                              [this](int n) { return pick(n); });
     }
 
     QRandomGenerator m_random;
 };
-
-#if !VELMORA_UNDER_SANITIZER
-double peakResidentMegabytes()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024.0; // kilobytes on Linux
-}
-#endif
 
 } // namespace
 

@@ -17,6 +17,7 @@
 #include "platform/memorybudget.h"
 #include "support/budgetscope.h"
 #include "support/mutantsources.h"
+#include "support/mutations.h"
 #include "support/testenvironment.h"
 
 #include <QDomDocument>
@@ -27,11 +28,14 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <sys/resource.h>
-
 namespace tst_hostile_mutants {
 
 namespace {
+
+using TestSupport::allElements;
+using TestSupport::peakResidentMegabytes;
+using TestSupport::setText;
+using TestSupport::textElements;
 
 constexpr quint32 seed = 72000013;
 constexpr int mutantsPerFixture = VELMORA_UNDER_SANITIZER ? 12 : 24;
@@ -64,44 +68,6 @@ const QStringList extremeValues = {QStringLiteral("2147483647"),
                                    QStringLiteral("-0.0000001"),
                                    QStringLiteral("NaN"),
                                    QStringLiteral("65536")};
-
-QList<QDomElement> allElements(const QDomDocument &document)
-{
-    QList<QDomElement> result;
-    QList<QDomElement> pending = {document.documentElement()};
-    while (!pending.isEmpty()) {
-        const QDomElement element = pending.takeLast();
-        result.append(element);
-        for (QDomElement child = element.lastChildElement(); !child.isNull();
-             child = child.previousSiblingElement())
-            pending.append(child);
-    }
-    return result;
-}
-
-bool isNumber(const QString &text)
-{
-    static const QRegularExpression number(QStringLiteral("^\\s*-?\\d+(\\.\\d+)?\\s*$"));
-    return number.match(text).hasMatch();
-}
-
-// Elements holding only text.
-QList<QDomElement> textElements(const QList<QDomElement> &elements)
-{
-    QList<QDomElement> result;
-    for (const QDomElement &e : elements) {
-        if (e.firstChildElement().isNull() && !e.text().isEmpty())
-            result.append(e);
-    }
-    return result;
-}
-
-void setText(QDomElement element, const QString &text)
-{
-    while (element.hasChildNodes())
-        element.removeChild(element.firstChild());
-    element.appendChild(element.ownerDocument().createTextNode(text));
-}
 
 QString withoutUpdateTime(QString text)
 {
@@ -231,46 +197,16 @@ private:
             .arg(copies);
     }
 
+    // A few places at once, so that the numbers meet in the arithmetic.
     QString makeExtreme(const QList<QDomElement> &elements)
     {
         const QString value = extremeValues.at(pick(int(extremeValues.size())));
-        QList<std::pair<QDomElement, QString>> numbers; // element, attribute (empty: text)
-        for (const QDomElement &e : elements) {
-            if (e.firstChildElement().isNull() && isNumber(e.text()))
-                numbers.append({e, QString()});
-            const QDomNamedNodeMap attributes = e.attributes();
-            for (int i = 0; i < attributes.count(); ++i) {
-                const QDomAttr attribute = attributes.item(i).toAttr();
-                if (isNumber(attribute.value()))
-                    numbers.append({e, attribute.name()});
-            }
-        }
-        if (numbers.isEmpty())
-            return QStringLiteral("no number to change");
-        // A few places at once, so that the numbers meet in the arithmetic.
-        QStringList places;
-        for (int k = 0; k < 3; ++k) {
-            auto [element, attribute] = numbers.at(pick(int(numbers.size())));
-            if (!attribute.isEmpty()) {
-                element.setAttribute(attribute, value);
-                places.append(QStringLiteral("<%1 %2>").arg(element.tagName(), attribute));
-            } else {
-                setText(element, value);
-                places.append(QStringLiteral("<%1>").arg(element.tagName()));
-            }
-        }
-        return places.join(QLatin1Char(' ')) + QStringLiteral(" = ") + value;
+        return TestSupport::setExtremeNumbers(elements, value, 3,
+                                              [this](int n) { return pick(n); });
     }
 
     QRandomGenerator m_random;
 };
-
-double peakResidentMegabytes()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024.0; // kilobytes on Linux
-}
 
 struct Counts
 {

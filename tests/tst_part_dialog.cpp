@@ -954,7 +954,9 @@ void TestPartDialog::translatedTextsFit()
     const auto *bar = child<QScrollArea>(dialog, "scrollArea")->verticalScrollBar();
     const int screenHeight = dialog.screen()->availableGeometry().height();
     QVERIFY2(!bar->isVisible() || dialog.frameGeometry().height() >= screenHeight - 1,
-             qPrintable(QStringLiteral("scrolls at %1 px of %2").arg(dialog.frameGeometry().height()).arg(screenHeight)));
+             qPrintable(QStringLiteral("scrolls at %1 px of %2")
+                            .arg(dialog.frameGeometry().height())
+                            .arg(screenHeight)));
     QStringList cut;
     for (const QWidget *widget : dialog.findChildren<QWidget *>()) {
         const bool hasText =

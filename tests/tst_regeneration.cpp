@@ -377,7 +377,7 @@ void TestRegeneration::memoryStaysFlat()
     const int sceneItems = int(score->scene->items().size());
     const int alignItems = alignItemCount(*score);
     const qint64 before = heldKb();
-#if !defined(__SANITIZE_ADDRESS__)
+#if !VELMORA_UNDER_SANITIZER
     // AddressSanitizer's allocator keeps its own books: the C library's
     // figures read zero there.
     QVERIFY(before > 0);
@@ -406,7 +406,7 @@ void TestRegeneration::memoryStaysFlat()
     }
     const qint64 growth = heldKb() - before;
     qDebug() << "memory growth over 50 regenerations (kB):" << growth;
-#if !defined(__SANITIZE_ADDRESS__)
+#if !VELMORA_UNDER_SANITIZER
     // AddressSanitizer holds freed memory back in quarantine, so memory
     // grows there whatever the program does; the counts above still hold.
     QVERIFY2(growth < 2048, qPrintable(QString::number(growth)));

@@ -60,10 +60,11 @@ void checkShownInside(const QWidget &dialog, const QStringList &names, QScrollAr
         const QWidget *widget = dialog.findChild<QWidget *>(name);
         QVERIFY2(widget && widget->isVisible(), qPrintable(name));
         QRect box(widget->mapTo(&dialog, QPoint(0, 0)), widget->size());
-        QVERIFY2(viewport && viewport->isAncestorOf(widget) || window.contains(box), qPrintable(QStringLiteral("%1 at %2 in %3x%4")
-                                                      .arg(name, placeText(box))
-                                                      .arg(window.width())
-                                                      .arg(window.height())));
+        QVERIFY2((viewport && viewport->isAncestorOf(widget)) || window.contains(box),
+                 qPrintable(QStringLiteral("%1 at %2 in %3x%4")
+                                .arg(name, placeText(box))
+                                .arg(window.width())
+                                .arg(window.height())));
         if (viewport && viewport->isAncestorOf(widget)) {
             // A field below the fold is reachable by scrolling to it.
             scrollArea->ensureWidgetVisible(const_cast<QWidget *>(widget), 0, 0);

@@ -55,10 +55,16 @@ int runRegisteredTest(int argc, char *argv[]);
 } // namespace TestSupport
 
 // Whether this build runs under AddressSanitizer, which slows the program
-// down and takes memory of its own.
+// down and takes memory of its own: GCC says so by a macro, clang by a
+// feature test.
 #if defined(__SANITIZE_ADDRESS__)
 #define VELMORA_UNDER_SANITIZER 1
-#else
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define VELMORA_UNDER_SANITIZER 1
+#endif
+#endif
+#if !defined(VELMORA_UNDER_SANITIZER)
 #define VELMORA_UNDER_SANITIZER 0
 #endif
 
