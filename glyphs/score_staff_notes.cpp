@@ -5,6 +5,7 @@
 #include "glyphs/glyph_worker_support.h"
 #include "glyphs/staff_glyph_support.h"
 #include "layout/alignitem.h"
+#include "model/glyphitem.h"
 #include "model/measure.h"
 #include "model/note.h"
 #include "model/page.h"
@@ -16,6 +17,7 @@
 #include <QDebug>
 #include <QGraphicsItem>
 #include <QList>
+#include <QRectF>
 #include <QTransform>
 
 #include <algorithm>
@@ -100,6 +102,38 @@ QString arpeggioId(double span)
     return QStringLiteral("Arpeggio") + QString::number(n);
 }
 
+// Air between an accidental and the heads of its chord, and between two
+// columns of accidentals, in note sizes (a fifth and a sixth of a staff
+// space).
+constexpr double accidentalHeadGap = 0.05;
+constexpr double accidentalColumnGap = 0.04;
+
+// One accidental of a chord as its glyph inks: how far its ink reaches
+// along the line from where it is set, and the stretch of the staff it
+// covers across, millimetres.
+struct ChordAccidental
+{
+    Note *note = nullptr;
+    QString id;
+    QGraphicsItem *item = nullptr;
+    double cross = 0.0;
+    double reach = 0.0;
+    double low = 0.0;
+    double high = 0.0;
+    int column = 0;
+};
+
+// The glyph's ink in millimetres, in the glyph item's transform; its box
+// for an item that is not a glyph or draws nothing.
+QRectF inkMm(const QGraphicsItem *item, double scale)
+{
+    const auto *glyph = dynamic_cast<const GlyphItem *>(item);
+    const QRectF ink = glyph ? glyph->inkRect() : QRectF();
+    const QRectF box = ink.isEmpty() ? item->boundingRect() : ink;
+    const QRectF mapped = item->transform().mapRect(box);
+    return scale > 0.0 ? QRectF(mapped.topLeft() / scale, mapped.size() / scale) : QRectF();
+}
+
 // The voice index of a note of the voice.
 int indexOf(const Measure *measure, int part, int voice, const Note *note)
 {
@@ -176,31 +210,7 @@ void Score::addStaffNoteHead(Measure *measure, int part, int voice, int noteInde
     for (int k = 0; k < n; ++k)
         steps[k] = getStaffStep(measure, part, chord.at(k));
 
-    // Accidentals, lowest first; ones at least five steps apart share a
-    // column, closer ones stand side by side.
-    int previousStep = 0;
-    bool anyAccidental = false;
-    for (int k = 0; k < n; ++k) {
-        const Note *note = chord.at(k);
-        if (note->accidental < 1 || note->accidental > 7)
-            continue;
-        const AccidentalGlyph &a = accidentalGlyphs[note->accidental - 1];
-        QString id = QString::fromLatin1(a.id);
-        if (note->grace)
-            id += QStringLiteral("_Grace");
-        id = verticalForm(this, id);
-        double cross =
-            getStaffStepOffset(part, steps[k]) + (horizontal ? a.horizontal : a.vertical) * size;
-        if (note->grace)
-            cross += 0.05 * size;
-        const int kind =
-            !anyAccidental || std::abs(steps[k] - previousStep) < 5 ? AlignLeading : AlignOverlay;
-        StaffGlyphs::append(this, measure, part, voice, note, a.width * size, id, kind, onset,
-                            StaffGlyphs::glyph(this, part, id), cross,
-                            StaffGlyphs::alongShift(note), size);
-        anyAccidental = true;
-        previousStep = steps[k];
-    }
+    addStaffAccidentals(measure, part, voice, chord, steps, onset);
 
     // Seconds: a head a step (or none) from its neighbour goes to the other
     // side of the stem, walking away from the stem's end.
@@ -290,6 +300,80 @@ void Score::addStaffNoteHead(Measure *measure, int part, int voice, int noteInde
         above(highest, s1, highestDisplaced);
     if (s0 < -5)
         below(lowest, s0, lowestDisplaced);
+}
+
+void Score::addStaffAccidentals(Measure *measure, int part, int voice, const QList<Note *> &chord,
+                                const std::vector<int> &steps, int onset)
+{
+    const double size = parts.at(part)->noteFontSize;
+    const bool horizontal = page->horizontal;
+    const double s = page->scaleFactor;
+    std::vector<ChordAccidental> marks;
+    for (int k = 0; k < int(chord.size()); ++k) {
+        Note *note = chord.at(k);
+        if (note->accidental < 1 || note->accidental > 7)
+            continue;
+        const AccidentalGlyph &a = accidentalGlyphs[note->accidental - 1];
+        ChordAccidental mark;
+        mark.note = note;
+        mark.id = QString::fromLatin1(a.id);
+        if (note->grace)
+            mark.id += QStringLiteral("_Grace");
+        mark.id = verticalForm(this, mark.id);
+        mark.cross =
+            getStaffStepOffset(part, steps[k]) + (horizontal ? a.horizontal : a.vertical) * size;
+        if (note->grace)
+            mark.cross += 0.05 * size;
+        mark.item = StaffGlyphs::glyph(this, part, mark.id);
+        // Along the line the ink ends at its right (horizontal) or bottom
+        // (vertical) edge; across it, the box lies from the cross offset.
+        const QRectF ink = inkMm(mark.item, s);
+        mark.reach = std::max(a.width * size, horizontal ? ink.right() : ink.bottom());
+        mark.low = mark.cross + (horizontal ? ink.top() : ink.left());
+        mark.high = mark.cross + (horizontal ? ink.bottom() : ink.right());
+        marks.push_back(mark);
+    }
+    if (marks.empty())
+        return;
+
+    // Columns from the heads outward: from the highest note down, each
+    // accidental takes the first column where it clears the ink of those
+    // already there.
+    const double columnGap = accidentalColumnGap * size;
+    const int count = int(marks.size());
+    int columns = 0;
+    for (int k = count - 1; k >= 0; --k) {
+        ChordAccidental &mark = marks[k];
+        auto meets = [&](const ChordAccidental &placed) {
+            return placed.column == mark.column && mark.low < placed.high + columnGap &&
+                   placed.low < mark.high + columnGap;
+        };
+        while (std::any_of(marks.cbegin() + k + 1, marks.cend(), meets))
+            ++mark.column;
+        columns = std::max(columns, mark.column + 1);
+    }
+
+    // The aligner sets held items right to left before the heads: one
+    // leading item per column with the column's others laid over it, the
+    // column farthest out first; every item of a column has the column's
+    // advance, its widest ink and the gap to what stands right of it.
+    for (int column = columns - 1; column >= 0; --column) {
+        const double gap = column == 0 ? accidentalHeadGap * size : columnGap;
+        double advance = 0.0;
+        for (const ChordAccidental &mark : marks) {
+            if (mark.column == column)
+                advance = std::max(advance, mark.reach + gap);
+        }
+        bool first = true;
+        for (const ChordAccidental &mark : marks) {
+            if (mark.column != column)
+                continue;
+            StaffGlyphs::append(this, measure, part, voice, mark.note, advance, mark.id,
+                                first ? AlignLeading : AlignOverlay, onset, mark.item, mark.cross,
+                                StaffGlyphs::alongShift(mark.note), size);
+            first = false;
+        }
+    }
 }
 
 void Score::addStaffDots(Measure *measure, int part, int voice, int noteIndex, int onset)

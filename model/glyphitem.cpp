@@ -25,6 +25,25 @@ QRectF GlyphItem::boundingRect() const
     return m_outline ? QRectF(QPointF(0.0, 0.0), m_outline->size()) : QRectF();
 }
 
+QRectF GlyphItem::inkRect() const
+{
+    if (!m_outline || !m_outline->exists())
+        return {};
+    QRectF ink;
+    for (const GlyphOutline::Shape &shape : m_outline->shapes()) {
+        if (shape.brush.style() != Qt::NoBrush)
+            ink = ink.united(shape.path.boundingRect());
+        if (shape.pen.style() != Qt::NoPen) {
+            const double half = shape.pen.widthF() / 2.0;
+            ink = ink.united(
+                shape.transform.map(shape.path).boundingRect().adjusted(-half, -half, half, half));
+        }
+    }
+    // A glyph drawn through the renderer has no shapes to measure: its box
+    // stands for its ink.
+    return ink.isEmpty() && !m_outline->simple() ? boundingRect() : ink;
+}
+
 void GlyphItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *)
 {
     if (!m_outline || !m_outline->exists())

@@ -36,6 +36,10 @@ public:
     void setElementId(const QString &glyphId);
 
     QRectF boundingRect() const override;
+    // What the glyph inks, in item coordinates: its fills and strokes,
+    // which may lie inside the box it is set by or reach past it. Empty
+    // for an item that draws nothing.
+    QRectF inkRect() const;
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
                QWidget *widget = nullptr) override;
     int type() const override { return Type; }

@@ -557,6 +557,11 @@ public:
     // tremolo strokes, stem and flag, and ledger lines of the chord. Sets
     // each note's headShifted and the first note's chordHasSeconds.
     void addStaffNoteHead(Measure *measure, int part, int voice, int noteIndex, int onset);
+    // The accidentals of a chord (notes lowest first, with their staff
+    // steps) in columns before its heads, each clear of the heads and of
+    // the accidentals beside it.
+    void addStaffAccidentals(Measure *measure, int part, int voice, const QList<Note *> &chord,
+                             const std::vector<int> &steps, int onset);
     void addStaffDots(Measure *measure, int part, int voice, int noteIndex, int onset);
     // Sets the note's dottedRest.
     void addStaffRest(Measure *measure, int part, int voice, Note *note, int onset);

