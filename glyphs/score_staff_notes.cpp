@@ -107,6 +107,9 @@ QString arpeggioId(double span)
 // space).
 constexpr double accidentalHeadGap = 0.05;
 constexpr double accidentalColumnGap = 0.04;
+// Air between a clef changed inside a measure and the note after it, in
+// note sizes (0.6 of a staff space).
+constexpr double clefNoteGap = 0.15;
 
 // One accidental of a chord as its glyph inks: how far its ink reaches
 // along the line from where it is set, and the stretch of the staff it
@@ -503,7 +506,11 @@ void Score::addStaffClefChange(Measure *measure, int part, int voice, Note *note
         const double g = size * page->glyphScale * scale;
         item->setTransform(QTransform::fromScale(g, g));
     }
-    StaffGlyphs::append(this, measure, part, voice, note, 0.75 * size, id, AlignLeading, -1, item,
+    // The note after it stands clear of the clef's ink, dots and all.
+    const QRectF ink = inkMm(item, page->scaleFactor);
+    const double advance =
+        std::max(0.75 * size, (horizontal ? ink.right() : ink.bottom()) + clefNoteGap * size);
+    StaffGlyphs::append(this, measure, part, voice, note, advance, id, AlignLeading, -1, item,
                         cross, 0.0, size);
 }
 

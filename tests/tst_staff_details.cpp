@@ -108,6 +108,8 @@ class TestStaffDetails : public QObject
 private slots:
     void accidentalsClearOfHeads_data();
     void accidentalsClearOfHeads();
+    void clefChangeClearOfNextNote_data();
+    void clefChangeClearOfNextNote();
 };
 
 void TestStaffDetails::accidentalsClearOfHeads_data()
@@ -189,6 +191,61 @@ void TestStaffDetails::accidentalsClearOfHeads()
             << "staff spaces from a head";
     QVERIFY(chords > 0);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.mid(0, 20).join(QLatin1Char('\n'))));
+}
+
+void TestStaffDetails::clefChangeClearOfNextNote_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("horizontal");
+    for (const bool horizontal : {true, false}) {
+        const char *direction = horizontal ? "horizontal" : "vertical";
+        for (const char *name :
+             {"46c-Midmeasure-Clef.xml", "42b-MultiVoice-MidMeasureClefChange.xml"})
+            QTest::addRow("%s, %s", name, direction) << fixture(name) << horizontal;
+    }
+}
+
+// A clef changed inside a measure keeps half a staff space or more from the
+// note after it: its accidentals and its heads.
+void TestStaffDetails::clefChangeClearOfNextNote()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, horizontal);
+    const std::unique_ptr<Score> score =
+        TestSupport::generatedScore(path, NotationStyle::StaffNotation, horizontal);
+    QVERIFY(score);
+    const double space = staffSpace(*score);
+    QStringList faults;
+    int clefs = 0;
+    forEachVoice(*score, [&](int m, int p, const Voice *voice) {
+        const QList<AlignItem *> &items = voice->alignItems;
+        for (int i = 0; i < items.size(); ++i) {
+            if (!items.at(i)->glyphId.startsWith(QLatin1String("Clef")))
+                continue;
+            const QRectF clef = inkRect(items.at(i)->graphicsItem);
+            if (clef.isEmpty())
+                continue;
+            ++clefs;
+            // The note's accidentals, then its heads up to its stem.
+            for (int j = i + 1; j < items.size(); ++j) {
+                const AlignItem *next = items.at(j);
+                const bool head =
+                    next->graphicsItem && next->graphicsItem->data(TagType).toInt() == NoteItem;
+                if (!head && !isAccidental(next))
+                    break;
+                const double gap = gapBetween(clef, inkRect(next->graphicsItem));
+                if (gap < 0.5 * space)
+                    faults << QStringLiteral("measure %1 part %2: %3 stands %4 staff spaces from %5")
+                                  .arg(m)
+                                  .arg(p)
+                                  .arg(items.at(i)->glyphId)
+                                  .arg(gap / space, 0, 'f', 2)
+                                  .arg(next->glyphId);
+            }
+        }
+    });
+    QVERIFY(clefs > 0);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
 }
 
 VELMORA_TEST_MAIN(TestStaffDetails)
