@@ -318,22 +318,26 @@ void Aligner::fitToWidth(double targetLength)
     const double ratio = safeRatio(targetLength - fixedPart, m_width - fixedPart);
     bool squeezed = ratio < 1.0;
     double glyphFactor = ratio >= 1.0 ? ratio : 1.0 - (1.0 - ratio) * 0.8;
-    double lengthFactor = ratio;
     m_scaleRatio = ratio;
+    for (ItemList *list : std::as_const(itemLists)) {
+        for (AlignItem *item : std::as_const(*list))
+            item->glyphScale = squeezed && list != &tickList ? glyphFactor : 1.0;
+    }
     if (!m_places.empty()) {
         // Each stretch keeps its need, so the glyphs keep their size until
         // the measure is narrowed below what its needs add up to; then
-        // they shrink with the stretches, so that they still do not meet.
+        // the stretches shrink in proportion to their need, and the glyphs
+        // of each voice only as far as their own stretch has less room
+        // than they need: a part that rests beside a busy one keeps its
+        // size.
         const double inner = targetLength - fixedPart;
         fitPlaces(inner);
         squeezed = inner < m_leastAt.back() - 1e-9;
         glyphFactor = squeezed ? safeRatio(std::max(0.0, inner), m_leastAt.back()) : 1.0;
-        lengthFactor = glyphFactor;
         m_scaleRatio = squeezed ? glyphFactor : std::max(ratio, 1.0);
+        setGlyphScales(glyphFactor, ratio);
     }
-    auto advanceOf = [&](const AlignItem *item) {
-        return squeezed ? item->width * glyphFactor : item->width;
-    };
+    auto advanceOf = [](const AlignItem *item) { return item->width * item->glyphScale; };
 
     for (ItemList *list : std::as_const(itemLists)) {
         QList<AlignItem *> held;
@@ -388,16 +392,42 @@ void Aligner::fitToWidth(double targetLength)
             const double next =
                 i + 1 < list->size() ? list->at(i + 1)->fittedPosition : targetLength - m_padWidth;
             if (item->glyphId.startsWith(QLatin1String("Repeat"))) {
+                // A repeat line runs to the next item: stretched along.
                 const double stretch = safeRatio(next - item->fittedPosition, item->width);
                 if (item->graphicsItem)
                     item->graphicsItem->setTransform(
                         scaledAlong(item->graphicsItem->transform(), stretch, horizontal));
-            } else if (squeezed) {
-                if (item->graphicsItem)
-                    item->graphicsItem->setTransform(
-                        scaledAlong(item->graphicsItem->transform(), glyphFactor, horizontal));
-                item->length *= lengthFactor;
+            } else if (item->glyphScale < 1.0) {
+                // A glyph keeps its proportions: smaller on both axes.
+                if (item->graphicsItem) {
+                    QTransform t = item->graphicsItem->transform();
+                    t.scale(item->glyphScale, item->glyphScale);
+                    item->graphicsItem->setTransform(t);
+                }
+                item->length *= item->glyphScale;
             }
+        }
+    }
+}
+
+void Aligner::setGlyphScales(double least, double ratio)
+{
+    std::vector<int> stretchOf;
+    for (ItemList *list : std::as_const(itemLists)) {
+        if (list == &tickList)
+            continue;
+        const QList<RoomNeed> needs = listGlyphNeeds(*list, &stretchOf);
+        std::vector<double> scales(size_t(needs.size()), 1.0);
+        for (int j = 0; j < needs.size(); ++j) {
+            const RoomNeed &need = needs.at(j);
+            if (need.need <= 0.0)
+                continue;
+            const double room = fittedOffset(need.to, ratio) - fittedOffset(need.from, ratio);
+            scales[size_t(j)] = std::clamp(room / need.need, std::min(least, 1.0), 1.0);
+        }
+        for (int i = 0; i < list->size(); ++i) {
+            const int j = stretchOf[size_t(i)];
+            list->at(i)->glyphScale = j >= 0 ? scales[size_t(j)] : 1.0;
         }
     }
 }
@@ -525,6 +555,16 @@ double Aligner::fittedOffset(double position, double ratio) const
 QList<RoomNeed> Aligner::glyphRoomNeeds() const
 {
     QList<RoomNeed> needs;
+    for (const ItemList *list : itemLists) {
+        if (list != &tickList)
+            needs.append(listGlyphNeeds(*list, nullptr));
+    }
+    return needs;
+}
+
+QList<RoomNeed> Aligner::listGlyphNeeds(const ItemList &list, std::vector<int> *stretchOf) const
+{
+    QList<RoomNeed> needs;
     const double inner = m_width - m_headWidth - m_padWidth;
     const bool horizontal = !score || !score->page || score->page->horizontal;
     const double s = score && score->page ? score->page->scaleFactor : 0.0;
@@ -542,56 +582,63 @@ QList<RoomNeed> Aligner::glyphRoomNeeds() const
                           : std::pair(item->refOffsetY + box.top() / s,
                                       item->refOffsetY + box.bottom() / s);
     };
-    for (const ItemList *list : itemLists) {
-        if (list == &tickList)
+    if (stretchOf)
+        stretchOf->assign(size_t(list.size()), -1);
+    // From the place of the last item at its own position: where the
+    // running position stands, how far the glyphs reach, and the leading
+    // signs held for the next such item. Each item belongs to the stretch
+    // that is open when it is met (the next need to be appended).
+    double place = 0.0;
+    double running = 0.0;
+    double reach = 0.0;
+    double held = 0.0;
+    double previousStart = 0.0;
+    for (int i = 0; i < list.size(); ++i) {
+        const AlignItem *item = list.at(i);
+        double start = running;
+        switch (item->kind) {
+        case AlignLeading:
+            held += item->width;
+            if (stretchOf)
+                (*stretchOf)[size_t(i)] = int(needs.size());
             continue;
-        // From the place of the last item at its own position: where the
-        // running position stands, how far the glyphs reach, and the
-        // leading signs held for the next such item.
-        double place = 0.0;
-        double running = 0.0;
-        double reach = 0.0;
-        double held = 0.0;
-        double previousStart = 0.0;
-        for (const AlignItem *item : *list) {
-            double start = running;
-            switch (item->kind) {
-            case AlignLeading:
-                held += item->width;
+        case AlignCentred:
+            continue;
+        case AlignOverlay:
+            if (held > 0.0) {
+                if (stretchOf)
+                    (*stretchOf)[size_t(i)] = int(needs.size());
                 continue;
-            case AlignCentred:
-                continue;
-            case AlignOverlay:
-                if (held > 0.0)
-                    continue;
-                start = previousStart;
-                running = start + item->width;
-                break;
-            case AlignFollowing:
-                running += item->width;
-                break;
-            default: {
-                // What the glyph shows before its start comes out of the
-                // stretch before it, as the leading signs do.
-                const double before = held + std::max(0.0, -glyphSpan(item).first);
-                if (item->position > place + 1e-6) {
-                    // Glyphs of one voice keep air between them, so that
-                    // a mark at a glyph's edge never touches the next.
-                    needs.append(
-                        {place, item->position, reach + before + (reach > 0.0 ? glyphAir : 0.0)});
-                    place = item->position;
-                    reach = 0.0;
-                }
-                held = 0.0;
-                start = 0.0;
-                running = item->width;
-                break;
             }
+            start = previousStart;
+            running = start + item->width;
+            break;
+        case AlignFollowing:
+            running += item->width;
+            break;
+        default: {
+            // What the glyph shows before its start comes out of the
+            // stretch before it, as the leading signs do.
+            const double before = held + std::max(0.0, -glyphSpan(item).first);
+            if (item->position > place + 1e-6) {
+                // Glyphs of one voice keep air between them, so that a
+                // mark at a glyph's edge never touches the next.
+                needs.append(
+                    {place, item->position, reach + before + (reach > 0.0 ? glyphAir : 0.0)});
+                place = item->position;
+                reach = 0.0;
             }
-            previousStart = start;
-            reach = std::max({reach, running, start + glyphSpan(item).second});
+            held = 0.0;
+            start = 0.0;
+            running = item->width;
+            break;
         }
-        needs.append({place, inner, reach + held});
+        }
+        if (stretchOf)
+            (*stretchOf)[size_t(i)] = int(needs.size());
+        previousStart = start;
+        reach = std::max({reach, running, start + glyphSpan(item).second});
     }
+    needs.append({place, inner, reach + held});
     return needs;
 }

@@ -100,6 +100,13 @@ private:
     std::vector<double> m_fittedAt;
 
     double fittedOffset(double position, double ratio) const;
+    // The glyph needs of one item list, as glyphRoomNeeds() gives them;
+    // with `stretchOf`, also the index of the need each item of the list
+    // belongs to (-1 for an item centred in the measure).
+    QList<RoomNeed> listGlyphNeeds(const ItemList &list, std::vector<int> *stretchOf) const;
+    // Each squeezed item's glyph scale after fitPlaces(): the room its
+    // stretch was given over what its glyphs need, never below `least`.
+    void setGlyphScales(double least, double ratio);
     void fitPlaces(double inner);
 
     double m_headWidth = 0.0;  // clef, key and time-signature area before the first item

@@ -57,6 +57,9 @@ struct AlignItemData
     QGraphicsItem *graphicsItem = nullptr;
     double finalX = 0.0; // millimetres
     double finalY = 0.0;
+    // The scale of its glyph on both axes where its stretch of a narrowed
+    // measure has less room than the glyph needs; 1 elsewhere.
+    double glyphScale = 1.0;
     int tickLevel = TickSixteenth; // TickLevel; only set on time ticks
 };
 

@@ -16,6 +16,7 @@
 #include "view/scene.h"
 
 #include <QCursor>
+#include <QGraphicsItem>
 #include <QGraphicsRectItem>
 #include <QPen>
 
@@ -27,7 +28,6 @@ struct PlacementFrame
 {
     double k = 1.0;       // scene units per millimetre
     double leadIn = 0.0;  // mm before every item of the voice
-    double squeeze = 1.0; // along-scale of reference offsets on non-staff parts
     bool staff = false;
 };
 
@@ -39,7 +39,6 @@ PlacementFrame placementFrame(const Score *score, const Measure *measure, int pa
     frame.k = score->page->scaleFactor;
     // A stretched measure keeps the lead-in of its natural width.
     frame.leadIn = settings->noteFontSize * std::min(q, 1.0) * score->style->noteOffset;
-    frame.squeeze = q <= 1.0 ? q : 1.0;
     frame.staff = settings->notationStyle == NotationStyle::StaffNotation;
     return frame;
 }
@@ -67,6 +66,19 @@ double wholeRestCentring(const Measure *measure, int part, int voice, const Plac
     const double roomEnd = length;
     const double restCentre = rest->fittedPosition + frame.leadIn + rest->width / 2;
     return (roomStart + roomEnd) / 2 - restCentre;
+}
+
+// How far (scene units) a glyph made smaller by `scale` on both axes moves
+// across the line so that its middle stays where it was at its size.
+double squeezedAcrossShift(const QGraphicsItem *glyph, double scale, bool horizontal)
+{
+    if (scale >= 1.0 || scale <= 0.0)
+        return 0.0;
+    QTransform full = glyph->transform();
+    full.scale(1.0 / scale, 1.0 / scale);
+    const QPointF before = full.mapRect(glyph->boundingRect()).center();
+    const QPointF after = glyph->transform().mapRect(glyph->boundingRect()).center();
+    return horizontal ? before.y() - after.y() : before.x() - after.x();
 }
 
 } // namespace
@@ -97,9 +109,12 @@ void Score::placeVoiceItemsAlong(Measure *measure, int part, int voice, double s
         AlignItem *item = items.at(i);
         const double start = measure->getStartLocation(part, voice, i);
         QGraphicsItem *gi = item->graphicsItem;
-        double zx = frame.squeeze;
+        // The offset along a squeezed glyph shrinks with it; across, the
+        // glyph keeps its middle where it stood at its size.
+        double zx = item->glyphScale;
         if (frame.staff && gi)
             zx = horizontal ? gi->transform().m11() : gi->transform().m22();
+        const double acrossShift = gi ? squeezedAcrossShift(gi, item->glyphScale, horizontal) : 0.0;
 
         if (horizontal) {
             // Glyphs between grey parentheses are drawn as ghosts.
@@ -117,12 +132,14 @@ void Score::placeVoiceItemsAlong(Measure *measure, int part, int voice, double s
             item->finalX = along;
             item->finalY = item->baseOffset + noteLine;
             if (gi)
-                gi->setPos((item->refOffsetX * zx + along) * k, (item->refOffsetY + cross) * k);
+                gi->setPos((item->refOffsetX * zx + along) * k,
+                           (item->refOffsetY + cross) * k + acrossShift);
         } else {
             item->finalX = item->baseOffset + noteLine;
             item->finalY = along;
             if (gi)
-                gi->setPos((item->refOffsetX + cross) * k, (item->refOffsetY * zx + along) * k);
+                gi->setPos((item->refOffsetX + cross) * k + acrossShift,
+                           (item->refOffsetY * zx + along) * k);
         }
 
         if (gi) {

@@ -131,8 +131,8 @@ private slots:
     void alignTicsCombinesBothKindsOfPart();
 
     void naturalWidthKeepsPositionsAndGlyphs();
-    void squeezedMeasureScalesGlyphsAlongOnly_data();
-    void squeezedMeasureScalesGlyphsAlongOnly();
+    void squeezedMeasureScalesGlyphsOnBothAxes_data();
+    void squeezedMeasureScalesGlyphsOnBothAxes();
     void leadingAndOverlayItemsStackBeforeTheNextItem();
     void centredItemStandsInTheMiddleOfTheFittedMeasure();
     void repeatGlyphFillsTheRoomToItsEnd();
@@ -392,14 +392,14 @@ void TestAligner::naturalWidthKeepsPositionsAndGlyphs()
     QCOMPARE(all.at(3)->length, 4.0);
 }
 
-void TestAligner::squeezedMeasureScalesGlyphsAlongOnly_data()
+void TestAligner::squeezedMeasureScalesGlyphsOnBothAxes_data()
 {
     QTest::addColumn<bool>("horizontal");
     QTest::newRow("horizontal") << true;
     QTest::newRow("vertical") << false;
 }
 
-void TestAligner::squeezedMeasureScalesGlyphsAlongOnly()
+void TestAligner::squeezedMeasureScalesGlyphsOnBothAxes()
 {
     QFETCH(bool, horizontal);
     Fixture f({true});
@@ -422,10 +422,12 @@ void TestAligner::squeezedMeasureScalesGlyphsAlongOnly()
     QCOMPARE(note->fittedPosition, 3.0);
     QCOMPARE(dot->fittedPosition, 3.0 + 4 * 0.6);
     QCOMPARE(later->fittedPosition, 5 * 0.5 + 3.0);
+    // Smaller, but in proportion: along and across alike.
     const QTransform t = glyph.transform();
-    QCOMPARE(horizontal ? t.m11() : t.m22(), 2.0 * 0.6);
-    QCOMPARE(horizontal ? t.m22() : t.m11(), 2.0);
-    QCOMPARE(note->length, 2.0);
+    QCOMPARE(t.m11(), 2.0 * 0.6);
+    QCOMPARE(t.m22(), 2.0 * 0.6);
+    QCOMPARE(note->glyphScale, 0.6);
+    QCOMPARE(note->length, 4.0 * 0.6); // the glyph's extent, with it
     QCOMPARE(note->width, 4.0); // the advance itself is the aligner's input
 }
 

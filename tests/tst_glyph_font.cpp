@@ -8,11 +8,15 @@
 // and the SVG's shared shapes draw what the generator drew.
 #include "document/svgsharing.h"
 #include "glyphs/notefontcatalog.h"
+#include "layout/alignitem.h"
 #include "model/glyphfont.h"
 #include "model/glyphitem.h"
 #include "model/glyphoutline.h"
+#include "model/measure.h"
+#include "model/mepart.h"
 #include "model/notefonts.h"
 #include "model/score.h"
+#include "model/voice.h"
 #include "support/measurelayout.h"
 #include "support/pdftools.h"
 #include "support/scorefile.h"
@@ -539,21 +543,27 @@ void TestGlyphFont::scorePdfEmbedsTheFontAndGrowsLittlePerGlyph()
 void TestGlyphFont::narrowedMeasuresDrawTheirNotesFromTheFont()
 {
     // Measures with more notes and syllables than their share of the line
-    // has room for are narrowed, their notes squeezed down the column to
-    // less than half their width; the notes stay characters of the glyph
-    // font. Written as outlines, each took some thirty path segments.
+    // has room for are narrowed, their notes drawn smaller (in proportion,
+    // to less than nine tenths of their size); the notes stay
+    // characters of the glyph font. Written as outlines, each took some
+    // thirty path segments.
     QTemporaryDir dir;
     auto score = generatedFromText(sixteenthsScore(24), dir.path());
     QVERIFY(score);
     int squeezedNotes = 0;
-    for (const GlyphItem *item : TestSupport::sceneItemsOf<GlyphItem>(*score)) {
-        const QTransform t = item->sceneTransform();
-        const double across = std::hypot(t.m11(), t.m12());
-        const double down = std::hypot(t.m21(), t.m22());
-        const GlyphOutline *outline =
-            GlyphOutlineCache::of(item->renderer())->outline(item->elementId());
-        squeezedNotes += item->isVisible() && outline->fontGlyph() >= 0 &&
-                         std::max(across, down) > 2.0 * std::min(across, down);
+    for (const Measure *measure : std::as_const(score->measures)) {
+        for (const MePart *cell : measure->parts) {
+            for (const Voice *voice : cell->voices.madeVoices()) {
+                for (const AlignItem *aligned : voice->alignItems) {
+                    const auto *item = dynamic_cast<const GlyphItem *>(aligned->graphicsItem);
+                    if (!item || !item->isVisible() || aligned->glyphScale >= 0.9)
+                        continue;
+                    const GlyphOutline *outline =
+                        GlyphOutlineCache::of(item->renderer())->outline(item->elementId());
+                    squeezedNotes += outline->fontGlyph() >= 0;
+                }
+            }
+        }
     }
     QVERIFY2(squeezedNotes >= 200, qPrintable(QString::number(squeezedNotes)));
 

@@ -126,6 +126,9 @@ const QList<OpenFault> &openFaults()
          "stage and the sheet"},
         {F::TextOverText, F::Direction, "^31a s12 h$",
          "two directions of one note stacked at one offset"},
+        {F::TextOverNote, F::Direction, "^31a s3 v$",
+         "in the crowded fourth measure a dynamic moved down the column past the notes runs "
+         "out of measure before it clears the last note, which its stretch keeps at full size"},
         {F::TextOverNote, F::Lyric, "^kana s12 h$",
          "a line of four measures of kana on every eighth is narrowed below what its "
          "syllables need; the lyric over a staff note's stem is the overlap this leaves"},
