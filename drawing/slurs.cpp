@@ -23,9 +23,46 @@
 #include <QPen>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <vector>
 
 namespace {
+
+// Length along the line of each piece of a slur's ink that texts settle
+// clear of, mm: a text beside the slur's low end need not rise over its
+// crown.
+constexpr double slurPieceMm = 2.0;
+
+// The slur's ink as boxes (scene units) of pieces along the line, each
+// from the outline's points that fall into it.
+QList<QRectF> slurInkPieces(const QGraphicsPathItem *item, bool horizontal, double scale)
+{
+    const QPainterPath ink = item->sceneTransform().map(item->path());
+    const QRectF whole = ink.boundingRect();
+    const double length = horizontal ? whole.width() : whole.height();
+    if (whole.isEmpty() || scale <= 0.0)
+        return {};
+    const int pieces = std::clamp(int(std::ceil(length / (slurPieceMm * scale))), 1, 64);
+    const double from = horizontal ? whole.left() : whole.top();
+    const double step = length / pieces;
+    // Per piece the least and greatest x and y of its points.
+    std::vector<std::array<double, 4>> spans(pieces, {1e300, 1e300, -1e300, -1e300});
+    constexpr int samples = 256;
+    for (int i = 0; i <= samples; ++i) {
+        const QPointF point = ink.pointAtPercent(double(i) / samples);
+        const double along = horizontal ? point.x() : point.y();
+        std::array<double, 4> &span = spans[std::clamp(int((along - from) / step), 0, pieces - 1)];
+        span = {std::min(span[0], point.x()), std::min(span[1], point.y()),
+                std::max(span[2], point.x()), std::max(span[3], point.y())};
+    }
+    QList<QRectF> boxes;
+    for (const std::array<double, 4> &span : spans) {
+        if (span[0] <= span[2])
+            boxes.append(QRectF(QPointF(span[0], span[1]), QPointF(span[2], span[3])));
+    }
+    return boxes;
+}
 
 constexpr double degreesPerRadian = 57.2958;
 constexpr int staccatoKind = 1;
@@ -386,6 +423,12 @@ void Slurs::finishSegment(QGraphicsPathItem *item, SegmentRole role, Measure *me
     if (!placed)
         keepInsideSystem(item, score, measure);
     score->scene->addItem(item);
+    // Texts settle beyond the slur, as they do beyond the notes.
+    const int inkPart = partIndex();
+    QList<QList<QRectF>> &ink = measure->looseInkBoxes;
+    if (ink.size() <= inkPart)
+        ink.resize(inkPart + 1);
+    ink[inkPart] += slurInkPieces(item, score->page->horizontal, score->page->scaleFactor);
     if (role != SegmentRole::Plain) {
         const int p = partIndex();
         const QList<Note *> &notes = measure->parts.at(p)->voices.at(noteVoice)->notes;

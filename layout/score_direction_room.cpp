@@ -15,6 +15,7 @@
 #include "model/itemtags.h"
 #include "model/measure.h"
 #include "model/mepart.h"
+#include "model/notation.h"
 #include "model/note.h"
 #include "model/notefonts.h"
 #include "model/page.h"
@@ -170,6 +171,24 @@ double inkBeyond(const Score *score, const Measure *measure, int part, int staff
         }
     }
     return reach;
+}
+
+// How far a slur may rise past the notes it joins, in note sizes: a text
+// over slurred notes settles beyond the slur's arc.
+constexpr double slurRise = 0.6;
+
+// Whether a note of the cell starts or ends a slur.
+bool holdsSlur(const MePart *cell)
+{
+    for (const Voice *voice : cell->voices) {
+        for (const Note *note : voice->notes) {
+            for (const Notation *notation : note->notations) {
+                if (notation->kind == NotationKind::Slur)
+                    return true;
+            }
+        }
+    }
+    return false;
 }
 
 // The room, mm, between the note line of a part's staff and the edge of
@@ -477,7 +496,9 @@ std::pair<double, double> Score::directionBandsOf(int part, int first, int last)
                 }
                 if (ink < 0.0)
                     ink = inkBeyond(this, measure, part, staff, true) +
-                          rhythmDotReach(this, part, true);
+                          rhythmDotReach(this, part, true) +
+                          (staffNotation && holdsSlur(cell) ? slurRise * settings->noteFontSize
+                                                            : 0.0);
                 // Past the ink, the air of a grazed stem or beam and the
                 // text's own.
                 const double need = ink + touchMm + 2.0 * directionGap + across + edgeMargin;

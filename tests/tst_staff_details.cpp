@@ -6,10 +6,12 @@
 // number of a tuplet nested in it. Boxes are the glyphs' ink, not the
 // advance boxes the glyphs are set by.
 #include "layout/alignitem.h"
+#include "model/direction.h"
 #include "model/glyphitem.h"
 #include "model/itemtags.h"
 #include "model/measure.h"
 #include "model/mepart.h"
+#include "model/notation.h"
 #include "model/note.h"
 #include "model/notefonts.h"
 #include "model/page.h"
@@ -110,6 +112,8 @@ private slots:
     void accidentalsClearOfHeads();
     void clefChangeClearOfNextNote_data();
     void clefChangeClearOfNextNote();
+    void slursClearOfTexts_data();
+    void slursClearOfTexts();
 };
 
 void TestStaffDetails::accidentalsClearOfHeads_data()
@@ -245,6 +249,67 @@ void TestStaffDetails::clefChangeClearOfNextNote()
         }
     });
     QVERIFY(clefs > 0);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+}
+
+void TestStaffDetails::slursClearOfTexts_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("horizontal");
+    for (const bool horizontal : {true, false}) {
+        const char *direction = horizontal ? "horizontal" : "vertical";
+        for (const char *name : {"notations/31x-Directions-EdgeCases.xml",
+                                 "staff/31x-Directions-TempoOverSlurs.xml"})
+            QTest::addRow("%s, %s", name, direction) << fixture(name) << horizontal;
+    }
+}
+
+// No slur runs through a tempo mark, words or a dynamic: the text stands
+// beyond the slur's arc.
+void TestStaffDetails::slursClearOfTexts()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, horizontal);
+    const std::unique_ptr<Score> score =
+        TestSupport::generatedScore(path, NotationStyle::StaffNotation, horizontal);
+    QVERIFY(score);
+    // Text boxes hold the font's whole ascent and descent: a slur that only
+    // grazes their edge passes clear of the letters.
+    const double edge = 0.3 * score->page->scaleFactor;
+    QList<QPair<QString, QRectF>> texts;
+    QList<const QGraphicsPathItem *> slurs;
+    for (const Measure *measure : std::as_const(score->measures)) {
+        for (const MePart *cell : measure->parts) {
+            for (const Voice *voice : cell->voices) {
+                for (const Direction *direction : voice->shownDirections()) {
+                    const QGraphicsItem *item = direction->item;
+                    const int kind = direction->kind;
+                    if (item && item->isVisible() &&
+                        (kind == DirectionKind::Words || kind == DirectionKind::Metronome ||
+                         kind == DirectionKind::Dynamics))
+                        texts.append({direction->text, item->sceneBoundingRect().adjusted(
+                                                           edge, edge, -edge, -edge)});
+                }
+                for (const Note *note : voice->notes) {
+                    for (const Notation *notation : note->notations) {
+                        const auto *slur =
+                            dynamic_cast<const QGraphicsPathItem *>(notation->item);
+                        if (notation->kind == NotationKind::Slur && slur && slur->isVisible())
+                            slurs.append(slur);
+                    }
+                }
+            }
+        }
+    }
+    QStringList faults;
+    for (const QGraphicsPathItem *slur : std::as_const(slurs)) {
+        const QPainterPath ink = slur->sceneTransform().map(slur->path());
+        for (const auto &[text, box] : std::as_const(texts)) {
+            if (ink.intersects(box))
+                faults << QStringLiteral("a slur runs through '%1'").arg(text);
+        }
+    }
+    QVERIFY(!slurs.isEmpty() && !texts.isEmpty());
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
 }
 
