@@ -119,8 +119,7 @@ void Tuplet::tupletStop(int i, QPointF stop)
             tupletBracket(i, stop.x(), stop.y());
         slot.open = false;
     }
-    if (i == 0)
-        highest = 0;
+    closeNesting();
 }
 
 void Tuplet::drawTupletNumber(int i, Measure *m, int part, int voice, int lastNote)
@@ -136,7 +135,14 @@ void Tuplet::drawTupletNumber(int i, Measure *m, int part, int voice, int lastNo
             tupletNumberV(i, m, part, voice);
         slot.open = false;
     }
-    if (i == 0)
+    closeNesting();
+}
+
+void Tuplet::closeNesting()
+{
+    // An outer tuplet may end on the same note as those inside it, and be
+    // drawn first: the inner ones still count their depth from `highest`.
+    if (std::none_of(entries.cbegin(), entries.cend(), [](const Slot &slot) { return slot.open; }))
         highest = 0;
 }
 
@@ -170,7 +176,7 @@ void Tuplet::tupletBracket(int i, double stopX, double stopY)
         const double a = slot.start.x() * k + 0.05 * n;
         const double mid = (slot.start.x() + stopX) / 2.0 * k;
         double y = (std::min(slot.start.y(), stopY) - 0.2 * n) * k;
-        const double off = (highest - i) * 0.4 * n * k;
+        const double off = std::max(0, highest - i) * 0.4 * n * k;
         QString head = QStringLiteral("TupletTopHead");
         QString tail = QStringLiteral("TupletTopTail");
         if (farSide) {
@@ -199,7 +205,7 @@ void Tuplet::tupletBracket(int i, double stopX, double stopY)
     const double a = slot.start.y() * k + 0.05 * n;
     const double mid = (slot.start.y() + stopY) / 2.0 * k;
     double x = (std::min(slot.start.x(), stopX) - 0.2 * n) * k;
-    const double off = (highest - i) * 0.3 * n * k;
+    const double off = std::max(0, highest - i) * 0.3 * n * k;
     QString head = QStringLiteral("TupletLeftHead");
     QString tail = QStringLiteral("TupletLeftTail");
     if (farSide) {
@@ -245,7 +251,7 @@ void Tuplet::tupletBracket2(int i, int highestInUse)
     const double hook = (below ? -0.1 : 0.1) * n * k;
 
     if (horizontal) {
-        const double d = (highestInUse - i) * 0.4 * n;
+        const double d = std::max(0, highestInUse - i) * 0.4 * n;
         const double y = below ? slot.stop.y() + d : slot.stop.y() - d;
         const double a = slot.start.x() + 0.05 * n;
         const double b = slot.stop.x() - 0.05 * n;
@@ -253,7 +259,7 @@ void Tuplet::tupletBracket2(int i, int highestInUse)
         groupOf(score->scene, bracketLines(true, a * k, b * k, y * k, hook, 0.8 * gw, 0.8), number);
         return;
     }
-    const double d = (highestInUse - i) * 0.3 * n;
+    const double d = std::max(0, highestInUse - i) * 0.3 * n;
     const double x = below ? slot.stop.x() + d : slot.stop.x() - d;
     const double a = slot.start.y() + 0.1 * n;
     const double b = slot.stop.y() - 0.1 * n;
@@ -266,6 +272,8 @@ namespace {
 // Note sizes between a tuplet's number and the bracket of the tuplet
 // around it.
 constexpr double nestGap = 0.2;
+// Note sizes between a tuplet number and the stems or beam it stands over.
+constexpr double numberGap = 0.05;
 
 // The notes first..last of a voice that have a glyph to measure from;
 // empty when the range does not lie in the voice.
@@ -347,15 +355,18 @@ void Tuplet::tupletNumber(int i, Measure *m, int part, int voice)
     const double gh = size.height();
     // An outer tuplet clears the inner one's number, which sits on its
     // bracket.
-    const double d = (highest - i) * (gh / k + nestGap * n);
-    const double y = first->stemShown == 2 ? hi + 0.2 * n + d : lo - 0.2 * n - d;
+    const double d = std::max(0, highest - i) * (gh / k + nestGap * n);
+    // A number on its bracket stands half its height from the line.
+    const double clear = bracket ? std::max(0.2 * n, 0.5 * gh / k + numberGap * n) : 0.2 * n;
+    const double y = first->stemShown == 2 ? hi + clear + d : lo - clear - d;
     const double mid = (xs + xe) / 2.0 * k;
+    // Without a bracket the number's edge toward the notes stands at y.
     if (bracket)
         number->setPos(mid - 0.5 * gw, y * k - 0.5 * gh);
     else if (first->stemShown == 1)
-        number->setPos((0.33 * n + xs + xe) / 2.0 * k - 0.5 * gw, y * k - 0.4 * gh);
+        number->setPos((0.33 * n + xs + xe) / 2.0 * k - 0.5 * gw, y * k - gh);
     else if (first->stemShown == 2)
-        number->setPos(mid - 0.5 * gw, y * k - 0.35 * gh);
+        number->setPos(mid - 0.5 * gw, y * k);
     else
         number->setPos(mid - 1.2 * gw, y * k - gh);
 
@@ -421,15 +432,16 @@ void Tuplet::tupletNumberV(int i, Measure *m, int part, int voice)
     const QSizeF size = scaledSize(number);
     const double gw = size.width();
     const double gh = size.height();
-    const double d = (highest - i) * (gw / k + nestGap * n);
-    const double x = first->stemShown == 2 ? lo - 0.2 * n - d : hi + 0.2 * n + d;
+    const double d = std::max(0, highest - i) * (gw / k + nestGap * n);
+    const double clear = bracket ? std::max(0.2 * n, 0.5 * gw / k + numberGap * n) : 0.2 * n;
+    const double x = first->stemShown == 2 ? lo - clear - d : hi + clear + d;
     const double mid = (ys + ye) / 2.0 * k;
     if (bracket)
         number->setPos(x * k - 0.5 * gw, mid - 0.5 * gh);
     else if (first->stemShown == 1)
-        number->setPos(x * k - 0.6 * gw, (0.33 * n + ys + ye) / 2.0 * k - 0.3 * gh);
+        number->setPos(x * k, (0.33 * n + ys + ye) / 2.0 * k - 0.3 * gh);
     else if (first->stemShown == 2)
-        number->setPos(x * k - 0.4 * gw, mid - 0.5 * gh);
+        number->setPos(x * k - gw, mid - 0.5 * gh);
     else
         number->setPos(x * k - 0.2 * gw, mid - gh);
 

@@ -57,6 +57,9 @@ public:
     void tupletNumber(int i, Measure *m, int part, int voice);
     void tupletNumberV(int i, Measure *m, int part, int voice);
 
+    // Once no tuplet is open, the next one starts a nesting of its own.
+    void closeNesting();
+
     Score *score = nullptr;
     int part = 0;
     int voice = 0;

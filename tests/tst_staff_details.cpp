@@ -23,6 +23,7 @@
 #include "view/scene.h"
 
 #include <QGraphicsPathItem>
+#include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QtTest>
 
@@ -114,6 +115,8 @@ private slots:
     void clefChangeClearOfNextNote();
     void slursClearOfTexts_data();
     void slursClearOfTexts();
+    void tupletNumbersClearOfNotes_data();
+    void tupletNumbersClearOfNotes();
 };
 
 void TestStaffDetails::accidentalsClearOfHeads_data()
@@ -310,6 +313,64 @@ void TestStaffDetails::slursClearOfTexts()
         }
     }
     QVERIFY(!slurs.isEmpty() && !texts.isEmpty());
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+}
+
+void TestStaffDetails::tupletNumbersClearOfNotes_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("horizontal");
+    for (const bool horizontal : {true, false}) {
+        const char *direction = horizontal ? "horizontal" : "vertical";
+        for (const char *name : {"23a-Tuplets.xml", "23d-Tuplets-Nested.xml",
+                                 "staff/23x-Tuplets-NestedThreeDeep.xml"})
+            QTest::addRow("%s, %s", name, direction) << fixture(name) << horizontal;
+    }
+}
+
+// A tuplet number touches no stem, beam, head or ledger line, nor the
+// number of a tuplet nested in it or around it.
+void TestStaffDetails::tupletNumbersClearOfNotes()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, horizontal);
+    const std::unique_ptr<Score> score =
+        TestSupport::generatedScore(path, NotationStyle::StaffNotation, horizontal);
+    QVERIFY(score);
+    const QRegularExpression numberId(QStringLiteral("^\\d+_Italic(_V)?$"));
+    QList<QRectF> numbers;
+    QList<QRectF> ink;
+    for (const QGraphicsItem *item : score->scene->items()) {
+        if (!item->isVisible())
+            continue;
+        const auto *glyph = dynamic_cast<const GlyphItem *>(item);
+        const int type = item->data(TagType).toInt();
+        if (glyph && numberId.match(glyph->elementId()).hasMatch())
+            numbers.append(inkRect(item));
+        else if (type == NoteItem && glyph)
+            ink.append(inkRect(item));
+        else if (type == NotePartItem)
+            ink.append(glyph ? inkRect(item) : item->sceneBoundingRect());
+    }
+    QStringList faults;
+    const double space = staffSpace(*score);
+    for (int a = 0; a < numbers.size(); ++a) {
+        for (const QRectF &note : std::as_const(ink)) {
+            if (!note.isEmpty() && gapBetween(numbers.at(a), note) < 0.05 * space)
+                faults << QStringLiteral("a tuplet number at (%1, %2) touches note ink")
+                              .arg(numbers.at(a).x(), 0, 'f', 1)
+                              .arg(numbers.at(a).y(), 0, 'f', 1);
+        }
+        for (int b = a + 1; b < numbers.size(); ++b) {
+            if (gapBetween(numbers.at(a), numbers.at(b)) < 0.1 * space)
+                faults << QStringLiteral("tuplet numbers at (%1, %2) and (%3, %4) touch")
+                              .arg(numbers.at(a).x(), 0, 'f', 1)
+                              .arg(numbers.at(a).y(), 0, 'f', 1)
+                              .arg(numbers.at(b).x(), 0, 'f', 1)
+                              .arg(numbers.at(b).y(), 0, 'f', 1);
+        }
+    }
+    QVERIFY(!numbers.isEmpty());
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
 }
 
