@@ -358,24 +358,46 @@ void Tuplet::tupletNumber(int i, Measure *m, int part, int voice)
     const double d = std::max(0, highest - i) * (gh / k + nestGap * n);
     // A number on its bracket stands half its height from the line.
     const double clear = bracket ? std::max(0.2 * n, 0.5 * gh / k + numberGap * n) : 0.2 * n;
-    const double y = first->stemShown == 2 ? hi + clear + d : lo - clear - d;
+    // Below the notes with their stems down. A number that would run out
+    // of its row there stands above the notes when it fits there.
+    const double tall = gh / k;
+    bool below = first->stemShown == 2;
+    auto levelOn = [&](bool under) { return under ? hi + clear + d : lo - clear - d; };
+    auto spanOn = [&](bool under) {
+        const double at = levelOn(under);
+        const double from = bracket ? at - 0.5 * tall : under ? at : at - tall;
+        return std::pair(from, from + tall);
+    };
+    if (first->stemShown != 0) {
+        const MePart *cell = m->parts.at(part);
+        const double centre = m->getPartCenter(part);
+        const double top = centre - 0.5 * cell->partExtent - cell->directionBand;
+        const double bottom = centre + 0.5 * cell->partExtent + cell->directionBandBelow;
+        const auto [from, to] = spanOn(below);
+        const auto [otherFrom, otherTo] = spanOn(!below);
+        const bool out = from < top || to > bottom;
+        if (out && otherFrom >= top && otherTo <= bottom)
+            below = !below;
+    }
+    const double y = levelOn(below);
     const double mid = (xs + xe) / 2.0 * k;
     // Without a bracket the number's edge toward the notes stands at y.
     if (bracket)
         number->setPos(mid - 0.5 * gw, y * k - 0.5 * gh);
-    else if (first->stemShown == 1)
-        number->setPos((0.33 * n + xs + xe) / 2.0 * k - 0.5 * gw, y * k - gh);
-    else if (first->stemShown == 2)
+    else if (first->stemShown == 0)
+        number->setPos(mid - 1.2 * gw, y * k - gh);
+    else if (below)
         number->setPos(mid - 0.5 * gw, y * k);
     else
-        number->setPos(mid - 1.2 * gw, y * k - gh);
+        number->setPos((first->stemShown == 1 ? (0.33 * n + xs + xe) / 2.0 * k : mid) - 0.5 * gw,
+                       y * k - gh);
 
     if (!bracket) {
         score->scene->addItem(number);
         return;
     }
     // The hooks point at the notes.
-    const double hook = (first->stemShown == 2 ? -0.1 : 0.1) * n * k;
+    const double hook = (below ? -0.1 : 0.1) * n * k;
     groupOf(score->scene, bracketLines(true, xs * k, xe * k, y * k, hook, 0.8 * gw, 0.0), number);
 }
 
