@@ -46,4 +46,17 @@ void forEach(Score *score, const std::function<void(QDomElement &slot)> &visit)
     }
 }
 
+void forEachInMeasure(Measure *measure, int partIndex,
+                      const std::function<void(QDomElement &slot)> &visit)
+{
+    for (QDomElement &element : measure->measureElements)
+        visit(element);
+    if (partIndex < 0 || partIndex >= measure->parts.size())
+        return;
+    for (const Voice *voice : measure->parts.at(partIndex)->voices) {
+        for (Note *note : std::as_const(voice->notes))
+            forEachNoteSlot(note, visit);
+    }
+}
+
 } // namespace ElementSlots

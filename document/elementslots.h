@@ -8,10 +8,15 @@
 
 #include <functional>
 
+class Measure;
 class Score;
 
 namespace ElementSlots {
 
 void forEach(Score *score, const std::function<void(QDomElement &slot)> &visit);
+// The handles of one measure: its element in every part, and each note of
+// part `partIndex` with its lyrics, fingerings and directives.
+void forEachInMeasure(Measure *measure, int partIndex,
+                      const std::function<void(QDomElement &slot)> &visit);
 
 } // namespace ElementSlots

@@ -234,6 +234,68 @@ void FileSet::dropBackups()
     }
 }
 
+StreamedFile::StreamedFile(const QString &path) : m_path(path) {}
+
+StreamedFile::~StreamedFile()
+{
+    if (m_file)
+        m_file->cancelWriting();
+}
+
+bool StreamedFile::open(QString &error)
+{
+    m_file = std::make_unique<QSaveFile>(m_path);
+    if (!m_file->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        error = m_file->errorString();
+        m_failure = error;
+        return false;
+    }
+    m_buffer.reserve(bufferSize + bufferSize / 4);
+    return true;
+}
+
+bool StreamedFile::append(QStringView text, QString &error)
+{
+    if (!m_failure.isEmpty() || !m_file) {
+        error = m_failure.isEmpty() ? QStringLiteral("not open") : m_failure;
+        return false;
+    }
+    m_buffer += text.toUtf8();
+    return m_buffer.size() < bufferSize || flushBuffer(error);
+}
+
+bool StreamedFile::flushBuffer(QString &error)
+{
+    if (!writeAll(*m_file, m_buffer, error)) {
+        m_failure = error;
+        return false;
+    }
+    m_buffer.clear();
+    return true;
+}
+
+bool StreamedFile::commit(QString &error)
+{
+    if (!m_failure.isEmpty() || !m_file) {
+        error = m_failure.isEmpty() ? QStringLiteral("not open") : m_failure;
+        return false;
+    }
+    if (!flushBuffer(error))
+        return false;
+    if (faultHook()) {
+        error = faultHook()(m_path);
+        if (!error.isEmpty()) {
+            m_failure = error;
+            return false;
+        }
+    }
+    const bool committed = m_file->commit();
+    if (!committed)
+        error = m_file->errorString();
+    m_file.reset();
+    return committed;
+}
+
 void setFaultHook(FaultHook hook)
 {
     faultHook() = std::move(hook);

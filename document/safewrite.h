@@ -11,6 +11,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
 
 #include <QList>
 
@@ -18,6 +19,7 @@
 #include <memory>
 #include <vector>
 
+class QSaveFile;
 class QTemporaryFile;
 
 namespace SafeWrite {
@@ -65,6 +67,39 @@ private:
     void putBackOldTargets(std::size_t replaced);
     void dropBackups();
     std::vector<Staged> m_staged;
+};
+
+// One file written piece by piece, for a text too long to hold whole: the
+// pieces go to a temporary file beside the target (through a buffer of
+// bufferSize bytes), and the target is replaced only by commit(), once every
+// piece has reached the disk. A file that is not committed (a piece failed,
+// or the object is dropped) leaves the target as it was and no temporary
+// file behind.
+class StreamedFile
+{
+public:
+    static constexpr qsizetype bufferSize = 256 * 1024;
+
+    explicit StreamedFile(const QString &path);
+    ~StreamedFile();
+    StreamedFile(const StreamedFile &) = delete;
+    StreamedFile &operator=(const StreamedFile &) = delete;
+
+    // Opens the temporary file; false with the system's reason in `error`.
+    bool open(QString &error);
+    // Adds `text` as UTF-8; false with the system's reason once a write
+    // failed (every later call fails too).
+    bool append(QStringView text, QString &error);
+    // Writes what is left and replaces the target; false with the reason.
+    bool commit(QString &error);
+
+private:
+    bool flushBuffer(QString &error);
+
+    QString m_path;
+    std::unique_ptr<QSaveFile> m_file;
+    QByteArray m_buffer;
+    QString m_failure;
 };
 
 // Test seam. While a hook is set, it is asked after the content has been

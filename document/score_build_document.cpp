@@ -49,6 +49,25 @@ QString Score::buildScoreXml(ScoreXmlMode mode)
             updateDefaultLyricFont(root, staffLyricFontFamily);
         return document.toString(1);
     }
+    buildScoreHeadXml(root, mode);
+    // After this: the score-wide settings, the credits and the part list
+    // carry the model.
+    int partIndex = 0;
+    for (QDomElement part = root.firstChildElement(QStringLiteral("part")); !part.isNull();
+         part = part.nextSiblingElement(QStringLiteral("part"))) {
+        // Music beyond the part list has no part in the model and stays
+        // as it is.
+        if (partIndex < parts.size())
+            buildPartXml(part, partIndex, mode);
+        ++partIndex;
+    }
+    // After this: every part carries the model.
+    declareUtf8(document);
+    return document.toString(1);
+}
+
+void Score::buildScoreHeadXml(QDomElement &root, ScoreXmlMode mode)
+{
     removeExtensionElements(root);
     // After this: nothing an earlier build wrote is left in the document.
     writePropertyXml(root);
@@ -63,7 +82,6 @@ QString Score::buildScoreXml(ScoreXmlMode mode)
     // After this: the score-wide settings stand first and last in the root.
 
     int creditIndex = 0;
-    int partIndex = 0;
     for (QDomElement child = root.firstChildElement(); !child.isNull();
          child = child.nextSiblingElement()) {
         const QString tag = child.tagName();
@@ -77,17 +95,8 @@ QString Score::buildScoreXml(ScoreXmlMode mode)
             }
         } else if (tag == QLatin1String("part-list")) {
             writePartListXml(this, child);
-        } else if (tag == QLatin1String("part")) {
-            // Music beyond the part list has no part in the model and stays
-            // as it is.
-            if (partIndex < parts.size())
-                buildPartXml(child, partIndex, mode);
-            ++partIndex;
         }
     }
-    // After this: every credit, part setting and part carries the model.
-    declareUtf8(document);
-    return document.toString(1);
 }
 
 bool Score::removeExtensionElements(QDomElement element)

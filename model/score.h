@@ -76,6 +76,9 @@ class Slurs;
 class Style;
 class Tuplet;
 class VoiceNumbering;
+namespace SafeWrite {
+class StreamedFile;
+}
 class WatcherItem;
 enum class ScoreXmlMode : int;
 
@@ -2157,6 +2160,10 @@ public:
     // `tarn-` element is written afresh, so two builds add nothing twice.
     // A document without score-partwise is returned unchanged.
     QString buildScoreXml(ScoreXmlMode mode);
+    // The build of everything but the parts' measures into `root` (the
+    // document's score-partwise, or a copy of it): the score-wide settings,
+    // the credits and the part list.
+    void buildScoreHeadXml(QDomElement &root, ScoreXmlMode mode);
     // Removes every descendant element whose tag begins with "tarn-".
     // Always true.
     bool removeExtensionElements(QDomElement element);
@@ -2272,16 +2279,30 @@ public:
 public:
     // document/score_musicxml_export.cpp: MusicXML export and the MuseScore
     // hand-off
-    // Builds the score file into documentText, then builds `mode` (plain or
-    // note-name lyrics) on a deep copy of the document, strips every tarn-
-    // element and writes it. Note-name lyrics regenerate the score first.
-    // The score's document, model and undo history stay as they are; the
-    // score is marked changed. False when the file could not be written
-    // (reported).
+    // Builds the score file into documentText, then writes `mode` (plain or
+    // note-name lyrics) without any tarn- element, in one pass through the
+    // document: the score-wide part, then measure by measure, each built
+    // on a copy of its own and streamed to the file. Note-name lyrics
+    // regenerate the score first. The score's document, model and undo
+    // history stay as they are; the score is marked changed. False when the
+    // file could not be written (reported).
     bool exportMusicXMLFile(const QString &path, ScoreXmlMode mode);
     // Exports to "<home>/velmora_exported.musicxml"; false when that failed.
     bool exportMusicXMLToMuseScore(ScoreXmlMode mode);
     static QString museScoreHandOffPath();
+
+private:
+    // The export's text of the whole document into `file`.
+    bool streamMusicXml(SafeWrite::StreamedFile &file, ScoreXmlMode mode, QString &error);
+    // The text of one part (from its start tag to its end tag) into `file`.
+    bool streamPartXml(SafeWrite::StreamedFile &file, const QDomElement &part, int partIndex,
+                       ScoreXmlMode mode, QString &error);
+    // A copy of `child`, a child of the part `partIndex`, built in `mode` and
+    // settled as the written text read back; `measureIndex` counts the
+    // part's measures and moves on past a measure.
+    QDomNode builtPartChild(const QDomNode &child, int partIndex, int &measureIndex,
+                            ScoreXmlMode mode, const NoteNames::GlyphCharMap &glyphMap,
+                            const VoiceNumbering &voices);
 
 public:
     // document/score_glyph_texts.cpp: a note's glyphs as characters of the

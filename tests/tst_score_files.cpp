@@ -4,6 +4,7 @@
 // on a copy of the document, and the MuseScore hand-off.
 #include "app/version.h"
 #include "document/autosavefolder.h"
+#include "document/domfromtext.h"
 #include "document/scorexmlmode.h"
 #include "model/credit.h"
 #include "model/lyrics.h"
@@ -193,6 +194,8 @@ private slots:
     void plainExportLeavesScoreUntouched();
     void editsAroundExportReachTheFile();
     void failedExportRestoresNothingToLose();
+    void exportWritesTheBuiltDocument_data();
+    void exportWritesTheBuiltDocument();
     void handOff();
     void fileProperty();
 
@@ -675,6 +678,58 @@ void TestScoreFiles::failedExportRestoresNothingToLose()
         TestSupport::prompter().texts().first().startsWith(QStringLiteral("Can't write file (")));
     QCOMPARE(dumpModel(score.get()), dump);
     QVERIFY(score->changed);
+}
+
+void TestScoreFiles::exportWritesTheBuiltDocument_data()
+{
+    QTest::addColumn<QString>("fixture");
+    QTest::addColumn<int>("modeNumber");
+    for (const char *name : {"Writer-EditableItems", "Writer-GlyphLyrics", "Writer-ExportContexts"}) {
+        QTest::addRow("%s plain", name) << QString::fromLatin1(name) << int(ScoreXmlMode::PlainMusicXml);
+        QTest::addRow("%s note names", name)
+            << QString::fromLatin1(name) << int(ScoreXmlMode::NoteNameLyrics);
+    }
+}
+
+// The export streams measure by measure; what it writes is the text of the
+// whole document built in the mode, read back and stripped of the
+// program's elements, as a score that could give its document up would
+// make it.
+void TestScoreFiles::exportWritesTheBuiltDocument()
+{
+    QFETCH(QString, fixture);
+    QFETCH(int, modeNumber);
+    const auto mode = ScoreXmlMode(modeNumber);
+    const QString source =
+        TestSupport::sourcePath(QStringLiteral("tests/fixtures/writer/%1.xml").arg(fixture));
+    const auto load = [&source](int number) {
+        auto score = newScore(number);
+        if (!score->readMusicXmlFile(source) || !score->parseScoreXml(false))
+            return std::unique_ptr<Score>();
+        // Moved lyrics: their model handles are what the export redirects.
+        for (const Measure *measure : std::as_const(score->measures)) {
+            for (const Voice *voice : measure->parts.at(0)->voices) {
+                for (const Note *note : voice->notes) {
+                    for (Lyrics *lyric : note->lyrics)
+                        lyric->setOffset(1.5, -2.0);
+                }
+            }
+        }
+        return score;
+    };
+    auto score = load(1);
+    auto reference = load(2);
+    QVERIFY(score && reference);
+    const QString path = scratchFolder() + QStringLiteral("/built.musicxml");
+    QVERIFY(score->exportMusicXMLFile(path, mode));
+
+    if (mode == ScoreXmlMode::NoteNameLyrics)
+        reference->generateScore();
+    reference->buildScoreXml(ScoreXmlMode::ScoreFile);
+    QDomDocument readBack;
+    QCOMPARE(DomFromText::read(reference->buildScoreXml(mode), readBack), DomFromText::Fault::None);
+    reference->removeExtensionElements(readBack.firstChildElement(QStringLiteral("score-partwise")));
+    QCOMPARE(QString::fromUtf8(bytesOf(path)), readBack.toString(1));
 }
 
 void TestScoreFiles::handOff()
