@@ -244,6 +244,10 @@ StreamedFile::~StreamedFile()
 
 bool StreamedFile::open(QString &error)
 {
+    if (!canReplace(m_path, error)) {
+        m_failure = error;
+        return false;
+    }
     m_file = std::make_unique<QSaveFile>(m_path);
     if (!m_file->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         error = m_file->errorString();
