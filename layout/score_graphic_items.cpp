@@ -27,5 +27,6 @@ int Score::generateGraphicItems()
     // after this: the footer and the credits stand on their pages
     keepMeasureNumbersClear();
     drawClosingFrames();
+    reportSqueezedLyrics();
     return 1;
 }

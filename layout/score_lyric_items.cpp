@@ -92,8 +92,12 @@ QGraphicsItem *Score::genLyricItem(int measureIndex, int part, int voice, int no
     if (text.isEmpty())
         return nullptr;
 
+    const LyricFit fit = lyric->moved ? LyricFit() : lyricFit(lyric);
+    if (fit.omitted)
+        return nullptr;
     auto *item = new MyTextItem(text, !horizontal && !rotated);
-    item->setFont(settings->lyricsFont);
+    item->setFont(fit.scale < 1.0 ? scaledLyricFont(settings->lyricsFont, fit.scale)
+                                  : settings->lyricsFont);
     if (rotated)
         item->setRotation(90.0);
 
@@ -103,7 +107,7 @@ QGraphicsItem *Score::genLyricItem(int measureIndex, int part, int voice, int no
     // The marks' offsets belong to the staff lyric font; in any other font
     // the same characters are ordinary letters.
     const double d = settings->lyricsFont.family() == staffLyricFontFamily
-                         ? lyricCharOffset(text, horizontal, h)
+                         ? lyricCharOffset(text, horizontal, h) * fit.scale
                          : 0.0;
     const int number = lyric->number;
     const double k = (number - 1) * h;
@@ -141,8 +145,8 @@ QGraphicsItem *Score::genLyricItem(int measureIndex, int part, int voice, int no
         else
             at = QPointF((line - lo) * s + (r - number) * h, (pos.y() + lt) * s + d);
     }
-    if (!lyric->moved && m->belowMinimum)
-        at = keptInNarrowedMeasure(m, settings, lyric->text, at);
+    if (!lyric->moved)
+        at = placedForFit(fit, settings, at, h);
     item->setPos(at);
     lyric->item = item;
 
@@ -173,64 +177,6 @@ QGraphicsItem *Score::genLyricItem(int measureIndex, int part, int voice, int no
     if (watcher)
         item->installSceneEventFilter(watcher);
     return item;
-}
-
-QPointF Score::keptInNarrowedMeasure(const Measure *m, const Part *part, const QString &text,
-                                     QPointF at) const
-{
-    // A measure narrowed below what its syllables need lets them overlap
-    // one another, but a syllable near its end moves back so that it stops
-    // at the bar line. One longer than the whole measure runs on over the
-    // bar line into the next measure, but never past the stage's end, where
-    // it would leave the frame and the sheet.
-    const double s = page->scaleFactor;
-    if (s <= 0.0)
-        return at;
-    const bool horizontal = page->horizontal;
-    const double start = horizontal ? m->originX : m->originY;
-    const double end = start + (horizontal ? m->width : m->height);
-    // The same gap a syllable keeps from the next in a measure that is
-    // long enough, here from the bar line.
-    const double gap = 0.25 * QFontMetricsF(part->lyricsFont).height() / s;
-    const double length = lyricSyllableLength(part, text) + gap;
-    double along = (horizontal ? at.x() : at.y()) / s;
-    if (along + length > end)
-        along = std::max(start, end - length);
-    const auto [stageStart, stageEnd] = stageSpanOf(m);
-    if (along + length > stageEnd)
-        along = std::max(stageStart, stageEnd - length);
-    if (horizontal)
-        at.setX(along * s);
-    else
-        at.setY(along * s);
-    return at;
-}
-
-std::pair<double, double> Score::stageSpanOf(const Measure *m) const
-{
-    const bool horizontal = page->horizontal;
-    auto startOf = [horizontal](const Measure *x) { return horizontal ? x->originX : x->originY; };
-    auto endOf = [horizontal](const Measure *x) {
-        return horizontal ? x->originX + x->width : x->originY + x->height;
-    };
-    double first = startOf(m);
-    double last = endOf(m);
-    // The measures of one line follow one another: only the neighbours
-    // that share its line are read, so that a long score is not walked
-    // once per syllable.
-    const int at = m->indexInDisplayed();
-    if (at < 0)
-        return {first, last};
-    for (int i = at - 1; i >= 0 && displayedMeasures.at(i)->lineIndex == m->lineIndex; --i) {
-        first = std::min(first, startOf(displayedMeasures.at(i)));
-        last = std::max(last, endOf(displayedMeasures.at(i)));
-    }
-    for (int i = at + 1;
-         i < displayedMeasures.size() && displayedMeasures.at(i)->lineIndex == m->lineIndex; ++i) {
-        first = std::min(first, startOf(displayedMeasures.at(i)));
-        last = std::max(last, endOf(displayedMeasures.at(i)));
-    }
-    return {first, last};
 }
 
 void Score::genLyricItems(int measureIndex, int part, int voice, int noteIndex, const QPointF &pos)

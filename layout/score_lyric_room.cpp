@@ -191,7 +191,9 @@ double Score::lyricBandOf(int part, int lines, double backEdge, int next, double
     // vertical text is narrower than the line pitch and keeps to the far
     // side of it.
     const double inset = std::max(0.0, lineHeight - lyricLineBreadth(settings));
-    const double ownDistance = offset + (lines - 1) * lineHeight + inset - backEdge;
+    // Syllables stacked on two lines put the second half a line farther.
+    const double stacked = lyricStackRoomParts.contains(part) ? 0.5 * lineHeight : 0.0;
+    const double ownDistance = offset + (lines - 1) * lineHeight + stacked + inset - backEdge;
     const double lyricsEnd = offset + lineShift + lines * lineHeight;
     const Part *nextPart = parts.at(next);
     const double nextGlyph =

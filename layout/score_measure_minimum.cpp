@@ -20,6 +20,7 @@
 #include <QFontMetricsF>
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 
 namespace {
@@ -37,7 +38,16 @@ const AlignItem *itemOf(const Voice *voice, int index)
 
 } // namespace
 
-double Score::lyricSyllableLength(const Part *part, const QString &text) const
+QFont Score::scaledLyricFont(QFont font, double scale)
+{
+    if (font.pixelSize() > 0)
+        font.setPixelSize(std::max(1, int(std::lround(font.pixelSize() * scale))));
+    else
+        font.setPointSizeF(font.pointSizeF() * scale);
+    return font;
+}
+
+double Score::lyricSyllableLength(const Part *part, const QString &text, double scale) const
 {
     const bool horizontal = page->horizontal;
     const bool rotated = !horizontal && page->rotateLyrics;
@@ -47,7 +57,7 @@ double Score::lyricSyllableLength(const Part *part, const QString &text) const
     if (shown.isEmpty() || page->scaleFactor <= 0.0)
         return 0.0;
     MyTextItem item(shown, !horizontal && !rotated);
-    item.setFont(part->lyricsFont);
+    item.setFont(scale < 1.0 ? scaledLyricFont(part->lyricsFont, scale) : part->lyricsFont);
     const QRectF box = item.boundingRect();
     return (horizontal || rotated ? box.width() : box.height()) / page->scaleFactor;
 }

@@ -79,6 +79,25 @@ bool Score::generateScore()
     qDebug().noquote() << "generateScore: entered----------.";
     const qint64 start = QDateTime::currentMSecsSinceEpoch();
 
+    lyricStackRoomParts.clear();
+    generateScoreOnce();
+    // Syllables stacked where the lyric band had no room for a second
+    // line: drawn once more with that room. The lines and measure lengths
+    // do not depend on the bands, so the same syllables stack again.
+    if (!stackedLyricParts.isEmpty()) {
+        lyricStackRoomParts = stackedLyricParts;
+        generateScoreOnce();
+    }
+
+    const qint64 elapsed = QDateTime::currentMSecsSinceEpoch() - start;
+    qDebug().noquote() << QStringLiteral("generate score elapsed time (ms) = ") +
+                              QString::number(elapsed);
+    return true;
+}
+
+void Score::generateScoreOnce()
+{
+    stackedLyricParts.clear();
     resetComputedFields();
     ghostNotes = false;
     // after this: no model object points into the previous picture, and
@@ -140,11 +159,6 @@ bool Score::generateScore()
 
     scene->updateSceneRect();
     scene->update(QRectF());
-
-    const qint64 elapsed = QDateTime::currentMSecsSinceEpoch() - start;
-    qDebug().noquote() << QStringLiteral("generate score elapsed time (ms) = ") +
-                              QString::number(elapsed);
-    return true;
 }
 
 int Score::prepareAlignment()

@@ -20,7 +20,9 @@
 #include <QDomDocument>
 #include <QDomElement>
 #include <QGraphicsView>
+#include <QHash>
 #include <QList>
+#include <QMap>
 #include <QPair>
 #include <QPointF>
 #include <QRectF>
@@ -38,6 +40,7 @@ class Credit;
 class Direction;
 class DialogTranspose;
 class Directive;
+class Lyrics;
 class Measure;
 struct RoomNeed;
 class Notation;
@@ -108,6 +111,8 @@ public:
     QString logText;
     // Measures (indices) whose narrowing below their minimum was logged.
     QSet<int> narrowedMeasuresReported;
+    // Measures (indices) whose squeezed syllables were logged.
+    QSet<int> squeezedLyricsReported;
     Scene *scene = nullptr;
     Page *page = nullptr;
     Page *defaultPage = nullptr;
@@ -1243,6 +1248,46 @@ public:
     double partLabelLength(int part, bool full, const QFont &font) const;
 
 public:
+    // layout/score_lyric_fit.cpp: how each syllable of a measure fits the
+    // room its notes leave along the line. Where a measure is too short for
+    // its syllables (its line holds a fixed number of measures), the
+    // syllables of a verse are drawn smaller, down to half their size; then
+    // on two half-height lines in the room of one, every other syllable on
+    // the second; then, at the least size, those that still find no room
+    // are left out. Never one over another; the measure is named in the
+    // log once per score.
+    struct LyricFit
+    {
+        double scale = 1.0;
+        int subLine = 0; // 1: the second of two stacked lines
+        bool omitted = false;
+    };
+    enum class LyricSqueeze { None, Smaller, Stacked, LeftOut };
+    // Fits the syllables of one voice of a placed measure (its notes'
+    // final positions known); genLyricItem draws them by the fit.
+    void fitMeasureLyrics(Measure *m, int part, int voice);
+    LyricFit lyricFit(const Lyrics *lyric) const;
+    // Logs each measure whose syllables were squeezed in this drawing and
+    // not logged before.
+    void reportSqueezedLyrics();
+
+private:
+    QHash<const Lyrics *, LyricFit> lyricFits;
+    // This drawing's squeezed measures (indices): the strongest squeeze
+    // and how many syllables were left out.
+    QMap<int, std::pair<LyricSqueeze, int>> squeezedLyrics;
+    // Parts whose syllables stood on two stacked lines in this drawing, and
+    // those whose lyric band was given room for that: the second line
+    // stands half a line farther from the notes, and must still read as
+    // theirs.
+    QSet<int> stackedLyricParts;
+    QSet<int> lyricStackRoomParts;
+    // One whole drawing of the score (generateScore draws once more when
+    // syllables were stacked in a part whose band had no room for that).
+    void generateScoreOnce();
+
+public:
+
     // layout/score_lyric_items.cpp: the movable text item of each lyric of
     // a note and the events that draw its hyphens and extender lines
     // (drawing/syllabics.h). `pos` is the final position (mm) of the note's
@@ -1257,13 +1302,11 @@ public:
 private:
     QGraphicsItem *genLyricItem(int measureIndex, int part, int voice, int noteIndex,
                                 int lyricIndex, const QPointF &pos);
-    // `at` (scene units) moved back along its measure so that the text
-    // ends inside it, for a measure narrowed below its minimum length.
-    QPointF keptInNarrowedMeasure(const Measure *m, const Part *part, const QString &text,
-                                  QPointF at) const;
-    // Where the stage of displayed measure `m` starts and ends along the
-    // reading direction, mm.
-    std::pair<double, double> stageSpanOf(const Measure *m) const;
+    // The lyric's drawn place moved for its fit: a smaller text keeps its
+    // edge towards the notes, the second of two stacked lines stands half
+    // a lyric line farther from them. `h` is the lyric line pitch (scene
+    // units).
+    QPointF placedForFit(const LyricFit &fit, const Part *part, QPointF at, double h) const;
     // The note's breath glyph (its last item); null when it has none.
     QGraphicsItem *breathItem(const Measure *m, int part, int voice, const Note *note) const;
 
@@ -1478,7 +1521,10 @@ private:
     // after `before`, on `side` (-1 above, 1 below) of `staff` of `part`.
     bool textAtMeasureStart(const Measure *before, int part, int side, int staff) const;
     // The extent of a lyric text along the reading direction, as drawn.
-    double lyricSyllableLength(const Part *part, const QString &text) const;
+    // At `scale` of the lyric font's size where below 1.
+    double lyricSyllableLength(const Part *part, const QString &text, double scale = 1.0) const;
+    // The font at `scale` of its size.
+    static QFont scaledLyricFont(QFont font, double scale);
 
 public:
 public:

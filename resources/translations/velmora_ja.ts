@@ -4906,6 +4906,24 @@ It can&apos;t be saved, exported as MusicXML or changed: open the file again to 
         <translation>スコア (%1) はページを描くためだけに読み込まれ、文書をもう保持していません。
 保存、MusicXML のエクスポート、編集はできません。行うにはファイルを開き直してください。</translation>
     </message>
+    <message>
+        <source>Measure %1 is too short for its syllables even when they are drawn small on two lines: %2 of them left out.
+</source>
+        <translation>小節 %1 は歌詞の音節に対して短すぎ、小さく2段に書いても収まりません: %2 個の音節を省きました。
+</translation>
+    </message>
+    <message>
+        <source>Measure %1 is too short for its syllables: drawn smaller, on two lines.
+</source>
+        <translation>小節 %1 は歌詞の音節に対して短すぎます: 小さく2段に書きました。
+</translation>
+    </message>
+    <message>
+        <source>Measure %1 is too short for its syllables: drawn smaller.
+</source>
+        <translation>小節 %1 は歌詞の音節に対して短すぎます: 小さく書きました。
+</translation>
+    </message>
 </context>
 <context>
     <name>XmlFileText</name>

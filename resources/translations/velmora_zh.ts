@@ -4905,6 +4905,24 @@ It can&apos;t be saved, exported as MusicXML or changed: open the file again to 
         <translation>乐谱 (%1) 仅为绘制页面而载入，已不再保留其文档。
 无法保存、导出为 MusicXML 或编辑：请重新打开该文件后再进行。</translation>
     </message>
+    <message>
+        <source>Measure %1 is too short for its syllables even when they are drawn small on two lines: %2 of them left out.
+</source>
+        <translation>第 %1 小节对其歌词音节来说太短，即使缩小并分两行书写也放不下：省略了 %2 个音节。
+</translation>
+    </message>
+    <message>
+        <source>Measure %1 is too short for its syllables: drawn smaller, on two lines.
+</source>
+        <translation>第 %1 小节对其歌词音节来说太短：已缩小并分两行书写。
+</translation>
+    </message>
+    <message>
+        <source>Measure %1 is too short for its syllables: drawn smaller.
+</source>
+        <translation>第 %1 小节对其歌词音节来说太短：已缩小书写。
+</translation>
+    </message>
 </context>
 <context>
     <name>XmlFileText</name>

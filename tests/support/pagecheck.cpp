@@ -493,27 +493,7 @@ void checkSheets(const QList<Box> &boxes, const QList<QRectF> &sheets, double ma
     }
 }
 
-bool narrowed(const Score &score, const Box &box)
-{
-    const Measure *m = score.measures.value(box.measure);
-    return m && m->belowMinimum;
-}
-
-// A lyric over a glyph or a lyric when both measures were narrowed below
-// what their syllables need, or a lyric of a narrowed measure over a bar
-// line: allowed by design, see the header.
-bool narrowedTogether(const Score &score, const Box &a, const Box &b)
-{
-    if (a.category != Category::Lyric)
-        return false;
-    if (b.category == Category::FrameLine)
-        return b.barLine && narrowed(score, a);
-    if (b.category != Category::Lyric && b.category != Category::NoteGlyph)
-        return false;
-    return narrowed(score, a) && narrowed(score, b);
-}
-
-void checkCollisions(const Score &score, const QList<Box> &boxes, double tolerance,
+void checkCollisions(const QList<Box> &boxes, double tolerance,
                      QList<PageFinding> &out)
 {
     for (int i = 0; i < boxes.size(); ++i) {
@@ -522,7 +502,7 @@ void checkCollisions(const Score &score, const QList<Box> &boxes, double toleran
             continue;
         for (int j = 0; j < boxes.size(); ++j) {
             const Box &b = boxes.at(j);
-            if (i == j || a.page != b.page || narrowedTogether(score, a, b))
+            if (i == j || a.page != b.page)
                 continue;
             if (b.category == Category::NoteGlyph || b.category == Category::NotePart) {
                 if (overlaps(a.rect, b.rect, tolerance))
@@ -751,7 +731,7 @@ PageReport checkPages(const Score &score)
         return box.category == Category::MeasureNumber && box.page >= 0;
     }));
     checkSheets(boxes, sheets, (sheetMarginMm - sheetToleranceMm) * s, report.findings);
-    checkCollisions(score, boxes, overlapToleranceMm * s, report.findings);
+    checkCollisions(boxes, overlapToleranceMm * s, report.findings);
     checkLinesOverNotes(boxes, overlapToleranceMm * s, report.findings);
     checkLyricNearness(score, boxes, nearnessToleranceMm * s, report.findings);
     checkNotes(score, boxes, overlapToleranceMm * s, report.findings);

@@ -41,14 +41,9 @@
 // Allowed by design, never reported: a direction item (tempo, words,
 // dynamics, rehearsal) across a bar line: such texts may run over the bar
 // lines of the measures they govern, as they do in engraved music; only
-// the lines along a stage (its frame) are out of bounds for them. And the
-// overlap that a stage of a fixed number of measures too short for their
-// syllables leaves once it is narrowed below the length they need
-// (Measure::belowMinimum): a lyric over a lyric or glyph when both
-// measures were narrowed, and a lyric of a narrowed measure over a bar
-// line, where a syllable longer than its whole measure runs on into the
-// next (at the stage's end, back into the one before). The stage's frame
-// stays out of bounds: no syllable runs past the end of its stage.
+// the lines along a stage (its frame) are out of bounds for them. No
+// overlap of syllables is allowed, not even in a measure narrowed below
+// what they need: there they are drawn smaller or stacked instead.
 //
 // The check reads the scene and the model; it changes neither.
 #pragma once
