@@ -47,7 +47,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui->setupUi(this);
     // A missing picture leaves the window with the platform's default icon.
     setWindowIcon(QIcon(QStringLiteral(":/images/VelmoraIcon.svg")));
-    setWindowTitle(tr("Velmora - Welcome!"));
+    setWindowTitle(tr(idleTitle));
 
     palleteFrame = new QFrame;
     tabWidget = new QTabWidget;

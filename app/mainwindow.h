@@ -337,6 +337,9 @@ public slots:
     bool querySaveUntitled(Score *score);
 
 private:
+    // The title shown while no score is open, untranslated: the welcome
+    // before the first score, "no file" once the last one is closed.
+    const char *idleTitle = QT_TR_NOOP("Velmora - Welcome!");
     // The save dialog starting at `start`; empty when cancelled.
     QString askSavePath(const QString &start);
     // Writes `score` to `path` and makes it its file name. On success the

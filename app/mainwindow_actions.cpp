@@ -99,7 +99,8 @@ void MainWindow::actionEnableCheck()
 {
     const bool hasScore = !scoreWindows.isEmpty();
     Ui::MainWindow *f = ui;
-    const QList<QAction *> needScore{f->actionExportPdf,
+    const QList<QAction *> needScore{f->actionDelete,
+                                     f->actionExportPdf,
                                      f->actionExportSvg,
                                      f->actionClose,
                                      f->actionCloseOtherScores,

@@ -76,4 +76,6 @@ void MainWindow::retranslate()
     f->actionAbout->setText(tr("About Velmora"));
 
     retranslatePallete();
+    if (scoreWindows.isEmpty())
+        setWindowTitle(tr(idleTitle));
 }

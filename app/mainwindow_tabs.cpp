@@ -88,8 +88,10 @@ void MainWindow::tabChanged(int index)
         score->appendLog(QStringLiteral("tabChanged completed------------\n"));
     }
     followUndoStack(currentScore());
-    if (index == -1)
-        setWindowTitle(QStringLiteral("Velmora - No file is open."));
+    if (index == -1) {
+        idleTitle = QT_TR_NOOP("Velmora - No file is open.");
+        setWindowTitle(tr(idleTitle));
+    }
     updateDialogs();
 }
 

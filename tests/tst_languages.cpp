@@ -20,6 +20,8 @@
 #include <QStandardItemModel>
 #include <QTranslator>
 
+#include <utility>
+
 namespace tst_languages {
 
 namespace {
@@ -59,6 +61,22 @@ QList<bool> languageChecks(MainWindow &window)
             window.ui->actionChinese->isChecked()};
 }
 
+// The palette entry that gives `directive`, at any depth.
+const QStandardItem *paletteEntry(const QStandardItemModel *palette, const QString &directive)
+{
+    QList<const QStandardItem *> pending;
+    for (int row = 0; row < palette->rowCount(); ++row)
+        pending.append(palette->item(row));
+    while (!pending.isEmpty()) {
+        const QStandardItem *item = pending.takeLast();
+        if (item->data(Qt::UserRole + 1).toString() == directive)
+            return item;
+        for (int row = 0; row < item->rowCount(); ++row)
+            pending.append(item->child(row));
+    }
+    return nullptr;
+}
+
 } // namespace
 
 class TestLanguages : public QObject
@@ -70,6 +88,7 @@ private slots:
 
     void switchingBackAndForth_data();
     void switchingBackAndForth();
+    void idleTitleFollowsLanguage();
     void englishAgainRetranslatesAgain();
     void slotsTrace();
     void qtOwnTextsFollow_data();
@@ -137,6 +156,14 @@ void TestLanguages::switchingBackAndForth()
         QCOMPARE(palette->item(0)->text(), expect("Inserted Symbols"));
         QCOMPARE(palette->item(9)->child(10)->text(),
                  expect("Long step down (Select one or two notes)"));
+        // Entries whose English is a romanised term are translated too.
+        for (const auto &[directive, source] :
+             {std::pair{".Ru", "Ru"}, std::pair{".effect_S", "Meri + Suriage"}}) {
+            const QStandardItem *entry = paletteEntry(palette, QString::fromLatin1(directive));
+            QVERIFY2(entry, directive);
+            QCOMPARE(entry->text(), expect(source));
+            QVERIFY(english || !entry->text().contains(QLatin1String(source)));
+        }
         window.ui->actionClose->hover();
         QCOMPARE(window.myMsgLabel->text(), expect("Close active score."));
         QCOMPARE(window.partDialog->windowTitle(),
@@ -152,6 +179,24 @@ void TestLanguages::switchingBackAndForth()
             QVERIFY(first->actFontProperty->text() != QLatin1String("Font Property"));
         }
     }
+}
+
+// The title shown with no score open follows the language, before the
+// first score and after the last one closes.
+void TestLanguages::idleTitleFollowsLanguage()
+{
+    QTranslator catalogue;
+    QVERIFY(catalogue.load(QStringLiteral(":/languages/velmora_ja")));
+    MainWindow window;
+    window.langJapanese();
+    QCOMPARE(window.windowTitle(), catalogue.translate("MainWindow", "Velmora - Welcome!"));
+    window.addScoreTab(TestSupport::generatedScore(TestSupport::samplePath(), 0, true).release());
+    window.removeScoreTab(0);
+    const QString noFile = catalogue.translate("MainWindow", "Velmora - No file is open.");
+    QVERIFY(!noFile.isEmpty() && noFile != QLatin1String("Velmora - No file is open."));
+    QCOMPARE(window.windowTitle(), noFile);
+    window.langEnglish();
+    QCOMPARE(window.windowTitle(), QStringLiteral("Velmora - No file is open."));
 }
 
 void TestLanguages::englishAgainRetranslatesAgain()

@@ -44,8 +44,9 @@ namespace {
 
 const QString sample = QStringLiteral("sakura-sakura.musicxml");
 
-// The 23 actions that need an open score.
-const QStringList scoreActions{"actionExportPdf",
+// The 24 actions that need an open score.
+const QStringList scoreActions{"actionDelete",
+                               "actionExportPdf",
                                "actionExportSvg",
                                "actionClose",
                                "actionCloseOtherScores",

@@ -172,6 +172,8 @@ void TestScoreView::wheel_data()
     QTest::newRow("plain, towards") << 0 << QPoint(0, -120) << 1.0 << QPointF(0, -30);
     QTest::newRow("plain, away") << 0 << QPoint(0, 120) << 1.0 << QPointF(0, 30);
     QTest::newRow("plain, delta 0") << 0 << QPoint(0, 0) << 1.0 << QPointF(0, -30);
+    QTest::newRow("plain, sideways to the left") << 0 << QPoint(120, 0) << 1.0 << QPointF(30, 0);
+    QTest::newRow("plain, sideways to the right") << 0 << QPoint(-120, 0) << 1.0 << QPointF(-30, 0);
 }
 
 void TestScoreView::wheel()

@@ -138,7 +138,13 @@ void Score::wheelEvent(QWheelEvent *event)
         translate(towardsUser ? wheelScroll : -wheelScroll, 0.0);
     } else if (!(modifiers & Qt::ControlModifier)) {
         setTransformationAnchor(QGraphicsView::NoAnchor);
-        translate(0.0, towardsUser ? -wheelScroll : wheelScroll);
+        const QPoint delta = event->angleDelta();
+        // A sideways wheel or touchpad swipe scrolls sideways; a positive
+        // turn brings the left into view, as the scroll bar takes it.
+        if (delta.y() == 0 && delta.x() != 0)
+            translate(delta.x() > 0 ? wheelScroll : -wheelScroll, 0.0);
+        else
+            translate(0.0, towardsUser ? -wheelScroll : wheelScroll);
     } else {
         setTransformationAnchor(QGraphicsView::AnchorUnderMouse);
         zoomFactor = towardsUser ? zoomFactor / magnifyStep : zoomFactor * magnifyStep;

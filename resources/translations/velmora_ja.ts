@@ -1901,6 +1901,10 @@ and change the folder to point to the correct one, then retry.</source>
         <translation>Velmora - ようこそ!</translation>
     </message>
     <message>
+        <source>Velmora - No file is open.</source>
+        <translation>Velmora - ファイルが開かれていません。</translation>
+    </message>
+    <message>
         <source>Note Directives (Select a note (notes) and click a directive).</source>
         <translation>音符の指示 (音符を選んでから指示をクリック)</translation>
     </message>

@@ -1901,6 +1901,10 @@ and change the folder to point to the correct one, then retry.</source>
         <translation>Velmora - 欢迎！</translation>
     </message>
     <message>
+        <source>Velmora - No file is open.</source>
+        <translation>Velmora - 没有打开的文件。</translation>
+    </message>
+    <message>
         <source>Note Directives (Select a note (notes) and click a directive).</source>
         <translation>音符指示（先选择音符，再点击指示）</translation>
     </message>
@@ -2050,7 +2054,7 @@ and change the folder to point to the correct one, then retry.</source>
     </message>
     <message>
         <source>Meri + Suriage</source>
-        <translation>Meri + 上擦</translation>
+        <translation>减音 + 上擦</translation>
     </message>
     <message>
         <source>Merikomi</source>
@@ -2058,7 +2062,7 @@ and change the folder to point to the correct one, then retry.</source>
     </message>
     <message>
         <source>Ru</source>
-        <translation>Ru</translation>
+        <translation>ル</translation>
     </message>
     <message>
         <source>Bar</source>
