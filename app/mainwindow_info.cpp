@@ -64,7 +64,7 @@ void MainWindow::help()
 void MainWindow::about()
 {
     qDebug() << "about() called";
-    DialogAbout box(programVersion, buildDate, latestVersion);
+    DialogAbout box(programVersion, buildDate, latestVersion, this);
     Prompter::instance().runDialog(&box);
 }
 

@@ -256,11 +256,14 @@ void MainWindow::openAutoSavedFile()
     const QStringList leftovers = AutoSaveFolder::takeOverLeftovers();
     if (leftovers.isEmpty())
         return;
+    // The question stands over the window: asked at start, before main()
+    // shows it, it would open at the screen's corner.
+    show();
     Prompter &prompter = Prompter::instance();
     prompter.beep();
     int result = QDialog::Rejected;
     {
-        DialogOpenAutoSave question;
+        DialogOpenAutoSave question(this);
         question.setFiles(leftovers);
         result = prompter.runDialog(&question);
     }
