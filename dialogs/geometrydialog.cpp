@@ -6,7 +6,6 @@
 #include <QResizeEvent>
 #include <QSettings>
 #include <QShowEvent>
-#include <QTimer>
 
 namespace {
 const QString organisation = QStringLiteral("corvalin");
@@ -46,5 +45,5 @@ void GeometryDialog::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
     if (isVisible())
-        QTimer::singleShot(0, this, [this] { ScreenFit::fitToScreen(this); });
+        ScreenFit::fitToScreen(this);
 }
