@@ -19,8 +19,11 @@ namespace {
 
 // Air between a tick and the ink it stops at, mm.
 constexpr double tickAir = 0.3;
-// A piece shorter than this (mm) would read as a speck, not a tick.
-constexpr double shortestPiece = 0.8;
+// A piece of a cut tick shorter than this (mm) reads as a speck or an
+// accent, not a tick; only a piece of a short tick that keeps most of it
+// may be shorter.
+constexpr double shortestPiece = 2.0;
+constexpr double shortestShare = 0.6;
 // The side of the squares the ink is filed by, mm: about a note's size.
 constexpr double inkGridCell = 8.0;
 
@@ -152,7 +155,8 @@ QList<QLineF> clearPieces(const QGraphicsLineItem *tick, const InkGrid &ink, dou
     changed = false;
     if (cuts.isEmpty())
         return {l};
-    const QList<Span> kept = remainder(whole, cuts, shortest);
+    const QList<Span> kept =
+        remainder(whole, cuts, std::min(shortest, shortestShare * (whole.second - whole.first)));
     changed = kept.size() != 1 || kept.first() != whole;
     // Each piece runs the way the tick ran, from its band edge on.
     const bool forward = a <= b;

@@ -208,8 +208,8 @@ using Spans = QList<std::pair<double, double>>;
 void TestTimeTicks::ticksStopShortOfInk_data()
 {
     // One box in the way of the Ikuta beat tick, which runs 18 scene units
-    // from its band edge (scale 2: 0.6 units of air, pieces below 1.6
-    // units dropped). Distances along the tick from its band edge; the box
+    // from its band edge (scale 2: 0.6 units of air, pieces below 4 units,
+    // 2 mm, dropped). Distances along the tick from its band edge; the box
     // across it from the tick's own place. The pieces left, in distances.
     QTest::addColumn<int>("tag");
     QTest::addColumn<double>("from");
@@ -225,6 +225,8 @@ void TestTimeTicks::ticksStopShortOfInk_data()
         << int(LyricItem) << -5.0 << 25.0 << -5.0 << 5.0 << Spans{};
     QTest::newRow("a speck left at the edge")
         << int(DirectionItem) << 1.0 << 25.0 << -5.0 << 5.0 << Spans{};
+    QTest::newRow("a stub left before a tie: it would read as an accent")
+        << int(NoteItem) << 3.4 << 25.0 << -5.0 << 5.0 << Spans{};
     QTest::newRow("a glyph just beside")
         << int(NoteItem) << 7.0 << 11.0 << 1.2 << 5.0 << Spans{{0.0, 18.0}};
     QTest::newRow("a glyph touching its air")
