@@ -23,6 +23,20 @@ const QList<QString> &directionNames()
     return names;
 }
 
+// The credit's role and layout hints as `credit` and its `words` give them.
+void readCreditHints(Credit *item, const QDomElement &credit, const QDomElement &words)
+{
+    item->creditType =
+        credit.firstChildElement(QStringLiteral("credit-type")).text().trimmed().toLower();
+    bool ok = false;
+    const double size = words.attribute(QStringLiteral("font-size")).toDouble(&ok);
+    item->hintFontSize = ok && size > 0.0 ? size : 0.0;
+    item->hintY = words.attribute(QStringLiteral("default-y")).toDouble(&item->hintYGiven);
+    item->hintJustify = words.attribute(QStringLiteral("justify"));
+    if (item->hintJustify.isEmpty())
+        item->hintJustify = words.attribute(QStringLiteral("halign"));
+}
+
 QString leadingText(const QDomElement &element)
 {
     const QDomNode first = element.firstChild();
@@ -47,6 +61,7 @@ void Score::parseCredit(const QDomElement &credit)
 
         auto *item = new Credit(text);
         item->element = words;
+        readCreditHints(item, credit, words);
         item->font = font;
         item->fontGiven = fontFound;
         if (offsetFound)

@@ -3,6 +3,7 @@
 // apart where they would overlap, and the frame of that area.
 #include "drawing/mytextitem.h"
 #include "drawing/watcheritem.h"
+#include "layout/creditplaces.h"
 #include "model/credit.h"
 #include "model/page.h"
 #include "model/score.h"
@@ -10,6 +11,7 @@
 #include "view/scene.h"
 
 #include <QCursor>
+#include <QDebug>
 #include <QFontMetrics>
 #include <QGraphicsRectItem>
 #include <QPen>
@@ -18,19 +20,20 @@
 
 namespace {
 
-// Point size of a credit without a font of its own: the title largest,
-// subtitle and composer next, every later credit smaller.
-int defaultCreditPointSize(int index)
+// Point size of a credit without a font of its own, by its place (see
+// CreditPlaces): the title largest, subtitle and composer next, the others
+// smaller.
+int defaultCreditPointSize(int place)
 {
-    if (index == 0)
+    if (place == 0)
         return 36;
-    if (index <= 2)
+    if (place <= 2)
         return 24;
     return 18;
 }
 
-// Where an unmoved credit stands (scene units): the title centred, the
-// others around the header's edges; credit 5 and later share one corner.
+// Where an unmoved credit of place `index` stands (scene units): the title
+// centred, the others around the header's edges; place 5 is one corner.
 QPointF creditPosition(int index, bool horizontal, const QRectF &header, double s, double w,
                        double h, bool dotted)
 {
@@ -98,7 +101,7 @@ QSizeF creditExtent(const QFont &font, const QString &text)
 
 } // namespace
 
-MyTextItem *Score::makeCreditItem(int index) const
+MyTextItem *Score::makeCreditItem(int index, int place) const
 {
     const Credit *credit = credits.at(index);
     const bool horizontal = page->horizontal;
@@ -113,7 +116,7 @@ MyTextItem *Score::makeCreditItem(int index) const
     auto *item = new MyTextItem(text, dotted && !horizontal);
     QFont font = credit->font;
     if (!credit->fontGiven)
-        font.setPointSize(defaultCreditPointSize(index));
+        font.setPointSize(defaultCreditPointSize(place));
     item->setFont(font);
 
     switch (direction) {
@@ -142,7 +145,8 @@ MyTextItem *Score::makeCreditItem(int index) const
     return item;
 }
 
-double Score::placeCreditItems(const QList<MyTextItem *> &items, const QRectF &header) const
+double Score::placeCreditItems(const QList<MyTextItem *> &items, const QList<int> &places,
+                               const QRectF &header) const
 {
     const bool horizontal = page->horizontal;
     const double s = page->scaleFactor;
@@ -155,11 +159,15 @@ double Score::placeCreditItems(const QList<MyTextItem *> &items, const QRectF &h
     // The frame line is drawn on the header's edge: texts keep a gap to it.
     const QRectF inner = box.adjusted(gap, gap, -gap, -gap);
     double reach = horizontal ? inner.bottom() : inner.left(); // how far the credits go
+    const double sheet = (horizontal ? page->pageHeight : page->pageWidth) * s;
+    const double farthest = horizontal ? inner.bottom() + largestGrowthShare * sheet
+                                       : inner.left() - largestGrowthShare * sheet;
     for (int i = 0; i < items.size(); ++i) {
         MyTextItem *item = items.at(i);
         const bool dotted = credits.at(i)->text.startsWith(QLatin1Char('.'));
         const QSizeF e = creditExtent(item->font, item->text);
-        item->setPos(creditPosition(i, horizontal, header, s, e.width(), e.height(), dotted));
+        item->setPos(
+            creditPosition(places.at(i), horizontal, header, s, e.width(), e.height(), dotted));
 
         // A credit longer than the header is drawn smaller to fit it.
         QRectF r = item->sceneBoundingRect();
@@ -200,10 +208,17 @@ double Score::placeCreditItems(const QList<MyTextItem *> &items, const QRectF &h
             if (!moved)
                 break;
         }
+        // Past the most the header may grow it would stand on the music
+        // or off the sheet: left out.
+        if (!credits.at(i)->moved && (horizontal ? r.bottom() > farthest : r.left() < farthest)) {
+            item->setVisible(false);
+            continue;
+        }
         item->setPos(item->pos() + shift);
         placed << r;
         reach = horizontal ? std::max(reach, r.bottom()) : std::min(reach, r.left());
     }
+
     // Moved credits stand where the user put them: millimetres from the
     // header's starting corner.
     for (int i = 0; i < items.size(); ++i) {
@@ -217,8 +232,7 @@ double Score::placeCreditItems(const QList<MyTextItem *> &items, const QRectF &h
                                 (header.y() + credit->x) * s);
     }
     const double growth = (horizontal ? reach - inner.bottom() : inner.left() - reach) / s;
-    const double sheet = horizontal ? page->pageHeight : page->pageWidth;
-    return std::clamp(growth, 0.0, largestGrowthShare * sheet);
+    return std::clamp(growth, 0.0, largestGrowthShare * sheet / s);
 }
 
 double Score::creditHeaderGrowth()
@@ -228,10 +242,11 @@ double Score::creditHeaderGrowth()
         return 0.0;
     const int cursor = page->currentPage;
     page->setCurrentPage(page->coverPageCount);
+    const QList<int> places = CreditPlaces::places(credits);
     QList<MyTextItem *> items;
     for (int i = 0; i < credits.size(); ++i)
-        items << makeCreditItem(i);
-    page->headerGrowth = placeCreditItems(items, page->headerAreaRect);
+        items << makeCreditItem(i, places.at(i));
+    page->headerGrowth = placeCreditItems(items, places, page->headerAreaRect);
     qDeleteAll(items);
     page->setCurrentPage(cursor);
     return page->headerGrowth;
@@ -245,15 +260,23 @@ int Score::genCreditItems()
     page->setCurrentPage(page->coverPageCount);
     const QRectF header = page->headerAreaRect; // already placed on its page (mm)
 
+    const QList<int> places = CreditPlaces::places(credits);
     QList<MyTextItem *> items;
     for (int i = 0; i < credits.size(); ++i)
-        items << makeCreditItem(i);
+        items << makeCreditItem(i, places.at(i));
     // The header has grown already where the credits need it; they stand
     // where they stood in the header before it grew, so they fit.
     const double growth = page->titleFirstPageTop ? page->headerGrowth : 0.0;
     const QRectF before = page->horizontal ? header.adjusted(0.0, 0.0, 0.0, -growth)
                                            : header.adjusted(growth, 0.0, 0.0, 0.0);
-    placeCreditItems(items, before);
+    placeCreditItems(items, places, before);
+    const auto leftOut =
+        std::count_if(items.cbegin(), items.cend(), [](const MyTextItem *item) {
+            return !item->isVisible();
+        });
+    if (leftOut > 0)
+        qDebug().noquote() << "credits:" << leftOut << "of" << items.size()
+                           << "left out, no room for them in the header";
 
     for (int i = 0; i < items.size(); ++i) {
         MyTextItem *item = items.at(i);

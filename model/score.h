@@ -1318,14 +1318,17 @@ public:
     // Before the layout: how much deeper (mm) the first page's header must
     // be for its credits, stored as the Page's computed header growth.
     double creditHeaderGrowth();
-    // The credit's text item, font and turn, not yet placed; the caller
-    // owns it.
-    MyTextItem *makeCreditItem(int index) const;
+    // The credit's text item, font and turn, not yet placed; its default
+    // size is that of its place (see CreditPlaces). The caller owns it.
+    MyTextItem *makeCreditItem(int index, int place) const;
     // Places the items of every credit inside `header` (mm): unmoved ones
-    // at their default spot, then stacked apart from the ones before them
-    // away from the header's start and kept inside its ends. Returns how far
-    // (mm) they reach past the header's far side, within a share of the sheet.
-    double placeCreditItems(const QList<MyTextItem *> &items, const QRectF &header) const;
+    // at the default spot of their place (one per item), then stacked
+    // apart from the ones before them away from the header's start and kept
+    // inside its ends; one that would reach past the most the header may
+    // grow is hidden (one log line). Returns how far (mm) they reach past
+    // the header's far side, within a share of the sheet.
+    double placeCreditItems(const QList<MyTextItem *> &items, const QList<int> &places,
+                            const QRectF &header) const;
 
 public:
     // layout/score_span_events.cpp: the spanning elements of a voice (ties,

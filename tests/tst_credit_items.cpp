@@ -4,6 +4,7 @@
 // the header frame; part names' sizes and their upright or turned forms;
 // and the Japanese corpus score's PDF carrying its Japanese font and text.
 #include "drawing/mytextitem.h"
+#include "layout/creditplaces.h"
 #include "model/credit.h"
 #include "model/itemtags.h"
 #include "model/notefonts.h"
@@ -11,12 +12,14 @@
 #include "model/part.h"
 #include "model/score.h"
 #include "model/style.h"
+#include "support/messagecapture.h"
 #include "support/pdftools.h"
 #include "support/scorefile.h"
 #include "support/testenvironment.h"
 #include "support/voicescore.h"
 #include "view/scene.h"
 
+#include <QDomDocument>
 #include <QFile>
 #include <QFontMetrics>
 #include <QGraphicsRectItem>
@@ -74,9 +77,32 @@ struct CreditScore
         return dynamic_cast<MyTextItem *>(f.score.credits.at(index)->item);
     }
     QRectF header() const { return f.score.page->headerAreaRect; }
+    // Every credit-words of `credits` (the XML of credit elements), read
+    // as a file gives them.
+    void read(const QString &credits)
+    {
+        QVERIFY(document.setContent(QStringLiteral("<c>") + credits + QStringLiteral("</c>")));
+        for (QDomElement credit = document.documentElement().firstChildElement(); !credit.isNull();
+             credit = credit.nextSiblingElement())
+            f.score.parseCredit(credit);
+        // Drawn without the document, as the renderer draws.
+        for (Credit *read : std::as_const(f.score.credits))
+            read->element = QDomElement();
+    }
 
     VoiceScore f;
+    QDomDocument document;
 };
+
+// A credit element: its type (none when empty), its words with their
+// layout hints.
+QString credit(const QString &type, const QString &words, const QString &hints = QString())
+{
+    const QString typed =
+        type.isEmpty() ? QString() : QStringLiteral("<credit-type>%1</credit-type>").arg(type);
+    return QStringLiteral("<credit page=\"1\">%1<credit-words %2>%3</credit-words></credit>")
+        .arg(typed, hints, words);
+}
 
 // Width and height of a text on one line, as the placement measures it.
 QSizeF extent(const MyTextItem *item)
@@ -95,6 +121,10 @@ private slots:
     void init() { TestSupport::prompter().reset(); }
     void creditsWithoutFontTakeTheDefaultSizes();
     void creditsAreTaggedMovableItems();
+    void creditsTakeThePlaceOfTheirRole_data();
+    void creditsTakeThePlaceOfTheirRole();
+    void creditOfAComposerFirstFileDrawsByRole();
+    void creditsBeyondTheHeaderAreLeftOut();
     void creditsStandAroundTheHeader_data();
     void creditsStandAroundTheHeader();
     void textDirections_data();
@@ -143,6 +173,119 @@ void TestCreditItems::creditsAreTaggedMovableItems()
         QVERIFY(item->flags() & QGraphicsItem::ItemIsMovable);
         QVERIFY(item->flags() & QGraphicsItem::ItemIsSelectable);
         QVERIFY(item->acceptHoverEvents());
+    }
+}
+
+void TestCreditItems::creditsTakeThePlaceOfTheirRole_data()
+{
+    using namespace CreditPlaces;
+    QTest::addColumn<QString>("credits");
+    QTest::addColumn<QList<int>>("places");
+    // MuseScore 3's hints: the title large, centred and highest; the
+    // composer right-justified under it; the rights at the page's foot.
+    const QString title = QStringLiteral(R"(font-size="22" justify="center" default-y="1600")");
+    const QString subtitle = QStringLiteral(R"(font-size="16" justify="center" default-y="1500")");
+    const QString composer = QStringLiteral(R"(font-size="12" justify="right" default-y="1450")");
+    const QString poet = QStringLiteral(R"(font-size="12" justify="left" default-y="1450")");
+    const QString rights = QStringLiteral(R"(font-size="8" justify="center" default-y="100")");
+    QTest::newRow("typed, composer before title")
+        << credit("composer", "K. Yatsuhashi") + credit("title", "Rokudan") +
+               credit("rights", "(c)") + credit("lyricist", "anon.")
+        << QList<int>{Composer, Title, Foot, Lyricist};
+    QTest::newRow("typed subtitle and arranger")
+        << credit("arranger", "arr.") + credit("subtitle", "for koto") + credit("title", "T")
+        << QList<int>{Foot, Subtitle, Title};
+    QTest::newRow("typed, title first: as before")
+        << credit("title", "T") + credit("composer", "C") + credit("subtitle", "S")
+        << QList<int>{Title, Subtitle, Composer};
+    QTest::newRow("an unknown type keeps its order")
+        << credit("title", "T") + credit("page number", "1") + credit("composer", "C")
+        << QList<int>{Title, Subtitle, Composer};
+    QTest::newRow("hints: composer before title")
+        << credit("", "C", composer) + credit("", "T", title) + credit("", "(c)", rights)
+        << QList<int>{Composer, Title, Foot};
+    QTest::newRow("hints: poet and subtitle before title")
+        << credit("", "P", poet) + credit("", "S", subtitle) + credit("", "T", title)
+        << QList<int>{Lyricist, Subtitle, Title};
+    QTest::newRow("hints agree with the order: as before")
+        << credit("", "T", title) + credit("", "(c)", rights) + credit("", "C", composer)
+        << QList<int>{Title, Subtitle, Composer};
+    QTest::newRow("no clear title: the order")
+        << credit("", "C", composer) + credit("", "P", poet) << QList<int>{Title, Subtitle};
+    QTest::newRow("two of the largest size: the order")
+        << credit("", "C", title) + credit("", "T", title) << QList<int>{Title, Subtitle};
+    QTest::newRow("the largest not at the top: the order")
+        << credit("", "C", composer) + credit("", "T", R"(font-size="30" justify="center" default-y="1000")")
+        << QList<int>{Title, Subtitle};
+    QTest::newRow("no hints: the order")
+        << credit("", "A") + credit("", "B") + credit("", "C") + credit("", "D") +
+               credit("", "E") + credit("", "F") + credit("", "G")
+        << QList<int>{Title, Subtitle, Composer, Lyricist, Foot, Corner, Corner};
+}
+
+void TestCreditItems::creditsTakeThePlaceOfTheirRole()
+{
+    QFETCH(QString, credits);
+    QFETCH(QList<int>, places);
+    CreditScore t(true);
+    t.read(credits);
+    QCOMPARE(CreditPlaces::places(t.f.score.credits), places);
+}
+
+// The title of a file that gives its composer first stands centred and
+// largest, the composer at the header's far end, in both directions.
+void TestCreditItems::creditOfAComposerFirstFileDrawsByRole()
+{
+    for (const bool horizontal : {true, false}) {
+        CreditScore t(horizontal);
+        t.read(credit("composer", "Composer") + credit("title", "Title"));
+        t.f.score.generateScore();
+        MyTextItem *composer = t.item(0);
+        MyTextItem *title = t.item(1);
+        QCOMPARE(title->font.pointSize(), 36);
+        QCOMPARE(composer->font.pointSize(), 24);
+        const double s = t.f.score.page->scaleFactor;
+        const QRectF header = t.header();
+        const QRectF box = title->sceneBoundingRect();
+        if (horizontal) {
+            QVERIFY(std::abs(box.center().x() - header.center().x() * s) < 1.0);
+            QVERIFY(composer->sceneBoundingRect().right() > box.right());
+        } else {
+            QVERIFY(std::abs(box.center().y() - header.center().y() * s) < 1.0);
+            QVERIFY(composer->sceneBoundingRect().bottom() > box.bottom());
+        }
+    }
+}
+
+// Thirty titles: those the header can hold stand apart inside the sheet,
+// the rest are left out with one log line.
+void TestCreditItems::creditsBeyondTheHeaderAreLeftOut()
+{
+    for (const bool horizontal : {true, false}) {
+        CreditScore t(horizontal);
+        QString credits;
+        for (int i = 0; i < 30; ++i)
+            credits += credit("title", QStringLiteral("Title %1").arg(i));
+        t.read(credits);
+        TestSupport::MessageCapture log;
+        t.f.score.generateScore();
+        QList<QRectF> shown;
+        for (int i = 0; i < 30; ++i) {
+            if (t.item(i)->isVisible())
+                shown << t.item(i)->sceneBoundingRect();
+        }
+        QVERIFY(shown.size() > 1 && shown.size() < 30);
+        const double s = t.f.score.page->scaleFactor;
+        const QRectF sheet(0.0, 0.0, t.f.score.page->pageWidth * s, t.f.score.page->pageHeight * s);
+        for (int i = 0; i < shown.size(); ++i) {
+            QVERIFY(sheet.contains(shown.at(i)));
+            for (int j = i + 1; j < shown.size(); ++j)
+                QVERIFY(!shown.at(i).intersects(shown.at(j)));
+        }
+        const QString line = QStringLiteral("credits: %1 of 30 left out, no room for them in the "
+                                            "header")
+                                 .arg(30 - shown.size());
+        QCOMPARE(log.count(line), 1);
     }
 }
 
