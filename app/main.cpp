@@ -1,16 +1,22 @@
 #include "app/commandline.h"
 #include "app/mainwindow.h"
 #include "app/qtprompter.h"
+#include "app/velmoraapplication.h"
 #include "app/version.h"
 #include "document/autosavefolder.h"
 #include "platform/startup.h"
 
-#include <QApplication>
+#include <QTextStream>
 
 int main(int argc, char *argv[])
 {
+    const QString tooSmall = Startup::addressSpaceTooSmall();
+    if (!tooSmall.isEmpty()) {
+        QTextStream(stderr) << "velmora: " << tooSmall << '\n';
+        return 1;
+    }
     Startup::prepareProcess();
-    QApplication app(argc, argv);
+    VelmoraApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setApplicationVersion(QString::fromLatin1(Velmora::programVersion));
     Startup::prepareFonts();

@@ -148,13 +148,38 @@ QString limitText(qint64 budget)
                                                      "allows.")
                     .arg(mebibytes(budget));
         break;
+    case MemoryBudget::Source::Container:
+        limit = QCoreApplication::translate("Score", "The limit is %L1 MB, half of the memory "
+                                                     "this computer's container allows (%L2 MB).")
+                    .arg(mebibytes(budget))
+                    .arg(MemoryBudget::containerBytes() / MemoryBudget::mebibyte);
+        break;
+    case MemoryBudget::Source::AddressSpace:
+        limit = QCoreApplication::translate("Score", "The limit is %L1 MB, what the process's "
+                                                     "address-space limit (ulimit -v, %L2 MB) "
+                                                     "leaves.")
+                    .arg(mebibytes(budget))
+                    .arg(MemoryBudget::addressSpaceLimitBytes() / MemoryBudget::mebibyte);
+        break;
     }
-    return limit + QLatin1Char(' ') +
-           QCoreApplication::translate("Score",
-                                       "To raise it, set %1 to a larger number of megabytes and "
-                                       "start Velmora again, or split the score into shorter "
-                                       "scores.")
-               .arg(QLatin1String(MemoryBudget::variable));
+    const QString fault = MemoryBudget::variableFault();
+    if (!fault.isEmpty())
+        limit += QLatin1Char(' ') + fault;
+    switch (MemoryBudget::source()) {
+    case MemoryBudget::Source::Container:
+    case MemoryBudget::Source::AddressSpace:
+        return limit + QLatin1Char(' ') +
+               QCoreApplication::translate("Score", "To raise it, run Velmora with a larger "
+                                                    "limit, or split the score into shorter "
+                                                    "scores.");
+    default:
+        return limit + QLatin1Char(' ') +
+               QCoreApplication::translate("Score",
+                                           "To raise it, set %1 to a larger number of megabytes "
+                                           "and start Velmora again, or split the score into "
+                                           "shorter scores.")
+                   .arg(QLatin1String(MemoryBudget::variable));
+    }
 }
 
 } // namespace LayoutCost

@@ -5,6 +5,7 @@
 #include "document/safewrite.h"
 #include "document/svgsharing.h"
 #include "model/page.h"
+#include "platform/allocationfailure.h"
 #include "platform/hugepageheap.h"
 #include "platform/startup.h"
 #include "view/scene.h"
@@ -20,6 +21,7 @@
 #include <QSvgGenerator>
 
 #include <cmath>
+#include <new>
 
 namespace {
 
@@ -287,13 +289,22 @@ bool Score::renderPdf(QIODevice *device)
 bool Score::exportPdfFile(const QString &path)
 {
     beginExportState();
-    const bool written = writePdfFile(path);
+    bool written = false;
+    try {
+        written = writePdfFile(path);
+    } catch (const std::bad_alloc &) {
+        // The writer's buffers are gone by now: the picture goes back to
+        // the screen before the failure is told.
+        endExportState();
+        throw;
+    }
     endExportState();
     return written;
 }
 
 bool Score::writePdfFile(const QString &path)
 {
+    AllocationFailure::injectAt("export");
     // As for SVG: the writer ignores failed writes to its device, so the
     // PDF is made in memory and written out, checked, in one piece.
     QBuffer buffer;

@@ -12,6 +12,7 @@
 #include "model/mepart.h"
 #include "model/note.h"
 #include "model/voice.h"
+#include "platform/hugepageheap.h"
 #include "platform/memorybudget.h"
 
 #include <QCoreApplication>
@@ -104,9 +105,11 @@ void markOctaveShifts(Voice *voice)
 // Refuses a score whose layout would not fit in the memory budget, though
 // its text does: very many measures, parts or notes, or measures that each
 // last many whole notes.
-bool layoutFits(const QDomDocument &document, const QList<Measure *> &measures, QString *refusal)
+bool layoutFits(const QDomDocument &document, const QList<Measure *> &measures,
+                qint64 &estimate, QString *refusal)
 {
     const LayoutCost::Estimate cost = LayoutCost::of(document, measures);
+    estimate = cost.bytes();
     const qint64 budget = MemoryBudget::bytes();
     if (cost.bytes() <= budget)
         return true;
@@ -126,11 +129,12 @@ bool Score::parseMeasures(QString *refusal)
     for (int i = 0; i < measures.size(); ++i) {
         if (!parseMeasure(measures.at(i), carried, voices, refusal))
             return false;
+        HugePageHeap::follow();
         carryMeasureValues(i);
         if (!checkMeasureLengths(measures.at(i), refusal))
             return false;
     }
-    if (!layoutFits(document, measures, refusal))
+    if (!layoutFits(document, measures, memoryEstimate, refusal))
         return false;
     // After this: every measure knows its time, divisions, key and starting
     // clefs, and which of its voices hold only a whole-measure rest.

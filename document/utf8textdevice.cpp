@@ -1,5 +1,6 @@
 #include "document/utf8textdevice.h"
 
+#include "platform/hugepageheap.h"
 #include <algorithm>
 #include <cstring>
 
@@ -47,6 +48,8 @@ qint64 Utf8TextDevice::readData(char *data, qint64 maxSize)
             return 0;
         emit pieceWanted();
         encodeNextPiece();
+        // The document grows with every piece the parser reads.
+        HugePageHeap::follow();
     }
     const qint64 taken = std::min<qint64>(maxSize, m_pending.size() - m_pendingRead);
     std::memcpy(data, m_pending.constData() + m_pendingRead, size_t(taken));

@@ -4,9 +4,12 @@
 #include "model/measure.h"
 #include "model/page.h"
 #include "model/score.h"
+#include "platform/allocationfailure.h"
+#include "platform/hugepageheap.h"
 
 int Score::generateGraphicItems()
 {
+    AllocationFailure::injectAt("layout");
     beginGraphicItems();
     // after this: an empty scene with a new watcher, the first page counted
     genMeasureFrames();
@@ -16,6 +19,7 @@ int Score::generateGraphicItems()
     page->resetPages();
     for (int i = 0; i < measures.size();) {
         genMeasureItems(i);
+        HugePageHeap::follow();
         // Measures merged into a multi-measure rest are drawn by it.
         const int span = measures.at(i)->multiRestCount;
         i += span >= 2 ? span : 1;

@@ -21,6 +21,7 @@
 #include "model/style.h"
 #include "model/upbow.h"
 #include "model/voice.h"
+#include "platform/hugepageheap.h"
 #include "view/scene.h"
 
 #include <QDateTime>
@@ -117,8 +118,10 @@ void Score::generateScoreOnce()
     setOctaveInstMarks();
     // after this: every note has its scale, pitch index, name and octave mark
 
-    for (Measure *measure : std::as_const(measures))
+    for (Measure *measure : std::as_const(measures)) {
         measure->layouter->layout();
+        HugePageHeap::follow();
+    }
     // after this: every measure has its lyric lines and voice lanes
 
     markNoteChains();

@@ -154,6 +154,10 @@ public:
     QString lastUpdateRest;
     QString textFontFamily;
     bool cleanOutput = false;
+    // What the last load estimated the score to need at its peak, in bytes
+    // (LayoutCost); 0 before a load has counted it. Told when memory runs
+    // out all the same.
+    qint64 memoryEstimate = 0;
     double zoomFactor = 1.0;
     bool ghostNotes = false;
     // The item context menu's actions, in menu-table order.

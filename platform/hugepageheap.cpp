@@ -3,6 +3,7 @@
 #if defined(__GLIBC__)
 #include <malloc.h>
 #include <sys/mman.h>
+#include <sys/resource.h>
 #include <unistd.h>
 #endif
 
@@ -29,16 +30,31 @@ std::uintptr_t pageSize()
     return std::uintptr_t(sysconf(_SC_PAGESIZE));
 }
 
+// The reserve, and the step the heap grows by: a gigabyte, or a sixteenth
+// of an address-space limit, whichever is less (at least 16 MB), in whole
+// 2 MB pages. A step is address space taken ahead of use; under a limit
+// it must not take what the score needs (MemoryBudget counts one step).
+size_t reserveSize()
+{
+    constexpr size_t gigabyte = size_t(1) << 30;
+    rlimit limit{};
+    if (getrlimit(RLIMIT_AS, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY ||
+        limit.rlim_cur / 16 >= gigabyte)
+        return gigabyte;
+    const size_t sixteenth = size_t(limit.rlim_cur / 16) & ~size_t(hugePage - 1);
+    return std::max(sixteenth, size_t(16) << 20);
+}
+
 } // namespace
 
 void reserve()
 {
-    constexpr size_t reserve = size_t(1) << 30;
-    // Blocks up to the reserve's size come from the heap, not from mappings
-    // of their own that would bypass it.
+    const size_t reserve = reserveSize();
+    // Blocks up to 32 MB come from the heap, not from mappings of their
+    // own that would bypass it.
     mallopt(M_MMAP_THRESHOLD, 32 << 20);
-    // Every extension of the heap adds the reserve, and freeing never gives
-    // back below it: the advised range stays one mapping.
+    // Every extension of the heap adds the reserve, and freeing keeps the
+    // reserve's size at the top; giveBack() returns it.
     mallopt(M_TOP_PAD, int(reserve));
     void *probe = malloc(8 << 20);
     if (!probe)
@@ -54,6 +70,29 @@ void reserve()
         advisedEnd = end;
     }
     free(probe);
+}
+
+void follow()
+{
+    if (advisedEnd == 0)
+        return;
+    const std::uintptr_t end = reinterpret_cast<std::uintptr_t>(sbrk(0));
+    if (end == advisedEnd)
+        return;
+    // A heap given back below the advice grows again from its new end.
+    if (end < advisedEnd) {
+        advisedEnd = std::max(end, advisedBegin);
+        return;
+    }
+    const std::uintptr_t from = advisedEnd & ~(hugePage - 1);
+    if (madvise(reinterpret_cast<void *>(from), end - from, MADV_HUGEPAGE) == 0)
+        advisedEnd = end;
+}
+
+void giveBack()
+{
+    malloc_trim(0);
+    follow();
 }
 
 SmallPagesAhead::SmallPagesAhead()
@@ -85,6 +124,8 @@ SmallPagesAhead::~SmallPagesAhead()
 #else
 
 void reserve() {}
+void follow() {}
+void giveBack() {}
 SmallPagesAhead::SmallPagesAhead() {}
 SmallPagesAhead::~SmallPagesAhead() {}
 

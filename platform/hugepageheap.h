@@ -20,9 +20,22 @@ namespace HugePageHeap {
 // Extends the heap by the reserve and advises it for 2 MB pages (the kernel
 // uses them where the system leaves transparent huge pages to programs).
 // The reserve costs address space only; pages count as used once touched.
-// Runs once, before the application object exists; nothing on other C
-// libraries.
+// The heap grows on in steps of the reserve's size (smaller under an
+// address-space limit, which the steps must not waste). Runs once, before
+// the application object exists; nothing on other C libraries.
 void reserve();
+
+// Advises what the heap has grown by since the last call for 2 MB pages:
+// a step the heap took past the reserve is a mapping of its own, which
+// the advice does not cover. Cheap (no system call while the heap has not
+// grown): the loops that fill the heap call it as they go.
+void follow();
+
+// Gives the heap's free memory back to the system: the free top beyond
+// the heap's last block, and the whole pages inside free blocks. After a
+// score is closed or an export has let go of its buffers; the heap grows
+// again, advised, as it is filled.
+void giveBack();
 
 // While it lives, the reserve beyond the heap's last block is advised for
 // 4 KB pages; its end gives the 2 MB advice back. Nothing when reserve()

@@ -2,6 +2,7 @@
 
 #include "platform/derivedtextfont.h"
 #include "platform/hugepageheap.h"
+#include "platform/memorybudget.h"
 
 #include <QDebug>
 #include <QDirIterator>
@@ -18,6 +19,21 @@
 #endif
 
 namespace Startup {
+
+QString addressSpaceTooSmall()
+{
+    const qint64 limit = MemoryBudget::addressSpaceLimitBytes();
+    if (limit == 0)
+        return QString();
+    const qint64 mapped = MemoryBudget::mappedBytes();
+    if (limit >= mapped + startingAddressSpace)
+        return QString();
+    return QStringLiteral("The process's address-space limit (ulimit -v) is %1 MB; Velmora needs "
+                          "at least %2 MB to start. Raise the limit and start it again.")
+        .arg(limit / MemoryBudget::mebibyte)
+        .arg((mapped + startingAddressSpace + MemoryBudget::mebibyte - 1) /
+             MemoryBudget::mebibyte);
+}
 
 void prepareProcess()
 {

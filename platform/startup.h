@@ -15,6 +15,15 @@ namespace Startup {
 // Must run before the application object is constructed.
 void prepareProcess();
 
+// The address space the program takes to start and draw a small score,
+// beyond what is mapped when main() begins.
+constexpr long long startingAddressSpace = 96LL * 1024 * 1024;
+
+// Empty when the process's address-space limit (ulimit -v) leaves room to
+// start; otherwise the message that says so, to print before giving up.
+// Runs before the application object: nothing of the toolkit is needed.
+QString addressSpaceTooSmall();
+
 // Must run after the application object exists (fonts need the GUI).
 void prepareFonts();
 

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>AllocationGuard</name>
+    <message>
+        <source>The last action</source>
+        <translation>直前の操作</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>「%1」</translation>
+    </message>
+    <message>
+        <source>Velmora</source>
+        <translation>Velmora</translation>
+    </message>
+    <message>
+        <source>%1 failed: this computer did not give Velmora the memory it needed. The action was stopped; the other open scores are as they were. Close scores you do not need, or split a long score into shorter ones, and try again.</source>
+        <translation>%1 に失敗しました: このコンピューターは Velmora に必要なメモリーを割り当てませんでした。操作は中止され、ほかに開いている楽譜はそのままです。不要な楽譜を閉じるか、長い楽譜を短い楽譜に分けてから、もう一度お試しください。</translation>
+    </message>
+</context>
+<context>
     <name>DialogAbout</name>
     <message>
         <source>Dialog</source>
@@ -4927,6 +4946,26 @@ It can&apos;t be saved, exported as MusicXML or changed: open the file again to 
 </source>
         <translation>小節 %1 は歌詞の音節に対して短すぎます: 小さく書きました。
 </translation>
+    </message>
+    <message>
+        <source>%1=&quot;%2&quot; is not a whole number of megabytes above zero and is ignored.</source>
+        <translation>%1=&quot;%2&quot; は 0 より大きいメガバイトの整数ではないため、無視されます。</translation>
+    </message>
+    <message>
+        <source>%1=%2 is more than the %L3 MB this computer and the process&apos;s limits allow and is ignored.</source>
+        <translation>%1=%2 はこのコンピューターとプロセスの制限が許す %L3 MB を超えているため、無視されます。</translation>
+    </message>
+    <message>
+        <source>The limit is %L1 MB, half of the memory this computer&apos;s container allows (%L2 MB).</source>
+        <translation>上限は %L1 MB で、このコンピューターのコンテナーが許すメモリー(%L2 MB)の半分です。</translation>
+    </message>
+    <message>
+        <source>The limit is %L1 MB, what the process&apos;s address-space limit (ulimit -v, %L2 MB) leaves.</source>
+        <translation>上限は %L1 MB で、プロセスのアドレス空間の制限(ulimit -v、%L2 MB)から残る分です。</translation>
+    </message>
+    <message>
+        <source>To raise it, run Velmora with a larger limit, or split the score into shorter scores.</source>
+        <translation>上限を上げるには、より大きな制限で Velmora を実行するか、楽譜を短い楽譜に分けてください。</translation>
     </message>
 </context>
 <context>

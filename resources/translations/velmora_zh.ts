@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>AllocationGuard</name>
+    <message>
+        <source>The last action</source>
+        <translation>上一个操作</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>Velmora</source>
+        <translation>Velmora</translation>
+    </message>
+    <message>
+        <source>%1 failed: this computer did not give Velmora the memory it needed. The action was stopped; the other open scores are as they were. Close scores you do not need, or split a long score into shorter ones, and try again.</source>
+        <translation>%1 失败:这台计算机没有给 Velmora 所需的内存。该操作已停止;其他打开的乐谱保持原样。请关闭不需要的乐谱,或把长乐谱拆分为较短的乐谱,然后重试。</translation>
+    </message>
+</context>
+<context>
     <name>DialogAbout</name>
     <message>
         <source>Dialog</source>
@@ -4926,6 +4945,26 @@ It can&apos;t be saved, exported as MusicXML or changed: open the file again to 
 </source>
         <translation>第 %1 小节对其歌词音节来说太短：已缩小书写。
 </translation>
+    </message>
+    <message>
+        <source>%1=&quot;%2&quot; is not a whole number of megabytes above zero and is ignored.</source>
+        <translation>%1=&quot;%2&quot; 不是大于零的整数兆字节,已被忽略。</translation>
+    </message>
+    <message>
+        <source>%1=%2 is more than the %L3 MB this computer and the process&apos;s limits allow and is ignored.</source>
+        <translation>%1=%2 超过了这台计算机和进程限制所允许的 %L3 MB,已被忽略。</translation>
+    </message>
+    <message>
+        <source>The limit is %L1 MB, half of the memory this computer&apos;s container allows (%L2 MB).</source>
+        <translation>上限为 %L1 MB,即这台计算机的容器所允许内存(%L2 MB)的一半。</translation>
+    </message>
+    <message>
+        <source>The limit is %L1 MB, what the process&apos;s address-space limit (ulimit -v, %L2 MB) leaves.</source>
+        <translation>上限为 %L1 MB,即进程地址空间限制(ulimit -v,%L2 MB)所剩余的部分。</translation>
+    </message>
+    <message>
+        <source>To raise it, run Velmora with a larger limit, or split the score into shorter scores.</source>
+        <translation>要提高上限,请以更大的限制运行 Velmora,或将乐谱拆分为较短的乐谱。</translation>
     </message>
 </context>
 <context>

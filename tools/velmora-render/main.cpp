@@ -21,6 +21,7 @@
 #include "document/scorexmlmode.h"
 #include "model/page.h"
 #include "model/score.h"
+#include "platform/memorybudget.h"
 #include "platform/startup.h"
 
 #include <QApplication>
@@ -37,6 +38,7 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <new>
 
 namespace {
 
@@ -86,6 +88,20 @@ double peakResidentMegabytes()
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss / 1024.0; // kilobytes on Linux
+}
+
+// The most address space the process has mapped (VmPeak), 0 where the
+// system does not tell: an address-space limit (ulimit -v) counts this.
+double peakAddressSpaceMegabytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmPeak:"))
+            return line.mid(7).trimmed().split(' ').first().toDouble() / 1024.0;
+    }
+    return 0;
 }
 
 // `path` is where the input opens, options.input what the user named.
@@ -173,6 +189,48 @@ QString openableInput(const QByteArray &raw, QString &error)
     return QStringLiteral("/proc/self/fd/%1").arg(fd);
 }
 
+// Loads the input and writes every render's outputs, then regenerates as
+// often as asked; false when the input cannot be loaded or an output could
+// not be written.
+bool loadAndRender(Score &score, const RenderOptions &options, const QString &inputPath)
+{
+    if (!timed(QStringLiteral("load"), [&] { return load(score, options, inputPath); }))
+        leave(1);
+    bool written = renderOnce(score, options);
+    for (const RenderOptions &pass : options.then) {
+        reportPages(score);
+        written &= renderOnce(score, pass);
+    }
+
+    // A regeneration after an edit finds the scene full of the last one's
+    // items and the score on screen: the first goes back to the screen
+    // state, the rest regenerate it as it is.
+    for (int i = 0; i < options.regenerateAgain; ++i) {
+        timed(QStringLiteral("regenerate again"), [&] {
+            return i == 0 && score.cleanOutput ? score.endExportState() : score.generateScore();
+        });
+    }
+    return written;
+}
+
+// One line on stderr for a score the memory did not hold after all: an
+// allocation failed although the budget let the score in. What the load
+// estimated is what the score needed; the process held its peak when the
+// system refused more. Writes with the C library: the heap may be full.
+void reportOutOfMemory(const Score &score, const QString &input)
+{
+    const QByteArray name = QFile::encodeName(input);
+    std::fprintf(stderr,
+                 "velmora-render: Not enough memory for %s: an allocation failed at %.0f MB in "
+                 "use",
+                 name.constData(), peakResidentMegabytes());
+    if (score.memoryEstimate > 0)
+        std::fprintf(stderr, "; the score needs about %lld MB",
+                     (long long)((score.memoryEstimate + (1 << 20) - 1) >> 20));
+    std::fprintf(stderr, " (the limit: %lld MB).\n",
+                 (long long)(MemoryBudget::bytes() >> 20));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -204,6 +262,11 @@ int main(int argc, char *argv[])
         return 1;
     }
 
+    const QString tooSmall = Startup::addressSpaceTooSmall();
+    if (!tooSmall.isEmpty()) {
+        QTextStream(stderr) << "velmora-render: " << tooSmall << '\n';
+        return 1;
+    }
     qInstallMessageHandler(quietMessageHandler);
     Startup::prepareProcess();
     // The toolkit's own options stay out of its reach.
@@ -218,25 +281,18 @@ int main(int argc, char *argv[])
     // Never destroyed: the score, its scene items and the application
     // object end with the process (leave()).
     Score score(QString::fromLatin1(Velmora::programVersion), 1, false);
-    if (!timed(QStringLiteral("load"), [&] { return load(score, options, inputPath); }))
+    bool written = false;
+    try {
+        written = loadAndRender(score, options, inputPath);
+    } catch (const std::bad_alloc &) {
+        reportOutOfMemory(score, options.input);
         leave(1);
-    bool written = renderOnce(score, options);
-    for (const RenderOptions &pass : options.then) {
-        reportPages(score);
-        written &= renderOnce(score, pass);
-    }
-
-    // A regeneration after an edit finds the scene full of the last one's
-    // items and the score on screen: the first goes back to the screen
-    // state, the rest regenerate it as it is.
-    for (int i = 0; i < options.regenerateAgain; ++i) {
-        timed(QStringLiteral("regenerate again"), [&] {
-            return i == 0 && score.cleanOutput ? score.endExportState() : score.generateScore();
-        });
     }
 
     reportPages(score);
     out() << "peak memory: " << QString::number(peakResidentMegabytes(), 'f', 1) << " MB"
           << Qt::endl;
+    out() << "peak address space: " << QString::number(peakAddressSpaceMegabytes(), 'f', 1)
+          << " MB" << Qt::endl;
     leave(written ? 0 : 1);
 }

@@ -1,0 +1,379 @@
+// The limits the process lives under hold the memory budget: a
+// container's memory limit (read from a file standing for memory.max) and
+// an address-space limit (ulimit -v, set in the renderer's process), with
+// bad values ignored rather than trusted. Memory that runs out all the
+// same is told, never fatal: the renderer exits 1 with one message naming
+// the score and what it needed, and the window stops the one action while
+// the other score stays open, unchanged, and is still autosaved.
+#include "app/allocationguard.h"
+#include "app/mainwindow.h"
+#include "model/score.h"
+#include "view/scene.h"
+#include "view/scorewindow.h"
+#include "platform/allocationfailure.h"
+#include "platform/memorybudget.h"
+#include "support/budgetscope.h"
+#include "support/testenvironment.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGraphicsScene>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sys/resource.h>
+
+#include <functional>
+#include <optional>
+
+namespace tst_memory_limits {
+
+namespace {
+
+// Sets an environment variable for the scope's lifetime (unset before and
+// after: neither is set by the test environment).
+class VariableScope
+{
+public:
+    VariableScope(const char *name, const QByteArray &value) : m_name(name)
+    {
+        qputenv(m_name, value);
+    }
+    ~VariableScope() { qunsetenv(m_name); }
+    VariableScope(const VariableScope &) = delete;
+    VariableScope &operator=(const VariableScope &) = delete;
+
+private:
+    const char *m_name;
+};
+
+struct Run
+{
+    int exitCode = -1;
+    bool crashed = true;
+    QString out;
+    QString err;
+};
+
+// The renderer with `arguments`, under an address-space limit of
+// `addressSpaceMegabytes` (0: none) and the environment `variables` adds.
+Run render(const QStringList &arguments, qint64 addressSpaceMegabytes = 0,
+           const QStringList &variables = {})
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString &variable : variables)
+        environment.insert(variable.section(QLatin1Char('='), 0, 0),
+                           variable.section(QLatin1Char('='), 1));
+    process.setProcessEnvironment(environment);
+    if (addressSpaceMegabytes > 0) {
+        process.setChildProcessModifier([addressSpaceMegabytes] {
+            rlimit limit{};
+            ::getrlimit(RLIMIT_AS, &limit);
+            limit.rlim_cur = rlim_t(addressSpaceMegabytes) << 20;
+            ::setrlimit(RLIMIT_AS, &limit);
+        });
+    }
+    process.start(TestSupport::renderToolPath(), arguments);
+    Run run;
+    if (!process.waitForFinished(120000)) {
+        process.kill();
+        process.waitForFinished();
+        return run;
+    }
+    run.crashed = process.exitStatus() == QProcess::CrashExit;
+    run.exitCode = process.exitCode();
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+// One part of `measures` measures, each one note lasting 64 whole notes:
+// a short text whose layout needs over a gigabyte.
+QByteArray longMeasures(int measures)
+{
+    const QByteArray note = "<note><pitch><step>C</step><octave>4</octave></pitch>"
+                            "<duration>256</duration><voice>1</voice></note>";
+    QByteArray text = "<score-partwise><part-list><score-part id=\"P1\"><part-name>P</part-name>"
+                      "</score-part></part-list><part id=\"P1\"><measure number=\"1\"><attributes>"
+                      "<divisions>1</divisions></attributes>" +
+                      note + "</measure>";
+    for (int m = 2; m <= measures; ++m)
+        text += "<measure number=\"" + QByteArray::number(m) + "\">" + note + "</measure>";
+    return text + "</part></score-partwise>";
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+class TestMemoryLimits : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void limitFilesAreRead_data();
+    void limitFilesAreRead();
+    void containerLimitHoldsTheBudget_data();
+    void containerLimitHoldsTheBudget();
+    void rendererRefusesUnderTheLimits_data();
+    void rendererRefusesUnderTheLimits();
+    void rendererTellsAFailedAllocation_data();
+    void rendererTellsAFailedAllocation();
+    void windowKeepsTheOtherScore_data();
+    void windowKeepsTheOtherScore();
+};
+
+void TestMemoryLimits::limitFilesAreRead_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<qint64>("bytes"); // 0: no limit
+
+    QTest::newRow("v2 bytes with a line end") << QByteArray("1073741824\n") << qint64(1073741824);
+    QTest::newRow("v2 no limit") << QByteArray("max\n") << qint64(0);
+    QTest::newRow("v1 no limit") << QByteArray("9223372036854771712\n") << qint64(0);
+    QTest::newRow("empty") << QByteArray() << qint64(0);
+    QTest::newRow("negative") << QByteArray("-4096") << qint64(0);
+    QTest::newRow("a word") << QByteArray("lots") << qint64(0);
+    QTest::newRow("beyond counting") << QByteArray("99999999999999999999999") << qint64(0);
+}
+
+void TestMemoryLimits::limitFilesAreRead()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(qint64, bytes);
+    QCOMPARE(MemoryBudget::limitFromText(text), bytes);
+}
+
+void TestMemoryLimits::containerLimitHoldsTheBudget_data()
+{
+    QTest::addColumn<QByteArray>("memoryMax");   // the file standing for memory.max
+    QTest::addColumn<QByteArray>("variable");    // VELMORA_MEMORY_LIMIT_MB; empty: unset
+    QTest::addColumn<qint64>("megabytes");       // the budget; -1: as without a container
+    QTest::addColumn<QString>("fault");          // what variableFault() starts with
+
+    const QString ignoredLarger = QStringLiteral("VELMORA_MEMORY_LIMIT_MB=%1 is more than the");
+    // Half of the container's memory, floor or not.
+    QTest::newRow("1 GB container") << QByteArray("1073741824\n") << QByteArray() << qint64(512)
+                                    << QString();
+    QTest::newRow("3 GB container") << QByteArray("3221225472\n") << QByteArray() << qint64(1536)
+                                    << QString();
+    QTest::newRow("no limit: max") << QByteArray("max\n") << QByteArray() << qint64(-1)
+                                   << QString();
+    QTest::newRow("garbage is no limit") << QByteArray("lots") << QByteArray() << qint64(-1)
+                                         << QString();
+    // The variable sets the budget within the container, and is ignored
+    // beyond it.
+    QTest::newRow("variable within the container")
+        << QByteArray("1073741824") << QByteArray("1000") << qint64(1000) << QString();
+    QTest::newRow("variable beyond the container")
+        << QByteArray("1073741824") << QByteArray("2000") << qint64(512)
+        << ignoredLarger.arg(2000);
+    QTest::newRow("variable beyond any machine")
+        << QByteArray("max") << QByteArray("99999999999") << qint64(-1)
+        << ignoredLarger.arg(QStringLiteral("99999999999"));
+    QTest::newRow("empty variable") << QByteArray("max") << QByteArray(" ") << qint64(-1)
+                                    << QStringLiteral("VELMORA_MEMORY_LIMIT_MB=\"\" is not");
+    QTest::newRow("negative variable") << QByteArray("1073741824") << QByteArray("-5")
+                                       << qint64(512)
+                                       << QStringLiteral("VELMORA_MEMORY_LIMIT_MB=\"-5\" is not");
+}
+
+void TestMemoryLimits::containerLimitHoldsTheBudget()
+{
+    QFETCH(QByteArray, memoryMax);
+    QFETCH(QByteArray, variable);
+    QFETCH(qint64, megabytes);
+    QFETCH(QString, fault);
+
+    if (MemoryBudget::addressSpaceLimitBytes() > 0)
+        QSKIP("the tests run under an address-space limit, which holds the budget too");
+    qint64 withoutContainer = 0;
+    {
+        const TestSupport::BudgetScope unset{QByteArray()};
+        withoutContainer = MemoryBudget::bytes();
+    }
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("memory.max"));
+    QVERIFY(writeFile(file, memoryMax));
+    const VariableScope container(MemoryBudget::containerFileVariable, QFile::encodeName(file));
+    // A space stands for a variable that is set but empty.
+    const TestSupport::BudgetScope budget(variable == " " ? QByteArray() : variable);
+    std::optional<VariableScope> empty;
+    if (variable == " ")
+        empty.emplace(MemoryBudget::variable, QByteArray());
+
+    const qint64 expected = megabytes < 0 ? withoutContainer : megabytes * MemoryBudget::mebibyte;
+    QCOMPARE(MemoryBudget::bytes(), expected);
+    if (megabytes >= 0 && variable.isEmpty())
+        QCOMPARE(MemoryBudget::source(), MemoryBudget::Source::Container);
+    if (fault.isEmpty())
+        QVERIFY2(MemoryBudget::variableFault().isEmpty(), qPrintable(MemoryBudget::variableFault()));
+    else
+        QVERIFY2(MemoryBudget::variableFault().startsWith(fault),
+                 qPrintable(MemoryBudget::variableFault()));
+}
+
+void TestMemoryLimits::rendererRefusesUnderTheLimits_data()
+{
+    QTest::addColumn<qint64>("addressSpace"); // MB; 0: none
+    QTest::addColumn<QByteArray>("memoryMax");  // empty: no container file
+    QTest::addColumn<QString>("message");
+
+    // 3,000 measures of 64 whole notes need about 2.2 GB: a process limited
+    // to 1 GB of address space, or a container of 2 GB (a budget of 1 GB)
+    // refuses them with the budget's message, before it runs out.
+    QTest::newRow("ulimit -v 1 GB")
+        << qint64(1024) << QByteArray()
+        << QStringLiteral("what the process's address-space limit (ulimit -v, 1,024 MB) leaves");
+    QTest::newRow("2 GB container")
+        << qint64(0) << QByteArray("2147483648")
+        << QStringLiteral("The limit is 1,024 MB, half of the memory this computer's container "
+                          "allows (2,048 MB)");
+    // Too small a limit to start: said, never a crash.
+    QTest::newRow("ulimit -v 150 MB")
+        << qint64(150) << QByteArray()
+        << QStringLiteral("address-space limit (ulimit -v) is 150 MB; Velmora needs at least");
+}
+
+void TestMemoryLimits::rendererRefusesUnderTheLimits()
+{
+    QFETCH(qint64, addressSpace);
+    QFETCH(QByteArray, memoryMax);
+    QFETCH(QString, message);
+
+    if (VELMORA_UNDER_SANITIZER && addressSpace > 0)
+        QSKIP("the sanitizer's shadow memory takes terabytes of address space");
+    QTemporaryDir dir;
+    const QString input = dir.filePath(QStringLiteral("long.musicxml"));
+    QVERIFY(writeFile(input, longMeasures(3000)));
+    QStringList variables{QStringLiteral("VELMORA_MEMORY_LIMIT_MB=")};
+    if (!memoryMax.isEmpty()) {
+        const QString file = dir.filePath(QStringLiteral("memory.max"));
+        QVERIFY(writeFile(file, memoryMax));
+        variables << QStringLiteral("%1=%2").arg(QLatin1String(MemoryBudget::containerFileVariable),
+                                                 file);
+    }
+    const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
+    const Run run = render({input, QStringLiteral("--pdf"), pdf}, addressSpace, variables);
+    QVERIFY2(!run.crashed, qPrintable(run.err));
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QVERIFY(!QFileInfo::exists(pdf));
+}
+
+void TestMemoryLimits::rendererTellsAFailedAllocation_data()
+{
+    QTest::addColumn<QString>("phase");
+    QTest::addColumn<QStringList>("outputs");
+    QTest::newRow("layout") << "layout" << QStringList{QStringLiteral("--tnsx")};
+    QTest::newRow("export") << "export" << QStringList{QStringLiteral("--pdf")};
+}
+
+// A tiny budget that still lets the score in, and an allocation that fails
+// all the same: one message naming the score and what it needs, exit 1,
+// no output left behind.
+void TestMemoryLimits::rendererTellsAFailedAllocation()
+{
+    QFETCH(QString, phase);
+    QFETCH(QStringList, outputs);
+
+    QTemporaryDir dir;
+    const QString output = dir.filePath(QStringLiteral("out"));
+    QStringList arguments{TestSupport::samplePath()};
+    for (const QString &option : outputs)
+        arguments << option << output;
+    const Run run = render(arguments, 0,
+                           {QStringLiteral("VELMORA_MEMORY_LIMIT_MB=100"),
+                            QStringLiteral("%1=%2").arg(QLatin1String(AllocationFailure::variable),
+                                                        phase)});
+    QVERIFY2(!run.crashed, qPrintable(run.err));
+    QCOMPARE(run.exitCode, 1);
+    const QString expected =
+        QStringLiteral("velmora-render: Not enough memory for %1: an allocation failed at ")
+            .arg(TestSupport::samplePath());
+    QVERIFY2(run.err.startsWith(expected), qPrintable(run.err));
+    QVERIFY2(run.err.contains(QRegularExpression(
+                 QStringLiteral("; the score needs about \\d+ MB \\(the limit: 100 MB\\)\\.\n$"))),
+             qPrintable(run.err));
+    QCOMPARE(run.err.count(QLatin1Char('\n')), 1);
+    QVERIFY(!QFileInfo::exists(output));
+}
+
+void TestMemoryLimits::windowKeepsTheOtherScore_data()
+{
+    QTest::addColumn<QString>("phase");
+    QTest::addColumn<QString>("action"); // the window's action that fails
+    QTest::newRow("layout") << "layout" << "actionStretch";
+    QTest::newRow("export") << "export" << "actionExportPdf";
+}
+
+void TestMemoryLimits::windowKeepsTheOtherScore()
+{
+    QFETCH(QString, phase);
+    QFETCH(QString, action);
+
+    TestSupport::ScriptedPrompter &prompter = TestSupport::prompter();
+    prompter.reset();
+    QTemporaryDir dir;
+    const QString first = dir.filePath(QStringLiteral("first.musicxml"));
+    const QString second = dir.filePath(QStringLiteral("second.musicxml"));
+    QVERIFY(QFile::copy(TestSupport::samplePath(), first));
+    QVERIFY(QFile::copy(TestSupport::samplePath(), second));
+    MainWindow window;
+    QVERIFY(window.importNewFromPath(first));
+    QVERIFY(window.importNewFromPath(second));
+    QCOMPARE(window.tabWidget->count(), 2);
+    window.tabWidget->setCurrentIndex(1);
+    Score *other = window.scoreWindows.at(0)->score;
+    Score *failing = window.scoreWindows.at(1)->score;
+    QVERIFY(other && failing && other != failing);
+    QVERIFY(other->generateScore() && failing->generateScore());
+    other->setChanged(true);
+    const int otherItems = int(other->scene->items().size());
+    QVERIFY(otherItems > 0);
+
+    QAction *triggered = window.findChild<QAction *>(action);
+    QVERIFY(triggered);
+    prompter.fileAnswers << dir.filePath(QStringLiteral("second.pdf"));
+    bool survived = false;
+    {
+        const VariableScope failure(AllocationFailure::variable, phase.toUtf8());
+        const TestSupport::BudgetScope tiny(100);
+        survived = AllocationGuard::run(AllocationGuard::actionOf(triggered),
+                                        [&] { triggered->trigger(); });
+    }
+    QVERIFY(!survived);
+    const QStringList warnings = prompter.texts(QStringLiteral("warning"));
+    QCOMPARE(warnings.size(), 1);
+    QVERIFY2(warnings.first().startsWith(
+                 QStringLiteral("\"%1\" failed: this computer did not give Velmora the memory")
+                     .arg(AllocationGuard::actionOf(triggered))),
+             qPrintable(warnings.first()));
+    QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("second.pdf"))));
+
+    // Both tabs stay; the other score is as it was and still autosaves.
+    QCOMPARE(window.tabWidget->count(), 2);
+    QCOMPARE(window.scoreWindows.at(0)->score, other);
+    QCOMPARE(int(other->scene->items().size()), otherItems);
+    QVERIFY(other->changed);
+    other->autoSave();
+    QVERIFY(QFileInfo::exists(other->autoSavePath()));
+    // The window goes on working: the score that failed exports now.
+    const QString pdf = dir.filePath(QStringLiteral("again.pdf"));
+    QVERIFY(failing->exportPdfFile(pdf));
+    QVERIFY(QFileInfo::exists(pdf));
+}
+
+VELMORA_TEST_MAIN(TestMemoryLimits)
+
+} // namespace tst_memory_limits
+#include "tst_memory_limits.moc"
