@@ -6,6 +6,7 @@
 #include "dialogs/partdialog.h"
 #include "document/scorexmlmode.h"
 #include "model/score.h"
+#include "platform/hugepageheap.h"
 #include "platform/prompter.h"
 
 #include <QDebug>
@@ -18,10 +19,22 @@ QString askExportPath(QWidget *parent, const QString &title, const QString &filt
     return Prompter::instance().savePath(parent, title, QString(), filter);
 }
 
+// Gives the memory an export let go of back to the system when it goes
+// out of scope: the writers' buffers and copies are as large as the
+// score, and the heap would otherwise keep them for the next export.
+struct MemoryGivenBack
+{
+    MemoryGivenBack() = default;
+    MemoryGivenBack(const MemoryGivenBack &) = delete;
+    MemoryGivenBack &operator=(const MemoryGivenBack &) = delete;
+    ~MemoryGivenBack() { HugePageHeap::giveBack(); }
+};
+
 } // namespace
 
 void MainWindow::exportPdfFile()
 {
+    const MemoryGivenBack memory;
     Score *score = currentScore();
     if (!score)
         return;
@@ -34,6 +47,7 @@ void MainWindow::exportPdfFile()
 
 void MainWindow::exportSvgFile()
 {
+    const MemoryGivenBack memory;
     Score *score = currentScore();
     if (!score)
         return;
@@ -45,6 +59,7 @@ void MainWindow::exportSvgFile()
 
 void MainWindow::exportMusicXMLFileClean()
 {
+    const MemoryGivenBack memory;
     qDebug() << "exportMusicXMLFileClean entered.";
     Score *score = currentScore();
     if (!score)
@@ -59,6 +74,7 @@ void MainWindow::exportMusicXMLFileClean()
 
 void MainWindow::exportToMuseScoreClean()
 {
+    const MemoryGivenBack memory;
     qDebug() << "exportToMuseScoreClean entered.";
     Score *score = currentScore();
     if (!score)
@@ -86,6 +102,7 @@ bool MainWindow::confirmLyricsExport()
 
 void MainWindow::exportMusicXMLWithLyrics()
 {
+    const MemoryGivenBack memory;
     Score *score = currentScore();
     if (!score || !confirmLyricsExport())
         return;
@@ -99,6 +116,7 @@ void MainWindow::exportMusicXMLWithLyrics()
 
 void MainWindow::exportMusicXMLWithLyricsToMS()
 {
+    const MemoryGivenBack memory;
     Score *score = currentScore();
     if (!score || !confirmLyricsExport())
         return;

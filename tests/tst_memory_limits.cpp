@@ -26,6 +26,7 @@
 #include <QtTest>
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <functional>
 #include <optional>
@@ -107,6 +108,41 @@ QByteArray longMeasures(int measures)
     return text + "</part></score-partwise>";
 }
 
+// Four parts of `measures` measures of quarter notes with a lyric each.
+QByteArray quarterNotes(int measures)
+{
+    const QByteArray note = "<note><pitch><step>D</step><octave>4</octave></pitch><duration>1"
+                            "</duration><voice>1</voice><type>quarter</type><lyric number=\"1\">"
+                            "<syllabic>single</syllabic><text>sa</text></lyric></note>";
+    QByteArray text = "<score-partwise><part-list>";
+    for (int p = 1; p <= 4; ++p)
+        text += "<score-part id=\"P" + QByteArray::number(p) + "\"><part-name>P</part-name>"
+                "</score-part>";
+    text += "</part-list>";
+    for (int p = 1; p <= 4; ++p) {
+        text += "<part id=\"P" + QByteArray::number(p) + "\">";
+        for (int m = 1; m <= measures; ++m) {
+            text += "<measure number=\"" + QByteArray::number(m) + "\">";
+            if (m == 1)
+                text += "<attributes><divisions>1</divisions><time><beats>4</beats><beat-type>4"
+                        "</beat-type></time></attributes>";
+            text += note.repeated(4) + "</measure>";
+        }
+        text += "</part>";
+    }
+    return text + "</score-partwise>";
+}
+
+// The process's resident memory in mebibytes.
+qint64 residentMegabytes()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return -1;
+    return statm.readAll().split(' ').value(1).toLongLong() * sysconf(_SC_PAGESIZE) /
+           MemoryBudget::mebibyte;
+}
+
 bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
@@ -130,6 +166,7 @@ private slots:
     void rendererTellsAFailedAllocation();
     void windowKeepsTheOtherScore_data();
     void windowKeepsTheOtherScore();
+    void closedScoreGivesItsMemoryBack();
 };
 
 void TestMemoryLimits::limitFilesAreRead_data()
@@ -371,6 +408,43 @@ void TestMemoryLimits::windowKeepsTheOtherScore()
     const QString pdf = dir.filePath(QStringLiteral("again.pdf"));
     QVERIFY(failing->exportPdfFile(pdf));
     QVERIFY(QFileInfo::exists(pdf));
+}
+
+// A closed score's memory goes back to the system: the window holds what it
+// held before the score was opened, give or take the allocator's spread.
+void TestMemoryLimits::closedScoreGivesItsMemoryBack()
+{
+#if !defined(__GLIBC__) || VELMORA_UNDER_SANITIZER
+    QSKIP("the heap is the C library's own only without the sanitizer");
+#endif
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("long.musicxml"));
+    QVERIFY(writeFile(path, quarterNotes(1200)));
+    MainWindow window;
+    // A first score opened and closed: what the window keeps for any score
+    // (fonts, glyph tables) is made before the measure is taken.
+    const QString small = dir.filePath(QStringLiteral("small.musicxml"));
+    QVERIFY(QFile::copy(TestSupport::samplePath(), small));
+    QVERIFY(window.importNewFromPath(small));
+    QVERIFY(window.currentScore()->generateScore());
+    window.removeScoreTab(0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const qint64 before = residentMegabytes();
+
+    QVERIFY(window.importNewFromPath(path));
+    QVERIFY(window.currentScore()->generateScore());
+    const qint64 open = residentMegabytes();
+    // The score is large enough for the check to mean something.
+    QVERIFY2(open - before > 150, qPrintable(QStringLiteral("%1 MB open").arg(open - before)));
+    window.removeScoreTab(0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(window.tabWidget->count(), 0);
+    const qint64 after = residentMegabytes();
+    QVERIFY2(after - before <= 60, qPrintable(QStringLiteral("%1 MB before, %2 MB open, %3 MB "
+                                                             "after")
+                                                  .arg(before)
+                                                  .arg(open)
+                                                  .arg(after)));
 }
 
 VELMORA_TEST_MAIN(TestMemoryLimits)

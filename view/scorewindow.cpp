@@ -1,6 +1,7 @@
 #include "view/scorewindow.h"
 
 #include "model/score.h"
+#include "platform/hugepageheap.h"
 #include "view/navigator.h"
 
 #include <QDebug>
@@ -26,6 +27,14 @@ ScoreWindow::ScoreWindow(Score *score, QWidget *parent) : QWidget(parent), score
     auto *layout = new QVBoxLayout;
     layout->addWidget(splitter);
     setLayout(layout);
+}
+
+ScoreWindow::~ScoreWindow()
+{
+    // The navigator shows the score's scene: it goes first.
+    delete navigator;
+    delete score;
+    HugePageHeap::giveBack();
 }
 
 void ScoreWindow::setNavigatorVisible(bool visible)
