@@ -19,7 +19,7 @@
 namespace {
 
 const QString partTag = QStringLiteral("part");
-const QString measureTag = QStringLiteral("measure");
+const QString exportMeasureTag = QStringLiteral("measure");
 const QString extensionTagPrefix = QStringLiteral("tarn-");
 
 bool isExtension(const QDomNode &node)
@@ -199,7 +199,7 @@ QDomNode Score::builtPartChild(const QDomNode &child, int partIndex, int &measur
     if (!copy.isElement())
         return copy;
     QDomElement element = copy.toElement();
-    if (element.tagName() == measureTag) {
+    if (element.tagName() == exportMeasureTag) {
         // A measure the model does not hold is left as it is.
         if (partIndex >= 0 && measureIndex < measures.size()) {
             Measure *measure = measures.at(measureIndex);
