@@ -8,7 +8,7 @@
 #include "document/safewrite.h"
 #include "document/scorexmlmode.h"
 #include "document/voicenumbering.h"
-#include "document/xmlpieces.h"
+#include "document/xmlfragments.h"
 #include "model/part.h"
 
 #include <QDir>

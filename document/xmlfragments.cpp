@@ -1,4 +1,4 @@
-#include "document/xmlpieces.h"
+#include "document/xmlfragments.h"
 
 #include <QList>
 #include <QTextStream>
