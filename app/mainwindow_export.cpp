@@ -65,7 +65,7 @@ void MainWindow::exportMusicXMLFileClean()
     if (!score)
         return;
     const QString path = askExportPath(this, tr("Velmora: Export pure MusicXML file"),
-                                       tr("Music XML files (*.musicxml)"));
+                                       tr("MusicXML files (*.musicxml *.xml)"));
     if (path.isEmpty() || !score->exportMusicXMLFile(path, ScoreXmlMode::PlainMusicXml))
         return;
     score->appendLog(QStringLiteral("exportMusicXMLFileClean completed--------------\n"));
@@ -107,7 +107,7 @@ void MainWindow::exportMusicXMLWithLyrics()
     if (!score || !confirmLyricsExport())
         return;
     const QString path = askExportPath(this, tr("Velmora: Export MusicXML With Lyrics"),
-                                       tr("Music XML files (*.musicxml)"));
+                                       tr("MusicXML files (*.musicxml *.xml)"));
     if (path.isEmpty() || !score->exportMusicXMLFile(path, ScoreXmlMode::NoteNameLyrics))
         return;
     score->appendLog(QStringLiteral("exportMusicXMLWithLyrics completed--------------\n"));

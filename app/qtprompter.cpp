@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
@@ -34,14 +36,34 @@ QString QtPrompter::openFileName(QWidget *parent, const QString &caption, const 
 QString QtPrompter::saveFileName(QWidget *parent, const QString &caption, const QString &dir,
                                  const QString &filter)
 {
-    // The dialog itself adds the extension, so that its question about
-    // replacing a file is asked about the file that will be written.
+    // The dialog would ask about replacing the name as typed ("gift.v2"),
+    // not the file that will be written ("gift.v2.pdf"): the question is
+    // asked here, once the name has its format's extension.
     QFileDialog dialog(parent, caption, dir, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setDefaultSuffix(defaultSuffix(filter));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return QString();
-    return dialog.selectedFiles().constFirst();
+    for (;;) {
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return QString();
+        QString problem;
+        const QString path = withFormatSuffix(dialog.selectedFiles().constFirst(), filter, problem);
+        if (!problem.isEmpty()) {
+            QMessageBox::warning(parent, caption, problem);
+            continue;
+        }
+        if (!QFileInfo::exists(path))
+            return path;
+        const auto answer = QMessageBox::question(
+            parent, caption,
+            QCoreApplication::translate("QtPrompter",
+                                        "%1 already exists.\nDo you want to replace it?")
+                .arg(QDir::toNativeSeparators(path)),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        if (answer == QMessageBox::Yes)
+            return path;
+        dialog.selectFile(path);
+    }
 }
 
 QString QtPrompter::existingDirectory(QWidget *parent, const QString &caption, const QString &dir)

@@ -60,10 +60,9 @@ QPageSize pdfPageSize(const Page *page)
 
 QString Score::svgExportBaseName(const QString &path)
 {
-    QString base = QFileInfo(path).fileName();
-    const int dot = base.indexOf(QLatin1Char('.'));
-    if (dot >= 0)
-        base.truncate(dot);
+    // Only the extension goes: "gift.v2.svg" and "Op. 5.svg" keep the
+    // names the user gave them.
+    QString base = QFileInfo(path).completeBaseName();
     // Only a trailing suffix is one of ours: "my_piano" keeps its "_p".
     base.remove(QRegularExpression(QStringLiteral("_roll$")));
     base.remove(QRegularExpression(QStringLiteral("_p[0-9]*$")));
@@ -156,6 +155,8 @@ QByteArray Score::renderSvgSheet(const QString &path, const QRectF &source, cons
 
 bool Score::exportSvgFile(const QString &path)
 {
+    if (refuseExportTarget(path))
+        return false;
     if (dSw)
         qDebug() << "exportSvgFile in score entered";
     beginExportState();
@@ -288,6 +289,8 @@ bool Score::renderPdf(QIODevice *device)
 
 bool Score::exportPdfFile(const QString &path)
 {
+    if (refuseExportTarget(path))
+        return false;
     beginExportState();
     bool written = false;
     try {

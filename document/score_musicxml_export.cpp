@@ -80,7 +80,7 @@ QString skeletonText(QDomDocument &document, QDomElement &root, QDomElement &ske
 
 bool Score::exportMusicXMLFile(const QString &path, ScoreXmlMode mode)
 {
-    if (refuseReleased())
+    if (refuseReleased() || refuseExportTarget(path))
         return false;
     // Note names as lyrics are read from what the regeneration drew, so it
     // must show the model as it is now; the view is then current too.

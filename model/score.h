@@ -2340,6 +2340,13 @@ public:
     // history stay as they are; the score is marked changed. False when the
     // file could not be written (reported).
     bool exportMusicXMLFile(const QString &path, ScoreXmlMode mode);
+
+public:
+    // document/score_export_target.cpp: the files an export never replaces
+    // True, after a warning naming the file and why, when `path` is the
+    // score's own file, is named like a score file (".tnsx") or holds a
+    // score whatever its name; the export then writes nothing.
+    bool refuseExportTarget(const QString &path);
     // Exports to "<home>/velmora_exported.musicxml"; false when that failed.
     bool exportMusicXMLToMuseScore(ScoreXmlMode mode);
     static QString museScoreHandOffPath();
@@ -2482,9 +2489,11 @@ public:
     // landscape pages and the double sheets (numbered by the spread's first
     // page), or "<dir>/<base>_roll.svg" for the page roll. PDF: one PDF page
     // per page (per spread on the double sheets, one for the roll).
+    // Neither writes (nor does the MusicXML export) where refuseExportTarget
+    // refuses.
     bool exportSvgFile(const QString &path);
     bool exportPdfFile(const QString &path);
-    // The base name of an SVG export: the file name up to its first dot,
+    // The base name of an SVG export: the file name without its extension,
     // without a trailing "_roll" or a trailing "_p" with digits.
     static QString svgExportBaseName(const QString &path);
     // The two halves of an export, for a caller that writes several outputs

@@ -1,5 +1,6 @@
 #include "platform/prompter.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -25,16 +26,62 @@ QString Prompter::defaultSuffix(const QString &filter)
     return firstPattern.match(filter).captured(1);
 }
 
+namespace {
+
+// "pdf" and "xml" for "Files (*.pdf *.xml)".
+QStringList filterSuffixes(const QString &filter)
+{
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.([A-Za-z0-9]+)"));
+    QStringList suffixes;
+    for (const QRegularExpressionMatch &match : pattern.globalMatch(filter))
+        suffixes << match.captured(1);
+    return suffixes;
+}
+
+} // namespace
+
+QString Prompter::withFormatSuffix(const QString &path, const QString &filter, QString &problem)
+{
+    problem.clear();
+    const QStringList suffixes = filterSuffixes(filter);
+    const QFileInfo chosen(path);
+    if (path.isEmpty() || suffixes.isEmpty() || chosen.isDir())
+        return path;
+    const QString name = chosen.fileName();
+    // What is left once the format's extension is set aside must name
+    // something: "..." or ".tnsx" alone would be a hidden file of no name.
+    QString stem = name;
+    for (const QString &suffix : suffixes) {
+        if (stem.endsWith(QLatin1Char('.') + suffix, Qt::CaseInsensitive)) {
+            stem.chop(suffix.size() + 1);
+            break;
+        }
+    }
+    if (stem.count(QLatin1Char('.')) + stem.count(QLatin1Char(' ')) == stem.size()) {
+        problem = QCoreApplication::translate(
+                      "Prompter", "\"%1\" is not a file name: type a name with letters or digits.")
+                      .arg(name);
+        return QString();
+    }
+    if (stem != name)
+        return path;
+    // File > Open, the recent files and drops know a file by its extension,
+    // and an export must never keep a name that another format uses: a
+    // name with a dot of its own ("gift.v2", "Op. 5") keeps it and gets the
+    // format's extension after it.
+    const QString suffix = suffixes.first();
+    return path.endsWith(QLatin1Char('.')) ? path + suffix : path + QLatin1Char('.') + suffix;
+}
+
 QString Prompter::savePath(QWidget *parent, const QString &caption, const QString &dir,
                            const QString &filter)
 {
     const QString path = saveFileName(parent, caption, dir, filter);
-    const QString suffix = defaultSuffix(filter);
-    // File > Open, the recent files and drops know a file by its extension.
-    const QFileInfo chosen(path);
-    if (path.isEmpty() || suffix.isEmpty() || !chosen.suffix().isEmpty() || chosen.isDir())
-        return path;
-    return path + QLatin1Char('.') + suffix;
+    QString problem;
+    const QString named = withFormatSuffix(path, filter, problem);
+    if (!problem.isEmpty())
+        warning(parent, caption, problem);
+    return named;
 }
 
 int Prompter::runDialog(QDialog *)

@@ -37,12 +37,19 @@ public:
     virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,
                                  const QString &filter) = 0;
     // The save picker's answer, with the first extension of `filter`
-    // ("PDF files (*.pdf)" gives ".pdf") added to a name typed without
-    // any; empty when the user cancelled. Every save and export asks here.
+    // ("PDF files (*.pdf)" gives ".pdf") added to a name whose extension is
+    // none of the filter's; empty when the user cancelled or typed no
+    // usable name (then warned). Every save and export asks here.
     QString savePath(QWidget *parent, const QString &caption, const QString &dir,
                      const QString &filter);
     // "pdf" for "PDF files (*.pdf)"; empty for a filter without one.
     static QString defaultSuffix(const QString &filter);
+    // `path` with the first extension of `filter` added unless it already
+    // ends in one of the filter's: "gift.v2" gives "gift.v2.tnsx", "Op. 5"
+    // "Op. 5.tnsx", "gift." "gift.tnsx". Empty, with the reason in
+    // `problem`, for a name that is nothing but dots and extensions
+    // ("...", ".tnsx").
+    static QString withFormatSuffix(const QString &path, const QString &filter, QString &problem);
     virtual QString existingDirectory(QWidget *parent, const QString &caption,
                                       const QString &dir) = 0;
 

@@ -131,8 +131,10 @@ void TestExport::svgBaseName_data()
                                               << "my_piano";
     QTest::newRow("bare _p") << "/out/song_p.svg"
                              << "song";
-    QTest::newRow("first dot ends the name") << "/out/a.b_p2.svg"
-                                             << "a";
+    QTest::newRow("a dot inside the name stays") << "/out/a.b_p2.svg"
+                                                 << "a.b";
+    QTest::newRow("a space after a dot stays") << "/out/Op. 5.svg"
+                                               << "Op. 5";
     QTest::newRow("no extension") << "/out/plain"
                                   << "plain";
 }

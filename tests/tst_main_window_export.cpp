@@ -81,29 +81,45 @@ bool moreIsOpen(MainWindow &window)
 using Slot = void (MainWindow::*)();
 
 // Answers every save picker with the toolkit's own dialog, in which the
-// user types `typed` in `folder` and presses Save; the rest is scripted.
+// user types `typed` in `folder` and presses Save (a second showing of the
+// dialog is cancelled), and every message box the picker shows with
+// `boxAnswer`, keeping its text; the rest is scripted.
 class TypingPrompter : public TestSupport::ScriptedPrompter
 {
 public:
     QString folder;
     QString typed;
+    QMessageBox::StandardButton boxAnswer = QMessageBox::Yes;
+    QStringList boxTexts;
 
     QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,
                          const QString &filter) override
     {
-        QTimer::singleShot(0, [this] {
-            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        int dialogsShown = 0;
+        QTimer user;
+        QObject::connect(&user, &QTimer::timeout, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+                boxTexts << box->text();
+                box->button(box->standardButtons() & boxAnswer ? boxAnswer
+                                                                : QMessageBox::Ok)
+                    ->click();
+                return;
+            }
+            auto *dialog = qobject_cast<QFileDialog *>(modal);
             auto *name =
                 dialog ? dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")) : nullptr;
-            if (!name) {
-                if (dialog)
-                    dialog->reject();
+            if (!dialog || !dialog->isVisible())
+                return;
+            if (!name || dialogsShown++ > 0) {
+                dialog->reject();
                 return;
             }
             dialog->setDirectory(folder);
             name->setText(typed);
             QMetaObject::invokeMethod(dialog, "accept");
         });
+        user.start(10);
         return QtPrompter().saveFileName(parent, caption, dir, filter);
     }
 };
@@ -119,8 +135,12 @@ private slots:
     void init();
 
     void nothingWithoutScore();
-    void namesTypedWithoutExtensionGetTheFilters_data();
-    void namesTypedWithoutExtensionGetTheFilters();
+    void namesTypedGetTheFormatsExtension_data();
+    void namesTypedGetTheFormatsExtension();
+    void nameOfDotsOnlyIsRefused();
+    void existingTargetIsAskedAboutOnce();
+    void exportNeverReplacesAScore_data();
+    void exportNeverReplacesAScore();
     void pagesToFile_data();
     void pagesToFile();
     void cancelledSaveDialog_data();
@@ -160,34 +180,162 @@ void TestMainWindowExport::nothingWithoutScore()
     QVERIFY(!QFile::exists(handOffPath()));
 }
 
-void TestMainWindowExport::namesTypedWithoutExtensionGetTheFilters_data()
+void TestMainWindowExport::namesTypedGetTheFormatsExtension_data()
 {
     QTest::addColumn<Slot>("slot");
-    QTest::addColumn<QStringList>("written");
-    QTest::newRow("save") << Slot(&MainWindow::saveFile) << QStringList{"mypiece.tnsx"};
-    QTest::newRow("PDF") << Slot(&MainWindow::exportPdfFile) << QStringList{"mypiece.pdf"};
-    QTest::newRow("SVG") << Slot(&MainWindow::exportSvgFile) << QStringList{"mypiece_p001.svg"};
-    QTest::newRow("MusicXML") << Slot(&MainWindow::exportMusicXMLFileClean)
-                              << QStringList{"mypiece.musicxml"};
-    QTest::newRow("MusicXML with lyrics")
-        << Slot(&MainWindow::exportMusicXMLWithLyrics) << QStringList{"mypiece.musicxml"};
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("written");
+    const QList<QPair<const char *, Slot>> commands{
+        {"save", &MainWindow::saveFile},
+        {"PDF", &MainWindow::exportPdfFile},
+        {"SVG", &MainWindow::exportSvgFile},
+        {"MusicXML", &MainWindow::exportMusicXMLFileClean},
+        {"MusicXML with lyrics", &MainWindow::exportMusicXMLWithLyrics}};
+    const QStringList extensions{".tnsx", ".pdf", "_p001.svg", ".musicxml", ".musicxml"};
+    for (int i = 0; i < commands.size(); ++i) {
+        for (const char *typed : {"mypiece", "gift.v2", "Op. 5", "song.final", "gift.tnsx.pdf"}) {
+            if (extensions.at(i) == QLatin1String(".pdf") && QByteArray(typed).endsWith(".pdf"))
+                continue; // below
+            QTest::addRow("%s, %s", commands.at(i).first, typed)
+                << commands.at(i).second << QString::fromLatin1(typed)
+                << QString::fromLatin1(typed) + extensions.at(i);
+        }
+    }
+    // A name already in the format's extension keeps it; so does another
+    // extension of the same format.
+    QTest::newRow("save, gift.tnsx") << Slot(&MainWindow::saveFile) << "gift.tnsx"
+                                     << "gift.tnsx";
+    QTest::newRow("PDF, gift.tnsx.pdf") << Slot(&MainWindow::exportPdfFile) << "gift.tnsx.pdf"
+                                        << "gift.tnsx.pdf";
+    QTest::newRow("MusicXML, gift.xml") << Slot(&MainWindow::exportMusicXMLFileClean)
+                                        << "gift.xml"
+                                        << "gift.xml";
+    QTest::newRow("PDF, a trailing dot") << Slot(&MainWindow::exportPdfFile) << "gift."
+                                         << "gift.pdf";
 }
 
-void TestMainWindowExport::namesTypedWithoutExtensionGetTheFilters()
+// The name typed in the toolkit's own dialog is the one written, with the
+// format's extension after any dot of its own: "gift.v2" is no PDF, and
+// no score that File > Open would list.
+void TestMainWindowExport::namesTypedGetTheFormatsExtension()
 {
     QFETCH(Slot, slot);
-    QFETCH(QStringList, written);
+    QFETCH(QString, typed);
+    QFETCH(QString, written);
     QTemporaryDir folder;
     MainWindow window;
     openScore(window);
     TypingPrompter typing;
     typing.folder = folder.path();
-    typing.typed = QStringLiteral("mypiece");
+    typing.typed = typed;
     Prompter::install(&typing);
     (window.*slot)();
     Prompter::install(&prompter());
-    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), written);
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{written});
     QCOMPARE(typing.texts(QStringLiteral("warning")), QStringList());
+    QCOMPARE(typing.boxTexts, QStringList());
+}
+
+void TestMainWindowExport::nameOfDotsOnlyIsRefused()
+{
+    QTemporaryDir folder;
+    MainWindow window;
+    openScore(window);
+    TypingPrompter typing;
+    typing.folder = folder.path();
+    typing.typed = QStringLiteral("...");
+    Prompter::install(&typing);
+    window.exportPdfFile();
+    Prompter::install(&prompter());
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    QCOMPARE(typing.boxTexts,
+             QStringList{"\"...\" is not a file name: type a name with letters or digits."});
+}
+
+// The dialog is told not to ask about the name as typed; the question comes
+// once, about the file that would really be replaced.
+void TestMainWindowExport::existingTargetIsAskedAboutOnce()
+{
+    QTemporaryDir folder;
+    const QString score = folder.filePath(QStringLiteral("gift.v2"));
+    const QString pdf = folder.filePath(QStringLiteral("gift.v2.pdf"));
+    for (const QString &path : {score, pdf}) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("kept");
+    }
+    MainWindow window;
+    openScore(window);
+    TypingPrompter typing;
+    typing.folder = folder.path();
+    typing.typed = QStringLiteral("gift.v2");
+    typing.boxAnswer = QMessageBox::No;
+    Prompter::install(&typing);
+    window.exportPdfFile();
+    QCOMPARE(typing.boxTexts, QStringList{pdf + " already exists.\nDo you want to replace it?"});
+    QCOMPARE(contents(pdf), QByteArray("kept"));
+
+    typing.boxTexts.clear();
+    typing.boxAnswer = QMessageBox::Yes;
+    window.exportPdfFile();
+    Prompter::install(&prompter());
+    QCOMPARE(typing.boxTexts, QStringList{pdf + " already exists.\nDo you want to replace it?"});
+    QVERIFY(contents(pdf).startsWith("%PDF"));
+    QCOMPARE(contents(score), QByteArray("kept"));
+}
+
+void TestMainWindowExport::exportNeverReplacesAScore_data()
+{
+    QTest::addColumn<Slot>("slot");
+    QTest::addColumn<QString>("target");
+    const QList<QPair<const char *, Slot>> commands{
+        {"PDF", &MainWindow::exportPdfFile},
+        {"SVG", &MainWindow::exportSvgFile},
+        {"MusicXML", &MainWindow::exportMusicXMLFileClean},
+        {"MusicXML with lyrics", &MainWindow::exportMusicXMLWithLyrics}};
+    for (const auto &command : commands) {
+        QTest::addRow("%s, a .tnsx name", command.first) << command.second << "new.tnsx";
+        QTest::addRow("%s, the score's own file", command.first) << command.second << "own";
+        QTest::addRow("%s, a score by another name", command.first)
+            << command.second << "other.pdf";
+    }
+}
+
+// Named on purpose (a command file, a folder answer that keeps its name),
+// a score file is still never the target of an export.
+void TestMainWindowExport::exportNeverReplacesAScore()
+{
+    QFETCH(Slot, slot);
+    QFETCH(QString, target);
+    QTemporaryDir folder;
+    MainWindow window;
+    openScore(window);
+    Score *score = window.currentScore();
+    const QString own = folder.filePath(QStringLiteral("own.tnsx"));
+    QVERIFY(score->saveFileAs(own));
+    QVERIFY(QFile::copy(own, folder.filePath(QStringLiteral("other.pdf"))));
+    const QByteArray saved = contents(own);
+    const QString path = folder.filePath(target == QLatin1String("own") ? QStringLiteral("own.tnsx")
+                                                                         : target);
+    if (slot == Slot(&MainWindow::exportPdfFile))
+        QVERIFY(!score->exportPdfFile(path));
+    else if (slot == Slot(&MainWindow::exportSvgFile))
+        QVERIFY(!score->exportSvgFile(path));
+    else
+        QVERIFY(!score->exportMusicXMLFile(path, slot == Slot(&MainWindow::exportMusicXMLFileClean)
+                                                     ? ScoreXmlMode::PlainMusicXml
+                                                     : ScoreXmlMode::NoteNameLyrics));
+    const QStringList warnings = prompter().texts(QStringLiteral("warning"));
+    QCOMPARE(warnings.size(), 1);
+    QVERIFY2(warnings.first().startsWith(QStringLiteral("Can't export to (%1)!").arg(path)),
+             qPrintable(warnings.first()));
+    QVERIFY(warnings.first().contains(QStringLiteral("an export never replaces a score")));
+    QCOMPARE(contents(own), saved);
+    if (target != QLatin1String("new.tnsx"))
+        QCOMPARE(contents(path), saved);
+    else
+        QVERIFY(!QFile::exists(path));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), (QStringList{"other.pdf", "own.tnsx"}));
 }
 
 void TestMainWindowExport::pagesToFile_data()
@@ -325,7 +473,7 @@ void TestMainWindowExport::plainMusicXml()
     QVERIFY(capture.contains(QStringLiteral("exportMusicXMLFileClean entered.")));
     const auto &prompt = prompter().prompts.value(0);
     QCOMPARE(prompt.title, QStringLiteral("Velmora: Export pure MusicXML file"));
-    QCOMPARE(prompt.filter, QStringLiteral("Music XML files (*.musicxml)"));
+    QCOMPARE(prompt.filter, QStringLiteral("MusicXML files (*.musicxml *.xml)"));
     QVERIFY(contents(path).contains("<score-partwise"));
     QCOMPARE(tarnElements(path), QStringList());
     QVERIFY(score->logText.endsWith(
@@ -395,7 +543,7 @@ void TestMainWindowExport::lyricsAskFirst()
     if (!toMuseScore) {
         const auto &save = prompter().prompts.value(1);
         QCOMPARE(save.title, QStringLiteral("Velmora: Export MusicXML With Lyrics"));
-        QCOMPARE(save.filter, QStringLiteral("Music XML files (*.musicxml)"));
+        QCOMPARE(save.filter, QStringLiteral("MusicXML files (*.musicxml *.xml)"));
     }
     QVERIFY(score->logText.endsWith(
         toMuseScore ? QStringLiteral("exportMusicXMLWithLyricsToMS completed--------------\n")

@@ -2777,7 +2777,7 @@ and change the folder to point to the correct one, then retry.</source>
     </message>
     <message>
         <source>Music XML files (*.musicxml)</source>
-        <translation>MusicXMLファイル (*.musicxml)</translation>
+        <translation type="vanished">MusicXMLファイル (*.musicxml)</translation>
     </message>
     <message>
         <source>Velmora</source>
@@ -3164,6 +3164,10 @@ Export MusiXML to Velmora</translation>
     <message>
         <source>Can&apos;t open file (%1): Velmora opens score files (.tnsx) and MusicXML files (.musicxml, .xml).</source>
         <translation>ファイル (%1) を開けません: Velmora が開けるのはスコアファイル (.tnsx) と MusicXML ファイル (.musicxml, .xml) です。</translation>
+    </message>
+    <message>
+        <source>MusicXML files (*.musicxml *.xml)</source>
+        <translation>MusicXMLファイル (*.musicxml *.xml)</translation>
     </message>
 </context>
 <context>
@@ -4206,6 +4210,22 @@ Press Ok to continue.</source>
     </message>
 </context>
 <context>
+    <name>Prompter</name>
+    <message>
+        <source>&quot;%1&quot; is not a file name: type a name with letters or digits.</source>
+        <translation>「%1」はファイル名になりません。文字か数字を含む名前を入力してください。</translation>
+    </message>
+</context>
+<context>
+    <name>QtPrompter</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 は既に存在します。
+置き換えますか?</translation>
+    </message>
+</context>
+<context>
     <name>SafeWrite</name>
     <message>
         <source>Filename refers to a directory</source>
@@ -4966,6 +4986,24 @@ It can&apos;t be saved, exported as MusicXML or changed: open the file again to 
     <message>
         <source>To raise it, run Velmora with a larger limit, or split the score into shorter scores.</source>
         <translation>上限を上げるには、より大きな制限で Velmora を実行するか、楽譜を短い楽譜に分けてください。</translation>
+    </message>
+    <message>
+        <source>it is this score&apos;s own file</source>
+        <translation>このスコア自身のファイルです</translation>
+    </message>
+    <message>
+        <source>the name is that of a score file (.tnsx)</source>
+        <translation>スコアファイル (.tnsx) の名前です</translation>
+    </message>
+    <message>
+        <source>it holds a score</source>
+        <translation>スコアが入っています</translation>
+    </message>
+    <message>
+        <source>Can&apos;t export to (%1)!:
+%2, and an export never replaces a score. Choose another name.</source>
+        <translation>(%1) にエクスポートできません!:
+%2。エクスポートでスコアを置き換えることはありません。別の名前を選んでください。</translation>
     </message>
 </context>
 <context>

@@ -2777,7 +2777,7 @@ and change the folder to point to the correct one, then retry.</source>
     </message>
     <message>
         <source>Music XML files (*.musicxml)</source>
-        <translation>MusicXML 文件 (*.musicxml)</translation>
+        <translation type="vanished">MusicXML 文件 (*.musicxml)</translation>
     </message>
     <message>
         <source>Velmora</source>
@@ -3163,6 +3163,10 @@ Export MusiXML to Velmora</translation>
     <message>
         <source>Can&apos;t open file (%1): Velmora opens score files (.tnsx) and MusicXML files (.musicxml, .xml).</source>
         <translation>无法打开文件 (%1)：Velmora 只能打开乐谱文件 (.tnsx) 和 MusicXML 文件 (.musicxml, .xml)。</translation>
+    </message>
+    <message>
+        <source>MusicXML files (*.musicxml *.xml)</source>
+        <translation>MusicXML 文件 (*.musicxml *.xml)</translation>
     </message>
 </context>
 <context>
@@ -4205,6 +4209,22 @@ Press Ok to continue.</source>
     </message>
 </context>
 <context>
+    <name>Prompter</name>
+    <message>
+        <source>&quot;%1&quot; is not a file name: type a name with letters or digits.</source>
+        <translation>“%1”不是有效的文件名：请输入含有字母或数字的名称。</translation>
+    </message>
+</context>
+<context>
+    <name>QtPrompter</name>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 已存在。
+要替换它吗？</translation>
+    </message>
+</context>
+<context>
     <name>SafeWrite</name>
     <message>
         <source>Filename refers to a directory</source>
@@ -4965,6 +4985,24 @@ It can&apos;t be saved, exported as MusicXML or changed: open the file again to 
     <message>
         <source>To raise it, run Velmora with a larger limit, or split the score into shorter scores.</source>
         <translation>要提高上限,请以更大的限制运行 Velmora,或将乐谱拆分为较短的乐谱。</translation>
+    </message>
+    <message>
+        <source>it is this score&apos;s own file</source>
+        <translation>这是本乐谱自己的文件</translation>
+    </message>
+    <message>
+        <source>the name is that of a score file (.tnsx)</source>
+        <translation>这是乐谱文件 (.tnsx) 的名称</translation>
+    </message>
+    <message>
+        <source>it holds a score</source>
+        <translation>其中保存着乐谱</translation>
+    </message>
+    <message>
+        <source>Can&apos;t export to (%1)!:
+%2, and an export never replaces a score. Choose another name.</source>
+        <translation>无法导出到 (%1)!:
+%2，导出绝不会替换乐谱。请选择其他名称。</translation>
     </message>
 </context>
 <context>
