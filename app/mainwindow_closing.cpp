@@ -7,6 +7,12 @@
 // once the write succeeded: a failed or cancelled save keeps the recovery
 // file. A save before closing that writes nothing keeps the tab open.
 //
+// A save to the score's own file first looks whether the file is still the
+// one this score read or last wrote (size, time and a hash of its bytes).
+// When another window or program has written it since, or it is gone, or a
+// folder took its place, the user chooses: replace it, save under another
+// name, or save nothing. Nothing is ever written over it silently.
+//
 // A score whose file lies in the autosave folder (reopened from there, or a
 // copy named after such a score) has no name the user chose: saving it asks
 // for one, so nothing the user keeps is ever written where a later start
@@ -14,6 +20,7 @@
 #include "app/mainwindow.h"
 
 #include "document/autosavefolder.h"
+#include "document/diskstamp.h"
 #include "document/scorexmlmode.h"
 #include "model/score.h"
 #include "platform/prompter.h"
@@ -21,6 +28,7 @@
 
 #include <QApplication>
 #include <QDebug>
+#include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QStandardPaths>
@@ -60,6 +68,16 @@ bool needsName(const Score *score)
 // else in the Documents folder.
 QString suggestedSavePath(const Score *score)
 {
+    // A recovered score offers the file it was autosaved from, in that
+    // file's own folder (a MusicXML file's score beside it).
+    const QString recovered = score->recoveredSourcePath;
+    if (!recovered.isEmpty() && AutoSaveFolder::contains(score->filePath)) {
+        const QFileInfo original(recovered);
+        if (original.suffix() == QLatin1String("tnsx"))
+            return original.absoluteFilePath();
+        return original.absolutePath() + QLatin1Char('/') + original.completeBaseName() +
+               QStringLiteral(".tnsx");
+    }
     const QString base = AutoSaveFolder::withoutAutoSaveEnding(closingBaseName(sourcePathOf(score)));
     const QString source = score->musicXmlFilePath;
     const QString folder =
@@ -67,6 +85,62 @@ QString suggestedSavePath(const Score *score)
             ? QFileInfo(source).absolutePath()
             : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return base.isEmpty() ? folder : folder + QLatin1Char('/') + base + QStringLiteral(".tnsx");
+}
+
+enum class OnDisk { Write, SaveElsewhere, Cancel };
+
+// Whether a save may write the score's own file as it is on disk now; asked
+// again when the file changes while the question is open.
+OnDisk askBeforeReplacing(QWidget *parent, const Score *score)
+{
+    const QString cancel = MainWindow::tr("Cancel");
+    const QString saveAs = MainWindow::tr("Save As...");
+    for (;;) {
+        const DiskStamp::State state = score->fileStamp.stateOf(score->filePath);
+        if (state == DiskStamp::State::Unchanged)
+            return OnDisk::Write;
+        const DiskStamp seen = DiskStamp::read(score->filePath);
+        const QString shown = QDir::toNativeSeparators(score->filePath);
+        QString text;
+        QStringList buttons;
+        if (state == DiskStamp::State::Changed && score->fileStamp.known) {
+            text = MainWindow::tr("The file %1 has changed on disk since this window opened or "
+                                  "last saved it: another window or program has saved it.\n\n"
+                                  "Replace it with the score of this window? What the other "
+                                  "saved would be lost.")
+                       .arg(shown);
+            buttons = {MainWindow::tr("Replace"), saveAs, cancel};
+        } else if (state == DiskStamp::State::Changed) {
+            text = MainWindow::tr("The file %1 already exists, and this window has not opened "
+                                  "or saved it.\n\nReplace it with the score of this window?")
+                       .arg(shown);
+            buttons = {MainWindow::tr("Replace"), saveAs, cancel};
+        } else if (state == DiskStamp::State::Missing) {
+            text = MainWindow::tr("The file %1 is no longer there: it was deleted or moved since "
+                                  "this window opened or last saved it.\n\nSave the score there "
+                                  "again?")
+                       .arg(shown);
+            buttons = {MainWindow::tr("Save"), saveAs, cancel};
+        } else {
+            text = MainWindow::tr("%1 is no longer the score's file: a folder or another kind of "
+                                  "entry has taken its place, so the score can't be saved "
+                                  "there.\n\nSave it under another name?")
+                       .arg(shown);
+            buttons = {saveAs, cancel};
+        }
+        Prompter::instance().beep();
+        const int answer = Prompter::instance().choose(parent, MainWindow::tr("Velmora"), text,
+                                                       buttons, buttons.size() - 1,
+                                                       buttons.size() - 1);
+        const QString chosen = buttons.value(answer, cancel);
+        if (chosen == cancel)
+            return OnDisk::Cancel;
+        if (chosen == saveAs)
+            return OnDisk::SaveElsewhere;
+        // What the user agreed to replace must still be what is there.
+        if (DiskStamp::read(score->filePath) == seen)
+            return OnDisk::Write;
+    }
 }
 
 // "piece_copy_update" and "piece_update2" give "piece"; empty when the
@@ -170,6 +244,16 @@ bool MainWindow::saveScoreFile(Score *score)
         return !path.isEmpty() && saveScoreAs(score, path);
     }
     if (!needsName(score)) {
+        const OnDisk onDisk = askBeforeReplacing(this, score);
+        if (onDisk == OnDisk::Cancel)
+            return false;
+        if (onDisk == OnDisk::SaveElsewhere) {
+            const QString path = askSavePath(score->filePath);
+            if (path.isEmpty() || !writeScoreAs(score, path))
+                return false;
+            score->appendLog(QStringLiteral("saveScoreFile completed--------------\n"));
+            return true;
+        }
         const QString oldAutoSave = score->autoSavePath();
         if (!score->saveFile())
             return false;

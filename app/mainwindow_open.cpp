@@ -83,7 +83,14 @@ Score *openScoreTab(MainWindow &window, const QString &path, bool remember)
     window.setWindowTitle(QStringLiteral("Velmora - ") + score->filePath);
     if (remember)
         window.addRecentFile(path);
-    window.tabWidget->setTabText(window.tabWidget->currentIndex(), QFileInfo(path).baseName());
+    // A recovered score's tab bears the name of the file it stands for,
+    // not that of its autosave file.
+    const QString named = AutoSaveFolder::contains(path) && !score->recoveredSourcePath.isEmpty()
+                              ? score->recoveredSourcePath
+                              : path;
+    window.tabWidget->setTabText(
+        window.tabWidget->currentIndex(),
+        AutoSaveFolder::withoutAutoSaveEnding(QFileInfo(named).baseName()));
     window.updateSplitterOrientation();
     score->generateScore();
     score->zoomReset();

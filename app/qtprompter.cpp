@@ -1,5 +1,6 @@
 #include "app/qtprompter.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -8,6 +9,7 @@
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMenu>
+#include <QPushButton>
 
 void QtPrompter::information(QWidget *parent, const QString &title, const QString &text)
 {
@@ -25,6 +27,25 @@ QMessageBox::StandardButton QtPrompter::question(QWidget *parent, const QString 
                                                  QMessageBox::StandardButton defaultButton)
 {
     return QMessageBox::question(parent, title, text, buttons, defaultButton);
+}
+
+int QtPrompter::choose(QWidget *parent, const QString &title, const QString &text,
+                       const QStringList &buttons, int defaultIndex, int escape)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
+    QList<QAbstractButton *> shown;
+    for (int i = 0; i < buttons.size(); ++i) {
+        const QMessageBox::ButtonRole role = i == escape ? QMessageBox::RejectRole
+                                                         : QMessageBox::AcceptRole;
+        shown << box.addButton(buttons.at(i), role);
+    }
+    if (defaultIndex >= 0 && defaultIndex < shown.size())
+        box.setDefaultButton(qobject_cast<QPushButton *>(shown.at(defaultIndex)));
+    if (escape >= 0 && escape < shown.size())
+        box.setEscapeButton(shown.at(escape));
+    box.exec();
+    const int chosen = shown.indexOf(box.clickedButton());
+    return chosen >= 0 ? chosen : escape;
 }
 
 QString QtPrompter::openFileName(QWidget *parent, const QString &caption, const QString &dir,

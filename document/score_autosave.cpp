@@ -44,7 +44,9 @@ void Score::autoSave()
         return;
     }
     const QString path = autoSavePath();
+    buildingAutoSave = true;
     const QString text = buildScoreXml(ScoreXmlMode::ScoreFile);
+    buildingAutoSave = false;
     // The warning of a failed write runs its own event loop; no second
     // attempt starts beneath it.
     const bool timerRan = autoSaveTimer && autoSaveTimer->isActive();

@@ -93,6 +93,7 @@ bool Score::readFile(const QString &path)
     }
     filePath = path;
     documentText = *text;
+    fileStamp = DiskStamp::read(path);
     if (dSw) {
         qDebug().noquote() << "readFile 2";
         qDebug().noquote() << "fileName=" + path;
@@ -124,8 +125,10 @@ bool Score::saveFile()
     documentText = buildScoreXml(ScoreXmlMode::ScoreFile);
     if (filePath.isEmpty())
         return false;
-    if (!writeTextFile(filePath, documentText))
+    const QByteArray bytes = documentText.toUtf8();
+    if (!writeFileBytes(filePath, bytes))
         return false;
+    fileStamp = DiskStamp::of(filePath, bytes);
     setChanged(false);
     // A tick after the save would only write the saved score again, and
     // leave a file that a later start offers as lost work.
@@ -142,7 +145,11 @@ bool Score::saveFileAs(const QString &path)
         return false;
     documentText = buildScoreXml(ScoreXmlMode::ScoreFile);
     filePath = path;
-    return writeTextFile(path, documentText);
+    const QByteArray bytes = documentText.toUtf8();
+    if (!writeFileBytes(path, bytes))
+        return false;
+    fileStamp = DiskStamp::of(path, bytes);
+    return true;
 }
 
 bool Score::removeFile(const QString &path)

@@ -82,6 +82,9 @@ bool Score::exportMusicXMLFile(const QString &path, ScoreXmlMode mode)
 {
     if (refuseReleased() || refuseExportTarget(path))
         return false;
+    // An export changes nothing the user keeps: a clean score stays clean.
+    const bool wasChanged = changed;
+    const bool wasChangedSinceAutoSave = changedSinceAutoSave;
     // Note names as lyrics are read from what the regeneration drew, so it
     // must show the model as it is now; the view is then current too.
     if (mode == ScoreXmlMode::NoteNameLyrics)
@@ -102,6 +105,8 @@ bool Score::exportMusicXMLFile(const QString &path, ScoreXmlMode mode)
     // The snapshot's time is the one the document holds.
     lastUpdate = updated;
     setFileNameAndText(filePath, snapshot);
+    changed = wasChanged;
+    changedSinceAutoSave = wasChangedSinceAutoSave;
     return written;
 }
 

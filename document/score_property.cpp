@@ -2,6 +2,7 @@
 // wrote the document, and when.
 #include "model/score.h"
 
+#include "document/autosavefolder.h"
 #include "document/settingsvalues.h"
 
 #include <QDateTime>
@@ -23,6 +24,18 @@ void Score::writePropertyXml(QDomElement &scorePartwise)
     lastUpdate = lastUpdateText(updateClock ? updateClock() : QDateTime::currentDateTime());
     SettingsValues::appendTextElement(document, property, QStringLiteral("last-update-date-time"),
                                       lastUpdate);
+    // Only an autosave file names the file it stands for; every build
+    // removes it again, so a score file never carries it.
+    if (buildingAutoSave && !sourcePath().isEmpty())
+        SettingsValues::appendTextElement(document, property, QStringLiteral("autosave-source"),
+                                          sourcePath());
+}
+
+QString Score::sourcePath() const
+{
+    if (!recoveredSourcePath.isEmpty() && AutoSaveFolder::contains(filePath))
+        return recoveredSourcePath;
+    return filePath.isEmpty() ? musicXmlFilePath : filePath;
 }
 
 void Score::parseProperty(const QDomElement &element)
@@ -33,6 +46,8 @@ void Score::parseProperty(const QDomElement &element)
             creatorVersion = child.attribute(QStringLiteral("version"));
         else if (tag == QLatin1String("last-update-date-time"))
             lastUpdate = child.text();
+        else if (tag == QLatin1String("autosave-source"))
+            recoveredSourcePath = child.text();
     });
 }
 

@@ -13,6 +13,7 @@
 // cache (model/notefonts.h).
 #pragma once
 
+#include "document/diskstamp.h"
 #include "notenames/glyph_char_maps.h"
 #include "notenames/lyric_pitches.h"
 #include "notenames/scale_builders.h"
@@ -146,6 +147,8 @@ public:
     bool noItemCache = true;
     QDomDocument document;
     QString filePath;
+    // filePath as this score last read or wrote it (document/diskstamp.h).
+    DiskStamp fileStamp;
     QString documentText;
     QString musicXmlFilePath;
     QString lastText;
@@ -2130,8 +2133,19 @@ public:
     // Inserts tarn-property as the first child element of `scorePartwise`
     // and renews lastUpdate.
     void writePropertyXml(QDomElement &scorePartwise);
-    // creatorVersion and lastUpdate from a tarn-property.
+    // creatorVersion and lastUpdate from a tarn-property, and
+    // recoveredSourcePath from an autosave file's.
     void parseProperty(const QDomElement &element);
+    // The file an autosave file stands for: written into its tarn-property
+    // (never into a score file) and read back when it is reopened, so that
+    // Save offers that file and the tab bears its name. Empty when unknown.
+    QString recoveredSourcePath;
+    // Set while autoSave builds its text.
+    bool buildingAutoSave = false;
+    // The file this score stands for: the one it was recovered from while
+    // it is kept in the autosave folder, else its file, else the MusicXML
+    // file it was imported from.
+    QString sourcePath() const;
     // The last-update text of a moment: "yyyy/MM/dd - hh:mm:ss", local time.
     static QString lastUpdateText(const QDateTime &moment);
     // Where writePropertyXml takes the current time from; null means the
@@ -2336,9 +2350,9 @@ public:
     // note-name lyrics) without any tarn- element, in one pass through the
     // document: the score-wide part, then measure by measure, each built
     // on a copy of its own and streamed to the file. Note-name lyrics
-    // regenerate the score first. The score's document, model and undo
-    // history stay as they are; the score is marked changed. False when the
-    // file could not be written (reported).
+    // regenerate the score first. The score's document, model, undo
+    // history and changed flag stay as they are. False when the file could
+    // not be written (reported).
     bool exportMusicXMLFile(const QString &path, ScoreXmlMode mode);
 
 public:

@@ -84,6 +84,20 @@ QString Prompter::savePath(QWidget *parent, const QString &caption, const QStrin
     return named;
 }
 
+int Prompter::choose(QWidget *parent, const QString &title, const QString &text,
+                     const QStringList &buttons, int defaultIndex, int escape)
+{
+    const QList<QMessageBox::StandardButton> standing{QMessageBox::Yes, QMessageBox::No,
+                                                      QMessageBox::Cancel};
+    QMessageBox::StandardButtons offered;
+    for (int i = 0; i < buttons.size() && i < standing.size(); ++i)
+        offered |= standing.at(i);
+    const QMessageBox::StandardButton answer =
+        question(parent, title, text, offered, standing.value(defaultIndex, QMessageBox::Cancel));
+    const int chosen = standing.indexOf(answer);
+    return chosen >= 0 && chosen < buttons.size() ? chosen : escape;
+}
+
 int Prompter::runDialog(QDialog *)
 {
     return QDialog::Rejected;

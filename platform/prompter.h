@@ -31,6 +31,13 @@ public:
                                                  QMessageBox::StandardButtons buttons,
                                                  QMessageBox::StandardButton defaultButton) = 0;
 
+    // Asks with buttons in the caller's own words (at most three) and
+    // returns the index of the one chosen; `escape` when the box was closed.
+    // Here the buttons are asked as Yes, No and Cancel through question(),
+    // so a prompter that shows no boxes answers them as it answers those.
+    virtual int choose(QWidget *parent, const QString &title, const QString &text,
+                       const QStringList &buttons, int defaultIndex, int escape);
+
     // Empty result: the user cancelled.
     virtual QString openFileName(QWidget *parent, const QString &caption, const QString &dir,
                                  const QString &filter) = 0;

@@ -508,7 +508,8 @@ void TestNoteGlyphLyrics::exportLeavesTheScore()
     QCOMPARE(root.firstChildElement().tagName(), QStringLiteral("defaults"));
     QVERIFY(lyricLines(exported).size() > 10);
 
-    QVERIFY(score->changed);
+    // The regeneration the export needs leaves a clean score clean.
+    QVERIFY(!score->changed);
     QCOMPARE(withoutUpdateTime(score->documentText), before);
     QCOMPARE(withoutUpdateTime(score->buildScoreXml(ScoreXmlMode::ScoreFile)), before);
     // No glyph lyric reaches the score file, and its defaults stay absent.

@@ -4,6 +4,7 @@
 // or cancelled write leaves (the score unsaved, its tab open).
 #include "app/mainwindow.h"
 #include "document/safewrite.h"
+#include "model/credit.h"
 #include "model/measure.h"
 #include "model/page.h"
 #include "model/score.h"
@@ -131,6 +132,11 @@ private slots:
     void init();
     void saveUntitledAsksForAName();
     void saveNamedWritesInPlace();
+    void fileSavedByAnotherWindowIsAskedAbout_data();
+    void fileSavedByAnotherWindowIsAskedAbout();
+    void fileGoneOrReplacedIsAskedAbout_data();
+    void fileGoneOrReplacedIsAskedAbout();
+    void fileChangedWhileAskingIsAskedAgain();
     void saveWithoutRealName_data();
     void saveWithoutRealName();
     void saveAs();
@@ -221,6 +227,150 @@ void TestSaveClose::saveNamedWritesInPlace()
     QVERIFY(!QFile::exists(autoSave));
     QVERIFY(autoSaveRuns(score));
     QCOMPARE(window.recentFiles.value(0), path);
+}
+
+// Two windows on one file: the second to save is asked (replace, save as,
+// cancel), and nothing the first saved is replaced unless it says so.
+void TestSaveClose::fileSavedByAnotherWindowIsAskedAbout_data()
+{
+    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    // The three buttons "Replace", "Save As..." and "Cancel", in order.
+    QTest::newRow("replace") << QMessageBox::Yes;
+    QTest::newRow("save as") << QMessageBox::No;
+    QTest::newRow("cancel") << QMessageBox::Cancel;
+}
+
+void TestSaveClose::fileSavedByAnotherWindowIsAskedAbout()
+{
+    QFETCH(QMessageBox::StandardButton, answer);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("x.tnsx"));
+    const QString other = dir.filePath(QStringLiteral("x-mine.tnsx"));
+    {
+        MainWindow maker;
+        Score *score = importedScore(maker);
+        QVERIFY(score && score->saveFileAs(path));
+        delete score;
+    }
+    MainWindow first;
+    MainWindow second;
+    first.openFile2(path);
+    second.openFile2(path);
+    Score *a = first.currentScore();
+    Score *b = second.currentScore();
+    QVERIFY(a && b && a != b);
+    prompter().reset();
+
+    // B moves a credit and saves: the file is still the one B read.
+    QVERIFY(!b->credits.isEmpty());
+    b->credits.at(0)->setOffset(3.0, 4.0);
+    edit(b);
+    second.saveFile();
+    QCOMPARE(prompter().prompts.size(), 0);
+    const QByteArray savedByB = contents(path);
+    QVERIFY(savedByB.contains("tarn-"));
+
+    edit(a);
+    prompter().questionAnswers << answer;
+    prompter().fileAnswers << other;
+    first.saveFile();
+    const QStringList questions = prompter().texts(QStringLiteral("question"));
+    QCOMPARE(questions.size(), 1);
+    QCOMPARE(questions.first(),
+             QStringLiteral("The file %1 has changed on disk since this window opened or last "
+                            "saved it: another window or program has saved it.\n\nReplace it "
+                            "with the score of this window? What the other saved would be lost.")
+                 .arg(path));
+    QCOMPARE(prompter().prompts.first().buttons,
+             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    QCOMPARE(prompter().prompts.first().defaultButton, QMessageBox::Cancel);
+    if (answer == QMessageBox::Yes) {
+        QVERIFY(contents(path) != savedByB);
+        QVERIFY(a->undoStack->isClean());
+        // Saved by A, the file is A's again: its next save asks nothing.
+        edit(a);
+        first.saveFile();
+        QCOMPARE(prompter().texts(QStringLiteral("question")).size(), 1);
+    } else {
+        QCOMPARE(contents(path), savedByB);
+    }
+    QCOMPARE(QFile::exists(other), answer == QMessageBox::No);
+    QCOMPARE(a->filePath, answer == QMessageBox::No ? other : path);
+    QCOMPARE(a->undoStack->isClean(), answer != QMessageBox::Cancel);
+}
+
+void TestSaveClose::fileGoneOrReplacedIsAskedAbout_data()
+{
+    QTest::addColumn<bool>("folder");
+    QTest::addColumn<QString>("question");
+    QTest::newRow("deleted") << false
+                             << "The file %1 is no longer there: it was deleted or moved since "
+                                "this window opened or last saved it.\n\nSave the score there "
+                                "again?";
+    QTest::newRow("a folder in its place")
+        << true
+        << "%1 is no longer the score's file: a folder or another kind of entry has taken its "
+           "place, so the score can't be saved there.\n\nSave it under another name?";
+}
+
+// The first button saves: in place where the file was deleted, under
+// another name where a folder stands in its place.
+void TestSaveClose::fileGoneOrReplacedIsAskedAbout()
+{
+    QFETCH(bool, folder);
+    QFETCH(QString, question);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("gone.tnsx"));
+    const QString other = dir.filePath(QStringLiteral("elsewhere.tnsx"));
+    MainWindow window;
+    Score *score = importedScore(window);
+    QVERIFY(score && score->saveFileAs(path));
+    window.addScoreTab(score);
+    QVERIFY(QFile::remove(path));
+    if (folder)
+        QVERIFY(QDir().mkpath(path));
+    edit(score);
+    prompter().questionAnswers << QMessageBox::Yes;
+    prompter().fileAnswers << other;
+    window.saveFile();
+    QCOMPARE(prompter().texts(QStringLiteral("question")), QStringList{question.arg(path)});
+    QCOMPARE(prompter().prompts.first().buttons,
+             folder ? QMessageBox::Yes | QMessageBox::No
+                    : QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    QCOMPARE(QFileInfo(path).isDir(), folder);
+    QCOMPARE(isScoreFile(folder ? other : path), true);
+    QCOMPARE(QFile::exists(other), folder);
+    QVERIFY(score->undoStack->isClean());
+}
+
+// The question was answered about the file as it was when asked; written
+// again meanwhile, it is asked about once more.
+void TestSaveClose::fileChangedWhileAskingIsAskedAgain()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("busy.tnsx"));
+    MainWindow window;
+    Score *score = importedScore(window);
+    QVERIFY(score && score->saveFileAs(path));
+    window.addScoreTab(score);
+    edit(score);
+    int asked = 0;
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("saved by another window");
+    }
+    prompter().onAsked = [&](const auto &) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(++asked == 1 ? "written while the first question was open" : "and again");
+    };
+    prompter().questionAnswers << QMessageBox::Yes << QMessageBox::Cancel;
+    window.saveFile();
+    prompter().onAsked = nullptr;
+    QCOMPARE(prompter().texts(QStringLiteral("question")).size(), 2);
+    QCOMPARE(contents(path), QByteArray("and again"));
+    QVERIFY(!score->undoStack->isClean());
 }
 
 // A sample of the resources and a score reopened from its autosave file

@@ -3169,6 +3169,46 @@ Export MusiXML to Velmora</translation>
         <source>MusicXML files (*.musicxml *.xml)</source>
         <translation>MusicXMLファイル (*.musicxml *.xml)</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>The file %1 has changed on disk since this window opened or last saved it: another window or program has saved it.
+
+Replace it with the score of this window? What the other saved would be lost.</source>
+        <translation>ファイル %1 は、このウィンドウで開くか最後に保存した後にディスク上で変更されています。別のウィンドウかプログラムが保存しました。
+
+このウィンドウのスコアで置き換えますか? 相手が保存した内容は失われます。</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>置き換える</translation>
+    </message>
+    <message>
+        <source>The file %1 already exists, and this window has not opened or saved it.
+
+Replace it with the score of this window?</source>
+        <translation>ファイル %1 は既に存在し、このウィンドウで開いたことも保存したこともありません。
+
+このウィンドウのスコアで置き換えますか?</translation>
+    </message>
+    <message>
+        <source>The file %1 is no longer there: it was deleted or moved since this window opened or last saved it.
+
+Save the score there again?</source>
+        <translation>ファイル %1 がありません。このウィンドウで開くか最後に保存した後に、削除または移動されました。
+
+そこにもう一度保存しますか?</translation>
+    </message>
+    <message>
+        <source>%1 is no longer the score&apos;s file: a folder or another kind of entry has taken its place, so the score can&apos;t be saved there.
+
+Save it under another name?</source>
+        <translation>%1 はもうスコアのファイルではありません。フォルダなど別の項目に置き換わったため、そこには保存できません。
+
+別の名前で保存しますか?</translation>
+    </message>
 </context>
 <context>
     <name>NoteNameDialog</name>

@@ -3168,6 +3168,46 @@ Export MusiXML to Velmora</translation>
         <source>MusicXML files (*.musicxml *.xml)</source>
         <translation>MusicXML 文件 (*.musicxml *.xml)</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>The file %1 has changed on disk since this window opened or last saved it: another window or program has saved it.
+
+Replace it with the score of this window? What the other saved would be lost.</source>
+        <translation>文件 %1 在此窗口打开或上次保存之后已在磁盘上被更改：另一个窗口或程序保存了它。
+
+要用此窗口的乐谱替换它吗？对方保存的内容将会丢失。</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>替换</translation>
+    </message>
+    <message>
+        <source>The file %1 already exists, and this window has not opened or saved it.
+
+Replace it with the score of this window?</source>
+        <translation>文件 %1 已存在，且此窗口从未打开或保存过它。
+
+要用此窗口的乐谱替换它吗？</translation>
+    </message>
+    <message>
+        <source>The file %1 is no longer there: it was deleted or moved since this window opened or last saved it.
+
+Save the score there again?</source>
+        <translation>文件 %1 已不存在：在此窗口打开或上次保存之后，它被删除或移动了。
+
+要再次保存到那里吗？</translation>
+    </message>
+    <message>
+        <source>%1 is no longer the score&apos;s file: a folder or another kind of entry has taken its place, so the score can&apos;t be saved there.
+
+Save it under another name?</source>
+        <translation>%1 已不再是乐谱文件：文件夹或其他项目占据了它的位置，因此无法保存到那里。
+
+要以其他名称保存吗？</translation>
+    </message>
 </context>
 <context>
     <name>NoteNameDialog</name>
