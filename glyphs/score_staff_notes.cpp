@@ -7,12 +7,14 @@
 #include "layout/alignitem.h"
 #include "model/glyphitem.h"
 #include "model/measure.h"
+#include "model/mepart.h"
 #include "model/note.h"
 #include "model/page.h"
 #include "model/part.h"
 #include "model/score.h"
 #include "model/staffclef.h"
 #include "model/voice.h"
+#include "model/voiceslots.h"
 
 #include <QDebug>
 #include <QGraphicsItem>
@@ -135,6 +137,64 @@ QRectF inkMm(const QGraphicsItem *item, double scale)
     const QRectF box = ink.isEmpty() ? item->boundingRect() : ink;
     const QRectF mapped = item->transform().mapRect(box);
     return scale > 0.0 ? QRectF(mapped.topLeft() / scale, mapped.size() / scale) : QRectF();
+}
+
+// How far a ledger line of another voice reaches before the head it is
+// drawn for, mm: the ledger lines of a note start this far before it.
+constexpr double ledgerLead = 0.65;
+
+// The even staff steps beyond the staff that carry ledger lines for a
+// note on `step`: from the staff out to the note.
+std::vector<int> ledgerSteps(int step)
+{
+    std::vector<int> result;
+    for (int n = 6; n <= step; n += 2)
+        result.push_back(n);
+    for (int n = -6; n >= step; n -= 2)
+        result.push_back(n);
+    return result;
+}
+
+// How much farther than its usual gap the first column of a chord's
+// accidentals stands from the heads, mm, so that it clears the ledger lines
+// of other voices' notes at the same moment on the same staff.
+double otherVoicesLedgerReach(Score *score, Measure *measure, int part, int voice,
+                              const QList<Note *> &chord, const std::vector<ChordAccidental> &marks,
+                              int onset)
+{
+    // Another voice's chord at the same moment on the same staff stands
+    // where this one does: its ledger lines reach before its heads, into
+    // the room of this chord's first column of accidentals.
+    const Note *own = chord.first();
+    const bool horizontal = score->page->horizontal;
+    // Where the ledger line's ink starts along the line, from where it is set.
+    const QString ledgerId = verticalForm(score, QStringLiteral("AddedLineShort"));
+    QGraphicsItem *ledger = StaffGlyphs::glyph(score, part, ledgerId);
+    const QRectF ledgerInk = inkMm(ledger, score->page->scaleFactor);
+    delete ledger;
+    const double inkStart = horizontal ? ledgerInk.left() : ledgerInk.top();
+    double reach = 0.0;
+    const VoiceSlots &voices = measure->parts.at(part)->voices;
+    for (int v = 0; v < voices.size(); ++v) {
+        if (v == voice)
+            continue;
+        for (Note *other : voices.at(v)->notes) {
+            if (other->rest || !other->visible || other->grace || other->startTime != onset ||
+                other->staff != own->staff)
+                continue;
+            for (const int n : ledgerSteps(score->getStaffStep(measure, part, other))) {
+                const double line = score->getStaffStepOffset(part, n);
+                const bool crosses = std::any_of(marks.cbegin(), marks.cend(), [&](const auto &m) {
+                    return m.column == 0 && line > m.low && line < m.high;
+                });
+                if (crosses)
+                    reach =
+                        std::max(reach, StaffGlyphs::alongShift(own) -
+                                            StaffGlyphs::alongShift(other) + ledgerLead - inkStart);
+            }
+        }
+    }
+    return std::max(0.0, reach);
 }
 
 // The voice index of a note of the voice.
@@ -356,12 +416,15 @@ void Score::addStaffAccidentals(Measure *measure, int part, int voice, const QLi
         columns = std::max(columns, mark.column + 1);
     }
 
+    const double headGap = accidentalHeadGap * size +
+                           otherVoicesLedgerReach(this, measure, part, voice, chord, marks, onset);
+
     // The aligner sets held items right to left before the heads: one
     // leading item per column with the column's others laid over it, the
     // column farthest out first; every item of a column has the column's
     // advance, its widest ink and the gap to what stands right of it.
     for (int column = columns - 1; column >= 0; --column) {
-        const double gap = column == 0 ? accidentalHeadGap * size : columnGap;
+        const double gap = column == 0 ? headGap : columnGap;
         double advance = 0.0;
         for (const ChordAccidental &mark : marks) {
             if (mark.column == column)
@@ -528,6 +591,6 @@ bool Score::isNoteTiedInChord(Measure *measure, int part, int voice, Note *note)
     const Note *partner = notes.at(index);
     return partner != note &&
            (partner->tremoloType == staffTremoloStop ||
-            std::find(partner->tremoloStops.cbegin(), partner->tremoloStops.cend(), staffTremoloStop) !=
-                partner->tremoloStops.cend());
+            std::find(partner->tremoloStops.cbegin(), partner->tremoloStops.cend(),
+                      staffTremoloStop) != partner->tremoloStops.cend());
 }

@@ -1,9 +1,9 @@
 // Staff-notation details where ink meets ink, read from the drawn scene of
 // real files in both writing directions: accidentals keep a gap from the
-// heads of their chord and from each other, a clef changed inside a
-// measure keeps clear of the next head, slurs keep clear of tempo and
-// other texts, and a tuplet number keeps clear of stems, beams and the
-// number of a tuplet nested in it. Boxes are the glyphs' ink, not the
+// heads of their chord, from each other and from the notes of other voices,
+// a clef changed inside a measure keeps clear of the next head, slurs keep
+// clear of tempo and other texts, and a tuplet number keeps clear of stems,
+// beams and the number of a tuplet nested in it. Boxes are the glyphs' ink, not the
 // advance boxes the glyphs are set by.
 #include "layout/alignitem.h"
 #include "model/direction.h"
@@ -27,15 +27,17 @@
 #include <QSvgRenderer>
 #include <QtTest>
 
+#include <map>
 #include <memory>
+#include <tuple>
 
 namespace tst_staff_details {
 
 namespace {
 
 const QStringList accidentalIds = {
-    QStringLiteral("Natural"),    QStringLiteral("Sharp"),        QStringLiteral("DoubleSharp"),
-    QStringLiteral("Flat"),       QStringLiteral("DoubleFlat"),   QStringLiteral("NaturalFlat"),
+    QStringLiteral("Natural"),      QStringLiteral("Sharp"),      QStringLiteral("DoubleSharp"),
+    QStringLiteral("Flat"),         QStringLiteral("DoubleFlat"), QStringLiteral("NaturalFlat"),
     QStringLiteral("NaturalSharp"),
 };
 
@@ -111,6 +113,8 @@ class TestStaffDetails : public QObject
 private slots:
     void accidentalsClearOfHeads_data();
     void accidentalsClearOfHeads();
+    void accidentalsClearOfOtherVoices_data();
+    void accidentalsClearOfOtherVoices();
     void clefChangeClearOfNextNote_data();
     void clefChangeClearOfNextNote();
     void slursClearOfTexts_data();
@@ -200,6 +204,79 @@ void TestStaffDetails::accidentalsClearOfHeads()
     QVERIFY2(faults.isEmpty(), qPrintable(faults.mid(0, 20).join(QLatin1Char('\n'))));
 }
 
+void TestStaffDetails::accidentalsClearOfOtherVoices_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("horizontal");
+    for (const bool horizontal : {true, false}) {
+        const char *direction = horizontal ? "horizontal" : "vertical";
+        for (const char *name : {"42b-MultiVoice-MidMeasureClefChange.xml",
+                                 "corpus/w3c-examples/musicxml/tutorial-apres-un-reve.xml",
+                                 "corpus/w3c-examples/musicxml/tutorial-chopin-prelude.xml"})
+            QTest::addRow("%s, %s", name, direction) << fixture(name) << horizontal;
+    }
+}
+
+// An accidental of one voice touches no head, stem, beam or ledger line of
+// another voice of its staff (in the prelude, a natural of the lower voice
+// beside the upper voice's ledger lines).
+void TestStaffDetails::accidentalsClearOfOtherVoices()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, horizontal);
+    const std::unique_ptr<Score> score =
+        TestSupport::generatedScore(path, NotationStyle::StaffNotation, horizontal);
+    QVERIFY(score);
+    const double space = staffSpace(*score);
+    // The ink of each voice of each measure and part: its accidentals, and
+    // its heads, stems, flags and beams, as the scene tags them.
+    struct VoiceInk
+    {
+        QList<QRectF> accidentals, notes;
+    };
+    std::map<std::tuple<int, int, int>, VoiceInk> voices;
+    for (const QGraphicsItem *item : score->scene->items()) {
+        const int type = itemTag(item, TagType);
+        if (!item->isVisible() || (type != NoteItem && type != NotePartItem))
+            continue;
+        const auto *glyph = dynamic_cast<const GlyphItem *>(item);
+        VoiceInk &ink =
+            voices[{itemTag(item, TagMeasure), itemTag(item, TagPart), itemTag(item, TagVoice)}];
+        if (glyph && accidentalIds.contains(baseId(glyph->elementId())))
+            ink.accidentals.append(inkRect(item));
+        else if (!glyph || !glyph->elementId().startsWith(QLatin1String("Dot")))
+            ink.notes.append(glyph ? inkRect(item) : item->sceneBoundingRect());
+    }
+    QStringList faults;
+    int checked = 0;
+    for (const auto &[key, a] : voices) {
+        for (const auto &[otherKey, b] : voices) {
+            const auto [measure, part, voice] = key;
+            if (std::get<0>(otherKey) != measure || std::get<1>(otherKey) != part ||
+                std::get<2>(otherKey) == voice)
+                continue;
+            for (const QRectF &accidental : a.accidentals) {
+                for (const QRectF &note : b.notes) {
+                    if (accidental.isEmpty() || note.isEmpty())
+                        continue;
+                    ++checked;
+                    const double gap = gapBetween(accidental, note);
+                    if (gap < 0.1 * space)
+                        faults << QStringLiteral("measure %1 part %2: an accidental at (%3, %4) "
+                                                 "%5 staff spaces from another voice's note")
+                                      .arg(measure)
+                                      .arg(part)
+                                      .arg(accidental.x(), 0, 'f', 1)
+                                      .arg(accidental.y(), 0, 'f', 1)
+                                      .arg(gap / space, 0, 'f', 2);
+                }
+            }
+        }
+    }
+    QVERIFY(checked > 0);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.mid(0, 20).join(QLatin1Char('\n'))));
+}
+
 void TestStaffDetails::clefChangeClearOfNextNote_data()
 {
     QTest::addColumn<QString>("path");
@@ -242,7 +319,8 @@ void TestStaffDetails::clefChangeClearOfNextNote()
                     break;
                 const double gap = gapBetween(clef, inkRect(next->graphicsItem));
                 if (gap < 0.5 * space)
-                    faults << QStringLiteral("measure %1 part %2: %3 stands %4 staff spaces from %5")
+                    faults << QStringLiteral(
+                                  "measure %1 part %2: %3 stands %4 staff spaces from %5")
                                   .arg(m)
                                   .arg(p)
                                   .arg(items.at(i)->glyphId)
@@ -261,8 +339,8 @@ void TestStaffDetails::slursClearOfTexts_data()
     QTest::addColumn<bool>("horizontal");
     for (const bool horizontal : {true, false}) {
         const char *direction = horizontal ? "horizontal" : "vertical";
-        for (const char *name : {"notations/31x-Directions-EdgeCases.xml",
-                                 "staff/31x-Directions-TempoOverSlurs.xml"})
+        for (const char *name :
+             {"notations/31x-Directions-EdgeCases.xml", "staff/31x-Directions-TempoOverSlurs.xml"})
             QTest::addRow("%s, %s", name, direction) << fixture(name) << horizontal;
     }
 }
@@ -295,8 +373,7 @@ void TestStaffDetails::slursClearOfTexts()
                 }
                 for (const Note *note : voice->notes) {
                     for (const Notation *notation : note->notations) {
-                        const auto *slur =
-                            dynamic_cast<const QGraphicsPathItem *>(notation->item);
+                        const auto *slur = dynamic_cast<const QGraphicsPathItem *>(notation->item);
                         if (notation->kind == NotationKind::Slur && slur && slur->isVisible())
                             slurs.append(slur);
                     }
@@ -322,8 +399,8 @@ void TestStaffDetails::tupletNumbersClearOfNotes_data()
     QTest::addColumn<bool>("horizontal");
     for (const bool horizontal : {true, false}) {
         const char *direction = horizontal ? "horizontal" : "vertical";
-        for (const char *name : {"23a-Tuplets.xml", "23d-Tuplets-Nested.xml",
-                                 "staff/23x-Tuplets-NestedThreeDeep.xml"})
+        for (const char *name :
+             {"23a-Tuplets.xml", "23d-Tuplets-Nested.xml", "staff/23x-Tuplets-NestedThreeDeep.xml"})
             QTest::addRow("%s, %s", name, direction) << fixture(name) << horizontal;
     }
 }
@@ -392,8 +469,9 @@ void TestStaffDetails::tupletNumbersClearOfNotes()
         }
     }
     if (path.contains(QLatin1String("NestedThreeDeep")) && horizontal)
-        QEXPECT_FAIL("", "the row keeps no room for the numbers of tuplets nested three deep "
-                         "where neither side of the notes holds them",
+        QEXPECT_FAIL("",
+                     "the row keeps no room for the numbers of tuplets nested three deep "
+                     "where neither side of the notes holds them",
                      Continue);
     QVERIFY2(outside.isEmpty(), qPrintable(outside.join(QLatin1Char('\n'))));
 }
