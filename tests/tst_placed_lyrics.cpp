@@ -2,8 +2,10 @@
 // line above, below or close to the notes, aligning lyrics and a drag that
 // ends where it began leave every other item of the page where it stood,
 // and a lyric put somewhere stands there after the regeneration.
+#include "model/glyphitem.h"
 #include "model/itemtags.h"
 #include "model/lyrics.h"
+#include "model/notefonts.h"
 #include "model/page.h"
 #include "model/part.h"
 #include "model/score.h"
@@ -14,8 +16,11 @@
 #include "view/scene.h"
 
 #include <QGraphicsItem>
+#include <QGraphicsLineItem>
+#include <QGraphicsPolygonItem>
 #include <QLineF>
 #include <QMap>
+#include <QPolygonF>
 #include <QUndoCommand>
 #include <QUndoStack>
 
@@ -27,8 +32,8 @@
 
 namespace tst_placed_lyrics {
 
-using TestSupport::tagKey;
 using TestSupport::taggedPlaces;
+using TestSupport::tagKey;
 
 namespace {
 
@@ -96,6 +101,33 @@ double alignedEdge(const QGraphicsItem *item, bool horizontally)
 const QString usagi = QStringLiteral("Usagi (Staff Notation and Shakuhachi)");
 const QString hotaru = QStringLiteral("Hotaru Koi (Koto Seiha)");
 
+// The ink of a staff note's stems, flags and beams in part `part`, scene
+// units: stem and flag glyphs by their outlines' boxes, the stems of a
+// beamed group by their lines' boxes, beams by their polygons (a slanting
+// beam's box holds much that is no ink).
+QList<QPolygonF> stemInk(const Score &score, int part)
+{
+    QList<QPolygonF> ink;
+    for (const QGraphicsItem *item : score.scene->items()) {
+        if (!item->isVisible() || item->data(TagType).toInt() != NotePartItem ||
+            itemTag(item, TagPart) != part)
+            continue;
+        if (const auto *glyph = dynamic_cast<const GlyphItem *>(item)) {
+            const QString id = glyph->elementId();
+            const bool stemOrFlag = id.startsWith(QLatin1String("Stem")) ||
+                                    id.startsWith(QLatin1String("Grace_Stem")) ||
+                                    id.contains(QLatin1String("Flag_"));
+            if (stemOrFlag && !glyph->inkRect().isEmpty())
+                ink << QPolygonF(item->sceneTransform().mapRect(glyph->inkRect()));
+        } else if (const auto *beam = dynamic_cast<const QGraphicsPolygonItem *>(item)) {
+            ink << beam->mapToScene(beam->polygon());
+        } else if (dynamic_cast<const QGraphicsLineItem *>(item)) {
+            ink << QPolygonF(item->sceneBoundingRect());
+        }
+    }
+    return ink;
+}
+
 bool isLyricOfPart(const QString &key, int part)
 {
     const QStringList tags = key.split(QLatin1Char(','));
@@ -115,6 +147,8 @@ private slots:
     void lyricPlacedWhereItStandsStays();
     void alignedLyricsMeetAfterOneRegeneration_data();
     void alignedLyricsMeetAfterOneRegeneration();
+    void placedLyricsClearOfStems_data();
+    void placedLyricsClearOfStems();
 };
 
 void TestPlacedLyrics::placingALineMovesNothingElse_data()
@@ -212,8 +246,8 @@ void TestPlacedLyrics::lyricPlacedWhereItStandsStays()
         const double jump = QLineF(now->scenePos(), at).length() / s;
         QVERIFY2(jump <= unmovedWithin,
                  qPrintable(QStringLiteral("syllable %1 jumped %2 mm").arg(i).arg(jump)));
-        const QStringList others =
-            movedItems(before, taggedPlaces(*score), s, [&key](const QString &k) { return k == key; });
+        const QStringList others = movedItems(before, taggedPlaces(*score), s,
+                                              [&key](const QString &k) { return k == key; });
         QVERIFY2(others.isEmpty(),
                  qPrintable(QStringLiteral("syllable %1 moved %2 other items, first %3")
                                 .arg(i)
@@ -288,6 +322,65 @@ void TestPlacedLyrics::alignedLyricsMeetAfterOneRegeneration()
     QVERIFY2(others.isEmpty(), qPrintable(QStringLiteral("%1 other items moved, first %2")
                                               .arg(others.size())
                                               .arg(others.value(0))));
+}
+
+void TestPlacedLyrics::placedLyricsClearOfStems_data()
+{
+    QTest::addColumn<QString>("fixture"); // empty: the Usagi sample
+    QTest::addColumn<bool>("horizontal");
+    QTest::addColumn<int>("position"); // 0 above, 1 below, 2 close to the notes
+    const char *places[] = {"above", "below", "close"};
+    // Neither file gives a stem direction: the stems are the layout's.
+    const QString beamed = QStringLiteral("tests/fixtures/layout/layout-RomajiSixteenths.xml");
+    for (bool horizontal : {true, false}) {
+        const char *writing = horizontal ? "horizontal" : "vertical";
+        for (int position = 0; position < 3; ++position) {
+            QTest::addRow("Usagi, %s, %s", places[position], writing)
+                << QString() << horizontal << position;
+            QTest::addRow("beamed sixteenths, %s, %s", places[position], writing)
+                << beamed << horizontal << position;
+        }
+    }
+}
+
+// A lyric line placed on a staff part stands clear of every stem, flag and
+// beam of the part: no syllable's box meets their ink.
+void TestPlacedLyrics::placedLyricsClearOfStems()
+{
+    QFETCH(QString, fixture);
+    QFETCH(bool, horizontal);
+    QFETCH(int, position);
+    auto score = fixture.isEmpty()
+                     ? generated(usagi, horizontal)
+                     : TestSupport::generatedScore(TestSupport::sourcePath(fixture),
+                                                   NotationStyle::StaffNotation, horizontal);
+    QVERIFY(score);
+    score->moveLyrics2(0, 1, position);
+    QVERIFY(score->generateScore());
+
+    const QList<QPolygonF> ink = stemInk(*score, 0);
+    QVERIFY(!ink.isEmpty());
+    const double s = score->page->scaleFactor;
+    QStringList struck;
+    int syllables = 0;
+    for (const QGraphicsItem *lyric : lyricItems(*score)) {
+        if (itemTag(lyric, TagPart) != 0)
+            continue;
+        ++syllables;
+        const QRectF box = lyric->sceneBoundingRect();
+        for (const QPolygonF &stem : ink) {
+            const QRectF shared = QPolygonF(box).intersected(stem).boundingRect();
+            if (shared.width() > 0 && shared.height() > 0)
+                struck << QStringLiteral("syllable at (%1, %2) mm meets ink by %3 x %4 mm")
+                              .arg(box.x() / s, 0, 'f', 1)
+                              .arg(box.y() / s, 0, 'f', 1)
+                              .arg(shared.width() / s, 0, 'f', 2)
+                              .arg(shared.height() / s, 0, 'f', 2);
+        }
+    }
+    QVERIFY(syllables > 0);
+    QVERIFY2(struck.isEmpty(), qPrintable(QStringLiteral("%1 strokes:\n").arg(struck.size()) +
+                                          struck.mid(0, 10).join(QLatin1Char('\n'))));
 }
 
 VELMORA_TEST_MAIN(TestPlacedLyrics)

@@ -1,6 +1,9 @@
 // Score's commands over whole lyric lines of one part: deleting a line,
 // placing a line above, below or close to the staff notes, and turning note
 // names typed as lyrics into the notes' pitches and names.
+#include "drawing/mytextitem.h"
+#include "model/glyphitem.h"
+#include "model/itemtags.h"
 #include "model/lyrics.h"
 #include "model/measure.h"
 #include "model/mepart.h"
@@ -15,8 +18,13 @@
 #include "view/undomacro.h"
 
 #include <QFontMetricsF>
+#include <QGraphicsPolygonItem>
+#include <QGraphicsScene>
 #include <QStringList>
+#include <QTransform>
 #include <QUndoStack>
+
+#include <algorithm>
 
 using NoteNames::LyricPitch;
 using NoteNames::noLyricPitch;
@@ -102,6 +110,110 @@ QPointF lyricOffset(const LyricPlace &p, int position, bool horizontal)
     }
 }
 
+// Where a syllable placed at `offset` (note sizes) stands, scene units: its
+// box as the layout draws a placed syllable, in the part's lyric font at
+// full size, hung from its note's place `at` (mm). A syllable the layout
+// left out for want of room is drawn once placed, so the box is built from
+// the text, not from what the scene shows now.
+QRectF placedLyricBox(const Score &score, const Lyrics *lyric, const Measure *measure, int part,
+                      const Note *note, QPointF at, QPointF offset)
+{
+    const Part *settings = score.parts.at(part);
+    const bool horizontal = score.page->horizontal;
+    const bool rotated = !horizontal && score.page->rotateLyrics;
+    QString text = horizontal ? Score::convertCharsForHorizontal(lyric->text)
+                              : Score::convertCharsForVertical(lyric->text);
+    if (!horizontal && !rotated)
+        text = Score::toVerticalPunctuation(text);
+    if (text.isEmpty())
+        return {};
+    MyTextItem item(text, !horizontal && !rotated);
+    item.setFont(settings->lyricsFont);
+
+    const double s = score.page->scaleFactor;
+    const double size = settings->noteFontSize;
+    const double line = measure->getPartNoteLine(note->staff, part);
+    QPointF pos;
+    if (horizontal) {
+        pos = {(at.x() + offset.x() * size) * s, (line + offset.y() * size) * s};
+    } else {
+        const double turned = rotated ? QFontMetricsF(settings->lyricsFont).height() : 0.0;
+        pos = {(line - offset.y() * size) * s + turned, (at.y() + offset.x() * size) * s};
+    }
+    return QTransform().rotate(rotated ? 90.0 : 0.0).mapRect(item.boundingRect()).translated(pos);
+}
+
+// The ink of `item` that meets `box`, scene units: a glyph's outline box, the
+// part of a beam that runs over the box's stretch of the line, a stem's box.
+// Empty when none meets it.
+QRectF inkMeeting(const QGraphicsItem *item, const QRectF &box, bool horizontal)
+{
+    QRectF ink;
+    if (const auto *glyph = dynamic_cast<const GlyphItem *>(item)) {
+        ink = item->sceneTransform().mapRect(glyph->inkRect());
+    } else if (const auto *beam = dynamic_cast<const QGraphicsPolygonItem *>(item)) {
+        // A slanting beam is ink only where it runs; its box is not.
+        const QRectF wide = item->sceneBoundingRect().united(box);
+        const QRectF stretch = horizontal
+                                   ? QRectF(box.left(), wide.top(), box.width(), wide.height())
+                                   : QRectF(wide.left(), box.top(), wide.width(), box.height());
+        ink = beam->mapToScene(beam->polygon()).intersected(QPolygonF(stretch)).boundingRect();
+    } else {
+        ink = item->sceneBoundingRect();
+    }
+    const QRectF shared = ink.intersected(box);
+    return shared.width() > 0.0 && shared.height() > 0.0 ? ink : QRectF();
+}
+
+// How far, scene units, `box` must move across the line in the direction
+// `away` (+1 toward larger coordinates) to clear the ink of the part's
+// notes (heads, stems, flags, beams, ledger lines, accidentals) that meets
+// it; 0 when none does.
+double inkDepth(const Score &score, int part, const QRectF &box, double away)
+{
+    const bool horizontal = score.page->horizontal;
+    double depth = 0.0;
+    for (const QGraphicsItem *item : score.scene->items(box, Qt::IntersectsItemBoundingRect)) {
+        const int type = item->data(TagType).toInt();
+        if ((type != NoteItem && type != NotePartItem) || !item->isVisible() ||
+            itemTag(item, TagPart) != part)
+            continue;
+        const QRectF ink = inkMeeting(item, box, horizontal);
+        if (ink.isNull())
+            continue;
+        if (horizontal)
+            depth = std::max(depth, away > 0 ? ink.bottom() - box.top() : box.bottom() - ink.top());
+        else
+            depth = std::max(depth, away > 0 ? ink.right() - box.left() : box.right() - ink.left());
+    }
+    return depth;
+}
+
+// The table's offset moved on away from the notes until the syllable meets
+// none of their ink: a stem, beam or flag of a neighbour, or a note the
+// table's rule does not see, reaches past the place the rule gives.
+QPointF clearOfNotes(const Score &score, const Lyrics *lyric, const Measure *measure, int part,
+                     const Note *note, QPointF at, QPointF offset)
+{
+    const Part *settings = score.parts.at(part);
+    const double unit = settings->noteFontSize * score.page->scaleFactor;
+    // Below the notes y grows; in vertical writing that is leftwards.
+    const double away = offset.y() >= 0.0 ? 1.0 : -1.0;
+    const double across = score.page->horizontal ? away : -away;
+    constexpr double gap = 0.1; // note sizes, as the rule keeps from a stem's end
+    constexpr int tries = 12;
+    for (int i = 0; i < tries; ++i) {
+        const QRectF box = placedLyricBox(score, lyric, measure, part, note, at, offset);
+        if (box.isEmpty())
+            break;
+        const double depth = inkDepth(score, part, box, across);
+        if (depth <= 0.0)
+            break;
+        offset.ry() += away * (depth / unit + gap);
+    }
+    return offset;
+}
+
 // The notes of one syllable list: the cut-off grace tokens before "<" and
 // after ">", and the chord tokens between, split at "/".
 struct LyricTokens
@@ -183,13 +295,24 @@ void Score::moveLyrics2(int part, int number, int position)
                 continue;
             for (Note *note : voice->notes) {
                 place.rest = note->rest;
-                place.d = note->stem;
+                // The stem as drawn: a file that gives no direction still
+                // gets stems, and a syllable must clear them.
+                place.d = note->stemShown != 0 ? note->stemShown : note->stem;
                 place.s = getStaffStep(measure, part, note);
                 place.t = note->stemEnd / size;
+                const QPointF offset = lyricOffset(place, position, page->horizontal);
+                const bool placed =
+                    note->firstAlignItem >= 0 && measure->itemExists(part, v, note->firstAlignItem);
+                const QPointF at =
+                    placed ? measure->getItemFinalPosFrame(part, v, note->firstAlignItem)
+                           : QPointF();
                 for (Lyrics *lyric : note->lyrics) {
-                    if (lyric->number == number)
-                        pushCommand(new LyricMove(this, lyric,
-                                                  lyricOffset(place, position, page->horizontal)));
+                    if (lyric->number != number)
+                        continue;
+                    pushCommand(new LyricMove(
+                        this, lyric,
+                        placed ? clearOfNotes(*this, lyric, measure, part, note, at, offset)
+                               : offset));
                 }
             }
         }
