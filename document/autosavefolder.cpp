@@ -55,6 +55,25 @@ Locks &locks()
     return held;
 }
 
+// Removes the lock files of ended instances that left no autosave file:
+// killed before their first write, or writing only into files they had
+// taken over. No start would ever take such a lock over, so without this
+// it would stay in the folder for good.
+void removeLocksWithoutFiles(const QDir &folder, const QString &own, const Locks &held)
+{
+    static const QRegularExpression lockName(QStringLiteral("^([0-9a-f]{8})\\.lock$"));
+    const QStringList lockNames = folder.entryList({QStringLiteral("*.lock")}, QDir::Files);
+    for (const QString &name : lockNames) {
+        const QString key = lockName.match(name).captured(1);
+        if (key.isEmpty() || key == own || held.takenOver.count(key))
+            continue;
+        if (!folder.entryList({QStringLiteral("*-") + key + autoSaveEnding}, QDir::Files).isEmpty())
+            continue; // its writer runs, or its lock cannot be judged
+        // Taken only when its writer has ended; giving it back removes it.
+        tryTakeLock(key);
+    }
+}
+
 } // namespace
 
 QString path()
@@ -133,6 +152,7 @@ QStringList takeOverLeftovers()
         }
         leftovers << entry.filePath();
     }
+    removeLocksWithoutFiles(folder, own, held);
     return leftovers;
 }
 

@@ -41,7 +41,8 @@ QString fileName(const QString &baseName, int scoreNumber);
 // by name ignoring case; their locks are now held by this instance. Files
 // of running instances, of this one (also those it took over before) and
 // of a lock that cannot be read are left out; files written without a key,
-// by a run that kept no lock, count as left over.
+// by a run that kept no lock, count as left over. The locks of ended
+// instances that left no file are removed.
 QStringList takeOverLeftovers();
 
 // Gives back the locks taken over whose files are all gone, removing the

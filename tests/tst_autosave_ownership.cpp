@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLockFile>
+#include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QSysInfo>
@@ -236,6 +237,11 @@ void TestAutoSaveOwnership::onlyFilesOfEndedInstancesAreOfferedAndDeleted()
     // Not an autosave file at all.
     const QString other = autoSaveFile(QStringLiteral("notes_copy.tnsx"));
     QVERIFY(writeSampleScore(other));
+    // An instance that crashed after reopening the file above: it wrote
+    // into that file only, so its own lock has no file of its key.
+    QVERIFY(writeText(autoSaveFile(QStringLiteral("dddddddd.lock")),
+                      QByteArray::number(pid) + "\nvelmora\n" +
+                          QSysInfo::machineHostName().toUtf8() + '\n'));
 
     QString listed;
     prompter().dialogScripts << [&](QDialog *dialog) {
@@ -257,7 +263,19 @@ void TestAutoSaveOwnership::onlyFilesOfEndedInstancesAreOfferedAndDeleted()
     // The ended instance's lock is now this one's while it keeps its file.
     QLockFile again(deadLock);
     QCOMPARE(again.tryLock(0), !opened);
+    again.unlock();
     QVERIFY(liveLock.isLocked());
+
+    // This run ends: of the locks only those of the running instance and
+    // of the one that cannot be judged are left in the folder.
+    if (opened)
+        prompter().questionAnswers << QMessageBox::No; // close without saving
+    QVERIFY(window.exitProg());
+    AutoSaveFolder::endInstance();
+    const QStringList locksLeft =
+        QDir(AutoSaveFolder::path()).entryList({QStringLiteral("*.lock")}, QDir::Files, QDir::Name);
+    QCOMPARE(locksLeft,
+             QStringList({QStringLiteral("aaaaaaaa.lock"), QStringLiteral("cccccccc.lock")}));
 }
 
 void TestAutoSaveOwnership::instancesWriteFilesOfTheirOwn()
