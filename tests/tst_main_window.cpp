@@ -893,9 +893,9 @@ void TestMainWindow::refreshTimerWithTheTabGone()
     score->undoStack->push(new QUndoCommand(QStringLiteral("WedgeMove Refresh")));
     window.removeScoreTab(0);
     TestSupport::MessageCapture capture;
-    QTest::qWait(50);
+    // The timer has run once it says so; a loaded machine may take a while.
+    QTRY_VERIFY(capture.contains(QStringLiteral("no score")));
     QCOMPARE(generations(capture), 0);
-    QVERIFY(capture.contains(QStringLiteral("no score")));
 }
 
 void TestMainWindow::refreshLogTitlesAndFillsTheLogWindow()
