@@ -21,6 +21,7 @@
 
 #include "document/autosavefolder.h"
 #include "document/diskstamp.h"
+#include "document/openscores.h"
 #include "document/scorexmlmode.h"
 #include "model/score.h"
 #include "platform/prompter.h"
@@ -78,7 +79,8 @@ QString suggestedSavePath(const Score *score)
         return original.absolutePath() + QLatin1Char('/') + original.completeBaseName() +
                QStringLiteral(".tnsx");
     }
-    const QString base = AutoSaveFolder::withoutAutoSaveEnding(closingBaseName(sourcePathOf(score)));
+    const QString base =
+        AutoSaveFolder::withoutAutoSaveEnding(closingBaseName(sourcePathOf(score)));
     const QString source = score->musicXmlFilePath;
     const QString folder =
         !source.isEmpty() && !AutoSaveFolder::contains(source)
@@ -87,7 +89,12 @@ QString suggestedSavePath(const Score *score)
     return base.isEmpty() ? folder : folder + QLatin1Char('/') + base + QStringLiteral(".tnsx");
 }
 
-enum class OnDisk { Write, SaveElsewhere, Cancel };
+enum class OnDisk
+{
+    Write,
+    SaveElsewhere,
+    Cancel
+};
 
 // Whether a save may write the score's own file as it is on disk now; asked
 // again when the file changes while the question is open.
@@ -129,9 +136,9 @@ OnDisk askBeforeReplacing(QWidget *parent, const Score *score)
             buttons = {saveAs, cancel};
         }
         Prompter::instance().beep();
-        const int answer = Prompter::instance().choose(parent, MainWindow::tr("Velmora"), text,
-                                                       buttons, buttons.size() - 1,
-                                                       buttons.size() - 1);
+        const int answer =
+            Prompter::instance().choose(parent, MainWindow::tr("Velmora"), text, buttons,
+                                        buttons.size() - 1, buttons.size() - 1);
         const QString chosen = buttons.value(answer, cancel);
         if (chosen == cancel)
             return OnDisk::Cancel;
@@ -183,6 +190,7 @@ bool MainWindow::writeScoreAs(Score *score, const QString &path)
         score->filePath = oldPath;
         return false;
     }
+    OpenScores::hold(score, path);
     score->removeFile(oldAutoSave);
     score->setChanged(false);
     // A tick after the save would only write the saved score again, and
@@ -347,7 +355,8 @@ void MainWindow::duplicate2(const QString &suffix)
 
     auto *copy = new Score(programVersion, scoreCounter++, true);
     addScoreTab(copy);
-    const QString base = AutoSaveFolder::withoutAutoSaveEnding(closingBaseName(sourcePath)) + suffix;
+    const QString base =
+        AutoSaveFolder::withoutAutoSaveEnding(closingBaseName(sourcePath)) + suffix;
     tabWidget->setTabText(tabWidget->currentIndex(), base);
     const QString path =
         QFileInfo(sourcePath).path() + QLatin1Char('/') + base + QStringLiteral(".tnsx");

@@ -4,6 +4,7 @@
 
 #include "app/dialogopenautosave.h"
 #include "document/autosavefolder.h"
+#include "document/openscores.h"
 #include "model/score.h"
 #include "platform/prompter.h"
 
@@ -95,6 +96,20 @@ Score *openScoreTab(MainWindow &window, const QString &path, bool remember)
     score->generateScore();
     score->zoomReset();
     window.ensureVisibleMeasure(0, false);
+    // Said over the score just shown; each window then keeps its own
+    // changes, and a save asks before it replaces what the other saved.
+    // A recovered file is this instance's by its lock already.
+    if (AutoSaveFolder::contains(path))
+        return score;
+    if (OpenScores::openElsewhere(score->filePath)) {
+        Prompter::instance().information(
+            &window, MainWindow::tr("Velmora"),
+            MainWindow::tr("%1 is also open in another Velmora that is running.\n\nEach "
+                           "window keeps its own changes: a save here asks before it replaces "
+                           "what was saved there.")
+                .arg(QDir::toNativeSeparators(score->filePath)));
+    }
+    OpenScores::hold(score, score->filePath);
     return score;
 }
 

@@ -156,6 +156,18 @@ QStringList takeOverLeftovers()
     return leftovers;
 }
 
+bool otherInstanceRuns(const QString &key)
+{
+    Locks &held = locks();
+    if (key.isEmpty() || key == held.ownKey || held.takenOver.count(key))
+        return false;
+    // A key without a lock file has no instance; trying its lock would
+    // make one.
+    if (!QFileInfo::exists(lockPathOf(key)))
+        return false;
+    return !tryTakeLock(key);
+}
+
 void releaseEmptyLocks()
 {
     Locks &held = locks();

@@ -45,6 +45,12 @@ QString fileName(const QString &baseName, int scoreNumber);
 // instances that left no file are removed.
 QStringList takeOverLeftovers();
 
+// True when the instance of `key` is another one that runs: its lock is
+// held by another process, or cannot be judged. False for this instance
+// (its own key and those it took over) and for a lock found free, which is
+// given up again at once.
+bool otherInstanceRuns(const QString &key);
+
 // Gives back the locks taken over whose files are all gone, removing the
 // lock files.
 void releaseEmptyLocks();

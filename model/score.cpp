@@ -4,6 +4,7 @@
 
 #include "dialogs/dialogtranspose.h"
 #include "dialogs/notenamedialog.h"
+#include "document/openscores.h"
 #include "model/credit.h"
 #include "model/measure.h"
 #include "model/notefonts.h"
@@ -96,6 +97,7 @@ Score::Score(const QString &programVersion, int scoreNumber, bool autoSave, QWid
 
 Score::~Score()
 {
+    OpenScores::release(this);
     // The undo stack and the scene report to this score's slots while they
     // go, and their commands and items may point into the model: they go
     // first, while the score is whole.

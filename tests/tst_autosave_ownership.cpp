@@ -103,6 +103,9 @@ private slots:
     void aCleanSessionLeavesNothingToRecover_data();
     void aCleanSessionLeavesNothingToRecover();
     void unwritableFolderDeletesNothing();
+    void aFileOpenInAnotherInstanceIsSaid_data();
+    void aFileOpenInAnotherInstanceIsSaid();
+    void theOpenFilesAreListedWhileOpen();
 };
 
 void TestAutoSaveOwnership::init()
@@ -189,9 +192,12 @@ void TestAutoSaveOwnership::scoresMadeFromARecoveredScoreAreSavedWhereTheUserSay
                  folder + QStringLiteral("/piece") + suffix + QStringLiteral(".tnsx"));
         QVERIFY(QFileInfo::exists(saved));
         QCOMPARE(window.currentScore()->filePath, saved);
-        // Nothing but autosave files and locks went into the folder.
+        // Nothing but autosave files, locks and the list of open files went
+        // into the folder.
         for (const QString &name : QDir(AutoSaveFolder::path()).entryList(QDir::Files))
-            QVERIFY2(AutoSaveFolder::isAutoSaveName(name) || name.endsWith(QLatin1String(".lock")),
+            QVERIFY2(AutoSaveFolder::isAutoSaveName(name) ||
+                         name.endsWith(QLatin1String(".lock")) ||
+                         name.endsWith(QLatin1String(".open")),
                      qPrintable(name));
     }
     // The program ends; at its next start the user deletes what is left.
@@ -365,6 +371,90 @@ void TestAutoSaveOwnership::unwritableFolderDeletesNothing()
     QCOMPARE(file.readAll(), QByteArray("a file of the user's"));
     window.closeTab(0);
     QCOMPARE(window.tabWidget->count(), 0);
+}
+
+// What another instance lists as open: its running (or ended) lock and its
+// list of files.
+void TestAutoSaveOwnership::aFileOpenInAnotherInstanceIsSaid_data()
+{
+    QTest::addColumn<bool>("running");
+    QTest::addColumn<QString>("listed"); // relative to the user's folder
+    QTest::addColumn<QString>("opened");
+    QTest::addColumn<bool>("said");
+    QTest::newRow("open in a running instance") << true << "piece.tnsx"
+                                                << "piece.tnsx" << true;
+    QTest::newRow("reached through a link to its folder") << true << "piece.tnsx"
+                                                          << "../linked/piece.tnsx" << true;
+    QTest::newRow("another file open there") << true << "other.tnsx"
+                                             << "piece.tnsx" << false;
+    QTest::newRow("listed by an instance that ended") << false << "piece.tnsx"
+                                                      << "piece.tnsx" << false;
+}
+
+void TestAutoSaveOwnership::aFileOpenInAnotherInstanceIsSaid()
+{
+    QFETCH(bool, running);
+    QFETCH(QString, listed);
+    QFETCH(QString, opened);
+    QFETCH(bool, said);
+    const QString path = userFolder() + QStringLiteral("/piece.tnsx");
+    QVERIFY(writeSampleScore(path));
+    QVERIFY(writeSampleScore(userFolder() + QStringLiteral("/other.tnsx")));
+    QVERIFY(QFile::link(userFolder(), TestSupport::homePath() + QStringLiteral("/linked")));
+    const QString list = autoSaveFile(QStringLiteral("aaaaaaaa.open"));
+    QVERIFY(writeText(
+        list,
+        QFileInfo(userFolder() + QLatin1Char('/') + listed).canonicalFilePath().toUtf8() + '\n'));
+    QLockFile lock(autoSaveFile(QStringLiteral("aaaaaaaa.lock")));
+    if (running) {
+        QVERIFY(lock.tryLock(0));
+    } else {
+        QVERIFY(writeText(lock.fileName(), QByteArray::number(deadProcessId()) + "\nvelmora\n" +
+                                               QSysInfo::machineHostName().toUtf8() + '\n'));
+    }
+
+    MainWindow window;
+    const QString shown = QDir::cleanPath(userFolder() + QLatin1Char('/') + opened);
+    window.openFile2(shown);
+    QFile::remove(TestSupport::homePath() + QStringLiteral("/linked"));
+    QVERIFY(window.currentScore());
+    const QString message = QStringLiteral("%1 is also open in another Velmora that is running."
+                                           "\n\nEach window keeps its own changes: a save here "
+                                           "asks before it replaces what was saved there.")
+                                .arg(window.currentScore()->filePath);
+    QCOMPARE(prompter().texts(QStringLiteral("information")),
+             said ? QStringList{message} : QStringList());
+    // The list of an instance that ended is gone; a running one's stays.
+    QCOMPARE(QFileInfo::exists(list), running);
+}
+
+// This instance's own list names the files of its tabs: the one opened,
+// then the name it is saved as; a closed score's file no longer.
+void TestAutoSaveOwnership::theOpenFilesAreListedWhileOpen()
+{
+    const QString path = userFolder() + QStringLiteral("/piece.tnsx");
+    const QString renamed = userFolder() + QStringLiteral("/renamed.tnsx");
+    QVERIFY(writeSampleScore(path));
+    MainWindow window;
+    const QString list = autoSaveFile(AutoSaveFolder::instanceKey() + QStringLiteral(".open"));
+    const auto listedFiles = [&list] {
+        QFile file(list);
+        if (!file.open(QIODevice::ReadOnly))
+            return QStringList();
+        return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    };
+    QCOMPARE(listedFiles(), QStringList());
+    window.openFile2(path);
+    QVERIFY(window.currentScore());
+    QCOMPARE(listedFiles(), QStringList{QFileInfo(path).canonicalFilePath()});
+    prompter().fileAnswers << renamed;
+    window.saveAs();
+    QCOMPARE(window.currentScore()->filePath, renamed);
+    QCOMPARE(listedFiles(), QStringList{QFileInfo(renamed).canonicalFilePath()});
+    window.closeTab(0);
+    QCOMPARE(window.tabWidget->count(), 0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!QFileInfo::exists(list));
 }
 
 VELMORA_TEST_MAIN(TestAutoSaveOwnership)

@@ -3209,6 +3209,14 @@ Save it under another name?</source>
 
 別の名前で保存しますか?</translation>
     </message>
+    <message>
+        <source>%1 is also open in another Velmora that is running.
+
+Each window keeps its own changes: a save here asks before it replaces what was saved there.</source>
+        <translation>%1 は、実行中の別の Velmora でも開かれています。
+
+それぞれのウィンドウは自分の変更を保持します。ここで保存するときは、向こうで保存された内容を置き換える前に確認します。</translation>
+    </message>
 </context>
 <context>
     <name>NoteNameDialog</name>

@@ -3208,6 +3208,14 @@ Save it under another name?</source>
 
 要以其他名称保存吗？</translation>
     </message>
+    <message>
+        <source>%1 is also open in another Velmora that is running.
+
+Each window keeps its own changes: a save here asks before it replaces what was saved there.</source>
+        <translation>%1 也在另一个正在运行的 Velmora 中打开。
+
+每个窗口保留各自的更改：在此保存时，替换那边已保存的内容之前会先询问。</translation>
+    </message>
 </context>
 <context>
     <name>NoteNameDialog</name>
