@@ -103,6 +103,8 @@ private slots:
     void aCleanSessionLeavesNothingToRecover_data();
     void aCleanSessionLeavesNothingToRecover();
     void unwritableFolderDeletesNothing();
+    void aRecoveredScoreStandsForItsOriginal_data();
+    void aRecoveredScoreStandsForItsOriginal();
     void aFileOpenInAnotherInstanceIsSaid_data();
     void aFileOpenInAnotherInstanceIsSaid();
     void theOpenFilesAreListedWhileOpen();
@@ -371,6 +373,60 @@ void TestAutoSaveOwnership::unwritableFolderDeletesNothing()
     QCOMPARE(file.readAll(), QByteArray("a file of the user's"));
     window.closeTab(0);
     QCOMPARE(window.tabWidget->count(), 0);
+}
+
+void TestAutoSaveOwnership::aRecoveredScoreStandsForItsOriginal_data()
+{
+    QTest::addColumn<QString>("original");
+    QTest::addColumn<QString>("offered");
+    QTest::newRow("score file") << "gift.tnsx"
+                                << "gift.tnsx";
+    QTest::newRow("imported MusicXML file") << "gift.musicxml"
+                                            << "gift.tnsx";
+}
+
+// An instance autosaves a changed score and ends without saving it; the
+// next start recovers it. Its tab and its Save speak of the file it was
+// made from, in that file's folder, not of the autosave file.
+void TestAutoSaveOwnership::aRecoveredScoreStandsForItsOriginal()
+{
+    QFETCH(QString, original);
+    QFETCH(QString, offered);
+    const QString source = userFolder() + QLatin1Char('/') + original;
+    if (source.endsWith(QLatin1String(".tnsx"))) {
+        QVERIFY(writeSampleScore(source));
+    } else {
+        QVERIFY(QDir().mkpath(userFolder()));
+        QVERIFY(QFile::copy(TestSupport::samplePath(), source));
+    }
+    {
+        Score score(QStringLiteral("test"), 4, true);
+        QVERIFY(source.endsWith(QLatin1String(".tnsx")) ? score.readFile(source)
+                                                        : score.readMusicXmlFile(source));
+        QVERIFY(score.parseScoreXml(false));
+        score.setChanged(true);
+        score.autoSave();
+        QCOMPARE(autoSaveNames().size(), 1);
+    }
+    AutoSaveFolder::endInstance();
+    // The working folder is not the original's.
+    QVERIFY(QDir::currentPath() != userFolder());
+
+    prompter().dialogScripts << [](QDialog *) { return int(QDialog::Accepted); };
+    MainWindow window;
+    QCOMPARE(window.tabWidget->count(), 1);
+    QVERIFY(AutoSaveFolder::contains(window.currentScore()->filePath));
+    QCOMPARE(window.tabWidget->tabText(0), QStringLiteral("gift"));
+    window.saveFile();
+    QList<TestSupport::ScriptedPrompter::Prompt> asked;
+    for (const auto &prompt : std::as_const(prompter().prompts)) {
+        if (prompt.kind == QLatin1String("saveFileName"))
+            asked << prompt;
+    }
+    QCOMPARE(asked.size(), 1);
+    QCOMPARE(asked.first().folder, userFolder() + QLatin1Char('/') + offered);
+    // Cancelled: the recovered file stays the score's.
+    QVERIFY(QFileInfo::exists(window.currentScore()->filePath));
 }
 
 // What another instance lists as open: its running (or ended) lock and its
