@@ -9,6 +9,7 @@
 #include "platform/hugepageheap.h"
 #include "platform/startup.h"
 #include "view/scene.h"
+#include "view/sheetitems.h"
 
 #include <QBuffer>
 #include <QDebug>
@@ -127,7 +128,8 @@ static QByteArray namingInstalledFamilies(QByteArray svg)
     return svg;
 }
 
-QByteArray Score::renderSvgSheet(const QString &path, const QRectF &source, const QSizeF &sizeMm)
+QByteArray Score::renderSvgSheet(const QString &path, const QRectF &source, const QSizeF &sizeMm,
+                                 const QList<QGraphicsItem *> &items)
 {
     // The generator reports no write errors of its own; rendering into
     // memory leaves the writing, and its checks, to one place.
@@ -148,7 +150,7 @@ QByteArray Score::renderSvgSheet(const QString &path, const QRectF &source, cons
         reportWriteFailure(path, tr("the SVG generator could not start"));
         return QByteArray();
     }
-    scene->render(&painter, target, source, Qt::KeepAspectRatio);
+    scene->renderSheet(&painter, target, source, items);
     painter.end();
     return SvgSharing::shared(namingInstalledFamilies(buffer.data()));
 }
@@ -230,9 +232,10 @@ bool Score::writeSvgFiles(const QString &path)
     // Every page is written aside first: a page that fails leaves the
     // earlier export whole, never a mix of new and old pages.
     SafeWrite::FileSet pages;
+    const QList<QList<QGraphicsItem *>> sheetItems = itemsOfSheets(*scene, sheets);
     for (int i = 0; i < names.size(); ++i) {
         const QString pagePath = dir + QLatin1Char('/') + names.at(i);
-        const QByteArray svg = renderSvgSheet(pagePath, sheets.at(i), size);
+        const QByteArray svg = renderSvgSheet(pagePath, sheets.at(i), size, sheetItems.at(i));
         if (svg.isEmpty())
             return false;
         QString error;
@@ -279,10 +282,11 @@ bool Score::renderPdf(QIODevice *device)
     // not write a pen and a transformation for every item it visits.
     painter.setPen(Qt::NoPen);
     const QRectF target(0.0, 0.0, writer.width(), writer.height());
+    const QList<QList<QGraphicsItem *>> sheetItems = itemsOfSheets(*scene, sources);
     for (int i = 0; i < sources.size(); ++i) {
         if (i > 0)
             writer.newPage();
-        scene->render(&painter, target, sources.at(i), Qt::KeepAspectRatio);
+        scene->renderSheet(&painter, target, sources.at(i), sheetItems.at(i));
     }
     return painter.end();
 }

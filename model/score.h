@@ -2525,8 +2525,10 @@ private:
     // One source rectangle (scene units, truncated) per output sheet.
     QList<QRectF> exportSourceRects(bool spreads) const;
     bool exportSpreads() const;
-    // One sheet as SVG bytes; empty (with the failure reported) when the
-    // generator could not start.
-    QByteArray renderSvgSheet(const QString &path, const QRectF &source, const QSizeF &sizeMm);
+    // One sheet as SVG bytes, drawn from the sheet's items (view/
+    // sheetitems.h); empty (with the failure reported) when the generator
+    // could not start.
+    QByteArray renderSvgSheet(const QString &path, const QRectF &source, const QSizeF &sizeMm,
+                              const QList<QGraphicsItem *> &items);
     bool renderPdf(QIODevice *device);
 };

@@ -5,6 +5,11 @@
 
 #include <QCoreApplication>
 #include <QPainter>
+#include <QStyleOptionGraphicsItem>
+#include <QTransform>
+
+#include <algorithm>
+#include <vector>
 
 Scene::Scene(Page *page, Score *parent) : QGraphicsScene(parent), page(page)
 {
@@ -34,6 +39,28 @@ void Scene::updateSceneRect()
     setSceneRect(area.x() * s - horizontalMargin, area.y() * s - verticalMargin,
                  area.width() * s + 2.0 * horizontalMargin,
                  area.height() * s + 2.0 * verticalMargin);
+}
+
+void Scene::renderSheet(QPainter *painter, const QRectF &target, const QRectF &source,
+                        const QList<QGraphicsItem *> &topLevelItems)
+{
+    const double ratio =
+        std::min(target.width() / source.width(), target.height() / source.height());
+    painter->save();
+    painter->setClipRect(target, Qt::IntersectClip);
+    const QTransform toTarget = QTransform()
+                                    .translate(target.left(), target.top())
+                                    .scale(ratio, ratio)
+                                    .translate(-source.left(), -source.top());
+    painter->setWorldTransform(toTarget, true);
+    // The items draw themselves from their own options; the array only
+    // has to be there.
+    std::vector<QGraphicsItem *> items(topLevelItems.cbegin(), topLevelItems.cend());
+    std::vector<QStyleOptionGraphicsItem> options(items.size());
+    drawBackground(painter, source);
+    drawItems(painter, int(items.size()), items.data(), options.data());
+    drawForeground(painter, source);
+    painter->restore();
 }
 
 void Scene::setGuideLine(const QLineF &line)

@@ -9,8 +9,12 @@
 
 #include <QGraphicsScene>
 #include <QLineF>
+#include <QList>
+#include <QRectF>
 
 class Page;
+class QGraphicsItem;
+class QPainter;
 class Score;
 
 class Scene : public QGraphicsScene
@@ -32,6 +36,15 @@ public:
     // Scene rectangle = the page's score area in scene units, widened by
     // the margins on every side.
     void updateSceneRect();
+
+    // Renders `source` (scene units) into `target` (the painter's units) as
+    // render() does with Qt::KeepAspectRatio: the same background, items
+    // and foreground, the same painter calls. It draws `topLevelItems`
+    // (lowest first, with all their descendants; view/sheetitems.h finds
+    // them for many sheets at once) instead of looking each sheet's items
+    // up in the scene's index.
+    void renderSheet(QPainter *painter, const QRectF &target, const QRectF &source,
+                     const QList<QGraphicsItem *> &topLevelItems);
 
     // The guide line (scene units) from a dragged item to the point its
     // offset counts from. Clearing hides it but keeps the line stored.
