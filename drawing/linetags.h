@@ -7,6 +7,11 @@ namespace LineTags {
 
 constexpr int TagLine = 11; // beside the model tags of model/itemtags.h
 
+// The lines and dots of a repeat sign (a bar line with dots) carry true
+// under this key: texts may run over a plain bar line, as engraved music
+// lets them, but never through a repeat sign.
+constexpr int TagRepeatSign = 15; // beside SheetTextTags' keys
+
 enum Kind : int
 {
     Hairpin = 1,     // one segment of a hairpin (a group of two lines)

@@ -2,6 +2,7 @@
 // measure, the plain bar lines the page asks for, their line and dot
 // primitives, and the straight beam line. Arguments are millimetres; the
 // items (scene units) go to the scene.
+#include "drawing/linetags.h"
 #include "layout/aligner.h"
 #include "model/measure.h"
 #include "model/mepart.h"
@@ -118,11 +119,14 @@ bool Score::genMeasureBarLines(Measure *m, bool leftDrawn)
             continue;
         const PartBar bar = partBarOf(this, m, p);
         const double u = 0.06 * bar.size;
+        // The lines drawn on the side of a repeat belong to its sign.
+        bool repeatSide = m->leftRepeat != 0;
         auto line = [&](bool isThick, int kind, double along) {
-            if (horizontal)
-                drawBarLineVertical(isThick, kind, along, bar.from, bar.to);
-            else
-                drawBarLineHorizontal(isThick, kind, along, bar.from, bar.to);
+            QGraphicsItem *item =
+                horizontal ? drawBarLineVertical(isThick, kind, along, bar.from, bar.to)
+                           : drawBarLineHorizontal(isThick, kind, along, bar.from, bar.to);
+            if (repeatSide)
+                item->setData(LineTags::TagRepeatSign, true);
         };
 
         bool leftLine = leftDrawn;
@@ -165,16 +169,16 @@ bool Score::genMeasureBarLines(Measure *m, bool leftDrawn)
             for (int k = 0; k < part->staffCount; ++k) {
                 const double middle = m->getPartNoteLine(k, p);
                 for (const double across : {middle - h - r, middle + h - r}) {
-                    if (horizontal)
-                        drawRepeatDot(along, across, r);
-                    else
-                        drawRepeatDot(across, along, r);
+                    QGraphicsItem *dot = horizontal ? drawRepeatDot(along, across, r)
+                                                    : drawRepeatDot(across, along, r);
+                    dot->setData(LineTags::TagRepeatSign, true);
                 }
             }
         };
         if (m->leftRepeat != 0)
             dots(start + (thick + spacing + dotOffset - 2 * radius) * u);
 
+        repeatSide = m->shownRightRepeat != 0;
         if (m->shownRightBarline) {
             bool drawn = true;
             switch (m->shownRightBarStyle) {
@@ -205,6 +209,7 @@ bool Score::genMeasureBarLines(Measure *m, bool leftDrawn)
         if (m->shownRightRepeat != 0)
             dots(end - (thick + spacing + dotOffset + 2 * radius) * u);
 
+        repeatSide = false;
         if (page->measureDisplayBarline) {
             if (!leftLine)
                 line(false, PlainBarPen, start);
@@ -216,25 +221,27 @@ bool Score::genMeasureBarLines(Measure *m, bool leftDrawn)
     return result;
 }
 
-void Score::drawBarLineVertical(bool thick, int kind, double x, double y1, double y2)
+QGraphicsItem *Score::drawBarLineVertical(bool thick, int kind, double x, double y1, double y2)
 {
     const double s = page->scaleFactor;
     auto *line = new QGraphicsLineItem(x * s, y1 * s, x * s, y2 * s);
     line->setPen(barLinePen(this, thick, kind));
     line->setZValue(barLineZ);
     scene->addItem(line);
+    return line;
 }
 
-void Score::drawBarLineHorizontal(bool thick, int kind, double y, double x1, double x2)
+QGraphicsItem *Score::drawBarLineHorizontal(bool thick, int kind, double y, double x1, double x2)
 {
     const double s = page->scaleFactor;
     auto *line = new QGraphicsLineItem(x1 * s, y * s, x2 * s, y * s);
     line->setPen(barLinePen(this, thick, kind));
     line->setZValue(barLineZ);
     scene->addItem(line);
+    return line;
 }
 
-void Score::drawRepeatDot(double x, double y, double r)
+QGraphicsItem *Score::drawRepeatDot(double x, double y, double r)
 {
     const double s = page->scaleFactor;
     auto *dot = new QGraphicsEllipseItem(x * s, y * s, 2 * r * s, 2 * r * s);
@@ -243,6 +250,7 @@ void Score::drawRepeatDot(double x, double y, double r)
     pen.setWidth(0);
     dot->setPen(pen);
     scene->addItem(dot);
+    return dot;
 }
 
 void Score::drawBeamLine(int n, bool horizontal, double offset, double from, double to)

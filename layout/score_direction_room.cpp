@@ -2,6 +2,7 @@
 // part's row, room along the line for texts at successive beats, and, once
 // every item is drawn, clear of the notes and of each other.
 #include "drawing/bracketline.h"
+#include "drawing/linetags.h"
 #include "drawing/mypath.h"
 #include "drawing/mytextitem.h"
 #include "drawing/octshift.h"
@@ -23,6 +24,7 @@
 #include "model/score.h"
 #include "model/style.h"
 #include "model/voice.h"
+#include "view/scene.h"
 
 #include <QGraphicsItem>
 #include <QGraphicsItemGroup>
@@ -48,6 +50,8 @@ constexpr double directionGap = 0.3;
 // Bounded nudging: a text that is still in the way after this many steps
 // stays where it is.
 constexpr int settleSteps = 8;
+// Between a text and a bar line or repeat sign it keeps clear of, mm.
+constexpr double barAir = 0.5;
 
 // Where the stage that starts at displayed measure `first` ends along the
 // reading direction, mm.
@@ -174,8 +178,11 @@ double inkBeyond(const Score *score, const Measure *measure, int part, int staff
 }
 
 // How far a slur may rise past the notes it joins, in note sizes: a text
-// over slurred notes settles beyond the slur's arc.
+// over slurred notes settles beyond the slur's arc. Beside the names of
+// the traditional notations the arc stands farther off than over staff
+// note heads.
 constexpr double slurRise = 0.6;
+constexpr double nameSlurRise = 0.9;
 
 // Whether a note of the cell starts or ends a slur.
 bool holdsSlur(const MePart *cell)
@@ -452,7 +459,8 @@ std::pair<double, double> Score::directionBandsOf(int part, int first, int last)
     // count. Elsewhere the notes of every staff share one line, and a text
     // of one line that finds no room across moves along past the notes
     // instead, which only the drawn page shows; a block of several lines
-    // cannot, and the row grows for it.
+    // cannot, and the row grows for it. Nor can a tempo mark, which keeps
+    // to its measure, clear of the bar line.
     const int staff = staffNotation ? 0 : -1;
     // Nor can a text over the rhythm dots of Kinko notes, which spread over
     // the whole measure.
@@ -474,7 +482,8 @@ std::pair<double, double> Score::directionBandsOf(int part, int first, int last)
                     continue;
                 // The offset drawing gives it: above the notes when negative.
                 setDefaultItemOffset(direction);
-                if (!staffNotation && !rhythmDots && !isBlockOfLines(shown, index))
+                if (!staffNotation && !rhythmDots && direction->kind != Metronome &&
+                    !isBlockOfLines(shown, index))
                     continue;
                 // As drawn: a tempo mark's note character may come from a
                 // font of a taller line than the letters.
@@ -497,8 +506,9 @@ std::pair<double, double> Score::directionBandsOf(int part, int first, int last)
                 if (ink < 0.0)
                     ink = inkBeyond(this, measure, part, staff, true) +
                           rhythmDotReach(this, part, true) +
-                          (staffNotation && holdsSlur(cell) ? slurRise * settings->noteFontSize
-                                                            : 0.0);
+                          (holdsSlur(cell)
+                               ? (staffNotation ? slurRise : nameSlurRise) * settings->noteFontSize
+                               : 0.0);
                 // Past the ink, the air of a grazed stem or beam and the
                 // text's own.
                 const double need = ink + touchMm + 2.0 * directionGap + across + edgeMargin;
@@ -593,8 +603,9 @@ void Score::appendDirectionNeeds(const Measure *measure, int partIndex,
             double &longest = texts[{side, direction->staff}][at];
             longest = std::max(longest, length);
             // A block of several lines ends inside its measure: a bar line
-            // through it would cut every line.
-            if (text.contains(QLatin1Char('\n')))
+            // through it would cut every line. So does a tempo mark, whose
+            // note and figures a bar line would run into.
+            if (text.contains(QLatin1Char('\n')) || direction->kind == Metronome)
                 needs.append({at, end, length + gap - aligner->padWidth()});
         }
     }
@@ -603,12 +614,23 @@ void Score::appendDirectionNeeds(const Measure *measure, int partIndex,
         for (auto it = row.begin(); std::next(it) != row.end(); ++it)
             needs.append({it->first, std::next(it)->first, it->second + gap});
         // The last one runs on into the next measure, unless a text stands
-        // at that measure's start on its side.
-        if (textAtMeasureStart(measure, partIndex, where.first, where.second)) {
+        // at that measure's start on its side or a repeat sign stands
+        // between them.
+        if (repeatSignAtEnd(measure) ||
+            textAtMeasureStart(measure, partIndex, where.first, where.second)) {
             const auto &[at, length] = *row.rbegin();
             needs.append({at, end, length + gap - aligner->padWidth()});
         }
     }
+}
+
+bool Score::repeatSignAtEnd(const Measure *measure) const
+{
+    if (measure->shownRightRepeat != 0)
+        return true;
+    const int at = int(measures.indexOf(const_cast<Measure *>(measure)));
+    const Measure *next = at < 0 ? nullptr : measures.value(at + 1);
+    return next && next->leftRepeat != 0;
 }
 
 bool Score::textAtMeasureStart(const Measure *before, int part, int side, int staff) const
@@ -704,6 +726,12 @@ void Score::settleDirectionTexts()
     QList<QList<QRectF>> stageNotes(parts.size());
     int stage = -1;
     double stageEnd = 0.0;
+    // The lines and dots of every repeat sign, which no text crosses.
+    QList<QRectF> signs;
+    for (const QGraphicsItem *item : scene->items()) {
+        if (item->data(LineTags::TagRepeatSign).toBool())
+            signs.append(item->sceneBoundingRect());
+    }
     for (int i = 0; i < displayedMeasures.size(); ++i) {
         const Measure *measure = displayedMeasures.at(i);
         if (measure->lineIndex != stage || i == 0) {
@@ -741,6 +769,8 @@ void Score::settleDirectionTexts()
                         // moves on past the one before it, and past the
                         // notes it then meets.
                         moveAlongPast(item, placed + notes, stageEnd);
+                        if (kind != Dynamics)
+                            keepTextBeforeBar(item, measure, p, direction, signs, placed + notes);
                     } else if (!direction->moved && isRepeatGlyph(kind)) {
                         moveAlongPast(item, placed, stageEnd);
                     }
@@ -749,6 +779,40 @@ void Score::settleDirectionTexts()
             }
         }
     }
+}
+
+void Score::keepTextBeforeBar(QGraphicsItem *item, const Measure *measure, int part,
+                              const Direction *direction, const QList<QRectF> &signs,
+                              const QList<QRectF> &others) const
+{
+    const bool horizontal = page->horizontal;
+    const double s = page->scaleFactor;
+    const double air = barAir * s;
+    const QRectF box = item->sceneBoundingRect();
+    const double from = horizontal ? box.left() : box.top();
+    const double to = horizontal ? box.right() : box.bottom();
+    const double start = (horizontal ? measure->originX : measure->originY) * s + air;
+    double limit = to;
+    if (direction->kind == Metronome)
+        limit =
+            (horizontal ? measure->originX + measure->width : measure->originY + measure->height) *
+                s -
+            air;
+    // A sign ahead of the text's start; one the text starts on it cannot
+    // stand back from.
+    for (const QRectF &sign : signs) {
+        const double signStart = horizontal ? sign.left() : sign.top();
+        if (signStart > from && overlapping(box, sign, s))
+            limit = std::min(limit, signStart - air);
+    }
+    const double back = std::min(to - limit, from - start);
+    if (back <= 0.0)
+        return;
+    item->moveBy(horizontal ? -back : 0.0, horizontal ? 0.0 : -back);
+    // Back inside its measure it may cover the text or a note before it:
+    // it stacks past them, away from the notes, and stays inside its
+    // measure.
+    clearDirectionOfNotes(item, measure, part, direction->y > 0.0, others, limit + air);
 }
 
 void Score::collectStageNotes(int first, QList<QList<QRectF>> &notes) const

@@ -465,6 +465,15 @@ public:
     // one that would run past `limit` (scene units), or that nothing
     // clears, stays put.
     void moveAlongPast(QGraphicsItem *item, const QList<QRectF> &others, double limit) const;
+    // Scene units: a tempo mark that runs past the bar line closing its
+    // measure, or words or a tempo mark through a repeat sign (`signs`,
+    // the boxes of the stage's repeat signs), move back along the line
+    // to end before it, not before their measure's start; one that then
+    // covers an earlier text of its row or a note (`others`) stands past
+    // them away from the notes, stacked.
+    void keepTextBeforeBar(QGraphicsItem *item, const Measure *measure, int part,
+                           const Direction *direction, const QList<QRectF> &signs,
+                           const QList<QRectF> &others) const;
     // model/score_directions.cpp (continued): the note the direction is
     // attached to carries an octave mark.
     bool hasOctaveMark(int measure, int part, int voice, const Direction *direction) const;
@@ -1114,12 +1123,12 @@ public:
     // before ended with a bar line. True when a right bar line was drawn
     // and the measure does not end its line.
     bool genMeasureBarLines(Measure *measure, bool leftDrawn);
-    // One line item in mm, z-value -20. `kind`: 0 no pen, 1 plain, 2
-    // dashed, 3 dotted, 4 thin; `thick` wins over it.
-    void drawBarLineVertical(bool thick, int kind, double x, double y1, double y2);
-    void drawBarLineHorizontal(bool thick, int kind, double y, double x1, double x2);
-    // A black dot in the square (x, y, 2r, 2r), mm.
-    void drawRepeatDot(double x, double y, double r);
+    // One line item in mm, z-value -20, owned by the scene. `kind`: 0 no
+    // pen, 1 plain, 2 dashed, 3 dotted, 4 thin; `thick` wins over it.
+    QGraphicsItem *drawBarLineVertical(bool thick, int kind, double x, double y1, double y2);
+    QGraphicsItem *drawBarLineHorizontal(bool thick, int kind, double y, double x1, double x2);
+    // A black dot in the square (x, y, 2r, 2r), mm, owned by the scene.
+    QGraphicsItem *drawRepeatDot(double x, double y, double r);
     // Beam line n at offset o across, from a to b along (mm).
     void drawBeamLine(int n, bool horizontal, double offset, double from, double to);
 
@@ -1530,6 +1539,9 @@ private:
     // True when a tempo mark or words stands at the start of the measure
     // after `before`, on `side` (-1 above, 1 below) of `staff` of `part`.
     bool textAtMeasureStart(const Measure *before, int part, int side, int staff) const;
+    // True when a repeat sign closes `measure`: its own backward repeat or
+    // the next measure's forward one. No text runs on through it.
+    bool repeatSignAtEnd(const Measure *measure) const;
     // The extent of a lyric text along the reading direction, as drawn.
     // At `scale` of the lyric font's size where below 1.
     double lyricSyllableLength(const Part *part, const QString &text, double scale = 1.0) const;

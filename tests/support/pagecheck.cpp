@@ -42,6 +42,9 @@ constexpr double sheetToleranceMm = 0.5;
 constexpr double sheetMarginMm = 5.0;
 constexpr double overlapToleranceMm = 0.4;
 constexpr double nearnessToleranceMm = 0.5;
+// Air along the line between two directions on one side of a row: less
+// reads as one text ("Fast swingSwing").
+constexpr double directionSpaceMm = 0.5;
 // Bar lines, stage lines and the stage frame share this depth.
 constexpr double frameZ = -20.0;
 
@@ -62,6 +65,8 @@ struct Box
     QString text;
     bool barLine = false;    // a frame line across the reading direction
     bool alongStage = false; // a frame line along the reading direction
+    bool repeatSign = false; // a line or dot of a repeat sign
+    int directionKind = -1;  // for a direction, its kind
     QString id;
 };
 
@@ -272,14 +277,21 @@ private:
             box.index = itemTag(item, TagDirection);
             // The drag handle of a hairpin is no ink: the hairpin itself
             // is checked as what it is.
-            if (const Direction *d = score.directionAt(box.measure, box.part, box.voice, box.index);
-                d && isHairpinKind(d->kind) && dynamic_cast<const MovableItem *>(item))
-                return;
+            if (const Direction *d =
+                    score.directionAt(box.measure, box.part, box.voice, box.index)) {
+                if (isHairpinKind(d->kind) && dynamic_cast<const MovableItem *>(item))
+                    return;
+                box.directionKind = d->kind;
+            }
             break;
         case OctaveInstItem:
             box.category = Category::OctaveMark;
             break;
         case 0:
+            if (item->data(LineTags::TagRepeatSign).toBool()) {
+                addRepeatSign(item, box);
+                return;
+            }
             if (item->data(LineTags::TagLine).toInt() != 0) {
                 addLine(item, box);
                 return;
@@ -308,6 +320,18 @@ private:
         else
             return;
         box.id = categoryName(box.category);
+        boxes.append(box);
+    }
+
+    // A line or dot of a repeat sign: a bar line that no text may cross.
+    void addRepeatSign(const QGraphicsItem *item, Box box)
+    {
+        box.measure = box.part = box.voice = box.note = -1;
+        box.category = Category::FrameLine;
+        box.barLine = true;
+        box.repeatSign = true;
+        box.id = dynamic_cast<const QGraphicsLineItem *>(item) ? QStringLiteral("repeat bar line")
+                                                               : QStringLiteral("repeat dot");
         boxes.append(box);
     }
 
@@ -493,7 +517,33 @@ void checkSheets(const QList<Box> &boxes, const QList<QRectF> &sheets, double ma
     }
 }
 
-void checkCollisions(const QList<Box> &boxes, double tolerance,
+// Words or a metronome mark: a text of the direction's own, not a sign.
+bool isDirectionText(const Box &box)
+{
+    return box.category == Category::Direction && (box.directionKind == DirectionKind::Words ||
+                                                   box.directionKind == DirectionKind::Metronome);
+}
+
+// Two directions on one side of a row with less than `space` between them
+// along the line (`horizontal`: along x).
+bool tooClose(const QRectF &a, const QRectF &b, bool horizontal, double space, double tolerance)
+{
+    const double grow = space + tolerance;
+    const QRectF wide =
+        horizontal ? a.adjusted(-grow, 0.0, grow, 0.0) : a.adjusted(0.0, -grow, 0.0, grow);
+    return overlaps(wide, b, tolerance);
+}
+
+// Texts may run over a plain bar line of the measures they govern, as in
+// engraved music, but never through a repeat sign; a metronome mark keeps
+// clear of every bar line.
+bool mayCross(const Box &text, const Box &line)
+{
+    return line.barLine && !line.repeatSign && text.category == Category::Direction &&
+           text.directionKind != DirectionKind::Metronome;
+}
+
+void checkCollisions(const QList<Box> &boxes, bool horizontal, double space, double tolerance,
                      QList<PageFinding> &out)
 {
     for (int i = 0; i < boxes.size(); ++i) {
@@ -512,7 +562,9 @@ void checkCollisions(const QList<Box> &boxes, double tolerance,
                 // before a credit before a direction), so that one kind of
                 // pair always files under one subject.
                 const bool first = a.category < b.category || (a.category == b.category && i < j);
-                if (first && overlaps(a.rect, b.rect, tolerance))
+                const bool directions = isDirectionText(a) && isDirectionText(b);
+                if (first && (directions ? tooClose(a.rect, b.rect, horizontal, space, tolerance)
+                                         : overlaps(a.rect, b.rect, tolerance)))
                     out.append(finding(PageFinding::TextOverText, a, &b));
             } else if (b.category == Category::Hairpin) {
                 if (a.category == Category::Direction && overlaps(a.rect, b.rect, tolerance))
@@ -521,7 +573,7 @@ void checkCollisions(const QList<Box> &boxes, double tolerance,
                 if (crossesLine(a.rect, b.rect, tolerance))
                     out.append(finding(PageFinding::TextOverLine, a, &b));
             } else if (b.category == Category::FrameLine) {
-                if (b.barLine && a.category == Category::Direction)
+                if (mayCross(a, b))
                     continue; // allowed by design, see the header
                 if (crossesLine(a.rect, b.rect, tolerance))
                     out.append(finding(PageFinding::TextOverFrame, a, &b));
@@ -731,7 +783,8 @@ PageReport checkPages(const Score &score)
         return box.category == Category::MeasureNumber && box.page >= 0;
     }));
     checkSheets(boxes, sheets, (sheetMarginMm - sheetToleranceMm) * s, report.findings);
-    checkCollisions(boxes, overlapToleranceMm * s, report.findings);
+    checkCollisions(boxes, score.page->horizontal, directionSpaceMm * s, overlapToleranceMm * s,
+                    report.findings);
     checkLinesOverNotes(boxes, overlapToleranceMm * s, report.findings);
     checkLyricNearness(score, boxes, nearnessToleranceMm * s, report.findings);
     checkNotes(score, boxes, overlapToleranceMm * s, report.findings);

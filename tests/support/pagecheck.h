@@ -38,10 +38,14 @@
 //     are not ink over ink;
 //   - nearness: a lyric counts as nearer another row only by more than
 //     0.5 mm.
-// Allowed by design, never reported: a direction item (tempo, words,
-// dynamics, rehearsal) across a bar line: such texts may run over the bar
-// lines of the measures they govern, as they do in engraved music; only
-// the lines along a stage (its frame) are out of bounds for them. No
+// Two direction texts (words, metronome marks) overlap for (b) when they
+// stand less than 0.5 mm apart along the line: texts end to end read as
+// one.
+// Allowed by design, never reported: words, dynamics or a rehearsal mark
+// across a plain bar line: such texts may run over the bar lines of the
+// measures they govern, as they do in engraved music. A repeat sign (its
+// bar lines and dots), the lines along a stage (its frame) and, for a
+// metronome mark, every bar line are out of bounds for them. No
 // overlap of syllables is allowed, not even in a measure narrowed below
 // what they need: there they are drawn smaller or stacked instead.
 //
