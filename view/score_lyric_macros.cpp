@@ -15,6 +15,7 @@
 #include "model/voice.h"
 #include "view/movecommands.h"
 #include "view/notecommands.h"
+#include "view/scene.h"
 #include "view/undomacro.h"
 
 #include <QFontMetricsF>
