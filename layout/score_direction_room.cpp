@@ -100,6 +100,18 @@ QList<QRectF> noteGlyphBoxes(const Measure *measure, int part, double s)
     }
     for (const QRectF &beam : measure->looseInkBoxes.value(part))
         boxes.append(beam.adjusted(-grow, -grow, grow, grow));
+    // The marks at the notes (accents, staccato dots) are ink of theirs;
+    // slurs, ties and wavy lines are paths, counted in pieces above.
+    for (const Voice *voice : measure->parts.at(part)->voices) {
+        for (const Note *note : voice->notes) {
+            for (const Notation *notation : note->notations) {
+                const QGraphicsItem *mark = notation->item;
+                if (mark && mark->isVisible() && mark->scene() &&
+                    dynamic_cast<const GlyphItem *>(mark))
+                    boxes.append(mark->sceneBoundingRect());
+            }
+        }
+    }
     return boxes;
 }
 
@@ -191,6 +203,28 @@ bool holdsSlur(const MePart *cell)
         for (const Note *note : voice->notes) {
             for (const Notation *notation : note->notations) {
                 if (notation->kind == NotationKind::Slur)
+                    return true;
+            }
+        }
+    }
+    return false;
+}
+
+// How far a mark at a note (an accent, a fermata) stands past the notes'
+// ink with its own height, in note sizes.
+constexpr double noteMarkRise = 0.8;
+
+// Whether a note of the cell carries a mark drawn at it: an accent,
+// staccato, tenuto, fermata, trill or mordent.
+bool holdsNoteMark(const MePart *cell)
+{
+    for (const Voice *voice : cell->voices) {
+        for (const Note *note : voice->notes) {
+            for (const Notation *notation : note->notations) {
+                const int kind = notation->kind;
+                if (kind != NotationKind::None && kind != NotationKind::Slur &&
+                    kind != NotationKind::Tremolo && kind != NotationKind::WavyLineStart &&
+                    kind != NotationKind::WavyLineStop)
                     return true;
             }
         }
@@ -508,7 +542,8 @@ std::pair<double, double> Score::directionBandsOf(int part, int first, int last)
                           rhythmDotReach(this, part, true) +
                           (holdsSlur(cell)
                                ? (staffNotation ? slurRise : nameSlurRise) * settings->noteFontSize
-                               : 0.0);
+                               : 0.0) +
+                          (holdsNoteMark(cell) ? noteMarkRise * settings->noteFontSize : 0.0);
                 // Past the ink, the air of a grazed stem or beam and the
                 // text's own.
                 const double need = ink + touchMm + 2.0 * directionGap + across + edgeMargin;

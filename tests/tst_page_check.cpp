@@ -8,7 +8,7 @@
 // another) and small fixtures of texts and signs (words of two lines,
 // music signs in words, five metronome marks in a measure, hairpins meeting
 // dynamics, two words at one beat, words in a short measure before a
-// repeat, a viola part in alto clef), a string quartet of one busy part
+// repeat, tempo marks over accented high notes, a viola part in alto clef), a string quartet of one busy part
 // and three resting ones and 120 measures (line starts numbered with one,
 // two and three digits) in every notation style and both writing
 // directions, and forty measures with a page break after the eighth. Each
@@ -95,6 +95,8 @@ QList<Source> sources()
          TestSupport::fixturePath(QStringLiteral("layout/31x-Directions-WordsAtOneBeat.xml"))},
         {"repeat",
          TestSupport::fixturePath(QStringLiteral("layout/31x-Directions-WordBeforeRepeat.xml"))},
+        {"accents",
+         TestSupport::fixturePath(QStringLiteral("layout/31x-Directions-TempoOverAccents.xml"))},
         {"viola", TestSupport::fixturePath(QStringLiteral("staff/12x-Clefs-ViolaAltoClef.xml"))},
         {"quartet",
          TestSupport::fixturePath(QStringLiteral("layout/layout-QuartetOneBusyPart.xml"))},

@@ -7,6 +7,7 @@
 #include "drawing/symboltext.h"
 #include "drawing/temponotes.h"
 #include "model/direction.h"
+#include "model/glyphitem.h"
 #include "model/itemtags.h"
 #include "model/measure.h"
 #include "model/mepart.h"
@@ -287,6 +288,13 @@ private:
         case OctaveInstItem:
             box.category = Category::OctaveMark;
             break;
+        case NotationItem:
+            // A mark drawn at a note (an accent, a staccato dot); the lines
+            // of slurs, ties and wavy lines are paths and pass under texts.
+            if (!dynamic_cast<const GlyphItem *>(item))
+                return;
+            box.category = Category::NoteMark;
+            break;
         case 0:
             if (item->data(LineTags::TagRepeatSign).toBool()) {
                 addRepeatSign(item, box);
@@ -554,7 +562,9 @@ void checkCollisions(const QList<Box> &boxes, bool horizontal, double space, dou
             const Box &b = boxes.at(j);
             if (i == j || a.page != b.page)
                 continue;
-            if (b.category == Category::NoteGlyph || b.category == Category::NotePart) {
+            if (b.category == Category::NoteGlyph || b.category == Category::NotePart ||
+                (b.category == Category::NoteMark &&
+                 a.directionKind == DirectionKind::Metronome)) {
                 if (overlaps(a.rect, b.rect, tolerance))
                     out.append(finding(PageFinding::TextOverNote, a, &b));
             } else if (isText(b.category)) {
@@ -751,6 +761,8 @@ QString categoryName(PageFinding::Category category)
         return QStringLiteral("time-tick");
     case Category::MeasureNumber:
         return QStringLiteral("measure-number");
+    case Category::NoteMark:
+        return QStringLiteral("note-mark");
     case Category::None:
         break;
     }

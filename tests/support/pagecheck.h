@@ -22,6 +22,8 @@
 //       (the beat and half-beat lines of a koto or sangen row);
 //   (i) a hairpin, a hyphen or a time tick over a note glyph or a part of
 //       one.
+// A metronome mark counts the marks at the notes (accents, staccato
+// dots) as note ink for (b).
 // A measure number (told by its tag) counts as a text for (a), (b) and
 // (h), bar lines included and with no allowance: it stands clear of every
 // frame, stage and bar line, of the notes and of the other texts, inside
@@ -93,6 +95,7 @@ struct PageFinding
         Hyphen,
         TimeTick,
         MeasureNumber, // the number at the start of a line
+        NoteMark,      // an accent or other glyph marked at a note
         None,
     };
 
