@@ -3,21 +3,27 @@
 // about unsaved changes, the autosave files and timers, and what a failed
 // or cancelled write leaves (the score unsaved, its tab open).
 #include "app/mainwindow.h"
+#include "app/qtprompter.h"
 #include "document/safewrite.h"
 #include "model/credit.h"
 #include "model/measure.h"
 #include "model/page.h"
 #include "model/score.h"
+#include "support/dialogshot.h"
+#include "support/installedcatalogue.h"
 #include "support/messagecapture.h"
 #include "support/testenvironment.h"
 #include "ui_mainwindow.h"
 #include "view/scene.h"
 #include "view/scorewindow.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
+#include <QMessageBox>
 #include <QPointer>
 #include <QSet>
 #include <QSettings>
@@ -25,6 +31,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUndoStack>
+
+#include <memory>
 
 namespace tst_save_close {
 
@@ -137,6 +145,8 @@ private slots:
     void fileGoneOrReplacedIsAskedAbout_data();
     void fileGoneOrReplacedIsAskedAbout();
     void fileChangedWhileAskingIsAskedAgain();
+    void questionBoxShowsItsWholeText_data();
+    void questionBoxShowsItsWholeText();
     void saveWithoutRealName_data();
     void saveWithoutRealName();
     void saveAs();
@@ -371,6 +381,116 @@ void TestSaveClose::fileChangedWhileAskingIsAskedAgain()
     QCOMPARE(prompter().texts(QStringLiteral("question")).size(), 2);
     QCOMPARE(contents(path), QByteArray("and again"));
     QVERIFY(!score->undoStack->isClean());
+}
+
+void TestSaveClose::questionBoxShowsItsWholeText_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("onDisk"); // what became of the file meanwhile
+    for (const char *language : {"en", "ja"}) {
+        for (const char *onDisk : {"changed", "deleted", "folder"})
+            QTest::addRow("%s, %s", language, onDisk) << language << onDisk;
+    }
+}
+
+// The toolkit's own box, as the user sees it: the whole question, every
+// button whole and inside the box, in the user's language; Cancel is the
+// default and Escape answers it, so nothing is written.
+void TestSaveClose::questionBoxShowsItsWholeText()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, onDisk);
+    std::unique_ptr<TestSupport::InstalledCatalogue> catalogue;
+    if (language != QLatin1String("en")) {
+        catalogue = std::make_unique<TestSupport::InstalledCatalogue>(language);
+        QVERIFY(catalogue->isInstalled());
+    }
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("x.tnsx"));
+    MainWindow window;
+    window.resize(900, 600);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    Score *score = importedScore(window);
+    QVERIFY(score && score->saveFileAs(path));
+    window.addScoreTab(score);
+    edit(score);
+    QVERIFY(QFile::remove(path));
+    if (onDisk == QLatin1String("changed")) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("saved by another window");
+    } else if (onDisk == QLatin1String("folder")) {
+        QVERIFY(QDir().mkpath(path));
+    }
+
+    QString shownText;
+    QStringList labels;
+    QStringList cut;
+    QString defaultLabel;
+    QTimer user;
+    QObject::connect(&user, &QTimer::timeout, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        user.stop();
+        if (!QTest::qWaitForWindowExposed(box))
+            cut << QStringLiteral("box never shown");
+        TestSupport::grabDialog(*box, QStringLiteral("save-question-%1-%2").arg(onDisk, language));
+        shownText = box->text();
+        for (QAbstractButton *button : box->buttons()) {
+            labels << button->text();
+            const QRect place(button->mapTo(box, QPoint(0, 0)), button->size());
+            if (!button->isVisible() || !box->rect().contains(place) ||
+                button->width() < button->sizeHint().width())
+                cut << button->text();
+        }
+        const auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+        if (!label || label->height() < label->heightForWidth(label->width()))
+            cut << QStringLiteral("the question");
+        if (box->defaultButton())
+            defaultLabel = box->defaultButton()->text();
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    user.start(10);
+    QtPrompter boxes;
+    Prompter::install(&boxes);
+    window.saveFile();
+    Prompter::install(&prompter());
+    user.stop();
+
+    const auto translated = [](const char *text) {
+        return QCoreApplication::translate("MainWindow", text);
+    };
+    const char *question =
+        onDisk == QLatin1String("changed")
+            ? "The file %1 has changed on disk since this window opened or last saved it: "
+              "another window or program has saved it.\n\nReplace it with the score of this "
+              "window? What the other saved would be lost."
+        : onDisk == QLatin1String("deleted")
+            ? "The file %1 is no longer there: it was deleted or moved since this window opened "
+              "or last saved it.\n\nSave the score there again?"
+            : "%1 is no longer the score's file: a folder or another kind of entry has taken its "
+              "place, so the score can't be saved there.\n\nSave it under another name?";
+    QCOMPARE(shownText, translated(question).arg(QDir::toNativeSeparators(path)));
+    QStringList expected{translated("Save As..."), translated("Cancel")};
+    if (onDisk == QLatin1String("changed"))
+        expected.prepend(translated("Replace"));
+    else if (onDisk == QLatin1String("deleted"))
+        expected.prepend(translated("Save"));
+    labels.sort();
+    expected.sort();
+    QCOMPARE(labels, expected);
+    if (catalogue)
+        QVERIFY(!labels.contains(QStringLiteral("Cancel")));
+    QCOMPARE(cut, QStringList());
+    QCOMPARE(defaultLabel, translated("Cancel"));
+    // Escape wrote nothing and saved nothing.
+    QVERIFY(!score->undoStack->isClean());
+    if (onDisk == QLatin1String("changed"))
+        QCOMPARE(contents(path), QByteArray("saved by another window"));
+    QCOMPARE(QFileInfo(path).isDir(), onDisk == QLatin1String("folder"));
+    QCOMPARE(QFileInfo::exists(path), onDisk != QLatin1String("deleted"));
 }
 
 // A sample of the resources and a score reopened from its autosave file
