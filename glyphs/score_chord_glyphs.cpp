@@ -14,12 +14,21 @@
 #include "model/voice.h"
 
 #include <QGraphicsItem>
+#include <QSvgRenderer>
 
 #include <algorithm>
+#include <memory>
 
 using namespace GlyphWorkers;
 
 namespace {
+
+// Whether the glyph `id` of the note font carries marks of its own beside
+// the note name.
+bool hasMarks(const std::shared_ptr<QSvgRenderer> &font, const QString &id)
+{
+    return font && font->elementExists(id + QLatin1String(".mark"));
+}
 
 bool isPlucked(const Note *note)
 {
@@ -215,6 +224,10 @@ QStringList Score::addChordGlyphs(Measure *measure, int part, int voice, int not
         double along = isIkuta(notation) ? getNoteWidthAtTime(part, measure, note, onset)
                                          : getNoteWidth(part, note->noteType);
         double across = squeezeRatio(measure, part, voice, c);
+        // A name with marks beside it (meri, kari, dai-kan) is not made
+        // narrower than it is tall: its small marks would no longer read.
+        if (hasMarks(parts.at(part)->noteFontRenderer, id))
+            along = std::max(along, across);
         const int kind = k > 0 ? AlignOverlay : note->tremoloType == 2 ? AlignFollowing : AlignTime;
         int mode = 0;
         if (notation == NotationStyle::TozanTrad && isMeriNote(note->noteName) &&

@@ -2,6 +2,7 @@
 
 #include "layout/alignitem.h"
 #include "layout/timeitem.h"
+#include "model/glyphitem.h"
 #include "model/measure.h"
 #include "model/mepart.h"
 #include "model/page.h"
@@ -12,6 +13,7 @@
 
 #include <QDebug>
 #include <QGraphicsItem>
+#include <QSvgRenderer>
 #include <QTransform>
 
 #include <algorithm>
@@ -24,6 +26,9 @@ namespace {
 
 // Least air between the ink of two glyphs of one voice, mm.
 constexpr double glyphAir = 0.3;
+// The smallest a mark beside a note name is drawn, mm: below it a 中 or
+// 大 no longer reads.
+constexpr double legibleMark = 1.5;
 
 // A ratio whose denominator is no length at all (an empty list, a measure
 // of zero extent) leaves things as they are instead of producing NaN or
@@ -31,6 +36,40 @@ constexpr double glyphAir = 0.3;
 double safeRatio(double numerator, double denominator)
 {
     return denominator > 0.0 ? numerator / denominator : 1.0;
+}
+
+// Shares `inner` among stretches in proportion to their least need, each
+// kept at its floor at least: a stretch the share leaves below its floor is
+// held there, and the others share what is left. Each round holds at least
+// one more, so this ends.
+void holdFloors(std::vector<double> &fitted, const std::vector<double> &least,
+                const std::vector<double> &floor, double inner)
+{
+    const size_t gaps = fitted.size();
+    std::vector<bool> held(gaps, false);
+    for (size_t round = 0; round <= gaps; ++round) {
+        double heldSum = 0.0;
+        double freeLeast = 0.0;
+        for (size_t i = 0; i < gaps; ++i) {
+            if (held[i])
+                heldSum += floor[i];
+            else
+                freeLeast += least[i];
+        }
+        const double share = safeRatio(std::max(0.0, inner - heldSum), freeLeast);
+        bool more = false;
+        for (size_t i = 0; i < gaps; ++i) {
+            if (!held[i] && least[i] * share < floor[i]) {
+                held[i] = true;
+                more = true;
+            }
+        }
+        if (!more) {
+            for (size_t i = 0; i < gaps; ++i)
+                fitted[i] = held[i] ? floor[i] : least[i] * share;
+            return;
+        }
+    }
 }
 
 int tickLevelOf(int tick, int beats, int beatType)
@@ -298,6 +337,7 @@ void Aligner::alignTics(Measure *measure)
 {
     m_places.clear();
     m_leastAt.clear();
+    m_needs.clear();
     m_fittedAt.clear();
     const double voices = voiceWidths(measure);
     const double ticks = tickPositions(measure);
@@ -335,7 +375,7 @@ void Aligner::fitToWidth(double targetLength)
         squeezed = inner < m_leastAt.back() - 1e-9;
         glyphFactor = squeezed ? safeRatio(std::max(0.0, inner), m_leastAt.back()) : 1.0;
         m_scaleRatio = squeezed ? glyphFactor : std::max(ratio, 1.0);
-        setGlyphScales(glyphFactor, ratio);
+        setGlyphScales(ratio);
     }
     auto advanceOf = [](const AlignItem *item) { return item->width * item->glyphScale; };
 
@@ -410,7 +450,7 @@ void Aligner::fitToWidth(double targetLength)
     }
 }
 
-void Aligner::setGlyphScales(double least, double ratio)
+void Aligner::setGlyphScales(double ratio)
 {
     std::vector<int> stretchOf;
     for (ItemList *list : std::as_const(itemLists)) {
@@ -423,7 +463,9 @@ void Aligner::setGlyphScales(double least, double ratio)
             if (need.need <= 0.0)
                 continue;
             const double room = fittedOffset(need.to, ratio) - fittedOffset(need.from, ratio);
-            scales[size_t(j)] = std::clamp(room / need.need, std::min(least, 1.0), 1.0);
+            // A stretch whose neighbours keep their marks legible may
+            // have less than the measure's share: its glyphs shrink more.
+            scales[size_t(j)] = std::clamp(room / need.need, 0.01, 1.0);
         }
         for (int i = 0; i < list->size(); ++i) {
             const int j = stretchOf[size_t(i)];
@@ -436,6 +478,7 @@ void Aligner::setRoomNeeds(const QList<RoomNeed> &needs)
 {
     m_places.clear();
     m_leastAt.clear();
+    m_needs.clear();
     m_fittedAt.clear();
     const double inner = std::max(0.0, m_width - m_headWidth - m_padWidth);
     constexpr double same = 1e-6; // places nearer than this are one
@@ -475,6 +518,12 @@ void Aligner::setRoomNeeds(const QList<RoomNeed> &needs)
         }
         m_leastAt[j] = least;
     }
+    // Kept by their places' indices, for the fit.
+    for (RoomNeed &need : valid) {
+        need.from = indexOf(need.from);
+        need.to = indexOf(need.to);
+    }
+    m_needs = valid;
 }
 
 double Aligner::leastWidth() const
@@ -500,6 +549,8 @@ void Aligner::fitPlaces(double inner)
         for (size_t i = 0; i < gaps; ++i)
             fitted[i] = leastSum > 0.0 ? least[i] * inner / leastSum
                                        : natural[i] * safeRatio(inner, naturalSum);
+        if (leastSum > 0.0)
+            shareShortRoom(fitted, least, inner);
     } else {
         // One ratio r for the natural distances, a stretch whose need is
         // more than r times its distance held at its need: the stretches
@@ -593,6 +644,7 @@ QList<RoomNeed> Aligner::listGlyphNeeds(const ItemList &list, std::vector<int> *
     double reach = 0.0;
     double held = 0.0;
     double previousStart = 0.0;
+    double legible = 0.0; // the largest legible scale of the open stretch
     for (int i = 0; i < list.size(); ++i) {
         const AlignItem *item = list.at(i);
         double start = running;
@@ -623,10 +675,11 @@ QList<RoomNeed> Aligner::listGlyphNeeds(const ItemList &list, std::vector<int> *
             if (item->position > place + 1e-6) {
                 // Glyphs of one voice keep air between them, so that a
                 // mark at a glyph's edge never touches the next.
-                needs.append(
-                    {place, item->position, reach + before + (reach > 0.0 ? glyphAir : 0.0)});
+                const double need = reach + before + (reach > 0.0 ? glyphAir : 0.0);
+                needs.append({place, item->position, need, need * legible});
                 place = item->position;
                 reach = 0.0;
+                legible = 0.0;
             }
             held = 0.0;
             start = 0.0;
@@ -638,7 +691,97 @@ QList<RoomNeed> Aligner::listGlyphNeeds(const ItemList &list, std::vector<int> *
             (*stretchOf)[size_t(i)] = int(needs.size());
         previousStart = start;
         reach = std::max({reach, running, start + glyphSpan(item).second});
+        legible = std::max(legible, legibleScale(item));
     }
-    needs.append({place, inner, reach + held});
+    needs.append({place, inner, reach + held, (reach + held) * legible});
     return needs;
+}
+
+double Aligner::legibleScale(const AlignItem *item) const
+{
+    const auto *glyph = dynamic_cast<const GlyphItem *>(item->graphicsItem);
+    const double s = score && score->page ? score->page->scaleFactor : 0.0;
+    if (!glyph || !glyph->renderer() || s <= 0.0 || !glyph->isVisible())
+        return 0.0;
+    // The marks are parts of the glyph named after it: ".mark", ".mark2"...
+    const QTransform t = glyph->transform();
+    const double sx = std::hypot(t.m11(), t.m12()) / s;
+    const double sy = std::hypot(t.m21(), t.m22()) / s;
+    double smallest = 0.0;
+    for (int n = 1; n <= 4; ++n) {
+        const QString id =
+            glyph->elementId() + QStringLiteral(".mark") + (n > 1 ? QString::number(n) : QString());
+        if (!glyph->renderer()->elementExists(id))
+            break;
+        const QRectF box = glyph->renderer()->boundsOnElement(id);
+        // A mark reads by its smaller side, a level stroke such as 一 by
+        // its width alone.
+        const double w = box.width() * sx;
+        const double h = box.height() * sy;
+        const double size = std::min(w, h) > 0.4 * std::max(w, h) ? std::min(w, h) : std::max(w, h);
+        if (size > 0.0 && (smallest <= 0.0 || size < smallest))
+            smallest = size;
+    }
+    return smallest > 0.0 ? std::min(1.0, legibleMark / smallest) : 0.0;
+}
+
+void Aligner::shareShortRoom(std::vector<double> &fitted, const std::vector<double> &least,
+                             double inner) const
+{
+    // Each gap's floor: the largest share of a floor laid over it, spread
+    // over the gaps of its need by their least.
+    const size_t gaps = fitted.size();
+    std::vector<double> floor(gaps, 0.0);
+    double floorSum = 0.0;
+    for (const RoomNeed &need : m_needs) {
+        if (need.floor <= 0.0)
+            continue;
+        const size_t from = size_t(need.from);
+        const size_t to = size_t(need.to);
+        double span = 0.0;
+        for (size_t i = from; i < to; ++i)
+            span += least[i];
+        for (size_t i = from; i < to; ++i)
+            floor[i] = std::max(floor[i], need.floor * safeRatio(least[i], span));
+    }
+    for (size_t i = 0; i < gaps; ++i) {
+        floor[i] = std::min(floor[i], least[i]);
+        floorSum += floor[i];
+    }
+    if (floorSum <= 0.0 || floorSum >= inner)
+        return;
+    // A need its share gave all it asks keeps it: a resting part beside
+    // the busy one is not squeezed for the busy one's marks. The other
+    // stretches give up at most a fifth of their share, so that what is
+    // set beside their glyphs still has room; the floors are met as far
+    // as that allows.
+    const auto roomOf = [](const std::vector<double> &room, const RoomNeed &need) {
+        double sum = 0.0;
+        for (size_t i = size_t(need.from); i < size_t(need.to); ++i)
+            sum += room[i];
+        return sum;
+    };
+    const auto keeps = [&](const std::vector<double> &raised) {
+        for (size_t i = 0; i < gaps; ++i) {
+            if (floor[i] <= 0.0 && raised[i] < 0.8 * fitted[i] - 1e-9)
+                return false;
+        }
+        for (const RoomNeed &need : m_needs) {
+            if (need.floor <= 0.0 && roomOf(fitted, need) >= need.need - 1e-6 &&
+                roomOf(raised, need) < need.need - 1e-6)
+                return false;
+        }
+        return true;
+    };
+    for (const double part : {1.0, 0.75, 0.5, 0.25}) {
+        std::vector<double> partial(gaps);
+        for (size_t i = 0; i < gaps; ++i)
+            partial[i] = std::max(0.0, fitted[i] + part * (floor[i] - fitted[i]));
+        std::vector<double> raised = fitted;
+        holdFloors(raised, least, partial, inner);
+        if (keeps(raised)) {
+            fitted = raised;
+            return;
+        }
+    }
 }

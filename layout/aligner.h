@@ -26,6 +26,9 @@ struct RoomNeed
     double from = 0.0;
     double to = 0.0;
     double need = 0.0;
+    // The least room in which its glyphs still read (the small marks of a
+    // compound note name); 0 where they may shrink with the measure.
+    double floor = 0.0;
 };
 
 class Aligner : public QObject
@@ -95,6 +98,9 @@ private:
     // from the first, one each; empty without room needs.
     std::vector<double> m_places;
     std::vector<double> m_leastAt;
+    // The needs the places were made from, `from` and `to` as indices of
+    // m_places.
+    QList<RoomNeed> m_needs;
     // The fitted distance from the first place of each place in the last
     // fit.
     std::vector<double> m_fittedAt;
@@ -105,9 +111,17 @@ private:
     // belongs to (-1 for an item centred in the measure).
     QList<RoomNeed> listGlyphNeeds(const ItemList &list, std::vector<int> *stretchOf) const;
     // Each squeezed item's glyph scale after fitPlaces(): the room its
-    // stretch was given over what its glyphs need, never below `least`.
-    void setGlyphScales(double least, double ratio);
+    // stretch was given over what its glyphs need, never above 1.
+    void setGlyphScales(double ratio);
+    // The least scale at which the marks of the item's glyph stay
+    // legible; 0 for a glyph without marks.
+    double legibleScale(const AlignItem *item) const;
     void fitPlaces(double inner);
+    // Where the measure is too short for its needs: the stretches' room
+    // in proportion to their least, raised to the floors of the needs
+    // with marks where that squeezes no need more than its own notes ask.
+    void shareShortRoom(std::vector<double> &fitted, const std::vector<double> &least,
+                        double inner) const;
 
     double m_headWidth = 0.0;  // clef, key and time-signature area before the first item
     double m_signatureX = 0.0; // where the next header symbol is drawn

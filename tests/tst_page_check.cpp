@@ -147,7 +147,7 @@ const QList<OpenFault> &openFaults()
          "in this koto style the lyric band of a narrowed line of sixteenths stands about "
          "halfway between its row and the next"},
         {F::LyricNearerOtherRow, F::Lyric,
-         "^(kana16 s([0-8]|1[013]) h|romaji16 s([0-9]|1[013]) h)$",
+         "^(kana16 s([0-8]|1[013]) h|romaji16 s([2-689]|1[013]) h)$",
          "the lyric band is measured on the glyphs at full size: in a narrowed line they are "
          "drawn smaller, and the second of two stacked syllable lines stands nearer the next "
          "row than its own shrunken notes"},

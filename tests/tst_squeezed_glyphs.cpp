@@ -5,6 +5,7 @@
 // directions, beside the same quartet with one measure a line, where
 // nothing is narrowed. Each note's glyphs are measured as the scene shows
 // them.
+#include "model/glyphitem.h"
 #include "model/itemtags.h"
 #include "model/page.h"
 #include "model/score.h"
@@ -13,6 +14,7 @@
 #include "view/scene.h"
 
 #include <QGraphicsItem>
+#include <QSvgRenderer>
 #include <QtTest>
 
 #include <map>
@@ -81,6 +83,8 @@ class TestSqueezedGlyphs : public QObject
 private slots:
     void squeezedNotesKeepTheirShape_data();
     void squeezedNotesKeepTheirShape();
+    void compoundMarksStayLegible_data();
+    void compoundMarksStayLegible();
 };
 
 void TestSqueezedGlyphs::squeezedNotesKeepTheirShape_data()
@@ -118,11 +122,11 @@ void TestSqueezedGlyphs::squeezedNotesKeepTheirShape()
         if (std::get<1>(key) == 0) {
             // The busy part: smaller, perhaps, but in proportion.
             ++busy;
-            const double along = horizontal ? narrowBox.width() / box.width()
-                                            : narrowBox.height() / box.height();
+            const double along =
+                horizontal ? narrowBox.width() / box.width() : narrowBox.height() / box.height();
             smaller += along < 0.9;
-            const double shape = (narrowBox.width() / narrowBox.height()) /
-                                 (box.width() / box.height());
+            const double shape =
+                (narrowBox.width() / narrowBox.height()) / (box.width() / box.height());
             if (std::abs(shape - 1.0) > 0.15)
                 faults.append(QStringLiteral("%1: width/height %2 of the unsqueezed glyph's")
                                   .arg(keyText(key))
@@ -145,8 +149,77 @@ void TestSqueezedGlyphs::squeezedNotesKeepTheirShape()
     // The four measures a line do narrow the busy part, except in staff
     // notation written vertically, whose long columns hold them at size.
     if (style != 12 || horizontal)
-        QVERIFY2(smaller > busy / 2,
-                 qPrintable(QStringLiteral("%1 of %2").arg(smaller).arg(busy)));
+        QVERIFY2(smaller > busy / 2, qPrintable(QStringLiteral("%1 of %2").arg(smaller).arg(busy)));
+    QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral("%1 faults:\n").arg(faults.size()) +
+                                          faults.mid(0, 12).join(QLatin1Char('\n'))));
+}
+
+void TestSqueezedGlyphs::compoundMarksStayLegible_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<bool>("horizontal");
+    QTest::addColumn<int>("measuresPerLine");
+    for (int style : {2, 3}) {
+        // Four measures a column narrow the busy part's sixteenths; one
+        // measure a line leaves them at size.
+        QTest::addRow("s%d v, 4 a line", style) << style << false << 4;
+        QTest::addRow("s%d h, 1 a line", style) << style << true << 1;
+    }
+}
+
+// The marks beside a compound note name (the 中 and メ of ツ中メ) stay at
+// least 1.5 mm wide and tall, the compound in the proportions of its
+// glyph, and its ink touches no other note's glyph.
+void TestSqueezedGlyphs::compoundMarksStayLegible()
+{
+    QFETCH(int, style);
+    QFETCH(bool, horizontal);
+    QFETCH(int, measuresPerLine);
+    const std::unique_ptr<Score> score = generated(style, horizontal, measuresPerLine);
+    QVERIFY(score);
+    const double s = score->page->scaleFactor;
+    QList<const GlyphItem *> compounds;
+    QList<const GlyphItem *> notes;
+    for (const QGraphicsItem *item : score->scene->items()) {
+        const auto *glyph = dynamic_cast<const GlyphItem *>(item);
+        if (!glyph || !item->isVisible() || itemTag(item, TagType) != NoteItem)
+            continue;
+        notes.append(glyph);
+        if (glyph->elementId().contains(QLatin1String("ChuMeri")))
+            compounds.append(glyph);
+    }
+    QVERIFY(!compounds.isEmpty());
+    const auto ink = [](const GlyphItem *glyph) {
+        return glyph->sceneTransform().mapRect(glyph->inkRect());
+    };
+    QStringList faults;
+    double smallest = 1e9;
+    for (const GlyphItem *glyph : std::as_const(compounds)) {
+        const QTransform t = glyph->sceneTransform();
+        for (const char *mark : {".mark", ".mark2"}) {
+            const QRectF box =
+                glyph->renderer()->boundsOnElement(glyph->elementId() + QLatin1String(mark));
+            const double w = box.width() * t.m11() / s;
+            const double h = box.height() * t.m22() / s;
+            smallest = std::min({smallest, w, h});
+            // To a hundredth of a millimetre.
+            if (w < 1.49 || h < 1.49)
+                faults << QStringLiteral("%1%2 drawn %3 x %4 mm")
+                              .arg(glyph->elementId(), QLatin1String(mark))
+                              .arg(w, 0, 'f', 2)
+                              .arg(h, 0, 'f', 2);
+        }
+        if (std::abs(t.m11() / t.m22() - 1.0) > 0.01)
+            faults << QStringLiteral("%1 drawn %2 wide for its height")
+                          .arg(glyph->elementId())
+                          .arg(t.m11() / t.m22(), 0, 'f', 2);
+        for (const GlyphItem *other : std::as_const(notes)) {
+            if (other != glyph && ink(other).intersects(ink(glyph)))
+                faults
+                    << QStringLiteral("%1 touches %2").arg(glyph->elementId(), other->elementId());
+        }
+    }
+    qInfo() << compounds.size() << "compound names; the smallest mark is" << smallest << "mm";
     QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral("%1 faults:\n").arg(faults.size()) +
                                           faults.mid(0, 12).join(QLatin1Char('\n'))));
 }
