@@ -78,8 +78,8 @@ bool canReplace(const QString &path, QString &error)
     // right to write away is kept all the same.
     if (target.exists() &&
         (!target.isWritable() || !(target.permissions() & QFileDevice::WriteOwner))) {
-        error = QCoreApplication::translate("SafeWrite", "Existing file %1 is not writable")
-                    .arg(path);
+        error =
+            QCoreApplication::translate("SafeWrite", "Existing file %1 is not writable").arg(path);
         return false;
     }
     return true;
@@ -120,9 +120,9 @@ bool FileSet::add(const QString &path, const QByteArray &bytes, QString &error)
     if (!canReplace(path, error))
         return false;
     const QFileInfo target(path);
-    auto file = std::make_unique<UnbufferedTemporaryFile>(
-        target.absolutePath() + QStringLiteral("/.") + target.fileName() +
-        QStringLiteral(".XXXXXX"));
+    auto file =
+        std::make_unique<UnbufferedTemporaryFile>(target.absolutePath() + QStringLiteral("/.") +
+                                                  target.fileName() + QStringLiteral(".XXXXXX"));
     if (!file->openUnbuffered()) {
         error = file->errorString();
         return false;
@@ -155,8 +155,8 @@ bool FileSet::commit(QString &error, QString &failedPath)
         std::error_code failure;
         error = replaceFaultHook() ? replaceFaultHook()(staged.target) : QString();
         if (error.isEmpty()) {
-            std::filesystem::rename(nativePath(staged.file->fileName()),
-                                    nativePath(staged.target), failure);
+            std::filesystem::rename(nativePath(staged.file->fileName()), nativePath(staged.target),
+                                    failure);
             if (failure)
                 error = QString::fromStdString(failure.message());
         }

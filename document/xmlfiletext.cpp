@@ -62,7 +62,7 @@ int utf8SequenceAt(const uchar *p, qsizetype i, qsizetype n)
 
 struct Utf8Scan
 {
-    qsizetype firstBad = -1; // offset of the first byte that is no UTF-8
+    qsizetype firstBad = -1;   // offset of the first byte that is no UTF-8
     bool hasSequences = false; // at least one valid character of several bytes
 };
 
@@ -195,7 +195,7 @@ QString likelyEncoding(const QByteArray &bytes, const Utf8Scan &scan)
     return QStringLiteral("ISO-8859-1");
 }
 
-// What to do about bytes that are not `encoding`, given the likely one.
+// What to do about the file, given the encoding it `likely` is (none: a mix).
 QString advice(const QString &likely)
 {
     if (likely.isEmpty())
@@ -213,9 +213,10 @@ QString utf8Fault(const QByteArray &file)
     const QByteArray bytes = file.startsWith("\xef\xbb\xbf") ? file.mid(3) : file;
     const Utf8Scan scan = scanUtf8(bytes);
     const qsizetype bad = scan.firstBad < 0 ? 0 : scan.firstBad;
+    const uint byte = bad < bytes.size() ? uchar(bytes.at(bad)) : 0;
     return tr("%1: the byte 0x%2 is not valid UTF-8; %3")
         .arg(placeOfByte(bytes, bad))
-        .arg(QString::number(uint(uchar(bytes.isEmpty() ? 0 : bytes.at(bad))), 16).toUpper().rightJustified(2, u'0'))
+        .arg(QString::number(byte, 16).toUpper().rightJustified(2, u'0'))
         .arg(advice(likelyEncoding(bytes, scan)));
 }
 
@@ -254,11 +255,11 @@ std::optional<QString> decode(const QByteArray &bytes, QString *fault)
         QStringDecoder decoder(*marked);
         QString text = decoder.decode(bytes);
         if (decoder.hasError()) {
-            return refuse(fault, tr("%1: the file is not valid %2, the encoding its first bytes "
-                                    "announce")
-                                     .arg(placeOfFirstSubstitute(text),
-                                          QString::fromLatin1(QStringConverter::nameForEncoding(
-                                              *marked))));
+            return refuse(
+                fault, tr("%1: the file is not valid %2, the encoding its first bytes "
+                          "announce")
+                           .arg(placeOfFirstSubstitute(text),
+                                QString::fromLatin1(QStringConverter::nameForEncoding(*marked))));
         }
         return text;
     }
@@ -281,7 +282,7 @@ std::optional<QString> decode(const QByteArray &bytes, QString *fault)
     }
     QStringDecoder decoder(declared.toLatin1().constData());
     if (!decoder.isValid() || QStringConverter::encodingForName(declared.toLatin1().constData()) ==
-            QStringConverter::Utf8)
+                                  QStringConverter::Utf8)
         return decodeUtf8(bytes, fault);
     QString text = decoder.decode(bytes);
     if (decoder.hasError()) {

@@ -363,16 +363,18 @@ void TestExport::svgPageSetIsCheckedWhole_data()
 {
     QTest::addColumn<QString>("fault");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("read-only page 2") << "read-only" << "Existing file %1 is not writable";
-    QTest::newRow("folder named like page 3") << "folder" << "Filename refers to a directory";
+    QTest::newRow("read-only page 2") << "read-only"
+                                      << "Existing file %1 is not writable";
+    QTest::newRow("folder named like page 3") << "folder"
+                                              << "Filename refers to a directory";
     // The folder comes while the pages are written: the set is looked at
     // again before any page is replaced.
-    QTest::newRow("folder made while the pages are written")
-        << "late folder" << "Filename refers to a directory";
+    QTest::newRow("folder made while the pages are written") << "late folder"
+                                                             << "Filename refers to a directory";
     // Pages 1 and 2 are replaced already when page 3 fails: they are put
     // back.
-    QTest::newRow("page 3 fails to take its place")
-        << "late failure" << "No space left on device";
+    QTest::newRow("page 3 fails to take its place") << "late failure"
+                                                    << "No space left on device";
 }
 
 // A page that may not or cannot be replaced refuses the export with one
@@ -428,8 +430,9 @@ void TestExport::svgPageSetIsCheckedWhole()
     QVERIFY(!written);
     const QStringList warnings = TestSupport::prompter().texts();
     QCOMPARE(warnings.size(), 1);
-    QCOMPARE(warnings.first(), QStringLiteral("Can't write file (%1)!:\n%2.")
-                                   .arg(failingPath, reason.arg(failingPath)));
+    QCOMPARE(
+        warnings.first(),
+        QStringLiteral("Can't write file (%1)!:\n%2.").arg(failingPath, reason.arg(failingPath)));
     // The test's hook made page 3 a folder.
     if (fault == QLatin1String("late folder"))
         before.remove(songPage(3));
@@ -462,9 +465,9 @@ void TestExport::readOnlyFilesAreRefused()
     QCOMPARE(warnings.size(), names.size());
     for (int i = 0; i < names.size(); ++i) {
         const QString path = dir.filePath(names.at(i));
-        QCOMPARE(warnings.at(i),
-                 QStringLiteral("Can't write file (%1)!:\nExisting file %1 is not writable.")
-                     .arg(path));
+        QCOMPARE(
+            warnings.at(i),
+            QStringLiteral("Can't write file (%1)!:\nExisting file %1 is not writable.").arg(path));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("kept\n"));

@@ -498,8 +498,7 @@ void TestLoading::longTextsAreCutAtACharacter_data()
     // and its accent.
     QTest::newRow("surrogate pair") << xs + QStringLiteral("\U0001F600tail") << limit - 1;
     QTest::newRow("combining mark") << xs + QStringLiteral("e\u0301tail") << limit - 1;
-    QTest::newRow("one emoji repeated")
-        << QStringLiteral("\U0001F600").repeated(limit) << limit;
+    QTest::newRow("one emoji repeated") << QStringLiteral("\U0001F600").repeated(limit) << limit;
     // Five units a cluster: the limit falls one unit into the 820th.
     QTest::newRow("joined emoji repeated")
         << QStringLiteral("\U0001F469\u200D\U0001F4BB").repeated(limit / 4) << limit - 1;
@@ -524,7 +523,8 @@ void TestLoading::longTextsAreCutAtACharacter()
     score->musicXmlFilePath = QStringLiteral("/tmp/long.musicxml");
     QVERIFY(load(*score, document).has_value());
     const QString expected = text.left(kept);
-    const Lyrics *lyric = score->measures.at(0)->parts.at(0)->voices.at(0)->notes.at(0)->lyrics.value(0);
+    const Lyrics *lyric =
+        score->measures.at(0)->parts.at(0)->voices.at(0)->notes.at(0)->lyrics.value(0);
     QVERIFY(lyric);
     QCOMPARE(lyric->text.size(), expected.size());
     QCOMPARE(lyric->text, expected);

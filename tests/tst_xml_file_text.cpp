@@ -88,29 +88,39 @@ void TestXmlFileText::refusal_data()
     const QByteArray head("<?xml version=\"1.0\"?>\n<a>\n");
     QTest::newRow("Shift_JIS without declaration")
         << head + "  <b>\x8e\xda\x94\xaa \x82\xb3\x82\xad\x82\xe7</b>\n</a>"
-        << "line 3, column 6" << "probably Shift_JIS";
+        << "line 3, column 6"
+        << "probably Shift_JIS";
     QTest::newRow("Latin-1 without declaration")
         << QByteArray("<a>\n<t>Fl\xfbte \xe0 bec</t></a>") << "line 2, column 6"
         << "probably ISO-8859-1";
     QTest::newRow("Windows-1252 declared as UTF-8")
-        << QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?><a>\x93" "Caf\xe9\x94</a>")
-        << "line 1, column 42" << "probably Windows-1252";
-    QTest::newRow("0xFF inside an element name")
-        << head + "<me\xff" "asure/></a>" << "line 3, column 4" << "the byte 0xFF";
-    QTest::newRow("0xFF inside an attribute name")
-        << head + "<measure nu\xffmber=\"1\"/></a>" << "line 3, column 12" << "the byte 0xFF";
+        << QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?><a>\x93"
+                      "Caf\xe9\x94</a>")
+        << "line 1, column 42"
+        << "probably Windows-1252";
+    QTest::newRow("0xFF inside an element name") << head + "<me\xff"
+                                                           "asure/></a>"
+                                                 << "line 3, column 4"
+                                                 << "the byte 0xFF";
+    QTest::newRow("0xFF inside an attribute name") << head + "<measure nu\xffmber=\"1\"/></a>"
+                                                   << "line 3, column 12"
+                                                   << "the byte 0xFF";
     QTest::newRow("UTF-8 after its byte-order mark")
-        << QByteArray("\xef\xbb\xbf<a>\xe9</a>") << "line 1, column 4" << "ISO-8859-1";
+        << QByteArray("\xef\xbb\xbf<a>\xe9</a>") << "line 1, column 4"
+        << "ISO-8859-1";
     // UTF-8, Latin-1 and Shift_JIS in one file: no one encoding reads it.
     QTest::newRow("three encodings mixed")
         << head + "<b>\xe5\xb0\xba\xe5\x85\xab</b>\n<c>Caf\xe9 </c>\n<d>\x8e\xda\x94\xaa</d></a>"
-        << "line 4, column 7" << "parts of the file are UTF-8";
+        << "line 4, column 7"
+        << "parts of the file are UTF-8";
     QTest::newRow("Shift_JIS declared, a byte cut off")
         << QByteArray("<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\n<a>\x8e\xda\x94</a>")
-        << "line 2, column 5" << "not valid Shift_JIS";
+        << "line 2, column 5"
+        << "not valid Shift_JIS";
     QTest::newRow("UTF-16 declared on UTF-8 bytes")
         << QByteArray("<?xml version=\"1.0\" encoding=\"UTF-16\"?><a>\xe5\xb0\xba</a>")
-        << "line 1, column 31" << "declares the encoding UTF-16, but its bytes";
+        << "line 1, column 31"
+        << "declares the encoding UTF-16, but its bytes";
 }
 
 void TestXmlFileText::refusal()
