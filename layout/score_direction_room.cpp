@@ -52,6 +52,9 @@ constexpr double directionGap = 0.3;
 constexpr int settleSteps = 8;
 // Between a text and a bar line or repeat sign it keeps clear of, mm.
 constexpr double barAir = 0.5;
+// Between two texts side by side along the line, mm, besides the air of a
+// text: less reads as one text.
+constexpr double textSpace = 0.5;
 
 // Where the stage that starts at displayed measure `first` ends along the
 // reading direction, mm.
@@ -100,10 +103,14 @@ QList<QRectF> noteGlyphBoxes(const Measure *measure, int part, double s)
     }
     for (const QRectF &beam : measure->looseInkBoxes.value(part))
         boxes.append(beam.adjusted(-grow, -grow, grow, grow));
-    // The marks at the notes (accents, staccato dots) are ink of theirs;
-    // slurs, ties and wavy lines are paths, counted in pieces above.
+    // The marks at the notes (accents, staccato dots, octave marks) are
+    // ink of theirs; slurs, ties and wavy lines are paths, counted in
+    // pieces above.
     for (const Voice *voice : measure->parts.at(part)->voices) {
         for (const Note *note : voice->notes) {
+            const QGraphicsItem *octave = note->octaveInstItem;
+            if (octave && octave->isVisible() && octave->scene())
+                boxes.append(octave->sceneBoundingRect());
             for (const Notation *notation : note->notations) {
                 const QGraphicsItem *mark = notation->item;
                 if (mark && mark->isVisible() && mark->scene() &&
@@ -494,7 +501,8 @@ std::pair<double, double> Score::directionBandsOf(int part, int first, int last)
     // of one line that finds no room across moves along past the notes
     // instead, which only the drawn page shows; a block of several lines
     // cannot, and the row grows for it. Nor can a tempo mark, which keeps
-    // to its measure, clear of the bar line.
+    // to its measure, clear of the bar line, nor a text before a repeat
+    // sign.
     const int staff = staffNotation ? 0 : -1;
     // Nor can a text over the rhythm dots of Kinko notes, which spread over
     // the whole measure.
@@ -517,7 +525,7 @@ std::pair<double, double> Score::directionBandsOf(int part, int first, int last)
                 // The offset drawing gives it: above the notes when negative.
                 setDefaultItemOffset(direction);
                 if (!staffNotation && !rhythmDots && direction->kind != Metronome &&
-                    !isBlockOfLines(shown, index))
+                    !isBlockOfLines(shown, index) && !repeatSignAtEnd(measure))
                     continue;
                 // As drawn: a tempo mark's note character may come from a
                 // font of a taller line than the letters.
@@ -753,8 +761,28 @@ QPointF Score::measureLevelShiftIntoStage(const QGraphicsItem *item, int measure
     return shift;
 }
 
+namespace {
+
+// The boxes of texts already placed, grown along the line (`horizontal`:
+// along x) so that a text moved past them keeps a space from them.
+QList<QRectF> spacedAlong(const QList<QRectF> &texts, bool horizontal, double space)
+{
+    QList<QRectF> spaced;
+    spaced.reserve(texts.size());
+    for (const QRectF &box : texts)
+        spaced.append(horizontal ? box.adjusted(-space, 0.0, space, 0.0)
+                                 : box.adjusted(0.0, -space, 0.0, space));
+    return spaced;
+}
+
+} // namespace
+
 void Score::settleDirectionTexts()
 {
+    const double space = (textSpace + touchMm) * page->scaleFactor;
+    const auto spaced = [this, space](const QList<QRectF> &texts) {
+        return spacedAlong(texts, page->horizontal, space);
+    };
     // Per part, the texts settled so far on the stage and the stage's note
     // glyphs: a text may reach into the next measure.
     QList<QList<QRectF>> settled(parts.size());
@@ -803,7 +831,7 @@ void Score::settleDirectionTexts()
                         // Texts side by side along the line: a later one
                         // moves on past the one before it, and past the
                         // notes it then meets.
-                        moveAlongPast(item, placed + notes, stageEnd);
+                        moveAlongPast(item, spaced(placed) + notes, stageEnd);
                         if (kind != Dynamics)
                             keepTextBeforeBar(item, measure, p, direction, signs, placed + notes);
                     } else if (!direction->moved && isRepeatGlyph(kind)) {

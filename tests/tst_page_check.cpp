@@ -8,7 +8,9 @@
 // another) and small fixtures of texts and signs (words of two lines,
 // music signs in words, five metronome marks in a measure, hairpins meeting
 // dynamics, two words at one beat, words in a short measure before a
-// repeat, tempo marks over accented high notes, a viola part in alto clef), a string quartet of one busy part
+// repeat, tempo marks over accented high notes, a viola part in alto clef;
+// those of texts also in lines of as many measures as fit), a string
+// quartet of one busy part
 // and three resting ones and 120 measures (line starts numbered with one,
 // two and three digits) in every notation style and both writing
 // directions, and forty measures with a page break after the eighth. Each
@@ -186,11 +188,26 @@ void TestPageCheck::pageIsClean_data()
     QTest::addColumn<bool>("horizontal");
     QTest::addColumn<bool>("stageLines");
     QTest::addColumn<int>("pageBreakAfter"); // a measure number, 0 for none
-    for (const Source &source : sources()) {
+    // Lines of as many measures as fit, each at its own length: a short
+    // measure stays short, and its texts find no room but their own.
+    QTest::addColumn<bool>("fittedLines");
+    const QList<Source> all = sources();
+    for (const Source &source : all) {
         for (int style = 0; style < styleCount; ++style) {
             for (bool horizontal : {true, false}) {
                 QTest::addRow("%s s%d %s", source.name, style, horizontal ? "h" : "v")
-                    << source.path << style << horizontal << true << 0;
+                    << source.path << style << horizontal << true << 0 << false;
+            }
+        }
+    }
+    for (const char *name : {"onebeat", "repeat", "tempo5", "accents"}) {
+        const auto source = std::find_if(all.cbegin(), all.cend(), [name](const Source &s) {
+            return qstrcmp(s.name, name) == 0;
+        });
+        for (int style = 0; style < styleCount; ++style) {
+            for (bool horizontal : {true, false}) {
+                QTest::addRow("%s fitted s%d %s", name, style, horizontal ? "h" : "v")
+                    << source->path << style << horizontal << true << 0 << true;
             }
         }
     }
@@ -199,7 +216,7 @@ void TestPageCheck::pageIsClean_data()
     for (bool horizontal : {true, false}) {
         for (bool stageLines : {true, false}) {
             QTest::addRow("forty %s %s", horizontal ? "h" : "v", stageLines ? "lines" : "gaps")
-                << forty << 0 << horizontal << stageLines << 8;
+                << forty << 0 << horizontal << stageLines << 8 << false;
         }
     }
 }
@@ -211,6 +228,7 @@ void TestPageCheck::pageIsClean()
     QFETCH(bool, horizontal);
     QFETCH(bool, stageLines);
     QFETCH(int, pageBreakAfter);
+    QFETCH(bool, fittedLines);
 
     Score score(QStringLiteral("test"), 1, false);
     QVERIFY(score.readMusicXmlFile(path));
@@ -219,6 +237,10 @@ void TestPageCheck::pageIsClean()
     score.page->horizontal = horizontal;
     score.page->setPaperSize();
     score.page->drawStageLine = stageLines;
+    if (fittedLines) {
+        score.page->measurePerLine = 0;
+        score.page->measureEqualLength = false;
+    }
     if (pageBreakAfter > 0)
         score.measures.at(pageBreakAfter - 1)->userBreakType = 2;
     score.cleanOutput = true;

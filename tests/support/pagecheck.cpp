@@ -563,8 +563,7 @@ void checkCollisions(const QList<Box> &boxes, bool horizontal, double space, dou
             if (i == j || a.page != b.page)
                 continue;
             if (b.category == Category::NoteGlyph || b.category == Category::NotePart ||
-                (b.category == Category::NoteMark &&
-                 a.directionKind == DirectionKind::Metronome)) {
+                (b.category == Category::NoteMark && a.directionKind == DirectionKind::Metronome)) {
                 if (overlaps(a.rect, b.rect, tolerance))
                     out.append(finding(PageFinding::TextOverNote, a, &b));
             } else if (isText(b.category)) {
