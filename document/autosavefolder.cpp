@@ -122,6 +122,11 @@ QString instanceKey()
     return held.ownKey;
 }
 
+bool instanceBegun()
+{
+    return !locks().ownKey.isEmpty();
+}
+
 QString fileName(const QString &baseName, int scoreNumber)
 {
     return baseName + QLatin1Char('_') + QString::number(scoreNumber) + QLatin1Char('-') +

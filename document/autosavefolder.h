@@ -34,6 +34,9 @@ QString withoutAutoSaveEnding(const QString &baseName);
 // been emptied meanwhile.
 QString instanceKey();
 
+// True from the first instanceKey() until endInstance().
+bool instanceBegun();
+
 // The autosave file name of score `scoreNumber` whose file is `baseName`.
 QString fileName(const QString &baseName, int scoreNumber);
 

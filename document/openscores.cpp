@@ -47,6 +47,14 @@ QString listPathOf(const QString &key)
 void writeList()
 {
     Held &state = held();
+    // A score that goes after the instance ended (the window closing at
+    // the program's end) begins no new instance only to say so.
+    if (!AutoSaveFolder::instanceBegun()) {
+        if (!state.writtenKey.isEmpty())
+            QFile::remove(listPathOf(state.writtenKey));
+        state.writtenKey.clear();
+        return;
+    }
     const QString key = AutoSaveFolder::instanceKey();
     if (!state.writtenKey.isEmpty() && state.writtenKey != key)
         QFile::remove(listPathOf(state.writtenKey));
@@ -74,6 +82,7 @@ void hold(const void *owner, const QString &path)
     if (path.isEmpty())
         return release(owner);
     held().files[owner] = identityOf(path);
+    AutoSaveFolder::instanceKey();
     writeList();
 }
 

@@ -511,6 +511,19 @@ void TestAutoSaveOwnership::theOpenFilesAreListedWhileOpen()
     QCOMPARE(window.tabWidget->count(), 0);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!QFileInfo::exists(list));
+
+    // The program ends with a score open: its instance ends first, then
+    // the window goes; neither a list nor a new lock is left behind.
+    {
+        MainWindow last;
+        last.openFile2(renamed);
+        QVERIFY(last.currentScore());
+        QVERIFY(QFileInfo::exists(list));
+        AutoSaveFolder::endInstance();
+    }
+    QCOMPARE(QDir(AutoSaveFolder::path())
+                 .entryList({QStringLiteral("*.open"), QStringLiteral("*.lock")}, QDir::Files),
+             QStringList());
 }
 
 VELMORA_TEST_MAIN(TestAutoSaveOwnership)
