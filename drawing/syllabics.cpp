@@ -11,9 +11,11 @@
 
 #include <QDebug>
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QGraphicsLineItem>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -98,6 +100,32 @@ double hyphenDepth(const QGraphicsItem *item, double height)
         return 0.5 * height;
     const QFontMetrics metrics(text->font);
     return (metrics.ascent() - 0.5 * metrics.xHeight()) * height / metrics.height();
+}
+
+// The middle, across the writing, of the ink of a syllable standing upright
+// in vertical writing, scene units. Its box is a full-width character wide
+// and each letter stands at its left, so the box's middle would put a
+// hyphen beside narrow letters rather than on their column.
+double columnMiddle(const QGraphicsItem *item)
+{
+    const double fallback = item->pos().x() + 0.47 * drawnRect(item).width();
+    const auto *text = dynamic_cast<const MyTextItem *>(item);
+    if (!text || !text->vertical)
+        return fallback;
+    const QFontMetricsF metrics(text->font);
+    double left = std::numeric_limits<double>::max();
+    double right = std::numeric_limits<double>::lowest();
+    // Every letter starts at the column's left edge; blanks paint nothing.
+    for (int i = 0; i < text->text.size(); ++i) {
+        const int length = text->text.at(i).isHighSurrogate() && i + 1 < text->text.size() ? 2 : 1;
+        const QRectF ink = metrics.tightBoundingRect(text->text.mid(i, length));
+        i += length - 1;
+        if (ink.isEmpty())
+            continue;
+        left = std::min(left, ink.left());
+        right = std::max(right, ink.right());
+    }
+    return right < left ? fallback : item->pos().x() + 0.5 * (left + right);
 }
 
 } // namespace
@@ -232,13 +260,21 @@ void Syllabics::endSlot(int index, Measure *measure, const QGraphicsItem *endIte
     const bool hyphens = hyphenLength > 0.0;
     if (hyphens)
         along -= margin;
+    // Upright letters: hyphens stand on the letters' column.
+    const bool upright = hyphens && !horizontal && !score->page->rotateLyrics;
+    const double startColumn = upright ? columnMiddle(startItem) : 0.0;
+    const double endColumn = upright ? columnMiddle(endItem) : 0.0;
+    if (upright)
+        across = startColumn;
 
     const QList<Measure *> &measures = score->measures;
     const int a = int(measures.indexOf(slot.startMeasure));
     const int b = int(measures.indexOf(measure));
     // Later pieces stand where the end item stands, carried to their own
     // line when they lie on a line before the end's.
-    const double endAcross = horizontal ? ep.y() + hyphenDepth(endItem, sh) : ep.x() + 0.47 * sw;
+    double endAcross = horizontal ? ep.y() + hyphenDepth(endItem, sh) : ep.x() + 0.47 * sw;
+    if (upright)
+        endAcross = endColumn;
     const int p = int(score->parts.indexOf(part));
     auto acrossOnLineOf = [&](const Measure *m) {
         if (p < 0 || !measure || m->lineIndex == measure->lineIndex)
@@ -272,6 +308,9 @@ void Syllabics::endSlot(int index, Measure *measure, const QGraphicsItem *endIte
     double end = horizontal ? ep.x() - 0.2 * er.height() : ep.y() - 0.1 * er.width();
     if (hyphens) {
         end = horizontal ? ep.x() : ep.y();
+        // One line: the column between the two syllables' letters.
+        if (upright && !broken)
+            across = 0.5 * (startColumn + endColumn);
         if (broken)
             along = std::max(along, end - nearby);
     }
@@ -299,8 +338,10 @@ void Syllabics::syllabicToMeasureEnd(Measure *measure)
         const bool hyphens = hyphenLength > 0.0;
         double along = horizontal ? sp.x() + (hyphens ? 1.0 : 1.2) * sr.width()
                                   : sp.y() + (hyphens ? 1.0 : 1.2) * sr.height();
-        const double across =
+        double across =
             horizontal ? sp.y() + hyphenDepth(startItem, sr.height()) : sp.x() + 0.47 * sr.width();
+        if (hyphens && !horizontal && !score->page->rotateLyrics)
+            across = columnMiddle(startItem);
         // A word no syllable ends keeps one hyphen after its syllable and
         // one at the start of each line it runs on to, never a row of them.
         const double nearby = lineEndReach * hyphenLength;

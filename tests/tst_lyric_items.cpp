@@ -36,7 +36,10 @@
 #include <QGraphicsLineItem>
 #include <QGraphicsPathItem>
 #include <QGraphicsRectItem>
+#include <QImage>
+#include <QPainter>
 #include <QRawFont>
+#include <QStyleOptionGraphicsItem>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -91,6 +94,34 @@ QList<QLineF> sceneLines(const Score &score)
         found.append(QLineF(item->mapToScene(line.p1()), item->mapToScene(line.p2())));
     }
     return found;
+}
+
+// The middle, across the writing, of the ink a syllable written upright
+// in vertical writing paints: the item drawn into an image, scene units.
+double inkMiddleAcross(QGraphicsItem *item)
+{
+    constexpr double zoom = 8.0;
+    const QRectF box = item->boundingRect();
+    QImage image(int(std::ceil(box.width() * zoom)) + 1, int(std::ceil(box.height() * zoom)) + 1,
+                 QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.scale(zoom, zoom);
+    painter.translate(-box.topLeft());
+    const QStyleOptionGraphicsItem option;
+    item->paint(&painter, &option, nullptr);
+    painter.end();
+    int left = image.width();
+    int right = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(image.pixel(x, y)) > 64) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    }
+    return item->x() + box.left() + 0.5 * (left + right + 1) / zoom;
 }
 
 Lyrics *addLyric(Note *note, const QString &text, int number, int syllabic = 0)
@@ -484,6 +515,10 @@ void TestLyricItems::hyphensJoinTheSyllablesOfAWord()
         } else {
             QCOMPARE(l.x1(), l.x2());
             QVERIFY(l.x1() > from->item->x() && l.x1() < from->item->x() + a.width());
+            // On the letters' column, not beside narrow letters.
+            const double column = 0.5 * (inkMiddleAcross(from->item) + inkMiddleAcross(to->item));
+            QVERIFY2(std::abs(l.x1() - column) < 0.08 * height,
+                     qPrintable(QString::number((l.x1() - column) / height)));
         }
     }
 }
