@@ -136,6 +136,27 @@ void Score::appendGlissandoNeeds(const Measure *measure, int partIndex,
     }
 }
 
+double Score::glissandoEntryHead(const Measure *measure) const
+{
+    if (measure->indexInScore() < 1)
+        return 0.0;
+    double head = 0.0;
+    for (int p = 0; p < parts.size() && p < measure->parts.size(); ++p) {
+        const double s = parts.at(p)->noteFontSize;
+        for (const Voice *voice : measure->parts.at(p)->voices) {
+            // The first chord's notes: a line to them comes from the measure
+            // before.
+            for (const Note *note : voice->notes) {
+                if (note != voice->notes.first() && !note->chord)
+                    break;
+                if (note->glissando >= 2 || note->slide >= 2)
+                    head = std::max(head, (entryPad + minEntryRun + glissandoAirAfter) * s);
+            }
+        }
+    }
+    return head;
+}
+
 void Score::addGlissando(Measure *measure, int part, int voice, Note *end, bool wavy)
 {
     GlissandoEnds ends;

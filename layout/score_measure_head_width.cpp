@@ -101,6 +101,14 @@ void Score::calcMeasureHeadWidth(Measure *measure)
                                        opening);
     }
 
+    // A glissando entering the line needs a stroke of its own before its
+    // note, where notations without clef leave only the leading pad.
+    if (startsLine) {
+        const double entering = glissandoEntryHead(measure) + opening;
+        if (entering > measure->aligner->headWidth())
+            measure->aligner->setHeadWidth(entering);
+    }
+
     double tail = style->measureTailingPad;
     if (measure->rightRepeat == 2) {
         tail += repeatWidth(style, unit);

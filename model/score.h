@@ -1278,7 +1278,13 @@ public:
         int subLine = 0; // 1: the second of two stacked lines
         bool omitted = false;
     };
-    enum class LyricSqueeze { None, Smaller, Stacked, LeftOut };
+    enum class LyricSqueeze
+    {
+        None,
+        Smaller,
+        Stacked,
+        LeftOut
+    };
     // Fits the syllables of one voice of a placed measure (its notes'
     // final positions known); genLyricItem draws them by the fit.
     void fitMeasureLyrics(Measure *m, int part, int voice);
@@ -1303,7 +1309,6 @@ private:
     void generateScoreOnce();
 
 public:
-
     // layout/score_lyric_items.cpp: the movable text item of each lyric of
     // a note and the events that draw its hyphens and extender lines
     // (drawing/syllabics.h). `pos` is the final position (mm) of the note's
@@ -1536,6 +1541,10 @@ private:
     // layout/score_glissandi.cpp: what the glissandi and slides of one
     // part's cell need between their notes outside staff notation.
     void appendGlissandoNeeds(const Measure *measure, int partIndex, QList<RoomNeed> &needs) const;
+    // The head (mm) a measure that starts a line needs so that a glissando
+    // or slide entering it from the line before draws a piece of its own
+    // least length before its end note; 0 when none enters.
+    double glissandoEntryHead(const Measure *measure) const;
     // True when a tempo mark or words stands at the start of the measure
     // after `before`, on `side` (-1 above, 1 below) of `staff` of `part`.
     bool textAtMeasureStart(const Measure *before, int part, int side, int staff) const;
