@@ -9,6 +9,8 @@
 #include <QCoreApplication>
 #include <QDomDocument>
 
+#include <algorithm>
+
 namespace {
 
 // Elements and the characters of their texts, walked without recursion.
@@ -57,7 +59,7 @@ qint64 timeTicks(const Measure *measure)
 
 qsizetype elementLimit(qint64 budget)
 {
-    return qsizetype(std::max<qint64>(0, budget - baseBytes) / bytesPerElementRead);
+    return qsizetype(std::max<qint64>(0, budget - readBaseBytes) / bytesPerElementRead);
 }
 
 QList<DomFromText::ElementWeight> readWeights()
@@ -66,11 +68,25 @@ QList<DomFromText::ElementWeight> readWeights()
             {QStringLiteral("note"), extraPerNoteRead}};
 }
 
-qint64 Estimate::bytes() const
+qint64 Estimate::bytes(const Weights &weights) const
 {
-    return baseBytes + elements * bytesPerElement + textCharacters * bytesPerTextCharacter +
-           measures * bytesPerMeasure + measures * parts * bytesPerCell + notes * bytesPerNote +
-           marks * bytesPerMark + ticks * bytesPerTick;
+    return weights.base + elements * weights.element + textCharacters * weights.textCharacter +
+           measures * weights.measure + measures * parts * weights.cell + notes * weights.note +
+           marks * weights.mark + ticks * weights.tick;
+}
+
+qint64 Estimate::bytes(Path path) const
+{
+    switch (path) {
+    case Path::Saving:
+        return bytes(saving);
+    case Path::Pages:
+        // The load's peak, with the document, or the drawing's, without it.
+        return std::max(bytes(loaded), bytes(drawn));
+    case Path::Editing:
+        break;
+    }
+    return bytes(editing);
 }
 
 Estimate of(const QDomDocument &document, const QList<Measure *> &measures)
@@ -100,7 +116,7 @@ qint64 mebibytes(qint64 bytes)
 
 namespace LayoutCost {
 
-QString refusal(const Estimate &estimate, qint64 budget)
+QString refusal(const Estimate &estimate, Path path, qint64 budget)
 {
     return QCoreApplication::translate("Score",
                                        "It is too large to lay out. Measures: %L1, parts: %L2, "
@@ -112,7 +128,7 @@ QString refusal(const Estimate &estimate, qint64 budget)
                .arg(estimate.notes)
                .arg(estimate.marks)
                .arg(estimate.ticks)
-               .arg(mebibytes(estimate.bytes())) +
+               .arg(mebibytes(estimate.bytes(path))) +
            QLatin1Char(' ') + limitText(budget);
 }
 
@@ -124,7 +140,7 @@ QString readRefusal(qsizetype counted, qint64 budget)
                                        "length), and reading it would need about %L2 MB of "
                                        "memory.")
                .arg(counted)
-               .arg(mebibytes(baseBytes + qint64(counted) * bytesPerElementRead)) +
+               .arg(mebibytes(readBaseBytes + qint64(counted) * bytesPerElementRead)) +
            QLatin1Char(' ') + limitText(budget);
 }
 

@@ -1,9 +1,11 @@
 // What a score will cost in memory, in bytes, checked twice while it loads
 // against the memory budget (MemoryBudget): its text before the document
 // is built (elementLimit, counted by DomFromText's streaming pass), and
-// the whole score, laid out and drawn, once its measures are read (of).
+// the whole score, laid out and drawn, once its measures are read (of),
+// for what it is loaded for (Path).
 //
-// The document's elements and texts stay in memory for saving; every
+// The document's elements and texts stay in memory for editing and
+// saving, and until the model is read when only pages are drawn; every
 // measure and every part of it (a measure cell) holds its voices, aligner,
 // bar lines and header; every note, and every mark on it (lyric, notation,
 // fingering, directive, direction), makes scene items and aligned items;
@@ -24,21 +26,52 @@ class Measure;
 
 namespace LayoutCost {
 
-// Bytes each thing costs at the peak of load, layout and PDF export,
-// fitted to the peak resident memory of the command-line renderer on
-// generated scores (realistic ones of 1,000 to 8,000 measures and 4 to 16
-// parts; 200,000 empty or one-rest measures; 3,000 measures of 64 whole
-// notes) and rounded up: the estimate is meant to be a little above the
-// peak (5 to 20 % on these scores).
-constexpr qint64 bytesPerElement = 800;
-constexpr qint64 bytesPerTextCharacter = 10;
-constexpr qint64 bytesPerMeasure = 3600;
-constexpr qint64 bytesPerCell = 4200;
-constexpr qint64 bytesPerNote = 4200;
-constexpr qint64 bytesPerMark = 1600;
-constexpr qint64 bytesPerTick = 180;
-// The program itself, its fonts and an empty scene.
-constexpr qint64 baseBytes = 64LL * 1024 * 1024;
+// What the score is loaded for, which decides what stays in memory with
+// its layout.
+enum class Path : int
+{
+    // The window: the document stays for saving and editing, the scene for
+    // the view.
+    Editing = 0,
+    // The command-line renderer writing a score file or MusicXML: the
+    // document stays, and the export walks it measure by measure.
+    Saving,
+    // The command-line renderer drawing pages only: the document goes once
+    // the model is read, before the layout.
+    Pages,
+};
+
+constexpr qint64 mebibyte = 1024 * 1024;
+
+// Bytes each thing costs, at a peak of the resident memory (the weights
+// fitted by bench/fit-memory.py to the peaks of generated scores: 250 to
+// 8,000 measures of 4 parts, 1,000 measures of 1 to 16 parts, in plain
+// and in realistic music; a piano piece with its last measure copied 1,000
+// and 4,000 times, a string quartet's 16 measures copied to 2,000 and
+// 8,000; 3,000 and 6,000 measures of 64 whole notes; 50,000 and 200,000
+// one-rest measures), and the program itself, its fonts
+// and an empty scene (`base`). Each is a little above its peaks (never
+// below, at most 1.3 times).
+struct Weights
+{
+    qint64 base;
+    qint64 element;
+    qint64 textCharacter;
+    qint64 measure;
+    qint64 cell; // a measure's part
+    qint64 note;
+    qint64 mark;
+    qint64 tick;
+};
+
+// The document and the model, when the load has read every measure.
+constexpr Weights loaded = {35 * mebibyte, 450, 250, 6600, 0, 0, 2000, 0};
+// The model, its layout, scene and pages, once the document is gone.
+constexpr Weights drawn = {49 * mebibyte, 0, 0, 0, 7800, 3300, 4100, 180};
+// Document, model, layout and scene, and the export's or save's writing.
+constexpr Weights saving = {44 * mebibyte, 700, 220, 1800, 7800, 0, 4800, 180};
+// Document, model, layout and scene in the window, with its view.
+constexpr Weights editing = {64 * mebibyte, 630, 220, 3300, 6500, 410, 4300, 180};
 
 // Reading a text costs this much per element (long texts counted by their
 // length), from the text to the model, before the layout (fitted as
@@ -47,6 +80,8 @@ constexpr qint64 baseBytes = 64LL * 1024 * 1024;
 // measure element makes a measure (or a measure's part) with its voices
 // and aligner, and a note element a note: they count for more.
 constexpr qint64 bytesPerElementRead = 700;
+// The program itself, its fonts and an empty scene, as the text is read.
+constexpr qint64 readBaseBytes = 64 * mebibyte;
 constexpr qsizetype extraPerMeasureRead = 8;
 constexpr qsizetype extraPerNoteRead = 4;
 
@@ -68,15 +103,17 @@ struct Estimate
     qint64 notes = 0;
     qint64 marks = 0; // lyrics, notations, fingerings, directives, directions
     qint64 ticks = 0;
-    qint64 bytes() const;
+    // The peak of what `path` holds at once.
+    qint64 bytes(Path path) const;
+    qint64 bytes(const Weights &weights) const;
 };
 
 Estimate of(const QDomDocument &document, const QList<Measure *> &measures);
 
 // The refusal of a score that `estimate` says would need more than
-// `budget` bytes: how large it is, what it would need, the limit and how
-// to raise it.
-QString refusal(const Estimate &estimate, qint64 budget);
+// `budget` bytes on `path`: how large it is, what it would need, the
+// limit and how to raise it.
+QString refusal(const Estimate &estimate, Path path, qint64 budget);
 
 // The refusal of a text that counts as `counted` elements (see
 // elementLimit), more than `budget` allows.

@@ -106,15 +106,15 @@ void markOctaveShifts(Voice *voice)
 // its text does: very many measures, parts or notes, or measures that each
 // last many whole notes.
 bool layoutFits(const QDomDocument &document, const QList<Measure *> &measures,
-                qint64 &estimate, QString *refusal)
+                LayoutCost::Path path, qint64 &estimate, QString *refusal)
 {
     const LayoutCost::Estimate cost = LayoutCost::of(document, measures);
-    estimate = cost.bytes();
+    estimate = cost.bytes(path);
     const qint64 budget = MemoryBudget::bytes();
-    if (cost.bytes() <= budget)
+    if (estimate <= budget)
         return true;
     if (refusal)
-        *refusal = LayoutCost::refusal(cost, budget);
+        *refusal = LayoutCost::refusal(cost, path, budget);
     return false;
 }
 
@@ -134,7 +134,7 @@ bool Score::parseMeasures(QString *refusal)
         if (!checkMeasureLengths(measures.at(i), refusal))
             return false;
     }
-    if (!layoutFits(document, measures, memoryEstimate, refusal))
+    if (!layoutFits(document, measures, memoryPath, memoryEstimate, refusal))
         return false;
     // After this: every measure knows its time, divisions, key and starting
     // clefs, and which of its voices hold only a whole-measure rest.

@@ -37,6 +37,9 @@
 #include <vector>
 
 struct ItemTags;
+namespace LayoutCost {
+enum class Path : int;
+}
 class Credit;
 class Direction;
 class DialogTranspose;
@@ -157,9 +160,11 @@ public:
     QString lastUpdateRest;
     QString textFontFamily;
     bool cleanOutput = false;
-    // What the last load estimated the score to need at its peak, in bytes
-    // (LayoutCost); 0 before a load has counted it. Told when memory runs
-    // out all the same.
+    // What the score is loaded for (LayoutCost::Path; the window's editing
+    // unless its owner says otherwise before the load), and what the last
+    // load estimated it to need at its peak on that path, in bytes; 0
+    // before a load has counted it. Told when memory runs out all the same.
+    LayoutCost::Path memoryPath{};
     qint64 memoryEstimate = 0;
     double zoomFactor = 1.0;
     bool ghostNotes = false;

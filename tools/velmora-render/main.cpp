@@ -18,6 +18,7 @@
 #include "stderrprompter.h"
 
 #include "app/version.h"
+#include "document/layoutcost.h"
 #include "document/scorexmlmode.h"
 #include "model/page.h"
 #include "model/score.h"
@@ -107,6 +108,10 @@ double peakAddressSpaceMegabytes()
 // `path` is where the input opens, options.input what the user named.
 bool load(Score &score, const RenderOptions &options, const QString &path)
 {
+    // The budget holds what this run keeps: the document too, or only the
+    // model and the pages.
+    score.memoryPath =
+        options.writesDocument() ? LayoutCost::Path::Saving : LayoutCost::Path::Pages;
     const bool read =
         options.inputIsScoreFile() ? score.readFile(path) : score.readMusicXmlFile(path);
     if (!read || !score.parseScoreXml(false).has_value())
@@ -290,6 +295,9 @@ int main(int argc, char *argv[])
     }
 
     reportPages(score);
+    out() << "estimated memory: "
+          << QString::number(score.memoryEstimate / double(MemoryBudget::mebibyte), 'f', 1) << " MB"
+          << Qt::endl;
     out() << "peak memory: " << QString::number(peakResidentMegabytes(), 'f', 1) << " MB"
           << Qt::endl;
     out() << "peak address space: " << QString::number(peakAddressSpaceMegabytes(), 'f', 1)
