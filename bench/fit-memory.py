@@ -30,7 +30,7 @@ import csv
 import os
 import sys
 
-COUNTS = ["elements", "characters", "measures", "cells", "notes", "marks", "ticks"]
+COUNTS = ["elements", "characters", "measures", "cells", "notes", "marks", "lyrics", "ticks"]
 MIB = 1024 * 1024
 # The load has made no time steps yet.
 FITTED = {"loaded": COUNTS[:-1], "drawn": COUNTS, "saving": COUNTS, "editing": COUNTS}
@@ -42,8 +42,10 @@ def read(path):
     with open(path, encoding="utf-8") as f:
         for r in csv.DictReader(row for row in f if not row.startswith("#")):
             row = {k: float(r[k]) for k in ("elements", "characters", "measures", "notes", "marks",
-                                             "ticks", "peak_mb")}
+                                             "lyrics", "ticks", "peak_mb")}
             row["cells"] = row["measures"] * float(r["parts"])
+            # A lyric costs less than the other marks: it is weighed apart.
+            row["marks"] -= row["lyrics"]
             row["score"], row["path"] = r["score"], r["path"]
             rows.append(row)
     return rows
@@ -63,25 +65,37 @@ def solve(a, b):
     return [m[i][n] / m[i][i] for i in range(n)]
 
 
+def least_squares(rows, active, emphasis):
+    columns = ["base"] + active
+    x = [[1.0] + [r[c] for c in active] for r in rows]
+    y = [r["peak_mb"] for r in rows]
+    w = [e / v for e, v in zip(emphasis, y)]
+    a = [[sum(w[k] ** 2 * x[k][i] * x[k][j] for k in range(len(x)))
+          for j in range(len(columns))] for i in range(len(columns))]
+    b = [sum(w[k] ** 2 * x[k][i] * y[k] for k in range(len(x))) for i in range(len(columns))]
+    for i in range(len(columns)):
+        a[i][i] *= 1 + 1e-9  # counts that move together (measures, time steps)
+    return dict(zip(columns, solve(a, b)))
+
+
 def fit(rows, counts):
-    """Weights in bytes: "base" and one per count."""
+    """Weights in bytes: "base" and one per count. Least squares on the
+    relative error, reweighted towards the rows it misses most (so the
+    largest error, not the sum, is made small), no weight below zero."""
     active = list(counts)
-    while True:
-        columns = ["base"] + active
-        x = [[1.0] + [r[c] for c in active] for r in rows]
-        y = [r["peak_mb"] for r in rows]
-        w = [1.0 / v for v in y]
-        a = [[sum(w[k] ** 2 * x[k][i] * x[k][j] for k in range(len(x)))
-              for j in range(len(columns))] for i in range(len(columns))]
-        b = [sum(w[k] ** 2 * x[k][i] * y[k] for k in range(len(x))) for i in range(len(columns))]
-        for i in range(len(columns)):
-            a[i][i] *= 1 + 1e-9  # counts that move together (measures, time steps)
-        beta = solve(a, b)
-        negative = [(beta[i], columns[i]) for i in range(1, len(columns)) if beta[i] < 0]
-        if not negative:
-            break
-        active.remove(min(negative)[1])
-    weights = dict(zip(columns, beta))
+    emphasis = [1.0] * len(rows)
+    for _ in range(60):
+        while True:
+            weights = least_squares(rows, active, emphasis)
+            negative = [(v, c) for c, v in weights.items() if c != "base" and v < 0]
+            if not negative:
+                break
+            active.remove(min(negative)[1])
+        mb = {k: v * MIB for k, v in weights.items()}
+        misses = [abs(estimate(mb, r) / r["peak_mb"] - 1) for r in rows]
+        emphasis = [e * (m + 1e-6) ** 0.5 for e, m in zip(emphasis, misses)]
+        total = sum(emphasis)
+        emphasis = [e * len(rows) / total for e in emphasis]
     low = max(r["peak_mb"] / estimate({k: v * MIB for k, v in weights.items()}, r)
               for r in rows)
     return {k: int(v * low * HEADROOM * MIB) + 1 for k, v in weights.items()}

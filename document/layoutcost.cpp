@@ -39,9 +39,11 @@ void countMeasure(const Measure *measure, LayoutCost::Estimate &estimate)
         for (const Voice *voice : cell->voices.madeVoices()) {
             estimate.notes += voice->notes.size();
             estimate.marks += voice->directions.size();
-            for (const Note *note : voice->notes)
+            for (const Note *note : voice->notes) {
+                estimate.lyrics += note->lyrics.size();
                 estimate.marks += note->lyrics.size() + note->notations.size() +
                                   note->fingerings.size() + note->directives.size();
+            }
         }
     }
 }
@@ -72,7 +74,7 @@ qint64 Estimate::bytes(const Weights &weights) const
 {
     return weights.base + elements * weights.element + textCharacters * weights.textCharacter +
            measures * weights.measure + measures * parts * weights.cell + notes * weights.note +
-           marks * weights.mark + ticks * weights.tick;
+           (marks - lyrics) * weights.mark + lyrics * weights.lyric + ticks * weights.tick;
 }
 
 qint64 Estimate::bytes(Path path) const

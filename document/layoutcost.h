@@ -46,12 +46,12 @@ constexpr qint64 mebibyte = 1024 * 1024;
 // Bytes each thing costs, at a peak of the resident memory (the weights
 // fitted by bench/fit-memory.py to the peaks of generated scores: 250 to
 // 8,000 measures of 4 parts, 1,000 measures of 1 to 16 parts, in plain
-// and in realistic music; a piano piece with its last measure copied 1,000
-// and 4,000 times, a string quartet's 16 measures copied to 2,000 and
-// 8,000; 3,000 and 6,000 measures of 64 whole notes; 50,000 and 200,000
-// one-rest measures), and the program itself, its fonts
-// and an empty scene (`base`). Each is a little above its peaks (never
-// below, at most 1.3 times).
+// in realistic music and with a lyric on every note; a piano piece with
+// its last measure copied 1,000 and 4,000 times, a string quartet's 16
+// measures copied to 2,000 and 8,000; 3,000 and 6,000 measures of 64
+// whole notes; 50,000 and 200,000 one-rest measures), and the program
+// itself, its fonts and an empty scene (`base`). Each is a little above
+// its peaks (never below, at most 1.3 times).
 struct Weights
 {
     qint64 base;
@@ -60,18 +60,19 @@ struct Weights
     qint64 measure;
     qint64 cell; // a measure's part
     qint64 note;
-    qint64 mark;
+    qint64 mark; // but a lyric
+    qint64 lyric;
     qint64 tick;
 };
 
 // The document and the model, when the load has read every measure.
-constexpr Weights loaded = {35 * mebibyte, 450, 250, 6600, 0, 0, 2000, 0};
+constexpr Weights loaded = {38 * mebibyte, 0, 530, 7600, 0, 0, 5400, 0, 0};
 // The model, its layout, scene and pages, once the document is gone.
-constexpr Weights drawn = {49 * mebibyte, 0, 0, 0, 7800, 3300, 4100, 180};
+constexpr Weights drawn = {55 * mebibyte, 0, 0, 0, 7600, 3200, 5500, 1600, 180};
 // Document, model, layout and scene, and the export's or save's writing.
-constexpr Weights saving = {44 * mebibyte, 700, 220, 1800, 7800, 0, 4800, 180};
+constexpr Weights saving = {46 * mebibyte, 0, 710, 11500, 0, 0, 8800, 520, 180};
 // Document, model, layout and scene in the window, with its view.
-constexpr Weights editing = {64 * mebibyte, 630, 220, 3300, 6500, 410, 4300, 180};
+constexpr Weights editing = {69 * mebibyte, 30, 670, 11500, 0, 0, 7900, 470, 180};
 
 // Reading a text costs this much per element (long texts counted by their
 // length), from the text to the model, before the layout (fitted as
@@ -101,7 +102,8 @@ struct Estimate
     qsizetype measures = 0;
     qsizetype parts = 0;
     qint64 notes = 0;
-    qint64 marks = 0; // lyrics, notations, fingerings, directives, directions
+    qint64 marks = 0;  // lyrics, notations, fingerings, directives, directions
+    qint64 lyrics = 0; // of the marks
     qint64 ticks = 0;
     // The peak of what `path` holds at once.
     qint64 bytes(Path path) const;

@@ -4,9 +4,12 @@
 // bad values ignored rather than trusted. Memory that runs out all the
 // same is told, never fatal: the renderer exits 1 with one message naming
 // the score and what it needed, and the window stops the one action while
-// the other score stays open, unchanged, and is still autosaved.
+// the other score stays open, unchanged, and is still autosaved. The
+// estimate a score is held to covers what it is loaded for: never below
+// its peak, and not far above it.
 #include "app/allocationguard.h"
 #include "app/mainwindow.h"
+#include "document/layoutcost.h"
 #include "model/score.h"
 #include "view/scene.h"
 #include "view/scorewindow.h"
@@ -30,6 +33,8 @@
 
 #include <functional>
 #include <optional>
+
+Q_DECLARE_METATYPE(LayoutCost::Estimate)
 
 namespace tst_memory_limits {
 
@@ -144,6 +149,16 @@ qint64 residentMegabytes()
 }
 
 bool writeFile(const QString &path, const QByteArray &bytes)
+// A figure the renderer prints on stdout ("<name>: 123.4 MB"), -1 when
+// it is missing.
+double printedMegabytes(const QString &out, const QString &name)
+{
+    const QRegularExpression line(QStringLiteral("^%1: ([\\d.]+) MB$").arg(name),
+                                  QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch match = line.match(out);
+    return match.hasMatch() ? match.captured(1).toDouble() : -1;
+}
+
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
@@ -168,6 +183,9 @@ private slots:
     void windowKeepsTheOtherScore();
     void closedScoreGivesItsMemoryBack();
 };
+    void estimateHoldsMeasuredPeaks_data();
+    void estimateHoldsMeasuredPeaks();
+    void rendererEstimatesWhatItKeeps();
 
 void TestMemoryLimits::limitFilesAreRead_data()
 {
@@ -450,4 +468,107 @@ void TestMemoryLimits::closedScoreGivesItsMemoryBack()
 VELMORA_TEST_MAIN(TestMemoryLimits)
 
 } // namespace tst_memory_limits
+void TestMemoryLimits::estimateHoldsMeasuredPeaks_data()
+{
+    QTest::addColumn<LayoutCost::Estimate>("counts");
+    QTest::addColumn<int>("path");
+    QTest::addColumn<double>("peak"); // MB, measured (bench/memory-peaks.csv)
+
+    // Counts and peaks of generated scores on the bench machine: the
+    // renderer's PDF and MusicXML runs (/usr/bin/time), the window with
+    // the score shown (its VmHWM).
+    const auto counts = [](qsizetype elements, qint64 characters, qsizetype measures,
+                           qsizetype parts, qint64 notes, qint64 marks, qint64 lyrics,
+                           qint64 ticks) {
+        LayoutCost::Estimate estimate;
+        estimate.elements = elements;
+        estimate.textCharacters = characters;
+        estimate.measures = measures;
+        estimate.parts = parts;
+        estimate.notes = notes;
+        estimate.marks = marks;
+        estimate.lyrics = lyrics;
+        estimate.ticks = ticks;
+        return estimate;
+    };
+    const int pages = int(LayoutCost::Path::Pages);
+    const int saving = int(LayoutCost::Path::Saving);
+    const int editing = int(LayoutCost::Path::Editing);
+    const LayoutCost::Estimate plain1000x4 = counts(180734, 301422, 1000, 4, 23275, 0, 0, 64000);
+    QTest::newRow("1000x4 pages") << plain1000x4 << pages << 170.3;
+    QTest::newRow("1000x4 MusicXML") << plain1000x4 << saving << 255.2;
+    QTest::newRow("1000x4 window") << plain1000x4 << editing << 269.4;
+    QTest::newRow("1000x16 pages")
+        << counts(720144, 1200286, 1000, 16, 92805, 0, 0, 64000) << pages << 559.9;
+    QTest::newRow("realistic 8000x4 MusicXML")
+        << counts(2333371, 3729310, 8000, 4, 218911, 128871, 47904, 512000) << saving << 3212.8;
+    QTest::newRow("realistic 1000x1 window")
+        << counts(81046, 139179, 1000, 1, 6189, 8619, 5912, 64000) << editing << 185.1;
+    QTest::newRow("a lyric on every note, 4000x4 pages")
+        << counts(656037, 1216031, 4000, 4, 64000, 64000, 64000, 256000) << pages << 547.0;
+    QTest::newRow("dense 1000x4 window")
+        << counts(267350, 515848, 1000, 4, 23275, 21654, 21654, 64000) << editing << 424.5;
+    QTest::newRow("piano, last measure 4000 times more, window")
+        << counts(1308386, 1984638, 4001, 1, 108027, 12003, 0, 256064) << editing << 1355.1;
+    QTest::newRow("quartet copied to 8000 measures, MusicXML")
+        << counts(1684021, 3436068, 8000, 4, 224000, 0, 0, 512000) << saving << 2155.7;
+    QTest::newRow("6000 measures of 64 whole notes, pages")
+        << counts(42010, 36017, 6000, 1, 6000, 0, 0, 24576000) << pages << 4094.0;
+    QTest::newRow("200000 one-rest measures, MusicXML")
+        << counts(1000013, 400019, 200000, 1, 200000, 0, 0, 12800000) << saving << 4593.8;
+}
+
+void TestMemoryLimits::estimateHoldsMeasuredPeaks()
+{
+    QFETCH(LayoutCost::Estimate, counts);
+    QFETCH(int, path);
+    QFETCH(double, peak);
+
+    const double estimate =
+        double(counts.bytes(LayoutCost::Path(path))) / double(MemoryBudget::mebibyte);
+    QVERIFY2(estimate >= peak && estimate <= 1.3 * peak,
+             qPrintable(QStringLiteral("estimate %1 MB, peak %2 MB").arg(estimate).arg(peak)));
+}
+
+// The renderer holds a score to the estimate of what it keeps: drawing
+// pages lets the document go, a MusicXML export keeps it. Each estimate is
+// at or above the run's own peak, and within 1.3 times it; a budget
+// between the two lets the pages through and refuses the export.
+void TestMemoryLimits::rendererEstimatesWhatItKeeps()
+{
+    if (VELMORA_UNDER_SANITIZER)
+        QSKIP("the sanitizer's own memory is no part of the estimate");
+    QTemporaryDir dir;
+    const QString input = dir.filePath(QStringLiteral("lyrics.musicxml"));
+    QVERIFY(writeFile(input, quarterNotes(1000)));
+    const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
+    const QString musicXml = dir.filePath(QStringLiteral("out.musicxml"));
+    const QStringList unset{QStringLiteral("VELMORA_MEMORY_LIMIT_MB=")};
+
+    double estimates[2] = {};
+    const QStringList outputs[2] = {{QStringLiteral("--pdf"), pdf},
+                                    {QStringLiteral("--musicxml"), musicXml}};
+    for (int i = 0; i < 2; ++i) {
+        const Run run = render(QStringList{input} + outputs[i], 0, unset);
+        QVERIFY2(!run.crashed && run.exitCode == 0, qPrintable(run.err));
+        estimates[i] = printedMegabytes(run.out, QStringLiteral("estimated memory"));
+        const double peak = printedMegabytes(run.out, QStringLiteral("peak memory"));
+        QVERIFY2(peak > 0 && estimates[i] >= peak && estimates[i] <= 1.3 * peak,
+                 qPrintable(QStringLiteral("%1: estimate %2 MB, peak %3 MB")
+                                .arg(outputs[i].first())
+                                .arg(estimates[i])
+                                .arg(peak)));
+    }
+    QVERIFY2(estimates[0] < 280 && estimates[1] > 280,
+             qPrintable(QStringLiteral("%1 MB, %2 MB").arg(estimates[0]).arg(estimates[1])));
+    QFile::remove(pdf);
+    const QStringList budget{QStringLiteral("VELMORA_MEMORY_LIMIT_MB=280")};
+    const Run pages = render({input, QStringLiteral("--pdf"), pdf}, 0, budget);
+    QVERIFY2(pages.exitCode == 0 && QFileInfo::exists(pdf), qPrintable(pages.err));
+    const Run saving = render({input, QStringLiteral("--musicxml"), musicXml}, 0, budget);
+    QCOMPARE(saving.exitCode, 1);
+    QVERIFY2(saving.err.contains(QLatin1String("It is too large to lay out.")),
+             qPrintable(saving.err));
+}
+
 #include "tst_memory_limits.moc"
