@@ -148,7 +148,6 @@ qint64 residentMegabytes()
            MemoryBudget::mebibyte;
 }
 
-bool writeFile(const QString &path, const QByteArray &bytes)
 // A figure the renderer prints on stdout ("<name>: 123.4 MB"), -1 when
 // it is missing.
 double printedMegabytes(const QString &out, const QString &name)
@@ -159,6 +158,7 @@ double printedMegabytes(const QString &out, const QString &name)
     return match.hasMatch() ? match.captured(1).toDouble() : -1;
 }
 
+bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
@@ -182,6 +182,9 @@ private slots:
     void windowKeepsTheOtherScore_data();
     void windowKeepsTheOtherScore();
     void closedScoreGivesItsMemoryBack();
+    void estimateHoldsMeasuredPeaks_data();
+    void estimateHoldsMeasuredPeaks();
+    void rendererEstimatesWhatItKeeps();
 };
     void estimateHoldsMeasuredPeaks_data();
     void estimateHoldsMeasuredPeaks();
@@ -465,9 +468,6 @@ void TestMemoryLimits::closedScoreGivesItsMemoryBack()
                                                   .arg(after)));
 }
 
-VELMORA_TEST_MAIN(TestMemoryLimits)
-
-} // namespace tst_memory_limits
 void TestMemoryLimits::estimateHoldsMeasuredPeaks_data()
 {
     QTest::addColumn<LayoutCost::Estimate>("counts");
@@ -570,5 +570,9 @@ void TestMemoryLimits::rendererEstimatesWhatItKeeps()
     QVERIFY2(saving.err.contains(QLatin1String("It is too large to lay out.")),
              qPrintable(saving.err));
 }
+
+VELMORA_TEST_MAIN(TestMemoryLimits)
+
+} // namespace tst_memory_limits
 
 #include "tst_memory_limits.moc"

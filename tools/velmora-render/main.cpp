@@ -37,6 +37,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <new>
@@ -84,8 +85,22 @@ bool timed(const QString &name, const std::function<bool()> &phase)
     return ok;
 }
 
+// The process's own peak (VmHWM). The resource usage's maxrss is kept
+// across exec: started by a large process, the renderer would report its
+// parent's size. Read without the heap, which may be full.
 double peakResidentMegabytes()
 {
+    const int fd = ::open("/proc/self/status", O_RDONLY | O_CLOEXEC);
+    if (fd >= 0) {
+        char text[8192];
+        const ssize_t got = ::read(fd, text, sizeof text - 1);
+        ::close(fd);
+        if (got > 0) {
+            text[got] = '\0';
+            if (const char *line = std::strstr(text, "VmHWM:"))
+                return std::strtod(line + 6, nullptr) / 1024.0; // kilobytes
+        }
+    }
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss / 1024.0; // kilobytes on Linux
