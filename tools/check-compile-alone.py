@@ -7,6 +7,7 @@ file alone, with its batch's command from compile_commands.json, and fails
 when any file is missing an include.
 
 Usage: check-compile-alone.py BUILD_DIR [JOBS]
+JOBS defaults to the number of processors the process may use.
 """
 import concurrent.futures
 import json
@@ -55,13 +56,22 @@ def jobs_from(build_dir, source_dir):
             yield relative, entry["directory"], syntax_command(entry["command"], batch_file, source)
 
 
+def usable_cpus():
+    """The processors this process may run on (as nproc counts them), not all
+    the machine has: under taskset, more jobs would only wait for each other."""
+    try:
+        return len(os.sched_getaffinity(0)) or 1
+    except AttributeError:
+        return os.cpu_count() or 1
+
+
 def main():
     if len(sys.argv) < 2:
         print(__doc__.strip(), file=sys.stderr)
         return 2
     build_dir = os.path.abspath(sys.argv[1])
     source_dir = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-    jobs = int(sys.argv[2]) if len(sys.argv) > 2 else os.cpu_count() or 1
+    jobs = int(sys.argv[2]) if len(sys.argv) > 2 else usable_cpus()
     checks = list(jobs_from(build_dir, source_dir))
     if not checks:
         print(f"No batched sources found in {build_dir}/compile_commands.json", file=sys.stderr)
