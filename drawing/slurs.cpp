@@ -21,6 +21,7 @@
 #include <QGraphicsPathItem>
 #include <QPainterPath>
 #include <QPen>
+#include <QPolygonF>
 
 #include <algorithm>
 #include <array>
@@ -48,13 +49,25 @@ QList<QRectF> slurInkPieces(const QGraphicsPathItem *item, bool horizontal, doub
     const double step = length / pieces;
     // Per piece the least and greatest x and y of its points.
     std::vector<std::array<double, 4>> spans(pieces, {1e300, 1e300, -1e300, -1e300});
-    constexpr int samples = 256;
-    for (int i = 0; i <= samples; ++i) {
-        const QPointF point = ink.pointAtPercent(double(i) / samples);
+    const auto addPoint = [&](const QPointF &point) {
         const double along = horizontal ? point.x() : point.y();
         std::array<double, 4> &span = spans[std::clamp(int((along - from) / step), 0, pieces - 1)];
         span = {std::min(span[0], point.x()), std::min(span[1], point.y()),
                 std::max(span[2], point.x()), std::max(span[3], point.y())};
+    };
+    // The outline flattened once (asking the path for points along its
+    // length measures every curve again for each point), each edge cut so
+    // that no piece it crosses is left without a point.
+    for (const QPolygonF &polygon : ink.toSubpathPolygons()) {
+        for (int i = 0; i < polygon.size(); ++i) {
+            addPoint(polygon[i]);
+            if (i + 1 == polygon.size())
+                break;
+            const QPointF edge = polygon[i + 1] - polygon[i];
+            const int cuts = int(std::abs(horizontal ? edge.x() : edge.y()) / (step / 2));
+            for (int cut = 1; cut <= cuts; ++cut)
+                addPoint(polygon[i] + edge * (double(cut) / (cuts + 1)));
+        }
     }
     QList<QRectF> boxes;
     for (const std::array<double, 4> &span : spans) {
