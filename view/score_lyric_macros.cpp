@@ -168,16 +168,16 @@ QRectF inkMeeting(const QGraphicsItem *item, const QRectF &box, bool horizontal)
 
 // How far, scene units, `box` must move across the line in the direction
 // `away` (+1 toward larger coordinates) to clear the ink of the part's
-// notes (heads, stems, flags, beams, ledger lines, accidentals) that meets
-// it; 0 when none does.
+// notes (heads, stems, flags, beams, ledger lines, accidentals, the octave
+// marks beside a note's name) that meets it; 0 when none does.
 double inkDepth(const Score &score, int part, const QRectF &box, double away)
 {
     const bool horizontal = score.page->horizontal;
     double depth = 0.0;
     for (const QGraphicsItem *item : score.scene->items(box, Qt::IntersectsItemBoundingRect)) {
         const int type = item->data(TagType).toInt();
-        if ((type != NoteItem && type != NotePartItem) || !item->isVisible() ||
-            itemTag(item, TagPart) != part)
+        if ((type != NoteItem && type != NotePartItem && type != OctaveInstItem) ||
+            !item->isVisible() || itemTag(item, TagPart) != part)
             continue;
         const QRectF ink = inkMeeting(item, box, horizontal);
         if (ink.isNull())
