@@ -19,8 +19,11 @@
 #include <QFontMetricsF>
 
 #include <algorithm>
+#include <cmath>
+#include <functional>
 #include <limits>
 #include <map>
+#include <utility>
 
 namespace {
 
@@ -40,6 +43,8 @@ struct Syllable
     double need = 0.0;
     double air = 0.0;     // of `need`, the air after the text
     double barAir = 0.0;  // the air it keeps from a bar line after it
+    // A placed syllable's box: its near edge across the line.
+    double across = 0.0;
 };
 
 // The largest scale at which each syllable ends before the one `step`
@@ -59,6 +64,127 @@ double fittingScale(const QList<Syllable> &line, int step, double end)
     }
     return scale;
 }
+
+// The syllables of a verse placed by hand, each at its own place across the
+// line: two of them collide only where their boxes meet both along and
+// across it. `breadth` is a lyric line's breadth across (mm), `length` a
+// text's length along the line at a scale.
+class PlacedLine
+{
+public:
+    using Length = std::function<double(const Lyrics *, double)>;
+
+    PlacedLine(QList<Syllable> &line, double end, double breadth, bool horizontal, Length length)
+        : line(line), end(end), breadth(breadth), horizontal(horizontal), length(std::move(length))
+    {
+        std::stable_sort(line.begin(), line.end(),
+                         [](const Syllable &a, const Syllable &b) { return a.start < b.start; });
+    }
+
+    // Fits the line: the largest scale at which each syllable finds a
+    // place, on the line it was put on, then on one of two half lines in
+    // its box, then at the least size with what still finds none left out.
+    Score::LyricSqueeze fit()
+    {
+        if (place(1.0, false, false))
+            return Score::LyricSqueeze::None;
+        for (double scale = std::min(1.0, estimate()); scale >= stackBelow; scale *= 0.95) {
+            if (place(scale, false, false))
+                return Score::LyricSqueeze::Smaller;
+        }
+        for (double scale = stackBelow; scale >= leastScale; scale *= 0.9) {
+            if (place(scale, true, false))
+                return Score::LyricSqueeze::Stacked;
+        }
+        place(leastScale, true, true);
+        return omitted > 0 ? Score::LyricSqueeze::LeftOut : Score::LyricSqueeze::Stacked;
+    }
+
+    QList<Score::LyricFit> fits;
+    int omitted = 0;
+
+private:
+    // The near edge across the line of a syllable's box drawn at `scale` on
+    // half line `sub`, as Score::placedForFit moves it: a vertical line's
+    // text keeps its edge on the far side of its box.
+    double across(const Syllable &syllable, double scale, int sub) const
+    {
+        const double half = 0.5 * breadth;
+        return horizontal ? syllable.across + sub * half
+                          : syllable.across + (1.0 - scale) * breadth - sub * half;
+    }
+
+    // A first guess at the scale on one line: each syllable ends before the
+    // next one whose box meets its own across the line starts.
+    double estimate() const
+    {
+        double scale = 1.0;
+        for (int i = 0; i < line.size(); ++i) {
+            const Syllable &syllable = line.at(i);
+            double limit = end - syllable.start;
+            double need = syllable.need - syllable.air + syllable.barAir;
+            for (int j = i + 1; j < line.size(); ++j) {
+                if (std::abs(line.at(j).across - syllable.across) < breadth) {
+                    limit = line.at(j).start - syllable.start;
+                    need = syllable.need;
+                    break;
+                }
+            }
+            if (need > 0.0)
+                scale = std::min(scale, std::max(0.0, limit) / need);
+        }
+        return scale;
+    }
+
+    // Places every syllable at `scale`, on the first half line where it
+    // meets none placed before it (on its own line unless `stack`); false
+    // when one finds no place, unless `leaveOut` leaves it out.
+    bool place(double scale, bool stack, bool leaveOut)
+    {
+        struct Taken
+        {
+            double ends;   // along, with its air
+            double across; // near edge
+        };
+        QList<Taken> taken;
+        fits.clear();
+        omitted = 0;
+        const double extent = scale * breadth;
+        for (const Syllable &syllable : std::as_const(line)) {
+            const double drawn =
+                scale < 1.0 ? length(syllable.lyric, scale) : syllable.need - syllable.air;
+            int chosen = -1;
+            const bool inMeasure = syllable.start + drawn + scale * syllable.barAir <= end + 1e-9;
+            for (int sub = 0; inMeasure && chosen < 0 && sub <= (stack ? 1 : 0); ++sub) {
+                const double edge = across(syllable, scale, sub);
+                const bool clear =
+                    std::none_of(taken.cbegin(), taken.cend(), [&](const Taken &other) {
+                        return syllable.start < other.ends - 1e-9 &&
+                               std::abs(edge - other.across) < extent - 1e-9;
+                    });
+                if (clear)
+                    chosen = sub;
+            }
+            if (chosen < 0) {
+                if (!leaveOut)
+                    return false;
+                fits.append({scale, 0, true});
+                ++omitted;
+                continue;
+            }
+            taken.append(
+                {syllable.start + drawn + scale * syllable.air, across(syllable, scale, chosen)});
+            fits.append({scale, chosen, false});
+        }
+        return true;
+    }
+
+    const QList<Syllable> &line;
+    double end;
+    double breadth;
+    bool horizontal;
+    Length length;
+};
 
 } // namespace
 
@@ -86,15 +212,16 @@ void Score::fitMeasureLyrics(Measure *m, int part, int voice)
     const double barAir = m->belowMinimum ? gap : 0.5 * gap;
 
     std::map<int, QList<Syllable>> verses;
+    std::map<int, QList<Syllable>> placedVerses;
     for (const Note *note : v->notes) {
         if (note->skipLyrics || note->firstAlignItem < 0 ||
             !m->itemExists(part, voice, note->firstAlignItem))
             continue;
         const QPointF pos = m->getItemFinalPosFrame(part, voice, note->firstAlignItem);
+        const double along = horizontal ? pos.x() : pos.y();
+        const double line = m->getPartNoteLine(note->staff, part);
         for (const Lyrics *lyric : note->lyrics) {
             lyricFits.remove(lyric);
-            // A lyric placed by hand stands where it was put, but the
-            // others fit as before: moving one leaves them as they were.
             if (lyric->deleted || lyric->text.isEmpty())
                 continue;
             const bool hyphenFollows = lyric->syllabic == 1 || lyric->syllabic == 2;
@@ -102,14 +229,36 @@ void Score::fitMeasureLyrics(Measure *m, int part, int voice)
             if (length <= 0.0)
                 continue;
             const double air = hyphenFollows ? hyphenGap : gap;
-            verses[lyric->number].append({lyric, (horizontal ? pos.x() : pos.y()) + lead,
-                                          length + air, air, std::min(air, barAir)});
+            Syllable syllable{lyric, along + lead, length + air, air, std::min(air, barAir)};
+            // A lyric placed by hand still holds its place in its verse, so
+            // that the others fit as before: moving one leaves them as they
+            // were.
+            verses[lyric->number].append(syllable);
+            // It fits among the placed syllables of its verse from where it
+            // stands, its offset keeping its meaning, where the measure was
+            // narrowed below what its syllables need; in a measure of their
+            // length it stands at full size as it was put.
+            if (lyric->moved && m->belowMinimum) {
+                syllable.start = along + lyric->x * size;
+                syllable.across = horizontal ? line + lyric->y * size : line - lyric->y * size;
+                placedVerses[lyric->number].append(syllable);
+            }
         }
     }
 
     LyricSqueeze squeeze = LyricSqueeze::None;
     int leftOut = 0;
     for (auto &[number, line] : verses) {
+        // The syllables drawn on the verse's own line take its fit; placed
+        // ones only hold their places there.
+        const auto settle = [this](const Lyrics *lyric, LyricFit fit) {
+            if (!lyric->moved)
+                lyricFits.insert(lyric, fit);
+            return !lyric->moved;
+        };
+        if (std::all_of(line.cbegin(), line.cend(),
+                        [](const Syllable &syllable) { return syllable.lyric->moved; }))
+            continue;
         std::stable_sort(line.begin(), line.end(),
                          [](const Syllable &a, const Syllable &b) { return a.start < b.start; });
         // A text drawn smaller is not always smaller in proportion (the
@@ -136,7 +285,7 @@ void Score::fitMeasureLyrics(Measure *m, int part, int voice)
             own = drawnScale(1, own);
         if (own >= stackBelow) {
             for (const Syllable &syllable : std::as_const(line))
-                lyricFits.insert(syllable.lyric, {own, 0, false});
+                settle(syllable.lyric, {own, 0, false});
             squeeze = std::max(squeeze, LyricSqueeze::Smaller);
             continue;
         }
@@ -145,7 +294,7 @@ void Score::fitMeasureLyrics(Measure *m, int part, int voice)
             stacked = drawnScale(2, stacked);
         if (stacked >= leastScale) {
             for (int i = 0; i < line.size(); ++i)
-                lyricFits.insert(line.at(i).lyric, {stacked, i % 2, false});
+                settle(line.at(i).lyric, {stacked, i % 2, false});
             stackedLyricParts.insert(part);
             squeeze = std::max(squeeze, LyricSqueeze::Stacked);
             continue;
@@ -160,16 +309,28 @@ void Score::fitMeasureLyrics(Measure *m, int part, int voice)
             if (until <= end + 1e-9)
                 sub = syllable.start >= free[0] ? 0 : syllable.start >= free[1] ? 1 : -1;
             if (sub < 0) {
-                lyricFits.insert(syllable.lyric, {leastScale, 0, true});
-                ++leftOut;
+                if (settle(syllable.lyric, {leastScale, 0, true}))
+                    ++leftOut;
                 continue;
             }
             free[sub] = until;
-            if (sub == 1)
+            if (settle(syllable.lyric, {leastScale, sub, false}) && sub == 1)
                 stackedLyricParts.insert(part);
-            lyricFits.insert(syllable.lyric, {leastScale, sub, false});
         }
         squeeze = std::max(squeeze, leftOut > 0 ? LyricSqueeze::LeftOut : LyricSqueeze::Stacked);
+    }
+    for (auto &[number, line] : placedVerses) {
+        PlacedLine placed(line, end, lyricLineBreadth(settings), horizontal,
+                          [this, settings](const Lyrics *lyric, double scale) {
+                              return lyricSyllableLength(settings, lyric->text, scale);
+                          });
+        const LyricSqueeze fitted = placed.fit();
+        if (fitted == LyricSqueeze::None)
+            continue;
+        for (int i = 0; i < line.size(); ++i)
+            lyricFits.insert(line.at(i).lyric, placed.fits.at(i));
+        leftOut += placed.omitted;
+        squeeze = std::max(squeeze, fitted);
     }
     if (squeeze == LyricSqueeze::None)
         return;

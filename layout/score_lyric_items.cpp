@@ -92,7 +92,7 @@ QGraphicsItem *Score::genLyricItem(int measureIndex, int part, int voice, int no
     if (text.isEmpty())
         return nullptr;
 
-    const LyricFit fit = lyric->moved ? LyricFit() : lyricFit(lyric);
+    const LyricFit fit = lyricFit(lyric);
     if (fit.omitted)
         return nullptr;
     auto *item = new MyTextItem(text, !horizontal && !rotated);
@@ -145,8 +145,7 @@ QGraphicsItem *Score::genLyricItem(int measureIndex, int part, int voice, int no
         else
             at = QPointF((line - lo) * s + (r - number) * h, (pos.y() + lt) * s + d);
     }
-    if (!lyric->moved)
-        at = placedForFit(fit, settings, at, h);
+    at = placedForFit(fit, settings, at, h);
     item->setPos(at);
     lyric->item = item;
 

@@ -1276,7 +1276,9 @@ public:
     // on two half-height lines in the room of one, every other syllable on
     // the second; then, at the least size, those that still find no room
     // are left out. Never one over another; the measure is named in the
-    // log once per score.
+    // log once per score. The syllables of a line placed by hand fit the
+    // same way among themselves, each from the place it was put, inside
+    // the box it stands in there, in a narrowed measure only.
     struct LyricFit
     {
         double scale = 1.0;

@@ -2,13 +2,15 @@
 // along the line wherever the line breaking can give it; only a line of a
 // fixed number of measures too short for them squeezes them, and then they
 // are drawn smaller, stacked on two half lines or, in the last resort, left
-// out, never one over another, with the measure named once in the log.
+// out, never one over another, with the measure named once in the log; so
+// are the syllables of a line placed above, below or close to the notes.
 #include "drawing/mytextitem.h"
 #include "model/itemtags.h"
 #include "model/lyrics.h"
 #include "model/measure.h"
 #include "model/mepart.h"
 #include "model/note.h"
+#include "model/notefonts.h"
 #include "model/page.h"
 #include "model/part.h"
 #include "model/score.h"
@@ -113,6 +115,8 @@ private slots:
     void roomAlongTheLine();
     void badInputIsDrawnOrLoggedNeverOverprinted_data();
     void badInputIsDrawnOrLoggedNeverOverprinted();
+    void placedLinesFit_data();
+    void placedLinesFit();
 };
 
 void TestLyricFit::roomAlongTheLine_data()
@@ -144,8 +148,8 @@ void TestLyricFit::roomAlongTheLine()
     QCOMPARE(full.smallerRoomy, 0);
     QCOMPARE(full.left, 0);
     for (const Measure *m : free->measures) {
-        const QString named = QStringLiteral("Measure %1 is too short for its syllables")
-                                  .arg(m->indexInScore() + 1);
+        const QString named =
+            QStringLiteral("Measure %1 is too short for its syllables").arg(m->indexInScore() + 1);
         QCOMPARE(free->logText.contains(named), m->belowMinimum);
     }
     QVERIFY2(lyricFindings(*free).isEmpty(),
@@ -215,6 +219,87 @@ void TestLyricFit::badInputIsDrawnOrLoggedNeverOverprinted()
         score->generateScore();
         QCOMPARE(score->logText, log);
     }
+}
+
+void TestLyricFit::placedLinesFit_data()
+{
+    QTest::addColumn<QString>("fixture");
+    QTest::addColumn<int>("style");
+    QTest::addColumn<bool>("horizontal");
+    QTest::addColumn<int>("position"); // 0 above, 1 below, 2 close to the notes
+    QTest::addColumn<bool>("automaticLines");
+    const QString kana = QStringLiteral("layout/layout-KanaSixteenths.xml");
+    const QString romaji = QStringLiteral("layout/layout-RomajiSixteenths.xml");
+    const char *placements[] = {"above", "below", "close"};
+    const auto add = [&](int style, bool horizontal, int position, bool automaticLines) {
+        const char *direction = horizontal ? "h" : "v";
+        const char *lines = automaticLines ? "automatic" : "four";
+        QTest::addRow("kana s%d %s %s %s", style, direction, placements[position], lines)
+            << kana << style << horizontal << position << automaticLines;
+        QTest::addRow("romaji s%d %s %s %s", style, direction, placements[position], lines)
+            << romaji << style << horizontal << position << automaticLines;
+    };
+    for (bool horizontal : {true, false}) {
+        // Staff notes, the tool's own, with stems, flags and beams; a koto
+        // and a sangen style.
+        for (int style : {NotationStyle::StaffNotation, NotationStyle::KotoIkuta,
+                          NotationStyle::SangenYamada}) {
+            for (int position = 0; position < 3; ++position)
+                add(style, horizontal, position, false);
+        }
+        // Kinko notes with their octave marks beside them.
+        for (int position = 0; position < 2; ++position)
+            add(NotationStyle::KinkoSimple, horizontal, position, false);
+        // Placed lines take no room across the line, so a line placed
+        // close to the notes in vertical writing may reach the next part's
+        // lyrics in a roomy line: that is not the fit along the line.
+        for (int position = 0; position < (horizontal ? 3 : 2); ++position)
+            add(NotationStyle::StaffNotation, horizontal, position, true);
+    }
+}
+
+void TestLyricFit::placedLinesFit()
+{
+    QFETCH(QString, fixture);
+    QFETCH(int, style);
+    QFETCH(bool, horizontal);
+    QFETCH(int, position);
+    QFETCH(bool, automaticLines);
+    // The syllables of a line placed with the lyric tool fit as those of
+    // the verse's own line do: in four measures to a line they are drawn
+    // smaller, stacked inside the box they were placed clear of the notes
+    // with, left out only in the last resort, and the log says so; where
+    // the lines give the measures their room they keep their full size.
+    const auto score = generated(fixture, style, horizontal, automaticLines);
+    QVERIFY(score);
+    for (int part = 0; part < score->parts.size(); ++part)
+        score->moveLyrics2(part, 1, position);
+    score->logText.clear();
+    score->squeezedLyricsReported.clear();
+    score->generateScore();
+
+    const DrawnLyrics lyrics = drawnLyrics(*score);
+    QVERIFY(lyrics.drawn > 100);
+    if (automaticLines) {
+        QCOMPARE(lyrics.smallerRoomy, 0);
+        QCOMPARE(lyrics.left, 0);
+    } else {
+        QVERIFY(lyrics.smaller > lyrics.drawn / 2);
+        // Syllables placed at steps across the line share less room than
+        // those of one line: a few more are left out.
+        QVERIFY(lyrics.left <= lyrics.drawn / 8);
+        QVERIFY(score->logText.contains(QStringLiteral("too short for its syllables")));
+        QCOMPARE(lyrics.left > 0, score->logText.contains(QStringLiteral("left out")));
+    }
+    // No syllable over another, nor over a note, its stem, flag or beam,
+    // or an octave mark beside it.
+    QList<PageFinding> found;
+    for (const PageFinding &f : TestSupport::checkPages(*score).findings) {
+        if (f.subject == PageFinding::Lyric &&
+            (f.kind == PageFinding::TextOverText || f.kind == PageFinding::TextOverNote))
+            found.append(f);
+    }
+    QVERIFY2(found.isEmpty(), qPrintable(TestSupport::describeFindings(found, 5)));
 }
 
 VELMORA_TEST_MAIN(TestLyricFit)

@@ -19,6 +19,7 @@
 #include "view/scene.h"
 
 #include <QGraphicsLineItem>
+#include <QGraphicsPolygonItem>
 #include <QGraphicsRectItem>
 #include <QGraphicsSimpleTextItem>
 #include <QGraphicsTextItem>
@@ -56,6 +57,9 @@ struct Box
 {
     Category category = Category::None;
     QRectF rect;
+    // A beam's outline (scene units): a slanting beam is ink only along
+    // its band, not over the whole of its box. Empty for other items.
+    QPolygonF outline;
     int page = -1;
     // Tags of the model object (measure, part, voice, note, index).
     int measure = -1;
@@ -83,6 +87,15 @@ bool overlaps(const QRectF &a, const QRectF &b, double tolerance)
     const double x = std::min(a.right(), b.right()) - std::max(a.left(), b.left());
     const double y = std::min(a.bottom(), b.bottom()) - std::max(a.top(), b.top());
     return x > tolerance && y > tolerance;
+}
+
+// A text's box over a note's ink: a beam's by its outline.
+bool overInk(const QRectF &text, const Box &ink, double tolerance)
+{
+    if (!overlaps(text, ink.rect, tolerance))
+        return false;
+    return ink.outline.isEmpty() ||
+           overlaps(text, ink.outline.intersected(QPolygonF(text)).boundingRect(), tolerance);
 }
 
 // A thin line box crossing the text box shrunk by the tolerance. Works for
@@ -263,6 +276,8 @@ private:
             break;
         case NotePartItem:
             box.category = Category::NotePart;
+            if (const auto *beam = dynamic_cast<const QGraphicsPolygonItem *>(item))
+                box.outline = beam->mapToScene(beam->polygon());
             break;
         case LyricItem:
             box.category = Category::Lyric;
@@ -564,7 +579,7 @@ void checkCollisions(const QList<Box> &boxes, bool horizontal, double space, dou
                 continue;
             if (b.category == Category::NoteGlyph || b.category == Category::NotePart ||
                 (b.category == Category::NoteMark && a.directionKind == DirectionKind::Metronome)) {
-                if (overlaps(a.rect, b.rect, tolerance))
+                if (overInk(a.rect, b, tolerance))
                     out.append(finding(PageFinding::TextOverNote, a, &b));
             } else if (isText(b.category)) {
                 // Each pair once, named after the earlier category (a lyric

@@ -37,7 +37,8 @@
 //   - overlaps: two boxes collide only when they overlap by more than
 //     0.4 mm in both directions: text boxes hold the font's full ascent and
 //     descent, glyph boxes the glyph's advance, so edges that merely touch
-//     are not ink over ink;
+//     are not ink over ink; a beam counts by its outline, not its box,
+//     which a slanting beam fills only along its band;
 //   - nearness: a lyric counts as nearer another row only by more than
 //     0.5 mm.
 // Two direction texts (words, metronome marks) overlap for (b) when they
