@@ -38,7 +38,6 @@ void Score::beginGraphicItems()
     for (Measure *m : std::as_const(measures))
         m->measureItem = nullptr;
     scene->clearItems();
-    lyricFits.clear();
 
     watcher = new WatcherItem(this);
     scene->addItem(watcher);

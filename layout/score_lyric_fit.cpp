@@ -41,8 +41,8 @@ struct Syllable
     const Lyrics *lyric = nullptr;
     double start = 0.0;
     double need = 0.0;
-    double air = 0.0;     // of `need`, the air after the text
-    double barAir = 0.0;  // the air it keeps from a bar line after it
+    double air = 0.0;    // of `need`, the air after the text
+    double barAir = 0.0; // the air it keeps from a bar line after it
     // A placed syllable's box: its near edge across the line.
     double across = 0.0;
 };
@@ -339,6 +339,42 @@ void Score::fitMeasureLyrics(Measure *m, int part, int voice)
     omitted += leftOut;
 }
 
+void Score::fitLyricsAlongLines()
+{
+    lyricFits.clear();
+    const bool horizontal = page->horizontal;
+    // The measures and voices genMeasureItems draws, each voice's notes
+    // where placeVoiceItems puts them along the line. The items get back
+    // the positions they had: marks drawn before a later voice is placed
+    // read it as not placed yet.
+    QList<QPointF> kept;
+    for (int i = 0; i < measures.size();) {
+        Measure *m = measures.at(i);
+        const int span = m->multiRestCount;
+        i += span >= 2 ? span : 1;
+        if (span >= 2)
+            continue;
+        for (int p = 0; p < parts.size() && p < m->parts.size(); ++p) {
+            if (m->simileParts.value(p))
+                continue;
+            for (int v = 0; v < MePart::voiceCount; ++v) {
+                if (!m->parts.at(p)->voices.at(v)->hasNotes)
+                    continue;
+                const QList<AlignItem *> &items = m->parts.at(p)->voices.at(v)->alignItems;
+                kept.clear();
+                for (const AlignItem *item : items)
+                    kept.append(QPointF(item->finalX, item->finalY));
+                setVoiceItemsAlong(m, p, v, horizontal ? m->originX : m->originY, horizontal);
+                fitMeasureLyrics(m, p, v);
+                for (int k = 0; k < items.size(); ++k) {
+                    items.at(k)->finalX = kept.at(k).x();
+                    items.at(k)->finalY = kept.at(k).y();
+                }
+            }
+        }
+    }
+}
+
 Score::LyricFit Score::lyricFit(const Lyrics *lyric) const
 {
     return lyricFits.value(lyric);
@@ -382,7 +418,8 @@ void Score::reportSqueezedLyrics()
                          "lines.\n")
                           .arg(number));
         else
-            appendLog(tr("Measure %1 is too short for its syllables: drawn smaller.\n").arg(number));
+            appendLog(
+                tr("Measure %1 is too short for its syllables: drawn smaller.\n").arg(number));
     }
     squeezedLyrics.clear();
 }

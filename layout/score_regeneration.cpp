@@ -80,25 +80,8 @@ bool Score::generateScore()
     qDebug().noquote() << "generateScore: entered----------.";
     const qint64 start = QDateTime::currentMSecsSinceEpoch();
 
-    lyricStackRoomParts.clear();
-    generateScoreOnce();
-    // Syllables stacked where the lyric band had no room for a second
-    // line: drawn once more with that room. The lines and measure lengths
-    // do not depend on the bands, so the same syllables stack again.
-    if (!stackedLyricParts.isEmpty()) {
-        lyricStackRoomParts = stackedLyricParts;
-        generateScoreOnce();
-    }
-
-    const qint64 elapsed = QDateTime::currentMSecsSinceEpoch() - start;
-    qDebug().noquote() << QStringLiteral("generate score elapsed time (ms) = ") +
-                              QString::number(elapsed);
-    return true;
-}
-
-void Score::generateScoreOnce()
-{
     stackedLyricParts.clear();
+    lyricStackRoomParts.clear();
     resetComputedFields();
     ghostNotes = false;
     // after this: no model object points into the previous picture, and
@@ -130,19 +113,26 @@ void Score::generateScoreOnce()
     // after this: chains are marked and displayedMeasures holds what is
     // shown; a merge lives in computed fields, so the model stays as it is
 
-    prepareAlignment();
-    keepGlyphsOffTheirTicks();
-    // after this: every voice holds the aligned items of its glyphs, and
-    // none of those at a time tick stands on its line
+    alignAndLayOutLines();
+    // after this: every voice holds the aligned items of its glyphs, none
+    // of those at a time tick stands on its line, the first page's header
+    // is deep enough for its credits, and every measure has its width,
+    // origin and line and page flags
 
-    creditHeaderGrowth();
-    // after this: the first page's header is deep enough for its credits
-
-    if (page->horizontal)
-        layoutHorizontalScore();
-    else
-        layoutVerticalScore();
-    // after this: every measure has its width, origin and line and page flags
+    fitLyricsAlongLines();
+    if (!stackedLyricParts.isEmpty()) {
+        // Syllables stacked where the lyric band had no room for a second
+        // line: the lines are laid out again with that room, from a new
+        // alignment (laying out scales the aligned items in place), and
+        // the syllables fitted again where that moved them.
+        reportSqueezedLyrics();
+        lyricStackRoomParts = stackedLyricParts;
+        stackedLyricParts.clear();
+        alignAndLayOutLines();
+        fitLyricsAlongLines();
+    }
+    // after this: every syllable has its size and line, and each lyric
+    // band the room its stacked syllables take
 
     generateGraphicItems();
     hideTiedNoteGlyphs();
@@ -162,6 +152,22 @@ void Score::generateScoreOnce()
 
     scene->updateSceneRect();
     scene->update(QRectF());
+
+    const qint64 elapsed = QDateTime::currentMSecsSinceEpoch() - start;
+    qDebug().noquote() << QStringLiteral("generate score elapsed time (ms) = ") +
+                              QString::number(elapsed);
+    return true;
+}
+
+void Score::alignAndLayOutLines()
+{
+    prepareAlignment();
+    keepGlyphsOffTheirTicks();
+    creditHeaderGrowth();
+    if (page->horizontal)
+        layoutHorizontalScore();
+    else
+        layoutVerticalScore();
 }
 
 int Score::prepareAlignment()

@@ -201,7 +201,6 @@ void Score::genVoiceItems(int measureIndex, int part, int voice, double x, doubl
         return;
     }
     const bool coveredVoice = isCoveredVoiceItem(v);
-    fitMeasureLyrics(m, part, voice);
     VoiceStrokes strokes;
     int staffBeamStart = -1;
     for (int i = 0; i < v->notes.size(); ++i) {

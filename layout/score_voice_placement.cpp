@@ -26,8 +26,8 @@ namespace {
 
 struct PlacementFrame
 {
-    double k = 1.0;       // scene units per millimetre
-    double leadIn = 0.0;  // mm before every item of the voice
+    double k = 1.0;      // scene units per millimetre
+    double leadIn = 0.0; // mm before every item of the voice
     bool staff = false;
 };
 
@@ -95,19 +95,32 @@ void Score::placeVoiceItemsVertical(Measure *measure, int part, int voice, doubl
     placeVoiceItemsAlong(measure, part, voice, yShift, shown, false);
 }
 
+void Score::setVoiceItemsAlong(Measure *measure, int part, int voice, double shift, bool horizontal)
+{
+    if (measure->parts.at(part)->collapsed)
+        return;
+    const PlacementFrame frame = placementFrame(this, measure, part);
+    const QList<AlignItem *> &items = measure->parts.at(part)->voices.at(voice)->alignItems;
+    const double centring = wholeRestCentring(measure, part, voice, frame, horizontal);
+    for (int i = 0; i < items.size(); ++i) {
+        const double along =
+            measure->getStartLocation(part, voice, i) + shift + frame.leadIn + centring;
+        (horizontal ? items.at(i)->finalX : items.at(i)->finalY) = along;
+    }
+}
+
 void Score::placeVoiceItemsAlong(Measure *measure, int part, int voice, double shift, bool shown,
                                  bool horizontal)
 {
     if (measure->parts.at(part)->collapsed)
         return;
+    setVoiceItemsAlong(measure, part, voice, shift, horizontal);
     const Part *settings = parts.at(part);
     const PlacementFrame frame = placementFrame(this, measure, part);
     const double k = frame.k;
     const QList<AlignItem *> &items = measure->parts.at(part)->voices.at(voice)->alignItems;
-    const double centring = wholeRestCentring(measure, part, voice, frame, horizontal);
     for (int i = 0; i < items.size(); ++i) {
         AlignItem *item = items.at(i);
-        const double start = measure->getStartLocation(part, voice, i);
         QGraphicsItem *gi = item->graphicsItem;
         // The offset along a squeezed glyph shrinks with it; across, the
         // glyph keeps its middle where it stood at its size.
@@ -127,16 +140,14 @@ void Score::placeVoiceItemsAlong(Measure *measure, int part, int voice, double s
         const double cross = frame.staff ? measure->getPartNoteLine(item->staff, part)
                                          : measure->getPartRefLine(part);
         const double noteLine = measure->getPartNoteLine(item->staff, part);
-        const double along = start + shift + frame.leadIn + centring;
+        const double along = horizontal ? item->finalX : item->finalY;
         if (horizontal) {
-            item->finalX = along;
             item->finalY = item->baseOffset + noteLine;
             if (gi)
                 gi->setPos((item->refOffsetX * zx + along) * k,
                            (item->refOffsetY + cross) * k + acrossShift);
         } else {
             item->finalX = item->baseOffset + noteLine;
-            item->finalY = along;
             if (gi)
                 gi->setPos((item->refOffsetX + cross) * k + acrossShift,
                            (item->refOffsetY * zx + along) * k);

@@ -1229,6 +1229,9 @@ public:
 private:
     void placeVoiceItemsAlong(Measure *measure, int part, int voice, double shift, bool shown,
                               bool horizontal);
+    // Sets only the coordinate along the line of each aligned item's final
+    // position, as placeVoiceItemsAlong does (mm); a hidden cell keeps its.
+    void setVoiceItemsAlong(Measure *measure, int part, int voice, double shift, bool horizontal);
 
 public:
     // layout/score_rhythm_dots.cpp: the rhythm dots of a KinkoTrad voice
@@ -1295,6 +1298,10 @@ public:
     // Fits the syllables of one voice of a placed measure (its notes'
     // final positions known); genLyricItem draws them by the fit.
     void fitMeasureLyrics(Measure *m, int part, int voice);
+    // Fits the syllables of every measure drawn, once the lines are laid
+    // out and before anything is drawn, and fills stackedLyricParts: the
+    // fit depends only on where the notes stand along the line.
+    void fitLyricsAlongLines();
     LyricFit lyricFit(const Lyrics *lyric) const;
     // Logs each measure whose syllables were squeezed in this drawing and
     // not logged before.
@@ -1311,9 +1318,9 @@ private:
     // theirs.
     QSet<int> stackedLyricParts;
     QSet<int> lyricStackRoomParts;
-    // One whole drawing of the score (generateScore draws once more when
-    // syllables were stacked in a part whose band had no room for that).
-    void generateScoreOnce();
+    // The voices aligned, then the line and page layout in the page's
+    // direction (generateScore's steps between the notes and the drawing).
+    void alignAndLayOutLines();
 
 public:
     // layout/score_lyric_items.cpp: the movable text item of each lyric of
