@@ -584,14 +584,20 @@ std::pair<double, double> Score::directionBandsOf(int part, int first, int last)
 
 namespace {
 
-// A tempo mark or words that stands at a note of its own, where its
-// default offset puts it: side by side with the next such text on its side
-// it needs room along the line.
+// A text (words, a tempo mark or a dynamic) of a direction.
+bool isDirectionText(int kind)
+{
+    return kind == Words || kind == Metronome || kind == Dynamics;
+}
+
+// A text that stands at a note of its own, where its default offset puts
+// it: side by side with the next such text on its side it needs room along
+// the line.
 bool standsAtItsBeat(const QList<Direction *> &shown, int index, const Voice *voice)
 {
     const Direction *direction = shown.at(index);
-    if ((direction->kind != Words && direction->kind != Metronome) || direction->moved ||
-        direction->visibility == 2 || WordsBlock::isFollower(shown, index))
+    if (!isDirectionText(direction->kind) || direction->moved || direction->visibility == 2 ||
+        WordsBlock::isFollower(shown, index))
         return false;
     const Note *note = voice->notes.value(direction->noteIndex);
     if (!note || note->firstAlignItem < 0 || note->firstAlignItem >= voice->alignItems.size())
@@ -635,10 +641,16 @@ void Score::appendDirectionNeeds(const Measure *measure, int partIndex,
             const int side = sideOf(direction);
             if (side == 0)
                 continue;
-            const QString text = WordsBlock::text(
-                shown, index, [this](const Direction *words) { return wordsTextAsDrawn(words); });
+            const QString text =
+                direction->kind == Dynamics
+                    ? QString()
+                    : WordsBlock::text(shown, index, [this](const Direction *words) {
+                          return wordsTextAsDrawn(words);
+                      });
             double lift = 0.0;
-            const QRectF box = wordsBoxAtOffset(direction, text, lift);
+            const QRectF box = direction->kind == Dynamics
+                                   ? dynamicsBoxAtOffset(partIndex, direction)
+                                   : wordsBoxAtOffset(direction, text, lift);
             const double length = (horizontal ? box.width() : box.height()) / s;
             const double at =
                 voice->alignItems.at(voice->notes.at(direction->noteIndex)->firstAlignItem)
@@ -685,7 +697,7 @@ bool Score::textAtMeasureStart(const Measure *before, int part, int side, int st
         return false;
     for (const Voice *voice : cell->voices) {
         for (Direction *direction : voice->shownDirections()) {
-            if ((direction->kind != Words && direction->kind != Metronome) || direction->moved ||
+            if (!isDirectionText(direction->kind) || direction->moved ||
                 direction->visibility == 2 || direction->staff != staff ||
                 direction->noteIndex > 0 || direction->noteIndex == -2) // -2: at its end
                 continue;
@@ -823,9 +835,7 @@ void Score::settleDirectionTexts()
                         (page->horizontal ? measure->originX + measure->width
                                           : measure->originY + measure->height) *
                         page->scaleFactor;
-                    if (!direction->moved &&
-                        (kind == Dynamics || kind == Words || kind == Metronome) &&
-                        direction->y != 0.0) {
+                    if (!direction->moved && isDirectionText(kind) && direction->y != 0.0) {
                         clearDirectionOfNotes(item, measure, p, direction->y > 0.0, notes,
                                               measureEnd);
                         // Texts side by side along the line: a later one

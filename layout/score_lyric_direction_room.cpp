@@ -81,6 +81,20 @@ QRectF Score::wordsBoxAtOffset(const Direction *direction, const QString &text, 
     return turn.mapRect(sample.boundingRect());
 }
 
+QRectF Score::dynamicsBoxAtOffset(int part, const Direction *direction) const
+{
+    // The glyph as the dynamics drawer makes it, at its offset point.
+    const bool horizontal = page->horizontal;
+    const bool staff = parts.at(part)->notationStyle == NotationStyle::StaffNotation;
+    QString id = direction->text;
+    if (!horizontal && staff)
+        id += QStringLiteral("_V");
+    const double scale = style->dynamicsScale * direction->scale * (staff ? 0.93 : 1.0);
+    const std::unique_ptr<GlyphItem> glyph(
+        createSvgItem(part, true, id, false, horizontal, scale, scale));
+    return glyph->transform().mapRect(glyph->boundingRect());
+}
+
 double Score::lyricSideDirectionReach(int part, const Direction *direction, bool endHookDown) const
 {
     const Part *settings = parts.at(part);
@@ -88,17 +102,9 @@ double Score::lyricSideDirectionReach(int part, const Direction *direction, bool
     const bool horizontal = page->horizontal;
     const double across = size * direction->y;
     switch (direction->kind) {
-    case Dynamics: {
-        QString id = direction->text;
-        const bool staff = settings->notationStyle == NotationStyle::StaffNotation;
-        if (!horizontal && staff)
-            id += QStringLiteral("_V");
-        const double scale = style->dynamicsScale * direction->scale * (staff ? 0.93 : 1.0);
-        std::unique_ptr<GlyphItem> glyph(
-            createSvgItem(part, true, id, false, horizontal, scale, scale));
-        const QRectF box = glyph->transform().mapRect(glyph->boundingRect());
-        return noteSpread(part) + across + lyricSideReachOf(box, 0.0);
-    }
+    case Dynamics:
+        return noteSpread(part) + across +
+               lyricSideReachOf(dynamicsBoxAtOffset(part, direction), 0.0);
     case Words: {
         double lift = 0.0;
         const QRectF box = wordsBoxAtOffset(direction, lift);

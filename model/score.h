@@ -1548,9 +1548,9 @@ private:
     double measureMinimumLength(const Measure *measure) const;
     // What the syllables of one part's cell need between their notes.
     void appendSyllableNeeds(const Measure *measure, int partIndex, QList<RoomNeed> &needs) const;
-    // layout/score_direction_room.cpp: what the tempo marks and words of
-    // one part's cell need between their notes, so that texts on one side
-    // at successive beats stand apart, each at its own beat.
+    // layout/score_direction_room.cpp: what the tempo marks, words and
+    // dynamics of one part's cell need between their notes, so that texts
+    // on one side at successive beats stand apart, each at its own beat.
     void appendDirectionNeeds(const Measure *measure, int partIndex, QList<RoomNeed> &needs) const;
     // layout/score_glissandi.cpp: what the glissandi and slides of one
     // part's cell need between their notes outside staff notation.
@@ -1559,8 +1559,9 @@ private:
     // or slide entering it from the line before draws a piece of its own
     // least length before its end note; 0 when none enters.
     double glissandoEntryHead(const Measure *measure) const;
-    // True when a tempo mark or words stands at the start of the measure
-    // after `before`, on `side` (-1 above, 1 below) of `staff` of `part`.
+    // True when a tempo mark, words or a dynamic stands at the start of the
+    // measure after `before`, on `side` (-1 above, 1 below) of `staff` of
+    // `part`.
     bool textAtMeasureStart(const Measure *before, int part, int side, int staff) const;
     // True when a repeat sign closes `measure`: its own backward repeat or
     // the next measure's forward one. No text runs on through it.
@@ -1681,6 +1682,8 @@ private:
     QRectF wordsBoxAtOffset(const Direction *direction, double &lift) const;
     // The same for `text` drawn as the direction draws its own (a block's).
     QRectF wordsBoxAtOffset(const Direction *direction, const QString &text, double &lift) const;
+    // A dynamics direction's glyph box at its offset point, as drawn.
+    QRectF dynamicsBoxAtOffset(int part, const Direction *direction) const;
     // A words direction's text as drawn: without its leading "." and with
     // punctuation turned where it stands in vertical writing.
     QString wordsTextAsDrawn(const Direction *direction) const;

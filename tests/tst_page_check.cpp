@@ -140,8 +140,6 @@ const QList<OpenFault> &openFaults()
         {F::OutsideSheet, F::NotePart, "^03a s1 h$",
          "the rhythm dots of a note of several beats run on in one row past the end of the "
          "stage and the sheet"},
-        {F::TextOverText, F::Direction, "^31a s12 h$",
-         "two directions of one note stacked at one offset"},
         {F::TextOverNote, F::Lyric, "^kana s12 h$",
          "the lyric line's distance from the notes counts the note heads, not the stems and "
          "beams drawn after it: a beam below low sixteenths reaches a syllable"},
