@@ -4,6 +4,7 @@
 #include "drawing/mytextitem.h"
 #include "drawing/syllabics.h"
 #include "layout/alignitem.h"
+#include "layout/noteink.h"
 #include "model/itemtags.h"
 #include "model/lyrics.h"
 #include "model/measure.h"
@@ -227,12 +228,47 @@ double Score::lyricOffsetInRow(int part, double rowExtent) const
 {
     const Part *settings = parts.at(part);
     const double offset = lyricLineOffset(part);
+    // Past what the stems and beams drew into the line the last time.
+    const double ink = lyricInkRoom.value(part);
     if (!settings->boundaryLeftBottom)
-        return offset;
+        return offset + ink;
     // The boundary line runs along the row's edge on the lyrics' side, and
     // moves with the row when a stage is scaled: the lyrics start past it.
     const double lineShift = -settings->partShift * settings->noteFontSize;
-    return std::max(offset, 0.5 * rowExtent - lineShift + lyricClearance * settings->noteFontSize);
+    return std::max(offset, 0.5 * rowExtent - lineShift + lyricClearance * settings->noteFontSize) +
+           ink;
+}
+
+void Score::measureLyricInk()
+{
+    lyricInkDepths.clear();
+    const double s = page->scaleFactor;
+    if (s <= 0.0 || std::none_of(lyricBands.cbegin(), lyricBands.cend(),
+                                 [](double band) { return band > 0.0; }))
+        return;
+    // Towards the lyrics: down in horizontal writing, left in vertical
+    // writing.
+    const double away = page->horizontal ? 1.0 : -1.0;
+    const NoteInk::Map ink(*this);
+    for (const Measure *measure : std::as_const(displayedMeasures)) {
+        for (int p = 0; p < parts.size() && p < measure->parts.size(); ++p) {
+            for (const Voice *voice : measure->parts.at(p)->voices) {
+                for (const Note *note : voice->notes) {
+                    for (const Lyrics *lyric : note->lyrics) {
+                        const QGraphicsItem *item = lyric->item;
+                        if (lyric->moved || !item || !item->isVisible() || !item->scene())
+                            continue;
+                        const double depth =
+                            ink.depth(p, measure->lineIndex, item->sceneBoundingRect(), away) / s;
+                        if (depth > 0.0)
+                            lyricInkDepths[p] =
+                                std::max(lyricInkDepths.value(p),
+                                         depth + lyricClearance * parts.at(p)->noteFontSize);
+                    }
+                }
+            }
+        }
+    }
 }
 
 double Score::lyricBand(int part) const

@@ -80,6 +80,24 @@ bool Score::generateScore()
     qDebug().noquote() << "generateScore: entered----------.";
     const qint64 start = QDateTime::currentMSecsSinceEpoch();
 
+    lyricInkRoom.clear();
+    generateScoreOnce();
+    // Syllables reached by stems and beams drawn after them: drawn once
+    // more with that room. The lines, measure lengths and beams do not
+    // depend on the bands, so the same beams reach as far.
+    if (!lyricInkDepths.isEmpty()) {
+        lyricInkRoom = lyricInkDepths;
+        generateScoreOnce();
+    }
+
+    const qint64 elapsed = QDateTime::currentMSecsSinceEpoch() - start;
+    qDebug().noquote() << QStringLiteral("generate score elapsed time (ms) = ") +
+                              QString::number(elapsed);
+    return true;
+}
+
+void Score::generateScoreOnce()
+{
     stackedLyricParts.clear();
     lyricStackRoomParts.clear();
     resetComputedFields();
@@ -140,6 +158,10 @@ bool Score::generateScore()
     // after this: the scene holds the whole picture and owns every glyph
     // item; those of voices left undrawn are gone
 
+    measureLyricInk();
+    // after this: lyricInkDepths tells how far each part's stems and beams
+    // reach into its syllables
+
     settleDirectionTexts();
     // after this: default-placed words and dynamics stand clear of their
     // notes and of each other
@@ -152,11 +174,6 @@ bool Score::generateScore()
 
     scene->updateSceneRect();
     scene->update(QRectF());
-
-    const qint64 elapsed = QDateTime::currentMSecsSinceEpoch() - start;
-    qDebug().noquote() << QStringLiteral("generate score elapsed time (ms) = ") +
-                              QString::number(elapsed);
-    return true;
 }
 
 void Score::alignAndLayOutLines()

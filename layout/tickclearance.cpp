@@ -1,6 +1,7 @@
 #include "layout/tickclearance.h"
 
 #include "drawing/linetags.h"
+#include "layout/boxgrid.h"
 #include "model/itemtags.h"
 #include "model/page.h"
 #include "model/part.h"
@@ -8,8 +9,6 @@
 #include "view/scene.h"
 
 #include <QGraphicsLineItem>
-#include <QHash>
-#include <QSet>
 
 #include <algorithm>
 #include <cmath>
@@ -78,61 +77,10 @@ struct Trim
     QList<QLineF> pieces;
 };
 
-// The ink boxes of the picture, filed by the square cells of a grid they
-// touch, so that a tick looks only at the boxes near it.
-class InkGrid
-{
-public:
-    explicit InkGrid(double cell) : m_cell(cell) {}
-
-    void add(const QRectF &box)
-    {
-        const int index = int(m_boxes.size());
-        m_boxes.append(box);
-        forCells(box, [&](qint64 key) { m_cells[key].append(index); });
-    }
-
-    // Every box that touches `area`, once.
-    QList<QRectF> near(const QRectF &area) const
-    {
-        QList<QRectF> found;
-        QSet<int> seen;
-        forCells(area, [&](qint64 key) {
-            const auto cell = m_cells.constFind(key);
-            if (cell == m_cells.cend())
-                return;
-            for (int index : *cell) {
-                if (!seen.contains(index) && m_boxes.at(index).intersects(area)) {
-                    seen.insert(index);
-                    found.append(m_boxes.at(index));
-                }
-            }
-        });
-        return found;
-    }
-
-private:
-    template <class F> void forCells(const QRectF &r, F &&visit) const
-    {
-        const qint64 x0 = qint64(std::floor(r.left() / m_cell));
-        const qint64 x1 = qint64(std::floor(r.right() / m_cell));
-        const qint64 y0 = qint64(std::floor(r.top() / m_cell));
-        const qint64 y1 = qint64(std::floor(r.bottom() / m_cell));
-        for (qint64 x = x0; x <= x1; ++x) {
-            for (qint64 y = y0; y <= y1; ++y)
-                visit(qint64((quint64(x) << 32) ^ (quint64(y) & 0xffffffffu)));
-        }
-    }
-
-    double m_cell;
-    QList<QRectF> m_boxes;
-    QHash<qint64, QList<int>> m_cells;
-};
-
 // The pieces of a tick that runs across x = const (`upright`) or
 // y = const, clear of the ink around it; the same line when nothing is in
 // its way.
-QList<QLineF> clearPieces(const QGraphicsLineItem *tick, const InkGrid &ink, double air,
+QList<QLineF> clearPieces(const QGraphicsLineItem *tick, const BoxGrid &ink, double air,
                           double shortest, bool &changed)
 {
     const QLineF l = tick->line();
@@ -144,7 +92,8 @@ QList<QLineF> clearPieces(const QGraphicsLineItem *tick, const InkGrid &ink, dou
     const double reach = air + 0.5 * tick->pen().widthF();
     const QRectF around = tick->sceneBoundingRect().adjusted(-reach, -reach, reach, reach);
     QList<Span> cuts;
-    for (const QRectF &box : ink.near(around)) {
+    for (int index : ink.near(around)) {
+        const QRectF &box = ink.box(index);
         const double low = upright ? box.left() : box.top();
         const double high = upright ? box.right() : box.bottom();
         if (at < low - reach || at > high + reach)
@@ -182,7 +131,7 @@ void TickClearance::clearOfInk(Score &score)
     // One walk over the picture as generated files the ticks and the ink;
     // every tick is measured against it before any is changed.
     QList<QGraphicsLineItem *> ticks;
-    InkGrid ink(inkGridCell * s);
+    BoxGrid ink(inkGridCell * s);
     const QList<QGraphicsItem *> items = score.scene->items(Qt::AscendingOrder);
     for (QGraphicsItem *item : items) {
         auto *tick = qgraphicsitem_cast<QGraphicsLineItem *>(item);

@@ -1321,6 +1321,9 @@ private:
     // The voices aligned, then the line and page layout in the page's
     // direction (generateScore's steps between the notes and the drawing).
     void alignAndLayOutLines();
+    // One picture from the model: generateScore runs it, and once more
+    // when its lyric lines need room for the ink drawn after them.
+    void generateScoreOnce();
 
 public:
     // layout/score_lyric_items.cpp: the movable text item of each lyric of
@@ -1663,8 +1666,19 @@ private:
     double lyricBandOf(int part, int lines, double backEdge, int next, double nextReach) const;
     // How far one lyric line's text box reaches across, mm.
     double lyricLineBreadth(const Part *part) const;
+    // Fills lyricInkDepths once the picture is drawn: per part, how far
+    // (mm, with the lyrics' clearance) the stems, flags and beams of its
+    // notes, drawn only after the lyric line was placed, reach into its
+    // syllables; none for a part they reach nowhere. Syllables placed by
+    // hand do not count.
+    void measureLyricInk();
     QList<double> lyricBands;
     QList<double> lyricOffsets;
+    QHash<int, double> lyricInkDepths;
+    // The room given past the lyric line's offset in this drawing:
+    // generateScore draws once more with the depths the first drawing
+    // found, as the beams stand where they stood.
+    QHash<int, double> lyricInkRoom;
 
     // layout/score_lyric_direction_room.cpp: how far the directions on the
     // lyrics' side of a part's row reach from its note line, mm (0 for

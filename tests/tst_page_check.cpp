@@ -140,9 +140,6 @@ const QList<OpenFault> &openFaults()
         {F::OutsideSheet, F::NotePart, "^03a s1 h$",
          "the rhythm dots of a note of several beats run on in one row past the end of the "
          "stage and the sheet"},
-        {F::TextOverNote, F::Lyric, "^kana s12 h$",
-         "the lyric line's distance from the notes counts the note heads, not the stems and "
-         "beams drawn after it: a beam below low sixteenths reaches a syllable"},
         {F::LyricNearerOtherRow, F::Lyric, "^(kana|kana16) s9 v$",
          "in this koto style the lyric band of a narrowed line of sixteenths stands about "
          "halfway between its row and the next"},

@@ -2,8 +2,7 @@
 // placing a line above, below or close to the staff notes, and turning note
 // names typed as lyrics into the notes' pitches and names.
 #include "drawing/mytextitem.h"
-#include "model/glyphitem.h"
-#include "model/itemtags.h"
+#include "layout/noteink.h"
 #include "model/lyrics.h"
 #include "model/measure.h"
 #include "model/mepart.h"
@@ -19,8 +18,6 @@
 #include "view/undomacro.h"
 
 #include <QFontMetricsF>
-#include <QGraphicsPolygonItem>
-#include <QGraphicsScene>
 #include <QStringList>
 #include <QTransform>
 #include <QUndoStack>
@@ -144,52 +141,6 @@ QRectF placedLyricBox(const Score &score, const Lyrics *lyric, const Measure *me
     return QTransform().rotate(rotated ? 90.0 : 0.0).mapRect(item.boundingRect()).translated(pos);
 }
 
-// The ink of `item` that meets `box`, scene units: a glyph's outline box, the
-// part of a beam that runs over the box's stretch of the line, a stem's box.
-// Empty when none meets it.
-QRectF inkMeeting(const QGraphicsItem *item, const QRectF &box, bool horizontal)
-{
-    QRectF ink;
-    if (const auto *glyph = dynamic_cast<const GlyphItem *>(item)) {
-        ink = item->sceneTransform().mapRect(glyph->inkRect());
-    } else if (const auto *beam = dynamic_cast<const QGraphicsPolygonItem *>(item)) {
-        // A slanting beam is ink only where it runs; its box is not.
-        const QRectF wide = item->sceneBoundingRect().united(box);
-        const QRectF stretch = horizontal
-                                   ? QRectF(box.left(), wide.top(), box.width(), wide.height())
-                                   : QRectF(wide.left(), box.top(), wide.width(), box.height());
-        ink = beam->mapToScene(beam->polygon()).intersected(QPolygonF(stretch)).boundingRect();
-    } else {
-        ink = item->sceneBoundingRect();
-    }
-    const QRectF shared = ink.intersected(box);
-    return shared.width() > 0.0 && shared.height() > 0.0 ? ink : QRectF();
-}
-
-// How far, scene units, `box` must move across the line in the direction
-// `away` (+1 toward larger coordinates) to clear the ink of the part's
-// notes (heads, stems, flags, beams, ledger lines, accidentals, the octave
-// marks beside a note's name) that meets it; 0 when none does.
-double inkDepth(const Score &score, int part, const QRectF &box, double away)
-{
-    const bool horizontal = score.page->horizontal;
-    double depth = 0.0;
-    for (const QGraphicsItem *item : score.scene->items(box, Qt::IntersectsItemBoundingRect)) {
-        const int type = item->data(TagType).toInt();
-        if ((type != NoteItem && type != NotePartItem && type != OctaveInstItem) ||
-            !item->isVisible() || itemTag(item, TagPart) != part)
-            continue;
-        const QRectF ink = inkMeeting(item, box, horizontal);
-        if (ink.isNull())
-            continue;
-        if (horizontal)
-            depth = std::max(depth, away > 0 ? ink.bottom() - box.top() : box.bottom() - ink.top());
-        else
-            depth = std::max(depth, away > 0 ? ink.right() - box.left() : box.right() - ink.left());
-    }
-    return depth;
-}
-
 // The table's offset moved on away from the notes until the syllable meets
 // none of their ink: a stem, beam or flag of a neighbour, or a note the
 // table's rule does not see, reaches past the place the rule gives.
@@ -207,7 +158,7 @@ QPointF clearOfNotes(const Score &score, const Lyrics *lyric, const Measure *mea
         const QRectF box = placedLyricBox(score, lyric, measure, part, note, at, offset);
         if (box.isEmpty())
             break;
-        const double depth = inkDepth(score, part, box, across);
+        const double depth = NoteInk::depth(score, part, box, across);
         if (depth <= 0.0)
             break;
         offset.ry() += away * (depth / unit + gap);
