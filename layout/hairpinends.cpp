@@ -12,6 +12,8 @@
 #include <QGraphicsItemGroup>
 #include <QGraphicsLineItem>
 
+#include <algorithm>
+
 namespace {
 
 // Air between a hairpin's end and a dynamic, mm.
@@ -58,9 +60,19 @@ void HairpinEnds::clearOfDynamics(Score &score)
 {
     const bool horizontal = score.page->horizontal;
     const double s = score.page->scaleFactor;
-    const QList<QRectF> dynamics = dynamicsBoxes(score);
+    QList<QRectF> dynamics = dynamicsBoxes(score);
     if (dynamics.isEmpty())
         return;
+    // Sorted by where they start across the line, so that each hairpin
+    // reads only the dynamics beside its own line, not all of the score's.
+    std::sort(dynamics.begin(), dynamics.end(), [horizontal](const QRectF &a, const QRectF &b) {
+        return acrossOf(a, horizontal).first < acrossOf(b, horizontal).first;
+    });
+    double deepest = 0.0;
+    for (const QRectF &dynamic : dynamics) {
+        const auto [dLow, dHigh] = acrossOf(dynamic, horizontal);
+        deepest = std::max(deepest, dHigh - dLow);
+    }
     const QList<QGraphicsItem *> items = score.scene->items();
     for (QGraphicsItem *item : items) {
         auto *group = qgraphicsitem_cast<QGraphicsItemGroup *>(item);
@@ -72,9 +84,18 @@ void HairpinEnds::clearOfDynamics(Score &score)
         const auto [low, high] = acrossOf(box, horizontal);
         double start = from;
         double end = to;
-        for (const QRectF &dynamic : dynamics) {
+        // A dynamic starting more than the deepest one's depth before the
+        // hairpin cannot reach across to it.
+        auto it = std::lower_bound(dynamics.cbegin(), dynamics.cend(), low - deepest,
+                                   [horizontal](const QRectF &dynamic, double at) {
+                                       return acrossOf(dynamic, horizontal).first < at;
+                                   });
+        for (; it != dynamics.cend(); ++it) {
+            const QRectF &dynamic = *it;
             const auto [dFrom, dTo] = alongOf(dynamic, horizontal);
             const auto [dLow, dHigh] = acrossOf(dynamic, horizontal);
+            if (dLow >= high)
+                break;
             const double across = std::min(high, dHigh) - std::max(low, dLow);
             if (across <= acrossTolerance * s || dTo <= from || dFrom >= to)
                 continue;

@@ -683,14 +683,14 @@ bool Score::repeatSignAtEnd(const Measure *measure) const
 {
     if (measure->shownRightRepeat != 0)
         return true;
-    const int at = int(measures.indexOf(const_cast<Measure *>(measure)));
+    const int at = measure->indexInScore();
     const Measure *next = at < 0 ? nullptr : measures.value(at + 1);
     return next && next->leftRepeat != 0;
 }
 
 bool Score::textAtMeasureStart(const Measure *before, int part, int side, int staff) const
 {
-    const int at = int(measures.indexOf(const_cast<Measure *>(before)));
+    const int at = before->indexInScore();
     const Measure *next = measures.value(at + 1);
     const MePart *cell = next ? next->parts.value(part) : nullptr;
     if (at < 0 || !cell)
